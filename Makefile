@@ -1,0 +1,35 @@
+# Two commands for a fresh machine: `make run` and `make test`.
+# Build trees: build/native (portable code, its tests and the tools, as Linux
+# programs, with sanitizers), build/windows (everything, as Windows x64
+# programs tested under Wine), build/bench and build/fuzz on demand.
+.PHONY: run test setup native windows bench fuzz format clean
+JOBS ?= $(shell nproc)
+
+run: setup windows
+	scripts/run
+
+test: setup native windows
+	scripts/test
+
+setup:
+	scripts/setup
+
+native:
+	scripts/build native
+
+windows: native
+	scripts/build windows
+
+bench: setup windows
+	scripts/build bench
+	scripts/bench
+
+fuzz: setup
+	scripts/build fuzz
+	scripts/fuzz $(or $(SECONDS),60)
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build/native build/windows build/bench build/fuzz build/screenshots

@@ -1,0 +1,95 @@
+# Helpers shared by every area: tests with a ctest label, benchmarks collected
+# under one `bench` target, fuzz targets, and the JPEG library for either build.
+include(GoogleTest)
+
+# The tool that produces build-time data: our own target in a native build,
+# the matching native program from KANVIO_HOST_TOOLS when cross compiling.
+function(kanvio_host_tool out_var name)
+  if(CMAKE_CROSSCOMPILING)
+    if(NOT KANVIO_HOST_TOOLS)
+      message(FATAL_ERROR "Cross build needs KANVIO_HOST_TOOLS (the native build's bin folder)")
+    endif()
+    set(${out_var} ${KANVIO_HOST_TOOLS}/${name} PARENT_SCOPE)
+  else()
+    set(${out_var} $<TARGET_FILE:${name}> PARENT_SCOPE)
+  endif()
+endfunction()
+
+# kanvio_add_test(NAME n LABEL area SOURCES ... [LIBS ...] [GUI])
+# GUI tests get a longer discovery time-out and run one at a time.
+function(kanvio_add_test)
+  cmake_parse_arguments(T "GUI" "NAME;LABEL" "SOURCES;LIBS" ${ARGN})
+  if(KANVIO_FUZZ)
+    return()
+  endif()
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest_main)
+  set(props LABELS ${T_LABEL} TIMEOUT 120)
+  if(T_GUI)
+    list(APPEND props RUN_SERIAL TRUE)
+  endif()
+  gtest_discover_tests(${T_NAME} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+                       WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR} PROPERTIES ${props})
+endfunction()
+
+# kanvio_add_bench(NAME n SOURCES ... [LIBS ...] [ARGS ...]): built with
+# `bench` and run by it, in the order added.
+function(kanvio_add_bench)
+  cmake_parse_arguments(B "" "NAME" "SOURCES;LIBS;ARGS" ${ARGN})
+  if(KANVIO_FUZZ)
+    return()
+  endif()
+  add_executable(${B_NAME} EXCLUDE_FROM_ALL ${B_SOURCES})
+  target_link_libraries(${B_NAME} PRIVATE ${B_LIBS})
+  set_property(GLOBAL APPEND PROPERTY KANVIO_BENCHES ${B_NAME})
+  string(REPLACE ";" "\\;" args "${B_ARGS}")
+  set_property(GLOBAL APPEND PROPERTY KANVIO_BENCH_ARGS "${args}")
+endfunction()
+
+function(kanvio_finish_bench_target)
+  get_property(benches GLOBAL PROPERTY KANVIO_BENCHES)
+  get_property(bench_args GLOBAL PROPERTY KANVIO_BENCH_ARGS)
+  set(commands)
+  set(i 0)
+  foreach(b IN LISTS benches)
+    list(GET bench_args ${i} a)
+    string(REPLACE "\\;" ";" a "${a}")
+    list(APPEND commands COMMAND ${b} ${a})
+    math(EXPR i "${i} + 1")
+  endforeach()
+  list(APPEND commands COMMAND ${CMAKE_COMMAND} -E echo "benchmarks: ${benches}")
+  add_custom_target(bench ${commands} DEPENDS ${benches} USES_TERMINAL
+                    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+                    COMMENT "Running benchmarks")
+endfunction()
+
+# kanvio_add_fuzzer(NAME n LABEL area SOURCES ... LIBS ... CORPUS dir)
+# With KANVIO_FUZZ a libFuzzer binary; otherwise a test that replays the seed
+# corpus through the same entry point (under the sanitizers in the native build).
+function(kanvio_add_fuzzer)
+  cmake_parse_arguments(F "" "NAME;LABEL;CORPUS" "SOURCES;LIBS" ${ARGN})
+  if(KANVIO_FUZZ)
+    add_executable(${F_NAME} ${F_SOURCES})
+    target_compile_options(${F_NAME} PRIVATE -fsanitize=fuzzer)
+    target_link_libraries(${F_NAME} PRIVATE ${F_LIBS} -fsanitize=fuzzer)
+  else()
+    add_executable(${F_NAME} ${F_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/CorpusReplay.cpp)
+    target_link_libraries(${F_NAME} PRIVATE ${F_LIBS})
+    add_test(NAME ${F_NAME}.corpus COMMAND ${F_NAME} ${F_CORPUS})
+    set_tests_properties(${F_NAME}.corpus PROPERTIES LABELS ${F_LABEL} TIMEOUT 300)
+  endif()
+endfunction()
+
+# kanvio::jpeg: libjpeg-turbo, Debian's for the native build, the one built
+# by scripts/build-libjpeg for the Windows build.
+if(NOT TARGET kanvio::jpeg)
+  add_library(kanvio::jpeg INTERFACE IMPORTED GLOBAL)
+  if(CMAKE_CROSSCOMPILING AND WIN32)
+    list(APPEND CMAKE_FIND_ROOT_PATH ${PROJECT_SOURCE_DIR}/third_party/prefix/mingw)
+    find_package(libjpeg-turbo CONFIG REQUIRED)
+    target_link_libraries(kanvio::jpeg INTERFACE libjpeg-turbo::jpeg-static)
+  else()
+    find_package(JPEG REQUIRED)
+    target_link_libraries(kanvio::jpeg INTERFACE JPEG::JPEG)
+  endif()
+endif()
