@@ -93,3 +93,6 @@ if(NOT TARGET kanvio::jpeg)
     target_link_libraries(kanvio::jpeg INTERFACE JPEG::JPEG)
   endif()
 endif()
+
+# zlib: Debian's for the native build, libz-mingw-w64-dev for the Windows build.
+find_package(ZLIB REQUIRED)

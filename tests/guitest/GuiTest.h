@@ -1,0 +1,64 @@
+// Helpers for GUI tests that run real windows under Wine: pump messages, drive
+// the mouse, read back what reached the screen, compare pixels, and keep a PNG
+// of the capture when a comparison fails.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace guitest {
+
+// Dispatches this thread's messages until none arrived for `quietMs`, or
+// `maxMs` passed. Paint and timer messages count as activity.
+void PumpUntilIdle(int quietMs = 60, int maxMs = 3000);
+
+// Dispatches messages for `ms` milliseconds (for timers that must fire).
+void PumpFor(int ms);
+
+// Posts a mouse move / left click at a point in the window's client area, then
+// pumps until idle.
+void MouseMove(HWND window, POINT client);
+void Click(HWND window, POINT client);
+
+// The same at a screen point: the message goes to the window under the point,
+// with the point converted to its client coordinates (as the system does).
+HWND MouseMoveScreen(POINT screen);
+HWND ClickScreen(POINT screen);
+
+// Pixels as 0x00RRGGBB, top-down rows.
+struct Capture {
+    int width = 0;
+    int height = 0;
+    std::vector<uint32_t> pixels;
+
+    uint32_t At(int x, int y) const { return pixels[size_t(y) * size_t(width) + size_t(x)]; }
+    bool SavePng(const std::string& path) const;
+};
+
+// Reads a screen rectangle through GetDC(NULL) + BitBlt into a DIB section.
+Capture CaptureScreen(const RECT& screen);
+// The whole window (frame included) or only its client area, as on screen.
+Capture CaptureWindow(HWND window);
+Capture CaptureClient(HWND window);
+
+// 0x00RRGGBB from a COLORREF.
+constexpr uint32_t Rgb(COLORREF c) {
+    return (uint32_t(GetRValue(c)) << 16) | (uint32_t(GetGValue(c)) << 8) | GetBValue(c);
+}
+
+// Comparisons. On failure the capture is saved as a PNG in the working
+// directory, named after the running test, and the message names the file.
+::testing::AssertionResult PixelIs(const Capture& capture, int x, int y, COLORREF expected);
+::testing::AssertionResult RectIs(const Capture& capture, const RECT& rect, COLORREF expected);
+::testing::AssertionResult SameRect(const Capture& a, const RECT& ra, const Capture& b, POINT at);
+
+// Saves the capture next to the test output as <suite>.<test>-<label>.png and
+// returns the path.
+std::string SaveForTest(const Capture& capture, const std::string& label);
+
+} // namespace guitest
