@@ -1,0 +1,132 @@
+#include "SkinRead/Lzh.h"
+
+#include "SkinRead/LzhTree.h"
+
+#include <memory>
+#include <new>
+
+namespace {
+
+using namespace lzh;
+
+// Bits are taken from each byte most significant first; a read past the end
+// of the input yields a zero byte.
+class TBitInput {
+public:
+    explicit TBitInput(std::span<const std::uint8_t> input) : input(input) {}
+
+    int Bit() {
+        Refill();
+        const int bit = buffer >> 15;
+        buffer = static_cast<std::uint16_t>(buffer << 1);
+        --count;
+        return bit;
+    }
+
+    int Byte() {
+        Refill();
+        const int value = buffer >> 8;
+        buffer = static_cast<std::uint16_t>(buffer << 8);
+        count -= 8;
+        return value;
+    }
+
+    std::size_t BytesRead() const { return position < input.size() ? position : input.size(); }
+
+private:
+    void Refill() {
+        while (count < 9) {
+            const unsigned b = position < input.size() ? input[position] : 0u;
+            ++position;
+            buffer = static_cast<std::uint16_t>(buffer | (b << (8 - count)));
+            count += 8;
+        }
+    }
+
+    std::span<const std::uint8_t> input;
+    std::size_t position = 4; // the coded bits follow the size
+    std::uint16_t buffer = 0;
+    int count = 0;
+};
+
+struct TWorkTables {
+    TLzhTree tree;
+    std::uint8_t ring[N + F - 1];
+};
+
+int DecodeSymbol(TLzhTree& tree, TBitInput& bits) {
+    int c = tree.Child(R);
+    while (c < T)
+        c = tree.Child(c + bits.Bit());
+    const int symbol = c - T;
+    tree.Update(symbol);
+    return symbol;
+}
+
+int DecodePosition(TBitInput& bits) {
+    int v = bits.Byte();
+    const TPositionCode code = PositionCodeOf(static_cast<std::uint8_t>(v));
+    for (int i = 0; i < code.length - 2; ++i)
+        v = (v << 1) + bits.Bit();
+    return (code.upper << 6) | (v & 63);
+}
+
+} // namespace
+
+std::int32_t TLZH::StatedSize(std::span<const std::uint8_t> input) {
+    std::uint32_t size = 0;
+    for (std::size_t i = 0; i < 4 && i < input.size(); ++i)
+        size |= static_cast<std::uint32_t>(input[i]) << (8 * i);
+    return static_cast<std::int32_t>(size);
+}
+
+void TLZH::Decompress(std::span<const std::uint8_t> input, std::vector<std::uint8_t>& output,
+                      std::uint32_t sizeLimit) {
+    output.clear();
+    bytesRead = 0;
+    const std::int32_t size = StatedSize(input);
+    if (size > 0 && static_cast<std::uint32_t>(size) > sizeLimit)
+        throw ElzhException("LZH : Expanded size of " + std::to_string(size) +
+                            " bytes exceeds the limit of " + std::to_string(sizeLimit) + " bytes");
+
+    std::unique_ptr<TWorkTables> tables;
+    try {
+        tables = std::make_unique<TWorkTables>();
+        if (size > 0)
+            output.reserve(static_cast<std::size_t>(size) + F - 1);
+    } catch (const std::bad_alloc&) {
+        throw ElzhException("LZH : Cannot get memory for dictionary tables");
+    }
+
+    TLzhTree& tree = tables->tree;
+    std::uint8_t* ring = tables->ring;
+    TBitInput bits(input);
+    tree.Start();
+    for (int i = 0; i < N - F; ++i)
+        ring[i] = ' ';
+    for (int i = N - F; i < N + F - 1; ++i)
+        ring[i] = 0;
+
+    int r = N - F;
+    std::int32_t count = 0;
+    while (count < size) {
+        const int c = DecodeSymbol(tree, bits);
+        if (c < 256) {
+            output.push_back(static_cast<std::uint8_t>(c));
+            ring[r] = static_cast<std::uint8_t>(c);
+            r = (r + 1) & (N - 1);
+            ++count;
+        } else {
+            const int from = (r - DecodePosition(bits) - 1) & (N - 1);
+            const int length = MatchLength(c);
+            for (int k = 0; k < length; ++k) {
+                const std::uint8_t b = ring[(from + k) & (N - 1)];
+                output.push_back(b);
+                ring[r] = b;
+                r = (r + 1) & (N - 1);
+            }
+            count += length;
+        }
+    }
+    bytesRead = bits.BytesRead();
+}

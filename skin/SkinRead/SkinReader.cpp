@@ -1,0 +1,133 @@
+#include "SkinRead/SkinReader.h"
+
+#include "SkinRead/AsciiText.h"
+#include "SkinRead/Lzh.h"
+
+#include <utility>
+
+namespace {
+
+std::uint32_t ReadUint32(std::span<const std::uint8_t> bytes, std::size_t offset) {
+    return static_cast<std::uint32_t>(bytes[offset]) |
+           static_cast<std::uint32_t>(bytes[offset + 1]) << 8 |
+           static_cast<std::uint32_t>(bytes[offset + 2]) << 16 |
+           static_cast<std::uint32_t>(bytes[offset + 3]) << 24;
+}
+
+std::string Damaged(const std::string& what) {
+    return "The skin package is damaged: " + what;
+}
+
+} // namespace
+
+TSkinReader::TSkinReader(TNoticeSink notice) : notice(std::move(notice)) {}
+
+bool TSkinReader::Reject(std::string reason) {
+    names.clear();
+    sizes.clear();
+    data.clear();
+    rejectReason = std::move(reason);
+    if (notice)
+        notice(rejectReason);
+    return false;
+}
+
+bool TSkinReader::Load(std::span<const std::uint8_t> compressed) {
+    names.clear();
+    sizes.clear();
+    data.clear();
+    rejectReason.clear();
+
+    const std::int32_t stated = TLZH::StatedSize(compressed);
+    if (stated > 0 && static_cast<std::uint32_t>(stated) > TLZH::DefaultSizeLimit)
+        return Reject(Damaged("it claims to expand to " + std::to_string(stated) +
+                              " bytes, more than the " + std::to_string(TLZH::DefaultSizeLimit) +
+                              " bytes a skin may have"));
+    std::vector<std::uint8_t> expanded;
+    TLZH().Decompress(compressed, expanded);
+    return ParseContainer(expanded);
+}
+
+bool TSkinReader::ParseContainer(std::span<const std::uint8_t> expanded) {
+    if (expanded.size() < HeaderSize)
+        return Reject(Damaged("it expands to " + std::to_string(expanded.size()) +
+                              " bytes, too few for the 16-byte header"));
+    version = ReadUint32(expanded, 0);
+    namesLength = ReadUint32(expanded, 4);
+    // Bytes 8-15 are reserved and ignored.
+    if (version != PackageVersion)
+        return Reject(OlderPackageNotice);
+
+    if (namesLength > expanded.size() - HeaderSize)
+        return Reject(Damaged("its names block of " + std::to_string(namesLength) +
+                              " bytes runs past the end of the package"));
+    const auto namesBlock = expanded.subspan(HeaderSize, namesLength);
+    const std::string namesText(namesBlock.begin(), namesBlock.end());
+    std::vector<std::string> found;
+    skintext::ForEachLine(namesText, [&](std::string_view line) {
+        if (found.size() <= MaxEntries)
+            found.push_back(skintext::LowerAscii(line));
+    });
+    if (found.size() > MaxEntries)
+        return Reject(Damaged("it has more than the " + std::to_string(MaxEntries) +
+                              " entries a skin package may hold"));
+
+    const std::size_t tableStart = HeaderSize + namesLength;
+    const std::size_t dataStart = tableStart + 4 * found.size();
+    if (dataStart > expanded.size())
+        return Reject(Damaged("its table of " + std::to_string(found.size()) +
+                              " entry sizes runs past the end of the package"));
+    std::vector<std::uint32_t> foundSizes;
+    std::uint64_t end = 0;
+    const std::size_t dataSize = expanded.size() - dataStart;
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        foundSizes.push_back(ReadUint32(expanded, tableStart + 4 * i));
+        end += foundSizes.back();
+        if (end > dataSize)
+            return Reject(Damaged("entry \"" + found[i] + "\" of " +
+                                  std::to_string(foundSizes.back()) +
+                                  " bytes runs past the end of the data area"));
+    }
+
+    names = std::move(found);
+    sizes = std::move(foundSizes);
+    data.assign(expanded.begin() + static_cast<std::ptrdiff_t>(dataStart), expanded.end());
+    return true;
+}
+
+template <typename Match>
+bool TSkinReader::CopyFirst(Match match, std::vector<std::uint8_t>& out) const {
+    out.clear();
+    std::size_t offset = 0;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (match(names[i])) {
+            const auto first = data.begin() + static_cast<std::ptrdiff_t>(offset);
+            out.assign(first, first + sizes[i]);
+            return true;
+        }
+        offset += sizes[i];
+    }
+    return false;
+}
+
+bool TSkinReader::GetEntry(std::string_view name, std::vector<std::uint8_t>& out) const {
+    const std::string wanted = skintext::LowerAscii(name);
+    return CopyFirst([&](const std::string& entry) { return entry == wanted; }, out);
+}
+
+bool TSkinReader::GetEntryContaining(std::string_view text, std::vector<std::uint8_t>& out,
+                                     std::string& name) const {
+    const std::string* hit = nullptr;
+    CopyFirst(
+        [&](const std::string& entry) {
+            if (entry.find(text) == std::string::npos)
+                return false;
+            hit = &entry;
+            return true;
+        },
+        out);
+    if (hit == nullptr)
+        return false;
+    name = *hit;
+    return true;
+}

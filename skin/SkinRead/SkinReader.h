@@ -1,0 +1,61 @@
+// Reader of a skin package: expands the compressed stream, checks the
+// container and hands out its entries (the skin INI text and the bitmaps it
+// names) by name.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TSkinReader {
+public:
+    // Receives the texts meant for the user: the notice about a package of
+    // another version and the reason a damaged package was refused. The
+    // Windows skin loader shows them in a message box.
+    using TNoticeSink = std::function<void(const std::string&)>;
+
+    static constexpr std::uint32_t PackageVersion = 20000;
+    static constexpr std::size_t MaxEntries = 1001;
+    static constexpr std::size_t HeaderSize = 16;
+    static constexpr const char* OlderPackageNotice =
+        "This is Older Skin File\rPlease update to new version !";
+
+    explicit TSkinReader(TNoticeSink notice = {});
+
+    // Expands and parses a package. False, with a reason and nothing usable
+    // kept, for a package of another version or a damaged one. Raises
+    // ElzhException when memory for the decoder cannot be had.
+    bool Load(std::span<const std::uint8_t> compressed);
+
+    // Copies the first entry whose name equals `name` (A-Z compared as a-z)
+    // into `out`; `out` is left empty and the result false when none does.
+    bool GetEntry(std::string_view name, std::vector<std::uint8_t>& out) const;
+    // Copies the first entry whose lower-case name contains `text` (compared
+    // as given) and sets `name` to it; `name` is left alone when none does.
+    bool GetEntryContaining(std::string_view text, std::vector<std::uint8_t>& out,
+                            std::string& name) const;
+
+    std::size_t Count() const { return names.size(); }
+    const std::vector<std::string>& Names() const { return names; }
+    const std::vector<std::uint32_t>& Sizes() const { return sizes; }
+    std::uint32_t Version() const { return version; }
+    std::uint32_t NamesLength() const { return namesLength; }
+    // Why the last Load returned false; empty after a successful one.
+    const std::string& RejectReason() const { return rejectReason; }
+
+private:
+    bool Reject(std::string reason);
+    bool ParseContainer(std::span<const std::uint8_t> expanded);
+    template <typename Match> bool CopyFirst(Match match, std::vector<std::uint8_t>& out) const;
+
+    TNoticeSink notice;
+    std::vector<std::string> names; // lower case
+    std::vector<std::uint32_t> sizes;
+    std::vector<std::uint8_t> data; // the entries back to back, and any trailing bytes
+    std::uint32_t version = 0;
+    std::uint32_t namesLength = 0;
+    std::string rejectReason;
+};

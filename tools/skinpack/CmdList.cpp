@@ -1,0 +1,19 @@
+#include "Commands.h"
+
+#include "PackageFile.h"
+#include "ToolSupport.h"
+
+#include <ostream>
+
+namespace skinpack {
+
+int RunList(const TCommandArgs& args, std::ostream& out, std::ostream&) {
+    ExpectPositional(args, 1);
+    TSkinReader reader;
+    LoadPackageFile(args[0], reader);
+    for (std::size_t i = 0; i < reader.Count(); ++i)
+        out << reader.Names()[i] << '\t' << reader.Sizes()[i] << '\n';
+    return 0;
+}
+
+} // namespace skinpack

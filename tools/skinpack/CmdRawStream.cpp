@@ -1,0 +1,40 @@
+#include "Commands.h"
+
+#include "LzhEncoder.h"
+#include "SkinRead/Lzh.h"
+#include "ToolSupport.h"
+
+#include <algorithm>
+#include <ostream>
+
+namespace skinpack {
+
+int RunCompress(const TCommandArgs& args, std::ostream& out, std::ostream&) {
+    ExpectPositional(args, 2);
+    const std::vector<std::uint8_t> input = ReadWholeFile(PathFromUtf8(args[0]));
+    if (input.size() > TLZH::DefaultSizeLimit)
+        throw TToolError(args[0] + " is larger than the " + std::to_string(TLZH::DefaultSizeLimit) +
+                         " bytes a stream may expand to");
+    const std::vector<std::uint8_t> stream = LzhCompress(input);
+    WriteWholeFile(PathFromUtf8(args[1]), stream);
+    out << args[1] << ": " << input.size() << " -> " << stream.size() << " bytes\n";
+    return 0;
+}
+
+int RunExpand(const TCommandArgs& args, std::ostream& out, std::ostream&) {
+    ExpectPositional(args, 2);
+    const std::vector<std::uint8_t> stream = ReadWholeFile(PathFromUtf8(args[0]));
+    if (stream.size() < 4)
+        throw TToolError(args[0] + " is too short for an LZH stream (" +
+                         std::to_string(stream.size()) + " bytes)");
+    std::vector<std::uint8_t> expanded;
+    TLZH().Decompress(stream, expanded);
+    // The last match is always decoded whole; the stated size is what counts.
+    const auto size = static_cast<std::size_t>(std::max(TLZH::StatedSize(stream), 0));
+    expanded.resize(size);
+    WriteWholeFile(PathFromUtf8(args[1]), expanded);
+    out << args[1] << ": " << expanded.size() << " bytes\n";
+    return 0;
+}
+
+} // namespace skinpack

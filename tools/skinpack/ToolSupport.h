@@ -1,0 +1,38 @@
+// What every skinpack subcommand shares: its error types, whole-file input
+// and output, and UTF-8 paths.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace skinpack {
+
+// A failure to report as "skinpack: message" with exit status 1.
+class TToolError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A command line the subcommand cannot accept; reported with its usage line
+// and exit status 2.
+class TUsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+std::filesystem::path PathFromUtf8(const std::string& text);
+std::string Utf8FromPath(const std::filesystem::path& path);
+
+std::vector<std::uint8_t> ReadWholeFile(const std::filesystem::path& path);
+void WriteWholeFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+
+// The positional arguments, after checking there are exactly `count` of them
+// and no unknown options.
+const std::vector<std::string>& ExpectPositional(const std::vector<std::string>& args,
+                                                 std::size_t count);
+
+} // namespace skinpack
