@@ -1,0 +1,25 @@
+// Windows BMP files to and from TDib. Reads uncompressed files of 1, 4, 8,
+// 16, 24 and 32 bits per pixel (bottom-up or top-down, core or info headers,
+// bit-field masks); what it cannot read is refused with a message, never
+// read past the end of the data.
+#pragma once
+
+#include "Dib.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace skin {
+
+// Fills `bitmap` from the bytes of a BMP file: 32-bit files stay 32-bit,
+// everything else becomes 24-bit. On failure the bitmap is emptied and
+// `error` says why.
+bool DecodeBmp(std::span<const uint8_t> file, TDib& bitmap, std::string& error);
+
+// A bottom-up 24-bit BMP file of the bitmap (32-bit pixels lose their fourth
+// byte).
+std::vector<uint8_t> EncodeBmp(const TDib& bitmap);
+
+} // namespace skin

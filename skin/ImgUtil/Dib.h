@@ -1,0 +1,86 @@
+// A device-independent bitmap: 24 or 32 bits per pixel, rows addressed
+// directly, row 0 at the top. In the Windows build the pixels live in a DIB
+// section, so the same bitmap can be selected into a device context; in the
+// native build they live on the heap, which lets the loaders and pixel
+// transforms run (and be fuzzed) without Windows.
+#pragma once
+
+#include <cstdint>
+
+namespace skin {
+
+// COLORREF layout: red in the low byte, then green, then blue.
+using Colour = uint32_t;
+
+constexpr Colour MakeColour(uint8_t red, uint8_t green, uint8_t blue) {
+    return Colour(red) | Colour(green) << 8 | Colour(blue) << 16;
+}
+constexpr uint8_t RedOf(Colour c) {
+    return uint8_t(c);
+}
+constexpr uint8_t GreenOf(Colour c) {
+    return uint8_t(c >> 8);
+}
+constexpr uint8_t BlueOf(Colour c) {
+    return uint8_t(c >> 16);
+}
+
+// Pixels of exactly this colour are left out by the colour-keyed copies.
+constexpr Colour KeyColour = 0xFF00FF;
+
+class TDib {
+public:
+    TDib() = default;
+    // A bitmap of the given size, every pixel black. Sizes of 0 give an empty
+    // bitmap; negative sizes and sizes beyond MaxPixels throw std::length_error.
+    TDib(int width, int height, int bitsPerPixel = 24);
+    TDib(const TDib& other);
+    TDib& operator=(const TDib& other);
+    TDib(TDib&& other) noexcept;
+    TDib& operator=(TDib&& other) noexcept;
+    ~TDib();
+
+    // Upper bound on width x height; keeps a corrupt file from asking for
+    // gigabytes.
+    static constexpr int64_t MaxPixels = int64_t(1) << 26;
+
+    bool Empty() const { return width_ == 0 || height_ == 0; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    int BitsPerPixel() const { return bitsPerPixel_; }
+    int BytesPerPixel() const { return bitsPerPixel_ / 8; }
+    // Bytes from one row to the next (rows are padded to 4 bytes).
+    int Stride() const { return stride_; }
+
+    uint8_t* Row(int y) { return bits_ + int64_t(y) * stride_; }
+    const uint8_t* Row(int y) const { return bits_ + int64_t(y) * stride_; }
+
+    Colour Pixel(int x, int y) const;
+    void SetPixel(int x, int y, Colour colour);
+    void Fill(Colour colour);
+
+    // Replaces the pixels by a new black bitmap of the given size and format.
+    void SetSize(int width, int height, int bitsPerPixel);
+    void Clear();
+    // Changes the pixel format, keeping the colours (the fourth byte of a
+    // 32-bit pixel is dropped, or written as 0).
+    void ConvertTo(int bitsPerPixel);
+
+    // The DIB section's HBITMAP in the Windows build; null in the native build
+    // and for an empty bitmap.
+    void* NativeHandle() const { return handle_; }
+
+    bool operator==(const TDib& other) const;
+
+private:
+    void Release();
+
+    int width_ = 0;
+    int height_ = 0;
+    int bitsPerPixel_ = 24;
+    int stride_ = 0;
+    uint8_t* bits_ = nullptr;
+    void* handle_ = nullptr;
+};
+
+} // namespace skin
