@@ -1,0 +1,117 @@
+#include "ImageFiles.h"
+
+#include "BmpCodec.h"
+
+#include <cstdio>
+#include <jpeglib.h>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+namespace galleryart {
+namespace {
+
+using File = std::unique_ptr<FILE, int (*)(FILE*)>;
+
+File OpenForWriting(const std::string& path) {
+    File file(std::fopen(path.c_str(), "wb"), &std::fclose);
+    if (!file)
+        throw std::runtime_error("cannot write " + path);
+    return file;
+}
+
+void WriteAll(const std::string& path, const std::vector<uint8_t>& bytes) {
+    File file = OpenForWriting(path);
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
+        throw std::runtime_error("cannot write " + path);
+}
+
+void PutU16(std::vector<uint8_t>& out, unsigned v) {
+    out.push_back(uint8_t(v));
+    out.push_back(uint8_t(v >> 8));
+}
+
+void PutU32(std::vector<uint8_t>& out, uint32_t v) {
+    PutU16(out, v & 0xFFFF);
+    PutU16(out, v >> 16);
+}
+
+} // namespace
+
+void WriteJpeg(const std::string& path, const skin::TDib& image, int quality) {
+    File file = OpenForWriting(path);
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    jpeg_stdio_dest(&info, file.get());
+    info.image_width = JDIMENSION(image.Width());
+    info.image_height = JDIMENSION(image.Height());
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, quality, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<JSAMPLE> row(size_t(image.Width()) * 3);
+    while (info.next_scanline < info.image_height) {
+        const int y = int(info.next_scanline);
+        for (int x = 0; x < image.Width(); ++x) {
+            const skin::Colour c = image.Pixel(x, y);
+            row[size_t(x) * 3] = skin::RedOf(c);
+            row[size_t(x) * 3 + 1] = skin::GreenOf(c);
+            row[size_t(x) * 3 + 2] = skin::BlueOf(c);
+        }
+        JSAMPROW rows[] = {row.data()};
+        jpeg_write_scanlines(&info, rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+}
+
+void WriteBmp(const std::string& path, const skin::TDib& image) {
+    WriteAll(path, skin::EncodeBmp(image));
+}
+
+void WriteIcon(const std::string& path, const skin::TDib& image) {
+    const int size = 32;
+    if (image.Width() != size || image.Height() != size)
+        throw std::runtime_error("icons are 32 x 32: " + path);
+    const uint32_t maskBytes = size * 4; // 1 bit per pixel, rows padded to 4 bytes
+    const uint32_t imageBytes = 40 + size * size * 4 + maskBytes;
+
+    std::vector<uint8_t> out;
+    PutU16(out, 0); // reserved
+    PutU16(out, 1); // icon
+    PutU16(out, 1); // one image
+    out.insert(out.end(), {uint8_t(size), uint8_t(size), 0, 0});
+    PutU16(out, 1);  // planes
+    PutU16(out, 32); // bits per pixel
+    PutU32(out, imageBytes);
+    PutU32(out, 6 + 16);
+
+    PutU32(out, 40);
+    PutU32(out, size);
+    PutU32(out, size * 2); // colour and mask halves
+    PutU16(out, 1);
+    PutU16(out, 32);
+    for (int i = 0; i < 6; ++i)
+        PutU32(out, 0);
+    for (int y = size - 1; y >= 0; --y)
+        for (int x = 0; x < size; ++x) {
+            const skin::Colour c = image.Pixel(x, y);
+            const bool clear = c == skin::KeyColour;
+            out.insert(out.end(), {skin::BlueOf(c), skin::GreenOf(c), skin::RedOf(c),
+                                   uint8_t(clear ? 0 : 255)});
+        }
+    for (int y = size - 1; y >= 0; --y) {
+        uint32_t bits = 0;
+        for (int x = 0; x < size; ++x)
+            if (image.Pixel(x, y) == skin::KeyColour)
+                bits |= 0x80000000u >> x;
+        out.insert(out.end(),
+                   {uint8_t(bits >> 24), uint8_t(bits >> 16), uint8_t(bits >> 8), uint8_t(bits)});
+    }
+    WriteAll(path, out);
+}
+
+} // namespace galleryart

@@ -1,0 +1,18 @@
+// Writes the generated artwork in the formats the gallery loads: JPEG for
+// thumbnails and button pictures, BMP for glyphs and image lists, ICO for the
+// paging arrows.
+#pragma once
+
+#include "Dib.h"
+
+#include <string>
+
+namespace galleryart {
+
+// Each throws std::runtime_error naming the file when it cannot be written.
+void WriteJpeg(const std::string& path, const skin::TDib& image, int quality);
+void WriteBmp(const std::string& path, const skin::TDib& image);
+// A 32 x 32 icon; pixels of the key colour become transparent.
+void WriteIcon(const std::string& path, const skin::TDib& image);
+
+} // namespace galleryart
