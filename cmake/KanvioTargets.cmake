@@ -4,14 +4,19 @@ include(GoogleTest)
 
 # The tool that produces build-time data: our own target in a native build,
 # the matching native program from KANVIO_HOST_TOOLS when cross compiling.
-function(kanvio_host_tool out_var name)
+# kanvio_host_tool(var target [file name, if the target names its output])
+function(kanvio_host_tool out_var target)
+  set(file ${target})
+  if(ARGC GREATER 2)
+    set(file ${ARGV2})
+  endif()
   if(CMAKE_CROSSCOMPILING)
     if(NOT KANVIO_HOST_TOOLS)
       message(FATAL_ERROR "Cross build needs KANVIO_HOST_TOOLS (the native build's bin folder)")
     endif()
-    set(${out_var} ${KANVIO_HOST_TOOLS}/${name} PARENT_SCOPE)
+    set(${out_var} ${KANVIO_HOST_TOOLS}/${file} PARENT_SCOPE)
   else()
-    set(${out_var} $<TARGET_FILE:${name}> PARENT_SCOPE)
+    set(${out_var} $<TARGET_FILE:${target}> PARENT_SCOPE)
   endif()
 endfunction()
 

@@ -1,0 +1,39 @@
+#include "SkinModel.h"
+
+#include "SkinParser.h"
+#include "SkinRead/SkinReader.h"
+#include "WinSkinIni.h"
+
+#include <exception>
+
+namespace skin {
+
+TSkinModel::TSkinModel() = default;
+TSkinModel::~TSkinModel() = default;
+
+bool TSkinModel::LoadSkin(std::span<const uint8_t> package, const TNoticeSink& notice) {
+    SkinLoaded = false;
+    TSkinReader reader(notice);
+    if (!reader.Load(package))
+        return false;
+    std::vector<uint8_t> iniText;
+    std::string iniName;
+    reader.GetEntryContaining(".ini", iniText, iniName);
+    TQuickIni ini;
+    ini.LoadFromStream(iniText);
+    TSkinParser parser(*this, ini, reader);
+    try {
+        parser.ParseSkin();
+    } catch (const std::exception& e) {
+        // Only running out of memory gets here (every key has a default);
+        // the model is then partly replaced and counts as not loaded.
+        if (notice)
+            notice(std::string("The skin could not be loaded: ") + e.what());
+        return false;
+    }
+    SkinParsed();
+    SkinLoaded = true;
+    return true;
+}
+
+} // namespace skin

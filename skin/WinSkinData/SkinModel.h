@@ -1,0 +1,99 @@
+// The in-memory skin: the fixed set of skin elements, the skin colours, the
+// extra colour table, the caption buttons and the caption text settings,
+// built from a skin package. Every key has a default and an element whose
+// image key is missing is absent (null), so any INI yields a usable skin.
+#pragma once
+
+#include "SkinColours.h"
+#include "SkinElements.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace skin {
+
+class TSkinModel {
+public:
+    // Receives the messages meant for the user: the reader's notice about a
+    // package of another version, or why a package was refused.
+    using TNoticeSink = std::function<void(const std::string&)>;
+
+    TSkinModel();
+    virtual ~TSkinModel();
+    TSkinModel(const TSkinModel&) = delete;
+    TSkinModel& operator=(const TSkinModel&) = delete;
+
+    // Expands the package (a 32-bit expanded size, then the coded bits),
+    // reads its INI and bitmaps and replaces the model. False, with the model
+    // unchanged (but SkinLoaded false), for a package the reader refuses.
+    bool LoadSkin(std::span<const uint8_t> package, const TNoticeSink& notice = {});
+
+    std::string SkinName;
+    bool SkinLoaded = false;
+    Colour WindowTextColour = 0;
+    Colour TitleTextActiveColour = 0;
+    Colour TitleTextNoActiveColour = 0;
+    Colour ButtonFaceColour = 0;
+    Colour ButtonTextColour = 0;
+    Colour ButtonHilightColour = 0;
+    Colour ButtonlightColour = 0;
+    Colour ButtonShadowColour = 0;
+    Colour ButtonDkShadowColour = 0;
+    Colour HilightTextColour = 0;
+    Colour HilightColour = 0;
+    Colour MenubarColour = 0;
+    Colour MenuBarTextColour = 0;
+    Colour MenuTextColour = 0;
+    Colour MenuColour = 0;
+    Colour ScrollbarColour = 0;
+    // One entry per numbered colour section, in file order.
+    std::vector<Colour> ColourTable;
+    // Not touched by loading: the form frame fills it with the first window
+    // icon it meets.
+    TDib IconBitmap;
+    TDataSkinTitle Title{"Title"};
+    // The skin's caption buttons, then the three MDI child buttons.
+    std::vector<std::unique_ptr<TDataSkinSysButton>> SysButtons;
+    TDataSkinButton Buttons{"Buttons"};
+    std::unique_ptr<TDataSkinBorder> Tabs;
+    std::unique_ptr<TDataSkinBorder> Progress;
+    std::unique_ptr<TDataSkinBorder> UpDownHorz;
+    std::unique_ptr<TDataSkinBorder> UpDownVert;
+    std::unique_ptr<TDataSkinObject> SunkEdge;
+    std::unique_ptr<TDataSkinObject> ExtraImages;
+    std::unique_ptr<TDataSkinBorder> ComboButton;
+    std::unique_ptr<TDataSkinObject> GroupBoxEdge;
+    std::unique_ptr<TDataSkinObject> Toolbars;
+    std::unique_ptr<TDataSkinBoxLabel> GroupBox;
+    std::unique_ptr<TDataSkinObject> StatusBarEdges;
+    std::unique_ptr<TDataSkinObject> Headerbar;
+    std::unique_ptr<TDataSkinObject> MenuBar;
+    std::unique_ptr<TDataSkinObject> MenuItem;
+    std::unique_ptr<TDataSkinObject> MenuBackground;
+    std::unique_ptr<TDataSkinObject> Scrollbar;
+    std::unique_ptr<TDataSkinObject> HorzScroll;
+    std::unique_ptr<TDataSkinObject> VertScroll;
+    std::unique_ptr<TDataSkinObject> HorzScrollThumb;
+    std::unique_ptr<TDataSkinObject> VertScrollThumb;
+    std::unique_ptr<TDataSkinObject> TrackbarThumbHorz;
+    std::unique_ptr<TDataSkinObject> TrackbarThumbVert;
+    std::unique_ptr<TDataSkinObject> TrackbarThumbLeft;
+    std::unique_ptr<TDataSkinObject> TrackbarThumbRight;
+    std::unique_ptr<TDataSkinObject> TrackbarThumbUp;
+    std::unique_ptr<TDataSkinObject> TrackbarThumbDown;
+    TDataSkinBorder BorderLeft{"Left"};
+    TDataSkinBorder BorderRight{"Right"};
+    TDataSkinBorder BorderTop{"Top"};
+    TDataSkinBorder BorderBottom{"Bottom"};
+
+protected:
+    // Called at the end of every parse, just before SkinLoaded is set:
+    // the Windows component remakes its button face brush here.
+    virtual void SkinParsed() {}
+};
+
+} // namespace skin
