@@ -70,7 +70,7 @@ bool ParseDecimal(std::string_view digits, bool negative, std::int32_t& value) {
 bool ParseIniInteger(std::string_view text, std::int32_t& value) {
     std::string rewritten;
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-        rewritten = "$" + std::string(text.substr(2));
+        rewritten.assign(1, '$').append(text.substr(2));
         text = rewritten;
     }
     bool negative = false;
@@ -105,9 +105,12 @@ void TQuickIni::LoadFromStream(std::span<const std::uint8_t> bytes) {
 }
 
 int TQuickIni::FindSection(std::string_view name) const {
-    const std::string header = "[" + std::string(name) + "]";
+    // Every kept header starts with "[" and ends with "]"; compare what is
+    // between the brackets.
     for (const TSection& section : sections) {
-        if (skintext::EqualIgnoringAsciiCase(section.header, header))
+        const std::string_view header = section.header;
+        if (header.size() == name.size() + 2 &&
+            skintext::EqualIgnoringAsciiCase(header.substr(1, name.size()), name))
             return section.line;
     }
     return -1;
