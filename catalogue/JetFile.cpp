@@ -3,6 +3,7 @@
 #include "JetText.h"
 #include "Rc4.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstring>
@@ -75,6 +76,8 @@ JetFile::JetFile(std::vector<uint8_t> bytes, std::string path)
     if (bytes_.size() < kPageSize || std::memcmp(bytes_.data(), kMagic, sizeof kMagic - 1) != 0 ||
         bytes_[kVersionOffset] != kJet4Version)
         throw ECatalogueError(UnrecognizedFormat(path_));
+    if (bytes_.size() % kPageSize != 0)
+        throw ECatalogueError(CorruptFileMessage(path_));
     std::span<uint8_t> header(bytes_.data(), kPageSize);
     Rc4Apply(kHeaderKey, header.subspan(kMaskedStart, kMaskedLength));
 
@@ -137,7 +140,7 @@ std::vector<uint8_t> EncodeHeaderPage(const HeaderFields& fields) {
     std::vector<uint8_t> password = Utf8ToUtf16Le(fields.password);
     if (password.size() > kPasswordLength)
         throw ECatalogueError("The password is longer than 20 characters.");
-    std::memcpy(page.data() + kPasswordOffset, password.data(), password.size());
+    std::copy(password.begin(), password.end(), page.begin() + kPasswordOffset);
     ApplyPasswordMask(fields.created,
                       std::span<uint8_t>(page.data() + kPasswordOffset, kPasswordLength));
     std::memcpy(page.data() + kCreatedOffset, &fields.created, sizeof fields.created);

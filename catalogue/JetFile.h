@@ -15,7 +15,7 @@ inline constexpr size_t kPageSize = 4096;
 class JetFile {
 public:
     // Takes the whole file. Raises ECatalogueError if it is not a Jet 4
-    // database (`path` only names the file in messages).
+    // database or ends inside a page (`path` only names the file in messages).
     JetFile(std::vector<uint8_t> bytes, std::string path);
 
     // Reads the file at `path` (UTF-8), opened read-only and shared with

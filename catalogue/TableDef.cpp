@@ -77,9 +77,12 @@ std::vector<uint32_t> ReadUsageMap(const JetFile& file, Bytes map) {
     auto addBits = [&](Bytes bitmap, uint64_t firstPage) {
         for (size_t byte = 0; byte < bitmap.size(); ++byte) {
             for (int bit = 0; bit < 8; ++bit) {
+                if ((bitmap[byte] >> bit & 1) == 0)
+                    continue;
                 uint64_t page = firstPage + byte * 8 + bit;
-                if ((bitmap[byte] >> bit & 1) != 0 && page < file.PageCount())
-                    pages.push_back(static_cast<uint32_t>(page));
+                if (page >= file.PageCount())
+                    ThrowCorrupt();
+                pages.push_back(static_cast<uint32_t>(page));
             }
         }
     };

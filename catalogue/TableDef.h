@@ -55,7 +55,8 @@ TableDef ReadTableDef(const JetFile& file, uint32_t page, std::string name);
 Bytes ReadRowAt(const JetFile& file, uint32_t dataPointer);
 
 // The pages a usage map (type 0: inline bitmap; type 1: list of bitmap
-// pages) marks, in ascending order, limited to pages that exist.
+// pages) marks, in ascending order. A mark past the end of the file means
+// the file was cut short: ECorruptData.
 std::vector<uint32_t> ReadUsageMap(const JetFile& file, Bytes map);
 
 // Offset table of a data page: the bounds of row `index`, flags stripped.

@@ -1,0 +1,84 @@
+// Shared helpers of the catalogue tests: where the conformance files are,
+// temporary database files built by the writer, and reading results back.
+#pragma once
+
+#include "Catalogue.h"
+#include "CsvReader.h"
+#include "JetWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace cattest {
+
+inline std::string ConformancePath(const std::string& name) {
+    return std::string(CATALOGUE_CONFORMANCE_DIR) + "/" + name;
+}
+
+inline std::string ReadFileText(const std::string& path) {
+    std::ifstream in(std::filesystem::path(std::u8string(path.begin(), path.end())),
+                     std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+inline std::vector<uint8_t> ReadFileBytes(const std::string& path) {
+    std::string text = ReadFileText(path);
+    return {text.begin(), text.end()};
+}
+
+// A file in the temporary folder, removed when the object goes.
+class TempFile {
+public:
+    explicit TempFile(const std::string& stem) {
+        static int counter = 0;
+        path_ = (std::filesystem::temp_directory_path() /
+                 (stem + "_" + std::to_string(++counter) + "_" +
+                  std::to_string(reinterpret_cast<uintptr_t>(this) % 100000) + ".mdb"))
+                    .string();
+    }
+    ~TempFile() {
+        std::error_code ignored;
+        std::filesystem::remove(path_, ignored);
+    }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+inline std::string ConnectionString(const std::string& path, const std::string& password) {
+    return "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + path +
+           ";Persist Security Info=False;Jet OLEDB:Database Password=" + password;
+}
+
+// Builds a database from `records` into `file` with the writer.
+inline void BuildInto(const TempFile& file, const catalogue::CsvRecords& records,
+                      const std::string& table, const std::string& password, uint32_t pageKey = 0) {
+    catalogue::WriterOptions options;
+    options.tableName = table;
+    options.password = password;
+    options.pageKey = pageKey;
+    catalogue::WriteFileBytes(file.Path(), catalogue::BuildDatabase(records, options));
+}
+
+// Every row of an open query, each as the values of `columns`.
+inline catalogue::CsvRecords ReadRows(catalogue::TCatalogueQuery& query,
+                                      const std::vector<std::string>& columns) {
+    catalogue::CsvRecords rows;
+    for (query.First(); !query.Eof(); query.Next()) {
+        std::vector<std::string> row;
+        for (const std::string& column : columns)
+            row.push_back(query.FieldByName(column));
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+} // namespace cattest

@@ -1,0 +1,1 @@
+Select * From Title Where (TitleIndex > 0) And (Title3 = 'Tom's') Order By TitleIndex

@@ -1,0 +1,1 @@
+select * from [Title] where not TitleIndex <> 3 or Title4 = "blue" order by Title4 desc, TitleIndex asc;

@@ -1,0 +1,1 @@
+SELECT * FROM Title WHERE TitleIndex >= -2.5e1 AND Title1 <= 'http://z'
