@@ -178,7 +178,7 @@ TEST_F(SkinReaderDamage, RefusesLayoutsThatRunPastTheEnd) {
 TEST_F(SkinReaderDamage, EntryCountAgainstTheTableCapacity) {
     std::string names;
     for (int i = 0; i < 1001; ++i)
-        names += "e" + std::to_string(i) + "\r\n";
+        names.append("e").append(std::to_string(i)).append("\r\n");
     std::vector<std::uint8_t> full = Container(20000, names, {}, "");
     full.insert(full.end(), 4 * 1001, 0);
     EXPECT_TRUE(LoadContainer(full)) << reader.RejectReason();
