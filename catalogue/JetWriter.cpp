@@ -282,12 +282,13 @@ private:
 std::vector<uint8_t> StoreMemo(FileBuilder& file, const std::string& text) {
     std::vector<uint8_t> data = EncodeText(text);
     auto length = static_cast<uint32_t>(data.size());
-    std::vector<uint8_t> field(12, 0);
     if (data.size() <= kInlineMemoLimit) {
+        std::vector<uint8_t> field(12 + data.size(), 0);
         PutU32(field, 0, length | 0x80000000u);
-        field.insert(field.end(), data.begin(), data.end());
+        std::copy(data.begin(), data.end(), field.begin() + 12);
         return field;
     }
+    std::vector<uint8_t> field(12, 0);
     if (data.size() <= kLongValueRowLimit) {
         uint32_t number = file.Reserve();
         DataPage page = DataPage::LongValues();

@@ -50,7 +50,8 @@ std::vector<Token> Tokenize(std::string_view sql) {
         } else if (c == '[') {
             size_t close = sql.find(']', i + 1);
             token.kind = close == std::string_view::npos ? Token::Kind::BadName : Token::Kind::Name;
-            token.text = sql.substr(i + 1, close == std::string_view::npos ? 0 : close - i - 1);
+            token.text =
+                std::string(sql.substr(i + 1, close == std::string_view::npos ? 0 : close - i - 1));
             i = close == std::string_view::npos ? sql.size() : close + 1;
         } else if (std::isdigit(static_cast<unsigned char>(c)) ||
                    (c == '.' && i + 1 < sql.size() &&
@@ -71,13 +72,13 @@ std::vector<Token> Tokenize(std::string_view sql) {
                         ++i;
                 }
             }
-            token.text = sql.substr(start, i - start);
+            token.text = std::string(sql.substr(start, i - start));
         } else if (IsWordChar(c)) {
             token.kind = Token::Kind::Word;
             size_t start = i;
             while (i < sql.size() && IsWordChar(sql[i]))
                 ++i;
-            token.text = sql.substr(start, i - start);
+            token.text = std::string(sql.substr(start, i - start));
         } else {
             token.kind = Token::Kind::Symbol;
             size_t length = 1;
@@ -86,7 +87,7 @@ std::vector<Token> Tokenize(std::string_view sql) {
                 if (pair == "<>" || pair == "<=" || pair == ">=")
                     length = 2;
             }
-            token.text = sql.substr(i, length);
+            token.text = std::string(sql.substr(i, length));
             i += length;
         }
         tokens.push_back(std::move(token));
