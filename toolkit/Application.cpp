@@ -1,0 +1,115 @@
+#include "Application.h"
+
+#include "Form.h"
+#include "Text.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace tk {
+namespace {
+
+void DefaultMessageBox(const std::string& text, const std::string& title) {
+    MessageBoxW(GetActiveWindow(), Widen(text).c_str(), Widen(title).c_str(), MB_OK | MB_ICONSTOP);
+}
+
+} // namespace
+
+const ClassInfo& Application::StaticClass() {
+    static const ClassInfo info("TApplication", &Component::StaticClass());
+    return info;
+}
+
+Application::Application() : Component(nullptr), messageBox_(DefaultMessageBox) {
+    RegisterStandardClasses(classes_);
+}
+
+Application::~Application() {
+    // Forms go before the registry and the message box they may still use.
+    while (!Components().empty()) {
+        delete Components().back();
+    }
+}
+
+void Application::AddForm(Form& form) {
+    if (forms_.empty() || !mainForm_) {
+        mainForm_ = &form;
+    }
+    forms_.push_back(&form);
+}
+
+void Application::RemoveForm(Form& form) {
+    forms_.erase(std::remove(forms_.begin(), forms_.end(), &form), forms_.end());
+    if (mainForm_ == &form) {
+        mainForm_ = nullptr;
+    }
+}
+
+void Application::Run() {
+    if (mainForm_) {
+        mainForm_->Show();
+    }
+    MSG msg;
+    while (!terminated_ && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    terminated_ = true;
+}
+
+void Application::ProcessMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            terminated_ = true;
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+void Application::Terminate() {
+    if (!terminated_) {
+        PostQuitMessage(0);
+    }
+}
+
+void Application::HandleException(const std::exception& error) {
+    std::string text = error.what();
+    if (text.empty()) {
+        text = "An unexpected error occurred.";
+    }
+    messageBox_(text, title_);
+}
+
+void Application::SetMessageBox(MessageBoxFunction show) {
+    messageBox_ = show ? std::move(show) : MessageBoxFunction(DefaultMessageBox);
+}
+
+Application* ApplicationOf(Component& component) {
+    Component* current = &component;
+    if (auto* control = dynamic_cast<Control*>(current)) {
+        if (Form* form = control->ParentForm()) {
+            current = form;
+        }
+    }
+    for (; current; current = current->Owner()) {
+        if (auto* application = dynamic_cast<Application*>(current)) {
+            return application;
+        }
+    }
+    return nullptr;
+}
+
+void ReportException(Control& source, const std::exception& error) {
+    if (Application* application = ApplicationOf(source)) {
+        application->HandleException(error);
+    } else {
+        DefaultMessageBox(error.what(), "");
+    }
+}
+
+} // namespace tk

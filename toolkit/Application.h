@@ -1,0 +1,73 @@
+// The application: owner of the forms, its main form (the first form created
+// with it as owner; closing it ends the message loop), the screen's list of
+// forms in creation order, the class registry designs create components
+// through, and the default exception handler: an error that escapes an event
+// handler is shown in a message box with its text, and the program goes on.
+#pragma once
+
+#include "ClassRegistry.h"
+#include "Component.h"
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace tk {
+
+class Control;
+class Form;
+
+class Application : public Component {
+    TK_CLASS(Application)
+
+public:
+    Application();
+    ~Application() override;
+
+    const std::string& Title() const { return title_; }
+    void SetTitle(const std::string& title) { title_ = title; }
+
+    // The toolkit's classes are registered from the start; a program adds its own.
+    ClassRegistry& Classes() { return classes_; }
+    const ClassRegistry& Classes() const { return classes_; }
+
+    Form* MainForm() const { return forms_.empty() ? nullptr : mainForm_; }
+    const std::vector<Form*>& Forms() const { return forms_; }
+
+    // Shows the main form and dispatches messages until the program ends.
+    void Run();
+    // Dispatches the messages waiting now.
+    void ProcessMessages();
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+
+    // The default exception handler.
+    void HandleException(const std::exception& error);
+    // How the handler shows its message: by default a message box; tests (and
+    // programs with their own reporting) put something else in.
+    using MessageBoxFunction =
+        std::function<void(const std::string& text, const std::string& title)>;
+    void SetMessageBox(MessageBoxFunction show);
+
+private:
+    friend class Form;
+    void AddForm(Form& form);
+    void RemoveForm(Form& form);
+
+    std::string title_;
+    ClassRegistry classes_;
+    std::vector<Form*> forms_;
+    Form* mainForm_ = nullptr;
+    bool terminated_ = false;
+    MessageBoxFunction messageBox_;
+};
+
+// The application a component belongs to (through its owners and parents), or none.
+Application* ApplicationOf(Component& component);
+
+// Hands an error raised while a control handled a message to its
+// application's exception handler (a plain message box without one).
+void ReportException(Control& source, const std::exception& error);
+
+} // namespace tk

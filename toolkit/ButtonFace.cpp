@@ -1,0 +1,89 @@
+#include "ButtonFace.h"
+
+#include <algorithm>
+
+namespace tk {
+
+const EnumInfo kButtonLayoutEnum{"TButtonLayout",
+                                 {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"}};
+
+namespace {
+
+void DrawGlyph(HDC dc, int x, int y, const Bitmap& glyph, int numGlyphs, GlyphState state) {
+    int cells = std::clamp(numGlyphs, 1, 4);
+    int cellWidth = glyph.Width() / cells;
+    int cell = 0;
+    if (state == GlyphState::Disabled && cells > 1) {
+        cell = 1;
+    } else if (state == GlyphState::Down && cells > 2) {
+        cell = 2;
+    }
+    uint32_t key = glyph.Pixels()[size_t(glyph.Height() - 1) * size_t(glyph.Width())];
+    HDC memory = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(memory, glyph.Handle());
+    TransparentBlt(dc, x, y, cellWidth, glyph.Height(), memory, cell * cellWidth, 0, cellWidth,
+                   glyph.Height(), RGB((key >> 16) & 0xFF, (key >> 8) & 0xFF, key & 0xFF));
+    SelectObject(memory, old);
+    DeleteDC(memory);
+}
+
+} // namespace
+
+void DrawButtonFace(Canvas& canvas, const RECT& rect, const ButtonFace& face, GlyphState state,
+                    int offset) {
+    HDC dc = canvas.Handle();
+    bool hasGlyph = face.glyph && !face.glyph->Empty();
+    SIZE glyph{0, 0};
+    if (hasGlyph) {
+        glyph = {face.glyph->Width() / std::clamp(face.numGlyphs, 1, 4), face.glyph->Height()};
+    }
+    RECT measure{0, 0, rect.right - rect.left, 0};
+    SIZE text{0, 0};
+    if (!face.caption.empty()) {
+        canvas.DrawText(face.caption, measure, DT_CALCRECT | DT_SINGLELINE);
+        text = {measure.right - measure.left, measure.bottom - measure.top};
+    }
+    int width = rect.right - rect.left;
+    int height = rect.bottom - rect.top;
+    int spacing = (hasGlyph && text.cx > 0) ? face.spacing : 0;
+    bool horizontal =
+        face.layout == ButtonLayout::GlyphLeft || face.layout == ButtonLayout::GlyphRight;
+    int total = horizontal ? glyph.cx + spacing + text.cx : glyph.cy + spacing + text.cy;
+    int room = horizontal ? width : height;
+    int margin = face.margin >= 0 ? face.margin : (room - total) / 2;
+    POINT glyphAt{}, textAt{};
+    switch (face.layout) {
+    case ButtonLayout::GlyphLeft:
+        glyphAt = {margin, (height - glyph.cy) / 2};
+        textAt = {margin + glyph.cx + spacing, (height - text.cy) / 2};
+        break;
+    case ButtonLayout::GlyphRight:
+        glyphAt = {width - margin - glyph.cx, (height - glyph.cy) / 2};
+        textAt = {glyphAt.x - spacing - text.cx, (height - text.cy) / 2};
+        break;
+    case ButtonLayout::GlyphTop:
+        glyphAt = {(width - glyph.cx) / 2, margin};
+        textAt = {(width - text.cx) / 2, margin + glyph.cy + spacing};
+        break;
+    case ButtonLayout::GlyphBottom:
+        glyphAt = {(width - glyph.cx) / 2, height - margin - glyph.cy};
+        textAt = {(width - text.cx) / 2, glyphAt.y - spacing - text.cy};
+        break;
+    }
+    int x0 = rect.left + offset;
+    int y0 = rect.top + offset;
+    if (hasGlyph) {
+        DrawGlyph(dc, x0 + glyphAt.x, y0 + glyphAt.y, *face.glyph, face.numGlyphs, state);
+    }
+    if (text.cx > 0) {
+        SetBkMode(dc, TRANSPARENT);
+        RECT textRect{x0 + textAt.x, y0 + textAt.y, x0 + textAt.x + text.cx,
+                      y0 + textAt.y + text.cy};
+        if (state == GlyphState::Disabled) {
+            canvas.Font().SetColor(clGrayText);
+        }
+        canvas.DrawText(face.caption, textRect, DT_SINGLELINE | DT_NOCLIP);
+    }
+}
+
+} // namespace tk

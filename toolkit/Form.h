@@ -1,0 +1,88 @@
+// Forms: top-level windows of a window class named after the form's class
+// ("TFormMain"), built from a design resource of the same program. A form
+// class registers its event handlers by name, then reads its design:
+//
+//   TFormMain::TFormMain(tk::Component* owner) : Form(owner) {
+//       AddMethod("ImageTradeLeftClick", tk::NotifyEvent([this](tk::Component& s) { ... }));
+//       LoadDesign("TFormMain");
+//   }
+#pragma once
+
+#include "WinControl.h"
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace tk {
+
+class Application;
+class ClassRegistry;
+class MainMenu;
+
+enum class BorderStyle { None, Single, Sizeable, Dialog, ToolWindow, SizeToolWin };
+enum BorderIcon : uint32_t { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
+enum class Position { Designed, ScreenCenter, DesktopCenter };
+
+class Form : public WinControl {
+    TK_CLASS(Form)
+
+public:
+    explicit Form(Component* owner);
+    ~Form() override;
+
+    // Reads the design stored as an RCDATA resource of that name in the
+    // program, creating components through the application's class registry;
+    // then fires OnCreate.
+    void LoadDesign(const std::string& resourceName);
+    void LoadDesign(const std::string& resourceName, const ClassRegistry& classes);
+    // The same from design text (`source` names it in error texts).
+    void LoadDesignText(std::string_view text, const std::string& source,
+                        const ClassRegistry& classes);
+
+    // Offers a handler to designs under a name.
+    void AddMethod(std::string name, EventHandler handler);
+    const EventHandler* FindMethod(std::string_view name) const override;
+
+    tk::BorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(tk::BorderStyle style);
+    uint32_t BorderIcons() const { return borderIcons_; }
+    void SetBorderIcons(uint32_t icons);
+    tk::Position Position() const { return position_; }
+    void SetPosition(tk::Position position) { position_ = position; }
+    int ClientWidth() const;
+    void SetClientWidth(int width);
+    int ClientHeight() const;
+    void SetClientHeight(int height);
+    MainMenu* Menu() const { return menu_; }
+    void SetMenu(MainMenu* menu);
+
+    // Closing the main form ends the program's message loop; other forms hide.
+    void Close();
+    tk::Application* Application() const;
+
+    NotifyEvent OnCreate;
+    NotifyEvent OnShow;
+
+protected:
+    void FillCreateParams(CreateParams& params) override;
+    void HandleCreated() override;
+    void WndProc(Message& message) override;
+    void VisibleChanged() override;
+    void Notification(Component& component, Operation operation) override;
+
+private:
+    void ApplyClientSize();
+    void ApplyFrameStyle();
+    std::vector<std::pair<std::string, EventHandler>> methods_;
+    tk::BorderStyle borderStyle_ = tk::BorderStyle::Sizeable;
+    uint32_t borderIcons_ = biSystemMenu | biMinimize | biMaximize;
+    tk::Position position_ = tk::Position::Designed;
+    int clientWidth_ = -1;
+    int clientHeight_ = -1;
+    MainMenu* menu_ = nullptr;
+    bool shownOnce_ = false;
+};
+
+} // namespace tk

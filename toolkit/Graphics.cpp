@@ -1,0 +1,313 @@
+#include "Graphics.h"
+
+#include "Text.h"
+
+namespace tk {
+namespace {
+
+const IntIdent kColorIdents[] = {
+    {"clBlack", 0x000000},
+    {"clMaroon", 0x000080},
+    {"clGreen", 0x008000},
+    {"clOlive", 0x008080},
+    {"clNavy", 0x800000},
+    {"clPurple", 0x800080},
+    {"clTeal", 0x808000},
+    {"clGray", 0x808080},
+    {"clSilver", 0xC0C0C0},
+    {"clRed", 0x0000FF},
+    {"clLime", 0x00FF00},
+    {"clYellow", 0x00FFFF},
+    {"clBlue", 0xFF0000},
+    {"clFuchsia", 0xFF00FF},
+    {"clAqua", 0xFFFF00},
+    {"clWhite", 0xFFFFFF},
+    {"clNone", clNone},
+    {"clScrollBar", SystemColor(COLOR_SCROLLBAR)},
+    {"clBackground", SystemColor(COLOR_BACKGROUND)},
+    {"clActiveCaption", SystemColor(COLOR_ACTIVECAPTION)},
+    {"clInactiveCaption", SystemColor(COLOR_INACTIVECAPTION)},
+    {"clMenu", SystemColor(COLOR_MENU)},
+    {"clWindow", SystemColor(COLOR_WINDOW)},
+    {"clWindowFrame", SystemColor(COLOR_WINDOWFRAME)},
+    {"clMenuText", SystemColor(COLOR_MENUTEXT)},
+    {"clWindowText", SystemColor(COLOR_WINDOWTEXT)},
+    {"clCaptionText", SystemColor(COLOR_CAPTIONTEXT)},
+    {"clHighlight", SystemColor(COLOR_HIGHLIGHT)},
+    {"clHighlightText", SystemColor(COLOR_HIGHLIGHTTEXT)},
+    {"clBtnFace", SystemColor(COLOR_BTNFACE)},
+    {"clBtnShadow", SystemColor(COLOR_BTNSHADOW)},
+    {"clGrayText", SystemColor(COLOR_GRAYTEXT)},
+    {"clBtnText", SystemColor(COLOR_BTNTEXT)},
+    {"clBtnHighlight", SystemColor(COLOR_BTNHIGHLIGHT)},
+    {"cl3DDkShadow", SystemColor(COLOR_3DDKSHADOW)},
+    {"cl3DLight", SystemColor(COLOR_3DLIGHT)},
+    {"clInfoText", SystemColor(COLOR_INFOTEXT)},
+    {"clInfoBk", SystemColor(COLOR_INFOBK)},
+};
+
+const EnumInfo kBrushStyle{"TBrushStyle", {"bsSolid", "bsClear"}};
+const EnumInfo kPenStyle{"TPenStyle", {"psSolid", "psClear"}};
+const EnumInfo kFontStyle{"TFontStyle", {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"}};
+const IntIdent kCharsetIdents[] = {
+    {"ANSI_CHARSET", ANSI_CHARSET},
+    {"DEFAULT_CHARSET", DEFAULT_CHARSET},
+    {"SYMBOL_CHARSET", SYMBOL_CHARSET},
+    {"GB2312_CHARSET", GB2312_CHARSET},
+    {"CHINESEBIG5_CHARSET", CHINESEBIG5_CHARSET},
+    {"OEM_CHARSET", OEM_CHARSET},
+};
+
+} // namespace
+
+std::span<const IntIdent> ColorIdents() {
+    return kColorIdents;
+}
+
+COLORREF ToRgb(Color color) {
+    auto value = static_cast<uint32_t>(color);
+    if ((value & 0xFF000000u) == 0xFF000000u) {
+        return GetSysColor(static_cast<int>(value & 0xFF));
+    }
+    return value & 0x00FFFFFFu;
+}
+
+const ClassInfo& Font::StaticClass() {
+    static const ClassInfo info =
+        ClassInfo::Make<Font>("TFont", &Persistent::StaticClass(), [](auto& p) {
+            p.String("Name", &Font::Name, &Font::SetName);
+            p.Integer("Height", &Font::Height, &Font::SetHeight);
+            p.Integer("Size", &Font::Size, &Font::SetSize);
+            p.Integer("Color", &Font::GetColor, &Font::SetColor, ColorIdents());
+            p.Set("Style", kFontStyle, &Font::Style, &Font::SetStyle);
+            p.Integer("Charset", &Font::Charset, &Font::SetCharset, kCharsetIdents);
+        });
+    return info;
+}
+
+Font::Font(const Font& other)
+    : Persistent(other), name_(other.name_), height_(other.height_), color_(other.color_),
+      style_(other.style_), charset_(other.charset_) {}
+
+Font& Font::operator=(const Font& other) {
+    if (this != &other) {
+        name_ = other.name_;
+        height_ = other.height_;
+        color_ = other.color_;
+        style_ = other.style_;
+        charset_ = other.charset_;
+        Changed();
+    }
+    return *this;
+}
+
+void Font::Changed() {
+    handle_.reset();
+    if (OnChange) {
+        OnChange();
+    }
+}
+
+void Font::SetName(const std::string& name) {
+    name_ = name;
+    Changed();
+}
+void Font::SetHeight(int height) {
+    height_ = height;
+    Changed();
+}
+int Font::Size() const {
+    return -MulDiv(height_, 72, 96);
+}
+void Font::SetSize(int points) {
+    SetHeight(-MulDiv(points, 96, 72));
+}
+void Font::SetColor(Color color) {
+    color_ = color;
+    Changed();
+}
+void Font::SetStyle(uint32_t style) {
+    style_ = style;
+    Changed();
+}
+void Font::SetCharset(int charset) {
+    charset_ = charset;
+    Changed();
+}
+
+HFONT Font::Handle() const {
+    if (!handle_) {
+        LOGFONTW lf{};
+        lf.lfHeight = height_;
+        lf.lfWeight = (style_ & fsBold) ? FW_BOLD : FW_NORMAL;
+        lf.lfItalic = (style_ & fsItalic) ? TRUE : FALSE;
+        lf.lfUnderline = (style_ & fsUnderline) ? TRUE : FALSE;
+        lf.lfStrikeOut = (style_ & fsStrikeOut) ? TRUE : FALSE;
+        lf.lfCharSet = static_cast<BYTE>(charset_);
+        lf.lfQuality = DEFAULT_QUALITY;
+        std::wstring face = Widen(name_).substr(0, LF_FACESIZE - 1);
+        face.copy(lf.lfFaceName, face.size());
+        handle_.reset(CreateFontIndirectW(&lf));
+    }
+    return handle_.get();
+}
+
+const ClassInfo& Brush::StaticClass() {
+    static const ClassInfo info =
+        ClassInfo::Make<Brush>("TBrush", &Persistent::StaticClass(), [](auto& p) {
+            p.Integer("Color", &Brush::GetColor, &Brush::SetColor, ColorIdents());
+            p.template Enumeration<BrushStyle>("Style", kBrushStyle, &Brush::Style,
+                                               &Brush::SetStyle);
+        });
+    return info;
+}
+
+void Brush::SetColor(Color color) {
+    color_ = color;
+    handle_.reset();
+    if (OnChange) {
+        OnChange();
+    }
+}
+
+void Brush::SetStyle(BrushStyle style) {
+    style_ = style;
+    handle_.reset();
+    if (OnChange) {
+        OnChange();
+    }
+}
+
+HBRUSH Brush::Handle() const {
+    if (style_ == BrushStyle::Clear) {
+        return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    }
+    if (!handle_) {
+        handle_.reset(CreateSolidBrush(ToRgb(color_)));
+    }
+    return handle_.get();
+}
+
+const ClassInfo& Pen::StaticClass() {
+    static const ClassInfo info =
+        ClassInfo::Make<Pen>("TPen", &Persistent::StaticClass(), [](auto& p) {
+            p.Integer("Color", &Pen::GetColor, &Pen::SetColor, ColorIdents());
+            p.Integer("Width", &Pen::Width, &Pen::SetWidth);
+            p.template Enumeration<PenStyle>("Style", kPenStyle, &Pen::Style, &Pen::SetStyle);
+        });
+    return info;
+}
+
+void Pen::SetColor(Color color) {
+    color_ = color;
+    handle_.reset();
+    if (OnChange) {
+        OnChange();
+    }
+}
+
+void Pen::SetWidth(int width) {
+    width_ = width < 0 ? 0 : width;
+    handle_.reset();
+    if (OnChange) {
+        OnChange();
+    }
+}
+
+void Pen::SetStyle(PenStyle style) {
+    style_ = style;
+    handle_.reset();
+    if (OnChange) {
+        OnChange();
+    }
+}
+
+HPEN Pen::Handle() const {
+    if (style_ == PenStyle::Clear) {
+        return static_cast<HPEN>(GetStockObject(NULL_PEN));
+    }
+    if (!handle_) {
+        handle_.reset(CreatePen(PS_INSIDEFRAME, width_, ToRgb(color_)));
+    }
+    return handle_.get();
+}
+
+Canvas::Canvas(HDC dc) : dc_(dc) {}
+
+Canvas::~Canvas() {
+    Restore();
+}
+
+void Canvas::SetHandle(HDC dc) {
+    Restore();
+    dc_ = dc;
+}
+
+void Canvas::Select() {
+    HGDIOBJ font = SelectObject(dc_, font_.Handle());
+    HGDIOBJ brush = SelectObject(dc_, brush_.Handle());
+    HGDIOBJ pen = SelectObject(dc_, pen_.Handle());
+    if (!savedFont_) {
+        savedFont_ = font;
+        savedBrush_ = brush;
+        savedPen_ = pen;
+    }
+    SetTextColor(dc_, ToRgb(font_.GetColor()));
+}
+
+void Canvas::Restore() {
+    if (dc_ && savedFont_) {
+        SelectObject(dc_, savedFont_);
+        SelectObject(dc_, savedBrush_);
+        SelectObject(dc_, savedPen_);
+    }
+    savedFont_ = savedBrush_ = savedPen_ = nullptr;
+}
+
+void Canvas::FillRect(const RECT& rect) {
+    if (dc_ && brush_.Style() != BrushStyle::Clear) {
+        ::FillRect(dc_, &rect, brush_.Handle());
+    }
+}
+
+void Canvas::FrameRect(const RECT& rect) {
+    if (dc_) {
+        ::FrameRect(dc_, &rect, brush_.Handle());
+    }
+}
+
+void Canvas::Rectangle(const RECT& rect) {
+    if (dc_) {
+        Select();
+        ::Rectangle(dc_, rect.left, rect.top, rect.right, rect.bottom);
+    }
+}
+
+void Canvas::TextOut(int x, int y, const std::string& text) {
+    if (dc_) {
+        Select();
+        std::wstring wide = Widen(text);
+        ::TextOutW(dc_, x, y, wide.c_str(), static_cast<int>(wide.size()));
+    }
+}
+
+SIZE Canvas::TextExtent(const std::string& text) {
+    SIZE size{};
+    if (dc_) {
+        Select();
+        std::wstring wide = Widen(text);
+        GetTextExtentPoint32W(dc_, wide.c_str(), static_cast<int>(wide.size()), &size);
+    }
+    return size;
+}
+
+int Canvas::DrawText(const std::string& text, RECT& rect, UINT format) {
+    if (!dc_) {
+        return 0;
+    }
+    Select();
+    std::wstring wide = Widen(text);
+    return ::DrawTextW(dc_, wide.c_str(), static_cast<int>(wide.size()), &rect, format);
+}
+
+} // namespace tk

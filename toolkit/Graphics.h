@@ -1,0 +1,157 @@
+// Fonts, brushes, pens and a canvas over a device context. Colours are 32-bit
+// values in the COLORREF layout; 0xFF0000nn stands for system colour nn.
+#pragma once
+
+#include "Persistent.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+
+namespace tk {
+
+using Color = int;
+constexpr Color clBlack = 0x000000;
+constexpr Color clWhite = 0xFFFFFF;
+constexpr Color clNone = 0x1FFFFFFF;
+constexpr Color SystemColor(int index) {
+    return static_cast<Color>(0xFF000000u | unsigned(index));
+}
+constexpr Color clBtnFace = SystemColor(COLOR_BTNFACE);
+constexpr Color clWindow = SystemColor(COLOR_WINDOW);
+constexpr Color clWindowText = SystemColor(COLOR_WINDOWTEXT);
+constexpr Color clBtnText = SystemColor(COLOR_BTNTEXT);
+constexpr Color clGrayText = SystemColor(COLOR_GRAYTEXT);
+
+// The colour identifiers a design may use (clBtnFace, clWhite, ...).
+std::span<const IntIdent> ColorIdents();
+// A COLORREF for drawing: system colours resolved.
+COLORREF ToRgb(Color color);
+
+struct GdiObjectDeleter {
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+template <class H> using GdiHandle = std::unique_ptr<std::remove_pointer_t<H>, GdiObjectDeleter>;
+
+enum FontStyle : uint32_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+
+class Font : public Persistent {
+    TK_CLASS(Font)
+
+public:
+    Font() = default;
+    Font(const Font& other);
+    Font& operator=(const Font& other);
+
+    const std::string& Name() const { return name_; }
+    void SetName(const std::string& name);
+    // Negative: character height in pixels; positive: cell height.
+    int Height() const { return height_; }
+    void SetHeight(int height);
+    // Points at 96 dots per inch.
+    int Size() const;
+    void SetSize(int points);
+    Color GetColor() const { return color_; }
+    void SetColor(Color color);
+    uint32_t Style() const { return style_; }
+    void SetStyle(uint32_t style);
+    int Charset() const { return charset_; }
+    void SetCharset(int charset);
+
+    HFONT Handle() const;
+    // Called after any change.
+    std::function<void()> OnChange;
+
+private:
+    void Changed();
+    std::string name_ = "宋体";
+    int height_ = -12;
+    Color color_ = clWindowText;
+    uint32_t style_ = 0;
+    int charset_ = DEFAULT_CHARSET;
+    mutable GdiHandle<HFONT> handle_;
+};
+
+enum class BrushStyle { Solid, Clear };
+
+class Brush : public Persistent {
+    TK_CLASS(Brush)
+
+public:
+    Color GetColor() const { return color_; }
+    void SetColor(Color color);
+    BrushStyle Style() const { return style_; }
+    void SetStyle(BrushStyle style);
+    HBRUSH Handle() const;
+    std::function<void()> OnChange;
+
+private:
+    Color color_ = clWhite;
+    BrushStyle style_ = BrushStyle::Solid;
+    mutable GdiHandle<HBRUSH> handle_;
+};
+
+enum class PenStyle { Solid, Clear };
+
+class Pen : public Persistent {
+    TK_CLASS(Pen)
+
+public:
+    Color GetColor() const { return color_; }
+    void SetColor(Color color);
+    int Width() const { return width_; }
+    void SetWidth(int width);
+    PenStyle Style() const { return style_; }
+    void SetStyle(PenStyle style);
+    HPEN Handle() const;
+    std::function<void()> OnChange;
+
+private:
+    Color color_ = clBlack;
+    int width_ = 1;
+    PenStyle style_ = PenStyle::Solid;
+    mutable GdiHandle<HPEN> handle_;
+};
+
+// Draws on a device context it does not own; selects its font, brush and pen
+// when drawing and puts the context's own objects back when it goes.
+class Canvas {
+public:
+    explicit Canvas(HDC dc = nullptr);
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    HDC Handle() const { return dc_; }
+    bool HasHandle() const { return dc_ != nullptr; }
+    void SetHandle(HDC dc);
+
+    tk::Font& Font() { return font_; }
+    tk::Brush& Brush() { return brush_; }
+    tk::Pen& Pen() { return pen_; }
+
+    void FillRect(const RECT& rect);
+    void FrameRect(const RECT& rect);
+    // Outline in the pen, inside filled with the brush.
+    void Rectangle(const RECT& rect);
+    void TextOut(int x, int y, const std::string& text);
+    SIZE TextExtent(const std::string& text);
+    // DrawTextW in the canvas font; `rect` is updated with DT_CALCRECT.
+    int DrawText(const std::string& text, RECT& rect, UINT format);
+
+private:
+    void Select();
+    void Restore();
+    HDC dc_ = nullptr;
+    tk::Font font_;
+    tk::Brush brush_;
+    tk::Pen pen_;
+    HGDIOBJ savedFont_ = nullptr;
+    HGDIOBJ savedBrush_ = nullptr;
+    HGDIOBJ savedPen_ = nullptr;
+};
+
+} // namespace tk

@@ -1,0 +1,142 @@
+#include "ImageList.h"
+
+#include "Picture.h"
+
+#include <stdexcept>
+
+namespace tk {
+
+const ClassInfo& ImageList::StaticClass() {
+    static const ClassInfo info =
+        ClassInfo::Make<ImageList>("TImageList", &Component::StaticClass(), [](auto& p) {
+            p.Integer("Width", &ImageList::Width, &ImageList::SetWidth);
+            p.Integer("Height", &ImageList::Height, &ImageList::SetHeight);
+        });
+    return info;
+}
+
+ImageList::ImageList(Component* owner) : Component(owner) {}
+
+ImageList::~ImageList() {
+    if (handle_) {
+        ImageList_Destroy(handle_);
+    }
+}
+
+void ImageList::Recreate() {
+    if (handle_) {
+        ImageList_Destroy(handle_);
+    }
+    handle_ = ImageList_Create(width_, height_, ILC_COLOR32 | ILC_MASK, 4, 4);
+}
+
+HIMAGELIST ImageList::Handle() {
+    if (!handle_) {
+        Recreate();
+    }
+    return handle_;
+}
+
+void ImageList::SetWidth(int width) {
+    if (width <= 0 || width > 1024) {
+        throw std::invalid_argument("image width must be 1 to 1024");
+    }
+    width_ = width;
+    Recreate();
+}
+
+void ImageList::SetHeight(int height) {
+    if (height <= 0 || height > 1024) {
+        throw std::invalid_argument("image height must be 1 to 1024");
+    }
+    height_ = height;
+    Recreate();
+}
+
+int ImageList::Count() const {
+    return handle_ ? ImageList_GetImageCount(handle_) : 0;
+}
+
+void ImageList::Clear() {
+    Recreate();
+}
+
+void ImageList::AddStrip(const Bitmap& strip, int transparent) {
+    if (strip.Empty()) {
+        return;
+    }
+    COLORREF key = static_cast<COLORREF>(transparent);
+    if (transparent < 0) {
+        uint32_t pixel = strip.Pixels()[size_t(strip.Height() - 1) * size_t(strip.Width())];
+        key = RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+    }
+    maskColor_ = key;
+    HDC screen = GetDC(nullptr);
+    HDC source = CreateCompatibleDC(screen);
+    HDC cell = CreateCompatibleDC(screen);
+    HGDIOBJ oldSource = SelectObject(source, strip.Handle());
+    for (int x = 0; x + width_ <= strip.Width(); x += width_) {
+        HBITMAP image = CreateCompatibleBitmap(screen, width_, height_);
+        HGDIOBJ oldCell = SelectObject(cell, image);
+        HBRUSH background = CreateSolidBrush(key);
+        RECT all{0, 0, width_, height_};
+        FillRect(cell, &all, background);
+        DeleteObject(background);
+        BitBlt(cell, 0, 0, width_, std::min(height_, strip.Height()), source, x, 0, SRCCOPY);
+        SelectObject(cell, oldCell);
+        ImageList_AddMasked(Handle(), image, key);
+        DeleteObject(image);
+    }
+    SelectObject(source, oldSource);
+    DeleteDC(cell);
+    DeleteDC(source);
+    ReleaseDC(nullptr, screen);
+}
+
+void ImageList::AddIcon(HICON icon) {
+    ImageList_AddIcon(Handle(), icon);
+}
+
+void ImageList::Draw(HDC dc, int x, int y, int index, bool enabled) {
+    if (index < 0 || index >= Count()) {
+        return;
+    }
+    if (enabled) {
+        ImageList_Draw(handle_, index, dc, x, y, ILD_TRANSPARENT);
+        return;
+    }
+    HICON icon = ImageList_GetIcon(handle_, index, ILD_TRANSPARENT);
+    DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, x, y, width_, height_,
+               DST_ICON | DSS_DISABLED);
+    DestroyIcon(icon);
+}
+
+bool ImageList::GetBitmap(int index, Bitmap& target) {
+    if (index < 0 || index >= Count()) {
+        return false;
+    }
+    target.SetSize(width_, height_);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(dc, target.Handle());
+    HBRUSH background = CreateSolidBrush(maskColor_);
+    RECT all{0, 0, width_, height_};
+    FillRect(dc, &all, background);
+    DeleteObject(background);
+    ImageList_Draw(handle_, index, dc, 0, 0, ILD_TRANSPARENT);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return true;
+}
+
+void ImageList::DefineProperties(BinaryProperties& props) {
+    props.Define("Bitmap", [this](std::span<const std::uint8_t> bytes) {
+        Bitmap strip;
+        strip.LoadFromBytes(bytes, "stored images of " + Name());
+        Clear();
+        AddStrip(strip);
+    });
+}
+
+} // namespace tk

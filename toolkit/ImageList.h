@@ -1,0 +1,50 @@
+// Image lists: equal-sized images in a native image list, drawn by index.
+// A design stores the images as one strip ("Bitmap = {...}", the bytes of a
+// BMP or JPEG file) cut into cells of Width; the strip's lower-left pixel is
+// the transparent colour.
+#pragma once
+
+#include "Component.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+namespace tk {
+
+class Bitmap;
+
+class ImageList : public Component {
+    TK_CLASS(ImageList)
+
+public:
+    explicit ImageList(Component* owner);
+    ~ImageList() override;
+
+    int Width() const { return width_; }
+    void SetWidth(int width);
+    int Height() const { return height_; }
+    void SetHeight(int height);
+    int Count() const;
+    HIMAGELIST Handle();
+
+    // Adds the strip's cells (Width wide each); `transparent` is a COLORREF,
+    // or -1 for the strip's lower-left pixel.
+    void AddStrip(const Bitmap& strip, int transparent = -1);
+    void AddIcon(HICON icon);
+    void Clear();
+    void Draw(HDC dc, int x, int y, int index, bool enabled = true);
+    // Image `index` as a bitmap on its transparent colour; false when out of range.
+    bool GetBitmap(int index, Bitmap& target);
+
+    void DefineProperties(BinaryProperties& props) override;
+
+private:
+    void Recreate();
+    int width_ = 16;
+    int height_ = 16;
+    HIMAGELIST handle_ = nullptr;
+    COLORREF maskColor_ = RGB(255, 0, 255);
+};
+
+} // namespace tk

@@ -1,0 +1,104 @@
+// Controls that show a value within a range, over the common controls: track
+// bar, up-down and progress bar.
+#pragma once
+
+#include "WinControl.h"
+
+namespace tk {
+
+enum class Orientation { Horizontal, Vertical };
+
+class TrackBar : public WinControl {
+    TK_CLASS(TrackBar)
+
+public:
+    explicit TrackBar(Component* owner);
+    int Min() const { return min_; }
+    void SetMin(int min);
+    int Max() const { return max_; }
+    void SetMax(int max);
+    int Position() const;
+    void SetPosition(int position);
+    int Frequency() const { return frequency_; }
+    void SetFrequency(int frequency);
+    tk::Orientation Orientation() const { return orientation_; }
+    void SetOrientation(tk::Orientation orientation);
+    NotifyEvent OnChange;
+
+protected:
+    void FillCreateParams(CreateParams& params) override;
+    void HandleCreated() override;
+    void WndProc(Message& message) override;
+
+private:
+    int min_ = 0;
+    int max_ = 10;
+    int position_ = 0;
+    int frequency_ = 1;
+    tk::Orientation orientation_ = tk::Orientation::Horizontal;
+};
+
+class UpDown : public WinControl {
+    TK_CLASS(UpDown)
+
+public:
+    explicit UpDown(Component* owner);
+    int Min() const { return min_; }
+    void SetMin(int min);
+    int Max() const { return max_; }
+    void SetMax(int max);
+    int Position() const;
+    void SetPosition(int position);
+    tk::Orientation Orientation() const { return orientation_; }
+    void SetOrientation(tk::Orientation orientation);
+    WinControl* Associate() const { return associate_; }
+    void SetAssociate(WinControl* associate);
+    NotifyEvent OnChange;
+
+protected:
+    void FillCreateParams(CreateParams& params) override;
+    void HandleCreated() override;
+    void WndProc(Message& message) override;
+    void Notification(Component& component, Operation operation) override;
+
+private:
+    int min_ = 0;
+    int max_ = 100;
+    int position_ = 0;
+    tk::Orientation orientation_ = tk::Orientation::Vertical;
+    WinControl* associate_ = nullptr;
+};
+
+class ProgressBar : public WinControl {
+    TK_CLASS(ProgressBar)
+
+public:
+    explicit ProgressBar(Component* owner);
+    int Min() const { return min_; }
+    void SetMin(int min);
+    int Max() const { return max_; }
+    void SetMax(int max);
+    int Position() const { return position_; }
+    void SetPosition(int position);
+    int Step() const { return step_; }
+    void SetStep(int step) { step_ = step; }
+    void StepIt() { SetPosition(position_ + step_); }
+    bool Smooth() const { return smooth_; }
+    void SetSmooth(bool smooth);
+    tk::Orientation Orientation() const { return orientation_; }
+    void SetOrientation(tk::Orientation orientation);
+
+protected:
+    void FillCreateParams(CreateParams& params) override;
+    void HandleCreated() override;
+
+private:
+    int min_ = 0;
+    int max_ = 100;
+    int position_ = 0;
+    int step_ = 10;
+    bool smooth_ = false;
+    tk::Orientation orientation_ = tk::Orientation::Horizontal;
+};
+
+} // namespace tk

@@ -1,0 +1,693 @@
+#include "WinControl.h"
+
+#include "Application.h"
+#include "Notifications.h"
+#include "Text.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace tk {
+namespace {
+
+const wchar_t kControlProperty[] = L"KanvioToolkitControl";
+
+void EnsureClassRegistered(const std::wstring& name, WNDPROC proc) {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof(existing);
+    if (GetClassInfoExW(instance, name.c_str(), &existing)) {
+        return;
+    }
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = name.c_str();
+    if (!RegisterClassExW(&wc)) {
+        throw std::runtime_error("cannot register window class " + Narrow(name));
+    }
+}
+
+const wchar_t* CursorResource(int cursor) {
+    switch (cursor) {
+    case crCross:
+        return IDC_CROSS;
+    case crIBeam:
+        return IDC_IBEAM;
+    case crSizeAll:
+        return IDC_SIZEALL;
+    case crHourGlass:
+        return IDC_WAIT;
+    case crNo:
+        return IDC_NO;
+    case crHandPoint:
+        return IDC_HAND;
+    default:
+        return IDC_ARROW;
+    }
+}
+
+bool IsButtonDown(UINT msg) {
+    return msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN ||
+           msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
+}
+
+} // namespace
+
+const ClassInfo& WinControl::StaticClass() {
+    static const ClassInfo info =
+        ClassInfo::Make<WinControl>("TWinControl", &Control::StaticClass(), [](auto& p) {
+            p.Boolean("TabStop", &WinControl::TabStop, &WinControl::SetTabStop);
+            p.Boolean("DoubleBuffered", &WinControl::DoubleBuffered,
+                      &WinControl::SetDoubleBuffered);
+        });
+    return info;
+}
+
+WinControl::WinControl(Component* owner) : Control(owner) {}
+
+WinControl::~WinControl() {
+    DestroyHandle();
+    for (Control* child : controls_) {
+        child->parent_ = nullptr;
+    }
+    controls_.clear();
+}
+
+WinControl* WinControl::FromHandle(HWND window) {
+    return window ? static_cast<WinControl*>(GetPropW(window, kControlProperty)) : nullptr;
+}
+
+HWND WinControl::Handle() {
+    if (!handle_) {
+        CreateHandle();
+    }
+    return handle_;
+}
+
+void WinControl::FillCreateParams(CreateParams& params) {
+    params.style = WS_CLIPCHILDREN;
+    if (tabStop_) {
+        params.style |= WS_TABSTOP;
+    }
+    if (!Enabled()) {
+        params.style |= WS_DISABLED;
+    }
+}
+
+void WinControl::CreateHandle() {
+    if (handle_ || creating_) {
+        return;
+    }
+    HWND parentWindow = nullptr;
+    if (Parent()) {
+        parentWindow = Parent()->Handle();
+    }
+    CreateParams params;
+    FillCreateParams(params);
+    ownClass_ = params.ownClass;
+    if (params.ownClass) {
+        EnsureClassRegistered(params.className, &WinControl::WindowProcEntry);
+    } else {
+        INITCOMMONCONTROLSEX icc{};
+        icc.dwSize = sizeof(icc);
+        icc.dwICC = ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES;
+        InitCommonControlsEx(&icc);
+    }
+    DWORD style = params.style;
+    HMENU id = nullptr;
+    if (Parent()) {
+        style |= WS_CHILD | WS_CLIPSIBLINGS;
+        if (Visible()) {
+            style |= WS_VISIBLE;
+        }
+        id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(Parent()->nextChildId_++));
+    }
+    creating_ = true;
+    HWND window =
+        CreateWindowExW(params.exStyle, params.className.c_str(), Widen(Caption()).c_str(), style,
+                        Left(), Top(), Width(), Height(), parentWindow, id,
+                        GetModuleHandleW(nullptr), params.ownClass ? this : nullptr);
+    creating_ = false;
+    if (!window) {
+        throw std::runtime_error("cannot create the window of " +
+                                 (Name().empty() ? ClassName() : Name()));
+    }
+    if (!params.ownClass) {
+        Bind(window);
+        defaultProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+            window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WinControl::WindowProcEntry)));
+        subclassed_ = true;
+    }
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
+    HandleCreated();
+    for (Control* child : controls_) {
+        if (auto* windowed = dynamic_cast<WinControl*>(child)) {
+            windowed->CreateHandle();
+        }
+    }
+    AlignControls();
+}
+
+void WinControl::Bind(HWND window) {
+    handle_ = window;
+    SetPropW(window, kControlProperty, this);
+}
+
+void WinControl::DestroyHandle() {
+    if (handle_) {
+        DestroyWindow(handle_);
+    }
+}
+
+void WinControl::WindowDestroyed() {
+    HWND window = handle_;
+    RemovePropW(window, kControlProperty);
+    if (subclassed_ && GetWindowLongPtrW(window, GWLP_WNDPROC) ==
+                           reinterpret_cast<LONG_PTR>(&WinControl::WindowProcEntry)) {
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defaultProc_));
+    }
+    handle_ = nullptr;
+    subclassed_ = false;
+    captureControl_ = nullptr;
+    mouseControl_ = nullptr;
+    focusControl_ = nullptr;
+    trackingLeave_ = false;
+    for (Control* child : controls_) {
+        if (!child->IsWindowed()) {
+            child->Perform(kNotifyHostDestroyed);
+        }
+    }
+    HandleDestroyed();
+}
+
+LRESULT CALLBACK WinControl::WindowProcEntry(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    WinControl* control = FromHandle(window);
+    if (!control) {
+        if (msg == WM_NCCREATE) {
+            auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+            control = static_cast<WinControl*>(create->lpCreateParams);
+        }
+        if (!control) {
+            return DefWindowProcW(window, msg, wParam, lParam);
+        }
+        control->Bind(window);
+        control->defaultProc_ = DefWindowProcW;
+    }
+    Message message{msg, wParam, lParam, 0};
+    control->Dispatch(message);
+    if (msg == WM_NCDESTROY) {
+        control->WindowDestroyed();
+    }
+    return message.result;
+}
+
+void WinControl::Dispatch(Message& message) {
+    try {
+        WindowProc()(message);
+    } catch (const std::exception& e) {
+        ReportException(*this, e);
+    }
+}
+
+void WinControl::DefaultHandler(Message& m) {
+    if (handle_ && defaultProc_) {
+        m.result = CallWindowProcW(defaultProc_, handle_, m.msg, m.wParam, m.lParam);
+    }
+}
+
+void WinControl::Notify(Control& control, UINT msg) {
+    auto* windowed = dynamic_cast<WinControl*>(&control);
+    if (windowed && windowed->handle_) {
+        SendMessageW(windowed->handle_, msg, 0, 0);
+    } else {
+        control.Perform(msg);
+    }
+}
+
+WinControl* WinControl::TopLevel() const {
+    const WinControl* top = this;
+    while (top->Parent()) {
+        top = top->Parent();
+    }
+    return const_cast<WinControl*>(top);
+}
+
+void WinControl::InsertChild(Control& control) {
+    controls_.push_back(&control);
+    if (auto* windowed = dynamic_cast<WinControl*>(&control)) {
+        if (handle_) {
+            if (windowed->handle_) {
+                ::SetParent(windowed->handle_, handle_);
+            } else {
+                windowed->CreateHandle();
+            }
+        }
+    }
+    AlignControls();
+}
+
+void WinControl::RemoveChild(Control& control) {
+    controls_.erase(std::remove(controls_.begin(), controls_.end(), &control), controls_.end());
+    if (captureControl_ == &control) {
+        captureControl_ = nullptr;
+    }
+    WinControl* top = TopLevel();
+    if (top->mouseControl_ == &control) {
+        top->mouseControl_ = nullptr;
+    }
+    if (top->focusControl_ == &control) {
+        top->focusControl_ = nullptr;
+    }
+    if (auto* windowed = dynamic_cast<WinControl*>(&control)) {
+        windowed->DestroyHandle();
+    }
+    AlignControls();
+}
+
+Control* WinControl::ControlAtPos(POINT p) const {
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        Control* c = *it;
+        if (c->IsWindowed() || !c->Visible() || !c->Enabled()) {
+            continue;
+        }
+        RECT r = c->BoundsRect();
+        if (PtInRect(&r, p)) {
+            return c;
+        }
+    }
+    return nullptr;
+}
+
+Control* WinControl::MouseTargetAt(POINT client) {
+    Control* c = ControlAtPos(client);
+    return c ? c : this;
+}
+
+RECT WinControl::ClientRect() const {
+    RECT r{0, 0, Width(), Height()};
+    if (handle_) {
+        GetClientRect(handle_, &r);
+    }
+    return r;
+}
+
+void WinControl::SetBounds(int left, int top, int width, int height) {
+    Control::SetBounds(left, top, width, height);
+}
+
+void WinControl::BoundsChanged(const RECT& oldBounds) {
+    if (handle_) {
+        SetWindowPos(handle_, nullptr, Left(), Top(), Width(), Height(),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    Control::BoundsChanged(oldBounds);
+}
+
+void WinControl::ReadBoundsFromWindow() {
+    RECT r;
+    GetWindowRect(handle_, &r);
+    if (Parent() && Parent()->handle_) {
+        MapWindowPoints(HWND_DESKTOP, Parent()->handle_, reinterpret_cast<POINT*>(&r), 2);
+    }
+    left_ = r.left;
+    top_ = r.top;
+    width_ = r.right - r.left;
+    height_ = r.bottom - r.top;
+}
+
+void WinControl::Invalidate() {
+    if (handle_) {
+        InvalidateRect(handle_, nullptr, TRUE);
+    }
+}
+
+void WinControl::Update() {
+    if (handle_) {
+        UpdateWindow(handle_);
+    }
+}
+
+void WinControl::SetFocus() {
+    ::SetFocus(Handle());
+}
+
+bool WinControl::Focused() const {
+    return handle_ && GetFocus() == handle_;
+}
+
+void WinControl::SetTabStop(bool tabStop) {
+    tabStop_ = tabStop;
+    if (handle_) {
+        ChangeStyle(tabStop ? WS_TABSTOP : 0, tabStop ? 0 : WS_TABSTOP);
+    }
+}
+
+DWORD WinControl::Style() const {
+    return handle_ ? static_cast<DWORD>(GetWindowLongPtrW(handle_, GWL_STYLE)) : 0;
+}
+
+void WinControl::ChangeStyle(DWORD set, DWORD clear) {
+    if (!handle_) {
+        return;
+    }
+    DWORD style = (Style() & ~clear) | set;
+    SetWindowLongPtrW(handle_, GWL_STYLE, static_cast<LONG_PTR>(style));
+    SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    InvalidateRect(handle_, nullptr, TRUE);
+}
+
+HBRUSH WinControl::ColorBrush() {
+    if (!brush_) {
+        brush_.reset(CreateSolidBrush(ToRgb(GetColor())));
+    }
+    return brush_.get();
+}
+
+std::string WinControl::Caption() const {
+    if (!handle_) {
+        return Control::Caption();
+    }
+    int length = GetWindowTextLengthW(handle_);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(handle_, text.data(), length + 1)));
+    return Narrow(text);
+}
+
+void WinControl::CaptionChanged() {
+    if (handle_) {
+        SetWindowTextW(handle_, Widen(Control::Caption()).c_str());
+    }
+}
+
+void WinControl::FontChanged() {
+    if (handle_) {
+        SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), TRUE);
+    }
+    for (Control* child : controls_) {
+        child->ParentFontChanged();
+    }
+    Invalidate();
+}
+
+void WinControl::ColorChanged() {
+    brush_.reset();
+    for (Control* child : controls_) {
+        child->ParentColorChanged();
+    }
+    Invalidate();
+}
+
+void WinControl::VisibleChanged() {
+    if (handle_ && Parent()) {
+        ShowWindow(handle_, Visible() ? SW_SHOWNA : SW_HIDE);
+    }
+    Control::VisibleChanged();
+}
+
+void WinControl::EnabledChanged() {
+    if (handle_) {
+        EnableWindow(handle_, Enabled());
+    }
+}
+
+void WinControl::ParentChanged() {
+    if (Parent() && Parent()->handle_ && !handle_) {
+        CreateHandle();
+    }
+}
+
+void WinControl::AlignControls() {
+    if (aligning_) {
+        return;
+    }
+    aligning_ = true;
+    RECT area = AlignRect();
+    for (tk::Align align : {tk::Align::Top, tk::Align::Bottom, tk::Align::Left, tk::Align::Right,
+                            tk::Align::Client}) {
+        for (Control* c : controls_) {
+            if (c->GetAlign() != align || !c->Visible()) {
+                continue;
+            }
+            int w = area.right - area.left;
+            int h = area.bottom - area.top;
+            switch (align) {
+            case tk::Align::Top:
+                c->SetBounds(area.left, area.top, w, c->Height());
+                area.top += c->Height();
+                break;
+            case tk::Align::Bottom:
+                c->SetBounds(area.left, area.bottom - c->Height(), w, c->Height());
+                area.bottom -= c->Height();
+                break;
+            case tk::Align::Left:
+                c->SetBounds(area.left, area.top, c->Width(), h);
+                area.left += c->Width();
+                break;
+            case tk::Align::Right:
+                c->SetBounds(area.right - c->Width(), area.top, c->Width(), h);
+                area.right -= c->Width();
+                break;
+            default:
+                c->SetBounds(area.left, area.top, w, h);
+                break;
+            }
+        }
+    }
+    aligning_ = false;
+}
+
+bool WinControl::Reflect(HWND child, Message& m) {
+    WinControl* target = FromHandle(child);
+    if (!target || target == this) {
+        return false;
+    }
+    m.result = SendMessageW(child, kReflectBase + m.msg, m.wParam, m.lParam);
+    return true;
+}
+
+void WinControl::SetMouseControl(Control* control) {
+    if (mouseControl_ == control) {
+        return;
+    }
+    Control* old = mouseControl_;
+    mouseControl_ = control;
+    if (old) {
+        Notify(*old, kNotifyMouseLeave);
+    }
+    if (control && mouseControl_ == control) {
+        Notify(*control, kNotifyMouseEnter);
+    }
+}
+
+bool WinControl::RouteMouse(Message& m) {
+    POINT p{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
+    Control* target = captureControl_ ? captureControl_ : ControlAtPos(p);
+    if (m.msg == WM_MOUSEMOVE) {
+        if (!trackingLeave_) {
+            TRACKMOUSEEVENT tme{};
+            tme.cbSize = sizeof(tme);
+            tme.dwFlags = TME_LEAVE;
+            tme.hwndTrack = handle_;
+            trackingLeave_ = TrackMouseEvent(&tme) != FALSE;
+        }
+        TopLevel()->SetMouseControl(captureControl_ ? captureControl_ : MouseTargetAt(p));
+    }
+    if (!target) {
+        return false;
+    }
+    if (IsButtonDown(m.msg)) {
+        captureControl_ = target;
+        SetCapture(handle_);
+    }
+    Message routed{m.msg, m.wParam, MAKELPARAM(p.x - target->Left(), p.y - target->Top()), 0};
+    target->WindowProc()(routed);
+    m.result = routed.result;
+    bool buttonsUp = (m.wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0;
+    if ((m.msg == WM_LBUTTONUP || m.msg == WM_RBUTTONUP || m.msg == WM_MBUTTONUP) && buttonsUp) {
+        captureControl_ = nullptr;
+        if (GetCapture() == handle_) {
+            ReleaseCapture();
+        }
+    }
+    return true;
+}
+
+void WinControl::FocusArrived() {
+    WinControl* top = TopLevel();
+    WinControl* previous = top->focusControl_;
+    top->focusControl_ = this;
+    if (previous && previous != this) {
+        Notify(*previous, kNotifyExit);
+    }
+}
+
+void WinControl::PaintWindow(HDC dc) {
+    if (ownClass_) {
+        RECT client = ClientRect();
+        FillRect(dc, &client, ColorBrush());
+        return;
+    }
+    Message paint{WM_PAINT, reinterpret_cast<WPARAM>(dc), 0, 0};
+    DefaultHandler(paint);
+}
+
+void WinControl::PaintControls(HDC dc) {
+    for (Control* c : controls_) {
+        if (c->IsWindowed() || !c->Visible()) {
+            continue;
+        }
+        RECT r = c->BoundsRect();
+        if (!RectVisible(dc, &r)) {
+            continue;
+        }
+        int saved = SaveDC(dc);
+        IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+        POINT origin;
+        GetViewportOrgEx(dc, &origin);
+        SetViewportOrgEx(dc, origin.x + r.left, origin.y + r.top, nullptr);
+        c->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+        RestoreDC(dc, saved);
+    }
+}
+
+void WinControl::PaintHandler(Message& m) {
+    bool hasGraphic = std::any_of(controls_.begin(), controls_.end(),
+                                  [](Control* c) { return !c->IsWindowed() && c->Visible(); });
+    if (!ownClass_ && !hasGraphic) {
+        DefaultHandler(m);
+        return;
+    }
+    PAINTSTRUCT ps{};
+    HDC dc = reinterpret_cast<HDC>(m.wParam);
+    bool began = dc == nullptr;
+    if (began) {
+        dc = BeginPaint(handle_, &ps);
+    }
+    if (began && doubleBuffered_ && ownClass_) {
+        RECT client = ClientRect();
+        HDC memory = CreateCompatibleDC(dc);
+        HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        PaintWindow(memory);
+        PaintControls(memory);
+        BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+    } else {
+        PaintWindow(dc);
+        PaintControls(dc);
+    }
+    if (began) {
+        EndPaint(handle_, &ps);
+    }
+    m.result = 0;
+}
+
+void WinControl::WndProc(Message& m) {
+    switch (m.msg) {
+    case WM_PAINT:
+        PaintHandler(m);
+        return;
+    case WM_ERASEBKGND:
+        if (ownClass_) {
+            RECT client = ClientRect();
+            FillRect(reinterpret_cast<HDC>(m.wParam), &client, ColorBrush());
+            m.result = 1;
+            return;
+        }
+        break;
+    case WM_COMMAND:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        if (m.lParam && Reflect(reinterpret_cast<HWND>(m.lParam), m)) {
+            return;
+        }
+        break;
+    case WM_NOTIFY: {
+        auto* header = reinterpret_cast<NMHDR*>(m.lParam);
+        if (header && Reflect(header->hwndFrom, m)) {
+            return;
+        }
+        break;
+    }
+    case WM_DRAWITEM: {
+        auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(m.lParam);
+        if (item && item->CtlType != ODT_MENU && Reflect(item->hwndItem, m)) {
+            return;
+        }
+        break;
+    }
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+        if (Reflect(reinterpret_cast<HWND>(m.lParam), m)) {
+            return;
+        }
+        break;
+    case WM_SIZE:
+    case WM_MOVE:
+        DefaultHandler(m);
+        ReadBoundsFromWindow();
+        if (m.msg == WM_SIZE) {
+            AlignControls();
+        }
+        return;
+    case WM_SETCURSOR:
+        if (LOWORD(m.lParam) == HTCLIENT && reinterpret_cast<HWND>(m.wParam) == handle_) {
+            POINT p;
+            GetCursorPos(&p);
+            ::ScreenToClient(handle_, &p);
+            int cursor = MouseTargetAt(p)->Cursor();
+            if (cursor != crDefault) {
+                ::SetCursor(LoadCursorW(nullptr, CursorResource(cursor)));
+                m.result = TRUE;
+                return;
+            }
+        }
+        break;
+    case WM_SETFOCUS:
+        DefaultHandler(m);
+        FocusArrived();
+        return;
+    case WM_MOUSELEAVE: {
+        trackingLeave_ = false;
+        WinControl* top = TopLevel();
+        Control* current = top->mouseControl_;
+        if (current && (current == this || (current->Parent() == this && !current->IsWindowed()))) {
+            top->SetMouseControl(nullptr);
+        }
+        break;
+    }
+    case WM_CAPTURECHANGED:
+        captureControl_ = nullptr;
+        break;
+    default:
+        if (m.msg >= kReflectedCtlColorFirst && m.msg <= kReflectedCtlColorLast) {
+            HDC dc = reinterpret_cast<HDC>(m.wParam);
+            SetTextColor(dc, ToRgb(Font().GetColor()));
+            SetBkColor(dc, ToRgb(GetColor()));
+            m.result = reinterpret_cast<LRESULT>(ColorBrush());
+            return;
+        }
+        if (m.msg >= WM_MOUSEFIRST && m.msg <= WM_MBUTTONDBLCLK && RouteMouse(m)) {
+            return;
+        }
+        break;
+    }
+    Control::WndProc(m);
+}
+
+} // namespace tk

@@ -1,0 +1,136 @@
+// Windowed controls: a Win32 window created on demand (when its parent has a
+// window, or when the handle is asked for). The toolkit's own window classes
+// (forms, panels, tab sheets) use its window procedure from the start; native
+// and common controls are subclassed with SetWindowLongPtrW and their original
+// procedure is called with CallWindowProcW for everything the toolkit does not
+// take over. Either way every message goes through the control's WindowProc.
+//
+// A windowed control also hosts the window-less controls placed in it: it
+// paints them after itself, in order, and hands them the mouse messages over
+// their rectangles. Notifications it receives about a child window (WM_COMMAND,
+// WM_NOTIFY, WM_HSCROLL, WM_VSCROLL, WM_CTLCOLOR..., WM_DRAWITEM) are sent on to
+// that child as reflected notifications (Notifications.h).
+#pragma once
+
+#include "Control.h"
+
+#include <string>
+#include <vector>
+
+namespace tk {
+
+struct CreateParams {
+    std::wstring className;
+    DWORD style = WS_CLIPCHILDREN;
+    DWORD exStyle = 0;
+    // A class of the toolkit's own, registered on first use.
+    bool ownClass = false;
+};
+
+class WinControl : public Control {
+    TK_CLASS(WinControl)
+
+public:
+    explicit WinControl(Component* owner);
+    ~WinControl() override;
+
+    // The window, created first if need be.
+    HWND Handle();
+    bool HandleAllocated() const { return handle_ != nullptr; }
+    void HandleNeeded() { Handle(); }
+    void DestroyHandle();
+    // The control whose window this is, or none.
+    static WinControl* FromHandle(HWND window);
+
+    bool IsWindowed() const override { return true; }
+    // Child controls, bottom first.
+    const std::vector<Control*>& Controls() const { return controls_; }
+    // The visible, enabled window-less child at a client point, topmost first.
+    Control* ControlAtPos(POINT client) const;
+    // The window-less child or this control under a client point.
+    Control* MouseTargetAt(POINT client);
+
+    RECT ClientRect() const override;
+    // The window's text once there is a window (the user may have edited it).
+    std::string Caption() const override;
+    void SetBounds(int left, int top, int width, int height) override;
+    void Invalidate() override;
+    void Update() override;
+    void SetFocus();
+    bool Focused() const;
+    bool TabStop() const { return tabStop_; }
+    void SetTabStop(bool tabStop);
+    bool DoubleBuffered() const { return doubleBuffered_; }
+    void SetDoubleBuffered(bool on) { doubleBuffered_ = on; }
+
+    // The control the mouse pointer is over, among this top-level window's.
+    Control* MouseControl() const { return TopLevel()->mouseControl_; }
+    // Brush of the control's colour (for WM_CTLCOLOR answers).
+    HBRUSH ColorBrush();
+
+protected:
+    virtual void FillCreateParams(CreateParams& params);
+    // The window exists: push the control's state into it.
+    virtual void HandleCreated() {}
+    // The window is gone (its children's too): forget what referred to it.
+    virtual void HandleDestroyed() {}
+    void WndProc(Message& message) override;
+    void DefaultHandler(Message& message) override;
+    // Paints the window itself (before the window-less children).
+    virtual void PaintWindow(HDC dc);
+    void PaintControls(HDC dc);
+    // Places the aligned children inside AlignRect().
+    void AlignControls();
+    virtual RECT AlignRect() { return ClientRect(); }
+    // Sets and clears window style bits of an existing window.
+    void ChangeStyle(DWORD set, DWORD clear);
+    DWORD Style() const;
+
+    void CaptionChanged() override;
+    void FontChanged() override;
+    void ColorChanged() override;
+    void VisibleChanged() override;
+    void EnabledChanged() override;
+    void BoundsChanged(const RECT& oldBounds) override;
+    void ParentChanged() override;
+
+    // Sends a toolkit notification through the window when there is one (so
+    // window procedures installed over it see it), else through WindowProc.
+    static void Notify(Control& control, UINT msg);
+
+    bool ownClass_ = false;
+
+private:
+    friend class Control;
+    static LRESULT CALLBACK WindowProcEntry(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    void CreateHandle();
+    void Bind(HWND window);
+    void WindowDestroyed();
+    void Dispatch(Message& message);
+    void PaintHandler(Message& message);
+    bool Reflect(HWND child, Message& message);
+    bool RouteMouse(Message& message);
+    void SetMouseControl(Control* control);
+    void FocusArrived();
+    void ReadBoundsFromWindow();
+    WinControl* TopLevel() const;
+    void InsertChild(Control& control);
+    void RemoveChild(Control& control);
+
+    HWND handle_ = nullptr;
+    WNDPROC defaultProc_ = nullptr;
+    bool subclassed_ = false;
+    bool creating_ = false;
+    bool aligning_ = false;
+    bool trackingLeave_ = false;
+    bool tabStop_ = false;
+    bool doubleBuffered_ = false;
+    std::vector<Control*> controls_;
+    Control* captureControl_ = nullptr;
+    Control* mouseControl_ = nullptr;    // top-level windows only
+    WinControl* focusControl_ = nullptr; // top-level windows only
+    GdiHandle<HBRUSH> brush_;
+    int nextChildId_ = 1;
+};
+
+} // namespace tk
