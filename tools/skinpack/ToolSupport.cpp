@@ -42,8 +42,8 @@ const std::vector<std::string>& ExpectPositional(const std::vector<std::string>&
             throw TUsageError("unknown option " + arg);
     }
     if (args.size() != count)
-        throw TUsageError("expects " + std::to_string(count) + " arguments, got " +
-                          std::to_string(args.size()));
+        throw TUsageError("wrong number of arguments (" + std::to_string(count) + " expected, " +
+                          std::to_string(args.size()) + " given)");
     return args;
 }
 
