@@ -4,6 +4,10 @@
 
 namespace tk {
 
+// Sent to a form when a character typed with Alt (WM_SYSCHAR) reaches one of
+// its windows, before the system's own menu handling; wParam is the
+// character. A result of 1 means the form used it (a menu accelerator).
+constexpr unsigned kNotifyDialogChar = 0xB006;
 // Sent to a control after its Enabled property changed.
 constexpr unsigned kNotifyEnabledChanged = 0xB00C;
 // Sent to the control the mouse pointer has just moved onto / off.

@@ -674,6 +674,15 @@ void WinControl::WndProc(Message& m) {
     case WM_CAPTURECHANGED:
         captureControl_ = nullptr;
         break;
+    case WM_SYSCHAR: {
+        WinControl* top = TopLevel();
+        if (top->handle_ &&
+            SendMessageW(top->handle_, kNotifyDialogChar, m.wParam, m.lParam) == 1) {
+            m.result = 0;
+            return;
+        }
+        break;
+    }
     default:
         if (m.msg >= kReflectedCtlColorFirst && m.msg <= kReflectedCtlColorLast) {
             HDC dc = reinterpret_cast<HDC>(m.wParam);

@@ -194,6 +194,49 @@ TEST_F(Controls, EnabledChangesAreNotified) {
     EXPECT_EQ(onCheck.Count(tk::kNotifyCheckedChanged), 1);
 }
 
+TEST_F(Controls, FocusLeavingAControlIsNotified) {
+    auto& first = Place<tk::Edit>(10, 10, 80, 21);
+    auto& second = Place<tk::Edit>(10, 40, 80, 21);
+    ShowForm();
+    SetForegroundWindow(form->Handle());
+    first.SetFocus();
+    guitest::PumpUntilIdle();
+    Recorder onFirst(first), onSecond(second);
+    second.SetFocus();
+    guitest::PumpUntilIdle();
+    EXPECT_TRUE(second.Focused());
+    EXPECT_EQ(onFirst.Count(tk::kNotifyExit), 1);
+    EXPECT_EQ(onSecond.Count(tk::kNotifyExit), 0);
+}
+
+TEST_F(Controls, AltCharactersAreOfferedToTheForm) {
+    auto& edit = Place<tk::Edit>(10, 10, 80, 21);
+    ShowForm();
+    std::vector<WPARAM> offered;
+    tk::MessageHandler original = form->WindowProc();
+    form->SetWindowProc([&](tk::Message& m) {
+        if (m.msg == tk::kNotifyDialogChar) {
+            offered.push_back(m.wParam);
+            m.result = 1;
+            return;
+        }
+        original(m);
+    });
+    SendMessageW(edit.Handle(), WM_SYSCHAR, 'f', 0);
+    ASSERT_EQ(offered.size(), 1u);
+    EXPECT_EQ(offered[0], WPARAM('f'));
+    form->SetWindowProc(original);
+}
+
+TEST_F(Controls, WindowlessControlsHearWhenTheirWindowGoes) {
+    auto& panel = Place<tk::Panel>(10, 10, 100, 100);
+    auto& speed = Place<tk::SpeedButton>(5, 5, 40, 25, &panel);
+    ShowForm();
+    Recorder onSpeed(speed);
+    panel.DestroyHandle();
+    EXPECT_EQ(onSpeed.Count(tk::kNotifyHostDestroyed), 1);
+}
+
 TEST_F(Controls, NotificationsAboutAChildAreReflectedToIt) {
     auto& track = Place<tk::TrackBar>(10, 10, 150, 30);
     auto& bar = Place<tk::ScrollBar>(10, 50, 150, 17);
