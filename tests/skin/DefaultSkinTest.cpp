@@ -1,0 +1,137 @@
+// The generated skins as packed at build time: the default skin defines
+// every element the loader reads, the second one loads over it.
+#include "SkinModel.h"
+#include "SkinRead/SkinReader.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+using namespace skin;
+
+namespace {
+
+std::vector<uint8_t> Package(const std::string& name) {
+    std::ifstream in(std::string(KANVIO_SKINS_DIR) + "/" + name + ".skn", std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+TEST(DefaultSkin, PackageHoldsFiftyThreeBitmapsAndTheIni) {
+    TSkinReader reader;
+    ASSERT_TRUE(reader.Load(Package("kanvio_neon"))) << reader.RejectReason();
+    ASSERT_EQ(reader.Count(), 54u);
+    EXPECT_EQ(reader.Names().front(), "kanvio_neon__top.bmp");
+    EXPECT_EQ(reader.Names()[47], "kanvio_neon__but-close_i.bmp");
+    EXPECT_EQ(reader.Names().back(), "kanvio_neon.ini");
+}
+
+TEST(DefaultSkin, DefinesEveryElement) {
+    TSkinModel m;
+    ASSERT_TRUE(m.LoadSkin(Package("kanvio_neon")));
+    EXPECT_EQ(m.SkinName, "Kanvio Neon");
+    const TDataSkinObject* present[] = {m.Tabs.get(),
+                                        m.Progress.get(),
+                                        m.UpDownHorz.get(),
+                                        m.UpDownVert.get(),
+                                        m.SunkEdge.get(),
+                                        m.ExtraImages.get(),
+                                        m.ComboButton.get(),
+                                        m.GroupBoxEdge.get(),
+                                        m.Toolbars.get(),
+                                        m.GroupBox.get(),
+                                        m.StatusBarEdges.get(),
+                                        m.Headerbar.get(),
+                                        m.MenuBar.get(),
+                                        m.MenuItem.get(),
+                                        m.MenuBackground.get(),
+                                        m.Scrollbar.get(),
+                                        m.HorzScroll.get(),
+                                        m.VertScroll.get(),
+                                        m.HorzScrollThumb.get(),
+                                        m.VertScrollThumb.get(),
+                                        m.TrackbarThumbHorz.get(),
+                                        m.TrackbarThumbVert.get(),
+                                        m.TrackbarThumbLeft.get(),
+                                        m.TrackbarThumbRight.get(),
+                                        m.TrackbarThumbUp.get(),
+                                        m.TrackbarThumbDown.get(),
+                                        &m.Buttons,
+                                        &m.BorderLeft,
+                                        &m.BorderRight,
+                                        &m.BorderTop,
+                                        &m.BorderBottom};
+    for (const TDataSkinObject* e : present) {
+        ASSERT_NE(e, nullptr);
+        EXPECT_FALSE(e->Bitmap.Empty()) << e->Name;
+        EXPECT_EQ(e->Bitmap.Width() % std::max(e->Frame, 1), 0)
+            << e->Name << ": cells of equal width";
+    }
+    EXPECT_FALSE(m.Tabs->Bitmap2.Empty());
+    EXPECT_FALSE(m.UpDownVert->Bitmap2.Empty());
+    EXPECT_FALSE(m.ComboButton->Bitmap2.Empty());
+    EXPECT_FALSE(m.Buttons.CheckBitmap.Empty());
+    EXPECT_FALSE(m.Buttons.RadioBitmap.Empty());
+    // As in the stored skin: no progress chunk and no caption text background.
+    EXPECT_TRUE(m.Progress->Bitmap2.Empty());
+    EXPECT_TRUE(m.Title.Bitmap.Empty());
+    EXPECT_EQ(m.ColourTable.size(), 11u);
+    EXPECT_NE(m.Title.ActiveTextColour, NoColour);
+}
+
+TEST(DefaultSkin, CaptionButtonsAndFrames) {
+    TSkinModel m;
+    ASSERT_TRUE(m.LoadSkin(Package("kanvio_neon")));
+    ASSERT_EQ(m.SysButtons.size(), 8u + 3u);
+    const int actions[] = {0, 1, 1, 2, 40, 41, 3, -1, 7, 8, 9};
+    for (size_t i = 0; i < m.SysButtons.size(); ++i)
+        EXPECT_EQ(m.SysButtons[i]->Action, actions[i]) << i;
+    for (size_t i : {0, 1, 2, 3, 4, 5, 7}) {
+        const TDataSkinSysButton& b = *m.SysButtons[i];
+        EXPECT_EQ(b.Frame, 4) << b.Name << ": normal, pressed, hot, inactive";
+        EXPECT_EQ(b.Bitmap.Width() % 4, 0);
+    }
+    EXPECT_TRUE(m.SysButtons[6]->Bitmap.Empty()) << "the icon button shows the window icon";
+    for (size_t i = 8; i < 11; ++i)
+        EXPECT_EQ(m.SysButtons[i]->Bitmap.Width(), 64) << "four 16-pixel MDI cells";
+    // Active and inactive frames of every border.
+    for (const TDataSkinBorder* b :
+         {&m.BorderLeft, &m.BorderRight, &m.BorderTop, &m.BorderBottom}) {
+        EXPECT_EQ(b->Frame, 2) << b->Name;
+        EXPECT_EQ(b->Trans, 1) << b->Name;
+    }
+    EXPECT_EQ(m.BorderTop.Bitmap.Height() / 2, 30) << "title bar height";
+    EXPECT_EQ(m.BorderLeft.TopHeight, 30) << "the title part of the side border is kept";
+}
+
+TEST(DefaultSkin, RoundedCornersUseTheColourKey) {
+    TSkinModel m;
+    ASSERT_TRUE(m.LoadSkin(Package("kanvio_neon")));
+    const TDib& left = m.BorderLeft.Bitmap;
+    const TDib& top = m.BorderTop.Bitmap;
+    const TDib& right = m.BorderRight.Bitmap;
+    const int side = left.Width() / 2;
+    for (int frame = 0; frame < 2; ++frame) {
+        EXPECT_EQ(left.Pixel(frame * side, 0), KeyColour) << "outer corner is cut away";
+        EXPECT_NE(left.Pixel(frame * side + side - 1, 29), KeyColour);
+        EXPECT_EQ(right.Pixel(frame * side + side - 1, 0), KeyColour);
+        EXPECT_NE(top.Pixel(top.Width() / 2, frame * 30), KeyColour) << "the top edge is solid";
+        EXPECT_EQ(left.Pixel(frame * side, left.Height() - 1), KeyColour) << "bottom corner";
+    }
+    EXPECT_NE(top.Pixel(40, 29), top.Pixel(40, 59)) << "the active and inactive frames differ";
+}
+
+TEST(SecondSkin, LoadsOverTheDefaultAndLooksDifferent) {
+    TSkinModel m;
+    ASSERT_TRUE(m.LoadSkin(Package("kanvio_neon")));
+    const Colour neonFace = m.ButtonFaceColour;
+    ASSERT_TRUE(m.LoadSkin(Package("kanvio_daylight")));
+    EXPECT_EQ(m.SkinName, "Kanvio Daylight");
+    EXPECT_NE(m.ButtonFaceColour, neonFace);
+    EXPECT_EQ(m.BorderTop.Bitmap.Height() / 2, 24);
+    EXPECT_EQ(m.BorderLeft.Trans, 0) << "a plain rectangular window";
+    EXPECT_EQ(m.SysButtons.size(), 11u);
+}
+
+} // namespace

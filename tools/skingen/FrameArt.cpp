@@ -1,0 +1,221 @@
+#include "Art.h"
+
+#include <array>
+
+namespace skingen {
+namespace {
+
+using skin::KeyColour;
+using G = TFrameGeometry;
+
+// The whole frame of a small window drawn in one piece, so the borders cut
+// from it meet exactly: rounded outline, title gradient, the accent line
+// under the title and the thin line around the client area.
+TDib FrameMock(const TTheme& t, const TFrameColours& f) {
+    const int w = 2 * t.sideWidth + G::TopWidth;
+    const int h = t.titleHeight + G::SideMiddle + t.bottomHeight;
+    TDib mock(w, h);
+    TCanvas c(mock);
+    c.Fill(0, 0, w, h, f.body);
+    c.VGradient(0, 0, w, t.titleHeight, f.titleTop, f.titleBottom);
+    c.HLine(0, 1, w, Mix(f.titleTop, f.glyph, 40)); // soft highlight under the top edge
+    c.HLine(t.sideWidth, t.titleHeight - 1, G::TopWidth, f.accent);
+    c.HLine(t.sideWidth, t.titleHeight - 1, 28, f.accent2);
+    // Glow of the accent line on the rows above it.
+    for (int x = t.sideWidth; x < w - t.sideWidth; ++x) {
+        const Colour glow = x < t.sideWidth + 28 ? f.accent2 : f.accent;
+        c.Glow(x, t.titleHeight - 2, glow, 70);
+        c.Glow(x, t.titleHeight - 3, glow, 25);
+    }
+    c.VLine(t.sideWidth - 1, t.titleHeight, h - t.titleHeight - t.bottomHeight, f.inner);
+    c.VLine(w - t.sideWidth, t.titleHeight, h - t.titleHeight - t.bottomHeight, f.inner);
+    c.HLine(t.sideWidth - 1, h - t.bottomHeight, G::TopWidth + 2, f.inner);
+    c.KeyCorners(t.topRadius, true, false);
+    c.KeyCorners(t.bottomRadius, false, true);
+    // The outline follows the shape: every pixel next to the key or the edge.
+    TDib shape = mock;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            if (shape.Pixel(x, y) == KeyColour)
+                continue;
+            const auto outside = [&](int i, int j) {
+                return i < 0 || j < 0 || i >= w || j >= h || shape.Pixel(i, j) == KeyColour;
+            };
+            if (outside(x - 1, y) || outside(x + 1, y) || outside(x, y - 1) || outside(x, y + 1))
+                c.Plot(x, y, f.edge);
+        }
+    return mock;
+}
+
+// Copies the w x h block at (sx, sy) of `from` to (dx, dy) of `to`.
+void CopyBlock(const TDib& from, int sx, int sy, int w, int h, TDib& to, int dx, int dy) {
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            to.SetPixel(dx + x, dy + y, from.Pixel(sx + x, sy + y));
+}
+
+// A border cut from the active and the inactive mock: cells side by side for
+// the side borders, stacked for the top and bottom ones.
+TDib BorderPiece(const TTheme& t, int sx, int sy, int w, int h, bool stacked) {
+    TDib out(stacked ? w : 2 * w, stacked ? 2 * h : h);
+    const std::array mocks = {FrameMock(t, t.active), FrameMock(t, t.inactive)};
+    for (int i = 0; i < 2; ++i)
+        CopyBlock(mocks[size_t(i)], sx, sy, w, h, out, stacked ? 0 : i * w, stacked ? i * h : 0);
+    return out;
+}
+
+int MockWidth(const TTheme& t) {
+    return 2 * t.sideWidth + G::TopWidth;
+}
+int MockHeight(const TTheme& t) {
+    return t.titleHeight + G::SideMiddle + t.bottomHeight;
+}
+
+} // namespace
+
+TDib TopBorder(const TTheme& t) {
+    return BorderPiece(t, t.sideWidth, 0, G::TopWidth, t.titleHeight, true);
+}
+
+TDib BottomBorder(const TTheme& t) {
+    // The bottom border runs between the side borders; its cell is the mock's
+    // bottom rows, cut to BottomWidth (the ends and middle are uniform).
+    return BorderPiece(t, t.sideWidth, MockHeight(t) - t.bottomHeight, G::BottomWidth,
+                       t.bottomHeight, true);
+}
+
+TDib LeftBorder(const TTheme& t) {
+    return BorderPiece(t, 0, 0, t.sideWidth, MockHeight(t), false);
+}
+
+TDib RightBorder(const TTheme& t) {
+    return BorderPiece(t, MockWidth(t) - t.sideWidth, 0, t.sideWidth, MockHeight(t), false);
+}
+
+void DrawGlyph(TCanvas& c, TGlyph glyph, int cx, int cy, int size, Colour colour, Colour back) {
+    const int h = size / 2;
+    switch (glyph) {
+    case TGlyph::Close:
+        c.Line(cx - h, cy - h, cx + h - 1, cy + h - 1, colour, 2);
+        c.Line(cx + h - 1, cy - h, cx - h, cy + h - 1, colour, 2);
+        break;
+    case TGlyph::Maximise:
+        c.Frame(cx - h, cy - h, size, size, colour);
+        c.HLine(cx - h, cy - h + 1, size, colour);
+        break;
+    case TGlyph::Restore:
+        c.Frame(cx - h + 3, cy - h, size - 3, size - 3, colour);
+        c.Fill(cx - h, cy - h + 3, size - 3, size - 3, back);
+        c.Frame(cx - h, cy - h + 3, size - 3, size - 3, colour);
+        break;
+    case TGlyph::Minimise:
+        c.Fill(cx - h, cy + h - 2, size, 2, colour);
+        break;
+    case TGlyph::RollUp:
+        c.Arrow(cx, cy, h, 0, colour);
+        break;
+    case TGlyph::RollDown:
+        c.Arrow(cx, cy, h, 1, colour);
+        break;
+    }
+}
+
+namespace {
+
+// One caption button cell: state 1 normal, 2 pressed, 3 hot, 4 inactive.
+void CaptionCell(const TTheme& t, TCanvas& c, TGlyph glyph, int state) {
+    const int w = c.Width(), h = c.Height(), r = t.buttonRadius;
+    c.Fill(0, 0, w, h, KeyColour);
+    const bool danger = glyph == TGlyph::Close;
+    Colour ink = t.active.glyph;
+    switch (state) {
+    case 2:
+        c.RoundFill(0, 0, w, h, r, danger ? Mix(t.active.accent2, 0, 90) : t.facePressed);
+        c.RoundFrame(0, 0, w, h, r, danger ? t.active.accent2 : t.active.accent);
+        ink = t.highlightText;
+        break;
+    case 3:
+        c.RoundFill(0, 0, w, h, r, danger ? t.active.accent2 : t.faceHot);
+        c.RoundFrame(0, 0, w, h, r, danger ? Mix(t.active.accent2, 0xFFFFFF, 90) : t.active.accent);
+        ink = danger ? t.highlightText : t.active.accent;
+        break;
+    case 4:
+        ink = t.inactive.glyph;
+        break;
+    default:
+        break;
+    }
+    const Colour fill = c.At(w / 2, h / 2); // the button's own fill, or the key
+    DrawGlyph(c, glyph, w / 2, h / 2, h - 10 + (h % 2), ink, fill);
+}
+
+} // namespace
+
+TDib CaptionButton(const TTheme& t, TGlyph glyph) {
+    TDib out(4 * t.buttonWidth, t.buttonHeight);
+    for (int state = 1; state <= 4; ++state) {
+        TCanvas c(out, (state - 1) * t.buttonWidth, 0, t.buttonWidth, t.buttonHeight);
+        CaptionCell(t, c, glyph, state);
+    }
+    return out;
+}
+
+TDib CaptionAnimation(const TTheme& t, TGlyph glyph) {
+    // Six steps of the glyph lighting up, for skins that animate hovering.
+    TDib out(6 * t.buttonWidth, t.buttonHeight);
+    for (int step = 0; step < 6; ++step) {
+        TCanvas c(out, step * t.buttonWidth, 0, t.buttonWidth, t.buttonHeight);
+        c.Fill(0, 0, c.Width(), c.Height(), KeyColour);
+        const Colour ink = Mix(t.active.glyph, t.active.accent, step * 51);
+        DrawGlyph(c, glyph, c.Width() / 2, c.Height() / 2, c.Height() - 10 + c.Height() % 2, ink,
+                  KeyColour);
+    }
+    return out;
+}
+
+TDib CaptionDecoration(const TTheme& t) {
+    // A short neon dash after the caption text: normal, pressed, hot, inactive.
+    constexpr int W = 18, H = 8;
+    TDib out(4 * W, H);
+    for (int state = 1; state <= 4; ++state) {
+        TCanvas c(out, (state - 1) * W, 0, W, H);
+        c.Fill(0, 0, W, H, KeyColour);
+        const TFrameColours& f = state == 4 ? t.inactive : t.active;
+        c.RoundFill(0, 2, 6, 4, 2, f.accent2);
+        c.RoundFill(8, 2, 10, 4, 2, f.accent);
+    }
+    return out;
+}
+
+TDib MenuBar(const TTheme& t) {
+    const int w = G::MenuBarWidth, h = t.menuBarHeight;
+    TDib out(w, 2 * h);
+    for (int i = 0; i < 2; ++i) {
+        const TFrameColours& f = i == 0 ? t.active : t.inactive;
+        TCanvas c(out, 0, i * h, w, h);
+        c.VGradient(0, 0, w, h, Mix(t.menuBar, f.titleTop, 60), t.menuBar);
+        c.HLine(0, h - 1, w, Mix(t.menuBar, f.accent, 90));
+        c.VLine(0, 0, h, f.inner);
+        c.VLine(w - 1, 0, h, f.inner);
+    }
+    return out;
+}
+
+TDib MdiButtons(const TTheme& t) {
+    // Twelve cells: minimise, restore, close, four states each.
+    constexpr int W = 16, H = 14;
+    TDib out(12 * W, H);
+    const std::array glyphs = {TGlyph::Minimise, TGlyph::Restore, TGlyph::Close};
+    for (int b = 0; b < 3; ++b)
+        for (int state = 1; state <= 4; ++state) {
+            TCanvas c(out, (4 * b + state - 1) * W, 0, W, H);
+            const bool lit = state == 2 || state == 4;
+            c.Fill(0, 0, W, H, lit ? t.faceHot : t.face);
+            c.Frame(0, 0, W, H, lit ? t.lineHot : t.line);
+            DrawGlyph(c, glyphs[size_t(b)], W / 2, H / 2, 6, state == 2 ? t.highlight : t.mark,
+                      lit ? t.faceHot : t.face);
+        }
+    return out;
+}
+
+} // namespace skingen

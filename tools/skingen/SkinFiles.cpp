@@ -1,0 +1,78 @@
+#include "SkinFiles.h"
+
+#include "Art.h"
+#include "BmpCodec.h"
+
+#include <functional>
+#include <utility>
+
+namespace skingen {
+
+std::vector<TSkinFile> SkinFiles(const TTheme& t) {
+    const std::string own = t.name + "__";
+    using TDraw = std::function<TDib()>;
+    // Names and order of the entries are fixed: the INI refers to them.
+    const std::vector<std::pair<std::string, TDraw>> bitmaps = {
+        {own + "top.bmp", [&] { return TopBorder(t); }},
+        {"bottom.bmp", [&] { return BottomBorder(t); }},
+        {"left.bmp", [&] { return LeftBorder(t); }},
+        {"right.bmp", [&] { return RightBorder(t); }},
+        {"menu.bmp", [&] { return MenuBar(t); }},
+        {"dialog.bmp", [&] { return DialogBackground(t); }},
+        {"buttons.bmp", [&] { return PushButtons(t); }},
+        {"checkboxold.bmp", [&] { return CheckBoxes(t); }},
+        {"radiobutton.bmp", [&] { return RadioButtons(t); }},
+        {"progress_bar.bmp", [&] { return ProgressBar(t); }},
+        {"groupboxedge.bmp", [&] { return GroupBoxEdge(t); }},
+        {"borders.bmp", [&] { return PageBorder(t); }},
+        {"tabs.bmp", [&] { return Tabs(t); }},
+        {"status.bmp", [&] { return StatusEdges(t); }},
+        {"combo.bmp", [&] { return ComboButton(t); }},
+        {"sunkedge.bmp", [&] { return SunkenEdge(t); }},
+        {"combo-arrows.bmp", [&] { return ComboArrows(t); }},
+        {"header.bmp", [&] { return HeaderBar(t); }},
+        {"menutool.bmp", [&] { return MenuTool(t); }},
+        {"menu-bg.bmp", [&] { return MenuBackground(t); }},
+        {"arrows.bmp", [&] { return ScrollArrows(t); }},
+        {"hscroll.bmp", [&] { return ScrollTrack(t, false); }},
+        {"vscroll.bmp", [&] { return ScrollTrack(t, true); }},
+        {"hscroll2.bmp", [&] { return ScrollThumb(t, false); }},
+        {"vscroll2.bmp", [&] { return ScrollThumb(t, true); }},
+        {"button-mdi.bmp", [&] { return MdiButtons(t); }},
+        {"groupboxlabel.bmp", [&] { return GroupBoxLabel(t); }},
+        {"rebar.bmp", [&] { return Rebar(t); }},
+        {"tools_but.bmp", [&] { return ToolButtons(t); }},
+        {"menu_button.bmp", [&] { return MenuItems(t); }},
+        {"buttons_trackdown.bmp", [&] { return TrackThumb(t, 1); }},
+        {"buttons_trackhor.bmp", [&] { return TrackThumb(t, -1); }},
+        {"buttons_trackleft.bmp", [&] { return TrackThumb(t, 2); }},
+        {"buttons_trackright.bmp", [&] { return TrackThumb(t, 3); }},
+        {"buttons_trackup.bmp", [&] { return TrackThumb(t, 0); }},
+        {"buttons_trackvert.bmp", [&] { return TrackThumb(t, -2); }},
+        {"trackbar_h.bmp", [&] { return TrackChannel(t, false); }},
+        {"trackbar_v.bmp", [&] { return TrackChannel(t, true); }},
+        {"spinner-ud.bmp", [&] { return Spinner(t, true); }},
+        {"spinner-ud-glyph.bmp", [&] { return SpinnerGlyphs(t, true); }},
+        {"spinner-lr.bmp", [&] { return Spinner(t, false); }},
+        {"spinner-lr-glyph.bmp", [&] { return SpinnerGlyphs(t, false); }},
+        {"but-min_ani.bmp", [&] { return CaptionAnimation(t, TGlyph::Minimise); }},
+        {"but-max_ani.bmp", [&] { return CaptionAnimation(t, TGlyph::Maximise); }},
+        {"but-rest_ani.bmp", [&] { return CaptionAnimation(t, TGlyph::Restore); }},
+        {"but-roll_ani.bmp", [&] { return CaptionAnimation(t, TGlyph::RollUp); }},
+        {"but-rolldown_ani.bmp", [&] { return CaptionAnimation(t, TGlyph::RollDown); }},
+        {own + "but-close_i.bmp", [&] { return CaptionButton(t, TGlyph::Close); }},
+        {own + "but-max_i.bmp", [&] { return CaptionButton(t, TGlyph::Maximise); }},
+        {own + "but-rest_i.bmp", [&] { return CaptionButton(t, TGlyph::Restore); }},
+        {own + "but-min_i.bmp", [&] { return CaptionButton(t, TGlyph::Minimise); }},
+        {"but-roll_i.bmp", [&] { return CaptionButton(t, TGlyph::RollUp); }},
+        {"but-rolldown_i.bmp", [&] { return CaptionButton(t, TGlyph::RollDown); }},
+    };
+    std::vector<TSkinFile> files;
+    for (const auto& [name, draw] : bitmaps)
+        files.push_back({name, skin::EncodeBmp(draw())});
+    const std::string ini = SkinIni(t);
+    files.push_back({t.name + ".ini", std::vector<uint8_t>(ini.begin(), ini.end())});
+    return files;
+}
+
+} // namespace skingen

@@ -1,0 +1,72 @@
+// What makes one generated skin look like itself: its colours and the sizes
+// of its frame and caption buttons. Every bitmap and the INI text of a skin
+// are drawn from one theme, so geometry and images always agree.
+#pragma once
+
+#include "Dib.h"
+
+#include <string>
+#include <vector>
+
+namespace skingen {
+
+using skin::Colour;
+
+// The colours of one window state (active or inactive).
+struct TFrameColours {
+    Colour edge;     // outermost line of the window shape
+    Colour body;     // side and bottom borders
+    Colour titleTop; // title bar gradient
+    Colour titleBottom;
+    Colour accent;  // line under the title bar
+    Colour accent2; // the short accent at its left end
+    Colour inner;   // line around the client area
+    Colour glyph;   // caption button glyphs
+};
+
+struct TTheme {
+    std::string name;        // file name stem: <name>.ini, <name>__top.bmp, ...
+    std::string displayName; // SkinName in the INI
+    TFrameColours active;
+    TFrameColours inactive;
+    // Controls.
+    Colour face; // control faces (ButtonFace)
+    Colour faceHot;
+    Colour facePressed;
+    Colour faceDisabled;
+    Colour line;    // control outlines
+    Colour lineHot; // outlines under the mouse and of focused controls
+    Colour lineDisabled;
+    Colour mark; // check marks, arrows, glyphs of controls
+    Colour markDisabled;
+    Colour well; // inside of check boxes, tracks, edits
+    Colour text; // button and menu text
+    Colour textDisabled;
+    Colour highlight; // selected menu items and the progress bar
+    Colour highlight2;
+    Colour highlightText;
+    Colour menu;
+    Colour menuBar;
+    Colour titleText;
+    Colour titleTextInactive;
+    Colour windowText;
+    Colour shadow;
+    Colour darkShadow;
+    Colour light;
+    // Geometry.
+    int titleHeight;  // top border height per frame
+    int sideWidth;    // left and right border width per frame
+    int bottomHeight; // bottom border height per frame
+    int topRadius;    // rounded top corners (0: square)
+    int bottomRadius;
+    int buttonWidth; // caption button cell
+    int buttonHeight;
+    int buttonRadius; // rounding of caption button and push button shapes
+    int menuBarHeight;
+    bool shapedFrame; // borders drawn with the colour key (window region)
+};
+
+// Our default look (neon accents on a dark frame) and a light second skin.
+const std::vector<TTheme>& AllThemes();
+
+} // namespace skingen
