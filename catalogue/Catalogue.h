@@ -78,7 +78,7 @@ public:
     int RecordCount() const;
     void First();
     void Next();
-    // True when there are no rows or Next moved past the last one.
+    // True when the query is closed, has no rows, or Next moved past the last one.
     bool Eof() const;
     // Value of column `name` (letter case ignored) in the current row; raises
     // "Field '<name>' not found." for a column the table lacks.

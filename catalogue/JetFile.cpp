@@ -9,7 +9,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 namespace catalogue {
 namespace {
@@ -102,12 +101,16 @@ JetFile JetFile::Load(const std::string& path) {
     std::error_code error;
     if (path.empty() || !std::filesystem::is_regular_file(fsPath, error))
         throw ECatalogueError("Could not find file '" + path + "'.");
-    std::ifstream in(fsPath, std::ios::binary);
+    std::ifstream in(fsPath, std::ios::binary | std::ios::ate);
     if (!in)
         throw ECatalogueError("The Microsoft Jet database engine cannot open the file '" + path +
                               "'.  It is already opened exclusively by another user, or you "
                               "need permission to view its data.");
-    std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+    std::streamoff size = in.tellg();
+    std::vector<uint8_t> bytes(size > 0 ? static_cast<size_t>(size) : 0);
+    in.seekg(0);
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))
+        throw ECatalogueError(CorruptFileMessage(path));
     return JetFile(std::move(bytes), path);
 }
 

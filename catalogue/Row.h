@@ -28,16 +28,14 @@ private:
     size_t varTableEnd_ = 0; // offset just past the first variable offset entry
 };
 
-// Visits every live row of `table` in page order. A row moved to another
-// page is visited where it now lies; the pointer left in its old place and
-// deleted rows are skipped.
-template <typename Visit> void ForEachRow(const JetFile& file, const TableDef& table, Visit visit);
-
 // Row-slot flag of a pointer to a moved row, and of a deleted row.
 inline constexpr uint16_t kRowPointerFlag = 0x4000;
 
 bool IsTableDataPage(Bytes page, const TableDef& table);
 
+// Visits every live row of `table` in page order. A row moved to another
+// page is visited where it now lies; the pointer left in its old place and
+// deleted rows are skipped.
 template <typename Visit> void ForEachRow(const JetFile& file, const TableDef& table, Visit visit) {
     for (uint32_t pageNumber : table.dataPages) {
         Bytes page = file.Page(pageNumber);
