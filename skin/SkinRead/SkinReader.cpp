@@ -43,6 +43,16 @@ bool TSkinReader::Load(std::span<const std::uint8_t> compressed) {
         return Reject(Damaged("it claims to expand to " + std::to_string(stated) +
                               " bytes, more than the " + std::to_string(TLZH::DefaultSizeLimit) +
                               " bytes a skin may have"));
+    // Every code takes at least one bit per byte it yields (a literal) or ten
+    // bits per 60 bytes (a match), so a whole stream cannot expand to more
+    // than 48 times its coded bytes. A stated size beyond that means a cut-off
+    // file, which would otherwise be padded out with decoded zero bits.
+    const std::size_t codedBytes = compressed.size() > 4 ? compressed.size() - 4 : 0;
+    if (stated > 0 && static_cast<std::uint64_t>(stated) > MaxExpansion * codedBytes)
+        return Reject(Damaged("it claims to expand to " + std::to_string(stated) +
+                              " bytes, but its " + std::to_string(codedBytes) +
+                              " coded bytes can hold at most " +
+                              std::to_string(MaxExpansion * codedBytes) + "; it is cut short"));
     std::vector<std::uint8_t> expanded;
     TLZH().Decompress(compressed, expanded);
     return ParseContainer(expanded);

@@ -20,6 +20,8 @@ public:
     static constexpr std::uint32_t PackageVersion = 20000;
     static constexpr std::size_t MaxEntries = 1001;
     static constexpr std::size_t HeaderSize = 16;
+    // Most bytes one coded byte of a package can expand to.
+    static constexpr std::uint64_t MaxExpansion = 48;
     static constexpr const char* OlderPackageNotice =
         "This is Older Skin File\rPlease update to new version !";
 

@@ -3,6 +3,7 @@
 #include "LzhEncoder.h"
 #include "PackageBytes.h"
 #include "PackageWriter.h"
+#include "SkinRead/Lzh.h"
 #include "SkinRead/SkinReader.h"
 
 #include <gtest/gtest.h>
@@ -194,6 +195,18 @@ TEST_F(SkinReaderDamage, RefusesHugeStatedSizeBeforeExpanding) {
     // Four bytes claiming 1 GiB: refused at once, nothing decoded.
     ExpectRejected(*this, {0, 0, 0, 0x40}, "1073741824 bytes");
     ExpectRejected(*this, {1, 0, 0, 4}, "67108865 bytes");
+}
+
+TEST_F(SkinReaderDamage, RefusesStatedSizeTheCodedBytesCannotReach) {
+    // Six bytes of code cannot make 4096 bytes: a file cut short.
+    ExpectRejected(*this, {0x00, 0x10, 0, 0, 1, 2, 3, 4, 5, 6}, "cut short");
+    ExpectRejected(*this, {1, 0, 0, 0}, "cut short");
+    // The most compressible package there is still fits the bound.
+    const std::vector<std::uint8_t> zeros(1 << 20, 0);
+    const auto package = BuildPackage({{"zeros.bmp", zeros}, {"z.ini", {}}});
+    EXPECT_GT(TLZH::StatedSize(package), 40 * static_cast<std::int32_t>(package.size()));
+    ASSERT_TRUE(reader.Load(package)) << reader.RejectReason();
+    EXPECT_EQ(Entry("zeros.bmp").size(), zeros.size());
 }
 
 TEST_F(SkinReaderDamage, TruncatedStreamDecodesWithZerosInPlaceOfTheMissingBits) {
