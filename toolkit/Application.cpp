@@ -104,7 +104,7 @@ Application* ApplicationOf(Component& component) {
     return nullptr;
 }
 
-void ReportException(Control& source, const std::exception& error) {
+void ReportException(Component& source, const std::exception& error) {
     if (Application* application = ApplicationOf(source)) {
         application->HandleException(error);
     } else {

@@ -66,8 +66,8 @@ private:
 // The application a component belongs to (through its owners and parents), or none.
 Application* ApplicationOf(Component& component);
 
-// Hands an error raised while a control handled a message to its
+// Hands an error raised while a component handled a message or event to its
 // application's exception handler (a plain message box without one).
-void ReportException(Control& source, const std::exception& error);
+void ReportException(Component& source, const std::exception& error);
 
 } // namespace tk

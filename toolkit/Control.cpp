@@ -311,7 +311,9 @@ void Control::SetWindowProc(MessageHandler handler) {
 
 LRESULT Control::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
     Message message{msg, wParam, lParam, 0};
-    windowProc_(message);
+    // A copy: the handler may be replaced (or put back) while it runs.
+    MessageHandler handler = windowProc_;
+    handler(message);
     return message.result;
 }
 

@@ -1,6 +1,6 @@
 #include "ExtCtrls.h"
 
-#include "Text.h"
+#include "Application.h"
 
 #include <commctrl.h>
 
@@ -141,7 +141,7 @@ LRESULT CALLBACK Timer::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
             try {
                 timer->OnTimer(*timer);
             } catch (const std::exception& e) {
-                MessageBoxW(nullptr, Widen(e.what()).c_str(), L"", MB_OK | MB_ICONSTOP);
+                ReportException(*timer, e);
             }
         }
         return 0;

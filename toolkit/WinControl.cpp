@@ -210,7 +210,9 @@ LRESULT CALLBACK WinControl::WindowProcEntry(HWND window, UINT msg, WPARAM wPara
 
 void WinControl::Dispatch(Message& message) {
     try {
-        WindowProc()(message);
+        // A copy: the handler may be replaced (or put back) while it runs.
+        MessageHandler handler = WindowProc();
+        handler(message);
     } catch (const std::exception& e) {
         ReportException(*this, e);
     }
@@ -507,9 +509,8 @@ bool WinControl::RouteMouse(Message& m) {
         captureControl_ = target;
         SetCapture(handle_);
     }
-    Message routed{m.msg, m.wParam, MAKELPARAM(p.x - target->Left(), p.y - target->Top()), 0};
-    target->WindowProc()(routed);
-    m.result = routed.result;
+    m.result =
+        target->Perform(m.msg, m.wParam, MAKELPARAM(p.x - target->Left(), p.y - target->Top()));
     bool buttonsUp = (m.wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0;
     if ((m.msg == WM_LBUTTONUP || m.msg == WM_RBUTTONUP || m.msg == WM_MBUTTONUP) && buttonsUp) {
         captureControl_ = nullptr;

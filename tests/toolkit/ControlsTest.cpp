@@ -87,6 +87,22 @@ TEST_F(Controls, AReplacedHandlerSeesTheMessagesAndCanBePutBack) {
     EXPECT_EQ(button.Caption(), "again");
 }
 
+TEST_F(Controls, AHandlerMayPutTheOldOneBackWhileItRuns) {
+    auto& panel = Place<tk::Panel>(10, 10, 80, 40);
+    ShowForm();
+    tk::MessageHandler original = panel.WindowProc();
+    int calls = 0;
+    panel.SetWindowProc([&](tk::Message& m) {
+        ++calls;
+        panel.SetWindowProc(original); // destroys this handler's stored copy
+        original(m);
+    });
+    SetWindowTextW(panel.Handle(), L"x");
+    SetWindowTextW(panel.Handle(), L"y");
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(panel.Caption(), "y");
+}
+
 TEST_F(Controls, AHandlerCanSwallowAMessage) {
     auto& edit = Place<tk::Edit>(10, 10, 80, 21);
     ShowForm();
@@ -269,6 +285,18 @@ TEST_F(Controls, AnErrorInAHandlerIsShownAndTheProgramGoesOn) {
     guitest::Click(button.Handle(), {5, 5});
     EXPECT_EQ(errors.size(), 2u);
     EXPECT_TRUE(IsWindow(form->Handle()));
+}
+
+TEST_F(Controls, AnErrorInATimerEventGoesToTheSameHandler) {
+    auto* timer = new tk::Timer(form);
+    timer->SetInterval(10);
+    timer->OnTimer = [timer](tk::Component&) {
+        timer->SetEnabled(false);
+        throw std::runtime_error("tick failed");
+    };
+    guitest::PumpFor(100);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0], "tick failed");
 }
 
 TEST_F(Controls, AMenuChangeIsNotifiedAndTheWindowGetsTheNewMenu) {
