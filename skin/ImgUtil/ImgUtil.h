@@ -3,6 +3,8 @@
 // context opaquely or with the colour key, builds window regions from the
 // non-key pixels and draws wide text. Every scaling drops or repeats whole
 // pixels (COLORONCOLOR); every routine does nothing for an inverted target.
+// The routines select the skin bitmaps they are given into their own memory
+// DCs, so a bitmap must not be selected into another DC during the call.
 #pragma once
 
 #include "Dib.h"

@@ -10,6 +10,8 @@ namespace skinpack {
 
 namespace {
 
+// One entry per subcommand, in the order the overview lists them; a command
+// that exists on one platform only is entered under that platform's #ifdef.
 constexpr std::array commands{
     TCommand{"pack", "pack DIR OUT [--order FILE]", "make a skin package from a folder",
              "DIR holds one .ini file and the .bmp files it names; other files are left out.\n"
@@ -30,6 +32,13 @@ constexpr std::array commands{
              "OUT gets the 4-byte size of IN followed by the coded bits.\n", RunCompress},
     TCommand{"expand", "expand IN OUT", "expand a raw LZH stream",
              "OUT gets exactly the size the stream states (at most 64 MiB).\n", RunExpand},
+#ifdef _WIN32
+    TCommand{"preview", "preview PKG OUT.png", "draw every element of a skin on one sheet",
+             "Every element of the skin with its raw bitmap and each state cell rendered\n"
+             "nine-sliced at two sizes, labelled, and a small window composed from the frame\n"
+             "elements, active and inactive, written as a PNG file.\n",
+             RunPreview},
+#endif
 };
 
 void PrintOverview(std::ostream& out) {

@@ -26,6 +26,9 @@ int RunUnpack(const TCommandArgs& args, std::ostream& out, std::ostream& err);
 int RunList(const TCommandArgs& args, std::ostream& out, std::ostream& err);
 int RunCompress(const TCommandArgs& args, std::ostream& out, std::ostream& err);
 int RunExpand(const TCommandArgs& args, std::ostream& out, std::ostream& err);
+#ifdef _WIN32
+int RunPreview(const TCommandArgs& args, std::ostream& out, std::ostream& err);
+#endif
 
 std::span<const TCommand> AllCommands();
 
