@@ -125,6 +125,16 @@ std::string DecodeCompressed(Bytes stored) {
     return out;
 }
 
+// UTF-8 to code points (invalid bytes become U+FFFD).
+std::u32string Utf8ToCodePoints(std::string_view text) {
+    std::u32string out;
+    out.reserve(text.size());
+    size_t pos = 0;
+    while (pos < text.size())
+        out += NextCodePoint(text, pos);
+    return out;
+}
+
 } // namespace
 
 std::string Utf16LeToUtf8(Bytes bytes) {
@@ -163,22 +173,6 @@ std::vector<uint8_t> Utf8ToUtf16Le(std::string_view text) {
             put(cp);
         }
     }
-    return out;
-}
-
-std::u32string Utf8ToCodePoints(std::string_view text) {
-    std::u32string out;
-    out.reserve(text.size());
-    size_t pos = 0;
-    while (pos < text.size())
-        out += NextCodePoint(text, pos);
-    return out;
-}
-
-std::u32string FoldCase(std::string_view text) {
-    std::u32string out = Utf8ToCodePoints(text);
-    for (char32_t& cp : out)
-        cp = FoldCodePoint(cp);
     return out;
 }
 

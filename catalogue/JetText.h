@@ -20,15 +20,10 @@ std::string Utf16LeToUtf8(Bytes bytes);
 // UTF-8 to UCS-2 little-endian bytes. Invalid UTF-8 bytes become U+FFFD.
 std::vector<uint8_t> Utf8ToUtf16Le(std::string_view text);
 
-// UTF-8 to code points (invalid bytes become U+FFFD).
-std::u32string Utf8ToCodePoints(std::string_view text);
-
-// Code points folded to one letter case, the way Jet compares text: upper
-// and lower case letters of Latin, Greek, Cyrillic and full-width Latin
-// compare equal; everything else, spaces included, compares as stored.
-std::u32string FoldCase(std::string_view text);
-
-// <0, 0, >0 comparing two texts with letter case ignored.
+// <0, 0, >0 comparing two texts with letter case ignored, the way Jet
+// compares text: upper and lower case letters of Latin, Greek, Cyrillic and
+// full-width Latin compare equal; everything else, spaces included, compares
+// as stored.
 int CompareTextIgnoringCase(std::string_view a, std::string_view b);
 
 } // namespace catalogue

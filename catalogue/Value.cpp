@@ -56,23 +56,10 @@ std::string Quoted(const std::string& text) {
     return out + '"';
 }
 
-} // namespace
-
-double Value::AsDouble() const {
-    switch (kind) {
-    case Kind::Boolean:
-        return integer != 0 ? -1.0 : 0.0;
-    case Kind::Integer:
-        return static_cast<double>(integer);
-    case Kind::Currency:
-        return static_cast<double>(integer) / 10000.0;
-    case Kind::Real:
-    case Kind::Date:
-        return real;
-    default:
-        return 0;
-    }
-}
+// Calendar parts of a Jet date.
+struct CivilTime {
+    int year, month, day, hour, minute, second;
+};
 
 CivilTime ToCivilTime(double jetDate) {
     if (!std::isfinite(jetDate) || std::fabs(jetDate) > 3e6)
@@ -102,6 +89,24 @@ CivilTime ToCivilTime(double jetDate) {
             static_cast<int>(seconds / 3600),
             static_cast<int>(seconds / 60 % 60),
             static_cast<int>(seconds % 60)};
+}
+
+} // namespace
+
+double Value::AsDouble() const {
+    switch (kind) {
+    case Kind::Boolean:
+        return integer != 0 ? -1.0 : 0.0;
+    case Kind::Integer:
+        return static_cast<double>(integer);
+    case Kind::Currency:
+        return static_cast<double>(integer) / 10000.0;
+    case Kind::Real:
+    case Kind::Date:
+        return real;
+    default:
+        return 0;
+    }
 }
 
 std::string FieldText(const Value& value) {

@@ -36,10 +36,4 @@ std::string FieldText(const Value& value);
 // GUIDs without their last dash (mdb-export's own form).
 std::string ExportCell(const Value& value);
 
-// Calendar parts of a Jet date.
-struct CivilTime {
-    int year, month, day, hour, minute, second;
-};
-CivilTime ToCivilTime(double jetDate);
-
 } // namespace catalogue

@@ -3,6 +3,7 @@
 #include "CatalogueTestSupport.h"
 #include "CsvExport.h"
 #include "Database.h"
+#include "JetFile.h"
 
 #include <sstream>
 
@@ -72,6 +73,17 @@ TEST(ConformanceValues, FieldTextReadsEveryColumnType) {
               (catalogue::CsvRecords{{"abcdefg", "hijklmnop", "2", "222", "333333333", "444.555",
                                       "1974-09-21", "3.5", "True"},
                                      {"a", "b", "0", "0", "0", "0", "1981-12-12", "0", "False"}}));
+}
+
+TEST(ConformancePassword, MaskedPasswordDecodes) {
+    EXPECT_EQ(
+        catalogue::JetFile::Load(ConformancePath("mdbreader_password_data_V2003_with-password.mdb"))
+            .Password(),
+        "password");
+    EXPECT_EQ(
+        catalogue::JetFile::Load(ConformancePath("mdbreader_password_data_V2003_no-password.mdb"))
+            .Password(),
+        "");
 }
 
 TEST(ConformancePassword, CorrectPasswordOpens) {
