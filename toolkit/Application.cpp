@@ -48,7 +48,11 @@ void Application::RemoveForm(Form& form) {
 
 void Application::Run() {
     if (mainForm_) {
-        mainForm_->Show();
+        try {
+            mainForm_->Show();
+        } catch (const std::exception& e) {
+            HandleException(e);
+        }
     }
     MSG msg;
     while (!terminated_ && GetMessageW(&msg, nullptr, 0, 0) > 0) {

@@ -134,6 +134,11 @@ void Label::SetWordWrap(bool wordWrap) {
     Invalidate();
 }
 
+void Label::Loaded() {
+    GraphicControl::Loaded();
+    AdjustSize();
+}
+
 void Label::CaptionChanged() {
     AdjustSize();
     Invalidate();

@@ -61,6 +61,7 @@ public:
     void SetAutoSize(bool autoSize);
     bool WordWrap() const { return wordWrap_; }
     void SetWordWrap(bool wordWrap);
+    void Loaded() override;
 
 protected:
     void Paint() override;

@@ -329,6 +329,30 @@ TEST_F(Controls, TheScreenListsFormsInOrderAndTheFirstIsMain) {
     EXPECT_EQ(app.Forms().size(), 1u);
 }
 
+TEST_F(Controls, AnErrorWhileTheMainFormIsFirstShownIsReported) {
+    form->OnShow = [](tk::Component&) { throw std::runtime_error("no catalogue"); };
+    PostQuitMessage(0);
+    app.Run();
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0], "no catalogue");
+}
+
+TEST_F(Controls, TheCursorOfTheControlUnderThePointerIsShown) {
+    auto& image = Place<tk::Image>(10, 10, 40, 40);
+    image.SetCursor(tk::crHandPoint);
+    ShowForm();
+    POINT over = image.ClientToScreen({5, 5});
+    SetCursorPos(over.x, over.y);
+    SendMessageW(form->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(form->Handle()),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
+    POINT beside = form->ClientToScreen({200, 150});
+    SetCursorPos(beside.x, beside.y);
+    SendMessageW(form->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(form->Handle()),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_NE(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
+}
+
 TEST_F(Controls, ClosingTheMainFormEndsTheMessageLoop) {
     ShowForm();
     PostMessageW(form->Handle(), WM_CLOSE, 0, 0);
