@@ -3,6 +3,7 @@
 #include "JetText.h"
 
 #include <cstring>
+#include <unordered_set>
 
 namespace catalogue {
 namespace {
@@ -39,7 +40,8 @@ size_t FixedSize(const Column& column) {
 
 // Long values: stored in the row (inline), in one row of a long-value page,
 // or in a chain of rows each starting with the pointer to the next. The
-// chain is followed at most once per page and never past the stated length.
+// chain may visit each row once (so it holds no more than the file) and is
+// not followed past the stated length.
 std::vector<uint8_t> ReadLongValue(const JetFile& file, Bytes field) {
     uint32_t word = ReadU32(field, 0);
     uint32_t length = word & kMemoLengthMask;
@@ -56,8 +58,9 @@ std::vector<uint8_t> ReadLongValue(const JetFile& file, Bytes field) {
         return {row.begin(), row.end()};
     }
     std::vector<uint8_t> data;
-    for (uint32_t hops = 0; pointer != 0 && data.size() < length; ++hops) {
-        if (hops > file.PageCount() * size_t{256})
+    std::unordered_set<uint32_t> visited;
+    while (pointer != 0 && data.size() < length) {
+        if (!visited.insert(pointer).second)
             ThrowCorrupt();
         Bytes row = ReadRowAt(file, pointer);
         pointer = ReadU32(row, 0);
