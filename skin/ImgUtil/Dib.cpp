@@ -61,8 +61,10 @@ TDib::~TDib() {
 }
 
 void TDib::Release() {
-    if (bits_)
-        detail::FreeDibMemory({bits_, handle_});
+    if (handle_)
+        detail::FreeNativeDib(handle_);
+    else
+        delete[] bits_;
     bits_ = nullptr;
     handle_ = nullptr;
     width_ = height_ = stride_ = 0;
@@ -75,9 +77,9 @@ void TDib::SetSize(int width, int height, int bitsPerPixel) {
     if (width == 0 || height == 0)
         return;
     const int stride = StrideOf(width, bitsPerPixel);
-    const detail::DibMemory memory = detail::AllocateDibMemory(width, height, bitsPerPixel, stride);
-    bits_ = memory.bits;
-    handle_ = memory.handle;
+    const size_t size = size_t(height) * size_t(stride);
+    bits_ = new uint8_t[size];
+    std::memset(bits_, 0, size);
     width_ = width;
     height_ = height;
     stride_ = stride;
@@ -85,6 +87,19 @@ void TDib::SetSize(int width, int height, int bitsPerPixel) {
 
 void TDib::Clear() {
     Release();
+}
+
+void* TDib::NativeHandle() const {
+    if (!handle_ && bits_) {
+        const detail::DibMemory dib =
+            detail::MakeNativeDib(width_, height_, bitsPerPixel_, stride_, bits_);
+        if (dib.handle) {
+            delete[] bits_;
+            bits_ = dib.bits;
+            handle_ = dib.handle;
+        }
+    }
+    return handle_;
 }
 
 Colour TDib::Pixel(int x, int y) const {

@@ -1,8 +1,8 @@
 // A device-independent bitmap: 24 or 32 bits per pixel, rows addressed
-// directly, row 0 at the top. In the Windows build the pixels live in a DIB
-// section, so the same bitmap can be selected into a device context; in the
-// native build they live on the heap, which lets the loaders and pixel
-// transforms run (and be fuzzed) without Windows.
+// directly, row 0 at the top. The pixels start on the heap, which lets the
+// loaders and pixel transforms run (and be fuzzed) without Windows; in the
+// Windows build they move into a DIB section the first time the bitmap's GDI
+// handle is asked for, so it can be selected into a device context.
 #pragma once
 
 #include <cstdint>
@@ -66,9 +66,10 @@ public:
     // 32-bit pixel is dropped, or written as 0).
     void ConvertTo(int bitsPerPixel);
 
-    // The DIB section's HBITMAP in the Windows build; null in the native build
+    // The DIB section's HBITMAP in the Windows build, made on first use (row
+    // pointers taken before then become invalid); null in the native build
     // and for an empty bitmap.
-    void* NativeHandle() const { return handle_; }
+    void* NativeHandle() const;
 
     bool operator==(const TDib& other) const;
 
@@ -79,8 +80,9 @@ private:
     int height_ = 0;
     int bitsPerPixel_ = 24;
     int stride_ = 0;
-    uint8_t* bits_ = nullptr;
-    void* handle_ = nullptr;
+    // Heap rows until the DIB section is made, then the section's rows.
+    mutable uint8_t* bits_ = nullptr;
+    mutable void* handle_ = nullptr;
 };
 
 } // namespace skin

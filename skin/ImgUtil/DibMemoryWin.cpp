@@ -7,7 +7,7 @@
 
 namespace skin::detail {
 
-DibMemory AllocateDibMemory(int width, int height, int bitsPerPixel, int stride) {
+DibMemory MakeNativeDib(int width, int height, int bitsPerPixel, int stride, const uint8_t* rows) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = width;
@@ -19,13 +19,12 @@ DibMemory AllocateDibMemory(int width, int height, int bitsPerPixel, int stride)
     HBITMAP handle = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!handle || !bits)
         throw std::bad_alloc();
-    std::memset(bits, 0, size_t(height) * size_t(stride));
+    std::memcpy(bits, rows, size_t(height) * size_t(stride));
     return {static_cast<uint8_t*>(bits), handle};
 }
 
-void FreeDibMemory(const DibMemory& memory) {
-    if (memory.handle)
-        DeleteObject(static_cast<HBITMAP>(memory.handle));
+void FreeNativeDib(void* handle) {
+    DeleteObject(static_cast<HBITMAP>(handle));
 }
 
 } // namespace skin::detail
