@@ -22,9 +22,9 @@ std::vector<Chunk> Chunks(const std::vector<uint8_t>& file) {
     size_t at = 8;
     while (at + 12 <= file.size()) {
         const uint32_t length = ReadU32(file, at);
-        Chunk c{std::string(file.begin() + long(at) + 4, file.begin() + long(at) + 8),
-                std::vector<uint8_t>(file.begin() + long(at) + 8,
-                                     file.begin() + long(at) + 8 + length)};
+        Chunk c;
+        c.type.assign(reinterpret_cast<const char*>(file.data() + at + 4), 4);
+        c.data.assign(file.data() + at + 8, file.data() + at + 8 + length);
         const uLong crc = crc32(0L, file.data() + at + 4, uInt(length + 4));
         EXPECT_EQ(ReadU32(file, at + 8 + length), uint32_t(crc)) << c.type;
         chunks.push_back(std::move(c));

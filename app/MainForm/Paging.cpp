@@ -1,0 +1,79 @@
+// The category trees, the paging arrows and the fill of a tab's page.
+#include "MainForm.h"
+
+#include "GraphicControls.h"
+#include "ShareDM.h"
+#include "TemplatePage.h"
+#include "TemplateTab.h"
+#include "TreeView.h"
+
+namespace {
+
+// A tab's slot controls as the page fill sees them. Slots that were never
+// created (a failed start) are left alone.
+class SlotsView : public gallery::TabView {
+public:
+    explicit SlotsView(const TFormMain::Tab& tab) : tab_(tab) {}
+
+    void HideArrows() override {
+        tab_.left->Hide();
+        tab_.right->Hide();
+    }
+    void ShowLeftArrow() override { tab_.left->Show(); }
+    void ShowRightArrow() override { tab_.right->Show(); }
+    void HideSlot(int slot) override { SetSlotVisible(slot, false); }
+    void ShowSlot(int slot, const std::string& previewUrl, const std::string& orderUrl) override {
+        SetSlotVisible(slot, true);
+        tab_.previewUrls[size_t(slot)] = previewUrl;
+        tab_.orderUrls[size_t(slot)] = orderUrl;
+    }
+    void LoadThumbnail(int slot, const std::string& fileName) override {
+        if (tk::Image* thumb = tab_.thumbs[size_t(slot)])
+            thumb->Picture().LoadFromFile(AppPath + "Images\\" + fileName);
+    }
+    void SetLabel(const std::string& text) override { tab_.label->SetCaption(text); }
+
+private:
+    void SetSlotVisible(int slot, bool visible) {
+        const auto i = size_t(slot);
+        for (tk::Control* control :
+             {static_cast<tk::Control*>(tab_.shapes[i]), static_cast<tk::Control*>(tab_.thumbs[i]),
+              static_cast<tk::Control*>(tab_.opens[i]), static_cast<tk::Control*>(tab_.books[i])})
+            if (control)
+                control->SetVisible(visible);
+    }
+
+    const TFormMain::Tab& tab_;
+};
+
+} // namespace
+
+void TFormMain::FillPage(Tab tab, const std::string& category) {
+    SlotsView view(tab);
+    gallery::FillPage(data_->ADOQueryTemp, ShowMessage, view, tab.column, category, tab.page);
+}
+
+void TFormMain::FillTradePage(const std::string& category) {
+    FillPage(TradeTab(), category);
+}
+
+void TFormMain::FillColorPage(const std::string& category) {
+    FillPage(ColorTab(), category);
+}
+
+// A header node (its text holds the tree's header marker) leaves the page as
+// it is; a leaf starts at its first page.
+void TFormMain::SelectionChanged(Tab tab, const std::string& headerMarker) {
+    const tk::TreeNode* node = tab.tree->Selected();
+    if (!node || node->Text().find(headerMarker) != std::string::npos)
+        return;
+    tab.page = 0;
+    FillPage(tab, node->Text());
+}
+
+// The arrows refill with whatever node is selected now, header or leaf.
+void TFormMain::ArrowClicked(Tab tab, int step) {
+    tab.page += step;
+    if (const tk::TreeNode* node = tab.tree->Selected())
+        FillPage(tab, node->Text());
+}
