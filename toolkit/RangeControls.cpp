@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <string>
 
 namespace tk {
 namespace {
@@ -169,6 +170,14 @@ void UpDown::SetPosition(int position) {
     if (HandleAllocated()) {
         SendMessageW(Handle(), UDM_SETPOS32, 0, position_);
     }
+    ShowInAssociate();
+}
+
+// The buddy shows the position (not every system's control writes it there).
+void UpDown::ShowInAssociate() {
+    if (associate_ && !IsLoading()) {
+        associate_->SetCaption(std::to_string(position_));
+    }
 }
 
 void UpDown::SetOrientation(tk::Orientation orientation) {
@@ -186,6 +195,11 @@ void UpDown::SetAssociate(WinControl* associate) {
         SendMessageW(Handle(), UDM_SETBUDDY,
                      reinterpret_cast<WPARAM>(associate_ ? associate_->Handle() : nullptr), 0);
     }
+}
+
+void UpDown::Loaded() {
+    WinControl::Loaded();
+    ShowInAssociate();
 }
 
 void UpDown::Notification(Component& component, Operation operation) {

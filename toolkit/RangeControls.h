@@ -54,6 +54,7 @@ public:
     WinControl* Associate() const { return associate_; }
     void SetAssociate(WinControl* associate);
     NotifyEvent OnChange;
+    void Loaded() override;
 
 protected:
     void FillCreateParams(CreateParams& params) override;
@@ -62,6 +63,7 @@ protected:
     void Notification(Component& component, Operation operation) override;
 
 private:
+    void ShowInAssociate();
     int min_ = 0;
     int max_ = 100;
     int position_ = 0;
