@@ -277,15 +277,23 @@ void Control::SetAction(tk::Action* action) {
     action_ = action;
     if (action_) {
         action_->Link(*this);
-        ActionChanged();
+        ApplyAction(IsLoading());
     }
+}
+
+void Control::ApplyAction(bool keepDesignedCaption) {
+    keepDesignedCaption_ = keepDesignedCaption;
+    ActionChanged();
+    keepDesignedCaption_ = false;
 }
 
 void Control::ActionChanged() {
     if (!action_) {
         return;
     }
-    if (!action_->Caption().empty()) {
+    // A caption the design gave the control wins over its action's; an action
+    // linked or changed later sets it.
+    if (!action_->Caption().empty() && !(keepDesignedCaption_ && !Caption().empty())) {
         SetCaption(action_->Caption());
     }
     SetEnabled(action_->Enabled());
@@ -294,7 +302,7 @@ void Control::ActionChanged() {
 void Control::Loaded() {
     Component::Loaded();
     if (action_) {
-        ActionChanged();
+        ApplyAction(true);
     }
 }
 

@@ -150,6 +150,8 @@ protected:
 private:
     friend class WinControl;
     void HandleMouse(Message& message);
+    // Takes the action's state; while a design is read, only into an empty caption.
+    void ApplyAction(bool keepDesignedCaption);
 
     WinControl* parent_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
@@ -163,6 +165,7 @@ private:
     int cursor_ = crDefault;
     tk::Align align_ = tk::Align::None;
     tk::Action* action_ = nullptr;
+    bool keepDesignedCaption_ = false;
     MessageHandler windowProc_;
 };
 

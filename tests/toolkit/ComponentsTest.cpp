@@ -110,6 +110,26 @@ end)");
     EXPECT_STREQ(text, L"Quit\tCtrl+Q");
 }
 
+TEST_F(Components, DesignedCaptionWinsOverItsAction) {
+    Read(R"(object F: TForm
+  object Own: TSpeedButton
+    Action = Quit
+    Caption = 'Leave the program'
+  end
+  object Plain: TSpeedButton
+    Action = Quit
+  end
+  object Quit: TAction
+    Caption = 'Quit'
+  end
+end)");
+    auto& own = *dynamic_cast<tk::SpeedButton*>(form->FindComponent("Own"));
+    EXPECT_EQ("Leave the program", own.Caption());
+    EXPECT_EQ("Quit", dynamic_cast<tk::SpeedButton*>(form->FindComponent("Plain"))->Caption());
+    dynamic_cast<tk::Action*>(form->FindComponent("Quit"))->SetCaption("Exit");
+    EXPECT_EQ("Exit", own.Caption()); // a later change of the action carries over
+}
+
 TEST_F(Components, ActionsDriveTheirControlsAndLetGoWhenFreed) {
     auto* action = new tk::Action(form);
     action->SetCaption("Run");
