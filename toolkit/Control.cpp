@@ -277,7 +277,7 @@ void Control::SetAction(tk::Action* action) {
     action_ = action;
     if (action_) {
         action_->Link(*this);
-        ApplyAction(IsLoading());
+        ActionChanged();
     }
 }
 
@@ -293,7 +293,8 @@ void Control::ActionChanged() {
     }
     // A caption the design gave the control wins over its action's; an action
     // linked or changed later sets it.
-    if (!action_->Caption().empty() && !(keepDesignedCaption_ && !Caption().empty())) {
+    const bool keepCaption = (IsLoading() || keepDesignedCaption_) && !Caption().empty();
+    if (!action_->Caption().empty() && !keepCaption) {
         SetCaption(action_->Caption());
     }
     SetEnabled(action_->Enabled());

@@ -150,7 +150,7 @@ protected:
 private:
     friend class WinControl;
     void HandleMouse(Message& message);
-    // Takes the action's state; while a design is read, only into an empty caption.
+    // Takes the action's state once the design is read, keeping a designed caption.
     void ApplyAction(bool keepDesignedCaption);
 
     WinControl* parent_ = nullptr;
