@@ -53,7 +53,8 @@ protected:
         for (int count : {10, 11, 20, 21, 35})
             for (int i = count; i >= 1; --i) {
                 const std::string n = std::to_string(i);
-                const std::string c = "C" + std::to_string(count);
+                std::string c = "C";
+                c += std::to_string(count);
                 records.push_back({std::to_string(i * 10), "http://p/" + c + "/" + n, c, "colour",
                                    c + "-" + n + ".jpg", c + "#" + n});
             }
