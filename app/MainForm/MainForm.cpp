@@ -8,6 +8,7 @@
 #include "ShareDM.h"
 #include "TemplateTab.h"
 #include "Text.h"
+#include "WinSkinData.h"
 #include "TreeView.h"
 
 #include <shellapi.h>
@@ -29,6 +30,8 @@ TFormMain::TFormMain(tk::Component* owner) : Form(owner) {
         MessageBoxW(Handle(), tk::Widen(text).c_str(), tk::Widen(Caption()).c_str(), MB_OK);
     };
     RegisterDesignMethods();
+    if (tk::Application* application = Application())
+        application->Classes().Register<skin::TSkinData>();
     LoadDesign("TFormMain");
 }
 

@@ -8,6 +8,7 @@
 #include "ShareDM.h"
 #include "Text.h"
 #include "TreeView.h"
+#include "WinSkinData.h"
 
 #include <gtest/gtest.h>
 
@@ -103,6 +104,11 @@ TEST_F(Gallery, WindowComesUpFromItsDesign) {
     ASSERT_EQ(6u, industries.size());
     EXPECT_EQ("化工原料 包装材料 ", industries[0]->Children()[6]->Text());
     EXPECT_EQ(7u, Get<tk::TreeView>("TreeView2").Items().Children().size());
+
+    // The default skin package is stored in the window's skin component.
+    auto& skin = Get<skin::TSkinData>("SkinData1");
+    EXPECT_TRUE(skin.SkinLoaded);
+    EXPECT_FALSE(skin.SkinStream().empty());
     guitest::SaveForTest(guitest::CaptureWindow(form->Handle()), "window");
 }
 
