@@ -1,5 +1,6 @@
 // The generated skins as packed at build time: the default skin defines
 // every element the loader reads, the second one loads over it.
+#include "SkinElementList.h"
 #include "SkinModel.h"
 #include "SkinRead/SkinReader.h"
 
@@ -31,37 +32,9 @@ TEST(DefaultSkin, DefinesEveryElement) {
     TSkinModel m;
     ASSERT_TRUE(m.LoadSkin(Package("kanvio_neon")));
     EXPECT_EQ(m.SkinName, "Kanvio Neon");
-    const TDataSkinObject* present[] = {m.Tabs.get(),
-                                        m.Progress.get(),
-                                        m.UpDownHorz.get(),
-                                        m.UpDownVert.get(),
-                                        m.SunkEdge.get(),
-                                        m.ExtraImages.get(),
-                                        m.ComboButton.get(),
-                                        m.GroupBoxEdge.get(),
-                                        m.Toolbars.get(),
-                                        m.GroupBox.get(),
-                                        m.StatusBarEdges.get(),
-                                        m.Headerbar.get(),
-                                        m.MenuBar.get(),
-                                        m.MenuItem.get(),
-                                        m.MenuBackground.get(),
-                                        m.Scrollbar.get(),
-                                        m.HorzScroll.get(),
-                                        m.VertScroll.get(),
-                                        m.HorzScrollThumb.get(),
-                                        m.VertScrollThumb.get(),
-                                        m.TrackbarThumbHorz.get(),
-                                        m.TrackbarThumbVert.get(),
-                                        m.TrackbarThumbLeft.get(),
-                                        m.TrackbarThumbRight.get(),
-                                        m.TrackbarThumbUp.get(),
-                                        m.TrackbarThumbDown.get(),
-                                        &m.Buttons,
-                                        &m.BorderLeft,
-                                        &m.BorderRight,
-                                        &m.BorderTop,
-                                        &m.BorderBottom};
+    std::vector<const TDataSkinObject*> present = skintest::OptionalElements(m);
+    present.insert(present.end(),
+                   {&m.Buttons, &m.BorderLeft, &m.BorderRight, &m.BorderTop, &m.BorderBottom});
     for (const TDataSkinObject* e : present) {
         ASSERT_NE(e, nullptr);
         EXPECT_FALSE(e->Bitmap.Empty()) << e->Name;

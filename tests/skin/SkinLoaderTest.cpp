@@ -1,4 +1,5 @@
 #include "LzhEncoder.h"
+#include "SkinElementList.h"
 #include "SkinPackageFixture.h"
 
 #include <string>
@@ -7,36 +8,6 @@ using namespace skin;
 using namespace skintest;
 
 namespace {
-
-// Every element that is absent unless the skin gives its image.
-std::vector<const TDataSkinObject*> OptionalElements(const TSkinModel& m) {
-    return {m.Tabs.get(),
-            m.Progress.get(),
-            m.UpDownHorz.get(),
-            m.UpDownVert.get(),
-            m.SunkEdge.get(),
-            m.ExtraImages.get(),
-            m.ComboButton.get(),
-            m.GroupBoxEdge.get(),
-            m.Toolbars.get(),
-            m.GroupBox.get(),
-            m.StatusBarEdges.get(),
-            m.Headerbar.get(),
-            m.MenuBar.get(),
-            m.MenuItem.get(),
-            m.MenuBackground.get(),
-            m.Scrollbar.get(),
-            m.HorzScroll.get(),
-            m.VertScroll.get(),
-            m.HorzScrollThumb.get(),
-            m.VertScrollThumb.get(),
-            m.TrackbarThumbHorz.get(),
-            m.TrackbarThumbVert.get(),
-            m.TrackbarThumbLeft.get(),
-            m.TrackbarThumbRight.get(),
-            m.TrackbarThumbUp.get(),
-            m.TrackbarThumbDown.get()};
-}
 
 TEST(SkinLoader, AnAlmostEmptyIniYieldsAUsableSkin) {
     TSkinModel model;
