@@ -4,7 +4,11 @@
 #include "JetText.h"
 
 namespace catalogue {
+
 namespace {
+
+constexpr char kMalformed[] = "The connection string is not well formed: each part must be "
+                              "a name, '=' and a value, and quoted values must be closed.";
 
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
@@ -26,8 +30,7 @@ ConnectionSettings ParseConnectionString(std::string_view text) {
         size_t semicolon = text.find(';', pos);
         if (equals == std::string_view::npos || equals > semicolon) {
             if (!Trim(text.substr(pos, semicolon - pos)).empty())
-                throw ECatalogueError("Format of the initialization string does not conform to "
-                                      "the OLE DB specification.");
+                throw ECatalogueError(kMalformed);
             pos = semicolon == std::string_view::npos ? text.size() : semicolon + 1;
             continue;
         }
@@ -40,8 +43,7 @@ ConnectionSettings ParseConnectionString(std::string_view text) {
             char quote = text[valueStart];
             size_t close = text.find(quote, valueStart + 1);
             if (close == std::string_view::npos)
-                throw ECatalogueError("Format of the initialization string does not conform to "
-                                      "the OLE DB specification.");
+                throw ECatalogueError(kMalformed);
             value = text.substr(valueStart + 1, close - valueStart - 1);
             pos = text.find(';', close);
         } else {

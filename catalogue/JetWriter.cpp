@@ -28,7 +28,7 @@ constexpr uint32_t kSystemObjectFlags = 0x80000002;
 
 using Cell = std::optional<std::vector<uint8_t>>;
 
-struct ColumnSpec {
+struct ColumnLayout {
     std::string name;
     ColumnType type;
     bool fixed;
@@ -85,11 +85,11 @@ bool IsCanonicalInt32(const std::string& text) {
     return value >= INT32_MIN && value <= INT32_MAX;
 }
 
-std::vector<ColumnSpec> ChooseColumns(const CsvRecords& records) {
+std::vector<ColumnLayout> ChooseColumns(const CsvRecords& records) {
     const std::vector<std::string>& header = records.front();
     if (header.empty() || header.size() > 255)
         throw ECatalogueError("A table needs between 1 and 255 columns.");
-    std::vector<ColumnSpec> columns;
+    std::vector<ColumnLayout> columns;
     uint16_t fixedOffset = 0;
     uint16_t varIndex = 0;
     for (size_t c = 0; c < header.size(); ++c) {
@@ -106,18 +106,18 @@ std::vector<ColumnSpec> ChooseColumns(const CsvRecords& records) {
             integers = integers && IsCanonicalInt32(records[r][c]);
             longText = longText || Utf8ToUtf16Le(records[r][c]).size() / 2 > kMaxTextCharacters;
         }
-        ColumnSpec spec{header[c], ColumnType::Text, false, 0, 0, kTextLength};
+        ColumnLayout layout{header[c], ColumnType::Text, false, 0, 0, kTextLength};
         if (anyValue && integers) {
-            spec = {header[c], ColumnType::Long, true, 0, fixedOffset, 4};
+            layout = {header[c], ColumnType::Long, true, 0, fixedOffset, 4};
             fixedOffset += 4;
         } else {
             if (longText) {
-                spec.type = ColumnType::Memo;
-                spec.length = 0;
+                layout.type = ColumnType::Memo;
+                layout.length = 0;
             }
-            spec.varIndex = varIndex++;
+            layout.varIndex = varIndex++;
         }
-        columns.push_back(spec);
+        columns.push_back(layout);
     }
     return columns;
 }
@@ -125,11 +125,11 @@ std::vector<ColumnSpec> ChooseColumns(const CsvRecords& records) {
 // Encodes one Jet 4 row: column count, fixed area, variable data, then the
 // end of the data, the variable offsets last to first, their count and the
 // null mask (a set bit is a present value).
-std::vector<uint8_t> EncodeRow(const std::vector<ColumnSpec>& columns,
+std::vector<uint8_t> EncodeRow(const std::vector<ColumnLayout>& columns,
                                const std::vector<Cell>& cells) {
     size_t fixedSize = 0;
     size_t varCount = 0;
-    for (const ColumnSpec& column : columns) {
+    for (const ColumnLayout& column : columns) {
         if (column.fixed)
             fixedSize = std::max<size_t>(fixedSize, column.fixedOffset + column.length);
         else
@@ -201,7 +201,7 @@ private:
     size_t end_ = kPageSize;
 };
 
-std::vector<uint8_t> BuildTableDef(const std::vector<ColumnSpec>& columns, bool system,
+std::vector<uint8_t> BuildTableDef(const std::vector<ColumnLayout>& columns, bool system,
                                    uint32_t rowCount, uint32_t usedMap, uint32_t freeMap) {
     std::vector<uint8_t> page(63, 0);
     page[0] = 0x02;
@@ -211,14 +211,14 @@ std::vector<uint8_t> BuildTableDef(const std::vector<ColumnSpec>& columns, bool 
     page[24] = 0x01;
     page[40] = system ? 0x53 : 0x4E;
     auto varCount = static_cast<uint32_t>(std::count_if(
-        columns.begin(), columns.end(), [](const ColumnSpec& c) { return !c.fixed; }));
+        columns.begin(), columns.end(), [](const ColumnLayout& c) { return !c.fixed; }));
     PutU16(page, 41, static_cast<uint32_t>(columns.size()));
     PutU16(page, 43, varCount);
     PutU16(page, 45, static_cast<uint32_t>(columns.size()));
     PutU32(page, 55, usedMap);
     PutU32(page, 59, freeMap);
     for (size_t c = 0; c < columns.size(); ++c) {
-        const ColumnSpec& column = columns[c];
+        const ColumnLayout& column = columns[c];
         std::vector<uint8_t> entry(25, 0);
         entry[0] = static_cast<uint8_t>(column.type);
         PutU16(entry, 5, static_cast<uint32_t>(c));
@@ -233,7 +233,7 @@ std::vector<uint8_t> BuildTableDef(const std::vector<ColumnSpec>& columns, bool 
         PutU16(entry, 23, column.length);
         page.insert(page.end(), entry.begin(), entry.end());
     }
-    for (const ColumnSpec& column : columns) {
+    for (const ColumnLayout& column : columns) {
         std::vector<uint8_t> name = Utf8ToUtf16Le(column.name);
         AppendU16(page, static_cast<uint32_t>(name.size()));
         page.insert(page.end(), name.begin(), name.end());
@@ -324,7 +324,7 @@ std::vector<uint8_t> LittleEndian32(uint32_t value) {
     return bytes;
 }
 
-std::vector<ColumnSpec> CatalogColumns() {
+std::vector<ColumnLayout> CatalogColumns() {
     return {
         {"Id", ColumnType::Long, true, 0, 0, 4},      {"ParentId", ColumnType::Long, true, 0, 4, 4},
         {"Name", ColumnType::Text, false, 0, 0, 256}, {"Type", ColumnType::Integer, true, 0, 8, 2},
@@ -345,7 +345,7 @@ std::vector<uint8_t> BuildDatabase(const CsvRecords& records, const WriterOption
         throw ECatalogueError("The CSV text has no header line.");
     if (options.tableName.empty() || Utf8ToUtf16Le(options.tableName).size() > 128)
         throw ECatalogueError("The table needs a name of 1 to 64 characters.");
-    std::vector<ColumnSpec> columns = ChooseColumns(records);
+    std::vector<ColumnLayout> columns = ChooseColumns(records);
 
     FileBuilder file;
     for (uint32_t page = 0; page <= kTablePage; ++page)
