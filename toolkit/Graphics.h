@@ -2,6 +2,7 @@
 // values in the COLORREF layout; 0xFF0000nn stands for system colour nn.
 #pragma once
 
+#include "GdiOwners.h"
 #include "Persistent.h"
 
 #include <windows.h>
@@ -30,11 +31,6 @@ constexpr Color clGrayText = SystemColor(COLOR_GRAYTEXT);
 std::span<const IntIdent> ColorIdents();
 // A COLORREF for drawing: system colours resolved.
 COLORREF ToRgb(Color color);
-
-struct GdiObjectDeleter {
-    void operator()(HGDIOBJ object) const { DeleteObject(object); }
-};
-template <class H> using GdiHandle = std::unique_ptr<std::remove_pointer_t<H>, GdiObjectDeleter>;
 
 enum FontStyle : uint32_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 
