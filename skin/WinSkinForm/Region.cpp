@@ -98,9 +98,11 @@ void TWinSkinForm::UpdateRegion() {
             }
         }
     }
-    // The system owns the region from here on and frees it with the next one.
-    SetWindowRgn(FWindow, region.release(), TRUE);
-    FHasRegion = true;
+    // The system owns the region once it took it, and frees it with the next.
+    if (SetWindowRgn(FWindow, region.get(), TRUE)) {
+        region.release();
+        FHasRegion = true;
+    }
 }
 
 void TWinSkinForm::RemoveRegion() {

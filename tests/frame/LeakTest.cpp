@@ -1,0 +1,101 @@
+// Painting, resizing, switching skins, message boxes and forms leave the
+// process's live GDI objects and windows as they were.
+#include "FrameFixture.h"
+#include "LiveObjects.h"
+
+using namespace skin;
+using namespace frametest;
+
+namespace {
+
+class Leaks : public FrameTest {
+protected:
+    static constexpr int RegionLag = 3;
+    // Runs the step twice to warm caches up, takes the baseline, runs it
+    // `times` more and compares.
+    template <class Step> void ExpectFlat(int times, Step step) {
+        step();
+        step();
+        Settle();
+        const TLiveObjects before = CountLiveObjects();
+        for (int i = 0; i < times; ++i) {
+            step();
+        }
+        Settle();
+        const TLiveObjects after = CountLiveObjects();
+        EXPECT_EQ(after.gdi - after.regions, before.gdi - before.regions);
+        EXPECT_EQ(after.windows, before.windows);
+        // A region leaked per step would show as many; Wine's own lag is a few.
+        EXPECT_LE(after.regions, before.regions + RegionLag);
+    }
+};
+
+constexpr RECT Bounds{60, 60, 981, 680};
+
+TEST_F(Leaks, AThousandNonClientRepaints) {
+    AddSkin(ShippedSkin("kanvio_neon"));
+    HWND window = ShowRaw(Bounds);
+    ASSERT_NE(FrameOf(window), nullptr);
+    ExpectFlat(1000, [&] {
+        SendMessageW(window, WM_NCPAINT, 1, 0);
+        SendMessageW(window, WM_NCACTIVATE, FALSE, 0);
+        SendMessageW(window, WM_NCACTIVATE, TRUE, 0);
+    });
+}
+
+TEST_F(Leaks, TwoHundredResizeSteps) {
+    AddSkin(TOddSkin().Build());
+    HWND window = ShowRaw(Bounds);
+    int step = 0;
+    ExpectFlat(200, [&] {
+        ++step;
+        SetWindowPos(window, nullptr, 0, 0, 300 + step % 50 * 7, 200 + step % 30 * 5,
+                     SWP_NOMOVE | SWP_NOZORDER);
+        guitest::PumpUntilIdle(5, 200);
+    });
+}
+
+TEST_F(Leaks, FiftySkinSwitches) {
+    TSkinData& data = AddSkin(ShippedSkin("kanvio_neon"));
+    HWND window = ShowRaw(Bounds);
+    ASSERT_NE(FrameOf(window), nullptr);
+    bool daylight = false;
+    ExpectFlat(50, [&] {
+        daylight = !daylight;
+        data.SetSkinFile(ShippedSkinPath(daylight ? "kanvio_daylight" : "kanvio_neon"));
+        RunPendingAction();
+    });
+    EXPECT_NE(FrameOf(window), nullptr);
+}
+
+TEST_F(Leaks, FiftyMessageBoxes) {
+    AddSkin(ShippedSkin("kanvio_neon"));
+    HWND owner = ShowRaw(Bounds);
+    static int skinned = 0;
+    skinned = 0;
+    ExpectFlat(50, [&] {
+        SetTimer(owner, 3, 30, [](HWND owner, UINT, UINT_PTR id, DWORD) {
+            HWND box = FindWindowW(L"#32770", L"Leak?");
+            if (!box) {
+                return;
+            }
+            KillTimer(owner, id);
+            skinned += SendMessageW(box, WM_SKINQUERY, 0, 0) == SkinQueryAnswer;
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        });
+        MessageBoxW(owner, L"Text", L"Leak?", MB_OK);
+    });
+    EXPECT_EQ(skinned, 52);
+}
+
+TEST_F(Leaks, FiftyFormsCreatedAndFreed) {
+    AddSkin(ShippedSkin("kanvio_neon"));
+    ExpectFlat(50, [&] {
+        tk::Form& form = ShowForm({100, 100, 500, 400}, "Form");
+        EXPECT_NE(FrameOf(form.Handle()), nullptr);
+        delete &form;
+        Settle();
+    });
+}
+
+} // namespace
