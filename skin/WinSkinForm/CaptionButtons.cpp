@@ -189,7 +189,11 @@ void TWinSkinForm::LayoutSysButtons() {
     }
 }
 
+// Composes the visible buttons into the title bar bitmap: a cell is copied
+// pixel by pixel, leaving the title where the cell has the colour key (the
+// cells are drawn at their own size, so nothing is scaled).
 void TWinSkinForm::PaintSysButtons(HDC dc) {
+    GdiFlush();
     for (size_t i = 0; i < FSysButtons.size(); ++i) {
         const TWinSysButton& button = *FSysButtons[i];
         const TDataSkinSysButton& e = button.FElement;
@@ -198,11 +202,25 @@ void TWinSkinForm::PaintSysButtons(HDC dc) {
         }
         if (IsIconAction(e.Action)) {
             DrawIcon(dc, button.FRect.left, button.FRect.top);
+            GdiFlush();
             continue;
         }
         const int cell =
             FActive || e.Frame < ButtonCell::Inactive ? ButtonCell::Normal : ButtonCell::Inactive;
-        DrawFrameCell(dc, button.FRect, e.Bitmap, true, e.Frame, cell);
+        const TCell c = FrameCellOf(e.Bitmap, false, e.Frame, cell);
+        for (int y = 0; y < c.height; ++y) {
+            const int ty = button.FRect.top + y;
+            if (ty < 0 || ty >= FTitleBitmap.Height()) {
+                continue;
+            }
+            for (int x = 0; x < c.width; ++x) {
+                const int tx = button.FRect.left + x;
+                const Colour pixel = e.Bitmap.Pixel(c.x + x, c.y + y);
+                if (tx >= 0 && tx < FTitleBitmap.Width() && pixel != KeyColour) {
+                    FTitleBitmap.SetPixel(tx, ty, pixel);
+                }
+            }
+        }
     }
 }
 

@@ -229,6 +229,7 @@ void TWinSkinForm::LoadGeometry() {
     if (!FSkinData || !FSkinData->SkinLoaded) {
         return;
     }
+    ClearBorderPieces();
     if (FBorderKind == TBorderKind::NoFrame) {
         FBorderLeft = FBorderTop = FBorderRight = FBorderBottom = FMenuHeight = 0;
     } else {
@@ -453,6 +454,7 @@ void TWinSkinForm::DetachDestroyed() {
     FMenuBar.reset();
     FTitleBitmap.Clear();
     FIconBitmap.Clear();
+    ClearBorderPieces();
     FHotObject = nullptr;
     FSysButtons.clear();
     captionFont_.reset();

@@ -53,8 +53,8 @@ void TWinSkinForm::PaintFrame(HDC dc) {
         const int h = HeightOf(FWindowRect);
         FWidth = w;
         FHeight = h;
-        const TDib left = RenderBorder(TBorderIndex::Left, FBorderLeft, h);
-        const TDib right = RenderBorder(TBorderIndex::Right, FBorderRight, h);
+        const TDib& left = BorderPiece(TBorderIndex::Left, FBorderLeft, h);
+        const TDib& right = BorderPiece(TBorderIndex::Right, FBorderRight, h);
         BlitPiece(dc, 0, 0, left);
         BlitPiece(dc, w - FBorderRight, 0, right);
         PaintBorder(TBorderIndex::Bottom, {FBorderLeft, h - FBorderBottom, w - FBorderRight, h},
@@ -72,25 +72,40 @@ void TWinSkinForm::PaintFrame(HDC dc) {
 
 // Cell 1 while the window is active (or the bitmap has a single cell), else
 // cell 2. The centre is tiled unless the border's Stretch key says 1.
-TDib TWinSkinForm::RenderBorder(TBorderIndex index, int width, int height) const {
+const TDib& TWinSkinForm::BorderPiece(TBorderIndex index, int width, int height) {
+    TBorderPiece& piece = borderPieces_[FActive ? 1 : 0][int(index) - 1];
+    if (piece.width == width && piece.height == height) {
+        return piece.dib;
+    }
     const TDataSkinBorder& border = index == TBorderIndex::Left    ? FSkinData->BorderLeft
                                     : index == TBorderIndex::Right ? FSkinData->BorderRight
                                     : index == TBorderIndex::Top   ? FSkinData->BorderTop
                                                                    : FSkinData->BorderBottom;
-    if (border.Bitmap.Empty() || width <= 0 || height <= 0) {
-        return {};
+    piece.width = width;
+    piece.height = height;
+    piece.dib.Clear();
+    if (!border.Bitmap.Empty() && width > 0 && height > 0) {
+        const int cell = FActive || border.Frame == 1 ? ActiveCell : InactiveCell;
+        const bool stacked = index == TBorderIndex::Top || index == TBorderIndex::Bottom;
+        piece.dib = RenderElement({0, 0, width, height}, border.Bitmap, MarginRect(border), stacked,
+                                  border.Tile != 1, border.Frame, cell);
     }
-    const int cell = FActive || border.Frame == 1 ? ActiveCell : InactiveCell;
-    const bool stacked = index == TBorderIndex::Top || index == TBorderIndex::Bottom;
-    return RenderElement({0, 0, width, height}, border.Bitmap, MarginRect(border), stacked,
-                         border.Tile != 1, border.Frame, cell);
+    return piece.dib;
+}
+
+void TWinSkinForm::ClearBorderPieces() {
+    for (auto& state : borderPieces_) {
+        for (TBorderPiece& piece : state) {
+            piece = {};
+        }
+    }
 }
 
 void TWinSkinForm::PaintBorder(TBorderIndex index, const RECT& rect, HDC dc) {
     if (WidthOf(rect) < 0 || HeightOf(rect) < 0) {
         return;
     }
-    BlitPiece(dc, rect.left, rect.top, RenderBorder(index, WidthOf(rect), HeightOf(rect)));
+    BlitPiece(dc, rect.left, rect.top, BorderPiece(index, WidthOf(rect), HeightOf(rect)));
 }
 
 // The title strip takes the tops of the side borders just rendered, so the
@@ -100,7 +115,9 @@ void TWinSkinForm::PaintTitleBar(HDC dc, const TDib& left, const TDib& right) {
     if (w <= 0 || FBorderTop <= 0) {
         return;
     }
-    FTitleBitmap.SetSize(w, FBorderTop, 24);
+    if (FTitleBitmap.Width() != w || FTitleBitmap.Height() != FBorderTop) {
+        FTitleBitmap.SetSize(w, FBorderTop, 24);
+    }
     TBitmapDC title(FTitleBitmap);
     BlitPiece(title, 0, 0, left);
     BlitPiece(title, w - FBorderRight, 0, right);

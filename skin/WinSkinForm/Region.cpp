@@ -44,9 +44,22 @@ void TWinSkinForm::UpdateRegion() {
         FState != TFrameState::Refreshing) {
         return;
     }
-    const TSkinData& skin = *FSkinData;
     FRegionWidth = w;
     FRegionHeight = h;
+    tk::OwnedRegion region = BuildRegion(w, h);
+    // The system owns the region once it took it, and frees it with the next.
+    // Only the frame needs painting for it: the client area is as it was.
+    if (SetWindowRgn(FWindow, region.get(), FALSE)) {
+        region.release();
+        FHasRegion = true;
+        PaintFrame(nullptr);
+    }
+}
+
+// The client rectangle plus every border pixel the colour key leaves, for a
+// W x H window.
+tk::OwnedRegion TWinSkinForm::BuildRegion(int w, int h) {
+    const TSkinData& skin = *FSkinData;
     tk::OwnedRegion region;
     if (!skin.BorderLeft.Trans && !skin.BorderRight.Trans && !skin.BorderTop.Trans &&
         !skin.BorderBottom.Trans) {
@@ -55,15 +68,14 @@ void TWinSkinForm::UpdateRegion() {
         region.reset(CreateRectRgn(FBorderLeft, FBorderTop, w - FBorderRight, h - FBorderBottom));
         if (FBorderKind != TBorderKind::NoFrame) {
             if (skin.BorderLeft.Trans == 1 && h > 1) {
-                AddRegion(
-                    region.get(),
-                    KeyedRegion(RenderBorder(TBorderIndex::Left, FBorderLeft, h), 0, 0).get());
+                AddRegion(region.get(),
+                          KeyedRegion(BorderPiece(TBorderIndex::Left, FBorderLeft, h), 0, 0).get());
             } else {
                 AddRect(region.get(), 0, 0, FBorderLeft, h);
             }
             if (skin.BorderRight.Trans == 1 && h > 1) {
                 AddRegion(region.get(),
-                          KeyedRegion(RenderBorder(TBorderIndex::Right, FBorderRight, h),
+                          KeyedRegion(BorderPiece(TBorderIndex::Right, FBorderRight, h),
                                       w - FBorderRight, 0)
                               .get());
             } else {
@@ -72,7 +84,7 @@ void TWinSkinForm::UpdateRegion() {
             const int span = w - FBorderLeft - FBorderRight;
             if (skin.BorderBottom.Trans == 1 && FBorderBottom >= 2) {
                 AddRegion(region.get(),
-                          KeyedRegion(RenderBorder(TBorderIndex::Bottom, span, FBorderBottom),
+                          KeyedRegion(BorderPiece(TBorderIndex::Bottom, span, FBorderBottom),
                                       FBorderLeft, h - FBorderBottom)
                               .get());
             } else {
@@ -89,7 +101,7 @@ void TWinSkinForm::UpdateRegion() {
                     AddRegion(region.get(), title.get());
                 } else {
                     AddRegion(region.get(),
-                              KeyedRegion(RenderBorder(TBorderIndex::Top, span, FBorderTop),
+                              KeyedRegion(BorderPiece(TBorderIndex::Top, span, FBorderTop),
                                           FBorderLeft, 0)
                                   .get());
                 }
@@ -98,11 +110,7 @@ void TWinSkinForm::UpdateRegion() {
             }
         }
     }
-    // The system owns the region once it took it, and frees it with the next.
-    if (SetWindowRgn(FWindow, region.get(), TRUE)) {
-        region.release();
-        FHasRegion = true;
-    }
+    return region;
 }
 
 void TWinSkinForm::RemoveRegion() {

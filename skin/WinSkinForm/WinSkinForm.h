@@ -105,6 +105,7 @@ public:
     void SetNativeCaption(bool on);
     void UpdateRegion();
     void RemoveRegion();
+    tk::OwnedRegion BuildRegion(int width, int height);
     void ForceFrameChange();
     bool HasMaximizedMdiChild() const;
 
@@ -242,7 +243,10 @@ private:
 
     // --- FramePaint.cpp ---
     void PaintBorder(TBorderIndex index, const RECT& rect, HDC dc);
-    TDib RenderBorder(TBorderIndex index, int width, int height) const;
+    // The border rendered at that size in the current activation state,
+    // kept until the size or the skin changes.
+    const TDib& BorderPiece(TBorderIndex index, int width, int height);
+    void ClearBorderPieces();
     void PaintTitleBar(HDC dc, const TDib& left, const TDib& right);
     void PaintCaptionText(HDC dc, const RECT& titleRect);
 
@@ -265,6 +269,13 @@ private:
     HMENU nativeSysMenu_ = nullptr;
     HMENU sysMenu_ = nullptr;
     tk::Color formColor_ = 0;
+    struct TBorderPiece {
+        int width = 0;
+        int height = 0;
+        TDib dib;
+    };
+    // [inactive, active][left, right, top, bottom]
+    TBorderPiece borderPieces_[2][4];
     // Handlers the form had before the frame hooked it, last in first out.
     std::vector<tk::MessageHandler> oldFormHandlers_;
 };

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace frametest {
 
 struct TLiveObjects {
@@ -13,8 +15,22 @@ struct TLiveObjects {
     // window until its window surface goes, a moment later.
     int regions = 0;
     int windows = 0;
-    bool operator==(const TLiveObjects&) const = default;
+    // Live objects by GetObjectType kind, for the failure message.
+    int byType[16] = {};
 };
+
+inline std::string Describe(const TLiveObjects& c) {
+    static const char* names[16] = {
+        "?",      "pen",      "brush", "dc",     "metadc",    "palette",     "font",       "bitmap",
+        "region", "metafile", "memdc", "extpen", "enhmetadc", "enhmetafile", "colorspace", "?"};
+    std::string text;
+    for (int i = 0; i < 16; ++i) {
+        if (c.byType[i]) {
+            text += std::string(names[i]) + " " + std::to_string(c.byType[i]) + ", ";
+        }
+    }
+    return text + std::to_string(c.windows) + " windows";
+}
 
 inline TLiveObjects CountLiveObjects() {
     TLiveObjects counts;
@@ -23,6 +39,9 @@ inline TLiveObjects CountLiveObjects() {
         if (const DWORD type = GetObjectType(reinterpret_cast<HGDIOBJ>(h))) {
             ++counts.gdi;
             counts.regions += type == OBJ_REGION;
+            if (type < 16) {
+                ++counts.byType[type];
+            }
         }
     }
     EnumThreadWindows(
