@@ -118,7 +118,7 @@ TEST(RegionFromBitmap, NonKeyRunsBecomeRectanglesAtTheOffset) {
     TDib dib(3, 2);
     dib.Fill(KeyColour);
     dib.SetPixel(1, 0, MakeColour(0, 0, 255));
-    const TRegion region = RegionFromBitmap(dib, 10, 5, 1, 1, 1, KeyColour);
+    const tk::OwnedRegion region = RegionFromBitmap(dib, 10, 5, 1, 1, 1, KeyColour);
     const std::vector<RECT> rects = RectsOf(region.get());
     ASSERT_EQ(rects.size(), 1u);
     EXPECT_EQ(rects[0].left, 11);
@@ -134,7 +134,7 @@ TEST(RegionFromBitmap, ToleranceCountsUpwardsFromTheKeyOnly) {
     dib.SetPixel(2, 0, MakeColour(254, 0, 255)); // below the key: not key
     dib.SetPixel(3, 0, MakeColour(255, 2, 255)); // beyond the tolerance
     dib.SetPixel(4, 0, MakeColour(255, 1, 255));
-    const TRegion region = RegionFromBitmap(dib, 0, 0, 1, 1, 1, KeyColour);
+    const tk::OwnedRegion region = RegionFromBitmap(dib, 0, 0, 1, 1, 1, KeyColour);
     const std::vector<RECT> rects = RectsOf(region.get());
     ASSERT_EQ(rects.size(), 1u);
     EXPECT_EQ(rects[0].left, 2);
@@ -153,7 +153,7 @@ TEST(RegionFromBitmap, ManyRectanglesAreUnitedAcrossBatches) {
     for (int y = 0; y < 50; ++y)
         for (int x = 0; x < 120; ++x)
             dib.SetPixel(x, y, (x + y) % 2 ? KeyColour : MakeColour(0, 128, 0));
-    const TRegion region = RegionFromBitmap(dib, -3, 7, 0, 0, 0, KeyColour);
+    const tk::OwnedRegion region = RegionFromBitmap(dib, -3, 7, 0, 0, 0, KeyColour);
     int wrong = 0;
     for (int y = 0; y < 50; ++y)
         for (int x = 0; x < 120; ++x)

@@ -19,7 +19,9 @@ using skin::TDib;
 // A bitmap filled with one colour and selected into a memory DC.
 class TDrawTarget {
 public:
-    TDrawTarget(int w, int h, Colour background) : dib_(w, h), dc_(dib_) { dib_.Fill(background); }
+    TDrawTarget(int w, int h, Colour background) : dib_(w, h), dc_(skin::NativeBitmap(dib_)) {
+        dib_.Fill(background);
+    }
     operator HDC() const { return dc_; }
     // The pixels as they are after all GDI drawing so far.
     const TDib& Pixels() const {
@@ -29,7 +31,7 @@ public:
 
 private:
     TDib dib_;
-    skin::TBitmapDC dc_;
+    tk::BitmapDC dc_;
 };
 
 // Compares every pixel with `expected(x, y)` and reports the first few

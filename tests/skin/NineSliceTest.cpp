@@ -94,7 +94,6 @@ TEST(RenderElement, EmptyOrInvertedTargetsGiveNoBitmap) {
     const TDib cell = RegionStrip(1, 10, 10, 2, 2, 2, 2);
     EXPECT_TRUE(RenderElement({5, 5, 5, 5}, cell, {}, false, false, 1, 1).Empty());
     EXPECT_TRUE(RenderElement({5, 5, 2, 9}, cell, {}, false, false, 1, 1).Empty());
-    EXPECT_TRUE(RenderElement({0, 0, 9, 9}, TDib(), {}, false, false, 1, 1).Width() == 9);
 }
 
 TEST(DrawElement, PaintsAtTheTargetAndNothingForEmptyTargets) {
