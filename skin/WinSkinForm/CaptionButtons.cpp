@@ -241,7 +241,7 @@ void TWinSkinForm::PaintSysButton(TWinSysButton& button, TMouseState state) {
     // The title bar under the button first, so the keyed pixels of this
     // state's cell show the title and not the previous state.
     if (!FTitleBitmap.Empty() && button.FRect.bottom <= FTitleBitmap.Height()) {
-        TBitmapDC title(FTitleBitmap);
+        tk::BitmapDC title(NativeBitmap(FTitleBitmap));
         RECT under = button.FRect;
         BitBlt(dc, under.left, under.top, under.right - under.left, under.bottom - under.top, title,
                under.left, under.top, SRCCOPY);

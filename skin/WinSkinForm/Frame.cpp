@@ -192,7 +192,7 @@ void TWinSkinForm::LoadIcon() {
         tk::OwnedIcon copy(static_cast<HICON>(
             CopyImage(FIcon, IMAGE_ICON, FIconSize, height, LR_COPYFROMRESOURCE)));
         {
-            TBitmapDC dc(bitmap);
+            tk::BitmapDC dc(NativeBitmap(bitmap));
             DrawIconEx(dc, 0, 0, copy ? copy.get() : FIcon, FIconSize, height, 0, nullptr,
                        DI_NORMAL);
         }

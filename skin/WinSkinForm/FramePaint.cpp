@@ -23,7 +23,7 @@ int HeightOf(const RECT& r) {
 
 void BlitPiece(HDC dc, int x, int y, const TDib& piece) {
     if (!piece.Empty()) {
-        TBitmapDC source(piece);
+        tk::BitmapDC source(NativeBitmap(piece));
         BitBlt(dc, x, y, piece.Width(), piece.Height(), source, 0, 0, SRCCOPY);
     }
 }
@@ -118,7 +118,7 @@ void TWinSkinForm::PaintTitleBar(HDC dc, const TDib& left, const TDib& right) {
     if (FTitleBitmap.Width() != w || FTitleBitmap.Height() != FBorderTop) {
         FTitleBitmap.SetSize(w, FBorderTop, 24);
     }
-    TBitmapDC title(FTitleBitmap);
+    tk::BitmapDC title(NativeBitmap(FTitleBitmap));
     BlitPiece(title, 0, 0, left);
     BlitPiece(title, w - FBorderRight, 0, right);
     const RECT titleRect{FBorderLeft, 0, w - FBorderRight, FBorderTop};

@@ -11,7 +11,7 @@ namespace {
 // Each channel of a key pixel may lie this far above the key's value.
 constexpr int KeyTolerance = 1;
 
-TRegion KeyedRegion(const TDib& bitmap, int x, int y) {
+tk::OwnedRegion KeyedRegion(const TDib& bitmap, int x, int y) {
     GdiFlush();
     return RegionFromBitmap(bitmap, x, y, KeyTolerance, KeyTolerance, KeyTolerance, KeyColour);
 }

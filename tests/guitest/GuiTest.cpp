@@ -1,5 +1,6 @@
 #include "GuiTest.h"
 
+#include "GdiOwners.h"
 #include "PngWriter.h"
 
 #include <algorithm>
@@ -7,21 +8,6 @@
 
 namespace guitest {
 namespace {
-
-// Deletes a GDI object and a screen DC on scope exit.
-struct ScreenDc {
-    HDC dc = GetDC(nullptr);
-    ~ScreenDc() { ReleaseDC(nullptr, dc); }
-};
-struct MemoryDc {
-    HDC dc;
-    explicit MemoryDc(HDC like) : dc(CreateCompatibleDC(like)) {}
-    ~MemoryDc() { DeleteDC(dc); }
-};
-struct GdiObject {
-    HGDIOBJ handle;
-    ~GdiObject() { DeleteObject(handle); }
-};
 
 bool DispatchPending() {
     bool any = false;
@@ -139,8 +125,7 @@ Capture CaptureScreen(const RECT& screen) {
     if (capture.width == 0 || capture.height == 0)
         return capture;
 
-    ScreenDc screenDc;
-    MemoryDc memory(screenDc.dc);
+    const tk::WindowDC screenDc = tk::WindowDC::Client(nullptr);
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = capture.width;
@@ -149,14 +134,16 @@ Capture CaptureScreen(const RECT& screen) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    GdiObject section{CreateDIBSection(screenDc.dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0)};
-    if (!section.handle)
+    const tk::OwnedBitmap section(
+        CreateDIBSection(screenDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!section)
         return Capture{};
-    HGDIOBJ old = SelectObject(memory.dc, section.handle);
-    BitBlt(memory.dc, 0, 0, capture.width, capture.height, screenDc.dc, screen.left, screen.top,
-           SRCCOPY);
-    GdiFlush();
-    SelectObject(memory.dc, old);
+    {
+        const tk::BitmapDC memory(section.get(), screenDc);
+        BitBlt(memory, 0, 0, capture.width, capture.height, screenDc, screen.left, screen.top,
+               SRCCOPY);
+        GdiFlush();
+    }
 
     const auto* source = static_cast<const uint32_t*>(bits);
     capture.pixels.assign(source, source + size_t(capture.width) * size_t(capture.height));
