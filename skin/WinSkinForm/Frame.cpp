@@ -266,6 +266,9 @@ void TWinSkinForm::SetNativeCaption(bool on) {
         style &= ~WS_CAPTION;
         FStyleBits |= StyleBit::CaptionRemoved;
     }
+    if (style == DWORD(GetWindowLongPtrW(FWindow, GWL_STYLE))) {
+        return;
+    }
     changingStyle_ = true;
     SetWindowLongPtrW(FWindow, GWL_STYLE, LONG_PTR(style));
     changingStyle_ = false;
