@@ -4,6 +4,7 @@
 #include "Form.h"
 #include "Properties.h"
 #include "SkinManager.h"
+#include "Text.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -25,13 +26,6 @@ const tk::EnumInfo kSkinFormType{"TSkinFormType", {"sfMainform", "sfOnlyThisForm
 constexpr const wchar_t* MenuGlyphResource = L"LUMARAMENU";
 constexpr int MenuGlyphSize = 16;
 constexpr COLORREF MenuGlyphMask = RGB(255, 255, 255);
-
-std::wstring Wide(const std::string& text) {
-    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0);
-    std::wstring wide(size_t(std::max(length, 0)), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), wide.data(), length);
-    return wide;
-}
 
 } // namespace
 
@@ -61,7 +55,7 @@ COLORREF ResolveColour(Colour colour) {
 
 TSkinData::TSkinData(tk::Component* owner)
     : tk::Component(owner), OnNotice([](const std::string& text) {
-          MessageBoxW(nullptr, Wide(text).c_str(), L"", MB_OK);
+          MessageBoxW(nullptr, tk::Widen(text).c_str(), L"", MB_OK);
       }),
       skin3rd_(DefaultSkin3rd()) {
     menuGlyphs_.reset(ImageList_LoadImageW(GetModuleHandleW(nullptr), MenuGlyphResource,
@@ -157,7 +151,7 @@ void TSkinData::SetActive(bool active) {
 void TSkinData::SetSkinFile(const std::string& path) {
     SkinLoaded = false;
     skinFile_ = path;
-    std::ifstream in(std::filesystem::path(Wide(path)), std::ios::binary);
+    std::ifstream in(std::filesystem::path(tk::Widen(path)), std::ios::binary);
     if (path.empty() || !in) {
         return;
     }

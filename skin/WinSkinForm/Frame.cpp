@@ -14,7 +14,7 @@ namespace skin {
 namespace {
 
 // The class of the MDI client window of an MDI frame.
-constexpr const wchar_t* MdiClientClass = L"MDIClient";
+constexpr const char* MdiClientClass = "MDIClient";
 // Native caption bits the frame takes away and gives back.
 constexpr DWORD CaptionButtonBits = WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 // Classes whose caption may need a wider window than their client area.
@@ -23,25 +23,11 @@ constexpr const char* DialogClass = "#32770";
 // Extra spaces a message box's caption needs beyond its own characters.
 constexpr int MessageCaptionSpare = 7;
 constexpr int MaxCaptionLength = 1000;
-constexpr int MaxClassNameLength = 100;
 
 std::wstring WindowTextOf(HWND window) {
     wchar_t text[MaxCaptionLength + 1] = {};
     GetWindowTextW(window, text, MaxCaptionLength + 1);
     return text;
-}
-
-std::string ClassNameOf(HWND window) {
-    wchar_t name[MaxClassNameLength + 1] = {};
-    GetClassNameW(window, name, MaxClassNameLength + 1);
-    return tk::Narrow(name);
-}
-
-int WidthOf(const RECT& r) {
-    return r.right - r.left;
-}
-int HeightOf(const RECT& r) {
-    return r.bottom - r.top;
 }
 
 // Cell thickness of a border bitmap whose `Frame` cells lie side by side
@@ -115,8 +101,8 @@ void TWinSkinForm::AttachToWindow(TSkinData& skin) {
     RECT window{};
     GetWindowRect(FWindow, &window);
     GetClientRect(FWindow, &FClientRect);
-    FNativeFrameSize = {0, 0, WidthOf(window) - FClientRect.right,
-                        HeightOf(window) - FClientRect.bottom};
+    FNativeFrameSize = {0, 0, (window.right - window.left) - FClientRect.right,
+                        (window.bottom - window.top) - FClientRect.bottom};
     FStyleBits = 0;
     if ((FStyle & WS_SYSMENU) || nativeSysMenu_) {
         FStyleBits |= StyleBit::SystemMenu;
@@ -395,16 +381,20 @@ void TWinSkinForm::RestoreFormHandler() {
     }
 }
 
-void TWinSkinForm::Detach() {
-    if (!FSkinFrame) {
-        DetachUnskinned();
-        return;
-    }
+void TWinSkinForm::ReleaseSysMenuAndTimer() {
     if (sysMenu_) {
         DestroyMenu(sysMenu_);
         sysMenu_ = nullptr;
     }
     SetHoverTimer(false);
+}
+
+void TWinSkinForm::Detach() {
+    if (!FSkinFrame) {
+        DetachUnskinned();
+        return;
+    }
+    ReleaseSysMenuAndTimer();
     if (!Subclassed()) {
         return;
     }
@@ -428,9 +418,10 @@ void TWinSkinForm::Detach() {
         if (IsMdiChild()) {
             ScreenToClient(GetParent(FWindow), &origin);
         }
-        const int width = WidthOf(window) + FNativeFrameSize.right - FBorderLeft - FBorderRight;
-        const int height =
-            HeightOf(window) + FNativeFrameSize.bottom - FBorderTop - FMenuHeight - FBorderBottom;
+        const int width =
+            (window.right - window.left) + FNativeFrameSize.right - FBorderLeft - FBorderRight;
+        const int height = (window.bottom - window.top) + FNativeFrameSize.bottom - FBorderTop -
+                           FMenuHeight - FBorderBottom;
         SetWindowPos(FWindow, nullptr, origin.x, origin.y, width, height,
                      SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
     }
@@ -447,11 +438,7 @@ void TWinSkinForm::DetachDestroyed() {
         DetachUnskinned();
         return;
     }
-    if (sysMenu_) {
-        DestroyMenu(sysMenu_);
-        sysMenu_ = nullptr;
-    }
-    SetHoverTimer(false);
+    ReleaseSysMenuAndTimer();
     RestoreFormHandler();
     FreeControls();
     FMenuBar.reset();
@@ -485,9 +472,7 @@ void TWinSkinForm::DetachUnskinned() {
 
 void TWinSkinForm::FindMdiClient() {
     for (HWND child = GetTopWindow(FWindow); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t name[MaxClassNameLength + 1] = {};
-        GetClassNameW(child, name, MaxClassNameLength + 1);
-        if (wcscmp(name, MdiClientClass) == 0) {
+        if (ClassNameOf(child) == MdiClientClass) {
             FWindowKind = TWindowKind::MdiFrame;
             FMdiClient = child;
             if (SkinManager) {

@@ -189,6 +189,7 @@ private:
     void ResizeFrame(bool keepClient);
     void WidenMessageBox(int& width);
     void DetachDestroyed();
+    void ReleaseSysMenuAndTimer();
     void DetachUnskinned();
     void RestoreFormHandler();
     void SetHoverTimer(bool on);

@@ -19,12 +19,6 @@ constexpr const char* MdiClientClassLower = "mdiclient";
 constexpr const char* MessageFormClassLower = "tmessageform";
 constexpr const char* DialogClassLower = "#32770";
 
-std::string ClassNameOf(HWND window) {
-    wchar_t name[MaxClassNameLength + 1] = {};
-    GetClassNameW(window, name, MaxClassNameLength + 1);
-    return tk::Narrow(name);
-}
-
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return char(c >= 'A' && c <= 'Z' ? c + 32 : c); });
@@ -47,6 +41,12 @@ TSkinManage& EnsureSkinManager() {
 }
 
 void SkinTrace(const std::string&) {}
+
+std::string ClassNameOf(HWND window) {
+    wchar_t name[MaxClassNameLength + 1] = {};
+    GetClassNameW(window, name, MaxClassNameLength + 1);
+    return tk::Narrow(name);
+}
 
 TSkinManage::TSkinManage() : FTimer(std::make_unique<tk::Timer>(nullptr)) {
     FTimer->SetEnabled(false);

@@ -31,6 +31,9 @@ class TWinSkinForm;
 // The engine's trace routine: formats nothing, keeps nothing.
 void SkinTrace(const std::string& text);
 
+// A window's class name (at most 100 characters), in UTF-8.
+std::string ClassNameOf(HWND window);
+
 class TSkinManage {
 public:
     TSkinManage();

@@ -2,6 +2,7 @@
 // as designed and with skinning switched off before the window shows; each
 // start is a process of its own, and the figure is the median of several.
 #include "Application.h"
+#include "GuiTest.h"
 #include "MainForm.h"
 #include "ShareDM.h"
 #include "SkinManager.h"
@@ -19,16 +20,6 @@ namespace {
 constexpr const wchar_t* UnskinnedArg = L"--unskinned";
 constexpr const wchar_t* ChildArg = L"--child";
 constexpr int Starts = 5;
-
-double MillisecondsSinceProcessStart() {
-    FILETIME created, exited, kernel, user, now;
-    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-    GetSystemTimeAsFileTime(&now);
-    const auto ticks = [](FILETIME t) {
-        return (uint64_t(t.dwHighDateTime) << 32) | t.dwLowDateTime;
-    };
-    return double(ticks(now) - ticks(created)) / 10000.0;
-}
 
 // One start: the exit code is the time in tenths of a millisecond.
 int Child(bool skinned) {
@@ -55,7 +46,7 @@ int Child(bool skinned) {
     }
     RedrawWindow(form->Handle(), nullptr, nullptr,
                  RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    return int(MillisecondsSinceProcessStart() * 10);
+    return int(guitest::MillisecondsSinceProcessStart() * 10);
 }
 
 double MedianStart(bool skinned) {
