@@ -110,7 +110,7 @@ TEST_F(FrameGeometry, AMaximisedWindowIsNotResizedOnStartAndAMinimisedOneIsLeftA
 TEST_F(FrameGeometry, AMessageBoxWithALongCaptionIsWidened) {
     AddSkin(TOddSkin().Build());
     HWND owner = ShowRaw(Bounds);
-    static int widthBefore = 0, widthAfter = 0;
+    static int widthBefore = 0, widthAfter = 0, okCentre = 0;
     static HWND box = nullptr;
     box = nullptr;
     const std::wstring caption(120, L'W');
@@ -135,11 +135,17 @@ TEST_F(FrameGeometry, AMessageBoxWithALongCaptionIsWidened) {
         }
         KillTimer(owner, id);
         widthAfter = ClientRectOf(box).right;
+        RECT ok = WindowRectOf(GetDlgItem(box, IDOK));
+        MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&ok), 2);
+        okCentre = (ok.left + ok.right) / 2;
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     });
     MessageBoxW(owner, L"Short", caption.c_str(), MB_OK);
     UnhookWindowsHookEx(hook);
     EXPECT_GT(widthAfter, widthBefore);
+    // The controls moved right by half the growth: the OK button, centred in
+    // the narrower box (to within a few pixels), is centred in the wider one.
+    EXPECT_NEAR(okCentre, widthAfter / 2, 4);
 }
 
 TEST_F(FrameGeometry, ACaptionChangeRepaintsTheTitle) {

@@ -114,6 +114,28 @@ TEST_F(Manager, TheLaterOfTwoOnlyThisFormComponentsWins) {
     EXPECT_EQ(SkinManager->FindSkinData(form.Handle()), second);
 }
 
+TEST_F(Manager, SwitchingOffAnOnlyThisFormComponentDetachesOnlyItsForm) {
+    AddSkin(ShippedSkin("kanvio_neon"));
+    tk::Form& other = ShowForm(Bounds, "Other");
+    auto* own = new tk::Form(&app);
+    own->SetBounds(120, 120, 300, 200);
+    auto* data = new TSkinData(own);
+    data->SetSkinFormtype(TSkinFormType::sfOnlyThisForm);
+    data->SetSkinStream(TOddSkin().Build());
+    data->SetActive(true);
+    data->Loaded();
+    own->Show();
+    SetForegroundWindow(own->Handle());
+    Settle();
+    ASSERT_NE(FrameOf(own->Handle()), nullptr);
+    EXPECT_EQ(FrameOf(own->Handle())->FSkinData, data);
+    ASSERT_NE(FrameOf(other.Handle()), nullptr);
+    data->SetActive(false);
+    RunPendingAction();
+    EXPECT_EQ(FrameOf(own->Handle()), nullptr);
+    EXPECT_NE(FrameOf(other.Handle()), nullptr);
+}
+
 TEST_F(Manager, SwitchingOffGivesTheNativeFrameBackWithTheSameClientArea) {
     TSkinData& data = AddSkin(TOddSkin().Build());
     const RECT native = [&] {
