@@ -1,11 +1,14 @@
-// The gallery's main window as a whole: its design and its folder; then
-// starts over folders that lack some of the program's files.
+// The gallery's main window as a whole: its design, its folder, and the two
+// ways of closing it that end the program; then starts over folders that lack
+// some of the program's files.
 #include "GalleryFixture.h"
 
 #include "PageControl.h"
 #include "Text.h"
 #include "TreeView.h"
 #include "WinSkinData.h"
+
+#include <functional>
 
 namespace {
 
@@ -55,6 +58,49 @@ TEST_F(Gallery, MinimiseAndRestoreKeepTheSlots) {
     ShowWindow(form->Handle(), SW_RESTORE);
     guitest::PumpUntilIdle();
     EXPECT_EQ(components, form->Components().size());
+}
+
+// Closing the main window ends the message loop. The loop runs as the
+// program runs it, with the user's action already queued; a timer ends a loop
+// that would otherwise never return.
+class GalleryClose : public Gallery {
+protected:
+    static constexpr UINT HangGuardMs = 10000;
+
+    // Runs the application's message loop; false when only the guard ended it.
+    bool LoopEnds() {
+        static bool guardFired;
+        guardFired = false;
+        const UINT_PTR guard = SetTimer(nullptr, 0, HangGuardMs, [](HWND, UINT, UINT_PTR, DWORD) {
+            guardFired = true;
+            PostQuitMessage(0);
+        });
+        app.Run();
+        KillTimer(nullptr, guard);
+        return !guardFired && app.Terminated();
+    }
+};
+
+TEST_F(GalleryClose, ExitButtonEndsTheProgram) {
+    Open();
+    const auto& button = Get<tk::SpeedButton>("Canel");
+    EXPECT_EQ("退出程序", button.Caption());
+    const LPARAM at =
+        MAKELPARAM(button.Left() + button.Width() / 2, button.Top() + button.Height() / 2);
+    PostMessageW(form->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(form->Handle(), WM_LBUTTONUP, 0, at);
+    EXPECT_TRUE(LoopEnds());
+    EXPECT_FALSE(IsWindowVisible(form->Handle()));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(GalleryClose, TitleBarCloseEndsTheProgram) {
+    Open();
+    // What the title bar's close button sends; the window turns it into WM_CLOSE.
+    PostMessageW(form->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(LoopEnds());
+    EXPECT_FALSE(IsWindowVisible(form->Handle()));
+    EXPECT_TRUE(messages.empty());
 }
 
 // Failures: a folder holding only some of the program's files.
