@@ -108,6 +108,10 @@ void WinControl::CreateHandle() {
     HWND parentWindow = nullptr;
     if (Parent()) {
         parentWindow = Parent()->Handle();
+        // Making the parent's window made its children's, this one's too.
+        if (handle_) {
+            return;
+        }
     }
     CreateParams params;
     FillCreateParams(params);
@@ -141,9 +145,15 @@ void WinControl::CreateHandle() {
     }
     if (!params.ownClass) {
         Bind(window);
-        defaultProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-            window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WinControl::WindowProcEntry)));
-        subclassed_ = true;
+        nativeProc_ = reinterpret_cast<WNDPROC>(GetClassLongPtrW(window, GCLP_WNDPROC));
+        if (!subclass_.Install(window, [this](UINT msg, WPARAM wParam, LPARAM lParam) {
+                return Deliver(msg, wParam, lParam);
+            })) {
+            handle_ = nullptr;
+            DestroyWindow(window);
+            throw std::runtime_error("cannot subclass the window of " +
+                                     (Name().empty() ? ClassName() : Name()));
+        }
     }
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
     HandleCreated();
@@ -169,12 +179,8 @@ void WinControl::DestroyHandle() {
 void WinControl::WindowDestroyed() {
     HWND window = handle_;
     RemovePropW(window, kControlProperty);
-    if (subclassed_ && GetWindowLongPtrW(window, GWLP_WNDPROC) ==
-                           reinterpret_cast<LONG_PTR>(&WinControl::WindowProcEntry)) {
-        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defaultProc_));
-    }
+    subclass_.Remove();
     handle_ = nullptr;
-    subclassed_ = false;
     captureControl_ = nullptr;
     mouseControl_ = nullptr;
     focusControl_ = nullptr;
@@ -198,12 +204,15 @@ LRESULT CALLBACK WinControl::WindowProcEntry(HWND window, UINT msg, WPARAM wPara
             return DefWindowProcW(window, msg, wParam, lParam);
         }
         control->Bind(window);
-        control->defaultProc_ = DefWindowProcW;
     }
+    return control->Deliver(msg, wParam, lParam);
+}
+
+LRESULT WinControl::Deliver(UINT msg, WPARAM wParam, LPARAM lParam) {
     Message message{msg, wParam, lParam, 0};
-    control->Dispatch(message);
+    Dispatch(message);
     if (msg == WM_NCDESTROY) {
-        control->WindowDestroyed();
+        WindowDestroyed();
     }
     return message.result;
 }
@@ -218,9 +227,20 @@ void WinControl::Dispatch(Message& message) {
     }
 }
 
+// The message the layer is handling goes down the chain; one performed by
+// hand (through WindowProc, without a window message) straight to the
+// control's class procedure, since the chain only knows its way down from
+// inside its own message.
 void WinControl::DefaultHandler(Message& m) {
-    if (handle_ && defaultProc_) {
-        m.result = CallWindowProcW(defaultProc_, handle_, m.msg, m.wParam, m.lParam);
+    if (!handle_) {
+        return;
+    }
+    if (ownClass_) {
+        m.result = DefWindowProcW(handle_, m.msg, m.wParam, m.lParam);
+    } else if (subclass_.Pending(m.msg, m.wParam, m.lParam)) {
+        m.result = subclass_.CallNext(m.msg, m.wParam, m.lParam);
+    } else if (nativeProc_) {
+        m.result = CallWindowProcW(nativeProc_, handle_, m.msg, m.wParam, m.lParam);
     }
 }
 

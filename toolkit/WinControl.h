@@ -1,9 +1,12 @@
 // Windowed controls: a Win32 window created on demand (when its parent has a
 // window, or when the handle is asked for). The toolkit's own window classes
-// (forms, panels, tab sheets) use its window procedure from the start; native
-// and common controls are subclassed with SetWindowLongPtrW and their original
-// procedure is called with CallWindowProcW for everything the toolkit does not
-// take over. Either way every message goes through the control's WindowProc.
+// (forms, panels, tab sheets) use its window procedure from the start, as the
+// bottom of the window's subclass chain; native and common controls get a
+// layer of that chain (WindowSubclass) right after they are created, and hand
+// everything the toolkit does not take over to the layers below, ending in the
+// control's own class procedure. Either way every message goes through the
+// control's WindowProc, and other parties stack their own layers over (or, from
+// a window-creation hook, under) the toolkit's and take them off in any order.
 //
 // A windowed control also hosts the window-less controls placed in it: it
 // paints them after itself, in order, and hands them the mouse messages over
@@ -13,6 +16,7 @@
 #pragma once
 
 #include "Control.h"
+#include "WindowSubclass.h"
 
 #include <string>
 #include <vector>
@@ -103,6 +107,8 @@ protected:
 private:
     friend class Control;
     static LRESULT CALLBACK WindowProcEntry(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    // A message from the window (its class procedure or its subclass layer).
+    LRESULT Deliver(UINT msg, WPARAM wParam, LPARAM lParam);
     void CreateHandle();
     void Bind(HWND window);
     void WindowDestroyed();
@@ -118,8 +124,10 @@ private:
     void RemoveChild(Control& control);
 
     HWND handle_ = nullptr;
-    WNDPROC defaultProc_ = nullptr;
-    bool subclassed_ = false;
+    // Native and common controls: the toolkit's layer, and the class procedure
+    // that answers messages performed by hand outside the layer's message.
+    WindowSubclass subclass_;
+    WNDPROC nativeProc_ = nullptr;
     bool creating_ = false;
     bool aligning_ = false;
     bool trackingLeave_ = false;
