@@ -8,6 +8,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <limits>
 #include <stdexcept>
 
 namespace tk {
@@ -64,6 +65,7 @@ const ClassInfo& WinControl::StaticClass() {
     static const ClassInfo info =
         ClassInfo::Make<WinControl>("TWinControl", &Control::StaticClass(), [](auto& p) {
             p.Boolean("TabStop", &WinControl::TabStop, &WinControl::SetTabStop);
+            p.Integer("TabOrder", &WinControl::TabOrder, &WinControl::SetTabOrder);
             p.Boolean("DoubleBuffered", &WinControl::DoubleBuffered,
                       &WinControl::SetDoubleBuffered);
         });
@@ -264,6 +266,12 @@ WinControl* WinControl::TopLevel() const {
 void WinControl::InsertChild(Control& control) {
     controls_.push_back(&control);
     if (auto* windowed = dynamic_cast<WinControl*>(&control)) {
+        size_t place = tabList_.size();
+        if (windowed->wantedTabOrder_ >= 0 && !windowed->IsLoading()) {
+            place = std::min(place, static_cast<size_t>(windowed->wantedTabOrder_));
+            windowed->wantedTabOrder_ = -1;
+        }
+        tabList_.insert(tabList_.begin() + static_cast<ptrdiff_t>(place), windowed);
         if (handle_) {
             if (windowed->handle_) {
                 ::SetParent(windowed->handle_, handle_);
@@ -277,6 +285,7 @@ void WinControl::InsertChild(Control& control) {
 
 void WinControl::RemoveChild(Control& control) {
     controls_.erase(std::remove(controls_.begin(), controls_.end(), &control), controls_.end());
+    tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), &control), tabList_.end());
     if (captureControl_ == &control) {
         captureControl_ = nullptr;
     }
@@ -362,6 +371,40 @@ void WinControl::SetFocus() {
 
 bool WinControl::Focused() const {
     return handle_ && GetFocus() == handle_;
+}
+
+int WinControl::TabOrder() const {
+    if (!Parent() || IsLoading()) {
+        return wantedTabOrder_;
+    }
+    const std::vector<WinControl*>& list = Parent()->tabList_;
+    return static_cast<int>(std::find(list.begin(), list.end(), this) - list.begin());
+}
+
+void WinControl::SetTabOrder(int order) {
+    if (!Parent() || IsLoading()) {
+        wantedTabOrder_ = std::max(order, 0);
+        return;
+    }
+    std::vector<WinControl*>& list = Parent()->tabList_;
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    size_t place = std::min(list.size(), static_cast<size_t>(std::max(order, 0)));
+    list.insert(list.begin() + static_cast<ptrdiff_t>(place), this);
+}
+
+// Controls read from a design take the Tab order it gives them, whatever the
+// order they were created in; those without one follow, in creation order.
+void WinControl::Loaded() {
+    Control::Loaded();
+    auto wanted = [](const WinControl* c) {
+        return c->wantedTabOrder_ >= 0 ? c->wantedTabOrder_ : std::numeric_limits<int>::max();
+    };
+    std::stable_sort(
+        tabList_.begin(), tabList_.end(),
+        [&](const WinControl* a, const WinControl* b) { return wanted(a) < wanted(b); });
+    for (WinControl* child : tabList_) {
+        child->wantedTabOrder_ = -1;
+    }
 }
 
 void WinControl::SetTabStop(bool tabStop) {
@@ -547,6 +590,14 @@ void WinControl::FocusArrived() {
     top->focusControl_ = this;
     if (previous && previous != this) {
         Notify(*previous, kNotifyExit);
+    }
+    top->BroadcastFocusChanged(this);
+}
+
+void WinControl::BroadcastFocusChanged(WinControl* focused) {
+    FocusChanged(focused);
+    for (WinControl* child : tabList_) {
+        child->BroadcastFocusChanged(focused);
     }
 }
 

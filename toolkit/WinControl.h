@@ -64,6 +64,12 @@ public:
     bool Focused() const;
     bool TabStop() const { return tabStop_; }
     void SetTabStop(bool tabStop);
+    // The place among the parent's windowed controls in Tab order (creation
+    // order unless set); setting it moves the controls in between along.
+    int TabOrder() const;
+    void SetTabOrder(int order);
+    // The windowed child controls in Tab order.
+    const std::vector<WinControl*>& TabList() const { return tabList_; }
     bool DoubleBuffered() const { return doubleBuffered_; }
     void SetDoubleBuffered(bool on) { doubleBuffered_ = on; }
 
@@ -78,6 +84,10 @@ protected:
     virtual void HandleCreated() {}
     // The window is gone (its children's too): forget what referred to it.
     virtual void HandleDestroyed() {}
+    // The keyboard focus moved to `focused`, a control of the same top-level
+    // window; every windowed control of it hears.
+    virtual void FocusChanged(WinControl* focused) { (void)focused; }
+    void Loaded() override;
     void WndProc(Message& message) override;
     void DefaultHandler(Message& message) override;
     // Paints the window itself (before the window-less children).
@@ -122,6 +132,7 @@ private:
     WinControl* TopLevel() const;
     void InsertChild(Control& control);
     void RemoveChild(Control& control);
+    void BroadcastFocusChanged(WinControl* focused);
 
     HWND handle_ = nullptr;
     // Native and common controls: the toolkit's layer, and the class procedure
@@ -134,6 +145,10 @@ private:
     bool tabStop_ = false;
     bool doubleBuffered_ = false;
     std::vector<Control*> controls_;
+    std::vector<WinControl*> tabList_;
+    // A Tab order set before there was a parent, or while a design is read:
+    // applied when the control is placed, or once the design is read.
+    int wantedTabOrder_ = -1;
     Control* captureControl_ = nullptr;
     Control* mouseControl_ = nullptr;    // top-level windows only
     WinControl* focusControl_ = nullptr; // top-level windows only
