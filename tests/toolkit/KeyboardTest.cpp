@@ -1,9 +1,8 @@
 // Keyboard use of forms through the application's message loop, driven by
 // real key presses (SendInput): Tab and Shift+Tab in tab order, arrows in a
 // radio group, Enter and Escape on the default and cancel buttons, controls
-// that want a key for themselves, and the form's Alt+character notification.
+// that want a key for themselves, and what the form's handler hears first.
 #include "Application.h"
-#include "DialogKeys.h"
 #include "ExtCtrls.h"
 #include "Form.h"
 #include "Notifications.h"
@@ -13,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -98,6 +98,14 @@ struct Keyboard : ::testing::Test {
         button.SetCaption(name);
         button.OnClick = [this, name](tk::Component&) { clicks.push_back(name); };
         return button;
+    }
+    // A Default button "OK" and a Cancel button "Cancel" side by side.
+    std::pair<tk::Button&, tk::Button&> PlaceOkAndCancel(int top) {
+        auto& ok = PlaceButton("OK", 10, top);
+        auto& cancel = PlaceButton("Cancel", 100, top);
+        ok.SetDefault(true);
+        cancel.SetCancel(true);
+        return {ok, cancel};
     }
     // The name of the control with the focus.
     std::string FocusName() {
@@ -229,11 +237,8 @@ TEST_F(Keyboard, ArrowsMoveWithinARadioGroupAndCheckTheButtonReached) {
 
 TEST_F(Keyboard, EnterClicksTheDefaultButtonAndEscapeTheCancelButton) {
     auto& edit = Place<tk::Edit>("Edit", 10, 10);
-    auto& ok = PlaceButton("OK", 10, 100);
-    auto& cancel = PlaceButton("Cancel", 100, 100);
+    tk::Button& ok = PlaceOkAndCancel(100).first;
     auto& other = PlaceButton("Other", 190, 100);
-    ok.SetDefault(true);
-    cancel.SetCancel(true);
     ShowForm();
     edit.SetFocus();
     Pump();
@@ -267,11 +272,8 @@ TEST_F(Keyboard, EnterClicksTheDefaultButtonAndEscapeTheCancelButton) {
 
 TEST_F(Keyboard, AMemoKeepsTheKeysItWants) {
     auto& memo = Place<tk::Memo>("Memo", 10, 10);
-    auto& after = Place<tk::Edit>("After", 200, 10);
-    auto& ok = PlaceButton("OK", 10, 200);
-    auto& cancel = PlaceButton("Cancel", 100, 200);
-    ok.SetDefault(true);
-    cancel.SetCancel(true);
+    Place<tk::Edit>("After", 200, 10);
+    PlaceOkAndCancel(200);
     ShowForm();
     memo.SetFocus();
     Press('A');
@@ -294,48 +296,28 @@ TEST_F(Keyboard, AMemoKeepsTheKeysItWants) {
     EXPECT_EQ(clicks, Names{"OK"});
     EXPECT_EQ(tk::TryGetEnumProp(memo, "WantTabs"), "True");
     EXPECT_EQ(tk::TryGetEnumProp(memo, "WantReturns"), "False");
-    (void)after;
 }
 
-TEST_F(Keyboard, TheFormsHandlerSeesTheDialogKeysFirst) {
+TEST_F(Keyboard, TheFormsHandlerHearsDialogKeysAndAltCharactersFirst) {
     Place<tk::Edit>("First", 10, 10);
     Place<tk::Edit>("Second", 10, 40);
     ShowForm();
-    std::vector<WPARAM> keys;
+    std::vector<std::pair<UINT, WPARAM>> heard;
     tk::MessageHandler original = form->WindowProc();
     form->SetWindowProc([&](tk::Message& m) {
-        if (m.msg == tk::kNotifyDialogKey) {
-            keys.push_back(m.wParam);
-            m.result = 1; // used: the focus stays
+        if (m.msg == tk::kNotifyDialogKey || m.msg == tk::kNotifyDialogChar) {
+            heard.emplace_back(m.msg, m.wParam);
+            m.result = 1; // used: nothing else happens
             return;
         }
         original(m);
     });
     Press(VK_TAB);
-    EXPECT_EQ(keys, std::vector<WPARAM>{VK_TAB});
-    EXPECT_EQ(FocusName(), "");
-    form->SetWindowProc(original);
-    Press(VK_TAB);
-    EXPECT_EQ(FocusName(), "First");
-}
-
-TEST_F(Keyboard, AltCharactersStillReachTheForm) {
-    auto& edit = Place<tk::Edit>("Edit", 10, 10);
-    ShowForm();
-    edit.SetFocus();
-    std::vector<WPARAM> offered;
-    tk::MessageHandler original = form->WindowProc();
-    form->SetWindowProc([&](tk::Message& m) {
-        if (m.msg == tk::kNotifyDialogChar) {
-            offered.push_back(m.wParam);
-            m.result = 1;
-            return;
-        }
-        original(m);
-    });
     Press('F', VK_MENU);
     form->SetWindowProc(original);
-    ASSERT_EQ(offered.size(), 1u);
-    EXPECT_EQ(offered[0], WPARAM('f'));
-    EXPECT_EQ(FocusName(), "Edit");
+    EXPECT_EQ(heard, (std::vector<std::pair<UINT, WPARAM>>{{tk::kNotifyDialogKey, VK_TAB},
+                                                           {tk::kNotifyDialogChar, 'f'}}));
+    EXPECT_EQ(FocusName(), "");
+    Press(VK_TAB);
+    EXPECT_EQ(FocusName(), "First");
 }

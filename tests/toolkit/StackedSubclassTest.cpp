@@ -69,6 +69,13 @@ struct Stacking : ::testing::Test {
         form->Show();
         guitest::PumpUntilIdle();
     }
+    // Shows the form, the party catching the button's window as it is made.
+    void ShowFormWithPartyUnderTheButton(SecondParty& party) {
+        partyForNextButton = &party;
+        HHOOK hook = SetWindowsHookExW(WH_CBT, CreationHook, nullptr, GetCurrentThreadId());
+        ShowForm();
+        UnhookWindowsHookEx(hook);
+    }
     // Replaces the toolkit's handler with one that notes WM_SETTEXT.
     tk::MessageHandler ReplaceHandler() {
         tk::MessageHandler original = button->WindowProc();
@@ -128,10 +135,7 @@ TEST_F(Stacking, APartyOnTopComesOffBeforeOrAfterTheHandlerIsPutBack) {
 
 TEST_F(Stacking, APartyUnderTheControlComesOffWithoutTakingTheControlAlong) {
     SecondParty party(journal);
-    partyForNextButton = &party;
-    HHOOK hook = SetWindowsHookExW(WH_CBT, CreationHook, nullptr, GetCurrentThreadId());
-    ShowForm();
-    UnhookWindowsHookEx(hook);
+    ShowFormWithPartyUnderTheButton(party);
     ASSERT_TRUE(party.layer.Installed());
     tk::MessageHandler original = ReplaceHandler();
     EXPECT_EQ(SetText(L"甲"), (Journal{"handler", "party"}));
@@ -146,10 +150,7 @@ TEST_F(Stacking, APartyUnderTheControlComesOffWithoutTakingTheControlAlong) {
 
 TEST_F(Stacking, MessagesPerformedByHandReachTheNativeControl) {
     SecondParty party(journal);
-    partyForNextButton = &party;
-    HHOOK hook = SetWindowsHookExW(WH_CBT, CreationHook, nullptr, GetCurrentThreadId());
-    ShowForm();
-    UnhookWindowsHookEx(hook);
+    ShowFormWithPartyUnderTheButton(party);
     SetWindowTextW(button->Handle(), L"四个字符");
     // Outside any message.
     EXPECT_EQ(button->Perform(WM_GETTEXTLENGTH), 4);

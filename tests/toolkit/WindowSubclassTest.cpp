@@ -94,6 +94,17 @@ struct Layer {
     }
 };
 
+// A window with three layers, c on top.
+struct ThreeLayers : ::testing::Test {
+    TestWindow w;
+    Layer a{"a", w.journal}, b{"b", w.journal}, c{"c", w.journal};
+    void SetUp() override {
+        ASSERT_TRUE(a.Install(w.window));
+        ASSERT_TRUE(b.Install(w.window));
+        ASSERT_TRUE(c.Install(w.window));
+    }
+};
+
 } // namespace
 
 TEST(WindowSubclass, LayersStackAndComeOffInAnyOrder) {
@@ -128,22 +139,13 @@ TEST(WindowSubclass, LayersStackAndComeOffInAnyOrder) {
     EXPECT_TRUE(IsWindowUnicode(w.window));
 }
 
-TEST(WindowSubclass, ALayerRemovedInsideItsOwnMessageStillHandsItOn) {
-    TestWindow w;
-    Layer a("a", w.journal), b("b", w.journal);
-    ASSERT_TRUE(a.Install(w.window));
-    ASSERT_TRUE(b.Install(w.window));
+TEST_F(ThreeLayers, ALayerRemovedInsideItsOwnMessageStillHandsItOn) {
     b.onProbe = [&](UINT) { b.subclass.Remove(); };
-    EXPECT_EQ(w.Probe(), (Journal{"b", "a", "base"}));
-    EXPECT_EQ(w.Probe(), (Journal{"a", "base"}));
+    EXPECT_EQ(w.Probe(), (Journal{"c", "b", "a", "base"}));
+    EXPECT_EQ(w.Probe(), (Journal{"c", "a", "base"}));
 }
 
-TEST(WindowSubclass, ALayerRemovedByTheOneAboveIsSkipped) {
-    TestWindow w;
-    Layer a("a", w.journal), b("b", w.journal), c("c", w.journal);
-    ASSERT_TRUE(a.Install(w.window));
-    ASSERT_TRUE(b.Install(w.window));
-    ASSERT_TRUE(c.Install(w.window));
+TEST_F(ThreeLayers, ALayerRemovedByTheOneAboveIsSkipped) {
     c.onProbe = [&](UINT) { b.subclass.Remove(); };
     EXPECT_EQ(w.Probe(), (Journal{"c", "a", "base"}));
     // Removing the layer above while the message is below it.
@@ -153,12 +155,7 @@ TEST(WindowSubclass, ALayerRemovedByTheOneAboveIsSkipped) {
     EXPECT_EQ(w.Probe(), (Journal{"a", "base"}));
 }
 
-TEST(WindowSubclass, ALayerRemovedDuringANestedMessageIsSkippedByTheOuterOne) {
-    TestWindow w;
-    Layer a("a", w.journal), b("b", w.journal), c("c", w.journal);
-    ASSERT_TRUE(a.Install(w.window));
-    ASSERT_TRUE(b.Install(w.window));
-    ASSERT_TRUE(c.Install(w.window));
+TEST_F(ThreeLayers, ALayerRemovedDuringANestedMessageIsSkippedByTheOuterOne) {
     // c sends a second message before handing the first on; b leaves while
     // that one passes, and is gone for the rest of the first.
     c.onProbe = [&](UINT msg) {
