@@ -68,10 +68,6 @@ TWinSkinForm::~TWinSkinForm() {
     SkinTrace("Skinform DESTROY " + tk::Narrow(FCaption));
 }
 
-void TWinSkinForm::Notification(tk::Component& component, tk::Operation operation) {
-    tk::Component::Notification(component, operation);
-}
-
 void TWinSkinForm::AttachToForm(TSkinData& skin, tk::Form& form) {
     FAppForm = &form;
     if (skin.Skins(xcMainMenu)) {

@@ -178,9 +178,6 @@ public:
     static constexpr UINT_PTR HoverTimerId = 0x534B;
     static constexpr UINT HoverTimerMs = 250;
 
-protected:
-    void Notification(tk::Component& component, tk::Operation operation) override;
-
 private:
     // --- Frame.cpp ---
     void LoadIcon();

@@ -226,12 +226,8 @@ void TSkinManage::DetachAndFree(TWinSkinForm& frame) {
     InvalidateRect(window, nullptr, TRUE);
     UpdateWindow(window);
     RemoveFrame(frame);
-    FreeFrame(&frame);
-}
-
-void TSkinManage::FreeFrame(TWinSkinForm* frame) {
     // A frame owned by its form leaves the form's components as it goes.
-    delete frame;
+    delete &frame;
 }
 
 bool TSkinManage::IsPlainChildWindow(HWND window) {
@@ -359,7 +355,7 @@ void TSkinManage::PurgeDeadFrames() {
         if (i < FFrames.size() && FFrames[i]->FState == TFrameState::Destroyed) {
             TWinSkinForm* frame = FFrames[i];
             FFrames.erase(FFrames.begin() + long(i));
-            FreeFrame(frame);
+            delete frame;
         }
     }
 }

@@ -99,7 +99,6 @@ private:
     void SwitchOff(TSkinData& data);
     void TakeNewSkin(TSkinData& data);
     void DetachAndFree(TWinSkinForm& frame);
-    void FreeFrame(TWinSkinForm* frame);
 
     std::unique_ptr<tk::Timer> FTimer;
     HHOOK FHook = nullptr;
