@@ -199,6 +199,49 @@ TEST_F(CaptionButtons, WithoutSkinnedSystemMenusTheNativeOneOpens) {
     EXPECT_EQ(TMenuWatch::menu, GetSystemMenu(window, FALSE));
 }
 
+TEST_F(CaptionButtons, TheMenuBarDropsDownSubmenusAndSendsCommands) {
+    AddSkin(TOddSkin().Build());
+    HMENU menu = CreateMenu();
+    HMENU file = CreatePopupMenu();
+    AppendMenuW(file, MF_STRING, 42, L"&Open");
+    AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
+    AppendMenuW(menu, MF_STRING, 77, L"&Help");
+    HWND window = CreateWindowExW(0, RawClass, L"menu", RawStyle, Bounds.left, Bounds.top, 360, 240,
+                                  nullptr, menu, GetModuleHandleW(nullptr), nullptr);
+    windows.push_back(window);
+    ShowWindow(window, SW_SHOW);
+    SetForegroundWindow(window);
+    Settle();
+    const int barMiddle = TOddSkin::Title + GetSystemMetrics(SM_CYMENU) / 2;
+    // The captions lie one after the other from the bar's left end.
+    const guitest::Capture shot = guitest::CaptureWindow(window);
+    int textPixels = 0;
+    for (int x = TOddSkin::Left; x < 120; ++x) {
+        textPixels += shot.At(x, barMiddle) != guitest::Rgb(TOddSkin::MenuBar);
+    }
+    EXPECT_GT(textPixels, 3);
+    TMenuWatch watch(window);
+    Send(window, WM_NCLBUTTONDOWN, HTMENU, {TOddSkin::Left + 12, barMiddle});
+    ASSERT_TRUE(TMenuWatch::seen);
+    EXPECT_EQ(TMenuWatch::menu, file);
+    Send(window, WM_NCLBUTTONUP, HTMENU, {TOddSkin::Left + 12, barMiddle});
+    // "Help", the second caption, has no submenu: a click sends its command.
+    TFrameMenuBar& bar = *FrameOf(window)->FMenuBar;
+    std::vector<TNCObject*> captions;
+    for (int x = TOddSkin::Left; x < 200; ++x) {
+        TNCObject* at = bar.MenuButtonAt({x, barMiddle});
+        if (at && (captions.empty() || captions.back() != at)) {
+            captions.push_back(at);
+        }
+    }
+    ASSERT_EQ(captions.size(), 2u);
+    const int helpX = (captions[1]->FRect.left + captions[1]->FRect.right) / 2;
+    Send(window, WM_NCMOUSEMOVE, HTMENU, {helpX, barMiddle});
+    Send(window, WM_NCLBUTTONDOWN, HTMENU, {helpX, barMiddle});
+    Settle();
+    EXPECT_EQ(RawLog().lastCommand, 77);
+}
+
 TEST_F(CaptionButtons, TheIconButtonsSecondClickClosesTheWindow) {
     AddSkin(TOddSkin().Build());
     HWND window = CreateWindowExW(0, RawClass, L"icon", RawStyle, Bounds.left, Bounds.top, 360, 240,

@@ -9,6 +9,9 @@ LRESULT CALLBACK RawProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         ++log.closes;
         return 0;
+    case WM_COMMAND:
+        log.lastCommand = LOWORD(wParam);
+        return 0;
     case WM_NCLBUTTONDOWN:
         ++log.ncLButtonDowns;
         log.lastNcLButtonDown = wParam;

@@ -36,6 +36,7 @@ struct TRawLog {
     WPARAM lastNcLButtonDown = 0;
     int ncLButtonDowns = 0;
     bool animationDuringMaximize = true;
+    WORD lastCommand = 0;
 };
 TRawLog& RawLog();
 
