@@ -5,6 +5,7 @@
 #include "Catalogue.h"
 #include "CsvReader.h"
 #include "JetWriter.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -31,25 +32,16 @@ inline std::vector<uint8_t> ReadFileBytes(const std::string& path) {
     return {text.begin(), text.end()};
 }
 
-// A file in the temporary folder, removed when the object goes.
+// A database file of its own temporary folder (unique across processes),
+// removed with the folder when the object goes.
 class TempFile {
 public:
-    explicit TempFile(const std::string& stem) {
-        static int counter = 0;
-        path_ = (std::filesystem::temp_directory_path() /
-                 (stem + "_" + std::to_string(++counter) + "_" +
-                  std::to_string(reinterpret_cast<uintptr_t>(this) % 100000) + ".mdb"))
-                    .string();
-    }
-    ~TempFile() {
-        std::error_code ignored;
-        std::filesystem::remove(path_, ignored);
-    }
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
+    explicit TempFile(const std::string& stem)
+        : folder_(stem), path_(folder_.FileUtf8(stem + ".mdb")) {}
     const std::string& Path() const { return path_; }
 
 private:
+    testsupport::TempFolder folder_;
     std::string path_;
 };
 

@@ -3,6 +3,7 @@
 #include "Commands.h"
 #include "PackageBytes.h"
 #include "SkinRead/SkinReader.h"
+#include "TempFolder.h"
 #include "ToolSupport.h"
 
 #include <gtest/gtest.h>
@@ -20,17 +21,12 @@ using testbytes::Text;
 namespace {
 
 struct TSkinpackTool : ::testing::Test {
-    fs::path root;
+    testsupport::TempFolder temp{"skinpack-test"};
+    const fs::path root = temp.Path();
     std::ostringstream out;
     std::ostringstream err;
 
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        root = fs::temp_directory_path() / ("skinpack-test-" + std::string(info->name()));
-        fs::remove_all(root);
-        fs::create_directories(root / "skin");
-    }
-    void TearDown() override { fs::remove_all(root); }
+    void SetUp() override { fs::create_directories(root / "skin"); }
 
     std::string At(const fs::path& relative) const {
         return skinpack::Utf8FromPath(root / relative);
