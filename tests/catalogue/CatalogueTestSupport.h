@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -72,5 +74,26 @@ inline catalogue::CsvRecords ReadRows(catalogue::TCatalogueQuery& query,
     }
     return rows;
 }
+
+#ifndef _WIN32
+// What the independent reader mdb-export prints for a table (empty when it
+// fails).
+inline std::string MdbExport(const std::string& path, const std::string& table) {
+    std::string command = "mdb-export '" + path + "' '" + table + "' 2>/dev/null";
+    std::string out;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        size_t n = 0;
+        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            out.append(buffer, n);
+        pclose(pipe);
+    }
+    return out;
+}
+
+inline bool MdbExportInstalled() {
+    return std::system("mdb-export --version >/dev/null 2>&1") == 0;
+}
+#endif
 
 } // namespace cattest
