@@ -275,8 +275,9 @@ void Form::WndProc(Message& m) {
         m.result = 0;
         return;
     case WM_COMMAND:
-        if (m.lParam == 0 && HIWORD(m.wParam) == 0 && menu_) {
-            if (MenuItem* item = menu_->FindItem(LOWORD(m.wParam))) {
+        // A menu's choice: the main menu's, or a popup menu's tracked for this window.
+        if (m.lParam == 0 && HIWORD(m.wParam) == 0) {
+            if (MenuItem* item = MenuItem::FromCommand(LOWORD(m.wParam))) {
                 item->Click();
                 m.result = 0;
                 return;

@@ -8,8 +8,49 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <unordered_map>
 
 namespace tk {
+namespace {
+
+// Every menu item of the program has its own command identifier, so a
+// WM_COMMAND or an owner-drawn message names one item whichever menu (a form's
+// menu bar or any popup menu) it came from. Identifiers stay below the system
+// commands (SC_SIZE, 0xF000, and up), which a maximised MDI child's buttons
+// carry in the frame's menu bar, and so below the MDI window list too.
+constexpr UINT kFirstCommand = 100;
+constexpr UINT kLastCommand = 0xEFFF;
+
+struct CommandTable {
+    std::unordered_map<UINT, MenuItem*> items;
+    UINT next = kFirstCommand;
+};
+
+CommandTable& Commands() {
+    static CommandTable table;
+    return table;
+}
+
+// The next free identifier after the last one given, wrapping round to the
+// first once the range is used up.
+UINT AcquireCommand(MenuItem& item) {
+    CommandTable& table = Commands();
+    constexpr UINT range = kLastCommand - kFirstCommand + 1;
+    for (UINT tried = 0; tried < range; ++tried) {
+        UINT command = table.next;
+        table.next = command == kLastCommand ? kFirstCommand : command + 1;
+        if (table.items.emplace(command, &item).second) {
+            return command;
+        }
+    }
+    throw std::runtime_error("too many menu items: every menu command identifier is in use");
+}
+
+void ReleaseCommand(UINT command) {
+    Commands().items.erase(command);
+}
+
+} // namespace
 
 std::string ShortCutToText(int shortCut) {
     if (shortCut == 0) {
@@ -53,9 +94,10 @@ const ClassInfo& MenuItem::StaticClass() {
     return info;
 }
 
-MenuItem::MenuItem(Component* owner) : Component(owner) {}
+MenuItem::MenuItem(Component* owner) : Component(owner), command_(AcquireCommand(*this)) {}
 
 MenuItem::~MenuItem() {
+    ReleaseCommand(command_);
     for (MenuItem* child : items_) {
         child->parent_ = nullptr;
     }
@@ -159,16 +201,9 @@ void MenuItem::SetParentComponent(Component& parent) {
     }
 }
 
-MenuItem* MenuItem::Find(UINT command) {
-    if (command_ == command && command != 0) {
-        return this;
-    }
-    for (MenuItem* child : items_) {
-        if (MenuItem* found = child->Find(command)) {
-            return found;
-        }
-    }
-    return nullptr;
+MenuItem* MenuItem::FromCommand(UINT command) {
+    auto found = Commands().items.find(command);
+    return found == Commands().items.end() ? nullptr : found->second;
 }
 
 void MenuItem::Click() {
@@ -191,9 +226,6 @@ void MenuItem::Build(HMENU into, bool topLevel) {
     for (MenuItem* child : items_) {
         if (!child->visible_) {
             continue;
-        }
-        if (child->command_ == 0) {
-            child->command_ = menu->NextCommand();
         }
         std::wstring text = Widen(child->caption_);
         if (child->shortCut_) {
@@ -303,6 +335,11 @@ void Menu::Rebuild() {
     }
 }
 
+MenuItem* Menu::FindItem(UINT command) const {
+    MenuItem* item = MenuItem::FromCommand(command);
+    return item && item != root_.get() && item->GetMenu() == this ? item : nullptr;
+}
+
 void Menu::SetImages(tk::ImageList* images) {
     images_ = images;
     if (images_) {
@@ -354,9 +391,21 @@ void PopupMenu::Popup(HWND window, int x, int y) {
     }
 }
 
+namespace {
+
+// The item an owner-drawn message is about: the one its command names, which
+// the native item's data must confirm (other code's owner-drawn menus carry
+// data of their own).
+MenuItem* OwnerDrawnItem(UINT ctlType, UINT command, ULONG_PTR data) {
+    MenuItem* item = ctlType == ODT_MENU ? MenuItem::FromCommand(command) : nullptr;
+    return item && reinterpret_cast<ULONG_PTR>(item) == data ? item : nullptr;
+}
+
+} // namespace
+
 bool MeasureMenuItem(MEASUREITEMSTRUCT& measure) {
-    auto* item = reinterpret_cast<MenuItem*>(measure.itemData);
-    if (measure.CtlType != ODT_MENU || !item) {
+    MenuItem* item = OwnerDrawnItem(measure.CtlType, measure.itemID, measure.itemData);
+    if (!item) {
         return false;
     }
     HDC screen = GetDC(nullptr);
@@ -381,8 +430,8 @@ bool MeasureMenuItem(MEASUREITEMSTRUCT& measure) {
 }
 
 bool DrawMenuItem(const DRAWITEMSTRUCT& draw) {
-    auto* item = reinterpret_cast<MenuItem*>(draw.itemData);
-    if (draw.CtlType != ODT_MENU || !item) {
+    MenuItem* item = OwnerDrawnItem(draw.CtlType, draw.itemID, draw.itemData);
+    if (!item) {
         return false;
     }
     Canvas canvas(draw.hDC);

@@ -52,12 +52,13 @@ public:
     const std::vector<MenuItem*>& Items() const { return items_; }
     void Add(MenuItem& item);
     void Remove(MenuItem& item);
-    // Command identifier of the item in its menu's native menu.
+    // Command identifier of the item, unique among every menu item of the
+    // program (WM_COMMAND and owner-drawn messages name the item by it).
     UINT Command() const { return command_; }
+    // The item of that command, whichever menu holds it, or none.
+    static MenuItem* FromCommand(UINT command);
     // The native submenu when the item has children, else none.
     HMENU Handle() const { return handle_; }
-    // The item with that command, here or below.
-    MenuItem* Find(UINT command);
 
     NotifyEvent OnClick;
     // Owner drawing (when the menu's OwnerDraw is set).
@@ -90,7 +91,7 @@ private:
     MenuItem* parent_ = nullptr;
     tk::Menu* menu_ = nullptr; // set on the root item
     std::vector<MenuItem*> items_;
-    UINT command_ = 0;
+    UINT command_;
     HMENU handle_ = nullptr;
 };
 
@@ -105,7 +106,8 @@ public:
     void SetImages(tk::ImageList* images);
     bool OwnerDraw() const { return ownerDraw_; }
     void SetOwnerDraw(bool ownerDraw);
-    MenuItem* FindItem(UINT command) { return root_->Find(command); }
+    // The item of that command in this menu, or none.
+    MenuItem* FindItem(UINT command) const;
     // Rebuilds the native menu after a change of the items.
     void Rebuild();
 
@@ -116,14 +118,12 @@ protected:
 
 private:
     friend class MenuItem;
-    UINT NextCommand() { return nextCommand_++; }
     std::unique_ptr<MenuItem> root_;
     HMENU handle_ = nullptr;
     bool bar_;
     bool ownerDraw_ = false;
     bool building_ = false;
     tk::ImageList* images_ = nullptr;
-    UINT nextCommand_ = 100;
 };
 
 class MainMenu : public Menu {
