@@ -223,7 +223,10 @@ void Form::SetMenu(MainMenu* menu) {
         menu_->FreeNotification(*this);
     }
     if (HandleAllocated()) {
-        ::SetMenu(Handle(), menu_ ? menu_->Handle() : nullptr);
+        // Through the window, so that a window procedure over the form (a
+        // frame that draws a menu bar of its own) learns of the new menu; the
+        // default handling gives the window the native menu.
+        SendMessageW(Handle(), kNotifyMenuChanged, 0, 0);
         ApplyClientSize();
     }
 }
@@ -233,7 +236,7 @@ void Form::Notification(Component& component, Operation operation) {
     if (operation == Operation::Remove && &component == menu_) {
         menu_ = nullptr;
         if (HandleAllocated()) {
-            ::SetMenu(Handle(), nullptr);
+            SendMessageW(Handle(), kNotifyMenuChanged, 0, 0);
         }
     }
 }
