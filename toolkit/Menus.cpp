@@ -63,32 +63,6 @@ template <class T> bool Assign(T& field, const T& value) {
 
 } // namespace
 
-std::string ShortCutToText(int shortCut) {
-    if (shortCut == 0) {
-        return {};
-    }
-    std::string text;
-    if (shortCut & scCtrl) {
-        text += "Ctrl+";
-    }
-    if (shortCut & scShift) {
-        text += "Shift+";
-    }
-    if (shortCut & scAlt) {
-        text += "Alt+";
-    }
-    UINT key = shortCut & 0xFF;
-    if (key >= VK_F1 && key <= VK_F24) {
-        return text + "F" + std::to_string(key - VK_F1 + 1);
-    }
-    wchar_t name[64] = {};
-    LONG scan = static_cast<LONG>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
-    if (GetKeyNameTextW(scan, name, 64) > 0) {
-        return text + Narrow(name);
-    }
-    return text + static_cast<char>(key);
-}
-
 const ClassInfo& MenuItem::StaticClass() {
     static const ClassInfo info =
         ClassInfo::Make<MenuItem>("TMenuItem", &Component::StaticClass(), [](auto& p) {

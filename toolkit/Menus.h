@@ -16,6 +16,7 @@
 #include "Action.h"
 #include "Component.h"
 #include "Graphics.h"
+#include "ShortCut.h"
 
 #include <windows.h>
 
@@ -180,12 +181,6 @@ public:
     // Shows the menu at a screen point for `window` and runs the chosen item.
     void Popup(HWND window, int x, int y);
 };
-
-// "Ctrl+S" and the like.
-std::string ShortCutToText(int shortCut);
-constexpr int scShift = 0x2000;
-constexpr int scCtrl = 0x4000;
-constexpr int scAlt = 0x8000;
 
 // The system's menu font (SPI_GETNONCLIENTMETRICS), bold for a default item.
 void SetMenuFont(tk::Font& font, bool bold);
