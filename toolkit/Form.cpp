@@ -17,6 +17,13 @@ const EnumInfo kBorderStyle{
 const EnumInfo kBorderIcon{"TBorderIcon", {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"}};
 const EnumInfo kPosition{"TPosition", {"poDesigned", "poScreenCenter", "poDesktopCenter"}};
 
+// The window style bits BorderIcons decides, and those BorderStyle decides
+// (icons included: a dialog frame has no minimise or maximise box).
+constexpr DWORD kBorderIconBits = WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+constexpr DWORD kBorderStyleBits =
+    WS_POPUP | WS_CAPTION | WS_THICKFRAME | DS_MODALFRAME | kBorderIconBits;
+constexpr DWORD kBorderExStyleBits = WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW;
+
 } // namespace
 
 const ClassInfo& Form::StaticClass() {
@@ -149,29 +156,40 @@ void Form::HandleCreated() {
     ApplyClientSize();
 }
 
-void Form::ApplyFrameStyle() {
+// Only the bits the border style and icons decide are written, read from
+// the window and written back (WM_STYLECHANGING shows the change to any
+// procedure over the window, which may adjust it); bits others set stay.
+void Form::ApplyFrameStyle(DWORD styleBits, DWORD exStyleBits) {
     if (!HandleAllocated()) {
         ApplyClientSize();
         return;
     }
     CreateParams params;
     FillCreateParams(params);
-    SetWindowLongPtrW(Handle(), GWL_STYLE,
-                      static_cast<LONG_PTR>(params.style | (Visible() ? WS_VISIBLE : 0)));
-    SetWindowLongPtrW(Handle(), GWL_EXSTYLE, static_cast<LONG_PTR>(params.exStyle));
-    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+    HWND window = Handle();
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+    const DWORD newStyle = (style & ~styleBits) | (params.style & styleBits);
+    if (newStyle != style) {
+        SetWindowLongPtrW(window, GWL_STYLE, static_cast<LONG_PTR>(newStyle));
+    }
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
+    const DWORD newExStyle = (exStyle & ~exStyleBits) | (params.exStyle & exStyleBits);
+    if (newExStyle != exStyle) {
+        SetWindowLongPtrW(window, GWL_EXSTYLE, static_cast<LONG_PTR>(newExStyle));
+    }
+    SetWindowPos(window, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     ApplyClientSize();
 }
 
 void Form::SetBorderStyle(tk::BorderStyle style) {
     borderStyle_ = style;
-    ApplyFrameStyle();
+    ApplyFrameStyle(kBorderStyleBits, kBorderExStyleBits);
 }
 
 void Form::SetBorderIcons(uint32_t icons) {
     borderIcons_ = icons;
-    ApplyFrameStyle();
+    ApplyFrameStyle(kBorderIconBits, 0);
 }
 
 // The outer size follows the wanted client size, measured on the window once

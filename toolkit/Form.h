@@ -74,7 +74,7 @@ protected:
 
 private:
     void ApplyClientSize();
-    void ApplyFrameStyle();
+    void ApplyFrameStyle(DWORD styleBits, DWORD exStyleBits);
     std::vector<std::pair<std::string, EventHandler>> methods_;
     tk::BorderStyle borderStyle_ = tk::BorderStyle::Sizeable;
     uint32_t borderIcons_ = biSystemMenu | biMinimize | biMaximize;
