@@ -16,6 +16,7 @@ const EnumInfo kBorderStyle{
     {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}};
 const EnumInfo kBorderIcon{"TBorderIcon", {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"}};
 const EnumInfo kPosition{"TPosition", {"poDesigned", "poScreenCenter", "poDesktopCenter"}};
+const EnumInfo kFormStyle{"TFormStyle", {"fsNormal", "fsMDIChild", "fsMDIForm"}};
 
 // The window style bits BorderIcons decides, and those BorderStyle decides
 // (icons included: a dialog frame has no minimise or maximise box).
@@ -38,6 +39,9 @@ const ClassInfo& Form::StaticClass() {
             p.Integer("ClientWidth", &Form::ClientWidth, &Form::SetClientWidth);
             p.Integer("ClientHeight", &Form::ClientHeight, &Form::SetClientHeight);
             p.template Reference<MainMenu>("Menu", &Form::Menu, &Form::SetMenu);
+            p.template Enumeration<tk::FormStyle>("FormStyle", kFormStyle, &Form::FormStyle,
+                                                  &Form::SetFormStyle);
+            p.template Reference<MenuItem>("WindowMenu", &Form::WindowMenu, &Form::SetWindowMenu);
             p.Event("OnCreate", &Form::OnCreate);
             p.Event("OnShow", &Form::OnShow);
         });
@@ -56,7 +60,7 @@ Form::~Form() {
     if (tk::Application* application = Application()) {
         application->RemoveForm(*this);
     }
-    DestroyHandle();
+    DestroyWindowHandle();
 }
 
 tk::Application* Form::Application() const {
@@ -124,9 +128,15 @@ void Form::FillCreateParams(CreateParams& params) {
             icons |= WS_MAXIMIZEBOX;
         }
     }
+    if (formStyle_ == tk::FormStyle::MDIChild) {
+        // The MDI client takes every style of ours (MDIS_ALLCHILDSTYLES).
+        params.style |= WS_CHILD | WS_CLIPSIBLINGS | (Visible() ? WS_VISIBLE : 0);
+    }
     switch (borderStyle_) {
     case tk::BorderStyle::None:
-        params.style |= WS_POPUP;
+        if (formStyle_ != tk::FormStyle::MDIChild) {
+            params.style |= WS_POPUP;
+        }
         break;
     case tk::BorderStyle::Single:
         params.style |= WS_CAPTION | icons;
@@ -150,10 +160,26 @@ void Form::FillCreateParams(CreateParams& params) {
 }
 
 void Form::HandleCreated() {
-    if (menu_) {
-        ::SetMenu(Handle(), menu_->Handle());
+    if (formStyle_ == tk::FormStyle::MDIForm) {
+        CreateMDIClient();
+    }
+    if (formStyle_ == tk::FormStyle::MDIChild) {
+        if (tk::Application* application = ApplicationOf(*this)) {
+            application->AddMDIChild(*this);
+        }
+    } else if (menu_) {
+        ApplyMenu();
     }
     ApplyClientSize();
+}
+
+void Form::HandleDestroyed() {
+    clientHandle_ = nullptr;
+    if (formStyle_ == tk::FormStyle::MDIChild) {
+        if (tk::Application* application = ApplicationOf(*this)) {
+            application->RemoveMDIChild(*this);
+        }
+    }
 }
 
 // Only the bits the border style and icons decide are written, read from
@@ -251,6 +277,9 @@ void Form::SetMenu(MainMenu* menu) {
 
 void Form::Notification(Component& component, Operation operation) {
     WinControl::Notification(component, operation);
+    if (operation == Operation::Remove && &component == windowMenu_) {
+        windowMenu_ = nullptr;
+    }
     if (operation == Operation::Remove && &component == menu_) {
         menu_ = nullptr;
         if (HandleAllocated()) {
@@ -267,7 +296,8 @@ void Form::VisibleChanged() {
         return;
     }
     HWND window = Handle();
-    if (!shownOnce_ && position_ != tk::Position::Designed) {
+    if (!shownOnce_ && position_ != tk::Position::Designed &&
+        formStyle_ != tk::FormStyle::MDIChild) {
         RECT work;
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
         SetBounds(work.left + (work.right - work.left - Width()) / 2,
@@ -282,6 +312,11 @@ void Form::VisibleChanged() {
 }
 
 void Form::Close() {
+    if (formStyle_ == tk::FormStyle::MDIChild) {
+        StoreVisible(false);
+        DestroyWindowHandle();
+        return;
+    }
     Hide();
     tk::Application* application = Application();
     if (application && application->MainForm() == this) {
@@ -318,8 +353,7 @@ void Form::WndProc(Message& m) {
         }
         break;
     case kNotifyMenuChanged:
-        ::SetMenu(Handle(), menu_ ? menu_->Handle() : nullptr);
-        DrawMenuBar(Handle());
+        ApplyMenu();
         m.result = 0;
         return;
     default:
