@@ -91,6 +91,10 @@ public:
     void SetParentFont(bool parentFont);
     tk::Color GetColor() const { return color_; }
     void SetColor(tk::Color color);
+    // Takes the parent's colour, now and whenever it changes; setting a
+    // colour clears it. Containers and the controls drawn on their parent's
+    // background (panels, tab sheets, group boxes, check and radio boxes,
+    // labels) start with it set.
     bool ParentColor() const { return parentColor_; }
     void SetParentColor(bool parentColor);
     int Cursor() const { return cursor_; }

@@ -150,6 +150,7 @@ const ClassInfo& CheckBox::StaticClass() {
 
 CheckBox::CheckBox(Component* owner) : WinControl(owner) {
     SetBounds(0, 0, 97, 17);
+    SetParentColor(true);
     SetTabStop(true);
 }
 
@@ -212,6 +213,7 @@ const ClassInfo& RadioButton::StaticClass() {
 
 RadioButton::RadioButton(Component* owner) : WinControl(owner) {
     SetBounds(0, 0, 113, 17);
+    SetParentColor(true);
     SetTabStop(true);
 }
 
@@ -266,6 +268,7 @@ const ClassInfo& GroupBox::StaticClass() {
 
 GroupBox::GroupBox(Component* owner) : WinControl(owner) {
     SetBounds(0, 0, 185, 105);
+    SetParentColor(true);
 }
 
 void GroupBox::FillCreateParams(CreateParams& params) {
