@@ -5,19 +5,6 @@
 #include <algorithm>
 
 namespace tk {
-namespace {
-
-// Setting a value the action already has tells no one: OnUpdate handlers set
-// the whole state each time a client is shown, and clients redraw on change.
-template <class T> bool Assign(T& field, const T& value) {
-    if (field == value) {
-        return false;
-    }
-    field = value;
-    return true;
-}
-
-} // namespace
 
 const ClassInfo& Action::StaticClass() {
     static const ClassInfo info =
@@ -54,32 +41,34 @@ void Action::Changed() {
     }
 }
 
+// Setting a value the action already has tells no one: OnUpdate handlers set
+// the whole state each time a client is shown, and clients redraw on change.
 void Action::SetCaption(const std::string& caption) {
-    if (Assign(caption_, caption)) {
+    if (ChangeValue(caption_, caption)) {
         Changed();
     }
 }
 
 void Action::SetImageIndex(int index) {
-    if (Assign(imageIndex_, index)) {
+    if (ChangeValue(imageIndex_, index)) {
         Changed();
     }
 }
 
 void Action::SetEnabled(bool enabled) {
-    if (Assign(enabled_, enabled)) {
+    if (ChangeValue(enabled_, enabled)) {
         Changed();
     }
 }
 
 void Action::SetChecked(bool checked) {
-    if (Assign(checked_, checked)) {
+    if (ChangeValue(checked_, checked)) {
         Changed();
     }
 }
 
 void Action::SetVisible(bool visible) {
-    if (Assign(visible_, visible)) {
+    if (ChangeValue(visible_, visible)) {
         Changed();
     }
 }

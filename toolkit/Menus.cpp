@@ -51,16 +51,6 @@ void ReleaseCommand(UINT command) {
     Commands().items.erase(command);
 }
 
-// Setting a value an item already has changes nothing: OnUpdate handlers of
-// actions set the whole state each time an item is drawn.
-template <class T> bool Assign(T& field, const T& value) {
-    if (field == value) {
-        return false;
-    }
-    field = value;
-    return true;
-}
-
 } // namespace
 
 const ClassInfo& MenuItem::StaticClass() {
@@ -140,38 +130,40 @@ void MenuItem::StructureChanged() {
     }
 }
 
+// Setting a value an item already has changes nothing: OnUpdate handlers of
+// actions set the whole state each time an item is drawn.
 void MenuItem::SetCaption(const std::string& caption) {
-    if (Assign(caption_, caption)) {
+    if (ChangeValue(caption_, caption)) {
         Changed();
     }
 }
 void MenuItem::SetChecked(bool checked) {
-    if (Assign(checked_, checked)) {
+    if (ChangeValue(checked_, checked)) {
         Changed();
     }
 }
 void MenuItem::SetEnabled(bool enabled) {
-    if (Assign(enabled_, enabled)) {
+    if (ChangeValue(enabled_, enabled)) {
         Changed();
     }
 }
 void MenuItem::SetVisible(bool visible) {
-    if (Assign(visible_, visible)) {
+    if (ChangeValue(visible_, visible)) {
         StructureChanged();
     }
 }
 void MenuItem::SetDefault(bool isDefault) {
-    if (Assign(default_, isDefault)) {
+    if (ChangeValue(default_, isDefault)) {
         Changed();
     }
 }
 void MenuItem::SetImageIndex(int index) {
-    if (Assign(imageIndex_, index)) {
+    if (ChangeValue(imageIndex_, index)) {
         Changed();
     }
 }
 void MenuItem::SetShortCut(int shortCut) {
-    if (Assign(shortCut_, shortCut)) {
+    if (ChangeValue(shortCut_, shortCut)) {
         Changed();
     }
 }
@@ -386,7 +378,7 @@ void Menu::SetImages(tk::ImageList* images) {
 }
 
 void Menu::SetOwnerDraw(bool ownerDraw) {
-    if (Assign(ownerDraw_, ownerDraw) && handle_) {
+    if (ChangeValue(ownerDraw_, ownerDraw) && handle_) {
         Rebuild();
     }
 }

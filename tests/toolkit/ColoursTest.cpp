@@ -1,38 +1,28 @@
 // A form's colour changed at run time (as a skin sets it) shows on every
 // control that follows its parent's colour, read back from the screen.
-#include "Application.h"
 #include "ExtCtrls.h"
-#include "Form.h"
 #include "GraphicControls.h"
 #include "PageControl.h"
 #include "Properties.h"
 #include "StdCtrls.h"
 
-#include "GuiTest.h"
+#include "FormFixture.h"
 #include "LiveCounts.h"
-
-#include <gtest/gtest.h>
 
 #include <string>
 
 namespace {
 
-struct Colours : ::testing::Test {
-    tk::Application app;
-    tk::Form* form = nullptr;
+struct Colours : FormFixture {
     void SetUp() override {
-        app.SetMessageBox([](const std::string&, const std::string&) {});
-        form = new tk::Form(&app);
+        FormFixture::SetUp();
         form->SetBorderStyle(tk::BorderStyle::Single);
         form->SetBounds(30, 30, 620, 300);
-    }
-    tk::Control& Find(const std::string& name) {
-        return *dynamic_cast<tk::Control*>(form->FindComponent(name));
     }
     // A point of the control's own background (clear of caption and glyph),
     // read back from the screen.
     uint32_t Background(const std::string& name, POINT at) {
-        tk::Control& control = Find(name);
+        auto& control = Find<tk::Control>(name);
         POINT screen = control.ClientToScreen(at);
         if (!control.IsWindowed()) {
             screen =
@@ -146,9 +136,8 @@ end)";
 } // namespace
 
 TEST_F(Colours, AFormColourChangedAtRunTimeShowsOnEveryControlThatFollowsIt) {
-    form->LoadDesignText(kDesign, "Colours", app.Classes());
-    form->Show();
-    guitest::PumpUntilIdle();
+    Read(kDesign);
+    ShowForm();
     const struct {
         const char* name;
         POINT at;
@@ -159,9 +148,10 @@ TEST_F(Colours, AFormColourChangedAtRunTimeShowsOnEveryControlThatFollowsIt) {
         {"Check", {115, 10}},      {"Radio", {115, 10}},      {"Caption", {115, 10}},
     };
     for (const auto& control : followers) {
-        EXPECT_EQ(tk::TryGetBoolProp(Find(control.name), "ParentColor"), true) << control.name;
+        EXPECT_EQ(tk::TryGetBoolProp(Find<tk::Control>(control.name), "ParentColor"), true)
+            << control.name;
     }
-    EXPECT_EQ(tk::TryGetBoolProp(Find("Own"), "ParentColor"), false);
+    EXPECT_EQ(tk::TryGetBoolProp(Find<tk::Control>("Own"), "ParentColor"), false);
     for (COLORREF colour : {RGB(0xD0, 0x70, 0x30), RGB(0x30, 0x90, 0x60)}) {
         form->SetColor(static_cast<tk::Color>(colour));
         guitest::PumpUntilIdle();

@@ -1,20 +1,13 @@
 // Forms as windows: the style bits their border properties own.
-#include "Application.h"
-#include "Form.h"
 #include "WindowSubclass.h"
 
-#include "GuiTest.h"
-
-#include <gtest/gtest.h>
+#include "FormFixture.h"
 
 namespace {
 
-struct Forms : ::testing::Test {
-    tk::Application app;
-    tk::Form* form = nullptr;
+struct Forms : FormFixture {
     void SetUp() override {
-        app.SetMessageBox([](const std::string&, const std::string&) {});
-        form = new tk::Form(&app);
+        FormFixture::SetUp();
         form->SetBounds(80, 80, 360, 260);
     }
     DWORD Style() const { return DWORD(GetWindowLongPtrW(form->Handle(), GWL_STYLE)); }
@@ -24,8 +17,7 @@ struct Forms : ::testing::Test {
 } // namespace
 
 TEST_F(Forms, BorderChangesWriteOnlyTheirOwnStyleBitsAndCanBeAdjusted) {
-    form->Show();
-    guitest::PumpUntilIdle();
+    ShowForm();
     // A procedure over the window that sees every style change and can keep
     // the caption off, as a frame painting its own title bar does; it has
     // taken the caption off already.

@@ -1,15 +1,12 @@
 // MDI forms: a frame with its client window, children inside it, the window
 // menu, a maximised child's buttons in the frame's menu bar, the MDI keys.
-#include "Application.h"
 #include "ExtCtrls.h"
-#include "Form.h"
 #include "Menus.h"
 #include "Properties.h"
+#include "WindowSubclass.h"
 
-#include "GuiTest.h"
+#include "FormFixture.h"
 #include "LiveCounts.h"
-
-#include <gtest/gtest.h>
 
 #include <stdexcept>
 #include <string>
@@ -17,16 +14,13 @@
 
 namespace {
 
-struct Mdi : ::testing::Test {
-    tk::Application app;
+struct Mdi : FormFixture {
     tk::Form* frame = nullptr;
-    std::vector<std::string> errors;
     void SetUp() override {
-        app.SetMessageBox(
-            [this](const std::string& text, const std::string&) { errors.push_back(text); });
-        frame = new tk::Form(&app);
+        FormFixture::SetUp();
+        frame = form;
         frame->SetBounds(40, 40, 640, 480);
-        frame->LoadDesignText(R"(object F: TForm
+        Read(R"(object F: TForm
   FormStyle = fsMDIForm
   Caption = 'Frame'
   Menu = Bar
@@ -49,10 +43,8 @@ struct Mdi : ::testing::Test {
       end
     end
   end
-end)",
-                              "Frame", app.Classes());
-        frame->Show();
-        guitest::PumpUntilIdle();
+end)");
+        ShowForm();
     }
     tk::Form& NewChild(const std::string& caption) {
         auto* child = new tk::Form(&app);
@@ -64,9 +56,7 @@ end)",
         return *child;
     }
     HMENU BarHandle() { return GetMenu(frame->Handle()); }
-    HMENU WindowList() {
-        return dynamic_cast<tk::MenuItem*>(frame->FindComponent("WindowItem"))->Handle();
-    }
+    HMENU WindowList() { return Find<tk::MenuItem>("WindowItem").Handle(); }
     std::wstring MenuText(HMENU menu, int position) {
         wchar_t text[64] = {};
         GetMenuStringW(menu, position, text, 64, MF_BYPOSITION);
@@ -101,7 +91,19 @@ TEST_F(Mdi, AFrameHoldsItsChildrenInItsClientWindowAndListsThem) {
     GetClientRect(frame->Handle(), &area);
     EXPECT_EQ(WindowRectIn(client, frame->Handle()).right, area.right);
 
+    // Children come and go through the client (a procedure over it sees them).
+    std::vector<UINT> requests;
+    tk::WindowSubclass watch;
+    watch.Install(client, [&](UINT msg, WPARAM wParam, LPARAM lParam) {
+        if (msg >= WM_MDICREATE && msg <= WM_MDIREFRESHMENU) {
+            requests.push_back(msg);
+        }
+        return watch.CallNext(msg, wParam, lParam);
+    });
     tk::Form& first = NewChild("First");
+    ASSERT_FALSE(requests.empty());
+    EXPECT_EQ(requests.front(), UINT(WM_MDICREATE));
+    EXPECT_EQ(requests.back(), UINT(WM_MDIREFRESHMENU)); // the system's, once the child is made
     tk::Form& second = NewChild("Second");
     EXPECT_EQ(tk::TryGetEnumProp(first, "FormStyle"), "fsMDIChild");
     EXPECT_EQ(GetParent(first.Handle()), client);
@@ -135,7 +137,9 @@ TEST_F(Mdi, AFrameHoldsItsChildrenInItsClientWindowAndListsThem) {
 
     // Closing a child takes its window away, and it off the list; the form
     // stays and comes back when shown again.
+    requests.clear();
     SendMessageW(first.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(requests.front(), UINT(WM_MDIDESTROY));
     EXPECT_FALSE(first.HandleAllocated());
     EXPECT_EQ(frame->MDIChildCount(), 1);
     EXPECT_EQ(GetMenuItemCount(list), 3);
@@ -170,7 +174,7 @@ TEST_F(Mdi, AMaximisedChildMergesIntoTheFrameMenuBarAcrossMenuRebuilds) {
     const toolkittest::LiveCounts before = toolkittest::CountLive();
     auto* help = new tk::MenuItem(frame);
     help->SetCaption("Help");
-    dynamic_cast<tk::MainMenu*>(frame->FindComponent("Bar"))->Items().Add(*help);
+    Find<tk::MainMenu>("Bar").Items().Add(*help);
     EXPECT_TRUE(merged(3));
     EXPECT_EQ(MenuText(BarHandle(), 3), L"Help");
     EXPECT_EQ(GetMenuItemCount(WindowList()), 4);

@@ -1,8 +1,6 @@
 // Menus as the system shows them: command identifiers shared by a form's menu
 // bar and its popup menus, measuring and drawing of owner-drawn items.
 #include "Action.h"
-#include "Application.h"
-#include "Form.h"
 #include "ImageList.h"
 #include "Menus.h"
 #include "Notifications.h"
@@ -10,7 +8,7 @@
 #include "Text.h"
 #include "WindowSubclass.h"
 
-#include "GuiTest.h"
+#include "FormFixture.h"
 #include "LiveCounts.h"
 
 #include <gtest/gtest.h>
@@ -54,20 +52,13 @@ SIZE SizeOf(const RECT& r) {
     return {r.right - r.left, r.bottom - r.top};
 }
 
-UINT NativeState(HMENU menu, UINT command) {
+// The native item's type and state, by command.
+MENUITEMINFOW NativeItem(HMENU menu, UINT command) {
     MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
-    info.fMask = MIIM_STATE;
+    info.fMask = MIIM_FTYPE | MIIM_STATE;
     GetMenuItemInfoW(menu, command, FALSE, &info);
-    return info.fState;
-}
-
-UINT NativeType(HMENU menu, UINT position) {
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof(info);
-    info.fMask = MIIM_FTYPE;
-    GetMenuItemInfoW(menu, position, TRUE, &info);
-    return info.fType;
+    return info;
 }
 
 std::wstring NativeText(HMENU menu, UINT command) {
@@ -76,21 +67,10 @@ std::wstring NativeText(HMENU menu, UINT command) {
     return text;
 }
 
-struct Menus : ::testing::Test {
-    tk::Application app;
-    tk::Form* form = nullptr;
+struct Menus : FormFixture {
     void SetUp() override {
-        app.SetMessageBox([](const std::string&, const std::string&) {});
-        form = new tk::Form(&app);
+        FormFixture::SetUp();
         form->SetBounds(60, 60, 400, 300);
-    }
-    void Read(const std::string& text) { form->LoadDesignText(text, "Test", app.Classes()); }
-    template <class T> T& Find(const char* name) {
-        auto* found = dynamic_cast<T*>(form->FindComponent(name));
-        if (!found) {
-            throw std::runtime_error(std::string("no component ") + name);
-        }
-        return *found;
     }
     // Drops a menu down for the form as the system does for a menu the
     // program tracks (no TPM_RETURNCMD): the keyboard picks the first item,
@@ -132,8 +112,7 @@ TEST_F(Menus, CommandsOfTheMenuBarAndOfPopupMenusNeverCollide) {
     end
   end
 end)");
-    form->Show();
-    guitest::PumpUntilIdle();
+    ShowForm();
     auto& open = Find<tk::MenuItem>("Open");
     auto& cut = Find<tk::MenuItem>("Cut");
     auto& paste = Find<tk::MenuItem>("Paste");
@@ -199,8 +178,7 @@ TEST_F(Menus, OwnerDrawnItemsMeasureAsNativeItemsBeforeTheirHandlersAdjust) {
     end
   end
 end)");
-    form->Show();
-    guitest::PumpUntilIdle();
+    ShowForm();
     auto& popup = Find<tk::PopupMenu>("Popup");
     std::vector<tk::MenuItem*> items;
     for (const char* name : {"Open", "Long", "Line", "Bold"}) {
@@ -294,7 +272,7 @@ end)");
     EXPECT_EQ(tk::TryGetBoolProp(row, "Default"), true);
     EXPECT_EQ(tk::TryGetBoolProp(Find<tk::MenuItem>("Quit"), "Enabled"), false);
     EXPECT_EQ(tk::TryGetBoolProp(popup, "RightToLeft"), false);
-    EXPECT_EQ(NativeState(insert.Handle(), row.Command()), UINT(MFS_CHECKED | MFS_DEFAULT));
+    EXPECT_EQ(NativeItem(insert.Handle(), row.Command()).fState, UINT(MFS_CHECKED | MFS_DEFAULT));
 }
 
 TEST_F(Menus, ItemsFollowTheirActionWithTheNativeMenuChangedInPlace) {
@@ -319,8 +297,7 @@ TEST_F(Menus, ItemsFollowTheirActionWithTheNativeMenuChangedInPlace) {
     Caption = 'File'
   end
 end)");
-    form->Show();
-    guitest::PumpUntilIdle();
+    ShowForm();
     auto& save = Find<tk::MenuItem>("Save");
     auto& action = Find<tk::Action>("SaveAction");
     auto& fileMenu = Find<tk::MenuItem>("FileMenu");
@@ -344,11 +321,11 @@ end)");
     HMENU file = fileMenu.Handle();
     EXPECT_TRUE(action.Update());
     EXPECT_FALSE(save.Enabled());
-    EXPECT_EQ(NativeState(file, save.Command()), UINT(MFS_GRAYED));
+    EXPECT_EQ(NativeItem(file, save.Command()).fState, UINT(MFS_GRAYED));
     saved = dirty = true;
     action.Update();
     EXPECT_TRUE(save.Checked());
-    EXPECT_EQ(NativeState(file, save.Command()), UINT(MFS_CHECKED));
+    EXPECT_EQ(NativeItem(file, save.Command()).fState, UINT(MFS_CHECKED));
     EXPECT_EQ(NativeText(file, save.Command()), L"Saved");
     // Written into the shown menu: its handles stay, and an item inside a
     // drop-down does not concern the menu bar.
@@ -388,8 +365,7 @@ TEST_F(Menus, AMenuSetOnALiveFormGoesThroughTheMenuChangedNotification) {
     end
   end
 end)");
-    form->Show();
-    guitest::PumpUntilIdle();
+    ShowForm();
     auto* bar = &Find<tk::MainMenu>("Bar");
     // A procedure over the window that handles the notification itself (as
     // a frame drawing its own menu bar does) keeps the native menu off it.
@@ -478,9 +454,9 @@ TEST_F(Menus, OwnerDrawingIsSwitchedOnAndOffAndRightToLeftMenusAreMirrored) {
 end)");
     auto& popup = Find<tk::PopupMenu>("Popup");
     auto& tick = Find<tk::MenuItem>("Tick");
-    EXPECT_FALSE(NativeType(popup.Handle(), 0) & MFT_OWNERDRAW);
+    EXPECT_FALSE(NativeItem(popup.Handle(), tick.Command()).fType & MFT_OWNERDRAW);
     popup.SetOwnerDraw(true);
-    EXPECT_TRUE(NativeType(popup.Handle(), 0) & MFT_OWNERDRAW);
+    EXPECT_TRUE(NativeItem(popup.Handle(), tick.Command()).fType & MFT_OWNERDRAW);
 
     // The item's own drawing: a check mark in the glyph column, at the left;
     // mirrored to the right in a right-to-left menu.
@@ -510,5 +486,5 @@ end)");
     EXPECT_EQ(selected.At(80, 1), guitest::Rgb(GetSysColor(COLOR_HIGHLIGHT)));
 
     popup.SetOwnerDraw(false);
-    EXPECT_FALSE(NativeType(popup.Handle(), 0) & MFT_OWNERDRAW);
+    EXPECT_FALSE(NativeItem(popup.Handle(), tick.Command()).fType & MFT_OWNERDRAW);
 }
