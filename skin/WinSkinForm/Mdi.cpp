@@ -53,6 +53,11 @@ LRESULT TWinSkinForm::ClientWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         FSkinData->SetMenuUpdate(false);
         const LRESULT child = callClient();
         FNewMdiChild = reinterpret_cast<HWND>(child);
+        // The child is skinned on the next menu refresh, once its program
+        // has set it up; one is asked for in case the program sends none.
+        if (FNewMdiChild) {
+            PostMessageW(FMdiClient, WM_MDIREFRESHMENU, 0, 0);
+        }
         return child;
     }
     case WM_MDIDESTROY: {

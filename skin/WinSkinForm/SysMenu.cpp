@@ -3,7 +3,7 @@
 // native system menu when system menus are not skinned.
 #include "WinSkinForm.h"
 
-#include "Menus.h"
+#include "ShortCut.h"
 #include "Text.h"
 #include "WinSkinData.h"
 
@@ -43,9 +43,13 @@ const TSysMenuItem* ItemOfCommand(UINT command) {
     return nullptr;
 }
 
+// The close item's shortcut, as the menu items of forms store theirs.
+constexpr const char* CloseShortcut = "Shift+F4";
+
 std::wstring ShortcutText(int tag) {
-    return tag == SysMenuTag::Close ? tk::Widen(tk::ShortCutToText(tk::scShift | VK_F4))
-                                    : std::wstring();
+    return tag == SysMenuTag::Close
+               ? tk::Widen(tk::ShortCutToText(tk::TextToShortCut(CloseShortcut)))
+               : std::wstring();
 }
 
 tk::OwnedFont MenuFont() {

@@ -144,3 +144,38 @@ TEST_F(Mdi, SetMdiMaxWithTheCurrentValueDoesNothing) {
 }
 
 } // namespace
+
+namespace {
+
+using ToolkitMdi = FrameTest;
+
+TEST_F(ToolkitMdi, AnMdiFormAndItsChildrenComeUpSkinned) {
+    AddSkin(TOddSkin().Build());
+    auto* frame = new tk::Form(&app);
+    frame->SetFormStyle(tk::FormStyle::MDIForm);
+    frame->SetBounds(40, 40, 600, 440);
+    frame->Show();
+    SetForegroundWindow(frame->Handle());
+    Settle();
+    ASSERT_NE(FrameOf(frame->Handle()), nullptr);
+    EXPECT_EQ(FrameOf(frame->Handle())->FWindowKind, TWindowKind::MdiFrame);
+    EXPECT_EQ(FrameOf(frame->Handle())->FMdiClient, frame->ClientHandle());
+    auto* child = new tk::Form(&app);
+    child->SetFormStyle(tk::FormStyle::MDIChild);
+    child->SetCaption("Child");
+    child->SetBounds(10, 10, 240, 160);
+    child->Show();
+    Settle();
+    TWinSkinForm* childFrame = FrameOf(child->Handle());
+    ASSERT_NE(childFrame, nullptr);
+    EXPECT_EQ(childFrame->FWindowKind, TWindowKind::MdiChild);
+    EXPECT_EQ(childFrame->FAppForm, child);
+    const RECT client = ClientInWindow(child->Handle());
+    EXPECT_EQ(client.left, TOddSkin::Left);
+    EXPECT_EQ(client.top, TOddSkin::Title);
+    child->Close();
+    Settle();
+    EXPECT_EQ(SkinManager->CountMdiChildFrames(), 0);
+}
+
+} // namespace
