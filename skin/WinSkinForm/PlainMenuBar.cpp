@@ -11,13 +11,6 @@ constexpr int CaptionPadding = 10;
 constexpr int BarStart = 6;
 constexpr int MaxCaptionLength = 80;
 
-tk::OwnedFont MenuFont() {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof(metrics);
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-    return tk::OwnedFont(CreateFontIndirectW(&metrics.lfMenuFont));
-}
-
 } // namespace
 
 TPlainMenuBar::TPlainMenuBar(TWinSkinForm& frame, HMENU nativeMenu)
@@ -61,7 +54,7 @@ void TPlainMenuBar::PaintBar(HDC dc, const RECT& rect) {
     tk::OwnedBrush brush(CreateSolidBrush(ResolveColour(skin.MenubarColour)));
     FillRect(dc, &rect, brush.get());
     tk::SavedDC saved(dc);
-    tk::OwnedFont font = MenuFont();
+    tk::OwnedFont font = SystemMenuFont();
     SelectObject(dc, font.get());
     SetBkMode(dc, TRANSPARENT);
     int x = rect.left + BarStart;

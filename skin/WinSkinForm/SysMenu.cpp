@@ -52,14 +52,14 @@ std::wstring ShortcutText(int tag) {
                : std::wstring();
 }
 
-tk::OwnedFont MenuFont() {
+} // namespace
+
+tk::OwnedFont SystemMenuFont() {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
     return tk::OwnedFont(CreateFontIndirectW(&metrics.lfMenuFont));
 }
-
-} // namespace
 
 void TWinSkinForm::BuildSysMenu() {
     if (sysMenu_) {
@@ -139,7 +139,7 @@ LRESULT TWinSkinForm::OnMeasureItem(WPARAM wParam, LPARAM lParam) {
         return CallDefault(WM_MEASUREITEM, wParam, lParam);
     }
     tk::WindowDC dc = tk::WindowDC::Client(FWindow);
-    tk::OwnedFont font = MenuFont();
+    tk::OwnedFont font = SystemMenuFont();
     tk::SelectedObject selected(dc, font.get());
     SIZE text{}, shortcut{};
     const std::wstring caption = item->caption;
@@ -172,7 +172,7 @@ LRESULT TWinSkinForm::OnDrawItem(WPARAM wParam, LPARAM lParam) {
                        draw.rcItem.top + (height - GlyphSize) / 2, ILD_TRANSPARENT);
     }
     tk::SavedDC saved(draw.hDC);
-    tk::OwnedFont font = MenuFont();
+    tk::OwnedFont font = SystemMenuFont();
     SelectObject(draw.hDC, font.get());
     SetBkMode(draw.hDC, TRANSPARENT);
     const Colour text = disabled   ? skin.ButtonShadowColour

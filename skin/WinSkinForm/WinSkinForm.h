@@ -281,4 +281,7 @@ private:
 // The engine's scratch bitmap for menu-bar painting: none paints without it.
 TDib& FrameScratch();
 
+// The system's menu font (the menus the frame draws itself use it).
+tk::OwnedFont SystemMenuFont();
+
 } // namespace skin
