@@ -1,27 +1,13 @@
 #include "GuiTest.h"
 
 #include "PngWriter.h"
+#include "ScreenCapture.h"
 
 #include <algorithm>
 #include <sstream>
 
 namespace guitest {
 namespace {
-
-// Deletes a GDI object and a screen DC on scope exit.
-struct ScreenDc {
-    HDC dc = GetDC(nullptr);
-    ~ScreenDc() { ReleaseDC(nullptr, dc); }
-};
-struct MemoryDc {
-    HDC dc;
-    explicit MemoryDc(HDC like) : dc(CreateCompatibleDC(like)) {}
-    ~MemoryDc() { DeleteDC(dc); }
-};
-struct GdiObject {
-    HGDIOBJ handle;
-    ~GdiObject() { DeleteObject(handle); }
-};
 
 bool DispatchPending() {
     bool any = false;
@@ -133,35 +119,11 @@ bool Capture::SavePng(const std::string& path) const {
 }
 
 Capture CaptureScreen(const RECT& screen) {
+    screencapture::TScreenPixels shot = screencapture::CaptureScreen(screen);
     Capture capture;
-    capture.width = std::max(0, int(screen.right - screen.left));
-    capture.height = std::max(0, int(screen.bottom - screen.top));
-    if (capture.width == 0 || capture.height == 0)
-        return capture;
-
-    ScreenDc screenDc;
-    MemoryDc memory(screenDc.dc);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = capture.width;
-    info.bmiHeader.biHeight = -capture.height; // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    GdiObject section{CreateDIBSection(screenDc.dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0)};
-    if (!section.handle)
-        return Capture{};
-    HGDIOBJ old = SelectObject(memory.dc, section.handle);
-    BitBlt(memory.dc, 0, 0, capture.width, capture.height, screenDc.dc, screen.left, screen.top,
-           SRCCOPY);
-    GdiFlush();
-    SelectObject(memory.dc, old);
-
-    const auto* source = static_cast<const uint32_t*>(bits);
-    capture.pixels.assign(source, source + size_t(capture.width) * size_t(capture.height));
-    for (uint32_t& p : capture.pixels)
-        p &= 0xFFFFFF;
+    capture.width = shot.width;
+    capture.height = shot.height;
+    capture.pixels = std::move(shot.pixels);
     return capture;
 }
 
