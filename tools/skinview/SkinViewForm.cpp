@@ -23,7 +23,7 @@ bool HasProperty(tk::Persistent& object, const char* name) {
     return tk::FindProperty(object, name).info != nullptr;
 }
 
-std::vector<uint8_t> ReadFile(const std::filesystem::path& file) {
+std::vector<uint8_t> FileBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
@@ -74,7 +74,7 @@ void TSkinViewForm::LoadSkinFile(const std::filesystem::path& file) {
         if (HasProperty(skin, "SkinFile"))
             tk::SetStrProp(skin, "SkinFile", name);
         else
-            skin.SetSkinStream(ReadFile(file));
+            skin.SetSkinStream(FileBytes(file));
     } catch (const std::exception& e) {
         notice = e.what();
     }
