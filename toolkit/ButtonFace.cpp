@@ -19,12 +19,9 @@ void DrawGlyph(HDC dc, int x, int y, const Bitmap& glyph, int numGlyphs, GlyphSt
         cell = 2;
     }
     uint32_t key = glyph.Pixels()[size_t(glyph.Height() - 1) * size_t(glyph.Width())];
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(memory, glyph.Handle());
+    BitmapDC memory(glyph.Handle(), dc);
     TransparentBlt(dc, x, y, cellWidth, glyph.Height(), memory, cell * cellWidth, 0, cellWidth,
                    glyph.Height(), RGB((key >> 16) & 0xFF, (key >> 8) & 0xFF, key & 0xFF));
-    SelectObject(memory, old);
-    DeleteDC(memory);
 }
 
 } // namespace

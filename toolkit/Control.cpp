@@ -440,10 +440,9 @@ void GraphicControl::Invalidate() {
 void GraphicControl::WndProc(Message& m) {
     if (m.msg == WM_PAINT) {
         if (m.wParam) {
-            canvas_.SetHandle(reinterpret_cast<HDC>(m.wParam));
+            CanvasBinding bound(canvas_, reinterpret_cast<HDC>(m.wParam));
             canvas_.Font() = Font();
             Paint();
-            canvas_.SetHandle(nullptr);
         }
         m.result = 0;
         return;

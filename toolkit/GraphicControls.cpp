@@ -70,8 +70,8 @@ void Shape::Paint() {
         y = (h - side) / 2;
         w = h = side;
     }
-    HGDIOBJ oldPen = SelectObject(dc, pen_.Handle());
-    HGDIOBJ oldBrush = SelectObject(dc, brush_.Handle());
+    SelectedObject pen(dc, pen_.Handle());
+    SelectedObject brush(dc, brush_.Handle());
     switch (shape_) {
     case ShapeType::Rectangle:
     case ShapeType::Square:
@@ -86,8 +86,6 @@ void Shape::Paint() {
         Ellipse(dc, x, y, x + w, y + h);
         break;
     }
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
 }
 
 // ---- Label
@@ -166,14 +164,13 @@ void Label::AdjustSize() {
     if (!autoSize_ || IsLoading()) {
         return;
     }
-    HDC screen = GetDC(nullptr);
     RECT r{0, 0, wordWrap_ ? Width() : 0, 0};
     {
+        WindowDC screen = WindowDC::Client(nullptr);
         tk::Canvas measure(screen);
         measure.Font() = Font();
         measure.DrawText(Caption().empty() ? " " : Caption(), r, TextFormat() | DT_CALCRECT);
     }
-    ReleaseDC(nullptr, screen);
     SetBounds(Left(), Top(), wordWrap_ ? Width() : r.right, r.bottom);
 }
 

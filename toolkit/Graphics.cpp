@@ -234,34 +234,20 @@ HPEN Pen::Handle() const {
 
 Canvas::Canvas(HDC dc) : dc_(dc) {}
 
-Canvas::~Canvas() {
-    Restore();
-}
-
 void Canvas::SetHandle(HDC dc) {
-    Restore();
+    selection_.reset();
     dc_ = dc;
 }
 
 void Canvas::Select() {
-    HGDIOBJ font = SelectObject(dc_, font_.Handle());
-    HGDIOBJ brush = SelectObject(dc_, brush_.Handle());
-    HGDIOBJ pen = SelectObject(dc_, pen_.Handle());
-    if (!savedFont_) {
-        savedFont_ = font;
-        savedBrush_ = brush;
-        savedPen_ = pen;
+    if (selection_) {
+        SelectObject(dc_, font_.Handle());
+        SelectObject(dc_, brush_.Handle());
+        SelectObject(dc_, pen_.Handle());
+    } else {
+        selection_.emplace(dc_, font_.Handle(), brush_.Handle(), pen_.Handle());
     }
     SetTextColor(dc_, ToRgb(font_.GetColor()));
-}
-
-void Canvas::Restore() {
-    if (dc_ && savedFont_) {
-        SelectObject(dc_, savedFont_);
-        SelectObject(dc_, savedBrush_);
-        SelectObject(dc_, savedPen_);
-    }
-    savedFont_ = savedBrush_ = savedPen_ = nullptr;
 }
 
 void Canvas::FillRect(const RECT& rect) {

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -68,7 +69,7 @@ private:
     Color color_ = clWindowText;
     uint32_t style_ = 0;
     int charset_ = DEFAULT_CHARSET;
-    mutable GdiHandle<HFONT> handle_;
+    mutable OwnedFont handle_;
 };
 
 enum class BrushStyle { Solid, Clear };
@@ -87,7 +88,7 @@ public:
 private:
     Color color_ = clWhite;
     BrushStyle style_ = BrushStyle::Solid;
-    mutable GdiHandle<HBRUSH> handle_;
+    mutable OwnedBrush handle_;
 };
 
 enum class PenStyle { Solid, Clear };
@@ -109,7 +110,7 @@ private:
     Color color_ = clBlack;
     int width_ = 1;
     PenStyle style_ = PenStyle::Solid;
-    mutable GdiHandle<HPEN> handle_;
+    mutable OwnedPen handle_;
 };
 
 // Draws on a device context it does not own; selects its font, brush and pen
@@ -117,7 +118,6 @@ private:
 class Canvas {
 public:
     explicit Canvas(HDC dc = nullptr);
-    ~Canvas();
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
@@ -139,15 +139,35 @@ public:
     int DrawText(const std::string& text, RECT& rect, UINT format);
 
 private:
+    // The canvas's font, brush and pen in the context; the context's own
+    // objects come back when this goes.
+    struct Selection {
+        Selection(HDC dc, HGDIOBJ f, HGDIOBJ b, HGDIOBJ p)
+            : font(dc, f), brush(dc, b), pen(dc, p) {}
+        SelectedObject font;
+        SelectedObject brush;
+        SelectedObject pen;
+    };
     void Select();
-    void Restore();
     HDC dc_ = nullptr;
     tk::Font font_;
     tk::Brush brush_;
     tk::Pen pen_;
-    HGDIOBJ savedFont_ = nullptr;
-    HGDIOBJ savedBrush_ = nullptr;
-    HGDIOBJ savedPen_ = nullptr;
+    std::optional<Selection> selection_;
+};
+
+// Binds a canvas to a device context for a scope: when the scope ends, also
+// by an exception, the canvas gives the context its own objects back and
+// lets go of it.
+class CanvasBinding {
+public:
+    CanvasBinding(Canvas& canvas, HDC dc) : canvas_(canvas) { canvas_.SetHandle(dc); }
+    CanvasBinding(const CanvasBinding&) = delete;
+    CanvasBinding& operator=(const CanvasBinding&) = delete;
+    ~CanvasBinding() { canvas_.SetHandle(nullptr); }
+
+private:
+    Canvas& canvas_;
 };
 
 } // namespace tk

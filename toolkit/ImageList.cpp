@@ -71,26 +71,19 @@ void ImageList::AddStrip(const Bitmap& strip, int transparent) {
         key = RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
     }
     maskColor_ = key;
-    HDC screen = GetDC(nullptr);
-    HDC source = CreateCompatibleDC(screen);
-    HDC cell = CreateCompatibleDC(screen);
-    HGDIOBJ oldSource = SelectObject(source, strip.Handle());
+    WindowDC screen = WindowDC::Client(nullptr);
+    BitmapDC source(strip.Handle(), screen);
+    const OwnedBrush background(CreateSolidBrush(key));
+    const RECT all{0, 0, width_, height_};
     for (int x = 0; x + width_ <= strip.Width(); x += width_) {
-        HBITMAP image = CreateCompatibleBitmap(screen, width_, height_);
-        HGDIOBJ oldCell = SelectObject(cell, image);
-        HBRUSH background = CreateSolidBrush(key);
-        RECT all{0, 0, width_, height_};
-        FillRect(cell, &all, background);
-        DeleteObject(background);
-        BitBlt(cell, 0, 0, width_, std::min(height_, strip.Height()), source, x, 0, SRCCOPY);
-        SelectObject(cell, oldCell);
-        ImageList_AddMasked(Handle(), image, key);
-        DeleteObject(image);
+        const OwnedBitmap image(CreateCompatibleBitmap(screen, width_, height_));
+        {
+            BitmapDC cell(image.get(), screen);
+            FillRect(cell, &all, background.get());
+            BitBlt(cell, 0, 0, width_, std::min(height_, strip.Height()), source, x, 0, SRCCOPY);
+        }
+        ImageList_AddMasked(Handle(), image.get(), key);
     }
-    SelectObject(source, oldSource);
-    DeleteDC(cell);
-    DeleteDC(source);
-    ReleaseDC(nullptr, screen);
 }
 
 void ImageList::AddIcon(HICON icon) {
@@ -105,10 +98,9 @@ void ImageList::Draw(HDC dc, int x, int y, int index, bool enabled) {
         ImageList_Draw(handle_, index, dc, x, y, ILD_TRANSPARENT);
         return;
     }
-    HICON icon = ImageList_GetIcon(handle_, index, ILD_TRANSPARENT);
-    DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, x, y, width_, height_,
+    const OwnedIcon icon(ImageList_GetIcon(handle_, index, ILD_TRANSPARENT));
+    DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon.get()), 0, x, y, width_, height_,
                DST_ICON | DSS_DISABLED);
-    DestroyIcon(icon);
 }
 
 bool ImageList::GetBitmap(int index, Bitmap& target) {
@@ -116,17 +108,11 @@ bool ImageList::GetBitmap(int index, Bitmap& target) {
         return false;
     }
     target.SetSize(width_, height_);
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HGDIOBJ old = SelectObject(dc, target.Handle());
-    HBRUSH background = CreateSolidBrush(maskColor_);
-    RECT all{0, 0, width_, height_};
-    FillRect(dc, &all, background);
-    DeleteObject(background);
+    BitmapDC dc(target.Handle());
+    const OwnedBrush background(CreateSolidBrush(maskColor_));
+    const RECT all{0, 0, width_, height_};
+    FillRect(dc, &all, background.get());
     ImageList_Draw(handle_, index, dc, 0, 0, ILD_TRANSPARENT);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
     return true;
 }
 

@@ -359,8 +359,8 @@ bool MeasureMenuItem(MEASUREITEMSTRUCT& measure) {
     if (measure.CtlType != ODT_MENU || !item) {
         return false;
     }
-    HDC screen = GetDC(nullptr);
     {
+        WindowDC screen = WindowDC::Client(nullptr);
         Canvas canvas(screen);
         NONCLIENTMETRICSW metrics{};
         metrics.cbSize = sizeof(metrics);
@@ -376,7 +376,6 @@ bool MeasureMenuItem(MEASUREITEMSTRUCT& measure) {
         measure.itemWidth = static_cast<UINT>(std::max(width, 0));
         measure.itemHeight = static_cast<UINT>(std::max(height, 0));
     }
-    ReleaseDC(nullptr, screen);
     return true;
 }
 

@@ -111,10 +111,9 @@ void DecodeBmp(std::span<const std::uint8_t> b, const std::string& name, Bitmap&
     std::vector<std::uint8_t> info(b.begin() + 14,
                                    b.begin() + 14 + static_cast<ptrdiff_t>(infoSize));
     target.SetSize(width, static_cast<int>(rows));
-    HDC screen = GetDC(nullptr);
-    int lines = SetDIBits(screen, target.Handle(), 0, static_cast<UINT>(rows), b.data() + offBits,
-                          reinterpret_cast<const BITMAPINFO*>(info.data()), DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
+    int lines = SetDIBits(WindowDC::Client(nullptr), target.Handle(), 0, static_cast<UINT>(rows),
+                          b.data() + offBits, reinterpret_cast<const BITMAPINFO*>(info.data()),
+                          DIB_RGB_COLORS);
     if (lines != rows) {
         target.Clear();
         Fail(name, "damaged BMP data");
@@ -227,20 +226,12 @@ const ClassInfo& Picture::StaticClass() {
 
 Picture::Picture() = default;
 
-Picture::~Picture() {
-    Clear();
-}
+Picture::~Picture() = default;
 
 void Picture::Clear() {
     bitmap_.Clear();
-    if (icon_) {
-        DestroyIcon(icon_);
-        icon_ = nullptr;
-    }
-    if (metafile_) {
-        DeleteEnhMetaFile(metafile_);
-        metafile_ = nullptr;
-    }
+    icon_.reset();
+    metafile_.reset();
     format_ = PictureFormat::None;
     width_ = height_ = 0;
 }
@@ -356,12 +347,12 @@ void Picture::LoadIcon(std::span<const std::uint8_t> b, const std::string& name)
         }
     }
     std::vector<std::uint8_t> copy(image.begin(), image.end());
-    HICON icon = CreateIconFromResourceEx(copy.data(), static_cast<DWORD>(copy.size()), TRUE,
-                                          0x00030000, width, height, LR_DEFAULTCOLOR);
+    OwnedIcon icon(CreateIconFromResourceEx(copy.data(), static_cast<DWORD>(copy.size()), TRUE,
+                                            0x00030000, width, height, LR_DEFAULTCOLOR));
     if (!icon) {
         Fail(name, "damaged icon image");
     }
-    icon_ = icon;
+    icon_ = std::move(icon);
     format_ = PictureFormat::Icon;
     width_ = width;
     height_ = height;
@@ -369,13 +360,13 @@ void Picture::LoadIcon(std::span<const std::uint8_t> b, const std::string& name)
 
 void Picture::LoadMetafile(std::span<const std::uint8_t> b, const std::string& name,
                            bool enhanced) {
-    HENHMETAFILE metafile = nullptr;
+    OwnedEnhMetaFile metafile;
     int width = 0, height = 0;
     if (enhanced) {
         if (b.size() < 88 || !IsEmf(b) || U32(b, 48) > b.size() || U32(b, 48) < 88) {
             Fail(name, "not an enhanced metafile");
         }
-        metafile = SetEnhMetaFileBits(U32(b, 48), b.data());
+        metafile.reset(SetEnhMetaFileBits(U32(b, 48), b.data()));
     } else {
         METAFILEPICT pict{};
         std::span<const std::uint8_t> body = b;
@@ -398,23 +389,22 @@ void Picture::LoadMetafile(std::span<const std::uint8_t> b, const std::string& n
         if (!IsPlainWmf(body) || uint64_t(U32(body, 6)) * 2 > body.size()) {
             Fail(name, "not a Windows metafile");
         }
-        metafile = SetWinMetaFileBits(static_cast<UINT>(body.size()), body.data(), nullptr,
-                                      pict.mm ? &pict : nullptr);
+        metafile.reset(SetWinMetaFileBits(static_cast<UINT>(body.size()), body.data(), nullptr,
+                                          pict.mm ? &pict : nullptr));
     }
     if (!metafile) {
         Fail(name, "damaged metafile");
     }
     if (width <= 0 || height <= 0) {
         ENHMETAHEADER header{};
-        GetEnhMetaFileHeader(metafile, sizeof(header), &header);
+        GetEnhMetaFileHeader(metafile.get(), sizeof(header), &header);
         width = header.rclBounds.right - header.rclBounds.left + 1;
         height = header.rclBounds.bottom - header.rclBounds.top + 1;
     }
     if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) {
-        DeleteEnhMetaFile(metafile);
         Fail(name, "the metafile has no picture size");
     }
-    metafile_ = metafile;
+    metafile_ = std::move(metafile);
     format_ = PictureFormat::Metafile;
     width_ = width;
     height_ = height;
@@ -425,19 +415,16 @@ void Picture::Draw(HDC dc, int x, int y) const {
     case PictureFormat::None:
         return;
     case PictureFormat::Bitmap: {
-        HDC memory = CreateCompatibleDC(dc);
-        HGDIOBJ old = SelectObject(memory, bitmap_.Handle());
+        BitmapDC memory(bitmap_.Handle(), dc);
         BitBlt(dc, x, y, width_, height_, memory, 0, 0, SRCCOPY);
-        SelectObject(memory, old);
-        DeleteDC(memory);
         return;
     }
     case PictureFormat::Icon:
-        DrawIconEx(dc, x, y, icon_, width_, height_, 0, nullptr, DI_NORMAL);
+        DrawIconEx(dc, x, y, icon_.get(), width_, height_, 0, nullptr, DI_NORMAL);
         return;
     case PictureFormat::Metafile: {
         RECT frame{x, y, x + width_, y + height_};
-        PlayEnhMetaFile(dc, metafile_, &frame);
+        PlayEnhMetaFile(dc, metafile_.get(), &frame);
         return;
     }
     }

@@ -4,6 +4,7 @@
 // top-left corner. Every failure raises std::runtime_error naming the file.
 #pragma once
 
+#include "GdiOwners.h"
 #include "Persistent.h"
 
 #include <windows.h>
@@ -46,10 +47,7 @@ public:
     std::function<void()> OnChange;
 
 private:
-    struct Deleter {
-        void operator()(HBITMAP b) const { DeleteObject(b); }
-    };
-    std::unique_ptr<std::remove_pointer_t<HBITMAP>, Deleter> handle_;
+    OwnedBitmap handle_;
     uint32_t* bits_ = nullptr;
     int width_ = 0;
     int height_ = 0;
@@ -72,8 +70,8 @@ public:
     int Height() const { return height_; }
     // The bitmap (also for JPEG pictures); empty for other formats.
     const tk::Bitmap& Bitmap() const { return bitmap_; }
-    HICON Icon() const { return icon_; }
-    HENHMETAFILE Metafile() const { return metafile_; }
+    HICON Icon() const { return icon_.get(); }
+    HENHMETAFILE Metafile() const { return metafile_.get(); }
 
     // By extension: jpg/jpeg, bmp, ico, wmf, emf.
     void LoadFromFile(const std::string& path);
@@ -92,8 +90,8 @@ private:
     void Changed();
     PictureFormat format_ = PictureFormat::None;
     tk::Bitmap bitmap_;
-    HICON icon_ = nullptr;
-    HENHMETAFILE metafile_ = nullptr;
+    OwnedIcon icon_;
+    OwnedEnhMetaFile metafile_;
     int width_ = 0;
     int height_ = 0;
 };

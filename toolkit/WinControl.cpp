@@ -549,13 +549,12 @@ void WinControl::PaintControls(HDC dc) {
         if (!RectVisible(dc, &r)) {
             continue;
         }
-        int saved = SaveDC(dc);
+        SavedDC saved(dc);
         IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
         POINT origin;
         GetViewportOrgEx(dc, &origin);
         SetViewportOrgEx(dc, origin.x + r.left, origin.y + r.top, nullptr);
         c->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
-        RestoreDC(dc, saved);
     }
 }
 
@@ -566,31 +565,27 @@ void WinControl::PaintHandler(Message& m) {
         DefaultHandler(m);
         return;
     }
-    PAINTSTRUCT ps{};
-    HDC dc = reinterpret_cast<HDC>(m.wParam);
-    bool began = dc == nullptr;
-    if (began) {
-        dc = BeginPaint(handle_, &ps);
-    }
-    if (began && doubleBuffered_ && ownClass_) {
-        RECT client = ClientRect();
-        HDC memory = CreateCompatibleDC(dc);
-        HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        PaintWindow(memory);
-        PaintControls(memory);
-        BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-        SelectObject(memory, old);
-        DeleteObject(bitmap);
-        DeleteDC(memory);
-    } else {
+    m.result = 0;
+    auto paint = [this](HDC dc) {
         PaintWindow(dc);
         PaintControls(dc);
+    };
+    if (HDC given = reinterpret_cast<HDC>(m.wParam)) {
+        paint(given);
+        return;
     }
-    if (began) {
-        EndPaint(handle_, &ps);
+    // Owned: a handler that throws still ends the paint and frees the buffer.
+    PaintDC dc(handle_);
+    if (doubleBuffered_ && ownClass_) {
+        RECT client = ClientRect();
+        MemoryDC buffer(dc, client.right, client.bottom);
+        if (buffer) {
+            paint(buffer);
+            buffer.BlitTo(dc, 0, 0);
+            return;
+        }
     }
-    m.result = 0;
+    paint(dc);
 }
 
 void WinControl::WndProc(Message& m) {

@@ -1,6 +1,5 @@
 #include "BlitPieces.h"
 
-#include "GdiObjects.h"
 #include "ImgUtil.h"
 
 namespace skin::detail {
@@ -28,7 +27,7 @@ void PutWorkBitmap(HDC dc, int x, int y, const TDib& work, bool transparent) {
         TransparentBlit(dc, {x, y, x + work.Width(), y + work.Height()}, work, KeyColour);
         return;
     }
-    TBitmapDC src(work);
+    tk::BitmapDC src(NativeBitmap(work));
     BitBlt(dc, x, y, work.Width(), work.Height(), src, 0, 0, SRCCOPY);
 }
 

@@ -2,8 +2,12 @@
 #pragma once
 
 #include "Dib.h"
+#include "FrameCell.h"
 
 #include <windows.h>
+
+#include <new>
+#include <stdexcept>
 
 namespace skin::detail {
 
@@ -15,6 +19,23 @@ inline int HeightOf(const RECT& r) {
 }
 inline bool Inverted(const RECT& r) {
     return r.right < r.left || r.bottom < r.top;
+}
+// A cell with no pixels: of an empty bitmap, or of more cells than it holds.
+inline bool Empty(const TCell& c) {
+    return c.width <= 0 || c.height <= 0;
+}
+
+// Runs a drawing step that allocates bitmaps. A bitmap that cannot be made
+// (larger than a bitmap may be, or no memory) ends the step with nothing
+// more drawn: a failure must never leave a paint.
+template <class Step> void Guarded(Step&& step) {
+    try {
+        step();
+    } catch (const std::bad_alloc&) {
+        // out of memory: the rest of the step is left undrawn
+    } catch (const std::length_error&) {
+        // larger than a bitmap may be: likewise
+    }
 }
 
 // Scales `source` of `src` onto `dest` of `dst`. Pieces with no area on

@@ -5,11 +5,16 @@
 // pixels (COLORONCOLOR); every routine does nothing for an inverted target.
 // The routines select the skin bitmaps they are given into their own memory
 // DCs, so a bitmap must not be selected into another DC during the call.
+//
+// Error policy: the drawing routines never throw out of a paint. An empty
+// bitmap, or an empty cell of one, draws nothing (sparse skins leave the
+// background as it is); a work bitmap that cannot be allocated (too large, no
+// memory) draws nothing either.
 #pragma once
 
 #include "Dib.h"
 #include "FrameCell.h"
-#include "GdiObjects.h"
+#include "GdiOwners.h"
 #include "PixelTransforms.h"
 
 #include <windows.h>
@@ -18,11 +23,18 @@
 
 namespace skin {
 
+// The bitmap's GDI handle (its DIB section, made on first use), to select it
+// into a device context.
+inline HBITMAP NativeBitmap(const TDib& bitmap) {
+    return static_cast<HBITMAP>(bitmap.NativeHandle());
+}
+
 // A new W x H bitmap (the target's size) holding cell `index` of `count`
 // scaled with the margins kept: corners 1:1, edges stretched along their
 // length, the centre stretched or, with `tile`, repeated unscaled. Margins
 // wider (or taller) than the target are dropped pairwise; negative margins
-// count as 0. An inverted or zero-sized target gives an empty bitmap.
+// count as 0. An inverted or zero-sized target, an empty bitmap or cell, or a
+// size that cannot be allocated gives an empty bitmap.
 TDib RenderElement(const RECT& target, const TDib& bitmap, const RECT& margins, bool vertical,
                    bool tile, int count, int index);
 
@@ -61,8 +73,8 @@ void TileBitmap(HDC dc, const RECT& target, const TDib& bitmap, const RECT& sour
 // The region of the pixels that are not the key colour, offset by (x, y). A
 // pixel is a key pixel when each channel lies between the key's value and
 // that value plus the channel's tolerance (at most 255).
-TRegion RegionFromBitmap(const TDib& bitmap, int xOffset, int yOffset, int blueTolerance,
-                         int greenTolerance, int redTolerance, Colour key);
+tk::OwnedRegion RegionFromBitmap(const TDib& bitmap, int xOffset, int yOffset, int blueTolerance,
+                                 int greenTolerance, int redTolerance, Colour key);
 
 // DrawTextW of the text in a copy of the rectangle; returns DrawText's result.
 int DrawSkinText(HDC dc, std::wstring_view text, RECT rect, UINT format);

@@ -55,24 +55,27 @@ struct TNineSlice {
 TDib RenderElement(const RECT& target, const TDib& bitmap, const RECT& margins, bool vertical,
                    bool tile, int count, int index) {
     const int w = WidthOf(target), h = HeightOf(target);
-    if (w <= 0 || h <= 0)
+    const TCell cell = FrameCellOf(bitmap, vertical, count, index);
+    if (w <= 0 || h <= 0 || detail::Empty(cell))
         return {};
-    TDib result(w, h, bitmap.Empty() ? 24 : bitmap.BitsPerPixel());
-    if (bitmap.Empty())
-        return result;
-    {
-        TBitmapDC dst(result), src(bitmap);
-        SetStretchBltMode(dst, COLORONCOLOR);
-        const TNineSlice plan(w, h, FrameCellOf(bitmap, vertical, count, index), margins);
-        for (int i = 0; i < plan.count; ++i) {
-            const TSlice& s = plan.slices[size_t(i)];
-            if (s.centre && tile)
-                detail::TilePiece(dst, s.dest, src, s.source);
-            else
-                detail::CopyPiece(dst, s.dest, src, s.source);
+    TDib result;
+    detail::Guarded([&] {
+        TDib work(w, h, bitmap.BitsPerPixel());
+        {
+            tk::BitmapDC dst(NativeBitmap(work)), src(NativeBitmap(bitmap));
+            SetStretchBltMode(dst, COLORONCOLOR);
+            const TNineSlice plan(w, h, cell, margins);
+            for (int i = 0; i < plan.count; ++i) {
+                const TSlice& s = plan.slices[size_t(i)];
+                if (s.centre && tile)
+                    detail::TilePiece(dst, s.dest, src, s.source);
+                else
+                    detail::CopyPiece(dst, s.dest, src, s.source);
+            }
         }
-    }
-    GdiFlush();
+        GdiFlush();
+        result = std::move(work);
+    });
     return result;
 }
 
@@ -80,27 +83,32 @@ void DrawElement(HDC dc, const RECT& target, const TDib& bitmap, bool vertical, 
                  bool transparent, int count, int index, const RECT& margins) {
     if (detail::Inverted(target))
         return;
-    const TDib work = RenderElement(target, bitmap, margins, vertical, tile, count, index);
-    detail::PutWorkBitmap(dc, target.left, target.top, work, transparent);
+    detail::Guarded([&] {
+        const TDib work = RenderElement(target, bitmap, margins, vertical, tile, count, index);
+        detail::PutWorkBitmap(dc, target.left, target.top, work, transparent);
+    });
 }
 
 void DrawElementRing(HDC dc, const RECT& target, const TDib& bitmap, bool vertical, int count,
                      int index, const RECT& margins) {
     const int w = WidthOf(target), h = HeightOf(target);
-    if (w <= 0 || h <= 0 || bitmap.Empty())
+    const TCell cell = FrameCellOf(bitmap, vertical, count, index);
+    if (w <= 0 || h <= 0 || detail::Empty(cell))
         return;
-    TBitmapDC src(bitmap);
-    const int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
-    const TNineSlice plan(w, h, FrameCellOf(bitmap, vertical, count, index), margins);
-    for (int i = 0; i < plan.count; ++i) {
-        const TSlice& s = plan.slices[size_t(i)];
-        if (s.centre)
-            continue;
-        RECT dest = s.dest;
-        OffsetRect(&dest, target.left, target.top);
-        detail::CopyPiece(dc, dest, src, s.source);
-    }
-    SetStretchBltMode(dc, oldMode);
+    detail::Guarded([&] {
+        tk::BitmapDC src(NativeBitmap(bitmap));
+        const int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
+        const TNineSlice plan(w, h, cell, margins);
+        for (int i = 0; i < plan.count; ++i) {
+            const TSlice& s = plan.slices[size_t(i)];
+            if (s.centre)
+                continue;
+            RECT dest = s.dest;
+            OffsetRect(&dest, target.left, target.top);
+            detail::CopyPiece(dc, dest, src, s.source);
+        }
+        SetStretchBltMode(dc, oldMode);
+    });
 }
 
 } // namespace skin

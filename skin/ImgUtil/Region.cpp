@@ -20,7 +20,7 @@ public:
             Flush();
     }
 
-    TRegion Finish() {
+    tk::OwnedRegion Finish() {
         Flush();
         return std::move(region_);
     }
@@ -40,13 +40,13 @@ private:
         for (const RECT& r : rects_)
             UnionRect(&header.rcBound, &header.rcBound, &r);
         std::copy(rects_.begin(), rects_.end(), reinterpret_cast<RECT*>(data->Buffer));
-        const TRegion part(ExtCreateRegion(nullptr, DWORD(buffer.size()), data));
+        const tk::OwnedRegion part(ExtCreateRegion(nullptr, DWORD(buffer.size()), data));
         if (part)
             CombineRgn(region_.get(), region_.get(), part.get(), RGN_OR);
         rects_.clear();
     }
 
-    TRegion region_;
+    tk::OwnedRegion region_;
     std::vector<RECT> rects_;
 };
 
@@ -62,8 +62,8 @@ TChannelRange RangeOf(uint8_t key, int tolerance) {
 
 } // namespace
 
-TRegion RegionFromBitmap(const TDib& bitmap, int xOffset, int yOffset, int blueTolerance,
-                         int greenTolerance, int redTolerance, Colour key) {
+tk::OwnedRegion RegionFromBitmap(const TDib& bitmap, int xOffset, int yOffset, int blueTolerance,
+                                 int greenTolerance, int redTolerance, Colour key) {
     const TChannelRange red = RangeOf(RedOf(key), redTolerance);
     const TChannelRange green = RangeOf(GreenOf(key), greenTolerance);
     const TChannelRange blue = RangeOf(BlueOf(key), blueTolerance);

@@ -12,14 +12,14 @@ namespace {
 constexpr DWORD KeepDestination = 0x00AA0029;
 
 // A monochrome bitmap of w x h with 1 where the bitmap has the key colour.
-TGdiBitmap KeyMask(const TDib& bitmap, int w, int h, Colour key) {
+tk::OwnedBitmap KeyMask(const TDib& bitmap, int w, int h, Colour key) {
     const int rowBytes = ((w + 15) / 16) * 2; // CreateBitmap rows are word-aligned
     std::vector<uint8_t> bits(size_t(rowBytes) * size_t(h), 0);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
             if (bitmap.Pixel(x, y) == key)
                 bits[size_t(y) * size_t(rowBytes) + size_t(x / 8)] |= uint8_t(0x80 >> (x % 8));
-    return TGdiBitmap(CreateBitmap(w, h, 1, 1, bits.data()));
+    return tk::OwnedBitmap(CreateBitmap(w, h, 1, 1, bits.data()));
 }
 
 // The part of the target the bitmap covers: the copy is 1:1 from the origin.
@@ -37,13 +37,13 @@ void TransparentBlit(HDC dc, const RECT& target, const TDib& bitmap, Colour key)
     int w = 0, h = 0;
     if (!CopySize(target, bitmap, w, h))
         return;
-    const TGdiBitmap mask = KeyMask(bitmap, w, h, key);
     bool done = false;
-    {
-        TBitmapDC src(bitmap);
+    detail::Guarded([&] {
+        const tk::OwnedBitmap mask = KeyMask(bitmap, w, h, key);
+        tk::BitmapDC src(NativeBitmap(bitmap));
         done = MaskBlt(dc, target.left, target.top, w, h, src, 0, 0, mask.get(), 0, 0,
                        MAKEROP4(KeepDestination, SRCCOPY));
-    }
+    });
     if (!done)
         TransparentBlitXor(dc, target, bitmap, key);
 }
@@ -52,18 +52,20 @@ void TransparentBlitXor(HDC dc, const RECT& target, const TDib& bitmap, Colour k
     int w = 0, h = 0;
     if (!CopySize(target, bitmap, w, h))
         return;
-    const TGdiBitmap mask = KeyMask(bitmap, w, h, key);
-    TBitmapDC src(bitmap), maskDC(mask.get());
-    // A monochrome source reaches a colour device as background colour for 1
-    // bits and text colour for 0 bits: key pixels keep dest ^ src, which the
-    // second invert turns back into dest; the others become src.
-    const COLORREF oldBack = SetBkColor(dc, RGB(255, 255, 255));
-    const COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
-    BitBlt(dc, target.left, target.top, w, h, src, 0, 0, SRCINVERT);
-    BitBlt(dc, target.left, target.top, w, h, maskDC, 0, 0, SRCAND);
-    BitBlt(dc, target.left, target.top, w, h, src, 0, 0, SRCINVERT);
-    SetBkColor(dc, oldBack);
-    SetTextColor(dc, oldText);
+    detail::Guarded([&] {
+        const tk::OwnedBitmap mask = KeyMask(bitmap, w, h, key);
+        tk::BitmapDC src(NativeBitmap(bitmap)), maskDC(mask.get());
+        // A monochrome source reaches a colour device as background colour for
+        // 1 bits and text colour for 0 bits: key pixels keep dest ^ src, which
+        // the second invert turns back into dest; the others become src.
+        const COLORREF oldBack = SetBkColor(dc, RGB(255, 255, 255));
+        const COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
+        BitBlt(dc, target.left, target.top, w, h, src, 0, 0, SRCINVERT);
+        BitBlt(dc, target.left, target.top, w, h, maskDC, 0, 0, SRCAND);
+        BitBlt(dc, target.left, target.top, w, h, src, 0, 0, SRCINVERT);
+        SetBkColor(dc, oldBack);
+        SetTextColor(dc, oldText);
+    });
 }
 
 } // namespace skin

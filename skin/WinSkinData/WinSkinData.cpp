@@ -32,11 +32,6 @@ TSkinData::TSkinData(tk::Component* owner)
           MessageBoxW(nullptr, Wide(text).c_str(), L"", MB_OK);
       }) {}
 
-TSkinData::~TSkinData() {
-    if (buttonFaceBrush_)
-        DeleteObject(buttonFaceBrush_);
-}
-
 bool TSkinData::SetSkinStream(std::vector<uint8_t> package) {
     skinStream_ = std::move(package);
     return LoadSkin(skinStream_, OnNotice);
@@ -61,9 +56,7 @@ void TSkinData::ReadSkinStream(std::span<const uint8_t> payload) {
 }
 
 void TSkinData::SkinParsed() {
-    if (buttonFaceBrush_)
-        DeleteObject(buttonFaceBrush_);
-    buttonFaceBrush_ = CreateSolidBrush(ResolveColour(ButtonFaceColour));
+    buttonFaceBrush_.reset(CreateSolidBrush(ResolveColour(ButtonFaceColour)));
 }
 
 } // namespace skin

@@ -22,7 +22,6 @@ class TSkinData : public tk::Component, public TSkinModel {
 
 public:
     explicit TSkinData(tk::Component* owner);
-    ~TSkinData() override;
 
     // The stored package as the design gave it (without the byte count).
     const std::vector<uint8_t>& SkinStream() const { return skinStream_; }
@@ -32,7 +31,7 @@ public:
 
     // Solid brush of ButtonFaceColour (system colours resolved), remade by
     // every load; none before the first.
-    HBRUSH ButtonFaceBrush() const { return buttonFaceBrush_; }
+    HBRUSH ButtonFaceBrush() const { return buttonFaceBrush_.get(); }
 
     // The form frame paints non-client areas only while these are set; it
     // clears them around default handling.
@@ -52,7 +51,7 @@ private:
     void ReadSkinStream(std::span<const uint8_t> payload);
 
     std::vector<uint8_t> skinStream_;
-    HBRUSH buttonFaceBrush_ = nullptr;
+    tk::OwnedBrush buttonFaceBrush_;
 };
 
 // The RGB value a skin colour stands for: system colours (0xFF0000nn) are

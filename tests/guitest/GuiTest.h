@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -60,5 +61,28 @@ constexpr uint32_t Rgb(COLORREF c) {
 // Saves the capture next to the test output as <suite>.<test>-<label>.png and
 // returns the path.
 std::string SaveForTest(const Capture& capture, const std::string& label);
+
+// Live objects of this process, for leak tests (GetGuiResources is a stub
+// that answers 0 under Wine):
+// - gdi: GetGuiResources where it answers; otherwise every GDI handle index
+//   probed with GetObjectType (a handle value without its upper word names
+//   the live object at that index);
+// - windows: top-level windows, their descendants and message-only windows,
+//   enumerated, without the system's input method windows;
+// - menus: every USER handle index probed with IsMenu;
+// - hooks: the executable's calls to SetWindowsHookEx less its successful
+//   UnhookWindowsHookEx calls, counted from start-up through its import
+//   table (the system offers no way to list hooks).
+// Wine makes objects of its own on the first use of many paths (cached device
+// contexts, IME windows): run a path once before taking the baseline.
+struct ObjectCounts {
+    int gdi = 0;
+    int windows = 0;
+    int menus = 0;
+    int hooks = 0;
+};
+ObjectCounts CountLiveObjects();
+bool operator==(const ObjectCounts& a, const ObjectCounts& b);
+std::ostream& operator<<(std::ostream& out, const ObjectCounts& counts);
 
 } // namespace guitest

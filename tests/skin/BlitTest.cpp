@@ -57,6 +57,47 @@ TEST(DrawFrameCell, PicksTheCellAndScalesItToTheTarget) {
     }));
 }
 
+TEST(DrawStrip, TransparentDrawLeavesKeyColumnsAlone) {
+    TDib cells = StripCells(1);
+    for (int y = 0; y < 4; ++y) {
+        cells.SetPixel(0, y, KeyColour); // in the left cap
+        cells.SetPixel(4, y, KeyColour); // in the middle
+    }
+    const Colour back = MakeColour(1, 1, 1);
+    TDrawTarget canvas(20, 4, back);
+    // W = 20: middle pieces at 2, 7, 12 (running to 16), right cap 17..19.
+    DrawStrip(canvas, {0, 0, 20, 4}, cells, false, true, 1, 1, {2, 0, 3, 0});
+    EXPECT_TRUE(PixelsAre(canvas.Pixels(), [&](int x, int) {
+        const int column = x < 2 ? x : x >= 17 ? x - 10 : 2 + (x - 2) % 5;
+        return column == 0 || column == 4 ? back : StripColumn(1, column);
+    }));
+}
+
+TEST(DrawStrip, ShrinkingDropsWholeRows) {
+    TDrawTarget canvas(23, 5, MakeColour(1, 1, 1));
+    DrawStrip(canvas, {0, 0, 23, 5}, Checkerboard(10, 12), false, false, 1, 1, {2, 0, 3, 0});
+    EXPECT_TRUE(WholeCheckerPixels(canvas.Pixels(), {0, 0, 23, 5}));
+}
+
+TEST(DrawFrameCell, TransparentDrawLeavesKeyPixelsAlone) {
+    TDib cells(20, 5); // two 10 x 5 cells; the left half of the second is key
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 20; ++x)
+            cells.SetPixel(x, y, x >= 10 && x < 15 ? KeyColour : RegionColour(x / 10 + 1, 0));
+    const Colour back = MakeColour(3, 3, 3);
+    TDrawTarget canvas(30, 20, back);
+    DrawFrameCell(canvas, {5, 5, 25, 15}, cells, true, 2, 2);
+    EXPECT_TRUE(PixelsAre(canvas.Pixels(), [&](int x, int y) {
+        return x >= 15 && x < 25 && y >= 5 && y < 15 ? RegionColour(2, 0) : back;
+    }));
+}
+
+TEST(DrawFrameCell, ShrinkingDropsWholePixels) {
+    TDrawTarget canvas(7, 6, MakeColour(3, 3, 3));
+    DrawFrameCell(canvas, {0, 0, 7, 6}, Checkerboard(36, 13), false, 3, 2);
+    EXPECT_TRUE(WholeCheckerPixels(canvas.Pixels(), {0, 0, 7, 6}));
+}
+
 TEST(TileBitmap, WholePiecesFromTheTopLeftUnclippedByTheTarget) {
     TDib source(6, 6);
     for (int y = 0; y < 6; ++y)
@@ -118,7 +159,7 @@ TEST(RegionFromBitmap, NonKeyRunsBecomeRectanglesAtTheOffset) {
     TDib dib(3, 2);
     dib.Fill(KeyColour);
     dib.SetPixel(1, 0, MakeColour(0, 0, 255));
-    const TRegion region = RegionFromBitmap(dib, 10, 5, 1, 1, 1, KeyColour);
+    const tk::OwnedRegion region = RegionFromBitmap(dib, 10, 5, 1, 1, 1, KeyColour);
     const std::vector<RECT> rects = RectsOf(region.get());
     ASSERT_EQ(rects.size(), 1u);
     EXPECT_EQ(rects[0].left, 11);
@@ -134,7 +175,7 @@ TEST(RegionFromBitmap, ToleranceCountsUpwardsFromTheKeyOnly) {
     dib.SetPixel(2, 0, MakeColour(254, 0, 255)); // below the key: not key
     dib.SetPixel(3, 0, MakeColour(255, 2, 255)); // beyond the tolerance
     dib.SetPixel(4, 0, MakeColour(255, 1, 255));
-    const TRegion region = RegionFromBitmap(dib, 0, 0, 1, 1, 1, KeyColour);
+    const tk::OwnedRegion region = RegionFromBitmap(dib, 0, 0, 1, 1, 1, KeyColour);
     const std::vector<RECT> rects = RectsOf(region.get());
     ASSERT_EQ(rects.size(), 1u);
     EXPECT_EQ(rects[0].left, 2);
@@ -153,7 +194,7 @@ TEST(RegionFromBitmap, ManyRectanglesAreUnitedAcrossBatches) {
     for (int y = 0; y < 50; ++y)
         for (int x = 0; x < 120; ++x)
             dib.SetPixel(x, y, (x + y) % 2 ? KeyColour : MakeColour(0, 128, 0));
-    const TRegion region = RegionFromBitmap(dib, -3, 7, 0, 0, 0, KeyColour);
+    const tk::OwnedRegion region = RegionFromBitmap(dib, -3, 7, 0, 0, 0, KeyColour);
     int wrong = 0;
     for (int y = 0; y < 50; ++y)
         for (int x = 0; x < 120; ++x)

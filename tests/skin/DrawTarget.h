@@ -19,7 +19,9 @@ using skin::TDib;
 // A bitmap filled with one colour and selected into a memory DC.
 class TDrawTarget {
 public:
-    TDrawTarget(int w, int h, Colour background) : dib_(w, h), dc_(dib_) { dib_.Fill(background); }
+    TDrawTarget(int w, int h, Colour background) : dib_(w, h), dc_(skin::NativeBitmap(dib_)) {
+        dib_.Fill(background);
+    }
     operator HDC() const { return dc_; }
     // The pixels as they are after all GDI drawing so far.
     const TDib& Pixels() const {
@@ -29,7 +31,7 @@ public:
 
 private:
     TDib dib_;
-    skin::TBitmapDC dc_;
+    tk::BitmapDC dc_;
 };
 
 // Compares every pixel with `expected(x, y)` and reports the first few
@@ -76,6 +78,39 @@ inline TDib RegionStrip(int count, int cw, int ch, int l, int t, int r, int b,
                 dib.SetPixel(vertical ? x : cell * cw + x, vertical ? cell * ch + y : y,
                              RegionColour(cell + 1, RegionOf(x, y, cw, ch, l, t, r, b)));
     return dib;
+}
+
+// Two colours whose blend, AND and OR are none of them: a scaled copy that
+// merges pixels instead of dropping or repeating whole ones shows.
+constexpr Colour CheckerA = MakeColour(200, 30, 90);
+constexpr Colour CheckerB = MakeColour(20, 180, 60);
+
+// A w x h bitmap of single-pixel squares of the two checker colours.
+inline TDib Checkerboard(int w, int h) {
+    TDib dib(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            dib.SetPixel(x, y, (x + y) % 2 ? CheckerB : CheckerA);
+    return dib;
+}
+
+// Every pixel of `area` is a whole checker pixel, and both colours are there.
+inline ::testing::AssertionResult WholeCheckerPixels(const TDib& dib, const RECT& area) {
+    int a = 0, b = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) {
+            const Colour c = dib.Pixel(x, y);
+            if (c != CheckerA && c != CheckerB) {
+                char text[64];
+                std::snprintf(text, sizeof text, "(%d,%d) is %06X, a merged pixel", x, y,
+                              unsigned(c));
+                return ::testing::AssertionFailure() << text;
+            }
+            (c == CheckerA ? a : b)++;
+        }
+    if (a == 0 || b == 0)
+        return ::testing::AssertionFailure() << "the detail is lost: one colour only";
+    return ::testing::AssertionSuccess();
 }
 
 } // namespace skintest

@@ -94,7 +94,13 @@ TEST(RenderElement, EmptyOrInvertedTargetsGiveNoBitmap) {
     const TDib cell = RegionStrip(1, 10, 10, 2, 2, 2, 2);
     EXPECT_TRUE(RenderElement({5, 5, 5, 5}, cell, {}, false, false, 1, 1).Empty());
     EXPECT_TRUE(RenderElement({5, 5, 2, 9}, cell, {}, false, false, 1, 1).Empty());
-    EXPECT_TRUE(RenderElement({0, 0, 9, 9}, TDib(), {}, false, false, 1, 1).Width() == 9);
+}
+
+TEST(RenderElement, ShrinkingDropsWholePixels) {
+    // Corners 1:1, edges and centre scaled down: every pixel is a source pixel.
+    const TDib out =
+        RenderElement({0, 0, 20, 14}, Checkerboard(30, 24), Margins3245, false, false, 1, 1);
+    EXPECT_TRUE(WholeCheckerPixels(out, {0, 0, 20, 14}));
 }
 
 TEST(DrawElement, PaintsAtTheTargetAndNothingForEmptyTargets) {
@@ -125,6 +131,14 @@ TEST(DrawElement, TransparentDrawLeavesKeyPixelsAlone) {
         const int region = RegionOf(x, y, 40, 30, 3, 2, 4, 5);
         return region == 0 ? back : RegionColour(1, region);
     }));
+}
+
+TEST(DrawElementRing, ShrinkingDropsWholePixels) {
+    TDrawTarget canvas(30, 20, MakeColour(1, 1, 1));
+    DrawElementRing(canvas, {0, 0, 30, 20}, Checkerboard(60, 40), false, 1, 1, {8, 6, 8, 6});
+    const TDib& pixels = canvas.Pixels();
+    EXPECT_TRUE(WholeCheckerPixels(pixels, {0, 0, 30, 6})) << "top";
+    EXPECT_TRUE(WholeCheckerPixels(pixels, {0, 6, 8, 14})) << "left";
 }
 
 TEST(DrawElementRing, LeavesTheCentreAsItWas) {

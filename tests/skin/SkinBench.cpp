@@ -59,12 +59,13 @@ int main(int argc, char** argv) {
     skin::TDib frame(921, 620);
     frame.Fill(skin::KeyColour);
     {
-        skin::TBitmapDC dc(frame);
+        tk::BitmapDC dc(skin::NativeBitmap(frame));
         skinpreview::DrawWindowMock(dc, {0, 0, 921, 620}, model, true);
     }
     GdiFlush();
     Measure("RegionFromBitmap of a 921 x 620 frame", [&] {
-        const skin::TRegion region = skin::RegionFromBitmap(frame, 0, 0, 1, 1, 1, skin::KeyColour);
+        const tk::OwnedRegion region =
+            skin::RegionFromBitmap(frame, 0, 0, 1, 1, 1, skin::KeyColour);
     });
 #endif
     return 0;

@@ -41,6 +41,43 @@ TEST(SkinColours, MissingKeysTakeSystemColoursAndTheMenuBarFollowsTheFace) {
     EXPECT_EQ(model.MenuBarTextColour, SysMenuText);
 }
 
+TEST(SkinColours, EveryColourKeyFillsItsOwnField) {
+    struct TKeyField {
+        const char* key;
+        Colour TSkinModel::*field;
+    };
+    const TKeyField keys[] = {
+        {"WindowText", &TSkinModel::WindowTextColour},
+        {"ButtonFace", &TSkinModel::ButtonFaceColour},
+        {"Scrollbar", &TSkinModel::ScrollbarColour},
+        {"HilightText", &TSkinModel::HilightTextColour},
+        {"Hilight", &TSkinModel::HilightColour},
+        {"Menubar", &TSkinModel::MenubarColour},
+        {"Menu", &TSkinModel::MenuColour},
+        {"MenuText", &TSkinModel::MenuTextColour},
+        {"ButtonText", &TSkinModel::ButtonTextColour},
+        {"ButtonHilight", &TSkinModel::ButtonHilightColour},
+        {"Buttonlight", &TSkinModel::ButtonlightColour},
+        {"ButtonShadow", &TSkinModel::ButtonShadowColour},
+        {"ButtonDkShadow", &TSkinModel::ButtonDkShadowColour},
+        {"MenuBarText", &TSkinModel::MenuBarTextColour},
+        {"TitleTextActive", &TSkinModel::TitleTextActiveColour},
+        {"TitleTextNoActive", &TSkinModel::TitleTextNoActiveColour},
+    };
+    // Key i gets the colour (i + 1, 2i + 1, 3i + 1): a key read into another
+    // key's field, or two keys sharing one, shows as a wrong value.
+    std::string ini = "[Colours]\n";
+    for (size_t i = 0; i < std::size(keys); ++i)
+        ini += std::string(keys[i].key) + "=" + std::to_string(i + 1) + " " +
+               std::to_string(2 * i + 1) + " " + std::to_string(3 * i + 1) + "\n";
+    TSkinModel model;
+    Load(model, {ini, {}});
+    for (size_t i = 0; i < std::size(keys); ++i)
+        EXPECT_EQ(model.*keys[i].field,
+                  MakeColour(uint8_t(i + 1), uint8_t(2 * i + 1), uint8_t(3 * i + 1)))
+            << keys[i].key;
+}
+
 TEST(SkinColours, ColourTableKeepsNumberedSectionsInFileOrder) {
     TSkinModel model;
     Load(model, {"[Colour2]\ncolor=0 0 2\n[COLOURS]\ncolor=1 1 1\n[Colours]\n[colourTitle]\n"

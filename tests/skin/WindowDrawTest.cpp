@@ -25,15 +25,13 @@ TDib KeyedCell() {
 LRESULT CALLBACK PaintProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_PAINT)
         return DefWindowProcW(window, message, wParam, lParam);
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
+    const tk::PaintDC dc(window);
     SetDCBrushColor(dc, Back);
     const RECT all = {0, 0, Width, Height};
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     const TDib cell = KeyedCell();
     DrawElement(dc, {10, 10, 70, 50}, cell, false, false, true, 2, 2, {3, 2, 4, 5});
     DrawElementRing(dc, {80, 10, 150, 90}, cell, false, 2, 1, {3, 2, 4, 5});
-    EndPaint(window, &ps);
     return 0;
 }
 

@@ -41,6 +41,15 @@ struct IconDeleter {
 };
 using OwnedIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 
+struct EnhMetaFileDeleter {
+    void operator()(HENHMETAFILE metafile) const {
+        if (metafile) {
+            DeleteEnhMetaFile(metafile);
+        }
+    }
+};
+using OwnedEnhMetaFile = std::unique_ptr<std::remove_pointer_t<HENHMETAFILE>, EnhMetaFileDeleter>;
+
 // BeginPaint / EndPaint.
 class PaintDC {
 public:
@@ -120,6 +129,20 @@ public:
 private:
     HDC dc_;
     HGDIOBJ old_;
+};
+
+// A memory device context with a bitmap the caller owns selected into it for
+// the context's lifetime, to draw on the bitmap or to copy from it. A bitmap
+// can be selected into one device context at a time.
+class BitmapDC {
+public:
+    explicit BitmapDC(HBITMAP bitmap, HDC reference = nullptr)
+        : dc_(reference), selected_(dc_, bitmap) {}
+    operator HDC() const { return dc_; }
+
+private:
+    CompatibleDC dc_;
+    SelectedObject selected_;
 };
 
 // SaveDC / RestoreDC: every attribute changed in between (mode, colours,

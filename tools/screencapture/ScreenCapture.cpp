@@ -14,7 +14,6 @@ TScreenPixels CaptureScreen(const RECT& screen) {
         return {};
 
     const tk::WindowDC screenDc = tk::WindowDC::Client(nullptr);
-    const tk::CompatibleDC memory(screenDc);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = shot.width;
@@ -28,7 +27,7 @@ TScreenPixels CaptureScreen(const RECT& screen) {
     if (!section)
         return {};
     {
-        const tk::SelectedObject selected(memory, section.get());
+        const tk::BitmapDC memory(section.get(), screenDc);
         BitBlt(memory, 0, 0, shot.width, shot.height, screenDc, screen.left, screen.top, SRCCOPY);
         GdiFlush();
     }

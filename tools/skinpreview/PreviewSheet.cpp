@@ -87,7 +87,7 @@ void ElementBlock(TSheetCanvas& sheet, const std::wstring& name, const std::wstr
     {
         // Selected only for this copy: a bitmap can be in one DC at a time,
         // and the cells below select it again.
-        skin::TBitmapDC rawDc(bitmap);
+        tk::BitmapDC rawDc(skin::NativeBitmap(bitmap));
         BitBlt(sheet.Dc(), raw.left, raw.top, bitmap.Width(), bitmap.Height(), rawDc, 0, 0,
                SRCCOPY);
     }

@@ -17,16 +17,10 @@ HFONT MakeFont(int height, int weight) {
 } // namespace
 
 TSheetCanvas::TSheetCanvas(int height)
-    : pixels_(Width, height), dc_(pixels_), label_(MakeFont(11, FW_NORMAL)),
-      heading_(MakeFont(14, FW_BOLD)) {
+    : pixels_(Width, height), label_(MakeFont(11, FW_NORMAL)), heading_(MakeFont(14, FW_BOLD)),
+      dc_(skin::NativeBitmap(pixels_)) {
     Fill({0, 0, Width, height}, Background);
     SetBkMode(dc_, TRANSPARENT);
-}
-
-TSheetCanvas::~TSheetCanvas() {
-    SelectObject(dc_, GetStockObject(SYSTEM_FONT));
-    DeleteObject(label_);
-    DeleteObject(heading_);
 }
 
 void TSheetCanvas::NewRow(int spacing) {
@@ -65,7 +59,7 @@ void TSheetCanvas::Checker(const RECT& r) {
 }
 
 int TSheetCanvas::Text(int x, int y, const std::wstring& text, COLORREF colour, bool heading) {
-    SelectObject(dc_, heading ? heading_ : label_);
+    SelectObject(dc_, (heading ? heading_ : label_).get());
     SetTextColor(dc_, colour);
     RECT r = {x, y, Width, y + 40};
     skin::DrawSkinText(dc_, text, r, DT_SINGLELINE | DT_NOPREFIX);
@@ -73,7 +67,7 @@ int TSheetCanvas::Text(int x, int y, const std::wstring& text, COLORREF colour, 
 }
 
 int TSheetCanvas::TextWidth(const std::wstring& text, bool heading) {
-    SelectObject(dc_, heading ? heading_ : label_);
+    SelectObject(dc_, (heading ? heading_ : label_).get());
     SIZE size{};
     GetTextExtentPoint32W(dc_, text.data(), int(text.size()), &size);
     return size.cx;

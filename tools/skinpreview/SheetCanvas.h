@@ -15,7 +15,6 @@ public:
     static constexpr int Gap = 12;
 
     explicit TSheetCanvas(int height);
-    ~TSheetCanvas();
     TSheetCanvas(const TSheetCanvas&) = delete;
     TSheetCanvas& operator=(const TSheetCanvas&) = delete;
 
@@ -41,9 +40,10 @@ public:
 
 private:
     skin::TDib pixels_;
-    skin::TBitmapDC dc_;
-    HFONT label_;
-    HFONT heading_;
+    tk::OwnedFont label_;
+    tk::OwnedFont heading_;
+    // Last: the context goes before the fonts it may still hold.
+    tk::BitmapDC dc_;
     int x_ = Margin;
     int rowTop_ = Margin;
     int rowHeight_ = 0;

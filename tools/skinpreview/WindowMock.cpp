@@ -128,34 +128,35 @@ void DrawWindowMock(HDC dc, const RECT& window, const skin::TSkinModel& skin, bo
            active);
     Border(dc, {w.left + bl, w.top, w.right - br, w.top + bt}, skin.BorderTop, true, active);
 
-    const skin::TDataSkinTitle& title = skin.Title;
-    const HFONT font = CaptionFont(title.FontHeight);
-    const HGDIOBJ oldFont = SelectObject(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    const std::wstring caption =
-        L"\x9713\x8679Kanvio\x4F01\x4E1A\x6A21\x677F\x5EFA\x7AD9\x5DE5\x5177\x7BB1";
-    RECT text = {w.left + bl + title.LeftWidth, w.top + title.TopHeight / 2,
-                 w.right - br - title.RightWidth, w.top + bt + title.TopHeight / 2};
-    SIZE extent{};
-    GetTextExtentPoint32W(dc, caption.data(), int(caption.size()), &extent);
-    Text(dc, text, caption,
-         Resolve(active ? skin.TitleTextActiveColour : skin.TitleTextNoActiveColour),
-         DT_LEFT | DT_END_ELLIPSIS);
-    text.right = std::min<LONG>(text.right, text.left + extent.cx);
-    CaptionButtons(dc, window, text, skin, active);
-
     RECT client = {w.left + bl, w.top + bt, w.right - br, w.bottom - bb};
-    if (const TDataSkinObject* bar = skin.MenuBar.get()) {
-        const RECT r = {client.left, client.top, client.right, client.top + menu};
-        skin::DrawStrip(dc, r, bar->Bitmap, true, false, 2, active ? 1 : 2, Margins(*bar));
-        const wchar_t* items[] = {L"\x6587\x4EF6", L"\x7F16\x8F91", L"\x5E2E\x52A9"};
-        for (int i = 0; i < 3; ++i)
-            Text(dc, {r.left + bar->LeftWidth + 6 + 44 * i, r.top, r.right, r.bottom}, items[i],
-                 Resolve(skin.MenuBarTextColour), DT_LEFT);
-        client.top += menu;
+    {
+        // The caption font for the title and the menu bar only.
+        const skin::TDataSkinTitle& title = skin.Title;
+        const tk::OwnedFont font(CaptionFont(title.FontHeight));
+        const tk::SelectedObject selectedFont(dc, font.get());
+        SetBkMode(dc, TRANSPARENT);
+        const std::wstring caption =
+            L"\x9713\x8679Kanvio\x4F01\x4E1A\x6A21\x677F\x5EFA\x7AD9\x5DE5\x5177\x7BB1";
+        RECT text = {w.left + bl + title.LeftWidth, w.top + title.TopHeight / 2,
+                     w.right - br - title.RightWidth, w.top + bt + title.TopHeight / 2};
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, caption.data(), int(caption.size()), &extent);
+        Text(dc, text, caption,
+             Resolve(active ? skin.TitleTextActiveColour : skin.TitleTextNoActiveColour),
+             DT_LEFT | DT_END_ELLIPSIS);
+        text.right = std::min<LONG>(text.right, text.left + extent.cx);
+        CaptionButtons(dc, window, text, skin, active);
+
+        if (const TDataSkinObject* bar = skin.MenuBar.get()) {
+            const RECT r = {client.left, client.top, client.right, client.top + menu};
+            skin::DrawStrip(dc, r, bar->Bitmap, true, false, 2, active ? 1 : 2, Margins(*bar));
+            const wchar_t* items[] = {L"\x6587\x4EF6", L"\x7F16\x8F91", L"\x5E2E\x52A9"};
+            for (int i = 0; i < 3; ++i)
+                Text(dc, {r.left + bar->LeftWidth + 6 + 44 * i, r.top, r.right, r.bottom}, items[i],
+                     Resolve(skin.MenuBarTextColour), DT_LEFT);
+            client.top += menu;
+        }
     }
-    SelectObject(dc, oldFont);
-    DeleteObject(font);
     ClientControls(dc, client, skin);
 }
 

@@ -1,0 +1,95 @@
+#include "GalleryFixture.h"
+
+#include "PageControl.h"
+#include "ShareDM.h"
+#include "Text.h"
+#include "TreeView.h"
+
+#include <algorithm>
+
+namespace gallerytest {
+namespace {
+
+std::string WindowsFolder(const std::filesystem::path& folder) {
+    return tk::Narrow(std::filesystem::absolute(folder).make_preferred().wstring()) + "\\";
+}
+
+tk::TreeNode& Node(tk::TreeView& tree, const std::string& text) {
+    for (const auto& header : tree.Items().Children()) {
+        if (header->Text() == text)
+            return *header;
+        for (const auto& leaf : header->Children())
+            if (leaf->Text() == text)
+                return *leaf;
+    }
+    throw std::runtime_error("no tree node " + text);
+}
+
+POINT Inside(const tk::Control& control, int dx, int dy) {
+    return {control.Left() + dx, control.Top() + dy};
+}
+
+} // namespace
+
+void Gallery::Open(const std::filesystem::path& folder) {
+    app.SetMessageBox(
+        [this](const std::string& text, const std::string&) { messages.push_back(text); });
+    form = new TFormMain(&app);
+    auto* data = new TShareDataModule(&app);
+    form->SetDataModule(*data);
+    form->Launch = [this](const std::string& address) { launched.push_back(address); };
+    form->ShowMessage = [this](const std::string& text) { messages.push_back(text); };
+    AppPath = WindowsFolder(folder);
+    form->Show();
+    guitest::PumpUntilIdle();
+}
+
+void Gallery::ShowTab(const char* sheet) {
+    Get<tk::PageControl>("PageControl1").SetActivePage(&Get<tk::TabSheet>(sheet));
+    guitest::PumpUntilIdle();
+}
+
+void Gallery::Select(const char* tree, const std::string& text) {
+    auto& view = Get<tk::TreeView>(tree);
+    view.SetSelected(&Node(view, text));
+    guitest::PumpUntilIdle();
+}
+
+void Gallery::MoveOver(const tk::Control& control, int dx, int dy) {
+    guitest::MouseMove(control.Parent()->Handle(), Inside(control, dx, dy));
+}
+
+void Gallery::ClickOn(const tk::Control& control, int dx, int dy) {
+    guitest::Click(control.Parent()->Handle(), Inside(control, dx, dy));
+}
+
+RECT ScreenRect(const tk::Control& control) {
+    const POINT origin = control.ClientToScreen({0, 0});
+    return {origin.x, origin.y, origin.x + control.Width(), origin.y + control.Height()};
+}
+
+bool Seen(const tk::Control& control) {
+    const guitest::Capture screen = guitest::CaptureScreen(ScreenRect(control));
+    return std::any_of(screen.pixels.begin(), screen.pixels.end(),
+                       [](uint32_t p) { return p != guitest::Rgb(BackgroundFill); });
+}
+
+::testing::AssertionResult ShowsPicture(const tk::Control& control, const std::string& file) {
+    tk::Picture picture;
+    picture.LoadFromFile(AppPath + file);
+    guitest::Capture expected;
+    expected.width = std::min(picture.Width(), control.Width());
+    expected.height = std::min(picture.Height(), control.Height());
+    const auto pixels = picture.Bitmap().Pixels();
+    for (int y = 0; y < expected.height; ++y)
+        for (int x = 0; x < expected.width; ++x)
+            expected.pixels.push_back(pixels[size_t(y * picture.Width() + x)] & 0xFFFFFF);
+    const guitest::Capture screen = guitest::CaptureScreen(ScreenRect(control));
+    const auto result =
+        guitest::SameRect(expected, {0, 0, expected.width, expected.height}, screen, {0, 0});
+    if (!result)
+        return ::testing::AssertionFailure() << "not showing " << file << ": " << result.message();
+    return result;
+}
+
+} // namespace gallerytest

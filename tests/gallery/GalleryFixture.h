@@ -1,0 +1,60 @@
+// The gallery's main window under Wine for the tests: a real window from its
+// design over the sample catalogue and pictures of the build, its launcher
+// and message box replaced by observers, and what the user sees read back
+// from the screen.
+#pragma once
+
+#include "Application.h"
+#include "GraphicControls.h"
+#include "GuiTest.h"
+#include "MainForm.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace gallerytest {
+
+// The built sample data: NoteData.MDB, Images\ and Res\.
+inline const std::filesystem::path SampleData = KANVIO_GALLERY_DATA;
+
+// The fill of the background rectangle behind the slots.
+constexpr COLORREF BackgroundFill = RGB(255, 255, 255);
+
+class Gallery : public ::testing::Test {
+protected:
+    // Opens and shows the main window over the program folder `folder`.
+    void Open(const std::filesystem::path& folder = SampleData);
+
+    template <class T> T& Get(const char* name) {
+        T* component = dynamic_cast<T*>(form->FindComponent(name));
+        if (!component)
+            throw std::runtime_error(std::string("the window has no ") + name);
+        return *component;
+    }
+    void ShowTab(const char* sheet);
+    void Select(const char* tree, const std::string& text);
+    // Pointer moves and clicks at a point of a window-less control.
+    void MoveOver(const tk::Control& control, int dx = 5, int dy = 5);
+    void ClickOn(const tk::Control& control, int dx = 5, int dy = 5);
+
+    tk::Application app;
+    TFormMain* form = nullptr;
+    std::vector<std::string> messages;
+    std::vector<std::string> launched;
+};
+
+// The screen rectangle a control covers.
+RECT ScreenRect(const tk::Control& control);
+
+// Whether anything other than the background's fill is on screen where the
+// control lies: a hidden control over the background leaves none.
+bool Seen(const tk::Control& control);
+
+// Whether the control shows the picture file (a name in the program folder)
+// on screen, drawn from its top-left corner and clipped to the control.
+::testing::AssertionResult ShowsPicture(const tk::Control& control, const std::string& file);
+
+} // namespace gallerytest
