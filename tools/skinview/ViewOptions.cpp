@@ -9,9 +9,11 @@ const char* const UsageText =
     "  PKG           skin package to show (default: the built-in Kanvio Neon skin)\n"
     "  --screenshot  save the window as it appears on screen, over a green backdrop,\n"
     "                print its size and client rectangle, and exit\n"
-    "  --inactive    show the window inactive (another window active)\n"
+    "  --inactive    show the window inactive: the green backdrop behind it is active\n"
     "  --maximized   show the window maximised\n"
-    "  --size WxH    outer size of the window in pixels\n";
+    "  --size WxH    outer size of the window in pixels\n"
+    "The screenshot holds the part of the window on the screen (all of it unless\n"
+    "maximised or larger than the screen).\n";
 
 namespace {
 
