@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "DialogKeys.h"
 #include "Form.h"
 #include "Text.h"
 
@@ -12,6 +13,16 @@ namespace {
 
 void DefaultMessageBox(const std::string& text, const std::string& title) {
     MessageBoxW(GetActiveWindow(), Widen(text).c_str(), Widen(title).c_str(), MB_OK | MB_ICONSTOP);
+}
+
+// A key press goes to the form's keyboard navigation first; what it does not
+// use is translated and dispatched.
+void Deliver(const MSG& msg) {
+    if (IsDialogKey(msg)) {
+        return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
 }
 
 } // namespace
@@ -56,8 +67,7 @@ void Application::Run() {
     }
     MSG msg;
     while (!terminated_ && GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+        Deliver(msg);
     }
     terminated_ = true;
 }
@@ -70,8 +80,7 @@ void Application::ProcessMessages() {
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+        Deliver(msg);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "DesignReader.h"
+#include "DialogKeys.h"
 #include "Menus.h"
 #include "Notifications.h"
 #include "Text.h"
@@ -295,6 +296,9 @@ void Form::WndProc(Message& m) {
             return;
         }
         break;
+    case kNotifyDialogKey:
+        m.result = DialogKey(*this, m.wParam) ? 1 : 0;
+        return;
     case kNotifyMenuChanged:
         ::SetMenu(Handle(), menu_ ? menu_->Handle() : nullptr);
         DrawMenuBar(Handle());

@@ -4,6 +4,10 @@
 
 namespace tk {
 
+// Sent to a form when Tab, an arrow key, Enter or Escape is pressed in one of
+// its windows and the focused control does not want the key (DialogKeys.h);
+// wParam is the virtual key. A result of 1 means the form used it.
+constexpr unsigned kNotifyDialogKey = 0xB005;
 // Sent to a form when a character typed with Alt (WM_SYSCHAR) reaches one of
 // its windows, before the system's own menu handling; wParam is the
 // character. A result of 1 means the form used it (a menu accelerator).

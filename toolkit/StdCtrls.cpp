@@ -38,15 +38,32 @@ Button::Button(Component* owner) : WinControl(owner) {
 
 void Button::SetDefault(bool isDefault) {
     default_ = isDefault;
-    if (HandleAllocated() && !(Style() & BS_OWNERDRAW)) {
-        SendMessageW(Handle(), BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    SetActive(isDefault || Focused());
+}
+
+void Button::SetActive(bool active) {
+    if (active == active_) {
+        return;
     }
+    active_ = active;
+    if (!HandleAllocated()) {
+        return;
+    }
+    if ((Style() & BS_TYPEMASK) == BS_OWNERDRAW) {
+        Invalidate();
+    } else {
+        SendMessageW(Handle(), BM_SETSTYLE, active ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    }
+}
+
+void Button::FocusChanged(WinControl* focused) {
+    SetActive(focused == this || (default_ && !dynamic_cast<Button*>(focused)));
 }
 
 void Button::FillCreateParams(CreateParams& params) {
     WinControl::FillCreateParams(params);
     params.className = L"BUTTON";
-    params.style |= default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+    params.style |= active_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
 }
 
 void Button::WndProc(Message& m) {
@@ -106,7 +123,7 @@ void BitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
     bool focused = (item.itemState & ODS_FOCUS) != 0;
     canvas.Brush().SetColor(GetColor());
     canvas.FillRect(rect);
-    if (Default() || focused) {
+    if (Active() || focused) {
         FrameRect(item.hDC, &rect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
         InflateRect(&rect, -1, -1);
     }
@@ -116,7 +133,7 @@ void BitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
                        : pressed  ? GlyphState::Down
                                   : GlyphState::Up;
     DrawButtonFace(canvas, rect, face, state, pressed ? 1 : 0);
-    if (focused) {
+    if (focused && !(item.itemState & ODS_NOFOCUSRECT)) {
         RECT focus = rect;
         InflateRect(&focus, -3, -3);
         DrawFocusRect(item.hDC, &focus);
@@ -450,6 +467,8 @@ const ClassInfo& Memo::StaticClass() {
         p.template Enumeration<ScrollStyle>("ScrollBars", kScrollStyle, &Memo::ScrollBars,
                                             &Memo::SetScrollBars);
         p.Boolean("WordWrap", &Memo::WordWrap, &Memo::SetWordWrap);
+        p.Boolean("WantReturns", &Memo::WantReturns, &Memo::SetWantReturns);
+        p.Boolean("WantTabs", &Memo::WantTabs, &Memo::SetWantTabs);
     });
     return info;
 }
@@ -489,7 +508,7 @@ void Memo::SetLines(const std::vector<std::string>& lines) {
 void Memo::FillCreateParams(CreateParams& params) {
     Edit::FillCreateParams(params);
     params.style &= ~ES_AUTOHSCROLL;
-    params.style |= ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL;
+    params.style |= ES_MULTILINE | ES_AUTOVSCROLL | (wantReturns_ ? ES_WANTRETURN : 0);
     if (!wordWrap_) {
         params.style |= ES_AUTOHSCROLL;
     }
@@ -513,6 +532,33 @@ void Memo::SetScrollBars(ScrollStyle style) {
 
 void Memo::SetWordWrap(bool wordWrap) {
     wordWrap_ = wordWrap;
+}
+
+void Memo::SetWantReturns(bool want) {
+    wantReturns_ = want;
+    ChangeStyle(want ? ES_WANTRETURN : 0, want ? 0 : ES_WANTRETURN);
+}
+
+// The keys a memo keeps follow its properties. The native edit is asked
+// without the key message: told of one, it takes its parent for a dialog and
+// acts on Escape and Tab itself.
+void Memo::WndProc(Message& m) {
+    if (m.msg != WM_GETDLGCODE) {
+        Edit::WndProc(m);
+        return;
+    }
+    Message native{WM_GETDLGCODE, m.wParam, 0, 0};
+    DefaultHandler(native);
+    auto code = static_cast<UINT>(native.result) &
+                ~static_cast<UINT>(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_WANTMESSAGE);
+    if (wantTabs_) {
+        code |= DLGC_WANTTAB;
+    }
+    const auto* key = reinterpret_cast<const MSG*>(m.lParam);
+    if (wantReturns_ && key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN) {
+        code |= DLGC_WANTMESSAGE;
+    }
+    m.result = code;
 }
 
 // ---- ComboBox

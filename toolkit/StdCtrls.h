@@ -24,10 +24,16 @@ public:
 protected:
     void FillCreateParams(CreateParams& params) override;
     void WndProc(Message& message) override;
+    void FocusChanged(WinControl* focused) override;
+    // Drawn as the button Enter clicks: the focused push button, or the
+    // Default one while the focus is on a control that is no push button.
+    bool Active() const { return active_; }
 
 private:
+    void SetActive(bool active);
     bool default_ = false;
     bool cancel_ = false;
+    bool active_ = false;
 };
 
 // A push button drawn by the toolkit with a glyph beside its caption.
@@ -181,13 +187,22 @@ public:
     void SetScrollBars(ScrollStyle style);
     bool WordWrap() const { return wordWrap_; }
     void SetWordWrap(bool wordWrap);
+    // Enter starts a new line (else it reaches the form's default button);
+    // Tab types a tab (else it moves the focus on).
+    bool WantReturns() const { return wantReturns_; }
+    void SetWantReturns(bool want);
+    bool WantTabs() const { return wantTabs_; }
+    void SetWantTabs(bool want) { wantTabs_ = want; }
 
 protected:
     void FillCreateParams(CreateParams& params) override;
+    void WndProc(Message& message) override;
 
 private:
     ScrollStyle scrollBars_ = ScrollStyle::None;
     bool wordWrap_ = true;
+    bool wantReturns_ = true;
+    bool wantTabs_ = false;
 };
 
 enum class ComboStyle { DropDown, Simple, DropDownList };

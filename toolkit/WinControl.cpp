@@ -8,6 +8,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <limits>
 #include <stdexcept>
 
 namespace tk {
@@ -64,6 +65,7 @@ const ClassInfo& WinControl::StaticClass() {
     static const ClassInfo info =
         ClassInfo::Make<WinControl>("TWinControl", &Control::StaticClass(), [](auto& p) {
             p.Boolean("TabStop", &WinControl::TabStop, &WinControl::SetTabStop);
+            p.Integer("TabOrder", &WinControl::TabOrder, &WinControl::SetTabOrder);
             p.Boolean("DoubleBuffered", &WinControl::DoubleBuffered,
                       &WinControl::SetDoubleBuffered);
         });
@@ -108,6 +110,10 @@ void WinControl::CreateHandle() {
     HWND parentWindow = nullptr;
     if (Parent()) {
         parentWindow = Parent()->Handle();
+        // Making the parent's window made its children's, this one's too.
+        if (handle_) {
+            return;
+        }
     }
     CreateParams params;
     FillCreateParams(params);
@@ -141,9 +147,15 @@ void WinControl::CreateHandle() {
     }
     if (!params.ownClass) {
         Bind(window);
-        defaultProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-            window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WinControl::WindowProcEntry)));
-        subclassed_ = true;
+        nativeProc_ = reinterpret_cast<WNDPROC>(GetClassLongPtrW(window, GCLP_WNDPROC));
+        if (!subclass_.Install(window, [this](UINT msg, WPARAM wParam, LPARAM lParam) {
+                return Deliver(msg, wParam, lParam);
+            })) {
+            handle_ = nullptr;
+            DestroyWindow(window);
+            throw std::runtime_error("cannot subclass the window of " +
+                                     (Name().empty() ? ClassName() : Name()));
+        }
     }
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
     HandleCreated();
@@ -169,12 +181,8 @@ void WinControl::DestroyHandle() {
 void WinControl::WindowDestroyed() {
     HWND window = handle_;
     RemovePropW(window, kControlProperty);
-    if (subclassed_ && GetWindowLongPtrW(window, GWLP_WNDPROC) ==
-                           reinterpret_cast<LONG_PTR>(&WinControl::WindowProcEntry)) {
-        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defaultProc_));
-    }
+    subclass_.Remove();
     handle_ = nullptr;
-    subclassed_ = false;
     captureControl_ = nullptr;
     mouseControl_ = nullptr;
     focusControl_ = nullptr;
@@ -198,12 +206,15 @@ LRESULT CALLBACK WinControl::WindowProcEntry(HWND window, UINT msg, WPARAM wPara
             return DefWindowProcW(window, msg, wParam, lParam);
         }
         control->Bind(window);
-        control->defaultProc_ = DefWindowProcW;
     }
+    return control->Deliver(msg, wParam, lParam);
+}
+
+LRESULT WinControl::Deliver(UINT msg, WPARAM wParam, LPARAM lParam) {
     Message message{msg, wParam, lParam, 0};
-    control->Dispatch(message);
+    Dispatch(message);
     if (msg == WM_NCDESTROY) {
-        control->WindowDestroyed();
+        WindowDestroyed();
     }
     return message.result;
 }
@@ -218,9 +229,20 @@ void WinControl::Dispatch(Message& message) {
     }
 }
 
+// The message the layer is handling goes down the chain; one performed by
+// hand (through WindowProc, without a window message) straight to the
+// control's class procedure, since the chain only knows its way down from
+// inside its own message.
 void WinControl::DefaultHandler(Message& m) {
-    if (handle_ && defaultProc_) {
-        m.result = CallWindowProcW(defaultProc_, handle_, m.msg, m.wParam, m.lParam);
+    if (!handle_) {
+        return;
+    }
+    if (ownClass_) {
+        m.result = DefWindowProcW(handle_, m.msg, m.wParam, m.lParam);
+    } else if (subclass_.Pending(m.msg, m.wParam, m.lParam)) {
+        m.result = subclass_.CallNext(m.msg, m.wParam, m.lParam);
+    } else if (nativeProc_) {
+        m.result = CallWindowProcW(nativeProc_, handle_, m.msg, m.wParam, m.lParam);
     }
 }
 
@@ -244,6 +266,12 @@ WinControl* WinControl::TopLevel() const {
 void WinControl::InsertChild(Control& control) {
     controls_.push_back(&control);
     if (auto* windowed = dynamic_cast<WinControl*>(&control)) {
+        size_t place = tabList_.size();
+        if (windowed->wantedTabOrder_ >= 0 && !windowed->IsLoading()) {
+            place = std::min(place, static_cast<size_t>(windowed->wantedTabOrder_));
+            windowed->wantedTabOrder_ = -1;
+        }
+        tabList_.insert(tabList_.begin() + static_cast<ptrdiff_t>(place), windowed);
         if (handle_) {
             if (windowed->handle_) {
                 ::SetParent(windowed->handle_, handle_);
@@ -257,6 +285,7 @@ void WinControl::InsertChild(Control& control) {
 
 void WinControl::RemoveChild(Control& control) {
     controls_.erase(std::remove(controls_.begin(), controls_.end(), &control), controls_.end());
+    tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), &control), tabList_.end());
     if (captureControl_ == &control) {
         captureControl_ = nullptr;
     }
@@ -342,6 +371,40 @@ void WinControl::SetFocus() {
 
 bool WinControl::Focused() const {
     return handle_ && GetFocus() == handle_;
+}
+
+int WinControl::TabOrder() const {
+    if (!Parent() || IsLoading()) {
+        return wantedTabOrder_;
+    }
+    const std::vector<WinControl*>& list = Parent()->tabList_;
+    return static_cast<int>(std::find(list.begin(), list.end(), this) - list.begin());
+}
+
+void WinControl::SetTabOrder(int order) {
+    if (!Parent() || IsLoading()) {
+        wantedTabOrder_ = std::max(order, 0);
+        return;
+    }
+    std::vector<WinControl*>& list = Parent()->tabList_;
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    size_t place = std::min(list.size(), static_cast<size_t>(std::max(order, 0)));
+    list.insert(list.begin() + static_cast<ptrdiff_t>(place), this);
+}
+
+// Controls read from a design take the Tab order it gives them, whatever the
+// order they were created in; those without one follow, in creation order.
+void WinControl::Loaded() {
+    Control::Loaded();
+    auto wanted = [](const WinControl* c) {
+        return c->wantedTabOrder_ >= 0 ? c->wantedTabOrder_ : std::numeric_limits<int>::max();
+    };
+    std::stable_sort(
+        tabList_.begin(), tabList_.end(),
+        [&](const WinControl* a, const WinControl* b) { return wanted(a) < wanted(b); });
+    for (WinControl* child : tabList_) {
+        child->wantedTabOrder_ = -1;
+    }
 }
 
 void WinControl::SetTabStop(bool tabStop) {
@@ -527,6 +590,14 @@ void WinControl::FocusArrived() {
     top->focusControl_ = this;
     if (previous && previous != this) {
         Notify(*previous, kNotifyExit);
+    }
+    top->BroadcastFocusChanged(this);
+}
+
+void WinControl::BroadcastFocusChanged(WinControl* focused) {
+    FocusChanged(focused);
+    for (WinControl* child : tabList_) {
+        child->BroadcastFocusChanged(focused);
     }
 }
 

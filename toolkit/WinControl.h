@@ -1,9 +1,12 @@
 // Windowed controls: a Win32 window created on demand (when its parent has a
 // window, or when the handle is asked for). The toolkit's own window classes
-// (forms, panels, tab sheets) use its window procedure from the start; native
-// and common controls are subclassed with SetWindowLongPtrW and their original
-// procedure is called with CallWindowProcW for everything the toolkit does not
-// take over. Either way every message goes through the control's WindowProc.
+// (forms, panels, tab sheets) use its window procedure from the start, as the
+// bottom of the window's subclass chain; native and common controls get a
+// layer of that chain (WindowSubclass) right after they are created, and hand
+// everything the toolkit does not take over to the layers below, ending in the
+// control's own class procedure. Either way every message goes through the
+// control's WindowProc, and other parties stack their own layers over (or, from
+// a window-creation hook, under) the toolkit's and take them off in any order.
 //
 // A windowed control also hosts the window-less controls placed in it: it
 // paints them after itself, in order, and hands them the mouse messages over
@@ -13,6 +16,7 @@
 #pragma once
 
 #include "Control.h"
+#include "WindowSubclass.h"
 
 #include <string>
 #include <vector>
@@ -60,6 +64,12 @@ public:
     bool Focused() const;
     bool TabStop() const { return tabStop_; }
     void SetTabStop(bool tabStop);
+    // The place among the parent's windowed controls in Tab order (creation
+    // order unless set); setting it moves the controls in between along.
+    int TabOrder() const;
+    void SetTabOrder(int order);
+    // The windowed child controls in Tab order.
+    const std::vector<WinControl*>& TabList() const { return tabList_; }
     bool DoubleBuffered() const { return doubleBuffered_; }
     void SetDoubleBuffered(bool on) { doubleBuffered_ = on; }
 
@@ -74,6 +84,10 @@ protected:
     virtual void HandleCreated() {}
     // The window is gone (its children's too): forget what referred to it.
     virtual void HandleDestroyed() {}
+    // The keyboard focus moved to `focused`, a control of the same top-level
+    // window; every windowed control of it hears.
+    virtual void FocusChanged(WinControl* focused) { (void)focused; }
+    void Loaded() override;
     void WndProc(Message& message) override;
     void DefaultHandler(Message& message) override;
     // Paints the window itself (before the window-less children).
@@ -103,6 +117,8 @@ protected:
 private:
     friend class Control;
     static LRESULT CALLBACK WindowProcEntry(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    // A message from the window (its class procedure or its subclass layer).
+    LRESULT Deliver(UINT msg, WPARAM wParam, LPARAM lParam);
     void CreateHandle();
     void Bind(HWND window);
     void WindowDestroyed();
@@ -116,16 +132,23 @@ private:
     WinControl* TopLevel() const;
     void InsertChild(Control& control);
     void RemoveChild(Control& control);
+    void BroadcastFocusChanged(WinControl* focused);
 
     HWND handle_ = nullptr;
-    WNDPROC defaultProc_ = nullptr;
-    bool subclassed_ = false;
+    // Native and common controls: the toolkit's layer, and the class procedure
+    // that answers messages performed by hand outside the layer's message.
+    WindowSubclass subclass_;
+    WNDPROC nativeProc_ = nullptr;
     bool creating_ = false;
     bool aligning_ = false;
     bool trackingLeave_ = false;
     bool tabStop_ = false;
     bool doubleBuffered_ = false;
     std::vector<Control*> controls_;
+    std::vector<WinControl*> tabList_;
+    // A Tab order set before there was a parent, or while a design is read:
+    // applied when the control is placed, or once the design is read.
+    int wantedTabOrder_ = -1;
     Control* captureControl_ = nullptr;
     Control* mouseControl_ = nullptr;    // top-level windows only
     WinControl* focusControl_ = nullptr; // top-level windows only
