@@ -1,5 +1,6 @@
 #include "JetWriter.h"
 
+#include "Decimal.h"
 #include "JetFile.h"
 #include "JetText.h"
 #include "TableDef.h"
@@ -35,6 +36,8 @@ struct ColumnLayout {
     uint16_t varIndex;
     uint16_t fixedOffset;
     uint16_t length;
+    uint8_t precision = 0;
+    uint8_t scale = 0;
 };
 
 void PutU16(std::vector<uint8_t>& out, size_t at, uint32_t value) {
@@ -85,7 +88,8 @@ bool IsCanonicalInt32(const std::string& text) {
     return value >= INT32_MIN && value <= INT32_MAX;
 }
 
-std::vector<ColumnLayout> ChooseColumns(const CsvRecords& records) {
+std::vector<ColumnLayout> ChooseColumns(const CsvRecords& records,
+                                        const std::vector<DecimalColumn>& decimals) {
     const std::vector<std::string>& header = records.front();
     if (header.empty() || header.size() > 255)
         throw ECatalogueError("A table needs between 1 and 255 columns.");
@@ -107,7 +111,14 @@ std::vector<ColumnLayout> ChooseColumns(const CsvRecords& records) {
             longText = longText || Utf8ToUtf16Le(records[r][c]).size() / 2 > kMaxTextCharacters;
         }
         ColumnLayout layout{header[c], ColumnType::Text, false, 0, 0, kTextLength};
-        if (anyValue && integers) {
+        auto decimal = std::find_if(decimals.begin(), decimals.end(),
+                                    [&](const DecimalColumn& d) { return d.name == header[c]; });
+        if (decimal != decimals.end()) {
+            layout = {header[c], ColumnType::Numeric, true, 0, fixedOffset, kDecimalFieldSize};
+            layout.precision = decimal->precision;
+            layout.scale = decimal->scale;
+            fixedOffset += kDecimalFieldSize;
+        } else if (anyValue && integers) {
             layout = {header[c], ColumnType::Long, true, 0, fixedOffset, 4};
             fixedOffset += 4;
         } else {
@@ -227,6 +238,10 @@ std::vector<uint8_t> BuildTableDef(const std::vector<ColumnLayout>& columns, boo
         bool textual = column.type == ColumnType::Text || column.type == ColumnType::Memo;
         if (textual)
             PutU16(entry, 11, 0x0409);
+        if (column.type == ColumnType::Numeric) {
+            entry[11] = column.precision;
+            entry[12] = column.scale;
+        }
         entry[15] = static_cast<uint8_t>(0x02 | (column.fixed ? 0x01 : 0x00));
         entry[16] = textual ? 0x01 : 0x00;
         PutU16(entry, 21, column.fixedOffset);
@@ -345,7 +360,7 @@ std::vector<uint8_t> BuildDatabase(const CsvRecords& records, const WriterOption
         throw ECatalogueError("The CSV text has no header line.");
     if (options.tableName.empty() || Utf8ToUtf16Le(options.tableName).size() > 128)
         throw ECatalogueError("The table needs a name of 1 to 64 characters.");
-    std::vector<ColumnLayout> columns = ChooseColumns(records);
+    std::vector<ColumnLayout> columns = ChooseColumns(records, options.decimalColumns);
 
     FileBuilder file;
     for (uint32_t page = 0; page <= kTablePage; ++page)
@@ -369,6 +384,8 @@ std::vector<uint8_t> BuildDatabase(const CsvRecords& records, const WriterOption
                 continue;
             if (columns[c].type == ColumnType::Long)
                 cells[c] = LittleEndian32(static_cast<uint32_t>(std::stol(record[c])));
+            else if (columns[c].type == ColumnType::Numeric)
+                cells[c] = EncodeDecimal(record[c], columns[c].precision, columns[c].scale);
             else if (columns[c].type == ColumnType::Memo)
                 cells[c] = StoreMemo(file, record[c]);
             else

@@ -1,7 +1,9 @@
 #include "Row.h"
 
+#include "Decimal.h"
 #include "JetText.h"
 
+#include <cstdio>
 #include <cstring>
 #include <unordered_set>
 
@@ -32,7 +34,7 @@ size_t FixedSize(const Column& column) {
     case ColumnType::Guid:
         return 16;
     case ColumnType::Numeric:
-        return 17;
+        return kDecimalFieldSize;
     default:
         return column.length;
     }
@@ -90,6 +92,12 @@ std::string GuidText(Bytes b) {
         text += digits[b[order[i]] & 0xF];
     }
     return text + "}";
+}
+
+std::string UnknownTypeMessage(const Column& column) {
+    char type[8];
+    std::snprintf(type, sizeof type, "0x%02X", static_cast<unsigned>(column.type));
+    return "Column '" + column.name + "' has a data type (" + type + ") this reader does not know.";
 }
 
 } // namespace
@@ -201,10 +209,17 @@ Value Row::Read(const JetFile& file, const Column& column) const {
         value.kind = Value::Kind::Guid;
         value.text = GuidText(SubBytes(data, 0, 16));
         break;
-    default:
+    case ColumnType::Numeric:
+        value.kind = Value::Kind::Decimal;
+        value.text = DecimalText(data, column.scale);
+        value.real = DecimalNumber(value.text);
+        break;
+    case ColumnType::Binary:
         value.kind = Value::Kind::Binary;
         value.text.assign(data.begin(), data.end());
         break;
+    default:
+        throw ECatalogueError(UnknownTypeMessage(column));
     }
     return value;
 }

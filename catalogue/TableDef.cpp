@@ -14,6 +14,8 @@ constexpr size_t kRowCountOffset = 12;
 constexpr size_t kRowTableOffset = 14;
 constexpr uint16_t kOffsetMask = 0x1FFF;
 constexpr size_t kColumnEntrySize = 25;
+constexpr size_t kPrecisionOffset = 11; // in a Decimal column's entry
+constexpr size_t kScaleOffset = 12;
 constexpr size_t kRealIndexEntrySize = 12;
 constexpr size_t kColumnsOffset = 63;
 constexpr size_t kBitmapPageHeader = 4;
@@ -131,6 +133,10 @@ TableDef ReadTableDef(const JetFile& file, uint32_t page, std::string name) {
         column.fixed = (ReadU8(def, entry + 15) & 0x01) != 0;
         column.fixedOffset = ReadU16(def, entry + 21);
         column.length = ReadU16(def, entry + 23);
+        if (column.type == ColumnType::Numeric) {
+            column.precision = ReadU8(def, entry + kPrecisionOffset);
+            column.scale = ReadU8(def, entry + kScaleOffset);
+        }
         uint16_t nameLength = ReadU16(def, namePos);
         column.name = DecodeJetText(SubBytes(def, namePos + 2, nameLength));
         namePos += 2 + size_t{nameLength};

@@ -33,6 +33,8 @@ struct Column {
     uint16_t varIndex = 0;    // slot in the row's variable-length offset table
     uint16_t fixedOffset = 0; // offset in the row's fixed-length area
     uint16_t length = 0;      // declared length in bytes
+    uint8_t precision = 0;    // Decimal columns: digits in all
+    uint8_t scale = 0;        // Decimal columns: digits after the point
     bool fixed = false;
 };
 

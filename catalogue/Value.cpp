@@ -14,18 +14,23 @@ std::string Format(const char* format, auto... args) {
     return std::string(buffer, static_cast<size_t>(std::max(0, std::min<int>(length, 63))));
 }
 
+// Drops the trailing zeros of a number's decimals and a bare point.
+std::string WithoutTrailingZeros(std::string text) {
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.')
+            text.pop_back();
+    }
+    return text;
+}
+
 std::string CurrencyText(int64_t scaled, bool fixedDecimals) {
     bool negative = scaled < 0;
     uint64_t magnitude =
         negative ? 0 - static_cast<uint64_t>(scaled) : static_cast<uint64_t>(scaled);
     std::string text = Format("%s%" PRIu64 ".%04" PRIu64, negative ? "-" : "", magnitude / 10000,
                               magnitude % 10000);
-    if (!fixedDecimals) {
-        text.erase(text.find_last_not_of('0') + 1);
-        if (text.back() == '.')
-            text.pop_back();
-    }
-    return text;
+    return fixedDecimals ? text : WithoutTrailingZeros(text);
 }
 
 // mdb-export writes a floating value in fixed notation with `digits`
@@ -37,13 +42,7 @@ std::string SignificantFixed(double value, int digits) {
     int decimals = std::clamp(digits - 1 - magnitude, 0, 40);
     char buffer[400];
     std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    std::string text = buffer;
-    if (text.find('.') != std::string::npos) {
-        text.erase(text.find_last_not_of('0') + 1);
-        if (text.back() == '.')
-            text.pop_back();
-    }
-    return text;
+    return WithoutTrailingZeros(buffer);
 }
 
 std::string Quoted(const std::string& text) {
@@ -102,6 +101,7 @@ double Value::AsDouble() const {
     case Kind::Currency:
         return static_cast<double>(integer) / 10000.0;
     case Kind::Real:
+    case Kind::Decimal:
     case Kind::Date:
         return real;
     default:
@@ -121,6 +121,10 @@ std::string FieldText(const Value& value) {
         return Format("%.*g", int{value.digits}, value.real);
     case Value::Kind::Currency:
         return CurrencyText(value.integer, false);
+    case Value::Kind::Decimal: {
+        std::string text = WithoutTrailingZeros(value.text);
+        return text == "-0" ? "0" : text;
+    }
     case Value::Kind::Date: {
         CivilTime t = ToCivilTime(value.real);
         std::string text = Format("%04d-%02d-%02d", t.year, t.month, t.day);
@@ -148,6 +152,8 @@ std::string ExportCell(const Value& value) {
         return SignificantFixed(value.real, value.digits);
     case Value::Kind::Currency:
         return CurrencyText(value.integer, true);
+    case Value::Kind::Decimal:
+        return value.text;
     case Value::Kind::Date: {
         CivilTime t = ToCivilTime(value.real);
         return Format("\"%02d/%02d/%02d %02d:%02d:%02d\"", t.month, t.day, t.year % 100, t.hour,

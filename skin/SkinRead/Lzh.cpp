@@ -33,6 +33,13 @@ public:
 
     std::size_t BytesRead() const { return position < input.size() ? position : input.size(); }
 
+    // Whether more bits were taken than the input holds after its size;
+    // refills read ahead, so only the bits actually taken count.
+    bool RanOut() const {
+        const std::size_t coded = input.size() > kCodedStart ? input.size() - kCodedStart : 0;
+        return 8 * (position - kCodedStart) - static_cast<std::size_t>(count) > 8 * coded;
+    }
+
 private:
     void Refill() {
         while (count < 9) {
@@ -43,8 +50,10 @@ private:
         }
     }
 
+    static constexpr std::size_t kCodedStart = 4; // the coded bits follow the size
+
     std::span<const std::uint8_t> input;
-    std::size_t position = 4; // the coded bits follow the size
+    std::size_t position = kCodedStart;
     std::uint16_t buffer = 0;
     int count = 0;
 };
@@ -84,6 +93,8 @@ void TLZH::Decompress(std::span<const std::uint8_t> input, std::vector<std::uint
                       std::uint32_t sizeLimit) {
     output.clear();
     bytesRead = 0;
+    ranOut = false;
+    wholeBytes = 0;
     const std::int32_t size = StatedSize(input);
     if (size > 0 && static_cast<std::uint32_t>(size) > sizeLimit)
         throw ElzhException("LZH : Expanded size of " + std::to_string(size) +
@@ -110,6 +121,7 @@ void TLZH::Decompress(std::span<const std::uint8_t> input, std::vector<std::uint
     int r = N - F;
     std::int32_t count = 0;
     while (count < size) {
+        const std::size_t before = output.size();
         const int c = DecodeSymbol(tree, bits);
         if (c < 256) {
             output.push_back(static_cast<std::uint8_t>(c));
@@ -127,6 +139,12 @@ void TLZH::Decompress(std::span<const std::uint8_t> input, std::vector<std::uint
             }
             count += length;
         }
+        if (!ranOut && bits.RanOut()) {
+            ranOut = true;
+            wholeBytes = before;
+        }
     }
     bytesRead = bits.BytesRead();
+    if (!ranOut)
+        wholeBytes = output.size();
 }

@@ -26,6 +26,7 @@ bool TSkinReader::Reject(std::string reason) {
     names.clear();
     sizes.clear();
     data.clear();
+    wholeEntries = 0;
     rejectReason = std::move(reason);
     if (notice)
         notice(rejectReason);
@@ -37,6 +38,8 @@ bool TSkinReader::Load(std::span<const std::uint8_t> compressed) {
     sizes.clear();
     data.clear();
     rejectReason.clear();
+    cutShort = false;
+    wholeEntries = 0;
 
     const std::int32_t stated = TLZH::StatedSize(compressed);
     if (stated > 0 && static_cast<std::uint32_t>(stated) > TLZH::DefaultSizeLimit)
@@ -48,14 +51,30 @@ bool TSkinReader::Load(std::span<const std::uint8_t> compressed) {
     // than 48 times its coded bytes. A stated size beyond that means a cut-off
     // file, which would otherwise be padded out with decoded zero bits.
     const std::size_t codedBytes = compressed.size() > 4 ? compressed.size() - 4 : 0;
-    if (stated > 0 && static_cast<std::uint64_t>(stated) > MaxExpansion * codedBytes)
+    cutShort = stated > 0 && static_cast<std::uint64_t>(stated) > MaxExpansion * codedBytes;
+    if (cutShort)
         return Reject(Damaged("it claims to expand to " + std::to_string(stated) +
                               " bytes, but its " + std::to_string(codedBytes) +
                               " coded bytes can hold at most " +
                               std::to_string(MaxExpansion * codedBytes) + "; it is cut short"));
     std::vector<std::uint8_t> expanded;
-    TLZH().Decompress(compressed, expanded);
-    return ParseContainer(expanded);
+    TLZH lzh;
+    lzh.Decompress(compressed, expanded);
+    cutShort = lzh.RanOut();
+    if (!ParseContainer(expanded))
+        return false;
+    // The data area is the end of the expansion.
+    CountWholeEntries(lzh.WholeBytes(), expanded.size() - data.size());
+    return true;
+}
+
+void TSkinReader::CountWholeEntries(std::size_t wholeBytes, std::size_t dataStart) {
+    wholeEntries = 0;
+    if (wholeBytes < dataStart)
+        return;
+    std::uint64_t end = dataStart;
+    while (wholeEntries < sizes.size() && (end += sizes[wholeEntries]) <= wholeBytes)
+        ++wholeEntries;
 }
 
 bool TSkinReader::ParseContainer(std::span<const std::uint8_t> expanded) {

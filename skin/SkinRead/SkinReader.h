@@ -48,9 +48,20 @@ public:
     // Why the last Load returned false; empty after a successful one.
     const std::string& RejectReason() const { return rejectReason; }
 
+    // Whether the last Load's stream ended early. Such a package still loads
+    // (unless it is so short that it states more than its bytes can hold):
+    // the decoder reads the missing end as zeros, as the engine always has and
+    // stored skins rely on; the tools report it.
+    bool CutShort() const { return cutShort; }
+    // How many entries, from the first, came wholly from the package's own
+    // bytes: all of them unless it is cut short, none when the cut falls in
+    // the names or the size table.
+    std::size_t WholeEntries() const { return wholeEntries; }
+
 private:
     bool Reject(std::string reason);
     bool ParseContainer(std::span<const std::uint8_t> expanded);
+    void CountWholeEntries(std::size_t wholeBytes, std::size_t dataStart);
     template <typename Match> bool CopyFirst(Match match, std::vector<std::uint8_t>& out) const;
 
     TNoticeSink notice;
@@ -60,4 +71,6 @@ private:
     std::uint32_t version = 0;
     std::uint32_t namesLength = 0;
     std::string rejectReason;
+    bool cutShort = false;
+    std::size_t wholeEntries = 0;
 };

@@ -3,6 +3,7 @@
 // and ORDER BY, and the peak memory of the process.
 #include "Catalogue.h"
 #include "JetWriter.h"
+#include "TempFolder.h"
 
 #include <chrono>
 #include <cstdio>
@@ -41,7 +42,8 @@ template <typename Action> double BestMilliseconds(int repeats, Action action) {
 } // namespace
 
 int main() {
-    std::string path = (std::filesystem::temp_directory_path() / "catalogue_bench.mdb").string();
+    const testsupport::TempFolder folder("catalogue-bench");
+    const std::string path = folder.FileUtf8("catalogue_bench.mdb");
     catalogue::WriterOptions options;
     options.tableName = "Title";
     options.password = "mivra4302";
@@ -68,6 +70,5 @@ int main() {
                 "%.3f ms for %d rows (target < 5); peak memory %ld KiB\n",
                 static_cast<double>(std::filesystem::file_size(path)) / 1024.0, openMs, queryMs,
                 rows, usage.ru_maxrss);
-    std::filesystem::remove(path);
     return 0;
 }

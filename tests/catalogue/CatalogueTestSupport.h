@@ -5,9 +5,12 @@
 #include "Catalogue.h"
 #include "CsvReader.h"
 #include "JetWriter.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -31,25 +34,16 @@ inline std::vector<uint8_t> ReadFileBytes(const std::string& path) {
     return {text.begin(), text.end()};
 }
 
-// A file in the temporary folder, removed when the object goes.
+// A database file of its own temporary folder (unique across processes),
+// removed with the folder when the object goes.
 class TempFile {
 public:
-    explicit TempFile(const std::string& stem) {
-        static int counter = 0;
-        path_ = (std::filesystem::temp_directory_path() /
-                 (stem + "_" + std::to_string(++counter) + "_" +
-                  std::to_string(reinterpret_cast<uintptr_t>(this) % 100000) + ".mdb"))
-                    .string();
-    }
-    ~TempFile() {
-        std::error_code ignored;
-        std::filesystem::remove(path_, ignored);
-    }
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
+    explicit TempFile(const std::string& stem)
+        : folder_(stem), path_(folder_.FileUtf8(stem + ".mdb")) {}
     const std::string& Path() const { return path_; }
 
 private:
+    testsupport::TempFolder folder_;
     std::string path_;
 };
 
@@ -80,5 +74,26 @@ inline catalogue::CsvRecords ReadRows(catalogue::TCatalogueQuery& query,
     }
     return rows;
 }
+
+#ifndef _WIN32
+// What the independent reader mdb-export prints for a table (empty when it
+// fails).
+inline std::string MdbExport(const std::string& path, const std::string& table) {
+    std::string command = "mdb-export '" + path + "' '" + table + "' 2>/dev/null";
+    std::string out;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        size_t n = 0;
+        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            out.append(buffer, n);
+        pclose(pipe);
+    }
+    return out;
+}
+
+inline bool MdbExportInstalled() {
+    return std::system("mdb-export --version >/dev/null 2>&1") == 0;
+}
+#endif
 
 } // namespace cattest

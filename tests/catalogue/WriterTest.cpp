@@ -4,7 +4,6 @@
 #include "CsvExport.h"
 #include "Database.h"
 
-#include <cstdio>
 #include <sstream>
 
 namespace {
@@ -96,32 +95,13 @@ TEST(CsvReader, HandlesQuotesLineBreaksAndMissingFinalNewline) {
 }
 
 #ifndef _WIN32
-// mdb-export is an independent reader; its CSV of our file must parse back
-// to the records we wrote.
-std::string MdbExport(const std::string& path, const std::string& table) {
-    std::string command = "mdb-export '" + path + "' '" + table + "' 2>/dev/null";
-    std::string out;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        size_t n = 0;
-        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            out.append(buffer, n);
-        pclose(pipe);
-    }
-    return out;
-}
-
-bool MdbExportInstalled() {
-    return std::system("mdb-export --version >/dev/null 2>&1") == 0;
-}
-
 TEST(WriterWithMdbExport, ReadsOurFileIdentically) {
-    if (!MdbExportInstalled())
+    if (!cattest::MdbExportInstalled())
         GTEST_SKIP() << "mdbtools is not installed";
     for (uint32_t pageKey : {0u, 0x12345678u}) {
         cattest::TempFile file("writer_mdbexport");
         cattest::BuildInto(file, SampleRecords(), "Title", "mivra4302", pageKey);
-        std::string exported = MdbExport(file.Path(), "Title");
+        std::string exported = cattest::MdbExport(file.Path(), "Title");
         EXPECT_EQ(catalogue::ParseCsv(exported), SampleRecords()) << "page key " << pageKey;
         catalogue::Database database(catalogue::JetFile::Load(file.Path()));
         std::ostringstream ours;
@@ -131,14 +111,14 @@ TEST(WriterWithMdbExport, ReadsOurFileIdentically) {
 }
 
 TEST(WriterWithMdbExport, ConformanceFilesDumpAsMdbExportDoesForSystemTablesToo) {
-    if (!MdbExportInstalled())
+    if (!cattest::MdbExportInstalled())
         GTEST_SKIP() << "mdbtools is not installed";
     std::string path = cattest::ConformancePath("jackcess_overflowTestV2003.mdb");
     catalogue::Database database(catalogue::JetFile::Load(path));
     for (const char* table : {"MSysObjects", "MSysACEs", "MSysQueries", "MSysAccessStorage"}) {
         std::ostringstream ours;
         catalogue::WriteTableCsv(database, table, ours);
-        EXPECT_EQ(ours.str(), MdbExport(path, table)) << table;
+        EXPECT_EQ(ours.str(), cattest::MdbExport(path, table)) << table;
     }
 }
 #endif

@@ -4,6 +4,7 @@
 #include "GalleryFixture.h"
 
 #include "PageControl.h"
+#include "TempFolder.h"
 #include "Text.h"
 #include "TreeView.h"
 #include "WinSkinData.h"
@@ -106,18 +107,11 @@ TEST_F(GalleryClose, TitleBarCloseEndsTheProgram) {
 // Failures: a folder holding only some of the program's files.
 class GalleryFailure : public Gallery {
 protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("kanvio-" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
     void CopyIn(const char* name) {
         fs::copy(gallerytest::SampleData / name, folder / name, fs::copy_options::recursive);
     }
-    fs::path folder;
+    testsupport::TempFolder temp{"kanvio-folder"};
+    const fs::path folder = temp.Path();
 };
 
 TEST_F(GalleryFailure, MissingCatalogueIsReportedAndNoSlotIsCreated) {

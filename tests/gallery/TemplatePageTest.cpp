@@ -1,11 +1,12 @@
 // Paging of one tab over a real catalogue file built by the catalogue writer.
 #include "Catalogue.h"
 #include "JetWriter.h"
+#include "TempFolder.h"
 #include "TemplatePage.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -64,19 +65,20 @@ protected:
         catalogue::WriterOptions options;
         options.tableName = "Title";
         options.password = "mivra4302";
-        path_ = std::filesystem::temp_directory_path() / "kanvio-paging-test.mdb";
-        catalogue::WriteFileBytes(path_.string(), catalogue::BuildDatabase(records, options));
+        folder_ = std::make_unique<testsupport::TempFolder>("kanvio-paging");
+        catalogue::WriteFileBytes(Path(), catalogue::BuildDatabase(records, options));
     }
-    static void TearDownTestSuite() { std::filesystem::remove(path_); }
+    static void TearDownTestSuite() { folder_.reset(); }
+    static std::string Path() { return folder_->FileUtf8("NoteData.MDB"); }
 
-    void SetUp() override { connection.Open(BuildConnectionString(path_.string(), "mivra4302")); }
+    void SetUp() override { connection.Open(BuildConnectionString(Path(), "mivra4302")); }
     void Fill(const std::string& category, int page) {
         FillPage(
             query, [this](const std::string& m) { messages.push_back(m); }, view, "Title3",
             category, page);
     }
 
-    static inline std::filesystem::path path_;
+    static inline std::unique_ptr<testsupport::TempFolder> folder_;
     catalogue::TCatalogueConnection connection;
     catalogue::TCatalogueQuery query{connection};
     RecordingView view;

@@ -50,6 +50,37 @@ TEST(LzhDecoder, TruncatedStreamDecodesAsIfFollowedByZeros) {
     EXPECT_EQ(out, Expand({10, 0, 0, 0, 0, 0, 0}));
 }
 
+TEST(LzhDecoder, TellsWhenTheInputRanOut) {
+    TLZH lzh;
+    std::vector<std::uint8_t> out;
+    lzh.Decompress(kLiteralZero, out);
+    EXPECT_FALSE(lzh.RanOut());
+    EXPECT_EQ(lzh.WholeBytes(), 1u);
+    // Reading ahead past the end is not running out: the match takes 17 of
+    // the 24 bits.
+    lzh.Decompress(kThreeSpacesByMatch, out);
+    EXPECT_FALSE(lzh.RanOut());
+    EXPECT_EQ(lzh.WholeBytes(), 3u);
+
+    // The literal's ninth bit is missing: it still decodes (from a zero bit)
+    // but is not whole.
+    lzh.Decompress(std::vector<std::uint8_t>{1, 0, 0, 0, 0xC6}, out);
+    EXPECT_EQ(out, std::vector<std::uint8_t>{0});
+    EXPECT_TRUE(lzh.RanOut());
+    EXPECT_EQ(lzh.WholeBytes(), 0u);
+    // The match's last position bit is missing.
+    lzh.Decompress(std::vector<std::uint8_t>{3, 0, 0, 0, 0x8C, 0x00}, out);
+    EXPECT_EQ(Text(out), "   ");
+    EXPECT_TRUE(lzh.RanOut());
+    EXPECT_EQ(lzh.WholeBytes(), 0u);
+    // Only the size, and a later decompression starts afresh.
+    lzh.Decompress(std::vector<std::uint8_t>{10, 0, 0, 0}, out);
+    EXPECT_TRUE(lzh.RanOut());
+    lzh.Decompress(std::vector<std::uint8_t>{0, 0, 0, 0}, out);
+    EXPECT_FALSE(lzh.RanOut());
+    EXPECT_EQ(lzh.WholeBytes(), 0u);
+}
+
 TEST(LzhDecoder, LastMatchIsCopiedWholePastTheStatedSize) {
     // Size 1 but the only symbol is a 3-byte match: all three come out.
     auto stream = kThreeSpacesByMatch;

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <span>
 
 using testbytes::Bytes;
 
@@ -17,6 +19,7 @@ struct TRoundTrip {
     std::vector<std::uint8_t> stream;
     std::vector<std::uint8_t> expanded;
     std::size_t bytesRead;
+    bool ranOut;
 };
 
 TRoundTrip RoundTrip(const std::vector<std::uint8_t>& input) {
@@ -25,7 +28,16 @@ TRoundTrip RoundTrip(const std::vector<std::uint8_t>& input) {
     TLZH lzh;
     lzh.Decompress(result.stream, result.expanded);
     result.bytesRead = lzh.BytesRead();
+    result.ranOut = lzh.RanOut();
     return result;
+}
+
+// Decodes the first `keep` bytes of a stream.
+TLZH DecodePrefix(const std::vector<std::uint8_t>& stream, std::size_t keep,
+                  std::vector<std::uint8_t>& out) {
+    TLZH lzh;
+    lzh.Decompress(std::span(stream).first(keep), out);
+    return lzh;
 }
 
 void ExpectExactRoundTrip(const std::vector<std::uint8_t>& input, const char* what) {
@@ -34,8 +46,14 @@ void ExpectExactRoundTrip(const std::vector<std::uint8_t>& input, const char* wh
     // The decoder copies a last match whole; ours never runs past the end.
     ASSERT_EQ(trip.expanded.size(), input.size()) << what;
     ASSERT_TRUE(trip.expanded == input) << what;
-    // Every coded byte is needed, and no more.
+    // Every coded byte is needed, and no more: without the last one the
+    // decoder runs out.
     EXPECT_EQ(trip.bytesRead, trip.stream.size()) << what;
+    EXPECT_FALSE(trip.ranOut) << what;
+    if (trip.stream.size() > 4) {
+        std::vector<std::uint8_t> out;
+        EXPECT_TRUE(DecodePrefix(trip.stream, trip.stream.size() - 1, out).RanOut()) << what;
+    }
 }
 
 std::vector<std::uint8_t> RandomBytes(std::size_t size, unsigned seed, int alphabet = 256) {
@@ -107,6 +125,26 @@ TEST(LzhRoundTrip, ManySymbolsForceTreeRebuilds) {
     const auto more = RandomBytes(100000, 8);
     input.insert(input.end(), more.begin(), more.end());
     ExpectExactRoundTrip(input, "mixed 400000 bytes");
+}
+
+TEST(LzhRoundTrip, ACutStreamTellsHowMuchCameBeforeTheCut) {
+    const auto text = IniLikeText(60000);
+    const auto stream = LzhCompress(text);
+    for (std::size_t keep : {stream.size() / 4, stream.size() / 2, stream.size() - 1}) {
+        std::vector<std::uint8_t> out;
+        const TLZH lzh = DecodePrefix(stream, keep, out);
+        ASSERT_TRUE(lzh.RanOut()) << keep;
+        // Still decoded to the stated size, the rest from zero bits...
+        ASSERT_GE(out.size(), text.size()) << keep;
+        // ...but only what came before the cut is the text, and about as
+        // much of it as the kept share of the stream.
+        const std::size_t whole = lzh.WholeBytes();
+        EXPECT_TRUE(
+            std::equal(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(whole), text.begin()))
+            << keep;
+        EXPECT_GT(whole, text.size() * (keep - 4) / stream.size() * 9 / 10) << keep;
+        EXPECT_LT(whole, text.size()) << keep;
+    }
 }
 
 TEST(LzhRoundTrip, TextCompressesWell) {

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 using testbytes::Bytes;
 using testbytes::Container;
 using testbytes::Text;
@@ -222,4 +224,33 @@ TEST_F(SkinReaderDamage, TruncatedStreamDecodesWithZerosInPlaceOfTheMissingBits)
     EXPECT_EQ(Entry("a.ini"), "[A]\r\nKey=1\r\n");
     EXPECT_EQ(Entry("b.bmp").size(), noise.size());
     EXPECT_NE(Entry("b.bmp"), Text(noise));
+    // It still loads, but says so: only the first entry came whole.
+    EXPECT_TRUE(reader.CutShort());
+    EXPECT_EQ(reader.WholeEntries(), 1u);
+}
+
+TEST_F(SkinReaderDamage, TellsWhichEntriesCameWhole) {
+    std::vector<std::uint8_t> noise(3000);
+    for (std::size_t i = 0; i < noise.size(); ++i)
+        noise[i] = static_cast<std::uint8_t>(i * 7919 % 251);
+    const auto whole = BuildPackage({{"a.bmp", noise}, {"b.bmp", noise}, {"c.ini", {}}});
+    ASSERT_TRUE(reader.Load(whole));
+    EXPECT_FALSE(reader.CutShort());
+    EXPECT_EQ(reader.WholeEntries(), 3u);
+    // One byte less: the last bits of the last entry are missing.
+    ASSERT_TRUE(reader.Load(std::span(whole).first(whole.size() - 1)));
+    EXPECT_TRUE(reader.CutShort());
+    EXPECT_EQ(reader.WholeEntries(), 1u) << "b.bmp lost its end; the empty c.ini follows it";
+    // Cut inside the names: what the zero bits decode to makes no table.
+    std::string longName;
+    std::mt19937 random(5);
+    for (int i = 0; i < 2000; ++i)
+        longName += static_cast<char>('a' + random() % 26);
+    const auto named = BuildPackage({{longName + ".bmp", std::vector<std::uint8_t>(1000, 0)}});
+    EXPECT_FALSE(reader.Load(std::span(named).first(200)));
+    EXPECT_TRUE(reader.CutShort());
+    EXPECT_EQ(reader.WholeEntries(), 0u);
+    // Cut so short it cannot even reach its stated size: refused, and cut short.
+    EXPECT_FALSE(reader.Load(std::vector<std::uint8_t>{0x00, 0x10, 0, 0, 1}));
+    EXPECT_TRUE(reader.CutShort());
 }

@@ -3,10 +3,12 @@
 #include "Commands.h"
 #include "PackageBytes.h"
 #include "SkinRead/SkinReader.h"
+#include "TempFolder.h"
 #include "ToolSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <random>
 #include <sstream>
@@ -20,17 +22,12 @@ using testbytes::Text;
 namespace {
 
 struct TSkinpackTool : ::testing::Test {
-    fs::path root;
+    testsupport::TempFolder temp{"skinpack-test"};
+    const fs::path root = temp.Path();
     std::ostringstream out;
     std::ostringstream err;
 
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        root = fs::temp_directory_path() / ("skinpack-test-" + std::string(info->name()));
-        fs::remove_all(root);
-        fs::create_directories(root / "skin");
-    }
-    void TearDown() override { fs::remove_all(root); }
+    void SetUp() override { fs::create_directories(root / "skin"); }
 
     std::string At(const fs::path& relative) const {
         return skinpack::Utf8FromPath(root / relative);
@@ -149,6 +146,87 @@ TEST_F(TSkinpackTool, DamagedInputsAreReportedNotCrashed) {
 
     EXPECT_EQ(Run({"list", At("does-not-exist.skn")}), 1);
     EXPECT_NE(err.str().find("cannot open"), std::string::npos) << err.str();
+}
+
+// Bytes that do not compress, so a cut lands where its share says.
+std::vector<std::uint8_t> Noise(std::size_t size, unsigned seed) {
+    std::mt19937 random(seed);
+    std::vector<std::uint8_t> bytes(size);
+    for (auto& b : bytes)
+        b = static_cast<std::uint8_t>(random());
+    return bytes;
+}
+
+TEST_F(TSkinpackTool, CutOffPackageIsListedAndUnpackedUpToTheCutWithStatus2) {
+    const auto a = Noise(3000, 1);
+    WriteWholeFile(root / "skin/a.bmp", a);
+    WriteWholeFile(root / "skin/z.bmp", Noise(3000, 2));
+    Put("skin/neon.ini", "[TitlebarSkin]\r\n");
+    ASSERT_EQ(Run({"pack", At("skin"), At("p.skn")}), 0) << err.str();
+    auto package = ReadWholeFile(root / "p.skn");
+    package.resize(package.size() * 7 / 10);
+    WriteWholeFile(root / "cut.skn", package);
+
+    EXPECT_EQ(Run({"list", At("cut.skn")}), 2);
+    EXPECT_EQ(out.str(), "a.bmp\t3000\nz.bmp\t3000\nneon.ini\t16\n");
+    EXPECT_NE(err.str().find("cut.skn: the compressed stream ends early; 2 of 3 entries are cut "
+                             "off: z.bmp neon.ini\n"),
+              std::string::npos)
+        << err.str();
+
+    EXPECT_EQ(Run({"unpack", At("cut.skn"), At("out")}), 2);
+    EXPECT_EQ(ReadWholeFile(root / "out/a.bmp"), a);
+    EXPECT_FALSE(fs::exists(root / "out/z.bmp"));
+    EXPECT_FALSE(fs::exists(root / "out/neon.ini"));
+    EXPECT_NE(out.str().find("1 files"), std::string::npos) << out.str();
+    EXPECT_NE(err.str().find("ends early; 2 of 3 entries are cut off and were not written: z.bmp "
+                             "neon.ini"),
+              std::string::npos)
+        << err.str();
+}
+
+TEST_F(TSkinpackTool, CutsAfterTheEntriesOrBeforeAnythingStillCount) {
+    // Trailing bytes after the last entry: every entry is whole.
+    auto container = testbytes::Container(20000, "a.bmp\r\n", {1}, "x");
+    const auto trailing = Noise(2000, 3);
+    container.insert(container.end(), trailing.begin(), trailing.end());
+    WriteWholeFile(root / "t.bin", container);
+    ASSERT_EQ(Run({"compress", At("t.bin"), At("t.skn")}), 0);
+    auto package = ReadWholeFile(root / "t.skn");
+    package.pop_back();
+    WriteWholeFile(root / "t.skn", package);
+    EXPECT_EQ(Run({"unpack", At("t.skn"), At("out")}), 2);
+    EXPECT_EQ(Text(ReadWholeFile(root / "out/a.bmp")), "x");
+    EXPECT_NE(err.str().find("ends early after the last entry"), std::string::npos) << err.str();
+
+    // So little left that nothing can be read.
+    package.resize(8);
+    WriteWholeFile(root / "t.skn", package);
+    EXPECT_EQ(Run({"list", At("t.skn")}), 2);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_NE(err.str().find("t.skn: the compressed stream ends early; nothing could be read: "),
+              std::string::npos)
+        << err.str();
+}
+
+TEST_F(TSkinpackTool, ExpandWritesWhatCameBeforeTheCut) {
+    const auto input = Noise(20000, 4);
+    WriteWholeFile(root / "in.bin", input);
+    ASSERT_EQ(Run({"compress", At("in.bin"), At("in.lzh")}), 0);
+    auto stream = ReadWholeFile(root / "in.lzh");
+    stream.resize(stream.size() / 2);
+    WriteWholeFile(root / "cut.lzh", stream);
+
+    EXPECT_EQ(Run({"expand", At("cut.lzh"), At("out.bin")}), 2);
+    const auto written = ReadWholeFile(root / "out.bin");
+    EXPECT_GT(written.size(), input.size() / 3);
+    EXPECT_LT(written.size(), input.size() * 2 / 3);
+    EXPECT_TRUE(std::equal(written.begin(), written.end(), input.begin()));
+    EXPECT_NE(err.str().find("cut.lzh: the compressed stream ends early; wrote the " +
+                             std::to_string(written.size()) +
+                             " of its 20000 bytes decoded before the cut"),
+              std::string::npos)
+        << err.str();
 }
 
 TEST_F(TSkinpackTool, UnpackRefusesEntryNamesThatLeaveTheFolder) {

@@ -7,6 +7,7 @@
 #include "Text.h"
 
 #include "GuiTest.h"
+#include "TempFolder.h"
 
 #include <cstdio>
 #include <jpeglib.h>
@@ -116,13 +117,8 @@ Bytes MakeIcon(uint32_t bgra) {
 }
 
 struct Pictures : ::testing::Test {
-    std::string dir;
-    void SetUp() override {
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        dir = tk::Narrow(temp) + "toolkit-pictures-" + std::to_string(GetCurrentProcessId()) + "\\";
-        CreateDirectoryW(tk::Widen(dir).c_str(), nullptr);
-    }
+    testsupport::TempFolder temp{"toolkit-pictures"};
+    const std::string dir = tk::Narrow(temp.Path().wstring()) + "\\";
     std::string Write(const std::string& name, const Bytes& bytes) {
         std::string path = dir + name;
         std::ofstream(tk::Widen(path).c_str(), std::ios::binary)

@@ -21,20 +21,26 @@ int RunCompress(const TCommandArgs& args, std::ostream& out, std::ostream&) {
     return 0;
 }
 
-int RunExpand(const TCommandArgs& args, std::ostream& out, std::ostream&) {
+int RunExpand(const TCommandArgs& args, std::ostream& out, std::ostream& err) {
     ExpectPositional(args, 2);
     const std::vector<std::uint8_t> stream = ReadWholeFile(PathFromUtf8(args[0]));
     if (stream.size() < 4)
         throw TToolError(args[0] + " is too short for an LZH stream (" +
                          std::to_string(stream.size()) + " bytes)");
     std::vector<std::uint8_t> expanded;
-    TLZH().Decompress(stream, expanded);
+    TLZH lzh;
+    lzh.Decompress(stream, expanded);
     // The last match is always decoded whole; the stated size is what counts.
+    // Of a cut-off stream only what came before the cut is kept.
     const auto size = static_cast<std::size_t>(std::max(TLZH::StatedSize(stream), 0));
-    expanded.resize(size);
+    expanded.resize(std::min(size, lzh.WholeBytes()));
     WriteWholeFile(PathFromUtf8(args[1]), expanded);
     out << args[1] << ": " << expanded.size() << " bytes\n";
-    return 0;
+    if (!lzh.RanOut())
+        return 0;
+    err << "skinpack expand: " << args[0] << ": " << EndsEarly << "; wrote the " << expanded.size()
+        << " of its " << size << " bytes decoded before the cut\n";
+    return CutShortStatus;
 }
 
 } // namespace skinpack

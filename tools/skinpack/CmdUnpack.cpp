@@ -35,7 +35,10 @@ int RunUnpack(const TCommandArgs& args, std::ostream& out, std::ostream& err) {
     fs::create_directories(folder);
     std::set<std::string> written;
     std::vector<std::uint8_t> bytes;
-    for (const std::string& name : reader.Names()) {
+    // Entries at or past the cut of a cut-off package hold what missing bits
+    // decode to; they are left out.
+    for (std::size_t i = 0; i < reader.WholeEntries(); ++i) {
+        const std::string& name = reader.Names()[i];
         if (!written.insert(name).second) {
             err << "skinpack unpack: skipped a second entry named " << name << "\n";
             continue;
@@ -44,7 +47,7 @@ int RunUnpack(const TCommandArgs& args, std::ostream& out, std::ostream& err) {
         WriteWholeFile(folder / PathFromUtf8(name), bytes);
     }
     out << args[1] << ": " << written.size() << " files\n";
-    return 0;
+    return ReportCutShort(reader, "unpack", args[0], "are cut off and were not written", err);
 }
 
 } // namespace skinpack

@@ -23,15 +23,22 @@ constexpr std::array commands{
     TCommand{"unpack", "unpack PKG DIR", "write every entry of a package into a folder",
              "DIR is created if needed; entries are written under their (lower-case) names.\n"
              "Of two entries with the same name only the first is written, as the skin\n"
-             "reader only ever returns that one.\n",
+             "reader only ever returns that one. Of a package cut off early only the\n"
+             "entries before the cut are written; the others are named on stderr and the\n"
+             "exit status is 2.\n",
              RunUnpack},
     TCommand{"list", "list PKG", "show the entries of a package",
-             "One line per entry, in package order: its name, a tab, its size in bytes.\n",
+             "One line per entry, in package order: its name, a tab, its size in bytes.\n"
+             "Of a package cut off early the entries past the cut are named on stderr and\n"
+             "the exit status is 2.\n",
              RunList},
     TCommand{"compress", "compress IN OUT", "compress a file into a raw LZH stream",
              "OUT gets the 4-byte size of IN followed by the coded bits.\n", RunCompress},
     TCommand{"expand", "expand IN OUT", "expand a raw LZH stream",
-             "OUT gets exactly the size the stream states (at most 64 MiB).\n", RunExpand},
+             "OUT gets exactly the size the stream states (at most 64 MiB). Of a stream\n"
+             "cut off early OUT gets the bytes decoded before the cut, stderr a warning,\n"
+             "and the exit status is 2.\n",
+             RunExpand},
 #ifdef _WIN32
     TCommand{"preview", "preview PKG OUT.png", "draw every element of a skin on one sheet",
              "Every element of the skin with its raw bitmap and each state cell rendered\n"
@@ -87,6 +94,9 @@ int RunSkinpack(const std::vector<std::string>& args, std::ostream& out, std::os
     }
     try {
         return command->run(rest, out, err);
+    } catch (const TCutShortError& e) {
+        err << "skinpack " << command->name << ": " << e.what() << "\n";
+        return CutShortStatus;
     } catch (const TUsageError& e) {
         err << "skinpack " << command->name << ": " << e.what() << "\nusage: skinpack "
             << command->synopsis << "\n";

@@ -17,6 +17,19 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A package or stream cut off so early that nothing of it could be used;
+// reported as "skinpack COMMAND: message" with exit status 2, the status of
+// every cut-off input.
+class TCutShortError : public TToolError {
+public:
+    using TToolError::TToolError;
+};
+
+// Exit status of a command whose package or stream ends early: it warned on
+// stderr and wrote what it could.
+inline constexpr int CutShortStatus = 2;
+inline constexpr const char* EndsEarly = "the compressed stream ends early";
+
 // A command line the subcommand cannot accept; reported with its usage line
 // and exit status 2.
 class TUsageError : public std::runtime_error {

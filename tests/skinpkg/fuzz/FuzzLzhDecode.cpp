@@ -1,9 +1,11 @@
 // Any byte string is an LZH stream to the decoder: it must stay in bounds,
-// end, and produce at least the stated size. What it produces must also
-// survive a round trip through our compressor.
+// end, and produce at least the stated size. The bytes it calls whole must not
+// depend on anything after the input, and what it produces must survive a
+// round trip through our compressor.
 #include "LzhEncoder.h"
 #include "SkinRead/Lzh.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -24,19 +26,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (stated > 0 && static_cast<std::size_t>(stated) > 48 * size)
         return 0;
     std::vector<std::uint8_t> expanded;
+    TLZH lzh;
     try {
-        TLZH().Decompress(input, expanded, kFuzzSizeLimit);
+        lzh.Decompress(input, expanded, kFuzzSizeLimit);
     } catch (const ElzhException&) {
         return 0; // stated size over the limit
     }
     const std::size_t wanted = stated > 0 ? static_cast<std::size_t>(stated) : 0;
     if (expanded.size() < wanted || expanded.size() > wanted + 59)
         std::abort();
+
+    // Whole bytes (all of them for a stream that did not run out) come out
+    // the same whatever follows the input.
+    std::vector<std::uint8_t> again;
+    if (lzh.WholeBytes() > 0) {
+        std::vector<std::uint8_t> extended(input.begin(), input.end());
+        extended.insert(extended.end(), 8, 0xA5);
+        TLZH().Decompress(extended, again, kFuzzSizeLimit);
+        if (!std::equal(expanded.begin(),
+                        expanded.begin() + static_cast<std::ptrdiff_t>(lzh.WholeBytes()),
+                        again.begin()))
+            std::abort();
+    }
     expanded.resize(wanted);
     if (wanted > kRoundTripLimit)
         return 0;
 
-    std::vector<std::uint8_t> again;
     TLZH().Decompress(LzhCompress(expanded), again, kFuzzSizeLimit);
     if (again != expanded)
         std::abort();
