@@ -1,6 +1,5 @@
 #include "Action.h"
 
-#include "Control.h"
 #include "ImageList.h"
 
 #include <algorithm>
@@ -13,10 +12,13 @@ const ClassInfo& Action::StaticClass() {
             p.String("Caption", &Action::Caption, &Action::SetCaption);
             p.Integer("ImageIndex", &Action::ImageIndex, &Action::SetImageIndex);
             p.Boolean("Enabled", &Action::Enabled, &Action::SetEnabled);
+            p.Boolean("Checked", &Action::Checked, &Action::SetChecked);
+            p.Boolean("Visible", &Action::Visible, &Action::SetVisible);
             p.String("Hint", &Action::Hint, &Action::SetHint);
             p.template Reference<tk::ActionList>("ActionList", &Action::ActionList,
                                                  &Action::SetActionList);
             p.Event("OnExecute", &Action::OnExecute);
+            p.Event("OnUpdate", &Action::OnUpdate);
         });
     return info;
 }
@@ -25,33 +27,50 @@ Action::Action(Component* owner) : Component(owner) {}
 
 Action::~Action() {
     SetActionList(nullptr);
-    std::vector<Control*> clients;
+    std::vector<ActionClient*> clients;
     clients.swap(clients_);
-    for (Control* client : clients) {
-        client->SetAction(nullptr);
+    for (ActionClient* client : clients) {
+        client->ActionFreed();
     }
 }
 
 void Action::Changed() {
-    std::vector<Control*> clients = clients_;
-    for (Control* client : clients) {
+    std::vector<ActionClient*> clients = clients_;
+    for (ActionClient* client : clients) {
         client->ActionChanged();
     }
 }
 
+// Setting a value the action already has tells no one: OnUpdate handlers set
+// the whole state each time a client is shown, and clients redraw on change.
 void Action::SetCaption(const std::string& caption) {
-    caption_ = caption;
-    Changed();
+    if (ChangeValue(caption_, caption)) {
+        Changed();
+    }
 }
 
 void Action::SetImageIndex(int index) {
-    imageIndex_ = index;
-    Changed();
+    if (ChangeValue(imageIndex_, index)) {
+        Changed();
+    }
 }
 
 void Action::SetEnabled(bool enabled) {
-    enabled_ = enabled;
-    Changed();
+    if (ChangeValue(enabled_, enabled)) {
+        Changed();
+    }
+}
+
+void Action::SetChecked(bool checked) {
+    if (ChangeValue(checked_, checked)) {
+        Changed();
+    }
+}
+
+void Action::SetVisible(bool visible) {
+    if (ChangeValue(visible_, visible)) {
+        Changed();
+    }
 }
 
 void Action::SetActionList(tk::ActionList* list) {
@@ -81,6 +100,14 @@ bool Action::Execute() {
     return true;
 }
 
+bool Action::Update() {
+    if (!OnUpdate) {
+        return false;
+    }
+    OnUpdate(*this);
+    return true;
+}
+
 void Action::SetParentComponent(Component& parent) {
     if (auto* list = dynamic_cast<tk::ActionList*>(&parent)) {
         SetActionList(list);
@@ -89,14 +116,14 @@ void Action::SetParentComponent(Component& parent) {
     Component::SetParentComponent(parent);
 }
 
-void Action::Link(Control& control) {
-    if (std::find(clients_.begin(), clients_.end(), &control) == clients_.end()) {
-        clients_.push_back(&control);
+void Action::Link(ActionClient& client) {
+    if (std::find(clients_.begin(), clients_.end(), &client) == clients_.end()) {
+        clients_.push_back(&client);
     }
 }
 
-void Action::Unlink(Control& control) {
-    clients_.erase(std::remove(clients_.begin(), clients_.end(), &control), clients_.end());
+void Action::Unlink(ActionClient& client) {
+    clients_.erase(std::remove(clients_.begin(), clients_.end(), &client), clients_.end());
 }
 
 const ClassInfo& ActionList::StaticClass() {

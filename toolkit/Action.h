@@ -1,6 +1,8 @@
-// Actions: a named command with a caption, an image and an Execute handler,
-// shared by the controls linked to it. Actions sit in an action list, which
-// names the image list their ImageIndex refers to.
+// Actions: a named command with a caption, an image, a state (enabled,
+// checked, visible) and an Execute handler, shared by the controls and menu
+// items linked to it; an OnUpdate handler brings the state up to date when a
+// client is about to show it. Actions sit in an action list, which names the
+// image list their ImageIndex refers to.
 #pragma once
 
 #include "Component.h"
@@ -9,9 +11,20 @@
 
 namespace tk {
 
-class Control;
 class ImageList;
 class ActionList;
+
+// What an action tells the controls and menu items linked to it.
+class ActionClient {
+public:
+    // The action's caption, image or state changed.
+    virtual void ActionChanged() = 0;
+    // The action is being freed: the client forgets it.
+    virtual void ActionFreed() = 0;
+
+protected:
+    ~ActionClient() = default;
+};
 
 class Action : public Component {
     TK_CLASS(Action)
@@ -26,6 +39,10 @@ public:
     void SetImageIndex(int index);
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
+    bool Checked() const { return checked_; }
+    void SetChecked(bool checked);
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible);
     const std::string& Hint() const { return hint_; }
     void SetHint(const std::string& hint) { hint_ = hint; }
     tk::ActionList* ActionList() const { return list_; }
@@ -34,13 +51,17 @@ public:
     tk::ImageList* Images() const;
 
     NotifyEvent OnExecute;
+    // Sets the action's state; runs when a client is about to show it.
+    NotifyEvent OnUpdate;
     // Runs OnExecute; false when disabled or without a handler.
     bool Execute();
+    // Runs OnUpdate; false without a handler.
+    bool Update();
 
     void SetParentComponent(Component& parent) override;
-    // Controls linked to this action (kept by Control::SetAction).
-    void Link(Control& control);
-    void Unlink(Control& control);
+    // Clients linked to this action (kept by their SetAction).
+    void Link(ActionClient& client);
+    void Unlink(ActionClient& client);
 
 private:
     friend class ActionList;
@@ -49,8 +70,10 @@ private:
     std::string hint_;
     int imageIndex_ = -1;
     bool enabled_ = true;
+    bool checked_ = false;
+    bool visible_ = true;
     tk::ActionList* list_ = nullptr;
-    std::vector<Control*> clients_;
+    std::vector<ActionClient*> clients_;
 };
 
 class ActionList : public Component {

@@ -52,9 +52,26 @@ void Application::AddForm(Form& form) {
 
 void Application::RemoveForm(Form& form) {
     forms_.erase(std::remove(forms_.begin(), forms_.end(), &form), forms_.end());
+    RemoveMDIChild(form);
     if (mainForm_ == &form) {
         mainForm_ = nullptr;
     }
+}
+
+void Application::AddMDIChild(Form& form) {
+    if (std::find(mdiChildren_.begin(), mdiChildren_.end(), &form) == mdiChildren_.end()) {
+        mdiChildren_.push_back(&form);
+    }
+}
+
+void Application::RemoveMDIChild(Form& form) {
+    mdiChildren_.erase(std::remove(mdiChildren_.begin(), mdiChildren_.end(), &form),
+                       mdiChildren_.end());
+}
+
+bool Application::TranslateMDIKeys(MSG& msg) const {
+    HWND client = MainForm() ? MainForm()->ClientHandle() : nullptr;
+    return client && TranslateMDISysAccel(client, &msg);
 }
 
 void Application::Run() {
@@ -67,6 +84,9 @@ void Application::Run() {
     }
     MSG msg;
     while (!terminated_ && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (TranslateMDIKeys(msg)) {
+            continue;
+        }
         Deliver(msg);
     }
     terminated_ = true;
@@ -79,6 +99,9 @@ void Application::ProcessMessages() {
             terminated_ = true;
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;
+        }
+        if (TranslateMDIKeys(msg)) {
+            continue;
         }
         Deliver(msg);
     }

@@ -8,6 +8,8 @@
 #include "ClassRegistry.h"
 #include "Component.h"
 
+#include <windows.h>
+
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -34,6 +36,8 @@ public:
 
     Form* MainForm() const { return forms_.empty() ? nullptr : mainForm_; }
     const std::vector<Form*>& Forms() const { return forms_; }
+    // The MDI children that have a window, in the order their windows were made.
+    const std::vector<Form*>& MDIChildren() const { return mdiChildren_; }
 
     // Shows the main form and dispatches messages until the program ends.
     void Run();
@@ -54,10 +58,16 @@ private:
     friend class Form;
     void AddForm(Form& form);
     void RemoveForm(Form& form);
+    void AddMDIChild(Form& form);
+    void RemoveMDIChild(Form& form);
+    // The MDI client's keys (Ctrl+F4, Ctrl+F6, ...) as system commands of the
+    // active MDI child; true when the message was one.
+    bool TranslateMDIKeys(MSG& msg) const;
 
     std::string title_;
     ClassRegistry classes_;
     std::vector<Form*> forms_;
+    std::vector<Form*> mdiChildren_;
     Form* mainForm_ = nullptr;
     bool terminated_ = false;
     MessageBoxFunction messageBox_;

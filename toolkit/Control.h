@@ -5,6 +5,7 @@
 // fed mouse messages by their parent window; windowed ones are in WinControl.h.
 #pragma once
 
+#include "Action.h"
 #include "Component.h"
 #include "Graphics.h"
 
@@ -15,7 +16,6 @@
 
 namespace tk {
 
-class Action;
 class Form;
 class WinControl;
 
@@ -44,7 +44,7 @@ extern const EnumInfo kAlignEnum;
 extern const EnumInfo kAlignmentEnum;
 std::span<const IntIdent> CursorIdents();
 
-class Control : public Component {
+class Control : public Component, public ActionClient {
     TK_CLASS(Control)
 
 public:
@@ -91,6 +91,10 @@ public:
     void SetParentFont(bool parentFont);
     tk::Color GetColor() const { return color_; }
     void SetColor(tk::Color color);
+    // Takes the parent's colour, now and whenever it changes; setting a
+    // colour clears it. Containers and the controls drawn on their parent's
+    // background (panels, tab sheets, group boxes, check and radio boxes,
+    // labels) start with it set.
     bool ParentColor() const { return parentColor_; }
     void SetParentColor(bool parentColor);
     int Cursor() const { return cursor_; }
@@ -119,7 +123,8 @@ public:
     // The click action: OnClick, or else the action's Execute.
     virtual void Click();
     // Called by the action this control is linked to when it changed.
-    virtual void ActionChanged();
+    void ActionChanged() override;
+    void ActionFreed() override { action_ = nullptr; }
     // Takes the action's state again once the design (and its image lists) is read.
     void Loaded() override;
 

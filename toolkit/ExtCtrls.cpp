@@ -32,6 +32,7 @@ const ClassInfo& Panel::StaticClass() {
 
 Panel::Panel(Component* owner) : WinControl(owner) {
     SetBounds(0, 0, 185, 41);
+    SetParentColor(true);
 }
 
 void Panel::FillCreateParams(CreateParams& params) {

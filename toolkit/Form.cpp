@@ -17,6 +17,14 @@ const EnumInfo kBorderStyle{
     {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}};
 const EnumInfo kBorderIcon{"TBorderIcon", {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"}};
 const EnumInfo kPosition{"TPosition", {"poDesigned", "poScreenCenter", "poDesktopCenter"}};
+const EnumInfo kFormStyle{"TFormStyle", {"fsNormal", "fsMDIChild", "fsMDIForm"}};
+
+// The window style bits BorderIcons decides, and those BorderStyle decides
+// (icons included: a dialog frame has no minimise or maximise box).
+constexpr DWORD kBorderIconBits = WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+constexpr DWORD kBorderStyleBits =
+    WS_POPUP | WS_CAPTION | WS_THICKFRAME | DS_MODALFRAME | kBorderIconBits;
+constexpr DWORD kBorderExStyleBits = WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW;
 
 } // namespace
 
@@ -32,6 +40,9 @@ const ClassInfo& Form::StaticClass() {
             p.Integer("ClientWidth", &Form::ClientWidth, &Form::SetClientWidth);
             p.Integer("ClientHeight", &Form::ClientHeight, &Form::SetClientHeight);
             p.template Reference<MainMenu>("Menu", &Form::Menu, &Form::SetMenu);
+            p.template Enumeration<tk::FormStyle>("FormStyle", kFormStyle, &Form::FormStyle,
+                                                  &Form::SetFormStyle);
+            p.template Reference<MenuItem>("WindowMenu", &Form::WindowMenu, &Form::SetWindowMenu);
             p.Event("OnCreate", &Form::OnCreate);
             p.Event("OnShow", &Form::OnShow);
         });
@@ -50,7 +61,7 @@ Form::~Form() {
     if (tk::Application* application = Application()) {
         application->RemoveForm(*this);
     }
-    DestroyHandle();
+    DestroyWindowHandle();
 }
 
 tk::Application* Form::Application() const {
@@ -118,9 +129,15 @@ void Form::FillCreateParams(CreateParams& params) {
             icons |= WS_MAXIMIZEBOX;
         }
     }
+    if (formStyle_ == tk::FormStyle::MDIChild) {
+        // The MDI client takes every style of ours (MDIS_ALLCHILDSTYLES).
+        params.style |= WS_CHILD | WS_CLIPSIBLINGS | (Visible() ? WS_VISIBLE : 0);
+    }
     switch (borderStyle_) {
     case tk::BorderStyle::None:
-        params.style |= WS_POPUP;
+        if (formStyle_ != tk::FormStyle::MDIChild) {
+            params.style |= WS_POPUP;
+        }
         break;
     case tk::BorderStyle::Single:
         params.style |= WS_CAPTION | icons;
@@ -144,35 +161,62 @@ void Form::FillCreateParams(CreateParams& params) {
 }
 
 void Form::HandleCreated() {
-    if (menu_) {
-        ::SetMenu(Handle(), menu_->Handle());
+    if (formStyle_ == tk::FormStyle::MDIForm) {
+        CreateMDIClient();
+    }
+    if (formStyle_ == tk::FormStyle::MDIChild) {
+        if (tk::Application* application = ApplicationOf(*this)) {
+            application->AddMDIChild(*this);
+        }
+    } else if (menu_) {
+        ApplyMenu();
     }
     ApplyClientSize();
 }
 
-void Form::ApplyFrameStyle() {
+void Form::HandleDestroyed() {
+    clientHandle_ = nullptr;
+    if (formStyle_ == tk::FormStyle::MDIChild) {
+        if (tk::Application* application = ApplicationOf(*this)) {
+            application->RemoveMDIChild(*this);
+        }
+    }
+}
+
+// Only the bits the border style and icons decide are written, read from
+// the window and written back (WM_STYLECHANGING shows the change to any
+// procedure over the window, which may adjust it); bits others set stay.
+void Form::ApplyFrameStyle(DWORD styleBits, DWORD exStyleBits) {
     if (!HandleAllocated()) {
         ApplyClientSize();
         return;
     }
     CreateParams params;
     FillCreateParams(params);
-    SetWindowLongPtrW(Handle(), GWL_STYLE,
-                      static_cast<LONG_PTR>(params.style | (Visible() ? WS_VISIBLE : 0)));
-    SetWindowLongPtrW(Handle(), GWL_EXSTYLE, static_cast<LONG_PTR>(params.exStyle));
-    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+    HWND window = Handle();
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+    const DWORD newStyle = (style & ~styleBits) | (params.style & styleBits);
+    if (newStyle != style) {
+        SetWindowLongPtrW(window, GWL_STYLE, static_cast<LONG_PTR>(newStyle));
+    }
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
+    const DWORD newExStyle = (exStyle & ~exStyleBits) | (params.exStyle & exStyleBits);
+    if (newExStyle != exStyle) {
+        SetWindowLongPtrW(window, GWL_EXSTYLE, static_cast<LONG_PTR>(newExStyle));
+    }
+    SetWindowPos(window, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     ApplyClientSize();
 }
 
 void Form::SetBorderStyle(tk::BorderStyle style) {
     borderStyle_ = style;
-    ApplyFrameStyle();
+    ApplyFrameStyle(kBorderStyleBits, kBorderExStyleBits);
 }
 
 void Form::SetBorderIcons(uint32_t icons) {
     borderIcons_ = icons;
-    ApplyFrameStyle();
+    ApplyFrameStyle(kBorderIconBits, 0);
 }
 
 // The outer size follows the wanted client size, measured on the window once
@@ -224,17 +268,23 @@ void Form::SetMenu(MainMenu* menu) {
         menu_->FreeNotification(*this);
     }
     if (HandleAllocated()) {
-        ::SetMenu(Handle(), menu_ ? menu_->Handle() : nullptr);
+        // Through the window, so that a window procedure over the form (a
+        // frame that draws a menu bar of its own) learns of the new menu; the
+        // default handling gives the window the native menu.
+        SendMessageW(Handle(), kNotifyMenuChanged, 0, 0);
         ApplyClientSize();
     }
 }
 
 void Form::Notification(Component& component, Operation operation) {
     WinControl::Notification(component, operation);
+    if (operation == Operation::Remove && &component == windowMenu_) {
+        windowMenu_ = nullptr;
+    }
     if (operation == Operation::Remove && &component == menu_) {
         menu_ = nullptr;
         if (HandleAllocated()) {
-            ::SetMenu(Handle(), nullptr);
+            SendMessageW(Handle(), kNotifyMenuChanged, 0, 0);
         }
     }
 }
@@ -247,7 +297,8 @@ void Form::VisibleChanged() {
         return;
     }
     HWND window = Handle();
-    if (!shownOnce_ && position_ != tk::Position::Designed) {
+    if (!shownOnce_ && position_ != tk::Position::Designed &&
+        formStyle_ != tk::FormStyle::MDIChild) {
         RECT work;
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
         SetBounds(work.left + (work.right - work.left - Width()) / 2,
@@ -262,6 +313,11 @@ void Form::VisibleChanged() {
 }
 
 void Form::Close() {
+    if (formStyle_ == tk::FormStyle::MDIChild) {
+        StoreVisible(false);
+        DestroyWindowHandle();
+        return;
+    }
     Hide();
     tk::Application* application = Application();
     if (application && application->MainForm() == this) {
@@ -276,8 +332,9 @@ void Form::WndProc(Message& m) {
         m.result = 0;
         return;
     case WM_COMMAND:
-        if (m.lParam == 0 && HIWORD(m.wParam) == 0 && menu_) {
-            if (MenuItem* item = menu_->FindItem(LOWORD(m.wParam))) {
+        // A menu's choice: the main menu's, or a popup menu's tracked for this window.
+        if (m.lParam == 0 && HIWORD(m.wParam) == 0) {
+            if (MenuItem* item = MenuItem::FromCommand(LOWORD(m.wParam))) {
                 item->Click();
                 m.result = 0;
                 return;
@@ -300,8 +357,7 @@ void Form::WndProc(Message& m) {
         m.result = DialogKey(*this, m.wParam) ? 1 : 0;
         return;
     case kNotifyMenuChanged:
-        ::SetMenu(Handle(), menu_ ? menu_->Handle() : nullptr);
-        DrawMenuBar(Handle());
+        ApplyMenu();
         m.result = 0;
         return;
     default:

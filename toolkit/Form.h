@@ -20,10 +20,12 @@ namespace tk {
 class Application;
 class ClassRegistry;
 class MainMenu;
+class MenuItem;
 
 enum class BorderStyle { None, Single, Sizeable, Dialog, ToolWindow, SizeToolWin };
 enum BorderIcon : uint32_t { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
 enum class Position { Designed, ScreenCenter, DesktopCenter };
+enum class FormStyle { Normal, MDIChild, MDIForm };
 
 class Form : public WinControl {
     TK_CLASS(Form)
@@ -58,7 +60,29 @@ public:
     MainMenu* Menu() const { return menu_; }
     void SetMenu(MainMenu* menu);
 
-    // Closing the main form ends the program's message loop; other forms hide.
+    // MDI: an MDI form (a frame) holds its MDI children in its client window
+    // ("MDIClient"), which fills what the frame's aligned controls leave. An
+    // MDI child lives in the MDI client of the program's main form, which
+    // must be an MDI form; its window is made when it is shown and goes when
+    // it is closed. The style is set before the window exists.
+    tk::FormStyle FormStyle() const { return formStyle_; }
+    void SetFormStyle(tk::FormStyle style);
+    // The MDI form's client window; none for other forms.
+    HWND ClientHandle() const { return clientHandle_; }
+    // The top-level item of the menu whose drop-down lists the MDI children
+    // (the item needs items of its own to have a drop-down).
+    MenuItem* WindowMenu() const { return windowMenu_; }
+    void SetWindowMenu(MenuItem* item);
+    // The MDI form's children with a window, in the order they were made.
+    int MDIChildCount() const;
+    Form* MDIChildren(int index) const;
+    Form* ActiveMDIChild() const;
+    void Cascade();
+    // Side by side, one above the other, across the client's width.
+    void Tile();
+
+    // Closing the main form ends the program's message loop; an MDI child's
+    // window goes; other forms hide.
     void Close();
     tk::Application* Application() const;
 
@@ -67,14 +91,28 @@ public:
 
 protected:
     void FillCreateParams(CreateParams& params) override;
+    HWND CreateWindowHandle(const CreateParams& params, DWORD style, HWND parent,
+                            HMENU id) override;
     void HandleCreated() override;
+    void HandleDestroyed() override;
     void WndProc(Message& message) override;
+    void DefaultHandler(Message& message) override;
+    void ControlsAligned(const RECT& rest) override;
     void VisibleChanged() override;
     void Notification(Component& component, Operation operation) override;
 
 private:
+    // Gives the window the menu: through the MDI client for an MDI form, so
+    // the window list and a maximised child's buttons follow the menu.
+    void ApplyMenu();
+    void CreateMDIClient();
+    // The MDI form an MDI child lives in; throws when there is none.
+    Form& MDIFrame() const;
+    // An MDI child leaves through its MDI client (off the window list, the
+    // next child activated); other windows are destroyed.
+    void DestroyWindowHandle();
     void ApplyClientSize();
-    void ApplyFrameStyle();
+    void ApplyFrameStyle(DWORD styleBits, DWORD exStyleBits);
     std::vector<std::pair<std::string, EventHandler>> methods_;
     tk::BorderStyle borderStyle_ = tk::BorderStyle::Sizeable;
     uint32_t borderIcons_ = biSystemMenu | biMinimize | biMaximize;
@@ -82,6 +120,9 @@ private:
     int clientWidth_ = -1;
     int clientHeight_ = -1;
     MainMenu* menu_ = nullptr;
+    tk::FormStyle formStyle_ = tk::FormStyle::Normal;
+    MenuItem* windowMenu_ = nullptr;
+    HWND clientHandle_ = nullptr;
     bool shownOnce_ = false;
 };
 

@@ -8,34 +8,50 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <tuple>
+#include <unordered_map>
 
 namespace tk {
+namespace {
 
-std::string ShortCutToText(int shortCut) {
-    if (shortCut == 0) {
-        return {};
-    }
-    std::string text;
-    if (shortCut & scCtrl) {
-        text += "Ctrl+";
-    }
-    if (shortCut & scShift) {
-        text += "Shift+";
-    }
-    if (shortCut & scAlt) {
-        text += "Alt+";
-    }
-    UINT key = shortCut & 0xFF;
-    if (key >= VK_F1 && key <= VK_F24) {
-        return text + "F" + std::to_string(key - VK_F1 + 1);
-    }
-    wchar_t name[64] = {};
-    LONG scan = static_cast<LONG>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
-    if (GetKeyNameTextW(scan, name, 64) > 0) {
-        return text + Narrow(name);
-    }
-    return text + static_cast<char>(key);
+// Every menu item of the program has its own command identifier, so a
+// WM_COMMAND or an owner-drawn message names one item whichever menu (a form's
+// menu bar or any popup menu) it came from. Identifiers stay below the system
+// commands (SC_SIZE, 0xF000, and up), which a maximised MDI child's buttons
+// carry in the frame's menu bar, and so below the MDI window list too.
+constexpr UINT kFirstCommand = 100;
+constexpr UINT kLastCommand = 0xEFFF;
+
+struct CommandTable {
+    std::unordered_map<UINT, MenuItem*> items;
+    UINT next = kFirstCommand;
+};
+
+CommandTable& Commands() {
+    static CommandTable table;
+    return table;
 }
+
+// The next free identifier after the last one given, wrapping round to the
+// first once the range is used up.
+UINT AcquireCommand(MenuItem& item) {
+    CommandTable& table = Commands();
+    constexpr UINT range = kLastCommand - kFirstCommand + 1;
+    for (UINT tried = 0; tried < range; ++tried) {
+        UINT command = table.next;
+        table.next = command == kLastCommand ? kFirstCommand : command + 1;
+        if (table.items.emplace(command, &item).second) {
+            return command;
+        }
+    }
+    throw std::runtime_error("too many menu items: every menu command identifier is in use");
+}
+
+void ReleaseCommand(UINT command) {
+    Commands().items.erase(command);
+}
+
+} // namespace
 
 const ClassInfo& MenuItem::StaticClass() {
     static const ClassInfo info =
@@ -53,9 +69,13 @@ const ClassInfo& MenuItem::StaticClass() {
     return info;
 }
 
-MenuItem::MenuItem(Component* owner) : Component(owner) {}
+MenuItem::MenuItem(Component* owner) : Component(owner), command_(AcquireCommand(*this)) {}
 
 MenuItem::~MenuItem() {
+    ReleaseCommand(command_);
+    if (action_) {
+        action_->Unlink(*this);
+    }
     for (MenuItem* child : items_) {
         child->parent_ = nullptr;
     }
@@ -73,61 +93,125 @@ Menu* MenuItem::GetMenu() const {
     return root->menu_;
 }
 
+tk::ImageList* MenuItem::Images() const {
+    Menu* menu = GetMenu();
+    return menu ? menu->Images() : nullptr;
+}
+
+HMENU MenuItem::Handle() const {
+    return menu_ ? menu_->Handle() : handle_;
+}
+
+bool MenuItem::IsTopLevel() const {
+    return parent_ && parent_->menu_;
+}
+
 void MenuItem::Changed() {
+    // Only an item of a built menu has a native item; a hidden one has none.
+    Menu* menu = GetMenu();
+    HMENU holder = !parent_ ? nullptr : parent_->menu_ ? menu->handle_ : parent_->handle_;
+    if (!holder || !visible_) {
+        return;
+    }
+    std::wstring text;
+    MENUITEMINFOW info{};
+    FillNativeItem(info, text);
+    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING;
+    SetMenuItemInfoW(holder, command_, FALSE, &info);
+    if (IsTopLevel()) {
+        menu->Changed();
+    }
+}
+
+void MenuItem::StructureChanged() {
     // Until its native menu is asked for, a menu has nothing to rebuild.
     if (Menu* menu = GetMenu(); menu && menu->handle_) {
         menu->Rebuild();
     }
 }
 
+// Setting a value an item already has changes nothing: OnUpdate handlers of
+// actions set the whole state each time an item is drawn.
 void MenuItem::SetCaption(const std::string& caption) {
-    caption_ = caption;
-    Changed();
+    if (ChangeValue(caption_, caption)) {
+        Changed();
+    }
 }
 void MenuItem::SetChecked(bool checked) {
-    checked_ = checked;
-    Changed();
+    if (ChangeValue(checked_, checked)) {
+        Changed();
+    }
 }
 void MenuItem::SetEnabled(bool enabled) {
-    enabled_ = enabled;
-    Changed();
+    if (ChangeValue(enabled_, enabled)) {
+        Changed();
+    }
 }
 void MenuItem::SetVisible(bool visible) {
-    visible_ = visible;
-    Changed();
+    if (ChangeValue(visible_, visible)) {
+        StructureChanged();
+    }
 }
 void MenuItem::SetDefault(bool isDefault) {
-    default_ = isDefault;
-    Changed();
+    if (ChangeValue(default_, isDefault)) {
+        Changed();
+    }
 }
 void MenuItem::SetImageIndex(int index) {
-    imageIndex_ = index;
-    Changed();
+    if (ChangeValue(imageIndex_, index)) {
+        Changed();
+    }
 }
 void MenuItem::SetShortCut(int shortCut) {
-    shortCut_ = shortCut;
-    Changed();
+    if (ChangeValue(shortCut_, shortCut)) {
+        Changed();
+    }
 }
 
 void MenuItem::SetAction(tk::Action* action) {
+    if (action == action_) {
+        return;
+    }
+    if (action_) {
+        action_->Unlink(*this);
+    }
     action_ = action;
     if (action_) {
-        action_->FreeNotification(*this);
-        if (caption_.empty()) {
-            caption_ = action_->Caption();
-        }
-        if (imageIndex_ < 0) {
-            imageIndex_ = action_->ImageIndex();
-        }
-        enabled_ = action_->Enabled();
+        action_->Link(*this);
+        ApplyAction(true);
     }
-    Changed();
 }
 
-void MenuItem::Notification(Component& component, Operation operation) {
-    Component::Notification(component, operation);
-    if (operation == Operation::Remove && &component == action_) {
-        action_ = nullptr;
+void MenuItem::ActionChanged() {
+    ApplyAction(false);
+}
+
+void MenuItem::ApplyAction(bool onlyDefaults) {
+    if (!action_) {
+        return;
+    }
+    const Action& action = *action_;
+    auto state = [this] { return std::tuple(caption_, checked_, enabled_, visible_, imageIndex_); };
+    const auto before = state();
+    if (!action.Caption().empty() && (!onlyDefaults || caption_.empty())) {
+        caption_ = action.Caption();
+    }
+    if (!onlyDefaults || imageIndex_ < 0) {
+        imageIndex_ = action.ImageIndex();
+    }
+    if (!onlyDefaults || enabled_) {
+        enabled_ = action.Enabled();
+    }
+    if (!onlyDefaults || !checked_) {
+        checked_ = action.Checked();
+    }
+    if (!onlyDefaults || visible_) {
+        visible_ = action.Visible();
+    }
+    if (std::get<3>(before) != visible_) {
+        StructureChanged();
+    } else if (before != state()) {
+        Changed();
     }
 }
 
@@ -140,13 +224,14 @@ void MenuItem::Add(MenuItem& item) {
     }
     item.parent_ = this;
     items_.push_back(&item);
-    Changed();
+    StructureChanged();
 }
 
 void MenuItem::Remove(MenuItem& item) {
     items_.erase(std::remove(items_.begin(), items_.end(), &item), items_.end());
     item.parent_ = nullptr;
-    Changed();
+    item.ReleaseHandles();
+    StructureChanged();
 }
 
 void MenuItem::SetParentComponent(Component& parent) {
@@ -159,12 +244,20 @@ void MenuItem::SetParentComponent(Component& parent) {
     }
 }
 
-MenuItem* MenuItem::Find(UINT command) {
-    if (command_ == command && command != 0) {
-        return this;
+MenuItem* MenuItem::FromCommand(UINT command) {
+    auto found = Commands().items.find(command);
+    return found == Commands().items.end() ? nullptr : found->second;
+}
+
+MenuItem* MenuItem::FindByHandle(HMENU handle) {
+    if (!handle) {
+        return nullptr;
     }
     for (MenuItem* child : items_) {
-        if (MenuItem* found = child->Find(command)) {
+        if (child->handle_ == handle) {
+            return child;
+        }
+        if (MenuItem* found = child->FindByHandle(handle)) {
             return found;
         }
     }
@@ -186,76 +279,41 @@ void MenuItem::ReleaseHandles() {
     handle_ = nullptr; // destroyed with the menu that holds it
 }
 
-void MenuItem::Build(HMENU into, bool topLevel) {
-    Menu* menu = GetMenu();
+void MenuItem::FillNativeItem(MENUITEMINFOW& info, std::wstring& text) const {
+    const Menu& menu = *GetMenu();
+    text = Widen(caption_);
+    if (shortCut_) {
+        text += L"\t" + Widen(ShortCutToText(shortCut_));
+    }
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING | MIIM_DATA;
+    info.fType = IsLine() ? MFT_SEPARATOR : MFT_STRING;
+    // A menu bar's own items stay native; the system draws the bar.
+    if (menu.OwnerDraw() && !(menu.bar_ && IsTopLevel())) {
+        info.fType |= MFT_OWNERDRAW;
+    }
+    info.fState =
+        (checked_ ? MFS_CHECKED : 0) | (enabled_ ? 0 : MFS_GRAYED) | (default_ ? MFS_DEFAULT : 0);
+    info.wID = command_;
+    info.dwItemData = reinterpret_cast<ULONG_PTR>(this);
+    info.dwTypeData = text.data();
+}
+
+void MenuItem::Build(HMENU into) {
     for (MenuItem* child : items_) {
         if (!child->visible_) {
             continue;
         }
-        if (child->command_ == 0) {
-            child->command_ = menu->NextCommand();
-        }
-        std::wstring text = Widen(child->caption_);
-        if (child->shortCut_) {
-            text += L"\t" + Widen(ShortCutToText(child->shortCut_));
-        }
+        std::wstring text;
         MENUITEMINFOW info{};
-        info.cbSize = sizeof(info);
-        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING | MIIM_DATA | MIIM_SUBMENU;
-        info.fType = child->IsLine() ? MFT_SEPARATOR : MFT_STRING;
-        if (menu->OwnerDraw() && !topLevel) {
-            info.fType |= MFT_OWNERDRAW;
-        }
-        info.fState = (child->checked_ ? MFS_CHECKED : 0) | (child->enabled_ ? 0 : MFS_GRAYED) |
-                      (child->default_ ? MFS_DEFAULT : 0);
-        info.wID = child->command_;
-        info.dwItemData = reinterpret_cast<ULONG_PTR>(child);
-        info.dwTypeData = text.data();
-        child->handle_ = nullptr;
+        child->FillNativeItem(info, text);
         if (!child->items_.empty()) {
             child->handle_ = CreatePopupMenu();
-            child->Build(child->handle_, false);
+            child->Build(child->handle_);
+            info.fMask |= MIIM_SUBMENU;
             info.hSubMenu = child->handle_;
         }
         InsertMenuItemW(into, GetMenuItemCount(into), TRUE, &info);
-    }
-}
-
-void MenuItem::MeasureItem(Canvas& canvas, int& width, int& height) {
-    if (IsLine()) {
-        height = 8;
-        return;
-    }
-    std::string text = caption_;
-    if (shortCut_) {
-        text += "    " + ShortCutToText(shortCut_);
-    }
-    SIZE size = canvas.TextExtent(text);
-    width = size.cx + 40;
-    height = std::max<int>(size.cy + 6, GetSystemMetrics(SM_CYMENU));
-}
-
-void MenuItem::DrawItem(Canvas& canvas, const RECT& rect, bool selected) {
-    canvas.Brush().SetColor(selected ? SystemColor(COLOR_HIGHLIGHT) : SystemColor(COLOR_MENU));
-    canvas.FillRect(rect);
-    if (IsLine()) {
-        RECT line{rect.left + 2, (rect.top + rect.bottom) / 2 - 1, rect.right - 2, rect.bottom};
-        DrawEdge(canvas.Handle(), &line, EDGE_ETCHED, BF_TOP);
-        return;
-    }
-    Menu* menu = GetMenu();
-    if (menu && menu->Images() && imageIndex_ >= 0) {
-        menu->Images()->Draw(canvas.Handle(), rect.left + 2,
-                             rect.top + (rect.bottom - rect.top - menu->Images()->Height()) / 2,
-                             imageIndex_, enabled_);
-    }
-    canvas.Font().SetColor(
-        !enabled_ ? clGrayText : SystemColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
-    SetBkMode(canvas.Handle(), TRANSPARENT);
-    RECT text{rect.left + 24, rect.top, rect.right - 8, rect.bottom};
-    canvas.DrawText(caption_, text, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
-    if (shortCut_) {
-        canvas.DrawText(ShortCutToText(shortCut_), text, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
     }
 }
 
@@ -264,6 +322,7 @@ const ClassInfo& Menu::StaticClass() {
         ClassInfo::Make<Menu>("TMenu", &Component::StaticClass(), [](auto& p) {
             p.template Reference<tk::ImageList>("Images", &Menu::Images, &Menu::SetImages);
             p.Boolean("OwnerDraw", &Menu::OwnerDraw, &Menu::SetOwnerDraw);
+            p.Boolean("RightToLeft", &Menu::RightToLeft, &Menu::SetRightToLeft);
         });
     return info;
 }
@@ -287,6 +346,8 @@ HMENU Menu::Handle() {
     return handle_;
 }
 
+// The new menu is in place (the form told) before the old one goes, so a
+// window never holds a destroyed menu.
 void Menu::Rebuild() {
     if (building_ || IsDestroying()) {
         return;
@@ -295,12 +356,18 @@ void Menu::Rebuild() {
     HMENU old = handle_;
     root_->ReleaseHandles();
     handle_ = bar_ ? CreateMenu() : CreatePopupMenu();
-    root_->Build(handle_, bar_);
+    root_->Build(handle_);
     building_ = false;
-    Rebuilt();
+    // A first build answers whoever asked for the handle; a rebuild is news.
     if (old) {
+        Changed();
         DestroyMenu(old);
     }
+}
+
+MenuItem* Menu::FindItem(UINT command) const {
+    MenuItem* item = MenuItem::FromCommand(command);
+    return item && item != root_.get() && item->GetMenu() == this ? item : nullptr;
 }
 
 void Menu::SetImages(tk::ImageList* images) {
@@ -311,10 +378,13 @@ void Menu::SetImages(tk::ImageList* images) {
 }
 
 void Menu::SetOwnerDraw(bool ownerDraw) {
-    ownerDraw_ = ownerDraw;
-    if (handle_) {
+    if (ChangeValue(ownerDraw_, ownerDraw) && handle_) {
         Rebuild();
     }
+}
+
+void Menu::SetRightToLeft(bool rightToLeft) {
+    rightToLeft_ = rightToLeft;
 }
 
 void Menu::Notification(Component& component, Operation operation) {
@@ -331,8 +401,8 @@ const ClassInfo& MainMenu::StaticClass() {
 
 MainMenu::MainMenu(Component* owner) : Menu(owner, true) {}
 
-void MainMenu::Rebuilt() {
-    // Every form showing this menu is told, and gives its window the new one.
+void MainMenu::Changed() {
+    // The form showing this menu is told, and gives its window the menu.
     if (auto* form = dynamic_cast<Form*>(Owner());
         form && form->Menu() == this && form->HandleAllocated()) {
         SendMessageW(form->Handle(), kNotifyMenuChanged, 0, 0);
@@ -347,51 +417,12 @@ const ClassInfo& PopupMenu::StaticClass() {
 PopupMenu::PopupMenu(Component* owner) : Menu(owner, false) {}
 
 void PopupMenu::Popup(HWND window, int x, int y) {
-    UINT command = static_cast<UINT>(
-        TrackPopupMenu(Handle(), TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, window, nullptr));
+    const UINT align = RightToLeft() ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
+    UINT command = static_cast<UINT>(TrackPopupMenu(
+        Handle(), TPM_RETURNCMD | TPM_RIGHTBUTTON | align, x, y, 0, window, nullptr));
     if (MenuItem* item = command ? FindItem(command) : nullptr) {
         item->Click();
     }
-}
-
-bool MeasureMenuItem(MEASUREITEMSTRUCT& measure) {
-    auto* item = reinterpret_cast<MenuItem*>(measure.itemData);
-    if (measure.CtlType != ODT_MENU || !item) {
-        return false;
-    }
-    {
-        WindowDC screen = WindowDC::Client(nullptr);
-        Canvas canvas(screen);
-        NONCLIENTMETRICSW metrics{};
-        metrics.cbSize = sizeof(metrics);
-        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-        canvas.Font().SetName(Narrow(metrics.lfMenuFont.lfFaceName));
-        canvas.Font().SetHeight(metrics.lfMenuFont.lfHeight);
-        int width = 0, height = 0;
-        if (item->OnMeasureItem) {
-            item->OnMeasureItem(*item, canvas, width, height);
-        } else {
-            item->MeasureItem(canvas, width, height);
-        }
-        measure.itemWidth = static_cast<UINT>(std::max(width, 0));
-        measure.itemHeight = static_cast<UINT>(std::max(height, 0));
-    }
-    return true;
-}
-
-bool DrawMenuItem(const DRAWITEMSTRUCT& draw) {
-    auto* item = reinterpret_cast<MenuItem*>(draw.itemData);
-    if (draw.CtlType != ODT_MENU || !item) {
-        return false;
-    }
-    Canvas canvas(draw.hDC);
-    bool selected = (draw.itemState & ODS_SELECTED) != 0;
-    if (item->OnDrawItem) {
-        item->OnDrawItem(*item, canvas, draw.rcItem, selected);
-    } else {
-        item->DrawItem(canvas, draw.rcItem, selected);
-    }
-    return true;
 }
 
 } // namespace tk

@@ -1,12 +1,22 @@
 // Menus: a main menu (the menu bar of the form it is given to) and popup
 // menus, made of menu items nested in a design like the menu's structure.
-// Each menu keeps a native menu built from its items and rebuilds it when an
-// item changes; a main menu then sends its form the menu-changed notification,
-// and the form gives its window the new menu.
+// Each menu keeps a native menu built from its items. A change of an item's
+// text or state is written into the native item in place, so the menu's
+// handles stay valid while it is shown; a change of the structure (items
+// added, removed, shown or hidden, owner drawing) builds a new
+// native menu. A main menu then sends its form the menu-changed notification
+// (also for a change of one of its top-level items), and the form gives its
+// window the menu.
+//
+// Owner-drawn items are measured and drawn by the item: its own measuring
+// gives the size a native item of the system's menu font would have, and an
+// OnMeasureItem handler adjusts that size; OnDrawItem replaces its drawing.
 #pragma once
 
+#include "Action.h"
 #include "Component.h"
 #include "Graphics.h"
+#include "ShortCut.h"
 
 #include <windows.h>
 
@@ -16,12 +26,11 @@
 
 namespace tk {
 
-class Action;
 class Form;
 class ImageList;
 class Menu;
 
-class MenuItem : public Component {
+class MenuItem : public Component, public ActionClient {
     TK_CLASS(MenuItem)
 
 public:
@@ -47,36 +56,54 @@ public:
     void SetAction(tk::Action* action);
 
     bool IsLine() const { return caption_ == "-"; }
+    // The item holding this one; a menu's first-level items have the menu's
+    // root item as parent, whose Handle is the menu's own.
     MenuItem* Parent() const { return parent_; }
     tk::Menu* GetMenu() const;
+    // The image list of its menu, or none.
+    tk::ImageList* Images() const;
     const std::vector<MenuItem*>& Items() const { return items_; }
     void Add(MenuItem& item);
     void Remove(MenuItem& item);
-    // Command identifier of the item in its menu's native menu.
+    // Command identifier of the item, unique among every menu item of the
+    // program (WM_COMMAND and owner-drawn messages name the item by it).
     UINT Command() const { return command_; }
-    // The native submenu when the item has children, else none.
-    HMENU Handle() const { return handle_; }
-    // The item with that command, here or below.
-    MenuItem* Find(UINT command);
+    // The item of that command, whichever menu holds it, or none.
+    static MenuItem* FromCommand(UINT command);
+    // The native submenu when the item has children (for a menu's root item,
+    // the menu's own handle), else none.
+    HMENU Handle() const;
+    // The item below this one whose submenu is `handle`, or none.
+    MenuItem* FindByHandle(HMENU handle);
 
     NotifyEvent OnClick;
-    // Owner drawing (when the menu's OwnerDraw is set).
+    // Owner drawing (when the menu's OwnerDraw is set). Either handler may be
+    // set and removed (assigned nullptr) at any time.
     std::function<void(MenuItem& item, Canvas& canvas, const RECT& rect, bool selected)> OnDrawItem;
+    // Adjusts the size the item's own measuring gave.
     std::function<void(MenuItem& item, Canvas& canvas, int& width, int& height)> OnMeasureItem;
     virtual void Click();
-    // The item's own measuring and drawing, used without handlers.
+    // The item's own measuring and drawing, whatever handlers are set. The
+    // canvas carries the menu font (see MenuFont).
     void MeasureItem(Canvas& canvas, int& width, int& height);
     void DrawItem(Canvas& canvas, const RECT& rect, bool selected);
 
     void SetParentComponent(Component& parent) override;
-
-protected:
-    void Notification(Component& component, Operation operation) override;
+    void ActionChanged() override;
+    void ActionFreed() override { action_ = nullptr; }
 
 private:
     friend class Menu;
+    // Writes the item's text and state into its native item.
     void Changed();
-    void Build(HMENU into, bool topLevel);
+    // The menu must build its native menu again.
+    void StructureChanged();
+    // Takes the action's values; with `onlyDefaults`, only where the item
+    // still has its default value (an action linked to a designed item).
+    void ApplyAction(bool onlyDefaults);
+    bool IsTopLevel() const;
+    void FillNativeItem(MENUITEMINFOW& info, std::wstring& text) const;
+    void Build(HMENU into);
     void ReleaseHandles();
 
     std::string caption_;
@@ -90,7 +117,7 @@ private:
     MenuItem* parent_ = nullptr;
     tk::Menu* menu_ = nullptr; // set on the root item
     std::vector<MenuItem*> items_;
-    UINT command_ = 0;
+    UINT command_;
     HMENU handle_ = nullptr;
 };
 
@@ -101,29 +128,39 @@ public:
     ~Menu() override;
     MenuItem& Items() { return *root_; }
     HMENU Handle();
+    bool HandleAllocated() const { return handle_ != nullptr; }
     tk::ImageList* Images() const { return images_; }
     void SetImages(tk::ImageList* images);
     bool OwnerDraw() const { return ownerDraw_; }
     void SetOwnerDraw(bool ownerDraw);
-    MenuItem* FindItem(UINT command) { return root_->Find(command); }
+    // Right-to-left reading order: the items draw themselves mirrored (glyph
+    // and caption on the right) and a popup menu opens to the left of its
+    // point. The native items keep their order: the system's right-to-left
+    // flag for items is not drawn reliably everywhere.
+    bool RightToLeft() const { return rightToLeft_; }
+    void SetRightToLeft(bool rightToLeft);
+    // The item of that command in this menu, or none.
+    MenuItem* FindItem(UINT command) const;
+    // The item whose submenu is `handle` in this menu, or none.
+    MenuItem* FindItemByHandle(HMENU handle) { return root_->FindByHandle(handle); }
     // Rebuilds the native menu after a change of the items.
     void Rebuild();
 
 protected:
     Menu(Component* owner, bool bar);
-    virtual void Rebuilt() {}
+    // The native menu was built again, or a top-level item changed.
+    virtual void Changed() {}
     void Notification(Component& component, Operation operation) override;
 
 private:
     friend class MenuItem;
-    UINT NextCommand() { return nextCommand_++; }
     std::unique_ptr<MenuItem> root_;
     HMENU handle_ = nullptr;
     bool bar_;
     bool ownerDraw_ = false;
+    bool rightToLeft_ = false;
     bool building_ = false;
     tk::ImageList* images_ = nullptr;
-    UINT nextCommand_ = 100;
 };
 
 class MainMenu : public Menu {
@@ -133,7 +170,7 @@ public:
     explicit MainMenu(Component* owner);
 
 protected:
-    void Rebuilt() override;
+    void Changed() override;
 };
 
 class PopupMenu : public Menu {
@@ -145,11 +182,8 @@ public:
     void Popup(HWND window, int x, int y);
 };
 
-// "Ctrl+S" and the like.
-std::string ShortCutToText(int shortCut);
-constexpr int scShift = 0x2000;
-constexpr int scCtrl = 0x4000;
-constexpr int scAlt = 0x8000;
+// The system's menu font (SPI_GETNONCLIENTMETRICS), bold for a default item.
+void SetMenuFont(tk::Font& font, bool bold);
 
 // Owner-drawn menu messages of a form: true when the item was one of ours.
 bool MeasureMenuItem(MEASUREITEMSTRUCT& measure);

@@ -27,6 +27,7 @@ const ClassInfo& TabSheet::StaticClass() {
 
 TabSheet::TabSheet(Component* owner) : WinControl(owner) {
     StoreVisible(false);
+    SetParentColor(true);
 }
 
 TabSheet::~TabSheet() {
@@ -107,6 +108,8 @@ const ClassInfo& PageControl::StaticClass() {
 
 PageControl::PageControl(Component* owner) : WinControl(owner) {
     SetBounds(0, 0, 289, 193);
+    // Its sheets take their colour through it from the form.
+    SetParentColor(true);
     SetTabStop(true);
 }
 

@@ -243,4 +243,14 @@ private:
 // Case-insensitive comparison of ASCII identifiers.
 bool SameText(std::string_view a, std::string_view b);
 
+// For property setters: stores `value` and answers whether it differed from
+// what `field` held, so that only a real change is passed on.
+template <class T> bool ChangeValue(T& field, const T& value) {
+    if (field == value) {
+        return false;
+    }
+    field = value;
+    return true;
+}
+
 } // namespace tk

@@ -167,6 +167,7 @@ const ClassInfo& CheckBox::StaticClass() {
 
 CheckBox::CheckBox(Component* owner) : WinControl(owner) {
     SetBounds(0, 0, 97, 17);
+    SetParentColor(true);
     SetTabStop(true);
 }
 
@@ -229,6 +230,7 @@ const ClassInfo& RadioButton::StaticClass() {
 
 RadioButton::RadioButton(Component* owner) : WinControl(owner) {
     SetBounds(0, 0, 113, 17);
+    SetParentColor(true);
     SetTabStop(true);
 }
 
@@ -283,6 +285,7 @@ const ClassInfo& GroupBox::StaticClass() {
 
 GroupBox::GroupBox(Component* owner) : WinControl(owner) {
     SetBounds(0, 0, 185, 105);
+    SetParentColor(true);
 }
 
 void GroupBox::FillCreateParams(CreateParams& params) {

@@ -136,10 +136,7 @@ void WinControl::CreateHandle() {
         id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(Parent()->nextChildId_++));
     }
     creating_ = true;
-    HWND window =
-        CreateWindowExW(params.exStyle, params.className.c_str(), Widen(Caption()).c_str(), style,
-                        Left(), Top(), Width(), Height(), parentWindow, id,
-                        GetModuleHandleW(nullptr), params.ownClass ? this : nullptr);
+    HWND window = CreateWindowHandle(params, style, parentWindow, id);
     creating_ = false;
     if (!window) {
         throw std::runtime_error("cannot create the window of " +
@@ -165,6 +162,13 @@ void WinControl::CreateHandle() {
         }
     }
     AlignControls();
+}
+
+HWND WinControl::CreateWindowHandle(const CreateParams& params, DWORD style, HWND parent,
+                                    HMENU id) {
+    return CreateWindowExW(params.exStyle, params.className.c_str(), Widen(Caption()).c_str(),
+                           style, Left(), Top(), Width(), Height(), parent, id,
+                           GetModuleHandleW(nullptr), params.ownClass ? this : nullptr);
 }
 
 void WinControl::Bind(HWND window) {
@@ -200,7 +204,12 @@ LRESULT CALLBACK WinControl::WindowProcEntry(HWND window, UINT msg, WPARAM wPara
     if (!control) {
         if (msg == WM_NCCREATE) {
             auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-            control = static_cast<WinControl*>(create->lpCreateParams);
+            void* data = create->lpCreateParams;
+            // An MDI child's creation data is the request its MDI client got.
+            if (data && (create->dwExStyle & WS_EX_MDICHILD)) {
+                data = reinterpret_cast<void*>(static_cast<MDICREATESTRUCTW*>(data)->lParam);
+            }
+            control = static_cast<WinControl*>(data);
         }
         if (!control) {
             return DefWindowProcW(window, msg, wParam, lParam);
@@ -341,11 +350,13 @@ void WinControl::BoundsChanged(const RECT& oldBounds) {
     Control::BoundsChanged(oldBounds);
 }
 
+// Bounds are in the parent window's client area: the parent control's, or
+// the MDI client's for an MDI child.
 void WinControl::ReadBoundsFromWindow() {
     RECT r;
     GetWindowRect(handle_, &r);
-    if (Parent() && Parent()->handle_) {
-        MapWindowPoints(HWND_DESKTOP, Parent()->handle_, reinterpret_cast<POINT*>(&r), 2);
+    if (HWND parent = (Style() & WS_CHILD) ? GetParent(handle_) : nullptr) {
+        MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
     }
     left_ = r.left;
     top_ = r.top;
@@ -526,6 +537,7 @@ void WinControl::AlignControls() {
             }
         }
     }
+    ControlsAligned(area);
     aligning_ = false;
 }
 

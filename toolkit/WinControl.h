@@ -80,6 +80,9 @@ public:
 
 protected:
     virtual void FillCreateParams(CreateParams& params);
+    // Makes the window (CreateWindowExW); an MDI child asks its MDI client.
+    // A window of the toolkit's own class gets the control as creation data.
+    virtual HWND CreateWindowHandle(const CreateParams& params, DWORD style, HWND parent, HMENU id);
     // The window exists: push the control's state into it.
     virtual void HandleCreated() {}
     // The window is gone (its children's too): forget what referred to it.
@@ -96,6 +99,8 @@ protected:
     // Places the aligned children inside AlignRect().
     void AlignControls();
     virtual RECT AlignRect() { return ClientRect(); }
+    // Told, after AlignControls, what the aligned children left of AlignRect().
+    virtual void ControlsAligned([[maybe_unused]] const RECT& rest) {}
     // Sets and clears window style bits of an existing window.
     void ChangeStyle(DWORD set, DWORD clear);
     DWORD Style() const;

@@ -71,6 +71,7 @@ end)");
     HDC screen = GetDC(nullptr);
     DRAWITEMSTRUCT draw{};
     draw.CtlType = ODT_MENU;
+    draw.itemID = item.Command();
     draw.itemState = ODS_SELECTED;
     draw.hDC = screen;
     draw.itemData = info.dwItemData;

@@ -1,0 +1,175 @@
+// Measuring and drawing of owner-drawn menu items: the item's own layout,
+// which gives the size a native item in the system's menu font would have,
+// and the form's WM_MEASUREITEM and WM_DRAWITEM answers that run the item's
+// handlers over it.
+#include "Menus.h"
+
+#include "ImageList.h"
+#include "Text.h"
+
+#include <algorithm>
+
+namespace tk {
+namespace {
+
+// An item's layout, in pixels, left to right (mirrored for a right-to-left
+// menu): a glyph column as wide as the image list's images (the system's
+// check mark without one), the caption, and the shortcut text right-aligned.
+// With the margin the system adds to an owner-drawn item, an item measures as
+// wide as the native item of the same text.
+constexpr int kGlyphMargin = 2; // around the glyph column
+constexpr int kCaptionGap = 3;  // from the glyph column to the caption
+constexpr int kShortCutGap = 6; // the least space between caption and shortcut
+constexpr int kBarItemPad = 6;  // either side of a menu bar item's caption
+constexpr int kTextPad = 4;     // above and below the text, together
+constexpr int kCheckStroke = 3; // rows of the drawn check mark
+
+SIZE GlyphSize(const MenuItem& item) {
+    if (const ImageList* images = item.Images()) {
+        return {images->Width(), images->Height()};
+    }
+    return {GetSystemMetrics(SM_CXMENUCHECK), GetSystemMetrics(SM_CYMENUCHECK)};
+}
+
+SIZE TextSize(Canvas& canvas, const std::string& text) {
+    RECT r{};
+    canvas.DrawText(text.empty() ? " " : text, r, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+// The item an owner-drawn message is about: the one its command names, which
+// the native item's data must confirm (other code's owner-drawn menus carry
+// data of their own).
+MenuItem* OwnerDrawnItem(UINT ctlType, UINT command, ULONG_PTR data) {
+    MenuItem* item = ctlType == ODT_MENU ? MenuItem::FromCommand(command) : nullptr;
+    return item && reinterpret_cast<ULONG_PTR>(item) == data ? item : nullptr;
+}
+
+// A check mark in the text colour, centred in `box`.
+void DrawCheckMark(HDC dc, const RECT& box, COLORREF color) {
+    OwnedPen pen(CreatePen(PS_SOLID, 1, color));
+    SelectedObject selected(dc, pen.get());
+    const int x = (box.left + box.right) / 2 - 3;
+    const int y = (box.top + box.bottom) / 2 - 2;
+    for (int row = 0; row < kCheckStroke; ++row) {
+        const POINT stroke[] = {{x, y + 2 + row}, {x + 2, y + 4 + row}, {x + 7, y - 1 + row}};
+        Polyline(dc, stroke, 3);
+    }
+}
+
+} // namespace
+
+void SetMenuFont(tk::Font& font, bool bold) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    const LOGFONTW& menu = metrics.lfMenuFont;
+    font.SetName(Narrow(menu.lfFaceName));
+    font.SetHeight(menu.lfHeight);
+    font.SetCharset(menu.lfCharSet);
+    uint32_t style = bold || menu.lfWeight >= FW_BOLD ? uint32_t(fsBold) : 0u;
+    font.SetStyle(menu.lfItalic ? style | fsItalic : style);
+}
+
+void MenuItem::MeasureItem(Canvas& canvas, int& width, int& height) {
+    if (IsLine()) {
+        width = 0;
+        height = GetSystemMetrics(SM_CYMENU) / 2;
+        return;
+    }
+    const SIZE caption = TextSize(canvas, caption_);
+    if (IsTopLevel() && GetMenu()->bar_) {
+        width = caption.cx + 2 * kBarItemPad;
+        height = std::max<int>(caption.cy + kTextPad, GetSystemMetrics(SM_CYMENU));
+        return;
+    }
+    const SIZE glyph = GlyphSize(*this);
+    width = glyph.cx + 2 * kGlyphMargin + kCaptionGap + caption.cx;
+    if (shortCut_) {
+        width += kShortCutGap + TextSize(canvas, ShortCutToText(shortCut_)).cx;
+    }
+    height = std::max<int>(caption.cy + kTextPad, glyph.cy + 2 * kGlyphMargin);
+}
+
+void MenuItem::DrawItem(Canvas& canvas, const RECT& rect, bool selected) {
+    HDC dc = canvas.Handle();
+    canvas.Brush().SetColor(selected ? SystemColor(COLOR_HIGHLIGHT) : SystemColor(COLOR_MENU));
+    canvas.FillRect(rect);
+    if (IsLine()) {
+        RECT line{rect.left + 2, (rect.top + rect.bottom) / 2 - 1, rect.right - 2, rect.bottom};
+        DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
+        return;
+    }
+    const bool mirrored = GetMenu() && GetMenu()->RightToLeft();
+    const SIZE glyph = GlyphSize(*this);
+    const int column = glyph.cx + 2 * kGlyphMargin;
+    RECT box{rect.left, rect.top, rect.left + column, rect.bottom};
+    if (mirrored) {
+        box = {rect.right - column, rect.top, rect.right, rect.bottom};
+    }
+    const COLORREF textColor = ToRgb(
+        !enabled_ ? clGrayText : SystemColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
+    ImageList* images = Images();
+    if (images && imageIndex_ >= 0 && imageIndex_ < images->Count()) {
+        const int x = box.left + kGlyphMargin;
+        const int y = (box.top + box.bottom - glyph.cy) / 2;
+        if (checked_) {
+            RECT sunken{x - 1, y - 1, x + glyph.cx + 1, y + glyph.cy + 1};
+            DrawEdge(dc, &sunken, BDR_SUNKENOUTER, BF_RECT);
+        }
+        images->Draw(dc, x, y, imageIndex_, enabled_);
+    } else if (checked_) {
+        DrawCheckMark(dc, box, textColor);
+    }
+    canvas.Font().SetColor(static_cast<Color>(textColor));
+    SetBkMode(dc, TRANSPARENT);
+    RECT text{rect.left + column + kCaptionGap, rect.top, rect.right - kCaptionGap, rect.bottom};
+    UINT order = DT_LEFT;
+    UINT shortCutOrder = DT_RIGHT;
+    if (mirrored) {
+        text = {rect.left + kCaptionGap, rect.top, rect.right - column - kCaptionGap, rect.bottom};
+        order = DT_RIGHT;
+        shortCutOrder = DT_LEFT;
+    }
+    canvas.DrawText(caption_, text, DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS | order);
+    if (shortCut_) {
+        canvas.DrawText(ShortCutToText(shortCut_), text,
+                        DT_SINGLELINE | DT_VCENTER | shortCutOrder);
+    }
+}
+
+bool MeasureMenuItem(MEASUREITEMSTRUCT& measure) {
+    MenuItem* item = OwnerDrawnItem(measure.CtlType, measure.itemID, measure.itemData);
+    if (!item) {
+        return false;
+    }
+    WindowDC screen = WindowDC::Client(nullptr);
+    Canvas canvas(screen);
+    SetMenuFont(canvas.Font(), item->Default());
+    int width = 0, height = 0;
+    item->MeasureItem(canvas, width, height);
+    if (item->OnMeasureItem) {
+        item->OnMeasureItem(*item, canvas, width, height);
+    }
+    measure.itemWidth = static_cast<UINT>(std::max(width, 0));
+    measure.itemHeight = static_cast<UINT>(std::max(height, 0));
+    return true;
+}
+
+bool DrawMenuItem(const DRAWITEMSTRUCT& draw) {
+    MenuItem* item = OwnerDrawnItem(draw.CtlType, draw.itemID, draw.itemData);
+    if (!item) {
+        return false;
+    }
+    Canvas canvas(draw.hDC);
+    SetMenuFont(canvas.Font(), item->Default());
+    const bool selected = (draw.itemState & ODS_SELECTED) != 0;
+    if (item->OnDrawItem) {
+        item->OnDrawItem(*item, canvas, draw.rcItem, selected);
+    } else {
+        item->DrawItem(canvas, draw.rcItem, selected);
+    }
+    return true;
+}
+
+} // namespace tk
