@@ -1,27 +1,53 @@
 #include "WinSkinData.h"
 
+#include "Application.h"
+#include "Form.h"
 #include "Properties.h"
+#include "SkinManager.h"
+#include "Text.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace skin {
+namespace {
+
+const tk::EnumInfo kSkinControlType{"TSkinControlType",
+                                    {"xcMainMenu", "xcPopupMenu", "xcToolbar", "xcControlbar",
+                                     "xcCombo", "xcCheckBox", "xcRadioButton", "xcProgress",
+                                     "xcScrollbar", "xcEdit", "xcButton", "xcBitBtn",
+                                     "xcSpeedButton", "xcPanel", "xcGroupBox", "xcStatusBar",
+                                     "xcTab", "xcSystemMenu", "xcFastReport"}};
+const tk::EnumInfo kSkinFormType{"TSkinFormType", {"sfMainform", "sfOnlyThisForm", "sfDialog"}};
+
+// The bitmap resource with the system menu's glyphs, and their size.
+constexpr const wchar_t* MenuGlyphResource = L"LUMARAMENU";
+constexpr int MenuGlyphSize = 16;
+constexpr COLORREF MenuGlyphMask = RGB(255, 255, 255);
+
+} // namespace
 
 const tk::ClassInfo& TSkinData::StaticClass() {
     static const tk::ClassInfo info =
-        tk::ClassInfo::Make<TSkinData>("TSkinData", &tk::Component::StaticClass(), [](auto&) {});
+        tk::ClassInfo::Make<TSkinData>("TSkinData", &tk::Component::StaticClass(), [](auto& p) {
+            p.Boolean("Active", &TSkinData::Active, &TSkinData::SetActive);
+            p.Integer("DisableTag", &TSkinData::DisableTag, &TSkinData::SetDisableTag);
+            p.Set("SkinControls", kSkinControlType, &TSkinData::SkinControls,
+                  &TSkinData::SetSkinControls);
+            p.StringList("Skin3rd", &TSkinData::Skin3rd, &TSkinData::SetSkin3rd);
+            p.String("SkinFile", &TSkinData::SkinFile, &TSkinData::SetSkinFile);
+            p.String("SkinStore", &TSkinData::SkinStore, &TSkinData::SetSkinStore);
+            p.template Enumeration<TSkinFormType>("SkinFormtype", kSkinFormType,
+                                                  &TSkinData::SkinFormtype,
+                                                  &TSkinData::SetSkinFormtype);
+            p.String("Version", &TSkinData::Version, &TSkinData::SetVersion);
+            p.Boolean("MenuUpdate", &TSkinData::MenuUpdate, &TSkinData::SetMenuUpdate);
+            p.Event("OnSkinChanged", &TSkinData::OnSkinChanged);
+        });
     return info;
 }
-
-namespace {
-
-std::wstring Wide(const std::string& text) {
-    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0);
-    std::wstring wide(size_t(std::max(length, 0)), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), wide.data(), length);
-    return wide;
-}
-
-} // namespace
 
 COLORREF ResolveColour(Colour colour) {
     return IsSystemColour(colour) ? GetSysColor(int(colour & 0xFF)) : COLORREF(colour);
@@ -29,8 +55,18 @@ COLORREF ResolveColour(Colour colour) {
 
 TSkinData::TSkinData(tk::Component* owner)
     : tk::Component(owner), OnNotice([](const std::string& text) {
-          MessageBoxW(nullptr, Wide(text).c_str(), L"", MB_OK);
-      }) {}
+          MessageBoxW(nullptr, tk::Widen(text).c_str(), L"", MB_OK);
+      }),
+      skin3rd_(DefaultSkin3rd()) {
+    menuGlyphs_.reset(ImageList_LoadImageW(GetModuleHandleW(nullptr), MenuGlyphResource,
+                                           MenuGlyphSize, 0, MenuGlyphMask, IMAGE_BITMAP, 0));
+}
+
+TSkinData::~TSkinData() {
+    if (SkinManager) {
+        SkinManager->RemoveSkinData(*this);
+    }
+}
 
 bool TSkinData::SetSkinStream(std::vector<uint8_t> package) {
     skinStream_ = std::move(package);
@@ -45,18 +81,113 @@ void TSkinData::DefineProperties(tk::BinaryProperties& properties) {
 void TSkinData::ReadSkinStream(std::span<const uint8_t> payload) {
     // A count of 0 or less leaves the stream and the model as they are; a
     // count past the end of the block is cut to the bytes that are there.
-    if (payload.size() < 4)
+    if (payload.size() < 4) {
         return;
+    }
     const int32_t count = int32_t(uint32_t(payload[0]) | uint32_t(payload[1]) << 8 |
                                   uint32_t(payload[2]) << 16 | uint32_t(payload[3]) << 24);
-    if (count <= 0)
+    if (count <= 0) {
         return;
+    }
     const size_t size = std::min(size_t(count), payload.size() - 4);
     SetSkinStream(std::vector<uint8_t>(payload.begin() + 4, payload.begin() + 4 + long(size)));
 }
 
 void TSkinData::SkinParsed() {
     buttonFaceBrush_.reset(CreateSolidBrush(ResolveColour(ButtonFaceColour)));
+}
+
+void TSkinData::Loaded() {
+    tk::Component::Loaded();
+    TSkinManage& manager = EnsureSkinManager();
+    manager.AddSkinData(*this);
+    if (skinFormtype_ != TSkinFormType::sfMainform) {
+        manager.SetEnabled(true);
+        manager.MarkActivated();
+        if (auto* form = dynamic_cast<tk::Form*>(Owner()); form && form->HandleAllocated()) {
+            manager.SkinWindow(form->Handle());
+        }
+        return;
+    }
+    manager.InstallHook();
+    if (active_) {
+        if (!SkinLoaded) {
+            active_ = false;
+        } else {
+            manager.ScheduleAction(TSkinAction::SwitchOn, ActionDelayMs);
+        }
+    }
+}
+
+void TSkinData::SetActive(bool active) {
+    if (active == active_) {
+        return;
+    }
+    active_ = active;
+    if (IsLoading() || !SkinManager) {
+        return;
+    }
+    const TSkinAction action = active ? TSkinAction::SwitchOn : TSkinAction::SwitchOff;
+    switch (skinFormtype_) {
+    case TSkinFormType::sfMainform:
+        if (active && !SkinLoaded) {
+            return;
+        }
+        SkinManager->ScheduleAction(action, ActionDelayMs);
+        SkinManager->SetPendingSkinData(this);
+        break;
+    case TSkinFormType::sfOnlyThisForm:
+        SkinManager->SetPendingSkinData(this);
+        if (active && !SkinLoaded) {
+            return;
+        }
+        SkinManager->ScheduleAction(action, ActionDelayMs);
+        break;
+    case TSkinFormType::sfDialog:
+        break;
+    }
+}
+
+void TSkinData::SetSkinFile(const std::string& path) {
+    SkinLoaded = false;
+    skinFile_ = path;
+    std::ifstream in(std::filesystem::path(tk::Widen(path)), std::ios::binary);
+    if (path.empty() || !in) {
+        return;
+    }
+    SetSkinStream(std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {}));
+    if (skinFormtype_ == TSkinFormType::sfMainform) {
+        ApplySkinChange();
+    }
+}
+
+void TSkinData::ApplySkinChange() {
+    if (IsLoading()) {
+        return;
+    }
+    if (!SkinManager) {
+        Loaded();
+    }
+    SkinManager->SetPendingSkinData(this);
+    SkinManager->ResetFrameControls();
+    SkinManager->ScheduleAction(TSkinAction::SkinChanged, ActionDelayMs);
+}
+
+void TSkinData::FireSkinChanged() {
+    if (OnSkinChanged) {
+        OnSkinChanged(*this);
+    }
+}
+
+void TSkinData::AcceptsWindowClass(const std::string& className, bool& accept) {
+    if (OnFormSkin) {
+        OnFormSkin(*this, className, accept);
+        return;
+    }
+    if (className == "SysMonthCal32" ||
+        (Skins(xcFastReport) && className.compare(0, 3, "Tfr") == 0)) {
+        accept = false;
+    }
 }
 
 } // namespace skin

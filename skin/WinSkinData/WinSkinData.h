@@ -1,14 +1,25 @@
 // TSkinData: the skin component a form carries. It keeps the skin package in
 // the form's design (the stored binary property "SkinStream": a 32-bit byte
-// count, then the package) and owns the in-memory skin built from it, which
-// it parses the moment the design hands the package over.
+// count, then the package), owns the in-memory skin built from it, which it
+// parses the moment the design hands the package over, and holds the options
+// that decide which windows and controls are skinned. Once the design is read
+// (Loaded) it registers with the skin manager, which skins the windows.
+//
+// Error policy: nothing here throws for bad skin data. A package the reader
+// refuses is shown to the user (OnNotice) and leaves no skin loaded; a
+// SkinFile that does not exist loads nothing.
 #pragma once
 
 #include "Component.h"
+#include "Events.h"
+#include "GdiOwners.h"
 #include "ImgUtil.h"
+#include "SkinCodes.h"
 #include "SkinModel.h"
 
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstdint>
 #include <functional>
@@ -17,11 +28,84 @@
 
 namespace skin {
 
+// The kinds of controls and menus the engine can skin; bit n of
+// TSkinControlTypes stands for element n.
+enum TSkinControlType : uint32_t {
+    xcMainMenu,
+    xcPopupMenu,
+    xcToolbar,
+    xcControlbar,
+    xcCombo,
+    xcCheckBox,
+    xcRadioButton,
+    xcProgress,
+    xcScrollbar,
+    xcEdit,
+    xcButton,
+    xcBitBtn,
+    xcSpeedButton,
+    xcPanel,
+    xcGroupBox,
+    xcStatusBar,
+    xcTab,
+    xcSystemMenu,
+    xcFastReport,
+};
+using TSkinControlTypes = uint32_t;
+constexpr TSkinControlTypes SkinControlBit(TSkinControlType type) {
+    return TSkinControlTypes(1) << type;
+}
+// Every kind except xcFastReport.
+constexpr TSkinControlTypes DefaultSkinControls = SkinControlBit(xcFastReport) - 1;
+
+// Which windows a component skins: every window of the thread, only the
+// form that owns it, or message boxes and dialogs.
+enum class TSkinFormType { sfMainform, sfOnlyThisForm, sfDialog };
+
+// The fixed version text of the component.
+inline constexpr const char* SkinDataVersion = "2.68.9.07";
+// What SkinStore reads at run time.
+inline constexpr const char* SkinStoreText = "(none)";
+
+// The default Skin3rd list: extra control classes mapped to a skinner kind.
+const std::vector<std::string>& DefaultSkin3rd();
+
 class TSkinData : public tk::Component, public TSkinModel {
     TK_CLASS(TSkinData)
 
 public:
     explicit TSkinData(tk::Component* owner);
+    ~TSkinData() override;
+
+    // --- Options (published) ---
+    bool Active() const { return active_; }
+    // Schedules switching on or off (a quarter of a second later) unless the
+    // design is still being read; switching on without a skin does nothing.
+    void SetActive(bool active);
+    int DisableTag() const { return disableTag_; }
+    void SetDisableTag(int tag) { disableTag_ = tag; }
+    TSkinControlTypes SkinControls() const { return skinControls_; }
+    void SetSkinControls(TSkinControlTypes controls) { skinControls_ = controls; }
+    bool Skins(TSkinControlType type) const { return (skinControls_ & SkinControlBit(type)) != 0; }
+    const std::vector<std::string>& Skin3rd() const { return skin3rd_; }
+    void SetSkin3rd(const std::vector<std::string>& lines) { skin3rd_ = lines; }
+    const std::string& SkinFile() const { return skinFile_; }
+    // Loads the package in that file (when it exists) and has every frame
+    // take the new skin; a missing file leaves no skin loaded.
+    void SetSkinFile(const std::string& path);
+    std::string SkinStore() const { return SkinStoreText; }
+    void SetSkinStore(const std::string&) {}
+    TSkinFormType SkinFormtype() const { return skinFormtype_; }
+    void SetSkinFormtype(TSkinFormType type) { skinFormtype_ = type; }
+    std::string Version() const { return SkinDataVersion; }
+    void SetVersion(const std::string&) {}
+    bool MenuUpdate() const { return menuUpdate_; }
+    void SetMenuUpdate(bool update) { menuUpdate_ = update; }
+
+    // Fired after each action the manager carried out for this component.
+    tk::NotifyEvent OnSkinChanged;
+    // The class filter: decides alone whether a window class is skinned.
+    std::function<void(TSkinData& sender, const std::string& className, bool& doSkin)> OnFormSkin;
 
     // The stored package as the design gave it (without the byte count).
     const std::vector<uint8_t>& SkinStream() const { return skinStream_; }
@@ -32,26 +116,50 @@ public:
     // Solid brush of ButtonFaceColour (system colours resolved), remade by
     // every load; none before the first.
     HBRUSH ButtonFaceBrush() const { return buttonFaceBrush_.get(); }
+    // Restore, maximise, minimise and close (16 x 16 each) for the system
+    // menu; none when the program lacks the "LUMARAMENU" bitmap.
+    HIMAGELIST MenuGlyphs() const { return menuGlyphs_.get(); }
 
-    // The form frame paints non-client areas only while these are set; it
-    // clears them around default handling.
+    // The form frames paint non-client areas only while this is set; a frame
+    // clears it around default handling that would paint natively.
     bool FramePaintEnabled = true;
-    bool FramePainting = true;
 
     // Shows the package reader's messages (another package version, a
     // damaged package); a plain message box unless replaced.
     std::function<void(const std::string&)> OnNotice;
 
+    // Tells the manager the skin changed: every frame of this component takes
+    // the new skin a quarter of a second later.
+    void ApplySkinChange();
+    // OnSkinChanged(self), if assigned.
+    void FireSkinChanged();
+    // The class filter the manager asks before skinning a window; `accept`
+    // comes in true.
+    void AcceptsWindowClass(const std::string& className, bool& accept);
+
     void DefineProperties(tk::BinaryProperties& properties) override;
+    void Loaded() override;
 
 protected:
     void SkinParsed() override;
 
 private:
+    struct ImageListDeleter {
+        void operator()(HIMAGELIST list) const { ImageList_Destroy(list); }
+    };
+
     void ReadSkinStream(std::span<const uint8_t> payload);
 
+    bool active_ = false;
+    int disableTag_ = RefusedFormTag;
+    TSkinControlTypes skinControls_ = DefaultSkinControls;
+    std::vector<std::string> skin3rd_;
+    std::string skinFile_;
+    TSkinFormType skinFormtype_ = TSkinFormType::sfMainform;
+    bool menuUpdate_ = true;
     std::vector<uint8_t> skinStream_;
-    tk::OwnedBrush buttonFaceBrush_;
+    tk::GdiHandle<HBRUSH> buttonFaceBrush_;
+    std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, ImageListDeleter> menuGlyphs_;
 };
 
 // The RGB value a skin colour stands for: system colours (0xFF0000nn) are

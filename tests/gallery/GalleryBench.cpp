@@ -13,16 +13,6 @@
 
 namespace {
 
-double MillisecondsSinceProcessStart() {
-    FILETIME created, exited, kernel, user, now;
-    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-    GetSystemTimeAsFileTime(&now);
-    const auto ticks = [](FILETIME t) {
-        return (uint64_t(t.dwHighDateTime) << 32) | t.dwLowDateTime;
-    };
-    return double(ticks(now) - ticks(created)) / 10000.0;
-}
-
 tk::TreeNode& FirstLeaf(tk::TreeView& tree) {
     return *tree.Items().Children().front()->Children().front();
 }
@@ -43,7 +33,7 @@ int main() {
             .count();
     std::printf("gallery: process start to main window shown: %.1f ms (%.1f ms of it in main:"
                 " design, catalogue, twenty slots)\n",
-                MillisecondsSinceProcessStart(), inProcess);
+                guitest::MillisecondsSinceProcessStart(), inProcess);
 
     auto& tree = *dynamic_cast<tk::TreeView*>(form->FindComponent("TreeView1"));
     constexpr int rounds = 20;

@@ -199,4 +199,14 @@ std::string SaveForTest(const Capture& capture, const std::string& label) {
     return ::testing::AssertionSuccess();
 }
 
+double MillisecondsSinceProcessStart() {
+    FILETIME created, exited, kernel, user, now;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    GetSystemTimeAsFileTime(&now);
+    const auto ticks = [](FILETIME t) {
+        return (uint64_t(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+    };
+    return double(ticks(now) - ticks(created)) / 10000.0;
+}
+
 } // namespace guitest

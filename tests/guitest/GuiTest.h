@@ -62,6 +62,9 @@ constexpr uint32_t Rgb(COLORREF c) {
 // returns the path.
 std::string SaveForTest(const Capture& capture, const std::string& label);
 
+// Milliseconds from this process's creation to now (for start-up benchmarks).
+double MillisecondsSinceProcessStart();
+
 // Live objects of this process, for leak tests (GetGuiResources is a stub
 // that answers 0 under Wine):
 // - gdi: GetGuiResources where it answers; otherwise every GDI handle index

@@ -1,0 +1,287 @@
+// TWinSkinForm: the form frame, one per skinned top-level window (a form, a
+// message box, a dialog, an MDI child). It puts a layer on the window's
+// subclass chain and takes over the non-client area: it tells the system a
+// client rectangle inset by the skin's border widths, title height and menu
+// bar height, paints the borders, the title bar with its caption text and
+// caption buttons and the menu bar from the skin, shapes the window with a
+// region where the border bitmaps carry the colour key, and keeps the native
+// caption bits off so the system never draws a caption of its own.
+//
+// Error policy: nothing throws out of the window procedure, the form hook or
+// the MDI client procedure; a failure while painting is swallowed, the frame
+// stays attached and no hover look is kept.
+#pragma once
+
+#include "Component.h"
+#include "Control.h"
+#include "GdiOwners.h"
+#include "ImgUtil.h"
+#include "SkinCodes.h"
+#include "WindowSubclass.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tk {
+class Form;
+}
+
+namespace skin {
+
+class TSkinData;
+class TDataSkinSysButton;
+class TWinSkinForm;
+
+// A rectangle of the title bar or menu bar that reacts to the mouse.
+class TNCObject {
+public:
+    explicit TNCObject(TWinSkinForm& frame) : FFrame(frame) {}
+    virtual ~TNCObject() = default;
+    TNCObject(const TNCObject&) = delete;
+    TNCObject& operator=(const TNCObject&) = delete;
+
+    virtual void Press();
+    virtual void Release();
+    virtual void Hover();
+    virtual void Leave();
+    virtual void Paint() {}
+
+    TWinSkinForm& FFrame;
+    RECT FRect{};
+    bool FVisible = false;
+    TMouseState FMouseState = TMouseState::Normal;
+};
+
+// One caption button, showing a caption button element of the skin.
+class TWinSysButton : public TNCObject {
+public:
+    TWinSysButton(TWinSkinForm& frame, TDataSkinSysButton& element)
+        : TNCObject(frame), FElement(element) {}
+    void Paint() override;
+    TDataSkinSysButton& FElement;
+};
+
+// What the frame needs from a menu bar. Until the skinned menu bar takes it
+// over, the frame reserves the bar's height and paints it plainly.
+class TFrameMenuBar {
+public:
+    virtual ~TFrameMenuBar() = default;
+    // Paints the bar into `rect` (window coordinates) of the window DC.
+    virtual void PaintBar(HDC dc, const RECT& rect) = 0;
+    // The bar's button under a point (window coordinates), or none.
+    virtual TNCObject* MenuButtonAt(POINT point) = 0;
+    // Drops the button's menu down; false when it has none.
+    virtual bool OpenMenuButton(TNCObject& button) = 0;
+    // The button whose caption has this accelerator, or none.
+    virtual TNCObject* FindAccelerator(wchar_t key) = 0;
+    // The native menu the window had, given back when the frame detaches; the
+    // toolkit may hand the window a new one.
+    virtual HMENU NativeMenu() const = 0;
+    virtual void SetNativeMenu(HMENU menu) = 0;
+};
+
+class TWinSkinForm : public tk::Component {
+    TK_CLASS(TWinSkinForm)
+
+public:
+    explicit TWinSkinForm(tk::Component* owner);
+    ~TWinSkinForm() override;
+
+    // --- Called by the skin manager ---
+    void AttachToForm(TSkinData& skin, tk::Form& form);
+    void AttachToWindow(TSkinData& skin);
+    // Skinning switched off: the window gets its native frame back with its
+    // client area unchanged.
+    void Detach();
+    void FreeControls();
+    // Gives each control of the window a skinner (after attaching, and again
+    // after FreeControls for a new skin).
+    void FindControls();
+    void LoadGeometry();
+    void ApplySkinColours();
+    void SetNativeCaption(bool on);
+    void UpdateRegion();
+    void RemoveRegion();
+    tk::OwnedRegion BuildRegion(int width, int height);
+    void ForceFrameChange();
+    bool HasMaximizedMdiChild() const;
+
+    // --- Painting (FramePaint.cpp, Region.cpp) ---
+    void PaintFrame(HDC dc);
+
+    // --- Caption buttons and system menu (CaptionButtons.cpp, SysMenu.cpp) ---
+    bool IsSysButtonVisible(size_t index);
+    void LayoutSysButtons();
+    TWinSysButton* SysButtonAt(POINT point);
+    void PaintSysButton(TWinSysButton& button, TMouseState state);
+    void ShowSysMenu(int x, int y);
+    void ToggleMaximize();
+    void ToggleMinimize();
+    void Restore();
+    void OnSysMenuItemClick(int tag);
+    // Window coordinates of a screen point.
+    POINT ScreenToFrame(POINT screen) const;
+
+    // The fields the manager, caption buttons and menu bar read.
+    HWND FWindow = nullptr;
+    TSkinData* FSkinData = nullptr;
+    tk::Form* FAppForm = nullptr;
+    TFrameState FState = TFrameState::Attached;
+    TWindowKind FWindowKind = TWindowKind::Plain;
+    TBorderKind FBorderKind = TBorderKind::Fixed;
+    TShowState FShowState = TShowState::Normal;
+    uint8_t FStyleBits = 0;
+    bool FActive = true;
+    bool FSkinFrame = false;
+    bool FHasRegion = false;
+    bool FRightToLeft = false;
+    bool FMenuTracking = false;
+    int FBorderLeft = 0;
+    int FBorderTop = 0;
+    int FBorderRight = 0;
+    int FBorderBottom = 0;
+    int FMenuHeight = 0;
+    int FWidth = 0;
+    int FHeight = 0;
+    int FRightmostButtonLeft = 0;
+    DWORD FStyle = 0;
+    RECT FCaptionRect{};
+    RECT FWindowRect{};
+    RECT FClientRect{};
+    RECT FNativeFrameSize{};
+    std::wstring FCaption;
+    std::string FClassName;
+    HWND FMdiClient = nullptr;
+    HWND FNewMdiChild = nullptr;
+    HWND FOwnerWnd = nullptr;
+    TNCObject* FHotObject = nullptr;
+    std::vector<std::unique_ptr<TWinSysButton>> FSysButtons;
+    std::unique_ptr<TFrameMenuBar> FMenuBar;
+    // The title bar as last painted; empty until the first paint.
+    TDib FTitleBitmap;
+    TDib FIconBitmap;
+    HICON FIcon = nullptr;
+    int FIconSize = 0;
+    // The window region is the system's once set; the frame keeps only the
+    // size it was built for.
+    int FRegionWidth = 0;
+    int FRegionHeight = 0;
+    // The control skinners of this window and the one shown hot; filled by
+    // control discovery.
+    std::vector<std::unique_ptr<tk::Component>> FControls;
+    tk::Control* FHotControl = nullptr;
+
+    // The hover timer's identifier on the window, and its period.
+    static constexpr UINT_PTR HoverTimerId = 0x534B;
+    static constexpr UINT HoverTimerMs = 250;
+
+private:
+    // --- Frame.cpp ---
+    void LoadIcon();
+    void DrawIcon(HDC dc, int x, int y) const;
+    void ReadShowState();
+    void ResizeFrame(bool keepClient);
+    void WidenMessageBox(int& width);
+    void DetachDestroyed();
+    void ReleaseSysMenuAndTimer();
+    void DetachUnskinned();
+    void RestoreFormHandler();
+    void SetHoverTimer(bool on);
+    bool IsMdiChild() const { return FWindowKind == TWindowKind::MdiChild; }
+    bool MdiChildNotNormal() const { return IsMdiChild() && FShowState != TShowState::Normal; }
+    bool Subclassed() const { return subclass_.Installed(); }
+    void BuildSysButtons();
+    void BuildSysMenu();
+    void BuildMenuBar();
+
+    // --- FrameProc.cpp ---
+    LRESULT FrameWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT FirstStage(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled);
+    LRESULT SecondStage(UINT msg, WPARAM wParam, LPARAM lParam);
+    bool SecondStageRuns() const;
+    LRESULT CallDefault(UINT msg, WPARAM wParam, LPARAM lParam);
+    void FormMessageHook(tk::Message& message);
+    LRESULT OnSize(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcHitTest(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcPaint(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcActivate(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSkinStart();
+    LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
+    LRESULT OnStyleChanging(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMenuChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT OnEraseBackground(WPARAM wParam, LPARAM lParam);
+    LRESULT OnCtlColor(UINT msg, WPARAM wParam, LPARAM lParam);
+    void OnHoverTimer();
+
+    // --- CaptionButtons.cpp ---
+    LRESULT OnNcMouseMove(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcLButtonDown(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcLButtonUp(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcLButtonDblClk(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcRButtonDown(WPARAM wParam, LPARAM lParam);
+    LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
+    TNCObject* ObjectAt(POINT point);
+    void DoSysButtonAction(int x, int y);
+    void PaintSysButtons(HDC dc);
+
+    // --- SysMenu.cpp ---
+    LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
+
+    // --- Mdi.cpp ---
+    void FindMdiClient();
+    void MdiChildCommand(UINT command);
+    LRESULT ClientWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    // --- FramePaint.cpp ---
+    void PaintBorder(TBorderIndex index, const RECT& rect, HDC dc);
+    // The border rendered at that size in the current activation state,
+    // kept until the size or the skin changes.
+    const TDib& BorderPiece(TBorderIndex index, int width, int height);
+    void ClearBorderPieces();
+    void PaintTitleBar(HDC dc, const TDib& left, const TDib& right);
+    void PaintCaptionText(HDC dc, const RECT& titleRect);
+
+    tk::WindowSubclass subclass_;
+    tk::WindowSubclass clientSubclass_;
+    tk::OwnedFont captionFont_;
+    std::wstring captionPad_ = L"  ";
+    DWORD lastSysMenuTick_ = 0;
+    DWORD dblClickTime_ = 0;
+    int spaceWidth_ = 0;
+    bool menuUpdateSaved_ = true;
+    bool formHooked_ = false;
+    bool hoverTimerOn_ = false;
+    // Set while the frame changes the window style itself.
+    bool changingStyle_ = false;
+    // The system command the frame posted itself (0 for none): the system's
+    // animation is off while it is carried out.
+    WPARAM ownCommand_ = 0;
+    HMENU nativeMenu_ = nullptr;
+    HMENU nativeSysMenu_ = nullptr;
+    HMENU sysMenu_ = nullptr;
+    tk::Color formColor_ = 0;
+    struct TBorderPiece {
+        int width = 0;
+        int height = 0;
+        TDib dib;
+    };
+    // [inactive, active][left, right, top, bottom]
+    TBorderPiece borderPieces_[2][4];
+    // Handlers the form had before the frame hooked it, last in first out.
+    std::vector<tk::MessageHandler> oldFormHandlers_;
+};
+
+// The engine's scratch bitmap for menu-bar painting: none paints without it.
+TDib& FrameScratch();
+
+// The system's menu font (the menus the frame draws itself use it).
+tk::OwnedFont SystemMenuFont();
+
+} // namespace skin

@@ -1,0 +1,123 @@
+// TSkinManage: the skin engine's one coordinator per process (SkinManager).
+// A WH_CBT hook on the GUI thread reports every window that is activated; the
+// manager decides whether it is skinned and with which skin component, and
+// attaches a form frame (TWinSkinForm) to it. Switching skinning on or off,
+// and taking a new skin, are carried out by a 250 ms action timer so that a
+// burst of changes costs one pass. It also holds the engine-wide MDI
+// maximised mode.
+//
+// Error policy: the manager never blocks an operation of the system and never
+// throws out of its hook or timer; a window it cannot skin is left as it is.
+#pragma once
+
+#include "SkinCodes.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tk {
+class Form;
+class Timer;
+} // namespace tk
+
+namespace skin {
+
+class TSkinData;
+class TWinSkinForm;
+
+// The engine's trace routine: formats nothing, keeps nothing.
+void SkinTrace(const std::string& text);
+
+// A window's class name (at most 100 characters), in UTF-8.
+std::string ClassNameOf(HWND window);
+
+class TSkinManage {
+public:
+    TSkinManage();
+    ~TSkinManage();
+    TSkinManage(const TSkinManage&) = delete;
+    TSkinManage& operator=(const TSkinManage&) = delete;
+
+    // Installs the WH_CBT hook for the calling thread (once).
+    void InstallHook();
+    bool HookInstalled() const { return FHook != nullptr; }
+
+    void AddSkinData(TSkinData& data);
+    void RemoveSkinData(TSkinData& data);
+    const std::vector<TSkinData*>& SkinDatas() const { return FSkinDatas; }
+    // Records the action the next timer tick carries out. Before any window
+    // was activated, switching on and off takes effect at once instead.
+    void ScheduleAction(TSkinAction action, int interval);
+    void SetPendingSkinData(TSkinData* data) { FPendingSkinData = data; }
+    TSkinAction PendingAction() const { return FPendingAction; }
+    bool TimerArmed() const;
+    // Every frame frees its control skinners.
+    void ResetFrameControls();
+    // The action timer's tick (public so a test can run it at once).
+    void OnActionTimer();
+
+    // Attaches a frame; true when one was attached.
+    bool SkinWindow(HWND window);
+    // A visible form (not a plain child) gets SkinWindow.
+    bool SkinForm(tk::Form& form);
+    TSkinData* FindSkinData(HWND window) const;
+    TWinSkinForm* FindFrame(HWND window) const;
+    // Forgets the frame (called by its destructor); does not free it.
+    void RemoveFrame(TWinSkinForm& frame);
+    // Frees every frame whose window is gone.
+    void PurgeDeadFrames();
+    int CountMdiChildFrames() const;
+    static tk::Form* FindFormOfWindow(HWND window);
+    const std::vector<TWinSkinForm*>& Frames() const { return FFrames; }
+
+    bool Enabled() const { return FEnabled; }
+    void SetEnabled(bool enabled) { FEnabled = enabled; }
+    bool Forcing() const { return FForcing; }
+    int Activated() const { return FActivated; }
+    void MarkActivated() { ++FActivated; }
+
+    bool MdiMaximized() const { return FMdiMaximized; }
+    // MDI children shown maximised take the system's caption; back to normal,
+    // they take the skin's frame again.
+    void SetMdiMax(bool maximized);
+    HWND MdiClient() const { return FMdiClient; }
+    void SetMdiClient(HWND client) { FMdiClient = client; }
+
+    bool MenuBarTracking() const { return FMenuBarTracking; }
+    void SetMenuBarTracking(bool tracking) { FMenuBarTracking = tracking; }
+
+private:
+    static LRESULT CALLBACK CbtHookProc(int code, WPARAM wParam, LPARAM lParam);
+    void OnCbt(int code, WPARAM wParam);
+    static bool IsPlainChildWindow(HWND window);
+    bool AcceptsClass(const std::string& className) const;
+    TSkinData* FirstMainformData() const;
+    void SwitchOn(TSkinData& data);
+    void SwitchOff(TSkinData& data);
+    void TakeNewSkin(TSkinData& data);
+    void DetachAndFree(TWinSkinForm& frame);
+
+    std::unique_ptr<tk::Timer> FTimer;
+    HHOOK FHook = nullptr;
+    std::vector<TWinSkinForm*> FFrames;
+    std::vector<TSkinData*> FSkinDatas;
+    bool FEnabled = false;
+    bool FForcing = false;
+    int FActivated = 0;
+    bool FMenuBarTracking = false;
+    bool FMdiMaximized = false;
+    TSkinAction FPendingAction = TSkinAction::None;
+    TSkinData* FPendingSkinData = nullptr;
+    HWND FMdiClient = nullptr;
+};
+
+// The process's manager: none until the first skin component has loaded.
+extern std::unique_ptr<TSkinManage> SkinManager;
+
+// Creates SkinManager when there is none yet; answers it.
+TSkinManage& EnsureSkinManager();
+
+} // namespace skin

@@ -1,0 +1,190 @@
+// The frame's geometry: the client rectangle from the skin's borders, hit
+// testing, border kinds, show states, message box widening, detaching.
+#include "FrameFixture.h"
+
+using namespace skin;
+using namespace frametest;
+
+namespace {
+
+using FrameGeometry = FrameTest;
+
+constexpr RECT Bounds{50, 50, 410, 290};
+
+LRESULT HitTest(HWND window, int x, int y) {
+    const RECT outer = WindowRectOf(window);
+    return SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(outer.left + x, outer.top + y));
+}
+
+TEST_F(FrameGeometry, TheClientAreaIsInsetByEachBorder) {
+    AddSkin(TOddSkin().Build());
+    HWND window = ShowRaw(Bounds);
+    const RECT client = ClientInWindow(window);
+    const RECT outer = WindowRectOf(window);
+    EXPECT_EQ(client.left, TOddSkin::Left);
+    EXPECT_EQ(client.top, TOddSkin::Title);
+    EXPECT_EQ(outer.right - outer.left - client.right, TOddSkin::Right);
+    EXPECT_EQ(outer.bottom - outer.top - client.bottom, TOddSkin::Bottom);
+    // The caption bits are off while skinned.
+    EXPECT_EQ(GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION, 0);
+}
+
+TEST_F(FrameGeometry, AMenuBarIsReservedBelowTheTitle) {
+    AddSkin(TOddSkin().Build());
+    HMENU menu = CreateMenu();
+    AppendMenuW(menu, MF_STRING, 1, L"&File");
+    HWND window = CreateWindowExW(0, RawClass, L"menu", RawStyle, 50, 50, 360, 240, nullptr, menu,
+                                  GetModuleHandleW(nullptr), nullptr);
+    windows.push_back(window);
+    ShowWindow(window, SW_SHOW);
+    SetForegroundWindow(window);
+    Settle();
+    ASSERT_NE(FrameOf(window), nullptr);
+    EXPECT_EQ(GetMenu(window), nullptr);
+    EXPECT_EQ(ClientInWindow(window).top, TOddSkin::Title + GetSystemMetrics(SM_CYMENU));
+    const guitest::Capture shot = guitest::CaptureWindow(window);
+    EXPECT_TRUE(guitest::PixelIs(shot, 40, TOddSkin::Title + 2, TOddSkin::MenuBar));
+    // Switching off gives the native menu back.
+    SkinManager->MarkActivated();
+    SkinManager->SetPendingSkinData(SkinManager->SkinDatas().front());
+    SkinManager->ScheduleAction(TSkinAction::SwitchOff, ActionDelayMs);
+    RunPendingAction();
+    EXPECT_EQ(GetMenu(window), menu);
+}
+
+TEST_F(FrameGeometry, HitTestsKeepTheTopRowsAndAnswerMenuBelowTheTitle) {
+    AddSkin(TOddSkin().Build());
+    HWND window = ShowRaw(Bounds);
+    const RECT outer = WindowRectOf(window);
+    const int w = outer.right - outer.left;
+    EXPECT_EQ(HitTest(window, w / 2, TOddSkin::Title / 2), HTCAPTION);
+    EXPECT_EQ(HitTest(window, w / 2, 40), HTCLIENT);
+    // The top rows keep the system's answer (a sizing edge of a sizeable window).
+    EXPECT_EQ(HitTest(window, w / 2, 0), HTTOP);
+    // Outside the title and the client: the side border below the title.
+    const LRESULT border = HitTest(window, TOddSkin::Left - 1, 100);
+    EXPECT_TRUE(border == HTMENU || border == HTLEFT) << border;
+}
+
+TEST_F(FrameGeometry, APopupWithoutAFullCaptionKeepsTheSystemFrame) {
+    AddSkin(TOddSkin().Build());
+    HWND window = ShowRaw(Bounds, WS_POPUP | WS_BORDER);
+    TWinSkinForm* frame = FrameOf(window);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->FBorderKind, TBorderKind::NoFrame);
+    EXPECT_EQ(frame->FBorderTop, 0);
+    EXPECT_EQ(frame->FMenuHeight, 0);
+    const RECT client = ClientInWindow(window);
+    EXPECT_EQ(client.left, 1);
+    EXPECT_EQ(client.top, 1);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(GetWindowRgn(window, region), ERROR);
+    DeleteObject(region);
+}
+
+TEST_F(FrameGeometry, AMaximisedWindowIsNotResizedOnStartAndAMinimisedOneIsLeftAlone) {
+    AddSkin(TOddSkin().Build());
+    HWND maximised = ShowRaw(Bounds, RawStyle | WS_MAXIMIZE);
+    ASSERT_NE(FrameOf(maximised), nullptr);
+    EXPECT_EQ(FrameOf(maximised)->FShowState, TShowState::Maximized);
+    const RECT work = [] {
+        RECT r{};
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
+        return r;
+    }();
+    EXPECT_GE(WindowRectOf(maximised).right - WindowRectOf(maximised).left, work.right - work.left);
+
+    HWND minimised = CreateWindowExW(0, RawClass, L"min", RawStyle, 50, 50, 300, 200, nullptr,
+                                     nullptr, GetModuleHandleW(nullptr), nullptr);
+    windows.push_back(minimised);
+    ShowWindow(minimised, SW_SHOWMINIMIZED);
+    Settle();
+    if (TWinSkinForm* frame = FrameOf(minimised)) {
+        EXPECT_EQ(frame->FShowState, TShowState::Minimized);
+        EXPECT_FALSE(frame->FHasRegion);
+        // Minimised, the caption is the system's.
+        EXPECT_EQ(GetWindowLongPtrW(minimised, GWL_STYLE) & WS_CAPTION, WS_CAPTION);
+    }
+}
+
+TEST_F(FrameGeometry, AMessageBoxWithALongCaptionIsWidened) {
+    AddSkin(TOddSkin().Build());
+    HWND owner = ShowRaw(Bounds);
+    static int widthBefore = 0, widthAfter = 0, okCentre = 0;
+    static HWND box = nullptr;
+    box = nullptr;
+    const std::wstring caption(120, L'W');
+    // Measure the box before the frame starts, then after.
+    HHOOK hook = SetWindowsHookExW(
+        WH_CBT,
+        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            if (code == HCBT_ACTIVATE && !box) {
+                wchar_t name[16] = {};
+                GetClassNameW(HWND(wParam), name, 16);
+                if (wcscmp(name, L"#32770") == 0) {
+                    box = HWND(wParam);
+                    widthBefore = ClientRectOf(box).right;
+                }
+            }
+            return CallNextHookEx(nullptr, code, wParam, lParam);
+        },
+        nullptr, GetCurrentThreadId());
+    SetTimer(owner, 7, 300, [](HWND owner, UINT, UINT_PTR id, DWORD) {
+        if (!box) {
+            return;
+        }
+        KillTimer(owner, id);
+        widthAfter = ClientRectOf(box).right;
+        RECT ok = WindowRectOf(GetDlgItem(box, IDOK));
+        MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&ok), 2);
+        okCentre = (ok.left + ok.right) / 2;
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    MessageBoxW(owner, L"Short", caption.c_str(), MB_OK);
+    UnhookWindowsHookEx(hook);
+    EXPECT_GT(widthAfter, widthBefore);
+    // The controls moved right by half the growth: the OK button, centred in
+    // the narrower box (to within a few pixels), is centred in the wider one.
+    EXPECT_NEAR(okCentre, widthAfter / 2, 4);
+}
+
+TEST_F(FrameGeometry, ACaptionChangeRepaintsTheTitle) {
+    AddSkin(TOddSkin().Build());
+    tk::Form& form = ShowForm(Bounds, "");
+    HWND window = form.Handle();
+    const guitest::Capture before = guitest::CaptureWindow(window);
+    form.SetCaption("WWWWWWWWWWWWWWWW");
+    Settle();
+    const guitest::Capture after = guitest::CaptureWindow(window);
+    int changed = 0;
+    for (int x = TOddSkin::Left + TOddSkin::TextShift; x < 200; ++x) {
+        for (int y = 4; y < TOddSkin::Title - 4; ++y) {
+            changed += before.At(x, y) != after.At(x, y);
+        }
+    }
+    EXPECT_GT(changed, 20);
+    EXPECT_EQ(FrameOf(window)->FCaption, L"WWWWWWWWWWWWWWWW");
+}
+
+TEST_F(FrameGeometry, ABorderWithFrameZeroCountsAsOneCell) {
+    TOddSkin odd;
+    odd.leftFrame = 0;
+    AddSkin(odd.Build());
+    HWND window = ShowRaw(Bounds);
+    ASSERT_NE(FrameOf(window), nullptr);
+    EXPECT_EQ(FrameOf(window)->FBorderLeft, 2 * TOddSkin::Left);
+}
+
+TEST_F(FrameGeometry, TheToolkitChangingTheBorderStyleCannotBringTheCaptionBack) {
+    AddSkin(TOddSkin().Build());
+    tk::Form& form = ShowForm(Bounds, "Styled");
+    const RECT client = ClientRectOf(form.Handle());
+    form.SetBorderIcons(tk::biSystemMenu);
+    Settle();
+    EXPECT_EQ(GetWindowLongPtrW(form.Handle(), GWL_STYLE) & WS_CAPTION, 0);
+    EXPECT_EQ(ClientInWindow(form.Handle()).top, TOddSkin::Title);
+    EXPECT_EQ(FrameOf(form.Handle())->FStyleBits & StyleBit::MaximizeBox, 0);
+    EXPECT_EQ(ClientRectOf(form.Handle()).right, client.right);
+}
+
+} // namespace

@@ -1,0 +1,136 @@
+// The skin component: its options, switching on and off, loading a skin file
+// and the class filter the manager asks.
+#include "FrameFixture.h"
+
+#include "ClassRegistry.h"
+#include "DesignReader.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+
+using namespace skin;
+using namespace frametest;
+
+namespace {
+
+using SkinComponent = FrameTest;
+
+TEST_F(SkinComponent, StartsWithTheDocumentedOptions) {
+    TSkinData data(nullptr);
+    EXPECT_FALSE(data.Active());
+    EXPECT_EQ(data.DisableTag(), 99);
+    EXPECT_EQ(data.SkinControls(), 0x3FFFFu);
+    EXPECT_EQ(data.Skin3rd().size(), 85u);
+    EXPECT_EQ(data.Skin3rd().front(), "TTBDock=Panel");
+    EXPECT_EQ(data.SkinFormtype(), TSkinFormType::sfMainform);
+    EXPECT_TRUE(data.MenuUpdate());
+    data.SetVersion("1.0");
+    data.SetSkinStore("(Good)");
+    EXPECT_EQ(data.Version(), "2.68.9.07");
+    EXPECT_EQ(data.SkinStore(), "(none)");
+    // The four system menu glyphs come from the program's bitmap resource.
+    ASSERT_NE(data.MenuGlyphs(), nullptr);
+    EXPECT_EQ(ImageList_GetImageCount(data.MenuGlyphs()), 4);
+}
+
+TEST_F(SkinComponent, ActiveInTheDesignSwitchesOnOnceLoaded) {
+    TSkinData& data = AddSkin(ShippedSkin("kanvio_neon"));
+    ASSERT_TRUE(SkinManager);
+    EXPECT_TRUE(SkinManager->HookInstalled());
+    // Before any window was activated the switch takes effect at once.
+    EXPECT_TRUE(SkinManager->Enabled());
+    EXPECT_FALSE(SkinManager->TimerArmed());
+    EXPECT_TRUE(data.Active());
+}
+
+TEST_F(SkinComponent, WithoutASkinActiveIsClearedAndNothingSwitchesOn) {
+    TSkinData& data = AddSkin({});
+    EXPECT_FALSE(data.Active());
+    EXPECT_FALSE(SkinManager->Enabled());
+}
+
+TEST_F(SkinComponent, SwitchingIsScheduledOnlyForAChange) {
+    TSkinData& data = AddSkin(ShippedSkin("kanvio_neon"));
+    SkinManager->MarkActivated();
+    data.SetActive(true);
+    EXPECT_FALSE(SkinManager->TimerArmed());
+    data.SetActive(false);
+    EXPECT_TRUE(SkinManager->TimerArmed());
+    EXPECT_EQ(SkinManager->PendingAction(), TSkinAction::SwitchOff);
+    int changed = 0;
+    data.OnSkinChanged = [&](tk::Component&) { ++changed; };
+    guitest::PumpFor(400);
+    EXPECT_FALSE(SkinManager->Enabled());
+    EXPECT_FALSE(SkinManager->TimerArmed());
+    EXPECT_EQ(changed, 1);
+}
+
+TEST_F(SkinComponent, ADialogComponentOnlyStoresActive) {
+    AddSkin(ShippedSkin("kanvio_neon"));
+    TSkinData& dialogs = AddSkin(ShippedSkin("kanvio_daylight"), TSkinFormType::sfDialog, false);
+    SkinManager->MarkActivated();
+    dialogs.SetActive(true);
+    EXPECT_TRUE(dialogs.Active());
+    EXPECT_FALSE(SkinManager->TimerArmed());
+}
+
+TEST_F(SkinComponent, ASkinFileIsLoadedAndEveryFrameTakesIt) {
+    TSkinData& data = AddSkin(ShippedSkin("kanvio_neon"));
+    HWND window = ShowRaw({40, 40, 340, 240});
+    ASSERT_NE(FrameOf(window), nullptr);
+    data.SetSkinFile(ShippedSkinPath("kanvio_daylight"));
+    EXPECT_TRUE(data.SkinLoaded);
+    EXPECT_EQ(data.SkinName, "Kanvio Daylight");
+    EXPECT_EQ(SkinManager->PendingAction(), TSkinAction::SkinChanged);
+    EXPECT_TRUE(SkinManager->TimerArmed());
+}
+
+TEST_F(SkinComponent, AMissingSkinFileLeavesNoSkinLoaded) {
+    TSkinData& data = AddSkin(ShippedSkin("kanvio_neon"));
+    data.SetSkinFile("Z:\\no\\such\\skin.skn");
+    EXPECT_FALSE(data.SkinLoaded);
+    EXPECT_EQ(data.SkinName, "Kanvio Neon"); // the model stays as it was
+    HWND window = ShowRaw({40, 40, 340, 240});
+    EXPECT_EQ(FrameOf(window), nullptr);
+}
+
+TEST_F(SkinComponent, TheClassFilterRefusesCalendarsAndReportClasses) {
+    TSkinData& data = AddSkin(ShippedSkin("kanvio_neon"));
+    const auto accepts = [&](const std::string& name) {
+        bool accept = true;
+        data.AcceptsWindowClass(name, accept);
+        return accept;
+    };
+    EXPECT_FALSE(accepts("SysMonthCal32"));
+    EXPECT_TRUE(accepts("TfrPreview"));
+    data.SetSkinControls(data.SkinControls() | SkinControlBit(xcFastReport));
+    EXPECT_FALSE(accepts("TfrPreview"));
+    EXPECT_TRUE(accepts("tfrPreview"));
+    // An OnFormSkin handler decides alone.
+    data.OnFormSkin = [](TSkinData&, const std::string& name, bool& doSkin) {
+        doSkin = name == "SysMonthCal32";
+    };
+    EXPECT_TRUE(accepts("SysMonthCal32"));
+    EXPECT_FALSE(accepts("TForm"));
+}
+
+TEST_F(SkinComponent, TheDesignGivesEveryOption) {
+    tk::ClassRegistry classes;
+    classes.Register<TSkinData>();
+    tk::DesignReader(classes, "Test")
+        .Read(app, "object App: TApplication\n object SkinData1: TSkinData\n"
+                   "  Active = True\n  DisableTag = 42\n  SkinControls = [xcMainMenu, xcTab]\n"
+                   "  Skin3rd = ('TOne=Panel', 'TTwo=Edit')\n  SkinFormtype = sfDialog\n"
+                   "  SkinStore = '(Good)'\n  Version = '9'\n  MenuUpdate = False\n end\nend\n");
+    auto& data = *static_cast<TSkinData*>(app.FindComponent("SkinData1"));
+    EXPECT_TRUE(data.Active());
+    EXPECT_EQ(data.DisableTag(), 42);
+    EXPECT_EQ(data.SkinControls(), SkinControlBit(xcMainMenu) | SkinControlBit(xcTab));
+    EXPECT_EQ(data.Skin3rd(), (std::vector<std::string>{"TOne=Panel", "TTwo=Edit"}));
+    EXPECT_EQ(data.SkinFormtype(), TSkinFormType::sfDialog);
+    EXPECT_EQ(data.Version(), "2.68.9.07");
+    EXPECT_FALSE(data.MenuUpdate());
+}
+
+} // namespace
