@@ -1,14 +1,13 @@
 #include "Backdrop.h"
 
+#include "SkinCodes.h"
+
 #include <stdexcept>
 
 namespace skinview {
 namespace {
 
 constexpr wchar_t ClassName[] = L"SkinViewBackdrop";
-// The skin engine asks a window this before it attaches a frame; 1 means the
-// window has one already, so the engine leaves it as it is.
-constexpr UINT SkinQueryMessage = 0x3504;
 
 void RegisterBackdropClass(WNDPROC procedure) {
     WNDCLASSEXW cls{};
@@ -50,8 +49,9 @@ void TBackdrop::ActivateBehind(HWND front) {
 
 LRESULT CALLBACK TBackdrop::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case SkinQueryMessage:
-        return 1;
+    case skin::WM_SKINQUERY:
+        // As a window that has a frame already: the engine leaves it alone.
+        return skin::SkinQueryAnswer;
     case WM_ERASEBKGND: {
         RECT client;
         GetClientRect(window, &client);

@@ -1,14 +1,12 @@
 #include "SkinViewForm.h"
 
 #include "Application.h"
-#include "Properties.h"
 #include "StatusBar.h"
 #include "Text.h"
 #include "TreeView.h"
 #include "WinSkinData.h"
 
 #include <fstream>
-#include <iterator>
 
 namespace skinview {
 
@@ -17,29 +15,12 @@ const tk::ClassInfo& TSkinViewForm::StaticClass() {
     return info;
 }
 
-namespace {
-
-bool HasProperty(tk::Persistent& object, const char* name) {
-    return tk::FindProperty(object, name).info != nullptr;
-}
-
-std::vector<uint8_t> FileBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-} // namespace
-
 TSkinViewForm::TSkinViewForm(tk::Component* owner) : Form(owner) {
     AddMethod("FormShow", tk::NotifyEvent([this](tk::Component&) { FormShow(); }));
     AddMethod("MenuExitClick", tk::NotifyEvent([this](tk::Component&) { Close(); }));
     if (tk::Application* application = Application())
         application->Classes().Register<skin::TSkinData>();
     LoadDesign("TSkinViewForm");
-    // Skinning is switched on by name: the component's switch is a published
-    // property, and a component without one leaves the window unskinned.
-    if (HasProperty(SkinData(), "Active"))
-        tk::SetBoolProp(SkinData(), "Active", true);
 }
 
 void TSkinViewForm::FormShow() {
@@ -71,10 +52,7 @@ void TSkinViewForm::LoadSkinFile(const std::filesystem::path& file) {
     const auto keepNotice =
         std::exchange(skin.OnNotice, [&](const std::string& text) { notice = text; });
     try {
-        if (HasProperty(skin, "SkinFile"))
-            tk::SetStrProp(skin, "SkinFile", name);
-        else
-            skin.SetSkinStream(FileBytes(file));
+        skin.SetSkinFile(name);
     } catch (const std::exception& e) {
         notice = e.what();
     }
