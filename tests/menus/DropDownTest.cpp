@@ -32,14 +32,12 @@ TEST_F(DropDown, AClickOpensTheSubmenuWithItsFirstItemSelectedInTheSkin) {
     tk::Form& form = ShowStandardForm(Bounds);
     const HWND window = form.Handle();
     guitest::Capture shot;
-    TMenuScript script(window, {[&] {
-                           const auto popups = OpenPopups();
-                           if (popups.empty() || !Hilited(file->Handle(), 0)) {
-                               return false;
-                           }
-                           shot = guitest::CaptureWindow(popups.front());
-                           return true;
-                       }});
+    TMenuScript script(window, {WhenSettled(
+                                   [&] {
+                                       const auto popups = OpenPopups();
+                                       return !(popups.empty() || !Hilited(file->Handle(), 0));
+                                   },
+                                   [&] { shot = CapturePopup(OpenPopups().front()); })});
     ClickButton(window, 0);
     ASSERT_TRUE(script.Finished());
     guitest::SaveForTest(shot, "file");

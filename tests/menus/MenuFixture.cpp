@@ -1,6 +1,7 @@
 #include "MenuFixture.h"
 
 #include <cwchar>
+#include <memory>
 
 namespace menutest {
 namespace {
@@ -64,6 +65,11 @@ void PostKey(HWND window, UINT key) {
     PostMessageW(window, WM_KEYDOWN, key, 0);
 }
 
+guitest::Capture CapturePopup(HWND popup) {
+    UpdateWindow(popup);
+    return guitest::CaptureWindow(popup);
+}
+
 int PositionOf(HMENU menu, UINT command) {
     for (int i = 0, count = GetMenuItemCount(menu); i < count; ++i) {
         if (GetMenuItemID(menu, i) == command) {
@@ -86,6 +92,18 @@ TMenuScript::~TMenuScript() {
 
 bool TMenuScript::Finished() const {
     return Script().next == Script().steps.size();
+}
+
+TMenuScript::Step WhenSettled(std::function<bool()> condition, std::function<void()> then) {
+    auto held = std::make_shared<int>(0);
+    return [=] {
+        *held = condition() ? *held + 1 : 0;
+        if (*held < 2) {
+            return false;
+        }
+        then();
+        return true;
+    };
 }
 
 tk::Form& MenuTest::NewMenuForm(const RECT& r, const std::string& caption) {

@@ -23,6 +23,8 @@ HMENU MenuOf(HWND popup);
 bool Hilited(HMENU menu, int position);
 // A key pressed while a menu is open (the menu's loop takes it).
 void PostKey(HWND window, UINT key);
+// The popup window as on screen once its pending paint is done.
+guitest::Capture CapturePopup(HWND popup);
 // The position of the item of `command` in `menu`, or -1.
 int PositionOf(HMENU menu, UINT command);
 
@@ -40,6 +42,11 @@ public:
     bool Finished() const;
 };
 
+// A step that runs `then` once `condition` has held for two ticks in a row:
+// what the menu drew in between has reached the screen (the system shows
+// drawing done outside a paint message only when the thread takes messages).
+TMenuScript::Step WhenSettled(std::function<bool()> condition, std::function<void()> then);
+
 class MenuTest : public FrameTest {
 protected:
     // A form whose main menu is set before it is shown, as a designed form's.
@@ -52,11 +59,13 @@ protected:
     // "&Help" (About), shown and skinned.
     tk::Form& ShowStandardForm(const RECT& bounds);
 
+public:
     static skin::TWinSkinMenu& Bar(HWND window);
     static skin::TMenuBtn& Button(HWND window, int index);
     // A click on a bar button (its drop-down runs until closed).
     static void ClickButton(HWND window, int index);
 
+protected:
     tk::MainMenu* menu = nullptr;
     tk::MenuItem* file = nullptr;
     tk::MenuItem* open = nullptr;
