@@ -9,7 +9,6 @@ namespace {
 constexpr const wchar_t* PopupMenuClass = L"#32768";
 constexpr UINT MenuGetHandle = 0x01E1; // MN_GETHMENU
 constexpr UINT_PTR ScriptTimer = 0x4D53;
-constexpr UINT ScriptTickMs = 60;
 
 struct TScriptState {
     HWND owner = nullptr;
@@ -79,10 +78,10 @@ int PositionOf(HMENU menu, UINT command) {
     return -1;
 }
 
-TMenuScript::TMenuScript(HWND owner, std::vector<Step> steps, int timeoutMs) {
+TMenuScript::TMenuScript(HWND owner, std::vector<Step> steps, int timeoutMs, UINT tickMs) {
     TScriptState& s = Script();
     s = {owner, std::move(steps), 0, GetTickCount() + DWORD(timeoutMs)};
-    SetTimer(owner, ScriptTimer, ScriptTickMs, ScriptTick);
+    SetTimer(owner, ScriptTimer, tickMs, ScriptTick);
 }
 
 TMenuScript::~TMenuScript() {

@@ -34,7 +34,7 @@ int PositionOf(HMENU menu, UINT command);
 class TMenuScript {
 public:
     using Step = std::function<bool()>;
-    TMenuScript(HWND owner, std::vector<Step> steps, int timeoutMs = 4000);
+    TMenuScript(HWND owner, std::vector<Step> steps, int timeoutMs = 4000, UINT tickMs = 60);
     ~TMenuScript();
     TMenuScript(const TMenuScript&) = delete;
     TMenuScript& operator=(const TMenuScript&) = delete;
