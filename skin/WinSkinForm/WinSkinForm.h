@@ -131,8 +131,6 @@ public:
     TWinSysButton* SysButtonAt(POINT point);
     void PaintSysButton(TWinSysButton& button, TMouseState state);
     void ShowSysMenu(int x, int y);
-    // The frame's own system menu (owner-drawn).
-    HMENU SysMenu() const { return sysMenu_.get(); }
     void ToggleMaximize();
     void ToggleMinimize();
     void Restore();
