@@ -3,10 +3,11 @@
 #include "WinSkinForm.h"
 
 #include "Form.h"
-#include "PlainMenuBar.h"
+#include "MenuItemPaint.h"
 #include "SkinManager.h"
 #include "Text.h"
 #include "WinSkinData.h"
+#include "WinSkinMenu.h"
 
 #include <algorithm>
 
@@ -56,9 +57,6 @@ TWinSkinForm::~TWinSkinForm() {
     SetHoverTimer(false);
     FreeControls();
     FSysButtons.clear();
-    if (sysMenu_) {
-        DestroyMenu(sysMenu_);
-    }
     if (formHooked_) {
         RestoreFormHandler();
     }
@@ -78,6 +76,9 @@ void TWinSkinForm::AttachToForm(TSkinData& skin, tk::Form& form) {
     AttachToWindow(skin);
     formColor_ = form.GetColor();
     form.SetColor(tk::Color(ResolveColour(skin.ButtonFaceColour)));
+    if (skin.Skins(xcMainMenu)) {
+        SetPopupsOwnerDraw(form, skin, true);
+    }
 }
 
 void TWinSkinForm::AttachToWindow(TSkinData& skin) {
@@ -147,9 +148,9 @@ void TWinSkinForm::AttachToWindow(TSkinData& skin) {
 void TWinSkinForm::BuildMenuBar() {
     nativeMenu_ = GetMenu(FWindow);
     if (nativeMenu_ && !IsMdiChild()) {
-        FMenuBar = std::make_unique<TPlainMenuBar>(*this, nativeMenu_);
+        FMenuBar = std::make_unique<TWinSkinMenu>(*this, *FSkinData);
         FMenuHeight = GetSystemMetrics(SM_CYMENU);
-        SetMenu(FWindow, nullptr);
+        FMenuBar->BuildFromForm();
     }
 }
 
@@ -346,6 +347,9 @@ void TWinSkinForm::ApplySkinColours() {
     }
     FState = TFrameState::Refreshing;
     if (FSkinFrame) {
+        if (FAppForm) {
+            SetPopupsOwnerDraw(*FAppForm, *FSkinData, true);
+        }
         ResizeFrame(true);
         FState = TFrameState::Running;
         UpdateRegion();
@@ -378,11 +382,14 @@ void TWinSkinForm::RestoreFormHandler() {
 }
 
 void TWinSkinForm::ReleaseSysMenuAndTimer() {
-    if (sysMenu_) {
-        DestroyMenu(sysMenu_);
-        sysMenu_ = nullptr;
-    }
+    sysMenu_.reset();
     SetHoverTimer(false);
+}
+
+void TWinSkinForm::RestorePopupMenus() {
+    if (FAppForm && FSkinData && !FAppForm->IsDestroying()) {
+        SetPopupsOwnerDraw(*FAppForm, *FSkinData, false);
+    }
 }
 
 void TWinSkinForm::Detach() {
@@ -397,6 +404,7 @@ void TWinSkinForm::Detach() {
     RestoreFormHandler();
     subclass_.Remove();
     FreeControls();
+    RestorePopupMenus();
     if (FAppForm && FState != TFrameState::Destroying) {
         FAppForm->SetColor(formColor_);
     }
@@ -437,6 +445,7 @@ void TWinSkinForm::DetachDestroyed() {
     ReleaseSysMenuAndTimer();
     RestoreFormHandler();
     FreeControls();
+    RestorePopupMenus();
     FMenuBar.reset();
     FTitleBitmap.Clear();
     FIconBitmap.Clear();
@@ -450,6 +459,7 @@ void TWinSkinForm::DetachDestroyed() {
 void TWinSkinForm::DetachUnskinned() {
     SetHoverTimer(false);
     FreeControls();
+    RestorePopupMenus();
     if (FAppForm && FState != TFrameState::Destroying) {
         FAppForm->SetColor(formColor_);
     }
