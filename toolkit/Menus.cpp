@@ -272,7 +272,12 @@ MenuItem* MenuItem::FindByHandle(HMENU handle) {
     return nullptr;
 }
 
+// A disabled item does nothing: its command can still arrive (a skinned menu
+// bar posts a disabled top-level item's command as a native bar reports it).
 void MenuItem::Click() {
+    if (!enabled_) {
+        return;
+    }
     if (OnClick) {
         OnClick(*this);
     } else if (action_) {

@@ -76,6 +76,7 @@ public:
     // The item below this one whose submenu is `handle`, or none.
     MenuItem* FindByHandle(HMENU handle);
 
+    // Runs on a choice of the item; never while the item is disabled.
     NotifyEvent OnClick;
     // Owner drawing (when the menu's OwnerDraw is set). Either handler may be
     // set and removed (assigned nullptr) at any time.

@@ -7,20 +7,14 @@
 // time and the hook is always removed before the next is installed.
 #include "WinSkinMenu.h"
 
+#include "PopupMenuSkin.h"
 #include "SkinManager.h"
 #include "WinSkinData.h"
 
-#include <cwchar>
 #include <vector>
 
 namespace skin {
 namespace {
-
-// The class of the system's popup-menu windows, and the message asking one
-// for its menu.
-constexpr const wchar_t* PopupMenuClass = L"#32768";
-constexpr int MaxClassName = 16;
-constexpr UINT MenuGetHandle = 0x01E1; // MN_GETHMENU
 
 // What the hook knows about the drop-down open now (one at a time).
 struct TTracking {
@@ -131,23 +125,6 @@ private:
     std::vector<std::pair<HMENU, UINT>> taken_;
 };
 
-// The popup-menu windows of this thread on screen, the newest (topmost) first.
-std::vector<HWND> OpenPopupWindows() {
-    std::vector<HWND> windows;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM found) {
-            wchar_t name[MaxClassName] = {};
-            GetClassNameW(window, name, MaxClassName);
-            if (IsWindowVisible(window) && wcscmp(name, PopupMenuClass) == 0) {
-                reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
-    return windows;
-}
-
 // The drop-down's state as the arrow keys see it: whether a submenu of it
 // is open, and whether the item selected in the innermost menu opens one.
 struct TDropDownState {
@@ -157,12 +134,12 @@ struct TDropDownState {
 
 TDropDownState ReadDropDownState() {
     TDropDownState state;
-    const std::vector<HWND> windows = OpenPopupWindows();
+    const std::vector<HWND> windows = OpenPopupMenuWindows();
     if (windows.empty()) {
         return state;
     }
     state.inSubmenu = windows.size() > 1;
-    const HMENU menu = reinterpret_cast<HMENU>(SendMessageW(windows.front(), MenuGetHandle, 0, 0));
+    const HMENU menu = MenuOfPopupWindow(windows.front());
     for (int i = 0, count = menu ? GetMenuItemCount(menu) : 0; i < count; ++i) {
         MENUITEMINFOW info{};
         info.cbSize = sizeof(info);
@@ -261,8 +238,10 @@ bool TWinSkinMenu::OpenMenuButton(TNCObject& object) {
 // when the button has no submenu.
 int TWinSkinMenu::TrackButton(int index) {
     TMenuBtn& button = *FButtons[size_t(index)];
-    // A disabled item's command is not sent: the system sends none for it.
-    if (button.FEnabled && (button.FItem || !button.FSubMenu)) {
+    // The top-level item's command, disabled or not (the toolkit runs no
+    // click of a disabled item). A native item with a submenu has no command
+    // of its own: its identifier is the submenu's handle.
+    if (button.FItem || !button.FSubMenu) {
         PostMessageW(FFrame.FWindow, WM_COMMAND, button.FCommand, 0);
     }
     if (!button.FSubMenu) {

@@ -4,6 +4,7 @@
 #include "MenuFixture.h"
 
 #include "Notifications.h"
+#include "WindowSubclass.h"
 
 using namespace skin;
 using namespace menutest;
@@ -149,12 +150,30 @@ TEST_F(DropDown, AChosenItemRunsItsClickAndDisabledButtonsOpenNothing) {
     EXPECT_EQ(topClicks, 1); // the top-level item's own click, before it opened
     edit->SetEnabled(false);
     guitest::PumpUntilIdle();
-    int editClicks = 0;
+    int editClicks = 0, editCommands = 0, popupsSeen = 0;
     edit->OnClick = [&](tk::Component&) { ++editClicks; };
     const auto before = guitest::CountLiveObjects();
-    ClickButton(window, 1);
-    EXPECT_TRUE(OpenPopups().empty());
+    {
+        tk::WindowSubclass watch;
+        watch.Install(window, [&](UINT msg, WPARAM wParam, LPARAM lParam) {
+            editCommands += msg == WM_COMMAND && LOWORD(wParam) == edit->Command();
+            return watch.CallNext(msg, wParam, lParam);
+        });
+        // Watches for a drop-down (and closes one should it open).
+        TMenuScript script(window, {[&] {
+                               popupsSeen += !OpenPopups().empty();
+                               return false;
+                           }},
+                           600, 30);
+        ClickButton(window, 1);
+        guitest::PumpUntilIdle(100, 1000);
+    }
+    // The disabled item's command arrives as a native bar reports it; its
+    // click does not run and nothing drops down.
+    EXPECT_EQ(editCommands, 1);
     EXPECT_EQ(editClicks, 0);
+    EXPECT_EQ(popupsSeen, 0);
+    EXPECT_FALSE(FrameOf(window)->FMenuTracking);
     EXPECT_EQ(guitest::CountLiveObjects().hooks, before.hooks);
 }
 

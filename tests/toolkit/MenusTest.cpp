@@ -134,6 +134,48 @@ end)");
     EXPECT_EQ(Find<tk::PopupMenu>("Second").FindItem(cut.Command()), nullptr);
 }
 
+// A disabled item's command can still reach the form (a skinned menu bar
+// posts it for a disabled top-level item): neither its click nor its action runs.
+TEST_F(Menus, ADisabledItemsCommandRunsNothing) {
+    Read(R"(object F: TForm
+  Menu = Bar
+  object Bar: TMainMenu
+    object Plain: TMenuItem
+      Caption = 'Plain'
+      Enabled = False
+    end
+    object Acting: TMenuItem
+      Action = Go
+    end
+  end
+  object Go: TAction
+    Caption = 'Go'
+  end
+end)");
+    ShowForm();
+    auto& plain = Find<tk::MenuItem>("Plain");
+    auto& acting = Find<tk::MenuItem>("Acting");
+    auto& go = Find<tk::Action>("Go");
+    int clicks = 0, runs = 0;
+    plain.OnClick = [&](tk::Component&) { ++clicks; };
+    go.OnExecute = [&](tk::Component&) { ++runs; };
+    go.SetEnabled(false);
+    const auto command = [&](tk::MenuItem& item) {
+        SendMessageW(form->Handle(), WM_COMMAND, item.Command(), 0);
+    };
+    command(plain);
+    command(acting);
+    plain.Click();
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(runs, 0);
+    plain.SetEnabled(true);
+    go.SetEnabled(true);
+    command(plain);
+    command(acting);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(runs, 1);
+}
+
 TEST_F(Menus, CommandIdentifiersAreReusedOnceFreedAndRunOutCleanly) {
     // Holds items until every identifier is taken: each one distinct, and the
     // next item is refused with an error rather than given a taken identifier.
