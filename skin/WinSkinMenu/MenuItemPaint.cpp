@@ -5,8 +5,10 @@
 #include "MenuItemPaint.h"
 
 #include "Action.h"
+#include "BlitPieces.h"
 #include "ImageList.h"
 #include "Menus.h"
+#include "PopupMenuSkin.h"
 #include "SkinManager.h"
 #include "Text.h"
 #include "WinSkinData.h"
@@ -76,8 +78,8 @@ COLORREF TextColour(const TSkinData& skin, const TMenuItemView& item, bool selec
                                                           : ResolveColour(skin.ButtonShadowColour);
 }
 
-// Measures (DT_CALCRECT in `format`) or draws the text; answers the rectangle
-// measured or given. "-" draws an etched line.
+// Measures (DT_CALCRECT in `format`) or draws the text in the DC's font;
+// answers the rectangle measured or given. "-" draws an etched line.
 RECT DrawItemText(const TSkinData& skin, const TMenuItemView& item, HDC dc, UINT format,
                   bool selected, RECT rect, std::wstring text) {
     const bool measuring = (format & DT_CALCRECT) != 0;
@@ -91,8 +93,6 @@ RECT DrawItemText(const TSkinData& skin, const TMenuItemView& item, HDC dc, UINT
         return rect;
     }
     tk::SavedDC saved(dc);
-    tk::OwnedFont font = SystemMenuFont(item.isDefault);
-    SelectObject(dc, font.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, TextColour(skin, item, selected));
     DrawTextW(dc, text.c_str(), int(text.size()), &rect, format);
@@ -153,6 +153,9 @@ void DrawItemContent(const TSkinData& skin, const TMenuItemView& item, HDC dc, b
     } else if (item.checked) {
         DrawCheckMark(dc, glyph, TextColour(skin, item, selected));
     }
+    // One font for the caption's measuring and drawing and the shortcut.
+    const tk::OwnedFont font = SystemMenuFont(item.isDefault);
+    const tk::SelectedObject menuFont(dc, font.get());
     RECT text{glyph.right + CaptionGap, rect.top, rect.right - CaptionRightInset, rect.bottom};
     UINT order = DT_LEFT;
     if (item.rightToLeft) {
@@ -206,27 +209,27 @@ void DrawSeparator(const TSkinData& skin, HDC dc, const RECT& rect) {
     TransparentBlit(dc, rect, piece, KeyColour);
 }
 
-// The item composed at its size: background, then `paint` over it.
+// The item composed at its size: background, then `paint` over it. On the
+// surface of the popup window showing the item's menu when there is one, so
+// the items of an opening share one bitmap; else on one of its own over the
+// skin's menu colour.
 template <class Paint>
-void ComposeItem(const TSkinData& skin, const TMenuItemView& item, HDC dc, const RECT& rect,
+void ComposeItem(const TSkinData& skin, TWinSkinPopMenu* popup, HDC dc, const RECT& rect,
                  Paint paint) {
     const int w = WidthOf(rect), h = HeightOf(rect);
+    const RECT local{0, 0, w, h};
+    if (const HDC surface = popup ? popup->ItemSurface(dc, rect) : nullptr) {
+        paint(surface, local);
+        BitBlt(dc, rect.left, rect.top, w, h, surface, 0, 0, SRCCOPY);
+        return;
+    }
     tk::MemoryDC back(dc, w, h);
     if (!back) {
         return;
     }
-    POINT origin{};
-    const TDib* background =
-        SkinManager ? SkinManager->PopupMenuBackground(item.menu, origin) : nullptr;
-    if (background && !background->Empty()) {
-        tk::BitmapDC source(NativeBitmap(*background));
-        BitBlt(back, 0, 0, w, h, source, rect.left + origin.x, rect.top + origin.y, SRCCOPY);
-    } else {
-        const tk::OwnedBrush fill(CreateSolidBrush(ResolveColour(skin.MenuColour)));
-        const RECT all{0, 0, w, h};
-        FillRect(back, &all, fill.get());
-    }
-    paint(HDC(back), RECT{0, 0, w, h});
+    const tk::OwnedBrush fill(CreateSolidBrush(ResolveColour(skin.MenuColour)));
+    FillRect(back, &local, fill.get());
+    paint(HDC(back), local);
     back.BlitTo(dc, rect.left, rect.top);
 }
 
@@ -237,15 +240,23 @@ void DrawElementItem(const TSkinData& skin, const TMenuItemView& item, HDC dc, b
         return;
     }
     const TDataSkinObject& element = *skin.MenuItem;
+    TWinSkinPopMenu* popup = SkinManager ? SkinManager->PopupMenuShowing(item.menu) : nullptr;
     if (separatorCell && item.IsLine()) {
-        ComposeItem(skin, item, dc, rect, [](HDC, const RECT&) {});
+        ComposeItem(skin, popup, dc, rect, [](HDC, const RECT&) {});
         DrawSeparator(skin, dc, rect);
         return;
     }
-    ComposeItem(skin, item, dc, rect, [&](HDC back, const RECT& local) {
-        DrawElement(back, local, element.Bitmap, false, element.Tile == 1, element.Trans != 0,
-                    std::max(element.Frame, 1), selected ? SelectedCell : NormalCell,
-                    MarginRect(element));
+    const int cell = selected ? SelectedCell : NormalCell;
+    ComposeItem(skin, popup, dc, rect, [&](HDC back, const RECT& local) {
+        // Items of one size share the element rendered once per window.
+        const TDib* face =
+            popup ? &popup->ItemFace(element, local.right, local.bottom, cell) : nullptr;
+        if (face && !face->Empty()) {
+            detail::PutWorkBitmap(back, 0, 0, *face, element.Trans != 0);
+        } else {
+            DrawElement(back, local, element.Bitmap, false, element.Tile == 1, element.Trans != 0,
+                        std::max(element.Frame, 1), cell, MarginRect(element));
+        }
         DrawItemContent(skin, item, back, selected, local);
     });
 }

@@ -3,10 +3,15 @@
 #include "SkinManager.h"
 #include "WinSkinData.h"
 
+#include <cwchar>
+
 namespace skin {
 namespace {
 
-// The system's message asking a popup-menu window for its menu.
+// The class of the system's popup-menu windows, and its message asking one
+// for its menu.
+constexpr const wchar_t* PopupMenuClass = L"#32768";
+constexpr int MaxClassName = 16;
 constexpr UINT MenuGetHandle = 0x01E1; // MN_GETHMENU
 
 int WidthOf(const RECT& r) {
@@ -18,6 +23,26 @@ int HeightOf(const RECT& r) {
 
 } // namespace
 
+std::vector<HWND> OpenPopupMenuWindows() {
+    std::vector<HWND> windows;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) {
+            wchar_t name[MaxClassName] = {};
+            GetClassNameW(window, name, MaxClassName);
+            if (IsWindowVisible(window) && wcscmp(name, PopupMenuClass) == 0) {
+                reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+HMENU MenuOfPopupWindow(HWND popup) {
+    return reinterpret_cast<HMENU>(SendMessageW(popup, MenuGetHandle, 0, 0));
+}
+
 void TWinSkinPopMenu::Attach(HWND window, const TSkinData& skin, HMENU menu) {
     FWindow = window;
     FSkinData = &skin;
@@ -28,15 +53,19 @@ void TWinSkinPopMenu::Attach(HWND window, const TSkinData& skin, HMENU menu) {
 }
 
 void TWinSkinPopMenu::Detach() {
+    lent_.GiveBack();
     if (subclass_.Installed()) {
         subclass_.Remove();
+        surface_.reset();
+        backgroundDC_.reset();
+        faces_.clear();
         FBackground.Clear();
     }
 }
 
 HMENU TWinSkinPopMenu::Menu() {
     if (!FMenu && FWindow) {
-        FMenu = reinterpret_cast<HMENU>(SendMessageW(FWindow, MenuGetHandle, 0, 0));
+        FMenu = MenuOfPopupWindow(FWindow);
     }
     return FMenu;
 }
@@ -50,11 +79,15 @@ bool TWinSkinPopMenu::HasBackground() const {
 const TDib& TWinSkinPopMenu::Background() {
     RECT window{};
     if (!HasBackground() || !GetWindowRect(FWindow, &window)) {
+        backgroundDC_.reset();
+        surface_.reset();
         FBackground.Clear();
         return FBackground;
     }
     const int w = WidthOf(window), h = HeightOf(window);
     if (FBackground.Width() != w || FBackground.Height() != h) {
+        backgroundDC_.reset();
+        surface_.reset();
         const TDataSkinObject& element = *FSkinData->MenuBackground;
         FBackground = RenderElement({0, 0, w, h}, element.Bitmap, MarginRect(element), false,
                                     element.Tile == 1, std::max(element.Frame, 1), 1);
@@ -62,17 +95,60 @@ const TDib& TWinSkinPopMenu::Background() {
     return FBackground;
 }
 
-POINT TWinSkinPopMenu::ClientOrigin() const {
-    RECT window{};
-    GetWindowRect(FWindow, &window);
-    POINT origin{0, 0};
-    ClientToScreen(FWindow, &origin);
-    return {origin.x - window.left, origin.y - window.top};
+HDC TWinSkinPopMenu::ItemSurface(HDC reference, const RECT& rect) {
+    const TDib& background = Background();
+    if (background.Empty()) {
+        return nullptr;
+    }
+    if (!surface_) {
+        RECT window{};
+        GetWindowRect(FWindow, &window);
+        POINT origin{0, 0};
+        ClientToScreen(FWindow, &origin);
+        clientOrigin_ = {origin.x - window.left, origin.y - window.top};
+        surface_.emplace(reference, background.Width(), background.Height());
+    }
+    if (!*surface_) {
+        return nullptr;
+    }
+    BitBlt(*surface_, 0, 0, WidthOf(rect), HeightOf(rect), BackgroundDC(),
+           rect.left + clientOrigin_.x, rect.top + clientOrigin_.y, SRCCOPY);
+    return *surface_;
+}
+
+// A bitmap is selected into one DC at a time: every copy from the
+// background goes through this one.
+HDC TWinSkinPopMenu::BackgroundDC() {
+    if (!backgroundDC_) {
+        backgroundDC_.emplace(NativeBitmap(FBackground));
+    }
+    return *backgroundDC_;
+}
+
+const TDib& TWinSkinPopMenu::ItemFace(const TDataSkinObject& element, int width, int height,
+                                      int cell) {
+    TDib& face = faces_[{width, height, cell}];
+    if (face.Empty()) {
+        face = RenderElement({0, 0, width, height}, element.Bitmap, MarginRect(element), false,
+                             element.Tile == 1, std::max(element.Frame, 1), cell);
+    }
+    return face;
 }
 
 LRESULT TWinSkinPopMenu::PopupWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_SKINQUERY) {
         return SkinQueryAnswer;
+    }
+    if (msg == WM_CREATE) {
+        const LRESULT result = subclass_.CallNext(msg, wParam, lParam);
+        if (result == 0) {
+            Created(*reinterpret_cast<const CREATESTRUCTW*>(lParam));
+        }
+        return result;
+    }
+    if (msg == WM_DESTROY) {
+        lent_.GiveBack();
+        return subclass_.CallNext(msg, wParam, lParam);
     }
     if (!SkinManager || !SkinManager->Enabled() || !HasBackground()) {
         return subclass_.CallNext(msg, wParam, lParam);
@@ -105,6 +181,20 @@ LRESULT TWinSkinPopMenu::PopupWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     return subclass_.Pending(msg, wParam, lParam) ? subclass_.CallNext(msg, wParam, lParam) : 0;
 }
 
+// The system sends an owner-drawn item's messages to the window it was
+// given as the menu's owner (the creation's parent), which for a child
+// window differs from the popup's owner.
+void TWinSkinPopMenu::Created(const CREATESTRUCTW& create) {
+    if (!SkinManager || !SkinManager->Enabled() || !FSkinData->Skins(xcPopupMenu)) {
+        return;
+    }
+    try {
+        lent_.Lend(Menu(), create.hwndParent, *FSkinData);
+    } catch (...) {
+        lent_.GiveBack();
+    }
+}
+
 // The outer ring of the background, 1:1; the items copy the inside under
 // themselves.
 void TWinSkinPopMenu::PaintPopupFrame(HDC windowDC) {
@@ -113,7 +203,7 @@ void TWinSkinPopMenu::PaintPopupFrame(HDC windowDC) {
         return;
     }
     const int w = background.Width(), h = background.Height(), f = FrameWidth;
-    tk::BitmapDC source(NativeBitmap(background));
+    const HDC source = BackgroundDC();
     BitBlt(windowDC, 0, 0, w, f, source, 0, 0, SRCCOPY);
     BitBlt(windowDC, 0, h - f, w, f, source, 0, h - f, SRCCOPY);
     BitBlt(windowDC, 0, f, f, h - 2 * f, source, 0, f, SRCCOPY);
@@ -129,7 +219,7 @@ LRESULT TWinSkinPopMenu::PrintPopup(WPARAM wParam, LPARAM lParam) {
         return subclass_.CallNext(WM_PRINT, wParam, lParam);
     }
     {
-        tk::BitmapDC source(NativeBitmap(background));
+        const HDC source = BackgroundDC();
         BitBlt(dc, 0, 0, background.Width(), background.Height(), source, 0, 0, SRCCOPY);
     }
     tk::SavedDC saved(dc);

@@ -10,18 +10,36 @@
 // client origin, on others the window has no non-client area and the system
 // draws the frame inside the client area, items starting inside it.
 //
+// A menu that nobody draws for the skin (no toolkit items, none owner-drawn:
+// an edit control's own context menu) is lent owner drawing for the window's
+// life (LentOwnerDraw.h), so its items come from the skin's MenuItem too.
+//
 // Error policy: nothing throws out of the window procedure; without a
 // MenuBackground element the window paints itself.
 #pragma once
 
 #include "Dib.h"
+#include "GdiOwners.h"
+#include "LentOwnerDraw.h"
 #include "WindowSubclass.h"
 
 #include <windows.h>
 
+#include <map>
+#include <memory>
+#include <optional>
+#include <tuple>
+#include <vector>
+
 namespace skin {
 
+class TDataSkinObject;
 class TSkinData;
+
+// The thread's popup-menu windows on screen, the newest (topmost) first, and
+// the menu one shows.
+std::vector<HWND> OpenPopupMenuWindows();
+HMENU MenuOfPopupWindow(HWND popup);
 
 class TWinSkinPopMenu {
 public:
@@ -36,26 +54,42 @@ public:
     HWND Window() const { return FWindow; }
     // The menu the window shows; asked of the window until known.
     HMENU Menu();
-    // The MenuBackground element at the window's size (empty without one),
-    // and where the window's client origin lies on it: items are placed in
-    // client coordinates.
+    // The MenuBackground element at the window's size (empty without one).
     const TDib& Background();
-    POINT ClientOrigin() const;
+    // A surface to compose the item at `rect` (client coordinates) on, with
+    // the window's background under it at (0, 0); kept for the window's life,
+    // so the items of one opening share it. None without a background.
+    HDC ItemSurface(HDC reference, const RECT& rect);
+    // The MenuItem element's cell rendered at an item's size, kept for the
+    // window's life: items of one size share it.
+    const TDib& ItemFace(const TDataSkinObject& element, int width, int height, int cell);
 
     // The width of the frame ring (the system's popup menu frame).
     static constexpr int FrameWidth = 3;
 
 private:
     LRESULT PopupWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    // The window was created for its menu: the items are lent owner drawing
+    // when nobody draws them.
+    void Created(const CREATESTRUCTW& create);
     bool HasBackground() const;
     void PaintPopupFrame(HDC windowDC);
     LRESULT PrintPopup(WPARAM wParam, LPARAM lParam);
+    // A DC with the rendered background selected (after Background()).
+    HDC BackgroundDC();
 
     tk::WindowSubclass subclass_;
     HWND FWindow = nullptr;
     const TSkinData* FSkinData = nullptr;
     TDib FBackground;
     HMENU FMenu = nullptr;
+    TLentOwnerDraw lent_;
+    // The composing surface and the background selected into a DC of its
+    // own, made on first use; where the client origin lies on the window.
+    std::optional<tk::MemoryDC> surface_;
+    std::optional<tk::BitmapDC> backgroundDC_;
+    POINT clientOrigin_{};
+    std::map<std::tuple<int, int, int>, TDib> faces_;
 };
 
 } // namespace skin

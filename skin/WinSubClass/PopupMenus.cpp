@@ -42,11 +42,10 @@ bool TSkinManage::IsPopupMenuWindow(HWND window) const {
                        [&](const auto& popup) { return popup->Window() == window; });
 }
 
-const TDib* TSkinManage::PopupMenuBackground(HMENU menu, POINT& clientOrigin) {
+TWinSkinPopMenu* TSkinManage::PopupMenuShowing(HMENU menu) {
     for (const auto& popup : FPopupMenus) {
         if (menu && popup->Menu() == menu) {
-            clientOrigin = popup->ClientOrigin();
-            return &popup->Background();
+            return popup.get();
         }
     }
     return nullptr;

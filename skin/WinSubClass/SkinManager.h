@@ -98,10 +98,9 @@ public:
     // Frees the window's skinner; false when it had none.
     bool DetachPopupMenu(HWND window);
     bool IsPopupMenuWindow(HWND window) const;
-    // The background of the skinned popup window showing `menu`, and where
-    // that window's client origin lies on it; none when no skinned window
-    // shows the menu.
-    const TDib* PopupMenuBackground(HMENU menu, POINT& clientOrigin);
+    // The skinner of the popup window showing `menu` (its background and
+    // item surface), or none when no skinned window shows the menu.
+    TWinSkinPopMenu* PopupMenuShowing(HMENU menu);
     size_t PopupMenuCount() const { return FPopupMenus.size(); }
 
 private:

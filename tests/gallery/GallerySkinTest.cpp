@@ -3,9 +3,13 @@
 // skin around the client area its design gives.
 #include "GalleryFixture.h"
 
+#include "PopupMenuSkin.h"
 #include "SkinManager.h"
+#include "TreeView.h"
 #include "WinSkinData.h"
 #include "WinSkinForm.h"
+
+#include <commctrl.h>
 
 namespace {
 
@@ -14,6 +18,47 @@ using GallerySkin = Gallery;
 
 skin::TWinSkinForm* FrameOf(HWND window) {
     return skin::SkinManager ? skin::SkinManager->FindFrame(window) : nullptr;
+}
+
+// Reads an open popup menu from inside its loop: once it has shown for a few
+// ticks its first item is selected, then it is captured and closed.
+struct TOpenMenuShot {
+    int ticks = 0;
+    guitest::Capture shot;
+};
+TOpenMenuShot* openMenuShot = nullptr;
+
+void CALLBACK LookAtOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
+    constexpr int SelectAt = 3, CaptureAt = 6, GiveUpAt = 60;
+    TOpenMenuShot& s = *openMenuShot;
+    const std::vector<HWND> popups = skin::OpenPopupMenuWindows();
+    if (popups.empty()) {
+        if (++s.ticks > GiveUpAt) {
+            EndMenu();
+        }
+        return;
+    }
+    ++s.ticks;
+    if (s.ticks == SelectAt) {
+        PostMessageW(popups.front(), WM_KEYDOWN, VK_DOWN, 0);
+    } else if (s.ticks >= CaptureAt) {
+        UpdateWindow(popups.front());
+        s.shot = guitest::CaptureWindow(popups.front());
+        EndMenu();
+    }
+}
+
+bool HasColour(const guitest::Capture& shot, int inset, skin::Colour colour) {
+    const uint32_t wanted = uint32_t(skin::RedOf(colour)) << 16 |
+                            uint32_t(skin::GreenOf(colour)) << 8 | skin::BlueOf(colour);
+    for (int y = inset; y < shot.height - inset; ++y) {
+        for (int x = inset; x < shot.width - inset; ++x) {
+            if (shot.At(x, y) == wanted) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 TEST_F(GallerySkin, TheMainWindowComesUpInItsSkin) {
@@ -57,6 +102,45 @@ TEST_F(GallerySkin, TheSkinsCloseButtonClosesTheWindow) {
     SendMessageW(form->Handle(), WM_NCLBUTTONUP, HTCAPTION, at);
     guitest::PumpUntilIdle();
     EXPECT_FALSE(IsWindowVisible(form->Handle()));
+    EXPECT_TRUE(messages.empty());
+}
+
+// The edit of a category label being renamed opens its own context menu:
+// it comes up in the skin, its frame from MenuBackground and its selected
+// item from MenuItem's selected cell.
+TEST_F(GallerySkin, TheContextMenuOfALabelBeingRenamedIsSkinned) {
+    Open();
+    ShowTab("TabSheet3");
+    const HWND tree = Get<tk::TreeView>("TreeView2").Handle();
+    const HTREEITEM first = TreeView_GetRoot(tree);
+    ASSERT_NE(first, nullptr);
+    SetFocus(tree);
+    TreeView_SelectItem(tree, first);
+    const HWND edit = TreeView_EditLabel(tree, first);
+    ASSERT_NE(edit, nullptr);
+    guitest::PumpUntilIdle();
+    TOpenMenuShot looking;
+    openMenuShot = &looking;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 60, LookAtOpenMenu);
+    RECT r{};
+    GetWindowRect(edit, &r);
+    SendMessageW(edit, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(edit),
+                 MAKELPARAM(r.left + 10, r.bottom - 4));
+    KillTimer(nullptr, timer);
+    openMenuShot = nullptr;
+    ASSERT_GT(looking.shot.width, 0) << "no menu opened";
+    guitest::SaveForTest(looking.shot, "label-edit-menu");
+    const skin::TSkinData& data = *FrameOf(form->Handle())->FSkinData;
+    ASSERT_TRUE(data.MenuItem && data.MenuBackground);
+    // The ring's outermost line, and the selected cell's left edge (its
+    // middle rows stretch over the item's height).
+    const skin::TDib& item = data.MenuItem->Bitmap;
+    const int cell = item.Width() / std::max(data.MenuItem->Frame, 1);
+    const skin::Colour selectedEdge = item.Pixel(3 * cell + 1, item.Height() / 2);
+    EXPECT_EQ(looking.shot.At(0, 0),
+              guitest::Rgb(skin::ResolveColour(data.MenuBackground->Bitmap.Pixel(0, 0))));
+    EXPECT_TRUE(HasColour(looking.shot, 3, selectedEdge)) << "no item drawn from MenuItem";
+    TreeView_EndEditLabelNow(tree, TRUE);
     EXPECT_TRUE(messages.empty());
 }
 

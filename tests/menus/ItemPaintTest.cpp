@@ -120,6 +120,52 @@ TEST_F(ItemPaint, TheFormsPopupMenusAreSkinnedUnlessTheirTagSaysNot) {
     EXPECT_FALSE(first->OnDrawItem != nullptr);
 }
 
+// An edit control tracks a menu of its own, owned by the edit (a child
+// window): its items are drawn from the skin too, and the menu is given back
+// its own items once it closes, with nothing left behind.
+TEST_F(ItemPaint, AnEditControlsOwnContextMenuIsDrawnFromTheSkin) {
+    AddMenuSkin();
+    tk::Form& form = ShowStandardForm(Bounds);
+    HWND edit =
+        CreateWindowExW(0, L"EDIT", L"rename me", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 160,
+                        24, form.Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(edit, nullptr);
+    SetFocus(edit);
+    guitest::PumpUntilIdle();
+    struct TSeenMenu {
+        guitest::Capture shot;
+        bool ownerDrawn = false;
+    };
+    const auto openMenu = [&] {
+        TSeenMenu seen;
+        TMenuScript script(form.Handle(),
+                           {WhenSettled([&] { return !OpenPopups().empty(); },
+                                        [&] {
+                                            const HMENU shown = MenuOf(OpenPopups().front());
+                                            seen.ownerDrawn =
+                                                (GetMenuState(shown, 0, MF_BYPOSITION) &
+                                                 MF_OWNERDRAW) != 0;
+                                            seen.shot = CapturePopup(OpenPopups().front());
+                                        })});
+        const RECT r = WindowRectOf(edit);
+        SendMessageW(edit, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(edit),
+                     MAKELPARAM(r.left + 20, r.top + 12));
+        EXPECT_TRUE(script.Finished());
+        guitest::PumpUntilIdle();
+        return seen;
+    };
+    openMenu(); // the system's first use of the edit menu makes objects of its own
+    const auto before = guitest::CountLiveObjects();
+    const TSeenMenu seen = openMenu();
+    guitest::SaveForTest(seen.shot, "edit");
+    EXPECT_TRUE(seen.ownerDrawn);
+    EXPECT_TRUE(guitest::PixelIs(seen.shot, 1, 1, TOddSkin::BackRing));
+    EXPECT_TRUE(HasColour(seen.shot, {3, 3, seen.shot.width - 3, seen.shot.height - 3},
+                          TOddSkin::ItemCells[0]));
+    EXPECT_EQ(guitest::CountLiveObjects(), before);
+    DestroyWindow(edit);
+}
+
 TEST_F(ItemPaint, APrintedPopupGetsTheWholeBackground) {
     AddMenuSkin();
     tk::Form& form = ShowStandardForm(Bounds);

@@ -1,6 +1,8 @@
 // Menu benchmarks under Wine with the default skin: one menu bar paint of a
 // 921-pixel-wide window, and opening a 20-item drop-down up to its last item
-// drawn.
+// drawn, with where that time goes: the skin's share (measuring and drawing
+// the items, the popup window's frame) against the system's, and the same
+// menu opened without the skin.
 #include "SkinManager.h"
 #include "WinSkinData.h"
 #include "WinSkinForm.h"
@@ -9,10 +11,12 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <string_view>
 #include <vector>
 
 using namespace skin;
@@ -36,21 +40,76 @@ void Pump() {
     }
 }
 
-// When the drop-down's last item has been drawn; the menu is closed then.
-Clock::time_point g_lastDrawn;
-HHOOK g_hook = nullptr;
+// Long enough for the skin manager's action timer to switch skinning.
+void PumpFor(DWORD ms) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < ms) {
+        Pump();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+// A menu that never reaches its end is closed after this long.
+constexpr UINT GiveUpMs = 3000;
+void CALLBACK GiveUp(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    EndMenu();
+}
+
+// One opening as the hooks saw it: when the last item (or, without the skin,
+// the popup window's first paint) was done, and the time spent in the skin's
+// handlers measuring and drawing the items.
+struct TOpening {
+    Clock::time_point done;
+    double measureMs = 0;
+    double drawMs = 0;
+};
+TOpening g_opening;
+Clock::time_point g_sent;
+HHOOK g_before = nullptr;
+HHOOK g_after = nullptr;
+
+bool IsPopupWindow(HWND window) {
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    return std::wstring_view(name) == L"#32768";
+}
+
+bool Timed(UINT msg, HWND window) {
+    return msg == WM_MEASUREITEM || msg == WM_DRAWITEM ||
+           ((msg == WM_NCPAINT || msg == WM_PAINT || msg == WM_ERASEBKGND) &&
+            IsPopupWindow(window));
+}
+
+LRESULT CALLBACK BeforeMessage(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && Timed(sent->message, sent->hwnd)) {
+        g_sent = Clock::now();
+    }
+    return CallNextHookEx(g_before, code, wParam, lParam);
+}
 
 LRESULT CALLBACK AfterMessage(int code, WPARAM wParam, LPARAM lParam) {
     const auto* sent = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-    if (code == HC_ACTION && sent->message == WM_DRAWITEM) {
+    if (code == HC_ACTION && Timed(sent->message, sent->hwnd) &&
+        g_opening.done == Clock::time_point{}) {
+        const auto now = Clock::now();
+        const double ms = std::chrono::duration<double, std::milli>(now - g_sent).count();
+        if (sent->message == WM_MEASUREITEM) {
+            g_opening.measureMs += ms;
+        } else if (sent->message == WM_DRAWITEM) {
+            g_opening.drawMs += ms;
+        }
         const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(sent->lParam);
-        if (draw->CtlType == ODT_MENU && draw->itemID == FirstCommand + Items - 1 &&
-            g_lastDrawn == Clock::time_point{}) {
-            g_lastDrawn = Clock::now();
+        const bool lastItem = sent->message == WM_DRAWITEM && draw->CtlType == ODT_MENU &&
+                              draw->itemID == FirstCommand + Items - 1;
+        const bool plainPainted = sent->message == WM_PAINT && !SkinManager->Enabled();
+        if (lastItem || plainPainted) {
+            g_opening.done = now;
             EndMenu();
         }
     }
-    return CallNextHookEx(g_hook, code, wParam, lParam);
+    return CallNextHookEx(g_after, code, wParam, lParam);
 }
 
 double Median(std::vector<double> values) {
@@ -108,27 +167,52 @@ int main() {
         std::printf("menus: one menu bar paint of a %d-pixel-wide window: %.3f ms (mean of %d)\n",
                     Width, ms, BarPaints);
     }
-    g_hook = SetWindowsHookExW(WH_CALLWNDPROCRET, AfterMessage, nullptr, GetCurrentThreadId());
+    g_before = SetWindowsHookExW(WH_CALLWNDPROC, BeforeMessage, nullptr, GetCurrentThreadId());
+    g_after = SetWindowsHookExW(WH_CALLWNDPROCRET, AfterMessage, nullptr, GetCurrentThreadId());
     auto& menuBar = static_cast<TWinSkinMenu&>(*frame->FMenuBar);
-    std::vector<double> openings;
-    for (int i = 0; i < Openings; ++i) {
-        g_lastDrawn = {};
-        const auto start = Clock::now();
-        menuBar.OpenMenuButton(*menuBar.FButtons.front());
-        if (g_lastDrawn != Clock::time_point{}) {
-            openings.push_back(
-                std::chrono::duration<double, std::milli>(g_lastDrawn - start).count());
+    const auto measure = [&](auto open) {
+        std::vector<double> total, measured, drawn;
+        for (int i = 0; i < Openings; ++i) {
+            g_opening = {};
+            const UINT_PTR safety = SetTimer(nullptr, 0, GiveUpMs, GiveUp);
+            const auto start = Clock::now();
+            open();
+            KillTimer(nullptr, safety);
+            if (g_opening.done != Clock::time_point{}) {
+                total.push_back(
+                    std::chrono::duration<double, std::milli>(g_opening.done - start).count());
+                measured.push_back(g_opening.measureMs);
+                drawn.push_back(g_opening.drawMs);
+            }
+            Pump();
         }
-        Pump();
-    }
-    UnhookWindowsHookEx(g_hook);
-    if (openings.empty()) {
+        return std::array<std::vector<double>, 3>{total, measured, drawn};
+    };
+    const auto skinned = measure([&] { menuBar.OpenMenuButton(*menuBar.FButtons.front()); });
+    if (skinned[0].empty()) {
         std::fprintf(stderr, "menu_bench: the drop-down's last item was never drawn\n");
         return 1;
     }
     std::printf("menus: opening a %d-item drop-down up to its last item drawn: %.3f ms (median of "
-                "%zu)\n",
-                Items, Median(openings), openings.size());
+                "%zu); of it measuring the items %.3f ms, drawing them %.3f ms\n",
+                Items, Median(skinned[0]), skinned[0].size(), Median(skinned[1]),
+                Median(skinned[2]));
+    // The same menu with the skin off, up to the popup window's first paint.
+    data.SetActive(false);
+    PumpFor(600);
+    RECT outer;
+    GetWindowRect(window, &outer);
+    const auto plain = measure([&] {
+        TrackPopupMenu(items, TPM_NONOTIFY | TPM_RIGHTBUTTON, outer.left + 20, outer.top + 60, 0,
+                       window, nullptr);
+    });
+    UnhookWindowsHookEx(g_after);
+    UnhookWindowsHookEx(g_before);
+    if (!plain[0].empty()) {
+        std::printf("menus: the same drop-down without the skin, up to its window painted: %.3f ms "
+                    "(median of %zu)\n",
+                    Median(plain[0]), plain[0].size());
+    }
     DestroyWindow(window);
     SkinManager.reset();
     return 0;

@@ -1,13 +1,12 @@
 #include "MenuFixture.h"
 
-#include <cwchar>
+#include "PopupMenuSkin.h"
+
 #include <memory>
 
 namespace menutest {
 namespace {
 
-constexpr const wchar_t* PopupMenuClass = L"#32768";
-constexpr UINT MenuGetHandle = 0x01E1; // MN_GETHMENU
 constexpr UINT_PTR ScriptTimer = 0x4D53;
 
 struct TScriptState {
@@ -37,23 +36,11 @@ void CALLBACK ScriptTick(HWND, UINT, UINT_PTR, DWORD) {
 } // namespace
 
 std::vector<HWND> OpenPopups() {
-    std::vector<HWND> found;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM list) {
-            wchar_t name[16] = {};
-            GetClassNameW(window, name, 16);
-            if (IsWindowVisible(window) && wcscmp(name, PopupMenuClass) == 0) {
-                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
+    return skin::OpenPopupMenuWindows();
 }
 
 HMENU MenuOf(HWND popup) {
-    return reinterpret_cast<HMENU>(SendMessageW(popup, MenuGetHandle, 0, 0));
+    return skin::MenuOfPopupWindow(popup);
 }
 
 bool Hilited(HMENU menu, int position) {

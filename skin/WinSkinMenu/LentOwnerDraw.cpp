@@ -1,0 +1,112 @@
+#include "LentOwnerDraw.h"
+
+#include "MenuItemPaint.h"
+#include "Menus.h"
+
+#include <algorithm>
+
+namespace skin {
+namespace {
+
+MENUITEMINFOW ReadItem(HMENU menu, UINT position) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_DATA;
+    if (!GetMenuItemInfoW(menu, position, TRUE, &info)) {
+        info.fType = MFT_OWNERDRAW; // unreadable: left alone
+    }
+    return info;
+}
+
+void SetType(HMENU menu, UINT position, UINT type) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE;
+    info.fType = type;
+    SetMenuItemInfoW(menu, position, TRUE, &info);
+}
+
+bool IsToolkitItem(const MENUITEMINFOW& info) {
+    const tk::MenuItem* item = tk::MenuItem::FromCommand(info.wID);
+    return item && reinterpret_cast<ULONG_PTR>(item) == info.dwItemData;
+}
+
+} // namespace
+
+void TLentOwnerDraw::Lend(HMENU menu, HWND owner, const TSkinData& skin) {
+    // A window's native system menu follows the skin's own option for it.
+    if (!menu || !owner || GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND) != UINT(-1)) {
+        return;
+    }
+    const int count = GetMenuItemCount(menu);
+    std::vector<MENUITEMINFOW> read;
+    for (int i = 0; i < count; ++i) {
+        read.push_back(ReadItem(menu, UINT(i)));
+        // A menu someone draws already (or the toolkit's) stays as it is.
+        if ((read.back().fType & MFT_OWNERDRAW) || IsToolkitItem(read.back())) {
+            return;
+        }
+    }
+    for (int i = 0; i < count; ++i) {
+        // Only text items and separators: pictures keep the system's drawing.
+        if (read[size_t(i)].fType & MFT_BITMAP) {
+            continue;
+        }
+        SetType(menu, UINT(i), read[size_t(i)].fType | MFT_OWNERDRAW);
+        items_.push_back(UINT(i));
+        commands_.push_back(read[size_t(i)].wID);
+    }
+    if (items_.empty()) {
+        return;
+    }
+    menu_ = menu;
+    skin_ = &skin;
+    owner_.Install(owner, [this](UINT msg, WPARAM wParam, LPARAM lParam) {
+        return OwnerProc(msg, wParam, lParam);
+    });
+}
+
+void TLentOwnerDraw::GiveBack() {
+    if (IsMenu(menu_)) {
+        for (UINT position : items_) {
+            SetType(menu_, position, ReadItem(menu_, position).fType & ~UINT(MFT_OWNERDRAW));
+        }
+    }
+    items_.clear();
+    commands_.clear();
+    menu_ = nullptr;
+    owner_.Remove();
+}
+
+bool TLentOwnerDraw::IsLentItem(UINT command) const {
+    return std::find(commands_.begin(), commands_.end(), command) != commands_.end() &&
+           GetMenuState(menu_, command, MF_BYCOMMAND) != UINT(-1);
+}
+
+LRESULT TLentOwnerDraw::OwnerProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    try {
+        if (msg == WM_MEASUREITEM) {
+            auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+            if (measure.CtlType == ODT_MENU && IsLentItem(measure.itemID)) {
+                int width = 0, height = 0;
+                MeasureViewItem(*skin_, ViewOfNativeItem(menu_, measure.itemID), width, height);
+                measure.itemWidth = UINT(std::max(width, 0));
+                measure.itemHeight = UINT(std::max(height, 0));
+                return TRUE;
+            }
+        } else if (msg == WM_DRAWITEM) {
+            const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (draw.CtlType == ODT_MENU && reinterpret_cast<HMENU>(draw.hwndItem) == menu_ &&
+                IsLentItem(draw.itemID)) {
+                DrawNativeItem(*skin_, ViewOfNativeItem(menu_, draw.itemID), draw.hDC,
+                               (draw.itemState & ODS_SELECTED) != 0, draw.rcItem);
+                return TRUE;
+            }
+        }
+    } catch (...) {
+        // The system's drawing of an owner-drawn item: nothing, then the next paint.
+    }
+    return owner_.CallNext(msg, wParam, lParam);
+}
+
+} // namespace skin
