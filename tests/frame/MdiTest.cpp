@@ -1,77 +1,14 @@
 // The MDI paths, on raw Win32 MDI windows: the frame's client procedure, its
 // children's frames, the maximised mode with the children's native caption,
 // and the MDI child buttons in the frame's menu bar.
-#include "FrameFixture.h"
+#include "MdiFixture.h"
 
 using namespace skin;
 using namespace frametest;
 
 namespace {
 
-HWND g_client = nullptr;
-
-LRESULT CALLBACK MdiFrameProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    return DefFrameProcW(window, g_client, msg, wParam, lParam);
-}
-
-LRESULT CALLBACK MdiChildProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    return DefMDIChildProcW(window, msg, wParam, lParam);
-}
-
-class Mdi : public FrameTest {
-protected:
-    Mdi() {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpfnWndProc = MdiFrameProc;
-        wc.lpszClassName = L"FrameTestMdiFrame";
-        RegisterClassExW(&wc);
-        wc.lpfnWndProc = MdiChildProc;
-        wc.lpszClassName = L"FrameTestMdiChild";
-        RegisterClassExW(&wc);
-    }
-
-    // An MDI frame with a menu and its client, shown and activated.
-    HWND ShowMdiFrame() {
-        menu_ = CreateMenu();
-        HMENU window = CreatePopupMenu();
-        AppendMenuW(window, MF_STRING, 1, L"&Tile");
-        AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(window), L"&Window");
-        frame_ = CreateWindowExW(0, L"FrameTestMdiFrame", L"MDI", WS_OVERLAPPEDWINDOW, 40, 40, 560,
-                                 420, nullptr, menu_, GetModuleHandleW(nullptr), nullptr);
-        windows.push_back(frame_);
-        CLIENTCREATESTRUCT ccs{window, 0x100};
-        g_client =
-            CreateWindowExW(0, L"MDIClient", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
-                            0, 0, frame_, nullptr, GetModuleHandleW(nullptr), &ccs);
-        ShowWindow(frame_, SW_SHOW);
-        SetForegroundWindow(frame_);
-        Settle();
-        return frame_;
-    }
-
-    // A child made through the client, then the menu refresh a program sends.
-    HWND CreateChild(const wchar_t* title) {
-        MDICREATESTRUCTW create{};
-        create.szClass = L"FrameTestMdiChild";
-        create.szTitle = title;
-        create.hOwner = GetModuleHandleW(nullptr);
-        create.x = create.y = 10;
-        create.cx = 240;
-        create.cy = 160;
-        create.style = WS_OVERLAPPEDWINDOW;
-        HWND child = reinterpret_cast<HWND>(
-            SendMessageW(g_client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
-        SendMessageW(g_client, WM_MDIREFRESHMENU, 0, 0);
-        Settle();
-        return child;
-    }
-
-    HMENU menu_ = nullptr;
-    HWND frame_ = nullptr;
-};
+using Mdi = MdiTest;
 
 TEST_F(Mdi, TheFrameFindsItsClientAndChildrenGetFramesOfTheirOwn) {
     AddSkin(TOddSkin().Build());
@@ -79,7 +16,7 @@ TEST_F(Mdi, TheFrameFindsItsClientAndChildrenGetFramesOfTheirOwn) {
     TWinSkinForm* frameFrame = FrameOf(frame);
     ASSERT_NE(frameFrame, nullptr);
     EXPECT_EQ(frameFrame->FWindowKind, TWindowKind::MdiFrame);
-    EXPECT_EQ(frameFrame->FMdiClient, g_client);
+    EXPECT_EQ(frameFrame->FMdiClient, Client());
     HWND child = CreateChild(L"Child");
     TWinSkinForm* childFrame = FrameOf(child);
     ASSERT_NE(childFrame, nullptr);
@@ -98,7 +35,7 @@ TEST_F(Mdi, AMaximisedChildShowsTheSystemCaptionAndTheMenuBarItsButtons) {
     HWND frame = ShowMdiFrame();
     HWND child = CreateChild(L"Child");
     ASSERT_NE(FrameOf(child), nullptr);
-    SendMessageW(g_client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child), 0);
+    SendMessageW(Client(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child), 0);
     Settle();
     RedrawWindow(frame, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
     Settle();
@@ -128,7 +65,7 @@ TEST_F(Mdi, ClosingTheLastChildGivesTheMenuUpdateBack) {
     ShowMdiFrame();
     HWND child = CreateChild(L"Child");
     EXPECT_FALSE(data.MenuUpdate());
-    SendMessageW(g_client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);
+    SendMessageW(Client(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);
     Settle();
     EXPECT_TRUE(data.MenuUpdate());
     EXPECT_EQ(SkinManager->CountMdiChildFrames(), 0);
