@@ -253,6 +253,48 @@ TEST_F(SkinviewRun, MaximisedCoversTheWorkArea) {
     EXPECT_GE(report.height, work.bottom - work.top);
 }
 
+// The first drop-down open: against the window without it, what changed is
+// a box hanging from the menu bar's bottom at the bar's left end, framed in
+// the skin's menu background; the title bar is as it was.
+TEST_F(SkinviewRun, AnOpenDropDownHangsFromTheMenuBarInTheSkin) {
+    ASSERT_NO_FATAL_FAILURE(Screenshot(L""));
+    const pngread::TImage closed = image;
+    const TReport plain = report;
+    DeleteFileW(shot.c_str());
+    ASSERT_NO_FATAL_FAILURE(Screenshot(L"--open-menu 1"));
+    EXPECT_EQ(report.client.top, plain.client.top);
+    ASSERT_EQ(image.width, closed.width);
+    ASSERT_EQ(image.height, closed.height);
+    RECT changed{image.width, image.height, 0, 0};
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x)
+            if (image.At(x, y) != closed.At(x, y)) {
+                changed.left = std::min<LONG>(changed.left, x);
+                changed.top = std::min<LONG>(changed.top, y);
+                changed.right = std::max<LONG>(changed.right, x + 1);
+                changed.bottom = std::max<LONG>(changed.bottom, y + 1);
+            }
+    ASSERT_LT(changed.left, changed.right) << "nothing opened";
+    // The bar's first button shows pressed; the drop-down below it.
+    const int barTop = report.client.top - GetSystemMetrics(SM_CYMENU);
+    EXPECT_GE(changed.top, barTop);
+    EXPECT_LT(changed.left, report.client.left + 40);
+    EXPECT_GT(changed.bottom - report.client.top, 3 * 16) << "three items and a separator";
+    EXPECT_LT(changed.right, image.width / 2);
+    const auto m = LoadModel(KANVIO_SKINS_DIR "/kanvio_neon.skn");
+    ASSERT_TRUE(m->MenuBackground);
+    const skin::Colour ring = m->MenuBackground->Bitmap.Pixel(0, 0);
+    const uint32_t expected =
+        uint32_t(skin::RedOf(ring)) << 16 | uint32_t(skin::GreenOf(ring)) << 8 | skin::BlueOf(ring);
+    EXPECT_EQ(Hex(image.At(changed.left, changed.bottom - 1)), Hex(expected))
+        << "the drop-down's bottom-left corner";
+
+    const TRun refused = RunSkinview(L"--open-menu 9 --screenshot " + shot);
+    EXPECT_EQ(refused.exitCode, 1u);
+    EXPECT_NE(refused.err.find("the menu bar has 4 menus, not 9"), std::string::npos)
+        << refused.err;
+}
+
 TEST(SkinviewCutShort, APackageCutShortIsShownWithAWarning) {
     std::ifstream in(KANVIO_SKINS_DIR "/kanvio_daylight.skn", std::ios::binary);
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

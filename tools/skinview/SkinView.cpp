@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "Backdrop.h"
+#include "MenuShot.h"
 #include "SkinViewForm.h"
 #include "WinSkinData.h"
 #include "Text.h"
@@ -73,7 +74,9 @@ int RunSkinView(const TViewOptions& options, std::ostream& out, std::ostream& er
         }
         HWND window = form->Handle();
         PaintCompletely(window);
-        WritePng(PathOf(options.screenshot), CaptureWindowArea(window));
+        WritePng(PathOf(options.screenshot), options.openMenu
+                                                 ? CaptureOpenMenu(window, options.openMenu)
+                                                 : CaptureWindowArea(window));
         out << DescribeWindow(window) << "\n";
     } catch (const std::exception& error) {
         err << "skinview: " << error.what() << "\n";

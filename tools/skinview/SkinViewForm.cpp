@@ -1,10 +1,13 @@
 #include "SkinViewForm.h"
 
 #include "Application.h"
+#include "Menus.h"
 #include "StatusBar.h"
 #include "Text.h"
 #include "TreeView.h"
 #include "WinSkinData.h"
+
+#include <windowsx.h>
 
 #include <fstream>
 
@@ -27,6 +30,31 @@ void TSkinViewForm::FormShow() {
     // Open branches show the tree's lines and buttons.
     for (const auto& node : Designed<tk::TreeView>("TreeParts").Items().Children())
         node->Expand();
+}
+
+void TSkinViewForm::WndProc(tk::Message& message) {
+    if (message.msg == WM_CONTEXTMENU && ShowContextMenu(message.lParam)) {
+        message.result = 0;
+        return;
+    }
+    Form::WndProc(message);
+}
+
+bool TSkinViewForm::ShowContextMenu(LPARAM screenPoint) {
+    // Where the context menu opens when asked from the keyboard.
+    constexpr POINT KeyboardOffset{8, 8};
+    const bool fromKeyboard = screenPoint == -1;
+    POINT at{GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)};
+    if (fromKeyboard) {
+        at = ClientToScreen(KeyboardOffset);
+    } else {
+        RECT client;
+        GetClientRect(Handle(), &client);
+        if (!PtInRect(&client, ScreenToClient(at)))
+            return false;
+    }
+    Designed<tk::PopupMenu>("PopupView").Popup(Handle(), at.x, at.y);
+    return true;
 }
 
 template <class T> T& TSkinViewForm::Designed(const char* name) const {

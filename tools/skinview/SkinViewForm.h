@@ -1,6 +1,7 @@
-// The showcase window: a menu bar and one control of every kind the skin
-// engine paints, read from the design "TSkinViewForm", with the skin
-// component SkinData1 that carries the built-in default skin.
+// The showcase window: a menu bar, a context menu (a right click on the
+// window) and one control of every kind the skin engine paints, read from
+// the design "TSkinViewForm", with the skin component SkinData1 that carries
+// the built-in default skin.
 #pragma once
 
 #include "Form.h"
@@ -36,8 +37,15 @@ public:
     // The skin's name in the caption and the status bar.
     void ShowSkinName();
 
+protected:
+    void WndProc(tk::Message& message) override;
+
 private:
     void FormShow();
+    // The context menu at a screen point of the client area, or (from the
+    // keyboard) at the client area's top-left corner; false for a point
+    // elsewhere.
+    bool ShowContextMenu(LPARAM screenPoint);
     template <class T> T& Designed(const char* name) const;
 };
 

@@ -5,10 +5,12 @@
 namespace skinview {
 
 const char* const UsageText =
-    "usage: skinview [PKG] [--screenshot OUT.png] [--inactive] [--maximized] [--size WxH]\n"
+    "usage: skinview [PKG] [--screenshot OUT.png [--open-menu N]] [--inactive] [--maximized]\n"
+    "                [--size WxH]\n"
     "  PKG           skin package to show (default: the built-in Kanvio Neon skin)\n"
     "  --screenshot  save the window as it appears on screen, over a green backdrop,\n"
     "                print its size and client rectangle, and exit\n"
+    "  --open-menu N the screenshot shows the menu bar's drop-down N (from 1) open\n"
     "  --inactive    show the window inactive: the green backdrop behind it is active\n"
     "  --maximized   show the window maximised\n"
     "  --size WxH    outer size of the window in pixels\n"
@@ -17,14 +19,24 @@ const char* const UsageText =
 
 namespace {
 
-// A decimal side length, all of `text`.
-std::optional<int> Side(std::string_view text) {
+// A decimal number from 1 to `most`, all of `text`.
+std::optional<int> Count(std::string_view text, int most) {
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < 1 ||
-        value > MaxWindowSide)
+    if (error != std::errc() || end != text.data() + text.size() || value < 1 || value > most)
         return std::nullopt;
     return value;
+}
+
+std::optional<int> Side(std::string_view text) {
+    return Count(text, MaxWindowSide);
+}
+
+int MenuNumber(const std::string& text) {
+    if (const std::optional<int> number = Count(text, MaxMenuNumber))
+        return *number;
+    throw TUsageError("--open-menu takes a menu's number from 1 to " +
+                      std::to_string(MaxMenuNumber) + ", not '" + text + "'");
 }
 
 } // namespace
@@ -60,6 +72,8 @@ TViewOptions ParseViewOptions(const std::vector<std::string>& args) {
             options.maximized = true;
         else if (arg == "--size")
             options.size = ParseWindowSize(value(i));
+        else if (arg == "--open-menu")
+            options.openMenu = MenuNumber(value(i));
         else if (arg.starts_with("--"))
             throw TUsageError("unknown option " + arg);
         else if (!options.package.empty())
@@ -67,6 +81,8 @@ TViewOptions ParseViewOptions(const std::vector<std::string>& args) {
         else
             options.package = arg;
     }
+    if (options.openMenu && options.screenshot.empty())
+        throw TUsageError("--open-menu goes with --screenshot");
     return options;
 }
 

@@ -1,6 +1,7 @@
 // skinview's command line:
 //
-//   skinview [PKG] [--screenshot OUT.png] [--inactive] [--maximized] [--size WxH]
+//   skinview [PKG] [--screenshot OUT.png [--open-menu N]] [--inactive] [--maximized]
+//            [--size WxH]
 //
 // Portable (no windows.h), so it is tested natively too. Error policy:
 // ParseViewOptions throws TUsageError with a message for anything it cannot
@@ -30,11 +31,13 @@ struct TViewOptions {
     bool inactive = false;  // another window is active
     bool maximized = false;
     std::optional<TWindowSize> size; // outer size of the (restored) window
+    int openMenu = 0;                // drop-down to show open in the screenshot (from 1); 0: none
     bool help = false;
 };
 
-// The largest width or height --size takes.
+// The largest width or height --size takes, and the largest --open-menu.
 constexpr int MaxWindowSide = 16384;
+constexpr int MaxMenuNumber = 99;
 
 TViewOptions ParseViewOptions(const std::vector<std::string>& args);
 
