@@ -280,6 +280,19 @@ void TSkinControl::PaintClient(tk::Message& message) {
     draw(dc);
 }
 
+bool TSkinControl::TakeOverPainting(tk::Message& message) {
+    switch (message.msg) {
+    case WM_PAINT:
+        PaintClient(message);
+        return false;
+    case WM_ERASEBKGND:
+        message.result = 1;
+        return false;
+    default:
+        return true;
+    }
+}
+
 void TSkinControl::Refresh() {
     if (FUseSkinColor && FControl && FSkinData) {
         FControl->SetColor(tk::Color(ResolveColour(FSkinData->ButtonFaceColour)));

@@ -83,6 +83,10 @@ public:
     void FillBackground(HDC dc, const RECT& rect) const;
     // The WM_PAINT handling of the skinners that draw only through WM_PAINT.
     void PaintClient(tk::Message& message);
+    // For the skinners that paint the whole control themselves: WM_PAINT is
+    // drawn with PaintClient and the background never erased. False when the
+    // message was one of the two (handled here).
+    bool TakeOverPainting(tk::Message& message);
 
     // --- The control's published properties, read by name ---
     // Each answers 0, empty text or none without a control or such a
@@ -188,5 +192,8 @@ std::wstring WindowTextOf(HWND window);
 // context: one pixel above the vertical centre, and with DT_CENTER centred
 // across, otherwise as wide as the rectangle.
 RECT CaptionRect(HDC dc, std::wstring_view text, const RECT& rect, UINT format);
+
+// The text format of an alignment: DT_LEFT, DT_RIGHT or DT_CENTER.
+UINT AlignmentFormat(tk::Alignment alignment);
 
 } // namespace skin

@@ -28,17 +28,6 @@ void PrepareCaption(tk::Canvas& canvas, bool enabled) {
     }
 }
 
-UINT AlignmentFormat(tk::Alignment alignment) {
-    switch (alignment) {
-    case tk::Alignment::Right:
-        return DT_RIGHT;
-    case tk::Alignment::Center:
-        return DT_CENTER;
-    default:
-        return DT_LEFT;
-    }
-}
-
 // A measured caption placed in `rect`: one pixel above the vertical centre,
 // and with DT_CENTER centred across, otherwise as wide as the rectangle.
 RECT PlaceCaption(RECT measured, const RECT& rect, UINT format) {
@@ -53,6 +42,17 @@ RECT PlaceCaption(RECT measured, const RECT& rect, UINT format) {
 }
 
 } // namespace
+
+UINT AlignmentFormat(tk::Alignment alignment) {
+    switch (alignment) {
+    case tk::Alignment::Right:
+        return DT_RIGHT;
+    case tk::Alignment::Center:
+        return DT_CENTER;
+    default:
+        return DT_LEFT;
+    }
+}
 
 RECT CaptionRect(HDC dc, std::wstring_view text, const RECT& rect, UINT format) {
     RECT measured = rect;
