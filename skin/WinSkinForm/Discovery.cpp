@@ -9,8 +9,12 @@
 #include "GraphicControls.h"
 #include "Properties.h"
 #include "SkinBitButton.h"
+#include "SkinBox.h"
 #include "SkinCheckBox.h"
+#include "SkinComBox.h"
+#include "SkinGroupBox.h"
 #include "SkinManager.h"
+#include "SkinSizer.h"
 #include "SkinSpeedButton.h"
 #include "StdCtrls.h"
 #include "TreeView.h"
@@ -27,6 +31,8 @@ constexpr std::array<std::string_view, 4> ExcludedClasses{"TDBCOMBOBOXEH", "TQRP
                                                           "TFRDESIGNERPAGE", "TFRPBOX"};
 // A Skin3rd kind is read from at most this many characters.
 constexpr size_t MaxKindLength = 50;
+// The kind bits of a COMBOBOX window's style (CBS_SIMPLE, CBS_DROPDOWN, ...).
+constexpr DWORD ComboKindMask = 0x3;
 // Components whose Tag is this are given the scroll bar skinner.
 constexpr int ScrollbarTag = 55;
 constexpr int TagModulus = 100;
@@ -56,6 +62,21 @@ template <class S> void AttachRaw(TWinSkinForm& frame, HWND window) {
     skinner->AttachWindow(window, *frame.FSkinData, frame, frame.FControlCanvas);
 }
 
+// A group of radio buttons or check boxes: each child control not skinned
+// yet gets a box skinner of kind S (when radio buttons are skinned), then the
+// group its group box skinner.
+template <class S> void AttachGroup(TWinSkinForm& frame, tk::Component& component) {
+    auto* group = dynamic_cast<tk::WinControl*>(&component);
+    if (group && frame.FSkinData->Skins(xcRadioButton)) {
+        for (tk::Control* child : std::vector<tk::Control*>(group->Controls())) {
+            if (!frame.IsAlreadySkinned(*child)) {
+                AttachTo<S>(frame, *child, false);
+            }
+        }
+    }
+    AttachTo<TSkinGroupBox>(frame, component, true);
+}
+
 // One row of the rules for application forms: a component test with its
 // condition, and what it attaches.
 struct TDiscoveryRule {
@@ -64,6 +85,19 @@ struct TDiscoveryRule {
 };
 
 const TDiscoveryRule DiscoveryRules[] = {
+    // Data navigators: flat, on the face colour.
+    {[](TWinSkinForm& frame, tk::Component&, const std::string& upper) {
+         return upper == "TDBNAVIGATOR" && frame.FSkinData->Skins(xcPanel);
+     },
+     [](TWinSkinForm& frame, tk::Component& c) {
+         TWinSkinForm::SetEnumPropByName(c, "Flat", "True");
+         AttachTo<TSkinBox>(frame, c, true);
+     }},
+    // Date and time pickers.
+    {[](TWinSkinForm& frame, tk::Component&, const std::string& upper) {
+         return upper == "TDATETIMEPICKER" && frame.FSkinData->Skins(xcEdit);
+     },
+     [](TWinSkinForm& frame, tk::Component& c) { AttachTo<TSkinComBox>(frame, c, false); }},
     // Speed buttons (window-less).
     {[](TWinSkinForm& frame, tk::Component& c, const std::string&) {
          return dynamic_cast<tk::SpeedButton*>(&c) && frame.FSkinData->Skins(xcSpeedButton);
@@ -84,6 +118,17 @@ const TDiscoveryRule DiscoveryRules[] = {
              AttachTo<TSkinButton>(frame, c, false);
          }
      }},
+    // Forms embedded in the form (placed on one of its controls): the face
+    // colour, and their own controls. A form of its own gets a frame of its
+    // own when it is activated.
+    {[](TWinSkinForm&, tk::Component& c, const std::string&) {
+         auto* form = dynamic_cast<tk::Form*>(&c);
+         return form && form->Parent();
+     },
+     [](TWinSkinForm& frame, tk::Component& c) {
+         AttachTo<TSkinBox>(frame, c, true);
+         frame.SkinFormControls(c);
+     }},
 };
 
 // The Skin3rd kinds: the element the kind needs, and what it attaches.
@@ -94,13 +139,27 @@ struct TMappedKind {
 };
 
 const TMappedKind MappedKinds[] = {
+    {"combobox", [](TWinSkinForm& f) { return f.FSkinData->Skins(xcCombo); },
+     [](TWinSkinForm& f, tk::Component& c) { AttachTo<TSkinComBox>(f, c, false); }},
     {"nil", [](TWinSkinForm&) { return false; }, nullptr},
+
     {"radiobutton", [](TWinSkinForm& f) { return f.FSkinData->Skins(xcRadioButton); },
      [](TWinSkinForm& f, tk::Component& c) { AttachTo<TSkinRadioButton>(f, c, false); }},
+    {"panel", [](TWinSkinForm& f) { return f.FSkinData->Skins(xcPanel); },
+     [](TWinSkinForm& f, tk::Component& c) {
+         TWinSkinForm::SetEnumPropByName(c, "Transparent", "True");
+         AttachTo<TSkinBox>(f, c, true);
+     }},
     {"button", [](TWinSkinForm& f) { return f.FSkinData->Skins(xcButton); },
      [](TWinSkinForm& f, tk::Component& c) { AttachTo<TSkinButton>(f, c, false); }},
     {"bitbtn", [](TWinSkinForm& f) { return f.FSkinData->Skins(xcButton); },
      [](TWinSkinForm& f, tk::Component& c) { AttachTo<TSkinBitButton>(f, c, false); }},
+    {"groupbox", [](TWinSkinForm& f) { return f.FSkinData->Skins(xcGroupBox); },
+     [](TWinSkinForm& f, tk::Component& c) { AttachTo<TSkinGroupBox>(f, c, true); }},
+    {"radiogroup", [](TWinSkinForm& f) { return f.FSkinData->Skins(xcPanel); },
+     [](TWinSkinForm& f, tk::Component& c) { AttachGroup<TSkinRadioButton>(f, c); }},
+    {"checkgroup", [](TWinSkinForm& f) { return f.FSkinData->Skins(xcPanel); },
+     [](TWinSkinForm& f, tk::Component& c) { AttachGroup<TSkinCheckBox>(f, c); }},
     {"checkbox", [](TWinSkinForm& f) { return f.FSkinData->Skins(xcCheckBox); },
      [](TWinSkinForm& f, tk::Component& c) { AttachTo<TSkinCheckBox>(f, c, false); }},
 };
@@ -284,6 +343,22 @@ void TWinSkinForm::SkinChildWindow(HWND window) {
         default:
             AttachRaw<TSkinButton>(*this, window);
             return;
+        }
+    }
+    if (className == "combobox") {
+        if ((style & ComboKindMask) != CBS_SIMPLE) {
+            AttachRaw<TSkinComBox>(*this, window);
+        }
+    } else if (className == "comboboxex32") {
+        // The extended combo box draws through the combo box inside it.
+        HWND inner = GetTopWindow(window);
+        if (inner && !FindControlByWindow(inner)) {
+            AttachRaw<TSkinComBox>(*this, inner);
+        }
+    } else if (className == "scrollbar") {
+        // Only a size box: a scroll bar that scrolls keeps its own arrows and thumb.
+        if (style & (SBS_SIZEBOX | SBS_SIZEGRIP)) {
+            AttachRaw<TSkinSizer>(*this, window);
         }
     }
 }
