@@ -4,6 +4,7 @@
 
 #include "Form.h"
 #include "Notifications.h"
+#include "SkinControl.h"
 #include "SkinManager.h"
 #include "Text.h"
 #include "WinSkinData.h"
@@ -276,9 +277,9 @@ LRESULT TWinSkinForm::OnNcActivate(WPARAM wParam, LPARAM) {
     FActive = wParam != FALSE;
     SetHoverTimer(FActive);
     if (!FActive && FHotControl) {
-        tk::Control* hot = FHotControl;
+        TSkinControl* hot = FHotControl;
         FHotControl = nullptr;
-        hot->Perform(tk::kNotifyMouseLeave);
+        hot->SendMouseLeave();
     }
     if (!MdiChildNotNormal()) {
         PaintFrame(nullptr);
@@ -396,14 +397,10 @@ void TWinSkinForm::OnHoverTimer() {
             FHotObject->Leave();
         }
     }
-    if (!FAppForm && FHotControl) {
-        tk::Control* hot = FHotControl;
-        const POINT client = hot->ScreenToClient(cursor);
-        const RECT bounds = hot->ClientRect();
-        if (!PtInRect(&bounds, client)) {
-            FHotControl = nullptr;
-            hot->Perform(tk::kNotifyMouseLeave);
-        }
+    if (!FAppForm && FHotControl && !PtInRect(&FHotControl->FWindowRect, cursor)) {
+        TSkinControl* hot = FHotControl;
+        FHotControl = nullptr;
+        hot->SendMouseLeave();
     }
 }
 

@@ -33,6 +33,7 @@ namespace skin {
 
 class TSkinData;
 class TDataSkinSysButton;
+class TSkinControl;
 class TWinSkinForm;
 
 // A rectangle of the title bar or menu bar that reacts to the mouse.
@@ -96,7 +97,6 @@ public:
     // Skinning switched off: the window gets its native frame back with its
     // client area unchanged.
     void Detach();
-    void FreeControls();
     // Gives each control of the window a skinner (after attaching, and again
     // after FreeControls for a new skin).
     void FindControls();
@@ -169,10 +169,27 @@ public:
     // size it was built for.
     int FRegionWidth = 0;
     int FRegionHeight = 0;
-    // The control skinners of this window and the one shown hot; filled by
-    // control discovery.
-    std::vector<std::unique_ptr<tk::Component>> FControls;
-    tk::Control* FHotControl = nullptr;
+    // --- The control skinners of this window (FrameControls.cpp) ---
+    // Appends a skinner unless it is listed; answers whether it was.
+    bool RegisterControl(TSkinControl& skinner);
+    // Removes the last entry of that skinner.
+    void UnregisterControl(TSkinControl& skinner);
+    // The first skinner of that window, or none.
+    TSkinControl* FindControlByWindow(HWND window) const;
+    // Frees every skinner whose window is gone, last first.
+    void PurgeDeadControls();
+    // Frees every skinner, first to last; those whose window lives give the
+    // control its colour back first.
+    void FreeControls();
+
+    // In registration order. Skinners made for raw windows are owned by the
+    // frame; one made for a toolkit control is owned by that control and
+    // only listed here. Freeing either removes it from its owner.
+    std::vector<TSkinControl*> FControls;
+    // The push button shown hot (at most one per frame).
+    TSkinControl* FHotControl = nullptr;
+    // The canvas every control skinner is handed.
+    tk::Canvas FControlCanvas;
 
     // The hover timer's identifier on the window, and its period.
     static constexpr UINT_PTR HoverTimerId = 0x534B;

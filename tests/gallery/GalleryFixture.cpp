@@ -32,6 +32,7 @@ POINT Inside(const tk::Control& control, int dx, int dy) {
 } // namespace
 
 void Gallery::Open(const std::filesystem::path& folder) {
+    guitest::ParkPointer();
     app.SetMessageBox(
         [this](const std::string& text, const std::string&) { messages.push_back(text); });
     form = new TFormMain(&app);

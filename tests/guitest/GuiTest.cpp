@@ -76,6 +76,11 @@ void PumpFor(int ms) {
     }
 }
 
+void ParkPointer() {
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+    PumpUntilIdle();
+}
+
 void MouseMove(HWND window, POINT client) {
     POINT screen = client;
     ClientToScreen(window, &screen);

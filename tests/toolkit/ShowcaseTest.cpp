@@ -53,6 +53,7 @@ struct Showcase : ::testing::Test {
     tk::Application app;
     TShowcaseForm* form = nullptr;
     void SetUp() override {
+        guitest::ParkPointer();
         form = new TShowcaseForm(&app);
         form->Show();
         guitest::PumpUntilIdle(100);
