@@ -5,8 +5,18 @@
 namespace skin {
 namespace {
 
+// The window or the owner went: a window that lives on gets the mouse back.
 bool OwnerGone(HWND window, const std::weak_ptr<void>& owner) {
-    return owner.expired() || !IsWindow(window);
+    if (!IsWindow(window)) {
+        return true;
+    }
+    if (!owner.expired()) {
+        return false;
+    }
+    if (GetCapture() == window) {
+        ReleaseCapture();
+    }
+    return true;
 }
 
 // Dispatches a message the loop does not keep to itself.

@@ -127,6 +127,7 @@ TEST_F(ThumbDrag, EndsWithoutCallingAnOwnerThatWentAway) {
     PostMove(30, 40);
     EXPECT_EQ(Run(), skin::TDragEnd::WindowGone);
     EXPECT_EQ(moves.size(), 1u);
+    EXPECT_EQ(GetCapture(), nullptr) << "the window lives on without the drag";
 }
 
 TEST_F(ThumbDrag, HandsTheQuitMessageOnToTheProgramsLoop) {
