@@ -362,6 +362,7 @@ void TSkinListView::AttachScrolled(tk::WinControl& control, TSkinData& skin, boo
         FHeader = new TSkinHeader(&control);
         FHeader->FreeNotification(*this);
         FHeader->AttachWindow(header, skin, frame, canvas);
+        InvalidateRect(header, nullptr, TRUE);
     }
 }
 

@@ -7,6 +7,8 @@
 
 #include "RangeCodes.h"
 #include "SkinHeader.h"
+#include "SkinScControl.h"
+#include "StdCtrls.h"
 #include "TreeView.h"
 
 #include <commctrl.h>
@@ -348,6 +350,95 @@ TEST_F(ScrollbarSkin, ATreeViewsBarIsSkinnedAndItsThumbDragged) {
     item.cchTextMax = 32;
     ASSERT_TRUE(TreeView_GetItem(window, &item));
     EXPECT_EQ(std::wstring(text), L"node " + std::to_wstring(info.nPos));
+}
+
+// --- Scroll bar controls --------------------------------------------------------
+
+class ScrollBarControlSkin : public RangeTest {
+protected:
+    tk::ScrollBar& SkinnedBar(tk::ScrollBarKind kind) {
+        tk::Form& form = RangeForm();
+        const bool vertical = kind == tk::ScrollBarKind::Vertical;
+        bar =
+            &Place<tk::ScrollBar>(form, 20, 20, vertical ? Arrow() : 200, vertical ? 200 : Arrow());
+        bar->SetKind(kind);
+        bar->SetMax(99);
+        bar->SetPageSize(10);
+        SkinWith<TSkinScControl>(*bar);
+        return *bar;
+    }
+    // The bar along its length, as on screen.
+    guitest::Capture Along() const {
+        RECT r{};
+        GetWindowRect(bar->Handle(), &r);
+        return guitest::CaptureScreen(r);
+    }
+    tk::ScrollBar* bar = nullptr;
+};
+
+TEST_F(ScrollBarControlSkin, TheWholeControlIsOneBarFromTheSkin) {
+    SkinnedBar(tk::ScrollBarKind::Horizontal);
+    guitest::Capture shot = Along();
+    const int y = shot.height / 2;
+    EXPECT_EQ(CellOf(TStrip::Arrows, shot.At(1, y)), ArrowCell::Left);
+    EXPECT_EQ(CellOf(TStrip::Arrows, shot.At(198, y)), ArrowCell::Right);
+    const int track = 200 - 2 * Arrow();
+    const int thumb = MulDivRound(10, track, 100);
+    EXPECT_EQ(CellOf(TStrip::HorzThumb, shot.At(Arrow(), y)), 1);
+    EXPECT_EQ(CellOf(TStrip::HorzThumb, shot.At(Arrow() + thumb - 1, y)), 1);
+    EXPECT_EQ(CellOf(TStrip::HorzTrack, shot.At(Arrow() + thumb, y)), 1);
+    // A new position reaches the screen with the control's scroll information.
+    bar->SetPosition(90);
+    guitest::PumpUntilIdle(30);
+    shot = Along();
+    EXPECT_EQ(CellOf(TStrip::HorzThumb, shot.At(Arrow() + track - 1, y)), 1);
+    EXPECT_EQ(CellOf(TStrip::HorzTrack, shot.At(Arrow() + track - thumb - 1, y)), 1);
+    // A page of the whole range: the track less one pixel, at the start.
+    bar->SetPageSize(100);
+    guitest::PumpUntilIdle(30);
+    shot = Along();
+    EXPECT_EQ(CellOf(TStrip::HorzThumb, shot.At(Arrow(), y)), 1);
+    EXPECT_EQ(CellOf(TStrip::HorzThumb, shot.At(Arrow() + track - 2, y)), 1);
+    EXPECT_EQ(CellOf(TStrip::HorzTrack, shot.At(Arrow() + track - 1, y)), 1);
+}
+
+TEST_F(ScrollBarControlSkin, ANotifiedArrowShowsPressedUntilTheScrollEnds) {
+    SkinnedBar(tk::ScrollBarKind::Vertical);
+    // Seen at the form, once the control and its skinner handled the notification.
+    TScrollWatch watch(bar->Parent()->Handle(), {20, 20, 20 + Arrow(), 220});
+    const POINT arrow{Arrow() / 2, 200 - 3};
+    PostMessageW(bar->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(arrow.x, arrow.y));
+    PostMessageW(bar->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(arrow.x, arrow.y));
+    guitest::PumpUntilIdle(60);
+    ASSERT_GE(watch.events.size(), 2u);
+    const auto& pressed = watch.events.front();
+    EXPECT_EQ(pressed.code, SB_LINEDOWN);
+    EXPECT_EQ(CellOf(TStrip::Arrows, pressed.bar.At(pressed.bar.width / 2, pressed.bar.height - 3)),
+              ArrowCell::Down + ArrowCell::PressedStep);
+    const auto& ended = watch.events.back();
+    EXPECT_EQ(ended.code, SB_ENDSCROLL);
+    EXPECT_EQ(CellOf(TStrip::Arrows, ended.bar.At(ended.bar.width / 2, ended.bar.height - 3)),
+              ArrowCell::Down);
+    EXPECT_EQ(bar->Position(), 1);
+}
+
+TEST_F(ScrollBarControlSkin, ASizeBoxInADialogIsAPlainOutline) {
+    tk::Form& form = RangeForm();
+    const HWND box =
+        CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | SBS_SIZEBOX, 20, 20, 30, 30,
+                        form.Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    auto* sizer = new TSkinSizer(frame);
+    sizer->AttachWindow(box, *skinData, *frame, frame->FControlCanvas);
+    InvalidateRect(box, nullptr, TRUE);
+    guitest::PumpUntilIdle(30);
+    RECT r{};
+    GetWindowRect(box, &r);
+    const guitest::Capture shot = guitest::CaptureScreen(r);
+    EXPECT_TRUE(guitest::PixelIs(shot, 0, 15, TRangeSkin::Shadow));
+    EXPECT_TRUE(guitest::PixelIs(shot, 29, 15, TRangeSkin::Shadow));
+    EXPECT_TRUE(guitest::PixelIs(shot, 15, 0, TRangeSkin::Shadow));
+    EXPECT_TRUE(guitest::PixelIs(shot, 15, 29, TRangeSkin::Shadow));
+    EXPECT_NE(shot.At(15, 15), Rgb(TRangeSkin::Shadow)) << "nothing inside";
 }
 
 } // namespace
