@@ -64,12 +64,12 @@ TSkinControl* SkinnerOf(TWinSkinForm& frame, tk::Control& control) {
 } // namespace
 
 int main() {
-    std::ifstream in(KANVIO_DEFAULT_SKIN, std::ios::binary);
+    std::ifstream in(KANVIO_SKINS_DIR "/kanvio_neon.skn", std::ios::binary);
     std::vector<uint8_t> package{std::istreambuf_iterator<char>(in), {}};
     tk::Application app;
     auto* data = new TSkinData(&app);
     if (!data->SetSkinStream(package)) {
-        std::fprintf(stderr, "button_bench: cannot load %s\n", KANVIO_DEFAULT_SKIN);
+        std::fprintf(stderr, "button_bench: cannot load the default skin\n");
         return 1;
     }
     data->SetActive(true);
