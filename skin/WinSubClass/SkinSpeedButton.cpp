@@ -122,18 +122,6 @@ void TSkinSpeedButton::AfterMessage(tk::Message& message) {
     case WM_NCDESTROY:
         UnhookControl();
         return;
-    case WM_KEYDOWN:
-        if (message.wParam == VK_SPACE) {
-            FMouseState |= MouseBit::Pressed;
-            Repaint();
-        }
-        return;
-    case WM_KEYUP:
-        if (message.wParam == VK_SPACE) {
-            FMouseState &= uint8_t(~MouseBit::Pressed);
-            Repaint();
-        }
-        return;
     case WM_LBUTTONUP:
         FMouseState &= uint8_t(~MouseBit::Pressed);
         Repaint();
