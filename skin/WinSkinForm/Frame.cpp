@@ -147,10 +147,6 @@ void TWinSkinForm::BuildMenuBar() {
     }
 }
 
-// Control discovery gives each control a skinner; the control skinners are
-// not built yet, so there is nothing to find.
-void TWinSkinForm::FindControls() {}
-
 void TWinSkinForm::LoadIcon() {
     FIconSize = GetSystemMetrics(SM_CXSMICON);
     const int height = GetSystemMetrics(SM_CYSMICON);

@@ -182,6 +182,25 @@ public:
     // control its colour back first.
     void FreeControls();
 
+    // --- Control discovery (Discovery.cpp) ---
+    // Every component the container owns, in order, after the dead skinners
+    // are freed.
+    void SkinFormControls(tk::Component& container);
+    // The first rule that takes the component decides its skinner.
+    void SkinComponent(tk::Component& component, tk::Component& container);
+    // The Skin3rd line for the class (upper-case name), if any, decides;
+    // true when there was one, whatever it did.
+    bool SkinByMapping(const std::string& className, tk::Component& component);
+    // Windows without a form object: every child window, by its class.
+    void SkinChildWindows();
+    void SkinChildWindow(HWND window);
+    bool IsAlreadySkinned(tk::Component& component) const;
+    static bool NeedsScrollbarSkin(tk::Component& component);
+    // Sets an enumeration (or Boolean) property by its identifier when the
+    // object has one of that name; nothing otherwise.
+    static void SetEnumPropByName(tk::Persistent& object, std::string_view property,
+                                  std::string_view value);
+
     // In registration order. Skinners made for raw windows are owned by the
     // frame; one made for a toolkit control is owned by that control and
     // only listed here. Freeing either removes it from its owner.
