@@ -12,9 +12,10 @@
 #include "SkinBox.h"
 #include "SkinCheckBox.h"
 #include "SkinComBox.h"
+#include "SkinEdit.h"
 #include "SkinGroupBox.h"
 #include "SkinManager.h"
-#include "SkinSizer.h"
+#include "SkinScControl.h"
 #include "SkinSpeedButton.h"
 #include "StdCtrls.h"
 #include "TreeView.h"
@@ -62,6 +63,15 @@ template <class S> void AttachRaw(TWinSkinForm& frame, HWND window) {
     skinner->AttachWindow(window, *frame.FSkinData, frame, frame.FControlCanvas);
 }
 
+// A new skinner of kind S for a windowed component, on its window as on a
+// raw one.
+template <class S> void AttachToWindowOf(TWinSkinForm& frame, tk::Component& component) {
+    if (auto* windowed = dynamic_cast<tk::WinControl*>(&component)) {
+        auto* skinner = new S(&component);
+        skinner->AttachWindow(windowed->Handle(), *frame.FSkinData, frame, frame.FControlCanvas);
+    }
+}
+
 // A group of radio buttons or check boxes: each child control not skinned
 // yet gets a box skinner of kind S (when radio buttons are skinned), then the
 // group its group box skinner.
@@ -84,6 +94,13 @@ struct TDiscoveryRule {
     void (*skin)(TWinSkinForm& frame, tk::Component& component);
 };
 
+// A date picker showing a time has a spin button inside: it is an edit box
+// with one; a date picker has a drop-down button like a combo box.
+bool ShowsTime(tk::Component& component) {
+    const auto kind = tk::TryGetEnumProp(component, "Kind");
+    return kind && *kind == "dtkTime";
+}
+
 const TDiscoveryRule DiscoveryRules[] = {
     // Data navigators: flat, on the face colour.
     {[](TWinSkinForm& frame, tk::Component&, const std::string& upper) {
@@ -97,7 +114,13 @@ const TDiscoveryRule DiscoveryRules[] = {
     {[](TWinSkinForm& frame, tk::Component&, const std::string& upper) {
          return upper == "TDATETIMEPICKER" && frame.FSkinData->Skins(xcEdit);
      },
-     [](TWinSkinForm& frame, tk::Component& c) { AttachTo<TSkinComBox>(frame, c, false); }},
+     [](TWinSkinForm& frame, tk::Component& c) {
+         if (ShowsTime(c)) {
+             AttachTo<TSkinEdit>(frame, c, false);
+         } else {
+             AttachTo<TSkinComBox>(frame, c, false);
+         }
+     }},
     // Speed buttons (window-less).
     {[](TWinSkinForm& frame, tk::Component& c, const std::string&) {
          return dynamic_cast<tk::SpeedButton*>(&c) && frame.FSkinData->Skins(xcSpeedButton);
@@ -142,6 +165,8 @@ const TMappedKind MappedKinds[] = {
     {"combobox", [](TWinSkinForm& f) { return f.FSkinData->Skins(xcCombo); },
      [](TWinSkinForm& f, tk::Component& c) { AttachTo<TSkinComBox>(f, c, false); }},
     {"nil", [](TWinSkinForm&) { return false; }, nullptr},
+    {"edit", [](TWinSkinForm& f) { return f.FSkinData->Skins(xcEdit); },
+     [](TWinSkinForm& f, tk::Component& c) { AttachToWindowOf<TSkinEdit>(f, c); }},
 
     {"radiobutton", [](TWinSkinForm& f) { return f.FSkinData->Skins(xcRadioButton); },
      [](TWinSkinForm& f, tk::Component& c) { AttachTo<TSkinRadioButton>(f, c, false); }},
@@ -360,6 +385,8 @@ void TWinSkinForm::SkinChildWindow(HWND window) {
         if (style & (SBS_SIZEBOX | SBS_SIZEGRIP)) {
             AttachRaw<TSkinSizer>(*this, window);
         }
+    } else if (className == "edit") {
+        AttachRaw<TSkinEdit>(*this, window);
     }
 }
 

@@ -13,7 +13,7 @@ const tk::ClassInfo& TSkinGroupBox::StaticClass() {
 TSkinGroupBox::TSkinGroupBox(tk::Component* owner) : TSkinControl(owner) {}
 
 void TSkinGroupBox::Draw(HDC dc, const RECT& rect) {
-    const std::wstring caption = ReadCaption();
+    const std::wstring caption = ShownCaption();
     // A toolkit control's font with its colour; a raw window's own font.
     HFONT font = nullptr;
     COLORREF textColour = GetTextColor(dc);

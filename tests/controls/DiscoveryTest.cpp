@@ -11,8 +11,10 @@
 #include "SkinBox.h"
 #include "SkinCheckBox.h"
 #include "SkinComBox.h"
+#include "SkinEdit.h"
 #include "SkinGroupBox.h"
 #include "SkinSpeedButton.h"
+#include "SkinUpDown.h"
 
 #include <algorithm>
 
@@ -252,12 +254,21 @@ TEST_F(Discovery, NavigatorsAndPanelsStayAsTheyAreWithPanelsSwitchedOff) {
     EXPECT_EQ(SkinnerOf(toolbar), nullptr);
 }
 
-TEST_F(Discovery, ADatePickerIsSkinnedAsAComboBox) {
+TEST_F(Discovery, ADatePickerIsAComboBoxAndATimePickerAnEditWithItsSpinButton) {
     skinData = &AddSkin(TInputSkin().Build());
     tk::Form& form = NewForm();
     auto& date = Add<tk::DateTimePicker>(form, "Date");
+    auto& time = Add<tk::DateTimePicker>(form, "Time");
+    time.SetKind(tk::DateTimeKind::Time);
     ShowAndSkin(form);
     EXPECT_EQ(typeid(*SkinnerOf(date)), typeid(TSkinComBox));
+    ASSERT_NE(SkinnerOf(time), nullptr);
+    ASSERT_EQ(typeid(*SkinnerOf(time)), typeid(TSkinEdit));
+    time.Invalidate();
+    frametest::Settle();
+    TSkinUpDown* spin = static_cast<TSkinEdit*>(SkinnerOf(time))->FUpDown;
+    ASSERT_NE(spin, nullptr);
+    EXPECT_EQ(GetParent(spin->FHandle), time.Handle());
 }
 
 TEST_F(Discovery, AnEmbeddedFormTakesTheFaceColourAndItsControlsAreSkinned) {
@@ -353,6 +364,7 @@ TEST_F(Discovery, InputsOfAWindowWithoutAFormAreSkinnedByTheirClass) {
     HWND extended = child(WC_COMBOBOXEXW, CBS_DROPDOWN, 10, 160, 150, 200);
     HWND sizeGrip = child(L"SCROLLBAR", SBS_SIZEGRIP, 200, 10, 20, 20);
     HWND bar = child(L"SCROLLBAR", SBS_HORZ, 200, 40, 150, 17);
+    HWND edit = child(L"EDIT", WS_BORDER, 200, 70, 150, 22);
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
     frametest::Settle();
@@ -373,6 +385,7 @@ TEST_F(Discovery, InputsOfAWindowWithoutAFormAreSkinnedByTheirClass) {
     // A size box is outlined; a scroll bar keeps its own arrows and thumb.
     EXPECT_EQ(kindOf(sizeGrip), "TSkinSizer");
     EXPECT_EQ(kindOf(bar), "none");
+    EXPECT_EQ(kindOf(edit), "TSkinEdit");
     const guitest::Capture grip = guitest::CaptureWindow(sizeGrip);
     EXPECT_EQ(grip.At(0, 0), guitest::Rgb(TInputSkin::Shadow));
     EXPECT_EQ(grip.At(19, 10), guitest::Rgb(TInputSkin::Shadow));
