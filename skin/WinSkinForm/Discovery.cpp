@@ -7,6 +7,7 @@
 #include "SkinRead/AsciiText.h"
 #include "Form.h"
 #include "GraphicControls.h"
+#include "ListView.h"
 #include "Properties.h"
 #include "SkinBitButton.h"
 #include "SkinBox.h"
@@ -15,8 +16,12 @@
 #include "SkinEdit.h"
 #include "SkinGroupBox.h"
 #include "SkinManager.h"
+#include "SkinProgress.h"
 #include "SkinScControl.h"
+#include "SkinScrollbar.h"
 #include "SkinSpeedButton.h"
+#include "SkinTrackBar.h"
+#include "SkinUpDown.h"
 #include "StdCtrls.h"
 #include "TreeView.h"
 #include "WinSkinData.h"
@@ -72,6 +77,35 @@ template <class S> void AttachToWindowOf(TWinSkinForm& frame, tk::Component& com
     }
 }
 
+// The window scroll bars of a windowed component (a list view's header too);
+// with `handleNcDown` the skinner drags a pressed thumb itself.
+void AttachScrollbar(TWinSkinForm& frame, tk::Component& component, bool handleNcDown) {
+    auto* windowed = dynamic_cast<tk::WinControl*>(&component);
+    if (!windowed) {
+        return;
+    }
+    TSkinScrollbar* skinner = dynamic_cast<tk::ListView*>(&component)
+                                  ? new TSkinListView(&component)
+                                  : new TSkinScrollbar(&component);
+    skinner->AttachScrolled(*windowed, *frame.FSkinData, handleNcDown, frame, frame.FControlCanvas);
+}
+
+// A rule that takes components of one of the named classes (upper case)
+// when the skin element is switched on.
+template <size_t N>
+bool NamedAndSkinned(const std::string& upper, const std::array<std::string_view, N>& names,
+                     TWinSkinForm& frame, TSkinControlType element) {
+    return std::find(names.begin(), names.end(), upper) != names.end() &&
+           frame.FSkinData->Skins(element);
+}
+
+// Rich edits and memos, ours and other libraries'.
+constexpr std::array<std::string_view, 3> ScrolledEdits{"TRICHEDIT", "TWWDBRICHEDIT", "TDXDBMEMO"};
+// Grids and tree lists that scroll themselves: the skinner leaves their
+// thumbs to them.
+constexpr std::array<std::string_view, 3> SelfScrollingGrids{"TDXTREELIST", "TDXDBTREELIST",
+                                                             "TDXDBGRID"};
+
 // A group of radio buttons or check boxes: each child control not skinned
 // yet gets a box skinner of kind S (when radio buttons are skinned), then the
 // group its group box skinner.
@@ -102,6 +136,18 @@ bool ShowsTime(tk::Component& component) {
 }
 
 const TDiscoveryRule DiscoveryRules[] = {
+    // A container of another library's forms: no skinner of its own, its
+    // components are walked like the form's.
+    {[](TWinSkinForm&, tk::Component&, const std::string& upper) { return upper == "TMVCPANEL"; },
+     [](TWinSkinForm& frame, tk::Component& c) { frame.SkinFormControls(c); }},
+    {[](TWinSkinForm& frame, tk::Component&, const std::string& upper) {
+         return upper == "TTRACKBAR" && frame.FSkinData->Skins(xcButton);
+     },
+     [](TWinSkinForm& frame, tk::Component& c) { AttachTo<TSkinTrackBar>(frame, c, false); }},
+    {[](TWinSkinForm& frame, tk::Component&, const std::string& upper) {
+         return upper == "TUPDOWN" && frame.FSkinData->Skins(xcButton);
+     },
+     [](TWinSkinForm& frame, tk::Component& c) { AttachTo<TSkinUpDown>(frame, c, false); }},
     // Data navigators: flat, on the face colour.
     {[](TWinSkinForm& frame, tk::Component&, const std::string& upper) {
          return upper == "TDBNAVIGATOR" && frame.FSkinData->Skins(xcPanel);
@@ -121,6 +167,10 @@ const TDiscoveryRule DiscoveryRules[] = {
              AttachTo<TSkinComBox>(frame, c, false);
          }
      }},
+    {[](TWinSkinForm& frame, tk::Component&, const std::string& upper) {
+         return NamedAndSkinned(upper, ScrolledEdits, frame, xcScrollbar);
+     },
+     [](TWinSkinForm& frame, tk::Component& c) { AttachScrollbar(frame, c, true); }},
     // Speed buttons (window-less).
     {[](TWinSkinForm& frame, tk::Component& c, const std::string&) {
          return dynamic_cast<tk::SpeedButton*>(&c) && frame.FSkinData->Skins(xcSpeedButton);
@@ -129,6 +179,15 @@ const TDiscoveryRule DiscoveryRules[] = {
          auto* skinner = new TSkinSpeedButton(&c);
          skinner->AttachGraphic(frame, *frame.FSkinData, frame.FControlCanvas);
      }},
+    {[](TWinSkinForm& frame, tk::Component&, const std::string& upper) {
+         return NamedAndSkinned(upper, SelfScrollingGrids, frame, xcScrollbar);
+     },
+     [](TWinSkinForm& frame, tk::Component& c) { AttachScrollbar(frame, c, false); }},
+    // Anything else that shows window scroll bars, or may.
+    {[](TWinSkinForm& frame, tk::Component& c, const std::string&) {
+         return frame.FSkinData->Skins(xcScrollbar) && TWinSkinForm::NeedsScrollbarSkin(c);
+     },
+     [](TWinSkinForm& frame, tk::Component& c) { AttachScrollbar(frame, c, true); }},
     // Push buttons. A bitmap button is a push button too, but the push
     // button skinner draws no glyph: it gets the bitmap button skinner.
     {[](TWinSkinForm& frame, tk::Component& c, const std::string&) {
@@ -175,10 +234,20 @@ const TMappedKind MappedKinds[] = {
          TWinSkinForm::SetEnumPropByName(c, "Transparent", "True");
          AttachTo<TSkinBox>(f, c, true);
      }},
+    {"trackbar", [](TWinSkinForm& f) { return f.FSkinData->Skins(xcButton); },
+     [](TWinSkinForm& f, tk::Component& c) {
+         TWinSkinForm::SetEnumPropByName(c, "Transparent", "True");
+         AttachTo<TSkinTrackBar>(f, c, false);
+     }},
     {"button", [](TWinSkinForm& f) { return f.FSkinData->Skins(xcButton); },
      [](TWinSkinForm& f, tk::Component& c) { AttachTo<TSkinButton>(f, c, false); }},
     {"bitbtn", [](TWinSkinForm& f) { return f.FSkinData->Skins(xcButton); },
      [](TWinSkinForm& f, tk::Component& c) { AttachTo<TSkinBitButton>(f, c, false); }},
+
+    {"progress", [](TWinSkinForm& f) { return f.FSkinData->Skins(xcProgress); },
+     [](TWinSkinForm& f, tk::Component& c) { AttachTo<TSkinProgress>(f, c, false); }},
+    {"scrollbar", [](TWinSkinForm& f) { return f.FSkinData->Skins(xcScrollbar); },
+     [](TWinSkinForm& f, tk::Component& c) { AttachScrollbar(f, c, true); }},
     {"groupbox", [](TWinSkinForm& f) { return f.FSkinData->Skins(xcGroupBox); },
      [](TWinSkinForm& f, tk::Component& c) { AttachTo<TSkinGroupBox>(f, c, true); }},
     {"radiogroup", [](TWinSkinForm& f) { return f.FSkinData->Skins(xcPanel); },
@@ -306,11 +375,14 @@ bool TWinSkinForm::IsAlreadySkinned(tk::Component& component) const {
 }
 
 bool TWinSkinForm::NeedsScrollbarSkin(tk::Component& component) {
+    auto* windowed = dynamic_cast<tk::WinControl*>(&component);
+    if (!windowed) {
+        return false;
+    }
     if (component.Tag() == ScrollbarTag || dynamic_cast<tk::TreeView*>(&component)) {
         return true;
     }
-    auto* windowed = dynamic_cast<tk::WinControl*>(&component);
-    if (!windowed || !windowed->HandleAllocated()) {
+    if (!windowed->HandleAllocated()) {
         return false;
     }
     const auto style = DWORD(GetWindowLongPtrW(windowed->Handle(), GWL_STYLE));

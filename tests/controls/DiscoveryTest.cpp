@@ -1,7 +1,7 @@
 // Which control gets which skinner: the rules for application forms (tag,
 // the application's event, Skin3rd lines, the kinds switched on) and the
 // window classes of windows without a form object.
-#include "ControlsFixture.h"
+#include "DiscoveryFixture.h"
 #include "InputSkin.h"
 
 #include "ExtCtrls.h"
@@ -22,30 +22,6 @@ using namespace skin;
 using namespace controlstest;
 
 namespace {
-
-class Discovery : public ControlsTest {
-protected:
-    // A form read with its controls before the frame attaches, as in the
-    // program: the frame finds them itself.
-    template <class T> T& Add(tk::Form& form, const std::string& name, int tag = 0) {
-        T& control = Place<T>(form, 10, 10 + 30 * int(form.Components().size()), 75, 25);
-        control.SetName(name);
-        control.SetTag(tag);
-        return control;
-    }
-    tk::Form& NewForm() {
-        auto* form = new tk::Form(&app);
-        form->SetBounds(80, 80, 400, 300);
-        return *form;
-    }
-    void ShowAndSkin(tk::Form& form) {
-        form.Show();
-        SetForegroundWindow(form.Handle());
-        frametest::Settle();
-        frame = frametest::FrameOf(form.Handle());
-        ASSERT_NE(frame, nullptr);
-    }
-};
 
 TEST_F(Discovery, EachKindOfButtonGetsItsSkinnerAndTaggedOnesAreLeftAlone) {
     skinData = &AddSkin(TButtonSkin().Build());
