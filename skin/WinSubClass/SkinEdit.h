@@ -1,9 +1,12 @@
-// TSkinEdit: edit boxes keep painting their text; after each of their paints
-// (and each repaint of their edge alone) the skinner draws a thin border over the system's: the
-// skin's shadow colour outside, white one pixel inside (none when the edit has no border). A spin
-// button inside the edit (an up-down window among its children) gets an up-down skinner drawn
-// inside a border of its own. Printing the edit (WM_PRINT) draws the border on the printing
-// context.
+// TSkinEdit: edit boxes keep painting their text; after each of their
+// paints (and each repaint of their edge alone) the skinner draws a thin
+// border over the system's: the skin's shadow colour outside, white one pixel
+// inside (none when the edit has no border). A spin button inside the edit
+// (an up-down window among its children) gets an up-down skinner drawn inside
+// a border of its own. Printing the edit (WM_PRINT) draws the border on the
+// printing context.
+//
+// Error policy: the base's.
 #pragma once
 
 #include "SkinControl.h"
