@@ -367,6 +367,9 @@ LRESULT TWinSkinForm::OnCtlColor(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
     if (msg == WM_CTLCOLORSTATIC && FSkinData->ButtonFaceBrush()) {
+        // The text of a message box stands on the skin's face colour: in the
+        // system's text colour it could vanish on a dark skin.
+        SetTextColor(reinterpret_cast<HDC>(wParam), ResolveColour(FSkinData->ButtonTextColour));
         return reinterpret_cast<LRESULT>(FSkinData->ButtonFaceBrush());
     }
     return result;

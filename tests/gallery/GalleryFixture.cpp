@@ -33,13 +33,17 @@ POINT Inside(const tk::Control& control, int dx, int dy) {
 
 void Gallery::Open(const std::filesystem::path& folder) {
     guitest::ParkPointer();
-    app.SetMessageBox(
-        [this](const std::string& text, const std::string&) { messages.push_back(text); });
+    if (!realMessageBoxes) {
+        app.SetMessageBox(
+            [this](const std::string& text, const std::string&) { messages.push_back(text); });
+    }
     form = new TFormMain(&app);
     auto* data = new TShareDataModule(&app);
     form->SetDataModule(*data);
     form->Launch = [this](const std::string& address) { launched.push_back(address); };
-    form->ShowMessage = [this](const std::string& text) { messages.push_back(text); };
+    if (!realMessageBoxes) {
+        form->ShowMessage = [this](const std::string& text) { messages.push_back(text); };
+    }
     AppPath = WindowsFolder(folder);
     form->Show();
     guitest::PumpUntilIdle();
