@@ -30,19 +30,7 @@ uint32_t CellOf(HWND button) {
 // Runs inside the box's modal loop, one step per tick: look, hover, leave,
 // then click Cancel with the mouse.
 void CALLBACK VisitBox(HWND owner, UINT, UINT_PTR id, DWORD) {
-    HWND box = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM found) -> BOOL {
-            wchar_t name[16] = {};
-            GetClassNameW(window, name, 16);
-            if (wcscmp(name, L"#32770") == 0 && IsWindowVisible(window)) {
-                *reinterpret_cast<HWND*>(found) = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&box));
+    HWND box = guitest::VisibleDialog();
     TWinSkinForm* frame = box ? frametest::FrameOf(box) : nullptr;
     if (!frame || frame->FState != TFrameState::Running) {
         return;

@@ -46,23 +46,6 @@ struct TBoxLook {
 };
 TBoxLook look;
 
-HWND VisibleBox() {
-    HWND box = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM found) -> BOOL {
-            wchar_t name[16] = {};
-            GetClassNameW(window, name, 16);
-            if (wcscmp(name, L"#32770") == 0 && IsWindowVisible(window)) {
-                *reinterpret_cast<HWND*>(found) = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&box));
-    return box;
-}
-
 // Whether the pixel at the button's left edge, half-way down, is that of one
 // of the skin's button cells at the button's size.
 bool ShowsASkinButtonCell(const skin::TSkinData& skin, HWND button) {
@@ -84,7 +67,7 @@ bool ShowsASkinButtonCell(const skin::TSkinData& skin, HWND button) {
 }
 
 void CALLBACK VisitBox(HWND owner, UINT, UINT_PTR id, DWORD) {
-    HWND box = VisibleBox();
+    HWND box = guitest::VisibleDialog();
     if (look.ticksAfterClick >= 0) {
         if (box && ++look.ticksAfterClick > ClickTicks) {
             look.forced = true;

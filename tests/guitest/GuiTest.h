@@ -39,6 +39,9 @@ void Click(HWND window, POINT client);
 HWND MouseMoveScreen(POINT screen);
 HWND ClickScreen(POINT screen);
 
+// A visible dialog (a message box) of this thread, or none.
+HWND VisibleDialog();
+
 // Pixels as 0x00RRGGBB, top-down rows.
 struct Capture {
     int width = 0;
