@@ -135,7 +135,9 @@ void Form::FillCreateParams(CreateParams& params) {
     }
     switch (borderStyle_) {
     case tk::BorderStyle::None:
-        if (formStyle_ != tk::FormStyle::MDIChild) {
+        // An MDI child, or a form placed on a control (embedded), is a child
+        // window: never a popup.
+        if (formStyle_ != tk::FormStyle::MDIChild && !Parent()) {
             params.style |= WS_POPUP;
         }
         break;

@@ -365,6 +365,10 @@ void TSkinParser::ReadComboButton() {
     // one, for combo boxes with the button on the left.
     model_.ComboButton = ReadBorderElement("ComboButton", "****");
     TDataSkinBorder* combo = model_.ComboButton.get();
+    // Unlike the other border elements the combo button reads its Style:
+    // Style 1 selects the combo box's simple drawing.
+    if (combo)
+        combo->Style = Int("ComboButton", "Style", 0);
     if (combo && !combo->Bitmap.Empty()) {
         combo->Bitmap2 = combo->Bitmap;
         combo->Bitmap2.ConvertTo(24);

@@ -102,6 +102,13 @@ public:
     bool MenuUpdate() const { return menuUpdate_; }
     void SetMenuUpdate(bool update) { menuUpdate_ = update; }
 
+    // Asked by a frame's control discovery before it chooses a skinner for a
+    // control of `form`: a handler that puts a control skinner (a component
+    // made for the control) into `skinnedControl` has it attached instead.
+    std::function<void(tk::Component& sender, TSkinData& skinData, tk::Component& form,
+                       tk::Component& control, const std::string& controlClass,
+                       tk::Component*& skinnedControl)>
+        OnSkinControl;
     // Fired after each action the manager carried out for this component.
     tk::NotifyEvent OnSkinChanged;
     // The class filter: decides alone whether a window class is skinned.

@@ -4,6 +4,7 @@
 
 #include "Form.h"
 #include "MenuItemPaint.h"
+#include "SkinControl.h"
 #include "SkinManager.h"
 #include "Text.h"
 #include "WinSkinData.h"
@@ -23,13 +24,6 @@ constexpr const char* MessageFormClass = "TMessageForm";
 constexpr const char* DialogClass = "#32770";
 // Extra spaces a message box's caption needs beyond its own characters.
 constexpr int MessageCaptionSpare = 7;
-constexpr int MaxCaptionLength = 1000;
-
-std::wstring WindowTextOf(HWND window) {
-    wchar_t text[MaxCaptionLength + 1] = {};
-    GetWindowTextW(window, text, MaxCaptionLength + 1);
-    return text;
-}
 
 // Cell thickness of a border bitmap whose `Frame` cells lie side by side
 // (left, right) or stacked (top, bottom). A count below 1 counts as 1.
@@ -152,15 +146,6 @@ void TWinSkinForm::BuildMenuBar() {
         FMenuHeight = GetSystemMetrics(SM_CYMENU);
         FMenuBar->BuildFromForm();
     }
-}
-
-// Control discovery gives each control a skinner; the control skinners are
-// not built yet, so there is nothing to find.
-void TWinSkinForm::FindControls() {}
-
-void TWinSkinForm::FreeControls() {
-    FHotControl = nullptr;
-    FControls.clear();
 }
 
 void TWinSkinForm::LoadIcon() {
@@ -344,6 +329,9 @@ void TWinSkinForm::ApplySkinColours() {
                 form->SetColor(face);
             }
         }
+    }
+    for (TSkinControl* skinner : FControls) {
+        skinner->Refresh();
     }
     FState = TFrameState::Refreshing;
     if (FSkinFrame) {

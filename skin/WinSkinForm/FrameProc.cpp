@@ -4,6 +4,7 @@
 
 #include "Form.h"
 #include "Notifications.h"
+#include "SkinControl.h"
 #include "SkinManager.h"
 #include "Text.h"
 #include "WinSkinData.h"
@@ -280,9 +281,9 @@ LRESULT TWinSkinForm::OnNcActivate(WPARAM wParam, LPARAM) {
     FActive = wParam != FALSE;
     SetHoverTimer(FActive);
     if (!FActive && FHotControl) {
-        tk::Control* hot = FHotControl;
+        TSkinControl* hot = FHotControl;
         FHotControl = nullptr;
-        hot->Perform(tk::kNotifyMouseLeave);
+        hot->SendMouseLeave();
     }
     if (!MdiChildNotNormal()) {
         PaintFrame(nullptr);
@@ -366,6 +367,9 @@ LRESULT TWinSkinForm::OnCtlColor(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
     if (msg == WM_CTLCOLORSTATIC && FSkinData->ButtonFaceBrush()) {
+        // The text of a message box stands on the skin's face colour: in the
+        // system's text colour it could vanish on a dark skin.
+        SetTextColor(reinterpret_cast<HDC>(wParam), ResolveColour(FSkinData->ButtonTextColour));
         return reinterpret_cast<LRESULT>(FSkinData->ButtonFaceBrush());
     }
     return result;
@@ -414,14 +418,10 @@ void TWinSkinForm::OnHoverTimer() {
             FHotObject->Leave();
         }
     }
-    if (!FAppForm && FHotControl) {
-        tk::Control* hot = FHotControl;
-        const POINT client = hot->ScreenToClient(cursor);
-        const RECT bounds = hot->ClientRect();
-        if (!PtInRect(&bounds, client)) {
-            FHotControl = nullptr;
-            hot->Perform(tk::kNotifyMouseLeave);
-        }
+    if (!FAppForm && FHotControl && !PtInRect(&FHotControl->FWindowRect, cursor)) {
+        TSkinControl* hot = FHotControl;
+        FHotControl = nullptr;
+        hot->SendMouseLeave();
     }
 }
 

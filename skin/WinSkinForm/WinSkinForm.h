@@ -33,6 +33,7 @@ namespace skin {
 
 class TSkinData;
 class TDataSkinSysButton;
+class TSkinControl;
 struct TMenuItemView;
 class TWinSkinForm;
 
@@ -109,7 +110,6 @@ public:
     // Skinning switched off: the window gets its native frame back with its
     // client area unchanged.
     void Detach();
-    void FreeControls();
     // Gives each control of the window a skinner (after attaching, and again
     // after FreeControls for a new skin).
     void FindControls();
@@ -184,10 +184,46 @@ public:
     // size it was built for.
     int FRegionWidth = 0;
     int FRegionHeight = 0;
-    // The control skinners of this window and the one shown hot; filled by
-    // control discovery.
-    std::vector<std::unique_ptr<tk::Component>> FControls;
-    tk::Control* FHotControl = nullptr;
+    // --- The control skinners of this window (FrameControls.cpp) ---
+    // Appends a skinner unless it is listed; answers whether it was.
+    bool RegisterControl(TSkinControl& skinner);
+    // Removes the last entry of that skinner.
+    void UnregisterControl(TSkinControl& skinner);
+    // The first skinner of that window, or none.
+    TSkinControl* FindControlByWindow(HWND window) const;
+    // Frees every skinner whose window is gone, last first.
+    void PurgeDeadControls();
+    // Frees every skinner, first to last; those whose window lives give the
+    // control its colour back first.
+    void FreeControls();
+
+    // --- Control discovery (Discovery.cpp) ---
+    // Every component the container owns, in order, after the dead skinners
+    // are freed.
+    void SkinFormControls(tk::Component& container);
+    // The first rule that takes the component decides its skinner.
+    void SkinComponent(tk::Component& component, tk::Component& container);
+    // The Skin3rd line for the class (upper-case name), if any, decides;
+    // true when there was one, whatever it did.
+    bool SkinByMapping(const std::string& className, tk::Component& component);
+    // Windows without a form object: every child window, by its class.
+    void SkinChildWindows();
+    void SkinChildWindow(HWND window);
+    bool IsAlreadySkinned(tk::Component& component) const;
+    static bool NeedsScrollbarSkin(tk::Component& component);
+    // Sets an enumeration (or Boolean) property by its identifier when the
+    // object has one of that name; nothing otherwise.
+    static void SetEnumPropByName(tk::Persistent& object, std::string_view property,
+                                  std::string_view value);
+
+    // In registration order. Skinners made for raw windows are owned by the
+    // frame; one made for a toolkit control is owned by that control and
+    // only listed here. Freeing either removes it from its owner.
+    std::vector<TSkinControl*> FControls;
+    // The push button shown hot (at most one per frame).
+    TSkinControl* FHotControl = nullptr;
+    // The canvas every control skinner is handed.
+    tk::Canvas FControlCanvas;
 
     // The hover timer's identifier on the window, and its period.
     static constexpr UINT_PTR HoverTimerId = 0x534B;

@@ -91,6 +91,10 @@ TEST_F(CaptionButtons, HoverPressAndReleaseShowTheirCellsAndCloseTheWindow) {
     SetCursorPos(0, 0);
     guitest::PumpFor(400);
     EXPECT_EQ(ScreenPixel(window, close), guitest::Rgb(TOddSkin::ButtonCells[0]));
+    // Pressed and released with the pointer over it, or the hover timer
+    // would take the hot look away before it is read.
+    const RECT outer = WindowRectOf(window);
+    SetCursorPos(outer.left + close.x, outer.top + close.y);
     Send(window, WM_NCLBUTTONDOWN, HTCAPTION, close);
     EXPECT_EQ(ScreenPixel(window, close), guitest::Rgb(TOddSkin::ButtonCells[1]));
     EXPECT_EQ(RawLog().closes, 0);

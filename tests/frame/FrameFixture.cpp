@@ -57,6 +57,7 @@ TRawLog& RawLog() {
 }
 
 FrameTest::FrameTest() {
+    guitest::ParkPointer();
     RegisterRawClass();
     RawLog() = {};
     app.SetMessageBox([](const std::string& text, const std::string&) {

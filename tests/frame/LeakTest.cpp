@@ -1,61 +1,14 @@
 // Painting, resizing, switching skins, message boxes and forms leave the
 // process's live GDI objects and windows as they were.
 #include "FrameFixture.h"
+#include "LeakCheck.h"
 
 using namespace skin;
 using namespace frametest;
 
 namespace {
 
-// GDI objects whose number Wine changes by itself, probed the way the GUI
-// test library counts: window device contexts (Wine's cache of them grows and
-// shrinks on demand) and regions (Wine keeps the clip region of a destroyed
-// shaped window until its window surface goes, a moment later). They are
-// compared with a small lag allowed; everything else exactly.
-struct TWineKinds {
-    int dcs = 0;
-    int regions = 0;
-};
-
-TWineKinds CountWineKinds() {
-    constexpr unsigned HandleIndices = 0x10000;
-    TWineKinds kinds;
-    for (unsigned index = 1; index < HandleIndices; ++index) {
-        const DWORD type = GetObjectType(reinterpret_cast<HGDIOBJ>(UINT_PTR(index)));
-        kinds.dcs += type == OBJ_DC;
-        kinds.regions += type == OBJ_REGION;
-    }
-    return kinds;
-}
-
-class Leaks : public FrameTest {
-protected:
-    static constexpr int WineLag = 3;
-    static constexpr int Warmup = 4;
-
-    // Runs the step a few times to warm caches up (Wine's and the skins'),
-    // takes the baseline, runs it `times` more and compares.
-    template <class Step> void ExpectFlat(int times, Step step) {
-        for (int i = 0; i < Warmup; ++i) {
-            step();
-        }
-        Settle();
-        guitest::ObjectCounts before = guitest::CountLiveObjects();
-        const TWineKinds wineBefore = CountWineKinds();
-        for (int i = 0; i < times; ++i) {
-            step();
-        }
-        Settle();
-        guitest::ObjectCounts after = guitest::CountLiveObjects();
-        const TWineKinds wineAfter = CountWineKinds();
-        // One leaked per step would show as many; Wine's own lag is a few.
-        EXPECT_LE(wineAfter.regions, wineBefore.regions + WineLag);
-        EXPECT_LE(wineAfter.dcs, wineBefore.dcs + WineLag);
-        before.gdi -= wineBefore.dcs + wineBefore.regions;
-        after.gdi -= wineAfter.dcs + wineAfter.regions;
-        EXPECT_EQ(after, before);
-    }
-};
+class Leaks : public FrameTest {};
 
 constexpr RECT Bounds{60, 60, 981, 680};
 
@@ -114,7 +67,7 @@ TEST_F(Leaks, FiftyMessageBoxes) {
         });
         MessageBoxW(owner, L"Text", L"Leak?", MB_OK);
     });
-    EXPECT_EQ(skinned, 50 + Warmup);
+    EXPECT_EQ(skinned, 50 + LeakWarmup);
 }
 
 TEST_F(Leaks, FiftyFormsCreatedAndFreed) {

@@ -32,13 +32,18 @@ POINT Inside(const tk::Control& control, int dx, int dy) {
 } // namespace
 
 void Gallery::Open(const std::filesystem::path& folder) {
-    app.SetMessageBox(
-        [this](const std::string& text, const std::string&) { messages.push_back(text); });
+    guitest::ParkPointer();
+    if (!realMessageBoxes) {
+        app.SetMessageBox(
+            [this](const std::string& text, const std::string&) { messages.push_back(text); });
+    }
     form = new TFormMain(&app);
     auto* data = new TShareDataModule(&app);
     form->SetDataModule(*data);
     form->Launch = [this](const std::string& address) { launched.push_back(address); };
-    form->ShowMessage = [this](const std::string& text) { messages.push_back(text); };
+    if (!realMessageBoxes) {
+        form->ShowMessage = [this](const std::string& text) { messages.push_back(text); };
+    }
     AppPath = WindowsFolder(folder);
     form->Show();
     guitest::PumpUntilIdle();

@@ -41,6 +41,8 @@ protected:
     void ClickOn(const tk::Control& control, int dx = 5, int dy = 5);
 
     tk::Application app;
+    // The program's own message boxes are shown instead of recorded.
+    bool realMessageBoxes = false;
     TFormMain* form = nullptr;
     std::vector<std::string> messages;
     std::vector<std::string> launched;

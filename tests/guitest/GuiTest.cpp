@@ -4,6 +4,7 @@
 #include "ScreenCapture.h"
 
 #include <algorithm>
+#include <cwchar>
 #include <sstream>
 
 namespace guitest {
@@ -76,6 +77,11 @@ void PumpFor(int ms) {
     }
 }
 
+void ParkPointer() {
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+    PumpUntilIdle();
+}
+
 void MouseMove(HWND window, POINT client) {
     POINT screen = client;
     ClientToScreen(window, &screen);
@@ -112,6 +118,23 @@ HWND ClickScreen(POINT screen) {
         Click(target, client);
     }
     return target;
+}
+
+HWND VisibleDialog() {
+    HWND box = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) -> BOOL {
+            wchar_t name[16] = {};
+            GetClassNameW(window, name, 16);
+            if (wcscmp(name, L"#32770") == 0 && IsWindowVisible(window)) {
+                *reinterpret_cast<HWND*>(found) = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&box));
+    return box;
 }
 
 bool Capture::SavePng(const std::string& path) const {

@@ -21,6 +21,14 @@ void PumpUntilIdle(int quietMs = 60, int maxMs = 3000);
 // Dispatches messages for `ms` milliseconds (for timers that must fire).
 void PumpFor(int ms);
 
+// Moves the pointer to the screen's bottom-right corner, away from every test
+// window, and pumps until idle. The pointer is shared by every process on
+// the display: one left over a place where a test's window comes up makes
+// the system send that window a mouse move of its own, at a moment of its
+// choosing, among the ones the test posts. Tests that follow the pointer
+// call this before they show their windows.
+void ParkPointer();
+
 // Posts a mouse move / left click at a point in the window's client area, then
 // pumps until idle.
 void MouseMove(HWND window, POINT client);
@@ -30,6 +38,9 @@ void Click(HWND window, POINT client);
 // with the point converted to its client coordinates (as the system does).
 HWND MouseMoveScreen(POINT screen);
 HWND ClickScreen(POINT screen);
+
+// A visible dialog (a message box) of this thread, or none.
+HWND VisibleDialog();
 
 // Pixels as 0x00RRGGBB, top-down rows.
 struct Capture {

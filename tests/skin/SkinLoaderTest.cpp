@@ -161,7 +161,7 @@ TEST(SkinLoader, GenericElementsReadEveryKeyAndClampTile) {
                              "[GroupBox]\nImage=g.bmp\nStyle=7\nTile=1\nBackgroundAlignment=2\n"
                              "BackgroundLeftShift=5\nBackgroundRightShift=6\n"
                              "[Progress]\nBitmap=p.bmp\nChunk=c.bmp\nTile=2\nStyle=1\n"
-                             "NormalColour=5\n[ComboButton]\nImage=combo.bmp\n",
+                             "NormalColour=5\n[ComboButton]\nImage=combo.bmp\nStyle=1\n",
                              {}}
                     .Bmp("tabs.bmp", 50, 10)
                     .Bmp("border.bmp", 9, 9)
@@ -193,6 +193,7 @@ TEST(SkinLoader, GenericElementsReadEveryKeyAndClampTile) {
     EXPECT_EQ(progress.NormalColour, 0) << "Progress reads no colours";
     EXPECT_EQ(progress.Frame, 2);
     const TDataSkinBorder& combo = *model.ComboButton;
+    EXPECT_EQ(combo.Style, 1) << "the combo button reads Style (its simple drawing)";
     ASSERT_EQ(combo.Bitmap2.Width(), 5);
     for (int x = 0; x < 5; ++x)
         EXPECT_EQ(combo.Bitmap2.Pixel(x, 1), combo.Bitmap.Pixel(4 - x, 1));

@@ -19,6 +19,7 @@ TEST(ViewOptions, NoArgumentsShowTheDefaultSkinInteractively) {
     EXPECT_FALSE(o.maximized);
     EXPECT_FALSE(o.size);
     EXPECT_EQ(o.openMenu, 0);
+    EXPECT_FALSE(o.states);
     EXPECT_FALSE(o.help);
 }
 
@@ -32,6 +33,7 @@ TEST(ViewOptions, PackageAndOptionsInAnyOrder) {
     ASSERT_TRUE(o.size);
     EXPECT_EQ(o.size->width, 640);
     EXPECT_EQ(o.size->height, 480);
+    EXPECT_TRUE(Parse({"--states", "a.skn"}).states);
     EXPECT_TRUE(Parse({"--help"}).help);
     EXPECT_TRUE(Parse({"-h"}).help);
 }
@@ -59,7 +61,7 @@ TEST(ViewOptions, RefusesWhatItCannotUse) {
     EXPECT_THROW(Parse({"--screenshot", ""}), TUsageError) << "empty file name";
     EXPECT_THROW(Parse({"--size"}), TUsageError);
     EXPECT_THROW(Parse({"--size", "big"}), TUsageError);
-    EXPECT_THROW(Parse({"--states"}), TUsageError) << "unknown option";
+    EXPECT_THROW(Parse({"--sparkle"}), TUsageError) << "unknown option";
     EXPECT_THROW(Parse({"a.skn", "b.skn"}), TUsageError) << "one package at a time";
     try {
         Parse({"--size", "10y10"});

@@ -22,6 +22,7 @@ struct Containers : ::testing::Test {
     tk::Application app;
     tk::Form* form = nullptr;
     void SetUp() override {
+        guitest::ParkPointer();
         app.SetMessageBox([](const std::string&, const std::string&) {});
         form = new tk::Form(&app);
         form->SetBorderStyle(tk::BorderStyle::Single);

@@ -44,6 +44,7 @@ struct Controls : ::testing::Test {
     tk::Form* form = nullptr;
     std::vector<std::string> errors;
     void SetUp() override {
+        guitest::ParkPointer();
         app.SetMessageBox(
             [this](const std::string& text, const std::string&) { errors.push_back(text); });
         form = new tk::Form(&app);

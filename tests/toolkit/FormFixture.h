@@ -19,6 +19,7 @@ struct FormFixture : ::testing::Test {
     std::vector<std::string> errors;
 
     void SetUp() override {
+        guitest::ParkPointer();
         app.SetMessageBox(
             [this](const std::string& text, const std::string&) { errors.push_back(text); });
         form = new tk::Form(&app);

@@ -1,4 +1,6 @@
-// Forms as windows: the style bits their border properties own.
+// Forms as windows: the style bits their border properties own, and forms
+// placed on a control.
+#include "ExtCtrls.h"
 #include "WindowSubclass.h"
 
 #include "FormFixture.h"
@@ -68,4 +70,21 @@ TEST_F(Forms, BorderChangesWriteOnlyTheirOwnStyleBitsAndCanBeAdjusted) {
     form->SetBorderStyle(tk::BorderStyle::None);
     EXPECT_TRUE(Style() & WS_POPUP);
     EXPECT_FALSE(Style() & (WS_CAPTION | WS_SYSMENU));
+}
+
+TEST_F(Forms, AFormPlacedOnAControlIsAChildWindowInsideIt) {
+    auto* host = new tk::Panel(form);
+    host->SetBounds(10, 10, 200, 150);
+    host->SetParent(form);
+    auto* inner = new tk::Form(form);
+    inner->SetBorderStyle(tk::BorderStyle::None);
+    inner->SetBounds(5, 5, 100, 80);
+    inner->SetParent(host);
+    ShowForm();
+    inner->Show();
+    const auto style = DWORD(GetWindowLongPtrW(inner->Handle(), GWL_STYLE));
+    EXPECT_TRUE(style & WS_CHILD);
+    EXPECT_FALSE(style & WS_POPUP);
+    EXPECT_EQ(GetParent(inner->Handle()), host->Handle());
+    EXPECT_TRUE(IsWindowVisible(inner->Handle()));
 }

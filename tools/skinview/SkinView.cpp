@@ -4,6 +4,7 @@
 #include "Backdrop.h"
 #include "MenuShot.h"
 #include "SkinViewForm.h"
+#include "StatesSheet.h"
 #include "WinSkinData.h"
 #include "Text.h"
 #include "WindowShot.h"
@@ -24,7 +25,7 @@ std::filesystem::path PathOf(const std::string& utf8) {
 }
 
 // Applies --size, --maximized and --inactive to the shown window.
-void ArrangeWindow(const TViewOptions& options, TSkinViewForm& form, TBackdrop* backdrop) {
+void ArrangeWindow(const TViewOptions& options, tk::Form& form, TBackdrop* backdrop) {
     HWND window = form.Handle();
     if (options.size) {
         RECT r;
@@ -53,6 +54,9 @@ int RunSkinView(const TViewOptions& options, std::ostream& out, std::ostream& er
             ++errors;
         });
     try {
+        // The sheet of states is the main form when asked for; the showcase
+        // then stays hidden and only lends its skin component.
+        TStatesSheet* sheet = options.states ? new TStatesSheet(&app) : nullptr;
         auto* form = new TSkinViewForm(&app);
         if (!options.package.empty()) {
             form->LoadSkinFile(PathOf(options.package));
@@ -62,17 +66,22 @@ int RunSkinView(const TViewOptions& options, std::ostream& out, std::ostream& er
                     << " of its entries are incomplete and show what the missing end decodes to\n";
         }
         form->ShowSkinName();
+        tk::Form& shown = sheet ? static_cast<tk::Form&>(*sheet) : *form;
         std::optional<TBackdrop> backdrop;
         if (screenshot || options.inactive)
             backdrop.emplace();
-        form->Show();
+        shown.Show();
         PumpMessages(SettleMs);
-        ArrangeWindow(options, *form, backdrop ? &*backdrop : nullptr);
+        if (sheet) {
+            sheet->ShowStates();
+            PumpMessages(ChangeMs);
+        }
+        ArrangeWindow(options, shown, backdrop ? &*backdrop : nullptr);
         if (!screenshot) {
             app.Run();
             return 0;
         }
-        HWND window = form->Handle();
+        HWND window = shown.Handle();
         PaintCompletely(window);
         WritePng(PathOf(options.screenshot), options.openMenu
                                                  ? CaptureOpenMenu(window, options.openMenu)

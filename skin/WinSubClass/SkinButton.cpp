@@ -1,0 +1,217 @@
+#include "SkinButton.h"
+
+#include "ImgUtil.h"
+#include "Notifications.h"
+#include "SkinManager.h"
+#include "Text.h"
+#include "WinSkinData.h"
+#include "WinSkinForm.h"
+
+#include <cstring>
+
+namespace skin {
+
+const tk::ClassInfo& TSkinButton::StaticClass() {
+    static const tk::ClassInfo info("TSkinButton", &TSkinControl::StaticClass());
+    return info;
+}
+
+TSkinButton::TSkinButton(tk::Component* owner) : TSkinControl(owner) {}
+
+bool TSkinButton::BeforeMessage(tk::Message& message) {
+    switch (message.msg) {
+    case WM_PAINT:
+        PaintClient(message);
+        return false;
+    case WM_ERASEBKGND:
+        message.result = 1;
+        return false;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        if (FHandle && GetFocus() != FHandle) {
+            SetFocus(FHandle);
+        }
+        FMouseState |= MouseBit::Pressed;
+        Paint(nullptr);
+        return false;
+    default:
+        return TSkinControl::BeforeMessage(message);
+    }
+}
+
+void TSkinButton::AfterMessage(tk::Message& message) {
+    switch (message.msg) {
+    case WM_KEYDOWN:
+        if (message.wParam == VK_SPACE) {
+            FMouseState |= MouseBit::Pressed;
+            Repaint();
+        }
+        return;
+    case WM_KEYUP:
+        if (message.wParam == VK_SPACE) {
+            FMouseState &= uint8_t(~MouseBit::Pressed);
+            Repaint();
+        }
+        return;
+    case WM_MOUSEMOVE:
+        OnMouseMove();
+        return;
+    case WM_LBUTTONUP:
+        if (Pressed()) {
+            FMouseState &= uint8_t(~MouseBit::Pressed);
+            Repaint();
+            SkinTrace("**Skin button click " + tk::Narrow(FCaption));
+            FireClick();
+        }
+        return;
+    default:
+        break;
+    }
+    if (message.msg == tk::kNotifyMouseEnter) {
+        OnMouseEnter();
+    } else if (message.msg == tk::kNotifyMouseLeave) {
+        OnMouseLeave();
+    } else {
+        TSkinControl::AfterMessage(message);
+    }
+}
+
+void TSkinButton::OnMouseMove() {
+    if (MouseOver()) {
+        return;
+    }
+    FMouseState |= MouseBit::Over;
+    TSkinControl* hot = FForm ? FForm->FHotControl : nullptr;
+    if (hot && hot != this) {
+        hot->SendMouseLeave();
+    }
+    if (!FForm || FForm->FHotControl != this) {
+        Repaint();
+        BecomeHot();
+    }
+}
+
+void TSkinButton::OnMouseEnter() {
+    if (FHandle && !IsWindowEnabled(FHandle)) {
+        return;
+    }
+    FMouseState |= MouseBit::Over;
+    Repaint();
+    BecomeHot();
+}
+
+void TSkinButton::OnMouseLeave() {
+    if (FHandle && !IsWindowEnabled(FHandle)) {
+        return;
+    }
+    FMouseState &= uint8_t(~(MouseBit::Over | MouseBit::Pressed));
+    Repaint();
+    ForgetHot();
+}
+
+void TSkinButton::FireClick() {
+    if (FControl) {
+        FControl->Click();
+    } else if (FHandle) {
+        PostMessageW(GetParent(FHandle), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(FHandle), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(FHandle));
+    }
+}
+
+int TSkinButton::StateFrame(DWORD style) const {
+    int frame = ButtonFrame::Normal;
+    if (Pressed()) {
+        frame = ButtonFrame::Pressed;
+    } else if (MouseOver()) {
+        frame = ButtonFrame::Hot;
+    } else if (style & BS_DEFPUSHBUTTON) {
+        frame = ButtonFrame::Default;
+    } else if (FIsFocused) {
+        frame = ButtonFrame::Hot;
+    }
+    return FIsEnabled ? frame : ButtonFrame::Disabled;
+}
+
+bool TSkinButton::ComposeFace(const RECT& rect, int frameCount, int frame) {
+    const TDataSkinButton& element = FSkinData->Buttons;
+    if (element.Bitmap.Empty() || IsRectEmpty(&rect) || frame < 1 || frame > ButtonFrame::Count) {
+        return false;
+    }
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    if (width != cellWidth_ || height != cellHeight_) {
+        ForgetCells();
+        cellWidth_ = width;
+        cellHeight_ = height;
+    }
+    TComposedCell& cell = cells_[frame - 1];
+    if (cell.pixels.Empty() || cell.frameCount != frameCount) {
+        cell.frameCount = frameCount;
+        cell.pixels.SetSize(width, height, 24);
+        cell.pixels.Fill(ResolveColour(FSkinData->ButtonFaceColour));
+        const tk::BitmapDC dc(NativeBitmap(cell.pixels));
+        PaintElement(dc, {0, 0, width, height}, frameCount, frame, element);
+    }
+    if (FBuffer.Width() != width || FBuffer.Height() != height) {
+        FBuffer.SetSize(width, height, 24);
+    }
+    // Both are DIB sections of one format: the cell is copied row block by
+    // row block once GDI has finished drawing on either.
+    NativeBitmap(FBuffer);
+    GdiFlush();
+    std::memcpy(FBuffer.Row(0), cell.pixels.Row(0), size_t(FBuffer.Stride()) * size_t(height));
+    return true;
+}
+
+void TSkinButton::ForgetCells() {
+    for (TComposedCell& cell : cells_) {
+        cell.pixels.Clear();
+    }
+}
+
+void TSkinButton::Refresh() {
+    ForgetCells();
+    TSkinControl::Refresh();
+}
+
+COLORREF TSkinButton::CaptionColour(int frame, COLORREF fallback, bool onlyDefined) const {
+    const TDataSkinButton& element = FSkinData->Buttons;
+    switch (frame) {
+    case ButtonFrame::Normal:
+        return !onlyDefined || element.HasNormalColour2 ? ResolveColour(element.NormalColour2)
+                                                        : fallback;
+    case ButtonFrame::Hot:
+        return !onlyDefined || element.HasMouseOverColour2 ? ResolveColour(element.MouseOverColour2)
+                                                           : fallback;
+    case ButtonFrame::Pressed:
+        return !onlyDefined || element.HasPressedColour2 ? ResolveColour(element.PressedColour2)
+                                                         : fallback;
+    default:
+        return fallback;
+    }
+}
+
+void TSkinButton::Draw(HDC dc, const RECT& rect) {
+    const DWORD style = ReadWindowState();
+    const std::wstring caption = ShownCaption();
+    const int frame = StateFrame(style);
+    if (!ComposeFace(rect, ButtonFrame::Count, frame)) {
+        return;
+    }
+    const HDC buffer = BufferDC();
+    const tk::SelectedObject bitmap(buffer, NativeBitmap(FBuffer));
+    const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(FHandle, WM_GETFONT, 0, 0));
+    const tk::SelectedObject selected(buffer, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+    const COLORREF text =
+        frame == ButtonFrame::Disabled
+            ? DisabledButtonText
+            : CaptionColour(frame, ResolveColour(FSkinData->ButtonTextColour), false);
+    SetTextColor(buffer, text);
+    SetBkMode(buffer, TRANSPARENT);
+    const RECT local{0, 0, rect.right - rect.left, rect.bottom - rect.top};
+    const RECT place = CaptionRect(buffer, caption, local, DT_CENTER);
+    DrawSkinText(buffer, caption, place, DT_CENTER | DT_EXPANDTABS);
+    BitBlt(dc, rect.left, rect.top, local.right, local.bottom, buffer, 0, 0, SRCCOPY);
+}
+
+} // namespace skin

@@ -1,0 +1,398 @@
+// The skinner base: attachment, the dispatcher, repaint triggers and the
+// control's properties by name.
+#include "SkinControl.h"
+
+#include "Notifications.h"
+#include "Properties.h"
+#include "Text.h"
+#include "WinControl.h"
+#include "WinSkinData.h"
+#include "WinSkinForm.h"
+
+namespace skin {
+
+// What the dispatcher installed on a control shares with its skinner. The
+// skinner clears `skinner` when it goes; a dispatcher still in place (or a
+// copy of it still running) then hands every message to `below`.
+struct TSkinControl::TLink {
+    TSkinControl* skinner = nullptr;
+    tk::MessageHandler below;
+    bool hooked = false;
+};
+
+struct TSkinControl::TDispatcher {
+    std::shared_ptr<TLink> link;
+    void operator()(tk::Message& message) const {
+        const std::shared_ptr<TLink> keep = link;
+        if (keep->skinner) {
+            keep->skinner->Dispatch(message, keep);
+        } else if (keep->below) {
+            keep->below(message);
+        }
+    }
+};
+
+const tk::ClassInfo& TSkinControl::StaticClass() {
+    static const tk::ClassInfo info("TSkinControl", &tk::Component::StaticClass());
+    return info;
+}
+
+std::wstring WindowTextOf(HWND window) {
+    wchar_t text[MaxCaptionChars + 1] = {};
+    GetWindowTextW(window, text, MaxCaptionChars + 1);
+    return text;
+}
+
+TSkinControl::TSkinControl(tk::Component* owner)
+    : tk::Component(owner), link_(std::make_shared<TLink>()) {
+    link_->skinner = this;
+}
+
+TSkinControl::~TSkinControl() {
+    link_->skinner = nullptr;
+    UnhookControl();
+    subclass_.Remove();
+    if (FForm) {
+        ForgetHot();
+        FForm->UnregisterControl(*this);
+    }
+}
+
+void TSkinControl::Notification(tk::Component& component, tk::Operation operation) {
+    tk::Component::Notification(component, operation);
+    if (operation == tk::Operation::Remove) {
+        if (&component == FControl) {
+            link_->hooked = false;
+            FControl = nullptr;
+        }
+        if (&component == FGraphicControl) {
+            FGraphicControl = nullptr;
+        }
+    }
+}
+
+void TSkinControl::Register(TWinSkinForm& frame, TSkinData& skin, tk::Canvas& canvas) {
+    FForm = &frame;
+    FSkinData = &skin;
+    FCanvas = &canvas;
+    frame.RegisterControl(*this);
+}
+
+void TSkinControl::HookControl(tk::Control& control) {
+    if (&control != Owner()) {
+        control.FreeNotification(*this);
+    }
+    link_->below = control.WindowProc();
+    link_->hooked = true;
+    control.SetWindowProc(TDispatcher{link_});
+}
+
+void TSkinControl::UnhookControl() {
+    tk::Control* control = SkinnedControl();
+    if (!link_->hooked || !control) {
+        return;
+    }
+    link_->hooked = false;
+    if (control->IsDestroying()) {
+        return;
+    }
+    // Only the handler on top can be given back; below another one, the
+    // dispatcher stays as a pass-through once the skinner is gone.
+    const TDispatcher* top = control->WindowProc().target<TDispatcher>();
+    if (top && top->link == link_) {
+        control->SetWindowProc(link_->below);
+    }
+}
+
+void TSkinControl::Attach(TWinSkinForm& frame, TSkinData& skin, bool useSkinColor,
+                          tk::Canvas& canvas) {
+    auto* control = dynamic_cast<tk::Control*>(Owner());
+    if (FAttached || !control) {
+        return;
+    }
+    FUseSkinColor = useSkinColor;
+    FControl = control;
+    if (auto* windowed = dynamic_cast<tk::WinControl*>(control)) {
+        FHandle = windowed->Handle();
+        windowed->SetDoubleBuffered(true);
+    }
+    HookControl(*control);
+    Register(frame, skin, canvas);
+    ReadWindowState();
+    FIsFocused = FHandle && GetFocus() == FHandle;
+    if (!FHandle) {
+        FIsEnabled = control->Enabled();
+    }
+    FCaption = FHandle ? WindowTextOf(FHandle) : std::wstring();
+    if (FUseSkinColor) {
+        FSavedColor = control->GetColor();
+        control->SetColor(tk::Color(ResolveColour(skin.ButtonFaceColour)));
+    }
+    control->Invalidate();
+    FAttached = true;
+    FState = TSkinnerState::Attached;
+}
+
+void TSkinControl::AttachWindow(HWND window, TSkinData& skin, TWinSkinForm& frame,
+                                tk::Canvas& canvas) {
+    if (FAttached || !window) {
+        return;
+    }
+    FHandle = window;
+    FIsEnabled = true;
+    FIsFocused = GetFocus() == window;
+    Register(frame, skin, canvas);
+    FCaption = WindowTextOf(window);
+    subclass_.Install(window, [link = link_](UINT msg, WPARAM wParam, LPARAM lParam) {
+        const std::shared_ptr<TLink> keep = link;
+        tk::Message message{msg, wParam, lParam, 0};
+        if (keep->skinner) {
+            keep->skinner->Dispatch(message, keep);
+        }
+        return message.result;
+    });
+    FAttached = true;
+    FState = TSkinnerState::Attached;
+}
+
+void TSkinControl::RestoreColor() {
+    if (FUseSkinColor && FControl && !FControl->IsDestroying()) {
+        FControl->SetColor(FSavedColor);
+    }
+}
+
+bool TSkinControl::SafeBefore(tk::Message& message) {
+    try {
+        return BeforeMessage(message);
+    } catch (...) {
+        // a skinner's own failure leaves the message to the control
+        return true;
+    }
+}
+
+void TSkinControl::SafeAfter(tk::Message& message) {
+    try {
+        AfterMessage(message);
+    } catch (...) {
+        // a skinner's own failure leaves the control as it was painted
+    }
+}
+
+void TSkinControl::Dispatch(tk::Message& message, const std::shared_ptr<TLink>& link) {
+    if (!SafeBefore(message) || !link->skinner) {
+        return;
+    }
+    CallOriginal(message);
+    // The control's own handling may have freed the skinner.
+    if (link->skinner) {
+        SafeAfter(message);
+    }
+}
+
+void TSkinControl::CallOriginal(tk::Message& message) {
+    if (link_->hooked || link_->below) {
+        const tk::MessageHandler below = link_->below;
+        if (below) {
+            below(message);
+        }
+        return;
+    }
+    if (!FHandle) {
+        return;
+    }
+    if (subclass_.Pending(message.msg, message.wParam, message.lParam)) {
+        message.result = subclass_.CallNext(message.msg, message.wParam, message.lParam);
+    } else {
+        const auto own = reinterpret_cast<WNDPROC>(GetClassLongPtrW(FHandle, GCLP_WNDPROC));
+        message.result = CallWindowProcW(own, FHandle, message.msg, message.wParam, message.lParam);
+    }
+}
+
+bool TSkinControl::BeforeMessage(tk::Message& message) {
+    if (message.msg == WM_NCDESTROY) {
+        CallOriginal(message);
+        FState = TSkinnerState::WindowDestroyed;
+        RestoreColor();
+        return false;
+    }
+    return true;
+}
+
+void TSkinControl::AfterMessage(tk::Message& message) {
+    switch (message.msg) {
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        FIsFocused = message.msg == WM_SETFOCUS;
+        Repaint();
+        break;
+    case WM_ENABLE:
+        Repaint();
+        break;
+    case WM_SETTEXT:
+        FCaption = message.lParam ? reinterpret_cast<const wchar_t*>(message.lParam) : L"";
+        Repaint();
+        break;
+    case WM_PAINT:
+        Paint(reinterpret_cast<HDC>(message.wParam));
+        break;
+    default:
+        if (message.msg == tk::kNotifyEnabledChanged) {
+            Repaint();
+        }
+        break;
+    }
+}
+
+void TSkinControl::Paint(HDC dc) {
+    RECT rect{};
+    if (!FHandle || !GetWindowRect(FHandle, &rect)) {
+        return;
+    }
+    FWindowRect = rect;
+    OffsetRect(&rect, -rect.left, -rect.top);
+    try {
+        if (dc) {
+            Draw(dc, rect);
+        } else {
+            const tk::WindowDC window = tk::WindowDC::Whole(FHandle);
+            Draw(window, rect);
+        }
+    } catch (...) {
+        // a failed paint leaves the control as it was
+    }
+}
+
+void TSkinControl::Draw(HDC, const RECT&) {}
+
+void TSkinControl::PaintClient(tk::Message& message) {
+    message.result = 0;
+    const auto draw = [this](HDC dc) {
+        RECT rect{};
+        GetWindowRect(FHandle, &rect);
+        FWindowRect = rect;
+        OffsetRect(&rect, -rect.left, -rect.top);
+        try {
+            Draw(dc, rect);
+        } catch (...) {
+            // a failed paint leaves the control as it was
+        }
+    };
+    if (HDC given = reinterpret_cast<HDC>(message.wParam)) {
+        draw(given);
+        return;
+    }
+    const tk::PaintDC dc(FHandle);
+    draw(dc);
+}
+
+bool TSkinControl::TakeOverPainting(tk::Message& message) {
+    switch (message.msg) {
+    case WM_PAINT:
+        PaintClient(message);
+        return false;
+    case WM_ERASEBKGND:
+        message.result = 1;
+        return false;
+    default:
+        return true;
+    }
+}
+
+void TSkinControl::Refresh() {
+    if (FUseSkinColor && FControl && FSkinData) {
+        FControl->SetColor(tk::Color(ResolveColour(FSkinData->ButtonFaceColour)));
+    }
+    if (FHandle) {
+        InvalidateRect(FHandle, nullptr, TRUE);
+    } else if (FGraphicControl) {
+        FGraphicControl->Invalidate();
+    }
+}
+
+void TSkinControl::Repaint() {
+    if (!FHandle) {
+        if (FGraphicControl) {
+            FGraphicControl->Invalidate();
+        }
+        return;
+    }
+    RECT rect{};
+    if (!GetWindowRect(FHandle, &rect) || !GetParent(FHandle)) {
+        return;
+    }
+    InvalidateRect(FHandle, nullptr, FALSE);
+    UpdateWindow(FHandle);
+}
+
+void TSkinControl::FillBackground(HDC dc, const RECT& rect) const {
+    const tk::OwnedBrush brush(CreateSolidBrush(ResolveColour(FSkinData->ButtonFaceColour)));
+    FillRect(dc, &rect, brush.get());
+}
+
+DWORD TSkinControl::ReadWindowState() {
+    if (!FHandle) {
+        return 0;
+    }
+    const auto style = DWORD(GetWindowLongPtrW(FHandle, GWL_STYLE));
+    FIsEnabled = (style & WS_DISABLED) == 0;
+    return style;
+}
+
+std::wstring TSkinControl::ShownCaption() const {
+    return FCaption.empty() ? ControlCaption() : FCaption;
+}
+
+std::wstring TSkinControl::ControlCaption() const {
+    return SkinnedControl() ? tk::Widen(GetStrProp("Caption")) : std::wstring();
+}
+
+// --- Properties by name ---------------------------------------------------------
+
+tk::Control* TSkinControl::SkinnedControl() const {
+    return FControl ? FControl : FGraphicControl;
+}
+
+int TSkinControl::GetIntProp(std::string_view name) const {
+    tk::Control* control = SkinnedControl();
+    return control ? tk::TryGetIntProp(*control, name).value_or(0) : 0;
+}
+
+std::string TSkinControl::GetEnumProp(std::string_view name) const {
+    tk::Control* control = SkinnedControl();
+    return control ? tk::TryGetEnumProp(*control, name).value_or("") : "";
+}
+
+std::string TSkinControl::GetStrProp(std::string_view name) const {
+    tk::Control* control = SkinnedControl();
+    return control ? tk::TryGetStrProp(*control, name).value_or("") : "";
+}
+
+tk::Persistent* TSkinControl::GetObjProp(std::string_view name, std::string_view className) const {
+    tk::Control* control = SkinnedControl();
+    tk::Persistent* object = control ? tk::TryGetObjProp(*control, name) : nullptr;
+    return object && object->InheritsFrom(className) ? object : nullptr;
+}
+
+// --- The frame's hot button ---------------------------------------------------------
+
+void TSkinControl::SendMouseLeave() {
+    if (FHandle) {
+        SendMessageW(FHandle, tk::kNotifyMouseLeave, 0, 0);
+    } else if (tk::Control* control = SkinnedControl()) {
+        control->Perform(tk::kNotifyMouseLeave);
+    }
+}
+
+void TSkinControl::BecomeHot() {
+    if (FForm) {
+        FForm->FHotControl = this;
+    }
+}
+
+void TSkinControl::ForgetHot() {
+    if (FForm && FForm->FHotControl == this) {
+        FForm->FHotControl = nullptr;
+    }
+}
+
+} // namespace skin

@@ -1,0 +1,142 @@
+#include "SkinStatusBar.h"
+
+#include "ImgUtil.h"
+#include "InputCodes.h"
+#include "StatusBar.h"
+#include "WinSkinData.h"
+
+#include <algorithm>
+
+namespace skin {
+namespace {
+
+// A panel that reads right to left has its left and right exchanged.
+tk::Alignment ReadingAlignment(const tk::StatusPanel& panel) {
+    if (!panel.RightToLeft()) {
+        return panel.Alignment();
+    }
+    switch (panel.Alignment()) {
+    case tk::Alignment::Left:
+        return tk::Alignment::Right;
+    case tk::Alignment::Right:
+        return tk::Alignment::Left;
+    default:
+        return panel.Alignment();
+    }
+}
+
+int BevelCell(tk::PanelBevel bevel) {
+    switch (bevel) {
+    case tk::PanelBevel::Raised:
+        return StatusBevel::Raised;
+    case tk::PanelBevel::None:
+        return StatusBevel::None;
+    default:
+        return StatusBevel::Lowered;
+    }
+}
+
+// A one-pixel 3-D frame: `topLeft` above and left, `bottomRight` below and right.
+void DrawBevel(HDC dc, const RECT& r, int topLeft, int bottomRight) {
+    const tk::OwnedBrush light(CreateSolidBrush(GetSysColor(topLeft)));
+    const tk::OwnedBrush dark(CreateSolidBrush(GetSysColor(bottomRight)));
+    const RECT top{r.left, r.top, r.right, r.top + 1};
+    const RECT left{r.left, r.top, r.left + 1, r.bottom};
+    const RECT bottom{r.left, r.bottom - 1, r.right, r.bottom};
+    const RECT right{r.right - 1, r.top, r.right, r.bottom};
+    FillRect(dc, &top, light.get());
+    FillRect(dc, &left, light.get());
+    FillRect(dc, &bottom, dark.get());
+    FillRect(dc, &right, dark.get());
+}
+
+} // namespace
+
+const tk::ClassInfo& TSkinStatusBar::StaticClass() {
+    static const tk::ClassInfo info("TSkinStatusBar", &TSkinControl::StaticClass());
+    return info;
+}
+
+TSkinStatusBar::TSkinStatusBar(tk::Component* owner) : TSkinControl(owner) {}
+
+tk::StatusBar* TSkinStatusBar::Bar() const {
+    return dynamic_cast<tk::StatusBar*>(FControl);
+}
+
+bool TSkinStatusBar::BeforeMessage(tk::Message& message) {
+    if (Bar() && !TakeOverPainting(message)) {
+        return false;
+    }
+    return TSkinControl::BeforeMessage(message);
+}
+
+void TSkinStatusBar::Draw(HDC dc, const RECT& rect) {
+    tk::StatusBar* bar = Bar();
+    if (!bar || IsRectEmpty(&rect)) {
+        return;
+    }
+    const RECT local{0, 0, rect.right - rect.left, rect.bottom - rect.top};
+    TDib& buffer = SizedBuffer(local.right, local.bottom);
+    buffer.Fill(ResolveColour(FSkinData->ButtonFaceColour));
+    {
+        const tk::BitmapDC bufferDc(NativeBitmap(buffer));
+        const tk::CanvasBinding binding(*FCanvas, bufferDc);
+        FCanvas->Font() = bar->Font();
+        FCanvas->Font().SetStyle(0);
+        if (FSkinData->StatusBarEdges) {
+            FCanvas->Font().SetColor(
+                tk::Color(ResolveColour(FSkinData->StatusBarEdges->NormalColour2)));
+        }
+        if (bar->SimplePanel() || bar->Panels().empty()) {
+            DrawPanel(bufferDc, local, bar->SimpleText(), tk::Alignment::Left,
+                      StatusBevel::Lowered);
+        } else {
+            for (size_t i = 0; i < bar->Panels().size(); ++i) {
+                const tk::StatusPanel& panel = *bar->Panels()[i];
+                RECT part{};
+                if (!SendMessageW(FHandle, SB_GETRECT, i, reinterpret_cast<LPARAM>(&part))) {
+                    continue;
+                }
+                DrawPanel(bufferDc, part, panel.Text(), ReadingAlignment(panel),
+                          BevelCell(panel.Bevel()));
+            }
+        }
+        if (GetWindowLongPtrW(FHandle, GWL_STYLE) & SBARS_SIZEGRIP) {
+            DrawSizeGrip(bufferDc, local);
+        }
+    }
+    BlitBuffer(dc, rect);
+}
+
+void TSkinStatusBar::DrawPanel(HDC dc, RECT rect, const std::string& text, tk::Alignment alignment,
+                               int bevel) {
+    const TDataSkinObject* edges = FSkinData->StatusBarEdges.get();
+    if (edges && !edges->Bitmap.Empty()) {
+        DrawElement(dc, rect, edges->Bitmap, false, edges->Tile == 1, false,
+                    std::max(edges->Frame, 1), bevel, MarginRect(*edges));
+    } else if (bevel != StatusBevel::None) {
+        if (bevel == StatusBevel::Lowered) {
+            DrawBevel(dc, rect, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT);
+        } else {
+            DrawBevel(dc, rect, COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW);
+        }
+        InflateRect(&rect, -1, -1);
+    }
+    InflateRect(&rect, -StatusTextInset, 0);
+    DrawCaption(*FCanvas, rect, AlignmentFormat(alignment), true, text.empty() ? " " : text);
+}
+
+void TSkinStatusBar::DrawSizeGrip(HDC dc, const RECT& rect) const {
+    const TDataSkinObject* extra = FSkinData->ExtraImages.get();
+    if (!extra || extra->Bitmap.Empty()) {
+        return;
+    }
+    const int cells = std::max(extra->Frame, 1);
+    const int width = extra->Bitmap.Width() / cells;
+    const int height = extra->Bitmap.Height();
+    const RECT grip{rect.right - 1 - width, rect.bottom - 1 - height, rect.right - 1,
+                    rect.bottom - 1};
+    DrawStripFrame(dc, grip, extra->Bitmap, cells, SizeGripCell);
+}
+
+} // namespace skin

@@ -1,0 +1,32 @@
+// TSkinStatusBar: the toolkit's status bar painted whole by the skinner: each
+// panel (or the one simple panel) on the skin's status bar edge for its
+// bevel, or with a plain bevel when the skin has none, its text aligned as
+// the panel says (mirrored for a panel that reads right to left), and the
+// size grip from the skin's extra images. A control that is not a toolkit
+// status bar keeps painting itself.
+#pragma once
+
+#include "SkinControl.h"
+
+namespace tk {
+class StatusBar;
+}
+
+namespace skin {
+
+class TSkinStatusBar : public TSkinControl {
+    TK_CLASS(TSkinStatusBar)
+
+public:
+    explicit TSkinStatusBar(tk::Component* owner);
+    bool BeforeMessage(tk::Message& message) override;
+    void Draw(HDC dc, const RECT& rect) override;
+
+private:
+    tk::StatusBar* Bar() const;
+    // One panel: its edge (or plain bevel) and its text.
+    void DrawPanel(HDC dc, RECT rect, const std::string& text, tk::Alignment alignment, int bevel);
+    void DrawSizeGrip(HDC dc, const RECT& rect) const;
+};
+
+} // namespace skin

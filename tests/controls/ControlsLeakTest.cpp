@@ -1,0 +1,75 @@
+// Painting every kind of skinned button a thousand times, and attaching and
+// freeing skinners a hundred times, leaves the process's live GDI objects
+// and windows as they were.
+#include "ControlsFixture.h"
+
+#include "Notifications.h"
+
+#include "GraphicControls.h"
+#include "LeakCheck.h"
+#include "SkinBitButton.h"
+#include "SkinCheckBox.h"
+#include "SkinSpeedButton.h"
+
+using namespace skin;
+using namespace controlstest;
+
+namespace {
+
+class ControlsLeaks : public ControlsTest {
+protected:
+    // One control of every kind, skinned.
+    void Populate(tk::Form& form) {
+        skinData->SetSkin3rd({"TCheckBox=checkbox", "TRadioButton=radiobutton"});
+        push = &Place<tk::Button>(form, 10, 10, 75, 25);
+        push->SetCaption("Push");
+        bitmap = &Place<tk::BitBtn>(form, 10, 40, 75, 25);
+        bitmap->SetCaption("Bitmap");
+        bitmap->Glyph().SetSize(32, 16);
+        bitmap->SetNumGlyphs(2);
+        speed = &Place<tk::SpeedButton>(form, 10, 70, 75, 25);
+        speed->SetCaption("Speed");
+        check = &Place<tk::CheckBox>(form, 10, 100, 120, 21);
+        radio = &Place<tk::RadioButton>(form, 10, 130, 120, 21);
+        frame->SkinFormControls(form);
+        frametest::Settle();
+    }
+    tk::Button* push = nullptr;
+    tk::BitBtn* bitmap = nullptr;
+    tk::SpeedButton* speed = nullptr;
+    tk::CheckBox* check = nullptr;
+    tk::RadioButton* radio = nullptr;
+};
+
+TEST_F(ControlsLeaks, AThousandRepaintsOfEveryKind) {
+    tk::Form& form = SkinnedForm();
+    Populate(form);
+    for (tk::Control* control : std::initializer_list<tk::Control*>{push, bitmap, check, radio}) {
+        auto& windowed = dynamic_cast<tk::WinControl&>(*control);
+        ASSERT_NE(SkinnerOf(windowed), nullptr) << windowed.ClassName();
+        frametest::ExpectFlat(1000, [&] {
+            RedrawWindow(windowed.Handle(), nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+            SendMessageW(windowed.Handle(), tk::kNotifyMouseEnter, 0, 0);
+            SendMessageW(windowed.Handle(), tk::kNotifyMouseLeave, 0, 0);
+        });
+    }
+    ASSERT_NE(SkinnerOf(*speed), nullptr);
+    frametest::ExpectFlat(1000, [&] {
+        speed->Invalidate();
+        UpdateWindow(form.Handle());
+    });
+}
+
+TEST_F(ControlsLeaks, AHundredAttachAndFreeCycles) {
+    tk::Form& form = SkinnedForm();
+    Populate(form);
+    frametest::ExpectFlat(100, [&] {
+        frame->FreeControls();
+        frame->SkinFormControls(form);
+        frametest::Settle();
+    });
+    EXPECT_EQ(frame->FControls.size(), 5u);
+}
+
+} // namespace

@@ -1,0 +1,244 @@
+// The skinner base: its dispatcher around the control's own handling, giving
+// the handler back, raw windows on the subclass chain, the frame's list, and
+// the control's properties read by name.
+#include "ControlsFixture.h"
+
+#include "Properties.h"
+
+#include <stdexcept>
+
+using namespace skin;
+using namespace controlstest;
+
+namespace {
+
+constexpr UINT Watched = WM_APP + 1;
+constexpr UINT Swallowed = WM_APP + 2;
+constexpr UINT Throwing = WM_APP + 3;
+
+// Journals what its filters see; swallows one message, throws on another.
+class TProbeSkinner : public TSkinControl {
+public:
+    TProbeSkinner(tk::Component* owner, std::vector<std::string>& journal)
+        : TSkinControl(owner), journal_(journal) {}
+    bool BeforeMessage(tk::Message& message) override {
+        if (message.msg == Watched || message.msg == Swallowed || message.msg == WM_NCDESTROY) {
+            journal_.push_back("before");
+        }
+        if (message.msg == Throwing) {
+            throw std::runtime_error("filter failed");
+        }
+        if (message.msg == Swallowed) {
+            message.result = 7;
+            return false;
+        }
+        return TSkinControl::BeforeMessage(message);
+    }
+    void AfterMessage(tk::Message& message) override {
+        if (message.msg == Watched) {
+            journal_.push_back("after");
+        }
+        if (message.msg == Throwing) {
+            throw std::runtime_error("filter failed");
+        }
+        TSkinControl::AfterMessage(message);
+    }
+
+private:
+    std::vector<std::string>& journal_;
+};
+
+class SkinnerBase : public ControlsTest {
+protected:
+    // A button on a skinned form whose own handling journals what reaches
+    // it, under a probe skinner (not yet attached).
+    tk::Button& JournaledButton() {
+        tk::Form& form = SkinnedForm();
+        tk::Button& button = Place<tk::Button>(form, 20, 20, 75, 25);
+        button.Handle();
+        tk::MessageHandler own = button.WindowProc();
+        button.SetWindowProc([this, own](tk::Message& message) {
+            if (message.msg == Watched || message.msg == Swallowed || message.msg == Throwing) {
+                journal.push_back("control");
+            }
+            if (message.msg == WM_NCDESTROY) {
+                journal.push_back(probe && probe->FState == TSkinnerState::Attached
+                                      ? "control while attached"
+                                      : "control after");
+            }
+            own(message);
+        });
+        probe = new TProbeSkinner(&button, journal);
+        return button;
+    }
+    void AttachProbe(bool useSkinColor = false) {
+        probe->Attach(*frame, *skinData, useSkinColor, frame->FControlCanvas);
+    }
+    std::vector<std::string> journal;
+    TProbeSkinner* probe = nullptr;
+};
+
+TEST_F(SkinnerBase, FiltersRunAroundTheControlsOwnHandling) {
+    tk::Button& button = JournaledButton();
+    AttachProbe();
+    EXPECT_TRUE(probe->FAttached);
+    EXPECT_EQ(probe->FState, TSkinnerState::Attached);
+    EXPECT_EQ(probe->FHandle, button.Handle());
+    button.Perform(Watched);
+    EXPECT_EQ(journal, (std::vector<std::string>{"before", "control", "after"}));
+    journal.clear();
+    // Handled by the skinner: the control never sees it.
+    EXPECT_EQ(button.Perform(Swallowed), 7);
+    EXPECT_EQ(journal, (std::vector<std::string>{"before"}));
+}
+
+TEST_F(SkinnerBase, FailingFiltersAreSwallowedAndTheControlStillHears) {
+    tk::Button& button = JournaledButton();
+    AttachProbe();
+    SendMessageW(button.Handle(), Throwing, 0, 0);
+    EXPECT_EQ(journal, (std::vector<std::string>{"control"}));
+}
+
+TEST_F(SkinnerBase, ASecondAttachIsIgnored) {
+    JournaledButton();
+    AttachProbe();
+    AttachProbe();
+    EXPECT_EQ(std::count(frame->FControls.begin(), frame->FControls.end(), probe), 1);
+}
+
+TEST_F(SkinnerBase, NcDestroyReachesTheControlBeforeTheSkinnerMarksItselfDead) {
+    tk::Button& button = JournaledButton();
+    button.SetColor(0x123456);
+    AttachProbe(true);
+    EXPECT_EQ(button.GetColor(), tk::Color(ResolveColour(skinData->ButtonFaceColour)));
+    button.DestroyHandle();
+    EXPECT_EQ(journal, (std::vector<std::string>{"before", "control while attached"}));
+    EXPECT_EQ(probe->FState, TSkinnerState::WindowDestroyed);
+    EXPECT_EQ(button.GetColor(), 0x123456);
+    // The next discovery pass frees it; the control lives on.
+    frame->PurgeDeadControls();
+    EXPECT_TRUE(frame->FControls.empty());
+    EXPECT_TRUE(button.Components().empty());
+}
+
+TEST_F(SkinnerBase, AFreedSkinnerLeavesTheControlWorkingUnskinned) {
+    tk::Button& button = JournaledButton();
+    int clicks = 0;
+    button.OnClick = [&](tk::Component&) { ++clicks; };
+    AttachProbe();
+    delete probe;
+    probe = nullptr;
+    EXPECT_TRUE(frame->FControls.empty());
+    journal.clear();
+    button.Perform(Watched);
+    EXPECT_EQ(journal, (std::vector<std::string>{"control"}));
+    guitest::Click(button.Handle(), {10, 10});
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(SkinnerBase, ASkinnerBelowAnotherHandlerPassesMessagesOnOnceFreed) {
+    tk::Button& button = JournaledButton();
+    AttachProbe();
+    int overSeen = 0;
+    tk::MessageHandler below = button.WindowProc();
+    button.SetWindowProc([&, below](tk::Message& message) {
+        overSeen += message.msg == Watched;
+        below(message);
+    });
+    delete probe;
+    probe = nullptr;
+    journal.clear();
+    button.Perform(Watched);
+    EXPECT_EQ(overSeen, 1);
+    EXPECT_EQ(journal, (std::vector<std::string>{"control"}));
+}
+
+TEST_F(SkinnerBase, ARawWindowIsSkinnedOnItsSubclassChainAndPurgedWhenGone) {
+    tk::Form& form = SkinnedForm();
+    HWND raw = CreateWindowExW(0, L"BUTTON", L"Raw", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10,
+                               60, 20, form.Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    auto* skinner = new TProbeSkinner(frame, journal);
+    skinner->AttachWindow(raw, *skinData, *frame, frame->FControlCanvas);
+    EXPECT_EQ(frame->FindControlByWindow(raw), skinner);
+    EXPECT_EQ(skinner->FCaption, L"Raw");
+    EXPECT_EQ(skinner->FControl, nullptr);
+    SendMessageW(raw, Watched, 0, 0);
+    EXPECT_EQ(journal, (std::vector<std::string>{"before", "after"}));
+    // A button's own procedure still answers.
+    SendMessageW(raw, BM_SETSTATE, TRUE, 0);
+    EXPECT_TRUE(SendMessageW(raw, BM_GETSTATE, 0, 0) & BST_PUSHED);
+    DestroyWindow(raw);
+    EXPECT_EQ(skinner->FState, TSkinnerState::WindowDestroyed);
+    frame->PurgeDeadControls();
+    EXPECT_EQ(frame->FindControlByWindow(raw), nullptr);
+    EXPECT_TRUE(frame->FControls.empty());
+}
+
+TEST_F(SkinnerBase, TheFramesListRegistersOnceRemovesTheLastEntryAndFreesAll) {
+    tk::Form& form = SkinnedForm();
+    tk::Button& first = Place<tk::Button>(form, 10, 10, 75, 25);
+    tk::Button& second = Place<tk::Button>(form, 10, 40, 75, 25);
+    first.SetColor(0x111111);
+    second.SetColor(0x222222);
+    auto* a = new TProbeSkinner(&first, journal);
+    auto* b = new TProbeSkinner(&second, journal);
+    a->Attach(*frame, *skinData, true, frame->FControlCanvas);
+    b->Attach(*frame, *skinData, true, frame->FControlCanvas);
+    EXPECT_TRUE(frame->RegisterControl(*a));
+    EXPECT_EQ(frame->FControls, (std::vector<TSkinControl*>{a, b}));
+    frame->FControls.push_back(a);
+    frame->UnregisterControl(*a);
+    EXPECT_EQ(frame->FControls, (std::vector<TSkinControl*>{a, b}));
+    // A skinner whose window is gone keeps the colour it restored itself.
+    second.DestroyHandle();
+    second.SetColor(0x333333);
+    a->BecomeHot();
+    frame->FreeControls();
+    EXPECT_TRUE(frame->FControls.empty());
+    EXPECT_EQ(frame->FHotControl, nullptr);
+    EXPECT_EQ(first.GetColor(), 0x111111);
+    EXPECT_EQ(second.GetColor(), 0x333333);
+    EXPECT_TRUE(first.Components().empty());
+    EXPECT_TRUE(second.Components().empty());
+}
+
+TEST_F(SkinnerBase, AFreedHotSkinnerIsNoLongerTheFramesHotButton) {
+    tk::Button& button = JournaledButton();
+    (void)button;
+    AttachProbe();
+    probe->BecomeHot();
+    EXPECT_EQ(frame->FHotControl, probe);
+    delete probe;
+    probe = nullptr;
+    EXPECT_EQ(frame->FHotControl, nullptr);
+}
+
+TEST_F(SkinnerBase, PropertiesAreReadByNameWithTheirKind) {
+    tk::Form& form = SkinnedForm();
+    auto& button = Place<tk::BitBtn>(form, 10, 10, 75, 25);
+    button.SetCaption("Go");
+    button.SetMargin(7);
+    button.SetLayout(tk::ButtonLayout::GlyphTop);
+    button.SetDefault(true);
+    auto* skinner = new TProbeSkinner(&button, journal);
+    skinner->Attach(*frame, *skinData, false, frame->FControlCanvas);
+    EXPECT_EQ(skinner->GetIntProp("Margin"), 7);
+    EXPECT_EQ(skinner->GetIntProp("Caption"), 0); // a string: not read as an integer
+    EXPECT_EQ(skinner->GetIntProp("NoSuch"), 0);
+    EXPECT_EQ(skinner->GetEnumProp("Layout"), "blGlyphTop");
+    EXPECT_EQ(skinner->GetEnumProp("Default"), "True");
+    EXPECT_EQ(skinner->GetEnumProp("Margin"), "");
+    EXPECT_EQ(skinner->GetStrProp("Caption"), "Go");
+    EXPECT_EQ(skinner->GetStrProp("Margin"), "");
+    EXPECT_EQ(skinner->GetObjProp("Glyph", "TBitmap"), &button.Glyph());
+    EXPECT_EQ(skinner->GetObjProp("Glyph", "TFont"), nullptr);
+    EXPECT_EQ(skinner->GetObjProp("Font", "TFont"), &button.Font());
+    EXPECT_EQ(skinner->FCaption, L"Go");
+    // Without a control every read answers nothing.
+    TProbeSkinner loose(nullptr, journal);
+    EXPECT_EQ(loose.GetIntProp("Margin"), 0);
+    EXPECT_EQ(loose.GetStrProp("Caption"), "");
+    EXPECT_EQ(loose.GetObjProp("Font", "TFont"), nullptr);
+}
+
+} // namespace
