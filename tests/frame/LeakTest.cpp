@@ -7,27 +7,6 @@ using namespace frametest;
 
 namespace {
 
-// GDI objects whose number Wine changes by itself, probed the way the GUI
-// test library counts: window device contexts (Wine's cache of them grows and
-// shrinks on demand) and regions (Wine keeps the clip region of a destroyed
-// shaped window until its window surface goes, a moment later). They are
-// compared with a small lag allowed; everything else exactly.
-struct TWineKinds {
-    int dcs = 0;
-    int regions = 0;
-};
-
-TWineKinds CountWineKinds() {
-    constexpr unsigned HandleIndices = 0x10000;
-    TWineKinds kinds;
-    for (unsigned index = 1; index < HandleIndices; ++index) {
-        const DWORD type = GetObjectType(reinterpret_cast<HGDIOBJ>(UINT_PTR(index)));
-        kinds.dcs += type == OBJ_DC;
-        kinds.regions += type == OBJ_REGION;
-    }
-    return kinds;
-}
-
 class Leaks : public FrameTest {
 protected:
     static constexpr int WineLag = 3;
@@ -41,13 +20,13 @@ protected:
         }
         Settle();
         guitest::ObjectCounts before = guitest::CountLiveObjects();
-        const TWineKinds wineBefore = CountWineKinds();
+        const guitest::WineCachedObjects wineBefore = guitest::CountWineCachedObjects();
         for (int i = 0; i < times; ++i) {
             step();
         }
         Settle();
         guitest::ObjectCounts after = guitest::CountLiveObjects();
-        const TWineKinds wineAfter = CountWineKinds();
+        const guitest::WineCachedObjects wineAfter = guitest::CountWineCachedObjects();
         // One leaked per step would show as many; Wine's own lag is a few.
         EXPECT_LE(wineAfter.regions, wineBefore.regions + WineLag);
         EXPECT_LE(wineAfter.dcs, wineBefore.dcs + WineLag);
