@@ -47,7 +47,7 @@ TEST_F(ControlsLeaks, AThousandRepaintsOfEveryKind) {
     for (tk::Control* control : std::initializer_list<tk::Control*>{push, bitmap, check, radio}) {
         auto& windowed = dynamic_cast<tk::WinControl&>(*control);
         ASSERT_NE(SkinnerOf(windowed), nullptr) << windowed.ClassName();
-        frametest::ExpectFlat(1000, [&] {
+        guitest::ExpectFlat(1000, [&] {
             RedrawWindow(windowed.Handle(), nullptr, nullptr,
                          RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
             SendMessageW(windowed.Handle(), tk::kNotifyMouseEnter, 0, 0);
@@ -55,7 +55,7 @@ TEST_F(ControlsLeaks, AThousandRepaintsOfEveryKind) {
         });
     }
     ASSERT_NE(SkinnerOf(*speed), nullptr);
-    frametest::ExpectFlat(1000, [&] {
+    guitest::ExpectFlat(1000, [&] {
         speed->Invalidate();
         UpdateWindow(form.Handle());
     });
@@ -64,7 +64,7 @@ TEST_F(ControlsLeaks, AThousandRepaintsOfEveryKind) {
 TEST_F(ControlsLeaks, AHundredAttachAndFreeCycles) {
     tk::Form& form = SkinnedForm();
     Populate(form);
-    frametest::ExpectFlat(100, [&] {
+    guitest::ExpectFlat(100, [&] {
         frame->FreeControls();
         frame->SkinFormControls(form);
         frametest::Settle();

@@ -54,7 +54,7 @@ TEST_F(InputsLeaks, AThousandRepaintsOfEveryKind) {
     ASSERT_NE(frame->FindControlByWindow(edit->Handle()), nullptr);
     for (tk::WinControl* control :
          std::initializer_list<tk::WinControl*>{panel, group, combo, edit, bar}) {
-        frametest::ExpectFlat(1000, [&] {
+        guitest::ExpectFlat(1000, [&] {
             RedrawWindow(control->Handle(), nullptr, nullptr,
                          RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
             SendMessageW(control->Handle(), tk::kNotifyMouseEnter, 0, 0);
@@ -66,7 +66,7 @@ TEST_F(InputsLeaks, AThousandRepaintsOfEveryKind) {
     EXPECT_NE(skinner->FUpDown, nullptr);
     const tk::WindowDC screen = tk::WindowDC::Client(nullptr);
     tk::MemoryDC memory(screen, edit->Width(), edit->Height());
-    frametest::ExpectFlat(1000, [&] {
+    guitest::ExpectFlat(1000, [&] {
         SendMessageW(edit->Handle(), WM_PRINT, reinterpret_cast<WPARAM>(static_cast<HDC>(memory)),
                      PRF_NONCLIENT | PRF_CLIENT);
     });
@@ -76,7 +76,7 @@ TEST_F(InputsLeaks, AHundredFreeAndFindCycles) {
     tk::Form& form = InputForm();
     Populate(form);
     const size_t listed = frame->FControls.size();
-    frametest::ExpectFlat(100, [&] {
+    guitest::ExpectFlat(100, [&] {
         frame->FreeControls();
         frame->SkinFormControls(form);
         edit->Invalidate();

@@ -5,6 +5,8 @@
 
 using namespace skin;
 using namespace frametest;
+using guitest::ExpectFlat;
+using guitest::LeakWarmup;
 
 namespace {
 

@@ -31,6 +31,55 @@ POINT Inside(const tk::Control& control, int dx, int dy) {
 
 } // namespace
 
+const std::array<TabCase, 2> Tabs = {{
+    {"Industry",
+     "TabSheet2",
+     "TreeView1",
+     "ShapeBG",
+     "ImageTradeLeft",
+     "ImageTradeRight",
+     "LabelTrade",
+     1,
+     &TFormMain::TradeShapes,
+     &TFormMain::TradeThumbs,
+     &TFormMain::TradeOpens,
+     &TFormMain::TradeBooks,
+     &TFormMain::TradePreviewUrls,
+     &TFormMain::TradeOrderUrls,
+     &TFormMain::TradePage,
+     "行业分类三",
+     "灯具照明 LED显示",
+     "仪器仪表 精密设备",
+     "电子电工 能源电力",
+     "来料加工 来件装配",
+     "机械设备 零件部件"},
+    {"Colour",
+     "TabSheet3",
+     "TreeView2",
+     "ShapeBG2",
+     "ImageColorLeft",
+     "ImageColorRight",
+     "LabelColor",
+     0,
+     &TFormMain::ColorShapes,
+     &TFormMain::ColorThumbs,
+     &TFormMain::ColorOpens,
+     &TFormMain::ColorBooks,
+     &TFormMain::ColorPreviewUrls,
+     &TFormMain::ColorOrderUrls,
+     &TFormMain::ColorPage,
+     "黑色系列",
+     "灰色幽默",
+     "魔幻蓝光",
+     "清蓝草原",
+     "蓝色水晶",
+     "蔚蓝大海"},
+}};
+
+void PrintTo(const TabCase& tab, std::ostream* out) {
+    *out << tab.name;
+}
+
 void Gallery::Open(const std::filesystem::path& folder) {
     guitest::ParkPointer();
     if (!realMessageBoxes) {

@@ -11,7 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,43 @@ inline const std::filesystem::path SampleData = KANVIO_GALLERY_DATA;
 
 // The fill of the background rectangle behind the slots.
 constexpr COLORREF BackgroundFill = RGB(255, 255, 255);
+
+template <class T> using Slots = TFormMain::SlotArray<T> TFormMain::*;
+using Urls = TFormMain::UrlArray TFormMain::*;
+
+// One tab: its controls by name, its slot arrays, addresses and page index,
+// the other tab, and categories of the sample catalogue by their number of
+// templates.
+struct TabCase {
+    const char* name;
+    const char* sheet;
+    const char* tree;
+    const char* background;
+    const char* left;
+    const char* right;
+    const char* label;
+    int other; // index of the other tab in Tabs
+    Slots<tk::Shape> shapes;
+    Slots<tk::Image> thumbs;
+    Slots<tk::Image> opens;
+    Slots<tk::Image> books;
+    Urls previewUrls;
+    Urls orderUrls;
+    int TFormMain::*page;
+    const char* header;
+    const char* noTemplates;
+    const char* tenTemplates; // and two rows whose TitleIndex is 0 or negative
+    const char* elevenTemplates;
+    const char* twentyTemplates;
+    const char* twentyOneTemplates;
+};
+
+extern const std::array<TabCase, 2> Tabs;
+
+// Test listings name the tab rather than dump its bytes.
+void PrintTo(const TabCase& tab, std::ostream* out);
+
+constexpr int SlotCount = 10;
 
 class Gallery : public ::testing::Test {
 protected:

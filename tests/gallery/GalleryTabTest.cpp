@@ -12,88 +12,10 @@ namespace {
 
 using gallerytest::Seen;
 using gallerytest::ShowsPicture;
+using gallerytest::SlotCount;
+using gallerytest::TabCase;
+using gallerytest::Tabs;
 
-template <class T> using Slots = TFormMain::SlotArray<T> TFormMain::*;
-using Urls = TFormMain::UrlArray TFormMain::*;
-
-// One tab: its controls by name, its slot arrays, addresses and page index,
-// the other tab, and categories of the sample catalogue by their number of
-// templates.
-struct TabCase {
-    const char* name;
-    const char* sheet;
-    const char* tree;
-    const char* background;
-    const char* left;
-    const char* right;
-    const char* label;
-    int other; // index of the other tab in Tabs
-    Slots<tk::Shape> shapes;
-    Slots<tk::Image> thumbs;
-    Slots<tk::Image> opens;
-    Slots<tk::Image> books;
-    Urls previewUrls;
-    Urls orderUrls;
-    int TFormMain::*page;
-    const char* header;
-    const char* noTemplates;
-    const char* tenTemplates; // and two rows whose TitleIndex is 0 or negative
-    const char* elevenTemplates;
-    const char* twentyTemplates;
-    const char* twentyOneTemplates;
-};
-
-const std::array<TabCase, 2> Tabs = {{
-    {"Industry",
-     "TabSheet2",
-     "TreeView1",
-     "ShapeBG",
-     "ImageTradeLeft",
-     "ImageTradeRight",
-     "LabelTrade",
-     1,
-     &TFormMain::TradeShapes,
-     &TFormMain::TradeThumbs,
-     &TFormMain::TradeOpens,
-     &TFormMain::TradeBooks,
-     &TFormMain::TradePreviewUrls,
-     &TFormMain::TradeOrderUrls,
-     &TFormMain::TradePage,
-     "行业分类三",
-     "灯具照明 LED显示",
-     "仪器仪表 精密设备",
-     "电子电工 能源电力",
-     "来料加工 来件装配",
-     "机械设备 零件部件"},
-    {"Colour",
-     "TabSheet3",
-     "TreeView2",
-     "ShapeBG2",
-     "ImageColorLeft",
-     "ImageColorRight",
-     "LabelColor",
-     0,
-     &TFormMain::ColorShapes,
-     &TFormMain::ColorThumbs,
-     &TFormMain::ColorOpens,
-     &TFormMain::ColorBooks,
-     &TFormMain::ColorPreviewUrls,
-     &TFormMain::ColorOrderUrls,
-     &TFormMain::ColorPage,
-     "黑色系列",
-     "灰色幽默",
-     "魔幻蓝光",
-     "清蓝草原",
-     "蓝色水晶",
-     "蔚蓝大海"},
-}};
-
-// Test listings name the tab rather than dump its bytes.
-void PrintTo(const TabCase& tab, std::ostream* out) {
-    *out << tab.name;
-}
-
-constexpr int SlotCount = 10;
 constexpr char OrderPagePrefix[] = "http://order.kanvio.example/index.asp?TemplateNum=";
 
 class GalleryTab : public gallerytest::Gallery, public ::testing::WithParamInterface<TabCase> {

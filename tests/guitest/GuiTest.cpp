@@ -82,22 +82,22 @@ void ParkPointer() {
     PumpUntilIdle();
 }
 
-void MouseMove(HWND window, POINT client) {
+void MouseMove(HWND window, POINT client, int quietMs) {
     POINT screen = client;
     ClientToScreen(window, &screen);
     SetCursorPos(screen.x, screen.y);
     PostMessageW(window, WM_MOUSEMOVE, 0, PointParam(client));
-    PumpUntilIdle();
+    PumpUntilIdle(quietMs);
 }
 
-void Click(HWND window, POINT client) {
+void Click(HWND window, POINT client, int quietMs) {
     POINT screen = client;
     ClientToScreen(window, &screen);
     SetCursorPos(screen.x, screen.y);
     PostMessageW(window, WM_MOUSEMOVE, 0, PointParam(client));
     PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, PointParam(client));
     PostMessageW(window, WM_LBUTTONUP, 0, PointParam(client));
-    PumpUntilIdle();
+    PumpUntilIdle(quietMs);
 }
 
 HWND MouseMoveScreen(POINT screen) {

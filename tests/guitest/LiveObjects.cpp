@@ -186,6 +186,16 @@ ObjectCounts CountLiveObjects() {
     return {CountGdiObjects(), CountWindows(), CountMenus(), CountHooks()};
 }
 
+WineCachedObjects CountWineCachedObjects() {
+    WineCachedObjects cached;
+    for (unsigned index = 1; index < kGdiHandleIndices; ++index) {
+        const DWORD type = GetObjectType(reinterpret_cast<HGDIOBJ>(UINT_PTR(index)));
+        cached.dcs += type == OBJ_DC;
+        cached.regions += type == OBJ_REGION;
+    }
+    return cached;
+}
+
 bool operator==(const ObjectCounts& a, const ObjectCounts& b) {
     return a.gdi == b.gdi && a.windows == b.windows && a.menus == b.menus && a.hooks == b.hooks;
 }
