@@ -74,7 +74,8 @@ double DecimalNumber(std::string_view text) {
 }
 
 std::vector<uint8_t> EncodeDecimal(std::string_view text, unsigned precision, unsigned scale) {
-    const std::string quoted = "'" + std::string(text) + "'";
+    std::string quoted = "'";
+    quoted.append(text).push_back('\'');
     bool negative = !text.empty() && text.front() == '-';
     std::string_view number = text.substr(negative ? 1 : 0);
     size_t point = number.find('.');

@@ -1,5 +1,6 @@
 # Helpers shared by every area: tests with a ctest label, benchmarks collected
-# under one `bench` target, fuzz targets, and the JPEG library for either build.
+# under one `bench` target, fuzz targets, designs compiled into programs, and
+# the JPEG library for either build.
 include(GoogleTest)
 
 # The tool that produces build-time data: our own target in a native build,
@@ -104,3 +105,26 @@ endif()
 
 # zlib: Debian's for the native build, libz-mingw-w64-dev for the Windows build.
 find_package(ZLIB REQUIRED)
+
+# toolkit_add_designs(<target> <design file>...): builds each design file into
+# the target as an RCDATA resource named after the file without its extension
+# (TFormMain.design -> "TFormMain"), which Form::LoadDesign reads.
+function(toolkit_add_designs target)
+  set(rc_lines "")
+  set(design_paths "")
+  foreach(design IN LISTS ARGN)
+    get_filename_component(path ${design} ABSOLUTE)
+    get_filename_component(name ${design} NAME_WE)
+    string(APPEND rc_lines "${name} RCDATA \"${path}\"\n")
+    list(APPEND design_paths ${path})
+  endforeach()
+  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_designs.rc)
+  set(object ${CMAKE_CURRENT_BINARY_DIR}/${target}_designs.o)
+  file(GENERATE OUTPUT ${rc} CONTENT "${rc_lines}")
+  add_custom_command(OUTPUT ${object}
+    COMMAND ${CMAKE_RC_COMPILER} -O coff -i ${rc} -o ${object}
+    DEPENDS ${design_paths} ${rc}
+    COMMENT "Designs of ${target}" VERBATIM)
+  set_source_files_properties(${object} PROPERTIES EXTERNAL_OBJECT TRUE GENERATED TRUE)
+  target_sources(${target} PRIVATE ${object})
+endfunction()

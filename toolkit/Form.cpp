@@ -161,6 +161,7 @@ void Form::FillCreateParams(CreateParams& params) {
 }
 
 void Form::HandleCreated() {
+    ShowProgramIcon();
     if (formStyle_ == tk::FormStyle::MDIForm) {
         CreateMDIClient();
     }
@@ -172,6 +173,20 @@ void Form::HandleCreated() {
         ApplyMenu();
     }
     ApplyClientSize();
+}
+
+// A form shows the program's icon (the executable's "MAINICON") in its title
+// bar and task button, as every window of a Windows program does; a program
+// without one keeps the system's default.
+void Form::ShowProgramIcon() {
+    const HINSTANCE program = GetModuleHandleW(nullptr);
+    for (const auto& [kind, metric] : {std::pair{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}}) {
+        const int size = GetSystemMetrics(metric);
+        // A shared icon: the system keeps one copy and frees it with the program.
+        if (HANDLE icon = LoadImageW(program, L"MAINICON", IMAGE_ICON, size, size, LR_SHARED)) {
+            SendMessageW(Handle(), WM_SETICON, kind, reinterpret_cast<LPARAM>(icon));
+        }
+    }
 }
 
 void Form::HandleDestroyed() {

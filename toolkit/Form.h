@@ -102,6 +102,7 @@ protected:
     void Notification(Component& component, Operation operation) override;
 
 private:
+    void ShowProgramIcon();
     // Gives the window the menu: through the MDI client for an MDI form, so
     // the window list and a maximised child's buttons follow the menu.
     void ApplyMenu();

@@ -25,6 +25,9 @@ TEST_F(Gallery, WindowComesUpFromItsDesign) {
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
     EXPECT_FALSE(style & WS_MAXIMIZEBOX);
     EXPECT_FALSE(style & WS_THICKFRAME);
+    // The program's icon, for the title bar and the task button.
+    EXPECT_TRUE(SendMessageW(form->Handle(), WM_GETICON, ICON_SMALL, 0));
+    EXPECT_TRUE(SendMessageW(form->Handle(), WM_GETICON, ICON_BIG, 0));
     EXPECT_EQ(&Get<tk::TabSheet>("TabSheet2"), Get<tk::PageControl>("PageControl1").ActivePage());
     EXPECT_TRUE(messages.empty());
 

@@ -1,7 +1,7 @@
 #include "GuiTest.h"
 
-#include "GdiOwners.h"
 #include "PngWriter.h"
+#include "ScreenCapture.h"
 
 #include <algorithm>
 #include <sstream>
@@ -124,36 +124,11 @@ bool Capture::SavePng(const std::string& path) const {
 }
 
 Capture CaptureScreen(const RECT& screen) {
+    screencapture::TScreenPixels shot = screencapture::CaptureScreen(screen);
     Capture capture;
-    capture.width = std::max(0, int(screen.right - screen.left));
-    capture.height = std::max(0, int(screen.bottom - screen.top));
-    if (capture.width == 0 || capture.height == 0)
-        return capture;
-
-    const tk::WindowDC screenDc = tk::WindowDC::Client(nullptr);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = capture.width;
-    info.bmiHeader.biHeight = -capture.height; // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    const tk::OwnedBitmap section(
-        CreateDIBSection(screenDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!section)
-        return Capture{};
-    {
-        const tk::BitmapDC memory(section.get(), screenDc);
-        BitBlt(memory, 0, 0, capture.width, capture.height, screenDc, screen.left, screen.top,
-               SRCCOPY);
-        GdiFlush();
-    }
-
-    const auto* source = static_cast<const uint32_t*>(bits);
-    capture.pixels.assign(source, source + size_t(capture.width) * size_t(capture.height));
-    for (uint32_t& p : capture.pixels)
-        p &= 0xFFFFFF;
+    capture.width = shot.width;
+    capture.height = shot.height;
+    capture.pixels = std::move(shot.pixels);
     return capture;
 }
 

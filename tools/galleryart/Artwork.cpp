@@ -2,6 +2,7 @@
 
 #include "PixelFont.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -144,6 +145,31 @@ TDib ExitGlyph() {
     FillRect(image, 13, 15, 15, 17, kWhite);     // handle
     FillRect(image, 17, 14, 25, 18, kInk);       // arrow shaft
     Wedge(image, 30, 23, 16, 6, kInk);
+    return image;
+}
+
+TDib ProgramIcon(int size) {
+    // Drawn on a 32-unit grid and scaled, so both sizes show the same mark.
+    const double unit = size / 32.0;
+    auto px = [unit](double units) { return int(std::lround(units * unit)); };
+    TDib image(size, size);
+    image.Fill(skin::KeyColour);
+    const double corner = 6 * unit;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const double dx = std::max({corner - (x + 0.5), (x + 0.5) - (size - corner), 0.0});
+            const double dy = std::max({corner - (y + 0.5), (y + 0.5) - (size - corner), 0.0});
+            const double outside = std::hypot(dx, dy) - corner;
+            if (outside <= 0)
+                image.SetPixel(x, y, outside > -std::max(unit, 1.0) ? kNeon : kInk);
+        }
+    FillRect(image, px(8), px(7), px(13), px(25), kWhite); // the K's stem
+    const int arm = std::max(px(5), 2);
+    for (int y = px(7); y < px(25); ++y) { // its two arms meet at the middle
+        const double fromMiddle = std::fabs(y + 0.5 - 16 * unit);
+        const int left = px(13) + int(fromMiddle * 0.95);
+        FillRect(image, left, y, left + arm, y + 1, y < px(16) ? kNeon : kMagentaNeon);
+    }
     return image;
 }
 

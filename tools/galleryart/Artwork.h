@@ -22,6 +22,10 @@ skin::TDib Arrow(bool pointsRight);
 // 32 x 32 exit glyph (a door with an arrow) on the key colour.
 skin::TDib ExitGlyph();
 
+// The program's icon at 16 or 32 pixels: a neon "K" on a dark rounded tile,
+// key colour outside the tile.
+skin::TDib ProgramIcon(int size);
+
 // Image list strips, images side by side on the key colour: five 32 x 32 tab
 // and action images, and four 24 x 24 tree node images (closed header, leaf,
 // colour header, colour leaf).

@@ -72,44 +72,49 @@ void WriteBmp(const std::string& path, const skin::TDib& image) {
     WriteAll(path, skin::EncodeBmp(image));
 }
 
-void WriteIcon(const std::string& path, const skin::TDib& image) {
-    const int size = 32;
-    if (image.Width() != size || image.Height() != size)
-        throw std::runtime_error("icons are 32 x 32: " + path);
-    const uint32_t maskBytes = size * 4; // 1 bit per pixel, rows padded to 4 bytes
-    const uint32_t imageBytes = 40 + size * size * 4 + maskBytes;
-
+void WriteIcon(const std::string& path, const std::vector<skin::TDib>& images) {
+    constexpr uint32_t directoryBytes = 6, entryBytes = 16, headerBytes = 40;
     std::vector<uint8_t> out;
     PutU16(out, 0); // reserved
     PutU16(out, 1); // icon
-    PutU16(out, 1); // one image
-    out.insert(out.end(), {uint8_t(size), uint8_t(size), 0, 0});
-    PutU16(out, 1);  // planes
-    PutU16(out, 32); // bits per pixel
-    PutU32(out, imageBytes);
-    PutU32(out, 6 + 16);
-
-    PutU32(out, 40);
-    PutU32(out, size);
-    PutU32(out, size * 2); // colour and mask halves
-    PutU16(out, 1);
-    PutU16(out, 32);
-    for (int i = 0; i < 6; ++i)
-        PutU32(out, 0);
-    for (int y = size - 1; y >= 0; --y)
-        for (int x = 0; x < size; ++x) {
-            const skin::Colour c = image.Pixel(x, y);
-            const bool clear = c == skin::KeyColour;
-            out.insert(out.end(), {skin::BlueOf(c), skin::GreenOf(c), skin::RedOf(c),
-                                   uint8_t(clear ? 0 : 255)});
+    PutU16(out, unsigned(images.size()));
+    uint32_t offset = directoryBytes + entryBytes * uint32_t(images.size());
+    for (const skin::TDib& image : images) {
+        const int size = image.Width();
+        if (size != image.Height() || size < 1 || size > 255)
+            throw std::runtime_error("icon images are square, up to 255 pixels: " + path);
+        const uint32_t maskRowBytes = (uint32_t(size) + 31) / 32 * 4;
+        const uint32_t imageBytes = headerBytes + uint32_t(size * size) * 4 + maskRowBytes * size;
+        out.insert(out.end(), {uint8_t(size), uint8_t(size), 0, 0});
+        PutU16(out, 1);  // planes
+        PutU16(out, 32); // bits per pixel
+        PutU32(out, imageBytes);
+        PutU32(out, offset);
+        offset += imageBytes;
+    }
+    for (const skin::TDib& image : images) {
+        const int size = image.Width();
+        PutU32(out, headerBytes);
+        PutU32(out, uint32_t(size));
+        PutU32(out, uint32_t(size) * 2); // colour and mask halves
+        PutU16(out, 1);
+        PutU16(out, 32);
+        for (int i = 0; i < 6; ++i)
+            PutU32(out, 0);
+        for (int y = size - 1; y >= 0; --y)
+            for (int x = 0; x < size; ++x) {
+                const skin::Colour c = image.Pixel(x, y);
+                const bool clear = c == skin::KeyColour;
+                out.insert(out.end(), {skin::BlueOf(c), skin::GreenOf(c), skin::RedOf(c),
+                                       uint8_t(clear ? 0 : 255)});
+            }
+        for (int y = size - 1; y >= 0; --y) {
+            std::vector<uint8_t> row((size_t(size) + 31) / 32 * 4, 0);
+            for (int x = 0; x < size; ++x)
+                if (image.Pixel(x, y) == skin::KeyColour)
+                    row[size_t(x) / 8] |= uint8_t(0x80u >> (x % 8));
+            out.insert(out.end(), row.begin(), row.end());
         }
-    for (int y = size - 1; y >= 0; --y) {
-        uint32_t bits = 0;
-        for (int x = 0; x < size; ++x)
-            if (image.Pixel(x, y) == skin::KeyColour)
-                bits |= 0x80000000u >> x;
-        out.insert(out.end(),
-                   {uint8_t(bits >> 24), uint8_t(bits >> 16), uint8_t(bits >> 8), uint8_t(bits)});
     }
     WriteAll(path, out);
 }

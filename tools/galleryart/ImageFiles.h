@@ -6,13 +6,15 @@
 #include "Dib.h"
 
 #include <string>
+#include <vector>
 
 namespace galleryart {
 
 // Each throws std::runtime_error naming the file when it cannot be written.
 void WriteJpeg(const std::string& path, const skin::TDib& image, int quality);
 void WriteBmp(const std::string& path, const skin::TDib& image);
-// A 32 x 32 icon; pixels of the key colour become transparent.
-void WriteIcon(const std::string& path, const skin::TDib& image);
+// An icon file holding each image (square, 32 bits); pixels of the key
+// colour become transparent.
+void WriteIcon(const std::string& path, const std::vector<skin::TDib>& images);
 
 } // namespace galleryart

@@ -64,8 +64,10 @@ void DrawButtons(const std::filesystem::path& folder) {
 }
 
 void DrawDesignPictures(const std::filesystem::path& folder) {
-    galleryart::WriteIcon((folder / "ArrowLeft.ico").string(), galleryart::Arrow(false));
-    galleryart::WriteIcon((folder / "ArrowRight.ico").string(), galleryart::Arrow(true));
+    galleryart::WriteIcon((folder / "ArrowLeft.ico").string(), {galleryart::Arrow(false)});
+    galleryart::WriteIcon((folder / "ArrowRight.ico").string(), {galleryart::Arrow(true)});
+    galleryart::WriteIcon((folder / "Kanvio.ico").string(),
+                          {galleryart::ProgramIcon(32), galleryart::ProgramIcon(16)});
     galleryart::WriteBmp((folder / "ExitGlyph.bmp").string(), galleryart::ExitGlyph());
     galleryart::WriteBmp((folder / "ImageList1.bmp").string(), galleryart::TabImages());
     galleryart::WriteBmp((folder / "ImageList2.bmp").string(), galleryart::TreeImages());

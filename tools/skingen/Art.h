@@ -31,6 +31,12 @@ TDib CaptionAnimation(const TTheme& t, TGlyph glyph);
 TDib CaptionDecoration(const TTheme& t);
 TDib MenuBar(const TTheme& t);
 TDib MdiButtons(const TTheme& t);
+// The test skin's caption art: the text background (active and inactive
+// cells stacked, keyed ends), a pin button of three cells (normal, pressed,
+// hot) and a dash of six cells.
+TDib CaptionBack(const TTheme& t);
+TDib PinButton(const TTheme& t);
+TDib CaptionDash(const TTheme& t);
 // Draws a caption glyph centred at (cx, cy), `size` pixels across; `back`
 // fills the part of the restore glyph's rear window hidden by the front one.
 void DrawGlyph(TCanvas& c, TGlyph glyph, int cx, int cy, int size, Colour colour, Colour back);

@@ -1,5 +1,6 @@
 #include "Art.h"
 
+#include <algorithm>
 #include <array>
 
 namespace skingen {
@@ -8,28 +9,36 @@ namespace {
 using skin::KeyColour;
 using G = TFrameGeometry;
 
+int MockWidth(const TTheme& t) {
+    return t.leftWidth + G::TopWidth + t.rightWidth;
+}
+int MockHeight(const TTheme& t) {
+    return t.titleHeight + G::SideMiddle + t.bottomHeight;
+}
+
 // The whole frame of a small window drawn in one piece, so the borders cut
 // from it meet exactly: rounded outline, title gradient, the accent line
 // under the title and the thin line around the client area.
 TDib FrameMock(const TTheme& t, const TFrameColours& f) {
-    const int w = 2 * t.sideWidth + G::TopWidth;
-    const int h = t.titleHeight + G::SideMiddle + t.bottomHeight;
+    const int w = MockWidth(t);
+    const int h = MockHeight(t);
+    const int right = w - t.rightWidth; // first column of the right border
     TDib mock(w, h);
     TCanvas c(mock);
     c.Fill(0, 0, w, h, f.body);
     c.VGradient(0, 0, w, t.titleHeight, f.titleTop, f.titleBottom);
     c.HLine(0, 1, w, Mix(f.titleTop, f.glyph, 40)); // soft highlight under the top edge
-    c.HLine(t.sideWidth, t.titleHeight - 1, G::TopWidth, f.accent);
-    c.HLine(t.sideWidth, t.titleHeight - 1, 28, f.accent2);
+    c.HLine(t.leftWidth, t.titleHeight - 1, G::TopWidth, f.accent);
+    c.HLine(t.leftWidth, t.titleHeight - 1, 28, f.accent2);
     // Glow of the accent line on the rows above it.
-    for (int x = t.sideWidth; x < w - t.sideWidth; ++x) {
-        const Colour glow = x < t.sideWidth + 28 ? f.accent2 : f.accent;
+    for (int x = t.leftWidth; x < right; ++x) {
+        const Colour glow = x < t.leftWidth + 28 ? f.accent2 : f.accent;
         c.Glow(x, t.titleHeight - 2, glow, 70);
         c.Glow(x, t.titleHeight - 3, glow, 25);
     }
-    c.VLine(t.sideWidth - 1, t.titleHeight, h - t.titleHeight - t.bottomHeight, f.inner);
-    c.VLine(w - t.sideWidth, t.titleHeight, h - t.titleHeight - t.bottomHeight, f.inner);
-    c.HLine(t.sideWidth - 1, h - t.bottomHeight, G::TopWidth + 2, f.inner);
+    c.VLine(t.leftWidth - 1, t.titleHeight, h - t.titleHeight - t.bottomHeight, f.inner);
+    c.VLine(right, t.titleHeight, h - t.titleHeight - t.bottomHeight, f.inner);
+    c.HLine(t.leftWidth - 1, h - t.bottomHeight, G::TopWidth + 2, f.inner);
     c.KeyCorners(t.topRadius, true, false);
     c.KeyCorners(t.bottomRadius, false, true);
     // The outline follows the shape: every pixel next to the key or the edge.
@@ -55,41 +64,44 @@ void CopyBlock(const TDib& from, int sx, int sy, int w, int h, TDib& to, int dx,
 }
 
 // A border cut from the active and the inactive mock: cells side by side for
-// the side borders, stacked for the top and bottom ones.
-TDib BorderPiece(const TTheme& t, int sx, int sy, int w, int h, bool stacked) {
+// the side borders, stacked for the top and bottom ones. The cell is the
+// mock's block at (sx, sy) of w x h; with `ends` > 0 it is joined from the
+// block's first `ends` columns, the mock's last `ends` columns before the
+// right border, and the block's middle between them, so both rounded corners
+// of a bottom border shorter than the mock come out.
+TDib BorderPiece(const TTheme& t, int sx, int sy, int w, int h, bool stacked, int ends = 0) {
     TDib out(stacked ? w : 2 * w, stacked ? 2 * h : h);
     const std::array mocks = {FrameMock(t, t.active), FrameMock(t, t.inactive)};
-    for (int i = 0; i < 2; ++i)
-        CopyBlock(mocks[size_t(i)], sx, sy, w, h, out, stacked ? 0 : i * w, stacked ? i * h : 0);
+    for (int i = 0; i < 2; ++i) {
+        const TDib& mock = mocks[size_t(i)];
+        const int dx = stacked ? 0 : i * w, dy = stacked ? i * h : 0;
+        CopyBlock(mock, sx, sy, w, h, out, dx, dy);
+        if (ends > 0)
+            CopyBlock(mock, MockWidth(t) - t.rightWidth - ends, sy, ends, h, out, dx + w - ends,
+                      dy);
+    }
     return out;
-}
-
-int MockWidth(const TTheme& t) {
-    return 2 * t.sideWidth + G::TopWidth;
-}
-int MockHeight(const TTheme& t) {
-    return t.titleHeight + G::SideMiddle + t.bottomHeight;
 }
 
 } // namespace
 
 TDib TopBorder(const TTheme& t) {
-    return BorderPiece(t, t.sideWidth, 0, G::TopWidth, t.titleHeight, true);
+    return BorderPiece(t, t.leftWidth, 0, G::TopWidth, t.titleHeight, true);
 }
 
 TDib BottomBorder(const TTheme& t) {
     // The bottom border runs between the side borders; its cell is the mock's
-    // bottom rows, cut to BottomWidth (the ends and middle are uniform).
-    return BorderPiece(t, t.sideWidth, MockHeight(t) - t.bottomHeight, G::BottomWidth,
-                       t.bottomHeight, true);
+    // bottom rows, cut to BottomWidth with the mock's own right end.
+    return BorderPiece(t, t.leftWidth, MockHeight(t) - t.bottomHeight, G::BottomWidth,
+                       t.bottomHeight, true, G::BottomEnd);
 }
 
 TDib LeftBorder(const TTheme& t) {
-    return BorderPiece(t, 0, 0, t.sideWidth, MockHeight(t), false);
+    return BorderPiece(t, 0, 0, t.leftWidth, MockHeight(t), false);
 }
 
 TDib RightBorder(const TTheme& t) {
-    return BorderPiece(t, MockWidth(t) - t.sideWidth, 0, t.sideWidth, MockHeight(t), false);
+    return BorderPiece(t, MockWidth(t) - t.rightWidth, 0, t.rightWidth, MockHeight(t), false);
 }
 
 void DrawGlyph(TCanvas& c, TGlyph glyph, int cx, int cy, int size, Colour colour, Colour back) {
@@ -215,6 +227,50 @@ TDib MdiButtons(const TTheme& t) {
             DrawGlyph(c, glyphs[size_t(b)], W / 2, H / 2, 6, state == 2 ? t.highlight : t.mark,
                       lit ? t.faceHot : t.face);
         }
+    return out;
+}
+
+TDib CaptionBack(const TTheme& t) {
+    // A pill as tall as the title bar less 6 pixels above and below, its
+    // rounded ends within TXTBackleft / TXTBackRight.
+    constexpr int W = 60, Inset = 6;
+    const int h = t.titleHeight;
+    TDib out(W, 2 * h);
+    for (int i = 0; i < 2; ++i) {
+        const TFrameColours& f = i == 0 ? t.active : t.inactive;
+        TCanvas c(out, 0, i * h, W, h);
+        c.Fill(0, 0, W, h, KeyColour);
+        const int r = std::min(t.caption.backLeft, (h - 2 * Inset) / 2);
+        c.RoundFill(0, Inset, W, h - 2 * Inset, r, f.inner);
+        c.RoundFrame(0, Inset, W, h - 2 * Inset, r, f.accent);
+    }
+    return out;
+}
+
+TDib PinButton(const TTheme& t) {
+    constexpr int S = 20;
+    TDib out(3 * S, S);
+    for (int state = 1; state <= 3; ++state) {
+        TCanvas c(out, (state - 1) * S, 0, S, S);
+        c.Fill(0, 0, S, S, KeyColour);
+        if (state > 1)
+            c.RoundFill(0, 0, S, S, 4, state == 2 ? t.active.inner : t.active.titleTop);
+        const Colour ink = state == 2 ? t.active.accent : t.active.glyph;
+        c.Disc(S / 2, 7, 4, ink);
+        c.VLine(S / 2, 11, 6, ink);
+    }
+    return out;
+}
+
+TDib CaptionDash(const TTheme& t) {
+    constexpr int W = 16, H = 6;
+    TDib out(6 * W, H);
+    for (int cell = 0; cell < 6; ++cell) {
+        TCanvas c(out, cell * W, 0, W, H);
+        c.Fill(0, 0, W, H, KeyColour);
+        const TFrameColours& f = cell == 3 ? t.inactive : t.active;
+        c.RoundFill(0, 1, W, H - 2, 2, f.accent);
+    }
     return out;
 }
 

@@ -70,6 +70,12 @@ std::vector<TSkinFile> SkinFiles(const TTheme& t) {
     std::vector<TSkinFile> files;
     for (const auto& [name, draw] : bitmaps)
         files.push_back({name, skin::EncodeBmp(draw())});
+    if (t.caption.backImage)
+        files.push_back({"textback.bmp", skin::EncodeBmp(CaptionBack(t))});
+    if (t.pinAndDash) {
+        files.push_back({"but-pin.bmp", skin::EncodeBmp(PinButton(t))});
+        files.push_back({"caption-dash.bmp", skin::EncodeBmp(CaptionDash(t))});
+    }
     const std::string ini = SkinIni(t);
     files.push_back({t.name + ".ini", std::vector<uint8_t>(ini.begin(), ini.end())});
     return files;

@@ -1,4 +1,5 @@
-// The files of a generated skin in package order: 53 bitmaps, then the INI.
+// The files of a generated skin in package order: 53 bitmaps (and the test
+// skin's own caption images), then the INI.
 #pragma once
 
 #include "Theme.h"

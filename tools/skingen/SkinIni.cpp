@@ -61,12 +61,16 @@ void FrameSections(TIniText& ini, const TTheme& t) {
         .Key("TileMenu", 0)
         .Key("TileLeftMenu", G::MenuBarEnd)
         .Key("TileRightMenu", G::MenuBarEnd);
-    // Caption text: after the window icon, clear of the caption buttons.
-    ini.Key("TextShift", 28).Key("TextShiftVert", -1).Key("TextRightClip", 4 * t.buttonWidth + 24);
-    ini.Key("TextAlignment", 0)
-        .Key("Textbackground", 0)
-        .Key("TXTBackleft", 0)
-        .Key("TXTBackRight", 0);
+    const TCaptionText& text = t.caption;
+    if (text.backImage)
+        ini.Key("TextBack", "textback.bmp");
+    ini.Key("TextShift", text.shift)
+        .Key("TextShiftVert", text.shiftVert)
+        .Key("TextRightClip", text.rightClip);
+    ini.Key("TextAlignment", text.alignment)
+        .Key("Textbackground", text.background)
+        .Key("TXTBackleft", text.backLeft)
+        .Key("TXTBackRight", text.backRight);
     ini.RgbKeys("ActiveText", t.titleText).RgbKeys("InActiveText", t.titleTextInactive);
     ini.Section("Fonts").Key("FontHeight", 14).Key("FontName", "Microsoft YaHei");
 }
@@ -100,60 +104,35 @@ void ColourSections(TIniText& ini, const TTheme& t) {
 }
 
 void CaptionButtonSections(TIniText& ini, const TTheme& t) {
-    const int y = (t.titleHeight - t.buttonHeight) / 2 - 1;
-    const int step = t.buttonWidth + 2;
-    const int close = t.sideWidth + 4 + t.buttonWidth;
-    struct TButton {
-        std::string image;
-        int action, visibility, visibility1, xcoord;
-    };
-    // Visibility 6/8: the window has a maximise/minimise box and a system
-    // menu; Visibility1 1/2: maximised or not; Visibility 5: never shown
-    // (the roll buttons are carried for skins of the same family).
-    const TButton buttons[] = {
-        {t.name + "__but-close_i.bmp", 0, 0, 0, close},
-        {t.name + "__but-max_i.bmp", 1, 6, 2, close + step},
-        {t.name + "__but-rest_i.bmp", 1, 6, 1, close + step},
-        {t.name + "__but-min_i.bmp", 2, 8, 0, close + 2 * step},
-        {"but-roll_i.bmp", 40, 5, 0, close + 3 * step},
-        {"but-rolldown_i.bmp", 41, 5, 0, close + 3 * step},
-    };
     int n = 0;
-    for (const TButton& b : buttons)
-        ini.Section("Button" + std::to_string(++n))
-            .Key("ButtonImage", b.image)
-            .Key("Action", b.action)
-            .Key("Align", 1)
+    for (const TCaptionButton& b : t.captionButtons) {
+        ini.Section("Button" + std::to_string(++n));
+        if (!b.comment.empty())
+            ini.Comment(b.comment);
+        if (!b.image.empty())
+            ini.Key("ButtonImage", b.image);
+        ini.Key("Action", b.action)
+            .Key("Align", b.align)
             .Key("Xcoord", b.xcoord)
-            .Key("Ycoord", y)
-            .Key("Visibility", b.visibility)
-            .Key("Visibility1", b.visibility1)
-            .Key("frame", 4);
-    ini.Section("Button" + std::to_string(++n))
-        .Comment("the window icon: opens the system menu")
-        .Key("Action", 3)
-        .Key("Align", 0)
-        .Key("Xcoord", t.sideWidth + 6)
-        .Key("Ycoord", (t.titleHeight - 16) / 2 - 1);
-    ini.Section("Button" + std::to_string(++n))
-        .Comment("decoration after the caption text")
-        .Key("ButtonImage", "menutool.bmp")
-        .Key("Action", -1)
-        .Key("Align", 3)
-        .Key("Xcoord", 8)
-        .Key("Ycoord", (t.titleHeight - 8) / 2 - 1)
-        .Key("Visibility", 0)
-        .Key("Visibility1", 0)
-        .Key("frame", 4);
-    // Hover animations; the engine shows no animation, so these sections
-    // (without action and without Visibility=0) are not caption buttons.
-    const char* animations[] = {"but-min_ani.bmp", "but-max_ani.bmp", "but-rest_ani.bmp",
-                                "but-roll_ani.bmp"};
-    for (const char* image : animations) {
-        ini.Section("Button" + std::to_string(++n)).Key("ButtonImage", image).Key("Action", -1);
-        ini.Key("AnimFrames", 6);
-        if (std::string(image) == "but-roll_ani.bmp")
-            ini.Key("ButtonImage2", "but-rolldown_ani.bmp");
+            .Key("Ycoord", b.ycoord);
+        if (b.visibility)
+            ini.Key("Visibility", *b.visibility);
+        if (b.visibility1)
+            ini.Key("Visibility1", *b.visibility1);
+        if (b.frame)
+            ini.Key("frame", *b.frame);
+    }
+    if (t.hoverAnimations) {
+        // The engine shows no animation, so these sections (without action
+        // and without Visibility=0) are not caption buttons.
+        const char* animations[] = {"but-min_ani.bmp", "but-max_ani.bmp", "but-rest_ani.bmp",
+                                    "but-roll_ani.bmp"};
+        for (const char* image : animations) {
+            ini.Section("Button" + std::to_string(++n)).Key("ButtonImage", image).Key("Action", -1);
+            ini.Key("AnimFrames", 6);
+            if (std::string(image) == "but-roll_ani.bmp")
+                ini.Key("ButtonImage2", "but-rolldown_ani.bmp");
+        }
     }
     ini.Section("MDICONTROLS").Key("Image", "button-mdi.bmp");
 }

@@ -5,12 +5,39 @@
 
 #include "Dib.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace skingen {
 
 using skin::Colour;
+
+// One caption button section of the INI. Keys left out (nullopt, empty)
+// are not written, so the engine's defaults apply.
+struct TCaptionButton {
+    std::string comment; // written under the section header
+    std::string image;   // ButtonImage
+    int action = 0;
+    int align = 0;
+    int xcoord = 0;
+    int ycoord = 0;
+    std::optional<int> visibility;
+    std::optional<int> visibility1;
+    std::optional<int> frame;
+};
+
+// Caption text placement (the title keys of section Personality).
+struct TCaptionText {
+    int shift = 0;          // TextShift
+    int shiftVert = 0;      // TextShiftVert
+    int rightClip = 0;      // TextRightClip
+    int alignment = 0;      // TextAlignment: 0 left, 1 centred, 2 right
+    int background = 0;     // Textbackground
+    int backLeft = 0;       // TXTBackleft: unstretched ends of the text background
+    int backRight = 0;      // TXTBackRight
+    bool backImage = false; // a TextBack image ("textback.bmp") is drawn and named
+};
 
 // The colours of one window state (active or inactive).
 struct TFrameColours {
@@ -55,7 +82,8 @@ struct TTheme {
     Colour light;
     // Geometry.
     int titleHeight;  // top border height per frame
-    int sideWidth;    // left and right border width per frame
+    int leftWidth;    // left border width per frame
+    int rightWidth;   // right border width per frame
     int bottomHeight; // bottom border height per frame
     int topRadius;    // rounded top corners (0: square)
     int bottomRadius;
@@ -64,9 +92,15 @@ struct TTheme {
     int buttonRadius; // rounding of caption button and push button shapes
     int menuBarHeight;
     bool shapedFrame; // borders drawn with the colour key (window region)
+    // Caption.
+    TCaptionText caption;
+    std::vector<TCaptionButton> captionButtons; // in INI order
+    bool hoverAnimations;                       // the hover animation strips and their sections
+    bool pinAndDash;                            // the test skin's own caption images (see Art.h)
 };
 
-// Our default look (neon accents on a dark frame) and a light second skin.
+// Our default look (neon accents on a dark frame), a light second skin, and
+// a skin for tests only with unusual geometry (not shipped with the program).
 const std::vector<TTheme>& AllThemes();
 
 } // namespace skingen

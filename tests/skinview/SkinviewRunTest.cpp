@@ -1,0 +1,277 @@
+// skinview run as a user runs it, under Wine: each case starts the program
+// with --screenshot, then checks its exit status, the line it prints and the
+// PNG it saved. The window shows the skin's frame: the client rectangle
+// inside the skin's borders, the skin's own title bar pixels, and the green
+// backdrop wherever the border bitmaps carry the colour key.
+#include "PngRead.h"
+#include "SkinModel.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <regex>
+
+namespace {
+
+constexpr uint32_t Green = 0x00FF00;
+// The showcase's client size in its design.
+constexpr int DesignClientWidth = 772;
+constexpr int DesignClientHeight = 410;
+
+struct TRun {
+    DWORD exitCode = 0;
+    std::string out;
+    std::string err;
+};
+
+std::wstring Wide(const std::string& utf8) {
+    std::wstring wide(utf8.size(), L'\0');
+    wide.resize(size_t(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), wide.data(),
+                                           int(wide.size()))));
+    return wide;
+}
+
+std::string Narrow(const std::wstring& wide) {
+    std::string utf8(wide.size() * 3, '\0');
+    utf8.resize(size_t(WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), utf8.data(),
+                                           int(utf8.size()), nullptr, nullptr)));
+    return utf8;
+}
+
+std::string ReadText(const std::wstring& path) {
+    std::ifstream in(std::filesystem::path(path), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+std::wstring Unique(const wchar_t* stem, const wchar_t* extension) {
+    static std::atomic<int> counter{0};
+    return std::wstring(stem) + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+           std::to_wstring(++counter) + extension;
+}
+
+// Runs skinview with `arguments` (already quoted as needed), its output in
+// files, and waits at most a minute for it.
+TRun RunSkinview(const std::wstring& arguments) {
+    const std::wstring outPath = Unique(L"skinview", L".out"),
+                       errPath = Unique(L"skinview", L".err");
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    const auto create = [&](const std::wstring& path) {
+        return CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    };
+    HANDLE out = create(outPath), err = create(errPath);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = out;
+    startup.hStdError = err;
+    std::wstring command = L"\"" + Wide(KANVIO_SKINVIEW_EXE) + L"\" " + arguments;
+    PROCESS_INFORMATION process{};
+    TRun run;
+    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                       &startup, &process)) {
+        if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0) {
+            TerminateProcess(process.hProcess, 99);
+            ADD_FAILURE() << "skinview did not finish within a minute";
+        }
+        GetExitCodeProcess(process.hProcess, &run.exitCode);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    } else {
+        ADD_FAILURE() << "cannot start " << KANVIO_SKINVIEW_EXE;
+    }
+    CloseHandle(out);
+    CloseHandle(err);
+    run.out = ReadText(outPath);
+    run.err = ReadText(errPath);
+    DeleteFileW(outPath.c_str());
+    DeleteFileW(errPath.c_str());
+    return run;
+}
+
+// The printed line, taken apart.
+struct TReport {
+    int width = 0, height = 0;
+    RECT client{};
+};
+
+::testing::AssertionResult ParseReport(const std::string& line, TReport& report) {
+    static const std::regex pattern(
+        R"(^window (\d+) x (\d+), client (\d+) (\d+) (\d+) (\d+)\r?\n$)");
+    std::smatch m;
+    if (!std::regex_match(line, m, pattern))
+        return ::testing::AssertionFailure() << "unexpected output: '" << line << "'";
+    report.width = std::stoi(m[1]);
+    report.height = std::stoi(m[2]);
+    report.client = {std::stoi(m[3]), std::stoi(m[4]), std::stoi(m[5]), std::stoi(m[6])};
+    return ::testing::AssertionSuccess();
+}
+
+std::string Hex(uint32_t rgb) {
+    char text[16];
+    snprintf(text, sizeof text, "#%06X", unsigned(rgb));
+    return text;
+}
+
+int CountGreen(const pngread::TImage& image, const RECT& r) {
+    int count = 0;
+    for (int y = std::max(0, int(r.top)); y < std::min(image.height, int(r.bottom)); ++y)
+        for (int x = std::max(0, int(r.left)); x < std::min(image.width, int(r.right)); ++x)
+            count += image.At(x, y) == Green;
+    return count;
+}
+
+std::unique_ptr<skin::TSkinModel> LoadModel(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    auto model = std::make_unique<skin::TSkinModel>();
+    EXPECT_TRUE(model->LoadSkin(std::vector<uint8_t>{std::istreambuf_iterator<char>(in), {}}))
+        << path;
+    return model;
+}
+
+// The frame a skin gives a window: border widths and title bar height.
+struct TFrame {
+    int left, top, right, bottom;
+};
+
+TFrame FrameOf(const skin::TSkinModel& m) {
+    const auto cells = [](const skin::TDataSkinBorder& b) { return std::max(b.Frame, 1); };
+    return {m.BorderLeft.Bitmap.Width() / cells(m.BorderLeft),
+            m.BorderTop.Bitmap.Height() / cells(m.BorderTop),
+            m.BorderRight.Bitmap.Width() / cells(m.BorderRight),
+            m.BorderBottom.Bitmap.Height() / cells(m.BorderBottom)};
+}
+
+bool Shaped(const skin::TSkinModel& m) {
+    return m.BorderLeft.Trans || m.BorderRight.Trans || m.BorderTop.Trans || m.BorderBottom.Trans;
+}
+
+// The colour of the skin's top border at row `y` of its frame 1 (active) or
+// 2 (inactive), in its stretched middle.
+uint32_t TitleRowColour(const skin::TSkinModel& m, int y, bool active) {
+    const skin::TDib& top = m.BorderTop.Bitmap;
+    const skin::Colour c = top.Pixel(top.Width() / 2, (active ? 0 : FrameOf(m).top) + y);
+    return uint32_t(skin::RedOf(c)) << 16 | uint32_t(skin::GreenOf(c)) << 8 | skin::BlueOf(c);
+}
+
+struct SkinviewRun : ::testing::Test {
+    std::wstring shot;
+    TRun run;
+    TReport report;
+    pngread::TImage image;
+
+    void TearDown() override { DeleteFileW(shot.c_str()); }
+
+    // Runs skinview with a screenshot and reads back its line and picture.
+    void Screenshot(const std::wstring& arguments) {
+        shot = Unique(L"skinview-shot", L".png");
+        run = RunSkinview(arguments + L" --screenshot " + shot);
+        ASSERT_EQ(run.exitCode, 0u) << run.err;
+        EXPECT_EQ(run.err, "");
+        ASSERT_TRUE(ParseReport(run.out, report));
+        image = pngread::Read(Narrow(shot));
+    }
+
+    // The picture and the line agree, and nothing inside the client area is
+    // the backdrop's green.
+    void ExpectConsistent() {
+        const int screenW = GetSystemMetrics(SM_CXSCREEN), screenH = GetSystemMetrics(SM_CYSCREEN);
+        EXPECT_EQ(image.width, std::min(report.width, screenW));
+        EXPECT_EQ(image.height, std::min(report.height, screenH));
+        const RECT& c = report.client;
+        EXPECT_LE(0, c.left);
+        EXPECT_LT(c.left, c.right);
+        EXPECT_LE(c.right, report.width);
+        EXPECT_LT(c.top, c.bottom);
+        EXPECT_LE(c.bottom, report.height);
+        EXPECT_EQ(CountGreen(image, c), 0) << "the client area shows the backdrop";
+    }
+
+    // With skinning on: the skin's frame around the client area, the title
+    // bar painted from the skin's top border, and the backdrop showing
+    // through the keyed corners of a shaped skin only.
+    void ExpectSkinFrame(const skin::TSkinModel& m, bool active) {
+        const TFrame f = FrameOf(m);
+        const RECT& c = report.client;
+        EXPECT_EQ(c.left, f.left);
+        EXPECT_EQ(c.top, f.top + GetSystemMetrics(SM_CYMENU)) << "title bar, then the menu bar";
+        EXPECT_EQ(report.width - c.right, f.right);
+        EXPECT_EQ(report.height - c.bottom, f.bottom);
+        const uint32_t title = image.At(report.width / 2, 2);
+        EXPECT_EQ(Hex(title), Hex(TitleRowColour(m, 2, active)))
+            << (active ? "active" : "inactive") << " title bar";
+        const RECT whole{0, 0, image.width, image.height};
+        if (!Shaped(m)) {
+            EXPECT_EQ(CountGreen(image, whole), 0) << "a rectangular window hides the backdrop";
+            return;
+        }
+        EXPECT_GT(CountGreen(image, whole), 0);
+        EXPECT_EQ(image.At(0, 0), Green) << "keyed top-left corner";
+        EXPECT_EQ(image.At(image.width - 1, 0), Green) << "keyed top-right corner";
+    }
+};
+
+TEST_F(SkinviewRun, DefaultSkinWithoutAPackage) {
+    ASSERT_NO_FATAL_FAILURE(Screenshot(L""));
+    ExpectConsistent();
+    EXPECT_EQ(report.client.right - report.client.left, DesignClientWidth);
+    EXPECT_EQ(report.client.bottom - report.client.top, DesignClientHeight);
+    ExpectSkinFrame(*LoadModel(KANVIO_SKINS_DIR "/kanvio_neon.skn"), true);
+}
+
+TEST_F(SkinviewRun, SecondSkinFromItsPackageShownInactive) {
+    const std::string package = KANVIO_SKINS_DIR "/kanvio_daylight.skn";
+    ASSERT_NO_FATAL_FAILURE(Screenshot(L"\"" + Wide(package) + L"\" --inactive"));
+    ExpectConsistent();
+    ExpectSkinFrame(*LoadModel(package), false);
+}
+
+TEST_F(SkinviewRun, TestSkinAtAGivenSize) {
+    const std::string package = KANVIO_TEST_SKIN;
+    ASSERT_NO_FATAL_FAILURE(Screenshot(L"\"" + Wide(package) + L"\" --size 640x480"));
+    ExpectConsistent();
+    EXPECT_EQ(report.width, 640);
+    EXPECT_EQ(report.height, 480);
+    ExpectSkinFrame(*LoadModel(package), true);
+    EXPECT_EQ(image.At(0, image.height - 1), Green) << "keyed bottom-left corner";
+    EXPECT_EQ(image.At(image.width - 1, image.height - 1), Green) << "keyed bottom-right corner";
+}
+
+TEST_F(SkinviewRun, MaximisedCoversTheWorkArea) {
+    ASSERT_NO_FATAL_FAILURE(Screenshot(L"--maximized"));
+    ExpectConsistent();
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_GE(report.width, work.right - work.left);
+    EXPECT_GE(report.height, work.bottom - work.top);
+}
+
+TEST(SkinviewRefusal, ClearMessagesForWhatItCannotUse) {
+    // A file that is no skin package: exit 1, the file named, no picture.
+    const std::wstring bogus = Unique(L"skinview-bogus", L".skn");
+    std::ofstream(std::filesystem::path(bogus), std::ios::binary) << "not a skin package at all";
+    const std::wstring shot = Unique(L"skinview-refused", L".png");
+    TRun run = RunSkinview(bogus + L" --screenshot " + shot);
+    EXPECT_EQ(run.exitCode, 1u);
+    EXPECT_NE(run.err.find(Narrow(bogus) + ": "), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(GetFileAttributesW(shot.c_str()), INVALID_FILE_ATTRIBUTES) << "no picture";
+    DeleteFileW(bogus.c_str());
+
+    run = RunSkinview(L"no-such-skin.skn --screenshot " + shot);
+    EXPECT_EQ(run.exitCode, 1u);
+    EXPECT_NE(run.err.find("no-such-skin.skn: no such file"), std::string::npos) << run.err;
+
+    run = RunSkinview(L"--size 10");
+    EXPECT_EQ(run.exitCode, 2u);
+    EXPECT_NE(run.err.find("usage: skinview"), std::string::npos) << run.err;
+}
+
+} // namespace

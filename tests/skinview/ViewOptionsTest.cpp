@@ -1,0 +1,62 @@
+// skinview's command line: what it accepts and how it refuses the rest.
+#include "ViewOptions.h"
+
+#include <gtest/gtest.h>
+
+using namespace skinview;
+
+namespace {
+
+TViewOptions Parse(std::vector<std::string> args) {
+    return ParseViewOptions(args);
+}
+
+TEST(ViewOptions, NoArgumentsShowTheDefaultSkinInteractively) {
+    const TViewOptions o = Parse({});
+    EXPECT_TRUE(o.package.empty());
+    EXPECT_TRUE(o.screenshot.empty());
+    EXPECT_FALSE(o.inactive);
+    EXPECT_FALSE(o.maximized);
+    EXPECT_FALSE(o.size);
+    EXPECT_FALSE(o.help);
+}
+
+TEST(ViewOptions, PackageAndOptionsInAnyOrder) {
+    const TViewOptions o = Parse(
+        {"--inactive", "皮肤.skn", "--size", "640x480", "--screenshot", "out.png", "--maximized"});
+    EXPECT_EQ(o.package, "皮肤.skn");
+    EXPECT_EQ(o.screenshot, "out.png");
+    EXPECT_TRUE(o.inactive);
+    EXPECT_TRUE(o.maximized);
+    ASSERT_TRUE(o.size);
+    EXPECT_EQ(o.size->width, 640);
+    EXPECT_EQ(o.size->height, 480);
+    EXPECT_TRUE(Parse({"--help"}).help);
+    EXPECT_TRUE(Parse({"-h"}).help);
+}
+
+TEST(ViewOptions, SizesWithinRange) {
+    EXPECT_EQ(ParseWindowSize("1x1").width, 1);
+    EXPECT_EQ(ParseWindowSize("16384x16384").height, MaxWindowSide);
+    for (const char* bad :
+         {"", "x", "640", "640x", "x480", "0x480", "640x0", "-640x480", "640x-1", "16385x10",
+          "640x480x3", "640 x 480", "0x10", "64ox480", "+640x480", "99999999999x1"})
+        EXPECT_THROW(ParseWindowSize(bad), TUsageError) << bad;
+}
+
+TEST(ViewOptions, RefusesWhatItCannotUse) {
+    EXPECT_THROW(Parse({"--screenshot"}), TUsageError) << "no file name";
+    EXPECT_THROW(Parse({"--screenshot", ""}), TUsageError) << "empty file name";
+    EXPECT_THROW(Parse({"--size"}), TUsageError);
+    EXPECT_THROW(Parse({"--size", "big"}), TUsageError);
+    EXPECT_THROW(Parse({"--states"}), TUsageError) << "unknown option";
+    EXPECT_THROW(Parse({"a.skn", "b.skn"}), TUsageError) << "one package at a time";
+    try {
+        Parse({"--size", "10y10"});
+        FAIL();
+    } catch (const TUsageError& e) {
+        EXPECT_NE(std::string(e.what()).find("10y10"), std::string::npos) << "names the value";
+    }
+}
+
+} // namespace

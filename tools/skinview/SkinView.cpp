@@ -1,0 +1,79 @@
+#include "SkinView.h"
+
+#include "Application.h"
+#include "Backdrop.h"
+#include "SkinViewForm.h"
+#include "Text.h"
+#include "WindowShot.h"
+
+#include <optional>
+
+namespace skinview {
+namespace {
+
+// Long enough for the skin manager's 250 ms action timer to tick twice, so a
+// frame attached on activation has started and painted.
+constexpr int SettleMs = 600;
+// After a change of size, state or activation.
+constexpr int ChangeMs = 300;
+
+std::filesystem::path PathOf(const std::string& utf8) {
+    return std::filesystem::path(tk::Widen(utf8));
+}
+
+// Applies --size, --maximized and --inactive to the shown window.
+void ArrangeWindow(const TViewOptions& options, TSkinViewForm& form, TBackdrop* backdrop) {
+    HWND window = form.Handle();
+    if (options.size) {
+        RECT r;
+        GetWindowRect(window, &r);
+        SetWindowPos(window, nullptr, r.left, r.top, options.size->width, options.size->height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (options.maximized)
+        ShowWindow(window, SW_MAXIMIZE);
+    if (options.inactive && backdrop)
+        backdrop->ActivateBehind(window);
+    if (options.size || options.maximized || options.inactive)
+        PumpMessages(ChangeMs);
+}
+
+} // namespace
+
+int RunSkinView(const TViewOptions& options, std::ostream& out, std::ostream& err) {
+    const bool screenshot = !options.screenshot.empty();
+    tk::Application app;
+    app.SetTitle("skinview");
+    int errors = 0;
+    if (screenshot)
+        app.SetMessageBox([&](const std::string& text, const std::string&) {
+            err << "skinview: " << text << "\n";
+            ++errors;
+        });
+    try {
+        auto* form = new TSkinViewForm(&app);
+        if (!options.package.empty())
+            form->LoadSkinFile(PathOf(options.package));
+        form->ShowSkinName();
+        std::optional<TBackdrop> backdrop;
+        if (screenshot || options.inactive)
+            backdrop.emplace();
+        form->Show();
+        PumpMessages(SettleMs);
+        ArrangeWindow(options, *form, backdrop ? &*backdrop : nullptr);
+        if (!screenshot) {
+            app.Run();
+            return 0;
+        }
+        HWND window = form->Handle();
+        PaintCompletely(window);
+        WritePng(PathOf(options.screenshot), CaptureWindowArea(window));
+        out << DescribeWindow(window) << "\n";
+    } catch (const std::exception& error) {
+        err << "skinview: " << error.what() << "\n";
+        return 1;
+    }
+    return errors == 0 ? 0 : 1;
+}
+
+} // namespace skinview

@@ -1,0 +1,73 @@
+#include "ViewOptions.h"
+
+#include <charconv>
+
+namespace skinview {
+
+const char* const UsageText =
+    "usage: skinview [PKG] [--screenshot OUT.png] [--inactive] [--maximized] [--size WxH]\n"
+    "  PKG           skin package to show (default: the built-in Kanvio Neon skin)\n"
+    "  --screenshot  save the window as it appears on screen, over a green backdrop,\n"
+    "                print its size and client rectangle, and exit\n"
+    "  --inactive    show the window inactive: the green backdrop behind it is active\n"
+    "  --maximized   show the window maximised\n"
+    "  --size WxH    outer size of the window in pixels\n"
+    "The screenshot holds the part of the window on the screen (all of it unless\n"
+    "maximised or larger than the screen).\n";
+
+namespace {
+
+// A decimal side length, all of `text`.
+std::optional<int> Side(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < 1 ||
+        value > MaxWindowSide)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+TWindowSize ParseWindowSize(const std::string& text) {
+    const size_t x = text.find('x');
+    if (x != std::string::npos) {
+        const std::optional<int> width = Side(std::string_view(text).substr(0, x));
+        const std::optional<int> height = Side(std::string_view(text).substr(x + 1));
+        if (width && height)
+            return {*width, *height};
+    }
+    throw TUsageError("--size takes WxH, each side from 1 to " + std::to_string(MaxWindowSide) +
+                      " pixels, not '" + text + "'");
+}
+
+TViewOptions ParseViewOptions(const std::vector<std::string>& args) {
+    TViewOptions options;
+    const auto value = [&](size_t& i) -> const std::string& {
+        if (i + 1 >= args.size() || args[i + 1].empty())
+            throw TUsageError(args[i] + " needs a value");
+        return args[++i];
+    };
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h")
+            options.help = true;
+        else if (arg == "--screenshot")
+            options.screenshot = value(i);
+        else if (arg == "--inactive")
+            options.inactive = true;
+        else if (arg == "--maximized")
+            options.maximized = true;
+        else if (arg == "--size")
+            options.size = ParseWindowSize(value(i));
+        else if (arg.starts_with("--"))
+            throw TUsageError("unknown option " + arg);
+        else if (!options.package.empty())
+            throw TUsageError("one skin package at a time: " + options.package + ", " + arg);
+        else
+            options.package = arg;
+    }
+    return options;
+}
+
+} // namespace skinview
