@@ -7,11 +7,14 @@
 #include "SkinRead/AsciiText.h"
 #include "Form.h"
 #include "GraphicControls.h"
+#include "PageControl.h"
 #include "Properties.h"
 #include "SkinBitButton.h"
 #include "SkinCheckBox.h"
 #include "SkinManager.h"
 #include "SkinSpeedButton.h"
+#include "SkinTab.h"
+#include "SkinTab31.h"
 #include "StdCtrls.h"
 #include "TreeView.h"
 #include "WinSkinData.h"
@@ -56,6 +59,22 @@ template <class S> void AttachRaw(TWinSkinForm& frame, HWND window) {
     skinner->AttachWindow(window, *frame.FSkinData, frame, frame.FControlCanvas);
 }
 
+// A new skinner of kind S owned by a windowed component, on its window (the
+// skinners that subclass the window itself rather than the toolkit's handler).
+template <class S> void AttachToWindow(TWinSkinForm& frame, tk::Component& component) {
+    auto* windowed = dynamic_cast<tk::WinControl*>(&component);
+    if (!windowed) {
+        return;
+    }
+    auto* skinner = new S(&component);
+    skinner->AttachWindow(windowed->Handle(), *frame.FSkinData, frame, frame.FControlCanvas);
+}
+
+// Tabs are skinned only when the kind is on and the skin draws tabs.
+bool SkinsTabs(const TWinSkinForm& frame) {
+    return frame.FSkinData->Skins(xcTab) && frame.FSkinData->Tabs != nullptr;
+}
+
 // One row of the rules for application forms: a component test with its
 // condition, and what it attaches.
 struct TDiscoveryRule {
@@ -64,6 +83,21 @@ struct TDiscoveryRule {
 };
 
 const TDiscoveryRule DiscoveryRules[] = {
+    // The older tab set, which draws its own row.
+    {[](TWinSkinForm& frame, tk::Component&, const std::string& upper) {
+         return upper == "TTABSET" && SkinsTabs(frame);
+     },
+     [](TWinSkinForm& frame, tk::Component& c) { AttachTo<TSkinTab31>(frame, c, false); }},
+    // A tabbed notebook's window is a native tab control.
+    {[](TWinSkinForm& frame, tk::Component&, const std::string& upper) {
+         return upper == "TTABBEDNOTEBOOK" && SkinsTabs(frame);
+     },
+     [](TWinSkinForm& frame, tk::Component& c) { AttachToWindow<TSkinTab>(frame, c); }},
+    // Page controls.
+    {[](TWinSkinForm& frame, tk::Component& c, const std::string&) {
+         return dynamic_cast<tk::PageControl*>(&c) && SkinsTabs(frame);
+     },
+     [](TWinSkinForm& frame, tk::Component& c) { AttachToWindow<TSkinTab>(frame, c); }},
     // Speed buttons (window-less).
     {[](TWinSkinForm& frame, tk::Component& c, const std::string&) {
          return dynamic_cast<tk::SpeedButton*>(&c) && frame.FSkinData->Skins(xcSpeedButton);
@@ -101,6 +135,8 @@ const TMappedKind MappedKinds[] = {
      [](TWinSkinForm& f, tk::Component& c) { AttachTo<TSkinButton>(f, c, false); }},
     {"bitbtn", [](TWinSkinForm& f) { return f.FSkinData->Skins(xcButton); },
      [](TWinSkinForm& f, tk::Component& c) { AttachTo<TSkinBitButton>(f, c, false); }},
+    {"tab", [](TWinSkinForm& f) { return SkinsTabs(f); },
+     [](TWinSkinForm& f, tk::Component& c) { AttachToWindow<TSkinTab>(f, c); }},
     {"checkbox", [](TWinSkinForm& f) { return f.FSkinData->Skins(xcCheckBox); },
      [](TWinSkinForm& f, tk::Component& c) { AttachTo<TSkinCheckBox>(f, c, false); }},
 };
@@ -285,6 +321,13 @@ void TWinSkinForm::SkinChildWindow(HWND window) {
             AttachRaw<TSkinButton>(*this, window);
             return;
         }
+    }
+    if (className == "systabcontrol32") {
+        // An owner-drawn tab control paints its own tabs.
+        if ((style & TCS_OWNERDRAWFIXED) == 0) {
+            AttachRaw<TSkinTab>(*this, window);
+        }
+        return;
     }
 }
 
