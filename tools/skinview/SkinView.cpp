@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "Backdrop.h"
 #include "SkinViewForm.h"
+#include "WinSkinData.h"
 #include "Text.h"
 #include "WindowShot.h"
 
@@ -52,8 +53,13 @@ int RunSkinView(const TViewOptions& options, std::ostream& out, std::ostream& er
         });
     try {
         auto* form = new TSkinViewForm(&app);
-        if (!options.package.empty())
+        if (!options.package.empty()) {
             form->LoadSkinFile(PathOf(options.package));
+            if (const size_t cut = form->SkinData().IncompleteEntries)
+                err << "skinview: warning: " << options.package
+                    << ": the compressed stream ends early; " << cut
+                    << " of its entries are incomplete and show what the missing end decodes to\n";
+        }
         form->ShowSkinName();
         std::optional<TBackdrop> backdrop;
         if (screenshot || options.inactive)
