@@ -17,6 +17,10 @@ constexpr int SelectedTabCell = 2;
 // The page border image: one cell, drawn as a ring with these margins.
 constexpr int PageBorderCells = 1;
 constexpr RECT PageBorderMargins{4, 5, 4, 4};
+// The page's edge on the tab side lies this far inside the widened display
+// area, and the items are drawn this far off their own rectangles (down on
+// top, up at the bottom and on the right).
+constexpr int TabSideNudge = 1;
 // A tab's text is read into a buffer of this many characters.
 constexpr int TabTextChars = 80;
 
@@ -128,16 +132,16 @@ RECT TSkinTab::PageRect(const RECT& rect) const {
     InflateRect(&page, PageBorderWidth, PageBorderWidth);
     switch (FTabPosition) {
     case TTabSide::Top:
-        ++page.top;
+        page.top += TabSideNudge;
         break;
     case TTabSide::Bottom:
-        --page.bottom;
+        page.bottom -= TabSideNudge;
         break;
     case TTabSide::Left:
-        ++page.left;
+        page.left += TabSideNudge;
         break;
     case TTabSide::Right:
-        --page.right;
+        page.right -= TabSideNudge;
         break;
     }
     return page;
@@ -209,16 +213,17 @@ void TSkinTab::ComposeRow(const RECT& rect, const RECT& page, const RECT& row) {
             }
             switch (FTabPosition) {
             case TTabSide::Top:
-                OffsetRect(&r, 0, 1);
+                OffsetRect(&r, 0, TabSideNudge);
                 break;
             case TTabSide::Bottom:
-                OffsetRect(&r, 0, -(page.bottom + 1));
+                OffsetRect(&r, 0, -(page.bottom + TabSideNudge));
                 break;
             case TTabSide::Left:
                 r = {width - r.bottom, r.left, width - r.top, r.right};
                 break;
             case TTabSide::Right:
-                r = {r.top - 1, rect.right - r.right, r.bottom - 1, rect.right - r.left};
+                r = {r.top - TabSideNudge, rect.right - r.right, r.bottom - TabSideNudge,
+                     rect.right - r.left};
                 break;
             }
             const int cell = i == focused ? SelectedTabCell : NormalTabCell;

@@ -28,6 +28,8 @@ constexpr int Hot = 4;
 // the horizontal kinds: up and left use cells 1 to 4, down and right 5 to 8.
 constexpr int CellsPerKind = 4;
 constexpr int HorizontalCellShift = 8;
+// The border an inset up-down leaves around its arrows.
+constexpr int InsetBorder = 1;
 // Vertical arrows are drawn this far above the half's centre.
 constexpr int VerticalArrowLift = 2;
 
@@ -124,7 +126,7 @@ void TSkinUpDown::Draw(HDC dc, const RECT&) {
     const DWORD style = ReadWindowState();
     RECT area = client;
     if (FInset) {
-        InflateRect(&area, -1, -1);
+        InflateRect(&area, -InsetBorder, -InsetBorder);
     }
     POINT cursor{};
     GetCursorPos(&cursor);

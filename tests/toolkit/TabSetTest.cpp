@@ -1,14 +1,9 @@
 // The tab set: its row laid out from the first visible tab with tabs that do
 // not fit left out, the selection by mouse, the scroller that appears when
 // the tabs do not fit, and its properties read from a design.
-#include "Application.h"
-#include "Form.h"
+#include "FormFixture.h"
 #include "RangeControls.h"
 #include "TabSet.h"
-
-#include "GuiTest.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -48,26 +43,18 @@ TEST(TabSetLayout, TheRowStartsAtTheFirstVisibleTab) {
     EXPECT_TRUE(LayoutTabSet(widths, 3, 5, 200, false).empty());
 }
 
-struct TabSets : ::testing::Test {
-    tk::Application app;
-    tk::Form* form = nullptr;
-    void SetUp() override {
-        guitest::ParkPointer();
-        app.SetMessageBox([](const std::string&, const std::string&) {});
-        form = new tk::Form(&app);
-        form->SetBorderStyle(tk::BorderStyle::Single);
-        form->SetClientWidth(320);
-        form->SetClientHeight(120);
-        form->SetBounds(40, 40, form->Width(), form->Height());
-    }
-    void Read(const std::string& text) { form->LoadDesignText(text, "Test", app.Classes()); }
+// A form with room for a tab set 300 pixels wide.
+constexpr const char* FormStart = "object F: TForm\n  Left = 40\n  Top = 40\n  ClientWidth = 330\n"
+                                  "  ClientHeight = 100\n";
+
+struct TabSets : FormFixture {
     tk::TabSet& Designed(int width, const std::string& tabs, int tabIndex = 0) {
-        Read("object F: TForm\n  object Tabs: TTabSet\n    Left = 10\n    Top = 40\n    Width = " +
+        Read(std::string(FormStart) +
+             "  object Tabs: TTabSet\n    Left = 10\n    Top = 40\n    Width = " +
              std::to_string(width) + "\n    TabIndex = " + std::to_string(tabIndex) +
              "\n    Tabs = (" + tabs + ")\n  end\nend");
-        form->Show();
-        guitest::PumpUntilIdle();
-        return *dynamic_cast<tk::TabSet*>(form->FindComponent("Tabs"));
+        ShowForm();
+        return Find<tk::TabSet>("Tabs");
     }
     static POINT Centre(const tk::TabSet& tabSet, const TabSlot& slot) {
         return {(slot.left + slot.right) / 2, tabSet.Height() / 2};
@@ -75,8 +62,7 @@ struct TabSets : ::testing::Test {
 };
 
 TEST_F(TabSets, ADesignGivesTabsSelectionAndMarginsInAnyOrder) {
-    Read(R"(object F: TForm
-  object Tabs: TTabSet
+    Read(std::string(FormStart) + R"(  object Tabs: TTabSet
     Left = 10
     Top = 40
     Width = 300
@@ -87,14 +73,13 @@ TEST_F(TabSets, ADesignGivesTabsSelectionAndMarginsInAnyOrder) {
     Tabs = ('One', 'Two', 'Three')
   end
 end)");
-    auto& tabSet = *dynamic_cast<tk::TabSet*>(form->FindComponent("Tabs"));
+    auto& tabSet = Find<tk::TabSet>("Tabs");
     EXPECT_EQ(tabSet.Tabs().size(), 3u);
     EXPECT_EQ(tabSet.TabIndex(), 2);
     EXPECT_EQ(tabSet.StartMargin(), 12);
     EXPECT_EQ(tabSet.EndMargin(), 30);
     // Every tab fits: the row starts at the first tab again, without scroller.
-    form->Show();
-    guitest::PumpUntilIdle();
+    ShowForm();
     EXPECT_EQ(tabSet.FirstIndex(), 0);
     EXPECT_FALSE(tabSet.ScrollerShown());
     EXPECT_EQ(tabSet.TabSlots().front().left, 12);
