@@ -130,12 +130,15 @@ void ListView::Loaded() {
     Refill();
 }
 
+// The window does not paint while it is filled: each row would otherwise
+// update the scroll bar and repaint (seconds for a thousand rows).
 void ListView::Refill() {
     if (!HandleAllocated() || filling_ || IsLoading()) {
         return;
     }
     filling_ = true;
     HWND window = Handle();
+    SendMessageW(window, WM_SETREDRAW, FALSE, 0);
     SendMessageW(window, LVM_DELETEALLITEMS, 0, 0);
     while (SendMessageW(window, LVM_DELETECOLUMN, 0, 0)) {
     }
@@ -167,6 +170,9 @@ void ListView::Refill() {
             SendMessageW(window, LVM_SETITEMTEXTW, i, reinterpret_cast<LPARAM>(&sub));
         }
     }
+    SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN);
     filling_ = false;
 }
 

@@ -12,6 +12,7 @@ namespace {
 const EnumInfo kTrackBarOrientation{"TTrackBarOrientation", {"trHorizontal", "trVertical"}};
 const EnumInfo kUpDownOrientation{"TUDOrientation", {"udHorizontal", "udVertical"}};
 const EnumInfo kProgressOrientation{"TProgressBarOrientation", {"pbHorizontal", "pbVertical"}};
+const EnumInfo kProgressStyle{"TProgressBarStyle", {"pbstNormal", "pbstChunks"}};
 } // namespace
 
 // ---- TrackBar
@@ -234,6 +235,8 @@ const ClassInfo& ProgressBar::StaticClass() {
             p.template Enumeration<tk::Orientation>("Orientation", kProgressOrientation,
                                                     &ProgressBar::Orientation,
                                                     &ProgressBar::SetOrientation);
+            p.template Enumeration<ProgressStyle>("Style", kProgressStyle, &ProgressBar::Style,
+                                                  &ProgressBar::SetStyle);
         });
     return info;
 }
@@ -278,6 +281,11 @@ void ProgressBar::SetPosition(int position) {
 void ProgressBar::SetSmooth(bool smooth) {
     smooth_ = smooth;
     ChangeStyle(smooth ? PBS_SMOOTH : 0, smooth ? 0 : PBS_SMOOTH);
+}
+
+void ProgressBar::SetStyle(ProgressStyle style) {
+    style_ = style;
+    Invalidate();
 }
 
 void ProgressBar::SetOrientation(tk::Orientation orientation) {

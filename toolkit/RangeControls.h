@@ -71,6 +71,10 @@ private:
     WinControl* associate_ = nullptr;
 };
 
+// How a skinned progress bar fills (the skin engine reads it; the system's
+// own bar follows Smooth): in one piece, or with copies of the skin's chunk.
+enum class ProgressStyle { Normal, Chunks };
+
 class ProgressBar : public WinControl {
     TK_CLASS(ProgressBar)
 
@@ -89,6 +93,8 @@ public:
     void SetSmooth(bool smooth);
     tk::Orientation Orientation() const { return orientation_; }
     void SetOrientation(tk::Orientation orientation);
+    ProgressStyle Style() const { return style_; }
+    void SetStyle(ProgressStyle style);
 
 protected:
     void FillCreateParams(CreateParams& params) override;
@@ -100,6 +106,7 @@ private:
     int position_ = 0;
     int step_ = 10;
     bool smooth_ = false;
+    ProgressStyle style_ = ProgressStyle::Normal;
     tk::Orientation orientation_ = tk::Orientation::Horizontal;
 };
 

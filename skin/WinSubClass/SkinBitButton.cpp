@@ -68,7 +68,8 @@ int TSkinBitButton::StateFrame(DWORD) const {
     return FIsEnabled ? frame : ButtonFrame::Disabled;
 }
 
-void TSkinBitButton::DrawGlyphAndCaption(HDC dc, TLayoutSize size, const TFace& face, int frame,
+void TSkinBitButton::DrawGlyphAndCaption(HDC dc, TLayoutSize size, const TFace& face,
+                                         const std::wstring& caption, int frame,
                                          COLORREF fontColour, bool speedButton) {
     const int cells = std::max(face.numGlyphs, 1);
     TLayoutSize glyphSize;
@@ -76,9 +77,9 @@ void TSkinBitButton::DrawGlyphAndCaption(HDC dc, TLayoutSize size, const TFace& 
         glyphSize = {face.glyph->Width() / cells, face.glyph->Height()};
     }
     TLayoutSize textSize;
-    if (!FCaption.empty()) {
+    if (!caption.empty()) {
         RECT measured{0, 0, size.width, size.height};
-        DrawTextW(dc, FCaption.c_str(), int(FCaption.size()), &measured, DT_CALCRECT);
+        DrawTextW(dc, caption.c_str(), int(caption.size()), &measured, DT_CALCRECT);
         textSize = {measured.right - measured.left, measured.bottom - measured.top};
     }
     const TButtonPlacement place = CalcButtonLayout(size, glyphSize, textSize, face.layout,
@@ -86,7 +87,7 @@ void TSkinBitButton::DrawGlyphAndCaption(HDC dc, TLayoutSize size, const TFace& 
     if (face.glyph) {
         DrawGlyph(dc, place.glyph.x, place.glyph.y, *face.glyph, cells, GlyphImageFor(frame));
     }
-    if (FCaption.empty()) {
+    if (caption.empty()) {
         return;
     }
     const COLORREF colour = frame == ButtonFrame::Disabled ? GetSysColor(COLOR_GRAYTEXT)
@@ -98,12 +99,12 @@ void TSkinBitButton::DrawGlyphAndCaption(HDC dc, TLayoutSize size, const TFace& 
                                                               : DT_CENTER;
     const RECT textRect{place.text.x, place.text.y, place.text.x + textSize.width,
                         place.text.y + textSize.height};
-    DrawSkinText(dc, FCaption, textRect, format);
+    DrawSkinText(dc, caption, textRect, format);
 }
 
 void TSkinBitButton::Draw(HDC dc, const RECT& rect) {
     const DWORD style = ReadWindowState();
-    FCaption = ReadCaption();
+    const std::wstring caption = ShownCaption();
     const int frame = StateFrame(style);
     if (!ComposeFace(rect, std::max(FSkinData->Buttons.Frame, 1), frame)) {
         return;
@@ -115,7 +116,8 @@ void TSkinBitButton::Draw(HDC dc, const RECT& rect) {
     face.spacing = GetIntProp("Spacing");
     face.layout = GlyphLayoutFromName(GetEnumProp("Layout").c_str());
     const auto* font = static_cast<const tk::Font*>(GetObjProp("Font", "TFont"));
-    const tk::BitmapDC buffer(NativeBitmap(FBuffer));
+    const HDC buffer = BufferDC();
+    const tk::SelectedObject bitmap(buffer, NativeBitmap(FBuffer));
     const auto windowFont = reinterpret_cast<HGDIOBJ>(SendMessageW(FHandle, WM_GETFONT, 0, 0));
     const HGDIOBJ chosen = font ? font->Handle() : windowFont;
     const tk::SelectedObject selected(buffer, chosen ? chosen : GetStockObject(DEFAULT_GUI_FONT));
@@ -123,7 +125,7 @@ void TSkinBitButton::Draw(HDC dc, const RECT& rect) {
         font ? tk::ToRgb(font->GetColor()) : ResolveColour(FSkinData->ButtonTextColour);
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
-    DrawGlyphAndCaption(buffer, {width, height}, face, frame, fontColour, false);
+    DrawGlyphAndCaption(buffer, {width, height}, face, caption, frame, fontColour, false);
     BitBlt(dc, rect.left, rect.top, width, height, buffer, 0, 0, SRCCOPY);
 }
 

@@ -32,8 +32,9 @@ protected:
     };
     // Glyph and caption laid out in `size` and drawn on the context in the
     // font selected into it; `frame` is the strip cell shown.
-    void DrawGlyphAndCaption(HDC dc, TLayoutSize size, const TFace& face, int frame,
-                             COLORREF fontColour, bool speedButton);
+    void DrawGlyphAndCaption(HDC dc, TLayoutSize size, const TFace& face,
+                             const std::wstring& caption, int frame, COLORREF fontColour,
+                             bool speedButton);
 };
 
 // Cell `image` (GlyphImage) of a glyph of `numGlyphs` cells at (x, y),

@@ -7,6 +7,8 @@
 #include "WinSkinData.h"
 #include "WinSkinForm.h"
 
+#include <cstring>
+
 namespace skin {
 
 const tk::ClassInfo& TSkinButton::StaticClass() {
@@ -132,18 +134,44 @@ int TSkinButton::StateFrame(DWORD style) const {
 
 bool TSkinButton::ComposeFace(const RECT& rect, int frameCount, int frame) {
     const TDataSkinButton& element = FSkinData->Buttons;
-    if (element.Bitmap.Empty() || IsRectEmpty(&rect)) {
+    if (element.Bitmap.Empty() || IsRectEmpty(&rect) || frame < 1 || frame > ButtonFrame::Count) {
         return false;
     }
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
+    if (width != cellWidth_ || height != cellHeight_) {
+        ForgetCells();
+        cellWidth_ = width;
+        cellHeight_ = height;
+    }
+    TComposedCell& cell = cells_[frame - 1];
+    if (cell.pixels.Empty() || cell.frameCount != frameCount) {
+        cell.frameCount = frameCount;
+        cell.pixels.SetSize(width, height, 24);
+        cell.pixels.Fill(ResolveColour(FSkinData->ButtonFaceColour));
+        const tk::BitmapDC dc(NativeBitmap(cell.pixels));
+        PaintElement(dc, {0, 0, width, height}, frameCount, frame, element);
+    }
     if (FBuffer.Width() != width || FBuffer.Height() != height) {
         FBuffer.SetSize(width, height, 24);
     }
-    FBuffer.Fill(ResolveColour(FSkinData->ButtonFaceColour));
-    const tk::BitmapDC dc(NativeBitmap(FBuffer));
-    PaintElement(dc, {0, 0, width, height}, frameCount, frame, element);
+    // Both are DIB sections of one format: the cell is copied row block by
+    // row block once GDI has finished drawing on either.
+    NativeBitmap(FBuffer);
+    GdiFlush();
+    std::memcpy(FBuffer.Row(0), cell.pixels.Row(0), size_t(FBuffer.Stride()) * size_t(height));
     return true;
+}
+
+void TSkinButton::ForgetCells() {
+    for (TComposedCell& cell : cells_) {
+        cell.pixels.Clear();
+    }
+}
+
+void TSkinButton::Refresh() {
+    ForgetCells();
+    TSkinControl::Refresh();
 }
 
 COLORREF TSkinButton::CaptionColour(int frame, COLORREF fallback, bool onlyDefined) const {
@@ -165,12 +193,13 @@ COLORREF TSkinButton::CaptionColour(int frame, COLORREF fallback, bool onlyDefin
 
 void TSkinButton::Draw(HDC dc, const RECT& rect) {
     const DWORD style = ReadWindowState();
-    FCaption = ReadCaption();
+    const std::wstring caption = ShownCaption();
     const int frame = StateFrame(style);
     if (!ComposeFace(rect, ButtonFrame::Count, frame)) {
         return;
     }
-    const tk::BitmapDC buffer(NativeBitmap(FBuffer));
+    const HDC buffer = BufferDC();
+    const tk::SelectedObject bitmap(buffer, NativeBitmap(FBuffer));
     const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(FHandle, WM_GETFONT, 0, 0));
     const tk::SelectedObject selected(buffer, font ? font : GetStockObject(DEFAULT_GUI_FONT));
     const COLORREF text =
@@ -180,8 +209,8 @@ void TSkinButton::Draw(HDC dc, const RECT& rect) {
     SetTextColor(buffer, text);
     SetBkMode(buffer, TRANSPARENT);
     const RECT local{0, 0, rect.right - rect.left, rect.bottom - rect.top};
-    const RECT place = CaptionRect(buffer, FCaption, local, DT_CENTER);
-    DrawSkinText(buffer, FCaption, place, DT_CENTER | DT_EXPANDTABS);
+    const RECT place = CaptionRect(buffer, caption, local, DT_CENTER);
+    DrawSkinText(buffer, caption, place, DT_CENTER | DT_EXPANDTABS);
     BitBlt(dc, rect.left, rect.top, local.right, local.bottom, buffer, 0, 0, SRCCOPY);
 }
 

@@ -25,6 +25,9 @@ public:
     // Every paint composes the whole button here, then copies it in one blit.
     TDib FBuffer;
 
+    // Forgets the composed cells (the skin's colours or bitmaps changed).
+    void Refresh() override;
+
 protected:
     // The click: the control's own, or BN_CLICKED to the parent of a raw
     // button. Call it last: a click handler may free the skinner.
@@ -32,6 +35,8 @@ protected:
     // FBuffer at the rectangle's size, filled with the face colour and the
     // strip's cell drawn; false when the skin has no button strip.
     bool ComposeFace(const RECT& rect, int frameCount, int frame);
+    // A memory context for drawing on FBuffer, kept from paint to paint.
+    HDC BufferDC() const { return bufferDc_; }
     // The skin's caption colour for a cell: NormalColour2, MouseOverColour2 or
     // PressedColour2; `fallback` for other cells and colours the skin omits
     // (when `onlyDefined`).
@@ -39,6 +44,20 @@ protected:
     void OnMouseMove();
     void OnMouseEnter();
     void OnMouseLeave();
+
+private:
+    void ForgetCells();
+    // The strip's cells composed over the face colour at the button's size,
+    // made when first shown and kept until the size changes: a paint then
+    // only copies one and draws the caption.
+    struct TComposedCell {
+        int frameCount = 0;
+        TDib pixels;
+    };
+    TComposedCell cells_[ButtonFrame::Count];
+    int cellWidth_ = 0;
+    int cellHeight_ = 0;
+    tk::CompatibleDC bufferDc_;
 };
 
 } // namespace skin

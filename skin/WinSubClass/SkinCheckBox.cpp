@@ -10,10 +10,16 @@
 namespace skin {
 namespace {
 
-// The messages after which the box is drawn again.
-bool ChangesTheBox(UINT msg) {
-    return msg == BM_SETCHECK || msg == WM_LBUTTONDOWN || msg == WM_LBUTTONUP ||
-           msg == WM_LBUTTONDBLCLK || msg == tk::kNotifyExit || msg == tk::kNotifyCheckedChanged;
+// After the messages that change the box (and after the control's own
+// painting, through the base), the box is drawn again.
+void RepaintTheBox(TSkinControl& skinner, tk::Message& message) {
+    const UINT msg = message.msg;
+    if (msg == BM_SETCHECK || msg == WM_LBUTTONDOWN || msg == WM_LBUTTONUP ||
+        msg == WM_LBUTTONDBLCLK || msg == tk::kNotifyExit || msg == tk::kNotifyCheckedChanged) {
+        skinner.Repaint();
+    } else {
+        skinner.TSkinControl::AfterMessage(message);
+    }
 }
 
 // Checked: the window's state bit, unless a toolkit control has a "Checked"
@@ -83,11 +89,7 @@ int TSkinCheckBox::BoxCell(int cells) const {
 }
 
 void TSkinCheckBox::AfterMessage(tk::Message& message) {
-    if (ChangesTheBox(message.msg)) {
-        Repaint();
-    } else {
-        TSkinControl::AfterMessage(message);
-    }
+    RepaintTheBox(*this, message);
 }
 
 void TSkinCheckBox::Draw(HDC dc, const RECT& rect) {
@@ -121,11 +123,7 @@ int TSkinRadioButton::BoxCell(int cells) const {
 }
 
 void TSkinRadioButton::AfterMessage(tk::Message& message) {
-    if (ChangesTheBox(message.msg)) {
-        Repaint();
-    } else {
-        TSkinControl::AfterMessage(message);
-    }
+    RepaintTheBox(*this, message);
 }
 
 void TSkinRadioButton::Draw(HDC dc, const RECT& rect) {

@@ -119,10 +119,11 @@ void TSkinControl::Attach(TWinSkinForm& frame, TSkinData& skin, bool useSkinColo
     HookControl(*control);
     Register(frame, skin, canvas);
     ReadWindowState();
+    FIsFocused = FHandle && GetFocus() == FHandle;
     if (!FHandle) {
         FIsEnabled = control->Enabled();
     }
-    FCaption = ReadCaption();
+    FCaption = FHandle ? WindowTextOf(FHandle) : std::wstring();
     if (FUseSkinColor) {
         FSavedColor = control->GetColor();
         control->SetColor(tk::Color(ResolveColour(skin.ButtonFaceColour)));
@@ -139,6 +140,7 @@ void TSkinControl::AttachWindow(HWND window, TSkinData& skin, TWinSkinForm& fram
     }
     FHandle = window;
     FIsEnabled = true;
+    FIsFocused = GetFocus() == window;
     Register(frame, skin, canvas);
     FCaption = WindowTextOf(window);
     subclass_.Install(window, [link = link_](UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -220,6 +222,9 @@ void TSkinControl::AfterMessage(tk::Message& message) {
     switch (message.msg) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
+        FIsFocused = message.msg == WM_SETFOCUS;
+        Repaint();
+        break;
     case WM_ENABLE:
         Repaint();
         break;
@@ -317,16 +322,15 @@ DWORD TSkinControl::ReadWindowState() {
     }
     const auto style = DWORD(GetWindowLongPtrW(FHandle, GWL_STYLE));
     FIsEnabled = (style & WS_DISABLED) == 0;
-    FIsFocused = GetFocus() == FHandle;
     return style;
 }
 
-std::wstring TSkinControl::ReadCaption() {
-    std::wstring caption = FHandle ? WindowTextOf(FHandle) : std::wstring();
-    if (caption.empty() && SkinnedControl()) {
-        caption = tk::Widen(GetStrProp("Caption"));
-    }
-    return caption;
+std::wstring TSkinControl::ShownCaption() const {
+    return FCaption.empty() ? ControlCaption() : FCaption;
+}
+
+std::wstring TSkinControl::ControlCaption() const {
+    return SkinnedControl() ? tk::Widen(GetStrProp("Caption")) : std::wstring();
 }
 
 // --- Properties by name ---------------------------------------------------------

@@ -135,15 +135,20 @@ public:
     void ForgetHot();
     // The control attached to: a windowed one or a window-less one.
     tk::Control* SkinnedControl() const;
-    // Window style, focus and enabled state read again from the window.
+    // Window style and enabled state read again from the window.
     DWORD ReadWindowState();
-    // The window text, or the control's "Caption" when the window has none.
-    std::wstring ReadCaption();
+    // The window text (FCaption, which follows WM_SETTEXT), or the control's
+    // "Caption" when the window has none.
+    std::wstring ShownCaption() const;
+    // The control's "Caption", or empty text.
+    std::wstring ControlCaption() const;
 
     uint8_t FMouseState = 0;
     tk::Canvas* FCanvas = nullptr;
     bool FIsEnabled = true;
+    // Follows WM_SETFOCUS and WM_KILLFOCUS.
     bool FIsFocused = false;
+    // The window text, following WM_SETTEXT.
     std::wstring FCaption;
     TSkinData* FSkinData = nullptr;
     HWND FHandle = nullptr;

@@ -54,7 +54,6 @@ void TSkinSpeedButton::PaintSpeedButton(tk::Canvas& canvas, const RECT& rect) {
         return;
     }
     FIsEnabled = control->Enabled();
-    FCaption = ReadCaption();
     const int frame = StateFrame(0);
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
@@ -76,7 +75,7 @@ void TSkinSpeedButton::PaintSpeedButton(tk::Canvas& canvas, const RECT& rect) {
             face.layout = GlyphLayoutFromName(GetEnumProp("Layout").c_str());
             // Selects the canvas font into the buffer.
             bufferCanvas.TextExtent("");
-            DrawGlyphAndCaption(buffer, {width, height}, face, frame,
+            DrawGlyphAndCaption(buffer, {width, height}, face, ControlCaption(), frame,
                                 tk::ToRgb(control->Font().GetColor()), true);
         }
     }
@@ -122,18 +121,6 @@ void TSkinSpeedButton::AfterMessage(tk::Message& message) {
     switch (message.msg) {
     case WM_NCDESTROY:
         UnhookControl();
-        return;
-    case WM_KEYDOWN:
-        if (message.wParam == VK_SPACE) {
-            FMouseState |= MouseBit::Pressed;
-            Repaint();
-        }
-        return;
-    case WM_KEYUP:
-        if (message.wParam == VK_SPACE) {
-            FMouseState &= uint8_t(~MouseBit::Pressed);
-            Repaint();
-        }
         return;
     case WM_LBUTTONUP:
         FMouseState &= uint8_t(~MouseBit::Pressed);

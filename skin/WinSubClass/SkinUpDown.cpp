@@ -1,82 +1,48 @@
 #include "SkinUpDown.h"
 
 #include "ImgUtil.h"
+#include "Notifications.h"
+#include "RangeCodes.h"
 #include "WinSkinData.h"
 
-#include <iterator>
+#include <windowsx.h>
+
+#include <array>
 
 namespace skin {
 namespace {
 
-// Which arrow a half shows.
-namespace ArrowKind {
-constexpr int Up = 0;
-constexpr int Down = 1;
-constexpr int Left = 2;
-constexpr int Right = 3;
-} // namespace ArrowKind
+// The plain arrow's centre sits this much above the middle of an up or down
+// half.
+constexpr int PlainArrowRaise = 2;
 
-// The look of a half; with the arrow kind it picks the strip's cell.
-namespace HalfState {
-constexpr int Normal = 1;
-constexpr int Pressed = 2;
-constexpr int Disabled = 3;
-constexpr int Hot = 4;
-} // namespace HalfState
+struct TSegment {
+    int x1, y1, x2, y2;
+};
 
-// Cell = state + CellsPerKind x kind, less KindsPerStrip x CellsPerKind for
-// the horizontal kinds: up and left use cells 1 to 4, down and right 5 to 8.
-constexpr int CellsPerKind = 4;
-constexpr int HorizontalCellShift = 8;
-// The border an inset up-down leaves around its arrows.
-constexpr int InsetBorder = 1;
-// Vertical arrows are drawn this far above the half's centre.
-constexpr int VerticalArrowLift = 2;
+// The plain up and down arrows: short lines around the centre.
+constexpr std::array<TSegment, 7> UpArrowLines{{{0, 0, 0, -1},
+                                                {1, 1, 4, 4},
+                                                {0, 1, 3, 4},
+                                                {0, 2, 2, 4},
+                                                {-1, 1, -4, 4},
+                                                {0, 2, -3, 4},
+                                                {0, 1, -2, 4}}};
+constexpr std::array<TSegment, 7> DownArrowLines{{{0, 3, 0, 4},
+                                                  {1, 2, 4, -1},
+                                                  {0, 2, 3, -1},
+                                                  {0, 1, 2, 0},
+                                                  {-1, 2, -4, -1},
+                                                  {0, 2, -3, -1},
+                                                  {0, 1, -2, 0}}};
+// The plain left and right arrows: one polyline each.
+constexpr std::array<POINT, 5> LeftArrowLine{{{0, 0}, {1, 2}, {1, -2}, {-1, 0}, {1, 2}}};
+constexpr std::array<POINT, 5> RightArrowLine{{{0, 0}, {-1, 2}, {-1, -2}, {1, 0}, {-1, 2}}};
 
-bool IsHorizontalKind(int kind) {
-    return kind == ArrowKind::Left || kind == ArrowKind::Right;
-}
-
+// The strip cell of a half: four per half (one per state), up and left first.
 int CellOf(int kind, int state) {
-    return state + CellsPerKind * kind - (IsHorizontalKind(kind) ? HorizontalCellShift : 0);
-}
-
-// The small arrow of a half without a skin element, around (x, y).
-void DrawPlainArrow(HDC dc, int kind, int x, int y) {
-    const auto line = [dc](int x1, int y1, int x2, int y2) {
-        MoveToEx(dc, x1, y1, nullptr);
-        LineTo(dc, x2, y2);
-    };
-    switch (kind) {
-    case ArrowKind::Up:
-        line(x, y, x, y - 1);
-        line(x + 1, y + 1, x + 4, y + 4);
-        line(x, y + 1, x + 3, y + 4);
-        line(x, y + 2, x + 2, y + 4);
-        line(x - 1, y + 1, x - 4, y + 4);
-        line(x, y + 2, x - 3, y + 4);
-        line(x, y + 1, x - 2, y + 4);
-        break;
-    case ArrowKind::Down:
-        line(x, y + 3, x, y + 4);
-        line(x + 1, y + 2, x + 4, y - 1);
-        line(x, y + 2, x + 3, y - 1);
-        line(x, y + 1, x + 2, y);
-        line(x - 1, y + 2, x - 4, y - 1);
-        line(x, y + 2, x - 3, y - 1);
-        line(x, y + 1, x - 2, y);
-        break;
-    case ArrowKind::Left: {
-        const POINT points[] = {{x, y}, {x + 1, y + 2}, {x + 1, y - 2}, {x - 1, y}, {x + 1, y + 2}};
-        Polyline(dc, points, int(std::size(points)));
-        break;
-    }
-    default: {
-        const POINT points[] = {{x, y}, {x - 1, y + 2}, {x - 1, y - 2}, {x + 1, y}, {x - 1, y + 2}};
-        Polyline(dc, points, int(std::size(points)));
-        break;
-    }
-    }
+    const int cell = state + UpDownCellsPerHalf * kind;
+    return kind >= UpDownKind::Left ? cell - 2 * UpDownCellsPerHalf : cell;
 }
 
 } // namespace
@@ -88,6 +54,33 @@ const tk::ClassInfo& TSkinUpDown::StaticClass() {
 
 TSkinUpDown::TSkinUpDown(tk::Component* owner) : TSkinControl(owner) {}
 
+bool TSkinUpDown::Horizontal() const {
+    return FHorizontal == 1 || (GetWindowLongPtrW(FHandle, GWL_STYLE) & UDS_HORZ) != 0;
+}
+
+void TSkinUpDown::SplitHalves(const RECT& area, RECT& first, RECT& second) const {
+    first = area;
+    second = area;
+    if (Horizontal()) {
+        first.right = area.left + (area.right - area.left) / 2;
+        second.left = first.right;
+    } else {
+        first.bottom = area.top + (area.bottom - area.top) / 2;
+        second.top = first.bottom;
+    }
+}
+
+int TSkinUpDown::HalfAt(POINT client) const {
+    RECT area{};
+    GetClientRect(FHandle, &area);
+    RECT first{}, second{};
+    SplitHalves(area, first, second);
+    if (PtInRect(&first, client)) {
+        return 0;
+    }
+    return PtInRect(&second, client) ? 1 : -1;
+}
+
 bool TSkinUpDown::BeforeMessage(tk::Message& message) {
     switch (message.msg) {
     case WM_PAINT:
@@ -97,92 +90,145 @@ bool TSkinUpDown::BeforeMessage(tk::Message& message) {
         message.result = 1;
         return false;
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONDBLCLK: {
+        const TLifeToken::TWatch alive = life_.Watch();
         CallOriginal(message);
-        FMouseState |= MouseBit::Pressed;
-        Paint(nullptr);
+        if (!alive.expired()) {
+            FMouseState |= MouseBit::Pressed;
+            Paint(nullptr);
+        }
         return false;
-    case WM_LBUTTONUP:
+    }
+    case WM_LBUTTONUP: {
         FMouseState &= uint8_t(~MouseBit::Pressed);
+        const TLifeToken::TWatch alive = life_.Watch();
         CallOriginal(message);
-        Paint(nullptr);
+        if (!alive.expired()) {
+            Paint(nullptr);
+        }
         return false;
+    }
     default:
         return TSkinControl::BeforeMessage(message);
     }
 }
 
-void TSkinUpDown::Draw(HDC dc, const RECT&) {
-    RECT client{};
-    GetClientRect(FHandle, &client);
-    if (IsRectEmpty(&client)) {
+void TSkinUpDown::AfterMessage(tk::Message& message) {
+    if (message.msg == WM_MOUSEMOVE) {
+        FMouseState |= MouseBit::Over;
+        if (!trackingLeave_) {
+            TRACKMOUSEEVENT track{};
+            track.cbSize = sizeof(track);
+            track.dwFlags = TME_LEAVE;
+            track.hwndTrack = FHandle;
+            trackingLeave_ = TrackMouseEvent(&track) != FALSE;
+        }
+        // Only a move onto the other half changes the look.
+        if (HalfAt({GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)}) != hotHalf_) {
+            Paint(nullptr);
+        }
         return;
     }
-    const tk::MemoryDC buffer(dc, client.right, client.bottom);
+    if (message.msg == WM_MOUSELEAVE || message.msg == tk::kNotifyMouseLeave) {
+        if (message.msg == WM_MOUSELEAVE) {
+            trackingLeave_ = false;
+        }
+        FMouseState &= uint8_t(~(MouseBit::Over | MouseBit::Pressed));
+        Paint(nullptr);
+        return;
+    }
+    TSkinControl::AfterMessage(message);
+}
+
+void TSkinUpDown::Draw(HDC dc, const RECT& rect) {
+    ReadWindowState();
+    tk::MemoryDC buffer(dc, rect.right - rect.left, rect.bottom - rect.top);
     if (!buffer) {
         return;
     }
-    FillBackground(buffer, client);
-    const DWORD style = ReadWindowState();
-    RECT area = client;
+    RECT area{0, 0, buffer.Width(), buffer.Height()};
+    FillBackground(buffer, area);
     if (FInset) {
-        InflateRect(&area, -InsetBorder, -InsetBorder);
+        InflateRect(&area, -1, -1);
     }
+    RECT first{}, second{};
+    SplitHalves(area, first, second);
     POINT cursor{};
     GetCursorPos(&cursor);
     ScreenToClient(FHandle, &cursor);
-    const auto stateOf = [&](const RECT& half) {
-        if (!FIsEnabled) {
-            return HalfState::Disabled;
-        }
-        if (!PtInRect(&half, cursor)) {
-            return HalfState::Normal;
-        }
-        return Pressed() ? HalfState::Pressed : MouseOver() ? HalfState::Hot : HalfState::Normal;
-    };
-    RECT first = area;
-    RECT second = area;
-    int firstKind = ArrowKind::Up;
-    int secondKind = ArrowKind::Down;
-    if (FHorizontal == 1 || (style & UDS_HORZ)) {
-        first.right = second.left = area.left + (area.right - area.left) / 2;
-        firstKind = ArrowKind::Left;
-        secondKind = ArrowKind::Right;
-    } else {
-        first.bottom = second.top = area.top + (area.bottom - area.top) / 2;
+    const int live = PtInRect(&first, cursor) ? 0 : PtInRect(&second, cursor) ? 1 : -1;
+    int liveState = UpDownState::Normal;
+    if (Pressed()) {
+        liveState = UpDownState::Pressed;
+    } else if (MouseOver()) {
+        liveState = UpDownState::Hot;
     }
-    DrawHalf(buffer, first, firstKind, stateOf(first));
-    DrawHalf(buffer, second, secondKind, stateOf(second));
-    buffer.BlitTo(dc, 0, 0);
+    const auto stateOf = [&](int half) {
+        if (!FIsEnabled) {
+            return UpDownState::Disabled;
+        }
+        return half == live ? liveState : UpDownState::Normal;
+    };
+    hotHalf_ = MouseOver() ? live : -1;
+    const bool horizontal = Horizontal();
+    DrawHalf(buffer, first, horizontal ? UpDownKind::Left : UpDownKind::Up, stateOf(0));
+    DrawHalf(buffer, second, horizontal ? UpDownKind::Right : UpDownKind::Down, stateOf(1));
+    buffer.BlitTo(dc, rect.left, rect.top);
 }
 
 void TSkinUpDown::DrawHalf(HDC dc, const RECT& half, int kind, int state) const {
+    const bool horizontal = kind >= UpDownKind::Left;
     const TDataSkinBorder* element =
-        IsHorizontalKind(kind) ? FSkinData->UpDownHorz.get() : FSkinData->UpDownVert.get();
-    if (element && !element->Bitmap.Empty() && element->Frame > 0) {
-        const int cell = CellOf(kind, state);
-        DrawFrameCell(dc, half, element->Bitmap, true, element->Frame, cell);
-        const TDib& glyphs = element->Bitmap2;
-        if (!glyphs.Empty()) {
-            const int width = glyphs.Width() / element->Frame;
-            const int left = half.left + (half.right - half.left - width) / 2;
-            const int top = half.top + (half.bottom - half.top - glyphs.Height()) / 2;
-            DrawFrameCell(dc, {left, top, left + width, top + glyphs.Height()}, glyphs, true,
-                          element->Frame, cell);
+        horizontal ? FSkinData->UpDownHorz.get() : FSkinData->UpDownVert.get();
+    if (!element || element->Bitmap.Empty()) {
+        DrawPlainHalf(dc, half, kind, state);
+        return;
+    }
+    const int cell = CellOf(kind, state);
+    DrawFrameCell(dc, half, element->Bitmap, true, element->Frame, cell);
+    const TDib& glyphs = element->Bitmap2;
+    if (glyphs.Empty() || element->Frame < 1) {
+        return;
+    }
+    const int glyphWidth = glyphs.Width() / element->Frame;
+    const int glyphHeight = glyphs.Height();
+    const int left = half.left + (half.right - half.left - glyphWidth) / 2;
+    const int top = half.top + (half.bottom - half.top - glyphHeight) / 2;
+    DrawFrameCell(dc, {left, top, left + glyphWidth, top + glyphHeight}, glyphs, true,
+                  element->Frame, cell);
+}
+
+void TSkinUpDown::DrawPlainHalf(HDC dc, const RECT& half, int kind, int state) const {
+    const bool down = state == UpDownState::Pressed || state == UpDownState::Hot;
+    const tk::OwnedPen edge(CreatePen(PS_SOLID, 1, ResolveColour(FSkinData->ButtonDkShadowColour)));
+    const tk::OwnedBrush face(CreateSolidBrush(
+        ResolveColour(down ? FSkinData->ButtonShadowColour : FSkinData->ButtonFaceColour)));
+    {
+        const tk::SelectedObject pen(dc, edge.get());
+        const tk::SelectedObject brush(dc, face.get());
+        Rectangle(dc, half.left, half.top, half.right, half.bottom);
+    }
+    const tk::OwnedPen ink(
+        CreatePen(PS_SOLID, 1,
+                  ResolveColour(state == UpDownState::Disabled ? FSkinData->ButtonShadowColour
+                                                               : FSkinData->ButtonTextColour)));
+    const tk::SelectedObject pen(dc, ink.get());
+    const int x = half.left + (half.right - half.left) / 2;
+    int y = half.top + (half.bottom - half.top) / 2;
+    if (kind == UpDownKind::Up || kind == UpDownKind::Down) {
+        y -= PlainArrowRaise;
+        for (const TSegment& s : kind == UpDownKind::Up ? UpArrowLines : DownArrowLines) {
+            MoveToEx(dc, x + s.x1, y + s.y1, nullptr);
+            LineTo(dc, x + s.x2, y + s.y2);
         }
         return;
     }
-    const bool sunk = state == HalfState::Pressed || state == HalfState::Hot;
-    const tk::OwnedPen pen(CreatePen(PS_SOLID, 1, ResolveColour(FSkinData->ButtonDkShadowColour)));
-    const tk::OwnedBrush brush(CreateSolidBrush(
-        ResolveColour(sunk ? FSkinData->ButtonShadowColour : FSkinData->ButtonFaceColour)));
-    const tk::SelectedObject selectedPen(dc, pen.get());
-    const tk::SelectedObject selectedBrush(dc, brush.get());
-    Rectangle(dc, half.left, half.top, half.right, half.bottom);
-    const int x = half.left + (half.right - half.left) / 2;
-    const int y =
-        half.top + (half.bottom - half.top) / 2 - (IsHorizontalKind(kind) ? 0 : VerticalArrowLift);
-    DrawPlainArrow(dc, kind, x, y);
+    std::array<POINT, 5> line = kind == UpDownKind::Left ? LeftArrowLine : RightArrowLine;
+    for (POINT& p : line) {
+        p.x += x;
+        p.y += y;
+    }
+    Polyline(dc, line.data(), int(line.size()));
 }
 
 } // namespace skin

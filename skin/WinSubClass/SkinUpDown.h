@@ -1,14 +1,17 @@
-// TSkinUpDown: the two arrow buttons of an up-down control (a stand-alone
-// one, the scroll arrows of a tab control, the scroller of a tab set), drawn
-// from the skin's UpDown.Horz or UpDown.Vert strips with their glyphs, or as
-// plain boxes with small arrows when the skin has none. The control's own
-// handling still runs every click; the skinner only keeps the pressed state
-// and paints.
+// TSkinUpDown: the two arrow buttons of an up-down control, side by side or
+// one above the other, painted from the skin's up-down strip with its glyphs;
+// the half under the pointer shows pressed or hot. Without the skin's strip
+// each half is a plain button with a small arrow of lines.
+//
+// Error policy: the base's.
 #pragma once
 
+#include "LifeToken.h"
 #include "SkinControl.h"
 
 namespace skin {
+
+class TDataSkinBorder;
 
 class TSkinUpDown : public TSkinControl {
     TK_CLASS(TSkinUpDown)
@@ -16,15 +19,27 @@ class TSkinUpDown : public TSkinControl {
 public:
     explicit TSkinUpDown(tk::Component* owner);
     bool BeforeMessage(tk::Message& message) override;
+    void AfterMessage(tk::Message& message) override;
     void Draw(HDC dc, const RECT& rect) override;
 
-    // Drawn inside a one-pixel border (the spin button of an edit).
+    // Drawn one pixel inside the window (the spin button of an edit box).
     bool FInset = false;
-    // 1: left and right arrows whatever the window style says.
-    int32_t FHorizontal = 0;
+    // 1: the halves lie side by side whatever the window's style says.
+    int FHorizontal = 0;
 
 private:
+    bool Horizontal() const;
+    // The two halves of the area: up and down, or left and right.
+    void SplitHalves(const RECT& area, RECT& first, RECT& second) const;
+    // 0 or 1 for the half under a client point, -1 for neither.
+    int HalfAt(POINT client) const;
     void DrawHalf(HDC dc, const RECT& half, int kind, int state) const;
+    void DrawPlainHalf(HDC dc, const RECT& half, int kind, int state) const;
+
+    // The half shown hot at the last paint, or -1.
+    int hotHalf_ = -1;
+    bool trackingLeave_ = false;
+    TLifeToken life_;
 };
 
 } // namespace skin

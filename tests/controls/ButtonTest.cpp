@@ -158,6 +158,19 @@ TEST_F(Buttons, OnlyOneButtonOfAFrameIsHot) {
     EXPECT_EQ(CellColour(second), Cell(ButtonFrame::Normal));
 }
 
+TEST_F(Buttons, AResizedButtonIsComposedAtItsNewSize) {
+    tk::Form& form = FormWithFocusElsewhere();
+    auto& button = SkinnedButton<tk::Button>(form);
+    const uint32_t edge = guitest::Rgb(TButtonSkin::Edge);
+    EXPECT_EQ(Shot(button).At(74, 12), edge);
+    button.SetBounds(20, 20, 140, 40);
+    frametest::Settle();
+    const guitest::Capture wide = Shot(button);
+    EXPECT_EQ(wide.At(139, 20), edge);
+    EXPECT_EQ(wide.At(30, 20), Cell(ButtonFrame::Normal));
+    EXPECT_EQ(wide.At(70, 39), edge);
+}
+
 TEST_F(Buttons, ASkinWithoutAButtonStripLeavesButtonsUnpaintedButSwallowsTheirPaint) {
     TButtonSkin plain;
     plain.withButtons = false;

@@ -260,6 +260,12 @@ TEST_F(Tabs, TheScrollArrowsOfARawTabControlAreSkinnedAndLeftOutOfTheRow) {
     EXPECT_LT(after.left, before.left);
     const POINT p = FillPoint(TTabSide::Top, DrawnRect(TTabSide::Top, after));
     EXPECT_TRUE(guitest::PixelIs(guitest::CaptureWindow(tabs), p.x, p.y, TTabSkin::Cells[0]));
+    // The pointer still rests on the right arrow, which shows hot (cell 8)
+    // until the pointer leaves it.
+    const guitest::Capture hot = guitest::CaptureWindow(arrows);
+    EXPECT_TRUE(guitest::PixelIs(hot, hot.width - 2, hot.height / 2, TTabSkin::ArrowCell(8)));
+    guitest::ParkPointer();
+    frametest::Settle();
     checkArrows();
 }
 

@@ -3,7 +3,9 @@
 // skin around the client area its design gives.
 #include "GalleryFixture.h"
 
+#include "ImgUtil.h"
 #include "PageControl.h"
+#include "SkinControl.h"
 #include "SkinManager.h"
 #include "SkinTab.h"
 #include "WinSkinData.h"
@@ -89,6 +91,34 @@ TEST_F(GallerySkin, TheSkinsCloseButtonClosesTheWindow) {
     EXPECT_EQ(SendMessageW(form->Handle(), WM_NCHITTEST, 0, at), HTCAPTION);
     SendMessageW(form->Handle(), WM_NCLBUTTONDOWN, HTCAPTION, at);
     SendMessageW(form->Handle(), WM_NCLBUTTONUP, HTCAPTION, at);
+    guitest::PumpUntilIdle();
+    EXPECT_FALSE(IsWindowVisible(form->Handle()));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(GallerySkin, TheExitButtonIsASkinnedSpeedButtonThatStillCloses) {
+    Open();
+    guitest::PumpUntilIdle();
+    skin::TWinSkinForm* frame = FrameOf(form->Handle());
+    ASSERT_NE(frame, nullptr);
+    auto& exit = Get<tk::SpeedButton>("Canel");
+    const skin::TSkinControl* skinner = nullptr;
+    for (const skin::TSkinControl* s : frame->FControls) {
+        if (s->FGraphicControl == &exit) {
+            skinner = s;
+        }
+    }
+    ASSERT_NE(skinner, nullptr);
+    EXPECT_EQ(skinner->ClassName(), "TSkinSpeedButton");
+    // The left edge shows the skin's normal button cell at the button's size.
+    const skin::TDataSkinButton& buttons = frame->FSkinData->Buttons;
+    const skin::TDib normal =
+        skin::RenderElement({0, 0, exit.Width(), exit.Height()}, buttons.Bitmap,
+                            skin::MarginRect(buttons), false, buttons.Tile == 1, buttons.Frame, 1);
+    const RECT onScreen = gallerytest::ScreenRect(exit);
+    const guitest::Capture shot = guitest::CaptureScreen(onScreen);
+    EXPECT_TRUE(guitest::PixelIs(shot, 1, exit.Height() / 2, normal.Pixel(1, exit.Height() / 2)));
+    ClickOn(exit, exit.Width() / 2, exit.Height() / 2);
     guitest::PumpUntilIdle();
     EXPECT_FALSE(IsWindowVisible(form->Handle()));
     EXPECT_TRUE(messages.empty());

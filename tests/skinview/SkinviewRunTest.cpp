@@ -290,4 +290,25 @@ TEST(SkinviewRefusal, ClearMessagesForWhatItCannotUse) {
     EXPECT_NE(run.err.find("usage: skinview"), std::string::npos) << run.err;
 }
 
+// The sheet of button states: one row per kind, one column per state, every
+// button skinned. A push button's normal, hot, pressed and disabled columns
+// show different cells of the skin's button strip.
+TEST_F(SkinviewRun, TheStatesSheetShowsEachButtonStateInItsOwnCell) {
+    const std::string package = KANVIO_SKINS_DIR "/kanvio_daylight.skn";
+    ASSERT_NO_FATAL_FAILURE(Screenshot(L"\"" + Wide(package) + L"\" --states"));
+    ExpectConsistent();
+    // The sheet's grid: a 90-pixel label column, then 112-pixel columns of
+    // 100 x 26 buttons, the first row 24 pixels down.
+    const auto pushPixel = [&](int column) {
+        return image.At(report.client.left + 90 + column * 112 + 6 + 3,
+                        report.client.top + 24 + 6 + 13);
+    };
+    const uint32_t normal = pushPixel(0), hot = pushPixel(1), pressed = pushPixel(2),
+                   disabled = pushPixel(5);
+    EXPECT_NE(normal, hot) << Hex(normal);
+    EXPECT_NE(normal, pressed) << Hex(normal);
+    EXPECT_NE(normal, disabled) << Hex(normal);
+    EXPECT_NE(hot, pressed) << Hex(hot);
+}
+
 } // namespace

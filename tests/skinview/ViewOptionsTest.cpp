@@ -18,6 +18,7 @@ TEST(ViewOptions, NoArgumentsShowTheDefaultSkinInteractively) {
     EXPECT_FALSE(o.inactive);
     EXPECT_FALSE(o.maximized);
     EXPECT_FALSE(o.size);
+    EXPECT_FALSE(o.states);
     EXPECT_FALSE(o.help);
 }
 
@@ -31,6 +32,7 @@ TEST(ViewOptions, PackageAndOptionsInAnyOrder) {
     ASSERT_TRUE(o.size);
     EXPECT_EQ(o.size->width, 640);
     EXPECT_EQ(o.size->height, 480);
+    EXPECT_TRUE(Parse({"--states", "a.skn"}).states);
     EXPECT_TRUE(Parse({"--help"}).help);
     EXPECT_TRUE(Parse({"-h"}).help);
 }

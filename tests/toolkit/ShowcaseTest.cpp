@@ -5,6 +5,7 @@
 #include "GraphicControls.h"
 #include "Menus.h"
 #include "PageControl.h"
+#include "RangeControls.h"
 #include "StatusBar.h"
 #include "StdCtrls.h"
 #include "TreeView.h"
@@ -104,6 +105,7 @@ TEST_F(Showcase, DesignedValuesReachTheWindows) {
     EXPECT_EQ(form->Get<tk::RadioGroup>("RadioGroup1").Buttons().size(), 3u);
     EXPECT_TRUE(form->Get<tk::RadioGroup>("RadioGroup1").Buttons()[1]->Checked());
     EXPECT_EQ(form->Get<tk::Edit>("Edit2").Text(), "5");
+    EXPECT_EQ(form->Get<tk::ProgressBar>("ProgressBar1").Style(), tk::ProgressStyle::Chunks);
     // The status bar sits on the bottom edge of the client area.
     auto& status = form->Get<tk::StatusBar>("StatusBar1");
     EXPECT_EQ(status.Top() + status.Height(), form->ClientHeight());

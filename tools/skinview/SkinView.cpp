@@ -3,8 +3,9 @@
 #include "Application.h"
 #include "Backdrop.h"
 #include "SkinViewForm.h"
-#include "WinSkinData.h"
+#include "StatesSheet.h"
 #include "Text.h"
+#include "WinSkinData.h"
 #include "WindowShot.h"
 
 #include <optional>
@@ -23,7 +24,7 @@ std::filesystem::path PathOf(const std::string& utf8) {
 }
 
 // Applies --size, --maximized and --inactive to the shown window.
-void ArrangeWindow(const TViewOptions& options, TSkinViewForm& form, TBackdrop* backdrop) {
+void ArrangeWindow(const TViewOptions& options, tk::Form& form, TBackdrop* backdrop) {
     HWND window = form.Handle();
     if (options.size) {
         RECT r;
@@ -52,6 +53,9 @@ int RunSkinView(const TViewOptions& options, std::ostream& out, std::ostream& er
             ++errors;
         });
     try {
+        // The sheet of states is the main form when asked for; the showcase
+        // then stays hidden and only lends its skin component.
+        TStatesSheet* sheet = options.states ? new TStatesSheet(&app) : nullptr;
         auto* form = new TSkinViewForm(&app);
         if (!options.package.empty()) {
             form->LoadSkinFile(PathOf(options.package));
@@ -61,17 +65,22 @@ int RunSkinView(const TViewOptions& options, std::ostream& out, std::ostream& er
                     << " of its entries are incomplete and show what the missing end decodes to\n";
         }
         form->ShowSkinName();
+        tk::Form& shown = sheet ? static_cast<tk::Form&>(*sheet) : *form;
         std::optional<TBackdrop> backdrop;
         if (screenshot || options.inactive)
             backdrop.emplace();
-        form->Show();
+        shown.Show();
         PumpMessages(SettleMs);
-        ArrangeWindow(options, *form, backdrop ? &*backdrop : nullptr);
+        if (sheet) {
+            sheet->ShowStates();
+            PumpMessages(ChangeMs);
+        }
+        ArrangeWindow(options, shown, backdrop ? &*backdrop : nullptr);
         if (!screenshot) {
             app.Run();
             return 0;
         }
-        HWND window = form->Handle();
+        HWND window = shown.Handle();
         PaintCompletely(window);
         WritePng(PathOf(options.screenshot), CaptureWindowArea(window));
         out << DescribeWindow(window) << "\n";

@@ -21,6 +21,11 @@ TSkinViewForm::TSkinViewForm(tk::Component* owner) : Form(owner) {
     if (tk::Application* application = Application())
         application->Classes().Register<skin::TSkinData>();
     LoadDesign("TSkinViewForm");
+    // A showcase for skin authors: check boxes and radio buttons of forms are
+    // skinned only through Skin3rd lines, which skinview adds for its own.
+    std::vector<std::string> lines = SkinData().Skin3rd();
+    lines.insert(lines.end(), {"TCheckBox=checkbox", "TRadioButton=radiobutton"});
+    SkinData().SetSkin3rd(lines);
 }
 
 void TSkinViewForm::FormShow() {

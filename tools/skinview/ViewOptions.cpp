@@ -5,8 +5,11 @@
 namespace skinview {
 
 const char* const UsageText =
-    "usage: skinview [PKG] [--screenshot OUT.png] [--inactive] [--maximized] [--size WxH]\n"
+    "usage: skinview [PKG] [--states] [--screenshot OUT.png] [--inactive] [--maximized]\n"
+    "                [--size WxH]\n"
     "  PKG           skin package to show (default: the built-in Kanvio Neon skin)\n"
+    "  --states      show every kind of button in every state (normal, hot, pressed,\n"
+    "                focused, default or checked, disabled) instead of the showcase\n"
     "  --screenshot  save the window as it appears on screen, over a green backdrop,\n"
     "                print its size and client rectangle, and exit\n"
     "  --inactive    show the window inactive: the green backdrop behind it is active\n"
@@ -58,6 +61,8 @@ TViewOptions ParseViewOptions(const std::vector<std::string>& args) {
             options.inactive = true;
         else if (arg == "--maximized")
             options.maximized = true;
+        else if (arg == "--states")
+            options.states = true;
         else if (arg == "--size")
             options.size = ParseWindowSize(value(i));
         else if (arg.starts_with("--"))

@@ -1,6 +1,7 @@
 // skinview's command line:
 //
-//   skinview [PKG] [--screenshot OUT.png] [--inactive] [--maximized] [--size WxH]
+//   skinview [PKG] [--states] [--screenshot OUT.png] [--inactive] [--maximized]
+//            [--size WxH]
 //
 // Portable (no windows.h), so it is tested natively too. Error policy:
 // ParseViewOptions throws TUsageError with a message for anything it cannot
@@ -29,6 +30,7 @@ struct TViewOptions {
     std::string screenshot; // PNG to write, then exit; empty: stay open
     bool inactive = false;  // another window is active
     bool maximized = false;
+    bool states = false;             // the sheet of button states instead of the showcase
     std::optional<TWindowSize> size; // outer size of the (restored) window
     bool help = false;
 };

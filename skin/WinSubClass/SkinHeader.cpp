@@ -1,0 +1,128 @@
+#include "SkinHeader.h"
+
+#include "ImgUtil.h"
+#include "Text.h"
+#include "WinSkinData.h"
+
+#include <algorithm>
+
+namespace skin {
+namespace {
+
+// Cell of the header bar strip every item shows.
+constexpr int HeaderCell = 1;
+// An item's caption is read into a buffer of this many characters.
+constexpr int MaxItemText = 201;
+
+// DrawImageCaption's alignment for an item's format.
+int AlignmentOf(int format) {
+    if (format & HDF_RIGHT) {
+        return ImageCaptionRight;
+    }
+    if (format & HDF_CENTER) {
+        return ImageCaptionCentre;
+    }
+    return 0;
+}
+
+// The canvas takes the window's font: face, height, weight, slant, charset.
+void TakeWindowFont(tk::Font& font, HWND window) {
+    const auto handle = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+    LOGFONTW logical{};
+    if (!handle || !GetObjectW(handle, sizeof(logical), &logical)) {
+        return;
+    }
+    font.SetName(tk::Narrow(logical.lfFaceName));
+    font.SetHeight(logical.lfHeight);
+    uint32_t style = 0;
+    if (logical.lfWeight >= FW_BOLD) {
+        style |= tk::fsBold;
+    }
+    if (logical.lfItalic) {
+        style |= tk::fsItalic;
+    }
+    if (logical.lfUnderline) {
+        style |= tk::fsUnderline;
+    }
+    font.SetStyle(style);
+    font.SetCharset(logical.lfCharSet);
+}
+
+} // namespace
+
+const tk::ClassInfo& TSkinHeader::StaticClass() {
+    static const tk::ClassInfo info("TSkinHeader", &TSkinControl::StaticClass());
+    return info;
+}
+
+TSkinHeader::TSkinHeader(tk::Component* owner) : TSkinControl(owner) {}
+
+bool TSkinHeader::SkinPaints() const {
+    return FSkinData && FSkinData->Headerbar && !FSkinData->Headerbar->Bitmap.Empty();
+}
+
+bool TSkinHeader::BeforeMessage(tk::Message& message) {
+    if (message.msg == WM_ERASEBKGND && SkinPaints()) {
+        message.result = 1;
+        return false;
+    }
+    return TSkinControl::BeforeMessage(message);
+}
+
+void TSkinHeader::Draw(HDC dc, const RECT& rect) {
+    if (!SkinPaints() || IsRectEmpty(&rect)) {
+        return;
+    }
+    ReadWindowState();
+    tk::MemoryDC buffer(dc, rect.right - rect.left, rect.bottom - rect.top);
+    if (!buffer) {
+        return;
+    }
+    SetBkMode(buffer, TRANSPARENT);
+    const auto images = reinterpret_cast<HIMAGELIST>(SendMessageW(FHandle, HDM_GETIMAGELIST, 0, 0));
+    const int count = Header_GetItemCount(FHandle);
+    const TDataSkinObject& bar = *FSkinData->Headerbar;
+    int rightmost = 0;
+    for (int i = 0; i < count; ++i) {
+        RECT item{};
+        if (!Header_GetItemRect(FHandle, i, &item)) {
+            continue;
+        }
+        rightmost = std::max<int>(rightmost, item.right);
+        DrawItem(buffer, i, item, images);
+    }
+    // The bar goes on right of the last item.
+    PaintElement(buffer, {rightmost, 0, buffer.Width(), buffer.Height()}, bar.Frame, HeaderCell,
+                 bar);
+    buffer.BlitTo(dc, rect.left, rect.top);
+}
+
+void TSkinHeader::DrawItem(HDC dc, int index, const RECT& item, HIMAGELIST images) {
+    wchar_t text[MaxItemText] = {};
+    HDITEMW info{};
+    info.mask = HDI_TEXT | HDI_FORMAT | HDI_IMAGE;
+    info.pszText = text;
+    info.cchTextMax = MaxItemText;
+    if (!Header_GetItem(FHandle, index, &info)) {
+        return;
+    }
+    const TDataSkinObject& bar = *FSkinData->Headerbar;
+    const TDib cell = RenderElement(item, bar.Bitmap, MarginRect(bar), false, bar.Tile == 1,
+                                    bar.Frame, HeaderCell);
+    if (!cell.Empty()) {
+        const tk::BitmapDC source(NativeBitmap(cell));
+        BitBlt(dc, item.left, item.top, cell.Width(), cell.Height(), source, 0, 0, SRCCOPY);
+    }
+    if (text[0] == L'\0') {
+        // An item without text shows the bar alone, without its icon.
+        return;
+    }
+    const bool withImage = (info.fmt & (HDF_IMAGE | HDF_STRING)) != 0;
+    const tk::CanvasBinding binding(*FCanvas, dc);
+    TakeWindowFont(FCanvas->Font(), FHandle);
+    FCanvas->Font().SetColor(tk::Color(ResolveColour(FSkinData->ButtonTextColour)));
+    DrawImageCaption(*FCanvas, item, AlignmentOf(info.fmt), tk::Narrow(text),
+                     withImage ? info.iImage : -1, images);
+}
+
+} // namespace skin

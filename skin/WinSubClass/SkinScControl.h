@@ -1,0 +1,45 @@
+// TSkinScControl: a scroll bar control (window class "SCROLLBAR"), which is
+// one bar as a whole window and tracks the mouse itself. The skinner paints
+// the bar from the skin over the control's own painting, after every change
+// of its scroll information and every scroll notification; a notification's
+// arrow or thumb shows pressed.
+//
+// TSkinSizer: a size box ("SCROLLBAR" with SBS_SIZEBOX) in a dialog, shown as
+// a plain outline.
+//
+// Error policy: the base's.
+#pragma once
+
+#include "LifeToken.h"
+#include "ScrollGeometry.h"
+#include "SkinControl.h"
+
+namespace skin {
+
+class TSkinScControl : public TSkinControl {
+    TK_CLASS(TSkinScControl)
+
+public:
+    explicit TSkinScControl(tk::Component* owner);
+    bool BeforeMessage(tk::Message& message) override;
+    void Draw(HDC dc, const RECT& rect) override;
+
+    int FPressedPart = 0;
+    // The bar's arrows, track and thumb.
+    TBarGeometry FGeometry;
+
+private:
+    bool Vertical() const;
+    TLifeToken life_;
+};
+
+class TSkinSizer : public TSkinControl {
+    TK_CLASS(TSkinSizer)
+
+public:
+    explicit TSkinSizer(tk::Component* owner);
+    bool BeforeMessage(tk::Message& message) override;
+    void Draw(HDC dc, const RECT& rect) override;
+};
+
+} // namespace skin

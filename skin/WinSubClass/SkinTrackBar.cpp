@@ -1,0 +1,69 @@
+#include "SkinTrackBar.h"
+
+#include "ImgUtil.h"
+#include "Notifications.h"
+#include "RangeCodes.h"
+#include "WinSkinData.h"
+
+namespace skin {
+
+const tk::ClassInfo& TSkinTrackBar::StaticClass() {
+    static const tk::ClassInfo info("TSkinTrackBar", &TSkinControl::StaticClass());
+    return info;
+}
+
+TSkinTrackBar::TSkinTrackBar(tk::Component* owner) : TSkinControl(owner) {}
+
+bool TSkinTrackBar::BeforeMessage(tk::Message& message) {
+    if (message.msg == WM_ERASEBKGND) {
+        message.result = 1;
+        return false;
+    }
+    if (message.msg == WM_NOTIFY || message.msg == tk::kReflectedNotify) {
+        const auto* header = reinterpret_cast<const NMHDR*>(message.lParam);
+        if (header && header->code == UINT(NM_CUSTOMDRAW)) {
+            message.result = CustomDraw(*reinterpret_cast<const NMCUSTOMDRAW*>(header));
+            return false;
+        }
+    }
+    return TSkinControl::BeforeMessage(message);
+}
+
+LRESULT TSkinTrackBar::CustomDraw(const NMCUSTOMDRAW& draw) {
+    switch (draw.dwDrawStage) {
+    case CDDS_PREPAINT:
+        return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT:
+        if (draw.dwItemSpec == TBCD_THUMB) {
+            DrawThumb(draw.hdc);
+            return CDRF_SKIPDEFAULT;
+        }
+        return CDRF_DODEFAULT;
+    default:
+        return CDRF_DODEFAULT;
+    }
+}
+
+void TSkinTrackBar::DrawThumb(HDC dc) {
+    RECT thumb{};
+    SendMessageW(FHandle, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    const bool vertical = (GetWindowLongPtrW(FHandle, GWL_STYLE) & TBS_VERT) != 0;
+    const TDataSkinObject* element = FSkinData->TrackbarThumbHorz.get();
+    if (vertical && FSkinData->TrackbarThumbVert) {
+        element = FSkinData->TrackbarThumbVert.get();
+    }
+    if (element && !element->Bitmap.Empty()) {
+        DrawStripFrame(dc, thumb, element->Bitmap, element->Frame, TrackThumbCell);
+        return;
+    }
+    // Without a thumb image: a plain thumb of the skin's face colour.
+    const tk::CanvasBinding binding(*FCanvas, dc);
+    FCanvas->Pen().SetStyle(tk::PenStyle::Solid);
+    FCanvas->Pen().SetWidth(1);
+    FCanvas->Pen().SetColor(tk::Color(ResolveColour(FSkinData->ButtonShadowColour)));
+    FCanvas->Brush().SetStyle(tk::BrushStyle::Solid);
+    FCanvas->Brush().SetColor(tk::Color(ResolveColour(FSkinData->ButtonFaceColour)));
+    FCanvas->Rectangle(thumb);
+}
+
+} // namespace skin

@@ -1,0 +1,162 @@
+// One skinned scroll bar painted into a bitmap: which cell of which strip
+// lands where, for both orientations, every pressed part, the disabled look,
+// short bars and thumbs that do not fit.
+#include "RangeSkin.h"
+
+#include "ImgUtil.h"
+#include "RangeCodes.h"
+#include "ScrollBarPaint.h"
+#include "SkinModel.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using controlstest::CellOf;
+using controlstest::TRangeSkin;
+using controlstest::TStrip;
+
+constexpr int Arrow = 17;
+constexpr uint32_t Untouched = 0x123456;
+
+uint32_t Rgb(skin::Colour c) {
+    return uint32_t(skin::RedOf(c)) << 16 | uint32_t(skin::GreenOf(c)) << 8 | skin::BlueOf(c);
+}
+
+class BarPaint : public ::testing::Test {
+protected:
+    void SetUp() override { Load(TRangeSkin{}); }
+    void Load(const TRangeSkin& spec) {
+        skin_ = std::make_unique<skin::TSkinModel>();
+        ASSERT_TRUE(skin_->LoadSkin(spec.Build()));
+    }
+    // Paints the bar into a fresh bitmap of w x h filled with Untouched; the
+    // bar covers the whole bitmap.
+    void Paint(int w, int h, const skin::TBarLook& look) {
+        target_ = skin::TDib(w, h);
+        target_.Fill(0x563412); // Untouched in COLORREF order
+        {
+            tk::BitmapDC dc(skin::NativeBitmap(target_));
+            skin::PaintSkinBar(dc, {0, 0, w, h}, look, *skin_);
+        }
+        GdiFlush();
+    }
+    uint32_t At(int x, int y) const { return Rgb(target_.Pixel(x, y)); }
+    int Cell(TStrip strip, int x, int y) const { return CellOf(strip, At(x, y)); }
+
+    static skin::TBarLook Look(int length, bool vertical, const skin::TScrollRange& info) {
+        skin::TBarLook look;
+        look.vertical = vertical;
+        skin::SetBarLength(look.geometry, length, Arrow);
+        skin::WindowThumb(look.geometry, info, {Arrow, Arrow, skin::NtMinimumThumb});
+        return look;
+    }
+
+    std::unique_ptr<skin::TSkinModel> skin_;
+    skin::TDib target_;
+};
+
+TEST_F(BarPaint, AHorizontalBarShowsArrowsTrackAndThumbFromTheirCells) {
+    skin::TBarLook look = Look(200, false, {0, 100, 20, 40}); // thumb 84..117
+    Paint(200, Arrow, look);
+    for (int y : {0, 8, 16}) {
+        EXPECT_EQ(Cell(TStrip::Arrows, 0, y), skin::ArrowCell::Left) << y;
+        EXPECT_EQ(Cell(TStrip::Arrows, 16, y), skin::ArrowCell::Left);
+        EXPECT_EQ(Cell(TStrip::Arrows, 183, y), skin::ArrowCell::Right);
+        EXPECT_EQ(Cell(TStrip::Arrows, 199, y), skin::ArrowCell::Right);
+        EXPECT_EQ(Cell(TStrip::HorzTrack, 17, y), 1);
+        EXPECT_EQ(Cell(TStrip::HorzTrack, 83, y), 1);
+        EXPECT_EQ(Cell(TStrip::HorzThumb, 84, y), 1);
+        EXPECT_EQ(Cell(TStrip::HorzThumb, 116, y), 1);
+        EXPECT_EQ(Cell(TStrip::HorzTrack, 117, y), 1);
+        EXPECT_EQ(Cell(TStrip::HorzTrack, 182, y), 1);
+    }
+    look.pressedPart = skin::ScrollPart::LeftArrow;
+    Paint(200, Arrow, look);
+    EXPECT_EQ(Cell(TStrip::Arrows, 5, 5), skin::ArrowCell::Left + 1);
+    EXPECT_EQ(Cell(TStrip::Arrows, 190, 5), skin::ArrowCell::Right);
+    look.pressedPart = skin::ScrollPart::RightArrow;
+    Paint(200, Arrow, look);
+    EXPECT_EQ(Cell(TStrip::Arrows, 5, 5), skin::ArrowCell::Left);
+    EXPECT_EQ(Cell(TStrip::Arrows, 190, 5), skin::ArrowCell::Right + 1);
+    look.pressedPart = skin::ScrollPart::HorzThumb;
+    Paint(200, Arrow, look);
+    EXPECT_EQ(Cell(TStrip::HorzThumb, 100, 5), 2);
+    look.pressedPart = skin::ScrollPart::VertThumb; // the other bar's thumb
+    Paint(200, Arrow, look);
+    EXPECT_EQ(Cell(TStrip::HorzThumb, 100, 5), 1);
+}
+
+TEST_F(BarPaint, AVerticalBarUsesTheUpAndDownCellsAndItsOwnStrips) {
+    skin::TBarLook look = Look(150, true, {0, 9, 0, 9}); // no page: thumb at the end
+    Paint(Arrow, 150, look);
+    EXPECT_EQ(Cell(TStrip::Arrows, 8, 0), skin::ArrowCell::Up);
+    EXPECT_EQ(Cell(TStrip::Arrows, 8, 149), skin::ArrowCell::Down);
+    EXPECT_EQ(Cell(TStrip::VertTrack, 8, 20), 1);
+    EXPECT_EQ(Cell(TStrip::VertThumb, 8, 150 - Arrow - 1), 1);
+    EXPECT_EQ(Cell(TStrip::VertThumb, 8, 150 - 2 * Arrow), 1);
+    EXPECT_EQ(Cell(TStrip::VertTrack, 8, 150 - 2 * Arrow - 1), 1);
+    look.pressedPart = skin::ScrollPart::UpArrow;
+    Paint(Arrow, 150, look);
+    EXPECT_EQ(Cell(TStrip::Arrows, 8, 5), skin::ArrowCell::Up + 1);
+    look.pressedPart = skin::ScrollPart::DownArrow;
+    Paint(Arrow, 150, look);
+    EXPECT_EQ(Cell(TStrip::Arrows, 8, 145), skin::ArrowCell::Down + 1);
+    look.pressedPart = skin::ScrollPart::VertThumb;
+    Paint(Arrow, 150, look);
+    EXPECT_EQ(Cell(TStrip::VertThumb, 8, 120), 2);
+}
+
+TEST_F(BarPaint, ADisabledBarShowsTheDisabledCells) {
+    skin::TBarLook look = Look(200, false, {0, 100, 20, 0});
+    look.disabled = true;
+    look.pressedPart = skin::ScrollPart::LeftArrow;
+    Paint(200, Arrow, look);
+    EXPECT_EQ(Cell(TStrip::Arrows, 5, 5), skin::ArrowCell::Left + skin::ArrowCell::DisabledStep);
+    EXPECT_EQ(Cell(TStrip::Arrows, 190, 5), skin::ArrowCell::Right + skin::ArrowCell::DisabledStep);
+    EXPECT_EQ(Cell(TStrip::HorzTrack, 150, 5), skin::TrackCell::Disabled);
+}
+
+TEST_F(BarPaint, AShortBarShowsTwoHalfArrowsAndNoTrack) {
+    Paint(25, Arrow, Look(25, false, {0, 100, 20, 40}));
+    EXPECT_EQ(Cell(TStrip::Arrows, 0, 5), skin::ArrowCell::Left);
+    EXPECT_EQ(Cell(TStrip::Arrows, 11, 5), skin::ArrowCell::Left);
+    EXPECT_EQ(At(12, 5), Rgb(TRangeSkin::Well)) << "the odd pixel between the halves";
+    EXPECT_EQ(Cell(TStrip::Arrows, 13, 5), skin::ArrowCell::Right);
+    EXPECT_EQ(Cell(TStrip::Arrows, 24, 5), skin::ArrowCell::Right);
+}
+
+TEST_F(BarPaint, AThumbLargerThanItsTrackIsNotDrawn) {
+    skin::TBarLook look = Look(45, false, {0, 100, 0, 0}); // track 11, thumb 11
+    look.geometry.thumbSize = 12;
+    Paint(45, Arrow, look);
+    for (int x = Arrow; x < 45 - Arrow; ++x) {
+        EXPECT_EQ(Cell(TStrip::HorzTrack, x, 5), 1) << x;
+    }
+}
+
+TEST_F(BarPaint, ASkinWithoutArrowsLeavesTheBarAlone) {
+    TRangeSkin spec;
+    spec.withScrollbar = false;
+    Load(spec);
+    EXPECT_FALSE(skin::SkinPaintsScrollBars(*skin_));
+    Paint(200, Arrow, Look(200, false, {0, 100, 20, 40}));
+    EXPECT_EQ(At(5, 5), Untouched);
+    EXPECT_EQ(At(100, 5), Untouched);
+}
+
+TEST_F(BarPaint, BarsBeyondAnyScreenAreNotDrawn) {
+    skin::TBarLook look = Look(200, false, {0, 100, 20, 40});
+    target_ = skin::TDib(4, 4);
+    target_.Fill(0x563412);
+    {
+        tk::BitmapDC dc(skin::NativeBitmap(target_));
+        skin::PaintSkinBar(dc, {0, 0, skin::MaxBarImage + 1, Arrow}, look, *skin_);
+        skin::PaintSkinBar(dc, {0, 0, 0, Arrow}, look, *skin_);
+        skin::PaintSkinBar(dc, {10, 0, 0, Arrow}, look, *skin_);
+    }
+    GdiFlush();
+    EXPECT_EQ(At(1, 1), Untouched);
+}
+
+} // namespace

@@ -1,0 +1,444 @@
+// Window scroll bars of scrollable controls under their skinner: painted from
+// the skin's cells, short bars, the page rules, pressed parts, and the thumb
+// dragged by the skinner's own loop to both ends and beyond the window, and
+// ended by Escape, a lost capture, the control's destruction and the program
+// quitting.
+#include "RangeFixture.h"
+
+#include "RangeCodes.h"
+#include "SkinHeader.h"
+#include "SkinScControl.h"
+#include "StdCtrls.h"
+#include "TreeView.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+using namespace skin;
+using namespace controlstest;
+
+namespace {
+
+int Arrow() {
+    return GetSystemMetrics(SM_CXHSCROLL);
+}
+
+// The middle column of a vertical bar (window coordinates).
+int MiddleOf(const TBarRect& bar) {
+    return (bar.left + bar.right) / 2;
+}
+
+// The rows of a vertical bar's capture that show a strip's cell.
+struct TSpan {
+    int first = -1;
+    int last = -1;
+};
+TSpan RowsOf(const guitest::Capture& bar, TStrip strip, int cell) {
+    TSpan span;
+    for (int y = 0; y < bar.height; ++y) {
+        if (CellOf(strip, bar.At(bar.width / 2, y)) == cell) {
+            if (span.first < 0) {
+                span.first = y;
+            }
+            span.last = y;
+        }
+    }
+    return span;
+}
+
+RECT ToRect(const TBarRect& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+class ScrollbarSkin : public RangeTest {
+protected:
+    // A skinned form with a list view of a thousand rows under its skinner.
+    HWND SkinnedList(int rows = 1000, const RECT& bounds = {20, 20, 220, 220}) {
+        tk::Form& form = RangeForm();
+        list = &RowList(form, rows, bounds);
+        skinner = &SkinScrolled<TSkinListView>(*list);
+        return list->Handle();
+    }
+    int TopIndex() const { return int(SendMessageW(list->Handle(), LVM_GETTOPINDEX, 0, 0)); }
+    SCROLLINFO Info(int bar = SB_VERT) const {
+        SCROLLINFO info{};
+        info.cbSize = sizeof(info);
+        info.fMask = SIF_ALL;
+        GetScrollInfo(list->Handle(), bar, &info);
+        return info;
+    }
+    tk::ListView* list = nullptr;
+    TSkinListView* skinner = nullptr;
+};
+
+TEST_F(ScrollbarSkin, BothBarsAndTheirCornerArePaintedFromTheSkin) {
+    tk::Form& form = RangeForm();
+    list = &RowList(form, 1000, {20, 20, 220, 220});
+    list->Columns()[0]->SetWidth(400); // wider than the list: a horizontal bar too
+    skinner = &SkinScrolled<TSkinListView>(*list);
+    const HWND window = list->Handle();
+    const TBarsLayout bars = BarsOf(window);
+    ASSERT_TRUE(bars.hasHorz && bars.hasVert);
+    const guitest::Capture shot = WindowShot(window);
+    const int x = MiddleOf(bars.vert);
+    EXPECT_EQ(CellOf(TStrip::Arrows, shot.At(x, bars.vert.top + 2)), ArrowCell::Up);
+    EXPECT_EQ(CellOf(TStrip::Arrows, shot.At(x, bars.vert.bottom - 2)), ArrowCell::Down);
+    EXPECT_EQ(CellOf(TStrip::VertThumb, shot.At(x, bars.vert.top + Arrow() + 1)), 1)
+        << "the thumb at the top";
+    EXPECT_EQ(CellOf(TStrip::VertTrack, shot.At(x, bars.vert.bottom - Arrow() - 4)), 1);
+    const int y = (bars.horz.top + bars.horz.bottom) / 2;
+    EXPECT_EQ(CellOf(TStrip::Arrows, shot.At(bars.horz.left + 2, y)), ArrowCell::Left);
+    EXPECT_EQ(CellOf(TStrip::Arrows, shot.At(bars.horz.right - 2, y)), ArrowCell::Right);
+    EXPECT_EQ(CellOf(TStrip::HorzThumb, shot.At(bars.horz.left + Arrow() + 2, y)), 1);
+    EXPECT_TRUE(guitest::PixelIs(shot, (bars.corner.left + bars.corner.right) / 2,
+                                 (bars.corner.top + bars.corner.bottom) / 2, TRangeSkin::Face));
+    // The column header is the header skinner's.
+    ASSERT_NE(skinner->FHeader, nullptr);
+    EXPECT_EQ(skinner->FHeader->FHandle, ListView_GetHeader(window));
+}
+
+TEST_F(ScrollbarSkin, ABarShorterThanTwoArrowsShowsTwoHalfArrowsAndNoTrack) {
+    // 31 pixels of bar between the 2-pixel borders.
+    const HWND window = SkinnedList(1000, {20, 20, 220, 55});
+    const TBarsLayout bars = BarsOf(window);
+    ASSERT_TRUE(bars.hasVert);
+    const int length = bars.vert.bottom - bars.vert.top;
+    ASSERT_LT(length, 2 * Arrow());
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    const guitest::Capture bar =
+        guitest::CaptureScreen({outer.left + bars.vert.left, outer.top + bars.vert.top,
+                                outer.left + bars.vert.right, outer.top + bars.vert.bottom});
+    const TSpan up = RowsOf(bar, TStrip::Arrows, ArrowCell::Up);
+    const TSpan down = RowsOf(bar, TStrip::Arrows, ArrowCell::Down);
+    EXPECT_EQ(up.first, 0);
+    EXPECT_EQ(up.last, length / 2 - 1);
+    EXPECT_EQ(down.first, length - length / 2);
+    EXPECT_EQ(down.last, length - 1);
+    EXPECT_EQ(RowsOf(bar, TStrip::VertTrack, 1).first, -1);
+    EXPECT_EQ(RowsOf(bar, TStrip::VertThumb, 1).first, -1);
+}
+
+TEST_F(ScrollbarSkin, APageAsLargeAsTheRangeFillsTheTrackLessOnePixelAtTheStart) {
+    tk::Form& form = RangeForm();
+    // A plain window with a bar of its own range, page and position.
+    const HWND window = CreateWindowExW(WS_EX_CLIENTEDGE, frametest::RawClass, L"",
+                                        WS_CHILD | WS_VISIBLE | WS_VSCROLL, 20, 20, 150, 200,
+                                        form.Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
+    info.nMax = 100;
+    info.nPage = 100;
+    info.nPos = 40;
+    SetScrollInfo(window, SB_VERT, &info, TRUE);
+    auto* raw = new TSkinScrollbar(frame);
+    raw->AttachWindow(window, *skinData, *frame, frame->FControlCanvas);
+    guitest::PumpUntilIdle(30);
+    const TBarsLayout bars = BarsOf(window);
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    const guitest::Capture bar =
+        guitest::CaptureScreen({outer.left + bars.vert.left, outer.top + bars.vert.top,
+                                outer.left + bars.vert.right, outer.top + bars.vert.bottom});
+    const int track = bars.vert.bottom - bars.vert.top - 2 * Arrow();
+    const TSpan thumb = RowsOf(bar, TStrip::VertThumb, 1);
+    EXPECT_EQ(thumb.first, Arrow());
+    EXPECT_EQ(thumb.last, Arrow() + track - 2);
+    EXPECT_EQ(CellOf(TStrip::VertTrack, bar.At(bar.width / 2, Arrow() + track - 1)), 1);
+    EXPECT_FALSE(raw->FHandleNcDown) << "a raw window's thumb stays the system's";
+}
+
+TEST_F(ScrollbarSkin, ScrollMessagesShowTheirPartPressedUntilTheScrollEnds) {
+    const HWND window = SkinnedList();
+    const TBarsLayout bars = BarsOf(window);
+    TScrollWatch watch(window, ToRect(bars.vert));
+    // A real press on the down arrow: the system repeats it until the release.
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    const POINT arrow{outer.left + MiddleOf(bars.vert), outer.top + bars.vert.bottom - 3};
+    PostMessageW(window, WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(arrow.x, arrow.y));
+    PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(arrow.x - outer.left, arrow.y - outer.top));
+    guitest::PumpUntilIdle(60);
+    ASSERT_GE(watch.events.size(), 2u);
+    const auto& pressed = watch.events.front();
+    EXPECT_EQ(pressed.code, SB_LINEDOWN);
+    EXPECT_EQ(CellOf(TStrip::Arrows, pressed.bar.At(pressed.bar.width / 2, pressed.bar.height - 3)),
+              ArrowCell::Down + ArrowCell::PressedStep);
+    EXPECT_EQ(CellOf(TStrip::Arrows, pressed.bar.At(pressed.bar.width / 2, 3)), ArrowCell::Up);
+    const auto& ended = watch.events.back();
+    EXPECT_EQ(ended.code, SB_ENDSCROLL);
+    EXPECT_EQ(CellOf(TStrip::Arrows, ended.bar.At(ended.bar.width / 2, ended.bar.height - 3)),
+              ArrowCell::Down);
+    EXPECT_EQ(TopIndex(), 1);
+    EXPECT_EQ(skinner->FPressedPart, ScrollPart::None);
+}
+
+TEST_F(ScrollbarSkin, TheThumbDragsToBothEndsAndBeyondTheWindow) {
+    const HWND window = SkinnedList();
+    const SCROLLINFO before = Info();
+    const int last = before.nMax - int(before.nPage) + 1;
+    const TBarsLayout bars = BarsOf(window);
+    TScrollWatch watch(window, ToRect(bars.vert));
+    std::vector<int> moves;
+    for (int dy = 1; dy <= 40; ++dy) {
+        moves.push_back(dy);
+    }
+    moves.push_back(3000);  // far below the window
+    moves.push_back(-3000); // far above it
+    moves.push_back(5);
+    PostThumbDrag(window, moves);
+    guitest::PumpUntilIdle(60);
+    const std::vector<int> tracked = watch.Tracked();
+    ASSERT_GE(tracked.size(), 40u);
+    // Every pixel of the way down moved the list on.
+    for (size_t i = 1; i < 40; ++i) {
+        EXPECT_GT(tracked[i], tracked[i - 1]) << i;
+    }
+    const int deepest = *std::max_element(tracked.begin(), tracked.end());
+    EXPECT_EQ(deepest, last) << "the last page plus one, no further";
+    EXPECT_EQ(*std::min_element(tracked.begin(), tracked.end()), 0);
+    // Each position passed was painted with the thumb pressed, in its track.
+    const int track = bars.vert.bottom - bars.vert.top - 2 * Arrow();
+    for (const auto& e : watch.events) {
+        if (e.code != SB_THUMBTRACK) {
+            continue;
+        }
+        const TSpan thumb = RowsOf(e.bar, TStrip::VertThumb, ThumbCell::Pressed);
+        ASSERT_GE(thumb.first, Arrow()) << "position " << e.position;
+        EXPECT_LE(thumb.last, Arrow() + track - 1) << "position " << e.position;
+    }
+    const auto& atBottom =
+        *std::find_if(watch.events.begin(), watch.events.end(),
+                      [&](const auto& e) { return e.code == SB_THUMBTRACK && e.position == last; });
+    EXPECT_EQ(RowsOf(atBottom.bar, TStrip::VertThumb, ThumbCell::Pressed).last, Arrow() + track - 1)
+        << "the thumb stops at the end of its track";
+    // The release: the last position, then the end of the scroll.
+    ASSERT_GE(watch.events.size(), 2u);
+    const auto& released = watch.events[watch.events.size() - 2];
+    EXPECT_EQ(released.code, SB_THUMBPOSITION);
+    EXPECT_EQ(released.position, tracked.back());
+    EXPECT_EQ(watch.events.back().code, SB_ENDSCROLL);
+    EXPECT_EQ(Info().nPos, tracked.back());
+    EXPECT_EQ(TopIndex(), tracked.back());
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_FALSE(skinner->FDragging);
+    // Released, the thumb shows its normal cell again.
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    const guitest::Capture bar =
+        guitest::CaptureScreen({outer.left + bars.vert.left, outer.top + bars.vert.top,
+                                outer.left + bars.vert.right, outer.top + bars.vert.bottom});
+    EXPECT_EQ(RowsOf(bar, TStrip::VertThumb, ThumbCell::Pressed).first, -1);
+    EXPECT_GE(RowsOf(bar, TStrip::VertThumb, ThumbCell::Normal).first, Arrow());
+}
+
+TEST_F(ScrollbarSkin, EscapePutsTheThumbBackWhereTheDragBegan) {
+    const HWND window = SkinnedList();
+    SendMessageW(window, LVM_ENSUREVISIBLE, 300, FALSE);
+    guitest::PumpUntilIdle(30);
+    const int start = Info().nPos;
+    ASSERT_GT(start, 0);
+    TScrollWatch watch(window, ToRect(BarsOf(window).vert));
+    PostThumbDrag(window, {10, 20, 30}, false);
+    PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0);
+    guitest::PumpUntilIdle(60);
+    ASSERT_FALSE(watch.Tracked().empty());
+    EXPECT_GT(watch.Tracked().front(), start);
+    EXPECT_EQ(watch.Tracked().back(), start);
+    EXPECT_EQ(Info().nPos, start);
+    EXPECT_EQ(TopIndex(), start);
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(ScrollbarSkin, ADragEndsWhenAnotherWindowTakesTheMouse) {
+    const HWND window = SkinnedList();
+    const HWND other = list->Parent()->Handle();
+    TScrollWatch watch(window, ToRect(BarsOf(window).vert), [&](const auto& e) {
+        if (e.code == SB_THUMBTRACK && e.position > 0) {
+            SetCapture(other);
+        }
+    });
+    PostThumbDrag(window, {10, 20, 30}, false);
+    guitest::PumpUntilIdle(60);
+    ASSERT_GE(watch.events.size(), 2u);
+    EXPECT_EQ(watch.Tracked().size(), 1u) << "no step after the capture went";
+    EXPECT_EQ(watch.events[watch.events.size() - 2].code, SB_THUMBPOSITION);
+    EXPECT_EQ(watch.events.back().code, SB_ENDSCROLL);
+    EXPECT_FALSE(skinner->FDragging);
+    ReleaseCapture();
+}
+
+TEST_F(ScrollbarSkin, DestroyingTheControlDuringADragEndsIt) {
+    const HWND window = SkinnedList();
+    // A message that frees the list view, brought by the drag's own loop.
+    constexpr UINT FreeList = WM_APP + 9;
+    tk::Form& form = *dynamic_cast<tk::Form*>(list->Owner());
+    form.SetWindowProc([&form, old = form.WindowProc(), this](tk::Message& m) {
+        if (m.msg == FreeList) {
+            delete list;
+            list = nullptr;
+            return;
+        }
+        old(m);
+    });
+    PostThumbDrag(window, {10}, false);
+    PostMessageW(form.Handle(), FreeList, 0, 0);
+    PostMessageW(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 80));
+    guitest::PumpUntilIdle(60);
+    EXPECT_EQ(list, nullptr);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_TRUE(frame->FControls.empty() ||
+                std::none_of(frame->FControls.begin(), frame->FControls.end(),
+                             [&](TSkinControl* s) { return s->FHandle == window; }));
+}
+
+TEST_F(ScrollbarSkin, TheProgramQuittingEndsADrag) {
+    const HWND window = SkinnedList();
+    PostThumbDrag(window, {10}, false);
+    PostQuitMessage(3);
+    // The program's loop: it runs the drag and must see the quit message.
+    MSG msg;
+    WPARAM exitCode = 0;
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < 3000) {
+        if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            continue;
+        }
+        if (msg.message == WM_QUIT) {
+            exitCode = msg.wParam;
+            break;
+        }
+        DispatchMessageW(&msg);
+    }
+    EXPECT_EQ(exitCode, 3u) << "the quit message is handed on";
+    EXPECT_FALSE(skinner->FDragging);
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(ScrollbarSkin, ATreeViewsBarIsSkinnedAndItsThumbDragged) {
+    tk::Form& form = RangeForm();
+    auto& tree = Place<tk::TreeView>(form, 20, 20, 160, 200);
+    for (int i = 0; i < 100; ++i) {
+        tree.Items().Add("node " + std::to_string(i));
+    }
+    SkinScrolled(tree);
+    const HWND window = tree.Handle();
+    const TBarsLayout bars = BarsOf(window);
+    ASSERT_TRUE(bars.hasVert);
+    const guitest::Capture shot = WindowShot(window);
+    EXPECT_EQ(CellOf(TStrip::Arrows, shot.At(MiddleOf(bars.vert), bars.vert.top + 2)),
+              ArrowCell::Up);
+    TScrollWatch watch(window, ToRect(bars.vert));
+    PostThumbDrag(window, {5, 400});
+    guitest::PumpUntilIdle(60);
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
+    GetScrollInfo(window, SB_VERT, &info);
+    EXPECT_EQ(info.nPos, info.nMax - int(info.nPage) + 1);
+    ASSERT_FALSE(watch.Tracked().empty());
+    EXPECT_EQ(watch.Tracked().back(), info.nPos);
+    // The tree follows: its first visible node is the one at the position.
+    wchar_t text[32] = {};
+    TVITEMW item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = TreeView_GetFirstVisible(window);
+    item.pszText = text;
+    item.cchTextMax = 32;
+    ASSERT_TRUE(TreeView_GetItem(window, &item));
+    EXPECT_EQ(std::wstring(text), L"node " + std::to_wstring(info.nPos));
+}
+
+// --- Scroll bar controls --------------------------------------------------------
+
+class ScrollBarControlSkin : public RangeTest {
+protected:
+    tk::ScrollBar& SkinnedBar(tk::ScrollBarKind kind) {
+        tk::Form& form = RangeForm();
+        const bool vertical = kind == tk::ScrollBarKind::Vertical;
+        bar =
+            &Place<tk::ScrollBar>(form, 20, 20, vertical ? Arrow() : 200, vertical ? 200 : Arrow());
+        bar->SetKind(kind);
+        bar->SetMax(99);
+        bar->SetPageSize(10);
+        SkinWith<TSkinScControl>(*bar);
+        return *bar;
+    }
+    // The bar along its length, as on screen.
+    guitest::Capture Along() const {
+        RECT r{};
+        GetWindowRect(bar->Handle(), &r);
+        return guitest::CaptureScreen(r);
+    }
+    tk::ScrollBar* bar = nullptr;
+};
+
+TEST_F(ScrollBarControlSkin, TheWholeControlIsOneBarFromTheSkin) {
+    SkinnedBar(tk::ScrollBarKind::Horizontal);
+    guitest::Capture shot = Along();
+    const int y = shot.height / 2;
+    EXPECT_EQ(CellOf(TStrip::Arrows, shot.At(1, y)), ArrowCell::Left);
+    EXPECT_EQ(CellOf(TStrip::Arrows, shot.At(198, y)), ArrowCell::Right);
+    const int track = 200 - 2 * Arrow();
+    const int thumb = MulDivRound(10, track, 100);
+    EXPECT_EQ(CellOf(TStrip::HorzThumb, shot.At(Arrow(), y)), 1);
+    EXPECT_EQ(CellOf(TStrip::HorzThumb, shot.At(Arrow() + thumb - 1, y)), 1);
+    EXPECT_EQ(CellOf(TStrip::HorzTrack, shot.At(Arrow() + thumb, y)), 1);
+    // A new position reaches the screen with the control's scroll information.
+    bar->SetPosition(90);
+    guitest::PumpUntilIdle(30);
+    shot = Along();
+    EXPECT_EQ(CellOf(TStrip::HorzThumb, shot.At(Arrow() + track - 1, y)), 1);
+    EXPECT_EQ(CellOf(TStrip::HorzTrack, shot.At(Arrow() + track - thumb - 1, y)), 1);
+    // A page of the whole range: the track less one pixel, at the start.
+    bar->SetPageSize(100);
+    guitest::PumpUntilIdle(30);
+    shot = Along();
+    EXPECT_EQ(CellOf(TStrip::HorzThumb, shot.At(Arrow(), y)), 1);
+    EXPECT_EQ(CellOf(TStrip::HorzThumb, shot.At(Arrow() + track - 2, y)), 1);
+    EXPECT_EQ(CellOf(TStrip::HorzTrack, shot.At(Arrow() + track - 1, y)), 1);
+}
+
+TEST_F(ScrollBarControlSkin, ANotifiedArrowShowsPressedUntilTheScrollEnds) {
+    SkinnedBar(tk::ScrollBarKind::Vertical);
+    // Seen at the form, once the control and its skinner handled the notification.
+    TScrollWatch watch(bar->Parent()->Handle(), {20, 20, 20 + Arrow(), 220});
+    const POINT arrow{Arrow() / 2, 200 - 3};
+    PostMessageW(bar->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(arrow.x, arrow.y));
+    PostMessageW(bar->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(arrow.x, arrow.y));
+    guitest::PumpUntilIdle(60);
+    ASSERT_GE(watch.events.size(), 2u);
+    const auto& pressed = watch.events.front();
+    EXPECT_EQ(pressed.code, SB_LINEDOWN);
+    EXPECT_EQ(CellOf(TStrip::Arrows, pressed.bar.At(pressed.bar.width / 2, pressed.bar.height - 3)),
+              ArrowCell::Down + ArrowCell::PressedStep);
+    const auto& ended = watch.events.back();
+    EXPECT_EQ(ended.code, SB_ENDSCROLL);
+    EXPECT_EQ(CellOf(TStrip::Arrows, ended.bar.At(ended.bar.width / 2, ended.bar.height - 3)),
+              ArrowCell::Down);
+    EXPECT_EQ(bar->Position(), 1);
+}
+
+TEST_F(ScrollBarControlSkin, ASizeBoxInADialogIsAPlainOutline) {
+    tk::Form& form = RangeForm();
+    const HWND box =
+        CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | SBS_SIZEBOX, 20, 20, 30, 30,
+                        form.Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    auto* sizer = new TSkinSizer(frame);
+    sizer->AttachWindow(box, *skinData, *frame, frame->FControlCanvas);
+    InvalidateRect(box, nullptr, TRUE);
+    guitest::PumpUntilIdle(30);
+    RECT r{};
+    GetWindowRect(box, &r);
+    const guitest::Capture shot = guitest::CaptureScreen(r);
+    EXPECT_TRUE(guitest::PixelIs(shot, 0, 15, TRangeSkin::Shadow));
+    EXPECT_TRUE(guitest::PixelIs(shot, 29, 15, TRangeSkin::Shadow));
+    EXPECT_TRUE(guitest::PixelIs(shot, 15, 0, TRangeSkin::Shadow));
+    EXPECT_TRUE(guitest::PixelIs(shot, 15, 29, TRangeSkin::Shadow));
+    EXPECT_NE(shot.At(15, 15), Rgb(TRangeSkin::Shadow)) << "nothing inside";
+}
+
+} // namespace

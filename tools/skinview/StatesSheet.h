@@ -1,0 +1,24 @@
+// skinview --states: a sheet of every button kind the engine skins, one row
+// per kind and one column per state (normal, hot, pressed, focused, default
+// or checked, disabled), each a real control whose skinner is put into that
+// state, so a skin author sees every cell of the button strip at once.
+#pragma once
+
+#include "Form.h"
+
+namespace skinview {
+
+class TStatesSheet : public tk::Form {
+    TK_CLASS(TStatesSheet)
+
+public:
+    explicit TStatesSheet(tk::Component* owner);
+    // Puts every control's skinner into its column's state and repaints;
+    // call once the window is shown and skinned.
+    void ShowStates();
+
+private:
+    template <class T> T& AddControl(int row, int column);
+};
+
+} // namespace skinview
