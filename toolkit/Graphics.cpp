@@ -152,6 +152,20 @@ HFONT Font::Handle() const {
     return handle_.get();
 }
 
+void Font::Assign(HFONT font) {
+    LOGFONTW lf{};
+    if (!font || !GetObjectW(font, sizeof(lf), &lf)) {
+        return;
+    }
+    name_ = Narrow(lf.lfFaceName);
+    height_ = lf.lfHeight;
+    const auto flag = [](bool on, FontStyle style) { return on ? uint32_t(style) : 0u; };
+    style_ = flag(lf.lfWeight >= FW_BOLD, fsBold) | flag(lf.lfItalic, fsItalic) |
+             flag(lf.lfUnderline, fsUnderline) | flag(lf.lfStrikeOut, fsStrikeOut);
+    charset_ = lf.lfCharSet;
+    Changed();
+}
+
 const ClassInfo& Brush::StaticClass() {
     static const ClassInfo info =
         ClassInfo::Make<Brush>("TBrush", &Persistent::StaticClass(), [](auto& p) {

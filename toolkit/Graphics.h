@@ -59,6 +59,9 @@ public:
     void SetCharset(int charset);
 
     HFONT Handle() const;
+    // Takes the face, height, style and character set of a font the system
+    // made (a window's WM_GETFONT answer); the colour stays.
+    void Assign(HFONT font);
     // Called after any change.
     std::function<void()> OnChange;
 

@@ -8,6 +8,7 @@
 #include "PageControl.h"
 #include "RangeControls.h"
 #include "StatusBar.h"
+#include "TabSet.h"
 #include "StdCtrls.h"
 #include "TreeView.h"
 
@@ -31,6 +32,7 @@ void RegisterStandardClasses(ClassRegistry& registry) {
     registry.Register<Panel>();
     registry.Register<PageControl>();
     registry.Register<TabSheet>();
+    registry.Register<TabSet>();
     registry.Register<TreeView>();
     registry.Register<ListView>();
     registry.Register<StatusBar>();

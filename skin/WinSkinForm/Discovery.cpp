@@ -8,6 +8,7 @@
 #include "Form.h"
 #include "GraphicControls.h"
 #include "ListView.h"
+#include "PageControl.h"
 #include "Properties.h"
 #include "SkinBitButton.h"
 #include "SkinBox.h"
@@ -22,6 +23,8 @@
 #include "SkinSpeedButton.h"
 #include "SkinTrackBar.h"
 #include "SkinUpDown.h"
+#include "SkinTab.h"
+#include "SkinTab31.h"
 #include "StdCtrls.h"
 #include "TreeView.h"
 #include "WinSkinData.h"
@@ -121,6 +124,11 @@ template <class S> void AttachGroup(TWinSkinForm& frame, tk::Component& componen
     AttachTo<TSkinGroupBox>(frame, component, true);
 }
 
+// Tabs are skinned only when the kind is on and the skin draws tabs.
+bool SkinsTabs(const TWinSkinForm& frame) {
+    return frame.FSkinData->Skins(xcTab) && frame.FSkinData->Tabs != nullptr;
+}
+
 // One row of the rules for application forms: a component test with its
 // condition, and what it attaches.
 struct TDiscoveryRule {
@@ -136,10 +144,25 @@ bool ShowsTime(tk::Component& component) {
 }
 
 const TDiscoveryRule DiscoveryRules[] = {
+    // The older tab set, which draws its own row.
+    {[](TWinSkinForm& frame, tk::Component&, const std::string& upper) {
+         return upper == "TTABSET" && SkinsTabs(frame);
+     },
+     [](TWinSkinForm& frame, tk::Component& c) { AttachTo<TSkinTab31>(frame, c, false); }},
+    // A tabbed notebook's window is a native tab control.
+    {[](TWinSkinForm& frame, tk::Component&, const std::string& upper) {
+         return upper == "TTABBEDNOTEBOOK" && SkinsTabs(frame);
+     },
+     [](TWinSkinForm& frame, tk::Component& c) { AttachToWindowOf<TSkinTab>(frame, c); }},
     // A container of another library's forms: no skinner of its own, its
     // components are walked like the form's.
     {[](TWinSkinForm&, tk::Component&, const std::string& upper) { return upper == "TMVCPANEL"; },
      [](TWinSkinForm& frame, tk::Component& c) { frame.SkinFormControls(c); }},
+    // Page controls.
+    {[](TWinSkinForm& frame, tk::Component& c, const std::string&) {
+         return dynamic_cast<tk::PageControl*>(&c) && SkinsTabs(frame);
+     },
+     [](TWinSkinForm& frame, tk::Component& c) { AttachToWindowOf<TSkinTab>(frame, c); }},
     {[](TWinSkinForm& frame, tk::Component&, const std::string& upper) {
          return upper == "TTRACKBAR" && frame.FSkinData->Skins(xcButton);
      },
@@ -243,7 +266,8 @@ const TMappedKind MappedKinds[] = {
      [](TWinSkinForm& f, tk::Component& c) { AttachTo<TSkinButton>(f, c, false); }},
     {"bitbtn", [](TWinSkinForm& f) { return f.FSkinData->Skins(xcButton); },
      [](TWinSkinForm& f, tk::Component& c) { AttachTo<TSkinBitButton>(f, c, false); }},
-
+    {"tab", [](TWinSkinForm& f) { return SkinsTabs(f); },
+     [](TWinSkinForm& f, tk::Component& c) { AttachToWindowOf<TSkinTab>(f, c); }},
     {"progress", [](TWinSkinForm& f) { return f.FSkinData->Skins(xcProgress); },
      [](TWinSkinForm& f, tk::Component& c) { AttachTo<TSkinProgress>(f, c, false); }},
     {"scrollbar", [](TWinSkinForm& f) { return f.FSkinData->Skins(xcScrollbar); },
@@ -459,6 +483,11 @@ void TWinSkinForm::SkinChildWindow(HWND window) {
         }
     } else if (className == "edit") {
         AttachRaw<TSkinEdit>(*this, window);
+    } else if (className == "systabcontrol32") {
+        // An owner-drawn tab control paints its own tabs.
+        if ((style & TCS_OWNERDRAWFIXED) == 0) {
+            AttachRaw<TSkinTab>(*this, window);
+        }
     }
 }
 

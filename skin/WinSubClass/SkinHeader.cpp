@@ -25,29 +25,6 @@ int AlignmentOf(int format) {
     return 0;
 }
 
-// The canvas takes the window's font: face, height, weight, slant, charset.
-void TakeWindowFont(tk::Font& font, HWND window) {
-    const auto handle = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
-    LOGFONTW logical{};
-    if (!handle || !GetObjectW(handle, sizeof(logical), &logical)) {
-        return;
-    }
-    font.SetName(tk::Narrow(logical.lfFaceName));
-    font.SetHeight(logical.lfHeight);
-    uint32_t style = 0;
-    if (logical.lfWeight >= FW_BOLD) {
-        style |= tk::fsBold;
-    }
-    if (logical.lfItalic) {
-        style |= tk::fsItalic;
-    }
-    if (logical.lfUnderline) {
-        style |= tk::fsUnderline;
-    }
-    font.SetStyle(style);
-    font.SetCharset(logical.lfCharSet);
-}
-
 } // namespace
 
 const tk::ClassInfo& TSkinHeader::StaticClass() {
@@ -119,7 +96,7 @@ void TSkinHeader::DrawItem(HDC dc, int index, const RECT& item, HIMAGELIST image
     }
     const bool withImage = (info.fmt & (HDF_IMAGE | HDF_STRING)) != 0;
     const tk::CanvasBinding binding(*FCanvas, dc);
-    TakeWindowFont(FCanvas->Font(), FHandle);
+    FCanvas->Font().Assign(reinterpret_cast<HFONT>(SendMessageW(FHandle, WM_GETFONT, 0, 0)));
     FCanvas->Font().SetColor(tk::Color(ResolveColour(FSkinData->ButtonTextColour)));
     DrawImageCaption(*FCanvas, item, AlignmentOf(info.fmt), tk::Narrow(text),
                      withImage ? info.iImage : -1, images);

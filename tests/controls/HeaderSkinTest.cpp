@@ -1,6 +1,8 @@
 // A list view's column header under its skinner: every item and the area right
 // of the last one show the header bar cell, captions follow their column's
-// alignment, and an item's icon shows only beside a caption.
+// alignment, an item's icon shows only beside a caption, and painting and
+// attaching leave the live GDI objects and windows as they were.
+#include "LeakCheck.h"
 #include "RangeFixture.h"
 
 #include "SkinHeader.h"
@@ -143,6 +145,22 @@ TEST_F(HeaderSkin, AnItemsIconShowsOnlyBesideACaption) {
     EXPECT_GT(countIcon(ItemRect(2)), 100);
     const auto [first, last] = InkColumns(shot, ItemRect(1));
     EXPECT_EQ(first, -1) << "an item without text shows the bar alone";
+}
+
+TEST_F(HeaderSkin, RepaintsAndAttachCyclesLeaveTheCountsFlat) {
+    frametest::ExpectFlat(1000, [&] {
+        RedrawWindow(header, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    });
+    frametest::ExpectFlat(100, [&] {
+        delete skinner;
+        skinner = &SkinScrolled<TSkinListView>(*list, false);
+    });
+    ASSERT_NE(skinner->FHeader, nullptr);
+    // The last skinner still paints the bar.
+    RedrawWindow(header, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    guitest::PumpUntilIdle(40);
+    const guitest::Capture shot = Shot();
+    EXPECT_EQ(CellOf(TStrip::Header, shot.At(shot.width - 2, shot.height / 2)), 1);
 }
 
 } // namespace

@@ -5,8 +5,10 @@
 
 #include "PopupMenuSkin.h"
 #include "ImgUtil.h"
+#include "PageControl.h"
 #include "SkinControl.h"
 #include "SkinManager.h"
+#include "SkinTab.h"
 #include "TreeView.h"
 #include "WinSkinData.h"
 #include "WinSkinForm.h"
@@ -80,6 +82,36 @@ TEST_F(GallerySkin, TheMainWindowComesUpInItsSkin) {
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     EXPECT_EQ(GetWindowRgn(form->Handle(), region), COMPLEXREGION);
     DeleteObject(region);
+    EXPECT_TRUE(messages.empty());
+}
+
+// The page control's two tabs with their pictures are drawn from the skin:
+// the selected tab's top row and the page border's left edge show the skin's
+// own pixels there.
+TEST_F(GallerySkin, ThePageControlsTabsAreDrawnFromTheSkin) {
+    Open();
+    guitest::PumpUntilIdle();
+    skin::TWinSkinForm* frame = FrameOf(form->Handle());
+    ASSERT_NE(frame, nullptr);
+    auto& pages = Get<tk::PageControl>("PageControl1");
+    HWND window = pages.Handle();
+    auto* skinner = dynamic_cast<skin::TSkinTab*>(frame->FindControlByWindow(window));
+    ASSERT_NE(skinner, nullptr);
+    const skin::TDataSkinBorder& tabs = *frame->FSkinData->Tabs;
+    const int selected = int(SendMessageW(window, TCM_GETCURSEL, 0, 0));
+    RECT tab{};
+    SendMessageW(window, TCM_GETITEMRECT, WPARAM(selected), reinterpret_cast<LPARAM>(&tab));
+    const guitest::Capture shot = guitest::CaptureWindow(window);
+    // Row 0 of the selected cell (cell 2), drawn one pixel down, a little in
+    // from the left where no stretching reaches.
+    const int cellWidth = tabs.Bitmap.Width() / tabs.Frame;
+    const int inset = tabs.LeftWidth - 1;
+    EXPECT_TRUE(guitest::PixelIs(shot, tab.left + inset, tab.top + 1,
+                                 tabs.Bitmap.Pixel(cellWidth + inset, 0)));
+    RECT page{0, 0, shot.width, shot.height};
+    SendMessageW(window, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+    EXPECT_TRUE(guitest::PixelIs(shot, page.left - 4, (page.top + page.bottom) / 2,
+                                 tabs.Bitmap2.Pixel(0, tabs.Bitmap2.Height() / 2)));
     EXPECT_TRUE(messages.empty());
 }
 

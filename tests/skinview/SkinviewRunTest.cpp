@@ -22,7 +22,7 @@ namespace {
 constexpr uint32_t Green = 0x00FF00;
 // The showcase's client size in its design.
 constexpr int DesignClientWidth = 772;
-constexpr int DesignClientHeight = 410;
+constexpr int DesignClientHeight = 580;
 
 struct TRun {
     DWORD exitCode = 0;

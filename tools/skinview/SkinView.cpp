@@ -5,8 +5,8 @@
 #include "MenuShot.h"
 #include "SkinViewForm.h"
 #include "StatesSheet.h"
-#include "WinSkinData.h"
 #include "Text.h"
+#include "WinSkinData.h"
 #include "WindowShot.h"
 
 #include <optional>

@@ -1,0 +1,72 @@
+// Painting skinned tab controls, their scroll arrows and a tab set a
+// thousand times, and attaching and freeing their skinners a hundred times,
+// leaves the process's live GDI objects and windows as they were.
+#include "ControlsFixture.h"
+
+#include "LeakCheck.h"
+#include "PageControl.h"
+#include "TabSet.h"
+#include "TabSkin.h"
+
+using namespace skin;
+using namespace controlstest;
+
+namespace {
+
+class TabLeaks : public ControlsTest {
+protected:
+    // Page controls on two sides, one too narrow for its tabs (scroll
+    // arrows), and a tab set too narrow for its tabs (scroller).
+    void Populate(tk::Form& form) {
+        const auto pages = [&](tk::TabPosition side, RECT bounds) {
+            auto* control = new tk::PageControl(&form);
+            control->SetTabPosition(side);
+            control->SetBounds(bounds.left, bounds.top, bounds.right - bounds.left,
+                               bounds.bottom - bounds.top);
+            for (int i = 0; i < 6; ++i) {
+                auto* sheet = new tk::TabSheet(&form);
+                sheet->SetCaption("Page " + std::to_string(i));
+                sheet->SetPageControl(control);
+            }
+            control->SetParent(&form);
+            return control;
+        };
+        top = pages(tk::TabPosition::Top, {10, 10, 150, 110});
+        right = pages(tk::TabPosition::Right, {160, 10, 360, 200});
+        tabSet = new tk::TabSet(&form);
+        tabSet->SetBounds(10, 220, 120, 22);
+        tabSet->SetTabs({"One", "Two", "Three", "Four", "Five", "Six"});
+        tabSet->SetParent(&form);
+        frame->SkinFormControls(form);
+        frametest::Settle();
+    }
+    tk::PageControl* top = nullptr;
+    tk::PageControl* right = nullptr;
+    tk::TabSet* tabSet = nullptr;
+};
+
+TEST_F(TabLeaks, AThousandRepaints) {
+    tk::Form& form = SkinnedForm(TTabSkin().Build());
+    Populate(form);
+    for (tk::WinControl* control : std::initializer_list<tk::WinControl*>{top, right, tabSet}) {
+        ASSERT_NE(frame->FindControlByWindow(control->Handle()), nullptr) << control->ClassName();
+        frametest::ExpectFlat(1000, [&] {
+            RedrawWindow(control->Handle(), nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        });
+    }
+}
+
+TEST_F(TabLeaks, AHundredAttachAndFreeCycles) {
+    tk::Form& form = SkinnedForm(TTabSkin().Build());
+    Populate(form);
+    const size_t listed = frame->FControls.size();
+    frametest::ExpectFlat(100, [&] {
+        frame->FreeControls();
+        frame->SkinFormControls(form);
+        frametest::Settle();
+    });
+    EXPECT_EQ(frame->FControls.size(), listed);
+}
+
+} // namespace
