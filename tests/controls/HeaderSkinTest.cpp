@@ -148,10 +148,10 @@ TEST_F(HeaderSkin, AnItemsIconShowsOnlyBesideACaption) {
 }
 
 TEST_F(HeaderSkin, RepaintsAndAttachCyclesLeaveTheCountsFlat) {
-    frametest::ExpectFlat(1000, [&] {
+    guitest::ExpectFlat(1000, [&] {
         RedrawWindow(header, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     });
-    frametest::ExpectFlat(100, [&] {
+    guitest::ExpectFlat(100, [&] {
         delete skinner;
         skinner = &SkinScrolled<TSkinListView>(*list, false);
     });

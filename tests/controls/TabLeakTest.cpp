@@ -50,7 +50,7 @@ TEST_F(TabLeaks, AThousandRepaints) {
     Populate(form);
     for (tk::WinControl* control : std::initializer_list<tk::WinControl*>{top, right, tabSet}) {
         ASSERT_NE(frame->FindControlByWindow(control->Handle()), nullptr) << control->ClassName();
-        frametest::ExpectFlat(1000, [&] {
+        guitest::ExpectFlat(1000, [&] {
             RedrawWindow(control->Handle(), nullptr, nullptr,
                          RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         });
@@ -61,7 +61,7 @@ TEST_F(TabLeaks, AHundredAttachAndFreeCycles) {
     tk::Form& form = SkinnedForm(TTabSkin().Build());
     Populate(form);
     const size_t listed = frame->FControls.size();
-    frametest::ExpectFlat(100, [&] {
+    guitest::ExpectFlat(100, [&] {
         frame->FreeControls();
         frame->SkinFormControls(form);
         frametest::Settle();
