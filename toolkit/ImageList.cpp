@@ -91,15 +91,21 @@ void ImageList::AddIcon(HICON icon) {
 }
 
 void ImageList::Draw(HDC dc, int x, int y, int index, bool enabled) {
-    if (index < 0 || index >= Count()) {
+    DrawImageListImage(handle_, dc, x, y, index, enabled);
+}
+
+void DrawImageListImage(HIMAGELIST list, HDC dc, int x, int y, int index, bool enabled) {
+    if (!list || index < 0 || index >= ImageList_GetImageCount(list)) {
         return;
     }
     if (enabled) {
-        ImageList_Draw(handle_, index, dc, x, y, ILD_TRANSPARENT);
+        ImageList_Draw(list, index, dc, x, y, ILD_TRANSPARENT);
         return;
     }
-    const OwnedIcon icon(ImageList_GetIcon(handle_, index, ILD_TRANSPARENT));
-    DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon.get()), 0, x, y, width_, height_,
+    int width = 0, height = 0;
+    ImageList_GetIconSize(list, &width, &height);
+    const OwnedIcon icon(ImageList_GetIcon(list, index, ILD_TRANSPARENT));
+    DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon.get()), 0, x, y, width, height,
                DST_ICON | DSS_DISABLED);
 }
 

@@ -47,4 +47,8 @@ private:
     COLORREF maskColor_ = RGB(255, 0, 255);
 };
 
+// Image `index` of a native image list at (x, y), transparent; greyed (the
+// system's disabled look) when not `enabled`. Nothing for an index out of range.
+void DrawImageListImage(HIMAGELIST list, HDC dc, int x, int y, int index, bool enabled);
+
 } // namespace tk

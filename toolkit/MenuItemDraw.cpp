@@ -83,12 +83,18 @@ void MenuItem::MeasureItem(Canvas& canvas, int& width, int& height) {
         height = std::max<int>(caption.cy + kTextPad, GetSystemMetrics(SM_CYMENU));
         return;
     }
-    const SIZE glyph = GlyphSize(*this);
-    width = glyph.cx + 2 * kGlyphMargin + kCaptionGap + caption.cx;
-    if (shortCut_) {
-        width += kShortCutGap + TextSize(canvas, ShortCutToText(shortCut_)).cx;
+    MeasureMenuItemLayout(canvas, caption_, shortCut_ ? ShortCutToText(shortCut_) : std::string(),
+                          GlyphSize(*this), width, height);
+}
+
+void MeasureMenuItemLayout(Canvas& canvas, const std::string& caption, const std::string& shortCut,
+                           SIZE glyph, int& width, int& height) {
+    const SIZE text = TextSize(canvas, caption);
+    width = glyph.cx + 2 * kGlyphMargin + kCaptionGap + text.cx;
+    if (!shortCut.empty()) {
+        width += kShortCutGap + TextSize(canvas, shortCut).cx;
     }
-    height = std::max<int>(caption.cy + kTextPad, glyph.cy + 2 * kGlyphMargin);
+    height = std::max<int>(text.cy + kTextPad, glyph.cy + 2 * kGlyphMargin);
 }
 
 void MenuItem::DrawItem(Canvas& canvas, const RECT& rect, bool selected) {

@@ -116,6 +116,14 @@ void MenuItem::Changed() {
     std::wstring text;
     MENUITEMINFOW info{};
     FillNativeItem(info, text);
+    // Whoever shows the menu may have made its items owner-drawn for the
+    // time it is open (a skinned menu bar): a new text or state keeps that.
+    MENUITEMINFOW shown{};
+    shown.cbSize = sizeof(shown);
+    shown.fMask = MIIM_FTYPE;
+    if (GetMenuItemInfoW(holder, command_, FALSE, &shown)) {
+        info.fType |= shown.fType & MFT_OWNERDRAW;
+    }
     info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING;
     SetMenuItemInfoW(holder, command_, FALSE, &info);
     if (IsTopLevel()) {

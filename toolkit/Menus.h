@@ -185,6 +185,11 @@ public:
 // The system's menu font (SPI_GETNONCLIENTMETRICS), bold for a default item.
 void SetMenuFont(tk::Font& font, bool bold);
 
+// The size a native menu item of this caption, shortcut text and glyph
+// column would have in the canvas's font (a menu item's own measuring).
+void MeasureMenuItemLayout(Canvas& canvas, const std::string& caption, const std::string& shortCut,
+                           SIZE glyph, int& width, int& height);
+
 // Owner-drawn menu messages of a form: true when the item was one of ours.
 bool MeasureMenuItem(MEASUREITEMSTRUCT& measure);
 bool DrawMenuItem(const DRAWITEMSTRUCT& draw);

@@ -16,6 +16,7 @@ bool TSkinModel::LoadSkin(std::span<const uint8_t> package, const TNoticeSink& n
     TSkinReader reader(notice);
     if (!reader.Load(package))
         return false;
+    IncompleteEntries = reader.CutShort() ? reader.Count() - reader.WholeEntries() : 0;
     std::vector<uint8_t> iniText;
     std::string iniName;
     reader.GetEntryContaining(".ini", iniText, iniName);

@@ -417,9 +417,15 @@ LRESULT TWinSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam) {
     const wchar_t key = wchar_t(LOWORD(lParam));
     if (!FMenuTracking && (wParam & SystemCommandMask) == SC_KEYMENU && key != KeyMenuSpace &&
         key != KeyMenuHyphen && !GetCapture()) {
-        // Alone or with a menu accelerator, the key opens the skin's menu bar
-        // (when it has one), never the system's menu mode.
-        if (key == 0 || (FMenuBar && FMenuBar->FindAccelerator(key))) {
+        // Alone (F10, a lone Alt) or with a menu accelerator, the key opens
+        // the skin's menu bar (when it has one), never the system's menu mode.
+        TNCObject* button = !FMenuBar  ? nullptr
+                            : key == 0 ? FMenuBar->FirstButton()
+                                       : FMenuBar->FindAccelerator(key);
+        if (key == 0 || button) {
+            if (button) {
+                FMenuBar->PostMenuClick(*button);
+            }
             return 1;
         }
     }

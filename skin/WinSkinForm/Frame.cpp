@@ -3,11 +3,12 @@
 #include "WinSkinForm.h"
 
 #include "Form.h"
-#include "PlainMenuBar.h"
+#include "MenuItemPaint.h"
 #include "SkinControl.h"
 #include "SkinManager.h"
 #include "Text.h"
 #include "WinSkinData.h"
+#include "WinSkinMenu.h"
 
 #include <algorithm>
 
@@ -50,9 +51,6 @@ TWinSkinForm::~TWinSkinForm() {
     SetHoverTimer(false);
     FreeControls();
     FSysButtons.clear();
-    if (sysMenu_) {
-        DestroyMenu(sysMenu_);
-    }
     if (formHooked_) {
         RestoreFormHandler();
     }
@@ -72,6 +70,9 @@ void TWinSkinForm::AttachToForm(TSkinData& skin, tk::Form& form) {
     AttachToWindow(skin);
     formColor_ = form.GetColor();
     form.SetColor(tk::Color(ResolveColour(skin.ButtonFaceColour)));
+    if (skin.Skins(xcMainMenu)) {
+        SetPopupsOwnerDraw(form, skin, true);
+    }
 }
 
 void TWinSkinForm::AttachToWindow(TSkinData& skin) {
@@ -141,9 +142,9 @@ void TWinSkinForm::AttachToWindow(TSkinData& skin) {
 void TWinSkinForm::BuildMenuBar() {
     nativeMenu_ = GetMenu(FWindow);
     if (nativeMenu_ && !IsMdiChild()) {
-        FMenuBar = std::make_unique<TPlainMenuBar>(*this, nativeMenu_);
+        FMenuBar = std::make_unique<TWinSkinMenu>(*this, *FSkinData);
         FMenuHeight = GetSystemMetrics(SM_CYMENU);
-        SetMenu(FWindow, nullptr);
+        FMenuBar->BuildFromForm();
     }
 }
 
@@ -334,6 +335,9 @@ void TWinSkinForm::ApplySkinColours() {
     }
     FState = TFrameState::Refreshing;
     if (FSkinFrame) {
+        if (FAppForm) {
+            SetPopupsOwnerDraw(*FAppForm, *FSkinData, true);
+        }
         ResizeFrame(true);
         FState = TFrameState::Running;
         UpdateRegion();
@@ -366,11 +370,14 @@ void TWinSkinForm::RestoreFormHandler() {
 }
 
 void TWinSkinForm::ReleaseSysMenuAndTimer() {
-    if (sysMenu_) {
-        DestroyMenu(sysMenu_);
-        sysMenu_ = nullptr;
-    }
+    sysMenu_.reset();
     SetHoverTimer(false);
+}
+
+void TWinSkinForm::RestorePopupMenus() {
+    if (FAppForm && FSkinData && !FAppForm->IsDestroying()) {
+        SetPopupsOwnerDraw(*FAppForm, *FSkinData, false);
+    }
 }
 
 void TWinSkinForm::Detach() {
@@ -385,6 +392,7 @@ void TWinSkinForm::Detach() {
     RestoreFormHandler();
     subclass_.Remove();
     FreeControls();
+    RestorePopupMenus();
     if (FAppForm && FState != TFrameState::Destroying) {
         FAppForm->SetColor(formColor_);
     }
@@ -425,6 +433,7 @@ void TWinSkinForm::DetachDestroyed() {
     ReleaseSysMenuAndTimer();
     RestoreFormHandler();
     FreeControls();
+    RestorePopupMenus();
     FMenuBar.reset();
     FTitleBitmap.Clear();
     FIconBitmap.Clear();
@@ -438,6 +447,7 @@ void TWinSkinForm::DetachDestroyed() {
 void TWinSkinForm::DetachUnskinned() {
     SetHoverTimer(false);
     FreeControls();
+    RestorePopupMenus();
     if (FAppForm && FState != TFrameState::Destroying) {
         FAppForm->SetColor(formColor_);
     }

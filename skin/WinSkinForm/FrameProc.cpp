@@ -167,6 +167,10 @@ void TWinSkinForm::FormMessageHook(tk::Message& message) {
         message.result = 0;
         return;
     }
+    if (message.msg == tk::kNotifyDialogChar && OnDialogChar(message.wParam, message.lParam)) {
+        message.result = 1;
+        return;
+    }
     passOn();
 }
 
@@ -369,18 +373,32 @@ LRESULT TWinSkinForm::OnCtlColor(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 // The toolkit gives the form its native menu back after a menu change: that
-// passes unpainted, and the bar keeps the menu to give back later.
+// passes unpainted, and the bar follows the form's menu (while MenuUpdate).
 LRESULT TWinSkinForm::OnMenuChanged(WPARAM wParam, LPARAM lParam) {
     FSkinData->FramePaintEnabled = false;
     const LRESULT result = CallDefault(tk::kNotifyMenuChanged, wParam, lParam);
     FSkinData->FramePaintEnabled = true;
-    if (FMenuBar && FSkinData->MenuUpdate()) {
-        if (HMENU menu = GetMenu(FWindow)) {
-            FMenuBar->SetNativeMenu(menu);
-            SetMenu(FWindow, nullptr);
+    if (FMenuBar && FSkinData->MenuUpdate() && GetMenu(FWindow)) {
+        FMenuBar->BuildFromForm();
+        if (SecondStageRuns()) {
+            PaintFrame(nullptr);
         }
     }
     return result;
+}
+
+// Alt with a menu bar button's accelerator (no other modifier) opens that
+// button's drop-down once the key's message is done.
+bool TWinSkinForm::OnDialogChar(WPARAM key, LPARAM flags) {
+    constexpr LPARAM AltDown = LPARAM(1) << 29;
+    const bool onlyAlt =
+        (flags & AltDown) && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0;
+    TNCObject* button = onlyAlt && FMenuBar ? FMenuBar->FindAccelerator(wchar_t(key)) : nullptr;
+    if (!button) {
+        return false;
+    }
+    FMenuBar->PostMenuClick(*button);
+    return true;
 }
 
 void TWinSkinForm::OnHoverTimer() {

@@ -66,6 +66,7 @@ LRESULT TWinSkinForm::ClientWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             SkinManager->SetMdiMax(HasMaximizedMdiChild());
             if (FMenuBar && SkinManager->CountMdiChildFrames() == 0) {
                 FSkinData->SetMenuUpdate(menuUpdateSaved_);
+                FMenuBar->RebuildFromForm();
             }
         }
         char trace[32];
@@ -85,9 +86,7 @@ LRESULT TWinSkinForm::ClientWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             const HMENU frameMenu = reinterpret_cast<HMENU>(wParam);
             if (frameMenu && FMenuBar &&
                 (LONG_PTR(wParam) < 0 || frameMenu != FMenuBar->NativeMenu() || FNewMdiChild)) {
-                if (HMENU menu = GetMenu(FWindow)) {
-                    FMenuBar->SetNativeMenu(menu);
-                }
+                FMenuBar->BuildFromNative(GetMenu(FWindow));
             }
             SetMenu(FWindow, nullptr);
         }

@@ -3,23 +3,18 @@
 // native system menu when system menus are not skinned.
 #include "WinSkinForm.h"
 
+#include "MenuItemPaint.h"
 #include "ShortCut.h"
 #include "Text.h"
 #include "WinSkinData.h"
 
-#include <iterator>
+#include <algorithm>
 
 namespace skin {
 namespace {
 
 // Command identifiers of the items: the base plus the item's tag.
 constexpr UINT SysMenuCommandBase = 0x5300;
-// Owner-drawn metrics: glyph column, padding, minimum row height.
-constexpr int GlyphColumn = 22;
-constexpr int GlyphSize = 16;
-constexpr int ItemPadding = 8;
-constexpr int ShortcutGap = 24;
-constexpr int MinItemHeight = 20;
 
 struct TSysMenuItem {
     int tag;
@@ -43,45 +38,43 @@ const TSysMenuItem* ItemOfCommand(UINT command) {
     return nullptr;
 }
 
+// The item an owner-drawn message names when it is one of the system menu's
+// (its data points into the table).
+const TSysMenuItem* OwnerDrawnItem(UINT ctlType, UINT command, ULONG_PTR data) {
+    const TSysMenuItem* item = ctlType == ODT_MENU ? ItemOfCommand(command) : nullptr;
+    return item && reinterpret_cast<ULONG_PTR>(item) == data ? item : nullptr;
+}
+
 // The close item's shortcut, as the menu items of forms store theirs.
 constexpr const char* CloseShortcut = "Shift+F4";
 
-std::wstring ShortcutText(int tag) {
-    return tag == SysMenuTag::Close
-               ? tk::Widen(tk::ShortCutToText(tk::TextToShortCut(CloseShortcut)))
-               : std::wstring();
-}
-
 } // namespace
 
-tk::OwnedFont SystemMenuFont() {
+tk::OwnedFont SystemMenuFont(bool bold) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    if (bold) {
+        metrics.lfMenuFont.lfWeight = FW_BOLD;
+    }
     return tk::OwnedFont(CreateFontIndirectW(&metrics.lfMenuFont));
 }
 
 void TWinSkinForm::BuildSysMenu() {
-    if (sysMenu_) {
-        DestroyMenu(sysMenu_);
-    }
-    sysMenu_ = CreatePopupMenu();
+    sysMenu_.reset(CreatePopupMenu());
     for (const TSysMenuItem& item : SysMenuItems) {
         if (item.needs && !(FStyleBits & item.needs)) {
             continue;
         }
-        if (item.tag == SysMenuTag::Separator) {
-            AppendMenuW(sysMenu_, MF_SEPARATOR, 0, nullptr);
-        } else {
-            AppendMenuW(sysMenu_, MF_OWNERDRAW, SysMenuCommandBase + UINT(item.tag),
-                        reinterpret_cast<const wchar_t*>(&item));
-        }
+        const UINT separator = item.tag == SysMenuTag::Separator ? MF_SEPARATOR : 0;
+        AppendMenuW(sysMenu_.get(), MF_OWNERDRAW | separator, SysMenuCommandBase + UINT(item.tag),
+                    reinterpret_cast<const wchar_t*>(&item));
     }
 }
 
 void TWinSkinForm::ShowSysMenu(int x, int y) {
     const auto enable = [&](int tag, bool on) {
-        EnableMenuItem(sysMenu_, SysMenuCommandBase + UINT(tag),
+        EnableMenuItem(sysMenu_.get(), SysMenuCommandBase + UINT(tag),
                        MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
     };
     enable(SysMenuTag::Restore, FShowState != TShowState::Normal);
@@ -102,8 +95,8 @@ void TWinSkinForm::ShowSysMenu(int x, int y) {
         TrackPopupMenu(nativeSysMenu_, TPM_RIGHTBUTTON, x, y, 0, FWindow, nullptr);
         return;
     }
-    const UINT command =
-        UINT(TrackPopupMenu(sysMenu_, TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, FWindow, nullptr));
+    const UINT command = UINT(
+        TrackPopupMenu(sysMenu_.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, FWindow, nullptr));
     if (const TSysMenuItem* item = ItemOfCommand(command)) {
         OnSysMenuItemClick(item->tag);
     }
@@ -129,65 +122,54 @@ void TWinSkinForm::OnSysMenuItemClick(int tag) {
     }
 }
 
-// Measuring and drawing of the system menu's items; other owner-drawn items
-// pass on.
+// The system menu's item as the item painters see it: the component's
+// glyphs, the glyph of its tag, its state in the menu.
+TMenuItemView TWinSkinForm::SysMenuItemView(const void* entry) const {
+    const auto& item = *static_cast<const TSysMenuItem*>(entry);
+    TMenuItemView view;
+    view.caption = item.caption;
+    if (item.tag == SysMenuTag::Close) {
+        view.shortcut = tk::Widen(tk::ShortCutToText(tk::TextToShortCut(CloseShortcut)));
+    }
+    const UINT state =
+        GetMenuState(sysMenu_.get(), SysMenuCommandBase + UINT(item.tag), MF_BYCOMMAND);
+    view.enabled = !(state & (MF_GRAYED | MF_DISABLED));
+    view.images = FSkinData->MenuGlyphs();
+    view.imageIndex = item.tag;
+    view.rightToLeft = FRightToLeft;
+    view.menu = sysMenu_.get();
+    return view;
+}
+
+// The system menu's items are measured and drawn here; the menu bar's
+// drop-downs by the menu bar's painters; other owner-drawn items pass on.
 LRESULT TWinSkinForm::OnMeasureItem(WPARAM wParam, LPARAM lParam) {
     auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-    const TSysMenuItem* item =
-        measure.CtlType == ODT_MENU ? ItemOfCommand(measure.itemID) : nullptr;
-    if (!item) {
-        return CallDefault(WM_MEASUREITEM, wParam, lParam);
+    if (const TSysMenuItem* item =
+            OwnerDrawnItem(measure.CtlType, measure.itemID, measure.itemData)) {
+        int width = 0, height = 0;
+        MeasureViewItem(*FSkinData, SysMenuItemView(item), width, height);
+        measure.itemWidth = UINT(std::max(width, 0));
+        measure.itemHeight = UINT(std::max(height, 0));
+        return TRUE;
     }
-    tk::WindowDC dc = tk::WindowDC::Client(FWindow);
-    tk::OwnedFont font = SystemMenuFont();
-    tk::SelectedObject selected(dc, font.get());
-    SIZE text{}, shortcut{};
-    const std::wstring caption = item->caption;
-    GetTextExtentPoint32W(dc, caption.c_str(), int(caption.size()), &text);
-    const std::wstring keys = ShortcutText(item->tag);
-    if (!keys.empty()) {
-        GetTextExtentPoint32W(dc, keys.c_str(), int(keys.size()), &shortcut);
-        shortcut.cx += ShortcutGap;
+    if (MeasureMenuBarItem(*this, measure)) {
+        return TRUE;
     }
-    measure.itemWidth = UINT(GlyphColumn + text.cx + shortcut.cx + ItemPadding);
-    measure.itemHeight = UINT(std::max(MinItemHeight, int(text.cy) + ItemPadding / 2));
-    return TRUE;
+    return CallDefault(WM_MEASUREITEM, wParam, lParam);
 }
 
 LRESULT TWinSkinForm::OnDrawItem(WPARAM wParam, LPARAM lParam) {
     const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-    const TSysMenuItem* item = draw.CtlType == ODT_MENU ? ItemOfCommand(draw.itemID) : nullptr;
-    if (!item) {
-        return CallDefault(WM_DRAWITEM, wParam, lParam);
+    if (const TSysMenuItem* item = OwnerDrawnItem(draw.CtlType, draw.itemID, draw.itemData)) {
+        DrawSkinnedItem(*FSkinData, SysMenuItemView(item), draw.hDC,
+                        (draw.itemState & ODS_SELECTED) != 0, draw.rcItem);
+        return TRUE;
     }
-    const bool selected = (draw.itemState & ODS_SELECTED) != 0;
-    const bool disabled = (draw.itemState & (ODS_GRAYED | ODS_DISABLED)) != 0;
-    const TSkinData& skin = *FSkinData;
-    tk::OwnedBrush back(CreateSolidBrush(
-        ResolveColour(selected && !disabled ? skin.HilightColour : skin.MenuColour)));
-    FillRect(draw.hDC, &draw.rcItem, back.get());
-    const int height = draw.rcItem.bottom - draw.rcItem.top;
-    if (skin.MenuGlyphs()) {
-        ImageList_Draw(skin.MenuGlyphs(), item->tag, draw.hDC, draw.rcItem.left + 3,
-                       draw.rcItem.top + (height - GlyphSize) / 2, ILD_TRANSPARENT);
+    if (DrawMenuBarItem(*this, draw)) {
+        return TRUE;
     }
-    tk::SavedDC saved(draw.hDC);
-    tk::OwnedFont font = SystemMenuFont();
-    SelectObject(draw.hDC, font.get());
-    SetBkMode(draw.hDC, TRANSPARENT);
-    const Colour text = disabled   ? skin.ButtonShadowColour
-                        : selected ? skin.HilightTextColour
-                                   : skin.MenuTextColour;
-    SetTextColor(draw.hDC, ResolveColour(text));
-    RECT r = draw.rcItem;
-    r.left += GlyphColumn;
-    r.right -= ItemPadding;
-    DrawSkinText(draw.hDC, item->caption, r, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
-    const std::wstring keys = ShortcutText(item->tag);
-    if (!keys.empty()) {
-        DrawSkinText(draw.hDC, keys, r, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
-    }
-    return TRUE;
+    return CallDefault(WM_DRAWITEM, wParam, lParam);
 }
 
 } // namespace skin

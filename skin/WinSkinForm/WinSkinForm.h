@@ -34,6 +34,7 @@ namespace skin {
 class TSkinData;
 class TDataSkinSysButton;
 class TSkinControl;
+struct TMenuItemView;
 class TWinSkinForm;
 
 // A rectangle of the title bar or menu bar that reacts to the mouse.
@@ -65,8 +66,9 @@ public:
     TDataSkinSysButton& FElement;
 };
 
-// What the frame needs from a menu bar. Until the skinned menu bar takes it
-// over, the frame reserves the bar's height and paints it plainly.
+// What the frame needs from its menu bar (the skinned one of WinSkinMenu):
+// painting, the button under a point, dropping a button's menu down, the
+// keyboard's ways in, and following the window's menu when it changes.
 class TFrameMenuBar {
 public:
     virtual ~TFrameMenuBar() = default;
@@ -74,14 +76,25 @@ public:
     virtual void PaintBar(HDC dc, const RECT& rect) = 0;
     // The bar's button under a point (window coordinates), or none.
     virtual TNCObject* MenuButtonAt(POINT point) = 0;
-    // Drops the button's menu down; false when it has none.
+    // Drops the button's menu down and returns when it closed; false when
+    // the button has none.
     virtual bool OpenMenuButton(TNCObject& button) = 0;
-    // The button whose caption has this accelerator, or none.
+    // Has the button opened as if clicked, once the current message is done.
+    virtual void PostMenuClick(TNCObject& button) = 0;
+    // The enabled button whose caption has this accelerator, or none.
     virtual TNCObject* FindAccelerator(wchar_t key) = 0;
-    // The native menu the window had, given back when the frame detaches; the
-    // toolkit may hand the window a new one.
+    // The first button a click would open (F10 and a lone Alt), or none.
+    virtual TNCObject* FirstButton() = 0;
+    // The native menu the window had, given back when the frame detaches.
     virtual HMENU NativeMenu() const = 0;
-    virtual void SetNativeMenu(HMENU menu) = 0;
+    // The window was given a menu (the form's, after a change): the buttons
+    // follow it and the window's native menu comes off again.
+    virtual void BuildFromForm() = 0;
+    // The form's menu again, its actions brought up to date (the last MDI
+    // child closed).
+    virtual void RebuildFromForm() = 0;
+    // An MDI frame's menu was replaced by `menu` (none: keep the one known).
+    virtual void BuildFromNative(HMENU menu) = 0;
 };
 
 class TWinSkinForm : public tk::Component {
@@ -139,6 +152,8 @@ public:
     bool FHasRegion = false;
     bool FRightToLeft = false;
     bool FMenuTracking = false;
+    // The menu dropped down from the menu bar while FMenuTracking.
+    HMENU FDropDownMenu = nullptr;
     int FBorderLeft = 0;
     int FBorderTop = 0;
     int FBorderRight = 0;
@@ -223,6 +238,8 @@ private:
     void WidenMessageBox(int& width);
     void DetachDestroyed();
     void ReleaseSysMenuAndTimer();
+    // The form's popup menus draw themselves again.
+    void RestorePopupMenus();
     void DetachUnskinned();
     void RestoreFormHandler();
     void SetHoverTimer(bool on);
@@ -250,6 +267,7 @@ private:
     LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
     LRESULT OnStyleChanging(WPARAM wParam, LPARAM lParam);
     LRESULT OnMenuChanged(WPARAM wParam, LPARAM lParam);
+    bool OnDialogChar(WPARAM key, LPARAM flags);
     LRESULT OnEraseBackground(WPARAM wParam, LPARAM lParam);
     LRESULT OnCtlColor(UINT msg, WPARAM wParam, LPARAM lParam);
     void OnHoverTimer();
@@ -267,6 +285,7 @@ private:
     void PaintSysButtons(HDC dc);
 
     // --- SysMenu.cpp ---
+    TMenuItemView SysMenuItemView(const void* entry) const;
     LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam);
     LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
 
@@ -301,7 +320,7 @@ private:
     WPARAM ownCommand_ = 0;
     HMENU nativeMenu_ = nullptr;
     HMENU nativeSysMenu_ = nullptr;
-    HMENU sysMenu_ = nullptr;
+    tk::OwnedMenu sysMenu_;
     tk::Color formColor_ = 0;
     struct TBorderPiece {
         int width = 0;
@@ -317,7 +336,8 @@ private:
 // The engine's scratch bitmap for menu-bar painting: none paints without it.
 TDib& FrameScratch();
 
-// The system's menu font (the menus the frame draws itself use it).
-tk::OwnedFont SystemMenuFont();
+// The system's menu font (the menus the engine draws use it), bold for a
+// default item.
+tk::OwnedFont SystemMenuFont(bool bold = false);
 
 } // namespace skin

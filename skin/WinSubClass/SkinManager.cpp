@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "ExtCtrls.h"
 #include "Form.h"
+#include "PopupMenuSkin.h"
 #include "Text.h"
 #include "WinSkinData.h"
 #include "WinSkinForm.h"
@@ -18,6 +19,8 @@ constexpr const char* ApplicationClass = "TApplication";
 constexpr const char* MdiClientClassLower = "mdiclient";
 constexpr const char* MessageFormClassLower = "tmessageform";
 constexpr const char* DialogClassLower = "#32770";
+// The class of the system's popup-menu windows (compared exactly).
+constexpr const char* PopupMenuClass = "#32768";
 
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -58,6 +61,7 @@ TSkinManage::~TSkinManage() {
     if (FHook) {
         UnhookWindowsHookEx(FHook);
     }
+    FreePopupMenus();
     // Frames of windows without a form object are the manager's.
     std::vector<TWinSkinForm*> frames;
     frames.swap(FFrames);
@@ -91,11 +95,18 @@ LRESULT CALLBACK TSkinManage::CbtHookProc(int code, WPARAM wParam, LPARAM lParam
 }
 
 void TSkinManage::OnCbt(int code, WPARAM wParam) {
-    if (code == HCBT_ACTIVATE) {
+    const HWND window = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_CREATEWND) {
+        if (ClassNameOf(window) == PopupMenuClass) {
+            AttachPopupMenu(window);
+        }
+    } else if (code == HCBT_DESTROYWND) {
+        DetachPopupMenu(window);
+    } else if (code == HCBT_ACTIVATE) {
         if (FActivated == 0) {
             FActivated = 1;
         }
-        SkinWindow(reinterpret_cast<HWND>(wParam));
+        SkinWindow(window);
     }
 }
 

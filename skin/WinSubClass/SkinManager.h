@@ -25,8 +25,10 @@ class Timer;
 
 namespace skin {
 
+class TDib;
 class TSkinData;
 class TWinSkinForm;
+class TWinSkinPopMenu;
 
 // The engine's trace routine: formats nothing, keeps nothing.
 void SkinTrace(const std::string& text);
@@ -89,6 +91,19 @@ public:
     bool MenuBarTracking() const { return FMenuBarTracking; }
     void SetMenuBarTracking(bool tracking) { FMenuBarTracking = tracking; }
 
+    // --- System popup-menu windows ("#32768"), seen by the hook ---
+    // Gives the window a popup-menu skinner when skinning is on and its
+    // component skins menus.
+    void AttachPopupMenu(HWND window);
+    // Frees the window's skinner; false when it had none.
+    bool DetachPopupMenu(HWND window);
+    bool IsPopupMenuWindow(HWND window) const;
+    // The background of the skinned popup window showing `menu`, and where
+    // that window's client origin lies on it; none when no skinned window
+    // shows the menu.
+    const TDib* PopupMenuBackground(HMENU menu, POINT& clientOrigin);
+    size_t PopupMenuCount() const { return FPopupMenus.size(); }
+
 private:
     static LRESULT CALLBACK CbtHookProc(int code, WPARAM wParam, LPARAM lParam);
     void OnCbt(int code, WPARAM wParam);
@@ -99,10 +114,12 @@ private:
     void SwitchOff(TSkinData& data);
     void TakeNewSkin(TSkinData& data);
     void DetachAndFree(TWinSkinForm& frame);
+    void FreePopupMenus();
 
     std::unique_ptr<tk::Timer> FTimer;
     HHOOK FHook = nullptr;
     std::vector<TWinSkinForm*> FFrames;
+    std::vector<std::unique_ptr<TWinSkinPopMenu>> FPopupMenus;
     std::vector<TSkinData*> FSkinDatas;
     bool FEnabled = false;
     bool FForcing = false;

@@ -70,6 +70,29 @@ struct TOddSkin {
     int textAlignment = 0;
     int leftFrame = 2; // the LeftFrame key; 0 must not divide by zero
 
+    // With `menus`, the MenuBar, MenuItem and MenuBackground elements, each
+    // state in a colour of its own.
+    bool menus = false;
+    static constexpr Colour BarActive = MakeColour(10, 120, 60);
+    static constexpr Colour BarInactive = MakeColour(5, 60, 30);
+    static constexpr int BarEnd = 2; // unstretched columns at each end of the bar
+    static constexpr int ItemCellWidth = 30;
+    static constexpr int ItemCellHeight = 24;
+    static constexpr int ItemLeft = 5; // the MenuItem element's left margin
+    // MenuItem cells: normal, separator, disabled, selected, spare.
+    static constexpr Colour ItemCells[5] = {MakeColour(40, 40, 160), MakeColour(0, 0, 0),
+                                            MakeColour(90, 90, 90), MakeColour(220, 120, 20),
+                                            MakeColour(1, 2, 3)};
+    // The separator cell: key colour but for its line near the bottom.
+    static constexpr Colour SeparatorLine = MakeColour(240, 240, 0);
+    static constexpr int SeparatorRow = ItemCellHeight - 4;
+    static constexpr Colour BackRing = MakeColour(200, 0, 200 - 1);
+    static constexpr Colour BackInside = MakeColour(0, 150, 150);
+    static constexpr Colour MenuTextColour = MakeColour(255, 255, 255);
+    static constexpr Colour SelectedText = MakeColour(0, 0, 0);
+    static constexpr Colour ShadowColour = MakeColour(130, 0, 0);
+    static constexpr Colour Hilight = MakeColour(250, 250, 150);
+
     std::vector<uint8_t> Build() const;
 };
 
@@ -142,6 +165,10 @@ inline std::vector<uint8_t> TOddSkin::Build() const {
     border("Right", SideTopEnd, SideBottomEnd, 2, rightTrans);
     border("Top", EdgeEnd, EdgeEnd, 2, topTrans);
     border("Bottom", EdgeEnd, EdgeEnd, 2, bottomTrans);
+    if (menus) {
+        ini += "menuBar=menubar.bmp\nTileMenu=0\nTileLeftMenu=" + std::to_string(BarEnd) +
+               "\nTileRightMenu=" + std::to_string(BarEnd) + "\n";
+    }
     ini += "TextShift=" + std::to_string(TextShift) +
            "\nTextShiftVert=0\nTextRightClip=" + std::to_string(TextRightClip) +
            "\nTextAlignment=" + std::to_string(textAlignment) + "\n";
@@ -149,6 +176,11 @@ inline std::vector<uint8_t> TOddSkin::Build() const {
     ini += "[Colours]\nButtonFace=" + rgb(Face) + "\nMenubar=" + rgb(MenuBar) +
            "\nMenu=" + rgb(Menu) + "\nTitleTextActive=" + rgb(TitleText) +
            "\nTitleTextNoActive=160,160,160\n";
+    if (menus) {
+        ini += "MenuText=" + rgb(MenuTextColour) + "\nMenuBarText=" + rgb(MenuTextColour) +
+               "\nHilightText=" + rgb(SelectedText) + "\nButtonShadow=" + rgb(ShadowColour) +
+               "\nButtonHilight=" + rgb(Hilight) + "\n";
+    }
     const auto captionButton = [&](int n, const std::string& image, int action, int align, int x,
                                    int visibility, int visibility1) {
         ini += "[Button" + std::to_string(n) + "]\n" +
@@ -166,6 +198,40 @@ inline std::vector<uint8_t> TOddSkin::Build() const {
     captionButton(6, "", 3, 0, 8, 0, 0);
     captionButton(7, "button.bmp", 41, 0, 100, 0, -1);
     ini += "[MDICONTROLS]\nImage=mdi.bmp\n";
+    std::vector<TPackageEntry> menuEntries;
+    if (menus) {
+        ini += "[MenuItem]\nImage=menuitem.bmp\nLeftWidth=" + std::to_string(ItemLeft) +
+               "\nTopHeight=2\nRightWidth=2\nBottomHeight=2\n";
+        ini += "[MenuBackground]\nImage=menubg.bmp\nLeftWidth=3\nTopHeight=3\nRightWidth=3\n"
+               "BottomHeight=3\n";
+        TDib bar(40, 2 * 20);
+        for (int y = 0; y < 40; ++y) {
+            for (int x = 0; x < 40; ++x) {
+                bar.SetPixel(x, y, y < 20 ? BarActive : BarInactive);
+            }
+        }
+        TDib item(5 * ItemCellWidth, ItemCellHeight);
+        for (int cell = 0; cell < 5; ++cell) {
+            for (int y = 0; y < ItemCellHeight; ++y) {
+                for (int x = 0; x < ItemCellWidth; ++x) {
+                    Colour c = ItemCells[cell];
+                    if (cell == 1) {
+                        c = y == SeparatorRow ? SeparatorLine : key;
+                    }
+                    item.SetPixel(cell * ItemCellWidth + x, y, c);
+                }
+            }
+        }
+        TDib back(20, 20);
+        for (int y = 0; y < 20; ++y) {
+            for (int x = 0; x < 20; ++x) {
+                const bool ring = x < 3 || y < 3 || x >= 17 || y >= 17;
+                back.SetPixel(x, y, ring ? BackRing : BackInside);
+            }
+        }
+        menuEntries = {
+            {"menubar.bmp", Bmp(bar)}, {"menuitem.bmp", Bmp(item)}, {"menubg.bmp", Bmp(back)}};
+    }
     TDib mdi(12 * MdiCell, MdiCell);
     mdi.Fill(MdiButton);
     std::vector<TPackageEntry> entries{
@@ -178,6 +244,7 @@ inline std::vector<uint8_t> TOddSkin::Build() const {
         {"restore.bmp", Bmp(button(RestoreNormal))},
         {"odd.ini", std::vector<uint8_t>(ini.begin(), ini.end())},
     };
+    entries.insert(entries.end(), menuEntries.begin(), menuEntries.end());
     return BuildPackage(entries);
 }
 

@@ -253,6 +253,22 @@ TEST_F(SkinviewRun, MaximisedCoversTheWorkArea) {
     EXPECT_GE(report.height, work.bottom - work.top);
 }
 
+TEST(SkinviewCutShort, APackageCutShortIsShownWithAWarning) {
+    std::ifstream in(KANVIO_SKINS_DIR "/kanvio_daylight.skn", std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::wstring cut = Unique(L"skinview-cut", L".skn");
+    std::ofstream(std::filesystem::path(cut), std::ios::binary)
+        << bytes.substr(0, bytes.size() / 2);
+    const std::wstring shot = Unique(L"skinview-cut", L".png");
+    const TRun run = RunSkinview(cut + L" --screenshot " + shot);
+    EXPECT_EQ(run.exitCode, 0u) << run.err;
+    EXPECT_NE(run.err.find("warning: " + Narrow(cut) + ": the compressed stream ends early"),
+              std::string::npos)
+        << run.err;
+    DeleteFileW(cut.c_str());
+    DeleteFileW(shot.c_str());
+}
+
 TEST(SkinviewRefusal, ClearMessagesForWhatItCannotUse) {
     // A file that is no skin package: exit 1, the file named, no picture.
     const std::wstring bogus = Unique(L"skinview-bogus", L".skn");

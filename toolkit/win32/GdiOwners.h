@@ -50,6 +50,17 @@ struct EnhMetaFileDeleter {
 };
 using OwnedEnhMetaFile = std::unique_ptr<std::remove_pointer_t<HENHMETAFILE>, EnhMetaFileDeleter>;
 
+// A menu the owner made (CreateMenu, CreatePopupMenu) and destroys with its
+// submenus; a menu given to a window is the window's and must not be held here.
+struct MenuDeleter {
+    void operator()(HMENU menu) const {
+        if (menu) {
+            DestroyMenu(menu);
+        }
+    }
+};
+using OwnedMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
+
 // BeginPaint / EndPaint.
 class PaintDC {
 public:

@@ -5,6 +5,7 @@
 #include "SkinViewForm.h"
 #include "StatesSheet.h"
 #include "Text.h"
+#include "WinSkinData.h"
 #include "WindowShot.h"
 
 #include <optional>
@@ -56,8 +57,13 @@ int RunSkinView(const TViewOptions& options, std::ostream& out, std::ostream& er
         // then stays hidden and only lends its skin component.
         TStatesSheet* sheet = options.states ? new TStatesSheet(&app) : nullptr;
         auto* form = new TSkinViewForm(&app);
-        if (!options.package.empty())
+        if (!options.package.empty()) {
             form->LoadSkinFile(PathOf(options.package));
+            if (const size_t cut = form->SkinData().IncompleteEntries)
+                err << "skinview: warning: " << options.package
+                    << ": the compressed stream ends early; " << cut
+                    << " of its entries are incomplete and show what the missing end decodes to\n";
+        }
         form->ShowSkinName();
         tk::Form& shown = sheet ? static_cast<tk::Form&>(*sheet) : *form;
         std::optional<TBackdrop> backdrop;

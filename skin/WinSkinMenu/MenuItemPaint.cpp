@@ -1,0 +1,343 @@
+// Measuring and drawing of one skinned menu item. An item is composed off
+// screen at its own size: its part of the popup window's background, the
+// MenuItem element's cell for its state, then the glyph, caption and
+// shortcut; the result reaches the screen in one blit.
+#include "MenuItemPaint.h"
+
+#include "Action.h"
+#include "ImageList.h"
+#include "Menus.h"
+#include "SkinManager.h"
+#include "Text.h"
+#include "WinSkinData.h"
+#include "WinSkinForm.h"
+
+#include <algorithm>
+
+namespace skin {
+namespace {
+
+// The item's layout (pixels): a glyph column inset by the element's left
+// margin, the caption after a gap, the shortcut right-aligned before the
+// right inset (mirrored for a right-to-left menu).
+constexpr int GlyphInset = 1;
+constexpr int DefaultGlyph = 16;
+constexpr int CaptionGap = 3;
+constexpr int CaptionRightInset = 1;
+constexpr int ShortcutRightInset = 11;
+constexpr int MirroredShortcutLeft = 10;
+constexpr int EtchedLineDrop = 4;
+// Cells of the MenuItem element.
+constexpr int NormalCell = 1;
+constexpr int SeparatorCell = 2;
+constexpr int SelectedCell = 4;
+// Room the skin adds to measured items, beyond the element's left margin.
+constexpr int SysItemRoom = 12;
+constexpr int SysItemGlyphRoom = 23;
+// The text length read from a native item.
+constexpr int MaxNativeText = 80;
+// The system's check-mark bitmap (OBM_CHECK).
+constexpr int CheckBitmapId = 32760;
+// The raster operation that paints the brush where a monochrome source is
+// black and leaves the destination where it is white.
+constexpr DWORD BrushWhereBlack = 0x00B8074A;
+// A checked item's image sits on a dither of button face and highlight.
+constexpr WORD DitherRows[8] = {0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55};
+constexpr int DitherSize = 8;
+
+constexpr UINT MeasureFormat = DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE;
+constexpr UINT DrawFormat = DT_EXPANDTABS | DT_SINGLELINE;
+
+int WidthOf(const RECT& r) {
+    return r.right - r.left;
+}
+int HeightOf(const RECT& r) {
+    return r.bottom - r.top;
+}
+
+int LeftMargin(const TSkinData& skin) {
+    return skin.MenuItem ? skin.MenuItem->LeftWidth : 0;
+}
+
+SIZE ImageSize(HIMAGELIST images) {
+    int w = 0, h = 0;
+    if (images) {
+        ImageList_GetIconSize(images, &w, &h);
+    }
+    return {w, h};
+}
+
+COLORREF TextColour(const TSkinData& skin, const TMenuItemView& item, bool selected) {
+    if (item.enabled) {
+        return ResolveColour(selected ? skin.HilightTextColour : skin.MenuTextColour);
+    }
+    // Shadow text the same colour as normal text would not show disabled.
+    return skin.ButtonShadowColour == skin.MenuTextColour ? GetSysColor(COLOR_BTNSHADOW)
+                                                          : ResolveColour(skin.ButtonShadowColour);
+}
+
+// Measures (DT_CALCRECT in `format`) or draws the text; answers the rectangle
+// measured or given. "-" draws an etched line.
+RECT DrawItemText(const TSkinData& skin, const TMenuItemView& item, HDC dc, UINT format,
+                  bool selected, RECT rect, std::wstring text) {
+    const bool measuring = (format & DT_CALCRECT) != 0;
+    if (measuring && (text.empty() || text == L"&")) {
+        text += L" ";
+    }
+    if (text == L"-" && !measuring) {
+        RECT line = rect;
+        OffsetRect(&line, 0, EtchedLineDrop);
+        DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
+        return rect;
+    }
+    tk::SavedDC saved(dc);
+    tk::OwnedFont font = SystemMenuFont(item.isDefault);
+    SelectObject(dc, font.get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, TextColour(skin, item, selected));
+    DrawTextW(dc, text.c_str(), int(text.size()), &rect, format);
+    return rect;
+}
+
+// The system's check mark in the text colour, its black pixels only.
+void DrawCheckMark(HDC dc, const RECT& glyph, COLORREF colour) {
+    const tk::OwnedBitmap check(LoadBitmapW(nullptr, MAKEINTRESOURCEW(CheckBitmapId)));
+    BITMAP info{};
+    if (!check || !GetObjectW(check.get(), sizeof(info), &info)) {
+        return;
+    }
+    const int x = glyph.left + (WidthOf(glyph) - info.bmWidth) / 2 + 1;
+    const int y = glyph.top + (HeightOf(glyph) - info.bmHeight) / 2 + 1;
+    tk::BitmapDC source(check.get(), dc);
+    tk::SavedDC saved(dc);
+    tk::OwnedBrush brush(CreateSolidBrush(colour));
+    SelectObject(dc, brush.get());
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkColor(dc, RGB(255, 255, 255));
+    BitBlt(dc, x, y, info.bmWidth, info.bmHeight, source, 0, 0, BrushWhereBlack);
+}
+
+void DrawCheckedImageBack(HDC dc, RECT glyph) {
+    const tk::OwnedBitmap pattern(CreateBitmap(DitherSize, DitherSize, 1, 1, DitherRows));
+    const tk::OwnedBrush brush(CreatePatternBrush(pattern.get()));
+    tk::SavedDC saved(dc);
+    SetTextColor(dc, GetSysColor(COLOR_BTNFACE));
+    SetBkColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+    FillRect(dc, &glyph, brush.get());
+    DrawEdge(dc, &glyph, BDR_SUNKENOUTER, BF_RECT);
+}
+
+// Glyph, caption and shortcut of the item over what `dc` already holds.
+void DrawItemContent(const TSkinData& skin, const TMenuItemView& item, HDC dc, bool selected,
+                     const RECT& rect) {
+    int g = item.images ? ImageSize(item.images).cx : DefaultGlyph;
+    if (item.checked) {
+        g = std::max(g, DefaultGlyph);
+    }
+    const int inset = GlyphInset + LeftMargin(skin);
+    const int width = item.IsLine() ? 0 : g;
+    RECT glyph{rect.left + inset, rect.top + GlyphInset, rect.left + inset + width,
+               rect.top + GlyphInset + g};
+    if (item.rightToLeft) {
+        glyph.right = rect.right - inset;
+        glyph.left = glyph.right - width;
+    }
+    const bool hasImage = item.images && item.imageIndex >= 0 &&
+                          item.imageIndex < ImageList_GetImageCount(item.images);
+    if (hasImage) {
+        if (item.checked) {
+            DrawCheckedImageBack(dc, glyph);
+        }
+        tk::DrawImageListImage(item.images, dc, glyph.left, glyph.top, item.imageIndex,
+                               item.enabled);
+    } else if (item.checked) {
+        DrawCheckMark(dc, glyph, TextColour(skin, item, selected));
+    }
+    RECT text{glyph.right + CaptionGap, rect.top, rect.right - CaptionRightInset, rect.bottom};
+    UINT order = DT_LEFT;
+    if (item.rightToLeft) {
+        text = {rect.left + CaptionRightInset, rect.top, glyph.left - CaptionGap, rect.bottom};
+        order = DT_RIGHT;
+    }
+    const RECT measured = DrawItemText(skin, item, dc, MeasureFormat, selected, text, item.caption);
+    const int dy = (HeightOf(rect) - HeightOf(measured)) / 2;
+    RECT caption{text.left, rect.top + dy, text.right, rect.top + dy + HeightOf(measured)};
+    DrawItemText(skin, item, dc, DrawFormat | order, selected, caption, item.caption);
+    if (item.shortcut.empty()) {
+        return;
+    }
+    RECT keys{text.left + WidthOf(measured), caption.top, rect.right - ShortcutRightInset,
+              caption.bottom};
+    UINT keysOrder = DT_RIGHT;
+    if (item.rightToLeft) {
+        keys = {rect.left + MirroredShortcutLeft, caption.top, text.right - WidthOf(measured),
+                caption.bottom};
+        keysOrder = DT_LEFT;
+    }
+    DrawItemText(skin, item, dc, DrawFormat | keysOrder, selected, keys, item.shortcut);
+}
+
+// The separator cell's rows for an item of height h: the bottom ones when
+// the cell is taller, three slices into an item-sized bitmap copied with the
+// colour key.
+void DrawSeparator(const TSkinData& skin, HDC dc, const RECT& rect) {
+    const TDataSkinObject& element = *skin.MenuItem;
+    const TDib& bitmap = element.Bitmap;
+    const int w = WidthOf(rect), h = HeightOf(rect);
+    const int fw = bitmap.Width() / std::max(element.Frame, 1);
+    if (w <= 0 || h <= 0 || fw <= 0) {
+        return;
+    }
+    const int rows = std::min(h, bitmap.Height());
+    const int top = bitmap.Height() > h ? bitmap.Height() - h : 0;
+    const int left = std::min(element.LeftWidth, fw), right = std::min(element.RightWidth, fw);
+    const int cellX = (SeparatorCell - 1) * fw;
+    TDib piece(w, h);
+    piece.Fill(KeyColour);
+    {
+        tk::BitmapDC target(NativeBitmap(piece));
+        tk::BitmapDC source(NativeBitmap(bitmap));
+        SetStretchBltMode(target, COLORONCOLOR);
+        BitBlt(target, 0, 0, left, rows, source, cellX, top, SRCCOPY);
+        BitBlt(target, w - right, 0, right, rows, source, cellX + fw - right, top, SRCCOPY);
+        StretchBlt(target, left, 0, w - left - right, rows, source, cellX + left, top,
+                   fw - left - right, rows, SRCCOPY);
+    }
+    TransparentBlit(dc, rect, piece, KeyColour);
+}
+
+// The item composed at its size: background, then `paint` over it.
+template <class Paint>
+void ComposeItem(const TSkinData& skin, const TMenuItemView& item, HDC dc, const RECT& rect,
+                 Paint paint) {
+    const int w = WidthOf(rect), h = HeightOf(rect);
+    tk::MemoryDC back(dc, w, h);
+    if (!back) {
+        return;
+    }
+    POINT origin{};
+    const TDib* background =
+        SkinManager ? SkinManager->PopupMenuBackground(item.menu, origin) : nullptr;
+    if (background && !background->Empty()) {
+        tk::BitmapDC source(NativeBitmap(*background));
+        BitBlt(back, 0, 0, w, h, source, rect.left + origin.x, rect.top + origin.y, SRCCOPY);
+    } else {
+        const tk::OwnedBrush fill(CreateSolidBrush(ResolveColour(skin.MenuColour)));
+        const RECT all{0, 0, w, h};
+        FillRect(back, &all, fill.get());
+    }
+    paint(HDC(back), RECT{0, 0, w, h});
+    back.BlitTo(dc, rect.left, rect.top);
+}
+
+void DrawElementItem(const TSkinData& skin, const TMenuItemView& item, HDC dc, bool selected,
+                     const RECT& rect, bool separatorCell) {
+    if (!skin.MenuItem || skin.MenuItem->Bitmap.Empty()) {
+        DrawPlainItem(skin, item, dc, selected, rect);
+        return;
+    }
+    const TDataSkinObject& element = *skin.MenuItem;
+    if (separatorCell && item.IsLine()) {
+        ComposeItem(skin, item, dc, rect, [](HDC, const RECT&) {});
+        DrawSeparator(skin, dc, rect);
+        return;
+    }
+    ComposeItem(skin, item, dc, rect, [&](HDC back, const RECT& local) {
+        DrawElement(back, local, element.Bitmap, false, element.Tile == 1, element.Trans != 0,
+                    std::max(element.Frame, 1), selected ? SelectedCell : NormalCell,
+                    MarginRect(element));
+        DrawItemContent(skin, item, back, selected, local);
+    });
+}
+
+} // namespace
+
+TMenuItemView ViewOfItem(tk::MenuItem& item, const tk::Menu* fallback) {
+    if (tk::Action* action = item.GetAction()) {
+        action->Update();
+    }
+    TMenuItemView view;
+    view.caption = tk::Widen(item.Caption());
+    if (item.ShortCut()) {
+        view.shortcut = tk::Widen(tk::ShortCutToText(item.ShortCut()));
+    }
+    view.enabled = item.Enabled();
+    view.checked = item.Checked();
+    view.isDefault = item.Default();
+    if (tk::ImageList* images = item.Images()) {
+        view.images = images->Handle();
+    }
+    view.imageIndex = item.ImageIndex();
+    const tk::Menu* menu = item.GetMenu() ? item.GetMenu() : fallback;
+    view.rightToLeft = menu && menu->RightToLeft();
+    view.menu = item.Parent() ? item.Parent()->Handle() : nullptr;
+    return view;
+}
+
+TMenuItemView ViewOfNativeItem(HMENU menu, UINT command) {
+    TMenuItemView view;
+    wchar_t text[MaxNativeText + 1] = {};
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_STATE | MIIM_STRING;
+    info.dwTypeData = text;
+    info.cch = MaxNativeText;
+    GetMenuItemInfoW(menu, command, FALSE, &info);
+    const std::wstring all = text;
+    const size_t tab = all.find(L'\t');
+    view.caption = all.empty() ? L"-" : all.substr(0, tab);
+    if (tab != std::wstring::npos) {
+        view.shortcut = all.substr(tab + 1);
+    }
+    view.enabled = (info.fState & (MFS_GRAYED | MFS_DISABLED)) == 0;
+    view.checked = (info.fState & MFS_CHECKED) != 0;
+    view.isDefault = (info.fState & MFS_DEFAULT) != 0;
+    view.menu = menu;
+    return view;
+}
+
+void DrawSkinnedItem(const TSkinData& skin, const TMenuItemView& item, HDC dc, bool selected,
+                     const RECT& rect) {
+    DrawElementItem(skin, item, dc, selected, rect, true);
+}
+
+void DrawNativeItem(const TSkinData& skin, const TMenuItemView& item, HDC dc, bool selected,
+                    const RECT& rect) {
+    DrawElementItem(skin, item, dc, selected, rect, false);
+}
+
+void DrawPlainItem(const TSkinData& skin, const TMenuItemView& item, HDC dc, bool selected,
+                   const RECT& rect) {
+    const int w = WidthOf(rect), h = HeightOf(rect);
+    tk::MemoryDC back(dc, w, h);
+    if (!back) {
+        return;
+    }
+    const RECT local{0, 0, w, h};
+    const tk::OwnedBrush fill(
+        CreateSolidBrush(ResolveColour(selected ? skin.HilightColour : skin.MenuColour)));
+    FillRect(back, &local, fill.get());
+    DrawItemContent(skin, item, back, selected, local);
+    back.BlitTo(dc, rect.left, rect.top);
+}
+
+void MeasureSysMenuItem(const TSkinData& skin, bool hasImages, int& width) {
+    width += LeftMargin(skin) + SysItemRoom + (hasImages ? 0 : SysItemGlyphRoom);
+}
+
+void MeasureViewItem(const TSkinData& skin, const TMenuItemView& item, int& width, int& height) {
+    tk::WindowDC screen = tk::WindowDC::Client(nullptr);
+    tk::Canvas canvas(screen);
+    tk::SetMenuFont(canvas.Font(), item.isDefault);
+    const SIZE glyph = item.images ? ImageSize(item.images) : SIZE{DefaultGlyph, DefaultGlyph};
+    if (item.IsLine()) {
+        width = 0;
+        height = GetSystemMetrics(SM_CYMENU) / 2;
+    } else {
+        tk::MeasureMenuItemLayout(canvas, tk::Narrow(item.caption), tk::Narrow(item.shortcut),
+                                  glyph, width, height);
+    }
+    MeasureSysMenuItem(skin, item.images != nullptr, width);
+}
+
+} // namespace skin

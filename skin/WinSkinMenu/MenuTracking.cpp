@@ -1,0 +1,307 @@
+// A drop-down of the menu bar as a native menu bar's: the submenu opens with
+// its first item selected; while it is open a WH_MSGFILTER hook watches the
+// menu's own message loop and moves to the neighbouring menu on Left and
+// Right (mirrored for a right-to-left bar) and when the mouse moves onto
+// another button. Moving closes the open drop-down (EndMenu) and opens the
+// next one once TrackPopupMenu has returned, so one drop-down is open at a
+// time and the hook is always removed before the next is installed.
+#include "WinSkinMenu.h"
+
+#include "SkinManager.h"
+#include "WinSkinData.h"
+
+#include <cwchar>
+#include <vector>
+
+namespace skin {
+namespace {
+
+// The class of the system's popup-menu windows, and the message asking one
+// for its menu.
+constexpr const wchar_t* PopupMenuClass = L"#32768";
+constexpr int MaxClassName = 16;
+constexpr UINT MenuGetHandle = 0x01E1; // MN_GETHMENU
+
+// What the hook knows about the drop-down open now (one at a time).
+struct TTracking {
+    HHOOK MenuHook = nullptr;
+    TWinSkinMenu* TrackingBar = nullptr;
+    int CurrentIndex = -1;
+    bool FirstKeyPosted = false;
+    bool Switching = false;
+    POINT LastCursor{};
+    // The neighbour to open once the open drop-down has closed, or -1.
+    int SwitchTo = -1;
+};
+
+TTracking& Tracking() {
+    static TTracking tracking;
+    return tracking;
+}
+
+LRESULT CALLBACK MenuFilterHook(int code, WPARAM wParam, LPARAM lParam) {
+    TTracking& t = Tracking();
+    auto* msg = reinterpret_cast<MSG*>(lParam);
+    if (code == MSGF_MENU && t.TrackingBar && msg && msg->message == WM_KEYDOWN &&
+        t.TrackingBar->RightToLeft()) {
+        if (msg->wParam == VK_LEFT) {
+            msg->wParam = VK_RIGHT;
+        } else if (msg->wParam == VK_RIGHT) {
+            msg->wParam = VK_LEFT;
+        }
+    }
+    const LRESULT result = CallNextHookEx(t.MenuHook, code, wParam, lParam);
+    if (result == 0 && code == MSGF_MENU && t.TrackingBar && msg) {
+        try {
+            t.TrackingBar->OnMenuMessage(*msg);
+        } catch (...) {
+            // The menu goes on as the system runs it.
+        }
+    }
+    return result;
+}
+
+// The hook for the time one drop-down is open.
+class TFilterHook {
+public:
+    TFilterHook() {
+        TTracking& t = Tracking();
+        t.Switching = false;
+        t.FirstKeyPosted = false;
+        GetCursorPos(&t.LastCursor);
+        if (!t.MenuHook) {
+            t.MenuHook =
+                SetWindowsHookExW(WH_MSGFILTER, MenuFilterHook, nullptr, GetCurrentThreadId());
+        }
+    }
+    TFilterHook(const TFilterHook&) = delete;
+    TFilterHook& operator=(const TFilterHook&) = delete;
+    ~TFilterHook() {
+        TTracking& t = Tracking();
+        if (t.MenuHook) {
+            UnhookWindowsHookEx(t.MenuHook);
+            t.MenuHook = nullptr;
+        }
+        t.CurrentIndex = -1;
+        t.FirstKeyPosted = false;
+        t.TrackingBar = nullptr;
+    }
+};
+
+// The drop-down's items are drawn by the skin while it is open; the ones
+// that were not owner-drawn become plain items again when it closes.
+class TOwnerDrawnItems {
+public:
+    explicit TOwnerDrawnItems(HMENU menu) { Take(menu); }
+    TOwnerDrawnItems(const TOwnerDrawnItems&) = delete;
+    TOwnerDrawnItems& operator=(const TOwnerDrawnItems&) = delete;
+    ~TOwnerDrawnItems() {
+        for (const auto& [menu, position] : taken_) {
+            SetOwnerDrawn(menu, position, false);
+        }
+    }
+
+private:
+    static void SetOwnerDrawn(HMENU menu, UINT position, bool on) {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE;
+        if (GetMenuItemInfoW(menu, position, TRUE, &info)) {
+            info.fType = on ? info.fType | MFT_OWNERDRAW : info.fType & ~UINT(MFT_OWNERDRAW);
+            SetMenuItemInfoW(menu, position, TRUE, &info);
+        }
+    }
+    void Take(HMENU menu) {
+        for (int i = 0, count = GetMenuItemCount(menu); i < count; ++i) {
+            MENUITEMINFOW info{};
+            info.cbSize = sizeof(info);
+            info.fMask = MIIM_FTYPE | MIIM_SUBMENU;
+            if (!GetMenuItemInfoW(menu, UINT(i), TRUE, &info)) {
+                continue;
+            }
+            if (!(info.fType & MFT_OWNERDRAW)) {
+                SetOwnerDrawn(menu, UINT(i), true);
+                taken_.emplace_back(menu, UINT(i));
+            }
+            if (info.hSubMenu) {
+                Take(info.hSubMenu);
+            }
+        }
+    }
+    std::vector<std::pair<HMENU, UINT>> taken_;
+};
+
+// The popup-menu windows of this thread on screen, the newest (topmost) first.
+std::vector<HWND> OpenPopupWindows() {
+    std::vector<HWND> windows;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) {
+            wchar_t name[MaxClassName] = {};
+            GetClassNameW(window, name, MaxClassName);
+            if (IsWindowVisible(window) && wcscmp(name, PopupMenuClass) == 0) {
+                reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+// The drop-down's state as the arrow keys see it: whether a submenu of it
+// is open, and whether the item selected in the innermost menu opens one.
+struct TDropDownState {
+    bool inSubmenu = false;
+    bool onSubmenuItem = false;
+};
+
+TDropDownState ReadDropDownState() {
+    TDropDownState state;
+    const std::vector<HWND> windows = OpenPopupWindows();
+    if (windows.empty()) {
+        return state;
+    }
+    state.inSubmenu = windows.size() > 1;
+    const HMENU menu = reinterpret_cast<HMENU>(SendMessageW(windows.front(), MenuGetHandle, 0, 0));
+    for (int i = 0, count = menu ? GetMenuItemCount(menu) : 0; i < count; ++i) {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_STATE | MIIM_SUBMENU;
+        if (GetMenuItemInfoW(menu, UINT(i), TRUE, &info) && (info.fState & MFS_HILITE)) {
+            state.onSubmenuItem = info.hSubMenu != nullptr;
+            break;
+        }
+    }
+    return state;
+}
+
+} // namespace
+
+TMenuBtn* TWinSkinMenu::Neighbour(int step) {
+    const int count = int(FButtons.size());
+    if (count == 0) {
+        return nullptr;
+    }
+    const int index = ((Tracking().CurrentIndex + step) % count + count) % count;
+    return FButtons[size_t(index)].get();
+}
+
+void TWinSkinMenu::OnMenuMessage(MSG& msg) {
+    TTracking& t = Tracking();
+    if (!t.FirstKeyPosted) {
+        // The drop-down opens with its first item selected.
+        t.FirstKeyPosted = true;
+        PostMessageW(msg.hwnd ? msg.hwnd : FFrame.FWindow, WM_KEYDOWN, VK_DOWN, 0);
+    }
+    TMenuBtn* target = nullptr;
+    switch (msg.message) {
+    case WM_KEYDOWN:
+        if (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) {
+            t.Switching = false;
+        } else if (msg.wParam == VK_LEFT && !ReadDropDownState().inSubmenu) {
+            target = Neighbour(-1);
+        } else if (msg.wParam == VK_RIGHT && !ReadDropDownState().onSubmenuItem) {
+            target = Neighbour(+1);
+        }
+        break;
+    case WM_SYSKEYDOWN:
+        if (msg.wParam == VK_MENU) {
+            FFrame.FMenuTracking = false;
+        }
+        return;
+    case WM_MOUSEMOVE:
+        if (msg.pt.x != t.LastCursor.x || msg.pt.y != t.LastCursor.y) {
+            target = static_cast<TMenuBtn*>(MenuButtonAt(FFrame.ScreenToFrame(msg.pt)));
+            t.LastCursor = msg.pt;
+        }
+        break;
+    default:
+        break;
+    }
+    if (target && target->FIndex != t.CurrentIndex) {
+        t.Switching = true;
+        PostMenuClick(*target);
+    }
+}
+
+// While a drop-down of this bar is open, the click becomes the switch to
+// `button` once it has closed; otherwise a non-client click on the button is
+// posted to the window.
+void TWinSkinMenu::PostMenuClick(TNCObject& object) {
+    auto& button = static_cast<TMenuBtn&>(object);
+    TTracking& t = Tracking();
+    if (t.TrackingBar == this) {
+        t.SwitchTo = button.FIndex;
+        EndMenu();
+        return;
+    }
+    GetWindowRect(FFrame.FWindow, &FFrame.FWindowRect);
+    const POINT at{FFrame.FWindowRect.left + button.FRect.left + 1,
+                   FFrame.FWindowRect.top + button.FRect.top + 1};
+    PostMessageW(FFrame.FWindow, WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(at.x, at.y));
+}
+
+bool TWinSkinMenu::OpenMenuButton(TNCObject& object) {
+    int index = static_cast<TMenuBtn&>(object).FIndex;
+    bool opened = false;
+    while (index >= 0 && index < int(FButtons.size())) {
+        const int next = TrackButton(index);
+        opened = opened || next != -2;
+        if (next < 0 || next >= int(FButtons.size())) {
+            break;
+        }
+        index = next;
+        FButtons[size_t(index)]->Press();
+    }
+    return opened;
+}
+
+// The click of the item, then its submenu dropped down below the button
+// until it closes. Answers the neighbour to open next, -1 for none, and -2
+// when the button has no submenu.
+int TWinSkinMenu::TrackButton(int index) {
+    TMenuBtn& button = *FButtons[size_t(index)];
+    // A disabled item's command is not sent: the system sends none for it.
+    if (button.FEnabled && (button.FItem || !button.FSubMenu)) {
+        PostMessageW(FFrame.FWindow, WM_COMMAND, button.FCommand, 0);
+    }
+    if (!button.FSubMenu) {
+        return -2;
+    }
+    const HMENU subMenu = button.FSubMenu;
+    const bool enabled = button.FEnabled;
+    const RECT place = button.FRect;
+    TTracking& t = Tracking();
+    t.SwitchTo = -1;
+    {
+        TOwnerDrawnItems ownerDrawn(subMenu);
+        TFilterHook hook;
+        t.CurrentIndex = index;
+        t.TrackingBar = this;
+        GetWindowRect(FFrame.FWindow, &FFrame.FWindowRect);
+        FFrame.FMenuTracking = true;
+        FFrame.FDropDownMenu = subMenu;
+        if (SkinManager) {
+            SkinManager->SetMenuBarTracking(true);
+        }
+        if (enabled) {
+            const bool mirrored = RightToLeft();
+            const int x = FFrame.FWindowRect.left + (mirrored ? place.right : place.left);
+            TrackPopupMenu(subMenu,
+                           TPM_NONOTIFY | TPM_RIGHTBUTTON |
+                               (mirrored ? TPM_RIGHTALIGN : TPM_LEFTALIGN),
+                           x, FFrame.FWindowRect.top + place.bottom, 0, FFrame.FWindow, nullptr);
+        }
+    }
+    FFrame.FMenuTracking = false;
+    FFrame.FDropDownMenu = nullptr;
+    // The buttons may have been built again while the menu was open.
+    if (index < int(FButtons.size()) && FFrame.FHotObject == FButtons[size_t(index)].get()) {
+        FFrame.FHotObject->Leave();
+    }
+    const int next = t.SwitchTo;
+    t.SwitchTo = -1;
+    return next;
+}
+
+} // namespace skin

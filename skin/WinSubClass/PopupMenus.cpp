@@ -1,0 +1,63 @@
+// The manager's popup-menu skinners: one per system popup-menu window the
+// hook saw created, freed when the hook sees the window destroyed.
+#include "SkinManager.h"
+
+#include "PopupMenuSkin.h"
+#include "WinSkinData.h"
+
+#include <algorithm>
+
+namespace skin {
+
+void TSkinManage::AttachPopupMenu(HWND window) {
+    if (!FEnabled || SendMessageW(window, WM_SKINQUERY, 0, 0) == SkinQueryAnswer ||
+        IsPopupMenuWindow(window)) {
+        return;
+    }
+    const TSkinData* data = FindSkinData(window);
+    if (!data || !data->SkinLoaded || !data->Skins(xcMainMenu)) {
+        return;
+    }
+    auto popup = std::make_unique<TWinSkinPopMenu>();
+    popup->Attach(window, *data, nullptr);
+    FPopupMenus.push_back(std::move(popup));
+}
+
+bool TSkinManage::DetachPopupMenu(HWND window) {
+    const auto it = std::find_if(FPopupMenus.begin(), FPopupMenus.end(),
+                                 [&](const auto& popup) { return popup->Window() == window; });
+    const bool found = it != FPopupMenus.end();
+    if (found) {
+        (*it)->Detach();
+        FPopupMenus.erase(it);
+    }
+    if (FPopupMenus.empty()) {
+        FMenuBarTracking = false;
+    }
+    return found;
+}
+
+bool TSkinManage::IsPopupMenuWindow(HWND window) const {
+    return std::any_of(FPopupMenus.begin(), FPopupMenus.end(),
+                       [&](const auto& popup) { return popup->Window() == window; });
+}
+
+const TDib* TSkinManage::PopupMenuBackground(HMENU menu, POINT& clientOrigin) {
+    for (const auto& popup : FPopupMenus) {
+        if (menu && popup->Menu() == menu) {
+            clientOrigin = popup->ClientOrigin();
+            return &popup->Background();
+        }
+    }
+    return nullptr;
+}
+
+void TSkinManage::FreePopupMenus() {
+    for (const auto& popup : FPopupMenus) {
+        popup->Detach();
+    }
+    FPopupMenus.clear();
+    FMenuBarTracking = false;
+}
+
+} // namespace skin

@@ -1,0 +1,221 @@
+// Drop-downs of the skinned menu bar: opening, the first item selected, the
+// arrow keys and the mouse moving between menus, the keyboard's ways in, and
+// the commands that arrive.
+#include "MenuFixture.h"
+
+#include "Notifications.h"
+
+using namespace skin;
+using namespace menutest;
+
+namespace {
+
+using DropDown = MenuTest;
+
+constexpr RECT Bounds{60, 60, 460, 340};
+
+// The menus that were open, in the order the script saw them.
+struct TSeen {
+    std::vector<HMENU> menus;
+    bool Saw(HMENU menu) {
+        const auto popups = OpenPopups();
+        if (popups.empty() || MenuOf(popups.front()) != menu) {
+            return false;
+        }
+        menus.push_back(menu);
+        return true;
+    }
+};
+
+TEST_F(DropDown, AClickOpensTheSubmenuWithItsFirstItemSelectedInTheSkin) {
+    AddMenuSkin();
+    tk::Form& form = ShowStandardForm(Bounds);
+    const HWND window = form.Handle();
+    guitest::Capture shot;
+    TMenuScript script(window, {WhenSettled(
+                                   [&] {
+                                       const auto popups = OpenPopups();
+                                       return !(popups.empty() || !Hilited(file->Handle(), 0));
+                                   },
+                                   [&] { shot = CapturePopup(OpenPopups().front()); })});
+    ClickButton(window, 0);
+    ASSERT_TRUE(script.Finished());
+    guitest::SaveForTest(shot, "file");
+    // The ring of MenuBackground, the selected first item and the second one.
+    EXPECT_TRUE(guitest::PixelIs(shot, 1, 1, TOddSkin::BackRing));
+    EXPECT_TRUE(guitest::PixelIs(shot, shot.width - 2, shot.height - 2, TOddSkin::BackRing));
+    const int x = shot.width - 6;
+    EXPECT_TRUE(guitest::PixelIs(shot, x, 8, TOddSkin::ItemCells[3]));
+    EXPECT_FALSE(FrameOf(window)->FMenuTracking);
+}
+
+TEST_F(DropDown, RightOnTheLastMenuOpensTheFirstAndLeftOnTheFirstTheLast) {
+    AddMenuSkin();
+    tk::Form& form = ShowStandardForm(Bounds);
+    const HWND window = form.Handle();
+    TSeen seen;
+    TMenuScript script(window, {[&] {
+                                    if (!seen.Saw(help->Handle())) {
+                                        return false;
+                                    }
+                                    PostKey(window, VK_RIGHT);
+                                    return true;
+                                },
+                                [&] {
+                                    if (!seen.Saw(file->Handle())) {
+                                        return false;
+                                    }
+                                    PostKey(window, VK_LEFT);
+                                    return true;
+                                },
+                                [&] { return seen.Saw(help->Handle()); }});
+    ClickButton(window, 2);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(seen.menus, (std::vector<HMENU>{help->Handle(), file->Handle(), help->Handle()}));
+    EXPECT_EQ(guitest::CountLiveObjects().hooks, 1); // the manager's own
+}
+
+TEST_F(DropDown, InARightToLeftMenuLeftMovesToTheNextMenu) {
+    AddMenuSkin();
+    tk::Form& form = NewMenuForm(Bounds);
+    menu->SetRightToLeft(true);
+    file = &AddItem(menu->Items(), "&File");
+    AddItem(*file, "&Open");
+    edit = &AddItem(menu->Items(), "&Edit");
+    AddItem(*edit, "&Copy");
+    Show(form);
+    const HWND window = form.Handle();
+    // Laid out from the right edge: the first button right of the second.
+    EXPECT_GT(Button(window, 0).FRect.left, Button(window, 1).FRect.left);
+    TSeen seen;
+    TMenuScript script(window, {[&] {
+                                    if (!seen.Saw(file->Handle())) {
+                                        return false;
+                                    }
+                                    PostKey(window, VK_LEFT);
+                                    return true;
+                                },
+                                [&] {
+                                    if (!seen.Saw(edit->Handle())) {
+                                        return false;
+                                    }
+                                    PostKey(window, VK_RIGHT);
+                                    return true;
+                                },
+                                [&] { return seen.Saw(file->Handle()); }});
+    ClickButton(window, 0);
+    EXPECT_TRUE(script.Finished());
+}
+
+TEST_F(DropDown, TheMouseMovingOntoAnotherButtonOpensItsMenu) {
+    AddMenuSkin();
+    tk::Form& form = ShowStandardForm(Bounds);
+    const HWND window = form.Handle();
+    TSeen seen;
+    TMenuScript script(window, {[&] {
+                                    if (!seen.Saw(file->Handle())) {
+                                        return false;
+                                    }
+                                    const RECT& r = Button(window, 1).FRect;
+                                    const RECT outer = WindowRectOf(window);
+                                    const POINT at{outer.left + (r.left + r.right) / 2,
+                                                   outer.top + (r.top + r.bottom) / 2};
+                                    SetCursorPos(at.x, at.y);
+                                    PostMessageW(window, WM_MOUSEMOVE, 0, 0);
+                                    return true;
+                                },
+                                [&] { return seen.Saw(edit->Handle()); }});
+    ClickButton(window, 0);
+    EXPECT_TRUE(script.Finished());
+}
+
+TEST_F(DropDown, AChosenItemRunsItsClickAndDisabledButtonsOpenNothing) {
+    AddMenuSkin();
+    tk::Form& form = ShowStandardForm(Bounds);
+    const HWND window = form.Handle();
+    int opened = 0, topClicks = 0;
+    open->OnClick = [&](tk::Component&) { ++opened; };
+    file->OnClick = [&](tk::Component&) { ++topClicks; };
+    TMenuScript script(window, {[&] {
+                           if (!Hilited(file->Handle(), 0)) {
+                               return false;
+                           }
+                           PostKey(window, VK_RETURN);
+                           return true;
+                       }});
+    ClickButton(window, 0);
+    guitest::PumpUntilIdle();
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(topClicks, 1); // the top-level item's own click, before it opened
+    edit->SetEnabled(false);
+    guitest::PumpUntilIdle();
+    int editClicks = 0;
+    edit->OnClick = [&](tk::Component&) { ++editClicks; };
+    const auto before = guitest::CountLiveObjects();
+    ClickButton(window, 1);
+    EXPECT_TRUE(OpenPopups().empty());
+    EXPECT_EQ(editClicks, 0);
+    EXPECT_EQ(guitest::CountLiveObjects().hooks, before.hooks);
+}
+
+TEST_F(DropDown, AltWithAnAcceleratorOpensThatMenu) {
+    AddMenuSkin();
+    tk::Form& form = ShowStandardForm(Bounds);
+    const HWND window = form.Handle();
+    TSeen seen;
+    TMenuScript script(window, {[&] { return seen.Saw(edit->Handle()); }});
+    constexpr LPARAM AltDown = LPARAM(1) << 29;
+    SendMessageW(window, WM_SYSCHAR, L'e', AltDown);
+    guitest::PumpUntilIdle(200, 3000);
+    EXPECT_TRUE(script.Finished());
+    // Without Alt in the flags the character is not an accelerator.
+    EXPECT_EQ(SendMessageW(window, tk::kNotifyDialogChar, L'e', 0), 0);
+}
+
+// F10 and a lone Alt (a keyboard menu request without a character) and an
+// accelerator open the bar's first menu, never the system's menu mode.
+TEST_F(DropDown, KeyboardMenuRequestsOpenTheBarNotTheSystemMenuMode) {
+    AddMenuSkin();
+    HMENU native = CreateMenu();
+    HMENU fileMenu = CreatePopupMenu();
+    AppendMenuW(fileMenu, MF_STRING, 41, L"&New");
+    AppendMenuW(fileMenu, MF_STRING, 42, L"&Open");
+    AppendMenuW(native, MF_POPUP, reinterpret_cast<UINT_PTR>(fileMenu), L"&File");
+    HMENU viewMenu = CreatePopupMenu();
+    AppendMenuW(viewMenu, MF_STRING, 51, L"&Zoom");
+    AppendMenuW(native, MF_POPUP, reinterpret_cast<UINT_PTR>(viewMenu), L"&View");
+    HWND window = CreateWindowExW(0, RawClass, L"keys", RawStyle, Bounds.left, Bounds.top, 400, 280,
+                                  nullptr, native, GetModuleHandleW(nullptr), nullptr);
+    windows.push_back(window);
+    ShowWindow(window, SW_SHOW);
+    SetForegroundWindow(window);
+    Settle();
+    for (const auto& [key, expected] : {std::pair{0, fileMenu}, {L'v', viewMenu}}) {
+        TSeen seen;
+        TMenuScript script(window, {[&] { return seen.Saw(expected); }});
+        EXPECT_EQ(SendMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, key), 1);
+        guitest::PumpUntilIdle(200, 3000);
+        EXPECT_TRUE(script.Finished()) << key;
+    }
+    // Choosing a native item sends its command to the window.
+    TMenuScript choose(window, {[&] {
+                                    if (!Hilited(fileMenu, 0)) {
+                                        return false;
+                                    }
+                                    PostKey(window, VK_DOWN);
+                                    return true;
+                                },
+                                [&] {
+                                    if (!Hilited(fileMenu, 1)) {
+                                        return false;
+                                    }
+                                    PostKey(window, VK_RETURN);
+                                    return true;
+                                }});
+    SendMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, L'f');
+    guitest::PumpUntilIdle(200, 3000);
+    EXPECT_TRUE(choose.Finished());
+    EXPECT_EQ(RawLog().lastCommand, 42);
+}
+
+} // namespace

@@ -1,0 +1,146 @@
+// Owner-drawn items of skinned menus: disabled colours, the plain look
+// without a MenuItem element, the system menu, the form's popup menus and
+// the popup windows' background under printing.
+#include "MenuFixture.h"
+
+using namespace skin;
+using namespace menutest;
+
+namespace {
+
+using ItemPaint = MenuTest;
+
+constexpr RECT Bounds{90, 90, 470, 340};
+
+// Whether any pixel of the capture's rectangle has the colour.
+bool HasColour(const guitest::Capture& shot, const RECT& r, COLORREF colour) {
+    for (int y = r.top; y < r.bottom && y < shot.height; ++y) {
+        for (int x = r.left; x < r.right && x < shot.width; ++x) {
+            if (shot.At(x, y) == guitest::Rgb(colour)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// The File drop-down captured once its first item is selected.
+guitest::Capture CaptureFile(HWND window, tk::MenuItem& file) {
+    guitest::Capture shot;
+    TMenuScript script(window, {WhenSettled(
+                                   [&] {
+                                       const auto popups = OpenPopups();
+                                       return !(popups.empty() || !Hilited(file.Handle(), 0));
+                                   },
+                                   [&] { shot = CapturePopup(OpenPopups().front()); })});
+    MenuTest::ClickButton(window, 0);
+    return shot;
+}
+
+class DisabledItems : public MenuTest, public ::testing::WithParamInterface<bool> {};
+
+// With the skin's shadow colour equal to its menu text colour, the system's
+// shadow colour shows a disabled item.
+TEST_P(DisabledItems, UseTheShadowColourOrTheSystemsWhenItEqualsTheText) {
+    const bool equal = GetParam();
+    TSkinData& data = AddMenuSkin();
+    if (equal) {
+        data.ButtonShadowColour = data.MenuTextColour;
+    }
+    tk::Form& form = ShowStandardForm(Bounds);
+    save->SetEnabled(false);
+    const guitest::Capture shot = CaptureFile(form.Handle(), *file);
+    ASSERT_GT(shot.width, 0);
+    // Save, the second item: below the first (selected, in its own cell).
+    const RECT saveRow{3, shot.height / 4, shot.width - 3, shot.height / 2};
+    const COLORREF expected =
+        equal ? GetSysColor(COLOR_BTNSHADOW) : ResolveColour(TOddSkin::ShadowColour);
+    EXPECT_TRUE(HasColour(shot, saveRow, expected));
+}
+INSTANTIATE_TEST_SUITE_P(Colours, DisabledItems, ::testing::Bool());
+
+TEST_F(ItemPaint, WithoutTheElementItemsArePlainInTheMenuColours) {
+    AddMenuSkin(false);
+    tk::Form& form = ShowStandardForm(Bounds);
+    const guitest::Capture shot = CaptureFile(form.Handle(), *file);
+    ASSERT_GT(shot.width, 0);
+    guitest::SaveForTest(shot, "plain");
+    EXPECT_TRUE(HasColour(shot, {0, 0, shot.width, shot.height / 3}, GetSysColor(COLOR_HIGHLIGHT)));
+    EXPECT_TRUE(HasColour(shot, {0, shot.height / 3, shot.width, shot.height},
+                          ResolveColour(TOddSkin::Menu)));
+}
+
+TEST_F(ItemPaint, TheSystemMenuIsDrawnFromTheSkinWithItsGlyphs) {
+    AddMenuSkin();
+    HWND window = ShowRaw(Bounds);
+    guitest::Capture shot;
+    TMenuScript script(window, {WhenSettled(
+                                   [&] {
+                                       const auto popups = OpenPopups();
+                                       return !(popups.empty());
+                                   },
+                                   [&] { shot = CapturePopup(OpenPopups().front()); })});
+    SendMessageW(window, WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(Bounds.left + 60, Bounds.top + 8));
+    ASSERT_TRUE(script.Finished());
+    guitest::SaveForTest(shot, "system");
+    EXPECT_TRUE(guitest::PixelIs(shot, 1, 1, TOddSkin::BackRing));
+    EXPECT_TRUE(HasColour(shot, {0, 0, shot.width, shot.height}, TOddSkin::ItemCells[0]));
+    EXPECT_TRUE(HasColour(shot, {0, 0, shot.width, shot.height}, TOddSkin::SeparatorLine));
+}
+
+TEST_F(ItemPaint, TheFormsPopupMenusAreSkinnedUnlessTheirTagSaysNot) {
+    TSkinData& data = AddMenuSkin();
+    tk::Form& form = NewMenuForm(Bounds);
+    AddItem(menu->Items(), "&File");
+    auto* popup = new tk::PopupMenu(&form);
+    auto* first = new tk::MenuItem(&form);
+    first->SetCaption("&Properties");
+    popup->Items().Add(*first);
+    auto* plain = new tk::PopupMenu(&form);
+    plain->SetTag(100 + data.DisableTag());
+    auto* second = new tk::MenuItem(&form);
+    second->SetCaption("&Other");
+    plain->Items().Add(*second);
+    Show(form);
+    EXPECT_TRUE(popup->OwnerDraw());
+    EXPECT_TRUE(first->OnDrawItem != nullptr);
+    EXPECT_FALSE(second->OnDrawItem != nullptr);
+    guitest::Capture shot;
+    TMenuScript script(form.Handle(), {WhenSettled(
+                                          [&] {
+                                              const auto popups = OpenPopups();
+                                              return !(popups.empty());
+                                          },
+                                          [&] { shot = CapturePopup(OpenPopups().front()); })});
+    popup->Popup(form.Handle(), Bounds.left + 50, Bounds.top + 90);
+    ASSERT_TRUE(script.Finished());
+    EXPECT_TRUE(HasColour(shot, {3, 3, shot.width - 3, shot.height - 3}, TOddSkin::ItemCells[0]));
+    // Skinning off gives the items their own drawing back.
+    FrameOf(form.Handle())->Detach();
+    EXPECT_FALSE(first->OnDrawItem != nullptr);
+}
+
+TEST_F(ItemPaint, APrintedPopupGetsTheWholeBackground) {
+    AddMenuSkin();
+    tk::Form& form = ShowStandardForm(Bounds);
+    bool printed = false;
+    TMenuScript script(form.Handle(), {[&] {
+                           const auto popups = OpenPopups();
+                           if (popups.empty()) {
+                               return false;
+                           }
+                           const RECT r = WindowRectOf(popups.front());
+                           TDib target(r.right - r.left, r.bottom - r.top);
+                           tk::BitmapDC dc(NativeBitmap(target));
+                           SendMessageW(popups.front(), WM_PRINT, reinterpret_cast<WPARAM>(HDC(dc)),
+                                        PRF_NONCLIENT | PRF_CLIENT);
+                           printed = target.Pixel(1, 1) == TOddSkin::BackRing &&
+                                     target.Pixel(target.Width() - 2, target.Height() - 2) ==
+                                         TOddSkin::BackRing;
+                           return true;
+                       }});
+    ClickButton(form.Handle(), 0);
+    EXPECT_TRUE(printed);
+}
+
+} // namespace

@@ -1,0 +1,169 @@
+#include "MenuFixture.h"
+
+#include <cwchar>
+#include <memory>
+
+namespace menutest {
+namespace {
+
+constexpr const wchar_t* PopupMenuClass = L"#32768";
+constexpr UINT MenuGetHandle = 0x01E1; // MN_GETHMENU
+constexpr UINT_PTR ScriptTimer = 0x4D53;
+
+struct TScriptState {
+    HWND owner = nullptr;
+    std::vector<TMenuScript::Step> steps;
+    size_t next = 0;
+    DWORD deadline = 0;
+};
+TScriptState& Script() {
+    static TScriptState state;
+    return state;
+}
+
+void CALLBACK ScriptTick(HWND, UINT, UINT_PTR, DWORD) {
+    TScriptState& s = Script();
+    if (s.next < s.steps.size() && GetTickCount() < s.deadline) {
+        if (s.steps[s.next]()) {
+            ++s.next;
+        }
+        return;
+    }
+    if (!OpenPopups().empty()) {
+        EndMenu();
+    }
+}
+
+} // namespace
+
+std::vector<HWND> OpenPopups() {
+    std::vector<HWND> found;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM list) {
+            wchar_t name[16] = {};
+            GetClassNameW(window, name, 16);
+            if (IsWindowVisible(window) && wcscmp(name, PopupMenuClass) == 0) {
+                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+HMENU MenuOf(HWND popup) {
+    return reinterpret_cast<HMENU>(SendMessageW(popup, MenuGetHandle, 0, 0));
+}
+
+bool Hilited(HMENU menu, int position) {
+    return (GetMenuState(menu, UINT(position), MF_BYPOSITION) & MF_HILITE) != 0;
+}
+
+void PostKey(HWND window, UINT key) {
+    PostMessageW(window, WM_KEYDOWN, key, 0);
+}
+
+guitest::Capture CapturePopup(HWND popup) {
+    UpdateWindow(popup);
+    return guitest::CaptureWindow(popup);
+}
+
+int PositionOf(HMENU menu, UINT command) {
+    for (int i = 0, count = GetMenuItemCount(menu); i < count; ++i) {
+        if (GetMenuItemID(menu, i) == command) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+TMenuScript::TMenuScript(HWND owner, std::vector<Step> steps, int timeoutMs, UINT tickMs) {
+    TScriptState& s = Script();
+    s = {owner, std::move(steps), 0, GetTickCount() + DWORD(timeoutMs)};
+    SetTimer(owner, ScriptTimer, tickMs, ScriptTick);
+}
+
+TMenuScript::~TMenuScript() {
+    KillTimer(Script().owner, ScriptTimer);
+    Script() = {};
+}
+
+bool TMenuScript::Finished() const {
+    return Script().next == Script().steps.size();
+}
+
+TMenuScript::Step WhenSettled(std::function<bool()> condition, std::function<void()> then) {
+    auto held = std::make_shared<int>(0);
+    return [=] {
+        *held = condition() ? *held + 1 : 0;
+        if (*held < 2) {
+            return false;
+        }
+        then();
+        return true;
+    };
+}
+
+tk::Form& MenuTest::NewMenuForm(const RECT& r, const std::string& caption) {
+    auto* form = new tk::Form(&app);
+    form->SetCaption(caption);
+    form->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    menu = new tk::MainMenu(form);
+    form->SetMenu(menu);
+    return *form;
+}
+
+tk::MenuItem& MenuTest::AddItem(tk::MenuItem& parent, const std::string& caption, int shortCut) {
+    auto* item = new tk::MenuItem(menu->Owner());
+    item->SetCaption(caption);
+    item->SetShortCut(shortCut);
+    parent.Add(*item);
+    return *item;
+}
+
+void MenuTest::Show(tk::Form& form) {
+    form.Show();
+    SetForegroundWindow(form.Handle());
+    Settle();
+}
+
+skin::TSkinData& MenuTest::AddMenuSkin(bool menus) {
+    TOddSkin odd;
+    odd.menus = menus;
+    return AddSkin(odd.Build());
+}
+
+tk::Form& MenuTest::ShowStandardForm(const RECT& bounds) {
+    tk::Form& form = NewMenuForm(bounds);
+    file = &AddItem(menu->Items(), "&File");
+    open = &AddItem(*file, "&Open", tk::TextToShortCut("Ctrl+O"));
+    save = &AddItem(*file, "&Save");
+    AddItem(*file, "-");
+    exitItem = &AddItem(*file, "E&xit");
+    edit = &AddItem(menu->Items(), "&Edit");
+    AddItem(*edit, "Cu&t");
+    AddItem(*edit, "&Copy");
+    help = &AddItem(menu->Items(), "&Help");
+    AddItem(*help, "&About");
+    Show(form);
+    return form;
+}
+
+skin::TWinSkinMenu& MenuTest::Bar(HWND window) {
+    return static_cast<skin::TWinSkinMenu&>(*FrameOf(window)->FMenuBar);
+}
+
+skin::TMenuBtn& MenuTest::Button(HWND window, int index) {
+    return *Bar(window).FButtons.at(size_t(index));
+}
+
+void MenuTest::ClickButton(HWND window, int index) {
+    const RECT& r = Button(window, index).FRect;
+    const RECT outer = WindowRectOf(window);
+    const POINT at{outer.left + (r.left + r.right) / 2, outer.top + (r.top + r.bottom) / 2};
+    SendMessageW(window, WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(at.x, at.y));
+    guitest::PumpUntilIdle(40, 1000);
+}
+
+} // namespace menutest
