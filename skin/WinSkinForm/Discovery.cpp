@@ -7,11 +7,17 @@
 #include "SkinRead/AsciiText.h"
 #include "Form.h"
 #include "GraphicControls.h"
+#include "ListView.h"
 #include "Properties.h"
 #include "SkinBitButton.h"
 #include "SkinCheckBox.h"
 #include "SkinManager.h"
+#include "SkinProgress.h"
+#include "SkinScControl.h"
+#include "SkinScrollbar.h"
 #include "SkinSpeedButton.h"
+#include "SkinTrackBar.h"
+#include "SkinUpDown.h"
 #include "StdCtrls.h"
 #include "TreeView.h"
 #include "WinSkinData.h"
@@ -30,6 +36,12 @@ constexpr size_t MaxKindLength = 50;
 // Components whose Tag is this are given the scroll bar skinner.
 constexpr int ScrollbarTag = 55;
 constexpr int TagModulus = 100;
+// Rich edits whose window bars the skinner drags.
+constexpr std::array<std::string_view, 3> RichEditClasses{"TRICHEDIT", "TWWDBRICHEDIT",
+                                                          "TDXDBMEMO"};
+// Tree lists and grids that drag their own thumbs.
+constexpr std::array<std::string_view, 3> SelfDraggingClasses{"TDXTREELIST", "TDXDBTREELIST",
+                                                              "TDXDBGRID"};
 // Preview forms whose controls have no window yet count as skinned.
 constexpr std::array<std::string_view, 3> PreviewForms{"TQRStandardPreview", "TppPrintPreview",
                                                        "TdxfmStdPreview"};
@@ -50,6 +62,27 @@ template <class S> void AttachTo(TWinSkinForm& frame, tk::Component& component, 
     skinner->Attach(frame, *frame.FSkinData, useSkinColor, frame.FControlCanvas);
 }
 
+template <size_t N>
+bool IsOneOf(const std::array<std::string_view, N>& names, const std::string& upper) {
+    return std::find(names.begin(), names.end(), upper) != names.end();
+}
+
+// The window scroll bars of a scrollable control. A list view drags its own
+// thumb and has its column header skinned too.
+void AttachScrolledTo(TWinSkinForm& frame, tk::Component& component, bool handleNcDown) {
+    auto* control = dynamic_cast<tk::WinControl*>(&component);
+    if (!control) {
+        return;
+    }
+    if (dynamic_cast<tk::ListView*>(control)) {
+        auto* skinner = new TSkinListView(control);
+        skinner->AttachScrolled(*control, *frame.FSkinData, false, frame, frame.FControlCanvas);
+        return;
+    }
+    auto* skinner = new TSkinScrollbar(control);
+    skinner->AttachScrolled(*control, *frame.FSkinData, handleNcDown, frame, frame.FControlCanvas);
+}
+
 // A new skinner of kind S owned by the frame, on a raw window.
 template <class S> void AttachRaw(TWinSkinForm& frame, HWND window) {
     auto* skinner = new S(&frame);
@@ -64,6 +97,18 @@ struct TDiscoveryRule {
 };
 
 const TDiscoveryRule DiscoveryRules[] = {
+    {[](TWinSkinForm& frame, tk::Component&, const std::string& upper) {
+         return upper == "TTRACKBAR" && frame.FSkinData->Skins(xcButton);
+     },
+     [](TWinSkinForm& frame, tk::Component& c) { AttachTo<TSkinTrackBar>(frame, c, false); }},
+    {[](TWinSkinForm& frame, tk::Component&, const std::string& upper) {
+         return upper == "TUPDOWN" && frame.FSkinData->Skins(xcButton);
+     },
+     [](TWinSkinForm& frame, tk::Component& c) { AttachTo<TSkinUpDown>(frame, c, false); }},
+    {[](TWinSkinForm& frame, tk::Component&, const std::string& upper) {
+         return IsOneOf(RichEditClasses, upper) && frame.FSkinData->Skins(xcScrollbar);
+     },
+     [](TWinSkinForm& frame, tk::Component& c) { AttachScrolledTo(frame, c, true); }},
     // Speed buttons (window-less).
     {[](TWinSkinForm& frame, tk::Component& c, const std::string&) {
          return dynamic_cast<tk::SpeedButton*>(&c) && frame.FSkinData->Skins(xcSpeedButton);
@@ -72,6 +117,15 @@ const TDiscoveryRule DiscoveryRules[] = {
          auto* skinner = new TSkinSpeedButton(&c);
          skinner->AttachGraphic(frame, *frame.FSkinData, frame.FControlCanvas);
      }},
+    {[](TWinSkinForm& frame, tk::Component&, const std::string& upper) {
+         return IsOneOf(SelfDraggingClasses, upper) && frame.FSkinData->Skins(xcScrollbar);
+     },
+     [](TWinSkinForm& frame, tk::Component& c) { AttachScrolledTo(frame, c, false); }},
+    // Any control showing window scroll bars, and every tree view.
+    {[](TWinSkinForm& frame, tk::Component& c, const std::string&) {
+         return frame.FSkinData->Skins(xcScrollbar) && TWinSkinForm::NeedsScrollbarSkin(c);
+     },
+     [](TWinSkinForm& frame, tk::Component& c) { AttachScrolledTo(frame, c, true); }},
     // Push buttons. A bitmap button is a push button too, but the push
     // button skinner draws no glyph: it gets the bitmap button skinner.
     {[](TWinSkinForm& frame, tk::Component& c, const std::string&) {
@@ -101,6 +155,15 @@ const TMappedKind MappedKinds[] = {
      [](TWinSkinForm& f, tk::Component& c) { AttachTo<TSkinButton>(f, c, false); }},
     {"bitbtn", [](TWinSkinForm& f) { return f.FSkinData->Skins(xcButton); },
      [](TWinSkinForm& f, tk::Component& c) { AttachTo<TSkinBitButton>(f, c, false); }},
+    {"trackbar", [](TWinSkinForm& f) { return f.FSkinData->Skins(xcButton); },
+     [](TWinSkinForm& f, tk::Component& c) {
+         TWinSkinForm::SetEnumPropByName(c, "Transparent", "True");
+         AttachTo<TSkinTrackBar>(f, c, false);
+     }},
+    {"progress", [](TWinSkinForm& f) { return f.FSkinData->Skins(xcProgress); },
+     [](TWinSkinForm& f, tk::Component& c) { AttachTo<TSkinProgress>(f, c, false); }},
+    {"scrollbar", [](TWinSkinForm& f) { return f.FSkinData->Skins(xcScrollbar); },
+     [](TWinSkinForm& f, tk::Component& c) { AttachScrolledTo(f, c, true); }},
     {"checkbox", [](TWinSkinForm& f) { return f.FSkinData->Skins(xcCheckBox); },
      [](TWinSkinForm& f, tk::Component& c) { AttachTo<TSkinCheckBox>(f, c, false); }},
 };
@@ -284,6 +347,14 @@ void TWinSkinForm::SkinChildWindow(HWND window) {
         default:
             AttachRaw<TSkinButton>(*this, window);
             return;
+        }
+    }
+    if (className == "scrollbar") {
+        // A size box shows as an outline; a bar is painted as one.
+        if (style & SBS_SIZEBOX) {
+            AttachRaw<TSkinSizer>(*this, window);
+        } else {
+            AttachRaw<TSkinScControl>(*this, window);
         }
     }
 }

@@ -4,9 +4,18 @@
 #include "ControlsFixture.h"
 
 #include "GraphicControls.h"
+#include "ListView.h"
+#include "RangeControls.h"
 #include "SkinBitButton.h"
 #include "SkinCheckBox.h"
+#include "SkinProgress.h"
+#include "SkinScControl.h"
+#include "SkinScrollbar.h"
 #include "SkinSpeedButton.h"
+#include "SkinTrackBar.h"
+#include "SkinUpDown.h"
+#include "StdCtrls.h"
+#include "TreeView.h"
 
 using namespace skin;
 using namespace controlstest;
@@ -123,6 +132,74 @@ TEST_F(Discovery, AControlWithoutAWindowGetsOneFirst) {
     EXPECT_NE(SkinnerOf(*loose), nullptr);
 }
 
+TEST_F(Discovery, RangeControlsAndScrollableControlsGetTheirSkinners) {
+    skinData = &AddSkin(TButtonSkin().Build());
+    tk::Form& form = NewForm();
+    auto& track = Add<tk::TrackBar>(form, "Track");
+    auto& upDown = Add<tk::UpDown>(form, "Spin");
+    auto& progress = Add<tk::ProgressBar>(form, "Progress");
+    // A tree view is given the bars' skinner even while it shows none.
+    auto& tree = Add<tk::TreeView>(form, "Tree");
+    auto& list = Add<tk::ListView>(form, "List");
+    list.AddColumn().SetCaption("Row");
+    for (int i = 0; i < 20; ++i) {
+        list.AddItem().SetCaption("row");
+    }
+    auto& memo = Add<tk::Memo>(form, "Memo");
+    memo.SetScrollBars(tk::ScrollStyle::Vertical);
+    auto& plain = Add<tk::Memo>(form, "Plain");
+    auto& tagged = Add<tk::TreeView>(form, "Tagged", 99);
+    ShowAndSkin(form);
+    EXPECT_EQ(typeid(*SkinnerOf(track)), typeid(TSkinTrackBar));
+    EXPECT_EQ(typeid(*SkinnerOf(upDown)), typeid(TSkinUpDown));
+    // Progress bars of a form are skinned only through a Skin3rd line.
+    EXPECT_EQ(SkinnerOf(progress), nullptr);
+    auto* treeSkin = dynamic_cast<TSkinScrollbar*>(SkinnerOf(tree));
+    ASSERT_NE(treeSkin, nullptr);
+    EXPECT_EQ(typeid(*treeSkin), typeid(TSkinScrollbar));
+    EXPECT_TRUE(treeSkin->FHandleNcDown) << "the skinner drags a tree view's thumb";
+    auto* listSkin = dynamic_cast<TSkinListView*>(SkinnerOf(list));
+    ASSERT_NE(listSkin, nullptr);
+    EXPECT_FALSE(listSkin->FHandleNcDown) << "a list view drags its own thumb";
+    EXPECT_NE(listSkin->FHeader, nullptr);
+    EXPECT_EQ(typeid(*SkinnerOf(memo)), typeid(TSkinScrollbar));
+    EXPECT_EQ(SkinnerOf(plain), nullptr) << "no bars, nothing to skin";
+    EXPECT_EQ(SkinnerOf(tagged), nullptr);
+    // A second pass skins nothing twice (the list view's header included).
+    const size_t listed = frame->FControls.size();
+    frame->SkinFormControls(form);
+    EXPECT_EQ(frame->FControls.size(), listed);
+}
+
+TEST_F(Discovery, RangeKindsFollowSkin3rdLinesAndTheKindsSwitchedOn) {
+    skinData = &AddSkin(TButtonSkin().Build());
+    skinData->SetSkin3rd({"TProgressBar=Progress", "TMemo=scrollbar"});
+    skinData->SetSkinControls(DefaultSkinControls & ~SkinControlBit(xcButton));
+    tk::Form& form = NewForm();
+    auto& progress = Add<tk::ProgressBar>(form, "Progress");
+    // Mapped, a memo without bars is given the bars' skinner all the same.
+    auto& memo = Add<tk::Memo>(form, "Memo");
+    auto& track = Add<tk::TrackBar>(form, "Track");
+    auto& upDown = Add<tk::UpDown>(form, "Spin");
+    auto& tree = Add<tk::TreeView>(form, "Tree");
+    ShowAndSkin(form);
+    EXPECT_EQ(typeid(*SkinnerOf(progress)), typeid(TSkinProgress));
+    EXPECT_EQ(typeid(*SkinnerOf(memo)), typeid(TSkinScrollbar));
+    // Track bars and up-downs go with the buttons.
+    EXPECT_EQ(SkinnerOf(track), nullptr);
+    EXPECT_EQ(SkinnerOf(upDown), nullptr);
+    EXPECT_NE(SkinnerOf(tree), nullptr);
+}
+
+TEST_F(Discovery, TreeViewsKeepTheSystemsBarsWhenScrollBarsAreSwitchedOff) {
+    skinData = &AddSkin(TButtonSkin().Build());
+    skinData->SetSkinControls(DefaultSkinControls & ~SkinControlBit(xcScrollbar));
+    tk::Form& form = NewForm();
+    auto& tree = Add<tk::TreeView>(form, "Tree");
+    ShowAndSkin(form);
+    EXPECT_EQ(SkinnerOf(tree), nullptr);
+}
+
 // A raw top-level window with one child BUTTON of every kind, skinned when
 // it is activated.
 TEST_F(Discovery, ButtonsOfAWindowWithoutAFormAreSkinnedByTheirStyle) {
@@ -164,6 +241,29 @@ TEST_F(Discovery, ButtonsOfAWindowWithoutAFormAreSkinnedByTheirStyle) {
     }
     // Skinners of raw windows belong to the frame.
     EXPECT_EQ(frame->FindControlByWindow(children[0])->Owner(), frame);
+}
+
+TEST_F(Discovery, ScrollBarsAndSizeBoxesOfAWindowWithoutAFormAreSkinned) {
+    skinData = &AddSkin(TButtonSkin().Build());
+    HWND window = CreateWindowExW(0, frametest::RawClass, L"Raw", frametest::RawStyle, 60, 60, 300,
+                                  200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    windows.push_back(window);
+    const auto child = [&](DWORD style, int x) {
+        return CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | style, x, 10, 20, 100,
+                               window, nullptr, GetModuleHandleW(nullptr), nullptr);
+    };
+    const HWND bar = child(SBS_VERT, 10);
+    const HWND sizeBox = child(SBS_SIZEBOX, 40);
+    ShowWindow(window, SW_SHOW);
+    SetForegroundWindow(window);
+    frametest::Settle();
+    frame = frametest::FrameOf(window);
+    ASSERT_NE(frame, nullptr);
+    ASSERT_NE(frame->FindControlByWindow(bar), nullptr);
+    EXPECT_EQ(frame->FindControlByWindow(bar)->ClassName(), "TSkinScControl")
+        << "a bar is painted as a bar, not as a size box's outline";
+    ASSERT_NE(frame->FindControlByWindow(sizeBox), nullptr);
+    EXPECT_EQ(frame->FindControlByWindow(sizeBox)->ClassName(), "TSkinSizer");
 }
 
 } // namespace
