@@ -6,6 +6,7 @@
 // the positions painted per second, and a check that every position the
 // drag passed reached the list and was painted.
 #include "Application.h"
+#include "BenchSupport.h"
 #include "Form.h"
 #include "ListView.h"
 #include "Notifications.h"
@@ -33,51 +34,12 @@
 #include <vector>
 
 using namespace skin;
+using namespace controlsbench;
 
 namespace {
 
-// The machine is shared: each figure is the mean of the fastest of several
-// batches, which is what the paint costs when it is not waiting for a core.
-constexpr int Batches = 10;
-constexpr int Rounds = 200;
 constexpr int BarLength = 200;
 constexpr int Rows = 1000;
-
-using Clock = std::chrono::steady_clock;
-
-double MsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-template <class F> double BestMeanMs(F&& step) {
-    double best = 0;
-    for (int batch = 0; batch < Batches; ++batch) {
-        const auto start = Clock::now();
-        for (int i = 0; i < Rounds; ++i) {
-            step();
-        }
-        const double mean = MsSince(start) / Rounds;
-        best = batch == 0 ? mean : std::min(best, mean);
-    }
-    return best;
-}
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
-TSkinControl* SkinnerOf(TWinSkinForm& frame, tk::Control& control) {
-    for (TSkinControl* skinner : frame.FControls) {
-        if (skinner->FControl == &control) {
-            return skinner;
-        }
-    }
-    return nullptr;
-}
 
 // What one drag showed: the positions the list was told, and whether each
 // was painted (the skinner's bar showed its thumb there) and reached the list.
