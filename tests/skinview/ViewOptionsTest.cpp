@@ -51,7 +51,7 @@ TEST(ViewOptions, RefusesWhatItCannotUse) {
     EXPECT_THROW(Parse({"--screenshot", ""}), TUsageError) << "empty file name";
     EXPECT_THROW(Parse({"--size"}), TUsageError);
     EXPECT_THROW(Parse({"--size", "big"}), TUsageError);
-    EXPECT_THROW(Parse({"--states"}), TUsageError) << "unknown option";
+    EXPECT_THROW(Parse({"--sparkle"}), TUsageError) << "unknown option";
     EXPECT_THROW(Parse({"a.skn", "b.skn"}), TUsageError) << "one package at a time";
     try {
         Parse({"--size", "10y10"});
