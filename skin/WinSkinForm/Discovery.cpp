@@ -80,16 +80,20 @@ template <class S> void AttachToWindowOf(TWinSkinForm& frame, tk::Component& com
     }
 }
 
-// The window scroll bars of a windowed component (a list view's header too);
-// with `handleNcDown` the skinner drags a pressed thumb itself.
+// The window scroll bars of a windowed component. A list view has its column
+// header skinned too and keeps the system's own thumb drag; otherwise, with
+// `handleNcDown`, the skinner drags a pressed thumb itself.
 void AttachScrollbar(TWinSkinForm& frame, tk::Component& component, bool handleNcDown) {
     auto* windowed = dynamic_cast<tk::WinControl*>(&component);
     if (!windowed) {
         return;
     }
-    TSkinScrollbar* skinner = dynamic_cast<tk::ListView*>(&component)
-                                  ? new TSkinListView(&component)
-                                  : new TSkinScrollbar(&component);
+    if (dynamic_cast<tk::ListView*>(windowed)) {
+        auto* skinner = new TSkinListView(windowed);
+        skinner->AttachScrolled(*windowed, *frame.FSkinData, false, frame, frame.FControlCanvas);
+        return;
+    }
+    auto* skinner = new TSkinScrollbar(windowed);
     skinner->AttachScrolled(*windowed, *frame.FSkinData, handleNcDown, frame, frame.FControlCanvas);
 }
 
@@ -477,9 +481,11 @@ void TWinSkinForm::SkinChildWindow(HWND window) {
             AttachRaw<TSkinComBox>(*this, inner);
         }
     } else if (className == "scrollbar") {
-        // Only a size box: a scroll bar that scrolls keeps its own arrows and thumb.
+        // A size box shows as an outline; a bar is painted as one.
         if (style & (SBS_SIZEBOX | SBS_SIZEGRIP)) {
             AttachRaw<TSkinSizer>(*this, window);
+        } else {
+            AttachRaw<TSkinScControl>(*this, window);
         }
     } else if (className == "edit") {
         AttachRaw<TSkinEdit>(*this, window);

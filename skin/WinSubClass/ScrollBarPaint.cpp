@@ -6,6 +6,7 @@
 #include "WinSkinForm.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace skin {
 namespace {
@@ -54,6 +55,62 @@ TDib& ScratchOfAtLeast(int w, int h) {
     return scratch;
 }
 
+// Copies a piece onto the bar image at (x, y), leaving out its key-coloured
+// pixels when it is keyed: a few thousand pixels, copied in memory rather
+// than through device contexts and a mask blit, which cost more than the
+// whole rest of the bar.
+void CopyPiece(TDib& image, int x, int y, const TDib& piece, bool keyed) {
+    GdiFlush();
+    const int w = std::min(piece.Width(), image.Width() - x);
+    const int h = std::min(piece.Height(), image.Height() - y);
+    if (w <= 0 || h <= 0) {
+        return;
+    }
+    const bool sameFormat = piece.BitsPerPixel() == image.BitsPerPixel();
+    const int bytes = image.BytesPerPixel();
+    for (int row = 0; row < h; ++row) {
+        if (sameFormat && !keyed) {
+            std::memcpy(image.Row(y + row) + x * bytes, piece.Row(row), size_t(w * bytes));
+            continue;
+        }
+        for (int column = 0; column < w; ++column) {
+            const Colour c = piece.Pixel(column, row);
+            if (!keyed || c != KeyColour) {
+                image.SetPixel(x + column, y + row, c);
+            }
+        }
+    }
+}
+
+// A part of the bar at w x h from cell `cell` of a strip of `count`, rendered
+// once for its size and cell and copied onto the bar image at (x, y).
+void PutPiece(TDib& image, TBarPieces::TPiece& piece, int x, int y, int w, int h,
+              const TDataSkinObject& element, int count, int cell, const RECT& margins, bool tile,
+              bool keyed) {
+    if (w <= 0 || h <= 0) {
+        return;
+    }
+    if (piece.source != &element.Bitmap || piece.width != w || piece.height != h ||
+        piece.cell != cell || piece.pixels.Empty()) {
+        piece.pixels =
+            RenderElement({0, 0, w, h}, element.Bitmap, margins, false, tile, count, cell);
+        piece.source = &element.Bitmap;
+        piece.width = w;
+        piece.height = h;
+        piece.cell = cell;
+    }
+    CopyPiece(image, x, y, piece.pixels, keyed);
+}
+
+// The bar image's rectangle of a span along the bar, as origin and size.
+struct TSpan {
+    int x, y, w, h;
+};
+TSpan SpanOf(bool vertical, int start, int end) {
+    const RECT r = Along(vertical, start, end);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
 void FillSolid(HDC dc, const RECT& rect, Colour colour) {
     SetDCBrushColor(dc, ResolveColour(colour));
     FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
@@ -65,7 +122,8 @@ bool SkinPaintsScrollBars(const TSkinModel& skin) {
     return skin.Scrollbar && !skin.Scrollbar->Bitmap.Empty();
 }
 
-void PaintSkinBar(HDC dc, const RECT& bar, const TBarLook& look, const TSkinModel& skin) {
+void PaintSkinBar(HDC dc, const RECT& bar, const TBarLook& look, const TSkinModel& skin,
+                  TBarPieces* pieces) {
     if (!SkinPaintsScrollBars(skin)) {
         return;
     }
@@ -82,34 +140,47 @@ void PaintSkinBar(HDC dc, const RECT& bar, const TBarLook& look, const TSkinMode
         tk::BitmapDC canvas(NativeBitmap(image));
         SetStretchBltMode(canvas, COLORONCOLOR);
         FillSolid(canvas, {0, 0, imageWidth, imageHeight}, skin.ScrollbarColour);
+        TBarPieces scratchPieces;
+        TBarPieces& kept = pieces ? *pieces : scratchPieces;
         const TDataSkinObject* track =
             look.vertical ? skin.VertScroll.get() : skin.HorzScroll.get();
         if (track && g.track > 0) {
-            DrawElement(canvas, Along(look.vertical, g.arrow, g.arrow + g.track), track->Bitmap,
-                        false, track->Tile == 1, Keyed(*track), track->Frame,
-                        look.disabled ? TrackCell::Disabled : TrackCell::Normal,
-                        MarginRect(*track));
+            const TSpan span = SpanOf(look.vertical, g.arrow, g.arrow + g.track);
+            PutPiece(image, kept.track, span.x, span.y, span.w, span.h, *track, track->Frame,
+                     look.disabled ? TrackCell::Disabled : TrackCell::Normal, MarginRect(*track),
+                     track->Tile == 1, Keyed(*track));
         }
         const TArrowCells cells = ArrowCellsOf(look);
         const TDataSkinObject& arrows = *skin.Scrollbar;
-        DrawFrameCell(canvas, Along(look.vertical, 0, g.arrow), arrows.Bitmap, true, arrows.Frame,
-                      cells.first);
-        DrawFrameCell(canvas, Along(look.vertical, length - g.arrow, length), arrows.Bitmap, true,
-                      arrows.Frame, cells.second);
+        const TSpan first = SpanOf(look.vertical, 0, g.arrow);
+        PutPiece(image, kept.first, first.x, first.y, first.w, first.h, arrows, arrows.Frame,
+                 cells.first, {}, false, true);
+        const TSpan second = SpanOf(look.vertical, length - g.arrow, length);
+        PutPiece(image, kept.second, second.x, second.y, second.w, second.h, arrows, arrows.Frame,
+                 cells.second, {}, false, true);
         const TDataSkinObject* thumb =
             look.vertical ? skin.VertScrollThumb.get() : skin.HorzScrollThumb.get();
         if (thumb && ThumbShown(g)) {
             const int start = g.arrow + g.thumbPos;
             const int pressed = look.vertical ? ScrollPart::VertThumb : ScrollPart::HorzThumb;
-            DrawElement(canvas, Along(look.vertical, start, start + g.thumbSize), thumb->Bitmap,
-                        false, false, Keyed(*thumb), thumb->Frame,
-                        look.pressedPart == pressed ? ThumbCell::Pressed : ThumbCell::Normal,
-                        MarginRect(*thumb));
+            const TSpan span = SpanOf(look.vertical, start, start + g.thumbSize);
+            PutPiece(image, kept.thumb, span.x, span.y, span.w, span.h, *thumb, thumb->Frame,
+                     look.pressedPart == pressed ? ThumbCell::Pressed : ThumbCell::Normal,
+                     MarginRect(*thumb), false, Keyed(*thumb));
         }
-        tk::SavedDC saved(dc);
-        SetStretchBltMode(dc, COLORONCOLOR);
-        StretchBlt(dc, bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top, canvas, 0, 0,
-                   imageWidth, imageHeight, SRCCOPY);
+        // Stretched to the bar's thickness in memory and copied one to one:
+        // a stretch onto a window would read the screen back first.
+        const int barWidth = bar.right - bar.left;
+        const int barHeight = bar.bottom - bar.top;
+        TDib& shown = kept.shown;
+        if (shown.Width() != barWidth || shown.Height() != barHeight) {
+            shown.SetSize(barWidth, barHeight, 24);
+        }
+        tk::BitmapDC shownDc(NativeBitmap(shown));
+        SetStretchBltMode(shownDc, COLORONCOLOR);
+        StretchBlt(shownDc, 0, 0, barWidth, barHeight, canvas, 0, 0, imageWidth, imageHeight,
+                   SRCCOPY);
+        BitBlt(dc, bar.left, bar.top, barWidth, barHeight, shownDc, 0, 0, SRCCOPY);
     } catch (const std::exception&) {
         // a bar that cannot be composed keeps what the control drew
     }

@@ -8,6 +8,7 @@
 // or one larger than any screen draws nothing (the control's own look stays).
 #pragma once
 
+#include "Dib.h"
 #include "ScrollGeometry.h"
 
 #include <windows.h>
@@ -26,10 +27,34 @@ struct TBarLook {
     bool disabled = false;
 };
 
+// The parts of one bar as last rendered from the skin at its sizes and cells
+// (track, first and second arrow, thumb) and the bar as last shown: a bar
+// painted again, or with its thumb moved, copies them instead of scaling the
+// skin's cells anew. Each skinner keeps one per bar and forgets it when the
+// skin changes.
+struct TBarPieces {
+    struct TPiece {
+        const TDib* source = nullptr;
+        int width = 0;
+        int height = 0;
+        int cell = 0;
+        TDib pixels;
+    };
+    TPiece track;
+    TPiece first;
+    TPiece second;
+    TPiece thumb;
+    // The composed bar at its size on screen.
+    TDib shown;
+    void Clear() { *this = {}; }
+};
+
 // Whether the skin can paint scroll bars: it has a non-empty arrow strip.
 bool SkinPaintsScrollBars(const TSkinModel& skin);
 
-// Paints the bar into `bar` (device coordinates of the context).
-void PaintSkinBar(HDC dc, const RECT& bar, const TBarLook& look, const TSkinModel& skin);
+// Paints the bar into `bar` (device coordinates of the context), with the
+// parts kept in `pieces` when given.
+void PaintSkinBar(HDC dc, const RECT& bar, const TBarLook& look, const TSkinModel& skin,
+                  TBarPieces* pieces = nullptr);
 
 } // namespace skin

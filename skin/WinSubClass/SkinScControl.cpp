@@ -84,7 +84,12 @@ void TSkinScControl::Draw(HDC dc, const RECT& rect) {
     look.geometry = FGeometry;
     look.pressedPart = FPressedPart;
     look.disabled = !IsWindowEnabled(FHandle);
-    PaintSkinBar(dc, rect, look, *FSkinData);
+    PaintSkinBar(dc, rect, look, *FSkinData, &pieces_);
+}
+
+void TSkinScControl::Refresh() {
+    pieces_.Clear();
+    TSkinControl::Refresh();
 }
 
 // --- TSkinSizer ---------------------------------------------------------------------

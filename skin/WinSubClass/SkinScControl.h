@@ -11,6 +11,7 @@
 #pragma once
 
 #include "LifeToken.h"
+#include "ScrollBarPaint.h"
 #include "ScrollGeometry.h"
 #include "SkinControl.h"
 
@@ -23,6 +24,8 @@ public:
     explicit TSkinScControl(tk::Component* owner);
     bool BeforeMessage(tk::Message& message) override;
     void Draw(HDC dc, const RECT& rect) override;
+    // The skin may have changed: the bar's parts are rendered anew.
+    void Refresh() override;
 
     int FPressedPart = 0;
     // The bar's arrows, track and thumb.
@@ -30,6 +33,7 @@ public:
 
 private:
     bool Vertical() const;
+    TBarPieces pieces_;
     TLifeToken life_;
 };
 

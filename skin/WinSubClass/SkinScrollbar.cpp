@@ -246,7 +246,13 @@ void TSkinScrollbar::Draw(HDC dc, const RECT& rect) {
     }
 }
 
-void TSkinScrollbar::DrawBar(HDC dc, const TBar& bar, bool vertical) {
+void TSkinScrollbar::Refresh() {
+    FHorz.pieces.Clear();
+    FVert.pieces.Clear();
+    TSkinControl::Refresh();
+}
+
+void TSkinScrollbar::DrawBar(HDC dc, TBar& bar, bool vertical) {
     // The control's own handling of the bar's message runs: the bar is
     // painted once it is done.
     if (vertical ? FInVScroll : FInHScroll) {
@@ -257,7 +263,7 @@ void TSkinScrollbar::DrawBar(HDC dc, const TBar& bar, bool vertical) {
     look.geometry = bar.geometry;
     look.pressedPart = FPressedPart;
     look.disabled = !IsWindowEnabled(FHandle);
-    PaintSkinBar(dc, bar.rect, look, *FSkinData);
+    PaintSkinBar(dc, bar.rect, look, *FSkinData, &bar.pieces);
 }
 
 bool TSkinScrollbar::StartThumbDrag(WPARAM hitCode, LPARAM screenPoint) {

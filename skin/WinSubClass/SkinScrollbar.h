@@ -13,6 +13,7 @@
 #pragma once
 
 #include "LifeToken.h"
+#include "ScrollBarPaint.h"
 #include "ScrollGeometry.h"
 #include "SkinControl.h"
 #include "ThumbDrag.h"
@@ -45,6 +46,8 @@ public:
     bool BeforeMessage(tk::Message& message) override;
     void AfterMessage(tk::Message& message) override;
     void Draw(HDC dc, const RECT& rect) override;
+    // The skin may have changed: the bars' parts are rendered anew.
+    void Refresh() override;
 
     // One bar: where it lies, its scroll information and its parts.
     struct TBar {
@@ -52,6 +55,7 @@ public:
         SCROLLINFO info{};
         TBarGeometry geometry;
         DWORD styleBit = 0;
+        TBarPieces pieces;
     };
 
     int FPressedPart = 0;
@@ -73,7 +77,7 @@ protected:
 private:
     // The thumb from the bar's scroll information (kept while dragging).
     void CalcThumb(TBar& bar, int which);
-    void DrawBar(HDC dc, const TBar& bar, bool vertical);
+    void DrawBar(HDC dc, TBar& bar, bool vertical);
     void OnScroll(tk::Message& message, bool vertical);
     // A press on a bar: true when it hit a thumb and the drag ran.
     bool StartThumbDrag(WPARAM hitCode, LPARAM screenPoint);

@@ -32,12 +32,13 @@ protected:
     }
     // Paints the bar into a fresh bitmap of w x h filled with Untouched; the
     // bar covers the whole bitmap.
-    void Paint(int w, int h, const skin::TBarLook& look) {
+    // With `pieces`, the parts kept from earlier paints are used.
+    void Paint(int w, int h, const skin::TBarLook& look, skin::TBarPieces* pieces = nullptr) {
         target_ = skin::TDib(w, h);
         target_.Fill(0x563412); // Untouched in COLORREF order
         {
             tk::BitmapDC dc(skin::NativeBitmap(target_));
-            skin::PaintSkinBar(dc, {0, 0, w, h}, look, *skin_);
+            skin::PaintSkinBar(dc, {0, 0, w, h}, look, *skin_, pieces);
         }
         GdiFlush();
     }
@@ -132,6 +133,34 @@ TEST_F(BarPaint, AThumbLargerThanItsTrackIsNotDrawn) {
     Paint(45, Arrow, look);
     for (int x = Arrow; x < 45 - Arrow; ++x) {
         EXPECT_EQ(Cell(TStrip::HorzTrack, x, 5), 1) << x;
+    }
+}
+
+// A bar painted with its kept parts looks as one painted from scratch, after
+// each change of length, thumb, pressed part and state.
+TEST_F(BarPaint, KeptPartsFollowEveryChangeOfTheBar) {
+    skin::TBarPieces pieces;
+    std::vector<skin::TBarLook> looks;
+    looks.push_back(Look(200, true, {0, 99, 10, 0}));
+    looks.push_back(Look(200, true, {0, 99, 10, 40}));
+    looks.push_back(looks.back());
+    looks.back().pressedPart = skin::ScrollPart::VertThumb;
+    looks.push_back(Look(120, true, {0, 99, 30, 40}));
+    looks.back().pressedPart = skin::ScrollPart::DownArrow;
+    looks.push_back(looks.back());
+    looks.back().disabled = true;
+    looks.push_back(Look(120, true, {0, 99, 30, 40}));
+    for (size_t i = 0; i < looks.size(); ++i) {
+        const int length = looks[i].geometry.arrow * 2 + looks[i].geometry.track;
+        Paint(Arrow, length, looks[i]);
+        const skin::TDib fresh = target_;
+        Paint(Arrow, length, looks[i], &pieces);
+        for (int y = 0; y < length; ++y) {
+            for (int x = 0; x < Arrow; ++x) {
+                ASSERT_EQ(At(x, y), Rgb(fresh.Pixel(x, y)))
+                    << "look " << i << " at " << x << "," << y;
+            }
+        }
     }
 }
 

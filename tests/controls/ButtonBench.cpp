@@ -3,6 +3,7 @@
 // the same size as a bitmap button with a glyph, of a check box's box, and a
 // push button repainted through its window.
 #include "Application.h"
+#include "BenchSupport.h"
 #include "Form.h"
 #include "SkinBitButton.h"
 #include "SkinCheckBox.h"
@@ -13,55 +14,12 @@
 
 #include <windows.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 
 using namespace skin;
-
-namespace {
-
-// The machine is shared: each figure is the mean of the fastest of several
-// batches, which is what the paint costs when it is not waiting for a core.
-constexpr int Batches = 10;
-constexpr int Rounds = 200;
-
-template <class F> double BestMeanMs(F&& step) {
-    double best = 0;
-    for (int batch = 0; batch < Batches; ++batch) {
-        const auto start = std::chrono::steady_clock::now();
-        for (int i = 0; i < Rounds; ++i) {
-            step();
-        }
-        const double mean =
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                .count() /
-            Rounds;
-        best = batch == 0 ? mean : std::min(best, mean);
-    }
-    return best;
-}
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
-TSkinControl* SkinnerOf(TWinSkinForm& frame, tk::Control& control) {
-    for (TSkinControl* skinner : frame.FControls) {
-        if (skinner->FControl == &control) {
-            return skinner;
-        }
-    }
-    return nullptr;
-}
-
-} // namespace
+using namespace controlsbench;
 
 int main() {
     std::ifstream in(KANVIO_SKINS_DIR "/kanvio_neon.skn", std::ios::binary);

@@ -7,14 +7,22 @@
 #include "ExtCtrls.h"
 #include "GraphicControls.h"
 #include "InputCodes.h"
+#include "ListView.h"
+#include "RangeControls.h"
 #include "SkinBitButton.h"
 #include "SkinBox.h"
 #include "SkinCheckBox.h"
 #include "SkinComBox.h"
 #include "SkinEdit.h"
 #include "SkinGroupBox.h"
+#include "SkinProgress.h"
+#include "SkinScControl.h"
+#include "SkinScrollbar.h"
 #include "SkinSpeedButton.h"
+#include "SkinTrackBar.h"
 #include "SkinUpDown.h"
+#include "StdCtrls.h"
+#include "TreeView.h"
 
 #include <algorithm>
 
@@ -107,6 +115,74 @@ TEST_F(Discovery, AControlWithoutAWindowGetsOneFirst) {
     ShowAndSkin(form);
     EXPECT_TRUE(loose->HandleAllocated());
     EXPECT_NE(SkinnerOf(*loose), nullptr);
+}
+
+TEST_F(Discovery, RangeControlsAndScrollableControlsGetTheirSkinners) {
+    skinData = &AddSkin(TButtonSkin().Build());
+    tk::Form& form = NewForm();
+    auto& track = Add<tk::TrackBar>(form, "Track");
+    auto& upDown = Add<tk::UpDown>(form, "Spin");
+    auto& progress = Add<tk::ProgressBar>(form, "Progress");
+    // A tree view is given the bars' skinner even while it shows none.
+    auto& tree = Add<tk::TreeView>(form, "Tree");
+    auto& list = Add<tk::ListView>(form, "List");
+    list.AddColumn().SetCaption("Row");
+    for (int i = 0; i < 20; ++i) {
+        list.AddItem().SetCaption("row");
+    }
+    auto& memo = Add<tk::Memo>(form, "Memo");
+    memo.SetScrollBars(tk::ScrollStyle::Vertical);
+    auto& plain = Add<tk::Memo>(form, "Plain");
+    auto& tagged = Add<tk::TreeView>(form, "Tagged", 99);
+    ShowAndSkin(form);
+    EXPECT_EQ(typeid(*SkinnerOf(track)), typeid(TSkinTrackBar));
+    EXPECT_EQ(typeid(*SkinnerOf(upDown)), typeid(TSkinUpDown));
+    // Progress bars of a form are skinned only through a Skin3rd line.
+    EXPECT_EQ(SkinnerOf(progress), nullptr);
+    auto* treeSkin = dynamic_cast<TSkinScrollbar*>(SkinnerOf(tree));
+    ASSERT_NE(treeSkin, nullptr);
+    EXPECT_EQ(typeid(*treeSkin), typeid(TSkinScrollbar));
+    EXPECT_TRUE(treeSkin->FHandleNcDown) << "the skinner drags a tree view's thumb";
+    auto* listSkin = dynamic_cast<TSkinListView*>(SkinnerOf(list));
+    ASSERT_NE(listSkin, nullptr);
+    EXPECT_FALSE(listSkin->FHandleNcDown) << "a list view drags its own thumb";
+    EXPECT_NE(listSkin->FHeader, nullptr);
+    EXPECT_EQ(typeid(*SkinnerOf(memo)), typeid(TSkinScrollbar));
+    EXPECT_EQ(SkinnerOf(plain), nullptr) << "no bars, nothing to skin";
+    EXPECT_EQ(SkinnerOf(tagged), nullptr);
+    // A second pass skins nothing twice (the list view's header included).
+    const size_t listed = frame->FControls.size();
+    frame->SkinFormControls(form);
+    EXPECT_EQ(frame->FControls.size(), listed);
+}
+
+TEST_F(Discovery, RangeKindsFollowSkin3rdLinesAndTheKindsSwitchedOn) {
+    skinData = &AddSkin(TButtonSkin().Build());
+    skinData->SetSkin3rd({"TProgressBar=Progress", "TMemo=scrollbar"});
+    skinData->SetSkinControls(DefaultSkinControls & ~SkinControlBit(xcButton));
+    tk::Form& form = NewForm();
+    auto& progress = Add<tk::ProgressBar>(form, "Progress");
+    // Mapped, a memo without bars is given the bars' skinner all the same.
+    auto& memo = Add<tk::Memo>(form, "Memo");
+    auto& track = Add<tk::TrackBar>(form, "Track");
+    auto& upDown = Add<tk::UpDown>(form, "Spin");
+    auto& tree = Add<tk::TreeView>(form, "Tree");
+    ShowAndSkin(form);
+    EXPECT_EQ(typeid(*SkinnerOf(progress)), typeid(TSkinProgress));
+    EXPECT_EQ(typeid(*SkinnerOf(memo)), typeid(TSkinScrollbar));
+    // Track bars and up-downs go with the buttons.
+    EXPECT_EQ(SkinnerOf(track), nullptr);
+    EXPECT_EQ(SkinnerOf(upDown), nullptr);
+    EXPECT_NE(SkinnerOf(tree), nullptr);
+}
+
+TEST_F(Discovery, TreeViewsKeepTheSystemsBarsWhenScrollBarsAreSwitchedOff) {
+    skinData = &AddSkin(TButtonSkin().Build());
+    skinData->SetSkinControls(DefaultSkinControls & ~SkinControlBit(xcScrollbar));
+    tk::Form& form = NewForm();
+    auto& tree = Add<tk::TreeView>(form, "Tree");
+    ShowAndSkin(form);
+    EXPECT_EQ(SkinnerOf(tree), nullptr);
 }
 
 // A raw top-level window with one child BUTTON of every kind, skinned when
@@ -358,9 +434,9 @@ TEST_F(Discovery, InputsOfAWindowWithoutAFormAreSkinnedByTheirClass) {
     ASSERT_NE(inner, nullptr);
     EXPECT_EQ(kindOf(inner), "TSkinComBox");
     EXPECT_EQ(kindOf(extended), "none");
-    // A size box is outlined; a scroll bar keeps its own arrows and thumb.
+    // A size box is outlined; a scroll bar is painted as one.
     EXPECT_EQ(kindOf(sizeGrip), "TSkinSizer");
-    EXPECT_EQ(kindOf(bar), "none");
+    EXPECT_EQ(kindOf(bar), "TSkinScControl");
     EXPECT_EQ(kindOf(edit), "TSkinEdit");
     const guitest::Capture grip = guitest::CaptureWindow(sizeGrip);
     EXPECT_EQ(grip.At(0, 0), guitest::Rgb(TInputSkin::Shadow));

@@ -2,7 +2,8 @@
 // the skin's cells, short bars, the page rules, pressed parts, and the thumb
 // dragged by the skinner's own loop to both ends and beyond the window, and
 // ended by Escape, a lost capture, the control's destruction and the program
-// quitting.
+// quitting; a list view's thumb dragged by the system with the skinner
+// painting each position.
 #include "RangeFixture.h"
 
 #include "RangeCodes.h"
@@ -54,10 +55,12 @@ RECT ToRect(const TBarRect& r) {
 class ScrollbarSkin : public RangeTest {
 protected:
     // A skinned form with a list view of a thousand rows under its skinner.
-    HWND SkinnedList(int rows = 1000, const RECT& bounds = {20, 20, 220, 220}) {
+    // As discovery gives it: the system drags a list view's thumb.
+    HWND SkinnedList(int rows = 1000, const RECT& bounds = {20, 20, 220, 220},
+                     bool skinnerDrags = false) {
         tk::Form& form = RangeForm();
         list = &RowList(form, rows, bounds);
-        skinner = &SkinScrolled<TSkinListView>(*list);
+        skinner = &SkinScrolled<TSkinListView>(*list, skinnerDrags);
         return list->Handle();
     }
     int TopIndex() const { return int(SendMessageW(list->Handle(), LVM_GETTOPINDEX, 0, 0)); }
@@ -175,8 +178,14 @@ TEST_F(ScrollbarSkin, ScrollMessagesShowTheirPartPressedUntilTheScrollEnds) {
     EXPECT_EQ(skinner->FPressedPart, ScrollPart::None);
 }
 
-TEST_F(ScrollbarSkin, TheThumbDragsToBothEndsAndBeyondTheWindow) {
-    const HWND window = SkinnedList();
+// The thumb dragged by the skinner's own loop over a thousand-row list view.
+class ThumbDrag : public ScrollbarSkin {
+protected:
+    HWND DraggedList() { return SkinnedList(1000, {20, 20, 220, 220}, true); }
+};
+
+TEST_F(ThumbDrag, TheThumbDragsToBothEndsAndBeyondTheWindow) {
+    const HWND window = DraggedList();
     const SCROLLINFO before = Info();
     const int last = before.nMax - int(before.nPage) + 1;
     const TBarsLayout bars = BarsOf(window);
@@ -234,8 +243,8 @@ TEST_F(ScrollbarSkin, TheThumbDragsToBothEndsAndBeyondTheWindow) {
     EXPECT_GE(RowsOf(bar, TStrip::VertThumb, ThumbCell::Normal).first, Arrow());
 }
 
-TEST_F(ScrollbarSkin, EscapePutsTheThumbBackWhereTheDragBegan) {
-    const HWND window = SkinnedList();
+TEST_F(ThumbDrag, EscapePutsTheThumbBackWhereTheDragBegan) {
+    const HWND window = DraggedList();
     SendMessageW(window, LVM_ENSUREVISIBLE, 300, FALSE);
     guitest::PumpUntilIdle(30);
     const int start = Info().nPos;
@@ -252,8 +261,8 @@ TEST_F(ScrollbarSkin, EscapePutsTheThumbBackWhereTheDragBegan) {
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
-TEST_F(ScrollbarSkin, ADragEndsWhenAnotherWindowTakesTheMouse) {
-    const HWND window = SkinnedList();
+TEST_F(ThumbDrag, ADragEndsWhenAnotherWindowTakesTheMouse) {
+    const HWND window = DraggedList();
     const HWND other = list->Parent()->Handle();
     TScrollWatch watch(window, ToRect(BarsOf(window).vert), [&](const auto& e) {
         if (e.code == SB_THUMBTRACK && e.position > 0) {
@@ -270,8 +279,8 @@ TEST_F(ScrollbarSkin, ADragEndsWhenAnotherWindowTakesTheMouse) {
     ReleaseCapture();
 }
 
-TEST_F(ScrollbarSkin, DestroyingTheControlDuringADragEndsIt) {
-    const HWND window = SkinnedList();
+TEST_F(ThumbDrag, DestroyingTheControlDuringADragEndsIt) {
+    const HWND window = DraggedList();
     // A message that frees the list view, brought by the drag's own loop.
     constexpr UINT FreeList = WM_APP + 9;
     tk::Form& form = *dynamic_cast<tk::Form*>(list->Owner());
@@ -295,8 +304,8 @@ TEST_F(ScrollbarSkin, DestroyingTheControlDuringADragEndsIt) {
                              [&](TSkinControl* s) { return s->FHandle == window; }));
 }
 
-TEST_F(ScrollbarSkin, TheProgramQuittingEndsADrag) {
-    const HWND window = SkinnedList();
+TEST_F(ThumbDrag, TheProgramQuittingEndsADrag) {
+    const HWND window = DraggedList();
     PostThumbDrag(window, {10}, false);
     PostQuitMessage(3);
     // The program's loop: it runs the drag and must see the quit message.
@@ -316,6 +325,34 @@ TEST_F(ScrollbarSkin, TheProgramQuittingEndsADrag) {
     EXPECT_EQ(exitCode, 3u) << "the quit message is handed on";
     EXPECT_FALSE(skinner->FDragging);
     EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(ScrollbarSkin, WhileTheSystemDragsAListViewsThumbEveryPositionIsPaintedPressed) {
+    const HWND window = SkinnedList();
+    const TBarsLayout bars = BarsOf(window);
+    TScrollWatch watch(window, ToRect(bars.vert));
+    std::vector<int> moves;
+    for (int dy = 1; dy <= 30; ++dy) {
+        moves.push_back(dy);
+    }
+    PostThumbDrag(window, moves);
+    guitest::PumpUntilIdle(60);
+    const std::vector<int> tracked = watch.Tracked();
+    ASSERT_GE(tracked.size(), 20u);
+    const int track = bars.vert.bottom - bars.vert.top - 2 * Arrow();
+    int previousTop = -1;
+    for (const auto& e : watch.events) {
+        if (e.code != SB_THUMBTRACK) {
+            continue;
+        }
+        const TSpan thumb = RowsOf(e.bar, TStrip::VertThumb, ThumbCell::Pressed);
+        ASSERT_GE(thumb.first, Arrow()) << "position " << e.position;
+        EXPECT_LE(thumb.last, Arrow() + track - 1) << "position " << e.position;
+        EXPECT_GE(thumb.first, previousTop) << "the thumb follows the pointer down";
+        previousTop = thumb.first;
+    }
+    EXPECT_EQ(TopIndex(), tracked.back());
+    EXPECT_FALSE(skinner->FDragging) << "the system's loop ran, not the skinner's";
 }
 
 TEST_F(ScrollbarSkin, ATreeViewsBarIsSkinnedAndItsThumbDragged) {

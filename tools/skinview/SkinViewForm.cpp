@@ -24,10 +24,12 @@ TSkinViewForm::TSkinViewForm(tk::Component* owner) : Form(owner) {
     if (tk::Application* application = Application())
         application->Classes().Register<skin::TSkinData>();
     LoadDesign("TSkinViewForm");
-    // A showcase for skin authors: check boxes and radio buttons of forms are
-    // skinned only through Skin3rd lines, which skinview adds for its own.
+    // A showcase for skin authors: check boxes, radio buttons and progress
+    // bars of forms are skinned only through Skin3rd lines, which skinview
+    // adds for its own.
     std::vector<std::string> lines = SkinData().Skin3rd();
-    lines.insert(lines.end(), {"TCheckBox=checkbox", "TRadioButton=radiobutton"});
+    lines.insert(lines.end(),
+                 {"TCheckBox=checkbox", "TRadioButton=radiobutton", "TProgressBar=progress"});
     SkinData().SetSkin3rd(lines);
 }
 
