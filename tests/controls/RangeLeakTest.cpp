@@ -112,7 +112,7 @@ TEST_P(RangeRepaints, AThousandRepaints) {
          std::initializer_list<tk::WinControl*>{list, tree, track, upDown, smooth, chunks, bar}) {
         ASSERT_NE(SkinnerOf(*control), nullptr) << control->ClassName();
     }
-    frametest::ExpectFlat(1000, [&] { Step(); });
+    guitest::ExpectFlat(1000, [&] { Step(); });
 }
 
 std::string KindName(const ::testing::TestParamInfo<TKind>& info) {
@@ -131,7 +131,7 @@ TEST_F(RangeLeaks, AHundredAttachAndFreeCycles) {
     tk::Form& form = RangeForm();
     Populate(form);
     const size_t listed = frame->FControls.size();
-    frametest::ExpectFlat(100, [&] {
+    guitest::ExpectFlat(100, [&] {
         frame->FreeControls();
         Discover(form);
     });
