@@ -26,9 +26,9 @@ uint32_t Rgb(skin::Colour c) {
 class BarPaint : public ::testing::Test {
 protected:
     void SetUp() override { Load(TRangeSkin{}); }
-    void Load(const TRangeSkin& spec) {
+    void Load(const TRangeSkin& look) {
         skin_ = std::make_unique<skin::TSkinModel>();
-        ASSERT_TRUE(skin_->LoadSkin(spec.Build()));
+        ASSERT_TRUE(skin_->LoadSkin(look.Build()));
     }
     // Paints the bar into a fresh bitmap of w x h filled with Untouched; the
     // bar covers the whole bitmap.
@@ -165,9 +165,9 @@ TEST_F(BarPaint, KeptPartsFollowEveryChangeOfTheBar) {
 }
 
 TEST_F(BarPaint, ASkinWithoutArrowsLeavesTheBarAlone) {
-    TRangeSkin spec;
-    spec.withScrollbar = false;
-    Load(spec);
+    TRangeSkin look;
+    look.withScrollbar = false;
+    Load(look);
     EXPECT_FALSE(skin::SkinPaintsScrollBars(*skin_));
     Paint(200, Arrow, Look(200, false, {0, 100, 20, 40}));
     EXPECT_EQ(At(5, 5), Untouched);

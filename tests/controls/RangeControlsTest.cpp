@@ -79,9 +79,9 @@ TEST_F(RangeControls, AVerticalTrackBarTakesTheVerticalThumbWhenTheSkinHasOne) {
 }
 
 TEST_F(RangeControls, AVerticalTrackBarFallsBackToTheHorizontalThumb) {
-    TRangeSkin spec;
-    spec.withVertTrackThumb = false;
-    tk::Form& form = RangeForm(spec);
+    TRangeSkin look;
+    look.withVertTrackThumb = false;
+    tk::Form& form = RangeForm(look);
     auto& bar = Place<tk::TrackBar>(form, 20, 20, 40, 200);
     bar.SetOrientation(tk::Orientation::Vertical);
     SkinWith<TSkinTrackBar>(bar);
@@ -90,9 +90,9 @@ TEST_F(RangeControls, AVerticalTrackBarFallsBackToTheHorizontalThumb) {
 }
 
 TEST_F(RangeControls, WithoutThumbImagesTheThumbIsAnOutlinedRectangle) {
-    TRangeSkin spec;
-    spec.withTrackThumbs = false;
-    tk::Form& form = RangeForm(spec);
+    TRangeSkin look;
+    look.withTrackThumbs = false;
+    tk::Form& form = RangeForm(look);
     auto& bar = Place<tk::TrackBar>(form, 20, 20, 200, 40);
     SkinWith<TSkinTrackBar>(bar);
     const RECT thumb = ThumbOf(bar);
@@ -106,8 +106,8 @@ TEST_F(RangeControls, WithoutThumbImagesTheThumbIsAnOutlinedRectangle) {
 
 class UpDownSkin : public RangeControls {
 protected:
-    tk::UpDown& SkinnedUpDown(bool horizontal, const TRangeSkin& spec = {}) {
-        tk::Form& form = RangeForm(spec);
+    tk::UpDown& SkinnedUpDown(bool horizontal, const TRangeSkin& look = {}) {
+        tk::Form& form = RangeForm(look);
         updown = &Place<tk::UpDown>(form, 40, 40, horizontal ? 40 : 20, horizontal ? 20 : 40);
         if (horizontal) {
             updown->SetOrientation(tk::Orientation::Horizontal);
@@ -199,9 +199,9 @@ TEST_F(UpDownSkin, ADisabledOneShowsBothHalvesDisabledWhateverThePointerDoes) {
 }
 
 TEST_F(UpDownSkin, WithoutTheSkinsStripEachHalfIsAPlainButtonWithALineArrow) {
-    TRangeSkin spec;
-    spec.withUpDown = false;
-    SkinnedUpDown(false, spec);
+    TRangeSkin look;
+    look.withUpDown = false;
+    SkinnedUpDown(false, look);
     const uint32_t edge = Rgb(TRangeSkin::DkShadow);
     EXPECT_EQ(ClientPixel(*updown, {first.left, first.top + 5}), edge);
     EXPECT_EQ(ClientPixel(*updown, {first.right - 1, first.top + 5}), edge);
@@ -220,9 +220,9 @@ TEST_F(UpDownSkin, WithoutTheSkinsStripEachHalfIsAPlainButtonWithALineArrow) {
 }
 
 TEST_F(UpDownSkin, WithoutTheSkinsStripAHorizontalOneDrawsSideArrows) {
-    TRangeSkin spec;
-    spec.withUpDown = false;
-    SkinnedUpDown(true, spec);
+    TRangeSkin look;
+    look.withUpDown = false;
+    SkinnedUpDown(true, look);
     // Each arrow's point one pixel beside the middle of its half.
     const POINT left = Middle(first);
     EXPECT_EQ(ClientPixel(*updown, {left.x - 1, left.y}), Rgb(TRangeSkin::Text));
@@ -236,8 +236,8 @@ TEST_F(UpDownSkin, WithoutTheSkinsStripAHorizontalOneDrawsSideArrows) {
 
 class ProgressSkin : public RangeControls {
 protected:
-    tk::ProgressBar& SkinnedBar(const TRangeSkin& spec = {}, bool vertical = false) {
-        tk::Form& form = RangeForm(spec);
+    tk::ProgressBar& SkinnedBar(const TRangeSkin& look = {}, bool vertical = false) {
+        tk::Form& form = RangeForm(look);
         bar = &Place<tk::ProgressBar>(form, 20, 20, vertical ? 20 : 200, vertical ? 200 : 20);
         if (vertical) {
             bar->SetOrientation(tk::Orientation::Vertical);
@@ -306,9 +306,9 @@ TEST_F(ProgressSkin, TheChunkStyleLaysChunksSideBySideFromTheLeftMargin) {
 }
 
 TEST_F(ProgressSkin, WithoutAChunkImageTheChunkStyleShowsOnlyTheBar) {
-    TRangeSkin spec;
-    spec.withChunk = false;
-    SkinnedBar(spec);
+    TRangeSkin look;
+    look.withChunk = false;
+    SkinnedBar(look);
     bar->SetStyle(tk::ProgressStyle::Chunks);
     Show(50);
     EXPECT_NE(CellAt(10, 10), 0);
@@ -316,9 +316,9 @@ TEST_F(ProgressSkin, WithoutAChunkImageTheChunkStyleShowsOnlyTheBar) {
 }
 
 TEST_F(ProgressSkin, WithoutTheSkinsImageTheBarPaintsItself) {
-    TRangeSkin spec;
-    spec.withProgress = false;
-    SkinnedBar(spec);
+    TRangeSkin look;
+    look.withProgress = false;
+    SkinnedBar(look);
     Show(50);
     EXPECT_EQ(CellAt(10, 10), 0);
     EXPECT_EQ(CellAt(150, 10), 0);

@@ -90,7 +90,7 @@ private:
 
 class RangeTest : public ControlsTest {
 protected:
-    tk::Form& RangeForm(const TRangeSkin& spec = {}) { return SkinnedForm(spec.Build()); }
+    tk::Form& RangeForm(const TRangeSkin& look = {}) { return SkinnedForm(look.Build()); }
 
     // A skinner of class S owned by the control and attached to it.
     template <class S> S& SkinWith(tk::Control& control) {
