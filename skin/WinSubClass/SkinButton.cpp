@@ -19,13 +19,10 @@ const tk::ClassInfo& TSkinButton::StaticClass() {
 TSkinButton::TSkinButton(tk::Component* owner) : TSkinControl(owner) {}
 
 bool TSkinButton::BeforeMessage(tk::Message& message) {
+    if (!TakeOverPainting(message)) {
+        return false;
+    }
     switch (message.msg) {
-    case WM_PAINT:
-        PaintClient(message);
-        return false;
-    case WM_ERASEBKGND:
-        message.result = 1;
-        return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         if (FHandle && GetFocus() != FHandle) {

@@ -102,16 +102,7 @@ const tk::ClassInfo& TSkinSizer::StaticClass() {
 TSkinSizer::TSkinSizer(tk::Component* owner) : TSkinControl(owner) {}
 
 bool TSkinSizer::BeforeMessage(tk::Message& message) {
-    switch (message.msg) {
-    case WM_PAINT:
-        PaintClient(message);
-        return false;
-    case WM_ERASEBKGND:
-        message.result = 1;
-        return false;
-    default:
-        return TSkinControl::BeforeMessage(message);
-    }
+    return TakeOverPainting(message) && TSkinControl::BeforeMessage(message);
 }
 
 void TSkinSizer::Draw(HDC dc, const RECT& rect) {

@@ -82,13 +82,10 @@ int TSkinUpDown::HalfAt(POINT client) const {
 }
 
 bool TSkinUpDown::BeforeMessage(tk::Message& message) {
+    if (!TakeOverPainting(message)) {
+        return false;
+    }
     switch (message.msg) {
-    case WM_PAINT:
-        PaintClient(message);
-        return false;
-    case WM_ERASEBKGND:
-        message.result = 1;
-        return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
         const TLifeToken::TWatch alive = life_.Watch();

@@ -203,6 +203,31 @@ protected:
         guitest::PumpUntilIdle(StepQuietMs);
     }
 
+    // Skinners keep what they render from the skin until it changes, so the
+    // number of live objects follows what has been painted since the last
+    // skin switch, and a tree's scroll bars come and go with its open
+    // categories. Both counts are taken in one state: every category of both
+    // trees open, the first tab's first category in front, the default skin
+    // taken afresh, both tabs painted in it, the pointer over the background.
+    guitest::LeakCounts CountInTheSameState() {
+        if (&Current() != &Tabs[0]) {
+            ClickTheOtherTab();
+        }
+        for (const TabCase& tab : Tabs) {
+            for (const auto& header : Get<tk::TreeView>(tab.tree).Items().Children()) {
+                header->Expand();
+            }
+        }
+        auto& tree = Get<tk::TreeView>(Tabs[0].tree);
+        tree.SetSelected(tree.Items().Children().front()->Children().front().get());
+        skinIndex = 1;
+        SwitchSkin();
+        ClickTheOtherTab();
+        ClickTheOtherTab();
+        Move(Get<tk::Shape>(Tabs[0].background), 3, 3);
+        return guitest::CountForLeaks();
+    }
+
     void Take(Action action) {
         switch (action) {
         case Action::Pick:
@@ -236,14 +261,20 @@ protected:
 TEST_F(GalleryWalk, TwoThousandStepsEndWithoutErrorsLeaksOrLostLaunches) {
     Open();
     guitest::LeakCounts baseline;
-    for (int step = 1; step <= Steps; ++step) {
+    // The walk starts with one of each action, so whatever the system makes
+    // once on a first use (a message box's icon, say) is there before the
+    // first count.
+    for (const auto& [action, weight] : Weights) {
+        Take(action);
+    }
+    for (int step = int(std::size(Weights)) + 1; step <= Steps; ++step) {
         Take(NextAction());
         ASSERT_TRUE(messages.empty()) << "step " << step << " showed: " << messages.front();
         if (step == BaselineStep) {
-            baseline = guitest::CountForLeaks();
+            baseline = CountInTheSameState();
         }
     }
-    guitest::ExpectNoLeakSince(baseline);
+    guitest::ExpectSameLiveObjects(baseline, CountInTheSameState());
     EXPECT_EQ(expectedLaunches, launched);
     EXPECT_GT(launched.size(), 100u);
     EXPECT_GT(boxesShown, 20);

@@ -26,10 +26,9 @@ inline LeakCounts CountForLeaks() {
     return counts;
 }
 
-// The same objects as at `before`: one leaked per step would show as many;
-// Wine's own lag is a few.
-inline void ExpectNoLeakSince(const LeakCounts& before) {
-    const LeakCounts after = CountForLeaks();
+// The same objects at `after` as at `before`: one leaked per step would show
+// as many; Wine's own lag is a few.
+inline void ExpectSameLiveObjects(const LeakCounts& before, const LeakCounts& after) {
     EXPECT_LE(after.cached.regions, before.cached.regions + WineLag);
     EXPECT_LE(after.cached.dcs, before.cached.dcs + WineLag);
     EXPECT_EQ(after.exact, before.exact);
@@ -45,7 +44,7 @@ template <class Step> void ExpectFlat(int times, Step step) {
     for (int i = 0; i < times; ++i) {
         step();
     }
-    ExpectNoLeakSince(before);
+    ExpectSameLiveObjects(before, CountForLeaks());
 }
 
 } // namespace guitest
