@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "Menus.h"
+#include "SkinText.h"
 #include "StatusBar.h"
 #include "Text.h"
 #include "TreeView.h"
@@ -24,13 +25,11 @@ TSkinViewForm::TSkinViewForm(tk::Component* owner) : Form(owner) {
     if (tk::Application* application = Application())
         application->Classes().Register<skin::TSkinData>();
     LoadDesign("TSkinViewForm");
-    // A showcase for skin authors: check boxes, radio buttons and progress
-    // bars of forms are skinned only through Skin3rd lines, which skinview
-    // adds for its own.
-    std::vector<std::string> lines = SkinData().Skin3rd();
-    lines.insert(lines.end(),
-                 {"TCheckBox=checkbox", "TRadioButton=radiobutton", "TProgressBar=progress"});
-    SkinData().SetSkin3rd(lines);
+    SkinEveryKind(SkinData());
+    // The stored skin is loaded by now; a skin from a file, and the skin
+    // switched off or on again, later.
+    FollowSkinText(*this, SkinData());
+    SkinData().OnSkinChanged = [this](tk::Component&) { FollowSkinText(*this, SkinData()); };
 }
 
 void TSkinViewForm::FormShow() {
@@ -94,6 +93,7 @@ void TSkinViewForm::LoadSkinFile(const std::filesystem::path& file) {
     skin.OnNotice = keepNotice;
     if (!skin.SkinLoaded)
         throw TViewError(name + ": " + (notice.empty() ? "not a skin package" : notice));
+    FollowSkinText(*this, skin);
 }
 
 void TSkinViewForm::ShowSkinName() {

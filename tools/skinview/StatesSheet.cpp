@@ -3,6 +3,7 @@
 #include "GraphicControls.h"
 #include "SkinControl.h"
 #include "SkinManager.h"
+#include "SkinText.h"
 #include "StdCtrls.h"
 #include "WinSkinData.h"
 #include "WinSkinForm.h"
@@ -119,15 +120,7 @@ void TStatesSheet::ShowStates() {
     }
     // The focus on the form itself: no button takes the default look from it.
     SetFocus();
-    // Labels and the captions of check and radio boxes are the controls' own:
-    // they take the skin's button text colour so they read on its face.
-    const auto text = tk::Color(skin::ResolveColour(frame->FSkinData->ButtonTextColour));
-    for (tk::Component* component : Components()) {
-        if (dynamic_cast<tk::Label*>(component) || dynamic_cast<tk::CheckBox*>(component) ||
-            dynamic_cast<tk::RadioButton*>(component)) {
-            static_cast<tk::Control*>(component)->Font().SetColor(text);
-        }
-    }
+    FollowSkinText(*this, *frame->FSkinData);
     for (skin::TSkinControl* skinner : frame->FControls) {
         tk::Control* control = skinner->SkinnedControl();
         if (!control) {

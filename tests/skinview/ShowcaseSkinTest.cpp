@@ -1,0 +1,170 @@
+// skinview's showcase opened in the test's own process, on each of our
+// skins: every control of its design comes up with the skinner the engine
+// has for its kind, and the captions drawn on the skin's face (labels, group
+// boxes, check and radio boxes) take the skin's text colour and follow a
+// change of skin.
+#include "Application.h"
+#include "GraphicControls.h"
+#include "GuiTest.h"
+#include "PageControl.h"
+#include "SkinControl.h"
+#include "SkinManager.h"
+#include "SkinText.h"
+#include "SkinViewForm.h"
+#include "WinSkinData.h"
+#include "WinSkinForm.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+// Long enough for the manager's quarter-second action timer and the frame's
+// posted start.
+constexpr int SettleMs = 600;
+
+std::string SkinPath(const std::string& name) {
+    return std::string(KANVIO_SKINS_DIR) + "/" + name + ".skn";
+}
+
+class Showcase : public ::testing::TestWithParam<const char*> {
+protected:
+    Showcase() {
+        guitest::ParkPointer();
+        app.SetMessageBox([](const std::string& text, const std::string&) {
+            ADD_FAILURE() << "unexpected error box: " << text;
+        });
+    }
+    ~Showcase() override {
+        guitest::PumpUntilIdle(20, 500);
+        skin::SkinManager.reset();
+    }
+
+    // The showcase in the skin, shown, active and settled.
+    void Open(const std::string& skinName) {
+        form = new skinview::TSkinViewForm(&app);
+        form->LoadSkinFile(SkinPath(skinName));
+        form->Show();
+        SetForegroundWindow(form->Handle());
+        Settle();
+        frame = skin::SkinManager ? skin::SkinManager->FindFrame(form->Handle()) : nullptr;
+        ASSERT_NE(frame, nullptr) << "the showcase has no frame";
+    }
+    static void Settle() {
+        guitest::PumpFor(SettleMs);
+        guitest::PumpUntilIdle(60, 3000);
+    }
+
+    tk::Control& Named(const char* name) const {
+        auto* control = dynamic_cast<tk::Control*>(form->FindComponent(name));
+        if (!control) {
+            throw std::runtime_error(std::string("the design lacks ") + name);
+        }
+        return *control;
+    }
+
+    // The class of the skinner on the control (by the control, or by its
+    // window for a skinner attached to the window), or "none".
+    std::string SkinnerOf(tk::Control& control) const {
+        auto* windowed = dynamic_cast<tk::WinControl*>(&control);
+        for (const skin::TSkinControl* skinner : frame->FControls) {
+            if (skinner->SkinnedControl() == &control || (windowed && windowed->HandleAllocated() &&
+                                                          skinner->FHandle == windowed->Handle())) {
+                return skinner->ClassName();
+            }
+        }
+        return "none";
+    }
+
+    // How many pixels of the control's rectangle on screen are `colour`.
+    int PixelsOf(const tk::Control& control, COLORREF colour) const {
+        const POINT origin = control.Parent()->ClientToScreen({control.Left(), control.Top()});
+        const guitest::Capture shot = guitest::CaptureScreen(
+            {origin.x, origin.y, origin.x + control.Width(), origin.y + control.Height()});
+        int count = 0;
+        for (int y = 0; y < shot.height; ++y) {
+            for (int x = 0; x < shot.width; ++x) {
+                count += shot.At(x, y) == guitest::Rgb(colour);
+            }
+        }
+        return count;
+    }
+
+    tk::Application app;
+    skinview::TSkinViewForm* form = nullptr;
+    skin::TWinSkinForm* frame = nullptr;
+};
+
+TEST_P(Showcase, EveryKindOfControlIsSkinned) {
+    ASSERT_NO_FATAL_FAILURE(Open(GetParam()));
+    const std::map<std::string, std::string> expected{
+        {"ButtonOk", "TSkinButton"},
+        {"ButtonDisabled", "TSkinButton"},
+        {"BitBtnPalette", "TSkinBitButton"},
+        {"CheckChecked", "TSkinCheckBox"},
+        {"CheckGrayed", "TSkinCheckBox"},
+        {"RadioFirst", "TSkinRadioButton"},
+        {"GroupButtons", "TSkinGroupBox"},
+        {"GroupInput", "TSkinGroupBox"},
+        {"EditText", "TSkinEdit"},
+        {"EditNumber", "TSkinEdit"},
+        {"EditDisabled", "TSkinEdit"},
+        {"UpDownNumber", "TSkinUpDown"},
+        {"ComboList", "TSkinComBox"},
+        {"ComboEdit", "TSkinComBox"},
+        {"PanelRanges", "TSkinBox"},
+        {"TrackHorizontal", "TSkinTrackBar"},
+        {"TrackVertical", "TSkinTrackBar"},
+        {"ProgressBlocks", "TSkinProgress"},
+        {"ProgressSmooth", "TSkinProgress"},
+        {"ScrollHorizontal", "TSkinScControl"},
+        {"ScrollVertical", "TSkinScControl"},
+        {"ListFiles", "TSkinListView"},
+        {"TreeParts", "TSkinScrollbar"},
+        {"PagesDemo", "TSkinTab"},
+        {"PagesLeft", "TSkinTab"},
+        {"TabSetSheets", "TSkinTab31"},
+        {"StatusBar1", "TSkinStatusBar"},
+    };
+    for (const auto& [name, skinner] : expected) {
+        EXPECT_EQ(SkinnerOf(Named(name.c_str())), skinner) << name;
+    }
+    // Nothing the design shows is left out: every control but the labels
+    // and the pages inside page controls has a skinner.
+    for (tk::Component* component : form->Components()) {
+        auto* control = dynamic_cast<tk::Control*>(component);
+        if (control && !dynamic_cast<tk::Label*>(control) &&
+            !dynamic_cast<tk::TabSheet*>(control)) {
+            EXPECT_NE(SkinnerOf(*control), "none") << control->Name();
+        }
+    }
+}
+
+TEST_P(Showcase, CaptionsOnTheFaceTakeTheSkinsTextColourAndFollowASkinChange) {
+    ASSERT_NO_FATAL_FAILURE(Open(GetParam()));
+    const auto expectCaptions = [&](const char* when) {
+        const COLORREF text = skin::ResolveColour(form->SkinData().ButtonTextColour);
+        for (const char* name : {"LabelEdit", "LabelPanel", "GroupInput", "CheckChecked"}) {
+            EXPECT_EQ(tk::ToRgb(Named(name).Font().GetColor()), text) << name << " " << when;
+            EXPECT_GT(PixelsOf(Named(name), text), 10) << name << " " << when;
+        }
+        // The texts of the white input boxes stay the system's.
+        EXPECT_EQ(Named("EditText").Font().GetColor(), tk::clWindowText) << when;
+    };
+    expectCaptions("at first");
+    const std::string other =
+        std::string(GetParam()) == "kanvio_neon" ? "kanvio_daylight" : "kanvio_neon";
+    const COLORREF before = skin::ResolveColour(form->SkinData().ButtonTextColour);
+    form->LoadSkinFile(SkinPath(other));
+    Settle();
+    ASSERT_NE(skin::ResolveColour(form->SkinData().ButtonTextColour), before)
+        << "our two skins have different text colours";
+    expectCaptions("after the change");
+}
+
+INSTANTIATE_TEST_SUITE_P(OurSkins, Showcase, ::testing::Values("kanvio_neon", "kanvio_daylight"));
+
+} // namespace
