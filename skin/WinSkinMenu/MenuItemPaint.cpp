@@ -5,8 +5,8 @@
 #include "MenuItemPaint.h"
 
 #include "Action.h"
-#include "BlitPieces.h"
 #include "ImageList.h"
+#include "MenuText.h"
 #include "Menus.h"
 #include "PopupMenuSkin.h"
 #include "SkinManager.h"
@@ -15,6 +15,7 @@
 #include "WinSkinForm.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace skin {
 namespace {
@@ -47,7 +48,7 @@ constexpr DWORD BrushWhereBlack = 0x00B8074A;
 constexpr WORD DitherRows[8] = {0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55};
 constexpr int DitherSize = 8;
 
-constexpr UINT MeasureFormat = DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE;
+constexpr UINT MeasureFormat = DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE;
 constexpr UINT DrawFormat = DT_EXPANDTABS | DT_SINGLELINE;
 
 int WidthOf(const RECT& r) {
@@ -78,25 +79,30 @@ COLORREF TextColour(const TSkinData& skin, const TMenuItemView& item, bool selec
                                                           : ResolveColour(skin.ButtonShadowColour);
 }
 
-// Measures (DT_CALCRECT in `format`) or draws the text in the DC's font;
-// answers the rectangle measured or given. "-" draws an etched line.
-RECT DrawItemText(const TSkinData& skin, const TMenuItemView& item, HDC dc, UINT format,
-                  bool selected, RECT rect, std::wstring text) {
-    const bool measuring = (format & DT_CALCRECT) != 0;
-    if (measuring && (text.empty() || text == L"&")) {
-        text += L" ";
-    }
-    if (text == L"-" && !measuring) {
-        RECT line = rect;
-        OffsetRect(&line, 0, EtchedLineDrop);
-        DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
-        return rect;
+// The caption's size in the item's font; an empty caption (or a lone
+// accelerator mark) measures as a space.
+SIZE CaptionExtent(TMenuText& texts, const TMenuItemView& item) {
+    const bool blank = item.caption.empty() || item.caption == L"&";
+    return texts.Extent(blank ? item.caption + L" " : item.caption, item.isDefault, MeasureFormat);
+}
+
+// Draws the text in the DC's font; "-" draws an etched line.
+void DrawItemText(const TSkinData& skin, const TMenuItemView& item, HDC dc, UINT format,
+                  bool selected, RECT rect, const std::wstring& text) {
+    if (text == L"-") {
+        OffsetRect(&rect, 0, EtchedLineDrop);
+        DrawEdge(dc, &rect, EDGE_ETCHED, BF_TOP);
+        return;
     }
     tk::SavedDC saved(dc);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, TextColour(skin, item, selected));
     DrawTextW(dc, text.c_str(), int(text.size()), &rect, format);
-    return rect;
+}
+
+// The kept texts of the popup window showing the item, or `own` made for it.
+TMenuText& TextsFor(TWinSkinPopMenu* popup, std::optional<TMenuText>& own) {
+    return popup ? popup->ItemText() : own.emplace();
 }
 
 // The system's check mark in the text colour, its black pixels only.
@@ -128,8 +134,8 @@ void DrawCheckedImageBack(HDC dc, RECT glyph) {
 }
 
 // Glyph, caption and shortcut of the item over what `dc` already holds.
-void DrawItemContent(const TSkinData& skin, const TMenuItemView& item, HDC dc, bool selected,
-                     const RECT& rect) {
+void DrawItemContent(const TSkinData& skin, const TMenuItemView& item, TMenuText& texts, HDC dc,
+                     bool selected, const RECT& rect) {
     int g = item.images ? ImageSize(item.images).cx : DefaultGlyph;
     if (item.checked) {
         g = std::max(g, DefaultGlyph);
@@ -154,26 +160,25 @@ void DrawItemContent(const TSkinData& skin, const TMenuItemView& item, HDC dc, b
         DrawCheckMark(dc, glyph, TextColour(skin, item, selected));
     }
     // One font for the caption's measuring and drawing and the shortcut.
-    const tk::OwnedFont font = SystemMenuFont(item.isDefault);
-    const tk::SelectedObject menuFont(dc, font.get());
+    const tk::SelectedObject menuFont(dc, texts.Font(item.isDefault));
     RECT text{glyph.right + CaptionGap, rect.top, rect.right - CaptionRightInset, rect.bottom};
     UINT order = DT_LEFT;
     if (item.rightToLeft) {
         text = {rect.left + CaptionRightInset, rect.top, glyph.left - CaptionGap, rect.bottom};
         order = DT_RIGHT;
     }
-    const RECT measured = DrawItemText(skin, item, dc, MeasureFormat, selected, text, item.caption);
-    const int dy = (HeightOf(rect) - HeightOf(measured)) / 2;
-    RECT caption{text.left, rect.top + dy, text.right, rect.top + dy + HeightOf(measured)};
+    const SIZE measured = CaptionExtent(texts, item);
+    const int dy = (HeightOf(rect) - measured.cy) / 2;
+    RECT caption{text.left, rect.top + dy, text.right, rect.top + dy + measured.cy};
     DrawItemText(skin, item, dc, DrawFormat | order, selected, caption, item.caption);
     if (item.shortcut.empty()) {
         return;
     }
-    RECT keys{text.left + WidthOf(measured), caption.top, rect.right - ShortcutRightInset,
+    RECT keys{text.left + measured.cx, caption.top, rect.right - ShortcutRightInset,
               caption.bottom};
     UINT keysOrder = DT_RIGHT;
     if (item.rightToLeft) {
-        keys = {rect.left + MirroredShortcutLeft, caption.top, text.right - WidthOf(measured),
+        keys = {rect.left + MirroredShortcutLeft, caption.top, text.right - measured.cx,
                 caption.bottom};
         keysOrder = DT_LEFT;
     }
@@ -249,15 +254,12 @@ void DrawElementItem(const TSkinData& skin, const TMenuItemView& item, HDC dc, b
     const int cell = selected ? SelectedCell : NormalCell;
     ComposeItem(skin, popup, dc, rect, [&](HDC back, const RECT& local) {
         // Items of one size share the element rendered once per window.
-        const TDib* face =
-            popup ? &popup->ItemFace(element, local.right, local.bottom, cell) : nullptr;
-        if (face && !face->Empty()) {
-            detail::PutWorkBitmap(back, 0, 0, *face, element.Trans != 0);
-        } else {
+        if (!popup || !popup->PutItemFace(back, element, local.right, local.bottom, cell)) {
             DrawElement(back, local, element.Bitmap, false, element.Tile == 1, element.Trans != 0,
                         std::max(element.Frame, 1), cell, MarginRect(element));
         }
-        DrawItemContent(skin, item, back, selected, local);
+        std::optional<TMenuText> ownTexts;
+        DrawItemContent(skin, item, TextsFor(popup, ownTexts), back, selected, local);
     });
 }
 
@@ -328,7 +330,9 @@ void DrawPlainItem(const TSkinData& skin, const TMenuItemView& item, HDC dc, boo
     const tk::OwnedBrush fill(
         CreateSolidBrush(ResolveColour(selected ? skin.HilightColour : skin.MenuColour)));
     FillRect(back, &local, fill.get());
-    DrawItemContent(skin, item, back, selected, local);
+    TWinSkinPopMenu* popup = SkinManager ? SkinManager->PopupMenuShowing(item.menu) : nullptr;
+    std::optional<TMenuText> ownTexts;
+    DrawItemContent(skin, item, TextsFor(popup, ownTexts), back, selected, local);
     back.BlitTo(dc, rect.left, rect.top);
 }
 

@@ -12,6 +12,8 @@
 #include "WinSkinForm.h"
 #include "WinSkinMenu.h"
 
+#include <optional>
+
 namespace skin {
 namespace {
 
@@ -52,21 +54,17 @@ void MeasureFormItem(const TSkinData& skin, tk::MenuItem& item, HWND window, int
              (item.Images() ? 0 : FormItemGlyphRoom);
 }
 
-void MeasureNativeItem(const TSkinData& skin, const TMenuItemView& item, HWND window,
+void MeasureNativeItem(const TSkinData& skin, const TMenuItemView& item, TMenuText& texts,
                        MEASUREITEMSTRUCT& measure) {
     if (item.IsLine()) {
         measure.itemHeight = NativeLineHeight;
         return;
     }
-    tk::WindowDC dc = tk::WindowDC::Client(window);
-    tk::OwnedFont font = SystemMenuFont(item.isDefault);
-    tk::SelectedObject selected(dc, font.get());
     const std::wstring text =
         item.shortcut.empty() ? item.caption : item.caption + L"  " + item.shortcut;
-    RECT r{};
-    DrawTextW(dc, text.c_str(), int(text.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
+    const SIZE size = texts.Extent(text, item.isDefault, DT_SINGLELINE | DT_EXPANDTABS);
     measure.itemWidth =
-        UINT(r.right + NativeItemRoom + (skin.MenuItem ? skin.MenuItem->LeftWidth : 0));
+        UINT(size.cx + NativeItemRoom + (skin.MenuItem ? skin.MenuItem->LeftWidth : 0));
     measure.itemHeight += NativeItemTextPad;
 }
 
@@ -137,8 +135,10 @@ bool MeasureMenuBarItem(TWinSkinForm& frame, MEASUREITEMSTRUCT& measure) {
     if (!InDropDown(frame, measure.itemID)) {
         return false;
     }
-    MeasureNativeItem(skin, ViewOfNativeItem(frame.FDropDownMenu, measure.itemID), frame.FWindow,
-                      measure);
+    const auto& bar = static_cast<const TWinSkinMenu&>(*frame.FMenuBar);
+    std::optional<TMenuText> ownTexts;
+    TMenuText& texts = bar.FItemText ? *bar.FItemText : ownTexts.emplace();
+    MeasureNativeItem(skin, ViewOfNativeItem(frame.FDropDownMenu, measure.itemID), texts, measure);
     return true;
 }
 

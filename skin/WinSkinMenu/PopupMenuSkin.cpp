@@ -59,6 +59,7 @@ void TWinSkinPopMenu::Detach() {
         surface_.reset();
         backgroundDC_.reset();
         faces_.clear();
+        itemText_.reset();
         FBackground.Clear();
     }
 }
@@ -125,14 +126,33 @@ HDC TWinSkinPopMenu::BackgroundDC() {
     return *backgroundDC_;
 }
 
-const TDib& TWinSkinPopMenu::ItemFace(const TDataSkinObject& element, int width, int height,
-                                      int cell) {
-    TDib& face = faces_[{width, height, cell}];
-    if (face.Empty()) {
-        face = RenderElement({0, 0, width, height}, element.Bitmap, MarginRect(element), false,
-                             element.Tile == 1, std::max(element.Frame, 1), cell);
+bool TWinSkinPopMenu::PutItemFace(HDC target, const TDataSkinObject& element, int width, int height,
+                                  int cell) {
+    TFace& face = faces_[{width, height, cell}];
+    if (face.pixels.Empty()) {
+        face.dc.reset();
+        face.pixels = RenderElement({0, 0, width, height}, element.Bitmap, MarginRect(element),
+                                    false, element.Tile == 1, std::max(element.Frame, 1), cell);
+        if (face.pixels.Empty()) {
+            return false;
+        }
     }
-    return face;
+    if (element.Trans != 0) {
+        TransparentBlit(target, {0, 0, width, height}, face.pixels, KeyColour);
+        return true;
+    }
+    if (!face.dc) {
+        face.dc.emplace(NativeBitmap(face.pixels));
+    }
+    BitBlt(target, 0, 0, width, height, *face.dc, 0, 0, SRCCOPY);
+    return true;
+}
+
+TMenuText& TWinSkinPopMenu::ItemText() {
+    if (!itemText_) {
+        itemText_.emplace();
+    }
+    return *itemText_;
 }
 
 LRESULT TWinSkinPopMenu::PopupWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {

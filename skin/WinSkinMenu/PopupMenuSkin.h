@@ -21,6 +21,7 @@
 #include "Dib.h"
 #include "GdiOwners.h"
 #include "LentOwnerDraw.h"
+#include "MenuText.h"
 #include "WindowSubclass.h"
 
 #include <windows.h>
@@ -60,9 +61,14 @@ public:
     // the window's background under it at (0, 0); kept for the window's life,
     // so the items of one opening share it. None without a background.
     HDC ItemSurface(HDC reference, const RECT& rect);
-    // The MenuItem element's cell rendered at an item's size, kept for the
-    // window's life: items of one size share it.
-    const TDib& ItemFace(const TDataSkinObject& element, int width, int height, int cell);
+    // The MenuItem element's cell rendered at an item's size and put at the
+    // origin of `target` (colour-keyed when the element is); kept for the
+    // window's life with a DC of its own, so items of one size share it.
+    // False when the cell cannot be rendered.
+    bool PutItemFace(HDC target, const TDataSkinObject& element, int width, int height, int cell);
+    // The font and caption sizes the window's items are drawn with, kept for
+    // the window's life.
+    TMenuText& ItemText();
 
     // The width of the frame ring (the system's popup menu frame).
     static constexpr int FrameWidth = 3;
@@ -89,7 +95,12 @@ private:
     std::optional<tk::MemoryDC> surface_;
     std::optional<tk::BitmapDC> backgroundDC_;
     POINT clientOrigin_{};
-    std::map<std::tuple<int, int, int>, TDib> faces_;
+    struct TFace {
+        TDib pixels;
+        std::optional<tk::BitmapDC> dc;
+    };
+    std::map<std::tuple<int, int, int>, TFace> faces_;
+    std::optional<TMenuText> itemText_;
 };
 
 } // namespace skin

@@ -12,6 +12,7 @@
 // are given up on every way out of a drop-down.
 #pragma once
 
+#include "MenuText.h"
 #include "WinSkinForm.h"
 
 #include <memory>
@@ -75,6 +76,9 @@ public:
     const TSkinData& FSkinData;
     TWinSkinForm& FFrame;
     HMENU FNativeMenu = nullptr;
+    // The font and text sizes the open drop-down's items are measured with;
+    // none while no drop-down of the bar is open.
+    std::unique_ptr<TMenuText> FItemText;
 
 private:
     void ClearButtons();

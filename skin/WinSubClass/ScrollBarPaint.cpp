@@ -6,7 +6,6 @@
 #include "WinSkinForm.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace skin {
 namespace {
@@ -55,51 +54,15 @@ TDib& ScratchOfAtLeast(int w, int h) {
     return scratch;
 }
 
-// Copies a piece onto the bar image at (x, y), leaving out its key-coloured
-// pixels when it is keyed: a few thousand pixels, copied in memory rather
-// than through device contexts and a mask blit, which cost more than the
-// whole rest of the bar.
-void CopyPiece(TDib& image, int x, int y, const TDib& piece, bool keyed) {
-    GdiFlush();
-    const int w = std::min(piece.Width(), image.Width() - x);
-    const int h = std::min(piece.Height(), image.Height() - y);
-    if (w <= 0 || h <= 0) {
-        return;
-    }
-    const bool sameFormat = piece.BitsPerPixel() == image.BitsPerPixel();
-    const int bytes = image.BytesPerPixel();
-    for (int row = 0; row < h; ++row) {
-        if (sameFormat && !keyed) {
-            std::memcpy(image.Row(y + row) + x * bytes, piece.Row(row), size_t(w * bytes));
-            continue;
-        }
-        for (int column = 0; column < w; ++column) {
-            const Colour c = piece.Pixel(column, row);
-            if (!keyed || c != KeyColour) {
-                image.SetPixel(x + column, y + row, c);
-            }
-        }
-    }
-}
-
 // A part of the bar at w x h from cell `cell` of a strip of `count`, rendered
 // once for its size and cell and copied onto the bar image at (x, y).
-void PutPiece(TDib& image, TBarPieces::TPiece& piece, int x, int y, int w, int h,
+void PutPiece(TDib& image, TKeptPiece& piece, int x, int y, int w, int h,
               const TDataSkinObject& element, int count, int cell, const RECT& margins, bool tile,
               bool keyed) {
     if (w <= 0 || h <= 0) {
         return;
     }
-    if (piece.source != &element.Bitmap || piece.width != w || piece.height != h ||
-        piece.cell != cell || piece.pixels.Empty()) {
-        piece.pixels =
-            RenderElement({0, 0, w, h}, element.Bitmap, margins, false, tile, count, cell);
-        piece.source = &element.Bitmap;
-        piece.width = w;
-        piece.height = h;
-        piece.cell = cell;
-    }
-    CopyPiece(image, x, y, piece.pixels, keyed);
+    CopyKeyed(image, x, y, piece.Render(element, w, h, count, cell, margins, tile), keyed);
 }
 
 // The bar image's rectangle of a span along the bar, as origin and size.

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "Dib.h"
+#include "KeptPiece.h"
 #include "ScrollGeometry.h"
 
 #include <windows.h>
@@ -33,17 +34,10 @@ struct TBarLook {
 // skin's cells anew. Each skinner keeps one per bar and forgets it when the
 // skin changes.
 struct TBarPieces {
-    struct TPiece {
-        const TDib* source = nullptr;
-        int width = 0;
-        int height = 0;
-        int cell = 0;
-        TDib pixels;
-    };
-    TPiece track;
-    TPiece first;
-    TPiece second;
-    TPiece thumb;
+    TKeptPiece track;
+    TKeptPiece first;
+    TKeptPiece second;
+    TKeptPiece thumb;
     // The composed bar at its size on screen.
     TDib shown;
     void Clear() { *this = {}; }

@@ -7,6 +7,37 @@
 
 namespace skin {
 
+void PaintTrackThumb(HDC dc, const RECT& thumb, const TDataSkinObject& element,
+                     TThumbPieces* pieces) {
+    const int w = thumb.right - thumb.left;
+    const int h = thumb.bottom - thumb.top;
+    if (w <= 0 || h <= 0 || element.Bitmap.Empty()) {
+        return;
+    }
+    try {
+        TThumbPieces scratchPieces;
+        TThumbPieces& kept = pieces ? *pieces : scratchPieces;
+        const TDib& piece =
+            kept.thumb.Render(element, w, h, element.Frame, TrackThumbCell, {}, false);
+        if (piece.Empty()) {
+            return;
+        }
+        TDib& shown = kept.shown;
+        if (shown.Width() != w || shown.Height() != h) {
+            shown.SetSize(w, h, 24);
+        }
+        // What the control drew under the thumb is read back, the thumb laid
+        // over it in memory and the whole copied back: cheaper than a mask
+        // blit onto the window.
+        const tk::BitmapDC shownDc(NativeBitmap(shown));
+        BitBlt(shownDc, 0, 0, w, h, dc, thumb.left, thumb.top, SRCCOPY);
+        CopyKeyed(shown, 0, 0, piece, true);
+        BitBlt(dc, thumb.left, thumb.top, w, h, shownDc, 0, 0, SRCCOPY);
+    } catch (const std::exception&) {
+        // a thumb that cannot be composed keeps what the control drew
+    }
+}
+
 const tk::ClassInfo& TSkinTrackBar::StaticClass() {
     static const tk::ClassInfo info("TSkinTrackBar", &TSkinControl::StaticClass());
     return info;
@@ -27,6 +58,11 @@ bool TSkinTrackBar::BeforeMessage(tk::Message& message) {
         }
     }
     return TSkinControl::BeforeMessage(message);
+}
+
+void TSkinTrackBar::Refresh() {
+    pieces_.Clear();
+    TSkinControl::Refresh();
 }
 
 LRESULT TSkinTrackBar::CustomDraw(const NMCUSTOMDRAW& draw) {
@@ -53,7 +89,7 @@ void TSkinTrackBar::DrawThumb(HDC dc) {
         element = FSkinData->TrackbarThumbVert.get();
     }
     if (element && !element->Bitmap.Empty()) {
-        DrawStripFrame(dc, thumb, element->Bitmap, element->Frame, TrackThumbCell);
+        PaintTrackThumb(dc, thumb, *element, &pieces_);
         return;
     }
     // Without a thumb image: a plain thumb of the skin's face colour.

@@ -3,12 +3,31 @@
 // the control's. The thumb always shows the same cell of its strip, in both
 // orientations; without a thumb image it is a plain outlined rectangle.
 //
-// Error policy: the base's.
+// Error policy: the base's; a thumb that cannot be composed keeps what the
+// control drew.
 #pragma once
 
+#include "KeptPiece.h"
 #include "SkinControl.h"
 
 namespace skin {
+
+// The thumb as last scaled from the skin, and the memory image it is
+// composed in: a thumb painted again, moved or pressed copies the kept
+// piece instead of scaling the skin's cell anew. The skinner keeps one and
+// forgets it when the skin changes.
+struct TThumbPieces {
+    TKeptPiece thumb;
+    TDib shown;
+    void Clear() { *this = {}; }
+};
+
+// Paints the thumb cell of the element's strip stretched to `thumb` (device
+// coordinates of the context), its key-coloured pixels leaving what the
+// control drew there: composed in memory over what lies under the thumb and
+// copied one to one. With `pieces`, the kept ones are used.
+void PaintTrackThumb(HDC dc, const RECT& thumb, const TDataSkinObject& element,
+                     TThumbPieces* pieces = nullptr);
 
 class TSkinTrackBar : public TSkinControl {
     TK_CLASS(TSkinTrackBar)
@@ -16,11 +35,14 @@ class TSkinTrackBar : public TSkinControl {
 public:
     explicit TSkinTrackBar(tk::Component* owner);
     bool BeforeMessage(tk::Message& message) override;
+    // The skin may have changed: the thumb is scaled anew.
+    void Refresh() override;
 
 private:
     // The answer to one custom-draw stage.
     LRESULT CustomDraw(const NMCUSTOMDRAW& draw);
     void DrawThumb(HDC dc);
+    TThumbPieces pieces_;
 };
 
 } // namespace skin
