@@ -1,14 +1,20 @@
-// What the control benchmarks share: the timing of a step, the message pump
-// and the skinner of a control.
+// What the control benchmarks share: the default skin switched on, the
+// timing of a step, the message pump and the skinner of a control.
 #pragma once
 
+#include "Application.h"
 #include "SkinControl.h"
+#include "WinSkinData.h"
 #include "WinSkinForm.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <vector>
 
 namespace controlsbench {
 
@@ -18,6 +24,21 @@ constexpr int Batches = 10;
 constexpr int Rounds = 200;
 
 using Clock = std::chrono::steady_clock;
+
+// A skin component of the application with the default skin, switched on; or
+// null, with a message naming the benchmark, when the skin cannot be read.
+inline skin::TSkinData* DefaultSkinOn(tk::Application& app, const char* bench) {
+    std::ifstream in(KANVIO_SKINS_DIR "/kanvio_neon.skn", std::ios::binary);
+    const std::vector<uint8_t> package{std::istreambuf_iterator<char>(in), {}};
+    auto* data = new skin::TSkinData(&app);
+    if (!data->SetSkinStream(package)) {
+        std::fprintf(stderr, "%s: cannot load the default skin\n", bench);
+        return nullptr;
+    }
+    data->SetActive(true);
+    data->Loaded();
+    return data;
+}
 
 inline double MsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();

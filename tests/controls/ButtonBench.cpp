@@ -15,23 +15,16 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
 using namespace skin;
 using namespace controlsbench;
 
 int main() {
-    std::ifstream in(KANVIO_SKINS_DIR "/kanvio_neon.skn", std::ios::binary);
-    std::vector<uint8_t> package{std::istreambuf_iterator<char>(in), {}};
     tk::Application app;
-    auto* data = new TSkinData(&app);
-    if (!data->SetSkinStream(package)) {
-        std::fprintf(stderr, "button_bench: cannot load the default skin\n");
+    TSkinData* data = DefaultSkinOn(app, "button_bench");
+    if (!data) {
         return 1;
     }
-    data->SetActive(true);
-    data->Loaded();
     data->SetSkin3rd({"TCheckBox=checkbox"});
     auto* form = new tk::Form(&app);
     form->SetBounds(40, 40, 400, 300);

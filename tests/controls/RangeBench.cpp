@@ -28,8 +28,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -133,16 +131,11 @@ void Report(const char* who, const TDragRun& run) {
 } // namespace
 
 int main() {
-    std::ifstream in(KANVIO_SKINS_DIR "/kanvio_neon.skn", std::ios::binary);
-    std::vector<uint8_t> package{std::istreambuf_iterator<char>(in), {}};
     tk::Application app;
-    auto* data = new TSkinData(&app);
-    if (!data->SetSkinStream(package)) {
-        std::fprintf(stderr, "range_bench: cannot load the default skin\n");
+    TSkinData* data = DefaultSkinOn(app, "range_bench");
+    if (!data) {
         return 1;
     }
-    data->SetActive(true);
-    data->Loaded();
     auto* form = new tk::Form(&app);
     form->SetBounds(40, 40, 520, 300);
     auto* bar = new tk::ScrollBar(form);
