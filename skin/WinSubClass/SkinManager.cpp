@@ -228,6 +228,12 @@ void TSkinManage::TakeNewSkin(TSkinData& data) {
     }
     for (TWinSkinForm* frame : frames) {
         frame->ApplySkinColours();
+        // Everything in the window was drawn from the old skin, and the
+        // skinners taken off and put back leave parts of it erased without a
+        // paint to follow (a tree's client area after its bars are taken
+        // over again): the whole window is drawn anew.
+        RedrawWindow(frame->FWindow, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     }
 }
 

@@ -206,4 +206,25 @@ TEST_F(GallerySkin, TheExitButtonIsASkinnedSpeedButtonThatStillCloses) {
     EXPECT_TRUE(messages.empty());
 }
 
+// Taking a new skin redraws the whole window: a tree whose scroll bars are
+// taken over again shows its categories, as it did before.
+TEST_F(GallerySkin, ASkinSwitchLeavesTheTreeDrawn) {
+    Open();
+    auto& tree = Get<tk::TreeView>("TreeView1");
+    for (const auto& header : tree.Items().Children()) {
+        header->Expand();
+    }
+    tree.SetSelected(tree.Items().Children().front()->Children().front().get());
+    guitest::PumpUntilIdle();
+    const RECT onScreen = gallerytest::ScreenRect(tree);
+    const guitest::Capture before = guitest::CaptureScreen(onScreen);
+    Get<skin::TSkinData>("SkinData1")
+        .SetSkinFile(std::string(KANVIO_SKINS_DIR) + "/kanvio_neon.skn");
+    skin::SkinManager->OnActionTimer();
+    guitest::PumpUntilIdle();
+    const guitest::Capture after = guitest::CaptureScreen(onScreen);
+    EXPECT_TRUE(guitest::SameRect(before, {0, 0, before.width, before.height}, after, {0, 0}));
+    EXPECT_TRUE(messages.empty());
+}
+
 } // namespace
