@@ -1,8 +1,8 @@
 // Program entry: the application, the main window from its design, the data
 // module, then the message loop, which shows the main window.
-#include "Application.h"
-#include "MainForm.h"
-#include "ShareDM.h"
+#include "toolkit/Application.h"
+#include "app/MainForm/MainForm.h"
+#include "app/ShareDM.h"
 
 #include <windows.h>
 

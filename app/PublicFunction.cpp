@@ -1,6 +1,6 @@
-#include "PublicFunction.h"
+#include "app/PublicFunction.h"
 
-#include "Catalogue.h"
+#include "catalogue/Catalogue.h"
 
 namespace gallery {
 

@@ -1,4 +1,4 @@
-#include "ShareDM.h"
+#include "app/ShareDM.h"
 
 const tk::ClassInfo& TShareDataModule::StaticClass() {
     static const tk::ClassInfo info("TShareDataModule", &tk::Component::StaticClass());

@@ -2,8 +2,8 @@
 // read runs through.
 #pragma once
 
-#include "Catalogue.h"
-#include "Component.h"
+#include "catalogue/Catalogue.h"
+#include "toolkit/Component.h"
 
 class TShareDataModule : public tk::Component {
     TK_CLASS(TShareDataModule)

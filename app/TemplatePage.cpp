@@ -1,6 +1,6 @@
-#include "TemplatePage.h"
+#include "app/TemplatePage.h"
 
-#include "Catalogue.h"
+#include "catalogue/Catalogue.h"
 
 namespace gallery {
 

@@ -3,7 +3,7 @@
 // the view that owns them. Shared by the industry and the colour tab.
 #pragma once
 
-#include "PublicFunction.h"
+#include "app/PublicFunction.h"
 
 #include <string>
 #include <string_view>

@@ -3,7 +3,7 @@
 // so a damaged file can never make the reader look outside its buffer.
 #pragma once
 
-#include "CatalogueError.h"
+#include "catalogue/CatalogueError.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
-#include "Catalogue.h"
+#include "catalogue/Catalogue.h"
 
-#include "ConnectionString.h"
-#include "Row.h"
-#include "SqlQuery.h"
+#include "catalogue/ConnectionString.h"
+#include "catalogue/Row.h"
+#include "catalogue/SqlQuery.h"
 
 namespace catalogue {
 namespace {

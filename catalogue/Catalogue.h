@@ -23,7 +23,7 @@
 // "Syntax error (missing operator) in query expression '...'." and so on.
 #pragma once
 
-#include "CatalogueError.h"
+#include "catalogue/CatalogueError.h"
 
 #include <cstddef>
 #include <memory>

@@ -1,7 +1,7 @@
-#include "ConnectionString.h"
+#include "catalogue/ConnectionString.h"
 
-#include "CatalogueError.h"
-#include "JetText.h"
+#include "catalogue/CatalogueError.h"
+#include "catalogue/JetText.h"
 
 namespace catalogue {
 

@@ -1,6 +1,6 @@
-#include "CsvExport.h"
+#include "catalogue/CsvExport.h"
 
-#include "Row.h"
+#include "catalogue/Row.h"
 
 namespace catalogue {
 

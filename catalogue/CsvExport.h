@@ -2,7 +2,7 @@
 // then one line per row, cells as ExportCell writes them, LF line ends.
 #pragma once
 
-#include "SqlQuery.h"
+#include "catalogue/SqlQuery.h"
 
 #include <ostream>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "CsvReader.h"
+#include "catalogue/CsvReader.h"
 
-#include "CatalogueError.h"
+#include "catalogue/CatalogueError.h"
 
 namespace catalogue {
 

@@ -1,7 +1,7 @@
-#include "Database.h"
+#include "catalogue/Database.h"
 
-#include "JetText.h"
-#include "Row.h"
+#include "catalogue/JetText.h"
+#include "catalogue/Row.h"
 
 namespace catalogue {
 namespace {

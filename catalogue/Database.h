@@ -2,7 +2,7 @@
 // from which tables are found by name.
 #pragma once
 
-#include "TableDef.h"
+#include "catalogue/TableDef.h"
 
 #include <string>
 #include <string_view>

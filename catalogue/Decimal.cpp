@@ -1,4 +1,4 @@
-#include "Decimal.h"
+#include "catalogue/Decimal.h"
 
 #include <algorithm>
 #include <array>

@@ -5,7 +5,7 @@
 // always 0 and the magnitude fits in the other 96 bits.
 #pragma once
 
-#include "Bytes.h"
+#include "catalogue/Bytes.h"
 
 #include <string>
 #include <string_view>

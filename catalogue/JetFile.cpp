@@ -1,7 +1,7 @@
-#include "JetFile.h"
+#include "catalogue/JetFile.h"
 
-#include "JetText.h"
-#include "Rc4.h"
+#include "catalogue/JetText.h"
+#include "catalogue/Rc4.h"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,7 @@
 // database password, page encoding key) and bounds-checked access to pages.
 #pragma once
 
-#include "Bytes.h"
+#include "catalogue/Bytes.h"
 
 #include <cstdint>
 #include <string>

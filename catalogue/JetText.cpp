@@ -1,4 +1,4 @@
-#include "JetText.h"
+#include "catalogue/JetText.h"
 
 namespace catalogue {
 namespace {

@@ -2,7 +2,7 @@
 // form that drops zero high bytes) and as this library hands it out (UTF-8).
 #pragma once
 
-#include "Bytes.h"
+#include "catalogue/Bytes.h"
 
 #include <string>
 #include <string_view>

@@ -1,9 +1,9 @@
-#include "JetWriter.h"
+#include "catalogue/JetWriter.h"
 
-#include "Decimal.h"
-#include "JetFile.h"
-#include "JetText.h"
-#include "TableDef.h"
+#include "catalogue/Decimal.h"
+#include "catalogue/JetFile.h"
+#include "catalogue/JetText.h"
+#include "catalogue/TableDef.h"
 
 #include <algorithm>
 #include <cstring>

@@ -6,7 +6,7 @@
 // row, in one long-value page or in a chain of them, by length.
 #pragma once
 
-#include "CsvReader.h"
+#include "catalogue/CsvReader.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "Rc4.h"
+#include "catalogue/Rc4.h"
 
 #include <array>
 #include <utility>

@@ -1,7 +1,7 @@
-#include "Row.h"
+#include "catalogue/Row.h"
 
-#include "Decimal.h"
-#include "JetText.h"
+#include "catalogue/Decimal.h"
+#include "catalogue/JetText.h"
 
 #include <cstdio>
 #include <cstring>

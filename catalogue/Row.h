@@ -1,7 +1,7 @@
 // One stored row of a table and the values of its columns.
 #pragma once
 
-#include "Value.h"
+#include "catalogue/Value.h"
 
 namespace catalogue {
 

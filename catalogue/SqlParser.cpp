@@ -1,6 +1,6 @@
-#include "SqlParser.h"
+#include "catalogue/SqlParser.h"
 
-#include "JetText.h"
+#include "catalogue/JetText.h"
 
 #include <cctype>
 #include <cstdlib>

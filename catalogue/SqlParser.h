@@ -6,7 +6,7 @@
 // Errors raise ECatalogueError with the Jet engine's texts.
 #pragma once
 
-#include "Value.h"
+#include "catalogue/Value.h"
 
 #include <memory>
 #include <string>

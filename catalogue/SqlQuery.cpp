@@ -1,7 +1,7 @@
-#include "SqlQuery.h"
+#include "catalogue/SqlQuery.h"
 
-#include "JetText.h"
-#include "Row.h"
+#include "catalogue/JetText.h"
+#include "catalogue/Row.h"
 
 #include <algorithm>
 #include <optional>

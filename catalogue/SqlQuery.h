@@ -2,8 +2,8 @@
 // in the requested order (page order otherwise).
 #pragma once
 
-#include "Database.h"
-#include "SqlParser.h"
+#include "catalogue/Database.h"
+#include "catalogue/SqlParser.h"
 
 namespace catalogue {
 

@@ -1,6 +1,6 @@
-#include "TableDef.h"
+#include "catalogue/TableDef.h"
 
-#include "JetText.h"
+#include "catalogue/JetText.h"
 
 #include <algorithm>
 

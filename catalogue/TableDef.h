@@ -1,7 +1,7 @@
 // Table definitions (TDEF pages) and the pages a table owns (usage maps).
 #pragma once
 
-#include "JetFile.h"
+#include "catalogue/JetFile.h"
 
 #include <string>
 #include <string_view>

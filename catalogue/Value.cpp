@@ -1,4 +1,4 @@
-#include "Value.h"
+#include "catalogue/Value.h"
 
 #include <algorithm>
 #include <cinttypes>

@@ -3,7 +3,7 @@
 // prints in CSV.
 #pragma once
 
-#include "TableDef.h"
+#include "catalogue/TableDef.h"
 
 #include <cstdint>
 #include <string>

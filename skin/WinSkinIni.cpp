@@ -1,6 +1,6 @@
-#include "WinSkinIni.h"
+#include "skin/WinSkinIni.h"
 
-#include "SkinRead/AsciiText.h"
+#include "skin/SkinRead/AsciiText.h"
 
 namespace {
 

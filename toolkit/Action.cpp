@@ -1,6 +1,6 @@
-#include "Action.h"
+#include "toolkit/Action.h"
 
-#include "ImageList.h"
+#include "toolkit/ImageList.h"
 
 #include <algorithm>
 

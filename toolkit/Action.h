@@ -5,7 +5,7 @@
 // image list their ImageIndex refers to.
 #pragma once
 
-#include "Component.h"
+#include "toolkit/Component.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
-#include "Application.h"
+#include "toolkit/Application.h"
 
-#include "DialogKeys.h"
-#include "Form.h"
-#include "Text.h"
+#include "toolkit/DialogKeys.h"
+#include "toolkit/Form.h"
+#include "toolkit/Text.h"
 
 #include <windows.h>
 

@@ -5,8 +5,8 @@
 // handler is shown in a message box with its text, and the program goes on.
 #pragma once
 
-#include "ClassRegistry.h"
-#include "Component.h"
+#include "toolkit/ClassRegistry.h"
+#include "toolkit/Component.h"
 
 #include <windows.h>
 

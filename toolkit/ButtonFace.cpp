@@ -1,4 +1,4 @@
-#include "ButtonFace.h"
+#include "toolkit/ButtonFace.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // Glyph and caption placement shared by the bitmap and speed buttons.
 #pragma once
 
-#include "Graphics.h"
-#include "Picture.h"
+#include "toolkit/Graphics.h"
+#include "toolkit/Picture.h"
 
 #include <string>
 

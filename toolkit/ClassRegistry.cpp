@@ -1,4 +1,4 @@
-#include "ClassRegistry.h"
+#include "toolkit/ClassRegistry.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,7 +1,7 @@
 // Creates components by class name ("TButton"), as designs name them.
 #pragma once
 
-#include "Component.h"
+#include "toolkit/Component.h"
 
 #include <functional>
 #include <map>

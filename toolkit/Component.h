@@ -3,7 +3,7 @@
 // properties, stored binary properties, Loaded once a design is read).
 #pragma once
 
-#include "Persistent.h"
+#include "toolkit/Persistent.h"
 
 #include <string>
 #include <string_view>

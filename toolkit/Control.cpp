@@ -1,10 +1,10 @@
-#include "Control.h"
+#include "toolkit/Control.h"
 
-#include "Action.h"
-#include "Application.h"
-#include "Form.h"
-#include "Notifications.h"
-#include "WinControl.h"
+#include "toolkit/Action.h"
+#include "toolkit/Application.h"
+#include "toolkit/Form.h"
+#include "toolkit/Notifications.h"
+#include "toolkit/WinControl.h"
 
 #include <windowsx.h>
 

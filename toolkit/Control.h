@@ -5,9 +5,9 @@
 // fed mouse messages by their parent window; windowed ones are in WinControl.h.
 #pragma once
 
-#include "Action.h"
-#include "Component.h"
-#include "Graphics.h"
+#include "toolkit/Action.h"
+#include "toolkit/Component.h"
+#include "toolkit/Graphics.h"
 
 #include <windows.h>
 

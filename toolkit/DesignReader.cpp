@@ -1,6 +1,6 @@
-#include "DesignReader.h"
+#include "toolkit/DesignReader.h"
 
-#include "Properties.h"
+#include "toolkit/Properties.h"
 
 #include <stdexcept>
 

@@ -8,8 +8,8 @@
 // (root first, then in creation order) gets Loaded().
 #pragma once
 
-#include "ClassRegistry.h"
-#include "DesignText.h"
+#include "toolkit/ClassRegistry.h"
+#include "toolkit/DesignText.h"
 
 #include <string>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "DesignText.h"
+#include "toolkit/DesignText.h"
 
 #include <cctype>
 #include <stdexcept>

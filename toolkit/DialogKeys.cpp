@@ -1,8 +1,8 @@
-#include "DialogKeys.h"
+#include "toolkit/DialogKeys.h"
 
-#include "Form.h"
-#include "Notifications.h"
-#include "StdCtrls.h"
+#include "toolkit/Form.h"
+#include "toolkit/Notifications.h"
+#include "toolkit/StdCtrls.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "ExtCtrls.h"
+#include "toolkit/ExtCtrls.h"
 
-#include "Application.h"
+#include "toolkit/Application.h"
 
 #include <commctrl.h>
 

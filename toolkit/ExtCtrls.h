@@ -1,7 +1,7 @@
 // Panels, timers and date-time pickers.
 #pragma once
 
-#include "WinControl.h"
+#include "toolkit/WinControl.h"
 
 namespace tk {
 

@@ -1,11 +1,11 @@
-#include "Form.h"
+#include "toolkit/Form.h"
 
-#include "Application.h"
-#include "DesignReader.h"
-#include "DialogKeys.h"
-#include "Menus.h"
-#include "Notifications.h"
-#include "Text.h"
+#include "toolkit/Application.h"
+#include "toolkit/DesignReader.h"
+#include "toolkit/DialogKeys.h"
+#include "toolkit/Menus.h"
+#include "toolkit/Notifications.h"
+#include "toolkit/Text.h"
 
 #include <stdexcept>
 

@@ -8,7 +8,7 @@
 //   }
 #pragma once
 
-#include "WinControl.h"
+#include "toolkit/WinControl.h"
 
 #include <string>
 #include <string_view>

@@ -1,9 +1,9 @@
-#include "GraphicControls.h"
+#include "toolkit/GraphicControls.h"
 
-#include "Action.h"
-#include "ImageList.h"
-#include "Notifications.h"
-#include "WinControl.h"
+#include "toolkit/Action.h"
+#include "toolkit/ImageList.h"
+#include "toolkit/Notifications.h"
+#include "toolkit/WinControl.h"
 
 #include <algorithm>
 

@@ -2,9 +2,9 @@
 // paints them and hands them the mouse; a hidden or disabled one gets nothing.
 #pragma once
 
-#include "ButtonFace.h"
-#include "Control.h"
-#include "Picture.h"
+#include "toolkit/ButtonFace.h"
+#include "toolkit/Control.h"
+#include "toolkit/Picture.h"
 
 namespace tk {
 

@@ -1,6 +1,6 @@
-#include "Graphics.h"
+#include "toolkit/Graphics.h"
 
-#include "Text.h"
+#include "toolkit/Text.h"
 
 namespace tk {
 namespace {

@@ -2,8 +2,8 @@
 // values in the COLORREF layout; 0xFF0000nn stands for system colour nn.
 #pragma once
 
-#include "GdiOwners.h"
-#include "Persistent.h"
+#include "toolkit/win32/GdiOwners.h"
+#include "toolkit/Persistent.h"
 
 #include <windows.h>
 

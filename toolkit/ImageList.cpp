@@ -1,6 +1,6 @@
-#include "ImageList.h"
+#include "toolkit/ImageList.h"
 
-#include "Picture.h"
+#include "toolkit/Picture.h"
 
 #include <stdexcept>
 

@@ -4,7 +4,7 @@
 // the transparent colour.
 #pragma once
 
-#include "Component.h"
+#include "toolkit/Component.h"
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
 // JPEG decoding with libjpeg-turbo straight into a 32-bit DIB section.
-#include "Picture.h"
+#include "toolkit/Picture.h"
 
 #include <csetjmp>
 #include <cstdio>

@@ -1,7 +1,7 @@
-#include "ListView.h"
+#include "toolkit/ListView.h"
 
-#include "ImageList.h"
-#include "Text.h"
+#include "toolkit/ImageList.h"
+#include "toolkit/Text.h"
 
 #include <commctrl.h>
 

@@ -2,7 +2,7 @@
 // items with sub-items for the report style.
 #pragma once
 
-#include "WinControl.h"
+#include "toolkit/WinControl.h"
 
 #include <memory>
 #include <string>

@@ -5,11 +5,11 @@
 // child puts its system menu and its minimise, restore and close buttons into
 // the frame's menu bar, and the frame's default procedure hands the choices
 // of both to the right child.
-#include "Form.h"
+#include "toolkit/Form.h"
 
-#include "Application.h"
-#include "Menus.h"
-#include "Text.h"
+#include "toolkit/Application.h"
+#include "toolkit/Menus.h"
+#include "toolkit/Text.h"
 
 #include <stdexcept>
 

@@ -2,10 +2,10 @@
 // which gives the size a native item in the system's menu font would have,
 // and the form's WM_MEASUREITEM and WM_DRAWITEM answers that run the item's
 // handlers over it.
-#include "Menus.h"
+#include "toolkit/Menus.h"
 
-#include "ImageList.h"
-#include "Text.h"
+#include "toolkit/ImageList.h"
+#include "toolkit/Text.h"
 
 #include <algorithm>
 

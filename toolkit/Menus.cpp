@@ -1,10 +1,10 @@
-#include "Menus.h"
+#include "toolkit/Menus.h"
 
-#include "Action.h"
-#include "Form.h"
-#include "ImageList.h"
-#include "Notifications.h"
-#include "Text.h"
+#include "toolkit/Action.h"
+#include "toolkit/Form.h"
+#include "toolkit/ImageList.h"
+#include "toolkit/Notifications.h"
+#include "toolkit/Text.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -13,10 +13,10 @@
 // OnMeasureItem handler adjusts that size; OnDrawItem replaces its drawing.
 #pragma once
 
-#include "Action.h"
-#include "Component.h"
-#include "Graphics.h"
-#include "ShortCut.h"
+#include "toolkit/Action.h"
+#include "toolkit/Component.h"
+#include "toolkit/Graphics.h"
+#include "toolkit/ShortCut.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
-#include "PageControl.h"
+#include "toolkit/PageControl.h"
 
-#include "ImageList.h"
-#include "Notifications.h"
-#include "Text.h"
+#include "toolkit/ImageList.h"
+#include "toolkit/Notifications.h"
+#include "toolkit/Text.h"
 
 #include <commctrl.h>
 

@@ -2,7 +2,7 @@
 // toolkit's own) per page; the sheet of the selected tab fills the display area.
 #pragma once
 
-#include "WinControl.h"
+#include "toolkit/WinControl.h"
 
 #include <vector>
 

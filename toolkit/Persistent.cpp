@@ -1,4 +1,4 @@
-#include "Persistent.h"
+#include "toolkit/Persistent.h"
 
 #include <cctype>
 

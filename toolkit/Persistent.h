@@ -4,7 +4,7 @@
 // code inspects controls it does not know.
 #pragma once
 
-#include "Events.h"
+#include "toolkit/Events.h"
 
 #include <cstdint>
 #include <functional>

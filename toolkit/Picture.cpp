@@ -1,6 +1,6 @@
-#include "Picture.h"
+#include "toolkit/Picture.h"
 
-#include "Text.h"
+#include "toolkit/Text.h"
 
 #include <algorithm>
 #include <cstring>

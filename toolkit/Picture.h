@@ -4,8 +4,8 @@
 // top-left corner. Every failure raises std::runtime_error naming the file.
 #pragma once
 
-#include "GdiOwners.h"
-#include "Persistent.h"
+#include "toolkit/win32/GdiOwners.h"
+#include "toolkit/Persistent.h"
 
 #include <windows.h>
 

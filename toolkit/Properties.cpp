@@ -1,6 +1,6 @@
-#include "Properties.h"
+#include "toolkit/Properties.h"
 
-#include "Component.h"
+#include "toolkit/Component.h"
 
 #include <stdexcept>
 

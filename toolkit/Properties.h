@@ -6,7 +6,7 @@
 // std::invalid_argument with a message naming the property.
 #pragma once
 
-#include "Persistent.h"
+#include "toolkit/Persistent.h"
 
 #include <optional>
 #include <string>

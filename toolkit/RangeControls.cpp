@@ -1,6 +1,6 @@
-#include "RangeControls.h"
+#include "toolkit/RangeControls.h"
 
-#include "Notifications.h"
+#include "toolkit/Notifications.h"
 
 #include <commctrl.h>
 

@@ -2,7 +2,7 @@
 // bar, up-down and progress bar.
 #pragma once
 
-#include "WinControl.h"
+#include "toolkit/WinControl.h"
 
 namespace tk {
 

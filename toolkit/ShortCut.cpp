@@ -1,7 +1,7 @@
-#include "ShortCut.h"
+#include "toolkit/ShortCut.h"
 
-#include "Persistent.h"
-#include "Text.h"
+#include "toolkit/Persistent.h"
+#include "toolkit/Text.h"
 
 #include <windows.h>
 

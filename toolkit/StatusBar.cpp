@@ -1,6 +1,6 @@
-#include "StatusBar.h"
+#include "toolkit/StatusBar.h"
 
-#include "Text.h"
+#include "toolkit/Text.h"
 
 #include <commctrl.h>
 

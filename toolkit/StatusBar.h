@@ -2,7 +2,7 @@
 // alignment, bevel and reading order, or one simple panel.
 #pragma once
 
-#include "WinControl.h"
+#include "toolkit/WinControl.h"
 
 #include <memory>
 #include <string>

@@ -1,7 +1,7 @@
-#include "StdCtrls.h"
+#include "toolkit/StdCtrls.h"
 
-#include "Notifications.h"
-#include "Text.h"
+#include "toolkit/Notifications.h"
+#include "toolkit/Text.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 // boxes and radio groups, edits, memos, combo boxes and scroll bars.
 #pragma once
 
-#include "ButtonFace.h"
-#include "WinControl.h"
+#include "toolkit/ButtonFace.h"
+#include "toolkit/WinControl.h"
 
 #include <string>
 #include <vector>

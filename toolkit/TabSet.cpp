@@ -1,7 +1,7 @@
-#include "TabSet.h"
+#include "toolkit/TabSet.h"
 
-#include "RangeControls.h"
-#include "Text.h"
+#include "toolkit/RangeControls.h"
+#include "toolkit/Text.h"
 
 #include <windowsx.h>
 

@@ -6,7 +6,7 @@
 // component) shows at the right end and moves the first visible tab.
 #pragma once
 
-#include "WinControl.h"
+#include "toolkit/WinControl.h"
 
 #include <span>
 #include <string>

@@ -1,8 +1,8 @@
-#include "TreeView.h"
+#include "toolkit/TreeView.h"
 
-#include "ImageList.h"
-#include "Notifications.h"
-#include "Text.h"
+#include "toolkit/ImageList.h"
+#include "toolkit/Notifications.h"
+#include "toolkit/Text.h"
 
 namespace tk {
 

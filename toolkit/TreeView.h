@@ -2,7 +2,7 @@
 // (Items = < item Text = '...' Items = < ... > end >) or added in code.
 #pragma once
 
-#include "WinControl.h"
+#include "toolkit/WinControl.h"
 
 #include <commctrl.h>
 

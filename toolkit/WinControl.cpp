@@ -1,8 +1,8 @@
-#include "WinControl.h"
+#include "toolkit/WinControl.h"
 
-#include "Application.h"
-#include "Notifications.h"
-#include "Text.h"
+#include "toolkit/Application.h"
+#include "toolkit/Notifications.h"
+#include "toolkit/Text.h"
 
 #include <commctrl.h>
 #include <windowsx.h>

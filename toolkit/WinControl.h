@@ -15,8 +15,8 @@
 // that child as reflected notifications (Notifications.h).
 #pragma once
 
-#include "Control.h"
-#include "WindowSubclass.h"
+#include "toolkit/Control.h"
+#include "toolkit/win32/WindowSubclass.h"
 
 #include <string>
 #include <vector>

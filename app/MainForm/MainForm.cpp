@@ -1,15 +1,15 @@
 // Start-up of the main window: its design, the program folder, the catalogue
 // connection and the twenty template slots.
-#include "MainForm.h"
+#include "app/MainForm/MainForm.h"
 
-#include "Application.h"
-#include "GraphicControls.h"
-#include "PageControl.h"
-#include "ShareDM.h"
-#include "TemplateTab.h"
-#include "Text.h"
-#include "WinSkinData.h"
-#include "TreeView.h"
+#include "toolkit/Application.h"
+#include "toolkit/GraphicControls.h"
+#include "toolkit/PageControl.h"
+#include "app/ShareDM.h"
+#include "app/MainForm/TemplateTab.h"
+#include "toolkit/Text.h"
+#include "skin/WinSkinData/WinSkinData.h"
+#include "toolkit/TreeView.h"
 
 #include <shellapi.h>
 

@@ -3,8 +3,8 @@
 // light up under the pointer and open the template's preview or order page.
 #pragma once
 
-#include "Form.h"
-#include "PublicFunction.h"
+#include "toolkit/Form.h"
+#include "app/PublicFunction.h"
 
 #include <array>
 #include <functional>

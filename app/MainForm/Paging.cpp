@@ -1,11 +1,11 @@
 // The category trees, the paging arrows and the fill of a tab's page.
-#include "MainForm.h"
+#include "app/MainForm/MainForm.h"
 
-#include "GraphicControls.h"
-#include "ShareDM.h"
-#include "TemplatePage.h"
-#include "TemplateTab.h"
-#include "TreeView.h"
+#include "toolkit/GraphicControls.h"
+#include "app/ShareDM.h"
+#include "app/TemplatePage.h"
+#include "app/MainForm/TemplateTab.h"
+#include "toolkit/TreeView.h"
 
 namespace {
 

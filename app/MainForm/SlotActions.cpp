@@ -1,10 +1,10 @@
 // What the template slots do under the mouse: Open and Book pictures light up
 // once per entry and go back over the tab's background; clicks open the
 // preview or the order page in the browser.
-#include "MainForm.h"
+#include "app/MainForm/MainForm.h"
 
-#include "GraphicControls.h"
-#include "TemplateTab.h"
+#include "toolkit/GraphicControls.h"
+#include "app/MainForm/TemplateTab.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // industry and the colour tab share one implementation.
 #pragma once
 
-#include "MainForm.h"
+#include "app/MainForm/MainForm.h"
 
 struct TFormMain::Tab {
     const char* name;   // "Trade" or "Color", as OpenPreview takes it

@@ -1,6 +1,6 @@
-#include "BlitPieces.h"
+#include "skin/ImgUtil/BlitPieces.h"
 
-#include "ImgUtil.h"
+#include "skin/ImgUtil/ImgUtil.h"
 
 namespace skin::detail {
 

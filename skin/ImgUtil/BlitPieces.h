@@ -1,8 +1,8 @@
 // Building blocks shared by the drawing routines (internal).
 #pragma once
 
-#include "Dib.h"
-#include "FrameCell.h"
+#include "skin/ImgUtil/Dib.h"
+#include "skin/ImgUtil/FrameCell.h"
 
 #include <windows.h>
 

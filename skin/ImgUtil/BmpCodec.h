@@ -4,7 +4,7 @@
 // read past the end of the data.
 #pragma once
 
-#include "Dib.h"
+#include "skin/ImgUtil/Dib.h"
 
 #include <cstdint>
 #include <span>

@@ -1,6 +1,6 @@
-#include "Dib.h"
+#include "skin/ImgUtil/Dib.h"
 
-#include "DibMemory.h"
+#include "skin/ImgUtil/DibMemory.h"
 
 #include <cstring>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "DibMemory.h"
+#include "skin/ImgUtil/DibMemory.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "FrameCell.h"
+#include "skin/ImgUtil/FrameCell.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // Where cell k of a bitmap holding `count` equal cells lies.
 #pragma once
 
-#include "Dib.h"
+#include "skin/ImgUtil/Dib.h"
 
 namespace skin {
 

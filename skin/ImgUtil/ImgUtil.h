@@ -12,10 +12,10 @@
 // memory) draws nothing either.
 #pragma once
 
-#include "Dib.h"
-#include "FrameCell.h"
-#include "GdiOwners.h"
-#include "PixelTransforms.h"
+#include "skin/ImgUtil/Dib.h"
+#include "skin/ImgUtil/FrameCell.h"
+#include "toolkit/win32/GdiOwners.h"
+#include "skin/ImgUtil/PixelTransforms.h"
 
 #include <windows.h>
 

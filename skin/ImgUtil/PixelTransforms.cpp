@@ -1,4 +1,4 @@
-#include "PixelTransforms.h"
+#include "skin/ImgUtil/PixelTransforms.h"
 
 #include <algorithm>
 #include <utility>

@@ -3,7 +3,7 @@
 // bottom and at the sides.
 #pragma once
 
-#include "Dib.h"
+#include "skin/ImgUtil/Dib.h"
 
 namespace skin {
 

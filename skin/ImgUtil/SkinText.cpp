@@ -1,4 +1,4 @@
-#include "ImgUtil.h"
+#include "skin/ImgUtil/ImgUtil.h"
 
 namespace skin {
 

@@ -1,5 +1,5 @@
-#include "BlitPieces.h"
-#include "ImgUtil.h"
+#include "skin/ImgUtil/BlitPieces.h"
+#include "skin/ImgUtil/ImgUtil.h"
 
 namespace skin {
 

@@ -1,6 +1,6 @@
-#include "SkinRead/Lzh.h"
+#include "skin/SkinRead/Lzh.h"
 
-#include "SkinRead/LzhTree.h"
+#include "skin/SkinRead/LzhTree.h"
 
 #include <memory>
 #include <new>

@@ -1,4 +1,4 @@
-#include "SkinRead/LzhTree.h"
+#include "skin/SkinRead/LzhTree.h"
 
 namespace lzh {
 

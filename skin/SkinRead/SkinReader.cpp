@@ -1,7 +1,7 @@
-#include "SkinRead/SkinReader.h"
+#include "skin/SkinRead/SkinReader.h"
 
-#include "SkinRead/AsciiText.h"
-#include "SkinRead/Lzh.h"
+#include "skin/SkinRead/AsciiText.h"
+#include "skin/SkinRead/Lzh.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 // The default Skin3rd list: control classes of other libraries mapped to the
 // skinner kind that suits them (three lines occur twice, as stored designs
 // carry them).
-#include "WinSkinData.h"
+#include "skin/WinSkinData/WinSkinData.h"
 
 namespace skin {
 

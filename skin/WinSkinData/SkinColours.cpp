@@ -1,7 +1,7 @@
-#include "SkinColours.h"
+#include "skin/WinSkinData/SkinColours.h"
 
-#include "SkinRead/AsciiText.h"
-#include "WinSkinIni.h"
+#include "skin/SkinRead/AsciiText.h"
+#include "skin/WinSkinIni.h"
 
 #include <array>
 #include <string>

@@ -2,7 +2,7 @@
 // colour nn, and the two ways a skin INI writes a colour.
 #pragma once
 
-#include "Dib.h"
+#include "skin/ImgUtil/Dib.h"
 
 #include <string_view>
 

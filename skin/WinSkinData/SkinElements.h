@@ -4,7 +4,7 @@
 // bitmaps.
 #pragma once
 
-#include "Dib.h"
+#include "skin/ImgUtil/Dib.h"
 
 #include <cstdint>
 #include <string>

@@ -1,8 +1,8 @@
-#include "SkinModel.h"
+#include "skin/WinSkinData/SkinModel.h"
 
-#include "SkinParser.h"
-#include "SkinRead/SkinReader.h"
-#include "WinSkinIni.h"
+#include "skin/WinSkinData/SkinParser.h"
+#include "skin/SkinRead/SkinReader.h"
+#include "skin/WinSkinIni.h"
 
 #include <exception>
 

@@ -4,8 +4,8 @@
 // image key is missing is absent (null), so any INI yields a usable skin.
 #pragma once
 
-#include "SkinColours.h"
-#include "SkinElements.h"
+#include "skin/WinSkinData/SkinColours.h"
+#include "skin/WinSkinData/SkinElements.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,9 +1,9 @@
-#include "SkinParser.h"
+#include "skin/WinSkinData/SkinParser.h"
 
-#include "BmpCodec.h"
-#include "PixelTransforms.h"
-#include "SkinRead/SkinReader.h"
-#include "WinSkinIni.h"
+#include "skin/ImgUtil/BmpCodec.h"
+#include "skin/ImgUtil/PixelTransforms.h"
+#include "skin/SkinRead/SkinReader.h"
+#include "skin/WinSkinIni.h"
 
 #include <algorithm>
 #include <array>

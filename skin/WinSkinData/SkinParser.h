@@ -3,7 +3,7 @@
 // load.
 #pragma once
 
-#include "SkinModel.h"
+#include "skin/WinSkinData/SkinModel.h"
 
 #include <memory>
 #include <string>

@@ -1,10 +1,10 @@
-#include "WinSkinData.h"
+#include "skin/WinSkinData/WinSkinData.h"
 
-#include "Application.h"
-#include "Form.h"
-#include "Properties.h"
-#include "SkinManager.h"
-#include "Text.h"
+#include "toolkit/Application.h"
+#include "toolkit/Form.h"
+#include "toolkit/Properties.h"
+#include "skin/WinSubClass/SkinManager.h"
+#include "toolkit/Text.h"
 
 #include <algorithm>
 #include <filesystem>

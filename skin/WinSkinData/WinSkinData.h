@@ -10,12 +10,12 @@
 // SkinFile that does not exist loads nothing.
 #pragma once
 
-#include "Component.h"
-#include "Events.h"
-#include "GdiOwners.h"
-#include "ImgUtil.h"
-#include "SkinCodes.h"
-#include "SkinModel.h"
+#include "toolkit/Component.h"
+#include "toolkit/Events.h"
+#include "toolkit/win32/GdiOwners.h"
+#include "skin/ImgUtil/ImgUtil.h"
+#include "skin/WinSkinData/SkinCodes.h"
+#include "skin/WinSkinData/SkinModel.h"
 
 #include <windows.h>
 

@@ -1,10 +1,10 @@
 // Caption buttons: which show, where they lie, how they look in each state,
 // and what the non-client mouse does with them.
-#include "WinSkinForm.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
 
-#include "AnimationOff.h"
-#include "SkinManager.h"
-#include "WinSkinData.h"
+#include "skin/WinSkinForm/AnimationOff.h"
+#include "skin/WinSubClass/SkinManager.h"
+#include "skin/WinSkinData/WinSkinData.h"
 
 #include <windowsx.h>
 

@@ -1,14 +1,14 @@
 // The frame's life: attaching to a window, its geometry from the skin, the
 // switch from the native frame to the skin's and back, and detaching.
-#include "WinSkinForm.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
 
-#include "Form.h"
-#include "MenuItemPaint.h"
-#include "SkinControl.h"
-#include "SkinManager.h"
-#include "Text.h"
-#include "WinSkinData.h"
-#include "WinSkinMenu.h"
+#include "toolkit/Form.h"
+#include "skin/WinSkinMenu/MenuItemPaint.h"
+#include "skin/WinSubClass/SkinControl.h"
+#include "skin/WinSubClass/SkinManager.h"
+#include "toolkit/Text.h"
+#include "skin/WinSkinData/WinSkinData.h"
+#include "skin/WinSkinMenu/WinSkinMenu.h"
 
 #include <algorithm>
 

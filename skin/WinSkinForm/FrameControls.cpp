@@ -1,7 +1,7 @@
 // The frame's list of control skinners.
-#include "WinSkinForm.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
 
-#include "SkinControl.h"
+#include "skin/WinSubClass/SkinControl.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 // Painting the non-client area: the side and bottom borders, the title bar
 // composed off screen (top border, caption text, caption buttons), then the
 // menu bar. Each piece reaches the screen in one blit.
-#include "WinSkinForm.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
 
-#include "WinSkinData.h"
+#include "skin/WinSkinData/WinSkinData.h"
 
 #include <optional>
 

@@ -1,13 +1,13 @@
 // The frame's window procedure and the form hook: they unpack messages and
 // hand them to the named handlers.
-#include "WinSkinForm.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
 
-#include "Form.h"
-#include "Notifications.h"
-#include "SkinControl.h"
-#include "SkinManager.h"
-#include "Text.h"
-#include "WinSkinData.h"
+#include "toolkit/Form.h"
+#include "toolkit/Notifications.h"
+#include "skin/WinSubClass/SkinControl.h"
+#include "skin/WinSubClass/SkinManager.h"
+#include "toolkit/Text.h"
+#include "skin/WinSkinData/WinSkinData.h"
 
 #include <windowsx.h>
 

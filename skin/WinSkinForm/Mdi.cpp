@@ -1,10 +1,10 @@
 // The MDI paths of the frame: the MDI client's procedure on an MDI frame,
 // the commands of the MDI child buttons, and whether a child is maximised.
-#include "WinSkinForm.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
 
-#include "AnimationOff.h"
-#include "SkinManager.h"
-#include "WinSkinData.h"
+#include "skin/WinSkinForm/AnimationOff.h"
+#include "skin/WinSubClass/SkinManager.h"
+#include "skin/WinSkinData/WinSkinData.h"
 
 #include <cstdio>
 

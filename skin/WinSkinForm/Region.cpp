@@ -1,9 +1,9 @@
 // The window region: the client rectangle plus every border pixel that is not
 // the colour key, so keyed corners and edges show what lies behind the window.
 // Rebuilt only when the size changed, for MDI children, or for a new skin.
-#include "WinSkinForm.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
 
-#include "WinSkinData.h"
+#include "skin/WinSkinData/WinSkinData.h"
 
 namespace skin {
 namespace {

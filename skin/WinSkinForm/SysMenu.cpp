@@ -1,12 +1,12 @@
 // The frame's system menu: restore, maximise, minimise and close, drawn by
 // the frame (owner-drawn, with the component's MenuGlyphs), or the window's
 // native system menu when system menus are not skinned.
-#include "WinSkinForm.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
 
-#include "MenuItemPaint.h"
-#include "ShortCut.h"
-#include "Text.h"
-#include "WinSkinData.h"
+#include "skin/WinSkinMenu/MenuItemPaint.h"
+#include "toolkit/ShortCut.h"
+#include "toolkit/Text.h"
+#include "skin/WinSkinData/WinSkinData.h"
 
 #include <algorithm>
 

@@ -12,12 +12,12 @@
 // stays attached and no hover look is kept.
 #pragma once
 
-#include "Component.h"
-#include "Control.h"
-#include "GdiOwners.h"
-#include "ImgUtil.h"
-#include "SkinCodes.h"
-#include "WindowSubclass.h"
+#include "toolkit/Component.h"
+#include "toolkit/Control.h"
+#include "toolkit/win32/GdiOwners.h"
+#include "skin/ImgUtil/ImgUtil.h"
+#include "skin/WinSkinData/SkinCodes.h"
+#include "toolkit/win32/WindowSubclass.h"
 
 #include <windows.h>
 

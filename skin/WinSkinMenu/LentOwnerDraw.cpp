@@ -1,7 +1,7 @@
-#include "LentOwnerDraw.h"
+#include "skin/WinSkinMenu/LentOwnerDraw.h"
 
-#include "MenuItemPaint.h"
-#include "Menus.h"
+#include "skin/WinSkinMenu/MenuItemPaint.h"
+#include "toolkit/Menus.h"
 
 #include <algorithm>
 

@@ -10,7 +10,7 @@
 // be read draws as the system would.
 #pragma once
 
-#include "WindowSubclass.h"
+#include "toolkit/win32/WindowSubclass.h"
 
 #include <windows.h>
 

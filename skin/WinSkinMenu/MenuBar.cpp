@@ -1,13 +1,13 @@
 // The menu bar's buttons, built from the form's main menu or the window's
 // native menu, and the bar painted through the engine's scratch bitmap.
-#include "WinSkinMenu.h"
+#include "skin/WinSkinMenu/WinSkinMenu.h"
 
-#include "Action.h"
-#include "Form.h"
-#include "Menus.h"
-#include "SkinManager.h"
-#include "Text.h"
-#include "WinSkinData.h"
+#include "toolkit/Action.h"
+#include "toolkit/Form.h"
+#include "toolkit/Menus.h"
+#include "skin/WinSubClass/SkinManager.h"
+#include "toolkit/Text.h"
+#include "skin/WinSkinData/WinSkinData.h"
 
 #include <cwctype>
 

@@ -2,17 +2,17 @@
 // screen at its own size: its part of the popup window's background, the
 // MenuItem element's cell for its state, then the glyph, caption and
 // shortcut; the result reaches the screen in one blit.
-#include "MenuItemPaint.h"
+#include "skin/WinSkinMenu/MenuItemPaint.h"
 
-#include "Action.h"
-#include "ImageList.h"
-#include "MenuText.h"
-#include "Menus.h"
-#include "PopupMenuSkin.h"
-#include "SkinManager.h"
-#include "Text.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
+#include "toolkit/Action.h"
+#include "toolkit/ImageList.h"
+#include "skin/WinSkinMenu/MenuText.h"
+#include "toolkit/Menus.h"
+#include "skin/WinSkinMenu/PopupMenuSkin.h"
+#include "skin/WinSubClass/SkinManager.h"
+#include "toolkit/Text.h"
+#include "skin/WinSkinData/WinSkinData.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
 
 #include <algorithm>
 #include <optional>

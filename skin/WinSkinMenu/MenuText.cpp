@@ -1,6 +1,6 @@
-#include "MenuText.h"
+#include "skin/WinSkinMenu/MenuText.h"
 
-#include "WinSkinForm.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
 
 namespace skin {
 

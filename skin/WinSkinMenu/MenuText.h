@@ -8,7 +8,7 @@
 // measures every text as 0 x 0.
 #pragma once
 
-#include "GdiOwners.h"
+#include "toolkit/win32/GdiOwners.h"
 
 #include <windows.h>
 

@@ -5,11 +5,11 @@
 // another button. Moving closes the open drop-down (EndMenu) and opens the
 // next one once TrackPopupMenu has returned, so one drop-down is open at a
 // time and the hook is always removed before the next is installed.
-#include "WinSkinMenu.h"
+#include "skin/WinSkinMenu/WinSkinMenu.h"
 
-#include "PopupMenuSkin.h"
-#include "SkinManager.h"
-#include "WinSkinData.h"
+#include "skin/WinSkinMenu/PopupMenuSkin.h"
+#include "skin/WinSubClass/SkinManager.h"
+#include "skin/WinSkinData/WinSkinData.h"
 
 #include <vector>
 

@@ -2,15 +2,15 @@
 // of its menu bar's drop-downs (the form's menu items, or native items while
 // a native drop-down is open), the toolkit with the skin's handlers for the
 // items of the form's popup menus.
-#include "MenuItemPaint.h"
+#include "skin/WinSkinMenu/MenuItemPaint.h"
 
-#include "Form.h"
-#include "Menus.h"
-#include "SkinManager.h"
-#include "Text.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
-#include "WinSkinMenu.h"
+#include "toolkit/Form.h"
+#include "toolkit/Menus.h"
+#include "skin/WinSubClass/SkinManager.h"
+#include "toolkit/Text.h"
+#include "skin/WinSkinData/WinSkinData.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
+#include "skin/WinSkinMenu/WinSkinMenu.h"
 
 #include <optional>
 

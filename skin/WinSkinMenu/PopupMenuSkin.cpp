@@ -1,7 +1,7 @@
-#include "PopupMenuSkin.h"
+#include "skin/WinSkinMenu/PopupMenuSkin.h"
 
-#include "SkinManager.h"
-#include "WinSkinData.h"
+#include "skin/WinSubClass/SkinManager.h"
+#include "skin/WinSkinData/WinSkinData.h"
 
 #include <cwchar>
 

@@ -18,11 +18,11 @@
 // MenuBackground element the window paints itself.
 #pragma once
 
-#include "Dib.h"
-#include "GdiOwners.h"
-#include "LentOwnerDraw.h"
-#include "MenuText.h"
-#include "WindowSubclass.h"
+#include "skin/ImgUtil/Dib.h"
+#include "toolkit/win32/GdiOwners.h"
+#include "skin/WinSkinMenu/LentOwnerDraw.h"
+#include "skin/WinSkinMenu/MenuText.h"
+#include "toolkit/win32/WindowSubclass.h"
 
 #include <windows.h>
 

@@ -12,8 +12,8 @@
 // are given up on every way out of a drop-down.
 #pragma once
 
-#include "MenuText.h"
-#include "WinSkinForm.h"
+#include "skin/WinSkinMenu/MenuText.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
 
 #include <memory>
 #include <string>

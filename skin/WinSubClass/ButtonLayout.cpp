@@ -1,6 +1,6 @@
-#include "ButtonLayout.h"
+#include "skin/WinSubClass/ButtonLayout.h"
 
-#include "SkinRead/AsciiText.h"
+#include "skin/SkinRead/AsciiText.h"
 
 namespace skin {
 

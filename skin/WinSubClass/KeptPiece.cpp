@@ -1,7 +1,7 @@
-#include "KeptPiece.h"
+#include "skin/WinSubClass/KeptPiece.h"
 
-#include "ImgUtil.h"
-#include "WinSkinData.h"
+#include "skin/ImgUtil/ImgUtil.h"
+#include "skin/WinSkinData/WinSkinData.h"
 
 #include <algorithm>
 #include <cstring>

@@ -7,7 +7,7 @@
 // empty); CopyKeyed copies what fits and ignores the rest.
 #pragma once
 
-#include "Dib.h"
+#include "skin/ImgUtil/Dib.h"
 
 #include <windows.h>
 

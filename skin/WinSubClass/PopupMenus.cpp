@@ -1,9 +1,9 @@
 // The manager's popup-menu skinners: one per system popup-menu window the
 // hook saw created, freed when the hook sees the window destroyed.
-#include "SkinManager.h"
+#include "skin/WinSubClass/SkinManager.h"
 
-#include "PopupMenuSkin.h"
-#include "WinSkinData.h"
+#include "skin/WinSkinMenu/PopupMenuSkin.h"
+#include "skin/WinSkinData/WinSkinData.h"
 
 #include <algorithm>
 

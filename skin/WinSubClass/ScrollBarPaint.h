@@ -8,9 +8,9 @@
 // or one larger than any screen draws nothing (the control's own look stays).
 #pragma once
 
-#include "Dib.h"
-#include "KeptPiece.h"
-#include "ScrollGeometry.h"
+#include "skin/ImgUtil/Dib.h"
+#include "skin/WinSubClass/KeptPiece.h"
+#include "skin/WinSubClass/ScrollGeometry.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "ScrollGeometry.h"
+#include "skin/WinSubClass/ScrollGeometry.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,10 +1,10 @@
-#include "SkinBitButton.h"
+#include "skin/WinSubClass/SkinBitButton.h"
 
-#include "SkinRead/AsciiText.h"
-#include "ImgUtil.h"
-#include "Picture.h"
-#include "Text.h"
-#include "WinSkinData.h"
+#include "skin/SkinRead/AsciiText.h"
+#include "skin/ImgUtil/ImgUtil.h"
+#include "toolkit/Picture.h"
+#include "toolkit/Text.h"
+#include "skin/WinSkinData/WinSkinData.h"
 
 #include <algorithm>
 

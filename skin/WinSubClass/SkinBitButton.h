@@ -4,8 +4,8 @@
 // its published properties, so any control offering them can use it.
 #pragma once
 
-#include "ButtonLayout.h"
-#include "SkinButton.h"
+#include "skin/WinSubClass/ButtonLayout.h"
+#include "skin/WinSubClass/SkinButton.h"
 
 namespace tk {
 class Bitmap;

@@ -1,7 +1,7 @@
-#include "SkinBox.h"
+#include "skin/WinSubClass/SkinBox.h"
 
-#include "WinControl.h"
-#include "WinSkinData.h"
+#include "toolkit/WinControl.h"
+#include "skin/WinSkinData/WinSkinData.h"
 
 namespace skin {
 

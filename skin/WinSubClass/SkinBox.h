@@ -4,7 +4,7 @@
 // colour it was given.
 #pragma once
 
-#include "SkinControl.h"
+#include "skin/WinSubClass/SkinControl.h"
 
 namespace skin {
 

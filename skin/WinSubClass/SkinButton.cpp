@@ -1,11 +1,11 @@
-#include "SkinButton.h"
+#include "skin/WinSubClass/SkinButton.h"
 
-#include "ImgUtil.h"
-#include "Notifications.h"
-#include "SkinManager.h"
-#include "Text.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
+#include "skin/ImgUtil/ImgUtil.h"
+#include "toolkit/Notifications.h"
+#include "skin/WinSubClass/SkinManager.h"
+#include "toolkit/Text.h"
+#include "skin/WinSkinData/WinSkinData.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
 
 #include <cstring>
 

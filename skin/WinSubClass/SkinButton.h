@@ -5,8 +5,8 @@
 // the click when the button is released over it.
 #pragma once
 
-#include "Dib.h"
-#include "SkinControl.h"
+#include "skin/ImgUtil/Dib.h"
+#include "skin/WinSubClass/SkinControl.h"
 
 namespace skin {
 

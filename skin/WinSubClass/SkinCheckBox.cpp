@@ -1,9 +1,9 @@
-#include "SkinCheckBox.h"
+#include "skin/WinSubClass/SkinCheckBox.h"
 
-#include "SkinRead/AsciiText.h"
-#include "ImgUtil.h"
-#include "Notifications.h"
-#include "WinSkinData.h"
+#include "skin/SkinRead/AsciiText.h"
+#include "skin/ImgUtil/ImgUtil.h"
+#include "toolkit/Notifications.h"
+#include "skin/WinSkinData/WinSkinData.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 // or radio strip over the system's.
 #pragma once
 
-#include "SkinControl.h"
+#include "skin/WinSubClass/SkinControl.h"
 
 namespace skin {
 

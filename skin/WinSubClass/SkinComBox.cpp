@@ -1,9 +1,9 @@
-#include "SkinComBox.h"
+#include "skin/WinSubClass/SkinComBox.h"
 
-#include "ImgUtil.h"
-#include "InputCodes.h"
-#include "Notifications.h"
-#include "WinSkinData.h"
+#include "skin/ImgUtil/ImgUtil.h"
+#include "skin/WinSubClass/InputCodes.h"
+#include "toolkit/Notifications.h"
+#include "skin/WinSkinData/WinSkinData.h"
 
 #include <algorithm>
 

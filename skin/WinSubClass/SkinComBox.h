@@ -7,7 +7,7 @@
 // draws the simple way: a plain outline and the button cell at the right.
 #pragma once
 
-#include "SkinControl.h"
+#include "skin/WinSubClass/SkinControl.h"
 
 namespace skin {
 

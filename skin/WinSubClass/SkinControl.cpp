@@ -1,13 +1,13 @@
 // The skinner base: attachment, the dispatcher, repaint triggers and the
 // control's properties by name.
-#include "SkinControl.h"
+#include "skin/WinSubClass/SkinControl.h"
 
-#include "Notifications.h"
-#include "Properties.h"
-#include "Text.h"
-#include "WinControl.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
+#include "toolkit/Notifications.h"
+#include "toolkit/Properties.h"
+#include "toolkit/Text.h"
+#include "toolkit/WinControl.h"
+#include "skin/WinSkinData/WinSkinData.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
 
 namespace skin {
 

@@ -22,10 +22,10 @@
 // reports it as it would without the skinner.
 #pragma once
 
-#include "Control.h"
-#include "GdiOwners.h"
-#include "SkinControlCodes.h"
-#include "WindowSubclass.h"
+#include "toolkit/Control.h"
+#include "toolkit/win32/GdiOwners.h"
+#include "skin/WinSubClass/SkinControlCodes.h"
+#include "toolkit/win32/WindowSubclass.h"
 
 #include <windows.h>
 

@@ -1,10 +1,10 @@
 // The drawing helpers every skinner shares: captions, skin elements and
 // strip cells, and the shared paint buffer.
-#include "SkinControl.h"
+#include "skin/WinSubClass/SkinControl.h"
 
-#include "ImgUtil.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
+#include "skin/ImgUtil/ImgUtil.h"
+#include "skin/WinSkinData/WinSkinData.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
-#include "SkinEdit.h"
+#include "skin/WinSubClass/SkinEdit.h"
 
-#include "SkinRead/AsciiText.h"
-#include "SkinManager.h"
-#include "SkinUpDown.h"
-#include "WinSkinData.h"
+#include "skin/SkinRead/AsciiText.h"
+#include "skin/WinSubClass/SkinManager.h"
+#include "skin/WinSubClass/SkinUpDown.h"
+#include "skin/WinSkinData/WinSkinData.h"
 
 namespace skin {
 namespace {

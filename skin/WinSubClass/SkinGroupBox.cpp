@@ -1,7 +1,7 @@
-#include "SkinGroupBox.h"
+#include "skin/WinSubClass/SkinGroupBox.h"
 
-#include "InputCodes.h"
-#include "WinSkinData.h"
+#include "skin/WinSubClass/InputCodes.h"
+#include "skin/WinSkinData/WinSkinData.h"
 
 namespace skin {
 

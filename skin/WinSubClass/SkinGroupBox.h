@@ -4,7 +4,7 @@
 // line.
 #pragma once
 
-#include "SkinControl.h"
+#include "skin/WinSubClass/SkinControl.h"
 
 namespace skin {
 

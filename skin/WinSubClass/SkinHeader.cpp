@@ -1,8 +1,8 @@
-#include "SkinHeader.h"
+#include "skin/WinSubClass/SkinHeader.h"
 
-#include "ImgUtil.h"
-#include "Text.h"
-#include "WinSkinData.h"
+#include "skin/ImgUtil/ImgUtil.h"
+#include "toolkit/Text.h"
+#include "skin/WinSkinData/WinSkinData.h"
 
 #include <algorithm>
 

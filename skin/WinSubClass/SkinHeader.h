@@ -6,7 +6,7 @@
 // Error policy: the base's.
 #pragma once
 
-#include "SkinControl.h"
+#include "skin/WinSubClass/SkinControl.h"
 
 namespace skin {
 

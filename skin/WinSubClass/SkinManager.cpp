@@ -1,12 +1,12 @@
-#include "SkinManager.h"
+#include "skin/WinSubClass/SkinManager.h"
 
-#include "Application.h"
-#include "ExtCtrls.h"
-#include "Form.h"
-#include "PopupMenuSkin.h"
-#include "Text.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
+#include "toolkit/Application.h"
+#include "toolkit/ExtCtrls.h"
+#include "toolkit/Form.h"
+#include "skin/WinSkinMenu/PopupMenuSkin.h"
+#include "toolkit/Text.h"
+#include "skin/WinSkinData/WinSkinData.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
 
 #include <algorithm>
 #include <cstdio>

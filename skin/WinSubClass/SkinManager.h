@@ -10,7 +10,7 @@
 // throws out of its hook or timer; a window it cannot skin is left as it is.
 #pragma once
 
-#include "SkinCodes.h"
+#include "skin/WinSkinData/SkinCodes.h"
 
 #include <windows.h>
 

@@ -1,9 +1,9 @@
-#include "SkinProgress.h"
+#include "skin/WinSubClass/SkinProgress.h"
 
-#include "ImgUtil.h"
-#include "RangeCodes.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
+#include "skin/ImgUtil/ImgUtil.h"
+#include "skin/WinSubClass/RangeCodes.h"
+#include "skin/WinSkinData/WinSkinData.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
 
 #include <algorithm>
 

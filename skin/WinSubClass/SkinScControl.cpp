@@ -1,9 +1,9 @@
-#include "SkinScControl.h"
+#include "skin/WinSubClass/SkinScControl.h"
 
-#include "Notifications.h"
-#include "RangeCodes.h"
-#include "ScrollBarPaint.h"
-#include "WinSkinData.h"
+#include "toolkit/Notifications.h"
+#include "skin/WinSubClass/RangeCodes.h"
+#include "skin/WinSubClass/ScrollBarPaint.h"
+#include "skin/WinSkinData/WinSkinData.h"
 
 namespace skin {
 namespace {

@@ -10,10 +10,10 @@
 // Error policy: the base's.
 #pragma once
 
-#include "LifeToken.h"
-#include "ScrollBarPaint.h"
-#include "ScrollGeometry.h"
-#include "SkinControl.h"
+#include "skin/WinSubClass/LifeToken.h"
+#include "skin/WinSubClass/ScrollBarPaint.h"
+#include "skin/WinSubClass/ScrollGeometry.h"
+#include "skin/WinSubClass/SkinControl.h"
 
 namespace skin {
 

@@ -1,10 +1,10 @@
-#include "SkinScrollbar.h"
+#include "skin/WinSubClass/SkinScrollbar.h"
 
-#include "RangeCodes.h"
-#include "ScrollBarPaint.h"
-#include "SkinHeader.h"
-#include "WinControl.h"
-#include "WinSkinData.h"
+#include "skin/WinSubClass/RangeCodes.h"
+#include "skin/WinSubClass/ScrollBarPaint.h"
+#include "skin/WinSubClass/SkinHeader.h"
+#include "toolkit/WinControl.h"
+#include "skin/WinSkinData/WinSkinData.h"
 
 #include <commctrl.h>
 #include <windowsx.h>

@@ -12,11 +12,11 @@
 // leaves the system's bars).
 #pragma once
 
-#include "LifeToken.h"
-#include "ScrollBarPaint.h"
-#include "ScrollGeometry.h"
-#include "SkinControl.h"
-#include "ThumbDrag.h"
+#include "skin/WinSubClass/LifeToken.h"
+#include "skin/WinSubClass/ScrollBarPaint.h"
+#include "skin/WinSubClass/ScrollGeometry.h"
+#include "skin/WinSubClass/SkinControl.h"
+#include "skin/WinSubClass/ThumbDrag.h"
 
 #include <memory>
 

@@ -1,11 +1,11 @@
-#include "SkinSpeedButton.h"
+#include "skin/WinSubClass/SkinSpeedButton.h"
 
-#include "SkinRead/AsciiText.h"
-#include "ImgUtil.h"
-#include "Notifications.h"
-#include "Picture.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
+#include "skin/SkinRead/AsciiText.h"
+#include "skin/ImgUtil/ImgUtil.h"
+#include "toolkit/Notifications.h"
+#include "toolkit/Picture.h"
+#include "skin/WinSkinData/WinSkinData.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 // the skinner follows its pressed, hot and Down state.
 #pragma once
 
-#include "SkinBitButton.h"
+#include "skin/WinSubClass/SkinBitButton.h"
 
 namespace skin {
 

@@ -1,9 +1,9 @@
-#include "SkinStatusBar.h"
+#include "skin/WinSubClass/SkinStatusBar.h"
 
-#include "ImgUtil.h"
-#include "InputCodes.h"
-#include "StatusBar.h"
-#include "WinSkinData.h"
+#include "skin/ImgUtil/ImgUtil.h"
+#include "skin/WinSubClass/InputCodes.h"
+#include "toolkit/StatusBar.h"
+#include "skin/WinSkinData/WinSkinData.h"
 
 #include <algorithm>
 

@@ -6,7 +6,7 @@
 // status bar keeps painting itself.
 #pragma once
 
-#include "SkinControl.h"
+#include "skin/WinSubClass/SkinControl.h"
 
 namespace tk {
 class StatusBar;

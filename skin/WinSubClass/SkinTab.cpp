@@ -1,10 +1,10 @@
-#include "SkinTab.h"
+#include "skin/WinSubClass/SkinTab.h"
 
-#include "ImgUtil.h"
-#include "SkinUpDown.h"
-#include "Text.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
+#include "skin/ImgUtil/ImgUtil.h"
+#include "skin/WinSubClass/SkinUpDown.h"
+#include "toolkit/Text.h"
+#include "skin/WinSkinData/WinSkinData.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
 
 namespace skin {
 namespace {

@@ -8,8 +8,8 @@
 // row's copy.
 #pragma once
 
-#include "Dib.h"
-#include "SkinControl.h"
+#include "skin/ImgUtil/Dib.h"
+#include "skin/WinSubClass/SkinControl.h"
 
 namespace skin {
 

@@ -1,10 +1,10 @@
-#include "SkinTab31.h"
+#include "skin/WinSubClass/SkinTab31.h"
 
-#include "ImgUtil.h"
-#include "RangeControls.h"
-#include "SkinUpDown.h"
-#include "TabSet.h"
-#include "WinSkinData.h"
+#include "skin/ImgUtil/ImgUtil.h"
+#include "toolkit/RangeControls.h"
+#include "skin/WinSubClass/SkinUpDown.h"
+#include "toolkit/TabSet.h"
+#include "skin/WinSkinData/WinSkinData.h"
 
 namespace skin {
 namespace {

@@ -5,8 +5,8 @@
 // scroller gets an up-down skinner with left and right arrows.
 #pragma once
 
-#include "Dib.h"
-#include "SkinControl.h"
+#include "skin/ImgUtil/Dib.h"
+#include "skin/WinSubClass/SkinControl.h"
 
 namespace tk {
 class UpDown;

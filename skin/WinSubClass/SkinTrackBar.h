@@ -7,8 +7,8 @@
 // control drew.
 #pragma once
 
-#include "KeptPiece.h"
-#include "SkinControl.h"
+#include "skin/WinSubClass/KeptPiece.h"
+#include "skin/WinSubClass/SkinControl.h"
 
 namespace skin {
 

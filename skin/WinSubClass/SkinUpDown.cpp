@@ -1,9 +1,9 @@
-#include "SkinUpDown.h"
+#include "skin/WinSubClass/SkinUpDown.h"
 
-#include "ImgUtil.h"
-#include "Notifications.h"
-#include "RangeCodes.h"
-#include "WinSkinData.h"
+#include "skin/ImgUtil/ImgUtil.h"
+#include "toolkit/Notifications.h"
+#include "skin/WinSubClass/RangeCodes.h"
+#include "skin/WinSkinData/WinSkinData.h"
 
 #include <windowsx.h>
 

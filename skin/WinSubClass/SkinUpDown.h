@@ -6,8 +6,8 @@
 // Error policy: the base's.
 #pragma once
 
-#include "LifeToken.h"
-#include "SkinControl.h"
+#include "skin/WinSubClass/LifeToken.h"
+#include "skin/WinSubClass/SkinControl.h"
 
 namespace skin {
 

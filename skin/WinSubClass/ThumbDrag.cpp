@@ -1,4 +1,4 @@
-#include "ThumbDrag.h"
+#include "skin/WinSubClass/ThumbDrag.h"
 
 #include <windowsx.h>
 

@@ -1,9 +1,9 @@
 // Benchmark: a 10,000-row catalogue built by the writer; the time to open it
 // (with the password check) and to run the gallery's query with its WHERE
 // and ORDER BY, and the peak memory of the process.
-#include "Catalogue.h"
-#include "JetWriter.h"
-#include "TempFolder.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/JetWriter.h"
+#include "tests/support/TempFolder.h"
 
 #include <chrono>
 #include <cstdio>

@@ -2,10 +2,10 @@
 // temporary database files built by the writer, and reading results back.
 #pragma once
 
-#include "Catalogue.h"
-#include "CsvReader.h"
-#include "JetWriter.h"
-#include "TempFolder.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/CsvReader.h"
+#include "catalogue/JetWriter.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Real Access files: every user table dumps exactly as mdb-export printed
 // it, and the database password is enforced.
-#include "CatalogueTestSupport.h"
-#include "CsvExport.h"
-#include "Database.h"
-#include "JetFile.h"
+#include "tests/catalogue/CatalogueTestSupport.h"
+#include "catalogue/CsvExport.h"
+#include "catalogue/Database.h"
+#include "catalogue/JetFile.h"
 
 #include <sstream>
 

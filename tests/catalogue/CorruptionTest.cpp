@@ -1,10 +1,10 @@
 // Damaged files: every truncation and many corruptions of real and written
 // databases end in ECatalogueError or a readable result, never a crash or a
 // hang; link loops in definitions and long values are reported as damage.
-#include "CatalogueTestSupport.h"
-#include "Database.h"
-#include "ExerciseReader.h"
-#include "JetFile.h"
+#include "tests/catalogue/CatalogueTestSupport.h"
+#include "catalogue/Database.h"
+#include "tests/catalogue/ExerciseReader.h"
+#include "catalogue/JetFile.h"
 
 #include <cstring>
 #include <random>

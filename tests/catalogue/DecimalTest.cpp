@@ -1,10 +1,10 @@
 // Decimal (NUMERIC) columns: fields written out byte by byte from the Jet 4
 // layout, files with Decimal columns read through the query and dumped as
 // mdb-export prints them, and column types the reader does not know.
-#include "CatalogueTestSupport.h"
-#include "CsvExport.h"
-#include "Database.h"
-#include "Decimal.h"
+#include "tests/catalogue/CatalogueTestSupport.h"
+#include "catalogue/CsvExport.h"
+#include "catalogue/Database.h"
+#include "catalogue/Decimal.h"
 
 #include <sstream>
 

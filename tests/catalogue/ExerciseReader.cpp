@@ -1,7 +1,7 @@
-#include "ExerciseReader.h"
+#include "tests/catalogue/ExerciseReader.h"
 
-#include "CsvExport.h"
-#include "Database.h"
+#include "catalogue/CsvExport.h"
+#include "catalogue/Database.h"
 
 #include <sstream>
 

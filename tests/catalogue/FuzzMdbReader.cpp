@@ -1,5 +1,5 @@
 // Fuzz target: arbitrary bytes as a database file through the whole reader.
-#include "ExerciseReader.h"
+#include "tests/catalogue/ExerciseReader.h"
 
 #include <cstddef>
 #include <cstdint>

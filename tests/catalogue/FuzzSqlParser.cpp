@@ -1,8 +1,8 @@
 // Fuzz target: arbitrary text as a query, parsed and run over a small
 // catalogue built once by the writer.
-#include "Database.h"
-#include "JetWriter.h"
-#include "SqlQuery.h"
+#include "catalogue/Database.h"
+#include "catalogue/JetWriter.h"
+#include "catalogue/SqlQuery.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // The gallery's queries and the dataset operations it relies on, over a
 // catalogue built by the writer.
-#include "CatalogueTestSupport.h"
+#include "tests/catalogue/CatalogueTestSupport.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Temporary database files: test processes run side by side (ctest -j, and
 // other build trees on the same machine), so no two of them may ever be
 // handed the same file.
-#include "CatalogueTestSupport.h"
+#include "tests/catalogue/CatalogueTestSupport.h"
 
 #ifndef _WIN32
 #include <sys/wait.h>

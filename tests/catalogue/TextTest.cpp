@@ -1,5 +1,5 @@
 // Stored text forms and Jet's case-insensitive comparison.
-#include "JetText.h"
+#include "catalogue/JetText.h"
 
 #include <gtest/gtest.h>
 

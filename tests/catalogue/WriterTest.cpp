@@ -1,8 +1,8 @@
 // Files the writer builds read back identically, by our reader and by
 // mdb-export where it is installed.
-#include "CatalogueTestSupport.h"
-#include "CsvExport.h"
-#include "Database.h"
+#include "tests/catalogue/CatalogueTestSupport.h"
+#include "catalogue/CsvExport.h"
+#include "catalogue/Database.h"
 
 #include <sstream>
 

@@ -1,12 +1,12 @@
 // One skinned scroll bar painted into a bitmap: which cell of which strip
 // lands where, for both orientations, every pressed part, the disabled look,
 // short bars and thumbs that do not fit.
-#include "RangeSkin.h"
+#include "tests/controls/RangeSkin.h"
 
-#include "ImgUtil.h"
-#include "RangeCodes.h"
-#include "ScrollBarPaint.h"
-#include "SkinModel.h"
+#include "skin/ImgUtil/ImgUtil.h"
+#include "skin/WinSubClass/RangeCodes.h"
+#include "skin/WinSubClass/ScrollBarPaint.h"
+#include "skin/WinSkinData/SkinModel.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // timing of a step, the message pump and the skinner of a control.
 #pragma once
 
-#include "Application.h"
-#include "SkinControl.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
+#include "toolkit/Application.h"
+#include "skin/WinSubClass/SkinControl.h"
+#include "skin/WinSkinData/WinSkinData.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
 
 #include <windows.h>
 

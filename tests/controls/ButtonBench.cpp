@@ -2,15 +2,15 @@
 // 75 x 25 push button (the whole button composed off screen and copied), of
 // the same size as a bitmap button with a glyph, of a check box's box, and a
 // push button repainted through its window.
-#include "Application.h"
-#include "BenchSupport.h"
-#include "Form.h"
-#include "SkinBitButton.h"
-#include "SkinCheckBox.h"
-#include "SkinManager.h"
-#include "StdCtrls.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
+#include "toolkit/Application.h"
+#include "tests/controls/BenchSupport.h"
+#include "toolkit/Form.h"
+#include "skin/WinSubClass/SkinBitButton.h"
+#include "skin/WinSubClass/SkinCheckBox.h"
+#include "skin/WinSubClass/SkinManager.h"
+#include "toolkit/StdCtrls.h"
+#include "skin/WinSkinData/WinSkinData.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 // Where glyph and caption go: the four layouts with every Margin / Spacing
 // combination, checked against the sums they must satisfy.
-#include "ButtonLayout.h"
+#include "skin/WinSubClass/ButtonLayout.h"
 
 #include <gtest/gtest.h>
 

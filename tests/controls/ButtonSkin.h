@@ -4,9 +4,9 @@
 // caption colours and the face differ from all of them.
 #pragma once
 
-#include "BmpCodec.h"
-#include "Dib.h"
-#include "PackageWriter.h"
+#include "skin/ImgUtil/BmpCodec.h"
+#include "skin/ImgUtil/Dib.h"
+#include "tools/skinpack/PackageWriter.h"
 
 #include <cstdint>
 #include <string>

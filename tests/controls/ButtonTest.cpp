@@ -1,11 +1,11 @@
 // Push buttons and bitmap buttons skinned on a toolkit form: the strip cell
 // each state shows, read back from the screen, driven by real mouse and
 // keyboard messages, and the click rules.
-#include "ControlsFixture.h"
+#include "tests/controls/ControlsFixture.h"
 
-#include "Notifications.h"
+#include "toolkit/Notifications.h"
 
-#include "SkinBitButton.h"
+#include "skin/WinSubClass/SkinBitButton.h"
 
 using namespace skin;
 using namespace controlstest;

@@ -1,8 +1,8 @@
 // Check boxes and radio buttons: the box cell each state shows (4-, 8- and
 // 12-cell strips), boxes on either side of the caption, and clicks.
-#include "ControlsFixture.h"
+#include "tests/controls/ControlsFixture.h"
 
-#include "SkinCheckBox.h"
+#include "skin/WinSubClass/SkinCheckBox.h"
 
 using namespace skin;
 using namespace controlstest;

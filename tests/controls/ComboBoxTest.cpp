@@ -2,11 +2,11 @@
 // every state, driven by real mouse messages; the button on the left with
 // the mirrored image around a different edit area; the simple drawing of a
 // combo button of Style 1; and nothing at all without the images it needs.
-#include "InputsFixture.h"
+#include "tests/controls/InputsFixture.h"
 
-#include "InputCodes.h"
-#include "Notifications.h"
-#include "SkinComBox.h"
+#include "skin/WinSubClass/InputCodes.h"
+#include "toolkit/Notifications.h"
+#include "skin/WinSubClass/SkinComBox.h"
 
 using namespace skin;
 using namespace controlstest;

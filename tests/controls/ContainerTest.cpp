@@ -4,14 +4,14 @@
 // skin's edges (or plainly), mirror a right-to-left panel's alignment, show
 // their simple panel and the size grip. Checked by pixels read back from the
 // screen.
-#include "InputsFixture.h"
+#include "tests/controls/InputsFixture.h"
 
-#include "ExtCtrls.h"
-#include "InputCodes.h"
-#include "SkinBox.h"
-#include "SkinGroupBox.h"
-#include "SkinStatusBar.h"
-#include "StatusBar.h"
+#include "toolkit/ExtCtrls.h"
+#include "skin/WinSubClass/InputCodes.h"
+#include "skin/WinSubClass/SkinBox.h"
+#include "skin/WinSubClass/SkinGroupBox.h"
+#include "skin/WinSubClass/SkinStatusBar.h"
+#include "toolkit/StatusBar.h"
 
 using namespace skin;
 using namespace controlstest;

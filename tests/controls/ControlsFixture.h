@@ -3,10 +3,10 @@
 // control, and pixels of a control read back from the screen.
 #pragma once
 
-#include "ButtonSkin.h"
-#include "FrameFixture.h"
-#include "SkinControl.h"
-#include "StdCtrls.h"
+#include "tests/controls/ButtonSkin.h"
+#include "tests/frame/FrameFixture.h"
+#include "skin/WinSubClass/SkinControl.h"
+#include "toolkit/StdCtrls.h"
 
 #include <gtest/gtest.h>
 

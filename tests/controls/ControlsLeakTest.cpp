@@ -1,15 +1,15 @@
 // Painting every kind of skinned button a thousand times, and attaching and
 // freeing skinners a hundred times, leaves the process's live GDI objects
 // and windows as they were.
-#include "ControlsFixture.h"
+#include "tests/controls/ControlsFixture.h"
 
-#include "Notifications.h"
+#include "toolkit/Notifications.h"
 
-#include "GraphicControls.h"
-#include "LeakCheck.h"
-#include "SkinBitButton.h"
-#include "SkinCheckBox.h"
-#include "SkinSpeedButton.h"
+#include "toolkit/GraphicControls.h"
+#include "tests/guitest/LeakCheck.h"
+#include "skin/WinSubClass/SkinBitButton.h"
+#include "skin/WinSubClass/SkinCheckBox.h"
+#include "skin/WinSubClass/SkinSpeedButton.h"
 
 using namespace skin;
 using namespace controlstest;

@@ -2,7 +2,7 @@
 // class rules, clicked with the mouse (the dialog hears BN_CLICKED from the
 // skinner, the button itself never saw the press), and let go by the frame's
 // hover timer when the pointer leaves them.
-#include "ControlsFixture.h"
+#include "tests/controls/ControlsFixture.h"
 
 using namespace skin;
 using namespace controlstest;

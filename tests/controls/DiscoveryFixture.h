@@ -2,7 +2,7 @@
 // frame attaches, as in the program, so the frame finds the controls itself.
 #pragma once
 
-#include "ControlsFixture.h"
+#include "tests/controls/ControlsFixture.h"
 
 namespace controlstest {
 

@@ -4,20 +4,20 @@
 // even when its kind attaches nothing), and the rows of the table, each
 // testing the skin element it names. Classes the toolkit does not have are
 // small stand-ins of those names.
-#include "DiscoveryFixture.h"
-#include "InputSkin.h"
+#include "tests/controls/DiscoveryFixture.h"
+#include "tests/controls/InputSkin.h"
 
-#include "ExtCtrls.h"
-#include "GraphicControls.h"
-#include "ListView.h"
-#include "RangeControls.h"
-#include "SkinComBox.h"
-#include "SkinGroupBox.h"
-#include "SkinProgress.h"
-#include "SkinScrollbar.h"
-#include "SkinTrackBar.h"
-#include "SkinUpDown.h"
-#include "TreeView.h"
+#include "toolkit/ExtCtrls.h"
+#include "toolkit/GraphicControls.h"
+#include "toolkit/ListView.h"
+#include "toolkit/RangeControls.h"
+#include "skin/WinSubClass/SkinComBox.h"
+#include "skin/WinSubClass/SkinGroupBox.h"
+#include "skin/WinSubClass/SkinProgress.h"
+#include "skin/WinSubClass/SkinScrollbar.h"
+#include "skin/WinSubClass/SkinTrackBar.h"
+#include "skin/WinSubClass/SkinUpDown.h"
+#include "toolkit/TreeView.h"
 
 #include <algorithm>
 

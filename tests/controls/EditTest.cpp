@@ -3,10 +3,10 @@
 // none for an edit without a border, the spin button found inside the edit
 // (also when it comes later) drawn inset, and the border of a printed edit.
 // Checked by pixels read back from the screen and from the printing bitmap.
-#include "InputsFixture.h"
+#include "tests/controls/InputsFixture.h"
 
-#include "SkinEdit.h"
-#include "SkinUpDown.h"
+#include "skin/WinSubClass/SkinEdit.h"
+#include "skin/WinSubClass/SkinUpDown.h"
 
 #include <commctrl.h>
 

@@ -1,9 +1,9 @@
 // Bitmap buttons and speed buttons: the glyph cell each state shows, where
 // the glyph goes, and the window-less speed button's states and Down.
-#include "ControlsFixture.h"
+#include "tests/controls/ControlsFixture.h"
 
-#include "GraphicControls.h"
-#include "SkinSpeedButton.h"
+#include "toolkit/GraphicControls.h"
+#include "skin/WinSubClass/SkinSpeedButton.h"
 
 using namespace skin;
 using namespace controlstest;

@@ -2,10 +2,10 @@
 // of the last one show the header bar cell, captions follow their column's
 // alignment, an item's icon shows only beside a caption, and painting and
 // attaching leave the live GDI objects and windows as they were.
-#include "LeakCheck.h"
-#include "RangeFixture.h"
+#include "tests/guitest/LeakCheck.h"
+#include "tests/controls/RangeFixture.h"
 
-#include "SkinHeader.h"
+#include "skin/WinSubClass/SkinHeader.h"
 
 #include <commctrl.h>
 

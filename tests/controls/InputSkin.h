@@ -7,9 +7,9 @@
 // colours differ from all of them and from the system's.
 #pragma once
 
-#include "BmpCodec.h"
-#include "Dib.h"
-#include "PackageWriter.h"
+#include "skin/ImgUtil/BmpCodec.h"
+#include "skin/ImgUtil/Dib.h"
+#include "tools/skinpack/PackageWriter.h"
 
 #include <cstdint>
 #include <string>

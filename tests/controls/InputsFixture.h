@@ -3,8 +3,8 @@
 // pixel searches in a control's capture.
 #pragma once
 
-#include "ControlsFixture.h"
-#include "InputSkin.h"
+#include "tests/controls/ControlsFixture.h"
+#include "tests/controls/InputSkin.h"
 
 #include <optional>
 

@@ -1,14 +1,14 @@
 // Painting every skinned container and input a thousand times (an edit also
 // printed), and freeing and finding them again a hundred times, leaves the
 // process's live GDI objects and windows as they were.
-#include "InputsFixture.h"
+#include "tests/controls/InputsFixture.h"
 
-#include "ExtCtrls.h"
-#include "LeakCheck.h"
-#include "Notifications.h"
-#include "SkinEdit.h"
-#include "SkinStatusBar.h"
-#include "StatusBar.h"
+#include "toolkit/ExtCtrls.h"
+#include "tests/guitest/LeakCheck.h"
+#include "toolkit/Notifications.h"
+#include "skin/WinSubClass/SkinEdit.h"
+#include "skin/WinSubClass/SkinStatusBar.h"
+#include "toolkit/StatusBar.h"
 
 #include <commctrl.h>
 

@@ -5,21 +5,21 @@
 // system (as discovery leaves a list view) and by the skinner's own loop:
 // the positions painted per second, and a check that every position the
 // drag passed reached the list and was painted.
-#include "Application.h"
-#include "BenchSupport.h"
-#include "Form.h"
-#include "ListView.h"
-#include "Notifications.h"
-#include "RangeCodes.h"
-#include "RangeControls.h"
-#include "ScrollGeometry.h"
-#include "SkinManager.h"
-#include "SkinScControl.h"
-#include "SkinScrollbar.h"
-#include "StdCtrls.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
-#include "WindowSubclass.h"
+#include "toolkit/Application.h"
+#include "tests/controls/BenchSupport.h"
+#include "toolkit/Form.h"
+#include "toolkit/ListView.h"
+#include "toolkit/Notifications.h"
+#include "skin/WinSubClass/RangeCodes.h"
+#include "toolkit/RangeControls.h"
+#include "skin/WinSubClass/ScrollGeometry.h"
+#include "skin/WinSubClass/SkinManager.h"
+#include "skin/WinSubClass/SkinScControl.h"
+#include "skin/WinSubClass/SkinScrollbar.h"
+#include "toolkit/StdCtrls.h"
+#include "skin/WinSkinData/WinSkinData.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
+#include "toolkit/win32/WindowSubclass.h"
 
 #include <windows.h>
 

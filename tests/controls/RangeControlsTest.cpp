@@ -1,13 +1,13 @@
 // Track bars, up-down controls and progress bars under their skinners, on a
 // form skinned with the range test skin: the cells they show in every state,
 // both orientations, and their looks without the skin's images.
-#include "RangeFixture.h"
+#include "tests/controls/RangeFixture.h"
 
-#include "RangeCodes.h"
-#include "RangeControls.h"
-#include "SkinProgress.h"
-#include "SkinTrackBar.h"
-#include "SkinUpDown.h"
+#include "skin/WinSubClass/RangeCodes.h"
+#include "toolkit/RangeControls.h"
+#include "skin/WinSubClass/SkinProgress.h"
+#include "skin/WinSubClass/SkinTrackBar.h"
+#include "skin/WinSubClass/SkinUpDown.h"
 
 #include <commctrl.h>
 

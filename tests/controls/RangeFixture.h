@@ -3,12 +3,12 @@
 // attached, and pixels read back from the screen.
 #pragma once
 
-#include "ControlsFixture.h"
-#include "ListView.h"
-#include "RangeSkin.h"
-#include "ScrollGeometry.h"
-#include "SkinScrollbar.h"
-#include "WindowSubclass.h"
+#include "tests/controls/ControlsFixture.h"
+#include "toolkit/ListView.h"
+#include "tests/controls/RangeSkin.h"
+#include "skin/WinSubClass/ScrollGeometry.h"
+#include "skin/WinSubClass/SkinScrollbar.h"
+#include "toolkit/win32/WindowSubclass.h"
 
 #include <gtest/gtest.h>
 

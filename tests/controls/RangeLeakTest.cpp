@@ -3,12 +3,12 @@
 // styles, scroll bar controls, a list view's header), and attaching and
 // freeing their skinners a hundred times, leaves the process's live GDI
 // objects and windows as they were.
-#include "RangeFixture.h"
+#include "tests/controls/RangeFixture.h"
 
-#include "LeakCheck.h"
-#include "RangeControls.h"
-#include "SkinScControl.h"
-#include "TreeView.h"
+#include "tests/guitest/LeakCheck.h"
+#include "toolkit/RangeControls.h"
+#include "skin/WinSubClass/SkinScControl.h"
+#include "toolkit/TreeView.h"
 
 #include <commctrl.h>
 

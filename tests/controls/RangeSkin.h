@@ -5,9 +5,9 @@
 // skinners' fallbacks.
 #pragma once
 
-#include "BmpCodec.h"
-#include "Dib.h"
-#include "PackageWriter.h"
+#include "skin/ImgUtil/BmpCodec.h"
+#include "skin/ImgUtil/Dib.h"
+#include "tools/skinpack/PackageWriter.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 // The arithmetic of skinned scroll bars: arrows of short bars, the thumb's
 // size and place for every page rule, hit testing by part, the positions a
 // dragged thumb passes to both ends and beyond, and where a window's bars lie.
-#include "ScrollGeometry.h"
+#include "skin/WinSubClass/ScrollGeometry.h"
 
 #include <gtest/gtest.h>
 

@@ -4,13 +4,13 @@
 // ended by Escape, a lost capture, the control's destruction and the program
 // quitting; a list view's thumb dragged by the system with the skinner
 // painting each position.
-#include "RangeFixture.h"
+#include "tests/controls/RangeFixture.h"
 
-#include "RangeCodes.h"
-#include "SkinHeader.h"
-#include "SkinScControl.h"
-#include "StdCtrls.h"
-#include "TreeView.h"
+#include "skin/WinSubClass/RangeCodes.h"
+#include "skin/WinSubClass/SkinHeader.h"
+#include "skin/WinSubClass/SkinScControl.h"
+#include "toolkit/StdCtrls.h"
+#include "toolkit/TreeView.h"
 
 #include <commctrl.h>
 

@@ -1,9 +1,9 @@
 // The skinner base: its dispatcher around the control's own handling, giving
 // the handler back, raw windows on the subclass chain, the frame's list, and
 // the control's properties read by name.
-#include "ControlsFixture.h"
+#include "tests/controls/ControlsFixture.h"
 
-#include "Properties.h"
+#include "toolkit/Properties.h"
 
 #include <stdexcept>
 

@@ -2,14 +2,14 @@
 // notebooks and classes mapped to "tab" only with the tab kind switched on
 // and a skin that draws tabs; native tab controls in windows without a form
 // object unless they are owner-drawn.
-#include "ControlsFixture.h"
+#include "tests/controls/ControlsFixture.h"
 
-#include "PageControl.h"
-#include "RangeControls.h"
-#include "SkinTab.h"
-#include "SkinTab31.h"
-#include "TabSet.h"
-#include "TabSkin.h"
+#include "toolkit/PageControl.h"
+#include "toolkit/RangeControls.h"
+#include "skin/WinSubClass/SkinTab.h"
+#include "skin/WinSubClass/SkinTab31.h"
+#include "toolkit/TabSet.h"
+#include "tests/controls/TabSkin.h"
 
 using namespace skin;
 using namespace controlstest;

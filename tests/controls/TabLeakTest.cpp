@@ -1,12 +1,12 @@
 // Painting skinned tab controls, their scroll arrows and a tab set a
 // thousand times, and attaching and freeing their skinners a hundred times,
 // leaves the process's live GDI objects and windows as they were.
-#include "ControlsFixture.h"
+#include "tests/controls/ControlsFixture.h"
 
-#include "LeakCheck.h"
-#include "PageControl.h"
-#include "TabSet.h"
-#include "TabSkin.h"
+#include "tests/guitest/LeakCheck.h"
+#include "toolkit/PageControl.h"
+#include "toolkit/TabSet.h"
+#include "tests/controls/TabSkin.h"
 
 using namespace skin;
 using namespace controlstest;

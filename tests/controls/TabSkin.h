@@ -6,9 +6,9 @@
 // horizontal up-down strip has a colour of its own.
 #pragma once
 
-#include "BmpCodec.h"
-#include "Dib.h"
-#include "PackageWriter.h"
+#include "skin/ImgUtil/BmpCodec.h"
+#include "skin/ImgUtil/Dib.h"
+#include "tools/skinpack/PackageWriter.h"
 
 #include <cstdint>
 #include <string>

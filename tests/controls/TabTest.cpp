@@ -2,15 +2,15 @@
 // set: the cells of the test skin's tab strip read back from the screen tell
 // which tab is selected and which way the images were turned; the scroll
 // arrows keep their own look; clicks and keys change the selection.
-#include "ControlsFixture.h"
+#include "tests/controls/ControlsFixture.h"
 
-#include "PageControl.h"
-#include "RangeControls.h"
-#include "SkinTab.h"
-#include "SkinTab31.h"
-#include "SkinUpDown.h"
-#include "TabSet.h"
-#include "TabSkin.h"
+#include "toolkit/PageControl.h"
+#include "toolkit/RangeControls.h"
+#include "skin/WinSubClass/SkinTab.h"
+#include "skin/WinSubClass/SkinTab31.h"
+#include "skin/WinSubClass/SkinUpDown.h"
+#include "toolkit/TabSet.h"
+#include "tests/controls/TabSkin.h"
 
 using namespace skin;
 using namespace controlstest;

@@ -2,9 +2,9 @@
 // and key messages: it reports every move, and ends at the release, at Escape,
 // when the capture goes elsewhere, when the window or its owner is destroyed
 // underneath it, and when the program quits.
-#include "ThumbDrag.h"
+#include "skin/WinSubClass/ThumbDrag.h"
 
-#include "GuiTest.h"
+#include "tests/guitest/GuiTest.h"
 
 #include <gtest/gtest.h>
 

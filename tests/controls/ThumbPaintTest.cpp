@@ -3,11 +3,11 @@
 // stretched and colour-keyed from the skin's strip on the spot, after every
 // change of size, place, orientation, cell count and skin, and painting it
 // keeps no GDI object.
-#include "ImgUtil.h"
-#include "LeakCheck.h"
-#include "RangeCodes.h"
-#include "SkinElements.h"
-#include "SkinTrackBar.h"
+#include "skin/ImgUtil/ImgUtil.h"
+#include "tests/guitest/LeakCheck.h"
+#include "skin/WinSubClass/RangeCodes.h"
+#include "skin/WinSkinData/SkinElements.h"
+#include "skin/WinSubClass/SkinTrackBar.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Caption buttons and the system menu, driven by real non-client messages and
 // read back from the screen.
-#include "FrameFixture.h"
+#include "tests/frame/FrameFixture.h"
 
 using namespace skin;
 using namespace frametest;

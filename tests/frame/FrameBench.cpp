@@ -1,9 +1,9 @@
 // Frame benchmarks under Wine: one full non-client paint of a 921 x 620
 // window, one region rebuild, and attaching a frame up to its first full
 // paint, with the default skin.
-#include "SkinManager.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
+#include "skin/WinSubClass/SkinManager.h"
+#include "skin/WinSkinData/WinSkinData.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "FrameFixture.h"
+#include "tests/frame/FrameFixture.h"
 
 namespace frametest {
 namespace {

@@ -3,13 +3,13 @@
 // procedure records what reaches it, and the manager reset between tests.
 #pragma once
 
-#include "Application.h"
-#include "Form.h"
-#include "GuiTest.h"
-#include "OddSkin.h"
-#include "SkinManager.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
+#include "toolkit/Application.h"
+#include "toolkit/Form.h"
+#include "tests/guitest/GuiTest.h"
+#include "tests/frame/OddSkin.h"
+#include "skin/WinSubClass/SkinManager.h"
+#include "skin/WinSkinData/WinSkinData.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The frame's geometry: the client rectangle from the skin's borders, hit
 // testing, border kinds, show states, message box widening, detaching.
-#include "FrameFixture.h"
+#include "tests/frame/FrameFixture.h"
 
 using namespace skin;
 using namespace frametest;

@@ -1,5 +1,5 @@
 // Frame painting and the window region, read back from the screen.
-#include "FrameFixture.h"
+#include "tests/frame/FrameFixture.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // Painting, resizing, switching skins, message boxes and forms leave the
 // process's live GDI objects and windows as they were.
-#include "FrameFixture.h"
-#include "LeakCheck.h"
+#include "tests/frame/FrameFixture.h"
+#include "tests/guitest/LeakCheck.h"
 
 using namespace skin;
 using namespace frametest;

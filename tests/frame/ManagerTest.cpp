@@ -1,6 +1,6 @@
 // The hook and the manager: which windows get a frame, with which component,
 // and switching on, off and to another skin at run time.
-#include "FrameFixture.h"
+#include "tests/frame/FrameFixture.h"
 
 using namespace skin;
 using namespace frametest;

@@ -1,4 +1,4 @@
-#include "MdiFixture.h"
+#include "tests/frame/MdiFixture.h"
 
 namespace frametest {
 namespace {

@@ -2,7 +2,7 @@
 // "&Window" menu and its MDI client, children made through the client.
 #pragma once
 
-#include "FrameFixture.h"
+#include "tests/frame/FrameFixture.h"
 
 namespace frametest {
 

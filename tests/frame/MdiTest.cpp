@@ -1,7 +1,7 @@
 // The MDI paths, on raw Win32 MDI windows: the frame's client procedure, its
 // children's frames, the maximised mode with the children's native caption,
 // and the MDI child buttons in the frame's menu bar.
-#include "MdiFixture.h"
+#include "tests/frame/MdiFixture.h"
 
 using namespace skin;
 using namespace frametest;

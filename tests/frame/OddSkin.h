@@ -4,9 +4,9 @@
 // in it matches our shipped skins, so no code can lean on their numbers.
 #pragma once
 
-#include "BmpCodec.h"
-#include "Dib.h"
-#include "PackageWriter.h"
+#include "skin/ImgUtil/BmpCodec.h"
+#include "skin/ImgUtil/Dib.h"
+#include "tools/skinpack/PackageWriter.h"
 
 #include <cstdint>
 #include <string>

@@ -1,9 +1,9 @@
 // The skin component: its options, switching on and off, loading a skin file
 // and the class filter the manager asks.
-#include "FrameFixture.h"
+#include "tests/frame/FrameFixture.h"
 
-#include "ClassRegistry.h"
-#include "DesignReader.h"
+#include "toolkit/ClassRegistry.h"
+#include "toolkit/DesignReader.h"
 
 #include <commctrl.h>
 

@@ -1,13 +1,13 @@
 // Process start to the gallery's main window shown and fully painted, skinned
 // as designed and with skinning switched off before the window shows; each
 // start is a process of its own, and the figure is the median of several.
-#include "Application.h"
-#include "GuiTest.h"
-#include "MainForm.h"
-#include "ShareDM.h"
-#include "SkinManager.h"
-#include "Text.h"
-#include "WinSkinForm.h"
+#include "toolkit/Application.h"
+#include "tests/guitest/GuiTest.h"
+#include "app/MainForm/MainForm.h"
+#include "app/ShareDM.h"
+#include "skin/WinSubClass/SkinManager.h"
+#include "toolkit/Text.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -2,15 +2,15 @@
 // shown, and, with skinning off and on, a full repaint of the window (frame
 // and every control) and one page fill (the query and ten thumbnails), with
 // the ratio of the skinned figure to the plain one.
-#include "Application.h"
-#include "GuiTest.h"
-#include "MainForm.h"
-#include "ShareDM.h"
-#include "SkinManager.h"
-#include "Text.h"
-#include "TreeView.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
+#include "toolkit/Application.h"
+#include "tests/guitest/GuiTest.h"
+#include "app/MainForm/MainForm.h"
+#include "app/ShareDM.h"
+#include "skin/WinSubClass/SkinManager.h"
+#include "toolkit/Text.h"
+#include "toolkit/TreeView.h"
+#include "skin/WinSkinData/WinSkinData.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
 
 #include <chrono>
 #include <cstdio>

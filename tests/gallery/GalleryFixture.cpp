@@ -1,9 +1,9 @@
-#include "GalleryFixture.h"
+#include "tests/gallery/GalleryFixture.h"
 
-#include "PageControl.h"
-#include "ShareDM.h"
-#include "Text.h"
-#include "TreeView.h"
+#include "toolkit/PageControl.h"
+#include "app/ShareDM.h"
+#include "toolkit/Text.h"
+#include "toolkit/TreeView.h"
 
 #include <algorithm>
 

@@ -4,10 +4,10 @@
 // from the screen.
 #pragma once
 
-#include "Application.h"
-#include "GraphicControls.h"
-#include "GuiTest.h"
-#include "MainForm.h"
+#include "toolkit/Application.h"
+#include "toolkit/GraphicControls.h"
+#include "tests/guitest/GuiTest.h"
+#include "app/MainForm/MainForm.h"
 
 #include <gtest/gtest.h>
 

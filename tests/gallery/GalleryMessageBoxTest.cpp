@@ -2,15 +2,15 @@
 // (the skin's borders and title bar, the face colour inside) and its OK
 // button drawn from the skin's button cells and clicked through its skinner.
 // Looked at inside the box's own modal loop, from a timer.
-#include "GalleryFixture.h"
+#include "tests/gallery/GalleryFixture.h"
 
-#include "ImgUtil.h"
-#include "SkinControl.h"
-#include "SkinManager.h"
-#include "TempFolder.h"
-#include "TreeView.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
+#include "skin/ImgUtil/ImgUtil.h"
+#include "skin/WinSubClass/SkinControl.h"
+#include "skin/WinSubClass/SkinManager.h"
+#include "tests/support/TempFolder.h"
+#include "toolkit/TreeView.h"
+#include "skin/WinSkinData/WinSkinData.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
 
 #include <iostream>
 

@@ -1,17 +1,17 @@
 // The gallery's main window comes up in its skin: the skin component of its
 // design switches skinning on, and the window gets a frame of the default
 // skin around the client area its design gives.
-#include "GalleryFixture.h"
+#include "tests/gallery/GalleryFixture.h"
 
-#include "PopupMenuSkin.h"
-#include "ImgUtil.h"
-#include "PageControl.h"
-#include "SkinControl.h"
-#include "SkinManager.h"
-#include "SkinTab.h"
-#include "TreeView.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
+#include "skin/WinSkinMenu/PopupMenuSkin.h"
+#include "skin/ImgUtil/ImgUtil.h"
+#include "toolkit/PageControl.h"
+#include "skin/WinSubClass/SkinControl.h"
+#include "skin/WinSubClass/SkinManager.h"
+#include "skin/WinSubClass/SkinTab.h"
+#include "toolkit/TreeView.h"
+#include "skin/WinSkinData/WinSkinData.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
 
 #include <commctrl.h>
 

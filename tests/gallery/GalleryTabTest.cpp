@@ -1,10 +1,10 @@
 // What each tab of the gallery does, run on the industry and on the colour
 // tab alike: its start, the slots' layout, paging with both arrows, the
 // header rule of its tree, hover feedback and the launches of its slots.
-#include "GalleryFixture.h"
+#include "tests/gallery/GalleryFixture.h"
 
-#include "PageControl.h"
-#include "TreeView.h"
+#include "toolkit/PageControl.h"
+#include "toolkit/TreeView.h"
 
 #include <array>
 

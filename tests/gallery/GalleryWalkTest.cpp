@@ -6,14 +6,14 @@
 // window. At the end no error has been shown, every click on a shown slot has
 // launched its address, and the window holds no more objects than it did
 // after the first hundred steps.
-#include "GalleryFixture.h"
-#include "LeakCheck.h"
+#include "tests/gallery/GalleryFixture.h"
+#include "tests/guitest/LeakCheck.h"
 
-#include "PageControl.h"
-#include "SkinCodes.h"
-#include "SkinManager.h"
-#include "TreeView.h"
-#include "WinSkinData.h"
+#include "toolkit/PageControl.h"
+#include "skin/WinSkinData/SkinCodes.h"
+#include "skin/WinSubClass/SkinManager.h"
+#include "toolkit/TreeView.h"
+#include "skin/WinSkinData/WinSkinData.h"
 
 #include <commctrl.h>
 

@@ -1,13 +1,13 @@
 // The gallery's main window as a whole: its design, its folder, and the two
 // ways of closing it that end the program; then starts over folders that lack
 // some of the program's files.
-#include "GalleryFixture.h"
+#include "tests/gallery/GalleryFixture.h"
 
-#include "PageControl.h"
-#include "TempFolder.h"
-#include "Text.h"
-#include "TreeView.h"
-#include "WinSkinData.h"
+#include "toolkit/PageControl.h"
+#include "tests/support/TempFolder.h"
+#include "toolkit/Text.h"
+#include "toolkit/TreeView.h"
+#include "skin/WinSkinData/WinSkinData.h"
 
 #include <functional>
 

@@ -1,8 +1,8 @@
 // Paging of one tab over a real catalogue file built by the catalogue writer.
-#include "Catalogue.h"
-#include "JetWriter.h"
-#include "TempFolder.h"
-#include "TemplatePage.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/JetWriter.h"
+#include "tests/support/TempFolder.h"
+#include "app/TemplatePage.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "GuiTest.h"
+#include "tests/guitest/GuiTest.h"
 
-#include "PngWriter.h"
-#include "ScreenCapture.h"
+#include "tools/png/PngWriter.h"
+#include "tools/screencapture/ScreenCapture.h"
 
 #include <algorithm>
 #include <cwchar>

@@ -3,7 +3,7 @@
 // hooks as they were.
 #pragma once
 
-#include "GuiTest.h"
+#include "tests/guitest/GuiTest.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Counting this process's live GDI and USER objects without GetGuiResources
 // (see GuiTest.h for what each count covers).
-#include "GuiTest.h"
+#include "tests/guitest/GuiTest.h"
 
 #include <cwchar>
 #include <iterator>

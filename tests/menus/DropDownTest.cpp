@@ -1,10 +1,10 @@
 // Drop-downs of the skinned menu bar: opening, the first item selected, the
 // arrow keys and the mouse moving between menus, the keyboard's ways in, and
 // the commands that arrive.
-#include "MenuFixture.h"
+#include "tests/menus/MenuFixture.h"
 
-#include "Notifications.h"
-#include "WindowSubclass.h"
+#include "toolkit/Notifications.h"
+#include "toolkit/win32/WindowSubclass.h"
 
 using namespace skin;
 using namespace menutest;

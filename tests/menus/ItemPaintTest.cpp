@@ -1,7 +1,7 @@
 // Owner-drawn items of skinned menus: disabled colours, the plain look
 // without a MenuItem element, the system menu, the form's popup menus and
 // the popup windows' background under printing.
-#include "MenuFixture.h"
+#include "tests/menus/MenuFixture.h"
 
 using namespace skin;
 using namespace menutest;

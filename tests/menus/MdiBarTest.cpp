@@ -3,8 +3,8 @@
 // right-to-left window), what they do to the child, and the manager's
 // maximised mode handed over by the bar's paint; a right-to-left bar's
 // captions from the right.
-#include "MdiFixture.h"
-#include "MenuFixture.h"
+#include "tests/frame/MdiFixture.h"
+#include "tests/menus/MenuFixture.h"
 
 #include <algorithm>
 

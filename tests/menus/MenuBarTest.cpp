@@ -1,6 +1,6 @@
 // The skinned menu bar: painted from the MenuBar element, its buttons laid
 // out from the form's menu, hover feedback, captions and the menu's changes.
-#include "MenuFixture.h"
+#include "tests/menus/MenuFixture.h"
 
 using namespace skin;
 using namespace menutest;

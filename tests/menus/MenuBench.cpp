@@ -3,10 +3,10 @@
 // drawn, with where that time goes: the skin's share (measuring and drawing
 // the items, the popup window's frame) against the system's, and the same
 // menu opened without the skin.
-#include "SkinManager.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
-#include "WinSkinMenu.h"
+#include "skin/WinSubClass/SkinManager.h"
+#include "skin/WinSkinData/WinSkinData.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
+#include "skin/WinSkinMenu/WinSkinMenu.h"
 
 #include <windows.h>
 

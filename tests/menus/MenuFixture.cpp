@@ -1,6 +1,6 @@
-#include "MenuFixture.h"
+#include "tests/menus/MenuFixture.h"
 
-#include "PopupMenuSkin.h"
+#include "skin/WinSkinMenu/PopupMenuSkin.h"
 
 #include <memory>
 

@@ -3,9 +3,9 @@
 // inside a menu's own message loop (a timer's steps) while it is open.
 #pragma once
 
-#include "FrameFixture.h"
-#include "Menus.h"
-#include "WinSkinMenu.h"
+#include "tests/frame/FrameFixture.h"
+#include "toolkit/Menus.h"
+#include "skin/WinSkinMenu/WinSkinMenu.h"
 
 #include <functional>
 #include <string>

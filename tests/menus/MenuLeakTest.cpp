@@ -1,7 +1,7 @@
 // Opening and closing menus leaks nothing: GDI objects, windows, menus and
 // hooks stay as they were over 500 openings of a drop-down and of the
 // system menu.
-#include "MenuFixture.h"
+#include "tests/menus/MenuFixture.h"
 
 using namespace skin;
 using namespace menutest;

@@ -2,9 +2,9 @@
 // size is what DrawText measures in a fresh context with the menu font, for
 // each weight and format even when the same text was measured another way
 // first, and keeping them or letting them go leaves no GDI object behind.
-#include "LeakCheck.h"
-#include "MenuText.h"
-#include "WinSkinForm.h"
+#include "tests/guitest/LeakCheck.h"
+#include "skin/WinSkinMenu/MenuText.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
 
 #include <gtest/gtest.h>
 

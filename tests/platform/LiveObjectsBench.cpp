@@ -1,7 +1,7 @@
 // How long one count of the live objects takes, with few objects and with a
 // few hundred of each kind alive, so leak tests know they can count often.
 // Prints figures; never fails on time.
-#include "GuiTest.h"
+#include "tests/guitest/GuiTest.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,6 +1,6 @@
 // The live-object counters the leak tests stand on: each one sees a
 // deliberate leak of its own kind come and go, and no other counter moves.
-#include "GuiTest.h"
+#include "tests/guitest/GuiTest.h"
 
 #include <gtest/gtest.h>
 

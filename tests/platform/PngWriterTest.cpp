@@ -1,4 +1,4 @@
-#include "PngWriter.h"
+#include "tools/png/PngWriter.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>

@@ -1,7 +1,7 @@
 // Proves the chain every GUI test relies on: a thread CBT hook sees a window
 // being created and activated, GDI painting reaches the screen exactly as
 // drawn, and a posted click arrives at the window with its coordinates.
-#include "GuiTest.h"
+#include "tests/guitest/GuiTest.h"
 
 #include <filesystem>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "BmpCodec.h"
+#include "skin/ImgUtil/BmpCodec.h"
 
 #include <gtest/gtest.h>
 

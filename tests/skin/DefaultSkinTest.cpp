@@ -1,8 +1,8 @@
 // The generated skins as packed at build time: the default skin defines
 // every element the loader reads, the second one loads over it.
-#include "SkinElementList.h"
-#include "SkinModel.h"
-#include "SkinRead/SkinReader.h"
+#include "tests/skin/SkinElementList.h"
+#include "skin/WinSkinData/SkinModel.h"
+#include "skin/SkinRead/SkinReader.h"
 
 #include <gtest/gtest.h>
 

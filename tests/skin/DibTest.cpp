@@ -1,7 +1,7 @@
-#include "BmpCodec.h"
-#include "Dib.h"
-#include "FrameCell.h"
-#include "PixelTransforms.h"
+#include "skin/ImgUtil/BmpCodec.h"
+#include "skin/ImgUtil/Dib.h"
+#include "skin/ImgUtil/FrameCell.h"
+#include "skin/ImgUtil/PixelTransforms.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // that lands in the wrong place shows.
 #pragma once
 
-#include "ImgUtil.h"
+#include "skin/ImgUtil/ImgUtil.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Fuzz target: any skin INI text, or any package, must load into a usable
 // model. The first byte chooses: odd, the rest is a package as stored; even,
 // the rest is an INI text packed with a few bitmaps that INI texts may name.
-#include "BmpCodec.h"
-#include "LzhEncoder.h"
-#include "PackageWriter.h"
-#include "SkinModel.h"
+#include "skin/ImgUtil/BmpCodec.h"
+#include "tools/skinpack/LzhEncoder.h"
+#include "tools/skinpack/PackageWriter.h"
+#include "skin/WinSkinData/SkinModel.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "DrawTarget.h"
+#include "tests/skin/DrawTarget.h"
 
 using namespace skin;
 using namespace skintest;

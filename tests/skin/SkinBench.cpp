@@ -2,11 +2,11 @@
 // into the model (expand, parse, bitmaps) and, in the Windows build, the
 // nine-slice of a 921 x 30 title bar and the region of a 921 x 620 frame.
 // Prints figures; never fails on time.
-#include "SkinModel.h"
+#include "skin/WinSkinData/SkinModel.h"
 
 #ifdef _WIN32
-#include "ImgUtil.h"
-#include "WindowMock.h"
+#include "skin/ImgUtil/ImgUtil.h"
+#include "tools/skinpreview/WindowMock.h"
 #endif
 
 #include <algorithm>

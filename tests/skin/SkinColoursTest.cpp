@@ -1,5 +1,5 @@
-#include "SkinColours.h"
-#include "SkinPackageFixture.h"
+#include "skin/WinSkinData/SkinColours.h"
+#include "tests/skin/SkinPackageFixture.h"
 
 using namespace skin;
 using namespace skintest;

@@ -1,8 +1,8 @@
 // The skin component reads its package from a design's SkinStream block and
 // parses it at once; the button face brush follows each load.
-#include "ClassRegistry.h"
-#include "DesignReader.h"
-#include "WinSkinData.h"
+#include "toolkit/ClassRegistry.h"
+#include "toolkit/DesignReader.h"
+#include "skin/WinSkinData/WinSkinData.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // image. Shared by the loader tests and the tests of the generated skins.
 #pragma once
 
-#include "SkinModel.h"
+#include "skin/WinSkinData/SkinModel.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
-#include "LzhEncoder.h"
-#include "SkinElementList.h"
-#include "SkinPackageFixture.h"
+#include "tools/skinpack/LzhEncoder.h"
+#include "tests/skin/SkinElementList.h"
+#include "tests/skin/SkinPackageFixture.h"
 
 #include <string>
 

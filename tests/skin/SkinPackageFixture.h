@@ -2,9 +2,9 @@
 // bitmaps of given sizes whose pixels tell them apart.
 #pragma once
 
-#include "BmpCodec.h"
-#include "PackageWriter.h"
-#include "SkinModel.h"
+#include "skin/ImgUtil/BmpCodec.h"
+#include "tools/skinpack/PackageWriter.h"
+#include "skin/WinSkinData/SkinModel.h"
 
 #include <gtest/gtest.h>
 

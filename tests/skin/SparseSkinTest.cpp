@@ -1,7 +1,7 @@
 // Sparse skins and failing allocations: an element without a picture draws
 // nothing in every routine, opaque or colour-keyed, and a work bitmap that
 // cannot be made draws nothing instead of throwing out of a paint.
-#include "DrawTarget.h"
+#include "tests/skin/DrawTarget.h"
 
 using namespace skin;
 using namespace skintest;

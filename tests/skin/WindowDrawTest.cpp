@@ -1,8 +1,8 @@
 // The drawing routines on a real window's device context: what reaches the
 // screen (read back through a screen capture) is pixel for pixel what the
 // rules say, colour-keyed pixels included.
-#include "DrawTarget.h"
-#include "GuiTest.h"
+#include "tests/skin/DrawTarget.h"
+#include "tests/guitest/GuiTest.h"
 
 using namespace skin;
 using namespace skintest;

@@ -1,8 +1,8 @@
 // The decoder against streams written out bit by bit, so it is checked
 // independently of our compressor.
-#include "PackageBytes.h"
-#include "SkinRead/Lzh.h"
-#include "SkinRead/LzhTree.h"
+#include "tests/skinpkg/PackageBytes.h"
+#include "skin/SkinRead/Lzh.h"
+#include "skin/SkinRead/LzhTree.h"
 
 #include <gtest/gtest.h>
 

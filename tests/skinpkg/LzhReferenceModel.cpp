@@ -1,4 +1,4 @@
-#include "LzhReferenceModel.h"
+#include "tests/skinpkg/LzhReferenceModel.h"
 
 #include <algorithm>
 #include <array>

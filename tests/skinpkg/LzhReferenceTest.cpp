@@ -3,9 +3,9 @@
 // made, and our compressor's output read back by the model. Both sides of a
 // round trip share one tree, so only a second model catches a wrong update or
 // rebuild there.
-#include "LzhEncoder.h"
-#include "LzhReferenceModel.h"
-#include "SkinRead/Lzh.h"
+#include "tools/skinpack/LzhEncoder.h"
+#include "tests/skinpkg/LzhReferenceModel.h"
+#include "skin/SkinRead/Lzh.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Our compressor against the decoder: exact round trips over inputs that
 // reach every part of the stream (literals, the longest matches, matches into
 // the initial spaces, tree rebuilds, ring wrap-around).
-#include "LzhEncoder.h"
-#include "PackageBytes.h"
-#include "SkinRead/Lzh.h"
+#include "tools/skinpack/LzhEncoder.h"
+#include "tests/skinpkg/PackageBytes.h"
+#include "skin/SkinRead/Lzh.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The skin INI reader: which lines it keeps, how sections and keys are
 // matched, and how integers are read.
-#include "PackageBytes.h"
-#include "WinSkinIni.h"
+#include "tests/skinpkg/PackageBytes.h"
+#include "skin/WinSkinIni.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The package reader: entry lookup, the names block's line rules, the
 // version notice, and refusal of damaged packages.
-#include "LzhEncoder.h"
-#include "PackageBytes.h"
-#include "PackageWriter.h"
-#include "SkinRead/Lzh.h"
-#include "SkinRead/SkinReader.h"
+#include "tools/skinpack/LzhEncoder.h"
+#include "tests/skinpkg/PackageBytes.h"
+#include "tools/skinpack/PackageWriter.h"
+#include "skin/SkinRead/Lzh.h"
+#include "skin/SkinRead/SkinReader.h"
 
 #include <gtest/gtest.h>
 

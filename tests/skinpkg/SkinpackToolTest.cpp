@@ -1,10 +1,10 @@
 // The skinpack command line: packages and raw streams round trip through
 // files, and every failure is a message on stderr with a non-zero status.
-#include "Commands.h"
-#include "PackageBytes.h"
-#include "SkinRead/SkinReader.h"
-#include "TempFolder.h"
-#include "ToolSupport.h"
+#include "tools/skinpack/Commands.h"
+#include "tests/skinpkg/PackageBytes.h"
+#include "skin/SkinRead/SkinReader.h"
+#include "tests/support/TempFolder.h"
+#include "tools/skinpack/ToolSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "PngRead.h"
+#include "tests/skinview/PngRead.h"
 
 #include <zlib.h>
 

@@ -3,16 +3,16 @@
 // has for its kind, and the captions drawn on the skin's face (labels, group
 // boxes, check and radio boxes) take the skin's text colour and follow a
 // change of skin.
-#include "Application.h"
-#include "GraphicControls.h"
-#include "GuiTest.h"
-#include "PageControl.h"
-#include "SkinControl.h"
-#include "SkinManager.h"
-#include "SkinText.h"
-#include "SkinViewForm.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
+#include "toolkit/Application.h"
+#include "toolkit/GraphicControls.h"
+#include "tests/guitest/GuiTest.h"
+#include "toolkit/PageControl.h"
+#include "skin/WinSubClass/SkinControl.h"
+#include "skin/WinSubClass/SkinManager.h"
+#include "tools/skinview/SkinText.h"
+#include "tools/skinview/SkinViewForm.h"
+#include "skin/WinSkinData/WinSkinData.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
 
 #include <gtest/gtest.h>
 

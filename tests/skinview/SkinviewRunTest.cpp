@@ -3,8 +3,8 @@
 // PNG it saved. The window shows the skin's frame: the client rectangle
 // inside the skin's borders, the skin's own title bar pixels, and the green
 // backdrop wherever the border bitmaps carry the colour key.
-#include "PngRead.h"
-#include "SkinModel.h"
+#include "tests/skinview/PngRead.h"
+#include "skin/WinSkinData/SkinModel.h"
 
 #include <windows.h>
 

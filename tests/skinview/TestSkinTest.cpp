@@ -1,6 +1,6 @@
 // The skin with unusual geometry that the frame tests use beside our two:
 // loaded into the model, its numbers are the ones no shipped skin has.
-#include "SkinModel.h"
+#include "skin/WinSkinData/SkinModel.h"
 
 #include <gtest/gtest.h>
 

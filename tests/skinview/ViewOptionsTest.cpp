@@ -1,5 +1,5 @@
 // skinview's command line: what it accepts and how it refuses the rest.
-#include "ViewOptions.h"
+#include "tools/skinview/ViewOptions.h"
 
 #include <gtest/gtest.h>
 

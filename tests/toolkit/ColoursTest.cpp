@@ -1,13 +1,13 @@
 // A form's colour changed at run time (as a skin sets it) shows on every
 // control that follows its parent's colour, read back from the screen.
-#include "ExtCtrls.h"
-#include "GraphicControls.h"
-#include "PageControl.h"
-#include "Properties.h"
-#include "StdCtrls.h"
+#include "toolkit/ExtCtrls.h"
+#include "toolkit/GraphicControls.h"
+#include "toolkit/PageControl.h"
+#include "toolkit/Properties.h"
+#include "toolkit/StdCtrls.h"
 
-#include "FormFixture.h"
-#include "GuiTest.h"
+#include "tests/toolkit/FormFixture.h"
+#include "tests/guitest/GuiTest.h"
 
 #include <string>
 

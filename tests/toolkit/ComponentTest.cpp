@@ -1,4 +1,4 @@
-#include "Probe.h"
+#include "tests/toolkit/Probe.h"
 
 #include <gtest/gtest.h>
 

@@ -1,18 +1,18 @@
 // Non-visual components and the lists inside controls: menus (owner drawing
 // included), actions, image lists, status bars, list views.
-#include "Action.h"
-#include "Application.h"
-#include "Form.h"
-#include "GraphicControls.h"
-#include "ImageList.h"
-#include "ListView.h"
-#include "Menus.h"
-#include "RangeControls.h"
-#include "StatusBar.h"
-#include "StdCtrls.h"
-#include "TreeView.h"
+#include "toolkit/Action.h"
+#include "toolkit/Application.h"
+#include "toolkit/Form.h"
+#include "toolkit/GraphicControls.h"
+#include "toolkit/ImageList.h"
+#include "toolkit/ListView.h"
+#include "toolkit/Menus.h"
+#include "toolkit/RangeControls.h"
+#include "toolkit/StatusBar.h"
+#include "toolkit/StdCtrls.h"
+#include "toolkit/TreeView.h"
 
-#include "GuiTest.h"
+#include "tests/guitest/GuiTest.h"
 
 #include <commctrl.h>
 

@@ -1,14 +1,14 @@
 // Page controls, trees, radio groups, speed button groups, timers, and forms
 // read from design text.
-#include "Application.h"
-#include "ExtCtrls.h"
-#include "Form.h"
-#include "GraphicControls.h"
-#include "PageControl.h"
-#include "StdCtrls.h"
-#include "TreeView.h"
+#include "toolkit/Application.h"
+#include "toolkit/ExtCtrls.h"
+#include "toolkit/Form.h"
+#include "toolkit/GraphicControls.h"
+#include "toolkit/PageControl.h"
+#include "toolkit/StdCtrls.h"
+#include "toolkit/TreeView.h"
 
-#include "GuiTest.h"
+#include "tests/guitest/GuiTest.h"
 
 #include <commctrl.h>
 

@@ -1,12 +1,12 @@
 // What other code finds out about controls without knowing their classes:
 // class names, window classes, published properties by name.
-#include "Application.h"
-#include "ClassRegistry.h"
-#include "Form.h"
-#include "GraphicControls.h"
-#include "Properties.h"
-#include "StdCtrls.h"
-#include "WinControl.h"
+#include "toolkit/Application.h"
+#include "toolkit/ClassRegistry.h"
+#include "toolkit/Form.h"
+#include "toolkit/GraphicControls.h"
+#include "toolkit/Properties.h"
+#include "toolkit/StdCtrls.h"
+#include "toolkit/WinControl.h"
 
 #include <gtest/gtest.h>
 

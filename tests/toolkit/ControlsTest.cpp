@@ -1,17 +1,17 @@
 // Forms built in code: message handlers replaced and restored, window-less
 // controls fed by their parent, the toolkit's notifications, reflection and
 // the application's exception handler.
-#include "Application.h"
-#include "ExtCtrls.h"
-#include "Form.h"
-#include "GraphicControls.h"
-#include "Menus.h"
-#include "Notifications.h"
-#include "RangeControls.h"
-#include "StdCtrls.h"
-#include "TreeView.h"
+#include "toolkit/Application.h"
+#include "toolkit/ExtCtrls.h"
+#include "toolkit/Form.h"
+#include "toolkit/GraphicControls.h"
+#include "toolkit/Menus.h"
+#include "toolkit/Notifications.h"
+#include "toolkit/RangeControls.h"
+#include "toolkit/StdCtrls.h"
+#include "toolkit/TreeView.h"
 
-#include "GuiTest.h"
+#include "tests/guitest/GuiTest.h"
 
 #include <gtest/gtest.h>
 

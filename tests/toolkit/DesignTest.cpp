@@ -1,6 +1,6 @@
-#include "DesignReader.h"
-#include "Probe.h"
-#include "Properties.h"
+#include "toolkit/DesignReader.h"
+#include "tests/toolkit/Probe.h"
+#include "toolkit/Properties.h"
 
 #include <gtest/gtest.h>
 

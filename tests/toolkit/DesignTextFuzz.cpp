@@ -1,6 +1,6 @@
 // Design text from anywhere: the parser answers with a tree or an error, and
 // never reads past the text or runs out of stack.
-#include "DesignText.h"
+#include "toolkit/DesignText.h"
 
 #include <cstddef>
 #include <cstdint>

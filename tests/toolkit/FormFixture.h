@@ -2,10 +2,10 @@
 // from text, components found by name, errors the application reports kept.
 #pragma once
 
-#include "Application.h"
-#include "Form.h"
+#include "toolkit/Application.h"
+#include "toolkit/Form.h"
 
-#include "GuiTest.h"
+#include "tests/guitest/GuiTest.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Forms as windows: the style bits their border properties own, and forms
 // placed on a control.
-#include "ExtCtrls.h"
-#include "WindowSubclass.h"
+#include "toolkit/ExtCtrls.h"
+#include "toolkit/win32/WindowSubclass.h"
 
-#include "FormFixture.h"
+#include "tests/toolkit/FormFixture.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 // real key presses (SendInput): Tab and Shift+Tab in tab order, arrows in a
 // radio group, Enter and Escape on the default and cancel buttons, controls
 // that want a key for themselves, and what the form's handler hears first.
-#include "Application.h"
-#include "ExtCtrls.h"
-#include "Form.h"
-#include "Notifications.h"
-#include "Properties.h"
-#include "StdCtrls.h"
+#include "toolkit/Application.h"
+#include "toolkit/ExtCtrls.h"
+#include "toolkit/Form.h"
+#include "toolkit/Notifications.h"
+#include "toolkit/Properties.h"
+#include "toolkit/StdCtrls.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // MDI forms: a frame with its client window, children inside it, the window
 // menu, a maximised child's buttons in the frame's menu bar, the MDI keys.
-#include "ExtCtrls.h"
-#include "Menus.h"
-#include "Properties.h"
-#include "WindowSubclass.h"
+#include "toolkit/ExtCtrls.h"
+#include "toolkit/Menus.h"
+#include "toolkit/Properties.h"
+#include "toolkit/win32/WindowSubclass.h"
 
-#include "FormFixture.h"
-#include "GuiTest.h"
+#include "tests/toolkit/FormFixture.h"
+#include "tests/guitest/GuiTest.h"
 
 #include <stdexcept>
 #include <string>

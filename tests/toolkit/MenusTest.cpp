@@ -1,15 +1,15 @@
 // Menus as the system shows them: command identifiers shared by a form's menu
 // bar and its popup menus, measuring and drawing of owner-drawn items.
-#include "Action.h"
-#include "ImageList.h"
-#include "Menus.h"
-#include "Notifications.h"
-#include "Properties.h"
-#include "Text.h"
-#include "WindowSubclass.h"
+#include "toolkit/Action.h"
+#include "toolkit/ImageList.h"
+#include "toolkit/Menus.h"
+#include "toolkit/Notifications.h"
+#include "toolkit/Properties.h"
+#include "toolkit/Text.h"
+#include "toolkit/win32/WindowSubclass.h"
 
-#include "FormFixture.h"
-#include "GuiTest.h"
+#include "tests/toolkit/FormFixture.h"
+#include "tests/guitest/GuiTest.h"
 
 #include <gtest/gtest.h>
 

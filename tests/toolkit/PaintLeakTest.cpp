@@ -1,11 +1,11 @@
 // A paint handler that throws, again and again: the toolkit reports each
 // failure and goes on, and every paint still ends and frees what it made, so
 // the process's live GDI and USER objects stay as they were.
-#include "Application.h"
-#include "Form.h"
-#include "GraphicControls.h"
+#include "toolkit/Application.h"
+#include "toolkit/Form.h"
+#include "toolkit/GraphicControls.h"
 
-#include "GuiTest.h"
+#include "tests/guitest/GuiTest.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // Pictures from files of every known format, the error texts for unknown,
 // missing and damaged files, and unscaled, clipped drawing.
-#include "Application.h"
-#include "Form.h"
-#include "GraphicControls.h"
-#include "Picture.h"
-#include "Text.h"
+#include "toolkit/Application.h"
+#include "toolkit/Form.h"
+#include "toolkit/GraphicControls.h"
+#include "toolkit/Picture.h"
+#include "toolkit/Text.h"
 
-#include "GuiTest.h"
-#include "TempFolder.h"
+#include "tests/guitest/GuiTest.h"
+#include "tests/support/TempFolder.h"
 
 #include <cstdio>
 #include <jpeglib.h>

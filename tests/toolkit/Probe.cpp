@@ -1,6 +1,6 @@
-#include "Probe.h"
+#include "tests/toolkit/Probe.h"
 
-#include "Properties.h"
+#include "toolkit/Properties.h"
 
 namespace probe {
 

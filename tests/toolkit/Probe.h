@@ -2,7 +2,7 @@
 // what happened to it, for the core tests.
 #pragma once
 
-#include "Component.h"
+#include "toolkit/Component.h"
 
 #include <string>
 #include <vector>

@@ -1,5 +1,5 @@
-#include "Probe.h"
-#include "Properties.h"
+#include "tests/toolkit/Probe.h"
+#include "toolkit/Properties.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Shortcut texts both ways, over every key and modifier combination.
-#include "ShortCut.h"
+#include "toolkit/ShortCut.h"
 
 #include <windows.h>
 

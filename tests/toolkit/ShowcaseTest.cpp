@@ -1,16 +1,16 @@
 // The showcase form: a design with one control of every kind, read from the
 // program's resources, shown under Wine and captured.
-#include "Application.h"
-#include "Form.h"
-#include "GraphicControls.h"
-#include "Menus.h"
-#include "PageControl.h"
-#include "RangeControls.h"
-#include "StatusBar.h"
-#include "StdCtrls.h"
-#include "TreeView.h"
+#include "toolkit/Application.h"
+#include "toolkit/Form.h"
+#include "toolkit/GraphicControls.h"
+#include "toolkit/Menus.h"
+#include "toolkit/PageControl.h"
+#include "toolkit/RangeControls.h"
+#include "toolkit/StatusBar.h"
+#include "toolkit/StdCtrls.h"
+#include "toolkit/TreeView.h"
 
-#include "GuiTest.h"
+#include "tests/guitest/GuiTest.h"
 
 #include <commctrl.h>
 

@@ -4,12 +4,12 @@
 // toolkit's handler is replaced meanwhile; the party comes off before or after
 // the handler is put back. Every message reaches every layer in order, and the
 // control keeps working.
-#include "Application.h"
-#include "Form.h"
-#include "StdCtrls.h"
-#include "WindowSubclass.h"
+#include "toolkit/Application.h"
+#include "toolkit/Form.h"
+#include "toolkit/StdCtrls.h"
+#include "toolkit/win32/WindowSubclass.h"
 
-#include "GuiTest.h"
+#include "tests/guitest/GuiTest.h"
 
 #include <gtest/gtest.h>
 

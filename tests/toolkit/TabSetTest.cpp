@@ -1,9 +1,9 @@
 // The tab set: its row laid out from the first visible tab with tabs that do
 // not fit left out, the selection by mouse, the scroller that appears when
 // the tabs do not fit, and its properties read from a design.
-#include "FormFixture.h"
-#include "RangeControls.h"
-#include "TabSet.h"
+#include "tests/toolkit/FormFixture.h"
+#include "toolkit/RangeControls.h"
+#include "toolkit/TabSet.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // one, or by the layer above), its owner may be destroyed while its procedure
 // runs, a throwing procedure is contained, and the window's destruction takes
 // every layer off.
-#include "WindowSubclass.h"
+#include "toolkit/win32/WindowSubclass.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "WindowSubclass.h"
+#include "toolkit/win32/WindowSubclass.h"
 
 #include <commctrl.h>
 

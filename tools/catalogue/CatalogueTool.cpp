@@ -3,10 +3,10 @@
 //   catalogue dump FILE TABLE [--password P]     (CSV as mdb-export prints it)
 //   catalogue query FILE --password P SQL        (CSV of the result)
 //   catalogue build CSV OUT.mdb --table NAME --password P [--page-key N]
-#include "CsvExport.h"
-#include "Database.h"
-#include "JetWriter.h"
-#include "ToolPlatform.h"
+#include "catalogue/CsvExport.h"
+#include "catalogue/Database.h"
+#include "catalogue/JetWriter.h"
+#include "tools/catalogue/ToolPlatform.h"
 
 #include <filesystem>
 #include <fstream>

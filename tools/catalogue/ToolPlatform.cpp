@@ -1,4 +1,4 @@
-#include "ToolPlatform.h"
+#include "tools/catalogue/ToolPlatform.h"
 
 #ifdef _WIN32
 #include <windows.h>

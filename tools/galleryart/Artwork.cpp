@@ -1,6 +1,6 @@
-#include "Artwork.h"
+#include "tools/galleryart/Artwork.h"
 
-#include "PixelFont.h"
+#include "tools/galleryart/PixelFont.h"
 
 #include <algorithm>
 #include <cmath>

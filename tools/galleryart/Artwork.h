@@ -3,7 +3,7 @@
 // paging arrows, the exit glyph and the two image lists.
 #pragma once
 
-#include "Dib.h"
+#include "skin/ImgUtil/Dib.h"
 
 #include <string>
 

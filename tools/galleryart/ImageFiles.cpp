@@ -1,6 +1,6 @@
-#include "ImageFiles.h"
+#include "tools/galleryart/ImageFiles.h"
 
-#include "BmpCodec.h"
+#include "skin/ImgUtil/BmpCodec.h"
 
 #include <cstdio>
 #include <jpeglib.h>

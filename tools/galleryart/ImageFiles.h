@@ -3,7 +3,7 @@
 // paging arrows.
 #pragma once
 
-#include "Dib.h"
+#include "skin/ImgUtil/Dib.h"
 
 #include <string>
 #include <vector>

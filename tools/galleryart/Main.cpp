@@ -3,8 +3,8 @@
 // the catalogue CSV (showing its TitleTxt), the four button pictures in
 // OUTDIR/Res/, and the pictures the main window's design embeds in
 // OUTDIR/Design/.
-#include "Artwork.h"
-#include "ImageFiles.h"
+#include "tools/galleryart/Artwork.h"
+#include "tools/galleryart/ImageFiles.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "PixelFont.h"
+#include "tools/galleryart/PixelFont.h"
 
 #include <array>
 #include <cstdint>

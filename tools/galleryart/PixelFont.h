@@ -2,7 +2,7 @@
 // artwork, so the generator needs no font files and its output never changes.
 #pragma once
 
-#include "Dib.h"
+#include "skin/ImgUtil/Dib.h"
 
 #include <string_view>
 

@@ -1,6 +1,6 @@
-#include "ScreenCapture.h"
+#include "tools/screencapture/ScreenCapture.h"
 
-#include "GdiOwners.h"
+#include "toolkit/win32/GdiOwners.h"
 
 #include <algorithm>
 

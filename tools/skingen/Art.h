@@ -2,8 +2,8 @@
 // multi-state images are laid out as the skin engine reads them.
 #pragma once
 
-#include "Canvas.h"
-#include "Theme.h"
+#include "tools/skingen/Canvas.h"
+#include "tools/skingen/Theme.h"
 
 namespace skingen {
 

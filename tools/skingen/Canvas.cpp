@@ -1,4 +1,4 @@
-#include "Canvas.h"
+#include "tools/skingen/Canvas.h"
 
 #include <algorithm>
 #include <cstdlib>

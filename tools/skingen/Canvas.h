@@ -3,7 +3,7 @@
 // are clipped to the bitmap.
 #pragma once
 
-#include "Dib.h"
+#include "skin/ImgUtil/Dib.h"
 
 namespace skingen {
 

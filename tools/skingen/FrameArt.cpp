@@ -1,4 +1,4 @@
-#include "Art.h"
+#include "tools/skingen/Art.h"
 
 #include <algorithm>
 #include <array>

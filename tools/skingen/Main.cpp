@@ -1,7 +1,7 @@
 // skingen: draws the product's skins (every bitmap and the INI text) into
 // OUTDIR/<skin name>/, with OUTDIR/<skin name>/order.txt listing the entries
 // in package order for `skinpack pack --order`.
-#include "SkinFiles.h"
+#include "tools/skingen/SkinFiles.h"
 
 #include <cstdio>
 #include <filesystem>

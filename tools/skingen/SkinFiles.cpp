@@ -1,7 +1,7 @@
-#include "SkinFiles.h"
+#include "tools/skingen/SkinFiles.h"
 
-#include "Art.h"
-#include "BmpCodec.h"
+#include "tools/skingen/Art.h"
+#include "skin/ImgUtil/BmpCodec.h"
 
 #include <functional>
 #include <utility>

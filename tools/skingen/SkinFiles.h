@@ -2,7 +2,7 @@
 // skin's own caption images), then the INI.
 #pragma once
 
-#include "Theme.h"
+#include "tools/skingen/Theme.h"
 
 #include <cstdint>
 #include <string>

@@ -1,5 +1,5 @@
-#include "Art.h"
-#include "SkinFiles.h"
+#include "tools/skingen/Art.h"
+#include "tools/skingen/SkinFiles.h"
 
 #include <sstream>
 

@@ -3,7 +3,7 @@
 // are drawn from one theme, so geometry and images always agree.
 #pragma once
 
-#include "Dib.h"
+#include "skin/ImgUtil/Dib.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "Theme.h"
+#include "tools/skingen/Theme.h"
 
 namespace skingen {
 namespace {

@@ -1,8 +1,8 @@
-#include "Commands.h"
+#include "tools/skinpack/Commands.h"
 
-#include "PackageWriter.h"
-#include "SkinRead/AsciiText.h"
-#include "ToolSupport.h"
+#include "tools/skinpack/PackageWriter.h"
+#include "skin/SkinRead/AsciiText.h"
+#include "tools/skinpack/ToolSupport.h"
 
 #include <algorithm>
 #include <filesystem>

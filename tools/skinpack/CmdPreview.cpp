@@ -1,10 +1,10 @@
 // skinpack preview: the skin's contact sheet as a PNG (Windows build only,
 // as the sheet is drawn with GDI).
-#include "Commands.h"
+#include "tools/skinpack/Commands.h"
 
-#include "PngWriter.h"
-#include "PreviewSheet.h"
-#include "ToolSupport.h"
+#include "tools/png/PngWriter.h"
+#include "tools/skinpreview/PreviewSheet.h"
+#include "tools/skinpack/ToolSupport.h"
 
 #include <ostream>
 

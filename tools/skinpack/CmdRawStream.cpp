@@ -1,8 +1,8 @@
-#include "Commands.h"
+#include "tools/skinpack/Commands.h"
 
-#include "LzhEncoder.h"
-#include "SkinRead/Lzh.h"
-#include "ToolSupport.h"
+#include "tools/skinpack/LzhEncoder.h"
+#include "skin/SkinRead/Lzh.h"
+#include "tools/skinpack/ToolSupport.h"
 
 #include <algorithm>
 #include <ostream>

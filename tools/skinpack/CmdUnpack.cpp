@@ -1,7 +1,7 @@
-#include "Commands.h"
+#include "tools/skinpack/Commands.h"
 
-#include "PackageFile.h"
-#include "ToolSupport.h"
+#include "tools/skinpack/PackageFile.h"
+#include "tools/skinpack/ToolSupport.h"
 
 #include <filesystem>
 #include <ostream>

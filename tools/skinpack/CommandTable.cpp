@@ -1,6 +1,6 @@
-#include "Commands.h"
+#include "tools/skinpack/Commands.h"
 
-#include "ToolSupport.h"
+#include "tools/skinpack/ToolSupport.h"
 
 #include <algorithm>
 #include <array>

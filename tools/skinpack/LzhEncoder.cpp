@@ -1,7 +1,7 @@
-#include "LzhEncoder.h"
+#include "tools/skinpack/LzhEncoder.h"
 
-#include "MatchFinder.h"
-#include "SkinRead/LzhTree.h"
+#include "tools/skinpack/MatchFinder.h"
+#include "skin/SkinRead/LzhTree.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // skinpack: makes, inspects and unpacks skin packages, and converts raw LZH
 // streams. Arguments are taken as UTF-8 (on Windows from the wide command line).
-#include "Commands.h"
+#include "tools/skinpack/Commands.h"
 
 #include <filesystem>
 #include <iostream>

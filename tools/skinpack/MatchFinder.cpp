@@ -1,4 +1,4 @@
-#include "MatchFinder.h"
+#include "tools/skinpack/MatchFinder.h"
 
 namespace lzh {
 

@@ -2,7 +2,7 @@
 // per first byte, holding the F-byte strings that start at each ring position.
 #pragma once
 
-#include "SkinRead/LzhTree.h"
+#include "skin/SkinRead/LzhTree.h"
 
 #include <array>
 #include <cstdint>

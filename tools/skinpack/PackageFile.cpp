@@ -1,6 +1,6 @@
-#include "PackageFile.h"
+#include "tools/skinpack/PackageFile.h"
 
-#include "ToolSupport.h"
+#include "tools/skinpack/ToolSupport.h"
 
 #include <ostream>
 

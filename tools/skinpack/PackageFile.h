@@ -1,7 +1,7 @@
 // Opening a package file for the commands that read one.
 #pragma once
 
-#include "SkinRead/SkinReader.h"
+#include "skin/SkinRead/SkinReader.h"
 
 #include <iosfwd>
 #include <string>

@@ -1,9 +1,9 @@
-#include "PackageWriter.h"
+#include "tools/skinpack/PackageWriter.h"
 
-#include "LzhEncoder.h"
-#include "SkinRead/AsciiText.h"
-#include "SkinRead/Lzh.h"
-#include "SkinRead/SkinReader.h"
+#include "tools/skinpack/LzhEncoder.h"
+#include "skin/SkinRead/AsciiText.h"
+#include "skin/SkinRead/Lzh.h"
+#include "skin/SkinRead/SkinReader.h"
 
 #include <set>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "ToolSupport.h"
+#include "tools/skinpack/ToolSupport.h"
 
 #include <fstream>
 #include <iterator>

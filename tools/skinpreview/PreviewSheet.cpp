@@ -1,7 +1,7 @@
-#include "PreviewSheet.h"
+#include "tools/skinpreview/PreviewSheet.h"
 
-#include "SheetCanvas.h"
-#include "WindowMock.h"
+#include "tools/skinpreview/SheetCanvas.h"
+#include "tools/skinpreview/WindowMock.h"
 
 #include <algorithm>
 #include <functional>

@@ -3,8 +3,8 @@
 // window composed from the frame elements, active and inactive.
 #pragma once
 
-#include "Dib.h"
-#include "SkinModel.h"
+#include "skin/ImgUtil/Dib.h"
+#include "skin/WinSkinData/SkinModel.h"
 
 namespace skinpreview {
 

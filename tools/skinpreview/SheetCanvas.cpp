@@ -1,4 +1,4 @@
-#include "SheetCanvas.h"
+#include "tools/skinpreview/SheetCanvas.h"
 
 #include <algorithm>
 

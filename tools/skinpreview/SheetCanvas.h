@@ -2,7 +2,7 @@
 // cursor that places blocks left to right and wraps to the next row.
 #pragma once
 
-#include "ImgUtil.h"
+#include "skin/ImgUtil/ImgUtil.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "WindowMock.h"
+#include "tools/skinpreview/WindowMock.h"
 
 #include <algorithm>
 #include <string>

@@ -4,8 +4,8 @@
 // area. Drawn with the colour key, so rounded corners show the background.
 #pragma once
 
-#include "ImgUtil.h"
-#include "SkinModel.h"
+#include "skin/ImgUtil/ImgUtil.h"
+#include "skin/WinSkinData/SkinModel.h"
 
 namespace skinpreview {
 

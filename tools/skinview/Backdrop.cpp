@@ -1,6 +1,6 @@
-#include "Backdrop.h"
+#include "tools/skinview/Backdrop.h"
 
-#include "SkinCodes.h"
+#include "skin/WinSkinData/SkinCodes.h"
 
 #include <stdexcept>
 

@@ -7,7 +7,7 @@
 // window that already has a skin, and it belongs to no form.
 #pragma once
 
-#include "GdiOwners.h"
+#include "toolkit/win32/GdiOwners.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 // skinview: shows the showcase window in a skin package; see ViewOptions.h
 // for the command line. Arguments are taken as UTF-8 from the wide command
 // line.
-#include "SkinView.h"
-#include "Text.h"
+#include "tools/skinview/SkinView.h"
+#include "toolkit/Text.h"
 
 #include <iostream>
 

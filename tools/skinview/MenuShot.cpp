@@ -1,8 +1,8 @@
-#include "MenuShot.h"
+#include "tools/skinview/MenuShot.h"
 
-#include "PopupMenuSkin.h"
-#include "SkinManager.h"
-#include "WinSkinMenu.h"
+#include "skin/WinSkinMenu/PopupMenuSkin.h"
+#include "skin/WinSubClass/SkinManager.h"
+#include "skin/WinSkinMenu/WinSkinMenu.h"
 
 #include <stdexcept>
 #include <string>

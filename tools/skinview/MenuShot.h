@@ -4,7 +4,7 @@
 // open menu black under some displays, so the program captures itself).
 #pragma once
 
-#include "ScreenCapture.h"
+#include "tools/screencapture/ScreenCapture.h"
 
 #include <windows.h>
 

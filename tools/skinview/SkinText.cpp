@@ -1,13 +1,13 @@
-#include "SkinText.h"
+#include "tools/skinview/SkinText.h"
 
-#include "GraphicControls.h"
-#include "ListView.h"
-#include "SkinScControl.h"
-#include "SkinStatusBar.h"
-#include "StatusBar.h"
-#include "StdCtrls.h"
-#include "TreeView.h"
-#include "WinSkinData.h"
+#include "toolkit/GraphicControls.h"
+#include "toolkit/ListView.h"
+#include "skin/WinSubClass/SkinScControl.h"
+#include "skin/WinSubClass/SkinStatusBar.h"
+#include "toolkit/StatusBar.h"
+#include "toolkit/StdCtrls.h"
+#include "toolkit/TreeView.h"
+#include "skin/WinSkinData/WinSkinData.h"
 
 #include <algorithm>
 #include <array>

@@ -13,7 +13,7 @@
 // the skin's button text colour, the colour the skin pairs with its face.
 #pragma once
 
-#include "Graphics.h"
+#include "toolkit/Graphics.h"
 
 namespace tk {
 class Component;

@@ -1,13 +1,13 @@
-#include "SkinView.h"
+#include "tools/skinview/SkinView.h"
 
-#include "Application.h"
-#include "Backdrop.h"
-#include "MenuShot.h"
-#include "SkinViewForm.h"
-#include "StatesSheet.h"
-#include "Text.h"
-#include "WinSkinData.h"
-#include "WindowShot.h"
+#include "toolkit/Application.h"
+#include "tools/skinview/Backdrop.h"
+#include "tools/skinview/MenuShot.h"
+#include "tools/skinview/SkinViewForm.h"
+#include "tools/skinview/StatesSheet.h"
+#include "toolkit/Text.h"
+#include "skin/WinSkinData/WinSkinData.h"
+#include "tools/skinview/WindowShot.h"
 
 #include <optional>
 

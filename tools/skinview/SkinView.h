@@ -7,7 +7,7 @@
 // screenshot mode, so a run without a user never waits.
 #pragma once
 
-#include "ViewOptions.h"
+#include "tools/skinview/ViewOptions.h"
 
 #include <ostream>
 

@@ -1,12 +1,12 @@
-#include "SkinViewForm.h"
+#include "tools/skinview/SkinViewForm.h"
 
-#include "Application.h"
-#include "Menus.h"
-#include "SkinText.h"
-#include "StatusBar.h"
-#include "Text.h"
-#include "TreeView.h"
-#include "WinSkinData.h"
+#include "toolkit/Application.h"
+#include "toolkit/Menus.h"
+#include "tools/skinview/SkinText.h"
+#include "toolkit/StatusBar.h"
+#include "toolkit/Text.h"
+#include "toolkit/TreeView.h"
+#include "skin/WinSkinData/WinSkinData.h"
 
 #include <windowsx.h>
 

@@ -4,7 +4,7 @@
 // the built-in default skin.
 #pragma once
 
-#include "Form.h"
+#include "toolkit/Form.h"
 
 #include <filesystem>
 #include <stdexcept>

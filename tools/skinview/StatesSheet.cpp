@@ -1,12 +1,12 @@
-#include "StatesSheet.h"
+#include "tools/skinview/StatesSheet.h"
 
-#include "GraphicControls.h"
-#include "SkinControl.h"
-#include "SkinManager.h"
-#include "SkinText.h"
-#include "StdCtrls.h"
-#include "WinSkinData.h"
-#include "WinSkinForm.h"
+#include "toolkit/GraphicControls.h"
+#include "skin/WinSubClass/SkinControl.h"
+#include "skin/WinSubClass/SkinManager.h"
+#include "tools/skinview/SkinText.h"
+#include "toolkit/StdCtrls.h"
+#include "skin/WinSkinData/WinSkinData.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
 
 #include <array>
 #include <string>

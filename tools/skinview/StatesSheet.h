@@ -4,7 +4,7 @@
 // state, so a skin author sees every cell of the button strip at once.
 #pragma once
 
-#include "Form.h"
+#include "toolkit/Form.h"
 
 namespace skinview {
 

@@ -1,4 +1,4 @@
-#include "ViewOptions.h"
+#include "tools/skinview/ViewOptions.h"
 
 #include <charconv>
 

@@ -1,7 +1,7 @@
-#include "WindowShot.h"
+#include "tools/skinview/WindowShot.h"
 
-#include "PngWriter.h"
-#include "Text.h"
+#include "tools/png/PngWriter.h"
+#include "toolkit/Text.h"
 
 #include <fstream>
 #include <stdexcept>

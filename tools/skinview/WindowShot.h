@@ -3,7 +3,7 @@
 // line and writes the PNG.
 #pragma once
 
-#include "ScreenCapture.h"
+#include "tools/screencapture/ScreenCapture.h"
 
 #include <windows.h>
 

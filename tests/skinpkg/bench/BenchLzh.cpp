@@ -2,11 +2,11 @@
 // (megabytes of output per second) for a skin-sized package and a larger
 // mixed file, the time to load a package in the reader, and the
 // compressor's speed and ratio.
-#include "LzhEncoder.h"
-#include "PackageWriter.h"
-#include "SkinRead/Lzh.h"
-#include "SkinRead/SkinReader.h"
-#include "SyntheticSkin.h"
+#include "tools/skinpack/LzhEncoder.h"
+#include "tools/skinpack/PackageWriter.h"
+#include "skin/SkinRead/Lzh.h"
+#include "skin/SkinRead/SkinReader.h"
+#include "tests/skinpkg/bench/SyntheticSkin.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "SyntheticSkin.h"
+#include "tests/skinpkg/bench/SyntheticSkin.h"
 
 #include <random>
 #include <string>

@@ -3,7 +3,7 @@
 // skin art, and a mixed file of text, pictures, noise and zeros.
 #pragma once
 
-#include "PackageWriter.h"
+#include "tools/skinpack/PackageWriter.h"
 
 #include <cstdint>
 #include <vector>

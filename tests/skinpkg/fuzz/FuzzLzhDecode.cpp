@@ -2,8 +2,8 @@
 // end, and produce at least the stated size. The bytes it calls whole must not
 // depend on anything after the input, and what it produces must survive a
 // round trip through our compressor.
-#include "LzhEncoder.h"
-#include "SkinRead/Lzh.h"
+#include "tools/skinpack/LzhEncoder.h"
+#include "skin/SkinRead/Lzh.h"
 
 #include <algorithm>
 #include <cstdlib>

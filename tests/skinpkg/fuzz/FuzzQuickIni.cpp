@@ -1,7 +1,7 @@
 // The INI reader on arbitrary text: every query over every section and every
 // line's key must answer without trouble, and a value read as
 // text is never empty nor padded with blanks or control characters.
-#include "WinSkinIni.h"
+#include "skin/WinSkinIni.h"
 
 #include <cstdlib>
 

@@ -2,9 +2,9 @@
 // is used: as a compressed package as it stands, or as an expanded container
 // that is compressed first (so the container checks see structured input
 // rather than whatever random bits decode to).
-#include "LzhEncoder.h"
-#include "SkinRead/Lzh.h"
-#include "SkinRead/SkinReader.h"
+#include "tools/skinpack/LzhEncoder.h"
+#include "skin/SkinRead/Lzh.h"
+#include "skin/SkinRead/SkinReader.h"
 
 #include <cstdlib>
 
