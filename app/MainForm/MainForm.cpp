@@ -114,6 +114,8 @@ void TFormMain::FormCreate() {
     AppPath = tk::Narrow(program.substr(0, program.find_last_of(L'\\') + 1));
 
     PageControl1 = &Designed<tk::PageControl>("PageControl1");
+    // Kind by kind, both tabs each: a design that lacks several components
+    // is reported by the first of them in this order.
     for (Tab tab : Tabs()) {
         tab.controls.sheet = &Designed<tk::TabSheet>(tab.names.sheet);
     }

@@ -132,6 +132,14 @@ constexpr int32_t Mdi = 4;
 // TNCObject::FMouseState.
 enum class TMouseState : int32_t { Normal = 1, Pressed = 2, Hot = 3 };
 
+// An element's Tile key: its centre slice is repeated or stretched; larger
+// values are read as Stretch. (A frame border keeps its Stretch key in the
+// same field, where 1 means stretched.)
+namespace TileMode {
+constexpr int32_t Stretch = 0;
+constexpr int32_t Repeat = 1;
+} // namespace TileMode
+
 // Cells of a border bitmap.
 constexpr int ActiveCell = 1;
 constexpr int InactiveCell = 2;

@@ -14,6 +14,8 @@ namespace {
 
 constexpr std::string_view Personality = "Personality";
 constexpr std::string_view BitmapExtension = ".bmp";
+// The fewest cells an element's bitmap can be divided into.
+constexpr int32_t MinCells = 1;
 
 // The twelve equal cells of the MDICONTROLS strip: four for each MDI child
 // button, in the order minimise, restore, close.
@@ -45,7 +47,10 @@ bool IsCaptionButtonSection(const std::string& upper) {
            upper != "BUTTON.RADIO" && upper != "BUTTON.CHECKBOX";
 }
 
-// How many runs of digits a colour text holds (red, green and blue want three).
+// Red, green and blue.
+constexpr int RgbComponents = 3;
+
+// How many runs of digits a colour text holds.
 int NumberRuns(std::string_view text) {
     int runs = 0;
     bool inRun = false;
@@ -57,6 +62,12 @@ int NumberRuns(std::string_view text) {
         inRun = digit;
     }
     return runs;
+}
+
+std::string InQuotes(std::string_view text) {
+    std::string quoted(1, '"');
+    quoted.append(text).push_back('"');
+    return quoted;
 }
 
 std::string Quoted(std::string_view key, std::string_view value) {
@@ -99,7 +110,7 @@ Colour TSkinParser::ReadRgbText(std::string_view section, std::string_view key, 
     if (text.empty()) {
         return fallback;
     }
-    if (NumberRuns(text) < 3) {
+    if (NumberRuns(text) < RgbComponents) {
         Note(section, Quoted(key, text) + " does not give red, green and blue");
     }
     return ParseRgbText(text);
@@ -115,17 +126,17 @@ std::string TSkinParser::LoadSkinBitmap(TDib& bitmap, std::string_view value) {
         folderEnd == std::string_view::npos ? value : value.substr(folderEnd + 1);
     const size_t dot = file.rfind('.');
     if (file.empty() || dot == std::string_view::npos || file.substr(dot) != BitmapExtension) {
-        return "\"" + std::string(value) + "\" names no .bmp file";
+        return InQuotes(value) + " names no .bmp file";
     }
     if (!package_.GetEntry(file, entry_)) {
-        return "the package holds no \"" + std::string(file) + "\"";
+        return InQuotes(file) + " is not in the package";
     }
     if (entry_.empty()) {
-        return "\"" + std::string(file) + "\" is empty";
+        return InQuotes(file) + " is empty";
     }
     std::string error;
     if (!DecodeBmp(entry_, bitmap, error)) {
-        return "\"" + std::string(file) + "\" is no readable bitmap: " + error;
+        return InQuotes(file) + " is no readable bitmap: " + error;
     }
     return {};
 }
@@ -199,10 +210,10 @@ void TSkinParser::ReadFrameBorders() {
         }
         // The frame divides the border's size into cells: below 1 would
         // divide by zero or flip the cells, so it counts as 1.
-        b.Frame = Int(Personality, n + "Frame", 1);
-        if (b.Frame < 1) {
+        b.Frame = Int(Personality, n + "Frame", MinCells);
+        if (b.Frame < MinCells) {
             Note(Personality, n + "Frame=" + std::to_string(b.Frame) + " is taken as 1");
-            b.Frame = 1;
+            b.Frame = MinCells;
         }
         b.Tile = Int(Personality, n + "Stretch", 1);
         b.Trans = Int(Personality, n + "Trans", 1);
@@ -262,7 +273,7 @@ void TSkinParser::ReadCaptionButtons() {
         if (action == ButtonAction::Decoration &&
             Int(section, "Visibility", Visibility::DecorationDefault) !=
                 Visibility::DecorationKept) {
-            Note(section, "a decoration button without Visibility=0 is never shown; left out");
+            Note(section, "no action and no Visibility=0: not a caption button; left out");
             continue;
         }
         buttons.push_back(ReadCaptionButton(section, action));
@@ -288,7 +299,7 @@ std::unique_ptr<TDataSkinSysButton> TSkinParser::ReadCaptionButton(const std::st
     ReadImage(b->Bitmap, section, "ButtonImage", Str(section, "ButtonImage"));
     if (b->Frame < 0) {
         Note(section, "frame=" + std::to_string(b->Frame) + " is taken as 1");
-        b->Frame = 1; // a negative cell count would flip the cells
+        b->Frame = MinCells; // a negative cell count would flip the cells
     }
     if (b->Frame == 0) {
         b->Frame = ButtonCells::Full;
@@ -443,9 +454,9 @@ void TSkinParser::ReadGenericKeys(TDataSkinObject& e, std::string_view section, 
         e.Style = Int(section, "Style", 0);
     }
     ReadPlacement(e, section);
-    if (e.Tile > 1) {
+    if (e.Tile > TileMode::Repeat) {
         Note(section, "Tile=" + std::to_string(e.Tile) + " is taken as 0");
-        e.Tile = 0;
+        e.Tile = TileMode::Stretch;
     }
     ReadStateColours(e, section);
 }

@@ -28,6 +28,19 @@ TEST(DefaultSkin, PackageHoldsFiftyThreeBitmapsAndTheIni) {
     EXPECT_EQ(reader.Names().back(), "kanvio_neon.ini");
 }
 
+// Their four hover animation sections are the only ones the engine leaves out.
+TEST(DefaultSkin, OurSkinsHoldNothingTheLoaderCannotUseButHoverAnimations) {
+    for (const char* name : {"kanvio_neon", "kanvio_daylight"}) {
+        TSkinModel m;
+        ASSERT_TRUE(m.LoadSkin(Package(name))) << name;
+        EXPECT_EQ(m.Problems.size(), 4u) << name;
+        for (const TSkinProblem& problem : m.Problems) {
+            EXPECT_NE(problem.Reason.find("not a caption button"), std::string::npos)
+                << name << " [" << problem.Section << "] " << problem.Reason;
+        }
+    }
+}
+
 TEST(DefaultSkin, DefinesEveryElement) {
     TSkinModel m;
     ASSERT_TRUE(m.LoadSkin(Package("kanvio_neon")));
