@@ -401,8 +401,22 @@ void TSkinParser::ReadTitle(std::string_view section) {
     t.FontHeight = Int("Fonts", "FontHeight", TDataSkinTitle::DefaultFontHeight);
     t.TXTBackleft = Int(section, "TXTBackleft", 0);
     t.TXTBackRight = Int(section, "TXTBackRight", 0);
-    ReadRgbKeys(ini_, section, "ActiveText", t.ActiveTextColour);
-    ReadRgbKeys(ini_, section, "InActiveText", t.InActiveTextColour);
+    ReadTextColour(section, "ActiveText", t.ActiveTextColour);
+    ReadTextColour(section, "InActiveText", t.InActiveTextColour);
+}
+
+void TSkinParser::ReadTextColour(std::string_view section, std::string_view name, int32_t& colour) {
+    const std::string key(name);
+    int given = 0;
+    for (const char* part : {"R", "G", "B"}) {
+        if (Int(section, key + part, -1) >= 0) {
+            ++given;
+        }
+    }
+    if (given > 0 && given < RgbComponents) {
+        Note(section, key + "R, G and B are not all given; the colour is left as it was");
+    }
+    ReadRgbKeys(ini_, section, name, colour);
 }
 
 template <class T>

@@ -36,7 +36,8 @@ TEST(SkinProblems, ValuesThatAreNoNumbersTakeTheirDefaultsAndAreRecorded) {
     TSkinModel model;
     Load(model, TTestPackage{"[SunkEdge]\nImage=s.bmp\nLeftWidth=wide\nTopHeight=12px\n"
                              "RightWidth=7\n[Colours]\nButtonFace=grey\nMenu=10 20\n"
-                             "[Personality]\nLeftFrame=two\n[Fonts]\nFontHeight=big\n",
+                             "[Personality]\nLeftFrame=two\nActiveTextR=255\nActiveTextG=x\n"
+                             "ActiveTextB=0\nInActiveTextR=9\n[Fonts]\nFontHeight=big\n",
                              {}}
                     .Bmp("s.bmp", 8, 8));
     const TDataSkinObject& edge = *model.SunkEdge;
@@ -54,6 +55,13 @@ TEST(SkinProblems, ValuesThatAreNoNumbersTakeTheirDefaultsAndAreRecorded) {
     EXPECT_PRED_FORMAT2(::testing::IsNotSubstring, "RightWidth", edgeReasons);
     EXPECT_PRED_FORMAT2(::testing::IsSubstring, "ButtonFace=grey", ReasonsFor(model, "Colours"));
     EXPECT_PRED_FORMAT2(::testing::IsSubstring, "Menu=10 20", ReasonsFor(model, "Colours"));
+    EXPECT_EQ(model.Title.ActiveTextColour, NoColour);
+    EXPECT_EQ(model.Title.InActiveTextColour, NoColour);
+    const std::string personality = ReasonsFor(model, "Personality");
+    EXPECT_PRED_FORMAT2(::testing::IsSubstring, "ActiveTextG=x", personality);
+    EXPECT_PRED_FORMAT2(::testing::IsSubstring, "ActiveTextR, G and B are not all given",
+                        personality);
+    EXPECT_PRED_FORMAT2(::testing::IsSubstring, "InActiveTextR, G and B", personality);
     EXPECT_PRED_FORMAT2(::testing::IsSubstring, "LeftFrame=two", ReasonsFor(model, "Personality"));
     EXPECT_PRED_FORMAT2(::testing::IsSubstring, "FontHeight=big", ReasonsFor(model, "Fonts"));
 }
