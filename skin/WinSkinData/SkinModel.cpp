@@ -17,11 +17,11 @@ bool TSkinModel::LoadSkin(std::span<const uint8_t> package, const TNoticeSink& n
     if (!reader.Load(package))
         return false;
     IncompleteEntries = reader.CutShort() ? reader.Count() - reader.WholeEntries() : 0;
-    Problems.clear();
+    problems.clear();
     std::vector<uint8_t> iniText;
     std::string iniName;
     if (!reader.GetEntryContaining(".ini", iniText, iniName)) {
-        Problems.push_back({"", "the package holds no INI; every setting takes its default"});
+        problems.push_back({"", "the package holds no INI; every setting takes its default"});
     }
     TQuickIni ini;
     ini.LoadFromStream(iniText);

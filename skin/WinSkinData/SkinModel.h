@@ -8,8 +8,8 @@
 // for bad skin data. Whatever is wrong inside an accepted package (a value
 // that is no number, a bitmap that is missing or unreadable, a section that
 // cannot be used) never stops the load: the value's default is taken, as it
-// always was, and the problem is kept in Problems with its section and reason
-// for tools and tests to report. Only the program shows anything to the user.
+// always was, and the problem is kept in `problems` with its section and reason
+// for tools and tests to report. The model shows nothing itself.
 #pragma once
 
 #include "skin/WinSkinData/SkinColours.h"
@@ -26,10 +26,9 @@ namespace skin {
 
 // Something in a skin that could not be used as written: the section it
 // stands in ("" for the package as a whole) and what was wrong.
-struct TSkinProblem {
-    std::string Section;
-    std::string Reason;
-    bool operator==(const TSkinProblem&) const = default;
+struct SkinProblem {
+    std::string section;
+    std::string reason;
 };
 
 class TSkinModel {
@@ -56,7 +55,7 @@ public:
     std::size_t IncompleteEntries = 0;
     // What the last accepted package held that could not be used as
     // written, in reading order; the skin loaded with defaults in its place.
-    std::vector<TSkinProblem> Problems;
+    std::vector<SkinProblem> problems;
     Colour WindowTextColour = 0;
     Colour TitleTextActiveColour = 0;
     Colour TitleTextNoActiveColour = 0;

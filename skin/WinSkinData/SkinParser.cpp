@@ -84,7 +84,7 @@ TSkinParser::TSkinParser(TSkinModel& model, const TQuickIni& ini, const TSkinRea
     : model_(model), ini_(ini), package_(package) {}
 
 void TSkinParser::Note(std::string_view section, std::string reason) {
-    model_.Problems.push_back({std::string(section), std::move(reason)});
+    model_.problems.push_back({std::string(section), std::move(reason)});
 }
 
 int32_t TSkinParser::Int(std::string_view section, std::string_view key, int32_t fallback) {
@@ -421,10 +421,10 @@ void TSkinParser::ReadTextColour(std::string_view section, std::string_view name
 
 template <class T>
 std::unique_ptr<T> TSkinParser::OpenElement(std::string_view section, std::string_view imageKey,
-                                            TImageKey use) {
+                                            ImageKey use) {
     const std::string image = Str(section, imageKey);
     if (image.empty()) {
-        if (use == TImageKey::OwnSection && ini_.FindSection(section) >= 0) {
+        if (use == ImageKey::OwnSection && ini_.FindSection(section) >= 0) {
             Note(section, "no " + std::string(imageKey) + " key; the element is left out");
         }
         return nullptr;
@@ -453,7 +453,7 @@ std::unique_ptr<TDataSkinBorder> TSkinParser::ReadProgress(std::string_view sect
 }
 
 std::unique_ptr<TDataSkinObject> TSkinParser::ReadMenuBar(std::string_view section) {
-    auto m = OpenElement<TDataSkinObject>(section, "menuBar", TImageKey::SharedSection);
+    auto m = OpenElement<TDataSkinObject>(section, "menuBar", ImageKey::SharedSection);
     if (m) {
         m->Tile = Int(section, "TileMenu", 0);
         // Despite their names: the widths of the unstretched ends of the bar.

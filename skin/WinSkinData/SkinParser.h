@@ -33,7 +33,7 @@ public:
 private:
     // Whether an element's image key has its section to itself: then a
     // section without the key is a section the skin cannot use.
-    enum class TImageKey { OwnSection, SharedSection };
+    enum class ImageKey { OwnSection, SharedSection };
 
     void ReadFrameBorders();
     void ReadColours();
@@ -58,7 +58,7 @@ private:
     // else an element named after the section with its bitmap loaded.
     template <class T>
     std::unique_ptr<T> OpenElement(std::string_view section, std::string_view imageKey,
-                                   TImageKey use = TImageKey::OwnSection);
+                                   ImageKey use = ImageKey::OwnSection);
     // Loads Bitmap2 from the value of `key`, when the section gives one.
     void ReadSecondImage(TDataSkinBorder& element, std::string_view section, std::string_view key);
     // Loads a bitmap from an INI value, noting why it stayed empty.

@@ -9,7 +9,7 @@
 // refuses is handed to OnNotice (a plain message box unless the program puts
 // its own in) and leaves no skin loaded; a SkinFile that does not exist loads
 // nothing. What an accepted package holds that cannot be used is kept in
-// Problems (see SkinModel.h) and the skin loads with defaults in its place.
+// `problems` (see SkinModel.h) and the skin loads with defaults in its place.
 #pragma once
 
 #include "toolkit/Component.h"

@@ -33,10 +33,10 @@ TEST(DefaultSkin, OurSkinsHoldNothingTheLoaderCannotUseButHoverAnimations) {
     for (const char* name : {"kanvio_neon", "kanvio_daylight"}) {
         TSkinModel m;
         ASSERT_TRUE(m.LoadSkin(Package(name))) << name;
-        EXPECT_EQ(m.Problems.size(), 4u) << name;
-        for (const TSkinProblem& problem : m.Problems) {
-            EXPECT_NE(problem.Reason.find("not a caption button"), std::string::npos)
-                << name << " [" << problem.Section << "] " << problem.Reason;
+        EXPECT_EQ(m.problems.size(), 4u) << name;
+        for (const SkinProblem& problem : m.problems) {
+            EXPECT_NE(problem.reason.find("not a caption button"), std::string::npos)
+                << name << " [" << problem.section << "] " << problem.reason;
         }
     }
 }

@@ -12,9 +12,9 @@ namespace {
 // The reasons recorded for `section`, one text.
 std::string ReasonsFor(const TSkinModel& model, const std::string& section) {
     std::string reasons;
-    for (const TSkinProblem& problem : model.Problems) {
-        if (problem.Section == section) {
-            reasons += problem.Reason + "\n";
+    for (const SkinProblem& problem : model.problems) {
+        if (problem.section == section) {
+            reasons += problem.reason + "\n";
         }
     }
     return reasons;
@@ -28,8 +28,8 @@ TEST(SkinProblems, AWellFormedSkinRecordsNone) {
                              "[Personality]\nLeft=s.bmp\nLeftFrame=2\n",
                              {}}
                     .Bmp("s.bmp", 30, 10));
-    EXPECT_TRUE(model.Problems.empty())
-        << model.Problems.front().Section << ": " << model.Problems.front().Reason;
+    EXPECT_TRUE(model.problems.empty())
+        << model.problems.front().section << ": " << model.problems.front().reason;
 }
 
 TEST(SkinProblems, ValuesThatAreNoNumbersTakeTheirDefaultsAndAreRecorded) {
@@ -149,12 +149,12 @@ TEST(SkinProblems, ValuesOutsideTheirRangeAreRecordedAsTheyAreAdjusted) {
 TEST(SkinProblems, APackageWithoutIniIsRecordedAndAReloadStartsAfresh) {
     TSkinModel model;
     ASSERT_TRUE(model.LoadSkin(BuildPackage({{"a.bmp", TaggedBmp(2, 2, 1)}})));
-    ASSERT_EQ(model.Problems.size(), 1u);
-    EXPECT_EQ(model.Problems[0].Section, "");
-    EXPECT_PRED_FORMAT2(::testing::IsSubstring, "no INI", model.Problems[0].Reason);
+    ASSERT_EQ(model.problems.size(), 1u);
+    EXPECT_EQ(model.problems[0].section, "");
+    EXPECT_PRED_FORMAT2(::testing::IsSubstring, "no INI", model.problems[0].reason);
     EXPECT_EQ(model.SysButtons.size(), 3u);
     Load(model, {"[TitlebarSkin]\nSkinName=Fine\n", {}});
-    EXPECT_TRUE(model.Problems.empty());
+    EXPECT_TRUE(model.problems.empty());
 }
 
 } // namespace
