@@ -16,11 +16,16 @@
 // numbers in plain decimal; booleans True/False; dates YYYY-MM-DD H:MM:SS).
 // Text comparisons in the condition ignore letter case, as Jet's do.
 //
-// Every failure raises ECatalogueError carrying the text a Jet user knows:
-// "Could not find file '<path>'.", "Not a valid password.",
+// Error policy of the catalogue library: every reader and writer returns its
+// result or raises ECatalogueError (CatalogueError.h), never a status flag or
+// another exception type; nothing here shows anything. Damage found deep in
+// the reader raises its kind ECorruptData, which the connection and the query
+// turn into the message naming the file. The texts are the ones a Jet user
+// knows: "Could not find file '<path>'.", "Not a valid password.",
 // "Unrecognized database format '<path>'." (not a Jet 4 database),
 // "The database '<path>' needs to be repaired or isn't a database file.",
 // "Syntax error (missing operator) in query expression '...'." and so on.
+// The program decides how the user sees them.
 #pragma once
 
 #include "catalogue/CatalogueError.h"

@@ -179,23 +179,19 @@ private:
         return node;
     }
 
-    std::unique_ptr<SqlExpr> Or() {
-        std::unique_ptr<SqlExpr> left = And();
-        while (IsKeyword(Peek(), "OR")) {
+    // Operands of the next tighter level joined left to right by `keyword`.
+    std::unique_ptr<SqlExpr> Chain(std::string_view keyword, SqlExpr::Kind kind,
+                                   std::unique_ptr<SqlExpr> (Parser::*operand)()) {
+        std::unique_ptr<SqlExpr> left = (this->*operand)();
+        while (IsKeyword(Peek(), keyword)) {
             ++pos_;
-            left = Binary(SqlExpr::Kind::Or, std::move(left), And());
+            left = Binary(kind, std::move(left), (this->*operand)());
         }
         return left;
     }
 
-    std::unique_ptr<SqlExpr> And() {
-        std::unique_ptr<SqlExpr> left = Not();
-        while (IsKeyword(Peek(), "AND")) {
-            ++pos_;
-            left = Binary(SqlExpr::Kind::And, std::move(left), Not());
-        }
-        return left;
-    }
+    std::unique_ptr<SqlExpr> Or() { return Chain("OR", SqlExpr::Kind::Or, &Parser::And); }
+    std::unique_ptr<SqlExpr> And() { return Chain("AND", SqlExpr::Kind::And, &Parser::Not); }
 
     std::unique_ptr<SqlExpr> Not() {
         if (!IsKeyword(Peek(), "NOT"))

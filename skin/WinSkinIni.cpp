@@ -30,6 +30,9 @@ int HexDigit(char c) {
     return -1;
 }
 
+// A hexadecimal value fills 32 bits with eight digits.
+constexpr int MaxHexDigits = 8;
+
 bool ParseHex(std::string_view digits, std::uint32_t& pattern) {
     if (digits.empty())
         return false;
@@ -41,8 +44,9 @@ bool ParseHex(std::string_view digits, std::uint32_t& pattern) {
             return false;
         if (significant > 0 || digit != 0)
             ++significant;
-        if (significant > 8)
+        if (significant > MaxHexDigits) {
             return false;
+        }
         value = value << 4 | static_cast<std::uint32_t>(digit);
     }
     pattern = value;

@@ -7,6 +7,7 @@
 #include "toolkit/PageControl.h"
 #include "app/ShareDM.h"
 #include "app/MainForm/TemplateTab.h"
+#include "app/TemplatePage.h"
 #include "toolkit/Text.h"
 #include "skin/WinSkinData/WinSkinData.h"
 #include "toolkit/TreeView.h"
@@ -30,28 +31,53 @@ TFormMain::TFormMain(tk::Component* owner) : Form(owner) {
         MessageBoxW(Handle(), tk::Widen(text).c_str(), tk::Widen(Caption()).c_str(), MB_OK);
     };
     RegisterDesignMethods();
-    if (tk::Application* application = Application())
+    if (tk::Application* application = Application()) {
         application->Classes().Register<skin::TSkinData>();
+    }
     LoadDesign("TFormMain");
 }
 
 template <class T> T& TFormMain::Designed(const char* name) {
     T* control = dynamic_cast<T*>(FindComponent(name));
-    if (!control)
+    if (!control) {
         throw std::runtime_error(std::string("The main window's design lacks ") + name);
+    }
     return *control;
 }
 
+namespace {
+
+// Puts a control of slot `slot` on its tab's sheet, hidden, at its place.
+void PlaceInSlot(tk::Control& control, TFormMain::Tab tab, int slot,
+                 const slotgeometry::Place& place) {
+    const int left = slotgeometry::ColumnPitch * (slot % slotgeometry::PerRow);
+    const int top = slotgeometry::RowPitch * (slot / slotgeometry::PerRow);
+    control.SetParent(tab.controls.sheet);
+    control.Hide();
+    control.SetBounds(place.left + left, place.top + top, place.width, place.height);
+}
+
+constexpr TFormMain::TabNames TradeNames{"Trade",           "Title3",     "行业分类",
+                                         "TabSheet2",       "TreeView1",  "ImageTradeLeft",
+                                         "ImageTradeRight", "LabelTrade", "ShapeBG"};
+constexpr TFormMain::TabNames ColorNames{"Color",           "Title4",     "系列",
+                                         "TabSheet3",       "TreeView2",  "ImageColorLeft",
+                                         "ImageColorRight", "LabelColor", "ShapeBG2"};
+
+} // namespace
+
 TFormMain::Tab TFormMain::TradeTab() {
-    return {"Trade",        "Title3",         TradeShapes,    TradeThumbs, TradeOpens,
-            TradeBooks,     TradePreviewUrls, TradeOrderUrls, TradePage,   TreeView1,
-            ImageTradeLeft, ImageTradeRight,  LabelTrade};
+    return {TradeNames,       TradeShapes,    TradeThumbs, TradeOpens,    TradeBooks,
+            TradePreviewUrls, TradeOrderUrls, TradePage,   tradeControls_};
 }
 
 TFormMain::Tab TFormMain::ColorTab() {
-    return {"Color",        "Title4",         ColorShapes,    ColorThumbs, ColorOpens,
-            ColorBooks,     ColorPreviewUrls, ColorOrderUrls, ColorPage,   TreeView2,
-            ImageColorLeft, ImageColorRight,  LabelColor};
+    return {ColorNames,       ColorShapes,    ColorThumbs, ColorOpens,    ColorBooks,
+            ColorPreviewUrls, ColorOrderUrls, ColorPage,   colorControls_};
+}
+
+std::array<TFormMain::Tab, 2> TFormMain::Tabs() {
+    return {TradeTab(), ColorTab()};
 }
 
 void TFormMain::RegisterDesignMethods() {
@@ -62,24 +88,23 @@ void TFormMain::RegisterDesignMethods() {
     AddMethod("FormCreate", notify(&TFormMain::FormCreate));
     AddMethod("FormShow", notify(&TFormMain::FormShow));
     AddMethod("ActionCancelExecute", tk::NotifyEvent([this](Component&) { Close(); }));
-    AddMethod("TreeView1Change",
-              tk::NotifyEvent([this](Component&) { SelectionChanged(TradeTab(), "行业分类"); }));
-    AddMethod("TreeView2Change",
-              tk::NotifyEvent([this](Component&) { SelectionChanged(ColorTab(), "系列"); }));
-    AddMethod("ImageTradeLeftClick",
-              tk::NotifyEvent([this](Component&) { ArrowClicked(TradeTab(), -1); }));
-    AddMethod("ImageTradeRightClick",
-              tk::NotifyEvent([this](Component&) { ArrowClicked(TradeTab(), +1); }));
-    AddMethod("ImageColorLeftClick",
-              tk::NotifyEvent([this](Component&) { ArrowClicked(ColorTab(), -1); }));
-    AddMethod("ImageColorRightClick",
-              tk::NotifyEvent([this](Component&) { ArrowClicked(ColorTab(), +1); }));
-    AddMethod("ShapeBGMouseMove", tk::MouseMoveEvent([this](Component&, tk::ShiftState, int, int) {
-                  BackgroundMouseMove(TradeTab());
-              }));
-    AddMethod("ShapeBG2MouseMove", tk::MouseMoveEvent([this](Component&, tk::ShiftState, int, int) {
-                  BackgroundMouseMove(ColorTab());
-              }));
+    for (Tab (TFormMain::*tabOf)() : {&TFormMain::TradeTab, &TFormMain::ColorTab}) {
+        const TabNames& names = (this->*tabOf)().names;
+        const std::string tree = names.tree, left = names.left, right = names.right;
+        AddMethod(tree + "Change", tk::NotifyEvent([this, tabOf](Component&) {
+                      SelectionChanged((this->*tabOf)());
+                  }));
+        AddMethod(left + "Click", tk::NotifyEvent([this, tabOf](Component&) {
+                      ArrowClicked((this->*tabOf)(), -1);
+                  }));
+        AddMethod(right + "Click", tk::NotifyEvent([this, tabOf](Component&) {
+                      ArrowClicked((this->*tabOf)(), +1);
+                  }));
+        AddMethod(std::string(names.background) + "MouseMove",
+                  tk::MouseMoveEvent([this, tabOf](Component&, tk::ShiftState, int, int) {
+                      BackgroundMouseMove((this->*tabOf)());
+                  }));
+    }
 }
 
 void TFormMain::FormCreate() {
@@ -89,85 +114,85 @@ void TFormMain::FormCreate() {
     AppPath = tk::Narrow(program.substr(0, program.find_last_of(L'\\') + 1));
 
     PageControl1 = &Designed<tk::PageControl>("PageControl1");
-    TabSheet2 = &Designed<tk::TabSheet>("TabSheet2");
-    TabSheet3 = &Designed<tk::TabSheet>("TabSheet3");
-    TreeView1 = &Designed<tk::TreeView>("TreeView1");
-    TreeView2 = &Designed<tk::TreeView>("TreeView2");
-    ImageTradeLeft = &Designed<tk::Image>("ImageTradeLeft");
-    ImageTradeRight = &Designed<tk::Image>("ImageTradeRight");
-    ImageColorLeft = &Designed<tk::Image>("ImageColorLeft");
-    ImageColorRight = &Designed<tk::Image>("ImageColorRight");
-    LabelTrade = &Designed<tk::Label>("LabelTrade");
-    LabelColor = &Designed<tk::Label>("LabelColor");
+    // Kind by kind, both tabs each: a design that lacks several components
+    // is reported by the first of them in this order.
+    for (Tab tab : Tabs()) {
+        tab.controls.sheet = &Designed<tk::TabSheet>(tab.names.sheet);
+    }
+    for (Tab tab : Tabs()) {
+        tab.controls.tree = &Designed<tk::TreeView>(tab.names.tree);
+    }
+    for (Tab tab : Tabs()) {
+        tab.controls.left = &Designed<tk::Image>(tab.names.left);
+        tab.controls.right = &Designed<tk::Image>(tab.names.right);
+    }
+    for (Tab tab : Tabs()) {
+        tab.controls.label = &Designed<tk::Label>(tab.names.label);
+    }
 }
 
 // Errors end the show handler where they happen and are reported by the
 // application's handler; the window stays up with whatever was created.
 void TFormMain::FormShow() {
-    if (TradeShapes[0])
+    if (TradeShapes[0]) {
         return; // shown again (after being hidden): the slots exist already
+    }
     try {
-        if (!data_)
+        if (!data_) {
             throw std::logic_error("The data module is missing");
+        }
         const std::string cataloguePath = AppPath + "NoteData.MDB";
         data_->ADOConnection1.Open(
             gallery::BuildConnectionString(cataloguePath, CataloguePassword));
-        CreateSlots(TradeTab(), *TabSheet2);
-        TradePage = 0;
-        CreateSlots(ColorTab(), *TabSheet3);
-        ColorPage = 0;
+        for (Tab tab : Tabs()) {
+            CreateSlots(tab);
+            tab.page = 0;
+        }
     } catch (const std::exception& error) {
-        if (tk::Application* application = Application())
+        if (tk::Application* application = Application()) {
             application->HandleException(error);
-        else
+        } else {
             ShowMessage(error.what());
+        }
     }
 }
 
-void TFormMain::CreateSlots(Tab tab, tk::TabSheet& page) {
-    for (int i = 0; i < 10; ++i) {
-        const int left = 120 * (i % 5);
-        const int top = 160 * (i / 5);
-        const auto place = [&](tk::Control& control, int x, int y, int width, int height) {
-            control.SetParent(&page);
-            control.Hide();
-            control.SetBounds(x + left, y + top, width, height);
-        };
-
+void TFormMain::CreateSlots(Tab tab) {
+    namespace geometry = slotgeometry;
+    for (int i = 0; i < gallery::SlotCount; ++i) {
         auto* frame = new tk::Shape(this);
-        place(*frame, 248, 32, 108, 108);
+        PlaceInSlot(*frame, tab, i, geometry::Frame);
         tab.shapes[size_t(i)] = frame;
 
         auto* thumb = new tk::Image(this);
-        place(*thumb, 252, 36, 100, 100);
+        PlaceInSlot(*thumb, tab, i, geometry::Thumb);
         thumb->SetCursor(tk::crHandPoint);
         thumb->OnClick = [this, tab](tk::Component& sender) {
             SlotClicked(tab, tab.thumbs, sender, false);
         };
         tab.thumbs[size_t(i)] = thumb;
 
-        auto* open = new tk::Image(this);
-        place(*open, 249, 144, 50, 25);
-        open->SetCursor(tk::crHandPoint);
-        tab.opens[size_t(i)] = open;
-        open->Picture().LoadFromFile(AppPath + pictures::OpenNormal);
-        open->OnClick = [this, tab](tk::Component& sender) {
-            SlotClicked(tab, tab.opens, sender, false);
-        };
-        open->OnMouseMove = [this, tab](tk::Component& sender, tk::ShiftState, int, int) {
-            ButtonMouseMove(tab.opens, sender, pictures::OpenHighlighted);
-        };
-
-        auto* book = new tk::Image(this);
-        place(*book, 305, 144, 50, 25);
-        book->SetCursor(tk::crHandPoint);
-        tab.books[size_t(i)] = book;
-        book->Picture().LoadFromFile(AppPath + pictures::BookNormal);
-        book->OnClick = [this, tab](tk::Component& sender) {
-            SlotClicked(tab, tab.books, sender, true);
-        };
-        book->OnMouseMove = [this, tab](tk::Component& sender, tk::ShiftState, int, int) {
-            ButtonMouseMove(tab.books, sender, pictures::BookHighlighted);
-        };
+        CreateSlotButton(tab, i,
+                         {geometry::Open, pictures::OpenNormal, pictures::OpenHighlighted, false});
+        CreateSlotButton(tab, i,
+                         {geometry::Book, pictures::BookNormal, pictures::BookHighlighted, true});
     }
+}
+
+void TFormMain::CreateSlotButton(Tab tab, int slot, const SlotButton& kind) {
+    SlotArray<tk::Image>& buttons = kind.orderPage ? tab.books : tab.opens;
+    auto* button = new tk::Image(this);
+    PlaceInSlot(*button, tab, slot, kind.place);
+    button->SetCursor(tk::crHandPoint);
+    buttons[size_t(slot)] = button;
+    button->Picture().LoadFromFile(AppPath + kind.picture);
+    const bool orderPage = kind.orderPage;
+    button->OnClick = [this, tab, &buttons, orderPage](tk::Component& sender) {
+        SlotClicked(tab, buttons, sender, orderPage);
+    };
+    const char* highlighted = kind.highlightedPicture;
+    button->OnMouseMove = [this, &buttons, highlighted](tk::Component& sender, tk::ShiftState, int,
+                                                        int) {
+        ButtonMouseMove(buttons, sender, highlighted);
+    };
 }

@@ -1,6 +1,16 @@
 // The gallery's main window: two tabs browse the template catalogue by
 // industry and by colour, ten template slots a page; Open and Book buttons
 // light up under the pointer and open the template's preview or order page.
+//
+// Error policy of the program: this is the one place where errors become
+// what the user sees. The catalogue raises ECatalogueError, the toolkit and a
+// damaged design raise std::exception kinds; the window catches them at the
+// event that ran into them: a failed start-up (no data module, no catalogue)
+// goes to the application's exception handler, a failed category query shows
+// its fixed text through ShowMessage, and a design the window cannot use ends
+// the program after its message (Main.cpp). Skin problems are the skin
+// component's: a refused package is its notice, problems inside an accepted
+// one are kept with the skin and shown to nobody.
 #pragma once
 
 #include "toolkit/Form.h"
@@ -70,19 +80,36 @@ public:
 
     // One tab's controls, addresses and page index.
     struct Tab;
+    // The names that tell a tab apart in the design and the catalogue.
+    struct TabNames;
+    // The designed controls of one tab, found once the design is read.
+    struct TabControls {
+        tk::TabSheet* sheet = nullptr;
+        tk::TreeView* tree = nullptr;
+        tk::Image* left = nullptr;
+        tk::Image* right = nullptr;
+        tk::Label* label = nullptr;
+    };
 
 private:
+    // One of a slot's two buttons: where it sits, its pictures and the page
+    // it opens.
+    struct SlotButton;
+
     Tab TradeTab();
     Tab ColorTab();
+    std::array<Tab, 2> Tabs();
 
     void FormCreate();
     void FormShow();
-    void CreateSlots(Tab tab, tk::TabSheet& page);
+    void CreateSlots(Tab tab);
+    void CreateSlotButton(Tab tab, int slot, const SlotButton& button);
     void FillPage(Tab tab, const std::string& category);
-    void SelectionChanged(Tab tab, const std::string& headerMarker);
+    void SelectionChanged(Tab tab);
     void ArrowClicked(Tab tab, int step);
     void SlotClicked(Tab tab, const SlotArray<tk::Image>& controls, tk::Component& sender,
                      bool orderPage);
+    void LaunchSlot(const std::string& tabName, int slot, bool orderPage);
     void ButtonMouseMove(const SlotArray<tk::Image>& buttons, tk::Component& sender,
                          const char* highlightedPicture);
     void BackgroundMouseMove(Tab tab);
@@ -92,14 +119,6 @@ private:
 
     TShareDataModule* data_ = nullptr;
     tk::PageControl* PageControl1 = nullptr;
-    tk::TabSheet* TabSheet2 = nullptr;
-    tk::TabSheet* TabSheet3 = nullptr;
-    tk::TreeView* TreeView1 = nullptr;
-    tk::TreeView* TreeView2 = nullptr;
-    tk::Image* ImageTradeLeft = nullptr;
-    tk::Image* ImageTradeRight = nullptr;
-    tk::Image* ImageColorLeft = nullptr;
-    tk::Image* ImageColorRight = nullptr;
-    tk::Label* LabelTrade = nullptr;
-    tk::Label* LabelColor = nullptr;
+    TabControls tradeControls_;
+    TabControls colorControls_;
 };

@@ -16,11 +16,11 @@ public:
     explicit SlotsView(const TFormMain::Tab& tab) : tab_(tab) {}
 
     void HideArrows() override {
-        tab_.left->Hide();
-        tab_.right->Hide();
+        tab_.controls.left->Hide();
+        tab_.controls.right->Hide();
     }
-    void ShowLeftArrow() override { tab_.left->Show(); }
-    void ShowRightArrow() override { tab_.right->Show(); }
+    void ShowLeftArrow() override { tab_.controls.left->Show(); }
+    void ShowRightArrow() override { tab_.controls.right->Show(); }
     void HideSlot(int slot) override { SetSlotVisible(slot, false); }
     void ShowSlot(int slot, const std::string& previewUrl, const std::string& orderUrl) override {
         SetSlotVisible(slot, true);
@@ -28,10 +28,11 @@ public:
         tab_.orderUrls[size_t(slot)] = orderUrl;
     }
     void LoadThumbnail(int slot, const std::string& fileName) override {
-        if (tk::Image* thumb = tab_.thumbs[size_t(slot)])
+        if (tk::Image* thumb = tab_.thumbs[size_t(slot)]) {
             thumb->Picture().LoadFromFile(AppPath + "Images\\" + fileName);
+        }
     }
-    void SetLabel(const std::string& text) override { tab_.label->SetCaption(text); }
+    void SetLabel(const std::string& text) override { tab_.controls.label->SetCaption(text); }
 
 private:
     void SetSlotVisible(int slot, bool visible) {
@@ -39,8 +40,9 @@ private:
         for (tk::Control* control :
              {static_cast<tk::Control*>(tab_.shapes[i]), static_cast<tk::Control*>(tab_.thumbs[i]),
               static_cast<tk::Control*>(tab_.opens[i]), static_cast<tk::Control*>(tab_.books[i])})
-            if (control)
+            if (control) {
                 control->SetVisible(visible);
+            }
     }
 
     const TFormMain::Tab& tab_;
@@ -50,7 +52,7 @@ private:
 
 void TFormMain::FillPage(Tab tab, const std::string& category) {
     SlotsView view(tab);
-    gallery::FillPage(data_->ADOQueryTemp, ShowMessage, view, tab.column, category, tab.page);
+    gallery::FillPage(data_->ADOQueryTemp, ShowMessage, view, tab.names.column, category, tab.page);
 }
 
 void TFormMain::FillTradePage(const std::string& category) {
@@ -63,10 +65,11 @@ void TFormMain::FillColorPage(const std::string& category) {
 
 // A header node (its text holds the tree's header marker) leaves the page as
 // it is; a leaf starts at its first page.
-void TFormMain::SelectionChanged(Tab tab, const std::string& headerMarker) {
-    const tk::TreeNode* node = tab.tree->Selected();
-    if (!node || node->Text().find(headerMarker) != std::string::npos)
+void TFormMain::SelectionChanged(Tab tab) {
+    const tk::TreeNode* node = tab.controls.tree->Selected();
+    if (!node || node->Text().find(tab.names.headerMarker) != std::string::npos) {
         return;
+    }
     tab.page = 0;
     FillPage(tab, node->Text());
 }
@@ -74,6 +77,7 @@ void TFormMain::SelectionChanged(Tab tab, const std::string& headerMarker) {
 // The arrows refill with whatever node is selected now, header or leaf.
 void TFormMain::ArrowClicked(Tab tab, int step) {
     tab.page += step;
-    if (const tk::TreeNode* node = tab.tree->Selected())
+    if (const tk::TreeNode* node = tab.controls.tree->Selected()) {
         FillPage(tab, node->Text());
+    }
 }

@@ -5,14 +5,21 @@
 
 #include "toolkit/GraphicControls.h"
 #include "app/MainForm/TemplateTab.h"
+#include "app/TemplatePage.h"
 
 namespace {
 
+// A button's tag while it shows its highlighted picture, and otherwise.
+constexpr int HoverOn = 1;
+constexpr int HoverOff = 0;
+
 // The slot whose control is `sender`, or -1.
 template <class Array> int SlotOf(const Array& controls, const tk::Component& sender) {
-    for (size_t i = 0; i < controls.size(); ++i)
-        if (controls[i] == &sender)
+    for (size_t i = 0; i < controls.size(); ++i) {
+        if (controls[i] == &sender) {
             return int(i);
+        }
+    }
     return -1;
 }
 
@@ -25,44 +32,46 @@ void SetHover(tk::Image& button, int flag, const char* picture) {
 } // namespace
 
 void TFormMain::OpenPreview(const std::string& tab, int slot) {
-    if (slot < 0 || slot >= 10)
-        return;
-    if (tab == "Trade")
-        Launch(TradePreviewUrls[size_t(slot)]);
-    else if (tab == "Color")
-        Launch(ColorPreviewUrls[size_t(slot)]);
+    LaunchSlot(tab, slot, false);
 }
 
 void TFormMain::OpenOrderPage(const std::string& tab, int slot) {
-    if (slot < 0 || slot >= 10)
+    LaunchSlot(tab, slot, true);
+}
+
+// A tab name that is neither "Trade" nor "Color", or a slot off the page,
+// opens nothing.
+void TFormMain::LaunchSlot(const std::string& tabName, int slot, bool orderPage) {
+    if (slot < 0 || slot >= gallery::SlotCount) {
         return;
-    if (tab == "Trade")
-        Launch(TradeOrderUrls[size_t(slot)]);
-    else if (tab == "Color")
-        Launch(ColorOrderUrls[size_t(slot)]);
+    }
+    for (Tab tab : Tabs()) {
+        if (tabName == tab.names.name) {
+            Launch((orderPage ? tab.orderUrls : tab.previewUrls)[size_t(slot)]);
+        }
+    }
 }
 
 void TFormMain::SlotClicked(Tab tab, const SlotArray<tk::Image>& controls, tk::Component& sender,
                             bool orderPage) {
-    const int slot = SlotOf(controls, sender);
-    if (orderPage)
-        OpenOrderPage(tab.name, slot);
-    else
-        OpenPreview(tab.name, slot);
+    LaunchSlot(tab.names.name, SlotOf(controls, sender), orderPage);
 }
 
 void TFormMain::ButtonMouseMove(const SlotArray<tk::Image>& buttons, tk::Component& sender,
                                 const char* highlightedPicture) {
     const int slot = SlotOf(buttons, sender);
-    if (slot >= 0 && buttons[size_t(slot)]->Tag() == 0)
-        SetHover(*buttons[size_t(slot)], 1, highlightedPicture);
+    if (slot >= 0 && buttons[size_t(slot)]->Tag() == HoverOff) {
+        SetHover(*buttons[size_t(slot)], HoverOn, highlightedPicture);
+    }
 }
 
 void TFormMain::BackgroundMouseMove(Tab tab) {
     for (size_t i = 0; i < tab.opens.size(); ++i) {
-        if (tab.opens[i] && tab.opens[i]->Tag() != 0)
-            SetHover(*tab.opens[i], 0, pictures::OpenNormal);
-        if (tab.books[i] && tab.books[i]->Tag() != 0)
-            SetHover(*tab.books[i], 0, pictures::BookNormal);
+        if (tab.opens[i] && tab.opens[i]->Tag() != HoverOff) {
+            SetHover(*tab.opens[i], HoverOff, pictures::OpenNormal);
+        }
+        if (tab.books[i] && tab.books[i]->Tag() != HoverOff) {
+            SetHover(*tab.books[i], HoverOff, pictures::BookNormal);
+        }
     }
 }

@@ -92,6 +92,11 @@ constexpr int32_t NoMinimizeBox = 9;
 constexpr int32_t MdiChild = 100;    // in the menu bar of an MDI frame with a maximised child
 constexpr int32_t AlwaysFirst = 200; // 200..2000: always shown
 constexpr int32_t AlwaysLast = 2000;
+// Visibility1 of a decoration button that does not give it: no listed code,
+// so the button is never shown.
+constexpr int32_t DecorationDefault = -1;
+// What a section must give as Visibility for a decoration button to be kept.
+constexpr int32_t DecorationKept = Always;
 } // namespace Visibility
 
 // How a caption button is anchored (the skin's Align key).
@@ -113,8 +118,27 @@ constexpr int Hot = 3;
 constexpr int Inactive = 4; // also the hot cell of the MDI child buttons
 } // namespace ButtonCell
 
+// How many cells a caption button's bitmap holds when its section gives no
+// frame key: three when the bitmap is at most CompactRatio times as wide as
+// high, else six (always six for a decoration button or without a bitmap).
+namespace ButtonCells {
+constexpr int32_t Compact = 3;
+constexpr int32_t Full = 6;
+constexpr double CompactRatio = 3.8;
+// Each MDI child button: normal, pressed, hot and inactive.
+constexpr int32_t Mdi = 4;
+} // namespace ButtonCells
+
 // TNCObject::FMouseState.
 enum class TMouseState : int32_t { Normal = 1, Pressed = 2, Hot = 3 };
+
+// An element's Tile key: its centre slice is repeated or stretched; larger
+// values are read as Stretch. (A frame border keeps its Stretch key in the
+// same field, where 1 means stretched.)
+namespace TileMode {
+constexpr int32_t Stretch = 0;
+constexpr int32_t Repeat = 1;
+} // namespace TileMode
 
 // Cells of a border bitmap.
 constexpr int ActiveCell = 1;

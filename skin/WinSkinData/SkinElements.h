@@ -56,9 +56,11 @@ public:
 class TDataSkinTitle : public TDataSkinObject {
 public:
     using TDataSkinObject::TDataSkinObject;
+    // The caption font's height when the skin's Fonts section gives none.
+    static constexpr int32_t DefaultFontHeight = 14;
     int32_t TextAlignment = 0;
     int32_t Textbackground = 0;
-    int32_t FontHeight = 14;
+    int32_t FontHeight = DefaultFontHeight;
     int32_t TXTBackleft = 0;
     int32_t TXTBackRight = 0;
     int32_t ActiveTextColour = NoColour;

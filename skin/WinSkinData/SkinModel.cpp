@@ -17,9 +17,12 @@ bool TSkinModel::LoadSkin(std::span<const uint8_t> package, const TNoticeSink& n
     if (!reader.Load(package))
         return false;
     IncompleteEntries = reader.CutShort() ? reader.Count() - reader.WholeEntries() : 0;
+    problems.clear();
     std::vector<uint8_t> iniText;
     std::string iniName;
-    reader.GetEntryContaining(".ini", iniText, iniName);
+    if (!reader.GetEntryContaining(".ini", iniText, iniName)) {
+        problems.push_back({"", "the package holds no INI; every setting takes its default"});
+    }
     TQuickIni ini;
     ini.LoadFromStream(iniText);
     TSkinParser parser(*this, ini, reader);

@@ -2,6 +2,14 @@
 // extra colour table, the caption buttons and the caption text settings,
 // built from a skin package. Every key has a default and an element whose
 // image key is missing is absent (null), so any INI yields a usable skin.
+//
+// Error policy of the skin data: a package the reader refuses makes LoadSkin
+// return false and hands the reason to the notice sink; nothing here throws
+// for bad skin data. Whatever is wrong inside an accepted package (a value
+// that is no number, a bitmap that is missing or unreadable, a section that
+// cannot be used) never stops the load: the value's default is taken, as it
+// always was, and the problem is kept in `problems` with its section and reason
+// for tools and tests to report. The model shows nothing itself.
 #pragma once
 
 #include "skin/WinSkinData/SkinColours.h"
@@ -15,6 +23,13 @@
 #include <vector>
 
 namespace skin {
+
+// Something in a skin that could not be used as written: the section it
+// stands in ("" for the package as a whole) and what was wrong.
+struct SkinProblem {
+    std::string section;
+    std::string reason;
+};
 
 class TSkinModel {
 public:
@@ -38,6 +53,9 @@ public:
     // cut-off stream (read as if zeros followed, as stored skins expect);
     // 0 for a whole package. Tools for skin authors warn about them.
     std::size_t IncompleteEntries = 0;
+    // What the last accepted package held that could not be used as
+    // written, in reading order; the skin loaded with defaults in its place.
+    std::vector<SkinProblem> problems;
     Colour WindowTextColour = 0;
     Colour TitleTextActiveColour = 0;
     Colour TitleTextNoActiveColour = 0;

@@ -2,6 +2,7 @@
 
 #include "skin/ImgUtil/BmpCodec.h"
 #include "skin/ImgUtil/PixelTransforms.h"
+#include "skin/WinSkinData/SkinCodes.h"
 #include "skin/SkinRead/SkinReader.h"
 #include "skin/WinSkinIni.h"
 
@@ -12,13 +13,65 @@ namespace skin {
 namespace {
 
 constexpr std::string_view Personality = "Personality";
+constexpr std::string_view BitmapExtension = ".bmp";
+// The fewest cells an element's bitmap can be divided into.
+constexpr int32_t MinCells = 1;
+
+// The twelve equal cells of the MDICONTROLS strip: four for each MDI child
+// button, in the order minimise, restore, close.
+constexpr int MdiStripCells = 12;
+constexpr std::array MdiActions = {ButtonAction::MdiMinimize, ButtonAction::MdiRestore,
+                                   ButtonAction::MdiClose};
+// The gap between two MDI child buttons, in pixels.
+constexpr int MdiButtonGap = 4;
+
+// Check and radio strips without a frame key: 13-pixel cells below 16 pixels
+// of height, else 16-pixel cells; at least four cells.
+constexpr int SmallGlyphCell = 13;
+constexpr int LargeGlyphCell = 16;
+constexpr int32_t MinGlyphCells = 4;
 
 std::string Upper(std::string_view text) {
     std::string out(text);
-    for (char& ch : out)
-        if (ch >= 'a' && ch <= 'z')
+    for (char& ch : out) {
+        if (ch >= 'a' && ch <= 'z') {
             ch = char(ch - 'a' + 'A');
+        }
+    }
     return out;
+}
+
+// Sections whose names start with "Button" but belong to controls.
+bool IsCaptionButtonSection(const std::string& upper) {
+    return upper.starts_with("BUTTON") && upper != "BUTTON" && upper != "BUTTONS" &&
+           upper != "BUTTON.RADIO" && upper != "BUTTON.CHECKBOX";
+}
+
+// Red, green and blue.
+constexpr int RgbComponents = 3;
+
+// How many runs of digits a colour text holds.
+int NumberRuns(std::string_view text) {
+    int runs = 0;
+    bool inRun = false;
+    for (const char ch : text) {
+        const bool digit = ch >= '0' && ch <= '9';
+        if (digit && !inRun) {
+            ++runs;
+        }
+        inRun = digit;
+    }
+    return runs;
+}
+
+std::string InQuotes(std::string_view text) {
+    std::string quoted(1, '"');
+    quoted.append(text).push_back('"');
+    return quoted;
+}
+
+std::string Quoted(std::string_view key, std::string_view value) {
+    return std::string(key) + "=" + std::string(value);
 }
 
 template <class T> std::unique_ptr<T> Made(std::string_view name) {
@@ -30,32 +83,70 @@ template <class T> std::unique_ptr<T> Made(std::string_view name) {
 TSkinParser::TSkinParser(TSkinModel& model, const TQuickIni& ini, const TSkinReader& package)
     : model_(model), ini_(ini), package_(package) {}
 
-int32_t TSkinParser::Int(std::string_view section, std::string_view key, int32_t fallback) const {
-    return ini_.ReadInteger(section, key, fallback);
+void TSkinParser::Note(std::string_view section, std::string reason) {
+    model_.problems.push_back({std::string(section), std::move(reason)});
+}
+
+int32_t TSkinParser::Int(std::string_view section, std::string_view key, int32_t fallback) {
+    const std::string text = Str(section, key);
+    int32_t value = 0;
+    if (text.empty()) {
+        return fallback;
+    }
+    if (!ParseIniInteger(text, value)) {
+        Note(section, Quoted(key, text) + " is not a whole number; " + std::to_string(fallback) +
+                          " is taken");
+        return fallback;
+    }
+    return value;
 }
 
 std::string TSkinParser::Str(std::string_view section, std::string_view key) const {
     return ini_.ReadString(section, key, "");
 }
 
-Colour TSkinParser::ReadRgbText(std::string_view section, std::string_view key,
-                                Colour fallback) const {
+Colour TSkinParser::ReadRgbText(std::string_view section, std::string_view key, Colour fallback) {
     const std::string text = Str(section, key);
-    return text.empty() ? fallback : ParseRgbText(text);
+    if (text.empty()) {
+        return fallback;
+    }
+    if (NumberRuns(text) < RgbComponents) {
+        Note(section, Quoted(key, text) + " does not give red, green and blue");
+    }
+    return ParseRgbText(text);
 }
 
-void TSkinParser::LoadSkinBitmap(TDib& bitmap, std::string_view value) {
+std::string TSkinParser::LoadSkinBitmap(TDib& bitmap, std::string_view value) {
     bitmap.Clear();
+    if (value.empty()) {
+        return {};
+    }
     const size_t folderEnd = value.find_last_of("\\:");
     const std::string_view file =
         folderEnd == std::string_view::npos ? value : value.substr(folderEnd + 1);
     const size_t dot = file.rfind('.');
-    if (file.empty() || dot == std::string_view::npos || file.substr(dot) != ".bmp")
-        return;
-    if (!package_.GetEntry(file, entry_) || entry_.empty())
-        return;
+    if (file.empty() || dot == std::string_view::npos || file.substr(dot) != BitmapExtension) {
+        return InQuotes(value) + " names no .bmp file";
+    }
+    if (!package_.GetEntry(file, entry_)) {
+        return InQuotes(file) + " is not in the package";
+    }
+    if (entry_.empty()) {
+        return InQuotes(file) + " is empty";
+    }
     std::string error;
-    DecodeBmp(entry_, bitmap, error); // an unreadable image leaves the bitmap empty
+    if (!DecodeBmp(entry_, bitmap, error)) {
+        return InQuotes(file) + " is no readable bitmap: " + error;
+    }
+    return {};
+}
+
+void TSkinParser::ReadImage(TDib& bitmap, std::string_view section, std::string_view key,
+                            std::string_view value) {
+    std::string reason = LoadSkinBitmap(bitmap, value);
+    if (!reason.empty()) {
+        Note(section, std::string(key) + ": " + reason);
+    }
 }
 
 void TSkinParser::ParseSkin() {
@@ -119,10 +210,14 @@ void TSkinParser::ReadFrameBorders() {
         }
         // The frame divides the border's size into cells: below 1 would
         // divide by zero or flip the cells, so it counts as 1.
-        b.Frame = std::max(Int(Personality, n + "Frame", 1), 1);
+        b.Frame = Int(Personality, n + "Frame", MinCells);
+        if (b.Frame < MinCells) {
+            Note(Personality, n + "Frame=" + std::to_string(b.Frame) + " is taken as 1");
+            b.Frame = MinCells;
+        }
         b.Tile = Int(Personality, n + "Stretch", 1);
         b.Trans = Int(Personality, n + "Trans", 1);
-        LoadSkinBitmap(b.Bitmap, Str(Personality, n));
+        ReadImage(b.Bitmap, Personality, n, Str(Personality, n));
     }
 }
 
@@ -154,79 +249,108 @@ void TSkinParser::ReadColourTable() {
     model_.ColourTable.clear();
     for (const std::string& section : sections) {
         const std::string upper = Upper(section);
-        if (upper.starts_with("COLOUR") && upper != "COLOURS")
-            model_.ColourTable.push_back(ReadRgbText(section, "color", SysWindowText));
+        if (!upper.starts_with("COLOUR") || upper == "COLOURS") {
+            continue;
+        }
+        if (Str(section, "color").empty()) {
+            Note(section, "no color key; the window text colour is taken");
+        }
+        model_.ColourTable.push_back(ReadRgbText(section, "color", SysWindowText));
     }
 }
 
 void TSkinParser::ReadCaptionButtons() {
     std::vector<std::string> sections;
     ini_.ReadSections(sections);
-    std::vector<std::string> kept;
-    for (const std::string& section : sections) {
-        const std::string u = Upper(section);
-        if (!u.starts_with("BUTTON") || u == "BUTTON" || u == "BUTTONS" || u == "BUTTON.RADIO" ||
-            u == "BUTTON.CHECKBOX")
-            continue;
-        // A button without action is kept only when it says Visibility=0.
-        if (Int(u, "Action", 0) == -1 && Int(u, "Visibility", -1) != 0)
-            continue;
-        kept.push_back(u);
-    }
     auto& buttons = model_.SysButtons;
     buttons.clear();
-    for (const std::string& u : kept) {
-        auto b = Made<TDataSkinSysButton>(u);
-        b->Action = Int(u, "Action", 0);
-        b->Align = Int(u, "Align", 0);
-        b->Xcoord = Int(u, "Xcoord", 0);
-        b->Ycoord = Int(u, "Ycoord", 0);
-        b->Visibility = Int(u, "Visibility", 0);
-        b->Visibility1 = Int(u, "Visibility1", b->Action == -1 ? -1 : 0);
-        b->CombineOp = Int(u, "CombineOp", -1);
-        b->Frame = Int(u, "frame", 0);
-        LoadSkinBitmap(b->Bitmap, Str(u, "ButtonImage"));
-        if (b->Frame < 0)
-            b->Frame = 1; // a negative cell count would flip the cells
-        if (b->Frame == 0) {
-            b->Frame = 6;
-            if (!b->Bitmap.Empty()) {
-                const double ratio = double(b->Bitmap.Width()) / b->Bitmap.Height();
-                b->Frame = ratio <= 3.8 ? 3 : 6;
-                if (b->Action < 0)
-                    b->Frame = 6;
-            }
-            // Icon buttons show the window's icon, which the form frame supplies.
-            if (b->Action == 3 || b->Action == 11)
-                b->Bitmap.Clear();
+    for (const std::string& section : sections) {
+        const std::string u = Upper(section);
+        if (!IsCaptionButtonSection(u)) {
+            continue;
         }
-        buttons.push_back(std::move(b));
+        const int32_t action = Int(section, "Action", ButtonAction::Close);
+        if (action == ButtonAction::Decoration &&
+            Int(section, "Visibility", Visibility::DecorationDefault) !=
+                Visibility::DecorationKept) {
+            Note(section, "no action and no Visibility=0: not a caption button; left out");
+            continue;
+        }
+        buttons.push_back(ReadCaptionButton(section, action));
     }
+    AppendMdiButtons();
+}
+
+std::unique_ptr<TDataSkinSysButton> TSkinParser::ReadCaptionButton(const std::string& section,
+                                                                   int32_t action) {
+    // Caption buttons are named by their section in capitals.
+    auto b = Made<TDataSkinSysButton>(Upper(section));
+    const bool decoration = action == ButtonAction::Decoration;
+    const bool inert = action <= ButtonAction::Decoration; // never reacts to the mouse
+    b->Action = action;
+    b->Align = Int(section, "Align", ButtonAlign::Left);
+    b->Xcoord = Int(section, "Xcoord", 0);
+    b->Ycoord = Int(section, "Ycoord", 0);
+    b->Visibility = Int(section, "Visibility", Visibility::Always);
+    b->Visibility1 = Int(section, "Visibility1",
+                         decoration ? Visibility::DecorationDefault : Visibility::Always);
+    b->CombineOp = Int(section, "CombineOp", -1);
+    b->Frame = Int(section, "frame", 0);
+    ReadImage(b->Bitmap, section, "ButtonImage", Str(section, "ButtonImage"));
+    if (b->Frame < 0) {
+        Note(section, "frame=" + std::to_string(b->Frame) + " is taken as 1");
+        b->Frame = MinCells; // a negative cell count would flip the cells
+    }
+    if (b->Frame == 0) {
+        b->Frame = ButtonCells::Full;
+        if (!b->Bitmap.Empty() && !inert) {
+            const double ratio = double(b->Bitmap.Width()) / b->Bitmap.Height();
+            b->Frame =
+                ratio <= ButtonCells::CompactRatio ? ButtonCells::Compact : ButtonCells::Full;
+        }
+        // Icon buttons show the window's icon, which the form frame supplies.
+        if (action == ButtonAction::SystemMenu || action == ButtonAction::IconMenu) {
+            b->Bitmap.Clear();
+        }
+    }
+    return b;
+}
+
+void TSkinParser::AppendMdiButtons() {
+    auto& buttons = model_.SysButtons;
     const size_t first = buttons.size();
-    for (int32_t action : {7, 8, 9}) {
+    for (int32_t action : MdiActions) {
         auto mdi = Made<TDataSkinSysButton>("MDI");
         mdi->Action = action;
-        mdi->Align = mdi->Visibility = mdi->Visibility1 = 100;
-        mdi->Frame = 4;
+        mdi->Align = ButtonAlign::MdiChild;
+        mdi->Visibility = mdi->Visibility1 = Visibility::MdiChild;
+        mdi->Frame = ButtonCells::Mdi;
         buttons.push_back(std::move(mdi));
     }
     ReadMdiButtons(first);
 }
 
 void TSkinParser::ReadMdiButtons(size_t first) {
+    constexpr std::string_view Section = "MDICONTROLS";
     TDib strip;
-    LoadSkinBitmap(strip, Str("MDICONTROLS", "Image"));
-    if (strip.Empty())
+    ReadImage(strip, Section, "Image", Str(Section, "Image"));
+    if (strip.Empty()) {
         return;
-    // Twelve equal cells, four per button, in the order of actions 7, 8, 9.
-    const int c = strip.Width() / 12, h = strip.Height();
-    for (int i = 0; i < 3; ++i) {
-        TDataSkinSysButton& b = *model_.SysButtons[first + size_t(i)];
-        b.Bitmap.SetSize(4 * c, h, strip.BitsPerPixel());
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < 4 * c; ++x)
-                b.Bitmap.SetPixel(x, y, strip.Pixel(4 * c * i + x, y));
-        b.Xcoord = (c + 4) * (3 - i);
+    }
+    if (strip.Width() < MdiStripCells) {
+        Note(Section, "the image is narrower than its twelve cells");
+    }
+    const int c = strip.Width() / MdiStripCells, h = strip.Height();
+    const int buttonWidth = ButtonCells::Mdi * c;
+    for (size_t i = 0; i < MdiActions.size(); ++i) {
+        TDataSkinSysButton& b = *model_.SysButtons[first + i];
+        b.Bitmap.SetSize(buttonWidth, h, strip.BitsPerPixel());
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < buttonWidth; ++x) {
+                b.Bitmap.SetPixel(x, y, strip.Pixel(buttonWidth * int(i) + x, y));
+            }
+        }
+        b.Xcoord = (c + MdiButtonGap) * int(MdiActions.size() - i);
     }
 }
 
@@ -240,19 +364,23 @@ void TSkinParser::ReadStateColours(TDataSkinObject& e, std::string_view section)
     e.PressedColour2 = ReadRgbText(section, "PressedColour2", text);
 }
 
+void TSkinParser::ReadPlacement(TDataSkinObject& e, std::string_view section) {
+    e.LeftWidth = Int(section, "LeftWidth", 0);
+    e.RightWidth = Int(section, "RightWidth", 0);
+    e.TopHeight = Int(section, "TopHeight", 0);
+    e.BottomHeight = Int(section, "BottomHeight", 0);
+    e.Trans = Int(section, "Trans", 0);
+    e.Tile = Int(section, "Tile", 0);
+}
+
 void TSkinParser::ReadButtons() {
     constexpr std::string_view S = "Buttons";
     TDataSkinButton& b = model_.Buttons;
     b = TDataSkinButton("Buttons");
-    b.LeftWidth = Int(S, "LeftWidth", 0);
-    b.RightWidth = Int(S, "RightWidth", 0);
-    b.TopHeight = Int(S, "TopHeight", 0);
-    b.BottomHeight = Int(S, "BottomHeight", 0);
-    b.Trans = Int(S, "Trans", 0);
-    LoadSkinBitmap(b.Bitmap, Str(S, "Bitmap"));
-    b.Tile = Int(S, "Tile", 0);
-    LoadSkinBitmap(b.CheckBitmap, Str(S, "CheckButton"));
-    LoadSkinBitmap(b.RadioBitmap, Str(S, "RadioButton"));
+    ReadPlacement(b, S);
+    ReadImage(b.Bitmap, S, "Bitmap", Str(S, "Bitmap"));
+    ReadImage(b.CheckBitmap, S, "CheckButton", Str(S, "CheckButton"));
+    ReadImage(b.RadioBitmap, S, "RadioButton", Str(S, "RadioButton"));
     b.RadioButtonFrame = Int(S, "RadioButtonFrame", 0);
     b.CheckButtonFrame = Int(S, "CheckButtonFrame", 0);
     b.HasNormalColour2 = !Str(S, "NormalColour2").empty();
@@ -264,112 +392,131 @@ void TSkinParser::ReadButtons() {
 void TSkinParser::ReadTitle(std::string_view section) {
     TDataSkinTitle& t = model_.Title;
     t = TDataSkinTitle("Title");
-    LoadSkinBitmap(t.Bitmap, Str(section, "TextBack"));
+    ReadImage(t.Bitmap, section, "TextBack", Str(section, "TextBack"));
     t.LeftWidth = Int(section, "TextShift", 0);
     t.TopHeight = Int(section, "TextShiftVert", 0);
     t.RightWidth = Int(section, "TextRightClip", 0);
-    t.TextAlignment = Int(section, "TextAlignment", 0);
+    t.TextAlignment = Int(section, "TextAlignment", TextAlign::Left);
     t.Textbackground = Int(section, "Textbackground", 0);
-    t.FontHeight = Int("Fonts", "FontHeight", 14);
+    t.FontHeight = Int("Fonts", "FontHeight", TDataSkinTitle::DefaultFontHeight);
     t.TXTBackleft = Int(section, "TXTBackleft", 0);
     t.TXTBackRight = Int(section, "TXTBackRight", 0);
-    ReadRgbKeys(ini_, section, "ActiveText", t.ActiveTextColour);
-    ReadRgbKeys(ini_, section, "InActiveText", t.InActiveTextColour);
+    ReadTextColour(section, "ActiveText", t.ActiveTextColour);
+    ReadTextColour(section, "InActiveText", t.InActiveTextColour);
+}
+
+void TSkinParser::ReadTextColour(std::string_view section, std::string_view name, int32_t& colour) {
+    const std::string key(name);
+    int given = 0;
+    for (const char* part : {"R", "G", "B"}) {
+        if (Int(section, key + part, -1) >= 0) {
+            ++given;
+        }
+    }
+    if (given > 0 && given < RgbComponents) {
+        Note(section, key + "R, G and B are not all given; the colour is left as it was");
+    }
+    ReadRgbKeys(ini_, section, name, colour);
+}
+
+template <class T>
+std::unique_ptr<T> TSkinParser::OpenElement(std::string_view section, std::string_view imageKey,
+                                            ImageKey use) {
+    const std::string image = Str(section, imageKey);
+    if (image.empty()) {
+        if (use == ImageKey::OwnSection && ini_.FindSection(section) >= 0) {
+            Note(section, "no " + std::string(imageKey) + " key; the element is left out");
+        }
+        return nullptr;
+    }
+    auto e = Made<T>(section);
+    ReadImage(e->Bitmap, section, imageKey, image);
+    return e;
+}
+
+void TSkinParser::ReadSecondImage(TDataSkinBorder& e, std::string_view section,
+                                  std::string_view key) {
+    const std::string second = Str(section, key);
+    if (!second.empty()) {
+        ReadImage(e.Bitmap2, section, key, second);
+    }
 }
 
 std::unique_ptr<TDataSkinBorder> TSkinParser::ReadProgress(std::string_view section) {
-    const std::string image = Str(section, "Bitmap");
-    if (image.empty())
-        return nullptr;
-    auto p = Made<TDataSkinBorder>(section);
-    LoadSkinBitmap(p->Bitmap, image);
-    const std::string chunk = Str(section, "Chunk");
-    if (!chunk.empty())
-        LoadSkinBitmap(p->Bitmap2, chunk);
-    p->Style = Int(section, "Style", 0);
-    p->LeftWidth = Int(section, "LeftWidth", 0);
-    p->RightWidth = Int(section, "RightWidth", 0);
-    p->TopHeight = Int(section, "TopHeight", 0);
-    p->BottomHeight = Int(section, "BottomHeight", 0);
-    p->Trans = Int(section, "Trans", 0);
-    p->Tile = Int(section, "Tile", 0);
+    auto p = OpenElement<TDataSkinBorder>(section, "Bitmap");
+    if (p) {
+        ReadSecondImage(*p, section, "Chunk");
+        p->Style = Int(section, "Style", 0);
+        ReadPlacement(*p, section);
+    }
     return p;
 }
 
 std::unique_ptr<TDataSkinObject> TSkinParser::ReadMenuBar(std::string_view section) {
-    const std::string image = Str(section, "menuBar");
-    if (image.empty())
-        return nullptr;
-    auto m = Made<TDataSkinObject>(section);
-    LoadSkinBitmap(m->Bitmap, image);
-    m->Tile = Int(section, "TileMenu", 0);
-    // Despite their names: the widths of the unstretched ends of the bar.
-    m->LeftWidth = Int(section, "TileLeftMenu", 1);
-    m->RightWidth = Int(section, "TileRightMenu", 1);
+    auto m = OpenElement<TDataSkinObject>(section, "menuBar", ImageKey::SharedSection);
+    if (m) {
+        m->Tile = Int(section, "TileMenu", 0);
+        // Despite their names: the widths of the unstretched ends of the bar.
+        m->LeftWidth = Int(section, "TileLeftMenu", 1);
+        m->RightWidth = Int(section, "TileRightMenu", 1);
+    }
     return m;
 }
 
 void TSkinParser::ReadGenericKeys(TDataSkinObject& e, std::string_view section, bool withStyle) {
-    if (withStyle)
+    if (withStyle) {
         e.Style = Int(section, "Style", 0);
-    e.LeftWidth = Int(section, "LeftWidth", 0);
-    e.RightWidth = Int(section, "RightWidth", 0);
-    e.TopHeight = Int(section, "TopHeight", 0);
-    e.BottomHeight = Int(section, "BottomHeight", 0);
-    e.Trans = Int(section, "Trans", 0);
-    e.Tile = Int(section, "Tile", 0);
-    if (e.Tile > 1)
-        e.Tile = 0;
+    }
+    ReadPlacement(e, section);
+    if (e.Tile > TileMode::Repeat) {
+        Note(section, "Tile=" + std::to_string(e.Tile) + " is taken as 0");
+        e.Tile = TileMode::Stretch;
+    }
     ReadStateColours(e, section);
 }
 
 std::unique_ptr<TDataSkinObject> TSkinParser::ReadElement(std::string_view section) {
-    const std::string image = Str(section, "Image");
-    if (image.empty())
-        return nullptr;
-    auto e = Made<TDataSkinObject>(section);
-    LoadSkinBitmap(e->Bitmap, image);
-    ReadGenericKeys(*e, section, true);
+    auto e = OpenElement<TDataSkinObject>(section, "Image");
+    if (e) {
+        ReadGenericKeys(*e, section, true);
+    }
     return e;
 }
 
 std::unique_ptr<TDataSkinBorder> TSkinParser::ReadBorderElement(std::string_view section,
                                                                 std::string_view secondKey) {
-    const std::string image = Str(section, "Image");
-    if (image.empty())
-        return nullptr;
-    auto e = Made<TDataSkinBorder>(section);
-    LoadSkinBitmap(e->Bitmap, image);
-    const std::string second = Str(section, secondKey);
-    if (!second.empty())
-        LoadSkinBitmap(e->Bitmap2, second);
-    ReadGenericKeys(*e, section, false);
+    auto e = OpenElement<TDataSkinBorder>(section, "Image");
+    if (e) {
+        ReadSecondImage(*e, section, secondKey);
+        ReadGenericKeys(*e, section, false);
+    }
     return e;
 }
 
 std::unique_ptr<TDataSkinBoxLabel> TSkinParser::ReadGroupBox(std::string_view section) {
-    const std::string image = Str(section, "Image");
-    if (image.empty())
-        return nullptr;
-    auto g = Made<TDataSkinBoxLabel>(section);
-    LoadSkinBitmap(g->Bitmap, image);
-    ReadGenericKeys(*g, section, true);
-    g->BackgroundAlignment = Int(section, "BackgroundAlignment", 0);
-    g->BackgroundLeftShift = Int(section, "BackgroundLeftShift", 0);
-    g->BackgroundRightShift = Int(section, "BackgroundRightShift", 0);
+    auto g = OpenElement<TDataSkinBoxLabel>(section, "Image");
+    if (g) {
+        ReadGenericKeys(*g, section, true);
+        g->BackgroundAlignment = Int(section, "BackgroundAlignment", 0);
+        g->BackgroundLeftShift = Int(section, "BackgroundLeftShift", 0);
+        g->BackgroundRightShift = Int(section, "BackgroundRightShift", 0);
+    }
     return g;
 }
 
 void TSkinParser::ReadComboButton() {
+    constexpr std::string_view Section = "ComboButton";
     // "****" is no key a skin uses: the second image is the mirrored first
     // one, for combo boxes with the button on the left.
-    model_.ComboButton = ReadBorderElement("ComboButton", "****");
+    model_.ComboButton = ReadBorderElement(Section, "****");
     TDataSkinBorder* combo = model_.ComboButton.get();
+    if (!combo) {
+        return;
+    }
     // Unlike the other border elements the combo button reads its Style:
     // Style 1 selects the combo box's simple drawing.
-    if (combo)
-        combo->Style = Int("ComboButton", "Style", 0);
-    if (combo && !combo->Bitmap.Empty()) {
+    combo->Style = Int(Section, "Style", 0);
+    if (!combo->Bitmap.Empty()) {
         combo->Bitmap2 = combo->Bitmap;
         combo->Bitmap2.ConvertTo(24);
         MirrorBitmap(combo->Bitmap2);
@@ -379,8 +526,9 @@ void TSkinParser::ReadComboButton() {
 void TSkinParser::SetFrameCounts() {
     TSkinModel& m = model_;
     const auto set = [](TDataSkinObject* e, int32_t frames) {
-        if (e)
+        if (e) {
             e->Frame = frames;
+        }
     };
     set(&m.Buttons, 5);
     set(&m.Title, 2);
@@ -389,14 +537,16 @@ void TSkinParser::SetFrameCounts() {
     set(m.GroupBoxEdge.get(), 2);
     set(m.StatusBarEdges.get(), 3);
     for (TDataSkinObject* e : {static_cast<TDataSkinObject*>(m.ComboButton.get()), m.SunkEdge.get(),
-                               m.HorzScroll.get(), m.VertScroll.get()})
+                               m.HorzScroll.get(), m.VertScroll.get()}) {
         set(e, 4);
+    }
     for (TDataSkinObject* e :
          {m.Toolbars.get(), static_cast<TDataSkinObject*>(m.Tabs.get()), m.ExtraImages.get(),
           m.Headerbar.get(), m.MenuItem.get(), m.TrackbarThumbHorz.get(), m.TrackbarThumbVert.get(),
           m.TrackbarThumbLeft.get(), m.TrackbarThumbRight.get(), m.TrackbarThumbUp.get(),
-          m.TrackbarThumbDown.get()})
+          m.TrackbarThumbDown.get()}) {
         set(e, 5);
+    }
     set(m.UpDownHorz.get(), 8);
     set(m.UpDownVert.get(), 8);
     set(m.GroupBox.get(), 1);
@@ -405,13 +555,12 @@ void TSkinParser::SetFrameCounts() {
     set(m.HorzScrollThumb.get(), Int("HorzScrollThumb", "FrameCount", 3));
     set(m.VertScrollThumb.get(), Int("VertScrollThumb", "FrameCount", 3));
 
-    // Check and radio strips: 13-pixel cells below 16 pixels of height, else
-    // 16-pixel cells; at least 4.
     const auto derive = [](int32_t& frames, const TDib& strip) {
-        if (frames != 0)
+        if (frames != 0) {
             return;
-        const int cell = strip.Height() < 16 ? 13 : 16;
-        frames = std::max(strip.Width() / cell, 4);
+        }
+        const int cell = strip.Height() < LargeGlyphCell ? SmallGlyphCell : LargeGlyphCell;
+        frames = std::max(strip.Width() / cell, MinGlyphCells);
     };
     derive(m.Buttons.RadioButtonFrame, m.Buttons.RadioBitmap);
     derive(m.Buttons.CheckButtonFrame, m.Buttons.CheckBitmap);

@@ -26,13 +26,22 @@ public:
 
     // Fills `bitmap` from the package entry an INI value names (its file-name
     // part, which must end in ".bmp" exactly); empties it when there is none.
-    void LoadSkinBitmap(TDib& bitmap, std::string_view value);
+    // Returns why a value that names something gave no bitmap; "" when the
+    // bitmap was loaded or the value is empty.
+    std::string LoadSkinBitmap(TDib& bitmap, std::string_view value);
 
 private:
+    // Whether an element's image key has its section to itself: then a
+    // section without the key is a section the skin cannot use.
+    enum class ImageKey { OwnSection, SharedSection };
+
     void ReadFrameBorders();
     void ReadColours();
     void ReadColourTable();
     void ReadCaptionButtons();
+    std::unique_ptr<TDataSkinSysButton> ReadCaptionButton(const std::string& section,
+                                                          int32_t action);
+    void AppendMdiButtons();
     void ReadMdiButtons(size_t first);
     void ReadButtons();
     void ReadTitle(std::string_view section);
@@ -45,13 +54,28 @@ private:
     void ReadComboButton();
     void SetFrameCounts();
 
+    // The opening every element shares: none when the image key is empty,
+    // else an element named after the section with its bitmap loaded.
+    template <class T>
+    std::unique_ptr<T> OpenElement(std::string_view section, std::string_view imageKey,
+                                   ImageKey use = ImageKey::OwnSection);
+    // Loads Bitmap2 from the value of `key`, when the section gives one.
+    void ReadSecondImage(TDataSkinBorder& element, std::string_view section, std::string_view key);
+    // Loads a bitmap from an INI value, noting why it stayed empty.
+    void ReadImage(TDib& bitmap, std::string_view section, std::string_view key,
+                   std::string_view value);
+    // The margins, Trans and Tile, as every element section writes them.
+    void ReadPlacement(TDataSkinObject& element, std::string_view section);
     // The keys every generic element section shares.
     void ReadGenericKeys(TDataSkinObject& element, std::string_view section, bool withStyle);
+    // A title text colour from its R, G and B keys, noting a partial one.
+    void ReadTextColour(std::string_view section, std::string_view name, int32_t& colour);
     // The three integer and the three RGB-text state colours.
     void ReadStateColours(TDataSkinObject& element, std::string_view section);
-    Colour ReadRgbText(std::string_view section, std::string_view key, Colour fallback) const;
-    int32_t Int(std::string_view section, std::string_view key, int32_t fallback) const;
+    Colour ReadRgbText(std::string_view section, std::string_view key, Colour fallback);
+    int32_t Int(std::string_view section, std::string_view key, int32_t fallback);
     std::string Str(std::string_view section, std::string_view key) const;
+    void Note(std::string_view section, std::string reason);
 
     TSkinModel& model_;
     const TQuickIni& ini_;

@@ -6,8 +6,10 @@
 // (Loaded) it registers with the skin manager, which skins the windows.
 //
 // Error policy: nothing here throws for bad skin data. A package the reader
-// refuses is shown to the user (OnNotice) and leaves no skin loaded; a
-// SkinFile that does not exist loads nothing.
+// refuses is handed to OnNotice (a plain message box unless the program puts
+// its own in) and leaves no skin loaded; a SkinFile that does not exist loads
+// nothing. What an accepted package holds that cannot be used is kept in
+// `problems` (see SkinModel.h) and the skin loads with defaults in its place.
 #pragma once
 
 #include "toolkit/Component.h"

@@ -251,7 +251,8 @@ void TWinSkinForm::PaintSysButton(TWinSysButton& button, TMouseState state) {
 
 TWinSysButton* TWinSkinForm::SysButtonAt(POINT point) {
     for (const auto& button : FSysButtons) {
-        if (button->FVisible && button->FElement.Action >= 0 && PtInRect(&button->FRect, point)) {
+        if (button->FVisible && button->FElement.Action > ButtonAction::Decoration &&
+            PtInRect(&button->FRect, point)) {
             return button.get();
         }
     }

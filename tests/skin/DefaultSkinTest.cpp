@@ -28,6 +28,19 @@ TEST(DefaultSkin, PackageHoldsFiftyThreeBitmapsAndTheIni) {
     EXPECT_EQ(reader.Names().back(), "kanvio_neon.ini");
 }
 
+// Their four hover animation sections are the only ones the engine leaves out.
+TEST(DefaultSkin, OurSkinsHoldNothingTheLoaderCannotUseButHoverAnimations) {
+    for (const char* name : {"kanvio_neon", "kanvio_daylight"}) {
+        TSkinModel m;
+        ASSERT_TRUE(m.LoadSkin(Package(name))) << name;
+        EXPECT_EQ(m.problems.size(), 4u) << name;
+        for (const SkinProblem& problem : m.problems) {
+            EXPECT_NE(problem.reason.find("not a caption button"), std::string::npos)
+                << name << " [" << problem.section << "] " << problem.reason;
+        }
+    }
+}
+
 TEST(DefaultSkin, DefinesEveryElement) {
     TSkinModel m;
     ASSERT_TRUE(m.LoadSkin(Package("kanvio_neon")));

@@ -1,5 +1,7 @@
 #include "tools/skinpreview/WindowMock.h"
 
+#include "skin/WinSkinData/SkinCodes.h"
+
 #include <algorithm>
 #include <string>
 
@@ -53,9 +55,12 @@ void CaptionButtons(HDC dc, const RECT& window, const RECT& caption, const skin:
                     bool active) {
     const int width = window.right - window.left;
     for (const auto& b : skin.SysButtons) {
-        if (b->Bitmap.Empty() || b->Visibility == 5 || b->Visibility == 100 ||
-            b->Visibility1 == 1 || b->Visibility1 == -1)
+        if (b->Bitmap.Empty() || b->Visibility == skin::Visibility::Never ||
+            b->Visibility == skin::Visibility::MdiChild ||
+            b->Visibility1 == skin::Visibility::Maximized ||
+            b->Visibility1 == skin::Visibility::DecorationDefault) {
             continue;
+        }
         const int w = b->Bitmap.Width() / std::max(b->Frame, 1), h = b->Bitmap.Height();
         int x = 0;
         switch (b->Align) {
