@@ -27,6 +27,10 @@ constexpr Colour PixelColour(uint32_t pixel) {
     return MakeColour(static_cast<uint8_t>(pixel >> 16), static_cast<uint8_t>(pixel >> 8),
                       static_cast<uint8_t>(pixel));
 }
+// A Colour as a DIB pixel (0x00RRGGBB).
+constexpr uint32_t ColourPixel(Colour c) {
+    return uint32_t{RedOf(c)} << 16 | uint32_t{GreenOf(c)} << 8 | BlueOf(c);
+}
 
 // "No colour": neither an RGB value nor a system colour (0xFF0000nn). Skins
 // leave a caption text colour at this value when they give none, and designs
