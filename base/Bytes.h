@@ -32,53 +32,43 @@ constexpr uint64_t LoadU64(const uint8_t* p) {
     return LoadU32(p) | uint64_t{LoadU32(p + 4)} << 32;
 }
 
-inline uint8_t ReadU8(ByteSpan bytes, size_t offset) {
-    if (!RangeFits(bytes.size(), offset, 1)) {
+// The first of `length` bytes at `offset`, or base::Error when they do not
+// all lie inside the buffer.
+template <class Byte> Byte* CheckedAt(std::span<Byte> bytes, size_t offset, size_t length) {
+    if (!RangeFits(bytes.size(), offset, length)) {
         ThrowPastEnd();
     }
-    return bytes[offset];
+    return bytes.data() + offset;
+}
+
+inline uint8_t ReadU8(ByteSpan bytes, size_t offset) {
+    return *CheckedAt(bytes, offset, 1);
 }
 inline uint16_t ReadU16(ByteSpan bytes, size_t offset) {
-    if (!RangeFits(bytes.size(), offset, 2)) {
-        ThrowPastEnd();
-    }
-    return LoadU16(bytes.data() + offset);
+    return LoadU16(CheckedAt(bytes, offset, 2));
 }
 inline uint32_t ReadU32(ByteSpan bytes, size_t offset) {
-    if (!RangeFits(bytes.size(), offset, 4)) {
-        ThrowPastEnd();
-    }
-    return LoadU32(bytes.data() + offset);
+    return LoadU32(CheckedAt(bytes, offset, 4));
 }
 inline uint64_t ReadU64(ByteSpan bytes, size_t offset) {
-    if (!RangeFits(bytes.size(), offset, 8)) {
-        ThrowPastEnd();
-    }
-    return LoadU64(bytes.data() + offset);
+    return LoadU64(CheckedAt(bytes, offset, 8));
 }
 // Most significant byte first, as PNG stores its integers.
 inline uint32_t ReadBigEndianU32(ByteSpan bytes, size_t offset) {
-    if (!RangeFits(bytes.size(), offset, 4)) {
-        ThrowPastEnd();
-    }
-    const uint8_t* p = bytes.data() + offset;
+    const uint8_t* p = CheckedAt(bytes, offset, 4);
     return uint32_t{p[0]} << 24 | uint32_t{p[1]} << 16 | uint32_t{p[2]} << 8 | p[3];
 }
 
-// Overwrites bytes already in the buffer.
+// Overwrite bytes already in the buffer.
 inline void WriteU16(std::span<uint8_t> bytes, size_t offset, uint16_t value) {
-    if (!RangeFits(bytes.size(), offset, 2)) {
-        ThrowPastEnd();
-    }
-    bytes[offset] = static_cast<uint8_t>(value);
-    bytes[offset + 1] = static_cast<uint8_t>(value >> 8);
+    uint8_t* p = CheckedAt(bytes, offset, 2);
+    p[0] = static_cast<uint8_t>(value);
+    p[1] = static_cast<uint8_t>(value >> 8);
 }
 inline void WriteU32(std::span<uint8_t> bytes, size_t offset, uint32_t value) {
-    if (!RangeFits(bytes.size(), offset, 4)) {
-        ThrowPastEnd();
-    }
-    for (size_t i = 0; i < 4; ++i) {
-        bytes[offset + i] = static_cast<uint8_t>(value >> (8 * i));
+    uint8_t* p = CheckedAt(bytes, offset, 4);
+    for (int i = 0; i < 4; ++i) {
+        p[i] = static_cast<uint8_t>(value >> (8 * i));
     }
 }
 
