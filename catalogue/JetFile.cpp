@@ -3,6 +3,8 @@
 #include "catalogue/JetText.h"
 #include "catalogue/Rc4.h"
 
+#include "base/Path.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -95,7 +97,7 @@ JetFile::JetFile(std::vector<uint8_t> bytes, std::string path)
 }
 
 JetFile JetFile::Load(const std::string& path) {
-    std::filesystem::path fsPath(std::u8string(path.begin(), path.end()));
+    const std::filesystem::path fsPath = base::PathFromUtf8(path);
     std::error_code error;
     if (path.empty() || !std::filesystem::is_regular_file(fsPath, error))
         throw ECatalogueError("Could not find file '" + path + "'.");

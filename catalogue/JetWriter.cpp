@@ -5,6 +5,8 @@
 #include "catalogue/JetText.h"
 #include "catalogue/TableDef.h"
 
+#include "base/Path.h"
+
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
@@ -407,7 +409,7 @@ std::vector<uint8_t> BuildDatabase(const CsvRecords& records, const WriterOption
 }
 
 void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::filesystem::path fsPath(std::u8string(path.begin(), path.end()));
+    const std::filesystem::path fsPath = base::PathFromUtf8(path);
     std::ofstream out(fsPath, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));

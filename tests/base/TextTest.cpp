@@ -1,5 +1,6 @@
 // UTF-8 and UTF-16: round trips, surrogate pairs and the one rule for
 // invalid input (one U+FFFD per invalid piece).
+#include "base/Path.h"
 #include "base/Text.h"
 
 #include <gtest/gtest.h>
@@ -54,6 +55,13 @@ TEST(Text, NextCodePointWalksMixedText) {
         seen += base::NextCodePoint(text, pos);
     }
     EXPECT_EQ(seen, (std::u32string{U'A', U'é', base::ReplacementCharacter, U'中'}));
+}
+
+TEST(Text, FileNamesKeepTheirCharactersBothWays) {
+    const std::string name = "模板/蓝天 \xF0\x9F\x98\x80.bmp";
+    const std::filesystem::path path = base::PathFromUtf8(name);
+    EXPECT_EQ(base::Utf8FromPath(path), name);
+    EXPECT_EQ(base::Utf8FromPath(path.filename()), "蓝天 \xF0\x9F\x98\x80.bmp");
 }
 
 } // namespace
