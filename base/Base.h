@@ -1,6 +1,7 @@
 // The primitives every layer and tool shares: little-endian bytes (Bytes.h),
-// UTF-8 and UTF-16 text (Text.h), BMP pictures (Bmp.h) and colours
-// (Colour.h). Portable code: no Windows headers, built and tested natively.
+// UTF-8 and UTF-16 text and file names (Text.h, Path.h), BMP pictures
+// (Bmp.h) and colours (Colour.h). Portable code: no Windows headers, built
+// and tested natively.
 //
 // Error policy: a function that reads untrusted bytes either returns its
 // result or throws base::Error, whose text is a short reason in lower case
