@@ -23,11 +23,11 @@ char32_t NextCodePoint(std::string_view text, size_t& pos);
 // Appends the UTF-8 form of a code point (at most U+10FFFF, not a surrogate).
 void AppendUtf8(std::string& out, char32_t codePoint);
 
-// Turns UTF-16 units into UTF-8 one unit at a time, pairing surrogates.
+// Turns UTF-16 units into UTF-8 one unit at a time, pairing surrogates;
+// Finish ends the text.
 class Utf16Decoder {
 public:
     explicit Utf16Decoder(std::string& out) : out_(out) {}
-    ~Utf16Decoder() { Finish(); }
     Utf16Decoder(const Utf16Decoder&) = delete;
     Utf16Decoder& operator=(const Utf16Decoder&) = delete;
 
