@@ -5,19 +5,22 @@
 
 #include "catalogue/CatalogueError.h"
 
+#include "base/Bytes.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
 
 namespace catalogue {
 
-using Bytes = std::span<const uint8_t>;
+using Bytes = base::ByteSpan;
 
 [[noreturn]] void ThrowCorrupt();
 
 inline Bytes SubBytes(Bytes bytes, size_t offset, size_t length) {
-    if (offset > bytes.size() || length > bytes.size() - offset)
+    if (!base::RangeFits(bytes.size(), offset, length)) {
         ThrowCorrupt();
+    }
     return bytes.subspan(offset, length);
 }
 
@@ -26,18 +29,15 @@ inline uint8_t ReadU8(Bytes bytes, size_t offset) {
 }
 
 inline uint16_t ReadU16(Bytes bytes, size_t offset) {
-    Bytes b = SubBytes(bytes, offset, 2);
-    return static_cast<uint16_t>(b[0] | b[1] << 8);
+    return base::LoadU16(SubBytes(bytes, offset, 2).data());
 }
 
 inline uint32_t ReadU32(Bytes bytes, size_t offset) {
-    Bytes b = SubBytes(bytes, offset, 4);
-    return static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8 |
-           static_cast<uint32_t>(b[2]) << 16 | static_cast<uint32_t>(b[3]) << 24;
+    return base::LoadU32(SubBytes(bytes, offset, 4).data());
 }
 
 inline uint64_t ReadU64(Bytes bytes, size_t offset) {
-    return ReadU32(bytes, offset) | static_cast<uint64_t>(ReadU32(bytes, offset + 4)) << 32;
+    return base::LoadU64(SubBytes(bytes, offset, 8).data());
 }
 
 } // namespace catalogue

@@ -102,8 +102,7 @@ std::vector<uint8_t> EncodeDecimal(std::string_view text, unsigned precision, un
     std::vector<uint8_t> field(kDecimalFieldSize, 0);
     field[0] = negative ? kNegative : 0;
     for (size_t i = 0; i < kWords; ++i) {
-        for (size_t b = 0; b < 4; ++b)
-            field[kFirstWordOffset + 4 * i + b] = static_cast<uint8_t>(magnitude[i] >> (8 * b));
+        base::WriteU32(field, kFirstWordOffset + 4 * i, magnitude[i]);
     }
     return field;
 }

@@ -3,6 +3,8 @@
 #include "catalogue/JetText.h"
 #include "catalogue/Rc4.h"
 
+#include "base/Path.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -30,9 +32,9 @@ std::array<uint8_t, 4> PasswordDateMask(double created) {
     double days = std::isfinite(created) ? std::trunc(created) : 0.0;
     if (days < -2147483648.0 || days > 2147483647.0)
         days = 0.0;
-    auto value = static_cast<uint32_t>(static_cast<int32_t>(days));
-    return {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
-            static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 24)};
+    std::array<uint8_t, 4> mask{};
+    base::WriteU32(mask, 0, static_cast<uint32_t>(static_cast<int32_t>(days)));
+    return mask;
 }
 
 void ApplyPasswordMask(double created, std::span<uint8_t> field) {
@@ -63,10 +65,8 @@ void ThrowCorrupt() {
 }
 
 void ApplyPageKey(uint32_t pageKey, uint32_t pageNumber, std::span<uint8_t> page) {
-    uint32_t key = pageKey ^ pageNumber;
-    std::array<uint8_t, 4> keyBytes{static_cast<uint8_t>(key), static_cast<uint8_t>(key >> 8),
-                                    static_cast<uint8_t>(key >> 16),
-                                    static_cast<uint8_t>(key >> 24)};
+    std::array<uint8_t, 4> keyBytes{};
+    base::WriteU32(keyBytes, 0, pageKey ^ pageNumber);
     Rc4Apply(keyBytes, page);
 }
 
@@ -97,7 +97,7 @@ JetFile::JetFile(std::vector<uint8_t> bytes, std::string path)
 }
 
 JetFile JetFile::Load(const std::string& path) {
-    std::filesystem::path fsPath(std::u8string(path.begin(), path.end()));
+    const std::filesystem::path fsPath = base::PathFromUtf8(path);
     std::error_code error;
     if (path.empty() || !std::filesystem::is_regular_file(fsPath, error))
         throw ECatalogueError("Could not find file '" + path + "'.");
@@ -138,8 +138,7 @@ std::vector<uint8_t> EncodeHeaderPage(const HeaderFields& fields) {
     page[0x3D] = 0x04;
     page[0x6E] = 0x09;
     page[0x6F] = 0x04;
-    for (int i = 0; i < 4; ++i)
-        page[kPageKeyOffset + i] = static_cast<uint8_t>(fields.pageKey >> (8 * i));
+    base::WriteU32(page, kPageKeyOffset, fields.pageKey);
     std::vector<uint8_t> password = Utf8ToUtf16Le(fields.password);
     if (password.size() > kPasswordLength)
         throw ECatalogueError("The password is longer than 20 characters.");

@@ -5,6 +5,8 @@
 #include "catalogue/JetText.h"
 #include "catalogue/TableDef.h"
 
+#include "base/Path.h"
+
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
@@ -39,26 +41,6 @@ struct ColumnLayout {
     uint8_t precision = 0;
     uint8_t scale = 0;
 };
-
-void PutU16(std::vector<uint8_t>& out, size_t at, uint32_t value) {
-    out[at] = static_cast<uint8_t>(value);
-    out[at + 1] = static_cast<uint8_t>(value >> 8);
-}
-
-void PutU32(std::vector<uint8_t>& out, size_t at, uint32_t value) {
-    PutU16(out, at, value & 0xFFFF);
-    PutU16(out, at + 2, value >> 16);
-}
-
-void AppendU16(std::vector<uint8_t>& out, uint32_t value) {
-    out.resize(out.size() + 2);
-    PutU16(out, out.size() - 2, value);
-}
-
-void AppendU32(std::vector<uint8_t>& out, uint32_t value) {
-    out.resize(out.size() + 4);
-    PutU32(out, out.size() - 4, value);
-}
 
 // Jet 4's compressed form (FF FE, then one byte per character) when every
 // character fits in a byte and that makes the text shorter; UCS-2 otherwise.
@@ -147,7 +129,7 @@ std::vector<uint8_t> EncodeRow(const std::vector<ColumnLayout>& columns,
             ++varCount;
     }
     std::vector<uint8_t> row(2 + fixedSize, 0);
-    PutU16(row, 0, static_cast<uint32_t>(columns.size()));
+    base::WriteU16(row, 0, static_cast<uint16_t>(columns.size()));
     std::vector<uint8_t> nullMask((columns.size() + 7) / 8, 0);
     std::vector<uint32_t> offsets(varCount + 1, 0);
     for (size_t c = 0; c < columns.size(); ++c) {
@@ -164,10 +146,10 @@ std::vector<uint8_t> EncodeRow(const std::vector<ColumnLayout>& columns,
             row.insert(row.end(), cells[c]->begin(), cells[c]->end());
     }
     if (varCount > 0) {
-        AppendU16(row, static_cast<uint32_t>(row.size()));
+        base::AppendU16(row, static_cast<uint16_t>(row.size()));
         for (size_t k = varCount; k-- > 0;)
-            AppendU16(row, offsets[k]);
-        AppendU16(row, static_cast<uint32_t>(varCount));
+            base::AppendU16(row, offsets[k]);
+        base::AppendU16(row, static_cast<uint16_t>(varCount));
     }
     row.insert(row.end(), nullMask.begin(), nullMask.end());
     return row;
@@ -179,7 +161,7 @@ public:
     explicit DataPage(uint32_t owner) : bytes_(kPageSize, 0) {
         bytes_[0] = 0x01;
         bytes_[1] = 0x01;
-        PutU32(bytes_, 4, owner);
+        base::WriteU32(bytes_, 4, owner);
         Update();
     }
     static DataPage LongValues() {
@@ -194,7 +176,7 @@ public:
             return false;
         end_ -= row.size();
         std::copy(row.begin(), row.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(end_));
-        PutU16(bytes_, kRowTableOffset + 2 * rows_, static_cast<uint32_t>(end_));
+        base::WriteU16(bytes_, kRowTableOffset + 2 * rows_, static_cast<uint16_t>(end_));
         ++rows_;
         Update();
         return true;
@@ -204,8 +186,8 @@ public:
 
 private:
     void Update() {
-        PutU16(bytes_, 12, rows_);
-        PutU16(bytes_, 2, static_cast<uint32_t>(end_ - kRowTableOffset - 2 * rows_));
+        base::WriteU16(bytes_, 12, rows_);
+        base::WriteU16(bytes_, 2, static_cast<uint16_t>(end_ - kRowTableOffset - 2 * rows_));
     }
     std::vector<uint8_t> bytes_;
     uint16_t rows_ = 0;
@@ -217,47 +199,47 @@ std::vector<uint8_t> BuildTableDef(const std::vector<ColumnLayout>& columns, boo
     std::vector<uint8_t> page(63, 0);
     page[0] = 0x02;
     page[1] = 0x01;
-    PutU32(page, 12, 0x0659);
-    PutU32(page, 16, rowCount);
+    base::WriteU32(page, 12, 0x0659);
+    base::WriteU32(page, 16, rowCount);
     page[24] = 0x01;
     page[40] = system ? 0x53 : 0x4E;
     auto varCount = static_cast<uint32_t>(std::count_if(
         columns.begin(), columns.end(), [](const ColumnLayout& c) { return !c.fixed; }));
-    PutU16(page, 41, static_cast<uint32_t>(columns.size()));
-    PutU16(page, 43, varCount);
-    PutU16(page, 45, static_cast<uint32_t>(columns.size()));
-    PutU32(page, 55, usedMap);
-    PutU32(page, 59, freeMap);
+    base::WriteU16(page, 41, static_cast<uint16_t>(columns.size()));
+    base::WriteU16(page, 43, varCount);
+    base::WriteU16(page, 45, static_cast<uint16_t>(columns.size()));
+    base::WriteU32(page, 55, usedMap);
+    base::WriteU32(page, 59, freeMap);
     for (size_t c = 0; c < columns.size(); ++c) {
         const ColumnLayout& column = columns[c];
         std::vector<uint8_t> entry(25, 0);
         entry[0] = static_cast<uint8_t>(column.type);
-        PutU16(entry, 5, static_cast<uint32_t>(c));
-        PutU16(entry, 7, column.varIndex);
-        PutU16(entry, 9, static_cast<uint32_t>(c));
+        base::WriteU16(entry, 5, static_cast<uint16_t>(c));
+        base::WriteU16(entry, 7, column.varIndex);
+        base::WriteU16(entry, 9, static_cast<uint16_t>(c));
         bool textual = column.type == ColumnType::Text || column.type == ColumnType::Memo;
         if (textual)
-            PutU16(entry, 11, 0x0409);
+            base::WriteU16(entry, 11, 0x0409);
         if (column.type == ColumnType::Numeric) {
             entry[11] = column.precision;
             entry[12] = column.scale;
         }
         entry[15] = static_cast<uint8_t>(0x02 | (column.fixed ? 0x01 : 0x00));
         entry[16] = textual ? 0x01 : 0x00;
-        PutU16(entry, 21, column.fixedOffset);
-        PutU16(entry, 23, column.length);
+        base::WriteU16(entry, 21, column.fixedOffset);
+        base::WriteU16(entry, 23, column.length);
         page.insert(page.end(), entry.begin(), entry.end());
     }
     for (const ColumnLayout& column : columns) {
         std::vector<uint8_t> name = Utf8ToUtf16Le(column.name);
-        AppendU16(page, static_cast<uint32_t>(name.size()));
+        base::AppendU16(page, static_cast<uint16_t>(name.size()));
         page.insert(page.end(), name.begin(), name.end());
     }
-    AppendU16(page, 0xFFFF);
+    base::AppendU16(page, 0xFFFF);
     if (page.size() > kPageSize - 8)
         throw ECatalogueError("The table's columns do not fit in one definition page.");
-    PutU32(page, 8, static_cast<uint32_t>(page.size()));
-    PutU16(page, 2, static_cast<uint32_t>(kPageSize - page.size() - 8));
+    base::WriteU32(page, 8, static_cast<uint32_t>(page.size()));
+    base::WriteU16(page, 2, static_cast<uint16_t>(kPageSize - page.size() - 8));
     page.resize(kPageSize, 0);
     return page;
 }
@@ -299,7 +281,7 @@ std::vector<uint8_t> StoreMemo(FileBuilder& file, const std::string& text) {
     auto length = static_cast<uint32_t>(data.size());
     if (data.size() <= kInlineMemoLimit) {
         std::vector<uint8_t> field(12 + data.size(), 0);
-        PutU32(field, 0, length | 0x80000000u);
+        base::WriteU32(field, 0, length | 0x80000000u);
         std::copy(data.begin(), data.end(), field.begin() + 12);
         return field;
     }
@@ -309,8 +291,8 @@ std::vector<uint8_t> StoreMemo(FileBuilder& file, const std::string& text) {
         DataPage page = DataPage::LongValues();
         page.TryAdd(data);
         file.Set(number, page.Bytes());
-        PutU32(field, 0, length | 0x40000000u);
-        PutU32(field, 4, number << 8);
+        base::WriteU32(field, 0, length | 0x40000000u);
+        base::WriteU32(field, 4, number << 8);
         return field;
     }
     size_t chunks = (data.size() + kChainChunk - 1) / kChainChunk;
@@ -319,7 +301,7 @@ std::vector<uint8_t> StoreMemo(FileBuilder& file, const std::string& text) {
         numbers.push_back(file.Reserve());
     for (size_t i = 0; i < chunks; ++i) {
         std::vector<uint8_t> row;
-        AppendU32(row, i + 1 < chunks ? numbers[i + 1] << 8 : 0);
+        base::AppendU32(row, i + 1 < chunks ? numbers[i + 1] << 8 : 0);
         size_t start = i * kChainChunk;
         size_t end = std::min(data.size(), start + kChainChunk);
         row.insert(row.end(), data.begin() + static_cast<std::ptrdiff_t>(start),
@@ -328,14 +310,14 @@ std::vector<uint8_t> StoreMemo(FileBuilder& file, const std::string& text) {
         page.TryAdd(row);
         file.Set(numbers[i], page.Bytes());
     }
-    PutU32(field, 0, length);
-    PutU32(field, 4, numbers.front() << 8);
+    base::WriteU32(field, 0, length);
+    base::WriteU32(field, 4, numbers.front() << 8);
     return field;
 }
 
 std::vector<uint8_t> LittleEndian32(uint32_t value) {
     std::vector<uint8_t> bytes;
-    AppendU32(bytes, value);
+    base::AppendU32(bytes, value);
     return bytes;
 }
 
@@ -427,7 +409,7 @@ std::vector<uint8_t> BuildDatabase(const CsvRecords& records, const WriterOption
 }
 
 void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::filesystem::path fsPath(std::u8string(path.begin(), path.end()));
+    const std::filesystem::path fsPath = base::PathFromUtf8(path);
     std::ofstream out(fsPath, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));

@@ -1,5 +1,7 @@
 #include "toolkit/ButtonFace.h"
 
+#include "base/Colour.h"
+
 #include <algorithm>
 
 namespace tk {
@@ -21,7 +23,7 @@ void DrawGlyph(HDC dc, int x, int y, const Bitmap& glyph, int numGlyphs, GlyphSt
     uint32_t key = glyph.Pixels()[size_t(glyph.Height() - 1) * size_t(glyph.Width())];
     BitmapDC memory(glyph.Handle(), dc);
     TransparentBlt(dc, x, y, cellWidth, glyph.Height(), memory, cell * cellWidth, 0, cellWidth,
-                   glyph.Height(), RGB((key >> 16) & 0xFF, (key >> 8) & 0xFF, key & 0xFF));
+                   glyph.Height(), base::PixelColour(key));
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 #include "toolkit/win32/GdiOwners.h"
 #include "toolkit/Persistent.h"
 
+#include "base/Colour.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -18,7 +20,7 @@ namespace tk {
 using Color = int;
 constexpr Color clBlack = 0x000000;
 constexpr Color clWhite = 0xFFFFFF;
-constexpr Color clNone = 0x1FFFFFFF;
+constexpr Color clNone = base::NoColour;
 constexpr Color SystemColor(int index) {
     return static_cast<Color>(0xFF000000u | unsigned(index));
 }

@@ -2,6 +2,8 @@
 
 #include "toolkit/Picture.h"
 
+#include "base/Colour.h"
+
 #include <stdexcept>
 
 namespace tk {
@@ -68,7 +70,7 @@ void ImageList::AddStrip(const Bitmap& strip, int transparent) {
     COLORREF key = static_cast<COLORREF>(transparent);
     if (transparent < 0) {
         uint32_t pixel = strip.Pixels()[size_t(strip.Height() - 1) * size_t(strip.Width())];
-        key = RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+        key = base::PixelColour(pixel);
     }
     maskColor_ = key;
     WindowDC screen = WindowDC::Client(nullptr);

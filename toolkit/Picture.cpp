@@ -2,6 +2,8 @@
 
 #include "toolkit/Text.h"
 
+#include "base/Bmp.h"
+
 #include <algorithm>
 #include <cstring>
 #include <stdexcept>
@@ -9,24 +11,12 @@
 namespace tk {
 namespace {
 
-// Larger pictures are refused rather than allocated.
-constexpr int64_t kMaxPixels = int64_t(1) << 26;
+// Larger metafile pictures are refused rather than drawn.
 constexpr int kMaxSide = 32768;
 constexpr uint64_t kMaxFileBytes = uint64_t(256) << 20;
 
 [[noreturn]] void Fail(const std::string& name, const std::string& reason) {
     throw std::runtime_error("Cannot load picture \"" + name + "\": " + reason);
-}
-
-uint16_t U16(std::span<const std::uint8_t> b, size_t at) {
-    return static_cast<uint16_t>(b[at] | (b[at + 1] << 8));
-}
-uint32_t U32(std::span<const std::uint8_t> b, size_t at) {
-    return uint32_t(b[at]) | (uint32_t(b[at + 1]) << 8) | (uint32_t(b[at + 2]) << 16) |
-           (uint32_t(b[at + 3]) << 24);
-}
-int32_t I32(std::span<const std::uint8_t> b, size_t at) {
-    return static_cast<int32_t>(U32(b, at));
 }
 
 bool IsJpeg(std::span<const std::uint8_t> b) {
@@ -36,16 +26,17 @@ bool IsBmp(std::span<const std::uint8_t> b) {
     return b.size() >= 2 && b[0] == 'B' && b[1] == 'M';
 }
 bool IsIcon(std::span<const std::uint8_t> b) {
-    return b.size() >= 4 && U16(b, 0) == 0 && U16(b, 2) == 1;
+    return b.size() >= 4 && base::ReadU16(b, 0) == 0 && base::ReadU16(b, 2) == 1;
 }
 bool IsEmf(std::span<const std::uint8_t> b) {
-    return b.size() >= 44 && U32(b, 0) == 1 && U32(b, 40) == 0x464D4520;
+    return b.size() >= 44 && base::ReadU32(b, 0) == 1 && base::ReadU32(b, 40) == 0x464D4520;
 }
 bool IsPlaceableWmf(std::span<const std::uint8_t> b) {
-    return b.size() >= 4 && U32(b, 0) == 0x9AC6CDD7;
+    return b.size() >= 4 && base::ReadU32(b, 0) == 0x9AC6CDD7;
 }
 bool IsPlainWmf(std::span<const std::uint8_t> b) {
-    return b.size() >= 18 && (U16(b, 0) == 1 || U16(b, 0) == 2) && U16(b, 2) == 9;
+    return b.size() >= 18 && (base::ReadU16(b, 0) == 1 || base::ReadU16(b, 0) == 2) &&
+           base::ReadU16(b, 2) == 9;
 }
 
 std::string LowerExtension(const std::string& path) {
@@ -62,62 +53,14 @@ std::string LowerExtension(const std::string& path) {
 }
 
 void DecodeBmp(std::span<const std::uint8_t> b, const std::string& name, Bitmap& target) {
-    if (b.size() < 14 + 40 || !IsBmp(b)) {
-        Fail(name, "not a BMP picture");
+    base::BmpImage image;
+    try {
+        image = base::DecodeBmp(b);
+    } catch (const base::Error& e) {
+        Fail(name, e.what());
     }
-    uint32_t offBits = U32(b, 10);
-    uint32_t headerSize = U32(b, 14);
-    if (headerSize < 40 || headerSize > 124) {
-        Fail(name, "unsupported BMP header");
-    }
-    int32_t width = I32(b, 18);
-    int32_t height = I32(b, 22);
-    uint16_t bitCount = U16(b, 28);
-    uint32_t compression = U32(b, 30);
-    uint32_t sizeImage = U32(b, 34);
-    uint32_t colorsUsed = U32(b, 46);
-    int64_t rows = height < 0 ? -int64_t(height) : height;
-    if (width <= 0 || rows == 0 || width > kMaxSide || rows > kMaxSide ||
-        width * rows > kMaxPixels) {
-        Fail(name, "unsupported picture size");
-    }
-    bool rle = compression == BI_RLE8 || compression == BI_RLE4;
-    bool known = (compression == BI_RGB && (bitCount == 1 || bitCount == 4 || bitCount == 8 ||
-                                            bitCount == 16 || bitCount == 24 || bitCount == 32)) ||
-                 (compression == BI_RLE8 && bitCount == 8) ||
-                 (compression == BI_RLE4 && bitCount == 4) ||
-                 (compression == BI_BITFIELDS && (bitCount == 16 || bitCount == 32));
-    if (!known) {
-        Fail(name, "unsupported BMP encoding");
-    }
-    uint64_t paletteEntries = 0;
-    if (bitCount <= 8) {
-        paletteEntries = colorsUsed ? colorsUsed : (1u << bitCount);
-        if (paletteEntries > (1u << bitCount)) {
-            Fail(name, "damaged BMP palette");
-        }
-    }
-    uint64_t masks = (compression == BI_BITFIELDS && headerSize == 40) ? 12 : 0;
-    uint64_t infoSize = headerSize + masks + paletteEntries * 4;
-    if (14 + infoSize > b.size() || offBits < 14 + infoSize || offBits >= b.size()) {
-        Fail(name, "damaged BMP header");
-    }
-    uint64_t available = b.size() - offBits;
-    uint64_t stride = ((uint64_t(width) * bitCount + 31) / 32) * 4;
-    if (rle ? (sizeImage == 0 || sizeImage > available) : stride * uint64_t(rows) > available) {
-        Fail(name, "the BMP file is cut short");
-    }
-    // An aligned copy of the header and palette; the pixel data stays in place.
-    std::vector<std::uint8_t> info(b.begin() + 14,
-                                   b.begin() + 14 + static_cast<ptrdiff_t>(infoSize));
-    target.SetSize(width, static_cast<int>(rows));
-    int lines = SetDIBits(WindowDC::Client(nullptr), target.Handle(), 0, static_cast<UINT>(rows),
-                          b.data() + offBits, reinterpret_cast<const BITMAPINFO*>(info.data()),
-                          DIB_RGB_COLORS);
-    if (lines != rows) {
-        target.Clear();
-        Fail(name, "damaged BMP data");
-    }
+    target.SetSize(image.width, image.height);
+    std::copy(image.pixels.begin(), image.pixels.end(), target.Pixels().begin());
 }
 
 } // namespace
@@ -299,10 +242,10 @@ void Picture::LoadFromBytes(std::span<const std::uint8_t> bytes, const std::stri
 }
 
 void Picture::LoadIcon(std::span<const std::uint8_t> b, const std::string& name) {
-    if (b.size() < 6 || !IsIcon(b) || U16(b, 4) == 0) {
+    if (b.size() < 6 || !IsIcon(b) || base::ReadU16(b, 4) == 0) {
         Fail(name, "not an icon");
     }
-    size_t count = U16(b, 4);
+    size_t count = base::ReadU16(b, 4);
     if (6 + 16 * count > b.size()) {
         Fail(name, "damaged icon directory");
     }
@@ -311,7 +254,7 @@ void Picture::LoadIcon(std::span<const std::uint8_t> b, const std::string& name)
     for (size_t i = 0; i < count; ++i) {
         size_t at = 6 + 16 * i;
         int side = b[at] ? b[at] : 256;
-        int depth = U16(b, at + 6);
+        int depth = base::ReadU16(b, at + 6);
         if (side > bestSide || (side == bestSide && depth > bestDepth)) {
             best = i;
             bestSide = side;
@@ -321,8 +264,8 @@ void Picture::LoadIcon(std::span<const std::uint8_t> b, const std::string& name)
     size_t at = 6 + 16 * best;
     int width = b[at] ? b[at] : 256;
     int height = b[at + 1] ? b[at + 1] : 256;
-    uint32_t size = U32(b, at + 8);
-    uint32_t offset = U32(b, at + 12);
+    uint32_t size = base::ReadU32(b, at + 8);
+    uint32_t offset = base::ReadU32(b, at + 12);
     if (offset >= b.size() || size > b.size() - offset || size < 40) {
         Fail(name, "damaged icon image");
     }
@@ -330,16 +273,18 @@ void Picture::LoadIcon(std::span<const std::uint8_t> b, const std::string& name)
     bool png = image[0] == 0x89 && image[1] == 'P';
     if (!png) {
         // The colour and mask planes must lie inside the image.
-        uint32_t header = U32(image, 0);
-        int32_t w = I32(image, 4);
-        int32_t h2 = I32(image, 8);
-        uint16_t bpp = U16(image, 14);
+        uint32_t header = base::ReadU32(image, 0);
+        int32_t w = static_cast<int32_t>(base::ReadU32(image, 4));
+        int32_t h2 = static_cast<int32_t>(base::ReadU32(image, 8));
+        uint16_t bpp = base::ReadU16(image, 14);
         if (header < 40 || w <= 0 || w > 256 || h2 <= 0 || h2 > 512 || bpp == 0 || bpp > 32) {
             Fail(name, "damaged icon image");
         }
         uint64_t rows = uint64_t(h2) / 2;
         uint64_t palette =
-            bpp <= 8 ? (uint64_t(U32(image, 32) ? U32(image, 32) : (1u << bpp)) * 4) : 0;
+            bpp <= 8
+                ? (uint64_t(base::ReadU32(image, 32) ? base::ReadU32(image, 32) : (1u << bpp)) * 4)
+                : 0;
         uint64_t colour = ((uint64_t(w) * bpp + 31) / 32) * 4 * rows;
         uint64_t mask = ((uint64_t(w) + 31) / 32) * 4 * rows;
         if (header + palette + colour + mask > size) {
@@ -363,10 +308,11 @@ void Picture::LoadMetafile(std::span<const std::uint8_t> b, const std::string& n
     OwnedEnhMetaFile metafile;
     int width = 0, height = 0;
     if (enhanced) {
-        if (b.size() < 88 || !IsEmf(b) || U32(b, 48) > b.size() || U32(b, 48) < 88) {
+        if (b.size() < 88 || !IsEmf(b) || base::ReadU32(b, 48) > b.size() ||
+            base::ReadU32(b, 48) < 88) {
             Fail(name, "not an enhanced metafile");
         }
-        metafile.reset(SetEnhMetaFileBits(U32(b, 48), b.data()));
+        metafile.reset(SetEnhMetaFileBits(base::ReadU32(b, 48), b.data()));
     } else {
         METAFILEPICT pict{};
         std::span<const std::uint8_t> body = b;
@@ -374,8 +320,8 @@ void Picture::LoadMetafile(std::span<const std::uint8_t> b, const std::string& n
             if (b.size() < 22 + 18) {
                 Fail(name, "damaged metafile header");
             }
-            auto s16 = [&](size_t at) { return static_cast<int16_t>(U16(b, at)); };
-            int inch = U16(b, 14);
+            auto s16 = [&](size_t at) { return static_cast<int16_t>(base::ReadU16(b, at)); };
+            int inch = base::ReadU16(b, 14);
             if (inch == 0) {
                 Fail(name, "damaged metafile header");
             }
@@ -386,7 +332,7 @@ void Picture::LoadMetafile(std::span<const std::uint8_t> b, const std::string& n
             pict.yExt = MulDiv(height, 2540, 96);
             body = b.subspan(22);
         }
-        if (!IsPlainWmf(body) || uint64_t(U32(body, 6)) * 2 > body.size()) {
+        if (!IsPlainWmf(body) || uint64_t(base::ReadU32(body, 6)) * 2 > body.size()) {
             Fail(name, "not a Windows metafile");
         }
         metafile.reset(SetWinMetaFileBits(static_cast<UINT>(body.size()), body.data(), nullptr,

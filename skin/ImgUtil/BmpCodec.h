@@ -1,7 +1,5 @@
-// Windows BMP files to and from TDib. Reads uncompressed files of 1, 4, 8,
-// 16, 24 and 32 bits per pixel (bottom-up or top-down, core or info headers,
-// bit-field masks); what it cannot read is refused with a message, never
-// read past the end of the data.
+// Windows BMP files to and from TDib. Reads every file base::DecodeBmp
+// reads; what it cannot read is refused with the decoder's reason.
 #pragma once
 
 #include "skin/ImgUtil/Dib.h"

@@ -5,25 +5,18 @@
 // handle is asked for, so it can be selected into a device context.
 #pragma once
 
+#include "base/Colour.h"
+
 #include <cstdint>
 
 namespace skin {
 
 // COLORREF layout: red in the low byte, then green, then blue.
-using Colour = uint32_t;
-
-constexpr Colour MakeColour(uint8_t red, uint8_t green, uint8_t blue) {
-    return Colour(red) | Colour(green) << 8 | Colour(blue) << 16;
-}
-constexpr uint8_t RedOf(Colour c) {
-    return uint8_t(c);
-}
-constexpr uint8_t GreenOf(Colour c) {
-    return uint8_t(c >> 8);
-}
-constexpr uint8_t BlueOf(Colour c) {
-    return uint8_t(c >> 16);
-}
+using base::BlueOf;
+using base::Colour;
+using base::GreenOf;
+using base::MakeColour;
+using base::RedOf;
 
 // Pixels of exactly this colour are left out by the colour-keyed copies.
 constexpr Colour KeyColour = 0xFF00FF;

@@ -2,6 +2,10 @@
 
 #include "skin/SkinRead/LzhTree.h"
 
+#include "base/Bytes.h"
+
+#include <algorithm>
+#include <array>
 #include <memory>
 #include <new>
 
@@ -83,10 +87,10 @@ int DecodePosition(TBitInput& bits) {
 } // namespace
 
 std::int32_t TLZH::StatedSize(std::span<const std::uint8_t> input) {
-    std::uint32_t size = 0;
-    for (std::size_t i = 0; i < 4 && i < input.size(); ++i)
-        size |= static_cast<std::uint32_t>(input[i]) << (8 * i);
-    return static_cast<std::int32_t>(size);
+    // A stream shorter than the size field states the bytes it has.
+    std::array<std::uint8_t, 4> field{};
+    std::copy_n(input.begin(), std::min(field.size(), input.size()), field.begin());
+    return static_cast<std::int32_t>(base::LoadU32(field.data()));
 }
 
 void TLZH::Decompress(std::span<const std::uint8_t> input, std::vector<std::uint8_t>& output,

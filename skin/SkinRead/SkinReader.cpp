@@ -3,16 +3,11 @@
 #include "skin/SkinRead/AsciiText.h"
 #include "skin/SkinRead/Lzh.h"
 
+#include "base/Bytes.h"
+
 #include <utility>
 
 namespace {
-
-std::uint32_t ReadUint32(std::span<const std::uint8_t> bytes, std::size_t offset) {
-    return static_cast<std::uint32_t>(bytes[offset]) |
-           static_cast<std::uint32_t>(bytes[offset + 1]) << 8 |
-           static_cast<std::uint32_t>(bytes[offset + 2]) << 16 |
-           static_cast<std::uint32_t>(bytes[offset + 3]) << 24;
-}
 
 std::string Damaged(const std::string& what) {
     return "The skin package is damaged: " + what;
@@ -81,8 +76,8 @@ bool TSkinReader::ParseContainer(std::span<const std::uint8_t> expanded) {
     if (expanded.size() < HeaderSize)
         return Reject(Damaged("it expands to " + std::to_string(expanded.size()) +
                               " bytes, too few for the 16-byte header"));
-    version = ReadUint32(expanded, 0);
-    namesLength = ReadUint32(expanded, 4);
+    version = base::ReadU32(expanded, 0);
+    namesLength = base::ReadU32(expanded, 4);
     // Bytes 8-15 are reserved and ignored.
     if (version != PackageVersion)
         return Reject(OlderPackageNotice);
@@ -110,7 +105,7 @@ bool TSkinReader::ParseContainer(std::span<const std::uint8_t> expanded) {
     std::uint64_t end = 0;
     const std::size_t dataSize = expanded.size() - dataStart;
     for (std::size_t i = 0; i < found.size(); ++i) {
-        foundSizes.push_back(ReadUint32(expanded, tableStart + 4 * i));
+        foundSizes.push_back(base::ReadU32(expanded, tableStart + 4 * i));
         end += foundSizes.back();
         if (end > dataSize)
             return Reject(Damaged("entry \"" + found[i] + "\" of " +

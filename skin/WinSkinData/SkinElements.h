@@ -6,13 +6,15 @@
 
 #include "skin/ImgUtil/Dib.h"
 
+#include "base/Colour.h"
+
 #include <cstdint>
 #include <string>
 
 namespace skin {
 
 // The value a title text colour keeps when the skin gives none.
-constexpr int32_t NoColour = 0x1FFFFFFF;
+using base::NoColour;
 
 class TDataSkinObject {
 public:

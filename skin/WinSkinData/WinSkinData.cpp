@@ -6,6 +6,8 @@
 #include "skin/WinSubClass/SkinManager.h"
 #include "toolkit/Text.h"
 
+#include "base/Bytes.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -84,8 +86,7 @@ void TSkinData::ReadSkinStream(std::span<const uint8_t> payload) {
     if (payload.size() < 4) {
         return;
     }
-    const int32_t count = int32_t(uint32_t(payload[0]) | uint32_t(payload[1]) << 8 |
-                                  uint32_t(payload[2]) << 16 | uint32_t(payload[3]) << 24);
+    const int32_t count = int32_t(base::LoadU32(payload.data()));
     if (count <= 0) {
         return;
     }

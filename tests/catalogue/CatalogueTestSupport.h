@@ -7,6 +7,8 @@
 #include "catalogue/JetWriter.h"
 #include "tests/support/TempFolder.h"
 
+#include "base/Path.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -24,8 +26,7 @@ inline std::string ConformancePath(const std::string& name) {
 }
 
 inline std::string ReadFileText(const std::string& path) {
-    std::ifstream in(std::filesystem::path(std::u8string(path.begin(), path.end())),
-                     std::ios::binary);
+    std::ifstream in(base::PathFromUtf8(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
 

@@ -6,6 +6,8 @@
 #include "tests/catalogue/ExerciseReader.h"
 #include "catalogue/JetFile.h"
 
+#include "base/Bytes.h"
+
 #include <cstring>
 #include <random>
 
@@ -96,7 +98,7 @@ TEST(Corruption, LongValueChainLoopIsDamage) {
         uint8_t* page = PageOf(file, n);
         if (std::memcmp(page + 4, "LVAL", 4) != 0)
             continue;
-        uint16_t start = static_cast<uint16_t>(page[14] | page[15] << 8);
+        uint16_t start = base::LoadU16(page + 14);
         uint8_t self[4] = {0, static_cast<uint8_t>(n), static_cast<uint8_t>(n >> 8), 0};
         std::memcpy(page + start, self, 4);
     }

@@ -6,6 +6,8 @@
 #include "catalogue/Database.h"
 #include "catalogue/Decimal.h"
 
+#include "base/Bytes.h"
+
 #include <sstream>
 
 namespace {
@@ -18,8 +20,7 @@ using catalogue::ECatalogueError;
 std::vector<uint8_t> Field(uint8_t sign, uint32_t high, uint32_t middle, uint32_t low) {
     std::vector<uint8_t> field{sign, 0, 0, 0, 0};
     for (uint32_t word : {high, middle, low}) {
-        for (int b = 0; b < 4; ++b)
-            field.push_back(static_cast<uint8_t>(word >> (8 * b)));
+        base::AppendU32(field, word);
     }
     return field;
 }

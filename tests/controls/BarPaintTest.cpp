@@ -20,7 +20,7 @@ constexpr int Arrow = 17;
 constexpr uint32_t Untouched = 0x123456;
 
 uint32_t Rgb(skin::Colour c) {
-    return uint32_t(skin::RedOf(c)) << 16 | uint32_t(skin::GreenOf(c)) << 8 | skin::BlueOf(c);
+    return base::ColourPixel(c);
 }
 
 class BarPaint : public ::testing::Test {

@@ -158,9 +158,7 @@ protected:
                    {r.left + at.x, r.top + at.y, r.left + at.x + 1, r.top + at.y + 1})
             .At(0, 0);
     }
-    static uint32_t Rgb(skin::Colour c) {
-        return uint32_t(skin::RedOf(c)) << 16 | uint32_t(skin::GreenOf(c)) << 8 | skin::BlueOf(c);
-    }
+    static uint32_t Rgb(skin::Colour c) { return base::ColourPixel(c); }
     // The window as on screen, saved next to the test output when a check
     // fails (the caller names it).
     static guitest::Capture WindowShot(HWND window) { return guitest::CaptureWindow(window); }

@@ -46,8 +46,7 @@ constexpr Colour CellColour(TStrip strip, int cell) {
 inline int CellOf(TStrip strip, uint32_t rgb) {
     for (int cell = 1; cell <= 23; ++cell) {
         const Colour c = CellColour(strip, cell);
-        if (rgb ==
-            (uint32_t(skin::RedOf(c)) << 16 | uint32_t(skin::GreenOf(c)) << 8 | skin::BlueOf(c))) {
+        if (rgb == base::ColourPixel(c)) {
             return cell;
         }
     }

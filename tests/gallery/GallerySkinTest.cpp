@@ -53,8 +53,7 @@ void CALLBACK LookAtOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 bool HasColour(const guitest::Capture& shot, int inset, skin::Colour colour) {
-    const uint32_t wanted = uint32_t(skin::RedOf(colour)) << 16 |
-                            uint32_t(skin::GreenOf(colour)) << 8 | skin::BlueOf(colour);
+    const uint32_t wanted = base::ColourPixel(colour);
     for (int y = inset; y < shot.height - inset; ++y) {
         for (int x = inset; x < shot.width - inset; ++x) {
             if (shot.At(x, y) == wanted) {

@@ -1,5 +1,7 @@
 #include "tools/png/PngWriter.h"
 
+#include "base/Bytes.h"
+
 #include <gtest/gtest.h>
 #include <zlib.h>
 
@@ -7,9 +9,7 @@
 
 namespace {
 
-uint32_t ReadU32(const std::vector<uint8_t>& b, size_t at) {
-    return uint32_t(b[at]) << 24 | uint32_t(b[at + 1]) << 16 | uint32_t(b[at + 2]) << 8 | b[at + 3];
-}
+using base::ReadBigEndianU32;
 
 struct Chunk {
     std::string type;
@@ -21,12 +21,12 @@ std::vector<Chunk> Chunks(const std::vector<uint8_t>& file) {
     std::vector<Chunk> chunks;
     size_t at = 8;
     while (at + 12 <= file.size()) {
-        const uint32_t length = ReadU32(file, at);
+        const uint32_t length = ReadBigEndianU32(file, at);
         Chunk c;
         c.type.assign(reinterpret_cast<const char*>(file.data() + at + 4), 4);
         c.data.assign(file.data() + at + 8, file.data() + at + 8 + length);
         const uLong crc = crc32(0L, file.data() + at + 4, uInt(length + 4));
-        EXPECT_EQ(ReadU32(file, at + 8 + length), uint32_t(crc)) << c.type;
+        EXPECT_EQ(ReadBigEndianU32(file, at + 8 + length), uint32_t(crc)) << c.type;
         chunks.push_back(std::move(c));
         at += 12 + length;
     }
@@ -44,8 +44,8 @@ TEST(PngWriter, RowsRoundTripThroughInflate) {
     const std::vector<Chunk> chunks = Chunks(file);
     ASSERT_EQ(3u, chunks.size());
     EXPECT_EQ("IHDR", chunks[0].type);
-    EXPECT_EQ(uint32_t(w), ReadU32(chunks[0].data, 0));
-    EXPECT_EQ(uint32_t(h), ReadU32(chunks[0].data, 4));
+    EXPECT_EQ(uint32_t(w), ReadBigEndianU32(chunks[0].data, 0));
+    EXPECT_EQ(uint32_t(h), ReadBigEndianU32(chunks[0].data, 4));
     EXPECT_EQ(8, chunks[0].data[8]); // bit depth
     EXPECT_EQ(2, chunks[0].data[9]); // truecolour
     EXPECT_EQ("IDAT", chunks[1].type);

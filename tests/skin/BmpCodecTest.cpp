@@ -1,19 +1,15 @@
 #include "skin/ImgUtil/BmpCodec.h"
 
+#include "base/Bytes.h"
+
 #include <gtest/gtest.h>
 
 using namespace skin;
 
 namespace {
 
-void Put16(std::vector<uint8_t>& b, uint32_t v) {
-    b.push_back(uint8_t(v));
-    b.push_back(uint8_t(v >> 8));
-}
-void Put32(std::vector<uint8_t>& b, uint32_t v) {
-    Put16(b, v & 0xFFFF);
-    Put16(b, v >> 16);
-}
+using base::AppendU16;
+using base::AppendU32;
 
 // A BMP file with a 40-byte info header, the given palette or masks (raw
 // bytes placed after the header) and raw pixel rows.
@@ -22,20 +18,20 @@ std::vector<uint8_t> Bmp(int32_t w, int32_t h, int bits, uint32_t compression,
                          uint32_t colours = 0) {
     std::vector<uint8_t> b = {'B', 'M'};
     const uint32_t offset = 54 + uint32_t(extra.size());
-    Put32(b, offset + uint32_t(rows.size()));
-    Put32(b, 0);
-    Put32(b, offset);
-    Put32(b, 40);
-    Put32(b, uint32_t(w));
-    Put32(b, uint32_t(h));
-    Put16(b, 1);
-    Put16(b, uint32_t(bits));
-    Put32(b, compression);
-    Put32(b, uint32_t(rows.size()));
-    Put32(b, 0);
-    Put32(b, 0);
-    Put32(b, colours);
-    Put32(b, 0);
+    AppendU32(b, offset + uint32_t(rows.size()));
+    AppendU32(b, 0);
+    AppendU32(b, offset);
+    AppendU32(b, 40);
+    AppendU32(b, uint32_t(w));
+    AppendU32(b, uint32_t(h));
+    AppendU16(b, 1);
+    AppendU16(b, uint16_t(bits));
+    AppendU32(b, compression);
+    AppendU32(b, uint32_t(rows.size()));
+    AppendU32(b, 0);
+    AppendU32(b, 0);
+    AppendU32(b, colours);
+    AppendU32(b, 0);
     b.insert(b.end(), extra.begin(), extra.end());
     b.insert(b.end(), rows.begin(), rows.end());
     return b;
@@ -92,9 +88,9 @@ TEST(BmpCodec, PalettesAndPackedDepths) {
 
 TEST(BmpCodec, ThirtyTwoBitsWithMasksAndTopDownRows) {
     std::vector<uint8_t> masks;
-    Put32(masks, 0x000000FF); // red in the low byte
-    Put32(masks, 0x0000FF00);
-    Put32(masks, 0x00FF0000);
+    AppendU32(masks, 0x000000FF); // red in the low byte
+    AppendU32(masks, 0x0000FF00);
+    AppendU32(masks, 0x00FF0000);
     const TDib dib = Decoded(Bmp(1, -2, 32, 3, masks, {10, 20, 30, 0, 1, 2, 3, 0}));
     EXPECT_EQ(dib.BitsPerPixel(), 32);
     EXPECT_EQ(dib.Pixel(0, 0), MakeColour(10, 20, 30)) << "top-down: first row is the top";
@@ -103,21 +99,21 @@ TEST(BmpCodec, ThirtyTwoBitsWithMasksAndTopDownRows) {
 
 TEST(BmpCodec, DamagedFilesAreRefusedWithAReason) {
     const std::vector<uint8_t> good = Bmp(2, 2, 24, 0, {}, std::vector<uint8_t>(16, 9));
-    EXPECT_EQ(Refusal({'M', 'B', 0}), "not a BMP file (no BM signature)");
+    EXPECT_EQ(Refusal({'M', 'B', 0}), "not a BMP picture");
     std::vector<uint8_t> truncated = good;
     truncated.pop_back();
-    EXPECT_NE(Refusal(truncated).find("past the end"), std::string::npos);
-    EXPECT_NE(Refusal(Bmp(2, 2, 24, 1, {}, std::vector<uint8_t>(16))).find("compressed"),
+    EXPECT_NE(Refusal(truncated).find("cut short"), std::string::npos);
+    EXPECT_NE(Refusal(Bmp(2, 2, 24, 1, {}, std::vector<uint8_t>(16))).find("encoding"),
               std::string::npos);
     EXPECT_NE(Refusal(Bmp(-2, 2, 24, 0, {}, std::vector<uint8_t>(16))).find("size"),
               std::string::npos);
-    EXPECT_NE(Refusal(Bmp(2, 2, 7, 0, {}, std::vector<uint8_t>(16))).find("depth"),
+    EXPECT_NE(Refusal(Bmp(2, 2, 7, 0, {}, std::vector<uint8_t>(16))).find("encoding"),
               std::string::npos);
     EXPECT_NE(Refusal(Bmp(30000, 30000, 24, 0, {}, {})).find("size"), std::string::npos);
     EXPECT_NE(Refusal(Bmp(2, 2, 8, 0, {1, 2}, {}, 2)).find("palette"), std::string::npos);
     std::vector<uint8_t> pastEnd = good;
     pastEnd[10] = 0xFF; // pixel offset beyond the file
-    EXPECT_NE(Refusal(pastEnd).find("past the end"), std::string::npos);
+    EXPECT_NE(Refusal(pastEnd).find("cut short"), std::string::npos);
 }
 
 } // namespace

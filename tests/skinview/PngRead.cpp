@@ -1,5 +1,7 @@
 #include "tests/skinview/PngRead.h"
 
+#include "base/Bytes.h"
+
 #include <zlib.h>
 
 #include <fstream>
@@ -7,13 +9,7 @@
 #include <stdexcept>
 
 namespace pngread {
-namespace {
-
-uint32_t U32(const std::vector<uint8_t>& b, size_t at) {
-    return uint32_t(b[at]) << 24 | uint32_t(b[at + 1]) << 16 | uint32_t(b[at + 2]) << 8 | b[at + 3];
-}
-
-} // namespace
+namespace {} // namespace
 
 TImage Read(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -25,14 +21,14 @@ TImage Read(const std::string& path) {
     TImage image;
     std::vector<uint8_t> packed;
     for (size_t at = 8; at + 12 <= file.size();) {
-        const size_t length = U32(file, at);
+        const size_t length = base::ReadBigEndianU32(file, at);
         const std::string type(file.begin() + long(at) + 4, file.begin() + long(at) + 8);
         if (at + 12 + length > file.size())
             fail("chunk " + type + " runs past the end");
         const size_t data = at + 8;
         if (type == "IHDR") {
-            image.width = int(U32(file, data));
-            image.height = int(U32(file, data + 4));
+            image.width = int(base::ReadBigEndianU32(file, data));
+            image.height = int(base::ReadBigEndianU32(file, data + 4));
             if (file[data + 8] != 8 || file[data + 9] != 2 || file[data + 12] != 0)
                 fail("not 8-bit RGB without interlace");
         } else if (type == "IDAT") {

@@ -5,6 +5,7 @@
 // backdrop wherever the border bitmaps carry the colour key.
 #include "tests/skinview/PngRead.h"
 #include "skin/WinSkinData/SkinModel.h"
+#include "toolkit/Text.h"
 
 #include <windows.h>
 
@@ -29,20 +30,6 @@ struct TRun {
     std::string out;
     std::string err;
 };
-
-std::wstring Wide(const std::string& utf8) {
-    std::wstring wide(utf8.size(), L'\0');
-    wide.resize(size_t(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), wide.data(),
-                                           int(wide.size()))));
-    return wide;
-}
-
-std::string Narrow(const std::wstring& wide) {
-    std::string utf8(wide.size() * 3, '\0');
-    utf8.resize(size_t(WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), utf8.data(),
-                                           int(utf8.size()), nullptr, nullptr)));
-    return utf8;
-}
 
 std::string ReadText(const std::wstring& path) {
     std::ifstream in(std::filesystem::path(path), std::ios::binary);
@@ -72,7 +59,7 @@ TRun RunSkinview(const std::wstring& arguments) {
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     startup.hStdOutput = out;
     startup.hStdError = err;
-    std::wstring command = L"\"" + Wide(KANVIO_SKINVIEW_EXE) + L"\" " + arguments;
+    std::wstring command = L"\"" + tk::Widen(KANVIO_SKINVIEW_EXE) + L"\" " + arguments;
     PROCESS_INFORMATION process{};
     TRun run;
     if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
@@ -158,7 +145,7 @@ bool Shaped(const skin::TSkinModel& m) {
 uint32_t TitleRowColour(const skin::TSkinModel& m, int y, bool active) {
     const skin::TDib& top = m.BorderTop.Bitmap;
     const skin::Colour c = top.Pixel(top.Width() / 2, (active ? 0 : FrameOf(m).top) + y);
-    return uint32_t(skin::RedOf(c)) << 16 | uint32_t(skin::GreenOf(c)) << 8 | skin::BlueOf(c);
+    return base::ColourPixel(c);
 }
 
 struct SkinviewRun : ::testing::Test {
@@ -176,7 +163,7 @@ struct SkinviewRun : ::testing::Test {
         ASSERT_EQ(run.exitCode, 0u) << run.err;
         EXPECT_EQ(run.err, "");
         ASSERT_TRUE(ParseReport(run.out, report));
-        image = pngread::Read(Narrow(shot));
+        image = pngread::Read(tk::Narrow(shot));
     }
 
     // The picture and the line agree, and nothing inside the client area is
@@ -228,14 +215,14 @@ TEST_F(SkinviewRun, DefaultSkinWithoutAPackage) {
 
 TEST_F(SkinviewRun, SecondSkinFromItsPackageShownInactive) {
     const std::string package = KANVIO_SKINS_DIR "/kanvio_daylight.skn";
-    ASSERT_NO_FATAL_FAILURE(Screenshot(L"\"" + Wide(package) + L"\" --inactive"));
+    ASSERT_NO_FATAL_FAILURE(Screenshot(L"\"" + tk::Widen(package) + L"\" --inactive"));
     ExpectConsistent();
     ExpectSkinFrame(*LoadModel(package), false);
 }
 
 TEST_F(SkinviewRun, TestSkinAtAGivenSize) {
     const std::string package = KANVIO_TEST_SKIN;
-    ASSERT_NO_FATAL_FAILURE(Screenshot(L"\"" + Wide(package) + L"\" --size 640x480"));
+    ASSERT_NO_FATAL_FAILURE(Screenshot(L"\"" + tk::Widen(package) + L"\" --size 640x480"));
     ExpectConsistent();
     EXPECT_EQ(report.width, 640);
     EXPECT_EQ(report.height, 480);
@@ -284,8 +271,7 @@ TEST_F(SkinviewRun, AnOpenDropDownHangsFromTheMenuBarInTheSkin) {
     const auto m = LoadModel(KANVIO_SKINS_DIR "/kanvio_neon.skn");
     ASSERT_TRUE(m->MenuBackground);
     const skin::Colour ring = m->MenuBackground->Bitmap.Pixel(0, 0);
-    const uint32_t expected =
-        uint32_t(skin::RedOf(ring)) << 16 | uint32_t(skin::GreenOf(ring)) << 8 | skin::BlueOf(ring);
+    const uint32_t expected = base::ColourPixel(ring);
     EXPECT_EQ(Hex(image.At(changed.left, changed.bottom - 1)), Hex(expected))
         << "the drop-down's bottom-left corner";
 
@@ -304,7 +290,7 @@ TEST(SkinviewCutShort, APackageCutShortIsShownWithAWarning) {
     const std::wstring shot = Unique(L"skinview-cut", L".png");
     const TRun run = RunSkinview(cut + L" --screenshot " + shot);
     EXPECT_EQ(run.exitCode, 0u) << run.err;
-    EXPECT_NE(run.err.find("warning: " + Narrow(cut) + ": the compressed stream ends early"),
+    EXPECT_NE(run.err.find("warning: " + tk::Narrow(cut) + ": the compressed stream ends early"),
               std::string::npos)
         << run.err;
     DeleteFileW(cut.c_str());
@@ -318,7 +304,7 @@ TEST(SkinviewRefusal, ClearMessagesForWhatItCannotUse) {
     const std::wstring shot = Unique(L"skinview-refused", L".png");
     TRun run = RunSkinview(bogus + L" --screenshot " + shot);
     EXPECT_EQ(run.exitCode, 1u);
-    EXPECT_NE(run.err.find(Narrow(bogus) + ": "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(tk::Narrow(bogus) + ": "), std::string::npos) << run.err;
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(GetFileAttributesW(shot.c_str()), INVALID_FILE_ATTRIBUTES) << "no picture";
     DeleteFileW(bogus.c_str());
@@ -337,7 +323,7 @@ TEST(SkinviewRefusal, ClearMessagesForWhatItCannotUse) {
 // show different cells of the skin's button strip.
 TEST_F(SkinviewRun, TheStatesSheetShowsEachButtonStateInItsOwnCell) {
     const std::string package = KANVIO_SKINS_DIR "/kanvio_daylight.skn";
-    ASSERT_NO_FATAL_FAILURE(Screenshot(L"\"" + Wide(package) + L"\" --states"));
+    ASSERT_NO_FATAL_FAILURE(Screenshot(L"\"" + tk::Widen(package) + L"\" --states"));
     ExpectConsistent();
     // The sheet's grid: a 90-pixel label column, then 112-pixel columns of
     // 100 x 26 buttons, the first row 24 pixels down.

@@ -1,5 +1,7 @@
 #include "tests/support/TempFolder.h"
 
+#include "base/Path.h"
+
 #include <stdexcept>
 #include <system_error>
 
@@ -22,7 +24,7 @@ namespace testsupport {
 TempFolder::TempFolder(const std::string& stem) {
     wchar_t folder[MAX_PATH + 1];
     wchar_t unique[MAX_PATH + 1];
-    const std::wstring prefix = fs::path(std::u8string(stem.begin(), stem.end())).wstring();
+    const std::wstring prefix = base::PathFromUtf8(stem).wstring();
     if (GetTempPathW(MAX_PATH + 1, folder) == 0 ||
         GetTempFileNameW(folder, prefix.c_str(), 0, unique) == 0)
         throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
@@ -56,9 +58,7 @@ TempFolder::~TempFolder() {
 }
 
 std::string TempFolder::FileUtf8(const std::string& name) const {
-    const std::u8string text =
-        (path_ / fs::path(std::u8string(name.begin(), name.end()))).u8string();
-    return std::string(text.begin(), text.end());
+    return base::Utf8FromPath(path_ / base::PathFromUtf8(name));
 }
 
 } // namespace testsupport

@@ -9,6 +9,8 @@
 #include "tests/guitest/GuiTest.h"
 #include "tests/support/TempFolder.h"
 
+#include "base/Bytes.h"
+
 #include <cstdio>
 #include <jpeglib.h>
 
@@ -21,29 +23,23 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void Put16(Bytes& b, uint16_t v) {
-    b.push_back(uint8_t(v));
-    b.push_back(uint8_t(v >> 8));
-}
-void Put32(Bytes& b, uint32_t v) {
-    Put16(b, uint16_t(v));
-    Put16(b, uint16_t(v >> 16));
-}
+using base::AppendU16;
+using base::AppendU32;
 
 // 24-bit BMP whose pixel colour (0xRRGGBB) comes from `color`.
 template <class F> Bytes MakeBmp(int w, int h, F color) {
     int stride = (w * 3 + 3) & ~3;
     Bytes b{'B', 'M'};
-    Put32(b, uint32_t(54 + stride * h));
-    Put32(b, 0);
-    Put32(b, 54);
-    Put32(b, 40);
-    Put32(b, uint32_t(w));
-    Put32(b, uint32_t(h));
-    Put16(b, 1);
-    Put16(b, 24);
+    AppendU32(b, uint32_t(54 + stride * h));
+    AppendU32(b, 0);
+    AppendU32(b, 54);
+    AppendU32(b, 40);
+    AppendU32(b, uint32_t(w));
+    AppendU32(b, uint32_t(h));
+    AppendU16(b, 1);
+    AppendU16(b, 24);
     for (int i = 0; i < 6; ++i) {
-        Put32(b, 0);
+        AppendU32(b, 0);
     }
     for (int y = h - 1; y >= 0; --y) {
         for (int x = 0; x < w; ++x) {
@@ -92,25 +88,25 @@ Bytes MakeJpeg(int w, int h, uint8_t r, uint8_t g, uint8_t bl) {
 // A 16x16 32-bit icon, all one colour.
 Bytes MakeIcon(uint32_t bgra) {
     Bytes b;
-    Put16(b, 0);
-    Put16(b, 1);
-    Put16(b, 1);
+    AppendU16(b, 0);
+    AppendU16(b, 1);
+    AppendU16(b, 1);
     b.insert(b.end(), {16, 16, 0, 0});
-    Put16(b, 1);
-    Put16(b, 32);
+    AppendU16(b, 1);
+    AppendU16(b, 32);
     uint32_t imageSize = 40 + 16 * 16 * 4 + 16 * 4;
-    Put32(b, imageSize);
-    Put32(b, 22);
-    Put32(b, 40);
-    Put32(b, 16);
-    Put32(b, 32);
-    Put16(b, 1);
-    Put16(b, 32);
+    AppendU32(b, imageSize);
+    AppendU32(b, 22);
+    AppendU32(b, 40);
+    AppendU32(b, 16);
+    AppendU32(b, 32);
+    AppendU16(b, 1);
+    AppendU16(b, 32);
     for (int i = 0; i < 6; ++i) {
-        Put32(b, 0);
+        AppendU32(b, 0);
     }
     for (int i = 0; i < 256; ++i) {
-        Put32(b, bgra);
+        AppendU32(b, bgra);
     }
     b.resize(b.size() + 16 * 4);
     return b;

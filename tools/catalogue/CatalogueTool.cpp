@@ -8,6 +8,8 @@
 #include "catalogue/JetWriter.h"
 #include "tools/catalogue/ToolPlatform.h"
 
+#include "base/Path.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -59,8 +61,7 @@ Database OpenDatabase(const std::string& path, const std::string& password) {
 }
 
 std::string ReadTextFile(const std::string& path) {
-    std::ifstream in(std::filesystem::path(std::u8string(path.begin(), path.end())),
-                     std::ios::binary);
+    std::ifstream in(base::PathFromUtf8(path), std::ios::binary);
     if (!in)
         throw ECatalogueError("Could not find file '" + path + "'.");
     return {std::istreambuf_iterator<char>(in), {}};

@@ -6,19 +6,12 @@
 #include <io.h>
 #include <shellapi.h>
 
+#include "base/Text.h"
+
 #include <cstdio>
 #include <memory>
 
 namespace {
-
-std::string ToUtf8(const wchar_t* text) {
-    int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1)
-        return {};
-    std::string out(static_cast<size_t>(size - 1), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), size, nullptr, nullptr);
-    return out;
-}
 
 struct LocalFreeDeleter {
     void operator()(wchar_t** p) const { LocalFree(p); }
@@ -31,7 +24,7 @@ std::vector<std::string> Utf8Arguments(int, char**) {
     std::unique_ptr<wchar_t*, LocalFreeDeleter> args(CommandLineToArgvW(GetCommandLineW(), &count));
     std::vector<std::string> out;
     for (int i = 0; args && i < count; ++i)
-        out.push_back(ToUtf8(args.get()[i]));
+        out.push_back(base::Utf16ToUtf8(std::wstring_view(args.get()[i])));
     return out;
 }
 

@@ -2,6 +2,8 @@
 
 #include "skin/ImgUtil/BmpCodec.h"
 
+#include "base/Bytes.h"
+
 #include <cstdio>
 #include <jpeglib.h>
 #include <memory>
@@ -24,16 +26,6 @@ void WriteAll(const std::string& path, const std::vector<uint8_t>& bytes) {
     File file = OpenForWriting(path);
     if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
         throw std::runtime_error("cannot write " + path);
-}
-
-void PutU16(std::vector<uint8_t>& out, unsigned v) {
-    out.push_back(uint8_t(v));
-    out.push_back(uint8_t(v >> 8));
-}
-
-void PutU32(std::vector<uint8_t>& out, uint32_t v) {
-    PutU16(out, v & 0xFFFF);
-    PutU16(out, v >> 16);
 }
 
 } // namespace
@@ -75,9 +67,9 @@ void WriteBmp(const std::string& path, const skin::TDib& image) {
 void WriteIcon(const std::string& path, const std::vector<skin::TDib>& images) {
     constexpr uint32_t directoryBytes = 6, entryBytes = 16, headerBytes = 40;
     std::vector<uint8_t> out;
-    PutU16(out, 0); // reserved
-    PutU16(out, 1); // icon
-    PutU16(out, unsigned(images.size()));
+    base::AppendU16(out, 0); // reserved
+    base::AppendU16(out, 1); // icon
+    base::AppendU16(out, uint16_t(images.size()));
     uint32_t offset = directoryBytes + entryBytes * uint32_t(images.size());
     for (const skin::TDib& image : images) {
         const int size = image.Width();
@@ -86,21 +78,21 @@ void WriteIcon(const std::string& path, const std::vector<skin::TDib>& images) {
         const uint32_t maskRowBytes = (uint32_t(size) + 31) / 32 * 4;
         const uint32_t imageBytes = headerBytes + uint32_t(size * size) * 4 + maskRowBytes * size;
         out.insert(out.end(), {uint8_t(size), uint8_t(size), 0, 0});
-        PutU16(out, 1);  // planes
-        PutU16(out, 32); // bits per pixel
-        PutU32(out, imageBytes);
-        PutU32(out, offset);
+        base::AppendU16(out, 1);  // planes
+        base::AppendU16(out, 32); // bits per pixel
+        base::AppendU32(out, imageBytes);
+        base::AppendU32(out, offset);
         offset += imageBytes;
     }
     for (const skin::TDib& image : images) {
         const int size = image.Width();
-        PutU32(out, headerBytes);
-        PutU32(out, uint32_t(size));
-        PutU32(out, uint32_t(size) * 2); // colour and mask halves
-        PutU16(out, 1);
-        PutU16(out, 32);
+        base::AppendU32(out, headerBytes);
+        base::AppendU32(out, uint32_t(size));
+        base::AppendU32(out, uint32_t(size) * 2); // colour and mask halves
+        base::AppendU16(out, 1);
+        base::AppendU16(out, 32);
         for (int i = 0; i < 6; ++i)
-            PutU32(out, 0);
+            base::AppendU32(out, 0);
         for (int y = size - 1; y >= 0; --y)
             for (int x = 0; x < size; ++x) {
                 const skin::Colour c = image.Pixel(x, y);

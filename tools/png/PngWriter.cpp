@@ -1,5 +1,7 @@
 #include "tools/png/PngWriter.h"
 
+#include "base/Bytes.h"
+
 #include <zlib.h>
 
 #include <cstdio>
@@ -9,20 +11,13 @@
 namespace png {
 namespace {
 
-void PutU32(std::vector<uint8_t>& out, uint32_t v) {
-    out.push_back(uint8_t(v >> 24));
-    out.push_back(uint8_t(v >> 16));
-    out.push_back(uint8_t(v >> 8));
-    out.push_back(uint8_t(v));
-}
-
 void PutChunk(std::vector<uint8_t>& out, const char type[4], const std::vector<uint8_t>& data) {
-    PutU32(out, uint32_t(data.size()));
+    base::AppendBigEndianU32(out, uint32_t(data.size()));
     const size_t typeAt = out.size();
     out.insert(out.end(), type, type + 4);
     out.insert(out.end(), data.begin(), data.end());
     const uLong crc = crc32(0L, out.data() + typeAt, uInt(out.size() - typeAt));
-    PutU32(out, uint32_t(crc));
+    base::AppendBigEndianU32(out, uint32_t(crc));
 }
 
 } // namespace
@@ -50,8 +45,8 @@ std::vector<uint8_t> Encode(int width, int height, const std::vector<uint32_t>& 
     packed.resize(packedSize);
 
     std::vector<uint8_t> header;
-    PutU32(header, uint32_t(width));
-    PutU32(header, uint32_t(height));
+    base::AppendBigEndianU32(header, uint32_t(width));
+    base::AppendBigEndianU32(header, uint32_t(height));
     header.insert(header.end(), {8, 2, 0, 0, 0}); // 8-bit RGB, deflate, no filter, no interlace
 
     std::vector<uint8_t> file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};

@@ -6,6 +6,8 @@
 #include "tools/skinpreview/PreviewSheet.h"
 #include "tools/skinpack/ToolSupport.h"
 
+#include "base/Colour.h"
+
 #include <ostream>
 
 namespace skinpack {
@@ -23,8 +25,7 @@ int RunPreview(const TCommandArgs& args, std::ostream& out, std::ostream&) {
     for (int y = 0; y < sheet.Height(); ++y)
         for (int x = 0; x < sheet.Width(); ++x) {
             const skin::Colour c = sheet.Pixel(x, y);
-            pixels.push_back(uint32_t(skin::RedOf(c)) << 16 | uint32_t(skin::GreenOf(c)) << 8 |
-                             skin::BlueOf(c));
+            pixels.push_back(base::ColourPixel(c));
         }
     if (!png::Save(files[1], sheet.Width(), sheet.Height(), pixels))
         throw TToolError("cannot write " + files[1]);

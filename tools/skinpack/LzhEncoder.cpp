@@ -3,6 +3,8 @@
 #include "tools/skinpack/MatchFinder.h"
 #include "skin/SkinRead/LzhTree.h"
 
+#include "base/Bytes.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <limits>
@@ -133,9 +135,7 @@ std::vector<std::uint8_t> LzhCompress(std::span<const std::uint8_t> input) {
         throw std::length_error("LZH streams hold at most 2 GiB - 1 bytes");
     std::vector<std::uint8_t> out;
     out.reserve(input.size() / 2 + 16);
-    const auto size = static_cast<std::uint32_t>(input.size());
-    for (int i = 0; i < 4; ++i)
-        out.push_back(static_cast<std::uint8_t>(size >> (8 * i)));
+    base::AppendU32(out, static_cast<std::uint32_t>(input.size()));
     auto encoder = std::make_unique<TLzhEncoder>(out);
     encoder->Encode(input);
     return out;

@@ -2,6 +2,8 @@
 // streams. Arguments are taken as UTF-8 (on Windows from the wide command line).
 #include "tools/skinpack/Commands.h"
 
+#include "base/Path.h"
+
 #include <filesystem>
 #include <iostream>
 
@@ -9,8 +11,7 @@
 int wmain(int argc, wchar_t** argv) {
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) {
-        const std::u8string text = std::filesystem::path(argv[i]).u8string();
-        args.emplace_back(text.begin(), text.end());
+        args.push_back(base::Utf8FromPath(argv[i]));
     }
     return skinpack::RunSkinpack(args, std::cout, std::cerr);
 }

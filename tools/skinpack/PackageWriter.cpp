@@ -5,15 +5,12 @@
 #include "skin/SkinRead/Lzh.h"
 #include "skin/SkinRead/SkinReader.h"
 
+#include "base/Bytes.h"
+
 #include <set>
 #include <stdexcept>
 
 namespace {
-
-void AppendUint32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
 
 void CheckEntries(const std::vector<TPackageEntry>& entries) {
     if (entries.size() > TSkinReader::MaxEntries)
@@ -42,16 +39,16 @@ std::vector<std::uint8_t> BuildContainer(const std::vector<TPackageEntry>& entri
         names += entry.name + "\r\n";
 
     std::vector<std::uint8_t> out;
-    AppendUint32(out, TSkinReader::PackageVersion);
-    AppendUint32(out, static_cast<std::uint32_t>(names.size()));
-    AppendUint32(out, 0);
-    AppendUint32(out, 0);
+    base::AppendU32(out, TSkinReader::PackageVersion);
+    base::AppendU32(out, static_cast<std::uint32_t>(names.size()));
+    base::AppendU32(out, 0);
+    base::AppendU32(out, 0);
     out.insert(out.end(), names.begin(), names.end());
     for (const TPackageEntry& entry : entries) {
         if (entry.bytes.size() > TLZH::DefaultSizeLimit)
             throw std::invalid_argument("entry \"" + entry.name + "\" is larger than a skin " +
                                         "package may be");
-        AppendUint32(out, static_cast<std::uint32_t>(entry.bytes.size()));
+        base::AppendU32(out, static_cast<std::uint32_t>(entry.bytes.size()));
     }
     for (const TPackageEntry& entry : entries) {
         out.insert(out.end(), entry.bytes.begin(), entry.bytes.end());

@@ -2,6 +2,8 @@
 // and output, and UTF-8 paths.
 #pragma once
 
+#include "base/Path.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <span>
@@ -37,8 +39,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-std::filesystem::path PathFromUtf8(const std::string& text);
-std::string Utf8FromPath(const std::filesystem::path& path);
+using base::PathFromUtf8;
+using base::Utf8FromPath;
 
 std::vector<std::uint8_t> ReadWholeFile(const std::filesystem::path& path);
 void WriteWholeFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);

@@ -1,14 +1,11 @@
 #include "tests/skinpkg/bench/SyntheticSkin.h"
 
+#include "base/Bytes.h"
+
 #include <random>
 #include <string>
 
 namespace {
-
-void AppendLe(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
 
 // A bottom-up 24-bit BMP of `frames` cells side by side: each cell a bevelled
 // frame around a vertical gradient, corners in the magenta colour key, and a
@@ -18,19 +15,20 @@ std::vector<std::uint8_t> SkinBitmap(int width, int height, int frames, std::mt1
     std::vector<std::uint8_t> bmp;
     bmp.push_back('B');
     bmp.push_back('M');
-    AppendLe(bmp, static_cast<std::uint32_t>(54 + stride * height), 4);
-    AppendLe(bmp, 0, 4);
-    AppendLe(bmp, 54, 4);
-    AppendLe(bmp, 40, 4);
-    AppendLe(bmp, static_cast<std::uint32_t>(width), 4);
-    AppendLe(bmp, static_cast<std::uint32_t>(height), 4);
-    AppendLe(bmp, 1, 2);
-    AppendLe(bmp, 24, 2);
-    AppendLe(bmp, 0, 4);
-    AppendLe(bmp, static_cast<std::uint32_t>(stride * height), 4);
-    AppendLe(bmp, 2835, 4);
-    AppendLe(bmp, 2835, 4);
-    AppendLe(bmp, 0, 8);
+    base::AppendU32(bmp, static_cast<std::uint32_t>(54 + stride * height));
+    base::AppendU32(bmp, 0);
+    base::AppendU32(bmp, 54);
+    base::AppendU32(bmp, 40);
+    base::AppendU32(bmp, static_cast<std::uint32_t>(width));
+    base::AppendU32(bmp, static_cast<std::uint32_t>(height));
+    base::AppendU16(bmp, 1);
+    base::AppendU16(bmp, 24);
+    base::AppendU32(bmp, 0);
+    base::AppendU32(bmp, static_cast<std::uint32_t>(stride * height));
+    base::AppendU32(bmp, 2835);
+    base::AppendU32(bmp, 2835);
+    base::AppendU32(bmp, 0); // colours used
+    base::AppendU32(bmp, 0); // colours important
 
     const int cell = width / frames;
     const int hue = static_cast<int>(random() % 200);
