@@ -102,6 +102,14 @@ protected:
     void Notification(Component& component, Operation operation) override;
 
 private:
+    // The messages WndProc handles, one handler each (MessageCrackers.h).
+    bool HandleMessage(Message& message);
+    bool CloseHandler(Message& message);
+    bool MenuCommand(Message& message, HWND control, UINT code, UINT id);
+    // Sets the result TRUE when a menu item handler took the message.
+    static bool Answered(Message& message, bool handled);
+    bool DialogKeyHandler(Message& message, WPARAM key);
+    bool MenuChanged(Message& message);
     void ShowProgramIcon();
     // Gives the window the menu: through the MDI client for an MDI form, so
     // the window list and a maximised child's buttons follow the menu.

@@ -76,6 +76,7 @@ protected:
     void Loaded() override;
 
 private:
+    void TabPressed(POINT client);
     std::vector<int> TextWidths();
     int RowLimit() const { return Width() - endMargin_; }
     // Shows the scroller when not every tab fits, and gives it the range.

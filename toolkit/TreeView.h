@@ -84,10 +84,13 @@ protected:
     void FillCreateParams(CreateParams& params) override;
     void HandleCreated() override;
     void HandleDestroyed() override;
-    void WndProc(Message& message) override;
+    bool NotifyReflected(const NMHDR& header, LRESULT& result) override;
     void Notification(Component& component, Operation operation) override;
 
 private:
+    bool SelectionChanged(LRESULT& result);
+    bool LabelEditStarting(LRESULT& result);
+    bool LabelEdited(const TVITEMW& item, LRESULT& result);
     static TreeNode* NodeOf(HWND tree, HTREEITEM item);
     TreeNode root_;
     tk::ImageList* images_ = nullptr;
