@@ -30,7 +30,8 @@ void DrawButtonFace(Canvas& canvas, const RECT& rect, const ButtonFace& face, Gl
     bool hasGlyph = face.glyph && !face.glyph->Empty();
     SIZE glyph{0, 0};
     if (hasGlyph) {
-        glyph = {face.glyph->Width() / std::clamp(face.numGlyphs, 1, kMaxGlyphCells), face.glyph->Height()};
+        glyph = {face.glyph->Width() / std::clamp(face.numGlyphs, 1, kMaxGlyphCells),
+                 face.glyph->Height()};
     }
     RECT measure{0, 0, rect.right - rect.left, 0};
     SIZE text{0, 0};

@@ -269,15 +269,7 @@ void Control::SetAlign(tk::Align align) {
 }
 
 void Control::SetAction(tk::Action* action) {
-    if (action == action_) {
-        return;
-    }
-    if (action_) {
-        action_->Unlink(*this);
-    }
-    action_ = action;
-    if (action_) {
-        action_->Link(*this);
+    if (Relink(action_, action)) {
         ActionChanged();
     }
 }

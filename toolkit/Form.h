@@ -126,8 +126,10 @@ private:
     tk::BorderStyle borderStyle_ = tk::BorderStyle::Sizeable;
     uint32_t borderIcons_ = biSystemMenu | biMinimize | biMaximize;
     tk::Position position_ = tk::Position::Designed;
-    int clientWidth_ = -1;
-    int clientHeight_ = -1;
+    // kUnsetClientSize: the bounds decide.
+    static constexpr int kUnsetClientSize = -1;
+    int clientWidth_ = kUnsetClientSize;
+    int clientHeight_ = kUnsetClientSize;
     MainMenu* menu_ = nullptr;
     tk::FormStyle formStyle_ = tk::FormStyle::Normal;
     MenuItem* windowMenu_ = nullptr;

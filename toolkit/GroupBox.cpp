@@ -3,6 +3,11 @@
 #include "toolkit/MessageCrackers.h"
 
 namespace tk {
+namespace {
+// The frame's width, and the caption's height when the font gives none.
+constexpr int kFrameWidth = 2;
+constexpr int kCaptionHeightUnknown = 16;
+} // namespace
 
 const ClassInfo& GroupBox::StaticClass() {
     static const ClassInfo info =
@@ -48,12 +53,13 @@ LRESULT GroupBox::EraseInside(HDC dc) {
     return TRUE;
 }
 
+// Inside the frame, below the caption.
 RECT GroupBox::AlignRect() {
     RECT r = ClientRect();
     int text = -Font().Height();
-    r.top += text > 0 ? text + 2 : 16;
-    InflateRect(&r, -2, 0);
-    r.bottom -= 2;
+    r.top += text > 0 ? text + kFrameWidth : kCaptionHeightUnknown;
+    InflateRect(&r, -kFrameWidth, 0);
+    r.bottom -= kFrameWidth;
     return r;
 }
 

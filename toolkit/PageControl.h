@@ -34,7 +34,7 @@ protected:
 private:
     friend class tk::PageControl;
     tk::PageControl* pageControl_ = nullptr;
-    int imageIndex_ = -1;
+    int imageIndex_ = kNoIndex;
     bool tabVisible_ = true;
 };
 

@@ -33,7 +33,7 @@ private:
     void ArrangeButtons();
     std::vector<std::string> items_;
     std::vector<RadioButton*> buttons_;
-    int itemIndex_ = -1;
+    int itemIndex_ = kNoIndex;
     int columns_ = 1;
 };
 

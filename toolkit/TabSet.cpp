@@ -74,7 +74,7 @@ void TabSet::HandleCreated() {
 
 void TabSet::Loaded() {
     WinControl::Loaded();
-    tabIndex_ = std::clamp(tabIndex_, -1, int(tabs_.size()) - 1);
+    tabIndex_ = std::clamp(tabIndex_, kNoIndex, int(tabs_.size()) - 1);
     firstIndex_ = std::clamp(firstIndex_, 0, std::max(int(tabs_.size()) - 1, 0));
     UpdateScroller();
 }

@@ -85,7 +85,7 @@ private:
     void OnScroll();
 
     std::vector<std::string> tabs_;
-    int tabIndex_ = -1;
+    int tabIndex_ = kNoIndex;
     int firstIndex_ = 0;
     int startMargin_;
     int endMargin_;

@@ -7,6 +7,8 @@
 
 namespace tk {
 namespace {
+// The one timer of the timer's own window.
+constexpr UINT_PTR kTimerId = 1;
 const wchar_t kTimerClass[] = L"TTimerWindow";
 } // namespace
 
@@ -42,7 +44,7 @@ Timer::Timer(Component* owner) : Component(owner) {
 }
 
 Timer::~Timer() {
-    KillTimer(window_, 1);
+    KillTimer(window_, kTimerId);
     DestroyWindow(window_);
 }
 
@@ -62,9 +64,9 @@ LRESULT CALLBACK Timer::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
 }
 
 void Timer::Restart() {
-    KillTimer(window_, 1);
+    KillTimer(window_, kTimerId);
     if (enabled_ && interval_ > 0) {
-        SetTimer(window_, 1, static_cast<UINT>(interval_), nullptr);
+        SetTimer(window_, kTimerId, static_cast<UINT>(interval_), nullptr);
     }
 }
 

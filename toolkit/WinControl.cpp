@@ -285,9 +285,9 @@ void WinControl::InsertChild(Control& control) {
     controls_.push_back(&control);
     if (auto* windowed = dynamic_cast<WinControl*>(&control)) {
         size_t place = tabList_.size();
-        if (windowed->wantedTabOrder_ >= 0 && !windowed->IsLoading()) {
+        if (windowed->wantedTabOrder_ != kNoWantedOrder && !windowed->IsLoading()) {
             place = std::min(place, static_cast<size_t>(windowed->wantedTabOrder_));
-            windowed->wantedTabOrder_ = -1;
+            windowed->wantedTabOrder_ = kNoWantedOrder;
         }
         tabList_.insert(tabList_.begin() + static_cast<ptrdiff_t>(place), windowed);
         if (handle_) {
@@ -417,13 +417,14 @@ void WinControl::SetTabOrder(int order) {
 void WinControl::Loaded() {
     Control::Loaded();
     auto wanted = [](const WinControl* c) {
-        return c->wantedTabOrder_ >= 0 ? c->wantedTabOrder_ : std::numeric_limits<int>::max();
+        return c->wantedTabOrder_ != kNoWantedOrder ? c->wantedTabOrder_
+                                                    : std::numeric_limits<int>::max();
     };
     std::stable_sort(
         tabList_.begin(), tabList_.end(),
         [&](const WinControl* a, const WinControl* b) { return wanted(a) < wanted(b); });
     for (WinControl* child : tabList_) {
-        child->wantedTabOrder_ = -1;
+        child->wantedTabOrder_ = kNoWantedOrder;
     }
 }
 

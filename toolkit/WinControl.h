@@ -185,7 +185,8 @@ private:
     std::vector<WinControl*> tabList_;
     // A Tab order set before there was a parent, or while a design is read:
     // applied when the control is placed, or once the design is read.
-    int wantedTabOrder_ = -1;
+    static constexpr int kNoWantedOrder = -1;
+    int wantedTabOrder_ = kNoWantedOrder;
     Control* captureControl_ = nullptr;
     Control* mouseControl_ = nullptr;    // top-level windows only
     WinControl* focusControl_ = nullptr; // top-level windows only
