@@ -116,6 +116,21 @@ void Action::SetParentComponent(Component& parent) {
     Component::SetParentComponent(parent);
 }
 
+bool ActionClient::Relink(Action*& linked, Action* action) {
+    if (action == linked) {
+        return false;
+    }
+    if (linked) {
+        linked->Unlink(*this);
+    }
+    linked = action;
+    if (!linked) {
+        return false;
+    }
+    linked->Link(*this);
+    return true;
+}
+
 void Action::Link(ActionClient& client) {
     if (std::find(clients_.begin(), clients_.end(), &client) == clients_.end()) {
         clients_.push_back(&client);

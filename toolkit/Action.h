@@ -12,6 +12,7 @@
 namespace tk {
 
 class ImageList;
+class Action;
 class ActionList;
 
 // What an action tells the controls and menu items linked to it.
@@ -24,6 +25,9 @@ public:
 
 protected:
     ~ActionClient() = default;
+    // Moves this client from the action in `linked` to `action` and stores
+    // it there; answers whether it is now linked to a new action.
+    bool Relink(Action*& linked, Action* action);
 };
 
 class Action : public Component {
@@ -68,7 +72,7 @@ private:
     void Changed();
     std::string caption_;
     std::string hint_;
-    int imageIndex_ = -1;
+    int imageIndex_ = kNoIndex;
     bool enabled_ = true;
     bool checked_ = false;
     bool visible_ = true;

@@ -3,6 +3,26 @@
 // forms in creation order, the class registry designs create components
 // through, and the default exception handler: an error that escapes an event
 // handler is shown in a message box with its text, and the program goes on.
+//
+// The toolkit's error policy, for every class of it:
+// - A call that cannot do what it was asked throws a standard exception whose
+//   text says what failed, naming the component, property or design line:
+//   std::invalid_argument for a value the caller (or a design) gave that does
+//   not fit (an unknown property or class, a wrong value, a clashing name, a
+//   child that cannot go there); std::runtime_error for what the system or the
+//   input refused (a window not created, a design or picture that cannot be
+//   read); std::logic_error for a call the object's state does not allow. A
+//   design read part-way throws std::runtime_error with its name and line and
+//   leaves nothing half-made.
+// - Questions answer "none" instead of throwing: the Try... property readers,
+//   FromHandle, FindComponent and the like.
+// - The thin Win32 owners and the subclass layers (win32/) never throw: they
+//   answer false or an empty owner.
+// - Nothing throws out of a window procedure: the control's message dispatch
+//   and the timer's procedure catch what a handler throws and hand it to
+//   ReportException, which shows it through the application's exception
+//   handler (HandleException: a message box unless replaced); Run does the
+//   same for the main form's first showing. Only this boundary shows errors.
 #pragma once
 
 #include "toolkit/ClassRegistry.h"

@@ -1,6 +1,7 @@
 #include "toolkit/ButtonFace.h"
 
 #include "base/Colour.h"
+#include "toolkit/ImageList.h"
 
 #include <algorithm>
 
@@ -12,14 +13,10 @@ const EnumInfo kButtonLayoutEnum{"TButtonLayout",
 namespace {
 
 void DrawGlyph(HDC dc, int x, int y, const Bitmap& glyph, int numGlyphs, GlyphState state) {
-    int cells = std::clamp(numGlyphs, 1, 4);
+    int cells = std::clamp(numGlyphs, 1, kMaxGlyphCells);
     int cellWidth = glyph.Width() / cells;
-    int cell = 0;
-    if (state == GlyphState::Disabled && cells > 1) {
-        cell = 1;
-    } else if (state == GlyphState::Down && cells > 2) {
-        cell = 2;
-    }
+    // A state's cell is at its place in the strip; a glyph without it shows the up cell.
+    int cell = static_cast<int>(state) < cells ? static_cast<int>(state) : 0;
     uint32_t key = glyph.Pixels()[size_t(glyph.Height() - 1) * size_t(glyph.Width())];
     BitmapDC memory(glyph.Handle(), dc);
     TransparentBlt(dc, x, y, cellWidth, glyph.Height(), memory, cell * cellWidth, 0, cellWidth,
@@ -34,7 +31,8 @@ void DrawButtonFace(Canvas& canvas, const RECT& rect, const ButtonFace& face, Gl
     bool hasGlyph = face.glyph && !face.glyph->Empty();
     SIZE glyph{0, 0};
     if (hasGlyph) {
-        glyph = {face.glyph->Width() / std::clamp(face.numGlyphs, 1, 4), face.glyph->Height()};
+        glyph = {face.glyph->Width() / std::clamp(face.numGlyphs, 1, kMaxGlyphCells),
+                 face.glyph->Height()};
     }
     RECT measure{0, 0, rect.right - rect.left, 0};
     SIZE text{0, 0};
@@ -82,6 +80,40 @@ void DrawButtonFace(Canvas& canvas, const RECT& rect, const ButtonFace& face, Gl
             canvas.Font().SetColor(clGrayText);
         }
         canvas.DrawText(face.caption, textRect, DT_SINGLELINE | DT_NOCLIP);
+    }
+}
+
+GlyphProperties::GlyphProperties(std::function<void()> changed) : changed_(std::move(changed)) {
+    glyph_.OnChange = changed_;
+}
+
+void GlyphProperties::SetNumGlyphs(int count) {
+    numGlyphs_ = std::clamp(count, 1, kMaxGlyphCells);
+    changed_();
+}
+
+void GlyphProperties::SetLayout(ButtonLayout layout) {
+    layout_ = layout;
+    changed_();
+}
+
+void GlyphProperties::SetMargin(int margin) {
+    margin_ = margin;
+    changed_();
+}
+
+void GlyphProperties::SetSpacing(int spacing) {
+    spacing_ = spacing;
+    changed_();
+}
+
+ButtonFace GlyphProperties::Face(const std::string& caption) const {
+    return ButtonFace{&glyph_, numGlyphs_, layout_, margin_, spacing_, caption};
+}
+
+void GlyphProperties::TakeGlyphFrom(ImageList& images, int index) {
+    if (images.GetBitmap(index, glyph_)) {
+        numGlyphs_ = 1;
     }
 }
 

@@ -11,6 +11,9 @@
 
 namespace tk {
 
+// An item, image or tab index that names none.
+constexpr int kNoIndex = -1;
+
 enum class Operation { Insert, Remove };
 
 class Component : public Persistent {

@@ -3,6 +3,7 @@
 #include "toolkit/Action.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
+#include "toolkit/MessageCrackers.h"
 #include "toolkit/Notifications.h"
 #include "toolkit/WinControl.h"
 
@@ -268,15 +269,7 @@ void Control::SetAlign(tk::Align align) {
 }
 
 void Control::SetAction(tk::Action* action) {
-    if (action == action_) {
-        return;
-    }
-    if (action_) {
-        action_->Unlink(*this);
-    }
-    action_ = action;
-    if (action_) {
-        action_->Link(*this);
+    if (Relink(action_, action)) {
         ActionChanged();
     }
 }
@@ -414,7 +407,7 @@ void Control::HandleMouse(Message& m) {
 }
 
 void Control::WndProc(Message& m) {
-    if ((m.msg >= WM_MOUSEFIRST && m.msg <= WM_MBUTTONDBLCLK)) {
+    if (m.msg >= WM_MOUSEFIRST && m.msg <= WM_MBUTTONDBLCLK) {
         HandleMouse(m);
     }
     DefaultHandler(m);
@@ -439,15 +432,21 @@ void GraphicControl::Invalidate() {
 
 void GraphicControl::WndProc(Message& m) {
     if (m.msg == WM_PAINT) {
-        if (m.wParam) {
-            CanvasBinding bound(canvas_, reinterpret_cast<HDC>(m.wParam));
-            canvas_.Font() = Font();
-            Paint();
-        }
-        m.result = 0;
+        m.result = PaintHandler(crack::Dc(m));
         return;
     }
     Control::WndProc(m);
+}
+
+// Painted by the parent, into the parent's device context (origin at this
+// control); without one there is nothing to paint on.
+LRESULT GraphicControl::PaintHandler(HDC dc) {
+    if (dc) {
+        CanvasBinding bound(canvas_, dc);
+        canvas_.Font() = Font();
+        Paint();
+    }
+    return 0;
 }
 
 } // namespace tk

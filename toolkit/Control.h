@@ -191,6 +191,7 @@ protected:
     virtual void Paint() {}
 
 private:
+    LRESULT PaintHandler(HDC dc);
     tk::Canvas canvas_;
 };
 

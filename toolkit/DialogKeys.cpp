@@ -1,8 +1,9 @@
 #include "toolkit/DialogKeys.h"
 
+#include "toolkit/Button.h"
 #include "toolkit/Form.h"
 #include "toolkit/Notifications.h"
-#include "toolkit/StdCtrls.h"
+#include "toolkit/RadioButton.h"
 
 #include <algorithm>
 

@@ -4,6 +4,7 @@
 #include "toolkit/DesignReader.h"
 #include "toolkit/DialogKeys.h"
 #include "toolkit/Menus.h"
+#include "toolkit/MessageCrackers.h"
 #include "toolkit/Notifications.h"
 #include "toolkit/Text.h"
 
@@ -25,6 +26,8 @@ constexpr DWORD kBorderIconBits = WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 constexpr DWORD kBorderStyleBits =
     WS_POPUP | WS_CAPTION | WS_THICKFRAME | DS_MODALFRAME | kBorderIconBits;
 constexpr DWORD kBorderExStyleBits = WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW;
+// The WM_COMMAND notification code of a menu's choice (an accelerator's is 1).
+constexpr UINT kMenuCommandCode = 0;
 
 } // namespace
 
@@ -343,44 +346,66 @@ void Form::Close() {
 }
 
 void Form::WndProc(Message& m) {
+    if (!HandleMessage(m)) {
+        WinControl::WndProc(m);
+    }
+}
+
+bool Form::HandleMessage(Message& m) {
     switch (m.msg) {
     case WM_CLOSE:
-        Close();
-        m.result = 0;
-        return;
+        return CloseHandler(m);
     case WM_COMMAND:
-        // A menu's choice: the main menu's, or a popup menu's tracked for this window.
-        if (m.lParam == 0 && HIWORD(m.wParam) == 0) {
-            if (MenuItem* item = MenuItem::FromCommand(LOWORD(m.wParam))) {
-                item->Click();
-                m.result = 0;
-                return;
-            }
-        }
-        break;
+        return MenuCommand(m, crack::ControlWindow(m), crack::CommandCode(m), crack::CommandId(m));
     case WM_MEASUREITEM:
-        if (MeasureMenuItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(m.lParam))) {
-            m.result = TRUE;
-            return;
-        }
-        break;
+        return Answered(m, MeasureMenuItem(*crack::MeasureItem(m)));
     case WM_DRAWITEM:
-        if (DrawMenuItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam))) {
-            m.result = TRUE;
-            return;
-        }
-        break;
+        return Answered(m, DrawMenuItem(*crack::DrawItem(m)));
     case kNotifyDialogKey:
-        m.result = DialogKey(*this, m.wParam) ? 1 : 0;
-        return;
+        return DialogKeyHandler(m, m.wParam);
     case kNotifyMenuChanged:
-        ApplyMenu();
-        m.result = 0;
-        return;
+        return MenuChanged(m);
     default:
-        break;
+        return false;
     }
-    WinControl::WndProc(m);
+}
+
+bool Form::CloseHandler(Message& m) {
+    Close();
+    m.result = 0;
+    return true;
+}
+
+// A menu's choice: the main menu's, or a popup menu's tracked for this window.
+bool Form::MenuCommand(Message& m, HWND control, UINT code, UINT id) {
+    if (control || code != kMenuCommandCode) {
+        return false;
+    }
+    MenuItem* item = MenuItem::FromCommand(id);
+    if (!item) {
+        return false;
+    }
+    item->Click();
+    m.result = 0;
+    return true;
+}
+
+bool Form::Answered(Message& m, bool handled) {
+    if (handled) {
+        m.result = TRUE;
+    }
+    return handled;
+}
+
+bool Form::DialogKeyHandler(Message& m, WPARAM key) {
+    m.result = DialogKey(*this, key) ? kNotifyUsed : 0;
+    return true;
+}
+
+bool Form::MenuChanged(Message& m) {
+    ApplyMenu();
+    m.result = 0;
+    return true;
 }
 
 } // namespace tk

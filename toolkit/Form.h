@@ -102,6 +102,14 @@ protected:
     void Notification(Component& component, Operation operation) override;
 
 private:
+    // The messages WndProc handles, one handler each (MessageCrackers.h).
+    bool HandleMessage(Message& message);
+    bool CloseHandler(Message& message);
+    bool MenuCommand(Message& message, HWND control, UINT code, UINT id);
+    // Sets the result TRUE when a menu item handler took the message.
+    static bool Answered(Message& message, bool handled);
+    bool DialogKeyHandler(Message& message, WPARAM key);
+    bool MenuChanged(Message& message);
     void ShowProgramIcon();
     // Gives the window the menu: through the MDI client for an MDI form, so
     // the window list and a maximised child's buttons follow the menu.
@@ -118,8 +126,10 @@ private:
     tk::BorderStyle borderStyle_ = tk::BorderStyle::Sizeable;
     uint32_t borderIcons_ = biSystemMenu | biMinimize | biMaximize;
     tk::Position position_ = tk::Position::Designed;
-    int clientWidth_ = -1;
-    int clientHeight_ = -1;
+    // kUnsetClientSize: the bounds decide.
+    static constexpr int kUnsetClientSize = -1;
+    int clientWidth_ = kUnsetClientSize;
+    int clientHeight_ = kUnsetClientSize;
     MainMenu* menu_ = nullptr;
     tk::FormStyle formStyle_ = tk::FormStyle::Normal;
     MenuItem* windowMenu_ = nullptr;

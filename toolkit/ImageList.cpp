@@ -7,6 +7,10 @@
 #include <stdexcept>
 
 namespace tk {
+namespace {
+// The largest width or height of the images of a list.
+constexpr int kMaxImageSide = 1024;
+} // namespace
 
 const ClassInfo& ImageList::StaticClass() {
     static const ClassInfo info =
@@ -40,7 +44,7 @@ HIMAGELIST ImageList::Handle() {
 }
 
 void ImageList::SetWidth(int width) {
-    if (width <= 0 || width > 1024) {
+    if (width <= 0 || width > kMaxImageSide) {
         throw std::invalid_argument("image width must be 1 to 1024");
     }
     width_ = width;
@@ -48,7 +52,7 @@ void ImageList::SetWidth(int width) {
 }
 
 void ImageList::SetHeight(int height) {
-    if (height <= 0 || height > 1024) {
+    if (height <= 0 || height > kMaxImageSide) {
         throw std::invalid_argument("image height must be 1 to 1024");
     }
     height_ = height;

@@ -48,7 +48,7 @@ private:
     ListView& list_;
     std::string caption_;
     std::vector<std::string> subItems_;
-    int imageIndex_ = -1;
+    int imageIndex_ = kNoIndex;
 };
 
 enum class ViewStyle { Icon, SmallIcon, List, Report };

@@ -177,15 +177,7 @@ void MenuItem::SetShortCut(int shortCut) {
 }
 
 void MenuItem::SetAction(tk::Action* action) {
-    if (action == action_) {
-        return;
-    }
-    if (action_) {
-        action_->Unlink(*this);
-    }
-    action_ = action;
-    if (action_) {
-        action_->Link(*this);
+    if (Relink(action_, action)) {
         ApplyAction(true);
     }
 }

@@ -4,13 +4,16 @@
 
 namespace tk {
 
+// The answer of a form that used a key or character it was offered.
+constexpr int kNotifyUsed = 1;
+
 // Sent to a form when Tab, an arrow key, Enter or Escape is pressed in one of
 // its windows and the focused control does not want the key (DialogKeys.h);
-// wParam is the virtual key. A result of 1 means the form used it.
+// wParam is the virtual key. A result of kNotifyUsed means the form used it.
 constexpr unsigned kNotifyDialogKey = 0xB005;
 // Sent to a form when a character typed with Alt (WM_SYSCHAR) reaches one of
 // its windows, before the system's own menu handling; wParam is the
-// character. A result of 1 means the form used it (a menu accelerator).
+// character. A result of kNotifyUsed means the form used it (a menu accelerator).
 constexpr unsigned kNotifyDialogChar = 0xB006;
 // Sent to a control after its Enabled property changed.
 constexpr unsigned kNotifyEnabledChanged = 0xB00C;

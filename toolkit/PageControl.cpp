@@ -244,27 +244,25 @@ void PageControl::Notification(Component& component, Operation operation) {
     }
 }
 
-void PageControl::WndProc(Message& m) {
-    if (m.msg == kReflectedNotify) {
-        auto* header = reinterpret_cast<NMHDR*>(m.lParam);
-        if (header->code == TCN_SELCHANGE) {
-            int index = static_cast<int>(SendMessageW(Handle(), TCM_GETCURSEL, 0, 0));
-            std::vector<TabSheet*> visible = VisiblePages();
-            if (index >= 0 && index < static_cast<int>(visible.size())) {
-                activePage_ = visible[static_cast<size_t>(index)];
-                LayoutSheets();
-                if (OnChange) {
-                    OnChange(*this);
-                }
-            }
-            m.result = 0;
-            return;
+bool PageControl::NotifyReflected(const NMHDR& header, LRESULT& result) {
+    if (header.code != TCN_SELCHANGE) {
+        return false;
+    }
+    int index = static_cast<int>(SendMessageW(Handle(), TCM_GETCURSEL, 0, 0));
+    std::vector<TabSheet*> visible = VisiblePages();
+    if (index >= 0 && index < static_cast<int>(visible.size())) {
+        activePage_ = visible[static_cast<size_t>(index)];
+        LayoutSheets();
+        if (OnChange) {
+            OnChange(*this);
         }
     }
-    WinControl::WndProc(m);
-    if (m.msg == WM_SIZE) {
-        LayoutSheets();
-    }
+    result = 0;
+    return true;
+}
+
+void PageControl::WindowResized() {
+    LayoutSheets();
 }
 
 } // namespace tk

@@ -34,7 +34,7 @@ protected:
 private:
     friend class tk::PageControl;
     tk::PageControl* pageControl_ = nullptr;
-    int imageIndex_ = -1;
+    int imageIndex_ = kNoIndex;
     bool tabVisible_ = true;
 };
 
@@ -60,7 +60,8 @@ public:
 protected:
     void FillCreateParams(CreateParams& params) override;
     void HandleCreated() override;
-    void WndProc(Message& message) override;
+    bool NotifyReflected(const NMHDR& header, LRESULT& result) override;
+    void WindowResized() override;
     RECT AlignRect() override;
     void Notification(Component& component, Operation operation) override;
 

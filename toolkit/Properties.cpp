@@ -7,6 +7,9 @@
 namespace tk {
 namespace {
 
+// A set property is a 32-bit mask: one bit per element.
+constexpr size_t kMaxSetElements = 32;
+
 PropertyRef Require(Persistent& object, std::string_view path, PropertyKind kind) {
     PropertyRef ref = FindProperty(object, path);
     if (!ref.info) {
@@ -196,7 +199,7 @@ void SetEventProp(Persistent& object, std::string_view path, const EventHandler&
 
 std::vector<std::string> SetToNames(const EnumInfo& element, uint32_t bits) {
     std::vector<std::string> names;
-    for (size_t i = 0; i < element.names.size() && i < 32; ++i) {
+    for (size_t i = 0; i < element.names.size() && i < kMaxSetElements; ++i) {
         if (bits & (1u << i)) {
             names.emplace_back(element.names[i]);
         }
@@ -208,7 +211,7 @@ uint32_t NamesToSet(const EnumInfo& element, const std::vector<std::string>& nam
     uint32_t bits = 0;
     for (const std::string& name : names) {
         int ordinal = element.Find(name);
-        if (ordinal < 0 || ordinal >= 32) {
+        if (ordinal < 0 || ordinal >= static_cast<int>(kMaxSetElements)) {
             throw std::invalid_argument("'" + name + "' is not an element of " +
                                         std::string(element.typeName));
         }

@@ -133,11 +133,8 @@ void StatusBar::Refresh() {
     }
 }
 
-void StatusBar::WndProc(Message& m) {
-    WinControl::WndProc(m);
-    if (m.msg == WM_SIZE) {
-        Refresh();
-    }
+void StatusBar::WindowResized() {
+    Refresh();
 }
 
 } // namespace tk

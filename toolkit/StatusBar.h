@@ -59,7 +59,7 @@ public:
 protected:
     void FillCreateParams(CreateParams& params) override;
     void HandleCreated() override;
-    void WndProc(Message& message) override;
+    void WindowResized() override;
 
 private:
     std::vector<std::unique_ptr<StatusPanel>> panels_;

@@ -1,9 +1,8 @@
 #include "toolkit/TabSet.h"
 
-#include "toolkit/RangeControls.h"
+#include "toolkit/MessageCrackers.h"
 #include "toolkit/Text.h"
-
-#include <windowsx.h>
+#include "toolkit/UpDown.h"
 
 #include <algorithm>
 #include <iterator>
@@ -75,7 +74,7 @@ void TabSet::HandleCreated() {
 
 void TabSet::Loaded() {
     WinControl::Loaded();
-    tabIndex_ = std::clamp(tabIndex_, -1, int(tabs_.size()) - 1);
+    tabIndex_ = std::clamp(tabIndex_, kNoIndex, int(tabs_.size()) - 1);
     firstIndex_ = std::clamp(firstIndex_, 0, std::max(int(tabs_.size()) - 1, 0));
     UpdateScroller();
 }
@@ -242,15 +241,20 @@ void TabSet::PaintTab(HDC dc, const TabSlot& slot, bool selected) {
 
 void TabSet::WndProc(Message& message) {
     if (message.msg == WM_LBUTTONDOWN) {
-        const int hit = ItemAtPos({GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)});
-        if (hit >= 0 && hit != tabIndex_) {
-            SetTabIndex(hit);
-            if (OnChange) {
-                OnChange(*this);
-            }
-        }
+        TabPressed(crack::MousePoint(message));
     }
     WinControl::WndProc(message);
+}
+
+// Pressing a tab other than the current one selects it.
+void TabSet::TabPressed(POINT client) {
+    const int hit = ItemAtPos(client);
+    if (hit >= 0 && hit != tabIndex_) {
+        SetTabIndex(hit);
+        if (OnChange) {
+            OnChange(*this);
+        }
+    }
 }
 
 } // namespace tk

@@ -76,6 +76,7 @@ protected:
     void Loaded() override;
 
 private:
+    void TabPressed(POINT client);
     std::vector<int> TextWidths();
     int RowLimit() const { return Width() - endMargin_; }
     // Shows the scroller when not every tab fits, and gives it the range.
@@ -84,7 +85,7 @@ private:
     void OnScroll();
 
     std::vector<std::string> tabs_;
-    int tabIndex_ = -1;
+    int tabIndex_ = kNoIndex;
     int firstIndex_ = 0;
     int startMargin_;
     int endMargin_;

@@ -232,38 +232,46 @@ void TreeView::Notification(Component& component, Operation operation) {
     }
 }
 
-void TreeView::WndProc(Message& m) {
-    if (m.msg == kReflectedNotify) {
-        auto* header = reinterpret_cast<NMHDR*>(m.lParam);
-        switch (header->code) {
-        case TVN_SELCHANGEDW:
-            if (OnChange) {
-                OnChange(*this);
-            }
-            m.result = 0;
-            return;
-        case TVN_BEGINLABELEDITW:
-            m.result = readOnly_ ? TRUE : FALSE;
-            return;
-        case TVN_ENDLABELEDITW: {
-            auto* edit = reinterpret_cast<NMTVDISPINFOW*>(m.lParam);
-            TreeNode* node = reinterpret_cast<TreeNode*>(edit->item.lParam);
-            if (!node) {
-                node = NodeOf(Handle(), edit->item.hItem);
-            }
-            if (edit->item.pszText && node) {
-                node->text_ = Narrow(edit->item.pszText);
-                m.result = TRUE;
-            } else {
-                m.result = FALSE;
-            }
-            return;
-        }
-        default:
-            break;
-        }
+bool TreeView::NotifyReflected(const NMHDR& header, LRESULT& result) {
+    switch (header.code) {
+    case TVN_SELCHANGEDW:
+        return SelectionChanged(result);
+    case TVN_BEGINLABELEDITW:
+        return LabelEditStarting(result);
+    case TVN_ENDLABELEDITW:
+        return LabelEdited(reinterpret_cast<const NMTVDISPINFOW&>(header).item, result);
+    default:
+        return false;
     }
-    WinControl::WndProc(m);
+}
+
+bool TreeView::SelectionChanged(LRESULT& result) {
+    if (OnChange) {
+        OnChange(*this);
+    }
+    result = 0;
+    return true;
+}
+
+// A read-only tree refuses to start editing a label.
+bool TreeView::LabelEditStarting(LRESULT& result) {
+    result = readOnly_ ? TRUE : FALSE;
+    return true;
+}
+
+// The edited text is the node's new text; an edit cancelled has none.
+bool TreeView::LabelEdited(const TVITEMW& item, LRESULT& result) {
+    TreeNode* node = reinterpret_cast<TreeNode*>(item.lParam);
+    if (!node) {
+        node = NodeOf(Handle(), item.hItem);
+    }
+    if (item.pszText && node) {
+        node->text_ = Narrow(item.pszText);
+        result = TRUE;
+    } else {
+        result = FALSE;
+    }
+    return true;
 }
 
 } // namespace tk

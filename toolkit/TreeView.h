@@ -53,8 +53,8 @@ private:
     TreeNode* parent_;
     std::vector<std::unique_ptr<TreeNode>> children_;
     std::string text_;
-    int imageIndex_ = -1;
-    int selectedIndex_ = -1;
+    int imageIndex_ = kNoIndex;
+    int selectedIndex_ = kNoIndex;
     void* data_ = nullptr;
     HTREEITEM item_ = nullptr;
 };
@@ -84,10 +84,13 @@ protected:
     void FillCreateParams(CreateParams& params) override;
     void HandleCreated() override;
     void HandleDestroyed() override;
-    void WndProc(Message& message) override;
+    bool NotifyReflected(const NMHDR& header, LRESULT& result) override;
     void Notification(Component& component, Operation operation) override;
 
 private:
+    bool SelectionChanged(LRESULT& result);
+    bool LabelEditStarting(LRESULT& result);
+    bool LabelEdited(const TVITEMW& item, LRESULT& result);
     static TreeNode* NodeOf(HWND tree, HTREEITEM item);
     TreeNode root_;
     tk::ImageList* images_ = nullptr;

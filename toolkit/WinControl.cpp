@@ -1,6 +1,7 @@
 #include "toolkit/WinControl.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/MessageCrackers.h"
 #include "toolkit/Notifications.h"
 #include "toolkit/Text.h"
 
@@ -52,6 +53,14 @@ const wchar_t* CursorResource(int cursor) {
     default:
         return IDC_ARROW;
     }
+}
+
+bool IsMouseMessage(UINT msg) {
+    return msg >= WM_MOUSEFIRST && msg <= WM_MBUTTONDBLCLK;
+}
+
+bool IsReflectedCtlColor(UINT msg) {
+    return msg >= kReflectedCtlColorFirst && msg <= kReflectedCtlColorLast;
 }
 
 bool IsButtonDown(UINT msg) {
@@ -276,9 +285,9 @@ void WinControl::InsertChild(Control& control) {
     controls_.push_back(&control);
     if (auto* windowed = dynamic_cast<WinControl*>(&control)) {
         size_t place = tabList_.size();
-        if (windowed->wantedTabOrder_ >= 0 && !windowed->IsLoading()) {
+        if (windowed->wantedTabOrder_ != kNoWantedOrder && !windowed->IsLoading()) {
             place = std::min(place, static_cast<size_t>(windowed->wantedTabOrder_));
-            windowed->wantedTabOrder_ = -1;
+            windowed->wantedTabOrder_ = kNoWantedOrder;
         }
         tabList_.insert(tabList_.begin() + static_cast<ptrdiff_t>(place), windowed);
         if (handle_) {
@@ -408,13 +417,14 @@ void WinControl::SetTabOrder(int order) {
 void WinControl::Loaded() {
     Control::Loaded();
     auto wanted = [](const WinControl* c) {
-        return c->wantedTabOrder_ >= 0 ? c->wantedTabOrder_ : std::numeric_limits<int>::max();
+        return c->wantedTabOrder_ != kNoWantedOrder ? c->wantedTabOrder_
+                                                    : std::numeric_limits<int>::max();
     };
     std::stable_sort(
         tabList_.begin(), tabList_.end(),
         [&](const WinControl* a, const WinControl* b) { return wanted(a) < wanted(b); });
     for (WinControl* child : tabList_) {
-        child->wantedTabOrder_ = -1;
+        child->wantedTabOrder_ = kNoWantedOrder;
     }
 }
 
@@ -565,7 +575,7 @@ void WinControl::SetMouseControl(Control* control) {
 }
 
 bool WinControl::RouteMouse(Message& m) {
-    POINT p{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
+    POINT p = crack::MousePoint(m);
     Control* target = captureControl_ ? captureControl_ : ControlAtPos(p);
     if (m.msg == WM_MOUSEMOVE) {
         if (!trackingLeave_) {
@@ -586,7 +596,7 @@ bool WinControl::RouteMouse(Message& m) {
     }
     m.result =
         target->Perform(m.msg, m.wParam, MAKELPARAM(p.x - target->Left(), p.y - target->Top()));
-    bool buttonsUp = (m.wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0;
+    bool buttonsUp = (crack::MouseKeys(m) & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0;
     if ((m.msg == WM_LBUTTONUP || m.msg == WM_RBUTTONUP || m.msg == WM_MBUTTONUP) && buttonsUp) {
         captureControl_ = nullptr;
         if (GetCapture() == handle_) {
@@ -641,21 +651,21 @@ void WinControl::PaintControls(HDC dc) {
     }
 }
 
-void WinControl::PaintHandler(Message& m) {
+bool WinControl::PaintHandler(Message& m, HDC given) {
     bool hasGraphic = std::any_of(controls_.begin(), controls_.end(),
                                   [](Control* c) { return !c->IsWindowed() && c->Visible(); });
     if (!ownClass_ && !hasGraphic) {
         DefaultHandler(m);
-        return;
+        return true;
     }
     m.result = 0;
     auto paint = [this](HDC dc) {
         PaintWindow(dc);
         PaintControls(dc);
     };
-    if (HDC given = reinterpret_cast<HDC>(m.wParam)) {
+    if (given) {
         paint(given);
-        return;
+        return true;
     }
     // Owned: a handler that throws still ends the paint and frees the buffer.
     PaintDC dc(handle_);
@@ -665,46 +675,28 @@ void WinControl::PaintHandler(Message& m) {
         if (buffer) {
             paint(buffer);
             buffer.BlitTo(dc, 0, 0);
-            return;
+            return true;
         }
     }
     paint(dc);
+    return true;
 }
 
 void WinControl::WndProc(Message& m) {
+    if (!HandleMessage(m)) {
+        Control::WndProc(m);
+    }
+}
+
+bool WinControl::HandleMessage(Message& m) {
     switch (m.msg) {
     case WM_PAINT:
-        PaintHandler(m);
-        return;
+        return PaintHandler(m, crack::Dc(m));
     case WM_ERASEBKGND:
-        if (ownClass_) {
-            RECT client = ClientRect();
-            FillRect(reinterpret_cast<HDC>(m.wParam), &client, ColorBrush());
-            m.result = 1;
-            return;
-        }
-        break;
+        return EraseBackground(m, crack::Dc(m));
     case WM_COMMAND:
     case WM_HSCROLL:
     case WM_VSCROLL:
-        if (m.lParam && Reflect(reinterpret_cast<HWND>(m.lParam), m)) {
-            return;
-        }
-        break;
-    case WM_NOTIFY: {
-        auto* header = reinterpret_cast<NMHDR*>(m.lParam);
-        if (header && Reflect(header->hwndFrom, m)) {
-            return;
-        }
-        break;
-    }
-    case WM_DRAWITEM: {
-        auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(m.lParam);
-        if (item && item->CtlType != ODT_MENU && Reflect(item->hwndItem, m)) {
-            return;
-        }
-        break;
-    }
     case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
@@ -712,70 +704,133 @@ void WinControl::WndProc(Message& m) {
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSCROLLBAR:
     case WM_CTLCOLORSTATIC:
-        if (Reflect(reinterpret_cast<HWND>(m.lParam), m)) {
-            return;
-        }
-        break;
+        return Reflect(crack::ControlWindow(m), m);
+    case WM_NOTIFY:
+        return ReflectNotify(crack::Notification(m), m);
+    case WM_DRAWITEM:
+        return ReflectDrawItem(crack::DrawItem(m), m);
     case WM_SIZE:
     case WM_MOVE:
-        DefaultHandler(m);
-        ReadBoundsFromWindow();
-        if (m.msg == WM_SIZE) {
-            AlignControls();
-        }
-        return;
+        return Moved(m);
     case WM_SETCURSOR:
-        if (LOWORD(m.lParam) == HTCLIENT && reinterpret_cast<HWND>(m.wParam) == handle_) {
-            POINT p;
-            GetCursorPos(&p);
-            ::ScreenToClient(handle_, &p);
-            int cursor = MouseTargetAt(p)->Cursor();
-            if (cursor != crDefault) {
-                ::SetCursor(LoadCursorW(nullptr, CursorResource(cursor)));
-                m.result = TRUE;
-                return;
-            }
-        }
-        break;
+        return SetCursorHandler(m, crack::CursorWindow(m), crack::CursorHitTest(m));
     case WM_SETFOCUS:
-        DefaultHandler(m);
-        FocusArrived();
-        return;
-    case WM_MOUSELEAVE: {
-        trackingLeave_ = false;
-        WinControl* top = TopLevel();
-        Control* current = top->mouseControl_;
-        if (current && (current == this || (current->Parent() == this && !current->IsWindowed()))) {
-            top->SetMouseControl(nullptr);
-        }
-        break;
-    }
+        return FocusHandler(m);
+    case WM_MOUSELEAVE:
+        return MouseLeft();
     case WM_CAPTURECHANGED:
-        captureControl_ = nullptr;
-        break;
-    case WM_SYSCHAR: {
-        WinControl* top = TopLevel();
-        if (top->handle_ &&
-            SendMessageW(top->handle_, kNotifyDialogChar, m.wParam, m.lParam) == 1) {
-            m.result = 0;
-            return;
-        }
-        break;
-    }
+        return CaptureLost();
+    case WM_SYSCHAR:
+        return SysChar(m);
+    case kReflectedCommand:
+        return CommandReflected(crack::CommandCode(m));
+    case kReflectedNotify:
+        return crack::Notification(m) && NotifyReflected(*crack::Notification(m), m.result);
+    case kReflectedHScroll:
+    case kReflectedVScroll:
+        return ScrollReflected(crack::ScrollRequest(m), crack::ThumbPosition(m));
+    case kReflectedDrawItem:
+        return crack::DrawItem(m) && DrawItemReflected(*crack::DrawItem(m)) && Answer(m, TRUE);
     default:
-        if (m.msg >= kReflectedCtlColorFirst && m.msg <= kReflectedCtlColorLast) {
-            HDC dc = reinterpret_cast<HDC>(m.wParam);
-            SetTextColor(dc, ToRgb(Font().GetColor()));
-            SetBkColor(dc, ToRgb(GetColor()));
-            m.result = reinterpret_cast<LRESULT>(ColorBrush());
-            return;
+        if (IsReflectedCtlColor(m.msg)) {
+            return CtlColorHandler(m, crack::Dc(m));
         }
-        if (m.msg >= WM_MOUSEFIRST && m.msg <= WM_MBUTTONDBLCLK && RouteMouse(m)) {
-            return;
+        if (IsMouseMessage(m.msg)) {
+            return RouteMouse(m);
         }
-        break;
+        return false;
     }
-    Control::WndProc(m);
+}
+
+bool WinControl::Answer(Message& m, LRESULT result) {
+    m.result = result;
+    return true;
+}
+
+bool WinControl::EraseBackground(Message& m, HDC dc) {
+    if (!ownClass_) {
+        return false;
+    }
+    RECT client = ClientRect();
+    FillRect(dc, &client, ColorBrush());
+    m.result = TRUE;
+    return true;
+}
+
+bool WinControl::ReflectNotify(const NMHDR* header, Message& m) {
+    return header && Reflect(header->hwndFrom, m);
+}
+
+// Menu items are drawn by their form, not reflected to a child.
+bool WinControl::ReflectDrawItem(const DRAWITEMSTRUCT* item, Message& m) {
+    return item && item->CtlType != ODT_MENU && Reflect(item->hwndItem, m);
+}
+
+bool WinControl::Moved(Message& m) {
+    DefaultHandler(m);
+    ReadBoundsFromWindow();
+    if (m.msg == WM_SIZE) {
+        AlignControls();
+        WindowResized();
+    }
+    return true;
+}
+
+bool WinControl::SetCursorHandler(Message& m, HWND window, UINT hitTest) {
+    if (hitTest != HTCLIENT || window != handle_) {
+        return false;
+    }
+    POINT p;
+    GetCursorPos(&p);
+    ::ScreenToClient(handle_, &p);
+    int cursor = MouseTargetAt(p)->Cursor();
+    if (cursor == crDefault) {
+        return false;
+    }
+    ::SetCursor(LoadCursorW(nullptr, CursorResource(cursor)));
+    m.result = TRUE;
+    return true;
+}
+
+bool WinControl::FocusHandler(Message& m) {
+    DefaultHandler(m);
+    FocusArrived();
+    return true;
+}
+
+// The pointer left the window: a window-less child it was over is left too.
+bool WinControl::MouseLeft() {
+    trackingLeave_ = false;
+    WinControl* top = TopLevel();
+    Control* current = top->mouseControl_;
+    if (current && (current == this || (current->Parent() == this && !current->IsWindowed()))) {
+        top->SetMouseControl(nullptr);
+    }
+    return false;
+}
+
+bool WinControl::CaptureLost() {
+    captureControl_ = nullptr;
+    return false;
+}
+
+// The form may use an Alt+character as a menu accelerator before the system
+// looks for one.
+bool WinControl::SysChar(Message& m) {
+    WinControl* top = TopLevel();
+    if (!top->handle_ ||
+        SendMessageW(top->handle_, kNotifyDialogChar, m.wParam, m.lParam) != kNotifyUsed) {
+        return false;
+    }
+    m.result = 0;
+    return true;
+}
+
+bool WinControl::CtlColorHandler(Message& m, HDC dc) {
+    SetTextColor(dc, ToRgb(Font().GetColor()));
+    SetBkColor(dc, ToRgb(GetColor()));
+    m.result = reinterpret_cast<LRESULT>(ColorBrush());
+    return true;
 }
 
 } // namespace tk

@@ -90,6 +90,22 @@ protected:
     // The keyboard focus moved to `focused`, a control of the same top-level
     // window; every windowed control of it hears.
     virtual void FocusChanged(WinControl* focused) { (void)focused; }
+    // The control's own notifications, reflected to it by its parent
+    // (Notifications.h); each answers whether it handled the notification.
+    // WM_COMMAND's notification code:
+    virtual bool CommandReflected([[maybe_unused]] UINT code) { return false; }
+    // WM_NOTIFY, with the result to answer:
+    virtual bool NotifyReflected([[maybe_unused]] const NMHDR& header,
+                                 [[maybe_unused]] LRESULT& result) {
+        return false;
+    }
+    // WM_HSCROLL and WM_VSCROLL: the request (SB_..., TB_...) and the thumb's
+    // position while it is dragged:
+    virtual bool ScrollReflected([[maybe_unused]] int request, [[maybe_unused]] int thumbPosition) {
+        return false;
+    }
+    // WM_DRAWITEM of an owner-drawn control:
+    virtual bool DrawItemReflected([[maybe_unused]] const DRAWITEMSTRUCT& item) { return false; }
     void Loaded() override;
     void WndProc(Message& message) override;
     void DefaultHandler(Message& message) override;
@@ -99,6 +115,8 @@ protected:
     // Places the aligned children inside AlignRect().
     void AlignControls();
     virtual RECT AlignRect() { return ClientRect(); }
+    // The window's size changed (WM_SIZE), and the aligned children followed.
+    virtual void WindowResized() {}
     // Told, after AlignControls, what the aligned children left of AlignRect().
     virtual void ControlsAligned([[maybe_unused]] const RECT& rest) {}
     // Sets and clears window style bits of an existing window.
@@ -128,8 +146,22 @@ private:
     void Bind(HWND window);
     void WindowDestroyed();
     void Dispatch(Message& message);
-    void PaintHandler(Message& message);
+    // The messages WndProc handles, one handler each (MessageCrackers.h).
+    bool HandleMessage(Message& message);
+    // Sets the message's result; answers true (handled).
+    static bool Answer(Message& message, LRESULT result);
+    bool PaintHandler(Message& message, HDC given);
+    bool EraseBackground(Message& message, HDC dc);
     bool Reflect(HWND child, Message& message);
+    bool ReflectNotify(const NMHDR* header, Message& message);
+    bool ReflectDrawItem(const DRAWITEMSTRUCT* item, Message& message);
+    bool Moved(Message& message);
+    bool SetCursorHandler(Message& message, HWND window, UINT hitTest);
+    bool FocusHandler(Message& message);
+    bool MouseLeft();
+    bool CaptureLost();
+    bool SysChar(Message& message);
+    bool CtlColorHandler(Message& message, HDC dc);
     bool RouteMouse(Message& message);
     void SetMouseControl(Control* control);
     void FocusArrived();
@@ -153,7 +185,8 @@ private:
     std::vector<WinControl*> tabList_;
     // A Tab order set before there was a parent, or while a design is read:
     // applied when the control is placed, or once the design is read.
-    int wantedTabOrder_ = -1;
+    static constexpr int kNoWantedOrder = -1;
+    int wantedTabOrder_ = kNoWantedOrder;
     Control* captureControl_ = nullptr;
     Control* mouseControl_ = nullptr;    // top-level windows only
     WinControl* focusControl_ = nullptr; // top-level windows only

@@ -1,5 +1,5 @@
-// Non-visual components and the lists inside controls: menus (owner drawing
-// included), actions, image lists, status bars, list views.
+// Non-visual components: menus (owner drawing included), actions and image
+// lists.
 #include "toolkit/Action.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
@@ -13,26 +13,11 @@
 #include "toolkit/TreeView.h"
 
 #include "tests/guitest/GuiTest.h"
+#include "tests/toolkit/ComponentsFixture.h"
 
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
-
-namespace {
-
-struct Components : ::testing::Test {
-    tk::Application app;
-    tk::Form* form = nullptr;
-    void SetUp() override {
-        app.SetMessageBox([](const std::string&, const std::string&) {});
-        form = new tk::Form(&app);
-        form->AddMethod("DoQuit", tk::NotifyEvent([](tk::Component&) {}));
-        form->SetBounds(30, 30, 400, 300);
-    }
-    void Read(const std::string& text) { form->LoadDesignText(text, "Test", app.Classes()); }
-};
-
-} // namespace
 
 TEST_F(Components, OwnerDrawnMenuItemsAreMeasuredAndDrawnByTheirHandlers) {
     Read(R"(object F: TForm
@@ -184,72 +169,4 @@ TEST_F(Components, AnImageListCutsItsStoredStripIntoCells) {
     // Outside the picture: the transparent colour (the strip's lower-left pixel).
     EXPECT_EQ(cell.Pixels()[15 * 16] & 0xFFFFFF, 0xFF00FFu);
     EXPECT_FALSE(images->GetBitmap(3, cell));
-}
-
-TEST_F(Components, StatusBarPanelsReachTheControl) {
-    auto* bar = new tk::StatusBar(form);
-    bar->SetParent(form);
-    tk::StatusPanel& left = bar->AddPanel();
-    left.SetText("共 23 记录");
-    left.SetWidth(120);
-    tk::StatusPanel& right = bar->AddPanel();
-    right.SetText("右");
-    right.SetAlignment(tk::Alignment::Right);
-    wchar_t text[64] = {};
-    SendMessageW(bar->Handle(), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
-    EXPECT_STREQ(text, L"共 23 记录");
-    EXPECT_EQ(SendMessageW(bar->Handle(), SB_GETPARTS, 0, 0), 2);
-    bar->SetSimplePanel(true);
-    bar->SetSimpleText("simple");
-    EXPECT_TRUE(SendMessageW(bar->Handle(), SB_ISSIMPLE, 0, 0));
-}
-
-TEST_F(Components, ListViewColumnsAndItemsReachTheControl) {
-    Read(R"(object F: TForm
-  object List: TListView
-    Columns = <
-      item
-        Caption = 'A'
-      end
-      item
-        Caption = 'B'
-      end>
-    Items = <
-      item
-        Caption = 'row'
-        SubItems = ('cell')
-      end>
-  end
-end)");
-    auto& list = *dynamic_cast<tk::ListView*>(form->FindComponent("List"));
-    EXPECT_EQ(SendMessageW(list.Handle(), LVM_GETITEMCOUNT, 0, 0), 1);
-    ASSERT_NE(list.Header(), nullptr);
-    EXPECT_EQ(SendMessageW(list.Header(), HDM_GETITEMCOUNT, 0, 0), 2);
-    wchar_t text[32] = {};
-    LVITEMW item{};
-    item.iSubItem = 1;
-    item.pszText = text;
-    item.cchTextMax = 32;
-    SendMessageW(list.Handle(), LVM_GETITEMTEXTW, 0, reinterpret_cast<LPARAM>(&item));
-    EXPECT_STREQ(text, L"cell");
-}
-
-TEST_F(Components, AnUpDownWritesItsPositionIntoItsBuddy) {
-    Read(R"(object F: TForm
-  object Value: TEdit
-    Left = 8
-  end
-  object Spin: TUpDown
-    Min = 0
-    Max = 9
-    Position = 3
-    Associate = Value
-  end
-end)");
-    auto& edit = *dynamic_cast<tk::Edit*>(form->FindComponent("Value"));
-    auto& spin = *dynamic_cast<tk::UpDown*>(form->FindComponent("Spin"));
-    EXPECT_EQ(edit.Text(), "3");
-    spin.SetPosition(12);
-    EXPECT_EQ(spin.Position(), 9);
-    EXPECT_EQ(edit.Text(), "9");
 }

@@ -12,6 +12,7 @@
 #include "toolkit/TreeView.h"
 
 #include "tests/guitest/GuiTest.h"
+#include "tests/toolkit/FormFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -39,23 +40,13 @@ struct Recorder {
     }
 };
 
-struct Controls : ::testing::Test {
-    tk::Application app;
-    tk::Form* form = nullptr;
-    std::vector<std::string> errors;
+struct Controls : FormFixture {
     void SetUp() override {
-        guitest::ParkPointer();
-        app.SetMessageBox(
-            [this](const std::string& text, const std::string&) { errors.push_back(text); });
-        form = new tk::Form(&app);
+        FormFixture::SetUp();
         form->SetBorderStyle(tk::BorderStyle::Single);
         form->SetClientWidth(300);
         form->SetClientHeight(200);
         form->SetBounds(60, 60, form->Width(), form->Height());
-    }
-    void ShowForm() {
-        form->Show();
-        guitest::PumpUntilIdle();
     }
     template <class T>
     T& Place(int left, int top, int width, int height, tk::WinControl* parent = nullptr) {

@@ -1,134 +1,17 @@
 // Keyboard use of forms through the application's message loop, driven by
 // real key presses (SendInput): Tab and Shift+Tab in tab order, arrows in a
-// radio group, Enter and Escape on the default and cancel buttons, controls
-// that want a key for themselves, and what the form's handler hears first.
-#include "toolkit/Application.h"
-#include "toolkit/ExtCtrls.h"
-#include "toolkit/Form.h"
+// radio group, Enter and Escape on the default and cancel buttons, and what
+// the form's handler hears first. A memo's own keys are in MemoTest.cpp.
 #include "toolkit/Notifications.h"
 #include "toolkit/Properties.h"
-#include "toolkit/StdCtrls.h"
+
+#include "tests/toolkit/KeyboardFixture.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
 #include <vector>
-
-namespace {
-
-constexpr int kQuietMs = 60;
-constexpr int kMaxPumpMs = 2000;
-
-struct Keyboard : ::testing::Test {
-    tk::Application app;
-    tk::Form* form = nullptr;
-    std::vector<std::string> clicks;
-
-    void SetUp() override {
-        app.SetMessageBox([](const std::string&, const std::string&) {});
-        form = new tk::Form(&app);
-        form->SetBorderStyle(tk::BorderStyle::Single);
-        form->SetClientWidth(360);
-        form->SetClientHeight(240);
-        form->SetBounds(50, 50, form->Width(), form->Height());
-    }
-    void TearDown() override { ReleaseModifiers(); }
-
-    // Dispatches through the application's loop until it has been idle a while.
-    void Pump() {
-        int quiet = 0;
-        for (int waited = 0; quiet < kQuietMs && waited < kMaxPumpMs;) {
-            MSG msg;
-            if (PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-                app.ProcessMessages();
-                quiet = 0;
-            } else {
-                Sleep(5);
-                quiet += 5;
-                waited += 5;
-            }
-        }
-    }
-    void ShowForm() {
-        form->Show();
-        SetForegroundWindow(form->Handle());
-        Pump();
-    }
-    static void SendKey(WORD key, bool up) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
-        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        SendInput(1, &input, sizeof(input));
-    }
-    // Presses and releases a key, holding the modifier (if any) around it.
-    void Press(WORD key, WORD modifier = 0) {
-        if (modifier) {
-            SendKey(modifier, false);
-            Pump();
-        }
-        SendKey(key, false);
-        Pump();
-        SendKey(key, true);
-        if (modifier) {
-            SendKey(modifier, true);
-        }
-        Pump();
-    }
-    void ReleaseModifiers() {
-        for (WORD key : {VK_SHIFT, VK_CONTROL, VK_MENU}) {
-            if (GetAsyncKeyState(key) < 0) {
-                SendKey(key, true);
-            }
-        }
-    }
-    template <class T>
-    T& Place(const std::string& name, int left, int top, tk::WinControl* parent = nullptr) {
-        auto* control = new T(form);
-        control->SetName(name);
-        control->SetParent(parent ? parent : form);
-        control->SetLeft(left);
-        control->SetTop(top);
-        return *control;
-    }
-    tk::Button& PlaceButton(const std::string& name, int left, int top) {
-        auto& button = Place<tk::Button>(name, left, top);
-        button.SetCaption(name);
-        button.OnClick = [this, name](tk::Component&) { clicks.push_back(name); };
-        return button;
-    }
-    // A Default button "OK" and a Cancel button "Cancel" side by side.
-    std::pair<tk::Button&, tk::Button&> PlaceOkAndCancel(int top) {
-        auto& ok = PlaceButton("OK", 10, top);
-        auto& cancel = PlaceButton("Cancel", 100, top);
-        ok.SetDefault(true);
-        cancel.SetCancel(true);
-        return {ok, cancel};
-    }
-    // The name of the control with the focus.
-    std::string FocusName() {
-        tk::WinControl* control = tk::WinControl::FromHandle(GetFocus());
-        return control ? control->Name() : "";
-    }
-    // The names the focus visits with `count` presses of the key.
-    std::vector<std::string> Walk(WORD key, int count, WORD modifier = 0) {
-        std::vector<std::string> visited;
-        for (int i = 0; i < count; ++i) {
-            Press(key, modifier);
-            visited.push_back(FocusName());
-        }
-        return visited;
-    }
-    static bool LooksDefault(tk::Button& button) {
-        return (GetWindowLongPtrW(button.Handle(), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
-    }
-};
-
-using Names = std::vector<std::string>;
-
-} // namespace
 
 TEST_F(Keyboard, TabAndShiftTabVisitTheTabStopsInTabOrder) {
     auto& first = Place<tk::Edit>("First", 10, 10);
@@ -268,34 +151,6 @@ TEST_F(Keyboard, EnterClicksTheDefaultButtonAndEscapeTheCancelButton) {
     ok.SetEnabled(true);
     Press(VK_RETURN, VK_MENU);
     EXPECT_TRUE(clicks.empty());
-}
-
-TEST_F(Keyboard, AMemoKeepsTheKeysItWants) {
-    auto& memo = Place<tk::Memo>("Memo", 10, 10);
-    Place<tk::Edit>("After", 200, 10);
-    PlaceOkAndCancel(200);
-    ShowForm();
-    memo.SetFocus();
-    Press('A');
-    Press(VK_RETURN); // a new line, not the default button
-    Press('B');
-    EXPECT_EQ(memo.Lines(), (Names{"a", "b"}));
-    EXPECT_TRUE(clicks.empty());
-    Press(VK_ESCAPE); // not wanted: the cancel button
-    EXPECT_EQ(clicks, Names{"Cancel"});
-    Press(VK_TAB); // not wanted by default: the next control
-    EXPECT_EQ(FocusName(), "After");
-    memo.SetWantTabs(true);
-    memo.SetWantReturns(false);
-    memo.SetFocus();
-    Press(VK_TAB);
-    EXPECT_EQ(FocusName(), "Memo");
-    EXPECT_NE(memo.Text().find('\t'), std::string::npos);
-    clicks.clear();
-    Press(VK_RETURN);
-    EXPECT_EQ(clicks, Names{"OK"});
-    EXPECT_EQ(tk::TryGetEnumProp(memo, "WantTabs"), "True");
-    EXPECT_EQ(tk::TryGetEnumProp(memo, "WantReturns"), "False");
 }
 
 TEST_F(Keyboard, TheFormsHandlerHearsDialogKeysAndAltCharactersFirst) {
