@@ -116,7 +116,7 @@ void TWinSkinForm::PaintTitleBar(HDC dc, const TDib& left, const TDib& right) {
         return;
     }
     if (FTitleBitmap.Width() != w || FTitleBitmap.Height() != FBorderTop) {
-        FTitleBitmap.SetSize(w, FBorderTop, 24);
+        FTitleBitmap.SetSize(w, FBorderTop, TrueColourBits);
     }
     tk::BitmapDC title(NativeBitmap(FTitleBitmap));
     BlitPiece(title, 0, 0, left);

@@ -20,12 +20,12 @@ namespace {
 struct TTracking {
     HHOOK MenuHook = nullptr;
     TWinSkinMenu* TrackingBar = nullptr;
-    int CurrentIndex = -1;
+    int CurrentIndex = TWinSkinMenu::NoButton;
     bool FirstKeyPosted = false;
     bool Switching = false;
     POINT LastCursor{};
-    // The neighbour to open once the open drop-down has closed, or -1.
-    int SwitchTo = -1;
+    // The neighbour to open once the open drop-down has closed, or NoButton.
+    int SwitchTo = TWinSkinMenu::NoButton;
 };
 
 TTracking& Tracking() {
@@ -76,7 +76,7 @@ public:
             UnhookWindowsHookEx(t.MenuHook);
             t.MenuHook = nullptr;
         }
-        t.CurrentIndex = -1;
+        t.CurrentIndex = TWinSkinMenu::NoButton;
         t.FirstKeyPosted = false;
         t.TrackingBar = nullptr;
     }
@@ -223,7 +223,7 @@ bool TWinSkinMenu::OpenMenuButton(TNCObject& object) {
     bool opened = false;
     while (index >= 0 && index < int(FButtons.size())) {
         const int next = TrackButton(index);
-        opened = opened || next != -2;
+        opened = opened || next != NoDropDown;
         if (next < 0 || next >= int(FButtons.size())) {
             break;
         }
@@ -234,8 +234,8 @@ bool TWinSkinMenu::OpenMenuButton(TNCObject& object) {
 }
 
 // The click of the item, then its submenu dropped down below the button
-// until it closes. Answers the neighbour to open next, -1 for none, and -2
-// when the button has no submenu.
+// until it closes. Answers the neighbour to open next, NoButton for none,
+// and NoDropDown when the button has no submenu.
 int TWinSkinMenu::TrackButton(int index) {
     TMenuBtn& button = *FButtons[size_t(index)];
     // The top-level item's command, disabled or not (the toolkit runs no
@@ -245,13 +245,13 @@ int TWinSkinMenu::TrackButton(int index) {
         PostMessageW(FFrame.FWindow, WM_COMMAND, button.FCommand, 0);
     }
     if (!button.FSubMenu) {
-        return -2;
+        return NoDropDown;
     }
     const HMENU subMenu = button.FSubMenu;
     const bool enabled = button.FEnabled;
     const RECT place = button.FRect;
     TTracking& t = Tracking();
-    t.SwitchTo = -1;
+    t.SwitchTo = NoButton;
     {
         TOwnerDrawnItems ownerDrawn(subMenu);
         TFilterHook hook;
@@ -281,7 +281,7 @@ int TWinSkinMenu::TrackButton(int index) {
         FFrame.FHotObject->Leave();
     }
     const int next = t.SwitchTo;
-    t.SwitchTo = -1;
+    t.SwitchTo = NoButton;
     return next;
 }
 
