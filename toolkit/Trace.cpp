@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdio>
 
 namespace tk {
@@ -235,8 +236,10 @@ std::string TraceLine(std::string_view who, const void* window, unsigned msg,
         std::snprintf(hex, sizeof hex, "0x%04X", msg);
         name = hex;
     }
+    // Handles as the system's tools show them: upper-case hex, 8 digits or more.
     char handle[24];
-    std::snprintf(handle, sizeof handle, "%p", window);
+    std::snprintf(handle, sizeof handle, "%08llX",
+                  static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(window)));
     return "Kanvio " + std::string(who) + " " + handle + " " + name;
 }
 

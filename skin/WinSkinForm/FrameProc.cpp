@@ -1,5 +1,6 @@
-// The frame's window procedure and the form hook: they unpack messages and
-// hand them to the named handlers.
+// The frame's window procedure: it unpacks messages and hands them to the
+// named handlers, in three layers (always, while skinning, while painting
+// the non-client area).
 #include "skin/WinSkinForm/WinSkinForm.h"
 
 #include "toolkit/Form.h"
@@ -118,49 +119,6 @@ LRESULT TWinSkinForm::NonClientWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     default:
         return CallDefault(msg, wParam, lParam);
     }
-}
-
-void TWinSkinForm::FormMessageHook(tk::Message& message) {
-    switch (message.msg) {
-    case WM_SETTEXT:
-        return OnFormSetText(message);
-    case WM_SKINREFRESH:
-        return OnFormRefresh(message);
-    case tk::kNotifyDialogChar:
-        return OnFormDialogChar(message);
-    default:
-        return PassToFormHandler(message);
-    }
-}
-
-// The handler this hook replaced: the hook is removed last in, first out, so
-// the newest saved handler is the one below this hook.
-void TWinSkinForm::PassToFormHandler(tk::Message& message) {
-    if (!oldFormHandlers_.empty() && oldFormHandlers_.back()) {
-        // A copy: the handler may replace the form's handlers while it runs.
-        const tk::MessageHandler previous = oldFormHandlers_.back();
-        previous(message);
-    }
-}
-
-void TWinSkinForm::OnFormSetText(tk::Message& message) {
-    PassToFormHandler(message);
-    const auto* text = reinterpret_cast<const wchar_t*>(message.lParam);
-    FCaption = text ? text : L"";
-    ForceFrameChange();
-}
-
-void TWinSkinForm::OnFormRefresh(tk::Message& message) {
-    ApplySkinColours();
-    message.result = 0;
-}
-
-void TWinSkinForm::OnFormDialogChar(tk::Message& message) {
-    if (OnDialogChar(message.wParam, message.lParam)) {
-        message.result = 1;
-        return;
-    }
-    PassToFormHandler(message);
 }
 
 LRESULT TWinSkinForm::OnTimer(WPARAM wParam, LPARAM lParam) {
@@ -428,20 +386,6 @@ LRESULT TWinSkinForm::OnMenuChanged(WPARAM wParam, LPARAM lParam) {
         }
     }
     return result;
-}
-
-// Alt with a menu bar button's accelerator (no other modifier) opens that
-// button's drop-down once the key's message is done.
-bool TWinSkinForm::OnDialogChar(WPARAM key, LPARAM flags) {
-    constexpr LPARAM AltDown = LPARAM(1) << 29;
-    const bool onlyAlt =
-        (flags & AltDown) && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0;
-    TNCObject* button = onlyAlt && FMenuBar ? FMenuBar->FindAccelerator(wchar_t(key)) : nullptr;
-    if (!button) {
-        return false;
-    }
-    FMenuBar->PostMenuClick(*button);
-    return true;
 }
 
 void TWinSkinForm::OnHoverTimer() {

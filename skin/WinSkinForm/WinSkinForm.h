@@ -257,11 +257,6 @@ private:
     // Not minimised, not an MDI child out of its normal state, and started.
     bool PaintsNonClient() const;
     LRESULT CallDefault(UINT msg, WPARAM wParam, LPARAM lParam);
-    void FormMessageHook(tk::Message& message);
-    void PassToFormHandler(tk::Message& message);
-    void OnFormSetText(tk::Message& message);
-    void OnFormRefresh(tk::Message& message);
-    void OnFormDialogChar(tk::Message& message);
     LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
     LRESULT OnStyleChanged(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcDestroy(WPARAM wParam, LPARAM lParam);
@@ -279,10 +274,17 @@ private:
     LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
     LRESULT OnStyleChanging(WPARAM wParam, LPARAM lParam);
     LRESULT OnMenuChanged(WPARAM wParam, LPARAM lParam);
-    bool OnDialogChar(WPARAM key, LPARAM flags);
     LRESULT OnEraseBackground(WPARAM wParam, LPARAM lParam);
     LRESULT OnCtlColor(UINT msg, WPARAM wParam, LPARAM lParam);
     void OnHoverTimer();
+
+    // --- FormHook.cpp ---
+    void FormMessageHook(tk::Message& message);
+    void PassToFormHandler(tk::Message& message);
+    void OnFormSetText(tk::Message& message);
+    void OnFormRefresh(tk::Message& message);
+    void OnFormDialogChar(tk::Message& message);
+    bool OnDialogChar(WPARAM key, LPARAM flags);
 
     // --- CaptionButtons.cpp ---
     LRESULT OnNcMouseMove(WPARAM wParam, LPARAM lParam);

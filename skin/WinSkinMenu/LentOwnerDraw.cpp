@@ -36,7 +36,7 @@ bool IsToolkitItem(const MENUITEMINFOW& info) {
 
 void TLentOwnerDraw::Lend(HMENU menu, HWND owner, const TSkinData& skin) {
     // A window's native system menu follows the skin's own option for it.
-    if (!menu || !owner || GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND) != UINT(-1)) {
+    if (!menu || !owner || GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND) != NoSuchItem) {
         return;
     }
     const int count = GetMenuItemCount(menu);
@@ -81,7 +81,7 @@ void TLentOwnerDraw::GiveBack() {
 
 bool TLentOwnerDraw::IsLentItem(UINT command) const {
     return std::find(commands_.begin(), commands_.end(), command) != commands_.end() &&
-           GetMenuState(menu_, command, MF_BYCOMMAND) != UINT(-1);
+           GetMenuState(menu_, command, MF_BYCOMMAND) != NoSuchItem;
 }
 
 LRESULT TLentOwnerDraw::OwnerProc(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -10,6 +10,7 @@
 #include "skin/WinSkinMenu/PopupMenuSkin.h"
 #include "skin/WinSubClass/SkinManager.h"
 #include "skin/WinSkinData/WinSkinData.h"
+#include "skin/WinSubClass/EngineTrace.h"
 
 #include <vector>
 
@@ -164,37 +165,62 @@ TMenuBtn* TWinSkinMenu::Neighbour(int step) {
 }
 
 void TWinSkinMenu::OnMenuMessage(MSG& msg) {
-    TTracking& t = Tracking();
-    if (!t.FirstKeyPosted) {
-        // The drop-down opens with its first item selected.
-        t.FirstKeyPosted = true;
-        PostMessageW(msg.hwnd ? msg.hwnd : FFrame.FWindow, WM_KEYDOWN, VK_DOWN, 0);
-    }
-    TMenuBtn* target = nullptr;
+    SKIN_TRACE_MESSAGE("TWinSkinMenu", msg.hwnd, msg.message);
+    SelectFirstItem(msg.hwnd);
     switch (msg.message) {
     case WM_KEYDOWN:
-        if (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) {
-            t.Switching = false;
-        } else if (msg.wParam == VK_LEFT && !ReadDropDownState().inSubmenu) {
-            target = Neighbour(-1);
-        } else if (msg.wParam == VK_RIGHT && !ReadDropDownState().onSubmenuItem) {
-            target = Neighbour(+1);
-        }
-        break;
+        return OpenInstead(OnMenuKeyDown(msg.wParam));
     case WM_SYSKEYDOWN:
-        if (msg.wParam == VK_MENU) {
-            FFrame.FMenuTracking = false;
-        }
-        return;
+        return OnMenuSysKeyDown(msg.wParam);
     case WM_MOUSEMOVE:
-        if (msg.pt.x != t.LastCursor.x || msg.pt.y != t.LastCursor.y) {
-            target = static_cast<TMenuBtn*>(MenuButtonAt(FFrame.ScreenToFrame(msg.pt)));
-            t.LastCursor = msg.pt;
-        }
-        break;
+        return OpenInstead(OnMenuMouseMove(msg.pt));
     default:
-        break;
+        return;
     }
+}
+
+// The drop-down opens with its first item selected.
+void TWinSkinMenu::SelectFirstItem(HWND window) {
+    TTracking& t = Tracking();
+    if (!t.FirstKeyPosted) {
+        t.FirstKeyPosted = true;
+        PostMessageW(window ? window : FFrame.FWindow, WM_KEYDOWN, VK_DOWN, 0);
+    }
+}
+
+// Enter and Escape end the switching between buttons; Left and Right move to
+// the neighbouring button where the drop-down has no submenu to enter or
+// leave. Answers the button to open instead, or none.
+TMenuBtn* TWinSkinMenu::OnMenuKeyDown(WPARAM key) {
+    if (key == VK_RETURN || key == VK_ESCAPE) {
+        Tracking().Switching = false;
+    } else if (key == VK_LEFT && !ReadDropDownState().inSubmenu) {
+        return Neighbour(-1);
+    } else if (key == VK_RIGHT && !ReadDropDownState().onSubmenuItem) {
+        return Neighbour(+1);
+    }
+    return nullptr;
+}
+
+// Alt pressed in the drop-down closes it and leaves the bar.
+void TWinSkinMenu::OnMenuSysKeyDown(WPARAM key) {
+    if (key == VK_MENU) {
+        FFrame.FMenuTracking = false;
+    }
+}
+
+// The pointer moved onto another button of the bar (a real move only).
+TMenuBtn* TWinSkinMenu::OnMenuMouseMove(POINT cursor) {
+    TTracking& t = Tracking();
+    if (cursor.x == t.LastCursor.x && cursor.y == t.LastCursor.y) {
+        return nullptr;
+    }
+    t.LastCursor = cursor;
+    return static_cast<TMenuBtn*>(MenuButtonAt(FFrame.ScreenToFrame(cursor)));
+}
+
+void TWinSkinMenu::OpenInstead(TMenuBtn* target) {
+    TTracking& t = Tracking();
     if (target && target->FIndex != t.CurrentIndex) {
         t.Switching = true;
         PostMenuClick(*target);

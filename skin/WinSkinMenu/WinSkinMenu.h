@@ -96,6 +96,12 @@ private:
     // open next, NoButton, or NoDropDown when the button has none.
     int TrackButton(int index);
     TMenuBtn* Neighbour(int step);
+    // The drop-down's messages while it is open (OnMenuMessage).
+    void SelectFirstItem(HWND window);
+    TMenuBtn* OnMenuKeyDown(WPARAM key);
+    void OnMenuSysKeyDown(WPARAM key);
+    TMenuBtn* OnMenuMouseMove(POINT cursor);
+    void OpenInstead(TMenuBtn* target);
 };
 
 // The bar's caption cell: the text centred in `rect`, in `colour`, or in the

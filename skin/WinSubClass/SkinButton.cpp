@@ -136,7 +136,8 @@ int TSkinButton::StateFrame(DWORD style) const {
 
 bool TSkinButton::ComposeFace(const RECT& rect, int frameCount, int frame) {
     const TDataSkinButton& element = FSkinData->Buttons;
-    if (element.Bitmap.Empty() || IsRectEmpty(&rect) || frame < 1 || frame > ButtonFrame::Count) {
+    if (element.Bitmap.Empty() || IsRectEmpty(&rect) || frame < ButtonFrame::Normal ||
+        frame > ButtonFrame::Count) {
         return false;
     }
     const int width = rect.right - rect.left;
