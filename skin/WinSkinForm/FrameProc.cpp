@@ -3,7 +3,6 @@
 // the non-client area).
 #include "skin/WinSkinForm/WinSkinForm.h"
 
-#include "toolkit/Form.h"
 #include "toolkit/Notifications.h"
 #include "skin/WinSubClass/SkinControl.h"
 #include "skin/WinSubClass/SkinManager.h"
