@@ -1,7 +1,6 @@
 #include "toolkit/Trace.h"
 
 #include "toolkit/Notifications.h"
-#include "toolkit/Text.h"
 
 #include <windows.h>
 
@@ -243,8 +242,11 @@ std::string TraceLine(std::string_view who, const void* window, unsigned msg,
     return "Kanvio " + std::string(who) + " " + handle + " " + name;
 }
 
+// The narrow form, in UTF-8: Wine's +debugstr channel prints only what
+// reaches OutputDebugStringA (the wide form raises an exception nobody
+// prints), and a debugger on Windows shows both.
 void TraceText(std::string_view text) {
-    OutputDebugStringW(Widen(std::string(text) + "\n").c_str());
+    OutputDebugStringA((std::string(text) + "\n").c_str());
 }
 
 void TraceMessage(std::string_view who, const void* window, unsigned msg,

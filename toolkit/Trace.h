@@ -4,7 +4,7 @@
 // TK_TRACE_MESSAGE(who, window, msg) writes one line naming who handles the
 // message (a frame, a skinner's class, a menu), the window and the message
 // ("Kanvio TSkinButton 0003004C WM_LBUTTONUP") to the debugger's
-// output with OutputDebugStringW; under Wine, WINEDEBUG=+debugstr copies it
+// output with OutputDebugStringA, in UTF-8; under Wine, WINEDEBUG=+debugstr copies it
 // to stderr. TK_TRACE_TEXT(text) writes a line of free text the same way. In
 // a release build both compile to nothing and their arguments are not
 // evaluated.
