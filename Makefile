@@ -1,8 +1,9 @@
 # Two commands for a fresh machine: `make run` and `make test`.
 # Build trees: build/native (portable code, its tests and the tools, as Linux
 # programs, with sanitizers), build/windows (everything, as Windows x64
-# programs tested under Wine), build/bench and build/fuzz on demand.
-.PHONY: run test setup native windows bench fuzz format clean
+# programs tested under Wine), build/debug (the Windows programs with
+# assertions and the message trace), build/bench and build/fuzz on demand.
+.PHONY: run test setup native windows debug bench fuzz format clean
 JOBS ?= $(shell nproc)
 
 run: setup windows
@@ -20,6 +21,9 @@ native:
 windows: native
 	scripts/build windows
 
+debug: setup native
+	scripts/build debug
+
 bench: setup windows
 	scripts/build bench
 	scripts/bench
@@ -32,4 +36,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build/native build/windows build/bench build/fuzz build/screenshots
+	rm -rf build/native build/windows build/debug build/bench build/fuzz build/screenshots

@@ -10,13 +10,16 @@ namespace skin {
 namespace {
 
 void CheckFormat(int width, int height, int bitsPerPixel) {
-    if (bitsPerPixel != 24 && bitsPerPixel != 32)
+    if (bitsPerPixel != TrueColourBits && bitsPerPixel != AlphaColourBits) {
         throw std::invalid_argument("bitmaps hold 24 or 32 bits per pixel");
-    if (width < 0 || height < 0 || int64_t(width) * height > TDib::MaxPixels)
+    }
+    if (width < 0 || height < 0 || int64_t(width) * height > TDib::MaxPixels) {
         throw std::length_error("bitmap size out of range");
+    }
 }
 
 int StrideOf(int width, int bitsPerPixel) {
+    // Rows are padded to whole 32-bit words.
     return (width * (bitsPerPixel / 8) + 3) & ~3;
 }
 
@@ -49,7 +52,7 @@ TDib& TDib::operator=(TDib&& other) noexcept {
     Release();
     width_ = std::exchange(other.width_, 0);
     height_ = std::exchange(other.height_, 0);
-    bitsPerPixel_ = std::exchange(other.bitsPerPixel_, 24);
+    bitsPerPixel_ = std::exchange(other.bitsPerPixel_, TrueColourBits);
     stride_ = std::exchange(other.stride_, 0);
     bits_ = std::exchange(other.bits_, nullptr);
     handle_ = std::exchange(other.handle_, nullptr);

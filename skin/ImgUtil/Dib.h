@@ -21,12 +21,17 @@ using base::RedOf;
 // Pixels of exactly this colour are left out by the colour-keyed copies.
 constexpr Colour KeyColour = 0xFF00FF;
 
+// The pixel format the engine composes in (blue, green, red bytes), and the
+// one with an alpha byte after them.
+constexpr int TrueColourBits = 24;
+constexpr int AlphaColourBits = 32;
+
 class TDib {
 public:
     TDib() = default;
     // A bitmap of the given size, every pixel black. Sizes of 0 give an empty
     // bitmap; negative sizes and sizes beyond MaxPixels throw std::length_error.
-    TDib(int width, int height, int bitsPerPixel = 24);
+    TDib(int width, int height, int bitsPerPixel = TrueColourBits);
     TDib(const TDib& other);
     TDib& operator=(const TDib& other);
     TDib(TDib&& other) noexcept;
@@ -71,7 +76,7 @@ private:
 
     int width_ = 0;
     int height_ = 0;
-    int bitsPerPixel_ = 24;
+    int bitsPerPixel_ = TrueColourBits;
     int stride_ = 0;
     // Heap rows until the DIB section is made, then the section's rows.
     mutable uint8_t* bits_ = nullptr;

@@ -13,6 +13,12 @@ namespace {
 // Pixels the caption text's measure adds for the pad and a space.
 constexpr const wchar_t* MeasureSpace = L" ";
 constexpr UINT CaptionFormat = DT_SINGLELINE | DT_END_ELLIPSIS;
+// A border of a single cell shows it whether active or not.
+constexpr int SingleCell = 1;
+// The caption's background strip: an active and an inactive cell.
+constexpr int CaptionBackCells = 2;
+// A popup's caption reaches this close to the leftmost caption button.
+constexpr int PopupCaptionGap = 5;
 
 int WidthOf(const RECT& r) {
     return r.right - r.left;
@@ -85,7 +91,7 @@ const TDib& TWinSkinForm::BorderPiece(TBorderIndex index, int width, int height)
     piece.height = height;
     piece.dib.Clear();
     if (!border.Bitmap.Empty() && width > 0 && height > 0) {
-        const int cell = FActive || border.Frame == 1 ? ActiveCell : InactiveCell;
+        const int cell = FActive || border.Frame == SingleCell ? ActiveCell : InactiveCell;
         const bool stacked = index == TBorderIndex::Top || index == TBorderIndex::Bottom;
         piece.dib = RenderElement({0, 0, width, height}, border.Bitmap, MarginRect(border), stacked,
                                   border.Tile != 1, border.Frame, cell);
@@ -116,7 +122,7 @@ void TWinSkinForm::PaintTitleBar(HDC dc, const TDib& left, const TDib& right) {
         return;
     }
     if (FTitleBitmap.Width() != w || FTitleBitmap.Height() != FBorderTop) {
-        FTitleBitmap.SetSize(w, FBorderTop, 24);
+        FTitleBitmap.SetSize(w, FBorderTop, TrueColourBits);
     }
     tk::BitmapDC title(NativeBitmap(FTitleBitmap));
     BlitPiece(title, 0, 0, left);
@@ -159,14 +165,14 @@ void TWinSkinForm::PaintCaptionText(HDC dc, const RECT& r) {
     const int dy = (r.bottom + t.top - r.top - t.bottom) / 2 + title.TopHeight / 2;
     OffsetRect(&t, dx, dy);
     if (FStyle & WS_POPUP) {
-        t.right = std::max(t.right, LONG(FRightmostButtonLeft - 5));
+        t.right = std::max(t.right, LONG(FRightmostButtonLeft - PopupCaptionGap));
     } else {
         t.right = std::min(t.right, LONG(r.right - title.RightWidth));
     }
     FCaptionRect = t;
     if (!title.Bitmap.Empty()) {
-        DrawStrip(dc, {t.left, r.top, t.right, r.bottom}, title.Bitmap, true, true, 2,
-                  FActive ? ActiveCell : InactiveCell,
+        DrawStrip(dc, {t.left, r.top, t.right, r.bottom}, title.Bitmap, true, true,
+                  CaptionBackCells, FActive ? ActiveCell : InactiveCell,
                   {title.TXTBackleft, 0, title.TXTBackRight, 0});
     }
     t.left += title.TXTBackleft;

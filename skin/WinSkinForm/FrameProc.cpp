@@ -1,13 +1,15 @@
-// The frame's window procedure and the form hook: they unpack messages and
-// hand them to the named handlers.
+// The frame's window procedure: it unpacks messages and hands them to the
+// named handlers, in three layers (always, while skinning, while painting
+// the non-client area).
 #include "skin/WinSkinForm/WinSkinForm.h"
 
-#include "toolkit/Form.h"
 #include "toolkit/Notifications.h"
 #include "skin/WinSubClass/SkinControl.h"
 #include "skin/WinSubClass/SkinManager.h"
 #include "toolkit/Text.h"
 #include "skin/WinSkinData/WinSkinData.h"
+#include "skin/WinSubClass/EngineTrace.h"
+#include "toolkit/Assert.h"
 
 #include <windowsx.h>
 
@@ -25,68 +27,45 @@ LRESULT TWinSkinForm::CallDefault(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT TWinSkinForm::FrameWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    SKIN_TRACE_MESSAGE("TWinSkinForm", FWindow, msg);
     switch (msg) {
     case WM_TIMER:
-        if (wParam == HoverTimerId) {
-            OnHoverTimer();
-            return 0;
-        }
-        break;
+        return OnTimer(wParam, lParam);
     case WM_ERASEBKGND:
         return OnEraseBackground(wParam, lParam);
     case WM_STYLECHANGING:
         return OnStyleChanging(wParam, lParam);
     case WM_STYLECHANGED:
-        if (LONG(wParam) == GWL_STYLE) {
-            FStyle = reinterpret_cast<const STYLESTRUCT*>(lParam)->styleNew;
-        }
-        return CallDefault(msg, wParam, lParam);
-    case WM_NCDESTROY: {
-        SkinTrace("WM_NCDESTROY " + tk::Narrow(FCaption));
-        FState = TFrameState::Destroying;
-        DetachDestroyed();
-        const LRESULT result = CallDefault(msg, wParam, lParam);
-        FState = TFrameState::Destroyed;
-        return result;
-    }
+        return OnStyleChanged(wParam, lParam);
+    case WM_NCDESTROY:
+        return OnNcDestroy(wParam, lParam);
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORSTATIC:
         return OnCtlColor(msg, wParam, lParam);
     case WM_SKINQUERY:
         return SkinQueryAnswer;
     default:
-        break;
+        return SkinnedWndProc(msg, wParam, lParam);
     }
+}
+
+// The messages handled only while the frame skins the window (not a plain
+// child window).
+LRESULT TWinSkinForm::SkinnedWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (!FSkinFrame || (!IsMdiChild() && (FStyle & WS_CHILD))) {
         return CallDefault(msg, wParam, lParam);
     }
-    bool handled = false;
-    const LRESULT result = FirstStage(msg, wParam, lParam, handled);
-    if (handled) {
-        return result;
-    }
-    if (!SecondStageRuns()) {
-        return CallDefault(msg, wParam, lParam);
-    }
-    return SecondStage(msg, wParam, lParam);
-}
-
-LRESULT TWinSkinForm::FirstStage(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) {
-    handled = true;
     switch (msg) {
     case WM_SIZE:
         return OnSize(wParam, lParam);
     case WM_ACTIVATE:
-        FActive = LOWORD(wParam) != WA_INACTIVE;
-        break;
+        return OnActivate(wParam, lParam);
     case WM_GETMINMAXINFO:
         return OnGetMinMaxInfo(wParam, lParam);
     case WM_WINDOWPOSCHANGED:
-        ReadShowState();
-        return CallDefault(msg, wParam, lParam);
+        return OnWindowPosChanged(wParam, lParam);
     case WM_NCACTIVATE:
-        FActive = wParam != FALSE;
-        break;
+        return OnNcActivate(wParam, lParam);
     case WM_COMMAND:
         return OnCommand(wParam, lParam);
     case WM_SYSCOMMAND:
@@ -97,25 +76,26 @@ LRESULT TWinSkinForm::FirstStage(UINT msg, WPARAM wParam, LPARAM lParam, bool& h
         return OnMeasureItem(wParam, lParam);
     case WM_DRAWITEM:
         return OnDrawItem(wParam, lParam);
+    case WM_SKINSTART:
+        return OnSkinStart();
+    case tk::kNotifyMenuChanged:
+        return OnMenuChanged(wParam, lParam);
     default:
-        if (msg == WM_SKINSTART) {
-            return OnSkinStart();
-        }
-        if (msg == tk::kNotifyMenuChanged) {
-            return OnMenuChanged(wParam, lParam);
-        }
-        break;
+        return NonClientWndProc(msg, wParam, lParam);
     }
-    handled = false;
-    return 0;
 }
 
-bool TWinSkinForm::SecondStageRuns() const {
+bool TWinSkinForm::PaintsNonClient() const {
     return !MdiChildNotNormal() && FShowState != TShowState::Minimized &&
            FState != TFrameState::Attached;
 }
 
-LRESULT TWinSkinForm::SecondStage(UINT msg, WPARAM wParam, LPARAM lParam) {
+// The non-client messages, handled only while the frame paints the
+// non-client area.
+LRESULT TWinSkinForm::NonClientWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (!PaintsNonClient()) {
+        return CallDefault(msg, wParam, lParam);
+    }
     switch (msg) {
     case WM_NCCALCSIZE:
         return OnNcCalcSize(wParam, lParam);
@@ -123,8 +103,6 @@ LRESULT TWinSkinForm::SecondStage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return OnNcHitTest(wParam, lParam);
     case WM_NCPAINT:
         return OnNcPaint(wParam, lParam);
-    case WM_NCACTIVATE:
-        return OnNcActivate(wParam, lParam);
     case WM_NCMOUSEMOVE:
         return OnNcMouseMove(wParam, lParam);
     case WM_NCLBUTTONDOWN:
@@ -135,43 +113,61 @@ LRESULT TWinSkinForm::SecondStage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return OnNcLButtonDblClk(wParam, lParam);
     case WM_NCRBUTTONDOWN:
         return OnNcRButtonDown(wParam, lParam);
+    case WM_SKINPAINTFRAME:
+        return OnSkinPaintFrame();
     default:
-        if (msg == WM_SKINPAINTFRAME) {
-            PaintFrame(nullptr);
-            return 0;
-        }
         return CallDefault(msg, wParam, lParam);
     }
 }
 
-void TWinSkinForm::FormMessageHook(tk::Message& message) {
-    // The handler this hook replaced: the hook is removed last in, first out,
-    // so the newest saved handler is the one below this hook.
-    const tk::MessageHandler previous =
-        oldFormHandlers_.empty() ? tk::MessageHandler() : oldFormHandlers_.back();
-    const auto passOn = [&] {
-        if (previous) {
-            previous(message);
-        }
-    };
-    if (message.msg == WM_SETTEXT) {
-        passOn();
-        FCaption = reinterpret_cast<const wchar_t*>(message.lParam)
-                       ? reinterpret_cast<const wchar_t*>(message.lParam)
-                       : L"";
-        ForceFrameChange();
+LRESULT TWinSkinForm::OnTimer(WPARAM wParam, LPARAM lParam) {
+    if (wParam != HoverTimerId) {
+        return SkinnedWndProc(WM_TIMER, wParam, lParam);
+    }
+    OnHoverTimer();
+    return 0;
+}
+
+LRESULT TWinSkinForm::OnStyleChanged(WPARAM wParam, LPARAM lParam) {
+    if (LONG(wParam) == GWL_STYLE) {
+        FStyle = reinterpret_cast<const STYLESTRUCT*>(lParam)->styleNew;
+    }
+    return CallDefault(WM_STYLECHANGED, wParam, lParam);
+}
+
+LRESULT TWinSkinForm::OnNcDestroy(WPARAM wParam, LPARAM lParam) {
+    SkinTrace("WM_NCDESTROY " + tk::Narrow(FCaption));
+    FState = TFrameState::Destroying;
+    DetachDestroyed();
+    const LRESULT result = CallDefault(WM_NCDESTROY, wParam, lParam);
+    FState = TFrameState::Destroyed;
+    return result;
+}
+
+LRESULT TWinSkinForm::OnActivate(WPARAM wParam, LPARAM lParam) {
+    FActive = LOWORD(wParam) != WA_INACTIVE;
+    return CallDefault(WM_ACTIVATE, wParam, lParam);
+}
+
+LRESULT TWinSkinForm::OnWindowPosChanged(WPARAM wParam, LPARAM lParam) {
+    ReadShowState();
+    return CallDefault(WM_WINDOWPOSCHANGED, wParam, lParam);
+}
+
+LRESULT TWinSkinForm::OnSkinPaintFrame() {
+    PaintFrame(nullptr);
+    return 0;
+}
+
+// The frame forgets its hot push button, which shows its normal look again.
+void TWinSkinForm::LeaveHotControl() {
+    TSkinControl* hot = FHotControl;
+    if (!hot) {
         return;
     }
-    if (message.msg == WM_SKINREFRESH) {
-        ApplySkinColours();
-        message.result = 0;
-        return;
-    }
-    if (message.msg == tk::kNotifyDialogChar && OnDialogChar(message.wParam, message.lParam)) {
-        message.result = 1;
-        return;
-    }
-    passOn();
+    TK_ASSERT(hot->FForm == this);
+    FHotControl = nullptr;
+    hot->SendMouseLeave();
 }
 
 LRESULT TWinSkinForm::OnSize(WPARAM wParam, LPARAM lParam) {
@@ -277,13 +273,14 @@ LRESULT TWinSkinForm::OnNcPaint(WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
-LRESULT TWinSkinForm::OnNcActivate(WPARAM wParam, LPARAM) {
+LRESULT TWinSkinForm::OnNcActivate(WPARAM wParam, LPARAM lParam) {
     FActive = wParam != FALSE;
+    if (!PaintsNonClient()) {
+        return CallDefault(WM_NCACTIVATE, wParam, lParam);
+    }
     SetHoverTimer(FActive);
-    if (!FActive && FHotControl) {
-        TSkinControl* hot = FHotControl;
-        FHotControl = nullptr;
-        hot->SendMouseLeave();
+    if (!FActive) {
+        LeaveHotControl();
     }
     if (!MdiChildNotNormal()) {
         PaintFrame(nullptr);
@@ -314,7 +311,7 @@ LRESULT TWinSkinForm::OnSetText(WPARAM wParam, LPARAM lParam) {
     const LRESULT result = CallDefault(WM_SETTEXT, wParam, lParam);
     if (!FAppForm) {
         FCaption = lParam ? reinterpret_cast<const wchar_t*>(lParam) : L"";
-        if (SecondStageRuns()) {
+        if (PaintsNonClient()) {
             PaintFrame(nullptr);
         }
     }
@@ -383,25 +380,11 @@ LRESULT TWinSkinForm::OnMenuChanged(WPARAM wParam, LPARAM lParam) {
     FSkinData->FramePaintEnabled = true;
     if (FMenuBar && FSkinData->MenuUpdate() && GetMenu(FWindow)) {
         FMenuBar->BuildFromForm();
-        if (SecondStageRuns()) {
+        if (PaintsNonClient()) {
             PaintFrame(nullptr);
         }
     }
     return result;
-}
-
-// Alt with a menu bar button's accelerator (no other modifier) opens that
-// button's drop-down once the key's message is done.
-bool TWinSkinForm::OnDialogChar(WPARAM key, LPARAM flags) {
-    constexpr LPARAM AltDown = LPARAM(1) << 29;
-    const bool onlyAlt =
-        (flags & AltDown) && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0;
-    TNCObject* button = onlyAlt && FMenuBar ? FMenuBar->FindAccelerator(wchar_t(key)) : nullptr;
-    if (!button) {
-        return false;
-    }
-    FMenuBar->PostMenuClick(*button);
-    return true;
 }
 
 void TWinSkinForm::OnHoverTimer() {
@@ -419,9 +402,7 @@ void TWinSkinForm::OnHoverTimer() {
         }
     }
     if (!FAppForm && FHotControl && !PtInRect(&FHotControl->FWindowRect, cursor)) {
-        TSkinControl* hot = FHotControl;
-        FHotControl = nullptr;
-        hot->SendMouseLeave();
+        LeaveHotControl();
     }
 }
 

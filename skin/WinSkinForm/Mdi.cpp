@@ -5,6 +5,7 @@
 #include "skin/WinSkinForm/AnimationOff.h"
 #include "skin/WinSubClass/SkinManager.h"
 #include "skin/WinSkinData/WinSkinData.h"
+#include "skin/WinSubClass/EngineTrace.h"
 
 #include <cstdio>
 
@@ -39,73 +40,100 @@ void TWinSkinForm::MdiChildCommand(UINT command) {
 }
 
 LRESULT TWinSkinForm::ClientWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    const auto callClient = [&] { return clientSubclass_.CallNext(msg, wParam, lParam); };
+    SKIN_TRACE_MESSAGE("TWinSkinForm MDI client", FMdiClient, msg);
     switch (msg) {
     case WM_NCCALCSIZE:
-        if (FSkinFrame) {
-            const LONG_PTR style = GetWindowLongPtrW(FMdiClient, GWL_STYLE);
-            if (style & ClientScrollBars) {
-                SetWindowLongPtrW(FMdiClient, GWL_STYLE, style & ~LONG_PTR(ClientScrollBars));
-            }
-        }
-        return callClient();
-    case WM_MDICREATE: {
-        FSkinData->SetMenuUpdate(false);
-        const LRESULT child = callClient();
-        FNewMdiChild = reinterpret_cast<HWND>(child);
-        // The child is skinned on the next menu refresh, once its program
-        // has set it up; one is asked for in case the program sends none.
-        if (FNewMdiChild) {
-            PostMessageW(FMdiClient, WM_MDIREFRESHMENU, 0, 0);
-        }
-        return child;
-    }
-    case WM_MDIDESTROY: {
-        const LRESULT result = callClient();
-        if (FSkinFrame && SkinManager) {
-            SkinManager->SetMdiMax(HasMaximizedMdiChild());
-            if (FMenuBar && SkinManager->CountMdiChildFrames() == 0) {
-                FSkinData->SetMenuUpdate(menuUpdateSaved_);
-                FMenuBar->RebuildFromForm();
-            }
-        }
-        char trace[32];
-        std::snprintf(trace, sizeof trace, "%4llx", static_cast<unsigned long long>(wParam));
-        SkinTrace(std::string("**MDI: WM_MDIDESTROY ") + trace);
-        return result;
-    }
+        return OnClientNcCalcSize(wParam, lParam);
+    case WM_MDICREATE:
+        return OnMdiCreate(wParam, lParam);
+    case WM_MDIDESTROY:
+        return OnMdiDestroy(wParam, lParam);
     case WM_MDITILE:
     case WM_MDICASCADE:
-        if (FSkinFrame && SkinManager && SkinManager->MdiMaximized()) {
-            SkinManager->SetMdiMax(false);
-        }
-        return callClient();
-    case WM_MDISETMENU: {
-        const LRESULT result = callClient();
-        if (FSkinFrame) {
-            const HMENU frameMenu = reinterpret_cast<HMENU>(wParam);
-            if (frameMenu && FMenuBar &&
-                (LONG_PTR(wParam) < 0 || frameMenu != FMenuBar->NativeMenu() || FNewMdiChild)) {
-                FMenuBar->BuildFromNative(GetMenu(FWindow));
-            }
-            SetMenu(FWindow, nullptr);
-        }
-        return result;
-    }
-    case WM_MDIREFRESHMENU: {
-        const LRESULT result = callClient();
-        if (FNewMdiChild) {
-            if (SkinManager) {
-                SkinManager->SkinWindow(FNewMdiChild);
-            }
-            PostMessageW(FWindow, WM_SKINPAINTFRAME, 0, 0);
-            FNewMdiChild = nullptr;
-        }
-        return result;
-    }
+        return OnMdiArrange(msg, wParam, lParam);
+    case WM_MDISETMENU:
+        return OnMdiSetMenu(wParam, lParam);
+    case WM_MDIREFRESHMENU:
+        return OnMdiRefreshMenu(wParam, lParam);
     default:
-        return callClient();
+        return CallClient(msg, wParam, lParam);
     }
+}
+
+LRESULT TWinSkinForm::CallClient(UINT msg, WPARAM wParam, LPARAM lParam) {
+    return clientSubclass_.CallNext(msg, wParam, lParam);
+}
+
+// The skinned frame draws no scroll bars of the client's own.
+LRESULT TWinSkinForm::OnClientNcCalcSize(WPARAM wParam, LPARAM lParam) {
+    if (FSkinFrame) {
+        const LONG_PTR style = GetWindowLongPtrW(FMdiClient, GWL_STYLE);
+        if (style & ClientScrollBars) {
+            SetWindowLongPtrW(FMdiClient, GWL_STYLE, style & ~LONG_PTR(ClientScrollBars));
+        }
+    }
+    return CallClient(WM_NCCALCSIZE, wParam, lParam);
+}
+
+LRESULT TWinSkinForm::OnMdiCreate(WPARAM wParam, LPARAM lParam) {
+    FSkinData->SetMenuUpdate(false);
+    const LRESULT child = CallClient(WM_MDICREATE, wParam, lParam);
+    FNewMdiChild = reinterpret_cast<HWND>(child);
+    // The child is skinned on the next menu refresh, once its program has set
+    // it up; one is asked for in case the program sends none.
+    if (FNewMdiChild) {
+        PostMessageW(FMdiClient, WM_MDIREFRESHMENU, 0, 0);
+    }
+    return child;
+}
+
+LRESULT TWinSkinForm::OnMdiDestroy(WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallClient(WM_MDIDESTROY, wParam, lParam);
+    if (FSkinFrame && SkinManager) {
+        SkinManager->SetMdiMax(HasMaximizedMdiChild());
+        if (FMenuBar && SkinManager->CountMdiChildFrames() == 0) {
+            FSkinData->SetMenuUpdate(menuUpdateSaved_);
+            FMenuBar->RebuildFromForm();
+        }
+    }
+    char trace[32];
+    std::snprintf(trace, sizeof trace, "%4llx", static_cast<unsigned long long>(wParam));
+    SkinTrace(std::string("**MDI: WM_MDIDESTROY ") + trace);
+    return result;
+}
+
+// Tiling or cascading leaves no child maximised.
+LRESULT TWinSkinForm::OnMdiArrange(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (FSkinFrame && SkinManager && SkinManager->MdiMaximized()) {
+        SkinManager->SetMdiMax(false);
+    }
+    return CallClient(msg, wParam, lParam);
+}
+
+// The bar follows the frame's new menu, which comes off the window again.
+LRESULT TWinSkinForm::OnMdiSetMenu(WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallClient(WM_MDISETMENU, wParam, lParam);
+    if (FSkinFrame) {
+        const HMENU frameMenu = reinterpret_cast<HMENU>(wParam);
+        if (frameMenu && FMenuBar &&
+            (LONG_PTR(wParam) < 0 || frameMenu != FMenuBar->NativeMenu() || FNewMdiChild)) {
+            FMenuBar->BuildFromNative(GetMenu(FWindow));
+        }
+        SetMenu(FWindow, nullptr);
+    }
+    return result;
+}
+
+LRESULT TWinSkinForm::OnMdiRefreshMenu(WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallClient(WM_MDIREFRESHMENU, wParam, lParam);
+    if (FNewMdiChild) {
+        if (SkinManager) {
+            SkinManager->SkinWindow(FNewMdiChild);
+        }
+        PostMessageW(FWindow, WM_SKINPAINTFRAME, 0, 0);
+        FNewMdiChild = nullptr;
+    }
+    return result;
 }
 
 } // namespace skin

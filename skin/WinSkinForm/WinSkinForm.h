@@ -252,11 +252,18 @@ private:
 
     // --- FrameProc.cpp ---
     LRESULT FrameWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
-    LRESULT FirstStage(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled);
-    LRESULT SecondStage(UINT msg, WPARAM wParam, LPARAM lParam);
-    bool SecondStageRuns() const;
+    LRESULT SkinnedWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT NonClientWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    // Not minimised, not an MDI child out of its normal state, and started.
+    bool PaintsNonClient() const;
     LRESULT CallDefault(UINT msg, WPARAM wParam, LPARAM lParam);
-    void FormMessageHook(tk::Message& message);
+    LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
+    LRESULT OnStyleChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcDestroy(WPARAM wParam, LPARAM lParam);
+    LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
+    LRESULT OnWindowPosChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSkinPaintFrame();
+    void LeaveHotControl();
     LRESULT OnSize(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
@@ -267,10 +274,17 @@ private:
     LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
     LRESULT OnStyleChanging(WPARAM wParam, LPARAM lParam);
     LRESULT OnMenuChanged(WPARAM wParam, LPARAM lParam);
-    bool OnDialogChar(WPARAM key, LPARAM flags);
     LRESULT OnEraseBackground(WPARAM wParam, LPARAM lParam);
     LRESULT OnCtlColor(UINT msg, WPARAM wParam, LPARAM lParam);
     void OnHoverTimer();
+
+    // --- FormHook.cpp ---
+    void FormMessageHook(tk::Message& message);
+    void PassToFormHandler(tk::Message& message);
+    void OnFormSetText(tk::Message& message);
+    void OnFormRefresh(tk::Message& message);
+    void OnFormDialogChar(tk::Message& message);
+    bool OnDialogChar(WPARAM key, LPARAM flags);
 
     // --- CaptionButtons.cpp ---
     LRESULT OnNcMouseMove(WPARAM wParam, LPARAM lParam);
@@ -293,6 +307,13 @@ private:
     void FindMdiClient();
     void MdiChildCommand(UINT command);
     LRESULT ClientWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT CallClient(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT OnClientNcCalcSize(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMdiCreate(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMdiDestroy(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMdiArrange(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMdiSetMenu(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMdiRefreshMenu(WPARAM wParam, LPARAM lParam);
 
     // --- FramePaint.cpp ---
     void PaintBorder(TBorderIndex index, const RECT& rect, HDC dc);

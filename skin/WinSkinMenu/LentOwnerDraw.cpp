@@ -2,6 +2,7 @@
 
 #include "skin/WinSkinMenu/MenuItemPaint.h"
 #include "toolkit/Menus.h"
+#include "skin/WinSubClass/EngineTrace.h"
 
 #include <algorithm>
 
@@ -35,7 +36,7 @@ bool IsToolkitItem(const MENUITEMINFOW& info) {
 
 void TLentOwnerDraw::Lend(HMENU menu, HWND owner, const TSkinData& skin) {
     // A window's native system menu follows the skin's own option for it.
-    if (!menu || !owner || GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND) != UINT(-1)) {
+    if (!menu || !owner || GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND) != NoSuchItem) {
         return;
     }
     const int count = GetMenuItemCount(menu);
@@ -80,33 +81,56 @@ void TLentOwnerDraw::GiveBack() {
 
 bool TLentOwnerDraw::IsLentItem(UINT command) const {
     return std::find(commands_.begin(), commands_.end(), command) != commands_.end() &&
-           GetMenuState(menu_, command, MF_BYCOMMAND) != UINT(-1);
+           GetMenuState(menu_, command, MF_BYCOMMAND) != NoSuchItem;
 }
 
 LRESULT TLentOwnerDraw::OwnerProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    SKIN_TRACE_MESSAGE("TLentOwnerDraw", owner_.Window(), msg);
+    switch (msg) {
+    case WM_MEASUREITEM:
+        return Guarded(&TLentOwnerDraw::OnMeasureItem, msg, wParam, lParam);
+    case WM_DRAWITEM:
+        return Guarded(&TLentOwnerDraw::OnDrawItem, msg, wParam, lParam);
+    default:
+        return owner_.CallNext(msg, wParam, lParam);
+    }
+}
+
+// A lent item's message is answered here; any other goes on to the owner. A
+// failure leaves the system's drawing of an owner-drawn item: nothing, then
+// the next paint.
+LRESULT TLentOwnerDraw::Guarded(TItemHandler handler, UINT msg, WPARAM wParam, LPARAM lParam) {
     try {
-        if (msg == WM_MEASUREITEM) {
-            auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-            if (measure.CtlType == ODT_MENU && IsLentItem(measure.itemID)) {
-                int width = 0, height = 0;
-                MeasureViewItem(*skin_, ViewOfNativeItem(menu_, measure.itemID), width, height);
-                measure.itemWidth = UINT(std::max(width, 0));
-                measure.itemHeight = UINT(std::max(height, 0));
-                return TRUE;
-            }
-        } else if (msg == WM_DRAWITEM) {
-            const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (draw.CtlType == ODT_MENU && reinterpret_cast<HMENU>(draw.hwndItem) == menu_ &&
-                IsLentItem(draw.itemID)) {
-                DrawNativeItem(*skin_, ViewOfNativeItem(menu_, draw.itemID), draw.hDC,
-                               (draw.itemState & ODS_SELECTED) != 0, draw.rcItem);
-                return TRUE;
-            }
+        if ((this->*handler)(lParam)) {
+            return TRUE;
         }
     } catch (...) {
-        // The system's drawing of an owner-drawn item: nothing, then the next paint.
+        // drawn by nobody this time
     }
     return owner_.CallNext(msg, wParam, lParam);
+}
+
+bool TLentOwnerDraw::OnMeasureItem(LPARAM lParam) {
+    auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+    if (measure.CtlType != ODT_MENU || !IsLentItem(measure.itemID)) {
+        return false;
+    }
+    int width = 0, height = 0;
+    MeasureViewItem(*skin_, ViewOfNativeItem(menu_, measure.itemID), width, height);
+    measure.itemWidth = UINT(std::max(width, 0));
+    measure.itemHeight = UINT(std::max(height, 0));
+    return true;
+}
+
+bool TLentOwnerDraw::OnDrawItem(LPARAM lParam) {
+    const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    if (draw.CtlType != ODT_MENU || reinterpret_cast<HMENU>(draw.hwndItem) != menu_ ||
+        !IsLentItem(draw.itemID)) {
+        return false;
+    }
+    DrawNativeItem(*skin_, ViewOfNativeItem(menu_, draw.itemID), draw.hDC,
+                   (draw.itemState & ODS_SELECTED) != 0, draw.rcItem);
+    return true;
 }
 
 } // namespace skin

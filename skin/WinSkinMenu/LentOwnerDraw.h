@@ -37,6 +37,12 @@ public:
 
 private:
     LRESULT OwnerProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    // Each answers whether the item was a lent one (and is now measured or
+    // drawn).
+    using TItemHandler = bool (TLentOwnerDraw::*)(LPARAM lParam);
+    LRESULT Guarded(TItemHandler handler, UINT msg, WPARAM wParam, LPARAM lParam);
+    bool OnMeasureItem(LPARAM lParam);
+    bool OnDrawItem(LPARAM lParam);
     // The lent item a measure or draw message names, by command.
     bool IsLentItem(UINT command) const;
 

@@ -257,7 +257,7 @@ void TWinSkinMenu::PaintBar(HDC dc, const RECT& rect) {
     }
     TDib& scratch = FrameScratch();
     if (scratch.Width() != w || scratch.Height() != h) {
-        scratch.SetSize(w, h, 24);
+        scratch.SetSize(w, h, TrueColourBits);
     }
     tk::BitmapDC bar(NativeBitmap(scratch));
     const RECT r{0, 0, w, h};
@@ -283,7 +283,7 @@ void TWinSkinMenu::PaintBar(HDC dc, const RECT& rect) {
     }
     FBarRect = rect;
     if (FBarBitmap.Width() != w || FBarBitmap.Height() != h) {
-        FBarBitmap.SetSize(w, h, 24);
+        FBarBitmap.SetSize(w, h, TrueColourBits);
     }
     {
         tk::BitmapDC copy(NativeBitmap(FBarBitmap));

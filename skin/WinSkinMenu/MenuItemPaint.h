@@ -27,6 +27,9 @@ namespace skin {
 class TSkinData;
 class TWinSkinForm;
 
+// GetMenuState's answer for an item the menu does not have.
+constexpr UINT NoSuchItem = UINT(-1);
+
 // What the painters need of an item, whichever kind of menu holds it.
 struct TMenuItemView {
     std::wstring caption; // "&" marks the accelerator; "-" is a separator

@@ -10,6 +10,7 @@
 #include "skin/WinSkinMenu/PopupMenuSkin.h"
 #include "skin/WinSubClass/SkinManager.h"
 #include "skin/WinSkinData/WinSkinData.h"
+#include "skin/WinSubClass/EngineTrace.h"
 
 #include <vector>
 
@@ -20,12 +21,12 @@ namespace {
 struct TTracking {
     HHOOK MenuHook = nullptr;
     TWinSkinMenu* TrackingBar = nullptr;
-    int CurrentIndex = -1;
+    int CurrentIndex = TWinSkinMenu::NoButton;
     bool FirstKeyPosted = false;
     bool Switching = false;
     POINT LastCursor{};
-    // The neighbour to open once the open drop-down has closed, or -1.
-    int SwitchTo = -1;
+    // The neighbour to open once the open drop-down has closed, or NoButton.
+    int SwitchTo = TWinSkinMenu::NoButton;
 };
 
 TTracking& Tracking() {
@@ -76,7 +77,7 @@ public:
             UnhookWindowsHookEx(t.MenuHook);
             t.MenuHook = nullptr;
         }
-        t.CurrentIndex = -1;
+        t.CurrentIndex = TWinSkinMenu::NoButton;
         t.FirstKeyPosted = false;
         t.TrackingBar = nullptr;
     }
@@ -164,37 +165,62 @@ TMenuBtn* TWinSkinMenu::Neighbour(int step) {
 }
 
 void TWinSkinMenu::OnMenuMessage(MSG& msg) {
-    TTracking& t = Tracking();
-    if (!t.FirstKeyPosted) {
-        // The drop-down opens with its first item selected.
-        t.FirstKeyPosted = true;
-        PostMessageW(msg.hwnd ? msg.hwnd : FFrame.FWindow, WM_KEYDOWN, VK_DOWN, 0);
-    }
-    TMenuBtn* target = nullptr;
+    SKIN_TRACE_MESSAGE("TWinSkinMenu", msg.hwnd, msg.message);
+    SelectFirstItem(msg.hwnd);
     switch (msg.message) {
     case WM_KEYDOWN:
-        if (msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) {
-            t.Switching = false;
-        } else if (msg.wParam == VK_LEFT && !ReadDropDownState().inSubmenu) {
-            target = Neighbour(-1);
-        } else if (msg.wParam == VK_RIGHT && !ReadDropDownState().onSubmenuItem) {
-            target = Neighbour(+1);
-        }
-        break;
+        return OpenInstead(OnMenuKeyDown(msg.wParam));
     case WM_SYSKEYDOWN:
-        if (msg.wParam == VK_MENU) {
-            FFrame.FMenuTracking = false;
-        }
-        return;
+        return OnMenuSysKeyDown(msg.wParam);
     case WM_MOUSEMOVE:
-        if (msg.pt.x != t.LastCursor.x || msg.pt.y != t.LastCursor.y) {
-            target = static_cast<TMenuBtn*>(MenuButtonAt(FFrame.ScreenToFrame(msg.pt)));
-            t.LastCursor = msg.pt;
-        }
-        break;
+        return OpenInstead(OnMenuMouseMove(msg.pt));
     default:
-        break;
+        return;
     }
+}
+
+// The drop-down opens with its first item selected.
+void TWinSkinMenu::SelectFirstItem(HWND window) {
+    TTracking& t = Tracking();
+    if (!t.FirstKeyPosted) {
+        t.FirstKeyPosted = true;
+        PostMessageW(window ? window : FFrame.FWindow, WM_KEYDOWN, VK_DOWN, 0);
+    }
+}
+
+// Enter and Escape end the switching between buttons; Left and Right move to
+// the neighbouring button where the drop-down has no submenu to enter or
+// leave. Answers the button to open instead, or none.
+TMenuBtn* TWinSkinMenu::OnMenuKeyDown(WPARAM key) {
+    if (key == VK_RETURN || key == VK_ESCAPE) {
+        Tracking().Switching = false;
+    } else if (key == VK_LEFT && !ReadDropDownState().inSubmenu) {
+        return Neighbour(-1);
+    } else if (key == VK_RIGHT && !ReadDropDownState().onSubmenuItem) {
+        return Neighbour(+1);
+    }
+    return nullptr;
+}
+
+// Alt pressed in the drop-down closes it and leaves the bar.
+void TWinSkinMenu::OnMenuSysKeyDown(WPARAM key) {
+    if (key == VK_MENU) {
+        FFrame.FMenuTracking = false;
+    }
+}
+
+// The pointer moved onto another button of the bar (a real move only).
+TMenuBtn* TWinSkinMenu::OnMenuMouseMove(POINT cursor) {
+    TTracking& t = Tracking();
+    if (cursor.x == t.LastCursor.x && cursor.y == t.LastCursor.y) {
+        return nullptr;
+    }
+    t.LastCursor = cursor;
+    return static_cast<TMenuBtn*>(MenuButtonAt(FFrame.ScreenToFrame(cursor)));
+}
+
+void TWinSkinMenu::OpenInstead(TMenuBtn* target) {
+    TTracking& t = Tracking();
     if (target && target->FIndex != t.CurrentIndex) {
         t.Switching = true;
         PostMenuClick(*target);
@@ -223,7 +249,7 @@ bool TWinSkinMenu::OpenMenuButton(TNCObject& object) {
     bool opened = false;
     while (index >= 0 && index < int(FButtons.size())) {
         const int next = TrackButton(index);
-        opened = opened || next != -2;
+        opened = opened || next != NoDropDown;
         if (next < 0 || next >= int(FButtons.size())) {
             break;
         }
@@ -234,8 +260,8 @@ bool TWinSkinMenu::OpenMenuButton(TNCObject& object) {
 }
 
 // The click of the item, then its submenu dropped down below the button
-// until it closes. Answers the neighbour to open next, -1 for none, and -2
-// when the button has no submenu.
+// until it closes. Answers the neighbour to open next, NoButton for none,
+// and NoDropDown when the button has no submenu.
 int TWinSkinMenu::TrackButton(int index) {
     TMenuBtn& button = *FButtons[size_t(index)];
     // The top-level item's command, disabled or not (the toolkit runs no
@@ -245,13 +271,13 @@ int TWinSkinMenu::TrackButton(int index) {
         PostMessageW(FFrame.FWindow, WM_COMMAND, button.FCommand, 0);
     }
     if (!button.FSubMenu) {
-        return -2;
+        return NoDropDown;
     }
     const HMENU subMenu = button.FSubMenu;
     const bool enabled = button.FEnabled;
     const RECT place = button.FRect;
     TTracking& t = Tracking();
-    t.SwitchTo = -1;
+    t.SwitchTo = NoButton;
     {
         TOwnerDrawnItems ownerDrawn(subMenu);
         TFilterHook hook;
@@ -281,7 +307,7 @@ int TWinSkinMenu::TrackButton(int index) {
         FFrame.FHotObject->Leave();
     }
     const int next = t.SwitchTo;
-    t.SwitchTo = -1;
+    t.SwitchTo = NoButton;
     return next;
 }
 

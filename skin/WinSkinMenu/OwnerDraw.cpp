@@ -41,7 +41,7 @@ tk::MainMenu* FormMenuOf(const TWinSkinForm& frame) {
 // An item of the drop-down open now, whatever its depth.
 bool InDropDown(const TWinSkinForm& frame, UINT command) {
     return frame.FMenuTracking && frame.FDropDownMenu &&
-           GetMenuState(frame.FDropDownMenu, command, MF_BYCOMMAND) != UINT(-1);
+           GetMenuState(frame.FDropDownMenu, command, MF_BYCOMMAND) != NoSuchItem;
 }
 
 void MeasureFormItem(const TSkinData& skin, tk::MenuItem& item, HWND window, int& width,

@@ -2,6 +2,7 @@
 
 #include "skin/WinSubClass/SkinManager.h"
 #include "skin/WinSkinData/WinSkinData.h"
+#include "skin/WinSubClass/EngineTrace.h"
 
 #include <cwchar>
 
@@ -156,49 +157,67 @@ TMenuText& TWinSkinPopMenu::ItemText() {
 }
 
 LRESULT TWinSkinPopMenu::PopupWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_SKINQUERY) {
+    SKIN_TRACE_MESSAGE("TWinSkinPopMenu", FWindow, msg);
+    switch (msg) {
+    case WM_SKINQUERY:
         return SkinQueryAnswer;
-    }
-    if (msg == WM_CREATE) {
-        const LRESULT result = subclass_.CallNext(msg, wParam, lParam);
-        if (result == 0) {
-            Created(*reinterpret_cast<const CREATESTRUCTW*>(lParam));
-        }
-        return result;
-    }
-    if (msg == WM_DESTROY) {
-        lent_.GiveBack();
+    case WM_CREATE:
+        return OnCreate(wParam, lParam);
+    case WM_DESTROY:
+        return OnDestroy(wParam, lParam);
+    case WM_NCPAINT:
+        return SkinPainted(&TWinSkinPopMenu::OnNcPaint, msg, wParam, lParam);
+    case WM_PAINT:
+        return SkinPainted(&TWinSkinPopMenu::OnPaint, msg, wParam, lParam);
+    case WM_PRINT:
+        return SkinPainted(&TWinSkinPopMenu::PrintPopup, msg, wParam, lParam);
+    default:
         return subclass_.CallNext(msg, wParam, lParam);
     }
+}
+
+// A painting message is the skin's while skinning is on and the menu has its
+// background; the system's own look shows where the skin's could not be drawn.
+LRESULT TWinSkinPopMenu::SkinPainted(TPaintHandler handler, UINT msg, WPARAM wParam,
+                                     LPARAM lParam) {
     if (!SkinManager || !SkinManager->Enabled() || !HasBackground()) {
         return subclass_.CallNext(msg, wParam, lParam);
     }
     try {
-        switch (msg) {
-        case WM_NCPAINT: {
-            // The frame where it is the non-client area; the system's own
-            // frame is not drawn.
-            tk::WindowDC dc = tk::WindowDC::Whole(FWindow);
-            PaintPopupFrame(dc);
-            return 0;
-        }
-        case WM_PAINT: {
-            // Where the system draws the frame inside the client area, the
-            // ring goes over it once the items are drawn.
-            const LRESULT result = subclass_.CallNext(msg, wParam, lParam);
-            tk::WindowDC dc = tk::WindowDC::Whole(FWindow);
-            PaintPopupFrame(dc);
-            return result;
-        }
-        case WM_PRINT:
-            return PrintPopup(wParam, lParam);
-        default:
-            break;
-        }
+        return (this->*handler)(wParam, lParam);
     } catch (...) {
-        // The system's own look shows where the skin's could not be drawn.
+        return subclass_.Pending(msg, wParam, lParam) ? subclass_.CallNext(msg, wParam, lParam) : 0;
     }
-    return subclass_.Pending(msg, wParam, lParam) ? subclass_.CallNext(msg, wParam, lParam) : 0;
+}
+
+LRESULT TWinSkinPopMenu::OnCreate(WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = subclass_.CallNext(WM_CREATE, wParam, lParam);
+    if (result == 0) {
+        Created(*reinterpret_cast<const CREATESTRUCTW*>(lParam));
+    }
+    return result;
+}
+
+LRESULT TWinSkinPopMenu::OnDestroy(WPARAM wParam, LPARAM lParam) {
+    lent_.GiveBack();
+    return subclass_.CallNext(WM_DESTROY, wParam, lParam);
+}
+
+// The frame where it is the non-client area; the system's own frame is not
+// drawn.
+LRESULT TWinSkinPopMenu::OnNcPaint(WPARAM, LPARAM) {
+    tk::WindowDC dc = tk::WindowDC::Whole(FWindow);
+    PaintPopupFrame(dc);
+    return 0;
+}
+
+// Where the system draws the frame inside the client area, the ring goes over
+// it once the items are drawn.
+LRESULT TWinSkinPopMenu::OnPaint(WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = subclass_.CallNext(WM_PAINT, wParam, lParam);
+    tk::WindowDC dc = tk::WindowDC::Whole(FWindow);
+    PaintPopupFrame(dc);
+    return result;
 }
 
 // The system sends an owner-drawn item's messages to the window it was

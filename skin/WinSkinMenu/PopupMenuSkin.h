@@ -75,6 +75,12 @@ public:
 
 private:
     LRESULT PopupWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    using TPaintHandler = LRESULT (TWinSkinPopMenu::*)(WPARAM wParam, LPARAM lParam);
+    LRESULT SkinPainted(TPaintHandler handler, UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT OnCreate(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcPaint(WPARAM wParam, LPARAM lParam);
+    LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
     // The window was created for its menu: the items are lent owner drawing
     // when nobody draws them.
     void Created(const CREATESTRUCTW& create);

@@ -50,6 +50,11 @@ public:
     TWinSkinMenu(TWinSkinForm& frame, const TSkinData& skin);
     ~TWinSkinMenu() override;
 
+    // Button indices that stand for no button: none current, no neighbour to
+    // open next; and the answer of a button without a drop-down.
+    static constexpr int NoButton = -1;
+    static constexpr int NoDropDown = -2;
+
     void BuildFromForm() override;
     void RebuildFromForm() override;
     void BuildFromNative(HMENU menu) override;
@@ -88,9 +93,15 @@ private:
     void TakeMenuOff();
     void PaintMdiButtons(HDC bar, const RECT& rect);
     // The drop-down of button `index`, once; the index of the neighbour to
-    // open next, or -1.
+    // open next, NoButton, or NoDropDown when the button has none.
     int TrackButton(int index);
     TMenuBtn* Neighbour(int step);
+    // The drop-down's messages while it is open (OnMenuMessage).
+    void SelectFirstItem(HWND window);
+    TMenuBtn* OnMenuKeyDown(WPARAM key);
+    void OnMenuSysKeyDown(WPARAM key);
+    TMenuBtn* OnMenuMouseMove(POINT cursor);
+    void OpenInstead(TMenuBtn* target);
 };
 
 // The bar's caption cell: the text centred in `rect`, in `colour`, or in the

@@ -23,12 +23,12 @@ TButtonPlacement CalcButtonLayout(TLayoutSize button, TLayoutSize glyph, TLayout
     const int room = across ? button.width : button.height;
     const int glyphExtent = across ? glyph.width : glyph.height;
     const int textExtent = across ? text.width : text.height;
-    if (margin == -1 && spacing == -1) {
+    if (margin == SharedRoom && spacing == SharedRoom) {
         margin = (room - (glyphExtent + textExtent)) / 3;
         spacing = margin;
-    } else if (margin == -1) {
+    } else if (margin == SharedRoom) {
         margin = (room - (glyphExtent + spacing + textExtent)) / 2 + (speedButton ? 1 : 0);
-    } else if (spacing == -1) {
+    } else if (spacing == SharedRoom) {
         spacing = ((room - margin - glyphExtent) - textExtent) / 2;
     }
     switch (layout) {

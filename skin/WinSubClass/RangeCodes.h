@@ -60,6 +60,13 @@ constexpr int Hot = 4;
 } // namespace UpDownState
 // An up-down strip holds four cells (one per state) for each of its halves.
 constexpr int UpDownCellsPerHalf = 4;
+// Which half of an up-down control a point is in: the first (up or left),
+// the second (down or right), or neither.
+namespace UpDownHalf {
+constexpr int None = -1;
+constexpr int First = 0;
+constexpr int Second = 1;
+} // namespace UpDownHalf
 
 // Cells of the progress strip.
 namespace ProgressCell {

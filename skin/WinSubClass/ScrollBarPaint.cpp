@@ -49,7 +49,8 @@ TArrowCells ArrowCellsOf(const TBarLook& look) {
 TDib& ScratchOfAtLeast(int w, int h) {
     TDib& scratch = FrameScratch();
     if (scratch.Width() < w || scratch.Height() < h) {
-        scratch.SetSize(std::max(w, scratch.Width()), std::max(h, scratch.Height()), 24);
+        scratch.SetSize(std::max(w, scratch.Width()), std::max(h, scratch.Height()),
+                        TrueColourBits);
     }
     return scratch;
 }
@@ -137,7 +138,7 @@ void PaintSkinBar(HDC dc, const RECT& bar, const TBarLook& look, const TSkinMode
         const int barHeight = bar.bottom - bar.top;
         TDib& shown = kept.shown;
         if (shown.Width() != barWidth || shown.Height() != barHeight) {
-            shown.SetSize(barWidth, barHeight, 24);
+            shown.SetSize(barWidth, barHeight, TrueColourBits);
         }
         tk::BitmapDC shownDc(NativeBitmap(shown));
         SetStretchBltMode(shownDc, COLORONCOLOR);

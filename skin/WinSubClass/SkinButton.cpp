@@ -25,12 +25,7 @@ bool TSkinButton::BeforeMessage(tk::Message& message) {
     switch (message.msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        if (FHandle && GetFocus() != FHandle) {
-            SetFocus(FHandle);
-        }
-        FMouseState |= MouseBit::Pressed;
-        Paint(nullptr);
-        return false;
+        return OnLButtonDown();
     default:
         return TSkinControl::BeforeMessage(message);
     }
@@ -39,37 +34,47 @@ bool TSkinButton::BeforeMessage(tk::Message& message) {
 void TSkinButton::AfterMessage(tk::Message& message) {
     switch (message.msg) {
     case WM_KEYDOWN:
-        if (message.wParam == VK_SPACE) {
-            FMouseState |= MouseBit::Pressed;
-            Repaint();
-        }
-        return;
+        return OnSpaceKey(message.wParam, true);
     case WM_KEYUP:
-        if (message.wParam == VK_SPACE) {
-            FMouseState &= uint8_t(~MouseBit::Pressed);
-            Repaint();
-        }
-        return;
+        return OnSpaceKey(message.wParam, false);
     case WM_MOUSEMOVE:
-        OnMouseMove();
-        return;
+        return OnMouseMove();
     case WM_LBUTTONUP:
-        if (Pressed()) {
-            FMouseState &= uint8_t(~MouseBit::Pressed);
-            Repaint();
-            SkinTrace("**Skin button click " + tk::Narrow(FCaption));
-            FireClick();
-        }
-        return;
+        return OnLButtonUp();
+    case tk::kNotifyMouseEnter:
+        return OnMouseEnter();
+    case tk::kNotifyMouseLeave:
+        return OnMouseLeave();
     default:
-        break;
+        return TSkinControl::AfterMessage(message);
     }
-    if (message.msg == tk::kNotifyMouseEnter) {
-        OnMouseEnter();
-    } else if (message.msg == tk::kNotifyMouseLeave) {
-        OnMouseLeave();
-    } else {
-        TSkinControl::AfterMessage(message);
+}
+
+// The press is the skinner's: the button takes the focus and shows pressed;
+// the control never sees it.
+bool TSkinButton::OnLButtonDown() {
+    if (FHandle && GetFocus() != FHandle) {
+        SetFocus(FHandle);
+    }
+    SetMouseBits(MouseBit::Pressed, true);
+    Paint(nullptr);
+    return false;
+}
+
+// Space presses the button and releases it.
+void TSkinButton::OnSpaceKey(WPARAM key, bool down) {
+    if (key == VK_SPACE) {
+        SetMouseBits(MouseBit::Pressed, down);
+        Repaint();
+    }
+}
+
+void TSkinButton::OnLButtonUp() {
+    if (Pressed()) {
+        SetMouseBits(MouseBit::Pressed, false);
+        Repaint();
+        SkinTrace("**Skin button click " + tk::Narrow(FCaption));
+        FireClick();
     }
 }
 
@@ -77,7 +82,7 @@ void TSkinButton::OnMouseMove() {
     if (MouseOver()) {
         return;
     }
-    FMouseState |= MouseBit::Over;
+    SetMouseBits(MouseBit::Over, true);
     TSkinControl* hot = FForm ? FForm->FHotControl : nullptr;
     if (hot && hot != this) {
         hot->SendMouseLeave();
@@ -92,7 +97,7 @@ void TSkinButton::OnMouseEnter() {
     if (FHandle && !IsWindowEnabled(FHandle)) {
         return;
     }
-    FMouseState |= MouseBit::Over;
+    SetMouseBits(MouseBit::Over, true);
     Repaint();
     BecomeHot();
 }
@@ -101,7 +106,7 @@ void TSkinButton::OnMouseLeave() {
     if (FHandle && !IsWindowEnabled(FHandle)) {
         return;
     }
-    FMouseState &= uint8_t(~(MouseBit::Over | MouseBit::Pressed));
+    SetMouseBits(MouseBit::Over | MouseBit::Pressed, false);
     Repaint();
     ForgetHot();
 }
@@ -131,7 +136,8 @@ int TSkinButton::StateFrame(DWORD style) const {
 
 bool TSkinButton::ComposeFace(const RECT& rect, int frameCount, int frame) {
     const TDataSkinButton& element = FSkinData->Buttons;
-    if (element.Bitmap.Empty() || IsRectEmpty(&rect) || frame < 1 || frame > ButtonFrame::Count) {
+    if (element.Bitmap.Empty() || IsRectEmpty(&rect) || frame < ButtonFrame::Normal ||
+        frame > ButtonFrame::Count) {
         return false;
     }
     const int width = rect.right - rect.left;
@@ -144,13 +150,13 @@ bool TSkinButton::ComposeFace(const RECT& rect, int frameCount, int frame) {
     TComposedCell& cell = cells_[frame - 1];
     if (cell.pixels.Empty() || cell.frameCount != frameCount) {
         cell.frameCount = frameCount;
-        cell.pixels.SetSize(width, height, 24);
+        cell.pixels.SetSize(width, height, TrueColourBits);
         cell.pixels.Fill(ResolveColour(FSkinData->ButtonFaceColour));
         const tk::BitmapDC dc(NativeBitmap(cell.pixels));
         PaintElement(dc, {0, 0, width, height}, frameCount, frame, element);
     }
     if (FBuffer.Width() != width || FBuffer.Height() != height) {
-        FBuffer.SetSize(width, height, 24);
+        FBuffer.SetSize(width, height, TrueColourBits);
     }
     // Both are DIB sections of one format: the cell is copied row block by
     // row block once GDI has finished drawing on either.

@@ -41,6 +41,9 @@ protected:
     // PressedColour2; `fallback` for other cells and colours the skin omits
     // (when `onlyDefined`).
     COLORREF CaptionColour(int frame, COLORREF fallback, bool onlyDefined) const;
+    bool OnLButtonDown();
+    void OnSpaceKey(WPARAM key, bool down);
+    void OnLButtonUp();
     void OnMouseMove();
     void OnMouseEnter();
     void OnMouseLeave();

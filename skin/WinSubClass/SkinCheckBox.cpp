@@ -13,12 +13,16 @@ namespace {
 // After the messages that change the box (and after the control's own
 // painting, through the base), the box is drawn again.
 void RepaintTheBox(TSkinControl& skinner, tk::Message& message) {
-    const UINT msg = message.msg;
-    if (msg == BM_SETCHECK || msg == WM_LBUTTONDOWN || msg == WM_LBUTTONUP ||
-        msg == WM_LBUTTONDBLCLK || msg == tk::kNotifyExit || msg == tk::kNotifyCheckedChanged) {
-        skinner.Repaint();
-    } else {
-        skinner.TSkinControl::AfterMessage(message);
+    switch (message.msg) {
+    case BM_SETCHECK:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case tk::kNotifyExit:
+    case tk::kNotifyCheckedChanged:
+        return skinner.Repaint();
+    default:
+        return skinner.TSkinControl::AfterMessage(message);
     }
 }
 

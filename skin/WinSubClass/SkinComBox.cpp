@@ -17,40 +17,32 @@ const tk::ClassInfo& TSkinComBox::StaticClass() {
 TSkinComBox::TSkinComBox(tk::Component* owner) : TSkinControl(owner) {}
 
 void TSkinComBox::ChangeMouseState(uint8_t bits, bool set) {
-    if (set) {
-        FMouseState |= bits;
-    } else {
-        FMouseState &= uint8_t(~bits);
-    }
+    SetMouseBits(bits, set);
     Paint(nullptr);
 }
 
 void TSkinComBox::AfterMessage(tk::Message& message) {
     switch (message.msg) {
     case WM_NCPAINT:
-        Paint(nullptr);
-        return;
+        return Paint(nullptr);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        ChangeMouseState(MouseBit::Pressed, true);
-        return;
+        return ChangeMouseState(MouseBit::Pressed, true);
     case WM_LBUTTONUP:
-        ChangeMouseState(MouseBit::Pressed, false);
-        return;
+        return ChangeMouseState(MouseBit::Pressed, false);
+    case tk::kNotifyMouseEnter:
+        return OnHover(true);
+    case tk::kNotifyMouseLeave:
+        return OnHover(false);
     default:
-        break;
+        return TSkinControl::AfterMessage(message);
     }
-    const bool enabled = FHandle && IsWindowEnabled(FHandle);
-    if (message.msg == tk::kNotifyMouseEnter) {
-        if (enabled) {
-            ChangeMouseState(MouseBit::Over, true);
-        }
-    } else if (message.msg == tk::kNotifyMouseLeave) {
-        if (enabled) {
-            ChangeMouseState(MouseBit::Over, false);
-        }
-    } else {
-        TSkinControl::AfterMessage(message);
+}
+
+// Only an enabled box shows the pointer over it.
+void TSkinComBox::OnHover(bool over) {
+    if (FHandle && IsWindowEnabled(FHandle)) {
+        ChangeMouseState(MouseBit::Over, over);
     }
 }
 

@@ -30,6 +30,7 @@ private:
     void DrawSimple(HDC dc, const RECT& rect, int state) const;
     // Sets or clears mouse state bits and paints.
     void ChangeMouseState(uint8_t bits, bool set);
+    void OnHover(bool over);
 };
 
 } // namespace skin

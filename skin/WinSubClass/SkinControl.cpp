@@ -2,12 +2,16 @@
 // control's properties by name.
 #include "skin/WinSubClass/SkinControl.h"
 
+#include "toolkit/Assert.h"
 #include "toolkit/Notifications.h"
 #include "toolkit/Properties.h"
 #include "toolkit/Text.h"
 #include "toolkit/WinControl.h"
 #include "skin/WinSkinData/WinSkinData.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
+#include "skin/WinSubClass/EngineTrace.h"
+
+#include <algorithm>
 
 namespace skin {
 
@@ -72,6 +76,8 @@ void TSkinControl::Notification(tk::Component& component, tk::Operation operatio
 }
 
 void TSkinControl::Register(TWinSkinForm& frame, TSkinData& skin, tk::Canvas& canvas) {
+    // Attaching is done once: a second frame would never hear of this skinner's end.
+    TK_ASSERT(!FForm);
     FForm = &frame;
     FSkinData = &skin;
     FCanvas = &canvas;
@@ -82,6 +88,7 @@ void TSkinControl::HookControl(tk::Control& control) {
     if (&control != Owner()) {
         control.FreeNotification(*this);
     }
+    TK_ASSERT(!link_->hooked);
     link_->below = control.WindowProc();
     link_->hooked = true;
     control.SetWindowProc(TDispatcher{link_});
@@ -179,6 +186,7 @@ void TSkinControl::SafeAfter(tk::Message& message) {
 }
 
 void TSkinControl::Dispatch(tk::Message& message, const std::shared_ptr<TLink>& link) {
+    SKIN_TRACE_MESSAGE(ClassName(), FHandle, message.msg);
     if (!SafeBefore(message) || !link->skinner) {
         return;
     }
@@ -209,37 +217,82 @@ void TSkinControl::CallOriginal(tk::Message& message) {
 }
 
 bool TSkinControl::BeforeMessage(tk::Message& message) {
-    if (message.msg == WM_NCDESTROY) {
-        CallOriginal(message);
-        FState = TSkinnerState::WindowDestroyed;
-        RestoreColor();
-        return false;
+    switch (message.msg) {
+    case WM_NCDESTROY:
+        return OnNcDestroy(message);
+    default:
+        return true;
     }
-    return true;
 }
 
 void TSkinControl::AfterMessage(tk::Message& message) {
     switch (message.msg) {
     case WM_SETFOCUS:
+        return OnFocusChanged(true);
     case WM_KILLFOCUS:
-        FIsFocused = message.msg == WM_SETFOCUS;
-        Repaint();
-        break;
+        return OnFocusChanged(false);
     case WM_ENABLE:
-        Repaint();
-        break;
+    case tk::kNotifyEnabledChanged:
+        return Repaint();
     case WM_SETTEXT:
-        FCaption = message.lParam ? reinterpret_cast<const wchar_t*>(message.lParam) : L"";
-        Repaint();
-        break;
+        return OnSetText(reinterpret_cast<const wchar_t*>(message.lParam));
     case WM_PAINT:
-        Paint(reinterpret_cast<HDC>(message.wParam));
-        break;
+        return Paint(reinterpret_cast<HDC>(message.wParam));
     default:
-        if (message.msg == tk::kNotifyEnabledChanged) {
-            Repaint();
-        }
-        break;
+        return;
+    }
+}
+
+// The window goes: the control's own handling first, then the control gets
+// its colour back and the frame frees the skinner.
+bool TSkinControl::OnNcDestroy(tk::Message& message) {
+    CallOriginal(message);
+    FState = TSkinnerState::WindowDestroyed;
+    RestoreColor();
+    return false;
+}
+
+void TSkinControl::OnFocusChanged(bool focused) {
+    FIsFocused = focused;
+    Repaint();
+}
+
+void TSkinControl::OnSetText(const wchar_t* text) {
+    FCaption = text ? text : L"";
+    Repaint();
+}
+
+bool TSkinControl::PassOnAndSurvive(tk::Message& message) {
+    const std::shared_ptr<TLink> alive = link_;
+    CallOriginal(message);
+    return alive->skinner != nullptr;
+}
+
+bool TSkinControl::PassOnThenPaint(tk::Message& message) {
+    if (PassOnAndSurvive(message)) {
+        Paint(nullptr);
+    }
+    return false;
+}
+
+bool TSkinControl::SkipErase(tk::Message& message) {
+    message.result = 1;
+    return false;
+}
+
+bool TSkinControl::SwallowSystemHotBars(tk::Message& message) {
+    if (message.wParam != HTHSCROLL && message.wParam != HTVSCROLL) {
+        return true;
+    }
+    message.result = 0;
+    return false;
+}
+
+void TSkinControl::SetMouseBits(uint8_t bits, bool on) {
+    if (on) {
+        FMouseState |= bits;
+    } else {
+        FMouseState &= uint8_t(~bits);
     }
 }
 
@@ -291,8 +344,7 @@ bool TSkinControl::TakeOverPainting(tk::Message& message) {
         PaintClient(message);
         return false;
     case WM_ERASEBKGND:
-        message.result = 1;
-        return false;
+        return SkipErase(message);
     default:
         return true;
     }
@@ -385,6 +437,8 @@ void TSkinControl::SendMouseLeave() {
 
 void TSkinControl::BecomeHot() {
     if (FForm) {
+        // The hot button is one of its frame's own skinners.
+        TK_ASSERT(std::ranges::find(FForm->FControls, this) != FForm->FControls.end());
         FForm->FHotControl = this;
     }
 }

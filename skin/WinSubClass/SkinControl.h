@@ -87,6 +87,18 @@ public:
     // drawn with PaintClient and the background never erased. False when the
     // message was one of the two (handled here).
     bool TakeOverPainting(tk::Message& message);
+    // Hands the message to the control's own handling; false when that freed
+    // the skinner (which then touches nothing of itself).
+    bool PassOnAndSurvive(tk::Message& message);
+    // The filters' shared answers; each returns what BeforeMessage returns.
+    // The control's own handling, then a repaint (unless that freed the
+    // skinner): handled here.
+    bool PassOnThenPaint(tk::Message& message);
+    // WM_ERASEBKGND: the skinner paints every pixel, nothing is erased.
+    bool SkipErase(tk::Message& message);
+    // WM_NCMOUSEMOVE over a scroll bar of the window: the system's hot bars
+    // would paint over the skin's, so the message stops here.
+    bool SwallowSystemHotBars(tk::Message& message);
 
     // --- The control's published properties, read by name ---
     // Each answers 0, empty text or none without a control or such a
@@ -131,6 +143,8 @@ public:
     // --- Mouse state and the frame's hot button ---
     bool MouseOver() const { return (FMouseState & MouseBit::Over) != 0; }
     bool Pressed() const { return (FMouseState & MouseBit::Pressed) != 0; }
+    // Sets or clears MouseBit bits of FMouseState.
+    void SetMouseBits(uint8_t bits, bool on);
     // Sends the toolkit's mouse-leave notification to the control.
     void SendMouseLeave();
     // This skinner becomes the frame's hot button.
@@ -184,6 +198,9 @@ private:
     // state alive while the skinner itself may go.
     void Dispatch(tk::Message& message, const std::shared_ptr<TLink>& link);
     bool SafeBefore(tk::Message& message);
+    bool OnNcDestroy(tk::Message& message);
+    void OnFocusChanged(bool focused);
+    void OnSetText(const wchar_t* text);
     void SafeAfter(tk::Message& message);
 
     std::shared_ptr<TLink> link_;

@@ -76,6 +76,8 @@ constexpr DWORD ButtonKindMask = 0x0F;
 constexpr UINT MeasureExtra = DT_EXPANDTABS | DT_CALCRECT | DT_NOCLIP;
 constexpr UINT AlignedCaptionFormat = DT_SINGLELINE | DT_EXPANDTABS;                 // 0x60
 constexpr UINT ImageCaptionFormat = DT_SINGLELINE | DT_EXPANDTABS | DT_END_ELLIPSIS; // 0x8060
+// DrawImageCaption's image index for none.
+constexpr int NoImage = -1;
 // DrawImageCaption's alignment (left is 0).
 constexpr int ImageCaptionCentre = 1;
 constexpr int ImageCaptionRight = 2;

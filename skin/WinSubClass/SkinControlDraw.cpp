@@ -5,6 +5,7 @@
 #include "skin/ImgUtil/ImgUtil.h"
 #include "skin/WinSkinData/WinSkinData.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
+#include "toolkit/Assert.h"
 
 #include <algorithm>
 
@@ -97,8 +98,8 @@ void TSkinControl::DrawImageCaption(tk::Canvas& canvas, const RECT& rect, int al
     const int height = HeightOf(rect);
     int iconWidth = 0;
     int iconHeight = 0;
-    if (imageIndex == -1 || !images || !ImageList_GetIconSize(images, &iconWidth, &iconHeight) ||
-        iconWidth >= width) {
+    if (imageIndex == NoImage || !images ||
+        !ImageList_GetIconSize(images, &iconWidth, &iconHeight) || iconWidth >= width) {
         iconWidth = 0;
     }
     SIZE textSize{};
@@ -138,8 +139,9 @@ void TSkinControl::PaintElement(HDC dc, const RECT& rect, int frameCount, int fr
 TDib& TSkinControl::SizedBuffer(int width, int height) {
     TDib& buffer = FrameScratch();
     if (buffer.Width() != width || buffer.Height() != height) {
-        buffer.SetSize(width, height, 24);
+        buffer.SetSize(width, height, TrueColourBits);
     }
+    TK_ASSERT(buffer.Width() == width && buffer.Height() == height);
     return buffer;
 }
 

@@ -35,36 +35,50 @@ void TSkinEdit::Notification(tk::Component& component, tk::Operation operation) 
 }
 
 bool TSkinEdit::BeforeMessage(tk::Message& message) {
-    if (message.msg == WM_PRINT && message.wParam) {
-        printState_ = SaveDC(reinterpret_cast<HDC>(message.wParam));
+    switch (message.msg) {
+    case WM_PRINT:
+        return OnBeforePrint(reinterpret_cast<HDC>(message.wParam));
+    default:
+        return TSkinControl::BeforeMessage(message);
     }
-    return TSkinControl::BeforeMessage(message);
 }
 
 void TSkinEdit::AfterMessage(tk::Message& message) {
     switch (message.msg) {
     case WM_PAINT:
-        // A paint into a given context is someone else's drawing.
-        if (!message.wParam) {
-            Paint(nullptr);
-        }
-        return;
+        return OnPaint(reinterpret_cast<HDC>(message.wParam));
     case WM_NCPAINT:
         // The system redrew its own edge alone (a frame change, activation).
-        Paint(nullptr);
-        return;
+        return Paint(nullptr);
     case WM_PRINT:
-        // The edit's own printing may leave its clipping (its text area) in
-        // the context: the border is drawn in the caller's state.
-        if (printState_) {
-            RestoreDC(reinterpret_cast<HDC>(message.wParam), printState_);
-            printState_ = 0;
-        }
-        PrintBorder(reinterpret_cast<HDC>(message.wParam));
-        return;
+        return OnPrint(reinterpret_cast<HDC>(message.wParam));
     default:
-        TSkinControl::AfterMessage(message);
+        return TSkinControl::AfterMessage(message);
     }
+}
+
+bool TSkinEdit::OnBeforePrint(HDC dc) {
+    if (dc) {
+        printState_ = SaveDC(dc);
+    }
+    return true;
+}
+
+// A paint into a given context is someone else's drawing.
+void TSkinEdit::OnPaint(HDC given) {
+    if (!given) {
+        Paint(nullptr);
+    }
+}
+
+// The edit's own printing may leave its clipping (its text area) in the
+// context: the border is drawn in the caller's state.
+void TSkinEdit::OnPrint(HDC dc) {
+    if (printState_) {
+        RestoreDC(dc, printState_);
+        printState_ = 0;
+    }
+    PrintBorder(dc);
 }
 
 void TSkinEdit::FindSpinButton() {

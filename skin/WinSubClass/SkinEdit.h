@@ -33,6 +33,9 @@ protected:
 private:
     // Looks for a spin button among the edit's child windows and skins it.
     void FindSpinButton();
+    bool OnBeforePrint(HDC dc);
+    void OnPaint(HDC given);
+    void OnPrint(HDC dc);
     void PrintBorder(HDC dc);
 
     // The printing context's state saved before the edit printed itself.

@@ -39,11 +39,12 @@ bool TSkinHeader::SkinPaints() const {
 }
 
 bool TSkinHeader::BeforeMessage(tk::Message& message) {
-    if (message.msg == WM_ERASEBKGND && SkinPaints()) {
-        message.result = 1;
-        return false;
+    switch (message.msg) {
+    case WM_ERASEBKGND:
+        return !SkinPaints() || SkipErase(message);
+    default:
+        return TSkinControl::BeforeMessage(message);
     }
-    return TSkinControl::BeforeMessage(message);
 }
 
 void TSkinHeader::Draw(HDC dc, const RECT& rect) {

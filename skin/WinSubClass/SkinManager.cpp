@@ -7,6 +7,7 @@
 #include "toolkit/Text.h"
 #include "skin/WinSkinData/WinSkinData.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
+#include "toolkit/Trace.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -43,7 +44,9 @@ TSkinManage& EnsureSkinManager() {
     return *SkinManager;
 }
 
-void SkinTrace(const std::string&) {}
+void SkinTrace([[maybe_unused]] const std::string& text) {
+    TK_TRACE_TEXT("Kanvio " + text);
+}
 
 std::string ClassNameOf(HWND window) {
     wchar_t name[MaxClassNameLength + 1] = {};
@@ -96,18 +99,31 @@ LRESULT CALLBACK TSkinManage::CbtHookProc(int code, WPARAM wParam, LPARAM lParam
 
 void TSkinManage::OnCbt(int code, WPARAM wParam) {
     const HWND window = reinterpret_cast<HWND>(wParam);
-    if (code == HCBT_CREATEWND) {
-        if (ClassNameOf(window) == PopupMenuClass) {
-            AttachPopupMenu(window);
-        }
-    } else if (code == HCBT_DESTROYWND) {
+    switch (code) {
+    case HCBT_CREATEWND:
+        return OnCreateWindow(window);
+    case HCBT_DESTROYWND:
         DetachPopupMenu(window);
-    } else if (code == HCBT_ACTIVATE) {
-        if (FActivated == 0) {
-            FActivated = 1;
-        }
-        SkinWindow(window);
+        return;
+    case HCBT_ACTIVATE:
+        return OnActivateWindow(window);
+    default:
+        return;
     }
+}
+
+// Popup menus are skinned from their creation on.
+void TSkinManage::OnCreateWindow(HWND window) {
+    if (ClassNameOf(window) == PopupMenuClass) {
+        AttachPopupMenu(window);
+    }
+}
+
+void TSkinManage::OnActivateWindow(HWND window) {
+    if (FActivated == 0) {
+        FActivated = 1;
+    }
+    SkinWindow(window);
 }
 
 void TSkinManage::AddSkinData(TSkinData& data) {

@@ -30,7 +30,8 @@ class TSkinData;
 class TWinSkinForm;
 class TWinSkinPopMenu;
 
-// The engine's trace routine: formats nothing, keeps nothing.
+// The engine's trace routine: keeps nothing; the debug build writes the text
+// to the debugger's output (toolkit/Trace.h).
 void SkinTrace(const std::string& text);
 
 // A window's class name (at most 100 characters), in UTF-8.
@@ -106,6 +107,8 @@ public:
 private:
     static LRESULT CALLBACK CbtHookProc(int code, WPARAM wParam, LPARAM lParam);
     void OnCbt(int code, WPARAM wParam);
+    void OnCreateWindow(HWND window);
+    void OnActivateWindow(HWND window);
     static bool IsPlainChildWindow(HWND window);
     bool AcceptsClass(const std::string& className) const;
     TSkinData* FirstMainformData() const;

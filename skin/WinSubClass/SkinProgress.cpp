@@ -58,18 +58,20 @@ int TSkinProgress::FilledLength(int length) const {
 bool TSkinProgress::BeforeMessage(tk::Message& message) {
     switch (message.msg) {
     case WM_PAINT:
-        if (SkinPaints()) {
-            PaintClient(message);
-            return false;
-        }
-        break;
+        return OnPaint(message);
     case WM_ERASEBKGND:
-        message.result = 1;
-        return false;
+        return SkipErase(message);
     default:
-        break;
+        return TSkinControl::BeforeMessage(message);
     }
-    return TSkinControl::BeforeMessage(message);
+}
+
+bool TSkinProgress::OnPaint(tk::Message& message) {
+    if (!SkinPaints()) {
+        return true;
+    }
+    PaintClient(message);
+    return false;
 }
 
 void TSkinProgress::Draw(HDC dc, const RECT& rect) {

@@ -21,6 +21,7 @@ public:
 
 private:
     bool SkinPaints() const;
+    bool OnPaint(tk::Message& message);
     bool Vertical() const;
     bool Chunked() const;
     // How many of `length` pixels show the position.

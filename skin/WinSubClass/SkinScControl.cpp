@@ -39,29 +39,22 @@ bool TSkinScControl::Vertical() const {
 bool TSkinScControl::BeforeMessage(tk::Message& message) {
     switch (message.msg) {
     case WM_NCMOUSEMOVE:
-        if (message.wParam == HTHSCROLL || message.wParam == HTVSCROLL) {
-            message.result = 0;
-            return false;
-        }
-        break;
+        return SwallowSystemHotBars(message);
     case SBM_SETSCROLLINFO:
-        CallOriginal(message);
-        Paint(nullptr);
-        return false;
+        return PassOnThenPaint(message);
+    case tk::kReflectedHScroll:
+        return OnScroll(message, false);
+    case tk::kReflectedVScroll:
+        return OnScroll(message, true);
     default:
-        if (message.msg == tk::kReflectedHScroll || message.msg == tk::kReflectedVScroll) {
-            FPressedPart =
-                PressedPartOf(LOWORD(message.wParam), message.msg == tk::kReflectedVScroll);
-            const TLifeToken::TWatch alive = life_.Watch();
-            CallOriginal(message);
-            if (!alive.expired()) {
-                Paint(nullptr);
-            }
-            return false;
-        }
-        break;
+        return TSkinControl::BeforeMessage(message);
     }
-    return TSkinControl::BeforeMessage(message);
+}
+
+// The notification's arrow or thumb shows pressed once the bar moved.
+bool TSkinScControl::OnScroll(tk::Message& message, bool vertical) {
+    FPressedPart = PressedPartOf(LOWORD(message.wParam), vertical);
+    return PassOnThenPaint(message);
 }
 
 void TSkinScControl::Draw(HDC dc, const RECT& rect) {

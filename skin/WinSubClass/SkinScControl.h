@@ -10,7 +10,6 @@
 // Error policy: the base's.
 #pragma once
 
-#include "skin/WinSubClass/LifeToken.h"
 #include "skin/WinSubClass/ScrollBarPaint.h"
 #include "skin/WinSubClass/ScrollGeometry.h"
 #include "skin/WinSubClass/SkinControl.h"
@@ -33,8 +32,8 @@ public:
 
 private:
     bool Vertical() const;
+    bool OnScroll(tk::Message& message, bool vertical);
     TBarPieces pieces_;
-    TLifeToken life_;
 };
 
 class TSkinSizer : public TSkinControl {

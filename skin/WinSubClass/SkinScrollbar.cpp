@@ -131,29 +131,26 @@ bool TSkinScrollbar::BeforeMessage(tk::Message& message) {
         CallOriginal(message);
         return false;
     case WM_NCMOUSEMOVE:
-        // The system's hot bars would paint over the skin's.
-        if (message.wParam == HTHSCROLL || message.wParam == HTVSCROLL) {
-            message.result = 0;
-            return false;
-        }
-        break;
+        return SwallowSystemHotBars(message);
     case WM_NCLBUTTONDOWN:
-        if (FHandleNcDown && (message.wParam == HTHSCROLL || message.wParam == HTVSCROLL) &&
-            StartThumbDrag(message.wParam, message.lParam)) {
-            message.result = 0;
-            return false;
-        }
-        break;
+        return OnNcLButtonDown(message);
     case WM_HSCROLL:
-        OnScroll(message, false);
-        return false;
+        return OnScroll(message, false);
     case WM_VSCROLL:
-        OnScroll(message, true);
-        return false;
+        return OnScroll(message, true);
     default:
-        break;
+        return TSkinControl::BeforeMessage(message);
     }
-    return TSkinControl::BeforeMessage(message);
+}
+
+// A press on a thumb drags it here (where the skinner is asked to).
+bool TSkinScrollbar::OnNcLButtonDown(tk::Message& message) {
+    if (FHandleNcDown && (message.wParam == HTHSCROLL || message.wParam == HTVSCROLL) &&
+        StartThumbDrag(message.wParam, message.lParam)) {
+        message.result = 0;
+        return false;
+    }
+    return true;
 }
 
 void TSkinScrollbar::AfterMessage(tk::Message& message) {
@@ -161,19 +158,16 @@ void TSkinScrollbar::AfterMessage(tk::Message& message) {
     case WM_SIZE:
     case WM_NCPAINT:
     case WM_PRINT:
-        Repaint();
-        break;
+        return Repaint();
     case WM_PAINT:
         // The bars lie outside the client area: always the window's context.
-        Paint(nullptr);
-        break;
+        return Paint(nullptr);
     default:
-        TSkinControl::AfterMessage(message);
-        break;
+        return TSkinControl::AfterMessage(message);
     }
 }
 
-void TSkinScrollbar::OnScroll(tk::Message& message, bool vertical) {
+bool TSkinScrollbar::OnScroll(tk::Message& message, bool vertical) {
     FPressedPart = PressedPartOf(LOWORD(message.wParam), vertical);
     const TLifeToken::TWatch alive = life_.Watch();
     {
@@ -183,6 +177,7 @@ void TSkinScrollbar::OnScroll(tk::Message& message, bool vertical) {
     if (!alive.expired()) {
         Paint(nullptr);
     }
+    return false;
 }
 
 bool TSkinScrollbar::CalcBars(const RECT& window) {

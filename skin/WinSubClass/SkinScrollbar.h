@@ -78,7 +78,9 @@ private:
     // The thumb from the bar's scroll information (kept while dragging).
     void CalcThumb(TBar& bar, int which);
     void DrawBar(HDC dc, TBar& bar, bool vertical);
-    void OnScroll(tk::Message& message, bool vertical);
+    // The scroll message is passed on, then the bar repainted: handled here.
+    bool OnScroll(tk::Message& message, bool vertical);
+    bool OnNcLButtonDown(tk::Message& message);
     // A press on a bar: true when it hit a thumb and the drag ran.
     bool StartThumbDrag(WPARAM hitCode, LPARAM screenPoint);
     void DragThumb(bool vertical, POINT start);

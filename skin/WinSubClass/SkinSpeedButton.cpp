@@ -95,23 +95,10 @@ void TSkinSpeedButton::Paint(HDC) {
 bool TSkinSpeedButton::BeforeMessage(tk::Message& message) {
     switch (message.msg) {
     case WM_PAINT:
-        if (message.wParam && SkinnedControl()) {
-            tk::Canvas canvas;
-            const tk::CanvasBinding bound(canvas, reinterpret_cast<HDC>(message.wParam));
-            try {
-                PaintSpeedButton(canvas, SkinnedControl()->ClientRect());
-            } catch (...) {
-                // a failed paint leaves the control as it was
-            }
-        }
-        message.result = 1;
-        return false;
+        return OnPaintMessage(message);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        CallOriginal(message);
-        FMouseState |= MouseBit::Pressed;
-        Paint(nullptr);
-        return false;
+        return OnPress(message);
     default:
         return TSkinButton::BeforeMessage(message);
     }
@@ -120,27 +107,57 @@ bool TSkinSpeedButton::BeforeMessage(tk::Message& message) {
 void TSkinSpeedButton::AfterMessage(tk::Message& message) {
     switch (message.msg) {
     case WM_NCDESTROY:
-        UnhookControl();
-        return;
+    case tk::kNotifyHostDestroyed:
+        return UnhookControl();
     case WM_LBUTTONUP:
-        FMouseState &= uint8_t(~MouseBit::Pressed);
+        return OnRelease();
+    case tk::kNotifyMouseEnter:
+        return OnPointerOver(true);
+    case tk::kNotifyMouseLeave:
+        return OnPointerOver(false);
+    default:
+        return TSkinButton::AfterMessage(message);
+    }
+}
+
+// The parent paints the control on the context it hands over.
+bool TSkinSpeedButton::OnPaintMessage(tk::Message& message) {
+    if (message.wParam && SkinnedControl()) {
+        tk::Canvas canvas;
+        const tk::CanvasBinding bound(canvas, reinterpret_cast<HDC>(message.wParam));
+        try {
+            PaintSpeedButton(canvas, SkinnedControl()->ClientRect());
+        } catch (...) {
+            // a failed paint leaves the control as it was
+        }
+    }
+    message.result = 1;
+    return false;
+}
+
+// The control clicks itself; the skinner shows it pressed.
+bool TSkinSpeedButton::OnPress(tk::Message& message) {
+    CallOriginal(message);
+    SetMouseBits(MouseBit::Pressed, true);
+    Paint(nullptr);
+    return false;
+}
+
+void TSkinSpeedButton::OnRelease() {
+    SetMouseBits(MouseBit::Pressed, false);
+    Repaint();
+}
+
+// Leaving also ends a press; a hidden control is not repainted.
+void TSkinSpeedButton::OnPointerOver(bool over) {
+    if (over) {
+        SetMouseBits(MouseBit::Over, true);
         Repaint();
         return;
-    default:
-        break;
     }
-    if (message.msg == tk::kNotifyHostDestroyed) {
-        UnhookControl();
-    } else if (message.msg == tk::kNotifyMouseEnter) {
-        FMouseState |= MouseBit::Over;
+    SetMouseBits(MouseBit::Over | MouseBit::Pressed, false);
+    if (SkinnedControl() && SkinnedControl()->Visible()) {
         Repaint();
-    } else if (message.msg == tk::kNotifyMouseLeave) {
-        FMouseState &= uint8_t(~(MouseBit::Over | MouseBit::Pressed));
-        if (SkinnedControl() && SkinnedControl()->Visible()) {
-            Repaint();
-        }
-    } else {
-        TSkinButton::AfterMessage(message);
     }
 }
 

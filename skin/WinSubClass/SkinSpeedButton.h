@@ -23,6 +23,12 @@ public:
     void Paint(HDC dc) override;
     void PaintSpeedButton(tk::Canvas& canvas, const RECT& rect);
     int StateFrame(DWORD style) const override;
+
+private:
+    bool OnPaintMessage(tk::Message& message);
+    bool OnPress(tk::Message& message);
+    void OnRelease();
+    void OnPointerOver(bool over);
 };
 
 } // namespace skin

@@ -187,7 +187,7 @@ void TSkinTab::ComposeRow(const RECT& rect, const RECT& page, const RECT& row) {
     const int width = side ? HeightOf(row) : WidthOf(row);
     const int height = side ? WidthOf(row) : HeightOf(row);
     if (FBuffer.Width() != width || FBuffer.Height() != height) {
-        FBuffer.SetSize(width, height, 24);
+        FBuffer.SetSize(width, height, TrueColourBits);
     }
     FBuffer.Fill(ResolveColour(FSkinData->ButtonFaceColour));
     {

@@ -71,8 +71,7 @@ bool TSkinTab31::BeforeMessage(tk::Message& message) {
         PaintClient(message);
         return true;
     case WM_ERASEBKGND:
-        message.result = 1;
-        return false;
+        return SkipErase(message);
     default:
         return TSkinControl::BeforeMessage(message);
     }

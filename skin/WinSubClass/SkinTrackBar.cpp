@@ -24,7 +24,7 @@ void PaintTrackThumb(HDC dc, const RECT& thumb, const TDataSkinObject& element,
         }
         TDib& shown = kept.shown;
         if (shown.Width() != w || shown.Height() != h) {
-            shown.SetSize(w, h, 24);
+            shown.SetSize(w, h, TrueColourBits);
         }
         // What the control drew under the thumb is read back, the thumb laid
         // over it in memory and the whole copied back: cheaper than a mask
@@ -46,18 +46,25 @@ const tk::ClassInfo& TSkinTrackBar::StaticClass() {
 TSkinTrackBar::TSkinTrackBar(tk::Component* owner) : TSkinControl(owner) {}
 
 bool TSkinTrackBar::BeforeMessage(tk::Message& message) {
-    if (message.msg == WM_ERASEBKGND) {
-        message.result = 1;
-        return false;
+    switch (message.msg) {
+    case WM_ERASEBKGND:
+        return SkipErase(message);
+    case WM_NOTIFY:
+    case tk::kReflectedNotify:
+        return OnNotify(message);
+    default:
+        return TSkinControl::BeforeMessage(message);
     }
-    if (message.msg == WM_NOTIFY || message.msg == tk::kReflectedNotify) {
-        const auto* header = reinterpret_cast<const NMHDR*>(message.lParam);
-        if (header && header->code == UINT(NM_CUSTOMDRAW)) {
-            message.result = CustomDraw(*reinterpret_cast<const NMCUSTOMDRAW*>(header));
-            return false;
-        }
+}
+
+// The control's custom drawing is answered here; other notifications pass.
+bool TSkinTrackBar::OnNotify(tk::Message& message) {
+    const auto* header = reinterpret_cast<const NMHDR*>(message.lParam);
+    if (!header || header->code != UINT(NM_CUSTOMDRAW)) {
+        return true;
     }
-    return TSkinControl::BeforeMessage(message);
+    message.result = CustomDraw(*reinterpret_cast<const NMCUSTOMDRAW*>(header));
+    return false;
 }
 
 void TSkinTrackBar::Refresh() {

@@ -40,6 +40,7 @@ public:
 
 private:
     // The answer to one custom-draw stage.
+    bool OnNotify(tk::Message& message);
     LRESULT CustomDraw(const NMCUSTOMDRAW& draw);
     void DrawThumb(HDC dc);
     TThumbPieces pieces_;

@@ -4,6 +4,7 @@
 #include "toolkit/Notifications.h"
 #include "skin/WinSubClass/RangeCodes.h"
 #include "skin/WinSkinData/WinSkinData.h"
+#include "toolkit/Assert.h"
 
 #include <windowsx.h>
 
@@ -42,7 +43,17 @@ constexpr std::array<POINT, 5> RightArrowLine{{{0, 0}, {-1, 2}, {-1, -2}, {1, 0}
 // The strip cell of a half: four per half (one per state), up and left first.
 int CellOf(int kind, int state) {
     const int cell = state + UpDownCellsPerHalf * kind;
-    return kind >= UpDownKind::Left ? cell - 2 * UpDownCellsPerHalf : cell;
+    const int inStrip = kind >= UpDownKind::Left ? cell - 2 * UpDownCellsPerHalf : cell;
+    // Each strip (vertical or horizontal) holds the cells of its two halves.
+    TK_ASSERT(inStrip >= 1 && inStrip <= 2 * UpDownCellsPerHalf);
+    return inStrip;
+}
+
+int HalfIn(const RECT& first, const RECT& second, POINT point) {
+    if (PtInRect(&first, point)) {
+        return UpDownHalf::First;
+    }
+    return PtInRect(&second, point) ? UpDownHalf::Second : UpDownHalf::None;
 }
 
 } // namespace
@@ -75,10 +86,7 @@ int TSkinUpDown::HalfAt(POINT client) const {
     GetClientRect(FHandle, &area);
     RECT first{}, second{};
     SplitHalves(area, first, second);
-    if (PtInRect(&first, client)) {
-        return 0;
-    }
-    return PtInRect(&second, client) ? 1 : -1;
+    return HalfIn(first, second, client);
 }
 
 bool TSkinUpDown::BeforeMessage(tk::Message& message) {
@@ -87,54 +95,61 @@ bool TSkinUpDown::BeforeMessage(tk::Message& message) {
     }
     switch (message.msg) {
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: {
-        const TLifeToken::TWatch alive = life_.Watch();
-        CallOriginal(message);
-        if (!alive.expired()) {
-            FMouseState |= MouseBit::Pressed;
-            Paint(nullptr);
-        }
-        return false;
-    }
-    case WM_LBUTTONUP: {
-        FMouseState &= uint8_t(~MouseBit::Pressed);
-        const TLifeToken::TWatch alive = life_.Watch();
-        CallOriginal(message);
-        if (!alive.expired()) {
-            Paint(nullptr);
-        }
-        return false;
-    }
+    case WM_LBUTTONDBLCLK:
+        return OnPress(message);
+    case WM_LBUTTONUP:
+        return OnRelease(message);
     default:
         return TSkinControl::BeforeMessage(message);
     }
 }
 
 void TSkinUpDown::AfterMessage(tk::Message& message) {
-    if (message.msg == WM_MOUSEMOVE) {
-        FMouseState |= MouseBit::Over;
-        if (!trackingLeave_) {
-            TRACKMOUSEEVENT track{};
-            track.cbSize = sizeof(track);
-            track.dwFlags = TME_LEAVE;
-            track.hwndTrack = FHandle;
-            trackingLeave_ = TrackMouseEvent(&track) != FALSE;
-        }
-        // Only a move onto the other half changes the look.
-        if (HalfAt({GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)}) != hotHalf_) {
-            Paint(nullptr);
-        }
-        return;
+    switch (message.msg) {
+    case WM_MOUSEMOVE:
+        return OnMouseMove({GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)});
+    case WM_MOUSELEAVE:
+        trackingLeave_ = false;
+        return OnMouseLeave();
+    case tk::kNotifyMouseLeave:
+        return OnMouseLeave();
+    default:
+        return TSkinControl::AfterMessage(message);
     }
-    if (message.msg == WM_MOUSELEAVE || message.msg == tk::kNotifyMouseLeave) {
-        if (message.msg == WM_MOUSELEAVE) {
-            trackingLeave_ = false;
-        }
-        FMouseState &= uint8_t(~(MouseBit::Over | MouseBit::Pressed));
+}
+
+bool TSkinUpDown::OnPress(tk::Message& message) {
+    if (PassOnAndSurvive(message)) {
+        SetMouseBits(MouseBit::Pressed, true);
         Paint(nullptr);
-        return;
     }
-    TSkinControl::AfterMessage(message);
+    return false;
+}
+
+bool TSkinUpDown::OnRelease(tk::Message& message) {
+    SetMouseBits(MouseBit::Pressed, false);
+    return PassOnThenPaint(message);
+}
+
+// The pointer's leaving is asked for once per visit; only a move onto the
+// other half changes the look.
+void TSkinUpDown::OnMouseMove(POINT client) {
+    SetMouseBits(MouseBit::Over, true);
+    if (!trackingLeave_) {
+        TRACKMOUSEEVENT track{};
+        track.cbSize = sizeof(track);
+        track.dwFlags = TME_LEAVE;
+        track.hwndTrack = FHandle;
+        trackingLeave_ = TrackMouseEvent(&track) != FALSE;
+    }
+    if (HalfAt(client) != hotHalf_) {
+        Paint(nullptr);
+    }
+}
+
+void TSkinUpDown::OnMouseLeave() {
+    SetMouseBits(MouseBit::Over | MouseBit::Pressed, false);
+    Paint(nullptr);
 }
 
 void TSkinUpDown::Draw(HDC dc, const RECT& rect) {
@@ -153,7 +168,7 @@ void TSkinUpDown::Draw(HDC dc, const RECT& rect) {
     POINT cursor{};
     GetCursorPos(&cursor);
     ScreenToClient(FHandle, &cursor);
-    const int live = PtInRect(&first, cursor) ? 0 : PtInRect(&second, cursor) ? 1 : -1;
+    const int live = HalfIn(first, second, cursor);
     int liveState = UpDownState::Normal;
     if (Pressed()) {
         liveState = UpDownState::Pressed;
@@ -166,10 +181,12 @@ void TSkinUpDown::Draw(HDC dc, const RECT& rect) {
         }
         return half == live ? liveState : UpDownState::Normal;
     };
-    hotHalf_ = MouseOver() ? live : -1;
+    hotHalf_ = MouseOver() ? live : UpDownHalf::None;
     const bool horizontal = Horizontal();
-    DrawHalf(buffer, first, horizontal ? UpDownKind::Left : UpDownKind::Up, stateOf(0));
-    DrawHalf(buffer, second, horizontal ? UpDownKind::Right : UpDownKind::Down, stateOf(1));
+    DrawHalf(buffer, first, horizontal ? UpDownKind::Left : UpDownKind::Up,
+             stateOf(UpDownHalf::First));
+    DrawHalf(buffer, second, horizontal ? UpDownKind::Right : UpDownKind::Down,
+             stateOf(UpDownHalf::Second));
     buffer.BlitTo(dc, rect.left, rect.top);
 }
 

@@ -6,7 +6,7 @@
 // Error policy: the base's.
 #pragma once
 
-#include "skin/WinSubClass/LifeToken.h"
+#include "skin/WinSubClass/RangeCodes.h"
 #include "skin/WinSubClass/SkinControl.h"
 
 namespace skin {
@@ -29,17 +29,20 @@ public:
 
 private:
     bool Horizontal() const;
+    bool OnPress(tk::Message& message);
+    bool OnRelease(tk::Message& message);
+    void OnMouseMove(POINT client);
+    void OnMouseLeave();
     // The two halves of the area: up and down, or left and right.
     void SplitHalves(const RECT& area, RECT& first, RECT& second) const;
-    // 0 or 1 for the half under a client point, -1 for neither.
+    // The UpDownHalf under a client point.
     int HalfAt(POINT client) const;
     void DrawHalf(HDC dc, const RECT& half, int kind, int state) const;
     void DrawPlainHalf(HDC dc, const RECT& half, int kind, int state) const;
 
     // The half shown hot at the last paint, or -1.
-    int hotHalf_ = -1;
+    int hotHalf_ = UpDownHalf::None;
     bool trackingLeave_ = false;
-    TLifeToken life_;
 };
 
 } // namespace skin
