@@ -2,7 +2,7 @@
 # Build trees: build/native (portable code, its tests and the tools, as Linux
 # programs, with sanitizers), build/windows (everything, as Windows x64
 # programs tested under Wine), build/bench and build/fuzz on demand.
-.PHONY: run test setup native windows bench fuzz format clean
+.PHONY: run test setup native windows bench fuzz format style clean
 JOBS ?= $(shell nproc)
 
 run: setup windows
@@ -30,6 +30,10 @@ fuzz: setup
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# The house style's check (docs/house-style.md); make test runs it too.
+style: setup native windows
+	scripts/style
 
 clean:
 	rm -rf build/native build/windows build/bench build/fuzz build/screenshots
