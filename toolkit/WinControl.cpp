@@ -14,7 +14,7 @@
 namespace tk {
 namespace {
 
-const wchar_t kControlProperty[] = L"KanvioToolkitControl";
+const wchar_t ControlProperty[] = L"KanvioToolkitControl";
 
 void EnsureClassRegistered(const std::wstring& name, WNDPROC proc) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -83,7 +83,7 @@ WinControl::~WinControl() {
 }
 
 WinControl* WinControl::FromHandle(HWND window) {
-    return window ? static_cast<WinControl*>(GetPropW(window, kControlProperty)) : nullptr;
+    return window ? static_cast<WinControl*>(GetPropW(window, ControlProperty)) : nullptr;
 }
 
 HWND WinControl::Handle() {
@@ -173,7 +173,7 @@ HWND WinControl::CreateWindowHandle(const CreateParams& params, DWORD style, HWN
 
 void WinControl::Bind(HWND window) {
     handle_ = window;
-    SetPropW(window, kControlProperty, this);
+    SetPropW(window, ControlProperty, this);
 }
 
 void WinControl::DestroyHandle() {
@@ -184,7 +184,7 @@ void WinControl::DestroyHandle() {
 
 void WinControl::WindowDestroyed() {
     HWND window = handle_;
-    RemovePropW(window, kControlProperty);
+    RemovePropW(window, ControlProperty);
     subclass_.Remove();
     handle_ = nullptr;
     captureControl_ = nullptr;
@@ -193,7 +193,7 @@ void WinControl::WindowDestroyed() {
     trackingLeave_ = false;
     for (Control* child : controls_) {
         if (!child->IsWindowed()) {
-            child->Perform(kNotifyHostDestroyed);
+            child->Perform(NotifyHostDestroyed);
         }
     }
     HandleDestroyed();
@@ -546,7 +546,7 @@ bool WinControl::Reflect(HWND child, Message& m) {
     if (!target || target == this) {
         return false;
     }
-    m.result = SendMessageW(child, kReflectBase + m.msg, m.wParam, m.lParam);
+    m.result = SendMessageW(child, ReflectBase + m.msg, m.wParam, m.lParam);
     return true;
 }
 
@@ -557,10 +557,10 @@ void WinControl::SetMouseControl(Control* control) {
     Control* old = mouseControl_;
     mouseControl_ = control;
     if (old) {
-        Notify(*old, kNotifyMouseLeave);
+        Notify(*old, NotifyMouseLeave);
     }
     if (control && mouseControl_ == control) {
-        Notify(*control, kNotifyMouseEnter);
+        Notify(*control, NotifyMouseEnter);
     }
 }
 
@@ -601,7 +601,7 @@ void WinControl::FocusArrived() {
     WinControl* previous = top->focusControl_;
     top->focusControl_ = this;
     if (previous && previous != this) {
-        Notify(*previous, kNotifyExit);
+        Notify(*previous, NotifyExit);
     }
     top->BroadcastFocusChanged(this);
 }
@@ -755,15 +755,14 @@ void WinControl::WndProc(Message& m) {
         break;
     case WM_SYSCHAR: {
         WinControl* top = TopLevel();
-        if (top->handle_ &&
-            SendMessageW(top->handle_, kNotifyDialogChar, m.wParam, m.lParam) == 1) {
+        if (top->handle_ && SendMessageW(top->handle_, NotifyDialogChar, m.wParam, m.lParam) == 1) {
             m.result = 0;
             return;
         }
         break;
     }
     default:
-        if (m.msg >= kReflectedCtlColorFirst && m.msg <= kReflectedCtlColorLast) {
+        if (m.msg >= ReflectedCtlColorFirst && m.msg <= ReflectedCtlColorLast) {
             HDC dc = reinterpret_cast<HDC>(m.wParam);
             SetTextColor(dc, ToRgb(Font().GetColor()));
             SetBkColor(dc, ToRgb(GetColor()));

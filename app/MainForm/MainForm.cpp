@@ -23,22 +23,24 @@ const tk::ClassInfo& TFormMain::StaticClass() {
 }
 
 TFormMain::TFormMain(tk::Component* owner) : Form(owner) {
-    Launch = [this](const std::string& address) {
+    launch = [this](const std::string& address) {
         ShellExecuteW(Handle(), L"open", L"IEXPLORE", tk::Widen(address).c_str(), nullptr, SW_SHOW);
     };
-    ShowMessage = [this](const std::string& text) {
+    showMessage = [this](const std::string& text) {
         MessageBoxW(Handle(), tk::Widen(text).c_str(), tk::Widen(Caption()).c_str(), MB_OK);
     };
     RegisterDesignMethods();
-    if (tk::Application* application = Application())
+    if (tk::Application* application = Application()) {
         application->Classes().Register<skin::TSkinData>();
+    }
     LoadDesign("TFormMain");
 }
 
 template <class T> T& TFormMain::Designed(const char* name) {
     T* control = dynamic_cast<T*>(FindComponent(name));
-    if (!control)
+    if (!control) {
         throw std::runtime_error(std::string("The main window's design lacks ") + name);
+    }
     return *control;
 }
 
@@ -104,11 +106,13 @@ void TFormMain::FormCreate() {
 // Errors end the show handler where they happen and are reported by the
 // application's handler; the window stays up with whatever was created.
 void TFormMain::FormShow() {
-    if (TradeShapes[0])
+    if (TradeShapes[0]) {
         return; // shown again (after being hidden): the slots exist already
+    }
     try {
-        if (!data_)
+        if (!data_) {
             throw std::logic_error("The data module is missing");
+        }
         const std::string cataloguePath = AppPath + "NoteData.MDB";
         data_->ADOConnection1.Open(
             gallery::BuildConnectionString(cataloguePath, CataloguePassword));
@@ -117,10 +121,11 @@ void TFormMain::FormShow() {
         CreateSlots(ColorTab(), *TabSheet3);
         ColorPage = 0;
     } catch (const std::exception& error) {
-        if (tk::Application* application = Application())
+        if (tk::Application* application = Application()) {
             application->HandleException(error);
-        else
-            ShowMessage(error.what());
+        } else {
+            showMessage(error.what());
+        }
     }
 }
 

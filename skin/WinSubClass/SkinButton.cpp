@@ -28,7 +28,7 @@ bool TSkinButton::BeforeMessage(tk::Message& message) {
         if (FHandle && GetFocus() != FHandle) {
             SetFocus(FHandle);
         }
-        FMouseState |= MouseBit::Pressed;
+        FMouseState |= mouse_bit::Pressed;
         Paint(nullptr);
         return false;
     default:
@@ -40,13 +40,13 @@ void TSkinButton::AfterMessage(tk::Message& message) {
     switch (message.msg) {
     case WM_KEYDOWN:
         if (message.wParam == VK_SPACE) {
-            FMouseState |= MouseBit::Pressed;
+            FMouseState |= mouse_bit::Pressed;
             Repaint();
         }
         return;
     case WM_KEYUP:
         if (message.wParam == VK_SPACE) {
-            FMouseState &= uint8_t(~MouseBit::Pressed);
+            FMouseState &= uint8_t(~mouse_bit::Pressed);
             Repaint();
         }
         return;
@@ -55,7 +55,7 @@ void TSkinButton::AfterMessage(tk::Message& message) {
         return;
     case WM_LBUTTONUP:
         if (Pressed()) {
-            FMouseState &= uint8_t(~MouseBit::Pressed);
+            FMouseState &= uint8_t(~mouse_bit::Pressed);
             Repaint();
             SkinTrace("**Skin button click " + tk::Narrow(FCaption));
             FireClick();
@@ -64,9 +64,9 @@ void TSkinButton::AfterMessage(tk::Message& message) {
     default:
         break;
     }
-    if (message.msg == tk::kNotifyMouseEnter) {
+    if (message.msg == tk::NotifyMouseEnter) {
         OnMouseEnter();
-    } else if (message.msg == tk::kNotifyMouseLeave) {
+    } else if (message.msg == tk::NotifyMouseLeave) {
         OnMouseLeave();
     } else {
         TSkinControl::AfterMessage(message);
@@ -77,7 +77,7 @@ void TSkinButton::OnMouseMove() {
     if (MouseOver()) {
         return;
     }
-    FMouseState |= MouseBit::Over;
+    FMouseState |= mouse_bit::Over;
     TSkinControl* hot = FForm ? FForm->FHotControl : nullptr;
     if (hot && hot != this) {
         hot->SendMouseLeave();
@@ -92,7 +92,7 @@ void TSkinButton::OnMouseEnter() {
     if (FHandle && !IsWindowEnabled(FHandle)) {
         return;
     }
-    FMouseState |= MouseBit::Over;
+    FMouseState |= mouse_bit::Over;
     Repaint();
     BecomeHot();
 }
@@ -101,7 +101,7 @@ void TSkinButton::OnMouseLeave() {
     if (FHandle && !IsWindowEnabled(FHandle)) {
         return;
     }
-    FMouseState &= uint8_t(~(MouseBit::Over | MouseBit::Pressed));
+    FMouseState &= uint8_t(~(mouse_bit::Over | mouse_bit::Pressed));
     Repaint();
     ForgetHot();
 }
@@ -116,22 +116,22 @@ void TSkinButton::FireClick() {
 }
 
 int TSkinButton::StateFrame(DWORD style) const {
-    int frame = ButtonFrame::Normal;
+    int frame = button_frame::Normal;
     if (Pressed()) {
-        frame = ButtonFrame::Pressed;
+        frame = button_frame::Pressed;
     } else if (MouseOver()) {
-        frame = ButtonFrame::Hot;
+        frame = button_frame::Hot;
     } else if (style & BS_DEFPUSHBUTTON) {
-        frame = ButtonFrame::Default;
+        frame = button_frame::Default;
     } else if (FIsFocused) {
-        frame = ButtonFrame::Hot;
+        frame = button_frame::Hot;
     }
-    return FIsEnabled ? frame : ButtonFrame::Disabled;
+    return FIsEnabled ? frame : button_frame::Disabled;
 }
 
 bool TSkinButton::ComposeFace(const RECT& rect, int frameCount, int frame) {
     const TDataSkinButton& element = FSkinData->Buttons;
-    if (element.Bitmap.Empty() || IsRectEmpty(&rect) || frame < 1 || frame > ButtonFrame::Count) {
+    if (element.Bitmap.Empty() || IsRectEmpty(&rect) || frame < 1 || frame > button_frame::Count) {
         return false;
     }
     const int width = rect.right - rect.left;
@@ -174,13 +174,13 @@ void TSkinButton::Refresh() {
 COLORREF TSkinButton::CaptionColour(int frame, COLORREF fallback, bool onlyDefined) const {
     const TDataSkinButton& element = FSkinData->Buttons;
     switch (frame) {
-    case ButtonFrame::Normal:
+    case button_frame::Normal:
         return !onlyDefined || element.HasNormalColour2 ? ResolveColour(element.NormalColour2)
                                                         : fallback;
-    case ButtonFrame::Hot:
+    case button_frame::Hot:
         return !onlyDefined || element.HasMouseOverColour2 ? ResolveColour(element.MouseOverColour2)
                                                            : fallback;
-    case ButtonFrame::Pressed:
+    case button_frame::Pressed:
         return !onlyDefined || element.HasPressedColour2 ? ResolveColour(element.PressedColour2)
                                                          : fallback;
     default:
@@ -192,7 +192,7 @@ void TSkinButton::Draw(HDC dc, const RECT& rect) {
     const DWORD style = ReadWindowState();
     const std::wstring caption = ShownCaption();
     const int frame = StateFrame(style);
-    if (!ComposeFace(rect, ButtonFrame::Count, frame)) {
+    if (!ComposeFace(rect, button_frame::Count, frame)) {
         return;
     }
     const HDC buffer = BufferDC();
@@ -200,7 +200,7 @@ void TSkinButton::Draw(HDC dc, const RECT& rect) {
     const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(FHandle, WM_GETFONT, 0, 0));
     const tk::SelectedObject selected(buffer, font ? font : GetStockObject(DEFAULT_GUI_FONT));
     const COLORREF text =
-        frame == ButtonFrame::Disabled
+        frame == button_frame::Disabled
             ? DisabledButtonText
             : CaptionColour(frame, ResolveColour(FSkinData->ButtonTextColour), false);
     SetTextColor(buffer, text);

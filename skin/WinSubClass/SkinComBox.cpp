@@ -32,22 +32,22 @@ void TSkinComBox::AfterMessage(tk::Message& message) {
         return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        ChangeMouseState(MouseBit::Pressed, true);
+        ChangeMouseState(mouse_bit::Pressed, true);
         return;
     case WM_LBUTTONUP:
-        ChangeMouseState(MouseBit::Pressed, false);
+        ChangeMouseState(mouse_bit::Pressed, false);
         return;
     default:
         break;
     }
     const bool enabled = FHandle && IsWindowEnabled(FHandle);
-    if (message.msg == tk::kNotifyMouseEnter) {
+    if (message.msg == tk::NotifyMouseEnter) {
         if (enabled) {
-            ChangeMouseState(MouseBit::Over, true);
+            ChangeMouseState(mouse_bit::Over, true);
         }
-    } else if (message.msg == tk::kNotifyMouseLeave) {
+    } else if (message.msg == tk::NotifyMouseLeave) {
         if (enabled) {
-            ChangeMouseState(MouseBit::Over, false);
+            ChangeMouseState(mouse_bit::Over, false);
         }
     } else {
         TSkinControl::AfterMessage(message);
@@ -56,12 +56,12 @@ void TSkinComBox::AfterMessage(tk::Message& message) {
 
 int TSkinComBox::StateFrame() const {
     if (Pressed()) {
-        return ComboFrame::Pressed;
+        return combo_frame::Pressed;
     }
     if (GetFocus() == FHandle || MouseOver()) {
-        return ComboFrame::Hot;
+        return combo_frame::Hot;
     }
-    return (FStyle & WS_DISABLED) ? ComboFrame::Disabled : ComboFrame::Normal;
+    return (FStyle & WS_DISABLED) ? combo_frame::Disabled : combo_frame::Normal;
 }
 
 void TSkinComBox::Draw(HDC dc, const RECT& rect) {

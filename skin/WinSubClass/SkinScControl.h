@@ -29,7 +29,7 @@ public:
 
     int FPressedPart = 0;
     // The bar's arrows, track and thumb.
-    TBarGeometry FGeometry;
+    TBarGeometry geometry;
 
 private:
     bool Vertical() const;

@@ -32,17 +32,17 @@ void TSkinSpeedButton::AttachGraphic(TWinSkinForm& frame, TSkinData& skin, tk::C
 }
 
 int TSkinSpeedButton::StateFrame(DWORD) const {
-    int frame = ButtonFrame::Normal;
+    int frame = button_frame::Normal;
     if (Pressed()) {
-        frame = ButtonFrame::Pressed;
+        frame = button_frame::Pressed;
     } else if (MouseOver()) {
-        frame = ButtonFrame::Hot;
+        frame = button_frame::Hot;
     }
     if (!FIsEnabled) {
-        frame = ButtonFrame::Disabled;
+        frame = button_frame::Disabled;
     }
     if (skintext::EqualIgnoringAsciiCase(GetEnumProp("Down"), "true")) {
-        frame = ButtonFrame::Pressed;
+        frame = button_frame::Pressed;
     }
     return frame;
 }
@@ -109,7 +109,7 @@ bool TSkinSpeedButton::BeforeMessage(tk::Message& message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         CallOriginal(message);
-        FMouseState |= MouseBit::Pressed;
+        FMouseState |= mouse_bit::Pressed;
         Paint(nullptr);
         return false;
     default:
@@ -123,19 +123,19 @@ void TSkinSpeedButton::AfterMessage(tk::Message& message) {
         UnhookControl();
         return;
     case WM_LBUTTONUP:
-        FMouseState &= uint8_t(~MouseBit::Pressed);
+        FMouseState &= uint8_t(~mouse_bit::Pressed);
         Repaint();
         return;
     default:
         break;
     }
-    if (message.msg == tk::kNotifyHostDestroyed) {
+    if (message.msg == tk::NotifyHostDestroyed) {
         UnhookControl();
-    } else if (message.msg == tk::kNotifyMouseEnter) {
-        FMouseState |= MouseBit::Over;
+    } else if (message.msg == tk::NotifyMouseEnter) {
+        FMouseState |= mouse_bit::Over;
         Repaint();
-    } else if (message.msg == tk::kNotifyMouseLeave) {
-        FMouseState &= uint8_t(~(MouseBit::Over | MouseBit::Pressed));
+    } else if (message.msg == tk::NotifyMouseLeave) {
+        FMouseState &= uint8_t(~(mouse_bit::Over | mouse_bit::Pressed));
         if (SkinnedControl() && SkinnedControl()->Visible()) {
             Repaint();
         }

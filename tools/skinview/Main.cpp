@@ -6,10 +6,11 @@
 
 #include <iostream>
 
-int wmain(int argc, wchar_t** argv) {
+int Wmain(int argc, wchar_t** argv) {
     std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i)
+    for (int i = 1; i < argc; ++i) {
         args.push_back(tk::Narrow(argv[i]));
+    }
     try {
         const skinview::TViewOptions options = skinview::ParseViewOptions(args);
         if (options.help) {
