@@ -16,9 +16,8 @@ using Bytes = std::span<const uint8_t>;
 [[noreturn]] void ThrowCorrupt();
 
 inline Bytes SubBytes(Bytes bytes, size_t offset, size_t length) {
-    if (offset > bytes.size() || length > bytes.size() - offset) {
+    if (offset > bytes.size() || length > bytes.size() - offset)
         ThrowCorrupt();
-    }
     return bytes.subspan(offset, length);
 }
 

@@ -4,8 +4,8 @@
 
 namespace tk {
 
-const EnumInfo ButtonLayoutEnum{"TButtonLayout",
-                                {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"}};
+const EnumInfo kButtonLayoutEnum{"TButtonLayout",
+                                 {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"}};
 
 namespace {
 

@@ -9,7 +9,7 @@
 namespace tk {
 
 enum class ButtonLayout { GlyphLeft, GlyphRight, GlyphTop, GlyphBottom };
-extern const EnumInfo ButtonLayoutEnum;
+extern const EnumInfo kButtonLayoutEnum;
 
 // Which cell of a multi-cell glyph (up, disabled, down) is shown.
 enum class GlyphState { Up, Disabled, Down };

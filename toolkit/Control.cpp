@@ -12,12 +12,12 @@
 
 namespace tk {
 
-const EnumInfo AlignEnum{"TAlign",
-                         {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"}};
-const EnumInfo AlignmentEnum{"TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"}};
+const EnumInfo kAlignEnum{"TAlign",
+                          {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"}};
+const EnumInfo kAlignmentEnum{"TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"}};
 
 namespace {
-const IntIdent CursorIdents[] = {
+const IntIdent kCursorIdents[] = {
     {"crDefault", crDefault}, {"crArrow", crArrow},         {"crCross", crCross},
     {"crIBeam", crIBeam},     {"crSizeAll", crSizeAll},     {"crHourGlass", crHourGlass},
     {"crNo", crNo},           {"crHandPoint", crHandPoint},
@@ -25,7 +25,7 @@ const IntIdent CursorIdents[] = {
 } // namespace
 
 std::span<const IntIdent> CursorIdents() {
-    return CursorIdents;
+    return kCursorIdents;
 }
 
 ShiftState ShiftFromKeys(WPARAM keys) {
@@ -65,7 +65,7 @@ const ClassInfo& Control::StaticClass() {
             p.Integer("Color", &Control::GetColor, &Control::SetColor, ColorIdents());
             p.Boolean("ParentColor", &Control::ParentColor, &Control::SetParentColor);
             p.Integer("Cursor", &Control::Cursor, &Control::SetCursor, CursorIdents());
-            p.template Enumeration<tk::Align>("Align", AlignEnum, &Control::GetAlign,
+            p.template Enumeration<tk::Align>("Align", kAlignEnum, &Control::GetAlign,
                                               &Control::SetAlign);
             p.template Reference<tk::Action>("Action", &Control::GetAction, &Control::SetAction);
             p.Event("OnClick", &Control::OnClick);
@@ -208,7 +208,7 @@ void Control::SetEnabled(bool enabled) {
     }
     enabled_ = enabled;
     EnabledChanged();
-    WinControl::Notify(*this, NotifyEnabledChanged);
+    WinControl::Notify(*this, kNotifyEnabledChanged);
 }
 
 void Control::SetCaption(const std::string& caption) {

@@ -7,7 +7,7 @@ namespace tk {
 namespace {
 
 // Nesting limit, so that a hostile design cannot exhaust the stack.
-constexpr int MaxDepth = 64;
+constexpr int kMaxDepth = 64;
 
 class Parser {
 public:
@@ -90,7 +90,7 @@ private:
     }
 
     DesignObject Object(int depth) {
-        if (depth > MaxDepth) {
+        if (depth > kMaxDepth) {
             Fail("objects nested too deeply");
         }
         if (!PeekKeyword("object")) {
@@ -132,7 +132,7 @@ private:
     }
 
     DesignValue Value(int depth) {
-        if (depth > MaxDepth) {
+        if (depth > kMaxDepth) {
             Fail("values nested too deeply");
         }
         SkipBlanks();

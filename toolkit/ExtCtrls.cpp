@@ -8,9 +8,9 @@
 
 namespace tk {
 namespace {
-const EnumInfo Bevel{"TPanelBevel", {"bvNone", "bvLowered", "bvRaised", "bvSpace"}};
-const EnumInfo DateTimeKind{"TDateTimeKind", {"dtkDate", "dtkTime"}};
-const wchar_t TimerClass[] = L"TTimerWindow";
+const EnumInfo kBevel{"TPanelBevel", {"bvNone", "bvLowered", "bvRaised", "bvSpace"}};
+const EnumInfo kDateTimeKind{"TDateTimeKind", {"dtkDate", "dtkTime"}};
+const wchar_t kTimerClass[] = L"TTimerWindow";
 } // namespace
 
 // ---- Panel
@@ -19,12 +19,12 @@ const ClassInfo& Panel::StaticClass() {
     static const ClassInfo info =
         ClassInfo::Make<Panel>("TPanel", &WinControl::StaticClass(), [](auto& p) {
             p.String("Caption", &Panel::Caption, &Panel::SetCaption);
-            p.template Enumeration<tk::Bevel>("BevelOuter", Bevel, &Panel::BevelOuter,
+            p.template Enumeration<tk::Bevel>("BevelOuter", kBevel, &Panel::BevelOuter,
                                               &Panel::SetBevelOuter);
-            p.template Enumeration<tk::Bevel>("BevelInner", Bevel, &Panel::BevelInner,
+            p.template Enumeration<tk::Bevel>("BevelInner", kBevel, &Panel::BevelInner,
                                               &Panel::SetBevelInner);
             p.Integer("BevelWidth", &Panel::BevelWidth, &Panel::SetBevelWidth);
-            p.template Enumeration<tk::Alignment>("Alignment", AlignmentEnum, &Panel::Alignment,
+            p.template Enumeration<tk::Alignment>("Alignment", kAlignmentEnum, &Panel::Alignment,
                                                   &Panel::SetAlignment);
         });
     return info;
@@ -113,15 +113,15 @@ Timer::Timer(Component* owner) : Component(owner) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof(existing);
-    if (!GetClassInfoExW(instance, TimerClass, &existing)) {
+    if (!GetClassInfoExW(instance, kTimerClass, &existing)) {
         WNDCLASSEXW wc{};
         wc.cbSize = sizeof(wc);
         wc.lpfnWndProc = &Timer::WindowProc;
         wc.hInstance = instance;
-        wc.lpszClassName = TimerClass;
+        wc.lpszClassName = kTimerClass;
         RegisterClassExW(&wc);
     }
-    window_ = CreateWindowExW(0, TimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance,
+    window_ = CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance,
                               nullptr);
     if (!window_) {
         throw std::runtime_error("cannot create a timer window");
@@ -172,7 +172,7 @@ void Timer::SetEnabled(bool enabled) {
 const ClassInfo& DateTimePicker::StaticClass() {
     static const ClassInfo info =
         ClassInfo::Make<DateTimePicker>("TDateTimePicker", &WinControl::StaticClass(), [](auto& p) {
-            p.template Enumeration<DateTimeKind>("Kind", DateTimeKind, &DateTimePicker::Kind,
+            p.template Enumeration<DateTimeKind>("Kind", kDateTimeKind, &DateTimePicker::Kind,
                                                  &DateTimePicker::SetKind);
         });
     return info;

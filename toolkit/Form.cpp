@@ -12,19 +12,19 @@
 namespace tk {
 namespace {
 
-const EnumInfo BorderStyle{
+const EnumInfo kBorderStyle{
     "TFormBorderStyle",
     {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}};
-const EnumInfo BorderIcon{"TBorderIcon", {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"}};
-const EnumInfo Position{"TPosition", {"poDesigned", "poScreenCenter", "poDesktopCenter"}};
-const EnumInfo FormStyle{"TFormStyle", {"fsNormal", "fsMDIChild", "fsMDIForm"}};
+const EnumInfo kBorderIcon{"TBorderIcon", {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"}};
+const EnumInfo kPosition{"TPosition", {"poDesigned", "poScreenCenter", "poDesktopCenter"}};
+const EnumInfo kFormStyle{"TFormStyle", {"fsNormal", "fsMDIChild", "fsMDIForm"}};
 
 // The window style bits BorderIcons decides, and those BorderStyle decides
 // (icons included: a dialog frame has no minimise or maximise box).
-constexpr DWORD BorderIconBits = WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
-constexpr DWORD BorderStyleBits =
-    WS_POPUP | WS_CAPTION | WS_THICKFRAME | DS_MODALFRAME | BorderIconBits;
-constexpr DWORD BorderExStyleBits = WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW;
+constexpr DWORD kBorderIconBits = WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+constexpr DWORD kBorderStyleBits =
+    WS_POPUP | WS_CAPTION | WS_THICKFRAME | DS_MODALFRAME | kBorderIconBits;
+constexpr DWORD kBorderExStyleBits = WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW;
 
 } // namespace
 
@@ -32,15 +32,15 @@ const ClassInfo& Form::StaticClass() {
     static const ClassInfo info =
         ClassInfo::Make<Form>("TForm", &WinControl::StaticClass(), [](auto& p) {
             p.String("Caption", &Form::Caption, &Form::SetCaption);
-            p.template Enumeration<tk::BorderStyle>("BorderStyle", BorderStyle, &Form::BorderStyle,
+            p.template Enumeration<tk::BorderStyle>("BorderStyle", kBorderStyle, &Form::BorderStyle,
                                                     &Form::SetBorderStyle);
-            p.Set("BorderIcons", BorderIcon, &Form::BorderIcons, &Form::SetBorderIcons);
-            p.template Enumeration<tk::Position>("Position", Position, &Form::Position,
+            p.Set("BorderIcons", kBorderIcon, &Form::BorderIcons, &Form::SetBorderIcons);
+            p.template Enumeration<tk::Position>("Position", kPosition, &Form::Position,
                                                  &Form::SetPosition);
             p.Integer("ClientWidth", &Form::ClientWidth, &Form::SetClientWidth);
             p.Integer("ClientHeight", &Form::ClientHeight, &Form::SetClientHeight);
             p.template Reference<MainMenu>("Menu", &Form::Menu, &Form::SetMenu);
-            p.template Enumeration<tk::FormStyle>("FormStyle", FormStyle, &Form::FormStyle,
+            p.template Enumeration<tk::FormStyle>("FormStyle", kFormStyle, &Form::FormStyle,
                                                   &Form::SetFormStyle);
             p.template Reference<MenuItem>("WindowMenu", &Form::WindowMenu, &Form::SetWindowMenu);
             p.Event("OnCreate", &Form::OnCreate);
@@ -228,12 +228,12 @@ void Form::ApplyFrameStyle(DWORD styleBits, DWORD exStyleBits) {
 
 void Form::SetBorderStyle(tk::BorderStyle style) {
     borderStyle_ = style;
-    ApplyFrameStyle(BorderStyleBits, BorderExStyleBits);
+    ApplyFrameStyle(kBorderStyleBits, kBorderExStyleBits);
 }
 
 void Form::SetBorderIcons(uint32_t icons) {
     borderIcons_ = icons;
-    ApplyFrameStyle(BorderIconBits, 0);
+    ApplyFrameStyle(kBorderIconBits, 0);
 }
 
 // The outer size follows the wanted client size, measured on the window once
@@ -288,7 +288,7 @@ void Form::SetMenu(MainMenu* menu) {
         // Through the window, so that a window procedure over the form (a
         // frame that draws a menu bar of its own) learns of the new menu; the
         // default handling gives the window the native menu.
-        SendMessageW(Handle(), NotifyMenuChanged, 0, 0);
+        SendMessageW(Handle(), kNotifyMenuChanged, 0, 0);
         ApplyClientSize();
     }
 }
@@ -301,7 +301,7 @@ void Form::Notification(Component& component, Operation operation) {
     if (operation == Operation::Remove && &component == menu_) {
         menu_ = nullptr;
         if (HandleAllocated()) {
-            SendMessageW(Handle(), NotifyMenuChanged, 0, 0);
+            SendMessageW(Handle(), kNotifyMenuChanged, 0, 0);
         }
     }
 }
@@ -370,10 +370,10 @@ void Form::WndProc(Message& m) {
             return;
         }
         break;
-    case NotifyDialogKey:
+    case kNotifyDialogKey:
         m.result = DialogKey(*this, m.wParam) ? 1 : 0;
         return;
-    case NotifyMenuChanged:
+    case kNotifyMenuChanged:
         ApplyMenu();
         m.result = 0;
         return;

@@ -10,10 +10,10 @@
 namespace tk {
 namespace {
 
-const EnumInfo ShapeType{
+const EnumInfo kShapeType{
     "TShapeType",
     {"stRectangle", "stSquare", "stRoundRect", "stRoundSquare", "stEllipse", "stCircle"}};
-const EnumInfo TextLayout{"TTextLayout", {"tlTop", "tlCenter", "tlBottom"}};
+const EnumInfo kTextLayout{"TTextLayout", {"tlTop", "tlCenter", "tlBottom"}};
 
 } // namespace
 
@@ -41,7 +41,7 @@ void Image::Paint() {
 const ClassInfo& Shape::StaticClass() {
     static const ClassInfo info =
         ClassInfo::Make<Shape>("TShape", &GraphicControl::StaticClass(), [](auto& p) {
-            p.template Enumeration<ShapeType>("Shape", ShapeType, &Shape::GetShape,
+            p.template Enumeration<ShapeType>("Shape", kShapeType, &Shape::GetShape,
                                               &Shape::SetShape);
             p.Object("Brush", [](Shape& s) -> tk::Brush& { return s.Brush(); });
             p.Object("Pen", [](Shape& s) -> tk::Pen& { return s.Pen(); });
@@ -94,9 +94,9 @@ const ClassInfo& Label::StaticClass() {
     static const ClassInfo info =
         ClassInfo::Make<Label>("TLabel", &GraphicControl::StaticClass(), [](auto& p) {
             p.String("Caption", &Label::Caption, &Label::SetCaption);
-            p.template Enumeration<tk::Alignment>("Alignment", AlignmentEnum, &Label::Alignment,
+            p.template Enumeration<tk::Alignment>("Alignment", kAlignmentEnum, &Label::Alignment,
                                                   &Label::SetAlignment);
-            p.template Enumeration<TextLayout>("Layout", TextLayout, &Label::Layout,
+            p.template Enumeration<TextLayout>("Layout", kTextLayout, &Label::Layout,
                                                &Label::SetLayout);
             p.Boolean("Transparent", &Label::Transparent, &Label::SetTransparent);
             p.Boolean("AutoSize", &Label::AutoSize, &Label::SetAutoSize);
@@ -203,7 +203,7 @@ const ClassInfo& SpeedButton::StaticClass() {
             p.String("Caption", &SpeedButton::Caption, &SpeedButton::SetCaption);
             p.Object("Glyph", [](SpeedButton& b) -> tk::Bitmap& { return b.Glyph(); });
             p.Integer("NumGlyphs", &SpeedButton::NumGlyphs, &SpeedButton::SetNumGlyphs);
-            p.template Enumeration<ButtonLayout>("Layout", ButtonLayoutEnum, &SpeedButton::Layout,
+            p.template Enumeration<ButtonLayout>("Layout", kButtonLayoutEnum, &SpeedButton::Layout,
                                                  &SpeedButton::SetLayout);
             p.Integer("Margin", &SpeedButton::Margin, &SpeedButton::SetMargin);
             p.Integer("Spacing", &SpeedButton::Spacing, &SpeedButton::SetSpacing);
@@ -255,7 +255,7 @@ void SpeedButton::SetDown(bool down) {
         }
     }
     Invalidate();
-    Perform(NotifyCheckedChanged);
+    Perform(kNotifyCheckedChanged);
 }
 
 void SpeedButton::Click() {
@@ -286,11 +286,11 @@ void SpeedButton::WndProc(Message& m) {
         pressed_ = false;
         Invalidate();
         break;
-    case NotifyMouseEnter:
+    case kNotifyMouseEnter:
         hot_ = true;
         Invalidate();
         break;
-    case NotifyMouseLeave:
+    case kNotifyMouseLeave:
         hot_ = false;
         Invalidate();
         break;

@@ -5,7 +5,7 @@
 namespace tk {
 namespace {
 
-const IntIdent ColorIdents[] = {
+const IntIdent kColorIdents[] = {
     {"clBlack", 0x000000},
     {"clMaroon", 0x000080},
     {"clGreen", 0x008000},
@@ -46,10 +46,10 @@ const IntIdent ColorIdents[] = {
     {"clInfoBk", SystemColor(COLOR_INFOBK)},
 };
 
-const EnumInfo BrushStyle{"TBrushStyle", {"bsSolid", "bsClear"}};
-const EnumInfo PenStyle{"TPenStyle", {"psSolid", "psClear"}};
-const EnumInfo FontStyle{"TFontStyle", {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"}};
-const IntIdent CharsetIdents[] = {
+const EnumInfo kBrushStyle{"TBrushStyle", {"bsSolid", "bsClear"}};
+const EnumInfo kPenStyle{"TPenStyle", {"psSolid", "psClear"}};
+const EnumInfo kFontStyle{"TFontStyle", {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"}};
+const IntIdent kCharsetIdents[] = {
     {"ANSI_CHARSET", ANSI_CHARSET},
     {"DEFAULT_CHARSET", DEFAULT_CHARSET},
     {"SYMBOL_CHARSET", SYMBOL_CHARSET},
@@ -61,7 +61,7 @@ const IntIdent CharsetIdents[] = {
 } // namespace
 
 std::span<const IntIdent> ColorIdents() {
-    return ColorIdents;
+    return kColorIdents;
 }
 
 COLORREF ToRgb(Color color) {
@@ -79,8 +79,8 @@ const ClassInfo& Font::StaticClass() {
             p.Integer("Height", &Font::Height, &Font::SetHeight);
             p.Integer("Size", &Font::Size, &Font::SetSize);
             p.Integer("Color", &Font::GetColor, &Font::SetColor, ColorIdents());
-            p.Set("Style", FontStyle, &Font::Style, &Font::SetStyle);
-            p.Integer("Charset", &Font::Charset, &Font::SetCharset, CharsetIdents);
+            p.Set("Style", kFontStyle, &Font::Style, &Font::SetStyle);
+            p.Integer("Charset", &Font::Charset, &Font::SetCharset, kCharsetIdents);
         });
     return info;
 }
@@ -170,7 +170,7 @@ const ClassInfo& Brush::StaticClass() {
     static const ClassInfo info =
         ClassInfo::Make<Brush>("TBrush", &Persistent::StaticClass(), [](auto& p) {
             p.Integer("Color", &Brush::GetColor, &Brush::SetColor, ColorIdents());
-            p.template Enumeration<BrushStyle>("Style", BrushStyle, &Brush::Style,
+            p.template Enumeration<BrushStyle>("Style", kBrushStyle, &Brush::Style,
                                                &Brush::SetStyle);
         });
     return info;
@@ -207,7 +207,7 @@ const ClassInfo& Pen::StaticClass() {
         ClassInfo::Make<Pen>("TPen", &Persistent::StaticClass(), [](auto& p) {
             p.Integer("Color", &Pen::GetColor, &Pen::SetColor, ColorIdents());
             p.Integer("Width", &Pen::Width, &Pen::SetWidth);
-            p.template Enumeration<PenStyle>("Style", PenStyle, &Pen::Style, &Pen::SetStyle);
+            p.template Enumeration<PenStyle>("Style", kPenStyle, &Pen::Style, &Pen::SetStyle);
         });
     return info;
 }

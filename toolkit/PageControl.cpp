@@ -10,7 +10,7 @@
 
 namespace tk {
 namespace {
-const EnumInfo TabPosition{"TTabPosition", {"tpTop", "tpBottom", "tpLeft", "tpRight"}};
+const EnumInfo kTabPosition{"TTabPosition", {"tpTop", "tpBottom", "tpLeft", "tpRight"}};
 } // namespace
 
 const ClassInfo& TabSheet::StaticClass() {
@@ -98,7 +98,7 @@ const ClassInfo& PageControl::StaticClass() {
             p.template Reference<tk::ImageList>("Images", &PageControl::Images,
                                                 &PageControl::SetImages);
             p.Boolean("MultiLine", &PageControl::MultiLine, &PageControl::SetMultiLine);
-            p.template Enumeration<tk::TabPosition>("TabPosition", TabPosition,
+            p.template Enumeration<tk::TabPosition>("TabPosition", kTabPosition,
                                                     &PageControl::TabPosition,
                                                     &PageControl::SetTabPosition);
             p.Event("OnChange", &PageControl::OnChange);
@@ -245,7 +245,7 @@ void PageControl::Notification(Component& component, Operation operation) {
 }
 
 void PageControl::WndProc(Message& m) {
-    if (m.msg == ReflectedNotify) {
+    if (m.msg == kReflectedNotify) {
         auto* header = reinterpret_cast<NMHDR*>(m.lParam);
         if (header->code == TCN_SELCHANGE) {
             int index = static_cast<int>(SendMessageW(Handle(), TCM_GETCURSEL, 0, 0));

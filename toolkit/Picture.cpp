@@ -10,9 +10,9 @@ namespace tk {
 namespace {
 
 // Larger pictures are refused rather than allocated.
-constexpr int64_t MaxPixels = int64_t(1) << 26;
-constexpr int MaxSide = 32768;
-constexpr uint64_t MaxFileBytes = uint64_t(256) << 20;
+constexpr int64_t kMaxPixels = int64_t(1) << 26;
+constexpr int kMaxSide = 32768;
+constexpr uint64_t kMaxFileBytes = uint64_t(256) << 20;
 
 [[noreturn]] void Fail(const std::string& name, const std::string& reason) {
     throw std::runtime_error("Cannot load picture \"" + name + "\": " + reason);
@@ -77,7 +77,8 @@ void DecodeBmp(std::span<const std::uint8_t> b, const std::string& name, Bitmap&
     uint32_t sizeImage = U32(b, 34);
     uint32_t colorsUsed = U32(b, 46);
     int64_t rows = height < 0 ? -int64_t(height) : height;
-    if (width <= 0 || rows == 0 || width > MaxSide || rows > MaxSide || width * rows > MaxPixels) {
+    if (width <= 0 || rows == 0 || width > kMaxSide || rows > kMaxSide ||
+        width * rows > kMaxPixels) {
         Fail(name, "unsupported picture size");
     }
     bool rle = compression == BI_RLE8 || compression == BI_RLE4;
@@ -132,7 +133,7 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
     }
     std::unique_ptr<void, decltype(&CloseHandle)> guard(file, &CloseHandle);
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file, &size) || uint64_t(size.QuadPart) > MaxFileBytes) {
+    if (!GetFileSizeEx(file, &size) || uint64_t(size.QuadPart) > kMaxFileBytes) {
         Fail(path, "the file is too large");
     }
     std::vector<std::uint8_t> bytes(static_cast<size_t>(size.QuadPart));
@@ -400,7 +401,7 @@ void Picture::LoadMetafile(std::span<const std::uint8_t> b, const std::string& n
         width = header.rclBounds.right - header.rclBounds.left + 1;
         height = header.rclBounds.bottom - header.rclBounds.top + 1;
     }
-    if (width <= 0 || height <= 0 || width > MaxSide || height > MaxSide) {
+    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) {
         Fail(name, "the metafile has no picture size");
     }
     metafile_ = std::move(metafile);

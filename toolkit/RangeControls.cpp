@@ -9,10 +9,10 @@
 
 namespace tk {
 namespace {
-const EnumInfo TrackBarOrientation{"TTrackBarOrientation", {"trHorizontal", "trVertical"}};
-const EnumInfo UpDownOrientation{"TUDOrientation", {"udHorizontal", "udVertical"}};
-const EnumInfo ProgressOrientation{"TProgressBarOrientation", {"pbHorizontal", "pbVertical"}};
-const EnumInfo ProgressStyle{"TProgressBarStyle", {"pbstNormal", "pbstChunks"}};
+const EnumInfo kTrackBarOrientation{"TTrackBarOrientation", {"trHorizontal", "trVertical"}};
+const EnumInfo kUpDownOrientation{"TUDOrientation", {"udHorizontal", "udVertical"}};
+const EnumInfo kProgressOrientation{"TProgressBarOrientation", {"pbHorizontal", "pbVertical"}};
+const EnumInfo kProgressStyle{"TProgressBarStyle", {"pbstNormal", "pbstChunks"}};
 } // namespace
 
 // ---- TrackBar
@@ -24,7 +24,7 @@ const ClassInfo& TrackBar::StaticClass() {
             p.Integer("Max", &TrackBar::Max, &TrackBar::SetMax);
             p.Integer("Position", &TrackBar::Position, &TrackBar::SetPosition);
             p.Integer("Frequency", &TrackBar::Frequency, &TrackBar::SetFrequency);
-            p.template Enumeration<tk::Orientation>("Orientation", TrackBarOrientation,
+            p.template Enumeration<tk::Orientation>("Orientation", kTrackBarOrientation,
                                                     &TrackBar::Orientation,
                                                     &TrackBar::SetOrientation);
             p.Event("OnChange", &TrackBar::OnChange);
@@ -94,7 +94,7 @@ void TrackBar::SetOrientation(tk::Orientation orientation) {
 }
 
 void TrackBar::WndProc(Message& m) {
-    if (m.msg == ReflectedHScroll || m.msg == ReflectedVScroll) {
+    if (m.msg == kReflectedHScroll || m.msg == kReflectedVScroll) {
         int now = static_cast<int>(SendMessageW(Handle(), TBM_GETPOS, 0, 0));
         if (now != position_) {
             position_ = now;
@@ -116,7 +116,7 @@ const ClassInfo& UpDown::StaticClass() {
             p.Integer("Min", &UpDown::Min, &UpDown::SetMin);
             p.Integer("Max", &UpDown::Max, &UpDown::SetMax);
             p.Integer("Position", &UpDown::Position, &UpDown::SetPosition);
-            p.template Enumeration<tk::Orientation>("Orientation", UpDownOrientation,
+            p.template Enumeration<tk::Orientation>("Orientation", kUpDownOrientation,
                                                     &UpDown::Orientation, &UpDown::SetOrientation);
             p.template Reference<WinControl>("Associate", &UpDown::Associate,
                                              &UpDown::SetAssociate);
@@ -211,7 +211,7 @@ void UpDown::Notification(Component& component, Operation operation) {
 }
 
 void UpDown::WndProc(Message& m) {
-    if (m.msg == ReflectedHScroll || m.msg == ReflectedVScroll) {
+    if (m.msg == kReflectedHScroll || m.msg == kReflectedVScroll) {
         position_ = static_cast<int>(SendMessageW(Handle(), UDM_GETPOS32, 0, 0));
         if (OnChange) {
             OnChange(*this);
@@ -232,10 +232,10 @@ const ClassInfo& ProgressBar::StaticClass() {
             p.Integer("Position", &ProgressBar::Position, &ProgressBar::SetPosition);
             p.Integer("Step", &ProgressBar::Step, &ProgressBar::SetStep);
             p.Boolean("Smooth", &ProgressBar::Smooth, &ProgressBar::SetSmooth);
-            p.template Enumeration<tk::Orientation>("Orientation", ProgressOrientation,
+            p.template Enumeration<tk::Orientation>("Orientation", kProgressOrientation,
                                                     &ProgressBar::Orientation,
                                                     &ProgressBar::SetOrientation);
-            p.template Enumeration<ProgressStyle>("Style", ProgressStyle, &ProgressBar::Style,
+            p.template Enumeration<ProgressStyle>("Style", kProgressStyle, &ProgressBar::Style,
                                                   &ProgressBar::SetStyle);
         });
     return info;

@@ -8,10 +8,10 @@
 namespace tk {
 namespace {
 
-const EnumInfo CheckState{"TCheckBoxState", {"cbUnchecked", "cbChecked", "cbGrayed"}};
-const EnumInfo ScrollStyle{"TScrollStyle", {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"}};
-const EnumInfo ComboStyle{"TComboBoxStyle", {"csDropDown", "csSimple", "csDropDownList"}};
-const EnumInfo ScrollBarKind{"TScrollBarKind", {"sbHorizontal", "sbVertical"}};
+const EnumInfo kCheckState{"TCheckBoxState", {"cbUnchecked", "cbChecked", "cbGrayed"}};
+const EnumInfo kScrollStyle{"TScrollStyle", {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"}};
+const EnumInfo kComboStyle{"TComboBoxStyle", {"csDropDown", "csSimple", "csDropDownList"}};
+const EnumInfo kScrollBarKind{"TScrollBarKind", {"sbHorizontal", "sbVertical"}};
 
 UINT CommandCode(const Message& m) {
     return HIWORD(m.wParam);
@@ -67,7 +67,7 @@ void Button::FillCreateParams(CreateParams& params) {
 }
 
 void Button::WndProc(Message& m) {
-    if (m.msg == ReflectedCommand && CommandCode(m) == BN_CLICKED) {
+    if (m.msg == kReflectedCommand && CommandCode(m) == BN_CLICKED) {
         Click();
         return;
     }
@@ -81,7 +81,7 @@ const ClassInfo& BitBtn::StaticClass() {
         ClassInfo::Make<BitBtn>("TBitBtn", &Button::StaticClass(), [](auto& p) {
             p.Object("Glyph", [](BitBtn& b) -> tk::Bitmap& { return b.Glyph(); });
             p.Integer("NumGlyphs", &BitBtn::NumGlyphs, &BitBtn::SetNumGlyphs);
-            p.template Enumeration<ButtonLayout>("Layout", ButtonLayoutEnum, &BitBtn::Layout,
+            p.template Enumeration<ButtonLayout>("Layout", kButtonLayoutEnum, &BitBtn::Layout,
                                                  &BitBtn::SetLayout);
             p.Integer("Margin", &BitBtn::Margin, &BitBtn::SetMargin);
             p.Integer("Spacing", &BitBtn::Spacing, &BitBtn::SetSpacing);
@@ -141,7 +141,7 @@ void BitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
 }
 
 void BitBtn::WndProc(Message& m) {
-    if (m.msg == ReflectedDrawItem) {
+    if (m.msg == kReflectedDrawItem) {
         DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam));
         m.result = TRUE;
         return;
@@ -156,10 +156,10 @@ const ClassInfo& CheckBox::StaticClass() {
         ClassInfo::Make<CheckBox>("TCheckBox", &WinControl::StaticClass(), [](auto& p) {
             p.String("Caption", &CheckBox::Caption, &CheckBox::SetCaption);
             p.Boolean("Checked", &CheckBox::Checked, &CheckBox::SetChecked);
-            p.template Enumeration<CheckState>("State", CheckState, &CheckBox::State,
+            p.template Enumeration<CheckState>("State", kCheckState, &CheckBox::State,
                                                &CheckBox::SetState);
             p.Boolean("AllowGrayed", &CheckBox::AllowGrayed, &CheckBox::SetAllowGrayed);
-            p.template Enumeration<tk::Alignment>("Alignment", AlignmentEnum, &CheckBox::Alignment,
+            p.template Enumeration<tk::Alignment>("Alignment", kAlignmentEnum, &CheckBox::Alignment,
                                                   &CheckBox::SetAlignment);
         });
     return info;
@@ -192,7 +192,7 @@ void CheckBox::SetState(CheckState state) {
     if (HandleAllocated()) {
         SendMessageW(Handle(), BM_SETCHECK, static_cast<WPARAM>(state), 0);
     }
-    Notify(*this, NotifyCheckedChanged);
+    Notify(*this, kNotifyCheckedChanged);
 }
 
 void CheckBox::SetAllowGrayed(bool allow) {
@@ -209,7 +209,7 @@ void CheckBox::SetAlignment(tk::Alignment alignment) {
 }
 
 void CheckBox::WndProc(Message& m) {
-    if (m.msg == ReflectedCommand && CommandCode(m) == BN_CLICKED) {
+    if (m.msg == kReflectedCommand && CommandCode(m) == BN_CLICKED) {
         state_ = static_cast<CheckState>(SendMessageW(Handle(), BM_GETCHECK, 0, 0));
         Click();
         return;
@@ -261,11 +261,11 @@ void RadioButton::SetChecked(bool checked) {
             }
         }
     }
-    Notify(*this, NotifyCheckedChanged);
+    Notify(*this, kNotifyCheckedChanged);
 }
 
 void RadioButton::WndProc(Message& m) {
-    if (m.msg == ReflectedCommand && CommandCode(m) == BN_CLICKED) {
+    if (m.msg == kReflectedCommand && CommandCode(m) == BN_CLICKED) {
         SetChecked(true);
         Click();
         return;
@@ -453,7 +453,7 @@ void Edit::SetMaxLength(int length) {
 }
 
 void Edit::WndProc(Message& m) {
-    if (m.msg == ReflectedCommand && CommandCode(m) == EN_CHANGE) {
+    if (m.msg == kReflectedCommand && CommandCode(m) == EN_CHANGE) {
         if (OnChange) {
             OnChange(*this);
         }
@@ -467,7 +467,7 @@ void Edit::WndProc(Message& m) {
 const ClassInfo& Memo::StaticClass() {
     static const ClassInfo info = ClassInfo::Make<Memo>("TMemo", &Edit::StaticClass(), [](auto& p) {
         p.StringList("Lines", &Memo::Lines, &Memo::SetLines);
-        p.template Enumeration<ScrollStyle>("ScrollBars", ScrollStyle, &Memo::ScrollBars,
+        p.template Enumeration<ScrollStyle>("ScrollBars", kScrollStyle, &Memo::ScrollBars,
                                             &Memo::SetScrollBars);
         p.Boolean("WordWrap", &Memo::WordWrap, &Memo::SetWordWrap);
         p.Boolean("WantReturns", &Memo::WantReturns, &Memo::SetWantReturns);
@@ -569,7 +569,7 @@ void Memo::WndProc(Message& m) {
 const ClassInfo& ComboBox::StaticClass() {
     static const ClassInfo info =
         ClassInfo::Make<ComboBox>("TComboBox", &WinControl::StaticClass(), [](auto& p) {
-            p.template Enumeration<ComboStyle>("Style", ComboStyle, &ComboBox::Style,
+            p.template Enumeration<ComboStyle>("Style", kComboStyle, &ComboBox::Style,
                                                &ComboBox::SetStyle);
             p.StringList("Items", &ComboBox::Items, &ComboBox::SetItems);
             p.Integer("ItemIndex", &ComboBox::ItemIndex, &ComboBox::SetItemIndex);
@@ -642,7 +642,7 @@ void ComboBox::SetItemIndex(int index) {
 }
 
 void ComboBox::WndProc(Message& m) {
-    if (m.msg == ReflectedCommand &&
+    if (m.msg == kReflectedCommand &&
         (CommandCode(m) == CBN_EDITCHANGE || CommandCode(m) == CBN_SELCHANGE)) {
         itemIndex_ = static_cast<int>(SendMessageW(Handle(), CB_GETCURSEL, 0, 0));
         if (OnChange) {
@@ -658,7 +658,7 @@ void ComboBox::WndProc(Message& m) {
 const ClassInfo& ScrollBar::StaticClass() {
     static const ClassInfo info =
         ClassInfo::Make<ScrollBar>("TScrollBar", &WinControl::StaticClass(), [](auto& p) {
-            p.template Enumeration<ScrollBarKind>("Kind", ScrollBarKind, &ScrollBar::Kind,
+            p.template Enumeration<ScrollBarKind>("Kind", kScrollBarKind, &ScrollBar::Kind,
                                                   &ScrollBar::SetKind);
             p.Integer("Min", &ScrollBar::Min, &ScrollBar::SetMin);
             p.Integer("Max", &ScrollBar::Max, &ScrollBar::SetMax);
@@ -732,7 +732,7 @@ void ScrollBar::SetPosition(int position) {
 }
 
 void ScrollBar::WndProc(Message& m) {
-    if (m.msg == ReflectedHScroll || m.msg == ReflectedVScroll) {
+    if (m.msg == kReflectedHScroll || m.msg == kReflectedVScroll) {
         int page = largeChange_;
         switch (LOWORD(m.wParam)) {
         case SB_LINEUP:

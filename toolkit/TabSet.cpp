@@ -11,30 +11,30 @@
 namespace tk {
 namespace {
 
-constexpr int DefaultWidth = 185;
-constexpr int DefaultHeight = 21;
-constexpr int DefaultStartMargin = 5;
+constexpr int kDefaultWidth = 185;
+constexpr int kDefaultHeight = 21;
+constexpr int kDefaultStartMargin = 5;
 // Room for the scroller at the end of the row, with kTabSetScrollerRoom.
-constexpr int DefaultEndMargin = 20;
+constexpr int kDefaultEndMargin = 20;
 // A tab's sides lean in by this much from its top to its bottom.
-constexpr int TabSlant = 3;
+constexpr int kTabSlant = 3;
 // The tabs end this far above the control's bottom edge.
-constexpr int TabBottomGap = 2;
+constexpr int kTabBottomGap = 2;
 
 } // namespace
 
 std::vector<TabSlot> LayoutTabSet(std::span<const int> textWidths, int first, int start, int limit,
                                   bool scrollerShown) {
     std::vector<TabSlot> slots;
-    const int reserve = TabSetTabPadding + (scrollerShown ? TabSetScrollerRoom : 0);
+    const int reserve = kTabSetTabPadding + (scrollerShown ? kTabSetScrollerRoom : 0);
     int x = start;
     for (int i = std::max(first, 0); i < int(textWidths.size()); ++i) {
         const int width = textWidths[size_t(i)];
         if (x + width + reserve > limit) {
             continue;
         }
-        slots.push_back({i, x, x + width + TabSetTabPadding});
-        x += width + TabSetTabPadding;
+        slots.push_back({i, x, x + width + kTabSetTabPadding});
+        x += width + kTabSetTabPadding;
     }
     return slots;
 }
@@ -53,9 +53,9 @@ const ClassInfo& TabSet::StaticClass() {
 }
 
 TabSet::TabSet(Component* owner)
-    : WinControl(owner), startMargin_(DefaultStartMargin), endMargin_(DefaultEndMargin),
+    : WinControl(owner), startMargin_(kDefaultStartMargin), endMargin_(kDefaultEndMargin),
       scroller_(new UpDown(this)) {
-    SetBounds(0, 0, DefaultWidth, DefaultHeight);
+    SetBounds(0, 0, kDefaultWidth, kDefaultHeight);
     SetParentColor(true);
     scroller_->SetOrientation(Orientation::Horizontal);
     scroller_->SetVisible(false);
@@ -166,8 +166,8 @@ void TabSet::UpdateScroller() {
     if (allFit) {
         firstIndex_ = 0;
     }
-    const int scrollerWidth = endMargin_ + TabSetScrollerRoom;
-    scroller_->SetBounds(Width() - scrollerWidth, 0, scrollerWidth, Height() - TabBottomGap);
+    const int scrollerWidth = endMargin_ + kTabSetScrollerRoom;
+    scroller_->SetBounds(Width() - scrollerWidth, 0, scrollerWidth, Height() - kTabBottomGap);
     scroller_->SetMax(std::max(int(tabs_.size()) - 1, 0));
     scroller_->SetPosition(firstIndex_);
     scroller_->SetVisible(!allFit);
@@ -212,10 +212,10 @@ void TabSet::PaintWindow(HDC dc) {
 }
 
 void TabSet::PaintTab(HDC dc, const TabSlot& slot, bool selected) {
-    const int bottom = Height() - TabBottomGap;
+    const int bottom = Height() - kTabBottomGap;
     const POINT outline[] = {{slot.left, 0},
-                             {slot.left + TabSlant, bottom},
-                             {slot.right - TabSlant, bottom},
+                             {slot.left + kTabSlant, bottom},
+                             {slot.right - kTabSlant, bottom},
                              {slot.right, 0}};
     const COLORREF face = selected ? GetSysColor(COLOR_WINDOW) : ToRgb(GetColor());
     const OwnedBrush fill(CreateSolidBrush(face));

@@ -233,7 +233,7 @@ void TreeView::Notification(Component& component, Operation operation) {
 }
 
 void TreeView::WndProc(Message& m) {
-    if (m.msg == ReflectedNotify) {
+    if (m.msg == kReflectedNotify) {
         auto* header = reinterpret_cast<NMHDR*>(m.lParam);
         switch (header->code) {
         case TVN_SELCHANGEDW:

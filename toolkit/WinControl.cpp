@@ -14,7 +14,7 @@
 namespace tk {
 namespace {
 
-const wchar_t ControlProperty[] = L"KanvioToolkitControl";
+const wchar_t kControlProperty[] = L"KanvioToolkitControl";
 
 void EnsureClassRegistered(const std::wstring& name, WNDPROC proc) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -83,7 +83,7 @@ WinControl::~WinControl() {
 }
 
 WinControl* WinControl::FromHandle(HWND window) {
-    return window ? static_cast<WinControl*>(GetPropW(window, ControlProperty)) : nullptr;
+    return window ? static_cast<WinControl*>(GetPropW(window, kControlProperty)) : nullptr;
 }
 
 HWND WinControl::Handle() {
@@ -173,7 +173,7 @@ HWND WinControl::CreateWindowHandle(const CreateParams& params, DWORD style, HWN
 
 void WinControl::Bind(HWND window) {
     handle_ = window;
-    SetPropW(window, ControlProperty, this);
+    SetPropW(window, kControlProperty, this);
 }
 
 void WinControl::DestroyHandle() {
@@ -184,7 +184,7 @@ void WinControl::DestroyHandle() {
 
 void WinControl::WindowDestroyed() {
     HWND window = handle_;
-    RemovePropW(window, ControlProperty);
+    RemovePropW(window, kControlProperty);
     subclass_.Remove();
     handle_ = nullptr;
     captureControl_ = nullptr;
@@ -193,7 +193,7 @@ void WinControl::WindowDestroyed() {
     trackingLeave_ = false;
     for (Control* child : controls_) {
         if (!child->IsWindowed()) {
-            child->Perform(NotifyHostDestroyed);
+            child->Perform(kNotifyHostDestroyed);
         }
     }
     HandleDestroyed();
@@ -546,7 +546,7 @@ bool WinControl::Reflect(HWND child, Message& m) {
     if (!target || target == this) {
         return false;
     }
-    m.result = SendMessageW(child, ReflectBase + m.msg, m.wParam, m.lParam);
+    m.result = SendMessageW(child, kReflectBase + m.msg, m.wParam, m.lParam);
     return true;
 }
 
@@ -557,10 +557,10 @@ void WinControl::SetMouseControl(Control* control) {
     Control* old = mouseControl_;
     mouseControl_ = control;
     if (old) {
-        Notify(*old, NotifyMouseLeave);
+        Notify(*old, kNotifyMouseLeave);
     }
     if (control && mouseControl_ == control) {
-        Notify(*control, NotifyMouseEnter);
+        Notify(*control, kNotifyMouseEnter);
     }
 }
 
@@ -601,7 +601,7 @@ void WinControl::FocusArrived() {
     WinControl* previous = top->focusControl_;
     top->focusControl_ = this;
     if (previous && previous != this) {
-        Notify(*previous, NotifyExit);
+        Notify(*previous, kNotifyExit);
     }
     top->BroadcastFocusChanged(this);
 }
@@ -755,14 +755,15 @@ void WinControl::WndProc(Message& m) {
         break;
     case WM_SYSCHAR: {
         WinControl* top = TopLevel();
-        if (top->handle_ && SendMessageW(top->handle_, NotifyDialogChar, m.wParam, m.lParam) == 1) {
+        if (top->handle_ &&
+            SendMessageW(top->handle_, kNotifyDialogChar, m.wParam, m.lParam) == 1) {
             m.result = 0;
             return;
         }
         break;
     }
     default:
-        if (m.msg >= ReflectedCtlColorFirst && m.msg <= ReflectedCtlColorLast) {
+        if (m.msg >= kReflectedCtlColorFirst && m.msg <= kReflectedCtlColorLast) {
             HDC dc = reinterpret_cast<HDC>(m.wParam);
             SetTextColor(dc, ToRgb(Font().GetColor()));
             SetBkColor(dc, ToRgb(GetColor()));

@@ -23,24 +23,22 @@ const tk::ClassInfo& TFormMain::StaticClass() {
 }
 
 TFormMain::TFormMain(tk::Component* owner) : Form(owner) {
-    launch = [this](const std::string& address) {
+    Launch = [this](const std::string& address) {
         ShellExecuteW(Handle(), L"open", L"IEXPLORE", tk::Widen(address).c_str(), nullptr, SW_SHOW);
     };
-    showMessage = [this](const std::string& text) {
+    ShowMessage = [this](const std::string& text) {
         MessageBoxW(Handle(), tk::Widen(text).c_str(), tk::Widen(Caption()).c_str(), MB_OK);
     };
     RegisterDesignMethods();
-    if (tk::Application* application = Application()) {
+    if (tk::Application* application = Application())
         application->Classes().Register<skin::TSkinData>();
-    }
     LoadDesign("TFormMain");
 }
 
 template <class T> T& TFormMain::Designed(const char* name) {
     T* control = dynamic_cast<T*>(FindComponent(name));
-    if (!control) {
+    if (!control)
         throw std::runtime_error(std::string("The main window's design lacks ") + name);
-    }
     return *control;
 }
 
@@ -106,13 +104,11 @@ void TFormMain::FormCreate() {
 // Errors end the show handler where they happen and are reported by the
 // application's handler; the window stays up with whatever was created.
 void TFormMain::FormShow() {
-    if (TradeShapes[0]) {
+    if (TradeShapes[0])
         return; // shown again (after being hidden): the slots exist already
-    }
     try {
-        if (!data_) {
+        if (!data_)
             throw std::logic_error("The data module is missing");
-        }
         const std::string cataloguePath = AppPath + "NoteData.MDB";
         data_->ADOConnection1.Open(
             gallery::BuildConnectionString(cataloguePath, CataloguePassword));
@@ -121,11 +117,10 @@ void TFormMain::FormShow() {
         CreateSlots(ColorTab(), *TabSheet3);
         ColorPage = 0;
     } catch (const std::exception& error) {
-        if (tk::Application* application = Application()) {
+        if (tk::Application* application = Application())
             application->HandleException(error);
-        } else {
-            showMessage(error.what());
-        }
+        else
+            ShowMessage(error.what());
     }
 }
 

@@ -28,9 +28,8 @@ public:
         tab_.orderUrls[size_t(slot)] = orderUrl;
     }
     void LoadThumbnail(int slot, const std::string& fileName) override {
-        if (tk::Image* thumb = tab_.thumbs[size_t(slot)]) {
+        if (tk::Image* thumb = tab_.thumbs[size_t(slot)])
             thumb->Picture().LoadFromFile(AppPath + "Images\\" + fileName);
-        }
     }
     void SetLabel(const std::string& text) override { tab_.label->SetCaption(text); }
 
@@ -39,11 +38,9 @@ private:
         const auto i = size_t(slot);
         for (tk::Control* control :
              {static_cast<tk::Control*>(tab_.shapes[i]), static_cast<tk::Control*>(tab_.thumbs[i]),
-              static_cast<tk::Control*>(tab_.opens[i]), static_cast<tk::Control*>(tab_.books[i])}) {
-            if (control) {
+              static_cast<tk::Control*>(tab_.opens[i]), static_cast<tk::Control*>(tab_.books[i])})
+            if (control)
                 control->SetVisible(visible);
-            }
-        }
     }
 
     const TFormMain::Tab& tab_;
@@ -53,7 +50,7 @@ private:
 
 void TFormMain::FillPage(Tab tab, const std::string& category) {
     SlotsView view(tab);
-    gallery::FillPage(data_->ADOQueryTemp, showMessage, view, tab.column, category, tab.page);
+    gallery::FillPage(data_->ADOQueryTemp, ShowMessage, view, tab.column, category, tab.page);
 }
 
 void TFormMain::FillTradePage(const std::string& category) {
@@ -68,9 +65,8 @@ void TFormMain::FillColorPage(const std::string& category) {
 // it is; a leaf starts at its first page.
 void TFormMain::SelectionChanged(Tab tab, const std::string& headerMarker) {
     const tk::TreeNode* node = tab.tree->Selected();
-    if (!node || node->Text().find(headerMarker) != std::string::npos) {
+    if (!node || node->Text().find(headerMarker) != std::string::npos)
         return;
-    }
     tab.page = 0;
     FillPage(tab, node->Text());
 }
@@ -78,7 +74,6 @@ void TFormMain::SelectionChanged(Tab tab, const std::string& headerMarker) {
 // The arrows refill with whatever node is selected now, header or leaf.
 void TFormMain::ArrowClicked(Tab tab, int step) {
     tab.page += step;
-    if (const tk::TreeNode* node = tab.tree->Selected()) {
+    if (const tk::TreeNode* node = tab.tree->Selected())
         FillPage(tab, node->Text());
-    }
 }

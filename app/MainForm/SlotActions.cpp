@@ -10,11 +10,9 @@ namespace {
 
 // The slot whose control is `sender`, or -1.
 template <class Array> int SlotOf(const Array& controls, const tk::Component& sender) {
-    for (size_t i = 0; i < controls.size(); ++i) {
-        if (controls[i] == &sender) {
+    for (size_t i = 0; i < controls.size(); ++i)
+        if (controls[i] == &sender)
             return int(i);
-        }
-    }
     return -1;
 }
 
@@ -27,52 +25,44 @@ void SetHover(tk::Image& button, int flag, const char* picture) {
 } // namespace
 
 void TFormMain::OpenPreview(const std::string& tab, int slot) {
-    if (slot < 0 || slot >= 10) {
+    if (slot < 0 || slot >= 10)
         return;
-    }
-    if (tab == "Trade") {
-        launch(TradePreviewUrls[size_t(slot)]);
-    } else if (tab == "Color") {
-        launch(ColorPreviewUrls[size_t(slot)]);
-    }
+    if (tab == "Trade")
+        Launch(TradePreviewUrls[size_t(slot)]);
+    else if (tab == "Color")
+        Launch(ColorPreviewUrls[size_t(slot)]);
 }
 
 void TFormMain::OpenOrderPage(const std::string& tab, int slot) {
-    if (slot < 0 || slot >= 10) {
+    if (slot < 0 || slot >= 10)
         return;
-    }
-    if (tab == "Trade") {
-        launch(TradeOrderUrls[size_t(slot)]);
-    } else if (tab == "Color") {
-        launch(ColorOrderUrls[size_t(slot)]);
-    }
+    if (tab == "Trade")
+        Launch(TradeOrderUrls[size_t(slot)]);
+    else if (tab == "Color")
+        Launch(ColorOrderUrls[size_t(slot)]);
 }
 
 void TFormMain::SlotClicked(Tab tab, const SlotArray<tk::Image>& controls, tk::Component& sender,
                             bool orderPage) {
     const int slot = SlotOf(controls, sender);
-    if (orderPage) {
+    if (orderPage)
         OpenOrderPage(tab.name, slot);
-    } else {
+    else
         OpenPreview(tab.name, slot);
-    }
 }
 
 void TFormMain::ButtonMouseMove(const SlotArray<tk::Image>& buttons, tk::Component& sender,
                                 const char* highlightedPicture) {
     const int slot = SlotOf(buttons, sender);
-    if (slot >= 0 && buttons[size_t(slot)]->Tag() == 0) {
+    if (slot >= 0 && buttons[size_t(slot)]->Tag() == 0)
         SetHover(*buttons[size_t(slot)], 1, highlightedPicture);
-    }
 }
 
 void TFormMain::BackgroundMouseMove(Tab tab) {
     for (size_t i = 0; i < tab.opens.size(); ++i) {
-        if (tab.opens[i] && tab.opens[i]->Tag() != 0) {
+        if (tab.opens[i] && tab.opens[i]->Tag() != 0)
             SetHover(*tab.opens[i], 0, pictures::OpenNormal);
-        }
-        if (tab.books[i] && tab.books[i]->Tag() != 0) {
+        if (tab.books[i] && tab.books[i]->Tag() != 0)
             SetHover(*tab.books[i], 0, pictures::BookNormal);
-        }
     }
 }

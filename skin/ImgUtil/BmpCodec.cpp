@@ -29,9 +29,8 @@ struct Channel {
         }
     }
     uint8_t Of(uint32_t pixel) const {
-        if (!max) {
+        if (!max)
             return 0;
-        }
         return uint8_t(uint64_t((pixel & mask) >> shift) * 255 / max);
     }
 };
@@ -55,9 +54,8 @@ bool Fail(std::string& error, const char* why) {
 }
 
 bool ReadHeader(std::span<const uint8_t> file, Header& h, std::string& error) {
-    if (file.size() < 14 + 12 || file[0] != 'B' || file[1] != 'M') {
+    if (file.size() < 14 + 12 || file[0] != 'B' || file[1] != 'M')
         return Fail(error, "not a BMP file (no BM signature)");
-    }
     h.pixelsAt = U32(file, 10);
     const uint32_t infoSize = U32(file, 14);
     if (infoSize == 12) {
@@ -68,9 +66,8 @@ bool ReadHeader(std::span<const uint8_t> file, Header& h, std::string& error) {
     } else if (infoSize >= 40 && infoSize <= 1024 && file.size() >= 14 + size_t(infoSize)) {
         const int32_t width = int32_t(U32(file, 18));
         const int32_t height = int32_t(U32(file, 22));
-        if (width <= 0 || height == 0 || height == INT32_MIN) {
+        if (width <= 0 || height == 0 || height == INT32_MIN)
             return Fail(error, "BMP size out of range");
-        }
         h.width = width;
         h.topDown = height < 0;
         h.height = h.topDown ? -height : height;
@@ -79,57 +76,47 @@ bool ReadHeader(std::span<const uint8_t> file, Header& h, std::string& error) {
         h.paletteSize = U32(file, 46);
         if (h.compression == BiBitfields) {
             // The masks follow a 40-byte header, and are part of the larger ones.
-            if (file.size() < 14 + 40 + 12) {
+            if (file.size() < 14 + 40 + 12)
                 return Fail(error, "BMP bit-field masks missing");
-            }
-            for (size_t i = 0; i < 3; ++i) {
+            for (size_t i = 0; i < 3; ++i)
                 h.masks[i] = U32(file, 54 + 4 * i);
-            }
         }
     } else {
         return Fail(error, "unknown BMP header");
     }
     h.paletteAt = 14 + infoSize;
-    if (h.compression == BiBitfields && infoSize == 40) {
+    if (h.compression == BiBitfields && infoSize == 40)
         h.paletteAt += 12;
-    }
-    if (h.width <= 0 || h.height <= 0 || int64_t(h.width) * h.height > TDib::MaxPixels) {
+    if (h.width <= 0 || h.height <= 0 || int64_t(h.width) * h.height > TDib::MaxPixels)
         return Fail(error, "BMP size out of range");
-    }
     if (h.compression != BiRgb &&
-        !(h.compression == BiBitfields && (h.bitCount == 16 || h.bitCount == 32))) {
+        !(h.compression == BiBitfields && (h.bitCount == 16 || h.bitCount == 32)))
         return Fail(error, "compressed BMP files are not supported");
-    }
     switch (h.bitCount) {
     case 1:
     case 4:
     case 8:
-        if (h.paletteSize == 0 || h.paletteSize > (1u << h.bitCount)) {
+        if (h.paletteSize == 0 || h.paletteSize > (1u << h.bitCount))
             h.paletteSize = 1u << h.bitCount;
-        }
-        if (h.paletteAt + size_t(h.paletteSize) * h.paletteEntryBytes > file.size()) {
+        if (h.paletteAt + size_t(h.paletteSize) * h.paletteEntryBytes > file.size())
             return Fail(error, "BMP palette runs past the end of the file");
-        }
         break;
     case 16:
-        if (h.compression == BiRgb) {
+        if (h.compression == BiRgb)
             h.masks = {0x7C00, 0x03E0, 0x001F};
-        }
         break;
     case 24:
         break;
     case 32:
-        if (h.compression == BiRgb) {
+        if (h.compression == BiRgb)
             h.masks = {0xFF0000, 0x00FF00, 0x0000FF};
-        }
         break;
     default:
         return Fail(error, "unsupported BMP bit depth");
     }
     const size_t rowBytes = ((size_t(h.width) * size_t(h.bitCount) + 31) / 32) * 4;
-    if (h.pixelsAt > file.size() || rowBytes * size_t(h.height) > file.size() - h.pixelsAt) {
+    if (h.pixelsAt > file.size() || rowBytes * size_t(h.height) > file.size() - h.pixelsAt)
         return Fail(error, "BMP pixel data runs past the end of the file");
-    }
     return true;
 }
 
@@ -191,9 +178,8 @@ void PutU32(std::vector<uint8_t>& out, uint32_t v) {
 bool DecodeBmp(std::span<const uint8_t> file, TDib& bitmap, std::string& error) {
     bitmap.Clear();
     Header h;
-    if (!ReadHeader(file, h, error)) {
+    if (!ReadHeader(file, h, error))
         return false;
-    }
     bitmap.SetSize(h.width, h.height, h.bitCount == 32 ? 32 : 24);
     DecodeRows(file, h, bitmap);
     return true;

@@ -8,13 +8,13 @@
 
 namespace lzh {
 
-inline constexpr int N = 4096;                    // ring dictionary size
-inline constexpr int F = 60;                      // longest match
-inline constexpr int THRESHOLD = 2;               // matches are at least THRESHOLD + 1 bytes long
-inline constexpr int NChar = 256 - THRESHOLD + F; // literals 0-255, match lengths 3-60
-inline constexpr int T = 2 * NChar - 1;           // nodes of the tree
-inline constexpr int R = T - 1;                   // root node
-inline constexpr std::uint16_t MaxFreq = 0x8000;  // root frequency that triggers a rebuild
+inline constexpr int N = 4096;                     // ring dictionary size
+inline constexpr int F = 60;                       // longest match
+inline constexpr int THRESHOLD = 2;                // matches are at least THRESHOLD + 1 bytes long
+inline constexpr int N_CHAR = 256 - THRESHOLD + F; // literals 0-255, match lengths 3-60
+inline constexpr int T = 2 * N_CHAR - 1;           // nodes of the tree
+inline constexpr int R = T - 1;                    // root node
+inline constexpr std::uint16_t MAX_FREQ = 0x8000;  // root frequency that triggers a rebuild
 
 // Symbol of a match of `length` bytes, and back.
 constexpr int MatchSymbol(int length) {
@@ -31,18 +31,18 @@ public:
 
     // Children: child(n) is the left child of inner node n, child(n) + 1 the
     // right one; for a leaf child(n) is T + symbol.
-    int Child(int node) const { return child_[node]; }
-    int Parent(int node) const { return parent_[node]; }
+    int Child(int node) const { return child[node]; }
+    int Parent(int node) const { return parent[node]; }
     // The leaf that holds a symbol.
-    int Leaf(int symbol) const { return parent_[T + symbol]; }
-    std::uint16_t Frequency(int node) const { return freq_[node]; }
+    int Leaf(int symbol) const { return parent[T + symbol]; }
+    std::uint16_t Frequency(int node) const { return freq[node]; }
 
 private:
     void Rebuild();
 
-    std::array<std::uint16_t, T + 1> freq_{}; // freq[T] is a sentinel of 0xFFFF
-    std::array<std::uint16_t, T + NChar> parent_{};
-    std::array<std::uint16_t, T> child_{};
+    std::array<std::uint16_t, T + 1> freq{}; // freq[T] is a sentinel of 0xFFFF
+    std::array<std::uint16_t, T + N_CHAR> parent{};
+    std::array<std::uint16_t, T> child{};
 };
 
 // The upper 6 bits of a match position are sent as a prefix code whose first

@@ -50,16 +50,16 @@ enum class TBorderKind : uint8_t { Sizeable = 0, Fixed = 1, NoFrame = 2, DialogF
 enum class TShowState : uint8_t { Normal = 0, Maximized = 1, Minimized = 2 };
 
 // FStyleBits: what the window's native caption had, as the frame saved it.
-namespace style_bit {
+namespace StyleBit {
 constexpr uint8_t MaximizeBox = 1;
 constexpr uint8_t MinimizeBox = 2;
 constexpr uint8_t SystemMenu = 8;
 constexpr uint8_t CaptionRemoved = 16;
-} // namespace style_bit
+} // namespace StyleBit
 
 // --- Caption buttons ----------------------------------------------------------
 // Actions of a caption button (the skin's Action key).
-namespace button_action {
+namespace ButtonAction {
 constexpr int32_t Decoration = -1; // below 0: never reacts to the mouse
 constexpr int32_t Close = 0;
 constexpr int32_t Maximize = 1;
@@ -75,10 +75,10 @@ constexpr int32_t MinimizeAlt = 23;
 constexpr int32_t MdiMinimizeAlt = 60;
 constexpr int32_t MdiRestoreAlt = 61;
 constexpr int32_t MdiCloseAlt = 62;
-} // namespace button_action
+} // namespace ButtonAction
 
 // When a caption button shows (its Visibility and Visibility1 keys).
-namespace visibility {
+namespace Visibility {
 constexpr int32_t Always = 0; // Visibility: close needs a system menu
 constexpr int32_t Maximized = 1;
 constexpr int32_t NotMaximized = 2;
@@ -92,10 +92,10 @@ constexpr int32_t NoMinimizeBox = 9;
 constexpr int32_t MdiChild = 100;    // in the menu bar of an MDI frame with a maximised child
 constexpr int32_t AlwaysFirst = 200; // 200..2000: always shown
 constexpr int32_t AlwaysLast = 2000;
-} // namespace visibility
+} // namespace Visibility
 
 // How a caption button is anchored (the skin's Align key).
-namespace button_align {
+namespace ButtonAlign {
 constexpr int32_t Left = 0;
 constexpr int32_t Right = 1;
 constexpr int32_t BeforeCaption = 2;
@@ -103,15 +103,15 @@ constexpr int32_t AfterCaption = 3;
 constexpr int32_t BeforeCaptionAlt = 8;
 constexpr int32_t AfterCaptionAlt = 9;
 constexpr int32_t MdiChild = 100;
-} // namespace button_align
+} // namespace ButtonAlign
 
 // Cells of a caption button's bitmap (side by side).
-namespace button_cell {
+namespace ButtonCell {
 constexpr int Normal = 1;
 constexpr int Pressed = 2;
 constexpr int Hot = 3;
 constexpr int Inactive = 4; // also the hot cell of the MDI child buttons
-} // namespace button_cell
+} // namespace ButtonCell
 
 // TNCObject::FMouseState.
 enum class TMouseState : int32_t { Normal = 1, Pressed = 2, Hot = 3 };
@@ -124,20 +124,20 @@ constexpr int InactiveCell = 2;
 enum class TBorderIndex { Left = 1, Right = 2, Top = 3, Bottom = 4 };
 
 // The caption text's alignment (the title's TextAlignment key).
-namespace text_align {
+namespace TextAlign {
 constexpr int32_t Left = 0;
 constexpr int32_t Centre = 1;
 constexpr int32_t Right = 2;
-} // namespace text_align
+} // namespace TextAlign
 
 // The system menu's items: tag = glyph index in MenuGlyphs.
-namespace sys_menu_tag {
+namespace SysMenuTag {
 constexpr int Restore = 0;
 constexpr int Maximize = 1;
 constexpr int Minimize = 2;
 constexpr int Close = 3;
 constexpr int Separator = 100;
-} // namespace sys_menu_tag
+} // namespace SysMenuTag
 constexpr int SysMenuMenuTag = 33333;
 
 } // namespace skin

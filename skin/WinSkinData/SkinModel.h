@@ -37,7 +37,7 @@ public:
     // How many entries of the last package loaded lay past the end of a
     // cut-off stream (read as if zeros followed, as stored skins expect);
     // 0 for a whole package. Tools for skin authors warn about them.
-    std::size_t incompleteEntries = 0;
+    std::size_t IncompleteEntries = 0;
     Colour WindowTextColour = 0;
     Colour TitleTextActiveColour = 0;
     Colour TitleTextNoActiveColour = 0;

@@ -15,11 +15,9 @@ constexpr std::string_view Personality = "Personality";
 
 std::string Upper(std::string_view text) {
     std::string out(text);
-    for (char& ch : out) {
-        if (ch >= 'a' && ch <= 'z') {
+    for (char& ch : out)
+        if (ch >= 'a' && ch <= 'z')
             ch = char(ch - 'a' + 'A');
-        }
-    }
     return out;
 }
 
@@ -52,12 +50,10 @@ void TSkinParser::LoadSkinBitmap(TDib& bitmap, std::string_view value) {
     const std::string_view file =
         folderEnd == std::string_view::npos ? value : value.substr(folderEnd + 1);
     const size_t dot = file.rfind('.');
-    if (file.empty() || dot == std::string_view::npos || file.substr(dot) != ".bmp") {
+    if (file.empty() || dot == std::string_view::npos || file.substr(dot) != ".bmp")
         return;
-    }
-    if (!package_.GetEntry(file, entry_) || entry_.empty()) {
+    if (!package_.GetEntry(file, entry_) || entry_.empty())
         return;
-    }
     std::string error;
     DecodeBmp(entry_, bitmap, error); // an unreadable image leaves the bitmap empty
 }
@@ -158,9 +154,8 @@ void TSkinParser::ReadColourTable() {
     model_.ColourTable.clear();
     for (const std::string& section : sections) {
         const std::string upper = Upper(section);
-        if (upper.starts_with("COLOUR") && upper != "COLOURS") {
+        if (upper.starts_with("COLOUR") && upper != "COLOURS")
             model_.ColourTable.push_back(ReadRgbText(section, "color", SysWindowText));
-        }
     }
 }
 
@@ -171,13 +166,11 @@ void TSkinParser::ReadCaptionButtons() {
     for (const std::string& section : sections) {
         const std::string u = Upper(section);
         if (!u.starts_with("BUTTON") || u == "BUTTON" || u == "BUTTONS" || u == "BUTTON.RADIO" ||
-            u == "BUTTON.CHECKBOX") {
+            u == "BUTTON.CHECKBOX")
             continue;
-        }
         // A button without action is kept only when it says Visibility=0.
-        if (Int(u, "Action", 0) == -1 && Int(u, "Visibility", -1) != 0) {
+        if (Int(u, "Action", 0) == -1 && Int(u, "Visibility", -1) != 0)
             continue;
-        }
         kept.push_back(u);
     }
     auto& buttons = model_.SysButtons;
@@ -193,22 +186,19 @@ void TSkinParser::ReadCaptionButtons() {
         b->CombineOp = Int(u, "CombineOp", -1);
         b->Frame = Int(u, "frame", 0);
         LoadSkinBitmap(b->Bitmap, Str(u, "ButtonImage"));
-        if (b->Frame < 0) {
+        if (b->Frame < 0)
             b->Frame = 1; // a negative cell count would flip the cells
-        }
         if (b->Frame == 0) {
             b->Frame = 6;
             if (!b->Bitmap.Empty()) {
                 const double ratio = double(b->Bitmap.Width()) / b->Bitmap.Height();
                 b->Frame = ratio <= 3.8 ? 3 : 6;
-                if (b->Action < 0) {
+                if (b->Action < 0)
                     b->Frame = 6;
-                }
             }
             // Icon buttons show the window's icon, which the form frame supplies.
-            if (b->Action == 3 || b->Action == 11) {
+            if (b->Action == 3 || b->Action == 11)
                 b->Bitmap.Clear();
-            }
         }
         buttons.push_back(std::move(b));
     }
@@ -226,19 +216,16 @@ void TSkinParser::ReadCaptionButtons() {
 void TSkinParser::ReadMdiButtons(size_t first) {
     TDib strip;
     LoadSkinBitmap(strip, Str("MDICONTROLS", "Image"));
-    if (strip.Empty()) {
+    if (strip.Empty())
         return;
-    }
     // Twelve equal cells, four per button, in the order of actions 7, 8, 9.
     const int c = strip.Width() / 12, h = strip.Height();
     for (int i = 0; i < 3; ++i) {
         TDataSkinSysButton& b = *model_.SysButtons[first + size_t(i)];
         b.Bitmap.SetSize(4 * c, h, strip.BitsPerPixel());
-        for (int y = 0; y < h; ++y) {
-            for (int x = 0; x < 4 * c; ++x) {
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < 4 * c; ++x)
                 b.Bitmap.SetPixel(x, y, strip.Pixel(4 * c * i + x, y));
-            }
-        }
         b.Xcoord = (c + 4) * (3 - i);
     }
 }
@@ -292,15 +279,13 @@ void TSkinParser::ReadTitle(std::string_view section) {
 
 std::unique_ptr<TDataSkinBorder> TSkinParser::ReadProgress(std::string_view section) {
     const std::string image = Str(section, "Bitmap");
-    if (image.empty()) {
+    if (image.empty())
         return nullptr;
-    }
     auto p = Made<TDataSkinBorder>(section);
     LoadSkinBitmap(p->Bitmap, image);
     const std::string chunk = Str(section, "Chunk");
-    if (!chunk.empty()) {
+    if (!chunk.empty())
         LoadSkinBitmap(p->Bitmap2, chunk);
-    }
     p->Style = Int(section, "Style", 0);
     p->LeftWidth = Int(section, "LeftWidth", 0);
     p->RightWidth = Int(section, "RightWidth", 0);
@@ -313,9 +298,8 @@ std::unique_ptr<TDataSkinBorder> TSkinParser::ReadProgress(std::string_view sect
 
 std::unique_ptr<TDataSkinObject> TSkinParser::ReadMenuBar(std::string_view section) {
     const std::string image = Str(section, "menuBar");
-    if (image.empty()) {
+    if (image.empty())
         return nullptr;
-    }
     auto m = Made<TDataSkinObject>(section);
     LoadSkinBitmap(m->Bitmap, image);
     m->Tile = Int(section, "TileMenu", 0);
@@ -326,26 +310,23 @@ std::unique_ptr<TDataSkinObject> TSkinParser::ReadMenuBar(std::string_view secti
 }
 
 void TSkinParser::ReadGenericKeys(TDataSkinObject& e, std::string_view section, bool withStyle) {
-    if (withStyle) {
+    if (withStyle)
         e.Style = Int(section, "Style", 0);
-    }
     e.LeftWidth = Int(section, "LeftWidth", 0);
     e.RightWidth = Int(section, "RightWidth", 0);
     e.TopHeight = Int(section, "TopHeight", 0);
     e.BottomHeight = Int(section, "BottomHeight", 0);
     e.Trans = Int(section, "Trans", 0);
     e.Tile = Int(section, "Tile", 0);
-    if (e.Tile > 1) {
+    if (e.Tile > 1)
         e.Tile = 0;
-    }
     ReadStateColours(e, section);
 }
 
 std::unique_ptr<TDataSkinObject> TSkinParser::ReadElement(std::string_view section) {
     const std::string image = Str(section, "Image");
-    if (image.empty()) {
+    if (image.empty())
         return nullptr;
-    }
     auto e = Made<TDataSkinObject>(section);
     LoadSkinBitmap(e->Bitmap, image);
     ReadGenericKeys(*e, section, true);
@@ -355,24 +336,21 @@ std::unique_ptr<TDataSkinObject> TSkinParser::ReadElement(std::string_view secti
 std::unique_ptr<TDataSkinBorder> TSkinParser::ReadBorderElement(std::string_view section,
                                                                 std::string_view secondKey) {
     const std::string image = Str(section, "Image");
-    if (image.empty()) {
+    if (image.empty())
         return nullptr;
-    }
     auto e = Made<TDataSkinBorder>(section);
     LoadSkinBitmap(e->Bitmap, image);
     const std::string second = Str(section, secondKey);
-    if (!second.empty()) {
+    if (!second.empty())
         LoadSkinBitmap(e->Bitmap2, second);
-    }
     ReadGenericKeys(*e, section, false);
     return e;
 }
 
 std::unique_ptr<TDataSkinBoxLabel> TSkinParser::ReadGroupBox(std::string_view section) {
     const std::string image = Str(section, "Image");
-    if (image.empty()) {
+    if (image.empty())
         return nullptr;
-    }
     auto g = Made<TDataSkinBoxLabel>(section);
     LoadSkinBitmap(g->Bitmap, image);
     ReadGenericKeys(*g, section, true);
@@ -389,9 +367,8 @@ void TSkinParser::ReadComboButton() {
     TDataSkinBorder* combo = model_.ComboButton.get();
     // Unlike the other border elements the combo button reads its Style:
     // Style 1 selects the combo box's simple drawing.
-    if (combo) {
+    if (combo)
         combo->Style = Int("ComboButton", "Style", 0);
-    }
     if (combo && !combo->Bitmap.Empty()) {
         combo->Bitmap2 = combo->Bitmap;
         combo->Bitmap2.ConvertTo(24);
@@ -402,9 +379,8 @@ void TSkinParser::ReadComboButton() {
 void TSkinParser::SetFrameCounts() {
     TSkinModel& m = model_;
     const auto set = [](TDataSkinObject* e, int32_t frames) {
-        if (e) {
+        if (e)
             e->Frame = frames;
-        }
     };
     set(&m.Buttons, 5);
     set(&m.Title, 2);
@@ -413,16 +389,14 @@ void TSkinParser::SetFrameCounts() {
     set(m.GroupBoxEdge.get(), 2);
     set(m.StatusBarEdges.get(), 3);
     for (TDataSkinObject* e : {static_cast<TDataSkinObject*>(m.ComboButton.get()), m.SunkEdge.get(),
-                               m.HorzScroll.get(), m.VertScroll.get()}) {
+                               m.HorzScroll.get(), m.VertScroll.get()})
         set(e, 4);
-    }
     for (TDataSkinObject* e :
          {m.Toolbars.get(), static_cast<TDataSkinObject*>(m.Tabs.get()), m.ExtraImages.get(),
           m.Headerbar.get(), m.MenuItem.get(), m.TrackbarThumbHorz.get(), m.TrackbarThumbVert.get(),
           m.TrackbarThumbLeft.get(), m.TrackbarThumbRight.get(), m.TrackbarThumbUp.get(),
-          m.TrackbarThumbDown.get()}) {
+          m.TrackbarThumbDown.get()})
         set(e, 5);
-    }
     set(m.UpDownHorz.get(), 8);
     set(m.UpDownVert.get(), 8);
     set(m.GroupBox.get(), 1);
@@ -434,9 +408,8 @@ void TSkinParser::SetFrameCounts() {
     // Check and radio strips: 13-pixel cells below 16 pixels of height, else
     // 16-pixel cells; at least 4.
     const auto derive = [](int32_t& frames, const TDib& strip) {
-        if (frames != 0) {
+        if (frames != 0)
             return;
-        }
         const int cell = strip.Height() < 16 ? 13 : 16;
         frames = std::max(strip.Width() / cell, 4);
     };

@@ -12,7 +12,7 @@ namespace skin {
 namespace {
 
 bool IsIconAction(int32_t action) {
-    return action == button_action::SystemMenu || action == button_action::IconMenu;
+    return action == ButtonAction::SystemMenu || action == ButtonAction::IconMenu;
 }
 
 // System commands the native system menu reports as WM_COMMAND.
@@ -106,40 +106,40 @@ void TWinSkinForm::BuildSysButtons() {
 bool TWinSkinForm::IsSysButtonVisible(size_t index) {
     TWinSysButton& button = *FSysButtons[index];
     const TDataSkinSysButton& e = button.FElement;
-    const bool maxBox = (FStyleBits & style_bit::MaximizeBox) != 0;
-    const bool minBox = (FStyleBits & style_bit::MinimizeBox) != 0;
-    const bool sysMenu = (FStyleBits & style_bit::SystemMenu) != 0;
+    const bool maxBox = (FStyleBits & StyleBit::MaximizeBox) != 0;
+    const bool minBox = (FStyleBits & StyleBit::MinimizeBox) != 0;
+    const bool sysMenu = (FStyleBits & StyleBit::SystemMenu) != 0;
     const bool maximized = FShowState == TShowState::Maximized;
     const bool mdiButtons = HasMaximizedMdiChild() && FMenuHeight > 0;
     const auto condition = [&](int32_t code, bool first) {
         switch (code) {
-        case visibility::Always:
-            return first ? (e.Action != button_action::Close || sysMenu) : true;
-        case visibility::Maximized:
+        case Visibility::Always:
+            return first ? (e.Action != ButtonAction::Close || sysMenu) : true;
+        case Visibility::Maximized:
             return maximized;
-        case visibility::NotMaximized:
+        case Visibility::NotMaximized:
             return !maximized;
-        case visibility::Active:
+        case Visibility::Active:
             return FActive;
-        case visibility::Inactive:
+        case Visibility::Inactive:
             return !FActive;
-        case visibility::MaximizeBox:
+        case Visibility::MaximizeBox:
             return first ? (maxBox && sysMenu) : maxBox;
-        case visibility::NoMaximizeBox:
+        case Visibility::NoMaximizeBox:
             return !maxBox;
-        case visibility::MinimizeBox:
+        case Visibility::MinimizeBox:
             return first ? (minBox && sysMenu) : minBox;
-        case visibility::NoMinimizeBox:
+        case Visibility::NoMinimizeBox:
             return !minBox;
-        case visibility::MdiChild:
+        case Visibility::MdiChild:
             return mdiButtons;
         default:
-            return code >= visibility::AlwaysFirst && code <= visibility::AlwaysLast;
+            return code >= Visibility::AlwaysFirst && code <= Visibility::AlwaysLast;
         }
     };
     bool visible = condition(e.Visibility, true) && condition(e.Visibility1, false);
-    if ((e.Action == button_action::Maximize && !maxBox) ||
-        (e.Action == button_action::Minimize && !minBox)) {
+    if ((e.Action == ButtonAction::Maximize && !maxBox) ||
+        (e.Action == ButtonAction::Minimize && !minBox)) {
         visible = false;
     }
     button.FVisible = visible;
@@ -159,22 +159,22 @@ void TWinSkinForm::LayoutSysButtons() {
         int x = 0;
         int y = e.Ycoord;
         switch (e.Align) {
-        case button_align::Left:
+        case ButtonAlign::Left:
             x = e.Xcoord;
             break;
-        case button_align::Right:
+        case ButtonAlign::Right:
             x = FWidth - e.Xcoord;
             FRightmostButtonLeft = std::max(FRightmostButtonLeft, x);
             break;
-        case button_align::BeforeCaption:
-        case button_align::BeforeCaptionAlt:
+        case ButtonAlign::BeforeCaption:
+        case ButtonAlign::BeforeCaptionAlt:
             x = FCaptionRect.left - w - e.Xcoord;
             break;
-        case button_align::AfterCaption:
-        case button_align::AfterCaptionAlt:
+        case ButtonAlign::AfterCaption:
+        case ButtonAlign::AfterCaptionAlt:
             x = FCaptionRect.right + e.Xcoord;
             break;
-        case button_align::MdiChild: {
+        case ButtonAlign::MdiChild: {
             const int barEnd = FSkinData->MenuBar ? FSkinData->MenuBar->LeftWidth : 0;
             x = FRightToLeft ? e.Xcoord + FBorderLeft + barEnd
                              : FWidth - e.Xcoord - FBorderRight - barEnd;
@@ -197,7 +197,7 @@ void TWinSkinForm::PaintSysButtons(HDC dc) {
     for (size_t i = 0; i < FSysButtons.size(); ++i) {
         const TWinSysButton& button = *FSysButtons[i];
         const TDataSkinSysButton& e = button.FElement;
-        if (!IsSysButtonVisible(i) || e.Bitmap.Empty() || e.Visibility == visibility::MdiChild) {
+        if (!IsSysButtonVisible(i) || e.Bitmap.Empty() || e.Visibility == Visibility::MdiChild) {
             continue;
         }
         if (IsIconAction(e.Action)) {
@@ -205,8 +205,8 @@ void TWinSkinForm::PaintSysButtons(HDC dc) {
             GdiFlush();
             continue;
         }
-        const int cell = FActive || e.Frame < button_cell::Inactive ? button_cell::Normal
-                                                                    : button_cell::Inactive;
+        const int cell =
+            FActive || e.Frame < ButtonCell::Inactive ? ButtonCell::Normal : ButtonCell::Inactive;
         const TCell c = FrameCellOf(e.Bitmap, false, e.Frame, cell);
         for (int y = 0; y < c.height; ++y) {
             const int ty = button.FRect.top + y;
@@ -235,8 +235,8 @@ void TWinSkinForm::PaintSysButton(TWinSysButton& button, TMouseState state) {
         return;
     }
     int cell = int(state);
-    if (state == TMouseState::Hot && e.Visibility == visibility::MdiChild) {
-        cell = button_cell::Inactive;
+    if (state == TMouseState::Hot && e.Visibility == Visibility::MdiChild) {
+        cell = ButtonCell::Inactive;
     }
     // The title bar under the button first, so the keyed pixels of this
     // state's cell show the title and not the previous state.
@@ -318,7 +318,7 @@ LRESULT TWinSkinForm::OnNcLButtonUp(WPARAM wParam, LPARAM lParam) {
 LRESULT TWinSkinForm::OnNcLButtonDblClk(WPARAM, LPARAM) {
     if (FShowState != TShowState::Normal) {
         Restore();
-    } else if (FStyleBits & style_bit::MaximizeBox) {
+    } else if (FStyleBits & StyleBit::MaximizeBox) {
         ToggleMaximize();
     }
     return 0;
@@ -340,33 +340,33 @@ void TWinSkinForm::DoSysButtonAction(int x, int y) {
         return;
     }
     switch (const int32_t action = button->FElement.Action) {
-    case button_action::Close:
+    case ButtonAction::Close:
         SetHoverTimer(false);
         PostMessageW(FWindow, WM_CLOSE, 0, 0);
         break;
-    case button_action::Maximize:
-    case button_action::MaximizeAlt:
+    case ButtonAction::Maximize:
+    case ButtonAction::MaximizeAlt:
         ToggleMaximize();
         break;
-    case button_action::Minimize:
-    case button_action::MinimizeAlt:
+    case ButtonAction::Minimize:
+    case ButtonAction::MinimizeAlt:
         ToggleMinimize();
         break;
-    case button_action::SystemMenu:
-    case button_action::IconMenu:
-    case button_action::SystemMenuAlt:
+    case ButtonAction::SystemMenu:
+    case ButtonAction::IconMenu:
+    case ButtonAction::SystemMenuAlt:
         ShowSysMenu(x + 1, y + 1);
         break;
-    case button_action::MdiMinimize:
-    case button_action::MdiMinimizeAlt:
+    case ButtonAction::MdiMinimize:
+    case ButtonAction::MdiMinimizeAlt:
         MdiChildCommand(SC_MINIMIZE);
         break;
-    case button_action::MdiRestore:
-    case button_action::MdiRestoreAlt:
+    case ButtonAction::MdiRestore:
+    case ButtonAction::MdiRestoreAlt:
         MdiChildCommand(SC_RESTORE);
         break;
-    case button_action::MdiClose:
-    case button_action::MdiCloseAlt:
+    case ButtonAction::MdiClose:
+    case ButtonAction::MdiCloseAlt:
         MdiChildCommand(SC_CLOSE);
         break;
     default:

@@ -96,13 +96,13 @@ void TWinSkinForm::AttachToWindow(TSkinData& skin) {
                         (window.bottom - window.top) - FClientRect.bottom};
     FStyleBits = 0;
     if ((FStyle & WS_SYSMENU) || nativeSysMenu_) {
-        FStyleBits |= style_bit::SystemMenu;
+        FStyleBits |= StyleBit::SystemMenu;
     }
     if (FStyle & WS_MINIMIZEBOX) {
-        FStyleBits |= style_bit::MinimizeBox;
+        FStyleBits |= StyleBit::MinimizeBox;
     }
     if (FStyle & WS_MAXIMIZEBOX) {
-        FStyleBits |= style_bit::MaximizeBox;
+        FStyleBits |= StyleBit::MaximizeBox;
     }
     BuildSysMenu();
     ReadShowState();
@@ -216,23 +216,23 @@ void TWinSkinForm::SetNativeCaption(bool on) {
     }
     DWORD style = DWORD(GetWindowLongPtrW(FWindow, GWL_STYLE));
     if (on) {
-        if (FStyleBits & style_bit::SystemMenu) {
+        if (FStyleBits & StyleBit::SystemMenu) {
             style |= WS_SYSMENU;
         }
-        if (FStyleBits & style_bit::MinimizeBox) {
+        if (FStyleBits & StyleBit::MinimizeBox) {
             style |= WS_MINIMIZEBOX;
         }
-        if (FStyleBits & style_bit::MaximizeBox) {
+        if (FStyleBits & StyleBit::MaximizeBox) {
             style |= WS_MAXIMIZEBOX;
         }
-        if (FStyleBits & style_bit::CaptionRemoved) {
+        if (FStyleBits & StyleBit::CaptionRemoved) {
             style |= WS_CAPTION;
         }
     } else if (FOwnerWnd || IsMdiChild()) {
         style &= ~CaptionButtonBits;
     } else {
         style &= ~WS_CAPTION;
-        FStyleBits |= style_bit::CaptionRemoved;
+        FStyleBits |= StyleBit::CaptionRemoved;
     }
     if (style == DWORD(GetWindowLongPtrW(FWindow, GWL_STYLE))) {
         return;

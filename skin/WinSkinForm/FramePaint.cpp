@@ -142,15 +142,15 @@ void TWinSkinForm::PaintCaptionText(HDC dc, const RECT& r) {
     DrawTextW(dc, measured.c_str(), int(measured.size()), &t, DT_CALCRECT | DT_NOCLIP);
     t.right += title.TXTBackleft + title.TXTBackRight;
     int dx = 0;
-    const int32_t alignment = FRightToLeft ? text_align::Right : title.TextAlignment;
+    const int32_t alignment = FRightToLeft ? TextAlign::Right : title.TextAlignment;
     switch (alignment) {
-    case text_align::Left:
+    case TextAlign::Left:
         dx = title.LeftWidth;
         break;
-    case text_align::Centre:
+    case TextAlign::Centre:
         dx = (r.right + t.left - r.left - t.right) / 2;
         break;
-    case text_align::Right:
+    case TextAlign::Right:
         dx = r.right + t.left - r.left - title.RightWidth - t.right;
         break;
     default:

@@ -101,7 +101,7 @@ LRESULT TWinSkinForm::FirstStage(UINT msg, WPARAM wParam, LPARAM lParam, bool& h
         if (msg == WM_SKINSTART) {
             return OnSkinStart();
         }
-        if (msg == tk::NotifyMenuChanged) {
+        if (msg == tk::kNotifyMenuChanged) {
             return OnMenuChanged(wParam, lParam);
         }
         break;
@@ -167,7 +167,7 @@ void TWinSkinForm::FormMessageHook(tk::Message& message) {
         message.result = 0;
         return;
     }
-    if (message.msg == tk::NotifyDialogChar && OnDialogChar(message.wParam, message.lParam)) {
+    if (message.msg == tk::kNotifyDialogChar && OnDialogChar(message.wParam, message.lParam)) {
         message.result = 1;
         return;
     }
@@ -327,17 +327,17 @@ LRESULT TWinSkinForm::OnStyleChanging(WPARAM wParam, LPARAM lParam) {
     auto* change = reinterpret_cast<STYLESTRUCT*>(lParam);
     if (!changingStyle_ && LONG(wParam) == GWL_STYLE && FSkinFrame) {
         const DWORD wanted = change->styleNew;
-        FStyleBits &= style_bit::CaptionRemoved;
+        FStyleBits &= StyleBit::CaptionRemoved;
         if (wanted & WS_SYSMENU) {
-            FStyleBits |= style_bit::SystemMenu;
+            FStyleBits |= StyleBit::SystemMenu;
         }
         if (wanted & WS_MINIMIZEBOX) {
-            FStyleBits |= style_bit::MinimizeBox;
+            FStyleBits |= StyleBit::MinimizeBox;
         }
         if (wanted & WS_MAXIMIZEBOX) {
-            FStyleBits |= style_bit::MaximizeBox;
+            FStyleBits |= StyleBit::MaximizeBox;
         }
-        if (FStyleBits & style_bit::CaptionRemoved) {
+        if (FStyleBits & StyleBit::CaptionRemoved) {
             change->styleNew &= ~DWORD(WS_CAPTION);
         } else if (FOwnerWnd || IsMdiChild()) {
             const bool nativeCaption = IsMdiChild() && SkinManager && SkinManager->MdiMaximized();
@@ -379,7 +379,7 @@ LRESULT TWinSkinForm::OnCtlColor(UINT msg, WPARAM wParam, LPARAM lParam) {
 // passes unpainted, and the bar follows the form's menu (while MenuUpdate).
 LRESULT TWinSkinForm::OnMenuChanged(WPARAM wParam, LPARAM lParam) {
     FSkinData->FramePaintEnabled = false;
-    const LRESULT result = CallDefault(tk::NotifyMenuChanged, wParam, lParam);
+    const LRESULT result = CallDefault(tk::kNotifyMenuChanged, wParam, lParam);
     FSkinData->FramePaintEnabled = true;
     if (FMenuBar && FSkinData->MenuUpdate() && GetMenu(FWindow)) {
         FMenuBar->BuildFromForm();

@@ -19,13 +19,13 @@ namespace {
 // What the hook knows about the drop-down open now (one at a time).
 struct TTracking {
     HHOOK MenuHook = nullptr;
-    TWinSkinMenu* trackingBar = nullptr;
+    TWinSkinMenu* TrackingBar = nullptr;
     int CurrentIndex = -1;
     bool FirstKeyPosted = false;
     bool Switching = false;
     POINT LastCursor{};
     // The neighbour to open once the open drop-down has closed, or -1.
-    int switchTo = -1;
+    int SwitchTo = -1;
 };
 
 TTracking& Tracking() {
@@ -36,8 +36,8 @@ TTracking& Tracking() {
 LRESULT CALLBACK MenuFilterHook(int code, WPARAM wParam, LPARAM lParam) {
     TTracking& t = Tracking();
     auto* msg = reinterpret_cast<MSG*>(lParam);
-    if (code == MSGF_MENU && t.trackingBar && msg && msg->message == WM_KEYDOWN &&
-        t.trackingBar->RightToLeft()) {
+    if (code == MSGF_MENU && t.TrackingBar && msg && msg->message == WM_KEYDOWN &&
+        t.TrackingBar->RightToLeft()) {
         if (msg->wParam == VK_LEFT) {
             msg->wParam = VK_RIGHT;
         } else if (msg->wParam == VK_RIGHT) {
@@ -45,9 +45,9 @@ LRESULT CALLBACK MenuFilterHook(int code, WPARAM wParam, LPARAM lParam) {
         }
     }
     const LRESULT result = CallNextHookEx(t.MenuHook, code, wParam, lParam);
-    if (result == 0 && code == MSGF_MENU && t.trackingBar && msg) {
+    if (result == 0 && code == MSGF_MENU && t.TrackingBar && msg) {
         try {
-            t.trackingBar->OnMenuMessage(*msg);
+            t.TrackingBar->OnMenuMessage(*msg);
         } catch (...) {
             // The menu goes on as the system runs it.
         }
@@ -78,7 +78,7 @@ public:
         }
         t.CurrentIndex = -1;
         t.FirstKeyPosted = false;
-        t.trackingBar = nullptr;
+        t.TrackingBar = nullptr;
     }
 };
 
@@ -207,8 +207,8 @@ void TWinSkinMenu::OnMenuMessage(MSG& msg) {
 void TWinSkinMenu::PostMenuClick(TNCObject& object) {
     auto& button = static_cast<TMenuBtn&>(object);
     TTracking& t = Tracking();
-    if (t.trackingBar == this) {
-        t.switchTo = button.FIndex;
+    if (t.TrackingBar == this) {
+        t.SwitchTo = button.FIndex;
         EndMenu();
         return;
     }
@@ -251,16 +251,16 @@ int TWinSkinMenu::TrackButton(int index) {
     const bool enabled = button.FEnabled;
     const RECT place = button.FRect;
     TTracking& t = Tracking();
-    t.switchTo = -1;
+    t.SwitchTo = -1;
     {
         TOwnerDrawnItems ownerDrawn(subMenu);
         TFilterHook hook;
         t.CurrentIndex = index;
-        t.trackingBar = this;
+        t.TrackingBar = this;
         GetWindowRect(FFrame.FWindow, &FFrame.FWindowRect);
         FFrame.FMenuTracking = true;
         FFrame.FDropDownMenu = subMenu;
-        itemText = std::make_unique<TMenuText>();
+        FItemText = std::make_unique<TMenuText>();
         if (SkinManager) {
             SkinManager->SetMenuBarTracking(true);
         }
@@ -275,13 +275,13 @@ int TWinSkinMenu::TrackButton(int index) {
     }
     FFrame.FMenuTracking = false;
     FFrame.FDropDownMenu = nullptr;
-    itemText.reset();
+    FItemText.reset();
     // The buttons may have been built again while the menu was open.
     if (index < int(FButtons.size()) && FFrame.FHotObject == FButtons[size_t(index)].get()) {
         FFrame.FHotObject->Leave();
     }
-    const int next = t.switchTo;
-    t.switchTo = -1;
+    const int next = t.SwitchTo;
+    t.SwitchTo = -1;
     return next;
 }
 

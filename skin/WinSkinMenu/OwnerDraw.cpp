@@ -137,7 +137,7 @@ bool MeasureMenuBarItem(TWinSkinForm& frame, MEASUREITEMSTRUCT& measure) {
     }
     const auto& bar = static_cast<const TWinSkinMenu&>(*frame.FMenuBar);
     std::optional<TMenuText> ownTexts;
-    TMenuText& texts = bar.itemText ? *bar.itemText : ownTexts.emplace();
+    TMenuText& texts = bar.FItemText ? *bar.FItemText : ownTexts.emplace();
     MeasureNativeItem(skin, ViewOfNativeItem(frame.FDropDownMenu, measure.itemID), texts, measure);
     return true;
 }

@@ -78,7 +78,7 @@ public:
     HMENU FNativeMenu = nullptr;
     // The font and text sizes the open drop-down's items are measured with;
     // none while no drop-down of the bar is open.
-    std::unique_ptr<TMenuText> itemText;
+    std::unique_ptr<TMenuText> FItemText;
 
 private:
     void ClearButtons();

@@ -7,12 +7,12 @@ namespace skin {
 
 // Cells of the combo box's frame (SunkEdge), button (ComboButton) and arrow
 // (ExtraImages), one per state, in the order of the button strip.
-namespace combo_frame {
+namespace ComboFrame {
 constexpr int Normal = 1;
 constexpr int Pressed = 2;
 constexpr int Disabled = 3;
 constexpr int Hot = 4; // mouse over, or focused
-} // namespace combo_frame
+} // namespace ComboFrame
 
 // The combo box's edit area lies this far inside the window; the button is
 // this much wider than a scroll bar arrow.
@@ -25,12 +25,12 @@ constexpr int ComboSimpleStyle = 1;
 constexpr int SizeGripCell = 5;
 
 // Cells of the status bar edges strip (StatusBarEdges), one per bevel.
-namespace status_bevel {
+namespace StatusBevel {
 constexpr int Lowered = 1;
 constexpr int Raised = 2;
 constexpr int None = 3;
 constexpr int Count = 3;
-} // namespace status_bevel
+} // namespace StatusBevel
 // A panel's text keeps this far from its left and right edges.
 constexpr int StatusTextInset = 2;
 

@@ -6,7 +6,7 @@
 namespace skin {
 
 // TSkinScrollbar::FPressedPart and TSkinScControl::FPressedPart.
-namespace scroll_part {
+namespace ScrollPart {
 constexpr int None = 0;
 constexpr int LeftArrow = 1;
 constexpr int RightArrow = 2;
@@ -14,28 +14,28 @@ constexpr int UpArrow = 3;
 constexpr int DownArrow = 4;
 constexpr int HorzThumb = 5;
 constexpr int VertThumb = 6;
-} // namespace scroll_part
+} // namespace ScrollPart
 
 // Cells of the skin's scroll bar arrow strip (the Scrollbar element): four
 // per arrow (normal, pressed, hot, disabled), then the corner and spares.
-namespace arrow_cell {
+namespace ArrowCell {
 constexpr int Left = 1;
 constexpr int Right = 5;
 constexpr int Up = 9;
 constexpr int Down = 13;
 constexpr int PressedStep = 1;
 constexpr int DisabledStep = 3;
-} // namespace arrow_cell
+} // namespace ArrowCell
 
 // Cells of a track strip (HorzScroll, VertScroll) and of a thumb.
-namespace track_cell {
+namespace TrackCell {
 constexpr int Normal = 1;
 constexpr int Disabled = 4;
-} // namespace track_cell
-namespace thumb_cell {
+} // namespace TrackCell
+namespace ThumbCell {
 constexpr int Normal = 1;
 constexpr int Pressed = 2;
-} // namespace thumb_cell
+} // namespace ThumbCell
 
 // A bar is composed in an image this thick, then stretched to the bar.
 constexpr int BarImageThickness = 16;
@@ -46,26 +46,26 @@ constexpr int MaxBarImage = 10000;
 constexpr int TrackThumbCell = 2;
 
 // The two halves of an up-down control and their states.
-namespace up_down_kind {
+namespace UpDownKind {
 constexpr int Up = 0;
 constexpr int Down = 1;
 constexpr int Left = 2;
 constexpr int Right = 3;
-} // namespace up_down_kind
-namespace up_down_state {
+} // namespace UpDownKind
+namespace UpDownState {
 constexpr int Normal = 1;
 constexpr int Pressed = 2;
 constexpr int Disabled = 3;
 constexpr int Hot = 4;
-} // namespace up_down_state
+} // namespace UpDownState
 // An up-down strip holds four cells (one per state) for each of its halves.
 constexpr int UpDownCellsPerHalf = 4;
 
 // Cells of the progress strip.
-namespace progress_cell {
+namespace ProgressCell {
 constexpr int Count = 2;
 constexpr int Empty = 1;
 constexpr int Filled = 2;
-} // namespace progress_cell
+} // namespace ProgressCell
 
 } // namespace skin

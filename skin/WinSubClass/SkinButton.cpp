@@ -28,7 +28,7 @@ bool TSkinButton::BeforeMessage(tk::Message& message) {
         if (FHandle && GetFocus() != FHandle) {
             SetFocus(FHandle);
         }
-        FMouseState |= mouse_bit::Pressed;
+        FMouseState |= MouseBit::Pressed;
         Paint(nullptr);
         return false;
     default:
@@ -40,13 +40,13 @@ void TSkinButton::AfterMessage(tk::Message& message) {
     switch (message.msg) {
     case WM_KEYDOWN:
         if (message.wParam == VK_SPACE) {
-            FMouseState |= mouse_bit::Pressed;
+            FMouseState |= MouseBit::Pressed;
             Repaint();
         }
         return;
     case WM_KEYUP:
         if (message.wParam == VK_SPACE) {
-            FMouseState &= uint8_t(~mouse_bit::Pressed);
+            FMouseState &= uint8_t(~MouseBit::Pressed);
             Repaint();
         }
         return;
@@ -55,7 +55,7 @@ void TSkinButton::AfterMessage(tk::Message& message) {
         return;
     case WM_LBUTTONUP:
         if (Pressed()) {
-            FMouseState &= uint8_t(~mouse_bit::Pressed);
+            FMouseState &= uint8_t(~MouseBit::Pressed);
             Repaint();
             SkinTrace("**Skin button click " + tk::Narrow(FCaption));
             FireClick();
@@ -64,9 +64,9 @@ void TSkinButton::AfterMessage(tk::Message& message) {
     default:
         break;
     }
-    if (message.msg == tk::NotifyMouseEnter) {
+    if (message.msg == tk::kNotifyMouseEnter) {
         OnMouseEnter();
-    } else if (message.msg == tk::NotifyMouseLeave) {
+    } else if (message.msg == tk::kNotifyMouseLeave) {
         OnMouseLeave();
     } else {
         TSkinControl::AfterMessage(message);
@@ -77,7 +77,7 @@ void TSkinButton::OnMouseMove() {
     if (MouseOver()) {
         return;
     }
-    FMouseState |= mouse_bit::Over;
+    FMouseState |= MouseBit::Over;
     TSkinControl* hot = FForm ? FForm->FHotControl : nullptr;
     if (hot && hot != this) {
         hot->SendMouseLeave();
@@ -92,7 +92,7 @@ void TSkinButton::OnMouseEnter() {
     if (FHandle && !IsWindowEnabled(FHandle)) {
         return;
     }
-    FMouseState |= mouse_bit::Over;
+    FMouseState |= MouseBit::Over;
     Repaint();
     BecomeHot();
 }
@@ -101,7 +101,7 @@ void TSkinButton::OnMouseLeave() {
     if (FHandle && !IsWindowEnabled(FHandle)) {
         return;
     }
-    FMouseState &= uint8_t(~(mouse_bit::Over | mouse_bit::Pressed));
+    FMouseState &= uint8_t(~(MouseBit::Over | MouseBit::Pressed));
     Repaint();
     ForgetHot();
 }
@@ -116,22 +116,22 @@ void TSkinButton::FireClick() {
 }
 
 int TSkinButton::StateFrame(DWORD style) const {
-    int frame = button_frame::Normal;
+    int frame = ButtonFrame::Normal;
     if (Pressed()) {
-        frame = button_frame::Pressed;
+        frame = ButtonFrame::Pressed;
     } else if (MouseOver()) {
-        frame = button_frame::Hot;
+        frame = ButtonFrame::Hot;
     } else if (style & BS_DEFPUSHBUTTON) {
-        frame = button_frame::Default;
+        frame = ButtonFrame::Default;
     } else if (FIsFocused) {
-        frame = button_frame::Hot;
+        frame = ButtonFrame::Hot;
     }
-    return FIsEnabled ? frame : button_frame::Disabled;
+    return FIsEnabled ? frame : ButtonFrame::Disabled;
 }
 
 bool TSkinButton::ComposeFace(const RECT& rect, int frameCount, int frame) {
     const TDataSkinButton& element = FSkinData->Buttons;
-    if (element.Bitmap.Empty() || IsRectEmpty(&rect) || frame < 1 || frame > button_frame::Count) {
+    if (element.Bitmap.Empty() || IsRectEmpty(&rect) || frame < 1 || frame > ButtonFrame::Count) {
         return false;
     }
     const int width = rect.right - rect.left;
@@ -174,13 +174,13 @@ void TSkinButton::Refresh() {
 COLORREF TSkinButton::CaptionColour(int frame, COLORREF fallback, bool onlyDefined) const {
     const TDataSkinButton& element = FSkinData->Buttons;
     switch (frame) {
-    case button_frame::Normal:
+    case ButtonFrame::Normal:
         return !onlyDefined || element.HasNormalColour2 ? ResolveColour(element.NormalColour2)
                                                         : fallback;
-    case button_frame::Hot:
+    case ButtonFrame::Hot:
         return !onlyDefined || element.HasMouseOverColour2 ? ResolveColour(element.MouseOverColour2)
                                                            : fallback;
-    case button_frame::Pressed:
+    case ButtonFrame::Pressed:
         return !onlyDefined || element.HasPressedColour2 ? ResolveColour(element.PressedColour2)
                                                          : fallback;
     default:
@@ -192,7 +192,7 @@ void TSkinButton::Draw(HDC dc, const RECT& rect) {
     const DWORD style = ReadWindowState();
     const std::wstring caption = ShownCaption();
     const int frame = StateFrame(style);
-    if (!ComposeFace(rect, button_frame::Count, frame)) {
+    if (!ComposeFace(rect, ButtonFrame::Count, frame)) {
         return;
     }
     const HDC buffer = BufferDC();
@@ -200,7 +200,7 @@ void TSkinButton::Draw(HDC dc, const RECT& rect) {
     const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(FHandle, WM_GETFONT, 0, 0));
     const tk::SelectedObject selected(buffer, font ? font : GetStockObject(DEFAULT_GUI_FONT));
     const COLORREF text =
-        frame == button_frame::Disabled
+        frame == ButtonFrame::Disabled
             ? DisabledButtonText
             : CaptionColour(frame, ResolveColour(FSkinData->ButtonTextColour), false);
     SetTextColor(buffer, text);

@@ -54,7 +54,7 @@ private:
         int frameCount = 0;
         TDib pixels;
     };
-    TComposedCell cells_[button_frame::Count];
+    TComposedCell cells_[ButtonFrame::Count];
     int cellWidth_ = 0;
     int cellHeight_ = 0;
     tk::CompatibleDC bufferDc_;

@@ -32,22 +32,22 @@ void TSkinComBox::AfterMessage(tk::Message& message) {
         return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        ChangeMouseState(mouse_bit::Pressed, true);
+        ChangeMouseState(MouseBit::Pressed, true);
         return;
     case WM_LBUTTONUP:
-        ChangeMouseState(mouse_bit::Pressed, false);
+        ChangeMouseState(MouseBit::Pressed, false);
         return;
     default:
         break;
     }
     const bool enabled = FHandle && IsWindowEnabled(FHandle);
-    if (message.msg == tk::NotifyMouseEnter) {
+    if (message.msg == tk::kNotifyMouseEnter) {
         if (enabled) {
-            ChangeMouseState(mouse_bit::Over, true);
+            ChangeMouseState(MouseBit::Over, true);
         }
-    } else if (message.msg == tk::NotifyMouseLeave) {
+    } else if (message.msg == tk::kNotifyMouseLeave) {
         if (enabled) {
-            ChangeMouseState(mouse_bit::Over, false);
+            ChangeMouseState(MouseBit::Over, false);
         }
     } else {
         TSkinControl::AfterMessage(message);
@@ -56,12 +56,12 @@ void TSkinComBox::AfterMessage(tk::Message& message) {
 
 int TSkinComBox::StateFrame() const {
     if (Pressed()) {
-        return combo_frame::Pressed;
+        return ComboFrame::Pressed;
     }
     if (GetFocus() == FHandle || MouseOver()) {
-        return combo_frame::Hot;
+        return ComboFrame::Hot;
     }
-    return (FStyle & WS_DISABLED) ? combo_frame::Disabled : combo_frame::Normal;
+    return (FStyle & WS_DISABLED) ? ComboFrame::Disabled : ComboFrame::Normal;
 }
 
 void TSkinComBox::Draw(HDC dc, const RECT& rect) {

@@ -236,7 +236,7 @@ void TSkinControl::AfterMessage(tk::Message& message) {
         Paint(reinterpret_cast<HDC>(message.wParam));
         break;
     default:
-        if (message.msg == tk::NotifyEnabledChanged) {
+        if (message.msg == tk::kNotifyEnabledChanged) {
             Repaint();
         }
         break;
@@ -377,9 +377,9 @@ tk::Persistent* TSkinControl::GetObjProp(std::string_view name, std::string_view
 
 void TSkinControl::SendMouseLeave() {
     if (FHandle) {
-        SendMessageW(FHandle, tk::NotifyMouseLeave, 0, 0);
+        SendMessageW(FHandle, tk::kNotifyMouseLeave, 0, 0);
     } else if (tk::Control* control = SkinnedControl()) {
-        control->Perform(tk::NotifyMouseLeave);
+        control->Perform(tk::kNotifyMouseLeave);
     }
 }
 

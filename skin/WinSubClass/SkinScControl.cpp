@@ -13,13 +13,13 @@ constexpr DWORD ConsumerSystemBit = 0x80000000;
 int PressedPartOf(int code, bool vertical) {
     switch (code) {
     case SB_LINEUP:
-        return vertical ? scroll_part::UpArrow : scroll_part::LeftArrow;
+        return vertical ? ScrollPart::UpArrow : ScrollPart::LeftArrow;
     case SB_LINEDOWN:
-        return vertical ? scroll_part::DownArrow : scroll_part::RightArrow;
+        return vertical ? ScrollPart::DownArrow : ScrollPart::RightArrow;
     case SB_THUMBTRACK:
-        return vertical ? scroll_part::VertThumb : scroll_part::HorzThumb;
+        return vertical ? ScrollPart::VertThumb : ScrollPart::HorzThumb;
     default:
-        return scroll_part::None;
+        return ScrollPart::None;
     }
 }
 
@@ -49,9 +49,9 @@ bool TSkinScControl::BeforeMessage(tk::Message& message) {
         Paint(nullptr);
         return false;
     default:
-        if (message.msg == tk::ReflectedHScroll || message.msg == tk::ReflectedVScroll) {
+        if (message.msg == tk::kReflectedHScroll || message.msg == tk::kReflectedVScroll) {
             FPressedPart =
-                PressedPartOf(LOWORD(message.wParam), message.msg == tk::ReflectedVScroll);
+                PressedPartOf(LOWORD(message.wParam), message.msg == tk::kReflectedVScroll);
             const TLifeToken::TWatch alive = life_.Watch();
             CallOriginal(message);
             if (!alive.expired()) {
@@ -70,18 +70,18 @@ void TSkinScControl::Draw(HDC dc, const RECT& rect) {
     }
     const bool vertical = Vertical();
     const int arrow = GetSystemMetrics(SM_CXHSCROLL);
-    SetBarLength(geometry, vertical ? rect.bottom - rect.top : rect.right - rect.left, arrow);
+    SetBarLength(FGeometry, vertical ? rect.bottom - rect.top : rect.right - rect.left, arrow);
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
     if (GetScrollInfo(FHandle, SB_CTL, &info)) {
         const TBarMetrics metrics{arrow, GetSystemMetrics(SM_CXHTHUMB),
                                   MinimumThumb(arrow, (GetVersion() & ConsumerSystemBit) != 0)};
-        ControlThumb(geometry, {info.nMin, info.nMax, info.nPage, info.nPos}, metrics);
+        ControlThumb(FGeometry, {info.nMin, info.nMax, info.nPage, info.nPos}, metrics);
     }
     TBarLook look;
     look.vertical = vertical;
-    look.geometry = geometry;
+    look.geometry = FGeometry;
     look.pressedPart = FPressedPart;
     look.disabled = !IsWindowEnabled(FHandle);
     PaintSkinBar(dc, rect, look, *FSkinData, &pieces_);

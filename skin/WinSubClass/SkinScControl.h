@@ -29,7 +29,7 @@ public:
 
     int FPressedPart = 0;
     // The bar's arrows, track and thumb.
-    TBarGeometry geometry;
+    TBarGeometry FGeometry;
 
 private:
     bool Vertical() const;

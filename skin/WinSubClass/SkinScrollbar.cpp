@@ -40,13 +40,13 @@ RECT ToRect(const TBarRect& r) {
 int PressedPartOf(int code, bool vertical) {
     switch (code) {
     case SB_LINEUP: // SB_LINELEFT
-        return vertical ? scroll_part::UpArrow : scroll_part::LeftArrow;
+        return vertical ? ScrollPart::UpArrow : ScrollPart::LeftArrow;
     case SB_LINEDOWN: // SB_LINERIGHT
-        return vertical ? scroll_part::DownArrow : scroll_part::RightArrow;
+        return vertical ? ScrollPart::DownArrow : ScrollPart::RightArrow;
     case SB_THUMBTRACK:
-        return vertical ? scroll_part::VertThumb : scroll_part::HorzThumb;
+        return vertical ? ScrollPart::VertThumb : ScrollPart::HorzThumb;
     default:
-        return scroll_part::None;
+        return ScrollPart::None;
     }
 }
 
@@ -77,10 +77,10 @@ const tk::ClassInfo& TSkinScrollbar::StaticClass() {
 }
 
 TSkinScrollbar::TSkinScrollbar(tk::Component* owner) : TSkinControl(owner) {
-    horz.styleBit = WS_HSCROLL;
-    vert.styleBit = WS_VSCROLL;
-    horz.info.cbSize = sizeof(SCROLLINFO);
-    vert.info.cbSize = sizeof(SCROLLINFO);
+    FHorz.styleBit = WS_HSCROLL;
+    FVert.styleBit = WS_VSCROLL;
+    FHorz.info.cbSize = sizeof(SCROLLINFO);
+    FVert.info.cbSize = sizeof(SCROLLINFO);
 }
 
 TSkinScrollbar::~TSkinScrollbar() {
@@ -120,7 +120,7 @@ void TSkinScrollbar::TakeOverBars() {
     FDragging = false;
     FInHScroll = false;
     FInVScroll = false;
-    FPressedPart = scroll_part::None;
+    FPressedPart = ScrollPart::None;
     SetWindowPos(FHandle, nullptr, 0, 0, 0, 0, FrameChangeFlags);
     RedrawWindow(FHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
 }
@@ -204,11 +204,11 @@ bool TSkinScrollbar::CalcBars(const RECT& window) {
     const TBarsLayout bars =
         LayoutBars(window.right - window.left, window.bottom - window.top, client.right,
                    client.bottom, FStyle, FExStyle, arrow, GetSystemMetrics(SM_CXEDGE));
-    horz.rect = ToRect(bars.horz);
-    vert.rect = ToRect(bars.vert);
+    FHorz.rect = ToRect(bars.horz);
+    FVert.rect = ToRect(bars.vert);
     FCornerRect = ToRect(bars.corner);
-    SetBarLength(horz.geometry, horz.rect.right - horz.rect.left, arrow);
-    SetBarLength(vert.geometry, vert.rect.bottom - vert.rect.top, arrow);
+    SetBarLength(FHorz.geometry, FHorz.rect.right - FHorz.rect.left, arrow);
+    SetBarLength(FVert.geometry, FVert.rect.bottom - FVert.rect.top, arrow);
     return true;
 }
 
@@ -234,12 +234,12 @@ void TSkinScrollbar::Draw(HDC dc, const RECT& rect) {
     const bool horz = (FStyle & WS_HSCROLL) != 0;
     const bool vert = (FStyle & WS_VSCROLL) != 0;
     if (horz) {
-        CalcThumb(horz, SB_HORZ);
-        DrawBar(dc, horz, false);
+        CalcThumb(FHorz, SB_HORZ);
+        DrawBar(dc, FHorz, false);
     }
     if (vert) {
-        CalcThumb(vert, SB_VERT);
-        DrawBar(dc, vert, true);
+        CalcThumb(FVert, SB_VERT);
+        DrawBar(dc, FVert, true);
     }
     if (horz && vert) {
         FillBackground(dc, FCornerRect);
@@ -247,8 +247,8 @@ void TSkinScrollbar::Draw(HDC dc, const RECT& rect) {
 }
 
 void TSkinScrollbar::Refresh() {
-    horz.pieces.Clear();
-    vert.pieces.Clear();
+    FHorz.pieces.Clear();
+    FVert.pieces.Clear();
     TSkinControl::Refresh();
 }
 
@@ -273,7 +273,7 @@ bool TSkinScrollbar::StartThumbDrag(WPARAM hitCode, LPARAM screenPoint) {
     }
     const POINT screen{GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)};
     const bool vertical = hitCode == HTVSCROLL;
-    TBar& bar = vertical ? vert : horz;
+    TBar& bar = vertical ? FVert : FHorz;
     if (!CalcBars({0, 0, window.right - window.left, window.bottom - window.top}) ||
         !(FStyle & bar.styleBit)) {
         return false;
@@ -284,14 +284,14 @@ bool TSkinScrollbar::StartThumbDrag(WPARAM hitCode, LPARAM screenPoint) {
     if (HitTestBar(bar.geometry, offset) != TBarPart::Thumb) {
         return false;
     }
-    FPressedPart = vertical ? scroll_part::VertThumb : scroll_part::HorzThumb;
+    FPressedPart = vertical ? ScrollPart::VertThumb : ScrollPart::HorzThumb;
     Paint(nullptr);
     DragThumb(vertical, screen);
     return true;
 }
 
 void TSkinScrollbar::DragThumb(bool vertical, POINT start) {
-    TBar& bar = vertical ? vert : horz;
+    TBar& bar = vertical ? FVert : FHorz;
     const HWND window = FHandle;
     const UINT msg = vertical ? WM_VSCROLL : WM_HSCROLL;
     const TLifeToken::TWatch alive = life_.Watch();
@@ -354,7 +354,7 @@ const tk::ClassInfo& TSkinListView::StaticClass() {
 TSkinListView::TSkinListView(tk::Component* owner) : TSkinScrollbar(owner) {}
 
 TSkinListView::~TSkinListView() {
-    delete std::exchange(header, nullptr);
+    delete std::exchange(FHeader, nullptr);
 }
 
 void TSkinListView::AttachScrolled(tk::WinControl& control, TSkinData& skin, bool handleNcDown,
@@ -364,18 +364,18 @@ void TSkinListView::AttachScrolled(tk::WinControl& control, TSkinData& skin, boo
     }
     TSkinScrollbar::AttachScrolled(control, skin, handleNcDown, frame, canvas);
     const HWND header = ListView_GetHeader(FHandle);
-    if (header && !header) {
-        header = new TSkinHeader(&control);
-        header->FreeNotification(*this);
-        header->AttachWindow(header, skin, frame, canvas);
+    if (header && !FHeader) {
+        FHeader = new TSkinHeader(&control);
+        FHeader->FreeNotification(*this);
+        FHeader->AttachWindow(header, skin, frame, canvas);
         InvalidateRect(header, nullptr, TRUE);
     }
 }
 
 void TSkinListView::Notification(tk::Component& component, tk::Operation operation) {
     TSkinScrollbar::Notification(component, operation);
-    if (operation == tk::Operation::Remove && &component == header) {
-        header = nullptr;
+    if (operation == tk::Operation::Remove && &component == FHeader) {
+        FHeader = nullptr;
     }
 }
 

@@ -66,8 +66,8 @@ public:
     bool FHandleNcDown = false;
     bool FInVScroll = false;
     bool FInHScroll = false;
-    TBar horz;
-    TBar vert;
+    TBar FHorz;
+    TBar FVert;
 
 protected:
     // Reads the style and places the bars in the window rectangle; false
@@ -105,7 +105,7 @@ public:
     void AttachScrolled(tk::WinControl& control, TSkinData& skin, bool handleNcDown,
                         TWinSkinForm& frame, tk::Canvas& canvas) override;
 
-    TSkinHeader* header = nullptr;
+    TSkinHeader* FHeader = nullptr;
 
 protected:
     void Notification(tk::Component& component, tk::Operation operation) override;

@@ -32,17 +32,17 @@ void TSkinSpeedButton::AttachGraphic(TWinSkinForm& frame, TSkinData& skin, tk::C
 }
 
 int TSkinSpeedButton::StateFrame(DWORD) const {
-    int frame = button_frame::Normal;
+    int frame = ButtonFrame::Normal;
     if (Pressed()) {
-        frame = button_frame::Pressed;
+        frame = ButtonFrame::Pressed;
     } else if (MouseOver()) {
-        frame = button_frame::Hot;
+        frame = ButtonFrame::Hot;
     }
     if (!FIsEnabled) {
-        frame = button_frame::Disabled;
+        frame = ButtonFrame::Disabled;
     }
     if (skintext::EqualIgnoringAsciiCase(GetEnumProp("Down"), "true")) {
-        frame = button_frame::Pressed;
+        frame = ButtonFrame::Pressed;
     }
     return frame;
 }
@@ -109,7 +109,7 @@ bool TSkinSpeedButton::BeforeMessage(tk::Message& message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         CallOriginal(message);
-        FMouseState |= mouse_bit::Pressed;
+        FMouseState |= MouseBit::Pressed;
         Paint(nullptr);
         return false;
     default:
@@ -123,19 +123,19 @@ void TSkinSpeedButton::AfterMessage(tk::Message& message) {
         UnhookControl();
         return;
     case WM_LBUTTONUP:
-        FMouseState &= uint8_t(~mouse_bit::Pressed);
+        FMouseState &= uint8_t(~MouseBit::Pressed);
         Repaint();
         return;
     default:
         break;
     }
-    if (message.msg == tk::NotifyHostDestroyed) {
+    if (message.msg == tk::kNotifyHostDestroyed) {
         UnhookControl();
-    } else if (message.msg == tk::NotifyMouseEnter) {
-        FMouseState |= mouse_bit::Over;
+    } else if (message.msg == tk::kNotifyMouseEnter) {
+        FMouseState |= MouseBit::Over;
         Repaint();
-    } else if (message.msg == tk::NotifyMouseLeave) {
-        FMouseState &= uint8_t(~(mouse_bit::Over | mouse_bit::Pressed));
+    } else if (message.msg == tk::kNotifyMouseLeave) {
+        FMouseState &= uint8_t(~(MouseBit::Over | MouseBit::Pressed));
         if (SkinnedControl() && SkinnedControl()->Visible()) {
             Repaint();
         }

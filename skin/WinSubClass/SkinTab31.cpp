@@ -42,9 +42,9 @@ void TSkinTab31::Attach(TWinSkinForm& frame, TSkinData& skin, bool useSkinColor,
     if (!scroller) {
         return;
     }
-    scroller = scroller;
-    scroller->FreeNotification(*this);
-    FUpDown = new TSkinUpDown(scroller);
+    FScroller = scroller;
+    FScroller->FreeNotification(*this);
+    FUpDown = new TSkinUpDown(FScroller);
     FUpDown->FreeNotification(*this);
     FUpDown->FHorizontal = 1;
     FUpDown->Attach(frame, skin, false, canvas);
@@ -58,8 +58,8 @@ void TSkinTab31::Notification(tk::Component& component, tk::Operation operation)
     if (&component == FUpDown) {
         FUpDown = nullptr;
     }
-    if (&component == scroller) {
-        scroller = nullptr;
+    if (&component == FScroller) {
+        FScroller = nullptr;
     }
 }
 
@@ -107,7 +107,7 @@ void TSkinTab31::Draw(HDC dc, const RECT& rect) {
         widths.push_back(FCanvas->TextExtent(tab).cx);
     }
     // The tab set's own test, so the tabs lie where its clicks find them.
-    const bool scrollerShown = scroller && scroller->Visible();
+    const bool scrollerShown = FScroller && FScroller->Visible();
     for (const tk::TabSlot& slot :
          tk::LayoutTabSet(widths, tabSet->FirstIndex(), tabSet->StartMargin(),
                           width - tabSet->EndMargin(), scrollerShown)) {

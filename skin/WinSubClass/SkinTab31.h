@@ -30,7 +30,7 @@ public:
     // The skin's tab strip, flipped: the tabs hang down.
     TDib FTabImage;
     TSkinUpDown* FUpDown = nullptr;
-    tk::UpDown* scroller = nullptr;
+    tk::UpDown* FScroller = nullptr;
 
 protected:
     void Notification(tk::Component& component, tk::Operation operation) override;

@@ -50,7 +50,7 @@ bool TSkinTrackBar::BeforeMessage(tk::Message& message) {
         message.result = 1;
         return false;
     }
-    if (message.msg == WM_NOTIFY || message.msg == tk::ReflectedNotify) {
+    if (message.msg == WM_NOTIFY || message.msg == tk::kReflectedNotify) {
         const auto* header = reinterpret_cast<const NMHDR*>(message.lParam);
         if (header && header->code == UINT(NM_CUSTOMDRAW)) {
             message.result = CustomDraw(*reinterpret_cast<const NMCUSTOMDRAW*>(header));

@@ -42,7 +42,7 @@ constexpr std::array<POINT, 5> RightArrowLine{{{0, 0}, {-1, 2}, {-1, -2}, {1, 0}
 // The strip cell of a half: four per half (one per state), up and left first.
 int CellOf(int kind, int state) {
     const int cell = state + UpDownCellsPerHalf * kind;
-    return kind >= up_down_kind::Left ? cell - 2 * UpDownCellsPerHalf : cell;
+    return kind >= UpDownKind::Left ? cell - 2 * UpDownCellsPerHalf : cell;
 }
 
 } // namespace
@@ -91,13 +91,13 @@ bool TSkinUpDown::BeforeMessage(tk::Message& message) {
         const TLifeToken::TWatch alive = life_.Watch();
         CallOriginal(message);
         if (!alive.expired()) {
-            FMouseState |= mouse_bit::Pressed;
+            FMouseState |= MouseBit::Pressed;
             Paint(nullptr);
         }
         return false;
     }
     case WM_LBUTTONUP: {
-        FMouseState &= uint8_t(~mouse_bit::Pressed);
+        FMouseState &= uint8_t(~MouseBit::Pressed);
         const TLifeToken::TWatch alive = life_.Watch();
         CallOriginal(message);
         if (!alive.expired()) {
@@ -112,7 +112,7 @@ bool TSkinUpDown::BeforeMessage(tk::Message& message) {
 
 void TSkinUpDown::AfterMessage(tk::Message& message) {
     if (message.msg == WM_MOUSEMOVE) {
-        FMouseState |= mouse_bit::Over;
+        FMouseState |= MouseBit::Over;
         if (!trackingLeave_) {
             TRACKMOUSEEVENT track{};
             track.cbSize = sizeof(track);
@@ -126,11 +126,11 @@ void TSkinUpDown::AfterMessage(tk::Message& message) {
         }
         return;
     }
-    if (message.msg == WM_MOUSELEAVE || message.msg == tk::NotifyMouseLeave) {
+    if (message.msg == WM_MOUSELEAVE || message.msg == tk::kNotifyMouseLeave) {
         if (message.msg == WM_MOUSELEAVE) {
             trackingLeave_ = false;
         }
-        FMouseState &= uint8_t(~(mouse_bit::Over | mouse_bit::Pressed));
+        FMouseState &= uint8_t(~(MouseBit::Over | MouseBit::Pressed));
         Paint(nullptr);
         return;
     }
@@ -154,27 +154,27 @@ void TSkinUpDown::Draw(HDC dc, const RECT& rect) {
     GetCursorPos(&cursor);
     ScreenToClient(FHandle, &cursor);
     const int live = PtInRect(&first, cursor) ? 0 : PtInRect(&second, cursor) ? 1 : -1;
-    int liveState = up_down_state::Normal;
+    int liveState = UpDownState::Normal;
     if (Pressed()) {
-        liveState = up_down_state::Pressed;
+        liveState = UpDownState::Pressed;
     } else if (MouseOver()) {
-        liveState = up_down_state::Hot;
+        liveState = UpDownState::Hot;
     }
     const auto stateOf = [&](int half) {
         if (!FIsEnabled) {
-            return up_down_state::Disabled;
+            return UpDownState::Disabled;
         }
-        return half == live ? liveState : up_down_state::Normal;
+        return half == live ? liveState : UpDownState::Normal;
     };
     hotHalf_ = MouseOver() ? live : -1;
     const bool horizontal = Horizontal();
-    DrawHalf(buffer, first, horizontal ? up_down_kind::Left : up_down_kind::Up, stateOf(0));
-    DrawHalf(buffer, second, horizontal ? up_down_kind::Right : up_down_kind::Down, stateOf(1));
+    DrawHalf(buffer, first, horizontal ? UpDownKind::Left : UpDownKind::Up, stateOf(0));
+    DrawHalf(buffer, second, horizontal ? UpDownKind::Right : UpDownKind::Down, stateOf(1));
     buffer.BlitTo(dc, rect.left, rect.top);
 }
 
 void TSkinUpDown::DrawHalf(HDC dc, const RECT& half, int kind, int state) const {
-    const bool horizontal = kind >= up_down_kind::Left;
+    const bool horizontal = kind >= UpDownKind::Left;
     const TDataSkinBorder* element =
         horizontal ? FSkinData->UpDownHorz.get() : FSkinData->UpDownVert.get();
     if (!element || element->Bitmap.Empty()) {
@@ -196,7 +196,7 @@ void TSkinUpDown::DrawHalf(HDC dc, const RECT& half, int kind, int state) const 
 }
 
 void TSkinUpDown::DrawPlainHalf(HDC dc, const RECT& half, int kind, int state) const {
-    const bool down = state == up_down_state::Pressed || state == up_down_state::Hot;
+    const bool down = state == UpDownState::Pressed || state == UpDownState::Hot;
     const tk::OwnedPen edge(CreatePen(PS_SOLID, 1, ResolveColour(FSkinData->ButtonDkShadowColour)));
     const tk::OwnedBrush face(CreateSolidBrush(
         ResolveColour(down ? FSkinData->ButtonShadowColour : FSkinData->ButtonFaceColour)));
@@ -207,20 +207,20 @@ void TSkinUpDown::DrawPlainHalf(HDC dc, const RECT& half, int kind, int state) c
     }
     const tk::OwnedPen ink(
         CreatePen(PS_SOLID, 1,
-                  ResolveColour(state == up_down_state::Disabled ? FSkinData->ButtonShadowColour
-                                                                 : FSkinData->ButtonTextColour)));
+                  ResolveColour(state == UpDownState::Disabled ? FSkinData->ButtonShadowColour
+                                                               : FSkinData->ButtonTextColour)));
     const tk::SelectedObject pen(dc, ink.get());
     const int x = half.left + (half.right - half.left) / 2;
     int y = half.top + (half.bottom - half.top) / 2;
-    if (kind == up_down_kind::Up || kind == up_down_kind::Down) {
+    if (kind == UpDownKind::Up || kind == UpDownKind::Down) {
         y -= PlainArrowRaise;
-        for (const TSegment& s : kind == up_down_kind::Up ? UpArrowLines : DownArrowLines) {
+        for (const TSegment& s : kind == UpDownKind::Up ? UpArrowLines : DownArrowLines) {
             MoveToEx(dc, x + s.x1, y + s.y1, nullptr);
             LineTo(dc, x + s.x2, y + s.y2);
         }
         return;
     }
-    std::array<POINT, 5> line = kind == up_down_kind::Left ? LeftArrowLine : RightArrowLine;
+    std::array<POINT, 5> line = kind == UpDownKind::Left ? LeftArrowLine : RightArrowLine;
     for (POINT& p : line) {
         p.x += x;
         p.y += y;

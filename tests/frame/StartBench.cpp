@@ -77,7 +77,7 @@ double Median(std::vector<double> times) {
 
 } // namespace
 
-int Wmain(int argc, wchar_t** argv) {
+int wmain(int argc, wchar_t** argv) {
     const auto has = [&](const wchar_t* arg) {
         return std::any_of(argv + 1, argv + argc,
                            [&](const wchar_t* a) { return !wcscmp(a, arg); });

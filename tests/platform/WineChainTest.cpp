@@ -8,11 +8,11 @@
 
 namespace {
 
-constexpr COLORREF Left = RGB(220, 20, 60);
-constexpr COLORREF Right = RGB(0, 128, 255);
-constexpr COLORREF Dot = RGB(1, 2, 3);
-constexpr int Width = 200;
-constexpr int Height = 100;
+constexpr COLORREF kLeft = RGB(220, 20, 60);
+constexpr COLORREF kRight = RGB(0, 128, 255);
+constexpr COLORREF kDot = RGB(1, 2, 3);
+constexpr int kWidth = 200;
+constexpr int kHeight = 100;
 
 struct Seen {
     std::vector<POINT> downs;
@@ -29,15 +29,15 @@ LRESULT CALLBACK ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(window, &ps);
-        const RECT left = {0, 0, Width / 2, Height};
-        const RECT right = {Width / 2, 0, Width, Height};
-        HBRUSH leftBrush = CreateSolidBrush(Left);
-        HBRUSH rightBrush = CreateSolidBrush(Right);
+        const RECT left = {0, 0, kWidth / 2, kHeight};
+        const RECT right = {kWidth / 2, 0, kWidth, kHeight};
+        HBRUSH leftBrush = CreateSolidBrush(kLeft);
+        HBRUSH rightBrush = CreateSolidBrush(kRight);
         FillRect(dc, &left, leftBrush);
         FillRect(dc, &right, rightBrush);
         DeleteObject(leftBrush);
         DeleteObject(rightBrush);
-        SetPixel(dc, 10, 10, Dot);
+        SetPixel(dc, 10, 10, kDot);
         EndPaint(window, &ps);
         return 0;
     }
@@ -56,17 +56,15 @@ struct HookLog {
     std::vector<HWND> created;
     std::vector<HWND> activated;
 };
-HookLog* GHookLog = nullptr;
-HHOOK GHook = nullptr;
+HookLog* g_hookLog = nullptr;
+HHOOK g_hook = nullptr;
 
 LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
-    if (GHookLog && code == HCBT_CREATEWND) {
-        GHookLog->created.push_back(HWND(wParam));
-    }
-    if (GHookLog && code == HCBT_ACTIVATE) {
-        GHookLog->activated.push_back(HWND(wParam));
-    }
-    return CallNextHookEx(GHook, code, wParam, lParam);
+    if (g_hookLog && code == HCBT_CREATEWND)
+        g_hookLog->created.push_back(HWND(wParam));
+    if (g_hookLog && code == HCBT_ACTIVATE)
+        g_hookLog->activated.push_back(HWND(wParam));
+    return CallNextHookEx(g_hook, code, wParam, lParam);
 }
 
 class WineChain : public ::testing::Test {
@@ -80,50 +78,49 @@ protected:
         RegisterClassW(&wc);
     }
     void TearDown() override {
-        if (window_) {
-            DestroyWindow(window_);
-        }
+        if (window)
+            DestroyWindow(window);
         guitest::PumpUntilIdle();
     }
     HWND Open() {
-        window_ =
-            CreateWindowExW(0, L"KanvioProbe", L"probe", WS_POPUP | WS_VISIBLE, 120, 90, Width,
-                            Height, nullptr, nullptr, GetModuleHandleW(nullptr), &seen_);
-        SetForegroundWindow(window_);
+        window =
+            CreateWindowExW(0, L"KanvioProbe", L"probe", WS_POPUP | WS_VISIBLE, 120, 90, kWidth,
+                            kHeight, nullptr, nullptr, GetModuleHandleW(nullptr), &seen);
+        SetForegroundWindow(window);
         guitest::PumpUntilIdle();
-        return window_;
+        return window;
     }
-    HWND window_ = nullptr;
-    Seen seen_;
+    HWND window = nullptr;
+    Seen seen;
 };
 
 TEST_F(WineChain, ThreadHookSeesCreationAndActivation) {
     HookLog log;
-    GHookLog = &log;
-    GHook = SetWindowsHookExW(WH_CBT, CbtProc, nullptr, GetCurrentThreadId());
-    ASSERT_NE(nullptr, GHook);
+    g_hookLog = &log;
+    g_hook = SetWindowsHookExW(WH_CBT, CbtProc, nullptr, GetCurrentThreadId());
+    ASSERT_NE(nullptr, g_hook);
     Open();
-    UnhookWindowsHookEx(GHook);
-    GHookLog = nullptr;
+    UnhookWindowsHookEx(g_hook);
+    g_hookLog = nullptr;
 
-    EXPECT_NE(log.created.end(), std::find(log.created.begin(), log.created.end(), window_));
-    EXPECT_NE(log.activated.end(), std::find(log.activated.begin(), log.activated.end(), window_));
+    EXPECT_NE(log.created.end(), std::find(log.created.begin(), log.created.end(), window));
+    EXPECT_NE(log.activated.end(), std::find(log.activated.begin(), log.activated.end(), window));
 }
 
 TEST_F(WineChain, CaptureReadsBackExactPaintedPixels) {
     Open();
-    const guitest::Capture capture = guitest::CaptureClient(window_);
-    ASSERT_EQ(Width, capture.width);
-    ASSERT_EQ(Height, capture.height);
-    EXPECT_TRUE(guitest::RectIs(capture, {0, 0, Width / 2, 10}, Left));
-    EXPECT_TRUE(guitest::RectIs(capture, {Width / 2, 0, Width, Height}, Right));
-    EXPECT_TRUE(guitest::PixelIs(capture, 10, 10, Dot));
-    EXPECT_TRUE(guitest::PixelIs(capture, 11, 10, Left));
+    const guitest::Capture capture = guitest::CaptureClient(window);
+    ASSERT_EQ(kWidth, capture.width);
+    ASSERT_EQ(kHeight, capture.height);
+    EXPECT_TRUE(guitest::RectIs(capture, {0, 0, kWidth / 2, 10}, kLeft));
+    EXPECT_TRUE(guitest::RectIs(capture, {kWidth / 2, 0, kWidth, kHeight}, kRight));
+    EXPECT_TRUE(guitest::PixelIs(capture, 10, 10, kDot));
+    EXPECT_TRUE(guitest::PixelIs(capture, 11, 10, kLeft));
 }
 
 TEST_F(WineChain, FailedComparisonKeepsThePicture) {
     Open();
-    const guitest::Capture capture = guitest::CaptureClient(window_);
+    const guitest::Capture capture = guitest::CaptureClient(window);
     const ::testing::AssertionResult result = guitest::PixelIs(capture, 0, 0, RGB(9, 9, 9));
     EXPECT_FALSE(result);
     const std::string file = "WineChain.FailedComparisonKeepsThePicture-pixel.png";
@@ -134,14 +131,14 @@ TEST_F(WineChain, FailedComparisonKeepsThePicture) {
 
 TEST_F(WineChain, PostedClicksArriveWithTheirCoordinates) {
     Open();
-    guitest::Click(window_, {30, 40});
+    guitest::Click(window, {30, 40});
     guitest::ClickScreen({120 + 150, 90 + 60});
-    ASSERT_EQ(2u, seen_.downs.size());
-    EXPECT_EQ(30, seen_.downs[0].x);
-    EXPECT_EQ(40, seen_.downs[0].y);
-    EXPECT_EQ(150, seen_.downs[1].x);
-    EXPECT_EQ(60, seen_.downs[1].y);
-    EXPECT_EQ(2, seen_.ups);
+    ASSERT_EQ(2u, seen.downs.size());
+    EXPECT_EQ(30, seen.downs[0].x);
+    EXPECT_EQ(40, seen.downs[0].y);
+    EXPECT_EQ(150, seen.downs[1].x);
+    EXPECT_EQ(60, seen.downs[1].y);
+    EXPECT_EQ(2, seen.ups);
 }
 
 } // namespace

@@ -18,9 +18,8 @@ inline std::string Text(const std::vector<std::uint8_t>& bytes) {
 }
 
 inline void AppendUint32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
         out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-    }
 }
 
 // An expanded container with the given raw names block, size table and data
@@ -34,9 +33,8 @@ inline std::vector<std::uint8_t> Container(std::uint32_t version, std::string_vi
     AppendUint32(out, 0xDEADBEEF); // reserved words are ignored
     AppendUint32(out, 0x12345678);
     out.insert(out.end(), names.begin(), names.end());
-    for (std::uint32_t size : sizes) {
+    for (std::uint32_t size : sizes)
         AppendUint32(out, size);
-    }
     out.insert(out.end(), data.begin(), data.end());
     return out;
 }

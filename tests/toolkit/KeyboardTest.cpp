@@ -17,8 +17,8 @@
 
 namespace {
 
-constexpr int QuietMs = 60;
-constexpr int MaxPumpMs = 2000;
+constexpr int kQuietMs = 60;
+constexpr int kMaxPumpMs = 2000;
 
 struct Keyboard : ::testing::Test {
     tk::Application app;
@@ -38,7 +38,7 @@ struct Keyboard : ::testing::Test {
     // Dispatches through the application's loop until it has been idle a while.
     void Pump() {
         int quiet = 0;
-        for (int waited = 0; quiet < QuietMs && waited < MaxPumpMs;) {
+        for (int waited = 0; quiet < kQuietMs && waited < kMaxPumpMs;) {
             MSG msg;
             if (PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
                 app.ProcessMessages();
@@ -305,7 +305,7 @@ TEST_F(Keyboard, TheFormsHandlerHearsDialogKeysAndAltCharactersFirst) {
     std::vector<std::pair<UINT, WPARAM>> heard;
     tk::MessageHandler original = form->WindowProc();
     form->SetWindowProc([&](tk::Message& m) {
-        if (m.msg == tk::NotifyDialogKey || m.msg == tk::NotifyDialogChar) {
+        if (m.msg == tk::kNotifyDialogKey || m.msg == tk::kNotifyDialogChar) {
             heard.emplace_back(m.msg, m.wParam);
             m.result = 1; // used: nothing else happens
             return;
@@ -315,8 +315,8 @@ TEST_F(Keyboard, TheFormsHandlerHearsDialogKeysAndAltCharactersFirst) {
     Press(VK_TAB);
     Press('F', VK_MENU);
     form->SetWindowProc(original);
-    EXPECT_EQ(heard, (std::vector<std::pair<UINT, WPARAM>>{{tk::NotifyDialogKey, VK_TAB},
-                                                           {tk::NotifyDialogChar, 'f'}}));
+    EXPECT_EQ(heard, (std::vector<std::pair<UINT, WPARAM>>{{tk::kNotifyDialogKey, VK_TAB},
+                                                           {tk::kNotifyDialogChar, 'f'}}));
     EXPECT_EQ(FocusName(), "");
     Press(VK_TAB);
     EXPECT_EQ(FocusName(), "First");

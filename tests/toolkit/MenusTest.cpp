@@ -27,24 +27,24 @@ struct ShownMenu {
     HWND owner;
     std::vector<RECT> rects;
 };
-ShownMenu* Shown = nullptr;
+ShownMenu* shown = nullptr;
 
 void CALLBACK ReadShownItems(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    for (int i = 0; i < GetMenuItemCount(Shown->menu); ++i) {
+    for (int i = 0; i < GetMenuItemCount(shown->menu); ++i) {
         RECT r{};
-        GetMenuItemRect(Shown->owner, Shown->menu, i, &r);
-        Shown->rects.push_back(r);
+        GetMenuItemRect(shown->owner, shown->menu, i, &r);
+        shown->rects.push_back(r);
     }
     EndMenu();
 }
 
 std::vector<RECT> ItemRectsWhileShown(HMENU menu, HWND owner) {
     ShownMenu reading{menu, owner, {}};
-    Shown = &reading;
+    shown = &reading;
     SetTimer(nullptr, 0, 20, ReadShownItems);
     TrackPopupMenu(menu, TPM_RIGHTBUTTON, 100, 100, 0, owner, nullptr);
-    Shown = nullptr;
+    shown = nullptr;
     return reading.rects;
 }
 
@@ -356,7 +356,7 @@ end)");
     int notices = 0;
     tk::WindowSubclass watch;
     watch.Install(form->Handle(), [&](UINT msg, WPARAM wParam, LPARAM lParam) {
-        notices += msg == tk::NotifyMenuChanged;
+        notices += msg == tk::kNotifyMenuChanged;
         return watch.CallNext(msg, wParam, lParam);
     });
     HMENU bar = GetMenu(form->Handle());
@@ -415,7 +415,7 @@ end)");
     int notices = 0;
     tk::WindowSubclass frame;
     frame.Install(form->Handle(), [&](UINT msg, WPARAM wParam, LPARAM lParam) -> LRESULT {
-        if (msg == tk::NotifyMenuChanged) {
+        if (msg == tk::kNotifyMenuChanged) {
             ++notices;
             if (ownBar) {
                 return 0;

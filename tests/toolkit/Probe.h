@@ -43,7 +43,7 @@ class Probe : public tk::Component {
 
 public:
     explicit Probe(tk::Component* owner, std::vector<std::string>* journal = nullptr)
-        : Component(owner), journal(journal) {}
+        : Component(owner), journal_(journal) {}
     ~Probe() override;
 
     bool Active() const { return active_; }
@@ -68,7 +68,7 @@ public:
     tk::NotifyEvent OnPing;
     tk::MouseMoveEvent OnHover;
     std::vector<std::uint8_t> blob;
-    std::vector<std::string>* journal;
+    std::vector<std::string>* journal_;
 
     void DefineProperties(tk::BinaryProperties& props) override;
     void Loaded() override;
@@ -76,8 +76,8 @@ public:
 
 private:
     void Note(const std::string& what) {
-        if (journal) {
-            journal->push_back(what);
+        if (journal_) {
+            journal_->push_back(what);
         }
     }
     bool active_ = false;

@@ -17,10 +17,10 @@ namespace {
 
 // Every layer notes these and hands them on; the window's own procedure
 // answers them with kBaseAnswer.
-constexpr UINT Probe = WM_APP + 1;
-constexpr UINT Nested = WM_APP + 2;
-constexpr LRESULT BaseAnswer = 42;
-constexpr wchar_t ClassName[] = L"KanvioWindowSubclassTest";
+constexpr UINT kProbe = WM_APP + 1;
+constexpr UINT kNested = WM_APP + 2;
+constexpr LRESULT kBaseAnswer = 42;
+constexpr wchar_t kClassName[] = L"KanvioWindowSubclassTest";
 
 using Journal = std::vector<std::string>;
 
@@ -30,9 +30,9 @@ Journal* JournalOf(HWND window) {
 
 LRESULT CALLBACK BaseProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     Journal* journal = JournalOf(window);
-    if (journal && (msg == Probe || msg == Nested)) {
+    if (journal && (msg == kProbe || msg == kNested)) {
         journal->push_back("base");
-        return BaseAnswer;
+        return kBaseAnswer;
     }
     if (journal && msg == WM_NCDESTROY) {
         journal->push_back("base:destroyed");
@@ -50,9 +50,9 @@ struct TestWindow {
         wc.cbSize = sizeof(wc);
         wc.lpfnWndProc = BaseProcedure;
         wc.hInstance = instance;
-        wc.lpszClassName = ClassName;
+        wc.lpszClassName = kClassName;
         RegisterClassExW(&wc); // fails harmlessly once registered
-        window = CreateWindowExW(0, ClassName, L"", WS_OVERLAPPED, 0, 0, 40, 40, nullptr, nullptr,
+        window = CreateWindowExW(0, kClassName, L"", WS_OVERLAPPED, 0, 0, 40, 40, nullptr, nullptr,
                                  instance, nullptr);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&journal));
     }
@@ -64,7 +64,7 @@ struct TestWindow {
     // Who saw one probe message, top first.
     Journal Probe() {
         journal.clear();
-        EXPECT_EQ(SendMessageW(window, Probe, 0, 0), BaseAnswer);
+        EXPECT_EQ(SendMessageW(window, kProbe, 0, 0), kBaseAnswer);
         return journal;
     }
 };
@@ -80,8 +80,8 @@ struct Layer {
     Layer(std::string layerName, Journal& j) : name(std::move(layerName)), journal(j) {}
     bool Install(HWND window) {
         return subclass.Install(window, [this](UINT msg, WPARAM wParam, LPARAM lParam) {
-            if (msg == Probe || msg == Nested) {
-                journal.push_back(name + (msg == Nested ? ":nested" : ""));
+            if (msg == kProbe || msg == kNested) {
+                journal.push_back(name + (msg == kNested ? ":nested" : ""));
                 if (onProbe) {
                     onProbe(msg);
                 }
@@ -159,12 +159,12 @@ TEST_F(ThreeLayers, ALayerRemovedDuringANestedMessageIsSkippedByTheOuterOne) {
     // c sends a second message before handing the first on; b leaves while
     // that one passes, and is gone for the rest of the first.
     c.onProbe = [&](UINT msg) {
-        if (msg == Probe) {
-            EXPECT_EQ(SendMessageW(w.window, Nested, 0, 0), BaseAnswer);
+        if (msg == kProbe) {
+            EXPECT_EQ(SendMessageW(w.window, kNested, 0, 0), kBaseAnswer);
         }
     };
     b.onProbe = [&](UINT msg) {
-        if (msg == Nested) {
+        if (msg == kNested) {
             b.subclass.Remove();
         }
     };
@@ -181,7 +181,7 @@ TEST(WindowSubclass, AnOwnerDestroyedWhileItsProcedureRuns) {
     auto owner = std::make_unique<tk::WindowSubclass>();
     owner->Install(w.window, [&](UINT msg, WPARAM wParam, LPARAM lParam) {
         LRESULT result = owner->CallNext(msg, wParam, lParam);
-        if (msg == Probe) {
+        if (msg == kProbe) {
             owner.reset();
         }
         return result;
@@ -192,18 +192,18 @@ TEST(WindowSubclass, AnOwnerDestroyedWhileItsProcedureRuns) {
     // ...or before, answering the message itself.
     owner = std::make_unique<tk::WindowSubclass>();
     owner->Install(w.window, [&](UINT msg, WPARAM wParam, LPARAM lParam) {
-        if (msg == Probe) {
+        if (msg == kProbe) {
             owner.reset();
             return LRESULT(7);
         }
         return owner->CallNext(msg, wParam, lParam);
     });
-    EXPECT_EQ(SendMessageW(w.window, Probe, 0, 0), 7);
+    EXPECT_EQ(SendMessageW(w.window, kProbe, 0, 0), 7);
     EXPECT_EQ(w.Probe(), (Journal{"a", "base"}));
     // ...or together with the window.
     owner = std::make_unique<tk::WindowSubclass>();
     owner->Install(w.window, [&](UINT msg, WPARAM wParam, LPARAM lParam) {
-        if (msg == Probe) {
+        if (msg == kProbe) {
             owner.reset();
             DestroyWindow(w.window);
             return LRESULT(0);
@@ -211,7 +211,7 @@ TEST(WindowSubclass, AnOwnerDestroyedWhileItsProcedureRuns) {
         return owner->CallNext(msg, wParam, lParam);
     });
     w.journal.clear();
-    SendMessageW(w.window, Probe, 0, 0);
+    SendMessageW(w.window, kProbe, 0, 0);
     EXPECT_FALSE(IsWindow(w.window));
     EXPECT_EQ(w.journal, (Journal{"a:destroyed", "base:destroyed"}));
     EXPECT_FALSE(a.subclass.Installed());
@@ -224,7 +224,7 @@ TEST(WindowSubclass, AThrowingProcedureIsContained) {
     tk::WindowSubclass thrower;
     bool handOnFirst = false;
     thrower.Install(w.window, [&](UINT msg, WPARAM wParam, LPARAM lParam) -> LRESULT {
-        if (msg != Probe) {
+        if (msg != kProbe) {
             return thrower.CallNext(msg, wParam, lParam);
         }
         if (handOnFirst) {
@@ -236,19 +236,19 @@ TEST(WindowSubclass, AThrowingProcedureIsContained) {
     LRESULT seenOnTop = 0;
     ASSERT_TRUE(top.Install(w.window, [&](UINT msg, WPARAM wParam, LPARAM lParam) {
         LRESULT result = top.CallNext(msg, wParam, lParam);
-        if (msg == Probe) {
+        if (msg == kProbe) {
             seenOnTop = result;
         }
         return result;
     }));
     // Thrown before the message was handed on: the layers below still get it.
     EXPECT_EQ(w.Probe(), (Journal{"a", "base"}));
-    EXPECT_EQ(seenOnTop, BaseAnswer);
+    EXPECT_EQ(seenOnTop, kBaseAnswer);
     // Thrown after: they got it once, and its answer stands.
     handOnFirst = true;
     seenOnTop = 0;
     EXPECT_EQ(w.Probe(), (Journal{"a", "base"}));
-    EXPECT_EQ(seenOnTop, BaseAnswer);
+    EXPECT_EQ(seenOnTop, kBaseAnswer);
 }
 
 TEST(WindowSubclass, TheWindowsDestructionTakesEveryLayerOff) {

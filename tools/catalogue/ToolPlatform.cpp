@@ -13,9 +13,8 @@ namespace {
 
 std::string ToUtf8(const wchar_t* text) {
     int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1) {
+    if (size <= 1)
         return {};
-    }
     std::string out(static_cast<size_t>(size - 1), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), size, nullptr, nullptr);
     return out;
@@ -31,9 +30,8 @@ std::vector<std::string> Utf8Arguments(int, char**) {
     int count = 0;
     std::unique_ptr<wchar_t*, LocalFreeDeleter> args(CommandLineToArgvW(GetCommandLineW(), &count));
     std::vector<std::string> out;
-    for (int i = 0; args && i < count; ++i) {
+    for (int i = 0; args && i < count; ++i)
         out.push_back(ToUtf8(args.get()[i]));
-    }
     return out;
 }
 

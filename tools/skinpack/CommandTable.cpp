@@ -12,7 +12,7 @@ namespace {
 
 // One entry per subcommand, in the order the overview lists them; a command
 // that exists on one platform only is entered under that platform's #ifdef.
-constexpr std::array Commands{
+constexpr std::array commands{
     TCommand{"pack", "pack DIR OUT [--order FILE]", "make a skin package from a folder",
              "DIR holds one .ini file and the .bmp files it names; other files are left out.\n"
              "The bitmaps become entries in order of their names, the INI text the last one.\n"
@@ -50,9 +50,8 @@ constexpr std::array Commands{
 
 void PrintOverview(std::ostream& out) {
     out << "usage: skinpack COMMAND ARGS...   (skinpack COMMAND --help for details)\n\n";
-    for (const TCommand& command : Commands) {
+    for (const TCommand& command : commands)
         out << "  " << command.synopsis << "\n      " << command.summary << "\n";
-    }
 }
 
 void PrintHelp(const TCommand& command, std::ostream& out) {
@@ -69,7 +68,7 @@ bool AsksForHelp(const std::vector<std::string>& args) {
 } // namespace
 
 std::span<const TCommand> AllCommands() {
-    return Commands;
+    return commands;
 }
 
 int RunSkinpack(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -81,9 +80,9 @@ int RunSkinpack(const std::vector<std::string>& args, std::ostream& out, std::os
         PrintOverview(out);
         return 0;
     }
-    const auto command = std::find_if(Commands.begin(), Commands.end(),
+    const auto command = std::find_if(commands.begin(), commands.end(),
                                       [&](const TCommand& c) { return c.name == args[0]; });
-    if (command == Commands.end()) {
+    if (command == commands.end()) {
         err << "skinpack: unknown command \"" << args[0] << "\"\n";
         PrintOverview(err);
         return 2;

@@ -6,7 +6,7 @@
 #include <iostream>
 
 #ifdef _WIN32
-int Wmain(int argc, wchar_t** argv) {
+int wmain(int argc, wchar_t** argv) {
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) {
         const std::u8string text = std::filesystem::path(argv[i]).u8string();

@@ -6,11 +6,10 @@
 
 #include <iostream>
 
-int Wmain(int argc, wchar_t** argv) {
+int wmain(int argc, wchar_t** argv) {
     std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i) {
+    for (int i = 1; i < argc; ++i)
         args.push_back(tk::Narrow(argv[i]));
-    }
     try {
         const skinview::TViewOptions options = skinview::ParseViewOptions(args);
         if (options.help) {
