@@ -3,7 +3,7 @@
 # programs, with sanitizers), build/windows (everything, as Windows x64
 # programs tested under Wine), build/debug (the Windows programs with
 # assertions and the message trace), build/bench and build/fuzz on demand.
-.PHONY: run test setup native windows debug bench fuzz format clean
+.PHONY: run test setup native windows debug bench fuzz format style clean
 JOBS ?= $(shell nproc)
 
 run: setup windows
@@ -34,6 +34,10 @@ fuzz: setup
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# The house style's check (docs/house-style.md); make test runs it too.
+style: setup native windows
+	scripts/style
 
 clean:
 	rm -rf build/native build/windows build/debug build/bench build/fuzz build/screenshots

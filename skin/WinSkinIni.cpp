@@ -2,6 +2,7 @@
 
 #include "skin/SkinRead/AsciiText.h"
 
+namespace skin {
 namespace {
 
 using skintext::TrimControls;
@@ -159,3 +160,5 @@ void TQuickIni::ReadSections(std::vector<std::string>& list) const {
         list.emplace_back(TrimControls(name));
     }
 }
+
+} // namespace skin

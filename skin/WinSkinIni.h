@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+namespace skin {
+
 class TQuickIni {
 public:
     // Replaces the content by the text in `bytes` (a NUL ends it early).
@@ -38,3 +40,5 @@ private:
 // prefix ("$", "x", "X", or "0x" at the start) with up to 8 significant
 // hexadecimal digits. False when the text is not such a number.
 bool ParseIniInteger(std::string_view text, std::int32_t& value);
+
+} // namespace skin

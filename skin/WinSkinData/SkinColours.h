@@ -6,9 +6,9 @@
 
 #include <string_view>
 
-class TQuickIni;
-
 namespace skin {
+
+class TQuickIni;
 
 constexpr Colour SystemColour(int index) {
     return 0xFF000000u | Colour(index);

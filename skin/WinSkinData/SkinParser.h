@@ -10,10 +10,11 @@
 #include <string_view>
 #include <vector>
 
-class TQuickIni;
 class TSkinReader;
 
 namespace skin {
+
+class TQuickIni;
 
 class TSkinParser {
 public:

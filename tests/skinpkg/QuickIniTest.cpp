@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using skin::ParseIniInteger;
+using skin::TQuickIni;
 using testbytes::Bytes;
 
 namespace {

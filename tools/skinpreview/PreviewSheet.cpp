@@ -153,7 +153,7 @@ void FrameBorders(TSheetCanvas& sheet, const skin::TSkinModel& skin) {
         // tiled unless the border's stretch setting is 1.
         ElementBlock(sheet, L"Border" + Wide(b.Name), Describe(b), b.Bitmap, b.Frame, stacked,
                      stacked ? TShape::Row : TShape::Column, b,
-                     [&b, stacked](HDC dc, const RECT& r, int cell) {
+                     [&b = b, stacked = stacked](HDC dc, const RECT& r, int cell) {
                          skin::DrawElement(dc, r, b.Bitmap, stacked, b.Tile != 1, b.Trans != 0,
                                            b.Frame, cell, Margins(b));
                      });

@@ -5,6 +5,9 @@
 
 #include <cstdlib>
 
+using skin::ParseIniInteger;
+using skin::TQuickIni;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     TQuickIni ini;
     ini.LoadFromStream(std::span<const std::uint8_t>(data, size));
