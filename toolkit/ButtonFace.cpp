@@ -7,7 +7,7 @@
 
 namespace tk {
 
-const EnumInfo kButtonLayoutEnum{"TButtonLayout",
+const EnumInfo ButtonLayoutEnum{"TButtonLayout",
                                  {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"}};
 
 namespace {

@@ -12,7 +12,7 @@
 namespace tk {
 
 enum class ButtonLayout { GlyphLeft, GlyphRight, GlyphTop, GlyphBottom };
-extern const EnumInfo kButtonLayoutEnum;
+extern const EnumInfo ButtonLayoutEnum;
 
 // Which cell of a multi-cell glyph is shown; the values are the cells' places
 // in the strip.
@@ -74,7 +74,7 @@ private:
 template <class C> void PublishGlyphProperties(PropertyBuilder<C>& p) {
     p.Object("Glyph", [](C& button) -> tk::Bitmap& { return button.Glyph(); });
     p.Integer("NumGlyphs", &C::NumGlyphs, &C::SetNumGlyphs);
-    p.template Enumeration<ButtonLayout>("Layout", kButtonLayoutEnum, &C::Layout, &C::SetLayout);
+    p.template Enumeration<ButtonLayout>("Layout", ButtonLayoutEnum, &C::Layout, &C::SetLayout);
     p.Integer("Margin", &C::Margin, &C::SetMargin);
     p.Integer("Spacing", &C::Spacing, &C::SetSpacing);
 }

@@ -4,7 +4,7 @@
 
 namespace tk {
 namespace {
-const EnumInfo kCheckState{"TCheckBoxState", {"cbUnchecked", "cbChecked", "cbGrayed"}};
+const EnumInfo CheckStateEnum{"TCheckBoxState", {"cbUnchecked", "cbChecked", "cbGrayed"}};
 } // namespace
 
 const ClassInfo& CheckBox::StaticClass() {
@@ -12,10 +12,10 @@ const ClassInfo& CheckBox::StaticClass() {
         ClassInfo::Make<CheckBox>("TCheckBox", &WinControl::StaticClass(), [](auto& p) {
             p.String("Caption", &CheckBox::Caption, &CheckBox::SetCaption);
             p.Boolean("Checked", &CheckBox::Checked, &CheckBox::SetChecked);
-            p.template Enumeration<CheckState>("State", kCheckState, &CheckBox::State,
+            p.template Enumeration<CheckState>("State", CheckStateEnum, &CheckBox::State,
                                                &CheckBox::SetState);
             p.Boolean("AllowGrayed", &CheckBox::AllowGrayed, &CheckBox::SetAllowGrayed);
-            p.template Enumeration<tk::Alignment>("Alignment", kAlignmentEnum, &CheckBox::Alignment,
+            p.template Enumeration<tk::Alignment>("Alignment", AlignmentEnum, &CheckBox::Alignment,
                                                   &CheckBox::SetAlignment);
         });
     return info;

@@ -5,13 +5,13 @@
 
 namespace tk {
 namespace {
-const EnumInfo kComboStyle{"TComboBoxStyle", {"csDropDown", "csSimple", "csDropDownList"}};
+const EnumInfo ComboStyleEnum{"TComboBoxStyle", {"csDropDown", "csSimple", "csDropDownList"}};
 } // namespace
 
 const ClassInfo& ComboBox::StaticClass() {
     static const ClassInfo info =
         ClassInfo::Make<ComboBox>("TComboBox", &WinControl::StaticClass(), [](auto& p) {
-            p.template Enumeration<ComboStyle>("Style", kComboStyle, &ComboBox::Style,
+            p.template Enumeration<ComboStyle>("Style", ComboStyleEnum, &ComboBox::Style,
                                                &ComboBox::SetStyle);
             p.StringList("Items", &ComboBox::Items, &ComboBox::SetItems);
             p.Integer("ItemIndex", &ComboBox::ItemIndex, &ComboBox::SetItemIndex);

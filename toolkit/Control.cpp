@@ -13,12 +13,12 @@
 
 namespace tk {
 
-const EnumInfo kAlignEnum{"TAlign",
+const EnumInfo AlignEnum{"TAlign",
                           {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"}};
-const EnumInfo kAlignmentEnum{"TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"}};
+const EnumInfo AlignmentEnum{"TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"}};
 
 namespace {
-const IntIdent kCursorIdents[] = {
+const IntIdent CursorIdentTable[] = {
     {"crDefault", crDefault}, {"crArrow", crArrow},         {"crCross", crCross},
     {"crIBeam", crIBeam},     {"crSizeAll", crSizeAll},     {"crHourGlass", crHourGlass},
     {"crNo", crNo},           {"crHandPoint", crHandPoint},
@@ -26,7 +26,7 @@ const IntIdent kCursorIdents[] = {
 } // namespace
 
 std::span<const IntIdent> CursorIdents() {
-    return kCursorIdents;
+    return CursorIdentTable;
 }
 
 ShiftState ShiftFromKeys(WPARAM keys) {
@@ -66,7 +66,7 @@ const ClassInfo& Control::StaticClass() {
             p.Integer("Color", &Control::GetColor, &Control::SetColor, ColorIdents());
             p.Boolean("ParentColor", &Control::ParentColor, &Control::SetParentColor);
             p.Integer("Cursor", &Control::Cursor, &Control::SetCursor, CursorIdents());
-            p.template Enumeration<tk::Align>("Align", kAlignEnum, &Control::GetAlign,
+            p.template Enumeration<tk::Align>("Align", AlignEnum, &Control::GetAlign,
                                               &Control::SetAlign);
             p.template Reference<tk::Action>("Action", &Control::GetAction, &Control::SetAction);
             p.Event("OnClick", &Control::OnClick);

@@ -40,8 +40,8 @@ constexpr int crHourGlass = -11;
 constexpr int crNo = -18;
 constexpr int crHandPoint = -21;
 
-extern const EnumInfo kAlignEnum;
-extern const EnumInfo kAlignmentEnum;
+extern const EnumInfo AlignEnum;
+extern const EnumInfo AlignmentEnum;
 std::span<const IntIdent> CursorIdents();
 
 class Control : public Component, public ActionClient {

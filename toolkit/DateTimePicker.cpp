@@ -4,13 +4,13 @@
 
 namespace tk {
 namespace {
-const EnumInfo kDateTimeKind{"TDateTimeKind", {"dtkDate", "dtkTime"}};
+const EnumInfo DateTimeKindEnum{"TDateTimeKind", {"dtkDate", "dtkTime"}};
 } // namespace
 
 const ClassInfo& DateTimePicker::StaticClass() {
     static const ClassInfo info =
         ClassInfo::Make<DateTimePicker>("TDateTimePicker", &WinControl::StaticClass(), [](auto& p) {
-            p.template Enumeration<DateTimeKind>("Kind", kDateTimeKind, &DateTimePicker::Kind,
+            p.template Enumeration<DateTimeKind>("Kind", DateTimeKindEnum, &DateTimePicker::Kind,
                                                  &DateTimePicker::SetKind);
         });
     return info;

@@ -13,12 +13,12 @@
 namespace tk {
 namespace {
 
-const EnumInfo kBorderStyle{
+const EnumInfo BorderStyleEnum{
     "TFormBorderStyle",
     {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}};
-const EnumInfo kBorderIcon{"TBorderIcon", {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"}};
-const EnumInfo kPosition{"TPosition", {"poDesigned", "poScreenCenter", "poDesktopCenter"}};
-const EnumInfo kFormStyle{"TFormStyle", {"fsNormal", "fsMDIChild", "fsMDIForm"}};
+const EnumInfo BorderIconEnum{"TBorderIcon", {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"}};
+const EnumInfo PositionEnum{"TPosition", {"poDesigned", "poScreenCenter", "poDesktopCenter"}};
+const EnumInfo FormStyleEnum{"TFormStyle", {"fsNormal", "fsMDIChild", "fsMDIForm"}};
 
 // The window style bits BorderIcons decides, and those BorderStyle decides
 // (icons included: a dialog frame has no minimise or maximise box).
@@ -35,15 +35,15 @@ const ClassInfo& Form::StaticClass() {
     static const ClassInfo info =
         ClassInfo::Make<Form>("TForm", &WinControl::StaticClass(), [](auto& p) {
             p.String("Caption", &Form::Caption, &Form::SetCaption);
-            p.template Enumeration<tk::BorderStyle>("BorderStyle", kBorderStyle, &Form::BorderStyle,
+            p.template Enumeration<tk::BorderStyle>("BorderStyle", BorderStyleEnum, &Form::BorderStyle,
                                                     &Form::SetBorderStyle);
-            p.Set("BorderIcons", kBorderIcon, &Form::BorderIcons, &Form::SetBorderIcons);
-            p.template Enumeration<tk::Position>("Position", kPosition, &Form::Position,
+            p.Set("BorderIcons", BorderIconEnum, &Form::BorderIcons, &Form::SetBorderIcons);
+            p.template Enumeration<tk::Position>("Position", PositionEnum, &Form::Position,
                                                  &Form::SetPosition);
             p.Integer("ClientWidth", &Form::ClientWidth, &Form::SetClientWidth);
             p.Integer("ClientHeight", &Form::ClientHeight, &Form::SetClientHeight);
             p.template Reference<MainMenu>("Menu", &Form::Menu, &Form::SetMenu);
-            p.template Enumeration<tk::FormStyle>("FormStyle", kFormStyle, &Form::FormStyle,
+            p.template Enumeration<tk::FormStyle>("FormStyle", FormStyleEnum, &Form::FormStyle,
                                                   &Form::SetFormStyle);
             p.template Reference<MenuItem>("WindowMenu", &Form::WindowMenu, &Form::SetWindowMenu);
             p.Event("OnCreate", &Form::OnCreate);

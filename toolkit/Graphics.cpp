@@ -5,7 +5,7 @@
 namespace tk {
 namespace {
 
-const IntIdent kColorIdents[] = {
+const IntIdent ColorIdentTable[] = {
     {"clBlack", 0x000000},
     {"clMaroon", 0x000080},
     {"clGreen", 0x008000},
@@ -46,10 +46,10 @@ const IntIdent kColorIdents[] = {
     {"clInfoBk", SystemColor(COLOR_INFOBK)},
 };
 
-const EnumInfo kBrushStyle{"TBrushStyle", {"bsSolid", "bsClear"}};
-const EnumInfo kPenStyle{"TPenStyle", {"psSolid", "psClear"}};
-const EnumInfo kFontStyle{"TFontStyle", {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"}};
-const IntIdent kCharsetIdents[] = {
+const EnumInfo BrushStyleEnum{"TBrushStyle", {"bsSolid", "bsClear"}};
+const EnumInfo PenStyleEnum{"TPenStyle", {"psSolid", "psClear"}};
+const EnumInfo FontStyleEnum{"TFontStyle", {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"}};
+const IntIdent CharsetIdentTable[] = {
     {"ANSI_CHARSET", ANSI_CHARSET},
     {"DEFAULT_CHARSET", DEFAULT_CHARSET},
     {"SYMBOL_CHARSET", SYMBOL_CHARSET},
@@ -61,7 +61,7 @@ const IntIdent kCharsetIdents[] = {
 } // namespace
 
 std::span<const IntIdent> ColorIdents() {
-    return kColorIdents;
+    return ColorIdentTable;
 }
 
 COLORREF ToRgb(Color color) {
@@ -79,8 +79,8 @@ const ClassInfo& Font::StaticClass() {
             p.Integer("Height", &Font::Height, &Font::SetHeight);
             p.Integer("Size", &Font::Size, &Font::SetSize);
             p.Integer("Color", &Font::GetColor, &Font::SetColor, ColorIdents());
-            p.Set("Style", kFontStyle, &Font::Style, &Font::SetStyle);
-            p.Integer("Charset", &Font::Charset, &Font::SetCharset, kCharsetIdents);
+            p.Set("Style", FontStyleEnum, &Font::Style, &Font::SetStyle);
+            p.Integer("Charset", &Font::Charset, &Font::SetCharset, CharsetIdentTable);
         });
     return info;
 }
@@ -170,7 +170,7 @@ const ClassInfo& Brush::StaticClass() {
     static const ClassInfo info =
         ClassInfo::Make<Brush>("TBrush", &Persistent::StaticClass(), [](auto& p) {
             p.Integer("Color", &Brush::GetColor, &Brush::SetColor, ColorIdents());
-            p.template Enumeration<BrushStyle>("Style", kBrushStyle, &Brush::Style,
+            p.template Enumeration<BrushStyle>("Style", BrushStyleEnum, &Brush::Style,
                                                &Brush::SetStyle);
         });
     return info;
@@ -207,7 +207,7 @@ const ClassInfo& Pen::StaticClass() {
         ClassInfo::Make<Pen>("TPen", &Persistent::StaticClass(), [](auto& p) {
             p.Integer("Color", &Pen::GetColor, &Pen::SetColor, ColorIdents());
             p.Integer("Width", &Pen::Width, &Pen::SetWidth);
-            p.template Enumeration<PenStyle>("Style", kPenStyle, &Pen::Style, &Pen::SetStyle);
+            p.template Enumeration<PenStyle>("Style", PenStyleEnum, &Pen::Style, &Pen::SetStyle);
         });
     return info;
 }

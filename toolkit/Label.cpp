@@ -4,16 +4,16 @@
 
 namespace tk {
 namespace {
-const EnumInfo kTextLayout{"TTextLayout", {"tlTop", "tlCenter", "tlBottom"}};
+const EnumInfo TextLayoutEnum{"TTextLayout", {"tlTop", "tlCenter", "tlBottom"}};
 } // namespace
 
 const ClassInfo& Label::StaticClass() {
     static const ClassInfo info =
         ClassInfo::Make<Label>("TLabel", &GraphicControl::StaticClass(), [](auto& p) {
             p.String("Caption", &Label::Caption, &Label::SetCaption);
-            p.template Enumeration<tk::Alignment>("Alignment", kAlignmentEnum, &Label::Alignment,
+            p.template Enumeration<tk::Alignment>("Alignment", AlignmentEnum, &Label::Alignment,
                                                   &Label::SetAlignment);
-            p.template Enumeration<TextLayout>("Layout", kTextLayout, &Label::Layout,
+            p.template Enumeration<TextLayout>("Layout", TextLayoutEnum, &Label::Layout,
                                                &Label::SetLayout);
             p.Boolean("Transparent", &Label::Transparent, &Label::SetTransparent);
             p.Boolean("AutoSize", &Label::AutoSize, &Label::SetAutoSize);

@@ -7,7 +7,7 @@
 
 namespace tk {
 namespace {
-const EnumInfo kViewStyle{"TViewStyle", {"vsIcon", "vsSmallIcon", "vsList", "vsReport"}};
+const EnumInfo ViewStyleEnum{"TViewStyle", {"vsIcon", "vsSmallIcon", "vsList", "vsReport"}};
 
 DWORD ViewStyleBits(ViewStyle style) {
     switch (style) {
@@ -30,7 +30,7 @@ const ClassInfo& ListColumn::StaticClass() {
             p.String("Caption", &ListColumn::Caption, &ListColumn::SetCaption);
             p.Integer("Width", &ListColumn::Width, &ListColumn::SetWidth);
             p.template Enumeration<tk::Alignment>(
-                "Alignment", kAlignmentEnum, &ListColumn::Alignment, &ListColumn::SetAlignment);
+                "Alignment", AlignmentEnum, &ListColumn::Alignment, &ListColumn::SetAlignment);
         });
     return info;
 }
@@ -78,7 +78,7 @@ const ClassInfo& ListView::StaticClass() {
                          [](ListView& l) -> Persistent& { return l.AddColumn(); });
             p.Collection("Items", &ListView::ClearItems,
                          [](ListView& l) -> Persistent& { return l.AddItem(); });
-            p.template Enumeration<tk::ViewStyle>("ViewStyle", kViewStyle, &ListView::ViewStyle,
+            p.template Enumeration<tk::ViewStyle>("ViewStyle", ViewStyleEnum, &ListView::ViewStyle,
                                                   &ListView::SetViewStyle);
             p.template Reference<tk::ImageList>("SmallImages", &ListView::SmallImages,
                                                 &ListView::SetSmallImages);

@@ -4,13 +4,13 @@
 
 namespace tk {
 namespace {
-const EnumInfo kScrollStyle{"TScrollStyle", {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"}};
+const EnumInfo ScrollStyleEnum{"TScrollStyle", {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"}};
 } // namespace
 
 const ClassInfo& Memo::StaticClass() {
     static const ClassInfo info = ClassInfo::Make<Memo>("TMemo", &Edit::StaticClass(), [](auto& p) {
         p.StringList("Lines", &Memo::Lines, &Memo::SetLines);
-        p.template Enumeration<ScrollStyle>("ScrollBars", kScrollStyle, &Memo::ScrollBars,
+        p.template Enumeration<ScrollStyle>("ScrollBars", ScrollStyleEnum, &Memo::ScrollBars,
                                             &Memo::SetScrollBars);
         p.Boolean("WordWrap", &Memo::WordWrap, &Memo::SetWordWrap);
         p.Boolean("WantReturns", &Memo::WantReturns, &Memo::SetWantReturns);

@@ -10,7 +10,7 @@
 
 namespace tk {
 namespace {
-const EnumInfo kTabPosition{"TTabPosition", {"tpTop", "tpBottom", "tpLeft", "tpRight"}};
+const EnumInfo TabPositionEnum{"TTabPosition", {"tpTop", "tpBottom", "tpLeft", "tpRight"}};
 } // namespace
 
 const ClassInfo& TabSheet::StaticClass() {
@@ -98,7 +98,7 @@ const ClassInfo& PageControl::StaticClass() {
             p.template Reference<tk::ImageList>("Images", &PageControl::Images,
                                                 &PageControl::SetImages);
             p.Boolean("MultiLine", &PageControl::MultiLine, &PageControl::SetMultiLine);
-            p.template Enumeration<tk::TabPosition>("TabPosition", kTabPosition,
+            p.template Enumeration<tk::TabPosition>("TabPosition", TabPositionEnum,
                                                     &PageControl::TabPosition,
                                                     &PageControl::SetTabPosition);
             p.Event("OnChange", &PageControl::OnChange);

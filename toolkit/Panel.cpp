@@ -4,19 +4,19 @@
 
 namespace tk {
 namespace {
-const EnumInfo kBevel{"TPanelBevel", {"bvNone", "bvLowered", "bvRaised", "bvSpace"}};
+const EnumInfo BevelEnum{"TPanelBevel", {"bvNone", "bvLowered", "bvRaised", "bvSpace"}};
 } // namespace
 
 const ClassInfo& Panel::StaticClass() {
     static const ClassInfo info =
         ClassInfo::Make<Panel>("TPanel", &WinControl::StaticClass(), [](auto& p) {
             p.String("Caption", &Panel::Caption, &Panel::SetCaption);
-            p.template Enumeration<tk::Bevel>("BevelOuter", kBevel, &Panel::BevelOuter,
+            p.template Enumeration<tk::Bevel>("BevelOuter", BevelEnum, &Panel::BevelOuter,
                                               &Panel::SetBevelOuter);
-            p.template Enumeration<tk::Bevel>("BevelInner", kBevel, &Panel::BevelInner,
+            p.template Enumeration<tk::Bevel>("BevelInner", BevelEnum, &Panel::BevelInner,
                                               &Panel::SetBevelInner);
             p.Integer("BevelWidth", &Panel::BevelWidth, &Panel::SetBevelWidth);
-            p.template Enumeration<tk::Alignment>("Alignment", kAlignmentEnum, &Panel::Alignment,
+            p.template Enumeration<tk::Alignment>("Alignment", AlignmentEnum, &Panel::Alignment,
                                                   &Panel::SetAlignment);
         });
     return info;

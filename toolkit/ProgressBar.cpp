@@ -7,8 +7,8 @@
 namespace tk {
 namespace {
 constexpr int kDefaultMax = 100;
-const EnumInfo kProgressOrientation{"TProgressBarOrientation", {"pbHorizontal", "pbVertical"}};
-const EnumInfo kProgressStyle{"TProgressBarStyle", {"pbstNormal", "pbstChunks"}};
+const EnumInfo ProgressOrientationEnum{"TProgressBarOrientation", {"pbHorizontal", "pbVertical"}};
+const EnumInfo ProgressStyleEnum{"TProgressBarStyle", {"pbstNormal", "pbstChunks"}};
 } // namespace
 
 const ClassInfo& ProgressBar::StaticClass() {
@@ -17,10 +17,10 @@ const ClassInfo& ProgressBar::StaticClass() {
             PublishRange(p);
             p.Integer("Step", &ProgressBar::Step, &ProgressBar::SetStep);
             p.Boolean("Smooth", &ProgressBar::Smooth, &ProgressBar::SetSmooth);
-            p.template Enumeration<tk::Orientation>("Orientation", kProgressOrientation,
+            p.template Enumeration<tk::Orientation>("Orientation", ProgressOrientationEnum,
                                                     &ProgressBar::Orientation,
                                                     &ProgressBar::SetOrientation);
-            p.template Enumeration<ProgressStyle>("Style", kProgressStyle, &ProgressBar::Style,
+            p.template Enumeration<ProgressStyle>("Style", ProgressStyleEnum, &ProgressBar::Style,
                                                   &ProgressBar::SetStyle);
         });
     return info;

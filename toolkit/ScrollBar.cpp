@@ -5,13 +5,13 @@
 namespace tk {
 namespace {
 constexpr int kDefaultMax = 100;
-const EnumInfo kScrollBarKind{"TScrollBarKind", {"sbHorizontal", "sbVertical"}};
+const EnumInfo ScrollBarKindEnum{"TScrollBarKind", {"sbHorizontal", "sbVertical"}};
 } // namespace
 
 const ClassInfo& ScrollBar::StaticClass() {
     static const ClassInfo info =
         ClassInfo::Make<ScrollBar>("TScrollBar", &WinControl::StaticClass(), [](auto& p) {
-            p.template Enumeration<ScrollBarKind>("Kind", kScrollBarKind, &ScrollBar::Kind,
+            p.template Enumeration<ScrollBarKind>("Kind", ScrollBarKindEnum, &ScrollBar::Kind,
                                                   &ScrollBar::SetKind);
             PublishRange(p);
             p.Integer("PageSize", &ScrollBar::PageSize, &ScrollBar::SetPageSize);

@@ -4,7 +4,7 @@
 
 namespace tk {
 namespace {
-const EnumInfo kShapeType{
+const EnumInfo ShapeTypeEnum{
     "TShapeType",
     {"stRectangle", "stSquare", "stRoundRect", "stRoundSquare", "stEllipse", "stCircle"}};
 } // namespace
@@ -12,7 +12,7 @@ const EnumInfo kShapeType{
 const ClassInfo& Shape::StaticClass() {
     static const ClassInfo info =
         ClassInfo::Make<Shape>("TShape", &GraphicControl::StaticClass(), [](auto& p) {
-            p.template Enumeration<ShapeType>("Shape", kShapeType, &Shape::GetShape,
+            p.template Enumeration<ShapeType>("Shape", ShapeTypeEnum, &Shape::GetShape,
                                               &Shape::SetShape);
             p.Object("Brush", [](Shape& s) -> tk::Brush& { return s.Brush(); });
             p.Object("Pen", [](Shape& s) -> tk::Pen& { return s.Pen(); });

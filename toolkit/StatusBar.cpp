@@ -6,7 +6,7 @@
 
 namespace tk {
 namespace {
-const EnumInfo kPanelBevel{"TStatusPanelBevel", {"pbNone", "pbLowered", "pbRaised"}};
+const EnumInfo PanelBevelEnum{"TStatusPanelBevel", {"pbNone", "pbLowered", "pbRaised"}};
 } // namespace
 
 const ClassInfo& StatusPanel::StaticClass() {
@@ -15,8 +15,8 @@ const ClassInfo& StatusPanel::StaticClass() {
             p.String("Text", &StatusPanel::Text, &StatusPanel::SetText);
             p.Integer("Width", &StatusPanel::Width, &StatusPanel::SetWidth);
             p.template Enumeration<tk::Alignment>(
-                "Alignment", kAlignmentEnum, &StatusPanel::Alignment, &StatusPanel::SetAlignment);
-            p.template Enumeration<PanelBevel>("Bevel", kPanelBevel, &StatusPanel::Bevel,
+                "Alignment", AlignmentEnum, &StatusPanel::Alignment, &StatusPanel::SetAlignment);
+            p.template Enumeration<PanelBevel>("Bevel", PanelBevelEnum, &StatusPanel::Bevel,
                                                &StatusPanel::SetBevel);
             p.Boolean("RightToLeft", &StatusPanel::RightToLeft, &StatusPanel::SetRightToLeft);
         });

@@ -7,7 +7,7 @@
 namespace tk {
 namespace {
 constexpr int kDefaultMax = 10;
-const EnumInfo kTrackBarOrientation{"TTrackBarOrientation", {"trHorizontal", "trVertical"}};
+const EnumInfo TrackBarOrientationEnum{"TTrackBarOrientation", {"trHorizontal", "trVertical"}};
 } // namespace
 
 const ClassInfo& TrackBar::StaticClass() {
@@ -15,7 +15,7 @@ const ClassInfo& TrackBar::StaticClass() {
         ClassInfo::Make<TrackBar>("TTrackBar", &WinControl::StaticClass(), [](auto& p) {
             PublishRange(p);
             p.Integer("Frequency", &TrackBar::Frequency, &TrackBar::SetFrequency);
-            p.template Enumeration<tk::Orientation>("Orientation", kTrackBarOrientation,
+            p.template Enumeration<tk::Orientation>("Orientation", TrackBarOrientationEnum,
                                                     &TrackBar::Orientation,
                                                     &TrackBar::SetOrientation);
             p.Event("OnChange", &TrackBar::OnChange);

@@ -8,14 +8,14 @@
 namespace tk {
 namespace {
 constexpr int kDefaultMax = 100;
-const EnumInfo kUpDownOrientation{"TUDOrientation", {"udHorizontal", "udVertical"}};
+const EnumInfo UpDownOrientationEnum{"TUDOrientation", {"udHorizontal", "udVertical"}};
 } // namespace
 
 const ClassInfo& UpDown::StaticClass() {
     static const ClassInfo info =
         ClassInfo::Make<UpDown>("TUpDown", &WinControl::StaticClass(), [](auto& p) {
             PublishRange(p);
-            p.template Enumeration<tk::Orientation>("Orientation", kUpDownOrientation,
+            p.template Enumeration<tk::Orientation>("Orientation", UpDownOrientationEnum,
                                                     &UpDown::Orientation, &UpDown::SetOrientation);
             p.template Reference<WinControl>("Associate", &UpDown::Associate,
                                              &UpDown::SetAssociate);

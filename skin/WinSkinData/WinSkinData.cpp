@@ -16,13 +16,13 @@
 namespace skin {
 namespace {
 
-const tk::EnumInfo kSkinControlType{"TSkinControlType",
+const tk::EnumInfo SkinControlTypeEnum{"TSkinControlType",
                                     {"xcMainMenu", "xcPopupMenu", "xcToolbar", "xcControlbar",
                                      "xcCombo", "xcCheckBox", "xcRadioButton", "xcProgress",
                                      "xcScrollbar", "xcEdit", "xcButton", "xcBitBtn",
                                      "xcSpeedButton", "xcPanel", "xcGroupBox", "xcStatusBar",
                                      "xcTab", "xcSystemMenu", "xcFastReport"}};
-const tk::EnumInfo kSkinFormType{"TSkinFormType", {"sfMainform", "sfOnlyThisForm", "sfDialog"}};
+const tk::EnumInfo SkinFormTypeEnum{"TSkinFormType", {"sfMainform", "sfOnlyThisForm", "sfDialog"}};
 
 // The bitmap resource with the system menu's glyphs, and their size.
 constexpr const wchar_t* MenuGlyphResource = L"LUMARAMENU";
@@ -36,12 +36,12 @@ const tk::ClassInfo& TSkinData::StaticClass() {
         tk::ClassInfo::Make<TSkinData>("TSkinData", &tk::Component::StaticClass(), [](auto& p) {
             p.Boolean("Active", &TSkinData::Active, &TSkinData::SetActive);
             p.Integer("DisableTag", &TSkinData::DisableTag, &TSkinData::SetDisableTag);
-            p.Set("SkinControls", kSkinControlType, &TSkinData::SkinControls,
+            p.Set("SkinControls", SkinControlTypeEnum, &TSkinData::SkinControls,
                   &TSkinData::SetSkinControls);
             p.StringList("Skin3rd", &TSkinData::Skin3rd, &TSkinData::SetSkin3rd);
             p.String("SkinFile", &TSkinData::SkinFile, &TSkinData::SetSkinFile);
             p.String("SkinStore", &TSkinData::SkinStore, &TSkinData::SetSkinStore);
-            p.template Enumeration<TSkinFormType>("SkinFormtype", kSkinFormType,
+            p.template Enumeration<TSkinFormType>("SkinFormtype", SkinFormTypeEnum,
                                                   &TSkinData::SkinFormtype,
                                                   &TSkinData::SetSkinFormtype);
             p.String("Version", &TSkinData::Version, &TSkinData::SetVersion);

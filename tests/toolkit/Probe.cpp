@@ -4,9 +4,9 @@
 
 namespace probe {
 
-static const tk::EnumInfo kShade{"Shade", {"shLight", "shMedium", "shDark"}};
-static const tk::EnumInfo kFlavour{"Flavour", {"flSweet", "flSour", "flBitter"}};
-static const tk::IntIdent kCountIdents[] = {{"cnMany", 1000}};
+static const tk::EnumInfo ShadeEnum{"Shade", {"shLight", "shMedium", "shDark"}};
+static const tk::EnumInfo FlavourEnum{"Flavour", {"flSweet", "flSour", "flBitter"}};
+static const tk::IntIdent CountIdentTable[] = {{"cnMany", 1000}};
 
 const tk::ClassInfo& Knob::StaticClass() {
     static const tk::ClassInfo info =
@@ -34,10 +34,10 @@ const tk::ClassInfo& Probe::StaticClass() {
     static const tk::ClassInfo info =
         tk::ClassInfo::Make<Probe>("TProbe", &tk::Component::StaticClass(), [](auto& p) {
             p.Boolean("Active", &Probe::Active, &Probe::SetActive);
-            p.template Enumeration<Shade>("Tone", kShade, &Probe::Tone, &Probe::SetTone);
-            p.Integer("Count", &Probe::Count, &Probe::SetCount, kCountIdents);
+            p.template Enumeration<Shade>("Tone", ShadeEnum, &Probe::Tone, &Probe::SetTone);
+            p.Integer("Count", &Probe::Count, &Probe::SetCount, CountIdentTable);
             p.String("Title", &Probe::Title, &Probe::SetTitle);
-            p.Set("Flavours", kFlavour, &Probe::Flavours, &Probe::SetFlavours);
+            p.Set("Flavours", FlavourEnum, &Probe::Flavours, &Probe::SetFlavours);
             p.StringList("Lines", &Probe::Lines, &Probe::SetLines);
             p.Object("Knob", &Probe::GetKnob);
             p.template Reference<Probe>("Buddy", &Probe::Buddy, &Probe::SetBuddy);
