@@ -8,7 +8,7 @@
 namespace tk {
 
 const EnumInfo ButtonLayoutEnum{"TButtonLayout",
-                                 {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"}};
+                                {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"}};
 
 namespace {
 

@@ -14,7 +14,7 @@
 namespace tk {
 
 const EnumInfo AlignEnum{"TAlign",
-                          {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"}};
+                         {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"}};
 const EnumInfo AlignmentEnum{"TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"}};
 
 namespace {

@@ -16,7 +16,8 @@ namespace {
 const EnumInfo BorderStyleEnum{
     "TFormBorderStyle",
     {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}};
-const EnumInfo BorderIconEnum{"TBorderIcon", {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"}};
+const EnumInfo BorderIconEnum{"TBorderIcon",
+                              {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"}};
 const EnumInfo PositionEnum{"TPosition", {"poDesigned", "poScreenCenter", "poDesktopCenter"}};
 const EnumInfo FormStyleEnum{"TFormStyle", {"fsNormal", "fsMDIChild", "fsMDIForm"}};
 
@@ -35,8 +36,8 @@ const ClassInfo& Form::StaticClass() {
     static const ClassInfo info =
         ClassInfo::Make<Form>("TForm", &WinControl::StaticClass(), [](auto& p) {
             p.String("Caption", &Form::Caption, &Form::SetCaption);
-            p.template Enumeration<tk::BorderStyle>("BorderStyle", BorderStyleEnum, &Form::BorderStyle,
-                                                    &Form::SetBorderStyle);
+            p.template Enumeration<tk::BorderStyle>("BorderStyle", BorderStyleEnum,
+                                                    &Form::BorderStyle, &Form::SetBorderStyle);
             p.Set("BorderIcons", BorderIconEnum, &Form::BorderIcons, &Form::SetBorderIcons);
             p.template Enumeration<tk::Position>("Position", PositionEnum, &Form::Position,
                                                  &Form::SetPosition);

@@ -17,11 +17,11 @@ namespace skin {
 namespace {
 
 const tk::EnumInfo SkinControlTypeEnum{"TSkinControlType",
-                                    {"xcMainMenu", "xcPopupMenu", "xcToolbar", "xcControlbar",
-                                     "xcCombo", "xcCheckBox", "xcRadioButton", "xcProgress",
-                                     "xcScrollbar", "xcEdit", "xcButton", "xcBitBtn",
-                                     "xcSpeedButton", "xcPanel", "xcGroupBox", "xcStatusBar",
-                                     "xcTab", "xcSystemMenu", "xcFastReport"}};
+                                       {"xcMainMenu", "xcPopupMenu", "xcToolbar", "xcControlbar",
+                                        "xcCombo", "xcCheckBox", "xcRadioButton", "xcProgress",
+                                        "xcScrollbar", "xcEdit", "xcButton", "xcBitBtn",
+                                        "xcSpeedButton", "xcPanel", "xcGroupBox", "xcStatusBar",
+                                        "xcTab", "xcSystemMenu", "xcFastReport"}};
 const tk::EnumInfo SkinFormTypeEnum{"TSkinFormType", {"sfMainform", "sfOnlyThisForm", "sfDialog"}};
 
 // The bitmap resource with the system menu's glyphs, and their size.
