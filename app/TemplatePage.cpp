@@ -33,23 +33,30 @@ std::string OrderPageAddress(std::string_view templateNumber) {
 void FillPage(catalogue::TCatalogueQuery& query, const MessageSink& showMessage, TabView& view,
               std::string_view column, std::string_view category, int page) {
     view.HideArrows();
-    if (!RunQuery(query, CategorySql(column, category), "搜索模板时出错", showMessage))
+    if (!RunQuery(query, CategorySql(column, category), "搜索模板时出错", showMessage)) {
         return;
+    }
 
     const int rows = query.RecordCount();
     if (rows < 1) {
-        for (int slot = 0; slot < SlotCount; ++slot)
+        for (int slot = 0; slot < SlotCount; ++slot) {
             view.HideSlot(slot);
+        }
     } else {
         query.First();
-        if (page < CountPages(rows).lastPage)
+        if (page < CountPages(rows).lastPage) {
             view.ShowRightArrow();
-        if (page > 0)
+        }
+        if (page > 0) {
             view.ShowLeftArrow();
-        for (int skipped = 0; skipped < page; ++skipped)
-            for (int row = 0; row < PageSize; ++row)
-                if (!query.Eof())
+        }
+        for (int skipped = 0; skipped < page; ++skipped) {
+            for (int row = 0; row < PageSize; ++row) {
+                if (!query.Eof()) {
                     query.Next();
+                }
+            }
+        }
         for (int slot = 0; slot < SlotCount; ++slot) {
             if (query.Eof()) {
                 view.HideSlot(slot);

@@ -7,22 +7,22 @@
 namespace base {
 namespace {
 
-constexpr size_t kFileHeaderBytes = 14;
-constexpr uint32_t kCoreHeaderBytes = 12;
-constexpr uint32_t kInfoHeaderBytes = 40;
+constexpr size_t FileHeaderBytes = 14;
+constexpr uint32_t CoreHeaderBytes = 12;
+constexpr uint32_t InfoHeaderBytes = 40;
 // The largest header a writer may have added fields to.
-constexpr uint32_t kMaxHeaderBytes = 1024;
-constexpr size_t kMaskBytes = 12;
+constexpr uint32_t MaxHeaderBytes = 1024;
+constexpr size_t MaskBytes = 12;
 
-constexpr uint32_t kBiRgb = 0;
-constexpr uint32_t kBiRle8 = 1;
-constexpr uint32_t kBiRle4 = 2;
-constexpr uint32_t kBiBitfields = 3;
+constexpr uint32_t BiRgb = 0;
+constexpr uint32_t BiRle8 = 1;
+constexpr uint32_t BiRle4 = 2;
+constexpr uint32_t BiBitfields = 3;
 
 // Escape codes that follow a zero count in run-length encoded data.
-constexpr uint8_t kRleEndOfLine = 0;
-constexpr uint8_t kRleEndOfBitmap = 1;
-constexpr uint8_t kRleDelta = 2;
+constexpr uint8_t RleEndOfLine = 0;
+constexpr uint8_t RleEndOfBitmap = 1;
+constexpr uint8_t RleDelta = 2;
 
 using Palette = std::array<uint32_t, 256>;
 
@@ -57,7 +57,7 @@ struct Header {
     int height = 0;
     bool topDown = false;
     int bitCount = 0;
-    uint32_t compression = kBiRgb;
+    uint32_t compression = BiRgb;
     uint32_t imageBytes = 0;
     uint32_t paletteSize = 0; // entries
     size_t paletteEntryBytes = 4;
@@ -65,7 +65,7 @@ struct Header {
     size_t pixelsAt = 0;
     std::array<uint32_t, 3> masks{};
 
-    bool RunLength() const { return compression == kBiRle8 || compression == kBiRle4; }
+    bool RunLength() const { return compression == BiRle8 || compression == BiRle4; }
     size_t RowBytes() const { return (size_t(width) * size_t(bitCount) + 31) / 32 * 4; }
 };
 
@@ -75,7 +75,7 @@ void ReadSize(Header& h, int64_t width, int64_t height) {
     }
     h.topDown = height < 0;
     const int64_t rows = h.topDown ? -height : height;
-    if (width * rows > kMaxBmpPixels) {
+    if (width * rows > MaxBmpPixels) {
         Fail("unsupported picture size");
     }
     h.width = int(width);
@@ -84,14 +84,14 @@ void ReadSize(Header& h, int64_t width, int64_t height) {
 
 bool KnownEncoding(uint32_t compression, int bitCount) {
     switch (compression) {
-    case kBiRgb:
+    case BiRgb:
         return bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 16 ||
                bitCount == 24 || bitCount == 32;
-    case kBiRle8:
+    case BiRle8:
         return bitCount == 8;
-    case kBiRle4:
+    case BiRle4:
         return bitCount == 4;
-    case kBiBitfields:
+    case BiBitfields:
         return bitCount == 16 || bitCount == 32;
     default:
         return false;
@@ -99,21 +99,20 @@ bool KnownEncoding(uint32_t compression, int bitCount) {
 }
 
 Header ReadHeader(ByteSpan file) {
-    if (file.size() < kFileHeaderBytes + kCoreHeaderBytes || file[0] != 'B' || file[1] != 'M') {
+    if (file.size() < FileHeaderBytes + CoreHeaderBytes || file[0] != 'B' || file[1] != 'M') {
         Fail("not a BMP picture");
     }
     Header h;
     h.pixelsAt = LoadU32(&file[10]);
     const uint32_t infoSize = LoadU32(&file[14]);
-    if (infoSize != kCoreHeaderBytes &&
-        (infoSize < kInfoHeaderBytes || infoSize > kMaxHeaderBytes)) {
+    if (infoSize != CoreHeaderBytes && (infoSize < InfoHeaderBytes || infoSize > MaxHeaderBytes)) {
         Fail("unsupported BMP header");
     }
-    if (kFileHeaderBytes + infoSize > file.size()) {
+    if (FileHeaderBytes + infoSize > file.size()) {
         Fail("damaged BMP header");
     }
-    h.paletteAt = kFileHeaderBytes + infoSize;
-    if (infoSize == kCoreHeaderBytes) {
+    h.paletteAt = FileHeaderBytes + infoSize;
+    if (infoSize == CoreHeaderBytes) {
         ReadSize(h, LoadU16(&file[18]), LoadU16(&file[20]));
         h.bitCount = LoadU16(&file[24]);
         h.paletteEntryBytes = 3;
@@ -127,17 +126,17 @@ Header ReadHeader(ByteSpan file) {
     if (!KnownEncoding(h.compression, h.bitCount) || (h.RunLength() && h.topDown)) {
         Fail("unsupported BMP encoding");
     }
-    if (h.compression == kBiBitfields) {
+    if (h.compression == BiBitfields) {
         // The masks follow a 40-byte header and are part of the larger ones.
-        const size_t masksAt = kFileHeaderBytes + kInfoHeaderBytes;
-        if (!RangeFits(file.size(), masksAt, kMaskBytes)) {
+        const size_t masksAt = FileHeaderBytes + InfoHeaderBytes;
+        if (!RangeFits(file.size(), masksAt, MaskBytes)) {
             Fail("damaged BMP header");
         }
         for (size_t i = 0; i < h.masks.size(); ++i) {
             h.masks[i] = LoadU32(&file[masksAt + 4 * i]);
         }
-        if (infoSize == kInfoHeaderBytes) {
-            h.paletteAt += kMaskBytes;
+        if (infoSize == InfoHeaderBytes) {
+            h.paletteAt += MaskBytes;
         }
     } else if (h.bitCount == 16) {
         h.masks = {0x7C00, 0x03E0, 0x001F};
@@ -173,7 +172,7 @@ Palette ReadPalette(ByteSpan file, const Header& h) {
 void DecodeRows(ByteSpan file, const Header& h, const Palette& palette, BmpImage& image) {
     const size_t rowBytes = h.RowBytes();
     const Channel red(h.masks[0]), green(h.masks[1]), blue(h.masks[2]);
-    const bool keepsAlpha = h.bitCount == 32 && h.compression == kBiRgb;
+    const bool keepsAlpha = h.bitCount == 32 && h.compression == BiRgb;
     for (int row = 0; row < h.height; ++row) {
         const uint8_t* src = file.data() + h.pixelsAt + size_t(row) * rowBytes;
         const int y = h.topDown ? row : h.height - 1 - row;
@@ -207,7 +206,7 @@ void DecodeRows(ByteSpan file, const Header& h, const Palette& palette, BmpImage
 // Run-length encoded rows, bottom-up. Runs that reach past the right edge
 // are cut there, rows past the top end the picture.
 void DecodeRunLength(ByteSpan data, const Header& h, const Palette& palette, BmpImage& image) {
-    const bool nibbles = h.compression == kBiRle4;
+    const bool nibbles = h.compression == BiRle4;
     int x = 0;
     int y = 0; // from the bottom
     const auto put = [&](int count, auto indexOf) {
@@ -227,12 +226,12 @@ void DecodeRunLength(ByteSpan data, const Header& h, const Palette& palette, Bmp
             put(count, [&](int k) { return nibbles ? (k % 2 ? value & 15 : value >> 4) : value; });
             continue;
         }
-        if (value == kRleEndOfLine) {
+        if (value == RleEndOfLine) {
             x = 0;
             ++y;
-        } else if (value == kRleEndOfBitmap) {
+        } else if (value == RleEndOfBitmap) {
             return;
-        } else if (value == kRleDelta) {
+        } else if (value == RleDelta) {
             if (at + 1 >= data.size()) {
                 return;
             }

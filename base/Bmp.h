@@ -13,7 +13,7 @@
 namespace base {
 
 // Larger pictures are refused rather than allocated.
-constexpr int64_t kMaxBmpPixels = int64_t(1) << 26;
+constexpr int64_t MaxBmpPixels = int64_t(1) << 26;
 
 struct BmpImage {
     int width = 0;

@@ -5,17 +5,17 @@
 namespace base {
 namespace {
 
-constexpr char16_t kFirstHigh = 0xD800;
-constexpr char16_t kLastHigh = 0xDBFF;
-constexpr char16_t kFirstLow = 0xDC00;
-constexpr char16_t kLastLow = 0xDFFF;
-constexpr char32_t kLastCodePoint = 0x10FFFF;
+constexpr char16_t FirstHigh = 0xD800;
+constexpr char16_t LastHigh = 0xDBFF;
+constexpr char16_t FirstLow = 0xDC00;
+constexpr char16_t LastLow = 0xDFFF;
+constexpr char32_t LastCodePoint = 0x10FFFF;
 
 bool IsHighSurrogate(char32_t c) {
-    return c >= kFirstHigh && c <= kLastHigh;
+    return c >= FirstHigh && c <= LastHigh;
 }
 bool IsLowSurrogate(char32_t c) {
-    return c >= kFirstLow && c <= kLastLow;
+    return c >= FirstLow && c <= LastLow;
 }
 
 // How many continuation bytes follow a lead byte; -1 for a byte that cannot
@@ -47,7 +47,7 @@ char32_t NextCodePoint(std::string_view text, size_t& pos) {
         cp = cp << 6 | (byte(pos++) & 0x3F);
     }
     const bool overlong = (extra == 2 && cp < 0x800) || (extra == 3 && cp < 0x10000);
-    if (overlong || cp > kLastCodePoint || IsHighSurrogate(cp) || IsLowSurrogate(cp)) {
+    if (overlong || cp > LastCodePoint || IsHighSurrogate(cp) || IsLowSurrogate(cp)) {
         return ReplacementCharacter;
     }
     return cp;
@@ -76,7 +76,7 @@ void Utf16Decoder::Put(char16_t unit) {
         const char16_t high = high_;
         high_ = 0;
         if (IsLowSurrogate(unit)) {
-            AppendUtf8(out_, 0x10000 + (char32_t(high - kFirstHigh) << 10) + (unit - kFirstLow));
+            AppendUtf8(out_, 0x10000 + (char32_t(high - FirstHigh) << 10) + (unit - FirstLow));
             return;
         }
         AppendUtf8(out_, ReplacementCharacter);

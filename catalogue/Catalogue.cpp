@@ -7,7 +7,7 @@
 namespace catalogue {
 namespace {
 
-const char kClosedMessage[] = "Operation is not allowed when the object is closed.";
+const char ClosedMessage[] = "Operation is not allowed when the object is closed.";
 
 // Runs `action`, turning damage found deep in the reader into the message
 // that names the file.
@@ -38,8 +38,9 @@ void TCatalogueConnection::Close() {
 }
 
 std::shared_ptr<const Database> TCatalogueConnection::GetDatabase() const {
-    if (!database_)
-        throw ECatalogueError(kClosedMessage);
+    if (!database_) {
+        throw ECatalogueError(ClosedMessage);
+    }
     return database_;
 }
 
@@ -75,8 +76,9 @@ void TCatalogueQuery::Open() {
 }
 
 void TCatalogueQuery::RequireOpen() const {
-    if (!result_)
-        throw ECatalogueError(kClosedMessage);
+    if (!result_) {
+        throw ECatalogueError(ClosedMessage);
+    }
 }
 
 int TCatalogueQuery::RecordCount() const {
@@ -92,10 +94,11 @@ void TCatalogueQuery::First() {
 
 void TCatalogueQuery::Next() {
     RequireOpen();
-    if (row_ + 1 < result_->rows.size())
+    if (row_ + 1 < result_->rows.size()) {
         ++row_;
-    else
+    } else {
         eof_ = true;
+    }
 }
 
 bool TCatalogueQuery::Eof() const {
@@ -105,10 +108,12 @@ bool TCatalogueQuery::Eof() const {
 std::string TCatalogueQuery::FieldByName(const std::string& name) const {
     RequireOpen();
     int index = result_->table.FindColumn(name);
-    if (index < 0)
+    if (index < 0) {
         throw ECatalogueError("Field '" + name + "' not found.");
-    if (result_->rows.empty())
+    }
+    if (result_->rows.empty()) {
         return {};
+    }
     const JetFile& file = database_->File();
     return NamingFile(file.Path(), [&] {
         Row row(result_->table, result_->rows[row_]);

@@ -7,14 +7,16 @@ namespace catalogue {
 
 namespace {
 
-constexpr char kMalformed[] = "The connection string is not well formed: each part must be "
-                              "a name, '=' and a value, and quoted values must be closed.";
+constexpr char Malformed[] = "The connection string is not well formed: each part must be "
+                             "a name, '=' and a value, and quoted values must be closed.";
 
 std::string_view Trim(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
         text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+    }
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
         text.remove_suffix(1);
+    }
     return text;
 }
 
@@ -29,21 +31,24 @@ ConnectionSettings ParseConnectionString(std::string_view text) {
         size_t equals = text.find('=', pos);
         size_t semicolon = text.find(';', pos);
         if (equals == std::string_view::npos || equals > semicolon) {
-            if (!Trim(text.substr(pos, semicolon - pos)).empty())
-                throw ECatalogueError(kMalformed);
+            if (!Trim(text.substr(pos, semicolon - pos)).empty()) {
+                throw ECatalogueError(Malformed);
+            }
             pos = semicolon == std::string_view::npos ? text.size() : semicolon + 1;
             continue;
         }
         std::string_view key = Trim(text.substr(pos, equals - pos));
         size_t valueStart = equals + 1;
-        while (valueStart < text.size() && text[valueStart] == ' ')
+        while (valueStart < text.size() && text[valueStart] == ' ') {
             ++valueStart;
+        }
         std::string value;
         if (valueStart < text.size() && (text[valueStart] == '"' || text[valueStart] == '\'')) {
             char quote = text[valueStart];
             size_t close = text.find(quote, valueStart + 1);
-            if (close == std::string_view::npos)
-                throw ECatalogueError(kMalformed);
+            if (close == std::string_view::npos) {
+                throw ECatalogueError(Malformed);
+            }
             value = text.substr(valueStart + 1, close - valueStart - 1);
             pos = text.find(';', close);
         } else {
@@ -57,9 +62,10 @@ ConnectionSettings ParseConnectionString(std::string_view text) {
 
         if (CompareTextIgnoringCase(key, "Provider") == 0) {
             haveProvider = true;
-            if (CompareTextIgnoringCase(value, "Microsoft.Jet.OLEDB.4.0") != 0)
+            if (CompareTextIgnoringCase(value, "Microsoft.Jet.OLEDB.4.0") != 0) {
                 throw ECatalogueError("Provider cannot be found. It may not be properly "
                                       "installed.");
+            }
         } else if (CompareTextIgnoringCase(key, "Data Source") == 0) {
             haveSource = true;
             settings.dataSource = value;
@@ -67,10 +73,12 @@ ConnectionSettings ParseConnectionString(std::string_view text) {
             settings.password = value;
         }
     }
-    if (!haveProvider)
+    if (!haveProvider) {
         throw ECatalogueError("Provider cannot be found. It may not be properly installed.");
-    if (!haveSource || settings.dataSource.empty())
+    }
+    if (!haveSource || settings.dataSource.empty()) {
         throw ECatalogueError("Could not find file ''.");
+    }
     return settings;
 }
 

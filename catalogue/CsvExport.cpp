@@ -6,13 +6,15 @@ namespace catalogue {
 
 void WriteResultCsv(const JetFile& file, const ResultSet& result, std::ostream& out) {
     const std::vector<Column>& columns = result.table.columns;
-    for (size_t c = 0; c < columns.size(); ++c)
+    for (size_t c = 0; c < columns.size(); ++c) {
         out << (c > 0 ? "," : "") << columns[c].name;
+    }
     out << '\n';
     for (Bytes bytes : result.rows) {
         Row row(result.table, bytes);
-        for (size_t c = 0; c < columns.size(); ++c)
+        for (size_t c = 0; c < columns.size(); ++c) {
             out << (c > 0 ? "," : "") << ExportCell(row.Read(file, columns[c]));
+        }
         out << '\n';
     }
 }

@@ -21,9 +21,10 @@ CsvRecords ParseCsv(std::string_view text) {
         if (c == '"' && field.empty()) {
             size_t openedOn = line;
             for (++i;; ++i) {
-                if (i >= text.size())
+                if (i >= text.size()) {
                     throw ECatalogueError("CSV: the quoted field starting on line " +
                                           std::to_string(openedOn) + " is not closed.");
+                }
                 if (text[i] == '"') {
                     if (i + 1 < text.size() && text[i + 1] == '"') {
                         field += '"';
@@ -33,13 +34,15 @@ CsvRecords ParseCsv(std::string_view text) {
                     ++i;
                     break;
                 }
-                if (text[i] == '\n')
+                if (text[i] == '\n') {
                     ++line;
+                }
                 field += text[i];
             }
-            if (i < text.size() && text[i] != ',' && text[i] != '\n' && text[i] != '\r')
+            if (i < text.size() && text[i] != ',' && text[i] != '\n' && text[i] != '\r') {
                 throw ECatalogueError("CSV: unexpected text after a closing quote on line " +
                                       std::to_string(line) + ".");
+            }
             continue;
         }
         if (c == ',') {
@@ -47,16 +50,18 @@ CsvRecords ParseCsv(std::string_view text) {
             field.clear();
         } else if (c == '\n' || c == '\r') {
             endRecord();
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
                 ++i;
+            }
             ++line;
         } else {
             field += c;
         }
         ++i;
     }
-    if (!field.empty() || !record.empty())
+    if (!field.empty() || !record.empty()) {
         endRecord();
+    }
     return records;
 }
 

@@ -6,11 +6,11 @@
 namespace catalogue {
 namespace {
 
-constexpr uint8_t kNegative = 0x80;
-constexpr size_t kWords = 3; // the magnitude's 96 bits, most significant word first
-constexpr size_t kFirstWordOffset = 5;
+constexpr uint8_t NegativeSign = 0x80;
+constexpr size_t Words = 3; // the magnitude's 96 bits, most significant word first
+constexpr size_t FirstWordOffset = 5;
 
-using Magnitude = std::array<uint32_t, kWords>;
+using Magnitude = std::array<uint32_t, Words>;
 
 // Divides the magnitude by 10 in place and returns the remainder.
 unsigned DivideByTen(Magnitude& magnitude) {
@@ -26,7 +26,7 @@ unsigned DivideByTen(Magnitude& magnitude) {
 // Multiplies the magnitude by 10 and adds `digit`; 28 digits always fit.
 void MultiplyByTenAdding(Magnitude& magnitude, unsigned digit) {
     uint64_t carry = digit;
-    for (size_t i = kWords; i-- > 0;) {
+    for (size_t i = Words; i-- > 0;) {
         uint64_t part = uint64_t{magnitude[i]} * 10 + carry;
         magnitude[i] = static_cast<uint32_t>(part);
         carry = part >> 32;
@@ -40,19 +40,23 @@ bool IsZero(const Magnitude& magnitude) {
 } // namespace
 
 std::string DecimalText(Bytes field, unsigned scale) {
-    if (field.size() != kDecimalFieldSize || scale > kMaxDecimalDigits || ReadU32(field, 1) != 0)
+    if (field.size() != DecimalFieldSize || scale > MaxDecimalDigits || ReadU32(field, 1) != 0) {
         ThrowCorrupt();
+    }
     Magnitude magnitude{};
-    for (size_t i = 0; i < kWords; ++i)
-        magnitude[i] = ReadU32(field, kFirstWordOffset + 4 * i);
+    for (size_t i = 0; i < Words; ++i) {
+        magnitude[i] = ReadU32(field, FirstWordOffset + 4 * i);
+    }
     std::string digits; // least significant first
-    while (!IsZero(magnitude) || digits.size() <= scale)
+    while (!IsZero(magnitude) || digits.size() <= scale) {
         digits.push_back(static_cast<char>('0' + DivideByTen(magnitude)));
-    std::string text = (field[0] & kNegative) != 0 ? "-" : "";
+    }
+    std::string text = (field[0] & NegativeSign) != 0 ? "-" : "";
     for (size_t i = digits.size(); i-- > 0;) {
         text += digits[i];
-        if (i == scale && scale > 0)
+        if (i == scale && scale > 0) {
             text += '.';
+        }
     }
     return text;
 }
@@ -68,8 +72,9 @@ double DecimalNumber(std::string_view text) {
             fraction *= 10;
         }
     }
-    if (fraction > 0)
+    if (fraction > 0) {
         value /= fraction;
+    }
     return !text.empty() && text.front() == '-' ? -value : value;
 }
 
@@ -85,24 +90,28 @@ std::vector<uint8_t> EncodeDecimal(std::string_view text, unsigned precision, un
         return std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
     };
     if (whole.empty() || !allDigits(whole) || !allDigits(decimals) ||
-        (point != std::string_view::npos && decimals.empty()))
+        (point != std::string_view::npos && decimals.empty())) {
         throw ECatalogueError(quoted + " is not a decimal number.");
-    if (decimals.size() > scale)
+    }
+    if (decimals.size() > scale) {
         throw ECatalogueError(quoted + " has more than " + std::to_string(scale) + " decimals.");
+    }
     whole.remove_prefix(std::min(whole.find_first_not_of('0'), whole.size()));
-    if (whole.size() + scale > precision || precision > kMaxDecimalDigits)
+    if (whole.size() + scale > precision || precision > MaxDecimalDigits) {
         throw ECatalogueError(quoted + " does not fit in " + std::to_string(precision) +
                               " digits.");
+    }
 
     Magnitude magnitude{};
     std::string digits = std::string(whole) + std::string(decimals);
     digits.append(scale - decimals.size(), '0');
-    for (char c : digits)
+    for (char c : digits) {
         MultiplyByTenAdding(magnitude, static_cast<unsigned>(c - '0'));
-    std::vector<uint8_t> field(kDecimalFieldSize, 0);
-    field[0] = negative ? kNegative : 0;
-    for (size_t i = 0; i < kWords; ++i) {
-        base::WriteU32(field, kFirstWordOffset + 4 * i, magnitude[i]);
+    }
+    std::vector<uint8_t> field(DecimalFieldSize, 0);
+    field[0] = negative ? NegativeSign : 0;
+    for (size_t i = 0; i < Words; ++i) {
+        base::WriteU32(field, FirstWordOffset + 4 * i, magnitude[i]);
     }
     return field;
 }

@@ -13,8 +13,8 @@
 
 namespace catalogue {
 
-inline constexpr size_t kDecimalFieldSize = 17;
-inline constexpr unsigned kMaxDecimalDigits = 28;
+inline constexpr size_t DecimalFieldSize = 17;
+inline constexpr unsigned MaxDecimalDigits = 28;
 
 // The value as mdb-export prints it: a '-' when the sign is set, at least one
 // digit before the point and exactly `scale` digits after it ("-0.50" at

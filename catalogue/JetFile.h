@@ -10,7 +10,7 @@
 
 namespace catalogue {
 
-inline constexpr size_t kPageSize = 4096;
+inline constexpr size_t JetPageSize = 4096;
 
 class JetFile {
 public:
@@ -23,7 +23,7 @@ public:
     static JetFile Load(const std::string& path);
 
     const std::string& Path() const { return path_; }
-    uint32_t PageCount() const { return static_cast<uint32_t>(bytes_.size() / kPageSize); }
+    uint32_t PageCount() const { return static_cast<uint32_t>(bytes_.size() / JetPageSize); }
 
     // Page `number`, decoded; raises ECorruptData if there is no such page.
     Bytes Page(uint32_t number) const;

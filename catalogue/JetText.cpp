@@ -6,24 +6,32 @@ namespace catalogue {
 namespace {
 
 char32_t FoldCodePoint(char32_t cp) {
-    if (cp >= 'a' && cp <= 'z')
+    if (cp >= 'a' && cp <= 'z') {
         return cp - 0x20;
-    if (cp < 0x80)
+    }
+    if (cp < 0x80) {
         return cp;
-    if ((cp >= 0xE0 && cp <= 0xFE && cp != 0xF7))
+    }
+    if ((cp >= 0xE0 && cp <= 0xFE && cp != 0xF7)) {
         return cp - 0x20;
+    }
     if (cp >= 0x100 && cp <= 0x17F && cp != 0x130 && cp != 0x131 && cp != 0x138 && cp != 0x149 &&
-        cp != 0x17F)
+        cp != 0x17F) {
         return (cp >= 0x139 && cp <= 0x148) || (cp >= 0x179 && cp <= 0x17E) ? cp - ((cp & 1) == 0)
                                                                             : cp & ~char32_t{1};
-    if (cp >= 0x3B1 && cp <= 0x3C9 && cp != 0x3C2)
+    }
+    if (cp >= 0x3B1 && cp <= 0x3C9 && cp != 0x3C2) {
         return cp - 0x20;
-    if (cp >= 0x430 && cp <= 0x44F)
+    }
+    if (cp >= 0x430 && cp <= 0x44F) {
         return cp - 0x20;
-    if (cp >= 0x450 && cp <= 0x45F)
+    }
+    if (cp >= 0x450 && cp <= 0x45F) {
         return cp - 0x50;
-    if (cp >= 0xFF41 && cp <= 0xFF5A)
+    }
+    if (cp >= 0xFF41 && cp <= 0xFF5A) {
         return cp - 0x20;
+    }
     return cp;
 }
 
@@ -67,13 +75,15 @@ std::string Utf16LeToUtf8(Bytes bytes) {
 
 std::string DecodeJetText(Bytes stored) {
     std::string out;
-    if (stored.size() < 2 || stored[0] != 0xFF || stored[1] != 0xFE)
+    if (stored.size() < 2 || stored[0] != 0xFF || stored[1] != 0xFE) {
         out = Utf16LeToUtf8(stored);
-    else
+    } else {
         out = DecodeCompressed(stored);
+    }
     size_t nul = out.find('\0');
-    if (nul != std::string::npos)
+    if (nul != std::string::npos) {
         out.resize(nul);
+    }
     return out;
 }
 
@@ -92,11 +102,13 @@ int CompareTextIgnoringCase(std::string_view a, std::string_view b) {
     while (pa < a.size() && pb < b.size()) {
         char32_t ca = FoldCodePoint(base::NextCodePoint(a, pa));
         char32_t cb = FoldCodePoint(base::NextCodePoint(b, pb));
-        if (ca != cb)
+        if (ca != cb) {
             return ca < cb ? -1 : 1;
+        }
     }
-    if (pa < a.size())
+    if (pa < a.size()) {
         return 1;
+    }
     return pb < b.size() ? -1 : 0;
 }
 

@@ -16,18 +16,18 @@
 namespace catalogue {
 namespace {
 
-constexpr uint32_t kUsageMapPage = 1;
-constexpr uint32_t kCatalogPage = 2;
-constexpr uint32_t kCatalogDataPage = 3;
-constexpr uint32_t kTablePage = 4;
-constexpr size_t kRowTableOffset = 14;
-constexpr size_t kMaxTextCharacters = 255;
-constexpr uint16_t kTextLength = 2 * kMaxTextCharacters;
-constexpr size_t kInlineMemoLimit = 1024;
-constexpr size_t kLongValueRowLimit = kPageSize - kRowTableOffset - 2;
-constexpr size_t kChainChunk = kLongValueRowLimit - 4;
-constexpr uint32_t kTablesContainerId = 0x0F000001;
-constexpr uint32_t kSystemObjectFlags = 0x80000002;
+constexpr uint32_t UsageMapPage = 1;
+constexpr uint32_t CatalogPage = 2;
+constexpr uint32_t CatalogDataPage = 3;
+constexpr uint32_t TablePage = 4;
+constexpr size_t RowTableOffset = 14;
+constexpr size_t MaxTextCharacters = 255;
+constexpr uint16_t TextLength = 2 * MaxTextCharacters;
+constexpr size_t InlineMemoLimit = 1024;
+constexpr size_t LongValueRowLimit = JetPageSize - RowTableOffset - 2;
+constexpr size_t ChainChunk = LongValueRowLimit - 4;
+constexpr uint32_t TablesContainerId = 0x0F000001;
+constexpr uint32_t SystemObjectFlags = 0x80000002;
 
 using Cell = std::optional<std::vector<uint8_t>>;
 
@@ -47,25 +47,31 @@ struct ColumnLayout {
 std::vector<uint8_t> EncodeText(const std::string& text) {
     std::vector<uint8_t> wide = Utf8ToUtf16Le(text);
     bool narrow = wide.size() > 4;
-    for (size_t i = 0; narrow && i < wide.size(); i += 2)
+    for (size_t i = 0; narrow && i < wide.size(); i += 2) {
         narrow = wide[i] != 0 && wide[i + 1] == 0;
-    if (!narrow)
+    }
+    if (!narrow) {
         return wide;
+    }
     std::vector<uint8_t> compressed{0xFF, 0xFE};
-    for (size_t i = 0; i < wide.size(); i += 2)
+    for (size_t i = 0; i < wide.size(); i += 2) {
         compressed.push_back(wide[i]);
+    }
     return compressed;
 }
 
 bool IsCanonicalInt32(const std::string& text) {
     std::string_view digits = text;
-    if (!digits.empty() && digits.front() == '-')
+    if (!digits.empty() && digits.front() == '-') {
         digits.remove_prefix(1);
+    }
     if (digits.empty() || digits.size() > 10 || (digits.size() > 1 && digits.front() == '0') ||
-        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
         return false;
-    if (text == "-0")
+    }
+    if (text == "-0") {
         return false;
+    }
     long long value = std::stoll(text);
     return value >= INT32_MIN && value <= INT32_MAX;
 }
@@ -73,33 +79,36 @@ bool IsCanonicalInt32(const std::string& text) {
 std::vector<ColumnLayout> ChooseColumns(const CsvRecords& records,
                                         const std::vector<DecimalColumn>& decimals) {
     const std::vector<std::string>& header = records.front();
-    if (header.empty() || header.size() > 255)
+    if (header.empty() || header.size() > 255) {
         throw ECatalogueError("A table needs between 1 and 255 columns.");
+    }
     std::vector<ColumnLayout> columns;
     uint16_t fixedOffset = 0;
     uint16_t varIndex = 0;
     for (size_t c = 0; c < header.size(); ++c) {
-        if (header[c].empty() || Utf8ToUtf16Le(header[c]).size() > 128)
+        if (header[c].empty() || Utf8ToUtf16Le(header[c]).size() > 128) {
             throw ECatalogueError("Column " + std::to_string(c + 1) +
                                   " needs a name of 1 to 64 characters.");
+        }
         bool integers = true;
         bool anyValue = false;
         bool longText = false;
         for (size_t r = 1; r < records.size(); ++r) {
-            if (c >= records[r].size() || records[r][c].empty())
+            if (c >= records[r].size() || records[r][c].empty()) {
                 continue;
+            }
             anyValue = true;
             integers = integers && IsCanonicalInt32(records[r][c]);
-            longText = longText || Utf8ToUtf16Le(records[r][c]).size() / 2 > kMaxTextCharacters;
+            longText = longText || Utf8ToUtf16Le(records[r][c]).size() / 2 > MaxTextCharacters;
         }
-        ColumnLayout layout{header[c], ColumnType::Text, false, 0, 0, kTextLength};
+        ColumnLayout layout{header[c], ColumnType::Text, false, 0, 0, TextLength};
         auto decimal = std::find_if(decimals.begin(), decimals.end(),
                                     [&](const DecimalColumn& d) { return d.name == header[c]; });
         if (decimal != decimals.end()) {
-            layout = {header[c], ColumnType::Numeric, true, 0, fixedOffset, kDecimalFieldSize};
+            layout = {header[c], ColumnType::Numeric, true, 0, fixedOffset, DecimalFieldSize};
             layout.precision = decimal->precision;
             layout.scale = decimal->scale;
-            fixedOffset += kDecimalFieldSize;
+            fixedOffset += DecimalFieldSize;
         } else if (anyValue && integers) {
             layout = {header[c], ColumnType::Long, true, 0, fixedOffset, 4};
             fixedOffset += 4;
@@ -123,32 +132,38 @@ std::vector<uint8_t> EncodeRow(const std::vector<ColumnLayout>& columns,
     size_t fixedSize = 0;
     size_t varCount = 0;
     for (const ColumnLayout& column : columns) {
-        if (column.fixed)
+        if (column.fixed) {
             fixedSize = std::max<size_t>(fixedSize, column.fixedOffset + column.length);
-        else
+        } else {
             ++varCount;
+        }
     }
     std::vector<uint8_t> row(2 + fixedSize, 0);
     base::WriteU16(row, 0, static_cast<uint16_t>(columns.size()));
     std::vector<uint8_t> nullMask((columns.size() + 7) / 8, 0);
     std::vector<uint32_t> offsets(varCount + 1, 0);
     for (size_t c = 0; c < columns.size(); ++c) {
-        if (cells[c])
+        if (cells[c]) {
             nullMask[c / 8] |= static_cast<uint8_t>(1 << (c % 8));
-        if (columns[c].fixed && cells[c])
+        }
+        if (columns[c].fixed && cells[c]) {
             std::copy(cells[c]->begin(), cells[c]->end(), row.begin() + 2 + columns[c].fixedOffset);
+        }
     }
     for (size_t c = 0; c < columns.size(); ++c) {
-        if (columns[c].fixed)
+        if (columns[c].fixed) {
             continue;
+        }
         offsets[columns[c].varIndex] = static_cast<uint32_t>(row.size());
-        if (cells[c])
+        if (cells[c]) {
             row.insert(row.end(), cells[c]->begin(), cells[c]->end());
+        }
     }
     if (varCount > 0) {
         base::AppendU16(row, static_cast<uint16_t>(row.size()));
-        for (size_t k = varCount; k-- > 0;)
+        for (size_t k = varCount; k-- > 0;) {
             base::AppendU16(row, offsets[k]);
+        }
         base::AppendU16(row, static_cast<uint16_t>(varCount));
     }
     row.insert(row.end(), nullMask.begin(), nullMask.end());
@@ -158,7 +173,7 @@ std::vector<uint8_t> EncodeRow(const std::vector<ColumnLayout>& columns,
 // A data page (or long-value page) filled with rows from its end down.
 class DataPage {
 public:
-    explicit DataPage(uint32_t owner) : bytes_(kPageSize, 0) {
+    explicit DataPage(uint32_t owner) : bytes_(JetPageSize, 0) {
         bytes_[0] = 0x01;
         bytes_[1] = 0x01;
         base::WriteU32(bytes_, 4, owner);
@@ -171,12 +186,13 @@ public:
     }
 
     bool TryAdd(const std::vector<uint8_t>& row) {
-        size_t tableEnd = kRowTableOffset + 2 * (rows_ + 1);
-        if (rows_ >= 255 || row.size() > end_ || end_ - row.size() < tableEnd)
+        size_t tableEnd = RowTableOffset + 2 * (rows_ + 1);
+        if (rows_ >= 255 || row.size() > end_ || end_ - row.size() < tableEnd) {
             return false;
+        }
         end_ -= row.size();
         std::copy(row.begin(), row.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(end_));
-        base::WriteU16(bytes_, kRowTableOffset + 2 * rows_, static_cast<uint16_t>(end_));
+        base::WriteU16(bytes_, RowTableOffset + 2 * rows_, static_cast<uint16_t>(end_));
         ++rows_;
         Update();
         return true;
@@ -187,11 +203,11 @@ public:
 private:
     void Update() {
         base::WriteU16(bytes_, 12, rows_);
-        base::WriteU16(bytes_, 2, static_cast<uint16_t>(end_ - kRowTableOffset - 2 * rows_));
+        base::WriteU16(bytes_, 2, static_cast<uint16_t>(end_ - RowTableOffset - 2 * rows_));
     }
     std::vector<uint8_t> bytes_;
     uint16_t rows_ = 0;
-    size_t end_ = kPageSize;
+    size_t end_ = JetPageSize;
 };
 
 std::vector<uint8_t> BuildTableDef(const std::vector<ColumnLayout>& columns, bool system,
@@ -218,8 +234,9 @@ std::vector<uint8_t> BuildTableDef(const std::vector<ColumnLayout>& columns, boo
         base::WriteU16(entry, 7, column.varIndex);
         base::WriteU16(entry, 9, static_cast<uint16_t>(c));
         bool textual = column.type == ColumnType::Text || column.type == ColumnType::Memo;
-        if (textual)
+        if (textual) {
             base::WriteU16(entry, 11, 0x0409);
+        }
         if (column.type == ColumnType::Numeric) {
             entry[11] = column.precision;
             entry[12] = column.scale;
@@ -236,18 +253,20 @@ std::vector<uint8_t> BuildTableDef(const std::vector<ColumnLayout>& columns, boo
         page.insert(page.end(), name.begin(), name.end());
     }
     base::AppendU16(page, 0xFFFF);
-    if (page.size() > kPageSize - 8)
+    if (page.size() > JetPageSize - 8) {
         throw ECatalogueError("The table's columns do not fit in one definition page.");
+    }
     base::WriteU32(page, 8, static_cast<uint32_t>(page.size()));
-    base::WriteU16(page, 2, static_cast<uint16_t>(kPageSize - page.size() - 8));
-    page.resize(kPageSize, 0);
+    base::WriteU16(page, 2, static_cast<uint16_t>(JetPageSize - page.size() - 8));
+    page.resize(JetPageSize, 0);
     return page;
 }
 
 std::vector<uint8_t> UsageMap(const std::vector<uint32_t>& pages, uint32_t pageCount) {
     std::vector<uint8_t> map(5 + (pageCount + 7) / 8, 0);
-    for (uint32_t page : pages)
+    for (uint32_t page : pages) {
         map[5 + page / 8] |= static_cast<uint8_t>(1 << (page % 8));
+    }
     return map;
 }
 
@@ -262,10 +281,11 @@ public:
     uint32_t Count() const { return static_cast<uint32_t>(pages_.size()); }
     std::vector<uint8_t> Join(uint32_t pageKey) {
         std::vector<uint8_t> file;
-        file.reserve(pages_.size() * kPageSize);
+        file.reserve(pages_.size() * JetPageSize);
         for (uint32_t n = 0; n < pages_.size(); ++n) {
-            if (pageKey != 0 && n > 0)
+            if (pageKey != 0 && n > 0) {
                 ApplyPageKey(pageKey, n, pages_[n]);
+            }
             file.insert(file.end(), pages_[n].begin(), pages_[n].end());
         }
         return file;
@@ -279,14 +299,14 @@ private:
 std::vector<uint8_t> StoreMemo(FileBuilder& file, const std::string& text) {
     std::vector<uint8_t> data = EncodeText(text);
     auto length = static_cast<uint32_t>(data.size());
-    if (data.size() <= kInlineMemoLimit) {
+    if (data.size() <= InlineMemoLimit) {
         std::vector<uint8_t> field(12 + data.size(), 0);
         base::WriteU32(field, 0, length | 0x80000000u);
         std::copy(data.begin(), data.end(), field.begin() + 12);
         return field;
     }
     std::vector<uint8_t> field(12, 0);
-    if (data.size() <= kLongValueRowLimit) {
+    if (data.size() <= LongValueRowLimit) {
         uint32_t number = file.Reserve();
         DataPage page = DataPage::LongValues();
         page.TryAdd(data);
@@ -295,15 +315,16 @@ std::vector<uint8_t> StoreMemo(FileBuilder& file, const std::string& text) {
         base::WriteU32(field, 4, number << 8);
         return field;
     }
-    size_t chunks = (data.size() + kChainChunk - 1) / kChainChunk;
+    size_t chunks = (data.size() + ChainChunk - 1) / ChainChunk;
     std::vector<uint32_t> numbers;
-    for (size_t i = 0; i < chunks; ++i)
+    for (size_t i = 0; i < chunks; ++i) {
         numbers.push_back(file.Reserve());
+    }
     for (size_t i = 0; i < chunks; ++i) {
         std::vector<uint8_t> row;
         base::AppendU32(row, i + 1 < chunks ? numbers[i + 1] << 8 : 0);
-        size_t start = i * kChainChunk;
-        size_t end = std::min(data.size(), start + kChainChunk);
+        size_t start = i * ChainChunk;
+        size_t end = std::min(data.size(), start + ChainChunk);
         row.insert(row.end(), data.begin() + static_cast<std::ptrdiff_t>(start),
                    data.begin() + static_cast<std::ptrdiff_t>(end));
         DataPage page = DataPage::LongValues();
@@ -331,79 +352,88 @@ std::vector<ColumnLayout> CatalogColumns() {
 std::vector<uint8_t> CatalogRow(uint32_t id, const std::string& name, bool system) {
     std::vector<uint8_t> type{1, 0};
     return EncodeRow(CatalogColumns(),
-                     {LittleEndian32(id), LittleEndian32(kTablesContainerId), EncodeText(name),
-                      type, LittleEndian32(system ? kSystemObjectFlags : 0), std::nullopt});
+                     {LittleEndian32(id), LittleEndian32(TablesContainerId), EncodeText(name), type,
+                      LittleEndian32(system ? SystemObjectFlags : 0), std::nullopt});
 }
 
 } // namespace
 
 std::vector<uint8_t> BuildDatabase(const CsvRecords& records, const WriterOptions& options) {
-    if (records.empty())
+    if (records.empty()) {
         throw ECatalogueError("The CSV text has no header line.");
-    if (options.tableName.empty() || Utf8ToUtf16Le(options.tableName).size() > 128)
+    }
+    if (options.tableName.empty() || Utf8ToUtf16Le(options.tableName).size() > 128) {
         throw ECatalogueError("The table needs a name of 1 to 64 characters.");
+    }
     std::vector<ColumnLayout> columns = ChooseColumns(records, options.decimalColumns);
 
     FileBuilder file;
-    for (uint32_t page = 0; page <= kTablePage; ++page)
+    for (uint32_t page = 0; page <= TablePage; ++page) {
         file.Reserve();
+    }
     std::vector<uint32_t> dataPages;
     std::optional<DataPage> current;
     uint32_t currentNumber = 0;
     auto flush = [&] {
-        if (current)
+        if (current) {
             file.Set(currentNumber, current->Bytes());
+        }
     };
     for (size_t r = 1; r < records.size(); ++r) {
         const std::vector<std::string>& record = records[r];
-        if (record.size() > columns.size())
+        if (record.size() > columns.size()) {
             throw ECatalogueError("CSV line " + std::to_string(r + 1) +
                                   " has more fields than "
                                   "the header.");
+        }
         std::vector<Cell> cells(columns.size());
         for (size_t c = 0; c < record.size(); ++c) {
-            if (record[c].empty())
+            if (record[c].empty()) {
                 continue;
-            if (columns[c].type == ColumnType::Long)
+            }
+            if (columns[c].type == ColumnType::Long) {
                 cells[c] = LittleEndian32(static_cast<uint32_t>(std::stol(record[c])));
-            else if (columns[c].type == ColumnType::Numeric)
+            } else if (columns[c].type == ColumnType::Numeric) {
                 cells[c] = EncodeDecimal(record[c], columns[c].precision, columns[c].scale);
-            else if (columns[c].type == ColumnType::Memo)
+            } else if (columns[c].type == ColumnType::Memo) {
                 cells[c] = StoreMemo(file, record[c]);
-            else
+            } else {
                 cells[c] = EncodeText(record[c]);
+            }
         }
         std::vector<uint8_t> row = EncodeRow(columns, cells);
         if (!current || !current->TryAdd(row)) {
             flush();
-            current.emplace(kTablePage);
+            current.emplace(TablePage);
             currentNumber = file.Reserve();
             dataPages.push_back(currentNumber);
-            if (!current->TryAdd(row))
+            if (!current->TryAdd(row)) {
                 throw ECatalogueError("CSV line " + std::to_string(r + 1) +
                                       " is too long for one row.");
+            }
         }
     }
     flush();
 
-    DataPage catalogData(kCatalogPage);
-    catalogData.TryAdd(CatalogRow(kCatalogPage, "MSysObjects", true));
-    catalogData.TryAdd(CatalogRow(kTablePage, options.tableName, false));
-    file.Set(kCatalogDataPage, catalogData.Bytes());
+    DataPage catalogData(CatalogPage);
+    catalogData.TryAdd(CatalogRow(CatalogPage, "MSysObjects", true));
+    catalogData.TryAdd(CatalogRow(TablePage, options.tableName, false));
+    file.Set(CatalogDataPage, catalogData.Bytes());
 
     uint32_t pageCount = file.Count();
     DataPage maps(0);
-    maps.TryAdd(UsageMap({kCatalogDataPage}, pageCount));
+    maps.TryAdd(UsageMap({CatalogDataPage}, pageCount));
     maps.TryAdd(UsageMap({}, pageCount));
     maps.TryAdd(UsageMap(dataPages, pageCount));
     maps.TryAdd(UsageMap({}, pageCount));
-    if (maps.Rows() != 4)
+    if (maps.Rows() != 4) {
         throw ECatalogueError("The table has too many pages for this writer.");
-    file.Set(kUsageMapPage, maps.Bytes());
-    file.Set(kCatalogPage,
-             BuildTableDef(CatalogColumns(), true, 2, kUsageMapPage << 8, kUsageMapPage << 8 | 1));
-    file.Set(kTablePage, BuildTableDef(columns, false, static_cast<uint32_t>(records.size() - 1),
-                                       kUsageMapPage << 8 | 2, kUsageMapPage << 8 | 3));
+    }
+    file.Set(UsageMapPage, maps.Bytes());
+    file.Set(CatalogPage,
+             BuildTableDef(CatalogColumns(), true, 2, UsageMapPage << 8, UsageMapPage << 8 | 1));
+    file.Set(TablePage, BuildTableDef(columns, false, static_cast<uint32_t>(records.size() - 1),
+                                      UsageMapPage << 8 | 2, UsageMapPage << 8 | 3));
     file.Set(0, EncodeHeaderPage({options.password, options.pageKey, options.created}));
     return file.Join(options.pageKey);
 }
@@ -414,8 +444,9 @@ void WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) 
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
     out.close();
-    if (!out)
+    if (!out) {
         throw ECatalogueError("Could not write file '" + path + "'.");
+    }
 }
 
 } // namespace catalogue

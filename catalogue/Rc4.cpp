@@ -7,8 +7,9 @@ namespace catalogue {
 
 void Rc4Apply(std::span<const uint8_t> key, std::span<uint8_t> data) {
     std::array<uint8_t, 256> state{};
-    for (size_t i = 0; i < state.size(); ++i)
+    for (size_t i = 0; i < state.size(); ++i) {
         state[i] = static_cast<uint8_t>(i);
+    }
     uint8_t j = 0;
     for (size_t i = 0; i < state.size(); ++i) {
         j = static_cast<uint8_t>(j + state[i] + key[i % key.size()]);

@@ -10,11 +10,11 @@
 namespace catalogue {
 namespace {
 
-constexpr uint8_t kDataPage = 0x01;
-constexpr uint32_t kMemoLengthMask = 0x3FFFFFFF;
-constexpr uint8_t kMemoInline = 0x80;
-constexpr uint8_t kMemoSingleRow = 0x40;
-constexpr size_t kMemoHeader = 12;
+constexpr uint8_t DataPageType = 0x01;
+constexpr uint32_t MemoLengthMask = 0x3FFFFFFF;
+constexpr uint8_t MemoInline = 0x80;
+constexpr uint8_t MemoSingleRow = 0x40;
+constexpr size_t MemoHeader = 12;
 
 size_t FixedSize(const Column& column) {
     switch (column.type) {
@@ -34,7 +34,7 @@ size_t FixedSize(const Column& column) {
     case ColumnType::Guid:
         return 16;
     case ColumnType::Numeric:
-        return kDecimalFieldSize;
+        return DecimalFieldSize;
     default:
         return column.length;
     }
@@ -46,15 +46,15 @@ size_t FixedSize(const Column& column) {
 // not followed past the stated length.
 std::vector<uint8_t> ReadLongValue(const JetFile& file, Bytes field) {
     uint32_t word = ReadU32(field, 0);
-    uint32_t length = word & kMemoLengthMask;
+    uint32_t length = word & MemoLengthMask;
     uint8_t kind = static_cast<uint8_t>(word >> 24) & 0xC0;
-    if (kind == kMemoInline) {
+    if (kind == MemoInline) {
         Bytes data =
-            SubBytes(field, kMemoHeader, std::min<size_t>(length, field.size() - kMemoHeader));
+            SubBytes(field, MemoHeader, std::min<size_t>(length, field.size() - MemoHeader));
         return {data.begin(), data.end()};
     }
     uint32_t pointer = ReadU32(field, 4);
-    if (kind == kMemoSingleRow) {
+    if (kind == MemoSingleRow) {
         Bytes row = ReadRowAt(file, pointer);
         row = row.first(std::min<size_t>(length, row.size()));
         return {row.begin(), row.end()};
@@ -62,14 +62,16 @@ std::vector<uint8_t> ReadLongValue(const JetFile& file, Bytes field) {
     std::vector<uint8_t> data;
     std::unordered_set<uint32_t> visited;
     while (pointer != 0 && data.size() < length) {
-        if (!visited.insert(pointer).second)
+        if (!visited.insert(pointer).second) {
             ThrowCorrupt();
+        }
         Bytes row = ReadRowAt(file, pointer);
         pointer = ReadU32(row, 0);
         data.insert(data.end(), row.begin() + 4, row.end());
     }
-    if (data.size() > length)
+    if (data.size() > length) {
         data.resize(length);
+    }
     return data;
 }
 
@@ -86,8 +88,9 @@ std::string GuidText(Bytes b) {
     static const int order[16] = {3, 2, 1, 0, 5, 4, 7, 6, 8, 9, 10, 11, 12, 13, 14, 15};
     std::string text = "{";
     for (int i = 0; i < 16; ++i) {
-        if (i == 4 || i == 6 || i == 8 || i == 10)
+        if (i == 4 || i == 6 || i == 8 || i == 10) {
             text += '-';
+        }
         text += digits[b[order[i]] >> 4];
         text += digits[b[order[i]] & 0xF];
     }
@@ -103,23 +106,26 @@ std::string UnknownTypeMessage(const Column& column) {
 } // namespace
 
 bool IsTableDataPage(Bytes page, const TableDef& table) {
-    return page[0] == kDataPage && ReadU32(page, 4) == table.definitionPage;
+    return page[0] == DataPageType && ReadU32(page, 4) == table.definitionPage;
 }
 
 Row::Row(const TableDef& table, Bytes bytes) : bytes_(bytes) {
     columnCount_ = ReadU16(bytes, 0);
     size_t maskLength = (size_t{columnCount_} + 7) / 8;
-    if (bytes.size() < 2 + maskLength)
+    if (bytes.size() < 2 + maskLength) {
         ThrowCorrupt();
+    }
     nullMask_ = bytes.last(maskLength);
     if (table.varColumnCount > 0) {
         size_t countAt = bytes.size() - maskLength;
-        if (countAt < 4)
+        if (countAt < 4) {
             ThrowCorrupt();
+        }
         countAt -= 2;
         varCount_ = ReadU16(bytes, countAt);
-        if (size_t{varCount_} * 2 + 2 > countAt)
+        if (size_t{varCount_} * 2 + 2 > countAt) {
             ThrowCorrupt();
+        }
         varTableEnd_ = countAt;
     }
 }
@@ -133,8 +139,9 @@ bool Row::HasBit(uint16_t number) const {
 Bytes Row::VarBytes(uint16_t index) const {
     size_t start = ReadU16(bytes_, varTableEnd_ - 2 - 2 * size_t{index});
     size_t end = ReadU16(bytes_, varTableEnd_ - 4 - 2 * size_t{index});
-    if (start > end)
+    if (start > end) {
         ThrowCorrupt();
+    }
     return SubBytes(bytes_, start, end - start);
 }
 
@@ -145,15 +152,17 @@ Value Row::Read(const JetFile& file, const Column& column) const {
         value.integer = HasBit(column.number) ? 1 : 0;
         return value;
     }
-    if (!HasBit(column.number))
+    if (!HasBit(column.number)) {
         return value;
+    }
     Bytes data;
-    if (column.fixed)
+    if (column.fixed) {
         data = SubBytes(bytes_, 2 + size_t{column.fixedOffset}, FixedSize(column));
-    else if (column.varIndex < varCount_)
+    } else if (column.varIndex < varCount_) {
         data = VarBytes(column.varIndex);
-    else
+    } else {
         return value;
+    }
 
     switch (column.type) {
     case ColumnType::Byte:

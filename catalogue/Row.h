@@ -29,7 +29,7 @@ private:
 };
 
 // Row-slot flag of a pointer to a moved row, and of a deleted row.
-inline constexpr uint16_t kRowPointerFlag = 0x4000;
+inline constexpr uint16_t RowPointerFlag = 0x4000;
 
 bool IsTableDataPage(Bytes page, const TableDef& table);
 
@@ -39,13 +39,15 @@ bool IsTableDataPage(Bytes page, const TableDef& table);
 template <typename Visit> void ForEachRow(const JetFile& file, const TableDef& table, Visit visit) {
     for (uint32_t pageNumber : table.dataPages) {
         Bytes page = file.Page(pageNumber);
-        if (!IsTableDataPage(page, table))
+        if (!IsTableDataPage(page, table)) {
             continue;
+        }
         uint16_t count = RowSlotCount(page);
         for (uint16_t i = 0; i < count; ++i) {
             RowSlot slot = ReadRowSlot(page, i);
-            if ((slot.flags & kRowPointerFlag) != 0)
+            if ((slot.flags & RowPointerFlag) != 0) {
                 continue;
+            }
             visit(page.subspan(slot.start, slot.end - slot.start));
         }
     }

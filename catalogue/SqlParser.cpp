@@ -24,8 +24,9 @@ std::vector<Token> Tokenize(std::string_view sql) {
     std::vector<Token> tokens;
     size_t i = 0;
     while (true) {
-        while (i < sql.size() && std::isspace(static_cast<unsigned char>(sql[i])))
+        while (i < sql.size() && std::isspace(static_cast<unsigned char>(sql[i]))) {
             ++i;
+        }
         Token token;
         token.offset = i;
         if (i >= sql.size()) {
@@ -59,33 +60,38 @@ std::vector<Token> Tokenize(std::string_view sql) {
             token.kind = Token::Kind::Number;
             size_t start = i;
             while (i < sql.size() &&
-                   (std::isdigit(static_cast<unsigned char>(sql[i])) || sql[i] == '.'))
+                   (std::isdigit(static_cast<unsigned char>(sql[i])) || sql[i] == '.')) {
                 ++i;
+            }
             if (i < sql.size() && (sql[i] == 'e' || sql[i] == 'E')) {
                 size_t exponent = i + 1;
-                if (exponent < sql.size() && (sql[exponent] == '+' || sql[exponent] == '-'))
+                if (exponent < sql.size() && (sql[exponent] == '+' || sql[exponent] == '-')) {
                     ++exponent;
+                }
                 if (exponent < sql.size() &&
                     std::isdigit(static_cast<unsigned char>(sql[exponent]))) {
                     i = exponent;
-                    while (i < sql.size() && std::isdigit(static_cast<unsigned char>(sql[i])))
+                    while (i < sql.size() && std::isdigit(static_cast<unsigned char>(sql[i]))) {
                         ++i;
+                    }
                 }
             }
             token.text = std::string(sql.substr(start, i - start));
         } else if (IsWordChar(c)) {
             token.kind = Token::Kind::Word;
             size_t start = i;
-            while (i < sql.size() && IsWordChar(sql[i]))
+            while (i < sql.size() && IsWordChar(sql[i])) {
                 ++i;
+            }
             token.text = std::string(sql.substr(start, i - start));
         } else {
             token.kind = Token::Kind::Symbol;
             size_t length = 1;
             if (i + 1 < sql.size()) {
                 std::string_view pair = sql.substr(i, 2);
-                if (pair == "<>" || pair == "<=" || pair == ">=")
+                if (pair == "<>" || pair == "<=" || pair == ">=") {
                     length = 2;
+                }
             }
             token.text = std::string(sql.substr(i, length));
             i += length;
@@ -101,8 +107,9 @@ bool IsKeyword(const Token& token, std::string_view keyword) {
 bool IsReserved(const Token& token) {
     for (std::string_view word :
          {"SELECT", "FROM", "WHERE", "ORDER", "BY", "AND", "OR", "NOT", "ASC", "DESC"}) {
-        if (IsKeyword(token, word))
+        if (IsKeyword(token, word)) {
             return true;
+        }
     }
     return false;
 }
@@ -113,35 +120,43 @@ public:
 
     SqlSelect Select() {
         SqlSelect select;
-        if (!IsKeyword(Peek(), "SELECT"))
+        if (!IsKeyword(Peek(), "SELECT")) {
             Fail("Invalid SQL statement; expected 'DELETE', 'INSERT', 'PROCEDURE', 'SELECT', or "
                  "'UPDATE'.");
+        }
         ++pos_;
-        if (!IsSymbol("*"))
+        if (!IsSymbol("*")) {
             Fail("The catalogue answers SELECT * queries only.");
+        }
         ++pos_;
-        if (!IsKeyword(Peek(), "FROM"))
+        if (!IsKeyword(Peek(), "FROM")) {
             Fail("The SELECT statement includes a reserved word or an argument name that is "
                  "misspelled or missing, or the punctuation is incorrect.");
+        }
         ++pos_;
-        if (!IsName(Peek()))
+        if (!IsName(Peek())) {
             Fail("Syntax error in FROM clause.");
+        }
         select.table = tokens_[pos_++].text;
         if (IsKeyword(Peek(), "WHERE")) {
             ++pos_;
             expressionStart_ = Peek().offset;
             select.where = Or();
-            if (!AtClauseEnd() && !IsKeyword(Peek(), "ORDER"))
+            if (!AtClauseEnd() && !IsKeyword(Peek(), "ORDER")) {
                 FailExpression();
+            }
         } else if (!AtClauseEnd() && !IsKeyword(Peek(), "ORDER")) {
             Fail("Syntax error in FROM clause.");
         }
-        if (IsKeyword(Peek(), "ORDER"))
+        if (IsKeyword(Peek(), "ORDER")) {
             OrderBy(select);
-        if (IsSymbol(";"))
+        }
+        if (IsSymbol(";")) {
             ++pos_;
-        if (Peek().kind != Token::Kind::End)
+        }
+        if (Peek().kind != Token::Kind::End) {
             Fail("Characters found after end of SQL statement.");
+        }
         return select;
     }
 
@@ -162,8 +177,9 @@ private:
     [[noreturn]] void FailExpression() const {
         std::string_view text = sql_.substr(expressionStart_);
         while (!text.empty() &&
-               (std::isspace(static_cast<unsigned char>(text.back())) || text.back() == ';'))
+               (std::isspace(static_cast<unsigned char>(text.back())) || text.back() == ';')) {
             text.remove_suffix(1);
+        }
         std::string kind = Peek().kind == Token::Kind::BadString
                                ? "Syntax error in string"
                                : "Syntax error (missing operator)";
@@ -194,8 +210,9 @@ private:
     std::unique_ptr<SqlExpr> And() { return Chain("AND", SqlExpr::Kind::And, &Parser::Not); }
 
     std::unique_ptr<SqlExpr> Not() {
-        if (!IsKeyword(Peek(), "NOT"))
+        if (!IsKeyword(Peek(), "NOT")) {
             return Comparison();
+        }
         ++pos_;
         NestingGuard guard(*this);
         return Binary(SqlExpr::Kind::Not, Not(), nullptr);
@@ -205,8 +222,9 @@ private:
     class NestingGuard {
     public:
         explicit NestingGuard(Parser& parser) : parser_(parser) {
-            if (++parser_.depth_ > kMaxNesting)
+            if (++parser_.depth_ > MaxNesting) {
                 parser_.Fail("Query is too complex.");
+            }
         }
         ~NestingGuard() { --parser_.depth_; }
         NestingGuard(const NestingGuard&) = delete;
@@ -215,7 +233,7 @@ private:
     private:
         Parser& parser_;
     };
-    static constexpr int kMaxNesting = 200;
+    static constexpr int MaxNesting = 200;
 
     std::unique_ptr<SqlExpr> Comparison() {
         std::unique_ptr<SqlExpr> left = Operand();
@@ -241,22 +259,25 @@ private:
             ++pos_;
             NestingGuard guard(*this);
             node = Or();
-            if (!IsSymbol(")"))
+            if (!IsSymbol(")")) {
                 FailExpression();
+            }
             ++pos_;
             return node;
         }
         bool negative = IsSymbol("-");
-        if (negative)
+        if (negative) {
             ++pos_;
+        }
         if (Peek().kind == Token::Kind::Number) {
             node->kind = SqlExpr::Kind::Literal;
             node->literal = NumberValue(Peek().text, negative);
             ++pos_;
             return node;
         }
-        if (negative)
+        if (negative) {
             FailExpression();
+        }
         if (token.kind == Token::Kind::String) {
             node->kind = SqlExpr::Kind::Literal;
             node->literal.kind = Value::Kind::Text;
@@ -281,20 +302,23 @@ private:
             char* end = nullptr;
             value.kind = Value::Kind::Real;
             value.real = std::strtod(text.c_str(), &end) * (negative ? -1 : 1);
-            if (end != text.c_str() + text.size())
+            if (end != text.c_str() + text.size()) {
                 FailExpression();
+            }
         }
         return value;
     }
 
     void OrderBy(SqlSelect& select) {
         ++pos_;
-        if (!IsKeyword(Peek(), "BY"))
+        if (!IsKeyword(Peek(), "BY")) {
             Fail("Syntax error in ORDER BY clause.");
+        }
         ++pos_;
         while (true) {
-            if (!IsName(Peek()))
+            if (!IsName(Peek())) {
                 Fail("Syntax error in ORDER BY clause.");
+            }
             SqlOrderKey key;
             key.column = tokens_[pos_++].text;
             if (IsKeyword(Peek(), "ASC")) {
@@ -304,12 +328,14 @@ private:
                 ++pos_;
             }
             select.orderBy.push_back(std::move(key));
-            if (!IsSymbol(","))
+            if (!IsSymbol(",")) {
                 break;
+            }
             ++pos_;
         }
-        if (!AtClauseEnd())
+        if (!AtClauseEnd()) {
             Fail("Syntax error in ORDER BY clause.");
+        }
     }
 
     std::string_view sql_;

@@ -23,24 +23,28 @@ Value Truth(bool truth) {
 
 // Three-valued truth of a condition value: nullopt is unknown.
 std::optional<bool> TruthOf(const Value& value) {
-    if (value.IsNull())
+    if (value.IsNull()) {
         return std::nullopt;
-    if (!value.IsNumeric())
+    }
+    if (!value.IsNumeric()) {
         TypeMismatch();
+    }
     return value.AsDouble() != 0;
 }
 
 // Compares two non-null values of one family (numbers or texts).
 int CompareValues(const Value& a, const Value& b) {
     if (a.IsNumeric() && b.IsNumeric()) {
-        if (a.kind == Value::Kind::Integer && b.kind == Value::Kind::Integer)
+        if (a.kind == Value::Kind::Integer && b.kind == Value::Kind::Integer) {
             return a.integer < b.integer ? -1 : a.integer > b.integer ? 1 : 0;
+        }
         double x = a.AsDouble();
         double y = b.AsDouble();
         return x < y ? -1 : x > y ? 1 : 0;
     }
-    if (a.kind == Value::Kind::Text && b.kind == Value::Kind::Text)
+    if (a.kind == Value::Kind::Text && b.kind == Value::Kind::Text) {
         return CompareTextIgnoringCase(a.text, b.text);
+    }
     TypeMismatch();
 }
 
@@ -75,14 +79,17 @@ private:
     void Resolve(const SqlExpr& expr) {
         if (expr.kind == SqlExpr::Kind::Column) {
             int index = table_.FindColumn(expr.column);
-            if (index < 0)
+            if (index < 0) {
                 throw ECatalogueError("No value given for one or more required parameters.");
+            }
             columns_.push_back({&expr, &table_.columns[static_cast<size_t>(index)]});
         }
-        if (expr.left)
+        if (expr.left) {
             Resolve(*expr.left);
-        if (expr.right)
+        }
+        if (expr.right) {
             Resolve(*expr.right);
+        }
     }
 
     const Column& ColumnOf(const SqlExpr& expr) const {
@@ -100,8 +107,9 @@ private:
         case SqlExpr::Kind::Compare: {
             Value left = Eval(file, row, *expr.left);
             Value right = Eval(file, row, *expr.right);
-            if (left.IsNull() || right.IsNull())
+            if (left.IsNull() || right.IsNull()) {
                 return Value{};
+            }
             return Truth(Holds(expr.op, CompareValues(left, right)));
         }
         case SqlExpr::Kind::Not: {
@@ -112,11 +120,13 @@ private:
         case SqlExpr::Kind::Or: {
             bool isAnd = expr.kind == SqlExpr::Kind::And;
             std::optional<bool> left = TruthOf(Eval(file, row, *expr.left));
-            if (left && *left != isAnd)
+            if (left && *left != isAnd) {
                 return Truth(*left);
+            }
             std::optional<bool> right = TruthOf(Eval(file, row, *expr.right));
-            if (right && *right != isAnd)
+            if (right && *right != isAnd) {
                 return Truth(*right);
+            }
             return left && right ? Truth(isAnd) : Value{};
         }
         }
@@ -130,8 +140,9 @@ private:
 
 // NULLs sort first, as in Jet.
 int CompareForSort(const Value& a, const Value& b) {
-    if (a.IsNull() || b.IsNull())
+    if (a.IsNull() || b.IsNull()) {
         return a.IsNull() == b.IsNull() ? 0 : a.IsNull() ? -1 : 1;
+    }
     return CompareValues(a, b);
 }
 
@@ -139,8 +150,9 @@ void SortRows(const JetFile& file, const std::vector<SqlOrderKey>& keys, ResultS
     std::vector<const Column*> columns;
     for (const SqlOrderKey& key : keys) {
         int index = result.table.FindColumn(key.column);
-        if (index < 0)
+        if (index < 0) {
             throw ECatalogueError("No value given for one or more required parameters.");
+        }
         columns.push_back(&result.table.columns[static_cast<size_t>(index)]);
     }
     struct Keyed {
@@ -152,20 +164,23 @@ void SortRows(const JetFile& file, const std::vector<SqlOrderKey>& keys, ResultS
     for (Bytes bytes : result.rows) {
         Row row(result.table, bytes);
         Keyed entry{{}, bytes};
-        for (const Column* column : columns)
+        for (const Column* column : columns) {
             entry.values.push_back(row.Read(file, *column));
+        }
         keyed.push_back(std::move(entry));
     }
     std::stable_sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
         for (size_t i = 0; i < keys.size(); ++i) {
             int order = CompareForSort(a.values[i], b.values[i]);
-            if (order != 0)
+            if (order != 0) {
                 return keys[i].descending ? order > 0 : order < 0;
+            }
         }
         return false;
     });
-    for (size_t i = 0; i < keyed.size(); ++i)
+    for (size_t i = 0; i < keyed.size(); ++i) {
         result.rows[i] = keyed[i].row;
+    }
 }
 
 } // namespace
@@ -174,19 +189,22 @@ ResultSet RunSelect(const Database& database, const SqlSelect& select) {
     const JetFile& file = database.File();
     ResultSet result{database.OpenTable(select.table), {}};
     std::optional<Condition> condition;
-    if (select.where)
+    if (select.where) {
         condition.emplace(result.table, *select.where);
+    }
     ForEachRow(file, result.table, [&](Bytes bytes) {
         if (condition) {
             Row row(result.table, bytes);
             std::optional<bool> keep = TruthOf(condition->Evaluate(file, row));
-            if (!keep || !*keep)
+            if (!keep || !*keep) {
                 return;
+            }
         }
         result.rows.push_back(bytes);
     });
-    if (!select.orderBy.empty())
+    if (!select.orderBy.empty()) {
         SortRows(file, select.orderBy, result);
+    }
     return result;
 }
 

@@ -7,18 +7,18 @@
 namespace catalogue {
 namespace {
 
-constexpr uint8_t kTableDefPage = 0x02;
-constexpr uint8_t kUsageMapPage = 0x05;
-constexpr size_t kContinuationHeader = 8;
-constexpr size_t kRowCountOffset = 12;
-constexpr size_t kRowTableOffset = 14;
-constexpr uint16_t kOffsetMask = 0x1FFF;
-constexpr size_t kColumnEntrySize = 25;
-constexpr size_t kPrecisionOffset = 11; // in a Decimal column's entry
-constexpr size_t kScaleOffset = 12;
-constexpr size_t kRealIndexEntrySize = 12;
-constexpr size_t kColumnsOffset = 63;
-constexpr size_t kBitmapPageHeader = 4;
+constexpr uint8_t TableDefPage = 0x02;
+constexpr uint8_t UsageMapPage = 0x05;
+constexpr size_t ContinuationHeader = 8;
+constexpr size_t RowCountOffset = 12;
+constexpr size_t RowTableOffset = 14;
+constexpr uint16_t OffsetMask = 0x1FFF;
+constexpr size_t ColumnEntrySize = 25;
+constexpr size_t PrecisionOffset = 11; // in a Decimal column's entry
+constexpr size_t ScaleOffset = 12;
+constexpr size_t RealIndexEntrySize = 12;
+constexpr size_t ColumnsOffset = 63;
+constexpr size_t BitmapPageHeader = 4;
 
 // A definition longer than one page continues on the pages its header
 // links; the chain is followed at most once per page of the file.
@@ -26,12 +26,14 @@ std::vector<uint8_t> JoinDefinitionPages(const JetFile& file, uint32_t first) {
     std::vector<uint8_t> joined;
     uint32_t page = first;
     for (uint32_t hops = 0; page != 0; ++hops) {
-        if (hops > file.PageCount())
+        if (hops > file.PageCount()) {
             ThrowCorrupt();
+        }
         Bytes bytes = file.Page(page);
-        if (bytes[0] != kTableDefPage)
+        if (bytes[0] != TableDefPage) {
             ThrowCorrupt();
-        size_t skip = joined.empty() ? 0 : kContinuationHeader;
+        }
+        size_t skip = joined.empty() ? 0 : ContinuationHeader;
         joined.insert(joined.end(), bytes.begin() + skip, bytes.end());
         page = ReadU32(bytes, 4);
     }
@@ -42,29 +44,32 @@ std::vector<uint8_t> JoinDefinitionPages(const JetFile& file, uint32_t first) {
 
 int TableDef::FindColumn(std::string_view wanted) const {
     for (size_t i = 0; i < columns.size(); ++i) {
-        if (CompareTextIgnoringCase(columns[i].name, wanted) == 0)
+        if (CompareTextIgnoringCase(columns[i].name, wanted) == 0) {
             return static_cast<int>(i);
+        }
     }
     return -1;
 }
 
 uint16_t RowSlotCount(Bytes page) {
-    return ReadU16(page, kRowCountOffset);
+    return ReadU16(page, RowCountOffset);
 }
 
 RowSlot ReadRowSlot(Bytes page, uint16_t index) {
     uint16_t count = RowSlotCount(page);
-    if (index >= count)
+    if (index >= count) {
         ThrowCorrupt();
-    uint16_t raw = ReadU16(page, kRowTableOffset + 2 * size_t{index});
+    }
+    uint16_t raw = ReadU16(page, RowTableOffset + 2 * size_t{index});
     RowSlot slot;
-    slot.flags = raw & ~kOffsetMask;
-    slot.start = raw & kOffsetMask;
+    slot.flags = raw & ~OffsetMask;
+    slot.start = raw & OffsetMask;
     slot.end =
-        index == 0 ? kPageSize : ReadU16(page, kRowTableOffset + 2 * (index - 1)) & kOffsetMask;
-    if (slot.start < kRowTableOffset + 2 * size_t{count} || slot.start > slot.end ||
-        slot.end > kPageSize)
+        index == 0 ? JetPageSize : ReadU16(page, RowTableOffset + 2 * (index - 1)) & OffsetMask;
+    if (slot.start < RowTableOffset + 2 * size_t{count} || slot.start > slot.end ||
+        slot.end > JetPageSize) {
         ThrowCorrupt();
+    }
     return slot;
 }
 
@@ -79,11 +84,13 @@ std::vector<uint32_t> ReadUsageMap(const JetFile& file, Bytes map) {
     auto addBits = [&](Bytes bitmap, uint64_t firstPage) {
         for (size_t byte = 0; byte < bitmap.size(); ++byte) {
             for (int bit = 0; bit < 8; ++bit) {
-                if ((bitmap[byte] >> bit & 1) == 0)
+                if ((bitmap[byte] >> bit & 1) == 0) {
                     continue;
+                }
                 uint64_t page = firstPage + byte * 8 + bit;
-                if (page >= file.PageCount())
+                if (page >= file.PageCount()) {
                     ThrowCorrupt();
+                }
                 pages.push_back(static_cast<uint32_t>(page));
             }
         }
@@ -92,15 +99,17 @@ std::vector<uint32_t> ReadUsageMap(const JetFile& file, Bytes map) {
     if (type == 0) {
         addBits(map.subspan(5 <= map.size() ? 5 : map.size()), ReadU32(map, 1));
     } else if (type == 1) {
-        const uint64_t pagesPerBitmap = (kPageSize - kBitmapPageHeader) * 8;
+        const uint64_t pagesPerBitmap = (JetPageSize - BitmapPageHeader) * 8;
         for (size_t i = 0; 1 + 4 * i + 4 <= map.size(); ++i) {
             uint32_t bitmapPage = ReadU32(map, 1 + 4 * i);
-            if (bitmapPage == 0)
+            if (bitmapPage == 0) {
                 continue;
+            }
             Bytes bytes = file.Page(bitmapPage);
-            if (bytes[0] != kUsageMapPage)
+            if (bytes[0] != UsageMapPage) {
                 ThrowCorrupt();
-            addBits(bytes.subspan(kBitmapPageHeader), i * pagesPerBitmap);
+            }
+            addBits(bytes.subspan(BitmapPageHeader), i * pagesPerBitmap);
         }
     } else {
         ThrowCorrupt();
@@ -120,12 +129,13 @@ TableDef ReadTableDef(const JetFile& file, uint32_t page, std::string name) {
     uint16_t columnCount = ReadU16(def, 45);
     uint32_t realIndexCount = ReadU32(def, 51);
     uint32_t usedPages = ReadU32(def, 55);
-    if (realIndexCount > def.size() / kRealIndexEntrySize)
+    if (realIndexCount > def.size() / RealIndexEntrySize) {
         ThrowCorrupt();
+    }
 
-    size_t entry = kColumnsOffset + size_t{realIndexCount} * kRealIndexEntrySize;
-    size_t namePos = entry + size_t{columnCount} * kColumnEntrySize;
-    for (uint16_t i = 0; i < columnCount; ++i, entry += kColumnEntrySize) {
+    size_t entry = ColumnsOffset + size_t{realIndexCount} * RealIndexEntrySize;
+    size_t namePos = entry + size_t{columnCount} * ColumnEntrySize;
+    for (uint16_t i = 0; i < columnCount; ++i, entry += ColumnEntrySize) {
         Column column;
         column.type = static_cast<ColumnType>(ReadU8(def, entry));
         column.number = ReadU16(def, entry + 5);
@@ -134,8 +144,8 @@ TableDef ReadTableDef(const JetFile& file, uint32_t page, std::string name) {
         column.fixedOffset = ReadU16(def, entry + 21);
         column.length = ReadU16(def, entry + 23);
         if (column.type == ColumnType::Numeric) {
-            column.precision = ReadU8(def, entry + kPrecisionOffset);
-            column.scale = ReadU8(def, entry + kScaleOffset);
+            column.precision = ReadU8(def, entry + PrecisionOffset);
+            column.scale = ReadU8(def, entry + ScaleOffset);
         }
         uint16_t nameLength = ReadU16(def, namePos);
         column.name = DecodeJetText(SubBytes(def, namePos + 2, nameLength));
@@ -144,8 +154,9 @@ TableDef ReadTableDef(const JetFile& file, uint32_t page, std::string name) {
     }
     std::stable_sort(table.columns.begin(), table.columns.end(),
                      [](const Column& a, const Column& b) { return a.number < b.number; });
-    if (usedPages != 0)
+    if (usedPages != 0) {
         table.dataPages = ReadUsageMap(file, ReadRowAt(file, usedPages));
+    }
     return table;
 }
 

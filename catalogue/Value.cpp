@@ -18,8 +18,9 @@ std::string Format(const char* format, auto... args) {
 std::string WithoutTrailingZeros(std::string text) {
     if (text.find('.') != std::string::npos) {
         text.erase(text.find_last_not_of('0') + 1);
-        if (text.back() == '.')
+        if (text.back() == '.') {
             text.pop_back();
+        }
     }
     return text;
 }
@@ -36,8 +37,9 @@ std::string CurrencyText(int64_t scaled, bool fixedDecimals) {
 // mdb-export writes a floating value in fixed notation with `digits`
 // significant digits, then drops trailing zeros and a bare decimal point.
 std::string SignificantFixed(double value, int digits) {
-    if (!std::isfinite(value))
+    if (!std::isfinite(value)) {
         return Format("%g", value);
+    }
     int magnitude = value == 0 ? 0 : static_cast<int>(std::floor(std::log10(std::fabs(value))));
     int decimals = std::clamp(digits - 1 - magnitude, 0, 40);
     char buffer[400];
@@ -48,8 +50,9 @@ std::string SignificantFixed(double value, int digits) {
 std::string Quoted(const std::string& text) {
     std::string out = "\"";
     for (char c : text) {
-        if (c == '"')
+        if (c == '"') {
             out += '"';
+        }
         out += c;
     }
     return out + '"';
@@ -61,8 +64,9 @@ struct CivilTime {
 };
 
 CivilTime ToCivilTime(double jetDate) {
-    if (!std::isfinite(jetDate) || std::fabs(jetDate) > 3e6)
+    if (!std::isfinite(jetDate) || std::fabs(jetDate) > 3e6) {
         jetDate = 0;
+    }
     // The whole part counts days from 1899-12-30; the fraction's magnitude is
     // the time of day, also for dates before 1899-12-30.
     double whole = std::trunc(jetDate);
@@ -128,8 +132,9 @@ std::string FieldText(const Value& value) {
     case Value::Kind::Date: {
         CivilTime t = ToCivilTime(value.real);
         std::string text = Format("%04d-%02d-%02d", t.year, t.month, t.day);
-        if (t.hour != 0 || t.minute != 0 || t.second != 0)
+        if (t.hour != 0 || t.minute != 0 || t.second != 0) {
             text += Format(" %d:%02d:%02d", t.hour, t.minute, t.second);
+        }
         return text;
     }
     case Value::Kind::Text:
@@ -162,8 +167,9 @@ std::string ExportCell(const Value& value) {
     case Value::Kind::Guid: {
         std::string text = value.text;
         size_t lastDash = text.rfind('-');
-        if (lastDash != std::string::npos)
+        if (lastDash != std::string::npos) {
             text.erase(lastDash, 1);
+        }
         return Quoted(text);
     }
     case Value::Kind::Text:

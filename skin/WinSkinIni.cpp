@@ -16,18 +16,22 @@ bool IsHeaderLine(std::string_view line) {
 // empty when there is no "=".
 std::string KeyOf(std::string_view line) {
     const auto equals = line.find('=');
-    if (equals == std::string_view::npos)
+    if (equals == std::string_view::npos) {
         return {};
+    }
     return skintext::LowerAscii(TrimControls(line.substr(0, equals)));
 }
 
 int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
+    if (c >= '0' && c <= '9') {
         return c - '0';
-    if (c >= 'a' && c <= 'f')
+    }
+    if (c >= 'a' && c <= 'f') {
         return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
+    }
+    if (c >= 'A' && c <= 'F') {
         return c - 'A' + 10;
+    }
     return -1;
 }
 
@@ -35,16 +39,19 @@ int HexDigit(char c) {
 constexpr int MaxHexDigits = 8;
 
 bool ParseHex(std::string_view digits, std::uint32_t& pattern) {
-    if (digits.empty())
+    if (digits.empty()) {
         return false;
+    }
     std::uint32_t value = 0;
     int significant = 0;
     for (char c : digits) {
         const int digit = HexDigit(c);
-        if (digit < 0)
+        if (digit < 0) {
             return false;
-        if (significant > 0 || digit != 0)
+        }
+        if (significant > 0 || digit != 0) {
             ++significant;
+        }
         if (significant > MaxHexDigits) {
             return false;
         }
@@ -55,16 +62,19 @@ bool ParseHex(std::string_view digits, std::uint32_t& pattern) {
 }
 
 bool ParseDecimal(std::string_view digits, bool negative, std::int32_t& value) {
-    if (digits.empty())
+    if (digits.empty()) {
         return false;
+    }
     const std::int64_t limit = negative ? 2147483648LL : 2147483647LL;
     std::int64_t magnitude = 0;
     for (char c : digits) {
-        if (c < '0' || c > '9')
+        if (c < '0' || c > '9') {
             return false;
+        }
         magnitude = magnitude * 10 + (c - '0');
-        if (magnitude > limit)
+        if (magnitude > limit) {
             return false;
+        }
     }
     value = static_cast<std::int32_t>(negative ? -magnitude : magnitude);
     return true;
@@ -85,10 +95,12 @@ bool ParseIniInteger(std::string_view text, std::int32_t& value) {
     }
     if (!text.empty() && (text.front() == '$' || text.front() == 'x' || text.front() == 'X')) {
         std::uint32_t pattern = 0;
-        if (!ParseHex(text.substr(1), pattern))
+        if (!ParseHex(text.substr(1), pattern)) {
             return false;
-        if (negative)
+        }
+        if (negative) {
             pattern = 0u - pattern;
+        }
         value = static_cast<std::int32_t>(pattern);
         return true;
     }
@@ -96,27 +108,30 @@ bool ParseIniInteger(std::string_view text, std::int32_t& value) {
 }
 
 void TQuickIni::LoadFromStream(std::span<const std::uint8_t> bytes) {
-    lines.clear();
-    sections.clear();
+    lines_.clear();
+    sections_.clear();
     const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     skintext::ForEachLine(text, [&](std::string_view raw) {
         const std::string_view line = TrimControls(raw);
-        if (line.empty() || line.front() == ';')
+        if (line.empty() || line.front() == ';') {
             return;
-        if (IsHeaderLine(line))
-            sections.push_back({std::string(line), static_cast<int>(lines.size())});
-        lines.emplace_back(line);
+        }
+        if (IsHeaderLine(line)) {
+            sections_.push_back({std::string(line), static_cast<int>(lines_.size())});
+        }
+        lines_.emplace_back(line);
     });
 }
 
 int TQuickIni::FindSection(std::string_view name) const {
     // Every kept header starts with "[" and ends with "]"; compare what is
     // between the brackets.
-    for (const TSection& section : sections) {
+    for (const TSection& section : sections_) {
         const std::string_view header = section.header;
         if (header.size() == name.size() + 2 &&
-            skintext::EqualIgnoringAsciiCase(header.substr(1, name.size()), name))
+            skintext::EqualIgnoringAsciiCase(header.substr(1, name.size()), name)) {
             return section.line;
+        }
     }
     return -1;
 }
@@ -125,21 +140,25 @@ std::string TQuickIni::ReadString(std::string_view section, std::string_view key
                                   std::string_view defaultValue) const {
     std::string result(defaultValue);
     const std::string wanted = skintext::LowerAscii(key);
-    const int header = lines.empty() ? -1 : FindSection(section);
-    if (header < 0)
+    const int header = lines_.empty() ? -1 : FindSection(section);
+    if (header < 0) {
         return result;
-    for (std::size_t i = static_cast<std::size_t>(header) + 1; i < lines.size(); ++i) {
-        const std::string& line = lines[i];
-        if (IsHeaderLine(line))
+    }
+    for (std::size_t i = static_cast<std::size_t>(header) + 1; i < lines_.size(); ++i) {
+        const std::string& line = lines_[i];
+        if (IsHeaderLine(line)) {
             break;
+        }
         const std::string lineKey = KeyOf(line);
-        if (lineKey != wanted)
+        if (lineKey != wanted) {
             continue;
+        }
         const auto equals = line.find('=');
         if (!lineKey.empty() && equals != std::string::npos) {
             const std::string_view value = TrimControls(std::string_view(line).substr(equals + 1));
-            if (!value.empty())
+            if (!value.empty()) {
                 result = value;
+            }
         }
         break;
     }
@@ -154,7 +173,7 @@ std::int32_t TQuickIni::ReadInteger(std::string_view section, std::string_view k
 
 void TQuickIni::ReadSections(std::vector<std::string>& list) const {
     list.clear();
-    for (const TSection& section : sections) {
+    for (const TSection& section : sections_) {
         std::string_view name = TrimControls(section.header);
         name = name.substr(1, name.size() - 2);
         list.emplace_back(TrimControls(name));

@@ -24,7 +24,7 @@ public:
     // Names of all sections in text order, without brackets.
     void ReadSections(std::vector<std::string>& list) const;
 
-    const std::vector<std::string>& Lines() const { return lines; }
+    const std::vector<std::string>& Lines() const { return lines_; }
 
 private:
     struct TSection {
@@ -32,8 +32,8 @@ private:
         int line;
     };
 
-    std::vector<std::string> lines;
-    std::vector<TSection> sections;
+    std::vector<std::string> lines_;
+    std::vector<TSection> sections_;
 };
 
 // Reads an INI integer: an optional sign, then decimal digits or a hexadecimal

@@ -72,7 +72,7 @@ private:
     void Changed();
     std::string caption_;
     std::string hint_;
-    int imageIndex_ = kNoIndex;
+    int imageIndex_ = NoIndex;
     bool enabled_ = true;
     bool checked_ = false;
     bool visible_ = true;

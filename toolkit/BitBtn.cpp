@@ -3,9 +3,9 @@
 namespace tk {
 namespace {
 // How far the face moves while the button is held down.
-constexpr int kPressedOffset = 1;
+constexpr int PressedOffset = 1;
 // The focus rectangle's distance inside the button's edge.
-constexpr int kFocusInset = 3;
+constexpr int FocusInset = 3;
 } // namespace
 
 const ClassInfo& BitBtn::StaticClass() {
@@ -37,10 +37,10 @@ bool BitBtn::DrawItemReflected(const DRAWITEMSTRUCT& item) {
     GlyphState state = !Enabled() ? GlyphState::Disabled
                        : pressed  ? GlyphState::Down
                                   : GlyphState::Up;
-    DrawButtonFace(canvas, rect, Face(Caption()), state, pressed ? kPressedOffset : 0);
+    DrawButtonFace(canvas, rect, Face(Caption()), state, pressed ? PressedOffset : 0);
     if (focused && !(item.itemState & ODS_NOFOCUSRECT)) {
         RECT focus = rect;
-        InflateRect(&focus, -kFocusInset, -kFocusInset);
+        InflateRect(&focus, -FocusInset, -FocusInset);
         DrawFocusRect(item.hDC, &focus);
     }
     return true;

@@ -13,7 +13,7 @@ const EnumInfo ButtonLayoutEnum{"TButtonLayout",
 namespace {
 
 void DrawGlyph(HDC dc, int x, int y, const Bitmap& glyph, int numGlyphs, GlyphState state) {
-    int cells = std::clamp(numGlyphs, 1, kMaxGlyphCells);
+    int cells = std::clamp(numGlyphs, 1, MaxGlyphCells);
     int cellWidth = glyph.Width() / cells;
     // A state's cell is at its place in the strip; a glyph without it shows the up cell.
     int cell = static_cast<int>(state) < cells ? static_cast<int>(state) : 0;
@@ -31,7 +31,7 @@ void DrawButtonFace(Canvas& canvas, const RECT& rect, const ButtonFace& face, Gl
     bool hasGlyph = face.glyph && !face.glyph->Empty();
     SIZE glyph{0, 0};
     if (hasGlyph) {
-        glyph = {face.glyph->Width() / std::clamp(face.numGlyphs, 1, kMaxGlyphCells),
+        glyph = {face.glyph->Width() / std::clamp(face.numGlyphs, 1, MaxGlyphCells),
                  face.glyph->Height()};
     }
     RECT measure{0, 0, rect.right - rect.left, 0};
@@ -88,7 +88,7 @@ GlyphProperties::GlyphProperties(std::function<void()> changed) : changed_(std::
 }
 
 void GlyphProperties::SetNumGlyphs(int count) {
-    numGlyphs_ = std::clamp(count, 1, kMaxGlyphCells);
+    numGlyphs_ = std::clamp(count, 1, MaxGlyphCells);
     changed_();
 }
 

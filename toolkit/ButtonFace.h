@@ -19,17 +19,17 @@ extern const EnumInfo ButtonLayoutEnum;
 enum class GlyphState { Up, Disabled, Down };
 // A glyph holds one to four cells side by side: up, disabled, down and
 // (unused here) exclusive.
-constexpr int kMaxGlyphCells = 4;
+constexpr int MaxGlyphCells = 4;
 // A margin of kCentredMargin centres glyph and caption together.
-constexpr int kCentredMargin = -1;
-constexpr int kDefaultGlyphSpacing = 4;
+constexpr int CentredMargin = -1;
+constexpr int DefaultGlyphSpacing = 4;
 
 struct ButtonFace {
     const Bitmap* glyph = nullptr;
     int numGlyphs = 1;
     ButtonLayout layout = ButtonLayout::GlyphLeft;
-    int margin = kCentredMargin;
-    int spacing = kDefaultGlyphSpacing;
+    int margin = CentredMargin;
+    int spacing = DefaultGlyphSpacing;
     std::string caption;
 };
 
@@ -66,8 +66,8 @@ private:
     tk::Bitmap glyph_;
     int numGlyphs_ = 1;
     ButtonLayout layout_ = ButtonLayout::GlyphLeft;
-    int margin_ = kCentredMargin;
-    int spacing_ = kDefaultGlyphSpacing;
+    int margin_ = CentredMargin;
+    int spacing_ = DefaultGlyphSpacing;
 };
 
 // Publishes the glyph properties of button class C under their stored names.

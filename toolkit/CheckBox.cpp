@@ -48,7 +48,7 @@ void CheckBox::SetState(CheckState state) {
     if (HandleAllocated()) {
         SendMessageW(Handle(), BM_SETCHECK, static_cast<WPARAM>(state), 0);
     }
-    Notify(*this, kNotifyCheckedChanged);
+    Notify(*this, NotifyCheckedChanged);
 }
 
 void CheckBox::SetAllowGrayed(bool allow) {

@@ -75,7 +75,7 @@ int ComboBox::ItemIndex() const {
 }
 
 void ComboBox::SetItemIndex(int index) {
-    itemIndex_ = (index >= 0 && index < static_cast<int>(items_.size())) ? index : kNoIndex;
+    itemIndex_ = (index >= 0 && index < static_cast<int>(items_.size())) ? index : NoIndex;
     if (HandleAllocated()) {
         SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(itemIndex_), 0);
     } else if (itemIndex_ >= 0) {

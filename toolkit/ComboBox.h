@@ -34,7 +34,7 @@ protected:
 private:
     ComboStyle style_ = ComboStyle::DropDown;
     std::vector<std::string> items_;
-    int itemIndex_ = kNoIndex;
+    int itemIndex_ = NoIndex;
 };
 
 } // namespace tk

@@ -12,7 +12,7 @@
 namespace tk {
 
 // An item, image or tab index that names none.
-constexpr int kNoIndex = -1;
+constexpr int NoIndex = -1;
 
 enum class Operation { Insert, Remove };
 

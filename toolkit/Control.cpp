@@ -209,7 +209,7 @@ void Control::SetEnabled(bool enabled) {
     }
     enabled_ = enabled;
     EnabledChanged();
-    WinControl::Notify(*this, kNotifyEnabledChanged);
+    WinControl::Notify(*this, NotifyEnabledChanged);
 }
 
 void Control::SetCaption(const std::string& caption) {

@@ -7,7 +7,7 @@ namespace tk {
 namespace {
 
 // Nesting limit, so that a hostile design cannot exhaust the stack.
-constexpr int kMaxDepth = 64;
+constexpr int MaxDepth = 64;
 
 class Parser {
 public:
@@ -90,7 +90,7 @@ private:
     }
 
     DesignObject Object(int depth) {
-        if (depth > kMaxDepth) {
+        if (depth > MaxDepth) {
             Fail("objects nested too deeply");
         }
         if (!PeekKeyword("object")) {
@@ -132,7 +132,7 @@ private:
     }
 
     DesignValue Value(int depth) {
-        if (depth > kMaxDepth) {
+        if (depth > MaxDepth) {
             Fail("values nested too deeply");
         }
         SkipBlanks();

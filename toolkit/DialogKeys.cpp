@@ -166,7 +166,7 @@ bool IsDialogKey(const MSG& msg) {
     if (!form || !form->HandleAllocated() || WantsKey(msg)) {
         return false;
     }
-    return SendMessageW(form->Handle(), kNotifyDialogKey, msg.wParam, msg.lParam) != 0;
+    return SendMessageW(form->Handle(), NotifyDialogKey, msg.wParam, msg.lParam) != 0;
 }
 
 bool DialogKey(Form& form, WPARAM key) {

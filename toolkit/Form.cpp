@@ -23,12 +23,12 @@ const EnumInfo FormStyleEnum{"TFormStyle", {"fsNormal", "fsMDIChild", "fsMDIForm
 
 // The window style bits BorderIcons decides, and those BorderStyle decides
 // (icons included: a dialog frame has no minimise or maximise box).
-constexpr DWORD kBorderIconBits = WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
-constexpr DWORD kBorderStyleBits =
-    WS_POPUP | WS_CAPTION | WS_THICKFRAME | DS_MODALFRAME | kBorderIconBits;
-constexpr DWORD kBorderExStyleBits = WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW;
+constexpr DWORD BorderIconBits = WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+constexpr DWORD BorderStyleBits =
+    WS_POPUP | WS_CAPTION | WS_THICKFRAME | DS_MODALFRAME | BorderIconBits;
+constexpr DWORD BorderExStyleBits = WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW;
 // The WM_COMMAND notification code of a menu's choice (an accelerator's is 1).
-constexpr UINT kMenuCommandCode = 0;
+constexpr UINT MenuCommandCode = 0;
 
 } // namespace
 
@@ -232,12 +232,12 @@ void Form::ApplyFrameStyle(DWORD styleBits, DWORD exStyleBits) {
 
 void Form::SetBorderStyle(tk::BorderStyle style) {
     borderStyle_ = style;
-    ApplyFrameStyle(kBorderStyleBits, kBorderExStyleBits);
+    ApplyFrameStyle(BorderStyleBits, BorderExStyleBits);
 }
 
 void Form::SetBorderIcons(uint32_t icons) {
     borderIcons_ = icons;
-    ApplyFrameStyle(kBorderIconBits, 0);
+    ApplyFrameStyle(BorderIconBits, 0);
 }
 
 // The outer size follows the wanted client size, measured on the window once
@@ -292,7 +292,7 @@ void Form::SetMenu(MainMenu* menu) {
         // Through the window, so that a window procedure over the form (a
         // frame that draws a menu bar of its own) learns of the new menu; the
         // default handling gives the window the native menu.
-        SendMessageW(Handle(), kNotifyMenuChanged, 0, 0);
+        SendMessageW(Handle(), NotifyMenuChanged, 0, 0);
         ApplyClientSize();
     }
 }
@@ -305,7 +305,7 @@ void Form::Notification(Component& component, Operation operation) {
     if (operation == Operation::Remove && &component == menu_) {
         menu_ = nullptr;
         if (HandleAllocated()) {
-            SendMessageW(Handle(), kNotifyMenuChanged, 0, 0);
+            SendMessageW(Handle(), NotifyMenuChanged, 0, 0);
         }
     }
 }
@@ -362,9 +362,9 @@ bool Form::HandleMessage(Message& m) {
         return Answered(m, MeasureMenuItem(*crack::MeasureItem(m)));
     case WM_DRAWITEM:
         return Answered(m, DrawMenuItem(*crack::DrawItem(m)));
-    case kNotifyDialogKey:
+    case NotifyDialogKey:
         return DialogKeyHandler(m, m.wParam);
-    case kNotifyMenuChanged:
+    case NotifyMenuChanged:
         return MenuChanged(m);
     default:
         return false;
@@ -379,7 +379,7 @@ bool Form::CloseHandler(Message& m) {
 
 // A menu's choice: the main menu's, or a popup menu's tracked for this window.
 bool Form::MenuCommand(Message& m, HWND control, UINT code, UINT id) {
-    if (control || code != kMenuCommandCode) {
+    if (control || code != MenuCommandCode) {
         return false;
     }
     MenuItem* item = MenuItem::FromCommand(id);
@@ -399,7 +399,7 @@ bool Form::Answered(Message& m, bool handled) {
 }
 
 bool Form::DialogKeyHandler(Message& m, WPARAM key) {
-    m.result = DialogKey(*this, key) ? kNotifyUsed : 0;
+    m.result = DialogKey(*this, key) ? NotifyUsed : 0;
     return true;
 }
 

@@ -127,9 +127,9 @@ private:
     uint32_t borderIcons_ = biSystemMenu | biMinimize | biMaximize;
     tk::Position position_ = tk::Position::Designed;
     // kUnsetClientSize: the bounds decide.
-    static constexpr int kUnsetClientSize = -1;
-    int clientWidth_ = kUnsetClientSize;
-    int clientHeight_ = kUnsetClientSize;
+    static constexpr int UnsetClientSize = -1;
+    int clientWidth_ = UnsetClientSize;
+    int clientHeight_ = UnsetClientSize;
     MainMenu* menu_ = nullptr;
     tk::FormStyle formStyle_ = tk::FormStyle::Normal;
     MenuItem* windowMenu_ = nullptr;

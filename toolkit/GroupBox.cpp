@@ -5,8 +5,8 @@
 namespace tk {
 namespace {
 // The frame's width, and the caption's height when the font gives none.
-constexpr int kFrameWidth = 2;
-constexpr int kCaptionHeightUnknown = 16;
+constexpr int FrameWidth = 2;
+constexpr int CaptionHeightUnknown = 16;
 } // namespace
 
 const ClassInfo& GroupBox::StaticClass() {
@@ -57,9 +57,9 @@ LRESULT GroupBox::EraseInside(HDC dc) {
 RECT GroupBox::AlignRect() {
     RECT r = ClientRect();
     int text = -Font().Height();
-    r.top += text > 0 ? text + kFrameWidth : kCaptionHeightUnknown;
-    InflateRect(&r, -kFrameWidth, 0);
-    r.bottom -= kFrameWidth;
+    r.top += text > 0 ? text + FrameWidth : CaptionHeightUnknown;
+    InflateRect(&r, -FrameWidth, 0);
+    r.bottom -= FrameWidth;
     return r;
 }
 

@@ -9,7 +9,7 @@
 namespace tk {
 namespace {
 // The largest width or height of the images of a list.
-constexpr int kMaxImageSide = 1024;
+constexpr int MaxImageSide = 1024;
 } // namespace
 
 const ClassInfo& ImageList::StaticClass() {
@@ -44,7 +44,7 @@ HIMAGELIST ImageList::Handle() {
 }
 
 void ImageList::SetWidth(int width) {
-    if (width <= 0 || width > kMaxImageSide) {
+    if (width <= 0 || width > MaxImageSide) {
         throw std::invalid_argument("image width must be 1 to 1024");
     }
     width_ = width;
@@ -52,7 +52,7 @@ void ImageList::SetWidth(int width) {
 }
 
 void ImageList::SetHeight(int height) {
-    if (height <= 0 || height > kMaxImageSide) {
+    if (height <= 0 || height > MaxImageSide) {
         throw std::invalid_argument("image height must be 1 to 1024");
     }
     height_ = height;

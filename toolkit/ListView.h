@@ -48,7 +48,7 @@ private:
     ListView& list_;
     std::string caption_;
     std::vector<std::string> subItems_;
-    int imageIndex_ = kNoIndex;
+    int imageIndex_ = NoIndex;
 };
 
 enum class ViewStyle { Icon, SmallIcon, List, Report };

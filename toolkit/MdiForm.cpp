@@ -18,9 +18,9 @@ namespace {
 
 // Commands of the window menu's child entries: above every menu item's and
 // every system command.
-constexpr UINT kFirstChildCommand = 0xFF00;
+constexpr UINT FirstChildCommand = 0xFF00;
 
-constexpr wchar_t kClientClass[] = L"MDIClient";
+constexpr wchar_t ClientClass[] = L"MDIClient";
 
 } // namespace
 
@@ -99,9 +99,9 @@ void Form::CreateMDIClient() {
     if (windowMenu_ && menu_ && windowMenu_->GetMenu() == menu_) {
         create.hWindowMenu = windowMenu_->Handle();
     }
-    create.idFirstChild = kFirstChildCommand;
+    create.idFirstChild = FirstChildCommand;
     const RECT area = ClientRect();
-    clientHandle_ = CreateWindowExW(WS_EX_CLIENTEDGE, kClientClass, nullptr,
+    clientHandle_ = CreateWindowExW(WS_EX_CLIENTEDGE, ClientClass, nullptr,
                                     WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL |
                                         WS_HSCROLL | WS_VISIBLE | MDIS_ALLCHILDSTYLES,
                                     0, 0, area.right, area.bottom, Handle(), nullptr,

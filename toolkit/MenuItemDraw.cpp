@@ -17,12 +17,12 @@ namespace {
 // check mark without one), the caption, and the shortcut text right-aligned.
 // With the margin the system adds to an owner-drawn item, an item measures as
 // wide as the native item of the same text.
-constexpr int kGlyphMargin = 2; // around the glyph column
-constexpr int kCaptionGap = 3;  // from the glyph column to the caption
-constexpr int kShortCutGap = 6; // the least space between caption and shortcut
-constexpr int kBarItemPad = 6;  // either side of a menu bar item's caption
-constexpr int kTextPad = 4;     // above and below the text, together
-constexpr int kCheckStroke = 3; // rows of the drawn check mark
+constexpr int GlyphMargin = 2; // around the glyph column
+constexpr int CaptionGap = 3;  // from the glyph column to the caption
+constexpr int ShortCutGap = 6; // the least space between caption and shortcut
+constexpr int BarItemPad = 6;  // either side of a menu bar item's caption
+constexpr int TextPad = 4;     // above and below the text, together
+constexpr int CheckStroke = 3; // rows of the drawn check mark
 
 SIZE GlyphSize(const MenuItem& item) {
     if (const ImageList* images = item.Images()) {
@@ -51,7 +51,7 @@ void DrawCheckMark(HDC dc, const RECT& box, COLORREF color) {
     SelectedObject selected(dc, pen.get());
     const int x = (box.left + box.right) / 2 - 3;
     const int y = (box.top + box.bottom) / 2 - 2;
-    for (int row = 0; row < kCheckStroke; ++row) {
+    for (int row = 0; row < CheckStroke; ++row) {
         const POINT stroke[] = {{x, y + 2 + row}, {x + 2, y + 4 + row}, {x + 7, y - 1 + row}};
         Polyline(dc, stroke, 3);
     }
@@ -79,8 +79,8 @@ void MenuItem::MeasureItem(Canvas& canvas, int& width, int& height) {
     }
     const SIZE caption = TextSize(canvas, caption_);
     if (IsTopLevel() && GetMenu()->bar_) {
-        width = caption.cx + 2 * kBarItemPad;
-        height = std::max<int>(caption.cy + kTextPad, GetSystemMetrics(SM_CYMENU));
+        width = caption.cx + 2 * BarItemPad;
+        height = std::max<int>(caption.cy + TextPad, GetSystemMetrics(SM_CYMENU));
         return;
     }
     MeasureMenuItemLayout(canvas, caption_, shortCut_ ? ShortCutToText(shortCut_) : std::string(),
@@ -90,11 +90,11 @@ void MenuItem::MeasureItem(Canvas& canvas, int& width, int& height) {
 void MeasureMenuItemLayout(Canvas& canvas, const std::string& caption, const std::string& shortCut,
                            SIZE glyph, int& width, int& height) {
     const SIZE text = TextSize(canvas, caption);
-    width = glyph.cx + 2 * kGlyphMargin + kCaptionGap + text.cx;
+    width = glyph.cx + 2 * GlyphMargin + CaptionGap + text.cx;
     if (!shortCut.empty()) {
-        width += kShortCutGap + TextSize(canvas, shortCut).cx;
+        width += ShortCutGap + TextSize(canvas, shortCut).cx;
     }
-    height = std::max<int>(text.cy + kTextPad, glyph.cy + 2 * kGlyphMargin);
+    height = std::max<int>(text.cy + TextPad, glyph.cy + 2 * GlyphMargin);
 }
 
 void MenuItem::DrawItem(Canvas& canvas, const RECT& rect, bool selected) {
@@ -108,7 +108,7 @@ void MenuItem::DrawItem(Canvas& canvas, const RECT& rect, bool selected) {
     }
     const bool mirrored = GetMenu() && GetMenu()->RightToLeft();
     const SIZE glyph = GlyphSize(*this);
-    const int column = glyph.cx + 2 * kGlyphMargin;
+    const int column = glyph.cx + 2 * GlyphMargin;
     RECT box{rect.left, rect.top, rect.left + column, rect.bottom};
     if (mirrored) {
         box = {rect.right - column, rect.top, rect.right, rect.bottom};
@@ -117,7 +117,7 @@ void MenuItem::DrawItem(Canvas& canvas, const RECT& rect, bool selected) {
         !enabled_ ? clGrayText : SystemColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
     ImageList* images = Images();
     if (images && imageIndex_ >= 0 && imageIndex_ < images->Count()) {
-        const int x = box.left + kGlyphMargin;
+        const int x = box.left + GlyphMargin;
         const int y = (box.top + box.bottom - glyph.cy) / 2;
         if (checked_) {
             RECT sunken{x - 1, y - 1, x + glyph.cx + 1, y + glyph.cy + 1};
@@ -129,11 +129,11 @@ void MenuItem::DrawItem(Canvas& canvas, const RECT& rect, bool selected) {
     }
     canvas.Font().SetColor(static_cast<Color>(textColor));
     SetBkMode(dc, TRANSPARENT);
-    RECT text{rect.left + column + kCaptionGap, rect.top, rect.right - kCaptionGap, rect.bottom};
+    RECT text{rect.left + column + CaptionGap, rect.top, rect.right - CaptionGap, rect.bottom};
     UINT order = DT_LEFT;
     UINT shortCutOrder = DT_RIGHT;
     if (mirrored) {
-        text = {rect.left + kCaptionGap, rect.top, rect.right - column - kCaptionGap, rect.bottom};
+        text = {rect.left + CaptionGap, rect.top, rect.right - column - CaptionGap, rect.bottom};
         order = DT_RIGHT;
         shortCutOrder = DT_LEFT;
     }

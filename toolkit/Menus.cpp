@@ -19,12 +19,12 @@ namespace {
 // menu bar or any popup menu) it came from. Identifiers stay below the system
 // commands (SC_SIZE, 0xF000, and up), which a maximised MDI child's buttons
 // carry in the frame's menu bar, and so below the MDI window list too.
-constexpr UINT kFirstCommand = 100;
-constexpr UINT kLastCommand = 0xEFFF;
+constexpr UINT FirstCommand = 100;
+constexpr UINT LastCommand = 0xEFFF;
 
 struct CommandTable {
     std::unordered_map<UINT, MenuItem*> items;
-    UINT next = kFirstCommand;
+    UINT next = FirstCommand;
 };
 
 CommandTable& Commands() {
@@ -36,10 +36,10 @@ CommandTable& Commands() {
 // first once the range is used up.
 UINT AcquireCommand(MenuItem& item) {
     CommandTable& table = Commands();
-    constexpr UINT range = kLastCommand - kFirstCommand + 1;
-    for (UINT tried = 0; tried < range; ++tried) {
+    constexpr UINT Range = LastCommand - FirstCommand + 1;
+    for (UINT tried = 0; tried < Range; ++tried) {
         UINT command = table.next;
-        table.next = command == kLastCommand ? kFirstCommand : command + 1;
+        table.next = command == LastCommand ? FirstCommand : command + 1;
         if (table.items.emplace(command, &item).second) {
             return command;
         }
@@ -410,7 +410,7 @@ void MainMenu::Changed() {
     // The form showing this menu is told, and gives its window the menu.
     if (auto* form = dynamic_cast<Form*>(Owner());
         form && form->Menu() == this && form->HandleAllocated()) {
-        SendMessageW(form->Handle(), kNotifyMenuChanged, 0, 0);
+        SendMessageW(form->Handle(), NotifyMenuChanged, 0, 0);
     }
 }
 

@@ -112,7 +112,7 @@ private:
     bool enabled_ = true;
     bool visible_ = true;
     bool default_ = false;
-    int imageIndex_ = kNoIndex;
+    int imageIndex_ = NoIndex;
     int shortCut_ = 0;
     tk::Action* action_ = nullptr;
     MenuItem* parent_ = nullptr;

@@ -34,7 +34,7 @@ protected:
 private:
     friend class tk::PageControl;
     tk::PageControl* pageControl_ = nullptr;
-    int imageIndex_ = kNoIndex;
+    int imageIndex_ = NoIndex;
     bool tabVisible_ = true;
 };
 

@@ -12,8 +12,8 @@ namespace tk {
 namespace {
 
 // Larger metafile pictures are refused rather than drawn.
-constexpr int kMaxSide = 32768;
-constexpr uint64_t kMaxFileBytes = uint64_t(256) << 20;
+constexpr int MaxSide = 32768;
+constexpr uint64_t MaxFileBytes = uint64_t(256) << 20;
 
 [[noreturn]] void Fail(const std::string& name, const std::string& reason) {
     throw std::runtime_error("Cannot load picture \"" + name + "\": " + reason);
@@ -76,7 +76,7 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
     }
     std::unique_ptr<void, decltype(&CloseHandle)> guard(file, &CloseHandle);
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file, &size) || uint64_t(size.QuadPart) > kMaxFileBytes) {
+    if (!GetFileSizeEx(file, &size) || uint64_t(size.QuadPart) > MaxFileBytes) {
         Fail(path, "the file is too large");
     }
     std::vector<std::uint8_t> bytes(static_cast<size_t>(size.QuadPart));
@@ -347,7 +347,7 @@ void Picture::LoadMetafile(std::span<const std::uint8_t> b, const std::string& n
         width = header.rclBounds.right - header.rclBounds.left + 1;
         height = header.rclBounds.bottom - header.rclBounds.top + 1;
     }
-    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) {
+    if (width <= 0 || height <= 0 || width > MaxSide || height > MaxSide) {
         Fail(name, "the metafile has no picture size");
     }
     metafile_ = std::move(metafile);

@@ -6,7 +6,7 @@
 
 namespace tk {
 namespace {
-constexpr int kDefaultMax = 100;
+constexpr int DefaultMax = 100;
 const EnumInfo ProgressOrientationEnum{"TProgressBarOrientation", {"pbHorizontal", "pbVertical"}};
 const EnumInfo ProgressStyleEnum{"TProgressBarStyle", {"pbstNormal", "pbstChunks"}};
 } // namespace
@@ -26,7 +26,7 @@ const ClassInfo& ProgressBar::StaticClass() {
     return info;
 }
 
-ProgressBar::ProgressBar(Component* owner) : RangeControl(owner, kDefaultMax) {
+ProgressBar::ProgressBar(Component* owner) : RangeControl(owner, DefaultMax) {
     SetBounds(0, 0, 150, 16);
 }
 

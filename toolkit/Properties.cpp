@@ -8,7 +8,7 @@ namespace tk {
 namespace {
 
 // A set property is a 32-bit mask: one bit per element.
-constexpr size_t kMaxSetElements = 32;
+constexpr size_t MaxSetElements = 32;
 
 PropertyRef Require(Persistent& object, std::string_view path, PropertyKind kind) {
     PropertyRef ref = FindProperty(object, path);
@@ -199,7 +199,7 @@ void SetEventProp(Persistent& object, std::string_view path, const EventHandler&
 
 std::vector<std::string> SetToNames(const EnumInfo& element, uint32_t bits) {
     std::vector<std::string> names;
-    for (size_t i = 0; i < element.names.size() && i < kMaxSetElements; ++i) {
+    for (size_t i = 0; i < element.names.size() && i < MaxSetElements; ++i) {
         if (bits & (1u << i)) {
             names.emplace_back(element.names[i]);
         }
@@ -211,7 +211,7 @@ uint32_t NamesToSet(const EnumInfo& element, const std::vector<std::string>& nam
     uint32_t bits = 0;
     for (const std::string& name : names) {
         int ordinal = element.Find(name);
-        if (ordinal < 0 || ordinal >= static_cast<int>(kMaxSetElements)) {
+        if (ordinal < 0 || ordinal >= static_cast<int>(MaxSetElements)) {
             throw std::invalid_argument("'" + name + "' is not an element of " +
                                         std::string(element.typeName));
         }

@@ -46,7 +46,7 @@ void RadioButton::SetChecked(bool checked) {
             }
         }
     }
-    Notify(*this, kNotifyCheckedChanged);
+    Notify(*this, NotifyCheckedChanged);
 }
 
 bool RadioButton::CommandReflected(UINT code) {

@@ -27,8 +27,8 @@ void RadioGroup::SetColumns(int columns) {
 }
 
 void RadioGroup::SetItemIndex(int index) {
-    if (index < kNoIndex || index >= static_cast<int>(buttons_.size())) {
-        index = kNoIndex;
+    if (index < NoIndex || index >= static_cast<int>(buttons_.size())) {
+        index = NoIndex;
     }
     itemIndex_ = index;
     for (size_t i = 0; i < buttons_.size(); ++i) {

@@ -33,7 +33,7 @@ private:
     void ArrangeButtons();
     std::vector<std::string> items_;
     std::vector<RadioButton*> buttons_;
-    int itemIndex_ = kNoIndex;
+    int itemIndex_ = NoIndex;
     int columns_ = 1;
 };
 

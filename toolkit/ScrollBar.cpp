@@ -4,7 +4,7 @@
 
 namespace tk {
 namespace {
-constexpr int kDefaultMax = 100;
+constexpr int DefaultMax = 100;
 const EnumInfo ScrollBarKindEnum{"TScrollBarKind", {"sbHorizontal", "sbVertical"}};
 } // namespace
 
@@ -22,7 +22,7 @@ const ClassInfo& ScrollBar::StaticClass() {
     return info;
 }
 
-ScrollBar::ScrollBar(Component* owner) : RangeControl(owner, kDefaultMax) {
+ScrollBar::ScrollBar(Component* owner) : RangeControl(owner, DefaultMax) {
     SetBounds(0, 0, 121, 17);
 }
 

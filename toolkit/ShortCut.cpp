@@ -15,7 +15,7 @@ struct NamedKey {
     const char* name;
 };
 
-constexpr NamedKey kKeyNames[] = {
+constexpr NamedKey KeyNames[] = {
     {VK_BACK, "BkSp"},      {VK_TAB, "Tab"},     {VK_RETURN, "Enter"},   {VK_PAUSE, "Pause"},
     {VK_ESCAPE, "Esc"},     {VK_SPACE, "Space"}, {VK_PRIOR, "PgUp"},     {VK_NEXT, "PgDn"},
     {VK_END, "End"},        {VK_HOME, "Home"},   {VK_LEFT, "Left"},      {VK_UP, "Up"},
@@ -29,9 +29,9 @@ struct Modifier {
     std::string_view text;
 };
 
-constexpr Modifier kModifiers[] = {{scCtrl, "Ctrl+"}, {scShift, "Shift+"}, {scAlt, "Alt+"}};
+constexpr Modifier Modifiers[] = {{scCtrl, "Ctrl+"}, {scShift, "Shift+"}, {scAlt, "Alt+"}};
 
-constexpr UINT kKeyCount = 256;
+constexpr UINT KeyCount = 256;
 
 bool IsPunctuationKey(UINT key) {
     return (key >= VK_OEM_1 && key <= VK_OEM_3) || (key >= VK_OEM_4 && key <= VK_OEM_8) ||
@@ -63,7 +63,7 @@ std::string PunctuationName(UINT key) {
 }
 
 std::string KeyName(UINT key) {
-    for (const NamedKey& named : kKeyNames) {
+    for (const NamedKey& named : KeyNames) {
         if (named.key == key) {
             return named.name;
         }
@@ -90,7 +90,7 @@ std::string ShortCutToText(int shortCut) {
         return {};
     }
     std::string text;
-    for (const Modifier& modifier : kModifiers) {
+    for (const Modifier& modifier : Modifiers) {
         if (shortCut & modifier.bit) {
             text += modifier.text;
         }
@@ -102,7 +102,7 @@ int TextToShortCut(std::string_view text) {
     int modifiers = 0;
     for (bool stripped = true; stripped;) {
         stripped = false;
-        for (const Modifier& modifier : kModifiers) {
+        for (const Modifier& modifier : Modifiers) {
             const size_t length = modifier.text.size();
             if (!(modifiers & modifier.bit) && text.size() > length &&
                 SameText(text.substr(0, length), modifier.text)) {
@@ -112,7 +112,7 @@ int TextToShortCut(std::string_view text) {
             }
         }
     }
-    for (UINT key = 0; key < kKeyCount; ++key) {
+    for (UINT key = 0; key < KeyCount; ++key) {
         const std::string name = KeyName(key);
         if (!name.empty() && SameText(name, text)) {
             return modifiers | static_cast<int>(key);

@@ -8,7 +8,7 @@
 namespace tk {
 namespace {
 // How far the face moves while the button is down.
-constexpr int kSunkOffset = 1;
+constexpr int SunkOffset = 1;
 } // namespace
 
 const ClassInfo& SpeedButton::StaticClass() {
@@ -48,7 +48,7 @@ void SpeedButton::SetDown(bool down) {
         }
     }
     Invalidate();
-    Perform(kNotifyCheckedChanged);
+    Perform(NotifyCheckedChanged);
 }
 
 void SpeedButton::Click() {
@@ -75,10 +75,10 @@ void SpeedButton::WndProc(Message& m) {
     case WM_LBUTTONUP:
         SetPressed(false);
         break;
-    case kNotifyMouseEnter:
+    case NotifyMouseEnter:
         SetHot(true);
         break;
-    case kNotifyMouseLeave:
+    case NotifyMouseLeave:
         SetHot(false);
         break;
     default:
@@ -111,7 +111,7 @@ void SpeedButton::Paint() {
         DrawEdge(dc, &edge, sunk ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
     }
     GlyphState state = !Enabled() ? GlyphState::Disabled : sunk ? GlyphState::Down : GlyphState::Up;
-    DrawButtonFace(canvas, client, Face(Caption()), state, sunk ? kSunkOffset : 0);
+    DrawButtonFace(canvas, client, Face(Caption()), state, sunk ? SunkOffset : 0);
 }
 
 } // namespace tk

@@ -33,13 +33,13 @@ protected:
     void WndProc(Message& message) override;
 
 private:
-    bool InGroup() const { return groupIndex_ != kNoGroup; }
+    bool InGroup() const { return groupIndex_ != NoGroup; }
     void SetHot(bool hot);
     void SetPressed(bool pressed);
 
-    static constexpr int kNoGroup = 0;
+    static constexpr int NoGroup = 0;
     bool down_ = false;
-    int groupIndex_ = kNoGroup;
+    int groupIndex_ = NoGroup;
     bool allowAllUp_ = false;
     bool flat_ = false;
     bool hot_ = false;

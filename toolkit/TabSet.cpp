@@ -10,30 +10,30 @@
 namespace tk {
 namespace {
 
-constexpr int kDefaultWidth = 185;
-constexpr int kDefaultHeight = 21;
-constexpr int kDefaultStartMargin = 5;
+constexpr int DefaultWidth = 185;
+constexpr int DefaultHeight = 21;
+constexpr int DefaultStartMargin = 5;
 // Room for the scroller at the end of the row, with kTabSetScrollerRoom.
-constexpr int kDefaultEndMargin = 20;
+constexpr int DefaultEndMargin = 20;
 // A tab's sides lean in by this much from its top to its bottom.
-constexpr int kTabSlant = 3;
+constexpr int TabSlant = 3;
 // The tabs end this far above the control's bottom edge.
-constexpr int kTabBottomGap = 2;
+constexpr int TabBottomGap = 2;
 
 } // namespace
 
 std::vector<TabSlot> LayoutTabSet(std::span<const int> textWidths, int first, int start, int limit,
                                   bool scrollerShown) {
     std::vector<TabSlot> slots;
-    const int reserve = kTabSetTabPadding + (scrollerShown ? kTabSetScrollerRoom : 0);
+    const int reserve = TabSetTabPadding + (scrollerShown ? TabSetScrollerRoom : 0);
     int x = start;
     for (int i = std::max(first, 0); i < int(textWidths.size()); ++i) {
         const int width = textWidths[size_t(i)];
         if (x + width + reserve > limit) {
             continue;
         }
-        slots.push_back({i, x, x + width + kTabSetTabPadding});
-        x += width + kTabSetTabPadding;
+        slots.push_back({i, x, x + width + TabSetTabPadding});
+        x += width + TabSetTabPadding;
     }
     return slots;
 }
@@ -52,9 +52,9 @@ const ClassInfo& TabSet::StaticClass() {
 }
 
 TabSet::TabSet(Component* owner)
-    : WinControl(owner), startMargin_(kDefaultStartMargin), endMargin_(kDefaultEndMargin),
+    : WinControl(owner), startMargin_(DefaultStartMargin), endMargin_(DefaultEndMargin),
       scroller_(new UpDown(this)) {
-    SetBounds(0, 0, kDefaultWidth, kDefaultHeight);
+    SetBounds(0, 0, DefaultWidth, DefaultHeight);
     SetParentColor(true);
     scroller_->SetOrientation(Orientation::Horizontal);
     scroller_->SetVisible(false);
@@ -74,7 +74,7 @@ void TabSet::HandleCreated() {
 
 void TabSet::Loaded() {
     WinControl::Loaded();
-    tabIndex_ = std::clamp(tabIndex_, kNoIndex, int(tabs_.size()) - 1);
+    tabIndex_ = std::clamp(tabIndex_, NoIndex, int(tabs_.size()) - 1);
     firstIndex_ = std::clamp(firstIndex_, 0, std::max(int(tabs_.size()) - 1, 0));
     UpdateScroller();
 }
@@ -165,8 +165,8 @@ void TabSet::UpdateScroller() {
     if (allFit) {
         firstIndex_ = 0;
     }
-    const int scrollerWidth = endMargin_ + kTabSetScrollerRoom;
-    scroller_->SetBounds(Width() - scrollerWidth, 0, scrollerWidth, Height() - kTabBottomGap);
+    const int scrollerWidth = endMargin_ + TabSetScrollerRoom;
+    scroller_->SetBounds(Width() - scrollerWidth, 0, scrollerWidth, Height() - TabBottomGap);
     scroller_->SetMax(std::max(int(tabs_.size()) - 1, 0));
     scroller_->SetPosition(firstIndex_);
     scroller_->SetVisible(!allFit);
@@ -211,10 +211,10 @@ void TabSet::PaintWindow(HDC dc) {
 }
 
 void TabSet::PaintTab(HDC dc, const TabSlot& slot, bool selected) {
-    const int bottom = Height() - kTabBottomGap;
+    const int bottom = Height() - TabBottomGap;
     const POINT outline[] = {{slot.left, 0},
-                             {slot.left + kTabSlant, bottom},
-                             {slot.right - kTabSlant, bottom},
+                             {slot.left + TabSlant, bottom},
+                             {slot.right - TabSlant, bottom},
                              {slot.right, 0}};
     const COLORREF face = selected ? GetSysColor(COLOR_WINDOW) : ToRgb(GetColor());
     const OwnedBrush fill(CreateSolidBrush(face));

@@ -25,9 +25,9 @@ struct TabSlot {
 };
 
 // A tab is as wide as its caption plus this.
-constexpr int kTabSetTabPadding = 9;
+constexpr int TabSetTabPadding = 9;
 // While the scroller shows, a tab leaves this much more room before the limit.
-constexpr int kTabSetScrollerRoom = 12;
+constexpr int TabSetScrollerRoom = 12;
 
 // The tabs laid out from `first` on, the first one at `start`: a tab of text
 // width w at x fits when x + w + kTabSetTabPadding (plus kTabSetScrollerRoom
@@ -85,7 +85,7 @@ private:
     void OnScroll();
 
     std::vector<std::string> tabs_;
-    int tabIndex_ = kNoIndex;
+    int tabIndex_ = NoIndex;
     int firstIndex_ = 0;
     int startMargin_;
     int endMargin_;

@@ -8,8 +8,8 @@
 namespace tk {
 namespace {
 // The one timer of the timer's own window.
-constexpr UINT_PTR kTimerId = 1;
-const wchar_t kTimerClass[] = L"TTimerWindow";
+constexpr UINT_PTR TimerId = 1;
+const wchar_t TimerClass[] = L"TTimerWindow";
 } // namespace
 
 const ClassInfo& Timer::StaticClass() {
@@ -26,15 +26,15 @@ Timer::Timer(Component* owner) : Component(owner) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof(existing);
-    if (!GetClassInfoExW(instance, kTimerClass, &existing)) {
+    if (!GetClassInfoExW(instance, TimerClass, &existing)) {
         WNDCLASSEXW wc{};
         wc.cbSize = sizeof(wc);
         wc.lpfnWndProc = &Timer::WindowProc;
         wc.hInstance = instance;
-        wc.lpszClassName = kTimerClass;
+        wc.lpszClassName = TimerClass;
         RegisterClassExW(&wc);
     }
-    window_ = CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance,
+    window_ = CreateWindowExW(0, TimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance,
                               nullptr);
     if (!window_) {
         throw std::runtime_error("cannot create a timer window");
@@ -44,7 +44,7 @@ Timer::Timer(Component* owner) : Component(owner) {
 }
 
 Timer::~Timer() {
-    KillTimer(window_, kTimerId);
+    KillTimer(window_, TimerId);
     DestroyWindow(window_);
 }
 
@@ -64,9 +64,9 @@ LRESULT CALLBACK Timer::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
 }
 
 void Timer::Restart() {
-    KillTimer(window_, kTimerId);
+    KillTimer(window_, TimerId);
     if (enabled_ && interval_ > 0) {
-        SetTimer(window_, kTimerId, static_cast<UINT>(interval_), nullptr);
+        SetTimer(window_, TimerId, static_cast<UINT>(interval_), nullptr);
     }
 }
 

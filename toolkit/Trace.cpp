@@ -177,15 +177,15 @@ constexpr auto SystemMessages = std::to_array<MessageNameEntry>({
     TK_NAMED(TCM_GETITEMW),
     TK_NAMED(TCM_INSERTITEMW),
     // The toolkit's notifications.
-    TK_NAMED(kNotifyDialogKey),
-    TK_NAMED(kNotifyDialogChar),
-    TK_NAMED(kNotifyEnabledChanged),
-    TK_NAMED(kNotifyMouseEnter),
-    TK_NAMED(kNotifyMouseLeave),
-    TK_NAMED(kNotifyMenuChanged),
-    TK_NAMED(kNotifyExit),
-    TK_NAMED(kNotifyHostDestroyed),
-    TK_NAMED(kNotifyCheckedChanged),
+    TK_NAMED(NotifyDialogKey),
+    TK_NAMED(NotifyDialogChar),
+    TK_NAMED(NotifyEnabledChanged),
+    TK_NAMED(NotifyMouseEnter),
+    TK_NAMED(NotifyMouseLeave),
+    TK_NAMED(NotifyMenuChanged),
+    TK_NAMED(NotifyExit),
+    TK_NAMED(NotifyHostDestroyed),
+    TK_NAMED(NotifyCheckedChanged),
 });
 
 #undef TK_NAMED
@@ -197,7 +197,7 @@ std::string_view Find(std::span<const MessageNameEntry> table, unsigned msg) {
 }
 
 // The first message value a reflected one cannot stand for.
-constexpr unsigned ReflectedLimit = kReflectBase + WM_USER;
+constexpr unsigned ReflectedLimit = ReflectBase + WM_USER;
 // Private messages of WM_APP's range end where registered ones begin.
 constexpr unsigned AppLimit = 0xC000;
 
@@ -214,8 +214,8 @@ std::string MessageName(unsigned msg, std::span<const MessageNameEntry> extra) {
     if (const std::string_view name = Find(SystemMessages, msg); !name.empty()) {
         return std::string(name);
     }
-    if (msg >= kReflectBase && msg < ReflectedLimit) {
-        const std::string_view name = Find(SystemMessages, msg - kReflectBase);
+    if (msg >= ReflectBase && msg < ReflectedLimit) {
+        const std::string_view name = Find(SystemMessages, msg - ReflectBase);
         return name.empty() ? std::string() : "reflected " + std::string(name);
     }
     if (msg >= WM_USER && msg < WM_APP) {

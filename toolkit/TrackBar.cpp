@@ -6,7 +6,7 @@
 
 namespace tk {
 namespace {
-constexpr int kDefaultMax = 10;
+constexpr int DefaultMax = 10;
 const EnumInfo TrackBarOrientationEnum{"TTrackBarOrientation", {"trHorizontal", "trVertical"}};
 } // namespace
 
@@ -23,7 +23,7 @@ const ClassInfo& TrackBar::StaticClass() {
     return info;
 }
 
-TrackBar::TrackBar(Component* owner) : RangeControl(owner, kDefaultMax) {
+TrackBar::TrackBar(Component* owner) : RangeControl(owner, DefaultMax) {
     SetBounds(0, 0, 150, 45);
     SetTabStop(true);
 }

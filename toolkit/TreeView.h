@@ -53,8 +53,8 @@ private:
     TreeNode* parent_;
     std::vector<std::unique_ptr<TreeNode>> children_;
     std::string text_;
-    int imageIndex_ = kNoIndex;
-    int selectedIndex_ = kNoIndex;
+    int imageIndex_ = NoIndex;
+    int selectedIndex_ = NoIndex;
     void* data_ = nullptr;
     HTREEITEM item_ = nullptr;
 };

@@ -7,7 +7,7 @@
 
 namespace tk {
 namespace {
-constexpr int kDefaultMax = 100;
+constexpr int DefaultMax = 100;
 const EnumInfo UpDownOrientationEnum{"TUDOrientation", {"udHorizontal", "udVertical"}};
 } // namespace
 
@@ -24,7 +24,7 @@ const ClassInfo& UpDown::StaticClass() {
     return info;
 }
 
-UpDown::UpDown(Component* owner) : RangeControl(owner, kDefaultMax) {
+UpDown::UpDown(Component* owner) : RangeControl(owner, DefaultMax) {
     SetBounds(0, 0, 17, 25);
 }
 

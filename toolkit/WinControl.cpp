@@ -15,7 +15,7 @@
 namespace tk {
 namespace {
 
-const wchar_t kControlProperty[] = L"KanvioToolkitControl";
+const wchar_t ControlProperty[] = L"KanvioToolkitControl";
 
 void EnsureClassRegistered(const std::wstring& name, WNDPROC proc) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -60,7 +60,7 @@ bool IsMouseMessage(UINT msg) {
 }
 
 bool IsReflectedCtlColor(UINT msg) {
-    return msg >= kReflectedCtlColorFirst && msg <= kReflectedCtlColorLast;
+    return msg >= ReflectedCtlColorFirst && msg <= ReflectedCtlColorLast;
 }
 
 bool IsButtonDown(UINT msg) {
@@ -92,7 +92,7 @@ WinControl::~WinControl() {
 }
 
 WinControl* WinControl::FromHandle(HWND window) {
-    return window ? static_cast<WinControl*>(GetPropW(window, kControlProperty)) : nullptr;
+    return window ? static_cast<WinControl*>(GetPropW(window, ControlProperty)) : nullptr;
 }
 
 HWND WinControl::Handle() {
@@ -182,7 +182,7 @@ HWND WinControl::CreateWindowHandle(const CreateParams& params, DWORD style, HWN
 
 void WinControl::Bind(HWND window) {
     handle_ = window;
-    SetPropW(window, kControlProperty, this);
+    SetPropW(window, ControlProperty, this);
 }
 
 void WinControl::DestroyHandle() {
@@ -193,7 +193,7 @@ void WinControl::DestroyHandle() {
 
 void WinControl::WindowDestroyed() {
     HWND window = handle_;
-    RemovePropW(window, kControlProperty);
+    RemovePropW(window, ControlProperty);
     subclass_.Remove();
     handle_ = nullptr;
     captureControl_ = nullptr;
@@ -202,7 +202,7 @@ void WinControl::WindowDestroyed() {
     trackingLeave_ = false;
     for (Control* child : controls_) {
         if (!child->IsWindowed()) {
-            child->Perform(kNotifyHostDestroyed);
+            child->Perform(NotifyHostDestroyed);
         }
     }
     HandleDestroyed();
@@ -285,9 +285,9 @@ void WinControl::InsertChild(Control& control) {
     controls_.push_back(&control);
     if (auto* windowed = dynamic_cast<WinControl*>(&control)) {
         size_t place = tabList_.size();
-        if (windowed->wantedTabOrder_ != kNoWantedOrder && !windowed->IsLoading()) {
+        if (windowed->wantedTabOrder_ != NoWantedOrder && !windowed->IsLoading()) {
             place = std::min(place, static_cast<size_t>(windowed->wantedTabOrder_));
-            windowed->wantedTabOrder_ = kNoWantedOrder;
+            windowed->wantedTabOrder_ = NoWantedOrder;
         }
         tabList_.insert(tabList_.begin() + static_cast<ptrdiff_t>(place), windowed);
         if (handle_) {
@@ -417,14 +417,14 @@ void WinControl::SetTabOrder(int order) {
 void WinControl::Loaded() {
     Control::Loaded();
     auto wanted = [](const WinControl* c) {
-        return c->wantedTabOrder_ != kNoWantedOrder ? c->wantedTabOrder_
-                                                    : std::numeric_limits<int>::max();
+        return c->wantedTabOrder_ != NoWantedOrder ? c->wantedTabOrder_
+                                                   : std::numeric_limits<int>::max();
     };
     std::stable_sort(
         tabList_.begin(), tabList_.end(),
         [&](const WinControl* a, const WinControl* b) { return wanted(a) < wanted(b); });
     for (WinControl* child : tabList_) {
-        child->wantedTabOrder_ = kNoWantedOrder;
+        child->wantedTabOrder_ = NoWantedOrder;
     }
 }
 
@@ -556,7 +556,7 @@ bool WinControl::Reflect(HWND child, Message& m) {
     if (!target || target == this) {
         return false;
     }
-    m.result = SendMessageW(child, kReflectBase + m.msg, m.wParam, m.lParam);
+    m.result = SendMessageW(child, ReflectBase + m.msg, m.wParam, m.lParam);
     return true;
 }
 
@@ -567,10 +567,10 @@ void WinControl::SetMouseControl(Control* control) {
     Control* old = mouseControl_;
     mouseControl_ = control;
     if (old) {
-        Notify(*old, kNotifyMouseLeave);
+        Notify(*old, NotifyMouseLeave);
     }
     if (control && mouseControl_ == control) {
-        Notify(*control, kNotifyMouseEnter);
+        Notify(*control, NotifyMouseEnter);
     }
 }
 
@@ -611,7 +611,7 @@ void WinControl::FocusArrived() {
     WinControl* previous = top->focusControl_;
     top->focusControl_ = this;
     if (previous && previous != this) {
-        Notify(*previous, kNotifyExit);
+        Notify(*previous, NotifyExit);
     }
     top->BroadcastFocusChanged(this);
 }
@@ -722,14 +722,14 @@ bool WinControl::HandleMessage(Message& m) {
         return CaptureLost();
     case WM_SYSCHAR:
         return SysChar(m);
-    case kReflectedCommand:
+    case ReflectedCommand:
         return CommandReflected(crack::CommandCode(m));
-    case kReflectedNotify:
+    case ReflectedNotify:
         return crack::Notification(m) && NotifyReflected(*crack::Notification(m), m.result);
-    case kReflectedHScroll:
-    case kReflectedVScroll:
+    case ReflectedHScroll:
+    case ReflectedVScroll:
         return ScrollReflected(crack::ScrollRequest(m), crack::ThumbPosition(m));
-    case kReflectedDrawItem:
+    case ReflectedDrawItem:
         return crack::DrawItem(m) && DrawItemReflected(*crack::DrawItem(m)) && Answer(m, TRUE);
     default:
         if (IsReflectedCtlColor(m.msg)) {
@@ -819,7 +819,7 @@ bool WinControl::CaptureLost() {
 bool WinControl::SysChar(Message& m) {
     WinControl* top = TopLevel();
     if (!top->handle_ ||
-        SendMessageW(top->handle_, kNotifyDialogChar, m.wParam, m.lParam) != kNotifyUsed) {
+        SendMessageW(top->handle_, NotifyDialogChar, m.wParam, m.lParam) != NotifyUsed) {
         return false;
     }
     m.result = 0;

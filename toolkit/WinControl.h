@@ -185,8 +185,8 @@ private:
     std::vector<WinControl*> tabList_;
     // A Tab order set before there was a parent, or while a design is read:
     // applied when the control is placed, or once the design is read.
-    static constexpr int kNoWantedOrder = -1;
-    int wantedTabOrder_ = kNoWantedOrder;
+    static constexpr int NoWantedOrder = -1;
+    int wantedTabOrder_ = NoWantedOrder;
     Control* captureControl_ = nullptr;
     Control* mouseControl_ = nullptr;    // top-level windows only
     WinControl* focusControl_ = nullptr; // top-level windows only

@@ -24,10 +24,10 @@ const tk::ClassInfo& TFormMain::StaticClass() {
 }
 
 TFormMain::TFormMain(tk::Component* owner) : Form(owner) {
-    Launch = [this](const std::string& address) {
+    launch = [this](const std::string& address) {
         ShellExecuteW(Handle(), L"open", L"IEXPLORE", tk::Widen(address).c_str(), nullptr, SW_SHOW);
     };
-    ShowMessage = [this](const std::string& text) {
+    showMessage = [this](const std::string& text) {
         MessageBoxW(Handle(), tk::Widen(text).c_str(), tk::Widen(Caption()).c_str(), MB_OK);
     };
     RegisterDesignMethods();
@@ -152,7 +152,7 @@ void TFormMain::FormShow() {
         if (tk::Application* application = Application()) {
             application->HandleException(error);
         } else {
-            ShowMessage(error.what());
+            showMessage(error.what());
         }
     }
 }

@@ -51,9 +51,9 @@ public:
     // Opens an address in the browser; by default the shell starts
     // "IEXPLORE" with it. Tests put an observer in.
     using Launcher = std::function<void(const std::string& address)>;
-    Launcher Launch;
+    Launcher launch;
     // Shows a plain message box; tests put an observer in.
-    gallery::MessageSink ShowMessage;
+    gallery::MessageSink showMessage;
 
     template <class T> using SlotArray = std::array<T*, 10>;
     using UrlArray = std::array<std::string, 10>;

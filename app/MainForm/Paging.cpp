@@ -39,10 +39,11 @@ private:
         const auto i = size_t(slot);
         for (tk::Control* control :
              {static_cast<tk::Control*>(tab_.shapes[i]), static_cast<tk::Control*>(tab_.thumbs[i]),
-              static_cast<tk::Control*>(tab_.opens[i]), static_cast<tk::Control*>(tab_.books[i])})
+              static_cast<tk::Control*>(tab_.opens[i]), static_cast<tk::Control*>(tab_.books[i])}) {
             if (control) {
                 control->SetVisible(visible);
             }
+        }
     }
 
     const TFormMain::Tab& tab_;
@@ -52,7 +53,7 @@ private:
 
 void TFormMain::FillPage(Tab tab, const std::string& category) {
     SlotsView view(tab);
-    gallery::FillPage(data_->ADOQueryTemp, ShowMessage, view, tab.names.column, category, tab.page);
+    gallery::FillPage(data_->ADOQueryTemp, showMessage, view, tab.names.column, category, tab.page);
 }
 
 void TFormMain::FillTradePage(const std::string& category) {

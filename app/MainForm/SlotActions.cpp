@@ -47,7 +47,7 @@ void TFormMain::LaunchSlot(const std::string& tabName, int slot, bool orderPage)
     }
     for (Tab tab : Tabs()) {
         if (tabName == tab.names.name) {
-            Launch((orderPage ? tab.orderUrls : tab.previewUrls)[size_t(slot)]);
+            launch((orderPage ? tab.orderUrls : tab.previewUrls)[size_t(slot)]);
         }
     }
 }

@@ -5,10 +5,10 @@
 namespace skin {
 namespace {
 
-constexpr uint32_t kFileAndInfoHeaderBytes = 14 + 40;
-constexpr uint32_t kInfoHeaderBytes = 40;
-constexpr uint32_t kBiRgb = 0;
-constexpr int32_t kPixelsPerMetre = 2835; // 72 dpi
+constexpr uint32_t FileAndInfoHeaderBytes = 14 + 40;
+constexpr uint32_t InfoHeaderBytes = 40;
+constexpr uint32_t BiRgb = 0;
+constexpr int32_t PixelsPerMetre = 2835; // 72 dpi
 
 } // namespace
 
@@ -35,21 +35,21 @@ std::vector<uint8_t> EncodeBmp(const TDib& bitmap) {
     const uint32_t rowBytes = (uint32_t(bitmap.Width()) * 3 + 3) & ~3u;
     const uint32_t dataSize = rowBytes * uint32_t(bitmap.Height());
     std::vector<uint8_t> out;
-    out.reserve(kFileAndInfoHeaderBytes + dataSize);
+    out.reserve(FileAndInfoHeaderBytes + dataSize);
     out.push_back('B');
     out.push_back('M');
-    base::AppendU32(out, kFileAndInfoHeaderBytes + dataSize);
+    base::AppendU32(out, FileAndInfoHeaderBytes + dataSize);
     base::AppendU32(out, 0);
-    base::AppendU32(out, kFileAndInfoHeaderBytes);
-    base::AppendU32(out, kInfoHeaderBytes);
+    base::AppendU32(out, FileAndInfoHeaderBytes);
+    base::AppendU32(out, InfoHeaderBytes);
     base::AppendU32(out, uint32_t(bitmap.Width()));
     base::AppendU32(out, uint32_t(bitmap.Height()));
     base::AppendU16(out, 1);  // planes
     base::AppendU16(out, 24); // bits per pixel
-    base::AppendU32(out, kBiRgb);
+    base::AppendU32(out, BiRgb);
     base::AppendU32(out, dataSize);
-    base::AppendU32(out, kPixelsPerMetre);
-    base::AppendU32(out, kPixelsPerMetre);
+    base::AppendU32(out, PixelsPerMetre);
+    base::AppendU32(out, PixelsPerMetre);
     base::AppendU32(out, 0);
     base::AppendU32(out, 0);
     for (int y = bitmap.Height() - 1; y >= 0; --y) {

@@ -34,11 +34,13 @@ TDib::TDib(const TDib& other) : TDib() {
 }
 
 TDib& TDib::operator=(const TDib& other) {
-    if (this == &other)
+    if (this == &other) {
         return *this;
+    }
     SetSize(other.width_, other.height_, other.bitsPerPixel_);
-    if (!Empty())
+    if (!Empty()) {
         std::memcpy(bits_, other.bits_, size_t(height_) * size_t(stride_));
+    }
     return *this;
 }
 
@@ -47,8 +49,9 @@ TDib::TDib(TDib&& other) noexcept {
 }
 
 TDib& TDib::operator=(TDib&& other) noexcept {
-    if (this == &other)
+    if (this == &other) {
         return *this;
+    }
     Release();
     width_ = std::exchange(other.width_, 0);
     height_ = std::exchange(other.height_, 0);
@@ -64,10 +67,11 @@ TDib::~TDib() {
 }
 
 void TDib::Release() {
-    if (handle_)
+    if (handle_) {
         detail::FreeNativeDib(handle_);
-    else
+    } else {
         delete[] bits_;
+    }
     bits_ = nullptr;
     handle_ = nullptr;
     width_ = height_ = stride_ = 0;
@@ -77,8 +81,9 @@ void TDib::SetSize(int width, int height, int bitsPerPixel) {
     CheckFormat(width, height, bitsPerPixel);
     Release();
     bitsPerPixel_ = bitsPerPixel;
-    if (width == 0 || height == 0)
+    if (width == 0 || height == 0) {
         return;
+    }
     const int stride = StrideOf(width, bitsPerPixel);
     const size_t size = size_t(height) * size_t(stride);
     bits_ = new uint8_t[size];
@@ -118,28 +123,37 @@ void TDib::SetPixel(int x, int y, Colour colour) {
 }
 
 void TDib::Fill(Colour colour) {
-    for (int y = 0; y < height_; ++y)
-        for (int x = 0; x < width_; ++x)
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
             SetPixel(x, y, colour);
+        }
+    }
 }
 
 void TDib::ConvertTo(int bitsPerPixel) {
-    if (bitsPerPixel == bitsPerPixel_)
+    if (bitsPerPixel == bitsPerPixel_) {
         return;
+    }
     TDib converted(width_, height_, bitsPerPixel);
-    for (int y = 0; y < height_; ++y)
-        for (int x = 0; x < width_; ++x)
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
             converted.SetPixel(x, y, Pixel(x, y));
+        }
+    }
     *this = std::move(converted);
 }
 
 bool TDib::operator==(const TDib& other) const {
-    if (width_ != other.width_ || height_ != other.height_)
+    if (width_ != other.width_ || height_ != other.height_) {
         return false;
-    for (int y = 0; y < height_; ++y)
-        for (int x = 0; x < width_; ++x)
-            if (Pixel(x, y) != other.Pixel(x, y))
+    }
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            if (Pixel(x, y) != other.Pixel(x, y)) {
                 return false;
+            }
+        }
+    }
     return true;
 }
 

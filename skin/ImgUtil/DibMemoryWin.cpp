@@ -17,8 +17,9 @@ DibMemory MakeNativeDib(int width, int height, int bitsPerPixel, int stride, con
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     HBITMAP handle = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!handle || !bits)
+    if (!handle || !bits) {
         throw std::bad_alloc();
+    }
     std::memcpy(bits, rows, size_t(height) * size_t(stride));
     return {static_cast<uint8_t*>(bits), handle};
 }

@@ -28,10 +28,12 @@ struct TNineSlice {
     TNineSlice(int w, int h, const TCell& c, const RECT& margins) {
         int l = std::max<int>(margins.left, 0), t = std::max<int>(margins.top, 0);
         int r = std::max<int>(margins.right, 0), b = std::max<int>(margins.bottom, 0);
-        if (int64_t(l) + r > w)
+        if (int64_t(l) + r > w) {
             l = r = 0;
-        if (int64_t(t) + b > h)
+        }
+        if (int64_t(t) + b > h) {
             t = b = 0;
+        }
         const int cx = c.x, cy = c.y, cr = c.x + c.width, cb = c.y + c.height;
         Add(l > 0 && t > 0, {0, 0, l, t}, {cx, cy, cx + l, cy + t});
         Add(l > 0 && b > 0, {0, h - b, l, h}, {cx, cb - b, cx + l, cb});
@@ -45,8 +47,9 @@ struct TNineSlice {
     }
 
     void Add(bool wanted, RECT dest, RECT source, bool centre = false) {
-        if (wanted)
+        if (wanted) {
             slices[size_t(count++)] = {dest, source, centre};
+        }
     }
 };
 
@@ -56,8 +59,9 @@ TDib RenderElement(const RECT& target, const TDib& bitmap, const RECT& margins, 
                    bool tile, int count, int index) {
     const int w = WidthOf(target), h = HeightOf(target);
     const TCell cell = FrameCellOf(bitmap, vertical, count, index);
-    if (w <= 0 || h <= 0 || detail::Empty(cell))
+    if (w <= 0 || h <= 0 || detail::Empty(cell)) {
         return {};
+    }
     TDib result;
     detail::Guarded([&] {
         TDib work(w, h, bitmap.BitsPerPixel());
@@ -67,10 +71,11 @@ TDib RenderElement(const RECT& target, const TDib& bitmap, const RECT& margins, 
             const TNineSlice plan(w, h, cell, margins);
             for (int i = 0; i < plan.count; ++i) {
                 const TSlice& s = plan.slices[size_t(i)];
-                if (s.centre && tile)
+                if (s.centre && tile) {
                     detail::TilePiece(dst, s.dest, src, s.source);
-                else
+                } else {
                     detail::CopyPiece(dst, s.dest, src, s.source);
+                }
             }
         }
         GdiFlush();
@@ -81,8 +86,9 @@ TDib RenderElement(const RECT& target, const TDib& bitmap, const RECT& margins, 
 
 void DrawElement(HDC dc, const RECT& target, const TDib& bitmap, bool vertical, bool tile,
                  bool transparent, int count, int index, const RECT& margins) {
-    if (detail::Inverted(target))
+    if (detail::Inverted(target)) {
         return;
+    }
     detail::Guarded([&] {
         const TDib work = RenderElement(target, bitmap, margins, vertical, tile, count, index);
         detail::PutWorkBitmap(dc, target.left, target.top, work, transparent);
@@ -93,16 +99,18 @@ void DrawElementRing(HDC dc, const RECT& target, const TDib& bitmap, bool vertic
                      int index, const RECT& margins) {
     const int w = WidthOf(target), h = HeightOf(target);
     const TCell cell = FrameCellOf(bitmap, vertical, count, index);
-    if (w <= 0 || h <= 0 || detail::Empty(cell))
+    if (w <= 0 || h <= 0 || detail::Empty(cell)) {
         return;
+    }
     detail::Guarded([&] {
         tk::BitmapDC src(NativeBitmap(bitmap));
         const int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
         const TNineSlice plan(w, h, cell, margins);
         for (int i = 0; i < plan.count; ++i) {
             const TSlice& s = plan.slices[size_t(i)];
-            if (s.centre)
+            if (s.centre) {
                 continue;
+            }
             RECT dest = s.dest;
             OffsetRect(&dest, target.left, target.top);
             detail::CopyPiece(dc, dest, src, s.source);

@@ -20,15 +20,17 @@ void MirrorBitmap(TDib& bitmap) {
     const int bpp = bitmap.BytesPerPixel();
     for (int y = 0; y < bitmap.Height(); ++y) {
         uint8_t* row = bitmap.Row(y);
-        for (int left = 0, right = bitmap.Width() - 1; left < right; ++left, --right)
+        for (int left = 0, right = bitmap.Width() - 1; left < right; ++left, --right) {
             std::swap_ranges(row + left * bpp, row + (left + 1) * bpp, row + right * bpp);
+        }
     }
 }
 
 void FlipBitmap(TDib& bitmap) {
     const size_t rowBytes = size_t(bitmap.Width()) * size_t(bitmap.BytesPerPixel());
-    for (int top = 0, bottom = bitmap.Height() - 1; top < bottom; ++top, --bottom)
+    for (int top = 0, bottom = bitmap.Height() - 1; top < bottom; ++top, --bottom) {
         std::swap_ranges(bitmap.Row(top), bitmap.Row(top) + rowBytes, bitmap.Row(bottom));
+    }
 }
 
 namespace {
@@ -37,11 +39,12 @@ namespace {
 // old pixel it shows.
 template <class SourceOf> void Turn(TDib& bitmap, SourceOf source) {
     TDib turned(bitmap.Height(), bitmap.Width(), bitmap.BitsPerPixel());
-    for (int y = 0; y < turned.Height(); ++y)
+    for (int y = 0; y < turned.Height(); ++y) {
         for (int x = 0; x < turned.Width(); ++x) {
             const auto [ox, oy] = source(x, y);
             turned.SetPixel(x, y, bitmap.Pixel(ox, oy));
         }
+    }
     bitmap = std::move(turned);
 }
 

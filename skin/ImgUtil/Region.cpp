@@ -16,8 +16,9 @@ public:
 
     void Add(const RECT& r) {
         rects_.push_back(r);
-        if (rects_.size() == BatchSize)
+        if (rects_.size() == BatchSize) {
             Flush();
+        }
     }
 
     tk::OwnedRegion Finish() {
@@ -27,8 +28,9 @@ public:
 
 private:
     void Flush() {
-        if (rects_.empty())
+        if (rects_.empty()) {
             return;
+        }
         std::vector<uint8_t> buffer(sizeof(RGNDATAHEADER) + rects_.size() * sizeof(RECT));
         auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
         RGNDATAHEADER& header = data->rdh;
@@ -37,12 +39,14 @@ private:
         header.nCount = DWORD(rects_.size());
         header.nRgnSize = DWORD(rects_.size() * sizeof(RECT));
         header.rcBound = rects_.front();
-        for (const RECT& r : rects_)
+        for (const RECT& r : rects_) {
             UnionRect(&header.rcBound, &header.rcBound, &r);
+        }
         std::copy(rects_.begin(), rects_.end(), reinterpret_cast<RECT*>(data->Buffer));
         const tk::OwnedRegion part(ExtCreateRegion(nullptr, DWORD(buffer.size()), data));
-        if (part)
+        if (part) {
             CombineRgn(region_.get(), region_.get(), part.get(), RGN_OR);
+        }
         rects_.clear();
     }
 
@@ -77,13 +81,16 @@ tk::OwnedRegion RegionFromBitmap(const TDib& bitmap, int xOffset, int yOffset, i
                 const uint8_t* p = row + at * bytes;
                 return blue.Holds(p[0]) && green.Holds(p[1]) && red.Holds(p[2]);
             };
-            while (x < bitmap.Width() && isKey(x))
+            while (x < bitmap.Width() && isKey(x)) {
                 ++x;
+            }
             const int start = x;
-            while (x < bitmap.Width() && !isKey(x))
+            while (x < bitmap.Width() && !isKey(x)) {
                 ++x;
-            if (x > start)
+            }
+            if (x > start) {
                 builder.Add({start + xOffset, y + yOffset, x + xOffset, y + yOffset + 1});
+            }
         }
     }
     return builder.Finish();

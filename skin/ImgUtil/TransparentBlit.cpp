@@ -15,17 +15,21 @@ constexpr DWORD KeepDestination = 0x00AA0029;
 tk::OwnedBitmap KeyMask(const TDib& bitmap, int w, int h, Colour key) {
     const int rowBytes = ((w + 15) / 16) * 2; // CreateBitmap rows are word-aligned
     std::vector<uint8_t> bits(size_t(rowBytes) * size_t(h), 0);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (bitmap.Pixel(x, y) == key)
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            if (bitmap.Pixel(x, y) == key) {
                 bits[size_t(y) * size_t(rowBytes) + size_t(x / 8)] |= uint8_t(0x80 >> (x % 8));
+            }
+        }
+    }
     return tk::OwnedBitmap(CreateBitmap(w, h, 1, 1, bits.data()));
 }
 
 // The part of the target the bitmap covers: the copy is 1:1 from the origin.
 bool CopySize(const RECT& target, const TDib& bitmap, int& w, int& h) {
-    if (detail::Inverted(target) || bitmap.Empty())
+    if (detail::Inverted(target) || bitmap.Empty()) {
         return false;
+    }
     w = std::min(detail::WidthOf(target), bitmap.Width());
     h = std::min(detail::HeightOf(target), bitmap.Height());
     return w > 0 && h > 0;
@@ -35,8 +39,9 @@ bool CopySize(const RECT& target, const TDib& bitmap, int& w, int& h) {
 
 void TransparentBlit(HDC dc, const RECT& target, const TDib& bitmap, Colour key) {
     int w = 0, h = 0;
-    if (!CopySize(target, bitmap, w, h))
+    if (!CopySize(target, bitmap, w, h)) {
         return;
+    }
     bool done = false;
     detail::Guarded([&] {
         const tk::OwnedBitmap mask = KeyMask(bitmap, w, h, key);
@@ -44,14 +49,16 @@ void TransparentBlit(HDC dc, const RECT& target, const TDib& bitmap, Colour key)
         done = MaskBlt(dc, target.left, target.top, w, h, src, 0, 0, mask.get(), 0, 0,
                        MAKEROP4(KeepDestination, SRCCOPY));
     });
-    if (!done)
+    if (!done) {
         TransparentBlitXor(dc, target, bitmap, key);
+    }
 }
 
 void TransparentBlitXor(HDC dc, const RECT& target, const TDib& bitmap, Colour key) {
     int w = 0, h = 0;
-    if (!CopySize(target, bitmap, w, h))
+    if (!CopySize(target, bitmap, w, h)) {
         return;
+    }
     detail::Guarded([&] {
         const tk::OwnedBitmap mask = KeyMask(bitmap, w, h, key);
         tk::BitmapDC src(NativeBitmap(bitmap)), maskDC(mask.get());

@@ -17,49 +17,49 @@ using namespace lzh;
 // of the input yields a zero byte.
 class TBitInput {
 public:
-    explicit TBitInput(std::span<const std::uint8_t> input) : input(input) {}
+    explicit TBitInput(std::span<const std::uint8_t> input) : input_(input) {}
 
     int Bit() {
         Refill();
-        const int bit = buffer >> 15;
-        buffer = static_cast<std::uint16_t>(buffer << 1);
-        --count;
+        const int bit = buffer_ >> 15;
+        buffer_ = static_cast<std::uint16_t>(buffer_ << 1);
+        --count_;
         return bit;
     }
 
     int Byte() {
         Refill();
-        const int value = buffer >> 8;
-        buffer = static_cast<std::uint16_t>(buffer << 8);
-        count -= 8;
+        const int value = buffer_ >> 8;
+        buffer_ = static_cast<std::uint16_t>(buffer_ << 8);
+        count_ -= 8;
         return value;
     }
 
-    std::size_t BytesRead() const { return position < input.size() ? position : input.size(); }
+    std::size_t BytesRead() const { return position_ < input_.size() ? position_ : input_.size(); }
 
     // Whether more bits were taken than the input holds after its size;
     // refills read ahead, so only the bits actually taken count.
     bool RanOut() const {
-        const std::size_t coded = input.size() > kCodedStart ? input.size() - kCodedStart : 0;
-        return 8 * (position - kCodedStart) - static_cast<std::size_t>(count) > 8 * coded;
+        const std::size_t coded = input_.size() > CodedStart ? input_.size() - CodedStart : 0;
+        return 8 * (position_ - CodedStart) - static_cast<std::size_t>(count_) > 8 * coded;
     }
 
 private:
     void Refill() {
-        while (count < 9) {
-            const unsigned b = position < input.size() ? input[position] : 0u;
-            ++position;
-            buffer = static_cast<std::uint16_t>(buffer | (b << (8 - count)));
-            count += 8;
+        while (count_ < 9) {
+            const unsigned b = position_ < input_.size() ? input_[position_] : 0u;
+            ++position_;
+            buffer_ = static_cast<std::uint16_t>(buffer_ | (b << (8 - count_)));
+            count_ += 8;
         }
     }
 
-    static constexpr std::size_t kCodedStart = 4; // the coded bits follow the size
+    static constexpr std::size_t CodedStart = 4; // the coded bits follow the size
 
-    std::span<const std::uint8_t> input;
-    std::size_t position = kCodedStart;
-    std::uint16_t buffer = 0;
-    int count = 0;
+    std::span<const std::uint8_t> input_;
+    std::size_t position_ = CodedStart;
+    std::uint16_t buffer_ = 0;
+    int count_ = 0;
 };
 
 struct TWorkTables {
@@ -69,8 +69,9 @@ struct TWorkTables {
 
 int DecodeSymbol(TLzhTree& tree, TBitInput& bits) {
     int c = tree.Child(R);
-    while (c < T)
+    while (c < T) {
         c = tree.Child(c + bits.Bit());
+    }
     const int symbol = c - T;
     tree.Update(symbol);
     return symbol;
@@ -79,8 +80,9 @@ int DecodeSymbol(TLzhTree& tree, TBitInput& bits) {
 int DecodePosition(TBitInput& bits) {
     int v = bits.Byte();
     const TPositionCode code = PositionCodeOf(static_cast<std::uint8_t>(v));
-    for (int i = 0; i < code.length - 2; ++i)
+    for (int i = 0; i < code.length - 2; ++i) {
         v = (v << 1) + bits.Bit();
+    }
     return (code.upper << 6) | (v & 63);
 }
 
@@ -96,19 +98,21 @@ std::int32_t TLZH::StatedSize(std::span<const std::uint8_t> input) {
 void TLZH::Decompress(std::span<const std::uint8_t> input, std::vector<std::uint8_t>& output,
                       std::uint32_t sizeLimit) {
     output.clear();
-    bytesRead = 0;
-    ranOut = false;
-    wholeBytes = 0;
+    bytesRead_ = 0;
+    ranOut_ = false;
+    wholeBytes_ = 0;
     const std::int32_t size = StatedSize(input);
-    if (size > 0 && static_cast<std::uint32_t>(size) > sizeLimit)
+    if (size > 0 && static_cast<std::uint32_t>(size) > sizeLimit) {
         throw ElzhException("LZH : Expanded size of " + std::to_string(size) +
                             " bytes exceeds the limit of " + std::to_string(sizeLimit) + " bytes");
+    }
 
     std::unique_ptr<TWorkTables> tables;
     try {
         tables = std::make_unique<TWorkTables>();
-        if (size > 0)
+        if (size > 0) {
             output.reserve(static_cast<std::size_t>(size) + F - 1);
+        }
     } catch (const std::bad_alloc&) {
         throw ElzhException("LZH : Cannot get memory for dictionary tables");
     }
@@ -117,10 +121,12 @@ void TLZH::Decompress(std::span<const std::uint8_t> input, std::vector<std::uint
     std::uint8_t* ring = tables->ring;
     TBitInput bits(input);
     tree.Start();
-    for (int i = 0; i < N - F; ++i)
+    for (int i = 0; i < N - F; ++i) {
         ring[i] = ' ';
-    for (int i = N - F; i < N + F - 1; ++i)
+    }
+    for (int i = N - F; i < N + F - 1; ++i) {
         ring[i] = 0;
+    }
 
     int r = N - F;
     std::int32_t count = 0;
@@ -143,12 +149,13 @@ void TLZH::Decompress(std::span<const std::uint8_t> input, std::vector<std::uint
             }
             count += length;
         }
-        if (!ranOut && bits.RanOut()) {
-            ranOut = true;
-            wholeBytes = before;
+        if (!ranOut_ && bits.RanOut()) {
+            ranOut_ = true;
+            wholeBytes_ = before;
         }
     }
-    bytesRead = bits.BytesRead();
-    if (!ranOut)
-        wholeBytes = output.size();
+    bytesRead_ = bits.BytesRead();
+    if (!ranOut_) {
+        wholeBytes_ = output.size();
+    }
 }

@@ -34,17 +34,17 @@ public:
 
     // Bytes of the input the last decompression actually read (reads past the
     // end are not counted).
-    std::size_t BytesRead() const { return bytesRead; }
+    std::size_t BytesRead() const { return bytesRead_; }
 
     // Whether the last decompression needed bits past the end of its input,
     // i.e. the stream was cut short and its end was decoded from zeros.
-    bool RanOut() const { return ranOut; }
+    bool RanOut() const { return ranOut_; }
     // Output bytes of the last decompression that came wholly from the
     // input's own bits: all of them unless it ran out.
-    std::size_t WholeBytes() const { return wholeBytes; }
+    std::size_t WholeBytes() const { return wholeBytes_; }
 
 private:
-    std::size_t bytesRead = 0;
-    bool ranOut = false;
-    std::size_t wholeBytes = 0;
+    std::size_t bytesRead_ = 0;
+    bool ranOut_ = false;
+    std::size_t wholeBytes_ = 0;
 };

@@ -31,18 +31,18 @@ public:
 
     // Children: child(n) is the left child of inner node n, child(n) + 1 the
     // right one; for a leaf child(n) is T + symbol.
-    int Child(int node) const { return child[node]; }
-    int Parent(int node) const { return parent[node]; }
+    int Child(int node) const { return child_[node]; }
+    int Parent(int node) const { return parent_[node]; }
     // The leaf that holds a symbol.
-    int Leaf(int symbol) const { return parent[T + symbol]; }
-    std::uint16_t Frequency(int node) const { return freq[node]; }
+    int Leaf(int symbol) const { return parent_[T + symbol]; }
+    std::uint16_t Frequency(int node) const { return freq_[node]; }
 
 private:
     void Rebuild();
 
-    std::array<std::uint16_t, T + 1> freq{}; // freq[T] is a sentinel of 0xFFFF
-    std::array<std::uint16_t, T + N_CHAR> parent{};
-    std::array<std::uint16_t, T> child{};
+    std::array<std::uint16_t, T + 1> freq_{}; // freq[T] is a sentinel of 0xFFFF
+    std::array<std::uint16_t, T + N_CHAR> parent_{};
+    std::array<std::uint16_t, T> child_{};
 };
 
 // The upper 6 bits of a match position are sent as a prefix code whose first

@@ -15,107 +15,120 @@ std::string Damaged(const std::string& what) {
 
 } // namespace
 
-TSkinReader::TSkinReader(TNoticeSink notice) : notice(std::move(notice)) {}
+TSkinReader::TSkinReader(TNoticeSink notice) : notice_(std::move(notice)) {}
 
 bool TSkinReader::Reject(std::string reason) {
-    names.clear();
-    sizes.clear();
-    data.clear();
-    wholeEntries = 0;
-    rejectReason = std::move(reason);
-    if (notice)
-        notice(rejectReason);
+    names_.clear();
+    sizes_.clear();
+    data_.clear();
+    wholeEntries_ = 0;
+    rejectReason_ = std::move(reason);
+    if (notice_) {
+        notice_(rejectReason_);
+    }
     return false;
 }
 
 bool TSkinReader::Load(std::span<const std::uint8_t> compressed) {
-    names.clear();
-    sizes.clear();
-    data.clear();
-    rejectReason.clear();
-    cutShort = false;
-    wholeEntries = 0;
+    names_.clear();
+    sizes_.clear();
+    data_.clear();
+    rejectReason_.clear();
+    cutShort_ = false;
+    wholeEntries_ = 0;
 
     const std::int32_t stated = TLZH::StatedSize(compressed);
-    if (stated > 0 && static_cast<std::uint32_t>(stated) > TLZH::DefaultSizeLimit)
+    if (stated > 0 && static_cast<std::uint32_t>(stated) > TLZH::DefaultSizeLimit) {
         return Reject(Damaged("it claims to expand to " + std::to_string(stated) +
                               " bytes, more than the " + std::to_string(TLZH::DefaultSizeLimit) +
                               " bytes a skin may have"));
+    }
     // Every code takes at least one bit per byte it yields (a literal) or ten
     // bits per 60 bytes (a match), so a whole stream cannot expand to more
     // than 48 times its coded bytes. A stated size beyond that means a cut-off
     // file, which would otherwise be padded out with decoded zero bits.
     const std::size_t codedBytes = compressed.size() > 4 ? compressed.size() - 4 : 0;
-    cutShort = stated > 0 && static_cast<std::uint64_t>(stated) > MaxExpansion * codedBytes;
-    if (cutShort)
+    cutShort_ = stated > 0 && static_cast<std::uint64_t>(stated) > MaxExpansion * codedBytes;
+    if (cutShort_) {
         return Reject(Damaged("it claims to expand to " + std::to_string(stated) +
                               " bytes, but its " + std::to_string(codedBytes) +
                               " coded bytes can hold at most " +
                               std::to_string(MaxExpansion * codedBytes) + "; it is cut short"));
+    }
     std::vector<std::uint8_t> expanded;
     TLZH lzh;
     lzh.Decompress(compressed, expanded);
-    cutShort = lzh.RanOut();
-    if (!ParseContainer(expanded))
+    cutShort_ = lzh.RanOut();
+    if (!ParseContainer(expanded)) {
         return false;
+    }
     // The data area is the end of the expansion.
-    CountWholeEntries(lzh.WholeBytes(), expanded.size() - data.size());
+    CountWholeEntries(lzh.WholeBytes(), expanded.size() - data_.size());
     return true;
 }
 
 void TSkinReader::CountWholeEntries(std::size_t wholeBytes, std::size_t dataStart) {
-    wholeEntries = 0;
-    if (wholeBytes < dataStart)
+    wholeEntries_ = 0;
+    if (wholeBytes < dataStart) {
         return;
+    }
     std::uint64_t end = dataStart;
-    while (wholeEntries < sizes.size() && (end += sizes[wholeEntries]) <= wholeBytes)
-        ++wholeEntries;
+    while (wholeEntries_ < sizes_.size() && (end += sizes_[wholeEntries_]) <= wholeBytes) {
+        ++wholeEntries_;
+    }
 }
 
 bool TSkinReader::ParseContainer(std::span<const std::uint8_t> expanded) {
-    if (expanded.size() < HeaderSize)
+    if (expanded.size() < HeaderSize) {
         return Reject(Damaged("it expands to " + std::to_string(expanded.size()) +
                               " bytes, too few for the 16-byte header"));
-    version = base::ReadU32(expanded, 0);
-    namesLength = base::ReadU32(expanded, 4);
+    }
+    version_ = base::ReadU32(expanded, 0);
+    namesLength_ = base::ReadU32(expanded, 4);
     // Bytes 8-15 are reserved and ignored.
-    if (version != PackageVersion)
+    if (version_ != PackageVersion) {
         return Reject(OlderPackageNotice);
+    }
 
-    if (namesLength > expanded.size() - HeaderSize)
-        return Reject(Damaged("its names block of " + std::to_string(namesLength) +
+    if (namesLength_ > expanded.size() - HeaderSize) {
+        return Reject(Damaged("its names block of " + std::to_string(namesLength_) +
                               " bytes runs past the end of the package"));
-    const auto namesBlock = expanded.subspan(HeaderSize, namesLength);
+    }
+    const auto namesBlock = expanded.subspan(HeaderSize, namesLength_);
     const std::string namesText(namesBlock.begin(), namesBlock.end());
     std::vector<std::string> found;
     skintext::ForEachLine(namesText, [&](std::string_view line) {
-        if (found.size() <= MaxEntries)
+        if (found.size() <= MaxEntries) {
             found.push_back(skintext::LowerAscii(line));
+        }
     });
-    if (found.size() > MaxEntries)
+    if (found.size() > MaxEntries) {
         return Reject(Damaged("it has more than the " + std::to_string(MaxEntries) +
                               " entries a skin package may hold"));
+    }
 
-    const std::size_t tableStart = HeaderSize + namesLength;
+    const std::size_t tableStart = HeaderSize + namesLength_;
     const std::size_t dataStart = tableStart + 4 * found.size();
-    if (dataStart > expanded.size())
+    if (dataStart > expanded.size()) {
         return Reject(Damaged("its table of " + std::to_string(found.size()) +
                               " entry sizes runs past the end of the package"));
+    }
     std::vector<std::uint32_t> foundSizes;
     std::uint64_t end = 0;
     const std::size_t dataSize = expanded.size() - dataStart;
     for (std::size_t i = 0; i < found.size(); ++i) {
         foundSizes.push_back(base::ReadU32(expanded, tableStart + 4 * i));
         end += foundSizes.back();
-        if (end > dataSize)
+        if (end > dataSize) {
             return Reject(Damaged("entry \"" + found[i] + "\" of " +
                                   std::to_string(foundSizes.back()) +
                                   " bytes runs past the end of the data area"));
+        }
     }
 
-    names = std::move(found);
-    sizes = std::move(foundSizes);
-    data.assign(expanded.begin() + static_cast<std::ptrdiff_t>(dataStart), expanded.end());
+    names_ = std::move(found);
+    sizes_ = std::move(foundSizes);
+    data_.assign(expanded.begin() + static_cast<std::ptrdiff_t>(dataStart), expanded.end());
     return true;
 }
 
@@ -123,13 +136,13 @@ template <typename Match>
 bool TSkinReader::CopyFirst(Match match, std::vector<std::uint8_t>& out) const {
     out.clear();
     std::size_t offset = 0;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (match(names[i])) {
-            const auto first = data.begin() + static_cast<std::ptrdiff_t>(offset);
-            out.assign(first, first + sizes[i]);
+    for (std::size_t i = 0; i < names_.size(); ++i) {
+        if (match(names_[i])) {
+            const auto first = data_.begin() + static_cast<std::ptrdiff_t>(offset);
+            out.assign(first, first + sizes_[i]);
             return true;
         }
-        offset += sizes[i];
+        offset += sizes_[i];
     }
     return false;
 }
@@ -144,14 +157,16 @@ bool TSkinReader::GetEntryContaining(std::string_view text, std::vector<std::uin
     const std::string* hit = nullptr;
     CopyFirst(
         [&](const std::string& entry) {
-            if (entry.find(text) == std::string::npos)
+            if (entry.find(text) == std::string::npos) {
                 return false;
+            }
             hit = &entry;
             return true;
         },
         out);
-    if (hit == nullptr)
+    if (hit == nullptr) {
         return false;
+    }
     name = *hit;
     return true;
 }

@@ -40,23 +40,23 @@ public:
     bool GetEntryContaining(std::string_view text, std::vector<std::uint8_t>& out,
                             std::string& name) const;
 
-    std::size_t Count() const { return names.size(); }
-    const std::vector<std::string>& Names() const { return names; }
-    const std::vector<std::uint32_t>& Sizes() const { return sizes; }
-    std::uint32_t Version() const { return version; }
-    std::uint32_t NamesLength() const { return namesLength; }
+    std::size_t Count() const { return names_.size(); }
+    const std::vector<std::string>& Names() const { return names_; }
+    const std::vector<std::uint32_t>& Sizes() const { return sizes_; }
+    std::uint32_t Version() const { return version_; }
+    std::uint32_t NamesLength() const { return namesLength_; }
     // Why the last Load returned false; empty after a successful one.
-    const std::string& RejectReason() const { return rejectReason; }
+    const std::string& RejectReason() const { return rejectReason_; }
 
     // Whether the last Load's stream ended early. Such a package still loads
     // (unless it is so short that it states more than its bytes can hold):
     // the decoder reads the missing end as zeros, as the engine always has and
     // stored skins rely on; the tools report it.
-    bool CutShort() const { return cutShort; }
+    bool CutShort() const { return cutShort_; }
     // How many entries, from the first, came wholly from the package's own
     // bytes: all of them unless it is cut short, none when the cut falls in
     // the names or the size table.
-    std::size_t WholeEntries() const { return wholeEntries; }
+    std::size_t WholeEntries() const { return wholeEntries_; }
 
 private:
     bool Reject(std::string reason);
@@ -64,13 +64,13 @@ private:
     void CountWholeEntries(std::size_t wholeBytes, std::size_t dataStart);
     template <typename Match> bool CopyFirst(Match match, std::vector<std::uint8_t>& out) const;
 
-    TNoticeSink notice;
-    std::vector<std::string> names; // lower case
-    std::vector<std::uint32_t> sizes;
-    std::vector<std::uint8_t> data; // the entries back to back, and any trailing bytes
-    std::uint32_t version = 0;
-    std::uint32_t namesLength = 0;
-    std::string rejectReason;
-    bool cutShort = false;
-    std::size_t wholeEntries = 0;
+    TNoticeSink notice_;
+    std::vector<std::string> names_; // lower case
+    std::vector<std::uint32_t> sizes_;
+    std::vector<std::uint8_t> data_; // the entries back to back, and any trailing bytes
+    std::uint32_t version_ = 0;
+    std::uint32_t namesLength_ = 0;
+    std::string rejectReason_;
+    bool cutShort_ = false;
+    std::size_t wholeEntries_ = 0;
 };

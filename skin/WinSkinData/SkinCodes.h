@@ -50,16 +50,16 @@ enum class TBorderKind : uint8_t { Sizeable = 0, Fixed = 1, NoFrame = 2, DialogF
 enum class TShowState : uint8_t { Normal = 0, Maximized = 1, Minimized = 2 };
 
 // FStyleBits: what the window's native caption had, as the frame saved it.
-namespace StyleBit {
+namespace style_bit {
 constexpr uint8_t MaximizeBox = 1;
 constexpr uint8_t MinimizeBox = 2;
 constexpr uint8_t SystemMenu = 8;
 constexpr uint8_t CaptionRemoved = 16;
-} // namespace StyleBit
+} // namespace style_bit
 
 // --- Caption buttons ----------------------------------------------------------
 // Actions of a caption button (the skin's Action key).
-namespace ButtonAction {
+namespace button_action {
 constexpr int32_t Decoration = -1; // below 0: never reacts to the mouse
 constexpr int32_t Close = 0;
 constexpr int32_t Maximize = 1;
@@ -75,10 +75,10 @@ constexpr int32_t MinimizeAlt = 23;
 constexpr int32_t MdiMinimizeAlt = 60;
 constexpr int32_t MdiRestoreAlt = 61;
 constexpr int32_t MdiCloseAlt = 62;
-} // namespace ButtonAction
+} // namespace button_action
 
 // When a caption button shows (its Visibility and Visibility1 keys).
-namespace Visibility {
+namespace visibility {
 constexpr int32_t Always = 0; // Visibility: close needs a system menu
 constexpr int32_t Maximized = 1;
 constexpr int32_t NotMaximized = 2;
@@ -97,10 +97,10 @@ constexpr int32_t AlwaysLast = 2000;
 constexpr int32_t DecorationDefault = -1;
 // What a section must give as Visibility for a decoration button to be kept.
 constexpr int32_t DecorationKept = Always;
-} // namespace Visibility
+} // namespace visibility
 
 // How a caption button is anchored (the skin's Align key).
-namespace ButtonAlign {
+namespace button_align {
 constexpr int32_t Left = 0;
 constexpr int32_t Right = 1;
 constexpr int32_t BeforeCaption = 2;
@@ -108,26 +108,26 @@ constexpr int32_t AfterCaption = 3;
 constexpr int32_t BeforeCaptionAlt = 8;
 constexpr int32_t AfterCaptionAlt = 9;
 constexpr int32_t MdiChild = 100;
-} // namespace ButtonAlign
+} // namespace button_align
 
 // Cells of a caption button's bitmap (side by side).
-namespace ButtonCell {
+namespace button_cell {
 constexpr int Normal = 1;
 constexpr int Pressed = 2;
 constexpr int Hot = 3;
 constexpr int Inactive = 4; // also the hot cell of the MDI child buttons
-} // namespace ButtonCell
+} // namespace button_cell
 
 // How many cells a caption button's bitmap holds when its section gives no
 // frame key: three when the bitmap is at most CompactRatio times as wide as
 // high, else six (always six for a decoration button or without a bitmap).
-namespace ButtonCells {
+namespace button_cells {
 constexpr int32_t Compact = 3;
 constexpr int32_t Full = 6;
 constexpr double CompactRatio = 3.8;
 // Each MDI child button: normal, pressed, hot and inactive.
 constexpr int32_t Mdi = 4;
-} // namespace ButtonCells
+} // namespace button_cells
 
 // TNCObject::FMouseState.
 enum class TMouseState : int32_t { Normal = 1, Pressed = 2, Hot = 3 };
@@ -135,10 +135,10 @@ enum class TMouseState : int32_t { Normal = 1, Pressed = 2, Hot = 3 };
 // An element's Tile key: its centre slice is repeated or stretched; larger
 // values are read as Stretch. (A frame border keeps its Stretch key in the
 // same field, where 1 means stretched.)
-namespace TileMode {
+namespace tile_mode {
 constexpr int32_t Stretch = 0;
 constexpr int32_t Repeat = 1;
-} // namespace TileMode
+} // namespace tile_mode
 
 // Cells of a border bitmap.
 constexpr int ActiveCell = 1;
@@ -148,20 +148,20 @@ constexpr int InactiveCell = 2;
 enum class TBorderIndex { Left = 1, Right = 2, Top = 3, Bottom = 4 };
 
 // The caption text's alignment (the title's TextAlignment key).
-namespace TextAlign {
+namespace text_align {
 constexpr int32_t Left = 0;
 constexpr int32_t Centre = 1;
 constexpr int32_t Right = 2;
-} // namespace TextAlign
+} // namespace text_align
 
 // The system menu's items: tag = glyph index in MenuGlyphs.
-namespace SysMenuTag {
+namespace sys_menu_tag {
 constexpr int Restore = 0;
 constexpr int Maximize = 1;
 constexpr int Minimize = 2;
 constexpr int Close = 3;
 constexpr int Separator = 100;
-} // namespace SysMenuTag
+} // namespace sys_menu_tag
 constexpr int SysMenuMenuTag = 33333;
 
 } // namespace skin

@@ -19,13 +19,15 @@ Colour ParseRgbText(std::string_view text) {
             collecting = true;
             continue;
         }
-        if (collecting && stored < rgb.size())
+        if (collecting && stored < rgb.size()) {
             rgb[stored++] = uint8_t(number);
+        }
         collecting = false;
         number = 0;
     }
-    if (collecting && stored == 2)
+    if (collecting && stored == 2) {
         rgb[stored] = uint8_t(number);
+    }
     return MakeColour(rgb[0], rgb[1], rgb[2]);
 }
 
@@ -35,8 +37,9 @@ void ReadRgbKeys(const TQuickIni& ini, std::string_view section, std::string_vie
     const int32_t r = ini.ReadInteger(section, key + "R", -1);
     const int32_t g = ini.ReadInteger(section, key + "G", -1);
     const int32_t b = ini.ReadInteger(section, key + "B", -1);
-    if (r >= 0 && g >= 0 && b >= 0)
+    if (r >= 0 && g >= 0 && b >= 0) {
         colour = int32_t(MakeColour(uint8_t(r), uint8_t(g), uint8_t(b)));
+    }
 }
 
 } // namespace skin

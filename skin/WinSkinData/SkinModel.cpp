@@ -14,9 +14,10 @@ TSkinModel::~TSkinModel() = default;
 bool TSkinModel::LoadSkin(std::span<const uint8_t> package, const TNoticeSink& notice) {
     SkinLoaded = false;
     TSkinReader reader(notice);
-    if (!reader.Load(package))
+    if (!reader.Load(package)) {
         return false;
-    IncompleteEntries = reader.CutShort() ? reader.Count() - reader.WholeEntries() : 0;
+    }
+    incompleteEntries = reader.CutShort() ? reader.Count() - reader.WholeEntries() : 0;
     problems.clear();
     std::vector<uint8_t> iniText;
     std::string iniName;
@@ -31,8 +32,9 @@ bool TSkinModel::LoadSkin(std::span<const uint8_t> package, const TNoticeSink& n
     } catch (const std::exception& e) {
         // Only running out of memory gets here (every key has a default);
         // the model is then partly replaced and counts as not loaded.
-        if (notice)
+        if (notice) {
             notice(std::string("The skin could not be loaded: ") + e.what());
+        }
         return false;
     }
     SkinParsed();

@@ -52,7 +52,7 @@ public:
     // How many entries of the last package loaded lay past the end of a
     // cut-off stream (read as if zeros followed, as stored skins expect);
     // 0 for a whole package. Tools for skin authors warn about them.
-    std::size_t IncompleteEntries = 0;
+    std::size_t incompleteEntries = 0;
     // What the last accepted package held that could not be used as
     // written, in reading order; the skin loaded with defaults in its place.
     std::vector<SkinProblem> problems;

@@ -20,8 +20,8 @@ constexpr int32_t MinCells = 1;
 // The twelve equal cells of the MDICONTROLS strip: four for each MDI child
 // button, in the order minimise, restore, close.
 constexpr int MdiStripCells = 12;
-constexpr std::array MdiActions = {ButtonAction::MdiMinimize, ButtonAction::MdiRestore,
-                                   ButtonAction::MdiClose};
+constexpr std::array MdiActions = {button_action::MdiMinimize, button_action::MdiRestore,
+                                   button_action::MdiClose};
 // The gap between two MDI child buttons, in pixels.
 constexpr int MdiButtonGap = 4;
 
@@ -269,10 +269,10 @@ void TSkinParser::ReadCaptionButtons() {
         if (!IsCaptionButtonSection(u)) {
             continue;
         }
-        const int32_t action = Int(section, "Action", ButtonAction::Close);
-        if (action == ButtonAction::Decoration &&
-            Int(section, "Visibility", Visibility::DecorationDefault) !=
-                Visibility::DecorationKept) {
+        const int32_t action = Int(section, "Action", button_action::Close);
+        if (action == button_action::Decoration &&
+            Int(section, "Visibility", visibility::DecorationDefault) !=
+                visibility::DecorationKept) {
             Note(section, "no action and no Visibility=0: not a caption button; left out");
             continue;
         }
@@ -285,15 +285,15 @@ std::unique_ptr<TDataSkinSysButton> TSkinParser::ReadCaptionButton(const std::st
                                                                    int32_t action) {
     // Caption buttons are named by their section in capitals.
     auto b = Made<TDataSkinSysButton>(Upper(section));
-    const bool decoration = action == ButtonAction::Decoration;
-    const bool inert = action <= ButtonAction::Decoration; // never reacts to the mouse
+    const bool decoration = action == button_action::Decoration;
+    const bool inert = action <= button_action::Decoration; // never reacts to the mouse
     b->Action = action;
-    b->Align = Int(section, "Align", ButtonAlign::Left);
+    b->Align = Int(section, "Align", button_align::Left);
     b->Xcoord = Int(section, "Xcoord", 0);
     b->Ycoord = Int(section, "Ycoord", 0);
-    b->Visibility = Int(section, "Visibility", Visibility::Always);
+    b->Visibility = Int(section, "Visibility", visibility::Always);
     b->Visibility1 = Int(section, "Visibility1",
-                         decoration ? Visibility::DecorationDefault : Visibility::Always);
+                         decoration ? visibility::DecorationDefault : visibility::Always);
     b->CombineOp = Int(section, "CombineOp", -1);
     b->Frame = Int(section, "frame", 0);
     ReadImage(b->Bitmap, section, "ButtonImage", Str(section, "ButtonImage"));
@@ -302,14 +302,14 @@ std::unique_ptr<TDataSkinSysButton> TSkinParser::ReadCaptionButton(const std::st
         b->Frame = MinCells; // a negative cell count would flip the cells
     }
     if (b->Frame == 0) {
-        b->Frame = ButtonCells::Full;
+        b->Frame = button_cells::Full;
         if (!b->Bitmap.Empty() && !inert) {
             const double ratio = double(b->Bitmap.Width()) / b->Bitmap.Height();
             b->Frame =
-                ratio <= ButtonCells::CompactRatio ? ButtonCells::Compact : ButtonCells::Full;
+                ratio <= button_cells::CompactRatio ? button_cells::Compact : button_cells::Full;
         }
         // Icon buttons show the window's icon, which the form frame supplies.
-        if (action == ButtonAction::SystemMenu || action == ButtonAction::IconMenu) {
+        if (action == button_action::SystemMenu || action == button_action::IconMenu) {
             b->Bitmap.Clear();
         }
     }
@@ -322,9 +322,9 @@ void TSkinParser::AppendMdiButtons() {
     for (int32_t action : MdiActions) {
         auto mdi = Made<TDataSkinSysButton>("MDI");
         mdi->Action = action;
-        mdi->Align = ButtonAlign::MdiChild;
-        mdi->Visibility = mdi->Visibility1 = Visibility::MdiChild;
-        mdi->Frame = ButtonCells::Mdi;
+        mdi->Align = button_align::MdiChild;
+        mdi->Visibility = mdi->Visibility1 = visibility::MdiChild;
+        mdi->Frame = button_cells::Mdi;
         buttons.push_back(std::move(mdi));
     }
     ReadMdiButtons(first);
@@ -341,7 +341,7 @@ void TSkinParser::ReadMdiButtons(size_t first) {
         Note(Section, "the image is narrower than its twelve cells");
     }
     const int c = strip.Width() / MdiStripCells, h = strip.Height();
-    const int buttonWidth = ButtonCells::Mdi * c;
+    const int buttonWidth = button_cells::Mdi * c;
     for (size_t i = 0; i < MdiActions.size(); ++i) {
         TDataSkinSysButton& b = *model_.SysButtons[first + i];
         b.Bitmap.SetSize(buttonWidth, h, strip.BitsPerPixel());
@@ -396,7 +396,7 @@ void TSkinParser::ReadTitle(std::string_view section) {
     t.LeftWidth = Int(section, "TextShift", 0);
     t.TopHeight = Int(section, "TextShiftVert", 0);
     t.RightWidth = Int(section, "TextRightClip", 0);
-    t.TextAlignment = Int(section, "TextAlignment", TextAlign::Left);
+    t.TextAlignment = Int(section, "TextAlignment", text_align::Left);
     t.Textbackground = Int(section, "Textbackground", 0);
     t.FontHeight = Int("Fonts", "FontHeight", TDataSkinTitle::DefaultFontHeight);
     t.TXTBackleft = Int(section, "TXTBackleft", 0);
@@ -468,9 +468,9 @@ void TSkinParser::ReadGenericKeys(TDataSkinObject& e, std::string_view section, 
         e.Style = Int(section, "Style", 0);
     }
     ReadPlacement(e, section);
-    if (e.Tile > TileMode::Repeat) {
+    if (e.Tile > tile_mode::Repeat) {
         Note(section, "Tile=" + std::to_string(e.Tile) + " is taken as 0");
-        e.Tile = TileMode::Stretch;
+        e.Tile = tile_mode::Stretch;
     }
     ReadStateColours(e, section);
 }

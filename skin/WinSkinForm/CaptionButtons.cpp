@@ -12,7 +12,7 @@ namespace skin {
 namespace {
 
 bool IsIconAction(int32_t action) {
-    return action == ButtonAction::SystemMenu || action == ButtonAction::IconMenu;
+    return action == button_action::SystemMenu || action == button_action::IconMenu;
 }
 
 // System commands the native system menu reports as WM_COMMAND.
@@ -106,40 +106,40 @@ void TWinSkinForm::BuildSysButtons() {
 bool TWinSkinForm::IsSysButtonVisible(size_t index) {
     TWinSysButton& button = *FSysButtons[index];
     const TDataSkinSysButton& e = button.FElement;
-    const bool maxBox = (FStyleBits & StyleBit::MaximizeBox) != 0;
-    const bool minBox = (FStyleBits & StyleBit::MinimizeBox) != 0;
-    const bool sysMenu = (FStyleBits & StyleBit::SystemMenu) != 0;
+    const bool maxBox = (FStyleBits & style_bit::MaximizeBox) != 0;
+    const bool minBox = (FStyleBits & style_bit::MinimizeBox) != 0;
+    const bool sysMenu = (FStyleBits & style_bit::SystemMenu) != 0;
     const bool maximized = FShowState == TShowState::Maximized;
     const bool mdiButtons = HasMaximizedMdiChild() && FMenuHeight > 0;
     const auto condition = [&](int32_t code, bool first) {
         switch (code) {
-        case Visibility::Always:
-            return first ? (e.Action != ButtonAction::Close || sysMenu) : true;
-        case Visibility::Maximized:
+        case visibility::Always:
+            return first ? (e.Action != button_action::Close || sysMenu) : true;
+        case visibility::Maximized:
             return maximized;
-        case Visibility::NotMaximized:
+        case visibility::NotMaximized:
             return !maximized;
-        case Visibility::Active:
+        case visibility::Active:
             return FActive;
-        case Visibility::Inactive:
+        case visibility::Inactive:
             return !FActive;
-        case Visibility::MaximizeBox:
+        case visibility::MaximizeBox:
             return first ? (maxBox && sysMenu) : maxBox;
-        case Visibility::NoMaximizeBox:
+        case visibility::NoMaximizeBox:
             return !maxBox;
-        case Visibility::MinimizeBox:
+        case visibility::MinimizeBox:
             return first ? (minBox && sysMenu) : minBox;
-        case Visibility::NoMinimizeBox:
+        case visibility::NoMinimizeBox:
             return !minBox;
-        case Visibility::MdiChild:
+        case visibility::MdiChild:
             return mdiButtons;
         default:
-            return code >= Visibility::AlwaysFirst && code <= Visibility::AlwaysLast;
+            return code >= visibility::AlwaysFirst && code <= visibility::AlwaysLast;
         }
     };
     bool visible = condition(e.Visibility, true) && condition(e.Visibility1, false);
-    if ((e.Action == ButtonAction::Maximize && !maxBox) ||
-        (e.Action == ButtonAction::Minimize && !minBox)) {
+    if ((e.Action == button_action::Maximize && !maxBox) ||
+        (e.Action == button_action::Minimize && !minBox)) {
         visible = false;
     }
     button.FVisible = visible;
@@ -159,22 +159,22 @@ void TWinSkinForm::LayoutSysButtons() {
         int x = 0;
         int y = e.Ycoord;
         switch (e.Align) {
-        case ButtonAlign::Left:
+        case button_align::Left:
             x = e.Xcoord;
             break;
-        case ButtonAlign::Right:
+        case button_align::Right:
             x = FWidth - e.Xcoord;
             FRightmostButtonLeft = std::max(FRightmostButtonLeft, x);
             break;
-        case ButtonAlign::BeforeCaption:
-        case ButtonAlign::BeforeCaptionAlt:
+        case button_align::BeforeCaption:
+        case button_align::BeforeCaptionAlt:
             x = FCaptionRect.left - w - e.Xcoord;
             break;
-        case ButtonAlign::AfterCaption:
-        case ButtonAlign::AfterCaptionAlt:
+        case button_align::AfterCaption:
+        case button_align::AfterCaptionAlt:
             x = FCaptionRect.right + e.Xcoord;
             break;
-        case ButtonAlign::MdiChild: {
+        case button_align::MdiChild: {
             const int barEnd = FSkinData->MenuBar ? FSkinData->MenuBar->LeftWidth : 0;
             x = FRightToLeft ? e.Xcoord + FBorderLeft + barEnd
                              : FWidth - e.Xcoord - FBorderRight - barEnd;
@@ -197,7 +197,7 @@ void TWinSkinForm::PaintSysButtons(HDC dc) {
     for (size_t i = 0; i < FSysButtons.size(); ++i) {
         const TWinSysButton& button = *FSysButtons[i];
         const TDataSkinSysButton& e = button.FElement;
-        if (!IsSysButtonVisible(i) || e.Bitmap.Empty() || e.Visibility == Visibility::MdiChild) {
+        if (!IsSysButtonVisible(i) || e.Bitmap.Empty() || e.Visibility == visibility::MdiChild) {
             continue;
         }
         if (IsIconAction(e.Action)) {
@@ -205,8 +205,8 @@ void TWinSkinForm::PaintSysButtons(HDC dc) {
             GdiFlush();
             continue;
         }
-        const int cell =
-            FActive || e.Frame < ButtonCell::Inactive ? ButtonCell::Normal : ButtonCell::Inactive;
+        const int cell = FActive || e.Frame < button_cell::Inactive ? button_cell::Normal
+                                                                    : button_cell::Inactive;
         const TCell c = FrameCellOf(e.Bitmap, false, e.Frame, cell);
         for (int y = 0; y < c.height; ++y) {
             const int ty = button.FRect.top + y;
@@ -235,8 +235,8 @@ void TWinSkinForm::PaintSysButton(TWinSysButton& button, TMouseState state) {
         return;
     }
     int cell = int(state);
-    if (state == TMouseState::Hot && e.Visibility == Visibility::MdiChild) {
-        cell = ButtonCell::Inactive;
+    if (state == TMouseState::Hot && e.Visibility == visibility::MdiChild) {
+        cell = button_cell::Inactive;
     }
     // The title bar under the button first, so the keyed pixels of this
     // state's cell show the title and not the previous state.
@@ -251,7 +251,7 @@ void TWinSkinForm::PaintSysButton(TWinSysButton& button, TMouseState state) {
 
 TWinSysButton* TWinSkinForm::SysButtonAt(POINT point) {
     for (const auto& button : FSysButtons) {
-        if (button->FVisible && button->FElement.Action > ButtonAction::Decoration &&
+        if (button->FVisible && button->FElement.Action > button_action::Decoration &&
             PtInRect(&button->FRect, point)) {
             return button.get();
         }
@@ -319,7 +319,7 @@ LRESULT TWinSkinForm::OnNcLButtonUp(WPARAM wParam, LPARAM lParam) {
 LRESULT TWinSkinForm::OnNcLButtonDblClk(WPARAM, LPARAM) {
     if (FShowState != TShowState::Normal) {
         Restore();
-    } else if (FStyleBits & StyleBit::MaximizeBox) {
+    } else if (FStyleBits & style_bit::MaximizeBox) {
         ToggleMaximize();
     }
     return 0;
@@ -341,33 +341,33 @@ void TWinSkinForm::DoSysButtonAction(int x, int y) {
         return;
     }
     switch (const int32_t action = button->FElement.Action) {
-    case ButtonAction::Close:
+    case button_action::Close:
         SetHoverTimer(false);
         PostMessageW(FWindow, WM_CLOSE, 0, 0);
         break;
-    case ButtonAction::Maximize:
-    case ButtonAction::MaximizeAlt:
+    case button_action::Maximize:
+    case button_action::MaximizeAlt:
         ToggleMaximize();
         break;
-    case ButtonAction::Minimize:
-    case ButtonAction::MinimizeAlt:
+    case button_action::Minimize:
+    case button_action::MinimizeAlt:
         ToggleMinimize();
         break;
-    case ButtonAction::SystemMenu:
-    case ButtonAction::IconMenu:
-    case ButtonAction::SystemMenuAlt:
+    case button_action::SystemMenu:
+    case button_action::IconMenu:
+    case button_action::SystemMenuAlt:
         ShowSysMenu(x + 1, y + 1);
         break;
-    case ButtonAction::MdiMinimize:
-    case ButtonAction::MdiMinimizeAlt:
+    case button_action::MdiMinimize:
+    case button_action::MdiMinimizeAlt:
         MdiChildCommand(SC_MINIMIZE);
         break;
-    case ButtonAction::MdiRestore:
-    case ButtonAction::MdiRestoreAlt:
+    case button_action::MdiRestore:
+    case button_action::MdiRestoreAlt:
         MdiChildCommand(SC_RESTORE);
         break;
-    case ButtonAction::MdiClose:
-    case ButtonAction::MdiCloseAlt:
+    case button_action::MdiClose:
+    case button_action::MdiCloseAlt:
         MdiChildCommand(SC_CLOSE);
         break;
     default:

@@ -14,7 +14,7 @@ void TWinSkinForm::FormMessageHook(tk::Message& message) {
         return OnFormSetText(message);
     case WM_SKINREFRESH:
         return OnFormRefresh(message);
-    case tk::kNotifyDialogChar:
+    case tk::NotifyDialogChar:
         return OnFormDialogChar(message);
     default:
         return PassToFormHandler(message);

@@ -96,13 +96,13 @@ void TWinSkinForm::AttachToWindow(TSkinData& skin) {
                         (window.bottom - window.top) - FClientRect.bottom};
     FStyleBits = 0;
     if ((FStyle & WS_SYSMENU) || nativeSysMenu_) {
-        FStyleBits |= StyleBit::SystemMenu;
+        FStyleBits |= style_bit::SystemMenu;
     }
     if (FStyle & WS_MINIMIZEBOX) {
-        FStyleBits |= StyleBit::MinimizeBox;
+        FStyleBits |= style_bit::MinimizeBox;
     }
     if (FStyle & WS_MAXIMIZEBOX) {
-        FStyleBits |= StyleBit::MaximizeBox;
+        FStyleBits |= style_bit::MaximizeBox;
     }
     BuildSysMenu();
     ReadShowState();
@@ -216,23 +216,23 @@ void TWinSkinForm::SetNativeCaption(bool on) {
     }
     DWORD style = DWORD(GetWindowLongPtrW(FWindow, GWL_STYLE));
     if (on) {
-        if (FStyleBits & StyleBit::SystemMenu) {
+        if (FStyleBits & style_bit::SystemMenu) {
             style |= WS_SYSMENU;
         }
-        if (FStyleBits & StyleBit::MinimizeBox) {
+        if (FStyleBits & style_bit::MinimizeBox) {
             style |= WS_MINIMIZEBOX;
         }
-        if (FStyleBits & StyleBit::MaximizeBox) {
+        if (FStyleBits & style_bit::MaximizeBox) {
             style |= WS_MAXIMIZEBOX;
         }
-        if (FStyleBits & StyleBit::CaptionRemoved) {
+        if (FStyleBits & style_bit::CaptionRemoved) {
             style |= WS_CAPTION;
         }
     } else if (FOwnerWnd || IsMdiChild()) {
         style &= ~CaptionButtonBits;
     } else {
         style &= ~WS_CAPTION;
-        FStyleBits |= StyleBit::CaptionRemoved;
+        FStyleBits |= style_bit::CaptionRemoved;
     }
     if (style == DWORD(GetWindowLongPtrW(FWindow, GWL_STYLE))) {
         return;

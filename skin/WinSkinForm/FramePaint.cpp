@@ -148,15 +148,15 @@ void TWinSkinForm::PaintCaptionText(HDC dc, const RECT& r) {
     DrawTextW(dc, measured.c_str(), int(measured.size()), &t, DT_CALCRECT | DT_NOCLIP);
     t.right += title.TXTBackleft + title.TXTBackRight;
     int dx = 0;
-    const int32_t alignment = FRightToLeft ? TextAlign::Right : title.TextAlignment;
+    const int32_t alignment = FRightToLeft ? text_align::Right : title.TextAlignment;
     switch (alignment) {
-    case TextAlign::Left:
+    case text_align::Left:
         dx = title.LeftWidth;
         break;
-    case TextAlign::Centre:
+    case text_align::Centre:
         dx = (r.right + t.left - r.left - t.right) / 2;
         break;
-    case TextAlign::Right:
+    case text_align::Right:
         dx = r.right + t.left - r.left - title.RightWidth - t.right;
         break;
     default:

@@ -78,7 +78,7 @@ LRESULT TWinSkinForm::SkinnedWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return OnDrawItem(wParam, lParam);
     case WM_SKINSTART:
         return OnSkinStart();
-    case tk::kNotifyMenuChanged:
+    case tk::NotifyMenuChanged:
         return OnMenuChanged(wParam, lParam);
     default:
         return NonClientWndProc(msg, wParam, lParam);
@@ -324,17 +324,17 @@ LRESULT TWinSkinForm::OnStyleChanging(WPARAM wParam, LPARAM lParam) {
     auto* change = reinterpret_cast<STYLESTRUCT*>(lParam);
     if (!changingStyle_ && LONG(wParam) == GWL_STYLE && FSkinFrame) {
         const DWORD wanted = change->styleNew;
-        FStyleBits &= StyleBit::CaptionRemoved;
+        FStyleBits &= style_bit::CaptionRemoved;
         if (wanted & WS_SYSMENU) {
-            FStyleBits |= StyleBit::SystemMenu;
+            FStyleBits |= style_bit::SystemMenu;
         }
         if (wanted & WS_MINIMIZEBOX) {
-            FStyleBits |= StyleBit::MinimizeBox;
+            FStyleBits |= style_bit::MinimizeBox;
         }
         if (wanted & WS_MAXIMIZEBOX) {
-            FStyleBits |= StyleBit::MaximizeBox;
+            FStyleBits |= style_bit::MaximizeBox;
         }
-        if (FStyleBits & StyleBit::CaptionRemoved) {
+        if (FStyleBits & style_bit::CaptionRemoved) {
             change->styleNew &= ~DWORD(WS_CAPTION);
         } else if (FOwnerWnd || IsMdiChild()) {
             const bool nativeCaption = IsMdiChild() && SkinManager && SkinManager->MdiMaximized();
@@ -376,7 +376,7 @@ LRESULT TWinSkinForm::OnCtlColor(UINT msg, WPARAM wParam, LPARAM lParam) {
 // passes unpainted, and the bar follows the form's menu (while MenuUpdate).
 LRESULT TWinSkinForm::OnMenuChanged(WPARAM wParam, LPARAM lParam) {
     FSkinData->FramePaintEnabled = false;
-    const LRESULT result = CallDefault(tk::kNotifyMenuChanged, wParam, lParam);
+    const LRESULT result = CallDefault(tk::NotifyMenuChanged, wParam, lParam);
     FSkinData->FramePaintEnabled = true;
     if (FMenuBar && FSkinData->MenuUpdate() && GetMenu(FWindow)) {
         FMenuBar->BuildFromForm();

@@ -22,11 +22,11 @@ struct TSysMenuItem {
     uint8_t needs; // a StyleBit the window must have, or 0
 };
 constexpr TSysMenuItem SysMenuItems[] = {
-    {SysMenuTag::Restore, L" Restore ", 0},
-    {SysMenuTag::Maximize, L" Maximize ", StyleBit::MaximizeBox},
-    {SysMenuTag::Minimize, L" Minimize ", StyleBit::MinimizeBox},
-    {SysMenuTag::Separator, L"-", 0},
-    {SysMenuTag::Close, L" Close ", 0},
+    {sys_menu_tag::Restore, L" Restore ", 0},
+    {sys_menu_tag::Maximize, L" Maximize ", style_bit::MaximizeBox},
+    {sys_menu_tag::Minimize, L" Minimize ", style_bit::MinimizeBox},
+    {sys_menu_tag::Separator, L"-", 0},
+    {sys_menu_tag::Close, L" Close ", 0},
 };
 
 const TSysMenuItem* ItemOfCommand(UINT command) {
@@ -66,7 +66,7 @@ void TWinSkinForm::BuildSysMenu() {
         if (item.needs && !(FStyleBits & item.needs)) {
             continue;
         }
-        const UINT separator = item.tag == SysMenuTag::Separator ? MF_SEPARATOR : 0;
+        const UINT separator = item.tag == sys_menu_tag::Separator ? MF_SEPARATOR : 0;
         AppendMenuW(sysMenu_.get(), MF_OWNERDRAW | separator, SysMenuCommandBase + UINT(item.tag),
                     reinterpret_cast<const wchar_t*>(&item));
     }
@@ -77,9 +77,9 @@ void TWinSkinForm::ShowSysMenu(int x, int y) {
         EnableMenuItem(sysMenu_.get(), SysMenuCommandBase + UINT(tag),
                        MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
     };
-    enable(SysMenuTag::Restore, FShowState != TShowState::Normal);
-    enable(SysMenuTag::Maximize, FShowState != TShowState::Maximized);
-    enable(SysMenuTag::Minimize, FShowState != TShowState::Minimized);
+    enable(sys_menu_tag::Restore, FShowState != TShowState::Normal);
+    enable(sys_menu_tag::Maximize, FShowState != TShowState::Maximized);
+    enable(sys_menu_tag::Minimize, FShowState != TShowState::Minimized);
     const DWORD now = GetTickCount();
     if (now - lastSysMenuTick_ <= dblClickTime_) {
         // A second request within the double-click time: from the icon
@@ -104,16 +104,16 @@ void TWinSkinForm::ShowSysMenu(int x, int y) {
 
 void TWinSkinForm::OnSysMenuItemClick(int tag) {
     switch (tag) {
-    case SysMenuTag::Restore:
+    case sys_menu_tag::Restore:
         Restore();
         break;
-    case SysMenuTag::Maximize:
+    case sys_menu_tag::Maximize:
         ToggleMaximize();
         break;
-    case SysMenuTag::Minimize:
+    case sys_menu_tag::Minimize:
         ToggleMinimize();
         break;
-    case SysMenuTag::Close:
+    case sys_menu_tag::Close:
         SetHoverTimer(false);
         PostMessageW(FWindow, WM_CLOSE, 0, 0);
         break;
@@ -128,7 +128,7 @@ TMenuItemView TWinSkinForm::SysMenuItemView(const void* entry) const {
     const auto& item = *static_cast<const TSysMenuItem*>(entry);
     TMenuItemView view;
     view.caption = item.caption;
-    if (item.tag == SysMenuTag::Close) {
+    if (item.tag == sys_menu_tag::Close) {
         view.shortcut = tk::Widen(tk::ShortCutToText(tk::TextToShortCut(CloseShortcut)));
     }
     const UINT state =

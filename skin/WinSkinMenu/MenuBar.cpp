@@ -320,10 +320,10 @@ void TWinSkinMenu::PaintMdiButtons(HDC bar, const RECT& rect) {
     }
     for (const auto& button : FFrame.FSysButtons) {
         const TDataSkinSysButton& e = button->FElement;
-        if (e.Visibility == Visibility::MdiChild && button->FVisible && !e.Bitmap.Empty()) {
+        if (e.Visibility == visibility::MdiChild && button->FVisible && !e.Bitmap.Empty()) {
             RECT at = button->FRect;
             OffsetRect(&at, -rect.left, -rect.top);
-            DrawFrameCell(bar, at, e.Bitmap, true, e.Frame, ButtonCell::Normal);
+            DrawFrameCell(bar, at, e.Bitmap, true, e.Frame, button_cell::Normal);
         }
     }
     if (SkinManager && !SkinManager->MdiMaximized()) {

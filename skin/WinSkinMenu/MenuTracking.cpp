@@ -20,13 +20,13 @@ namespace {
 // What the hook knows about the drop-down open now (one at a time).
 struct TTracking {
     HHOOK MenuHook = nullptr;
-    TWinSkinMenu* TrackingBar = nullptr;
+    TWinSkinMenu* trackingBar = nullptr;
     int CurrentIndex = TWinSkinMenu::NoButton;
     bool FirstKeyPosted = false;
     bool Switching = false;
     POINT LastCursor{};
     // The neighbour to open once the open drop-down has closed, or NoButton.
-    int SwitchTo = TWinSkinMenu::NoButton;
+    int switchTo = TWinSkinMenu::NoButton;
 };
 
 TTracking& Tracking() {
@@ -37,8 +37,8 @@ TTracking& Tracking() {
 LRESULT CALLBACK MenuFilterHook(int code, WPARAM wParam, LPARAM lParam) {
     TTracking& t = Tracking();
     auto* msg = reinterpret_cast<MSG*>(lParam);
-    if (code == MSGF_MENU && t.TrackingBar && msg && msg->message == WM_KEYDOWN &&
-        t.TrackingBar->RightToLeft()) {
+    if (code == MSGF_MENU && t.trackingBar && msg && msg->message == WM_KEYDOWN &&
+        t.trackingBar->RightToLeft()) {
         if (msg->wParam == VK_LEFT) {
             msg->wParam = VK_RIGHT;
         } else if (msg->wParam == VK_RIGHT) {
@@ -46,9 +46,9 @@ LRESULT CALLBACK MenuFilterHook(int code, WPARAM wParam, LPARAM lParam) {
         }
     }
     const LRESULT result = CallNextHookEx(t.MenuHook, code, wParam, lParam);
-    if (result == 0 && code == MSGF_MENU && t.TrackingBar && msg) {
+    if (result == 0 && code == MSGF_MENU && t.trackingBar && msg) {
         try {
-            t.TrackingBar->OnMenuMessage(*msg);
+            t.trackingBar->OnMenuMessage(*msg);
         } catch (...) {
             // The menu goes on as the system runs it.
         }
@@ -79,7 +79,7 @@ public:
         }
         t.CurrentIndex = TWinSkinMenu::NoButton;
         t.FirstKeyPosted = false;
-        t.TrackingBar = nullptr;
+        t.trackingBar = nullptr;
     }
 };
 
@@ -233,8 +233,8 @@ void TWinSkinMenu::OpenInstead(TMenuBtn* target) {
 void TWinSkinMenu::PostMenuClick(TNCObject& object) {
     auto& button = static_cast<TMenuBtn&>(object);
     TTracking& t = Tracking();
-    if (t.TrackingBar == this) {
-        t.SwitchTo = button.FIndex;
+    if (t.trackingBar == this) {
+        t.switchTo = button.FIndex;
         EndMenu();
         return;
     }
@@ -277,12 +277,12 @@ int TWinSkinMenu::TrackButton(int index) {
     const bool enabled = button.FEnabled;
     const RECT place = button.FRect;
     TTracking& t = Tracking();
-    t.SwitchTo = NoButton;
+    t.switchTo = NoButton;
     {
         TOwnerDrawnItems ownerDrawn(subMenu);
         TFilterHook hook;
         t.CurrentIndex = index;
-        t.TrackingBar = this;
+        t.trackingBar = this;
         GetWindowRect(FFrame.FWindow, &FFrame.FWindowRect);
         FFrame.FMenuTracking = true;
         FFrame.FDropDownMenu = subMenu;
@@ -306,8 +306,8 @@ int TWinSkinMenu::TrackButton(int index) {
     if (index < int(FButtons.size()) && FFrame.FHotObject == FButtons[size_t(index)].get()) {
         FFrame.FHotObject->Leave();
     }
-    const int next = t.SwitchTo;
-    t.SwitchTo = NoButton;
+    const int next = t.switchTo;
+    t.switchTo = NoButton;
     return next;
 }
 

@@ -7,12 +7,12 @@ namespace skin {
 
 // Cells of the combo box's frame (SunkEdge), button (ComboButton) and arrow
 // (ExtraImages), one per state, in the order of the button strip.
-namespace ComboFrame {
+namespace combo_frame {
 constexpr int Normal = 1;
 constexpr int Pressed = 2;
 constexpr int Disabled = 3;
 constexpr int Hot = 4; // mouse over, or focused
-} // namespace ComboFrame
+} // namespace combo_frame
 
 // The combo box's edit area lies this far inside the window; the button is
 // this much wider than a scroll bar arrow.
@@ -25,12 +25,12 @@ constexpr int ComboSimpleStyle = 1;
 constexpr int SizeGripCell = 5;
 
 // Cells of the status bar edges strip (StatusBarEdges), one per bevel.
-namespace StatusBevel {
+namespace status_bevel {
 constexpr int Lowered = 1;
 constexpr int Raised = 2;
 constexpr int None = 3;
 constexpr int Count = 3;
-} // namespace StatusBevel
+} // namespace status_bevel
 // A panel's text keeps this far from its left and right edges.
 constexpr int StatusTextInset = 2;
 

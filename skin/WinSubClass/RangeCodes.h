@@ -6,7 +6,7 @@
 namespace skin {
 
 // TSkinScrollbar::FPressedPart and TSkinScControl::FPressedPart.
-namespace ScrollPart {
+namespace scroll_part {
 constexpr int None = 0;
 constexpr int LeftArrow = 1;
 constexpr int RightArrow = 2;
@@ -14,28 +14,28 @@ constexpr int UpArrow = 3;
 constexpr int DownArrow = 4;
 constexpr int HorzThumb = 5;
 constexpr int VertThumb = 6;
-} // namespace ScrollPart
+} // namespace scroll_part
 
 // Cells of the skin's scroll bar arrow strip (the Scrollbar element): four
 // per arrow (normal, pressed, hot, disabled), then the corner and spares.
-namespace ArrowCell {
+namespace arrow_cell {
 constexpr int Left = 1;
 constexpr int Right = 5;
 constexpr int Up = 9;
 constexpr int Down = 13;
 constexpr int PressedStep = 1;
 constexpr int DisabledStep = 3;
-} // namespace ArrowCell
+} // namespace arrow_cell
 
 // Cells of a track strip (HorzScroll, VertScroll) and of a thumb.
-namespace TrackCell {
+namespace track_cell {
 constexpr int Normal = 1;
 constexpr int Disabled = 4;
-} // namespace TrackCell
-namespace ThumbCell {
+} // namespace track_cell
+namespace thumb_cell {
 constexpr int Normal = 1;
 constexpr int Pressed = 2;
-} // namespace ThumbCell
+} // namespace thumb_cell
 
 // A bar is composed in an image this thick, then stretched to the bar.
 constexpr int BarImageThickness = 16;
@@ -46,33 +46,33 @@ constexpr int MaxBarImage = 10000;
 constexpr int TrackThumbCell = 2;
 
 // The two halves of an up-down control and their states.
-namespace UpDownKind {
+namespace up_down_kind {
 constexpr int Up = 0;
 constexpr int Down = 1;
 constexpr int Left = 2;
 constexpr int Right = 3;
-} // namespace UpDownKind
-namespace UpDownState {
+} // namespace up_down_kind
+namespace up_down_state {
 constexpr int Normal = 1;
 constexpr int Pressed = 2;
 constexpr int Disabled = 3;
 constexpr int Hot = 4;
-} // namespace UpDownState
+} // namespace up_down_state
 // An up-down strip holds four cells (one per state) for each of its halves.
 constexpr int UpDownCellsPerHalf = 4;
 // Which half of an up-down control a point is in: the first (up or left),
 // the second (down or right), or neither.
-namespace UpDownHalf {
+namespace up_down_half {
 constexpr int None = -1;
 constexpr int First = 0;
 constexpr int Second = 1;
-} // namespace UpDownHalf
+} // namespace up_down_half
 
 // Cells of the progress strip.
-namespace ProgressCell {
+namespace progress_cell {
 constexpr int Count = 2;
 constexpr int Empty = 1;
 constexpr int Filled = 2;
-} // namespace ProgressCell
+} // namespace progress_cell
 
 } // namespace skin

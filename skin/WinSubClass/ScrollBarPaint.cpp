@@ -28,18 +28,18 @@ struct TArrowCells {
 };
 
 TArrowCells ArrowCellsOf(const TBarLook& look) {
-    TArrowCells cells = look.vertical ? TArrowCells{ArrowCell::Up, ArrowCell::Down}
-                                      : TArrowCells{ArrowCell::Left, ArrowCell::Right};
+    TArrowCells cells = look.vertical ? TArrowCells{arrow_cell::Up, arrow_cell::Down}
+                                      : TArrowCells{arrow_cell::Left, arrow_cell::Right};
     if (look.disabled) {
-        return {cells.first + ArrowCell::DisabledStep, cells.second + ArrowCell::DisabledStep};
+        return {cells.first + arrow_cell::DisabledStep, cells.second + arrow_cell::DisabledStep};
     }
-    const int firstPart = look.vertical ? ScrollPart::UpArrow : ScrollPart::LeftArrow;
-    const int secondPart = look.vertical ? ScrollPart::DownArrow : ScrollPart::RightArrow;
+    const int firstPart = look.vertical ? scroll_part::UpArrow : scroll_part::LeftArrow;
+    const int secondPart = look.vertical ? scroll_part::DownArrow : scroll_part::RightArrow;
     if (look.pressedPart == firstPart) {
-        cells.first += ArrowCell::PressedStep;
+        cells.first += arrow_cell::PressedStep;
     }
     if (look.pressedPart == secondPart) {
-        cells.second += ArrowCell::PressedStep;
+        cells.second += arrow_cell::PressedStep;
     }
     return cells;
 }
@@ -111,7 +111,7 @@ void PaintSkinBar(HDC dc, const RECT& bar, const TBarLook& look, const TSkinMode
         if (track && g.track > 0) {
             const TSpan span = SpanOf(look.vertical, g.arrow, g.arrow + g.track);
             PutPiece(image, kept.track, span.x, span.y, span.w, span.h, *track, track->Frame,
-                     look.disabled ? TrackCell::Disabled : TrackCell::Normal, MarginRect(*track),
+                     look.disabled ? track_cell::Disabled : track_cell::Normal, MarginRect(*track),
                      track->Tile == 1, Keyed(*track));
         }
         const TArrowCells cells = ArrowCellsOf(look);
@@ -126,10 +126,10 @@ void PaintSkinBar(HDC dc, const RECT& bar, const TBarLook& look, const TSkinMode
             look.vertical ? skin.VertScrollThumb.get() : skin.HorzScrollThumb.get();
         if (thumb && ThumbShown(g)) {
             const int start = g.arrow + g.thumbPos;
-            const int pressed = look.vertical ? ScrollPart::VertThumb : ScrollPart::HorzThumb;
+            const int pressed = look.vertical ? scroll_part::VertThumb : scroll_part::HorzThumb;
             const TSpan span = SpanOf(look.vertical, start, start + g.thumbSize);
             PutPiece(image, kept.thumb, span.x, span.y, span.w, span.h, *thumb, thumb->Frame,
-                     look.pressedPart == pressed ? ThumbCell::Pressed : ThumbCell::Normal,
+                     look.pressedPart == pressed ? thumb_cell::Pressed : thumb_cell::Normal,
                      MarginRect(*thumb), false, Keyed(*thumb));
         }
         // Stretched to the bar's thickness in memory and copied one to one:

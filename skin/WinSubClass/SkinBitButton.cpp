@@ -19,12 +19,12 @@ TSkinBitButton::TSkinBitButton(tk::Component* owner) : TSkinButton(owner) {}
 
 int GlyphImageFor(int frame) {
     switch (frame) {
-    case ButtonFrame::Pressed:
-        return GlyphImage::Down;
-    case ButtonFrame::Disabled:
-        return GlyphImage::Disabled;
+    case button_frame::Pressed:
+        return glyph_image::Down;
+    case button_frame::Disabled:
+        return glyph_image::Disabled;
     default:
-        return GlyphImage::Up;
+        return glyph_image::Up;
     }
 }
 
@@ -38,7 +38,7 @@ void DrawGlyph(HDC dc, int x, int y, const tk::Bitmap& glyph, int numGlyphs, int
     if (width <= 0 || height <= 0) {
         return;
     }
-    const int cell = cells == GlyphImage::CellsForStates ? image - 1 : 0;
+    const int cell = cells == glyph_image::CellsForStates ? image - 1 : 0;
     TDib pixels(width, height);
     const std::span<const uint32_t> source = glyph.Pixels();
     for (int row = 0; row < height; ++row) {
@@ -49,7 +49,7 @@ void DrawGlyph(HDC dc, int x, int y, const tk::Bitmap& glyph, int numGlyphs, int
                             MakeColour(uint8_t(argb >> 16), uint8_t(argb >> 8), uint8_t(argb)));
         }
     }
-    if (image == GlyphImage::Disabled) {
+    if (image == glyph_image::Disabled) {
         GrayBitmap(pixels);
     }
     const Colour key = pixels.Pixel(0, height - 1);
@@ -57,15 +57,15 @@ void DrawGlyph(HDC dc, int x, int y, const tk::Bitmap& glyph, int numGlyphs, int
 }
 
 int TSkinBitButton::StateFrame(DWORD) const {
-    int frame = ButtonFrame::Normal;
+    int frame = button_frame::Normal;
     if (Pressed()) {
-        frame = ButtonFrame::Pressed;
+        frame = button_frame::Pressed;
     } else if (FIsFocused || MouseOver()) {
-        frame = ButtonFrame::Hot;
+        frame = button_frame::Hot;
     } else if (skintext::EqualIgnoringAsciiCase(GetEnumProp("Default"), "true")) {
-        frame = ButtonFrame::Default;
+        frame = button_frame::Default;
     }
-    return FIsEnabled ? frame : ButtonFrame::Disabled;
+    return FIsEnabled ? frame : button_frame::Disabled;
 }
 
 void TSkinBitButton::DrawGlyphAndCaption(HDC dc, TLayoutSize size, const TFace& face,
@@ -90,8 +90,9 @@ void TSkinBitButton::DrawGlyphAndCaption(HDC dc, TLayoutSize size, const TFace& 
     if (caption.empty()) {
         return;
     }
-    const COLORREF colour = frame == ButtonFrame::Disabled ? GetSysColor(COLOR_GRAYTEXT)
-                                                           : CaptionColour(frame, fontColour, true);
+    const COLORREF colour = frame == button_frame::Disabled
+                                ? GetSysColor(COLOR_GRAYTEXT)
+                                : CaptionColour(frame, fontColour, true);
     SetTextColor(dc, colour);
     SetBkMode(dc, TRANSPARENT);
     const UINT format = place.align == TCaptionAlign::Left    ? DT_LEFT

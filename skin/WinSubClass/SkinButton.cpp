@@ -41,9 +41,9 @@ void TSkinButton::AfterMessage(tk::Message& message) {
         return OnMouseMove();
     case WM_LBUTTONUP:
         return OnLButtonUp();
-    case tk::kNotifyMouseEnter:
+    case tk::NotifyMouseEnter:
         return OnMouseEnter();
-    case tk::kNotifyMouseLeave:
+    case tk::NotifyMouseLeave:
         return OnMouseLeave();
     default:
         return TSkinControl::AfterMessage(message);
@@ -56,7 +56,7 @@ bool TSkinButton::OnLButtonDown() {
     if (FHandle && GetFocus() != FHandle) {
         SetFocus(FHandle);
     }
-    SetMouseBits(MouseBit::Pressed, true);
+    SetMouseBits(mouse_bit::Pressed, true);
     Paint(nullptr);
     return false;
 }
@@ -64,14 +64,14 @@ bool TSkinButton::OnLButtonDown() {
 // Space presses the button and releases it.
 void TSkinButton::OnSpaceKey(WPARAM key, bool down) {
     if (key == VK_SPACE) {
-        SetMouseBits(MouseBit::Pressed, down);
+        SetMouseBits(mouse_bit::Pressed, down);
         Repaint();
     }
 }
 
 void TSkinButton::OnLButtonUp() {
     if (Pressed()) {
-        SetMouseBits(MouseBit::Pressed, false);
+        SetMouseBits(mouse_bit::Pressed, false);
         Repaint();
         SkinTrace("**Skin button click " + tk::Narrow(FCaption));
         FireClick();
@@ -82,7 +82,7 @@ void TSkinButton::OnMouseMove() {
     if (MouseOver()) {
         return;
     }
-    SetMouseBits(MouseBit::Over, true);
+    SetMouseBits(mouse_bit::Over, true);
     TSkinControl* hot = FForm ? FForm->FHotControl : nullptr;
     if (hot && hot != this) {
         hot->SendMouseLeave();
@@ -97,7 +97,7 @@ void TSkinButton::OnMouseEnter() {
     if (FHandle && !IsWindowEnabled(FHandle)) {
         return;
     }
-    SetMouseBits(MouseBit::Over, true);
+    SetMouseBits(mouse_bit::Over, true);
     Repaint();
     BecomeHot();
 }
@@ -106,7 +106,7 @@ void TSkinButton::OnMouseLeave() {
     if (FHandle && !IsWindowEnabled(FHandle)) {
         return;
     }
-    SetMouseBits(MouseBit::Over | MouseBit::Pressed, false);
+    SetMouseBits(mouse_bit::Over | mouse_bit::Pressed, false);
     Repaint();
     ForgetHot();
 }
@@ -121,23 +121,23 @@ void TSkinButton::FireClick() {
 }
 
 int TSkinButton::StateFrame(DWORD style) const {
-    int frame = ButtonFrame::Normal;
+    int frame = button_frame::Normal;
     if (Pressed()) {
-        frame = ButtonFrame::Pressed;
+        frame = button_frame::Pressed;
     } else if (MouseOver()) {
-        frame = ButtonFrame::Hot;
+        frame = button_frame::Hot;
     } else if (style & BS_DEFPUSHBUTTON) {
-        frame = ButtonFrame::Default;
+        frame = button_frame::Default;
     } else if (FIsFocused) {
-        frame = ButtonFrame::Hot;
+        frame = button_frame::Hot;
     }
-    return FIsEnabled ? frame : ButtonFrame::Disabled;
+    return FIsEnabled ? frame : button_frame::Disabled;
 }
 
 bool TSkinButton::ComposeFace(const RECT& rect, int frameCount, int frame) {
     const TDataSkinButton& element = FSkinData->Buttons;
-    if (element.Bitmap.Empty() || IsRectEmpty(&rect) || frame < ButtonFrame::Normal ||
-        frame > ButtonFrame::Count) {
+    if (element.Bitmap.Empty() || IsRectEmpty(&rect) || frame < button_frame::Normal ||
+        frame > button_frame::Count) {
         return false;
     }
     const int width = rect.right - rect.left;
@@ -180,13 +180,13 @@ void TSkinButton::Refresh() {
 COLORREF TSkinButton::CaptionColour(int frame, COLORREF fallback, bool onlyDefined) const {
     const TDataSkinButton& element = FSkinData->Buttons;
     switch (frame) {
-    case ButtonFrame::Normal:
+    case button_frame::Normal:
         return !onlyDefined || element.HasNormalColour2 ? ResolveColour(element.NormalColour2)
                                                         : fallback;
-    case ButtonFrame::Hot:
+    case button_frame::Hot:
         return !onlyDefined || element.HasMouseOverColour2 ? ResolveColour(element.MouseOverColour2)
                                                            : fallback;
-    case ButtonFrame::Pressed:
+    case button_frame::Pressed:
         return !onlyDefined || element.HasPressedColour2 ? ResolveColour(element.PressedColour2)
                                                          : fallback;
     default:
@@ -198,7 +198,7 @@ void TSkinButton::Draw(HDC dc, const RECT& rect) {
     const DWORD style = ReadWindowState();
     const std::wstring caption = ShownCaption();
     const int frame = StateFrame(style);
-    if (!ComposeFace(rect, ButtonFrame::Count, frame)) {
+    if (!ComposeFace(rect, button_frame::Count, frame)) {
         return;
     }
     const HDC buffer = BufferDC();
@@ -206,7 +206,7 @@ void TSkinButton::Draw(HDC dc, const RECT& rect) {
     const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(FHandle, WM_GETFONT, 0, 0));
     const tk::SelectedObject selected(buffer, font ? font : GetStockObject(DEFAULT_GUI_FONT));
     const COLORREF text =
-        frame == ButtonFrame::Disabled
+        frame == button_frame::Disabled
             ? DisabledButtonText
             : CaptionColour(frame, ResolveColour(FSkinData->ButtonTextColour), false);
     SetTextColor(buffer, text);

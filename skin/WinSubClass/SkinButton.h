@@ -57,7 +57,7 @@ private:
         int frameCount = 0;
         TDib pixels;
     };
-    TComposedCell cells_[ButtonFrame::Count];
+    TComposedCell cells_[button_frame::Count];
     int cellWidth_ = 0;
     int cellHeight_ = 0;
     tk::CompatibleDC bufferDc_;

@@ -18,8 +18,8 @@ void RepaintTheBox(TSkinControl& skinner, tk::Message& message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
-    case tk::kNotifyExit:
-    case tk::kNotifyCheckedChanged:
+    case tk::NotifyExit:
+    case tk::NotifyCheckedChanged:
         return skinner.Repaint();
     default:
         return skinner.TSkinControl::AfterMessage(message);
@@ -44,16 +44,16 @@ void DrawBox(const TSkinControl& skinner, HDC dc, const RECT& rect, const TDib& 
     const int boxHeight = strip.Height();
     const int top = rect.top + (rect.bottom - rect.top - boxHeight) / 2;
     const auto style = DWORD(GetWindowLongPtrW(skinner.FHandle, GWL_STYLE));
-    const int stripWidth = GetSystemMetrics(SM_CXMENUCHECK) + BoxFrame::StripExtra;
-    const bool centred = frameWidth < BoxFrame::CentredBelow;
+    const int stripWidth = GetSystemMetrics(SM_CXMENUCHECK) + box_frame::StripExtra;
+    const bool centred = frameWidth < box_frame::CentredBelow;
     RECT box{};
     RECT background{};
     if (style & BS_LEFTTEXT) {
-        box.right = centred ? rect.right - (BoxFrame::BoxColumn - frameWidth) / 2 : rect.right - 1;
+        box.right = centred ? rect.right - (box_frame::BoxColumn - frameWidth) / 2 : rect.right - 1;
         box.left = box.right - frameWidth;
         background = {rect.right - stripWidth, rect.top, rect.right, rect.bottom};
     } else {
-        box.left = rect.left + (centred ? (BoxFrame::BoxColumn - frameWidth) / 2 : 0) + leftIndent;
+        box.left = rect.left + (centred ? (box_frame::BoxColumn - frameWidth) / 2 : 0) + leftIndent;
         box.right = box.left + frameWidth;
         background = {rect.left, rect.top, rect.left + stripWidth, rect.bottom};
     }
@@ -75,21 +75,21 @@ TSkinCheckBox::TSkinCheckBox(tk::Component* owner) : TSkinControl(owner) {}
 int TSkinCheckBox::BoxCell(int cells) const {
     const bool disabled = !IsWindowEnabled(FHandle);
     const bool indeterminate = (SendMessageW(FHandle, BM_GETSTATE, 0, 0) & IndeterminateBit) != 0;
-    const int checked = IsChecked(*this, BM_GETSTATE) ? BoxFrame::Checked : BoxFrame::Unchecked;
-    if (cells == BoxFrame::WideCheckCells) {
+    const int checked = IsChecked(*this, BM_GETSTATE) ? box_frame::Checked : box_frame::Unchecked;
+    if (cells == box_frame::WideCheckCells) {
         if (indeterminate) {
-            return disabled ? BoxFrame::WideDisabledIndeterminate : BoxFrame::WideIndeterminate;
+            return disabled ? box_frame::WideDisabledIndeterminate : box_frame::WideIndeterminate;
         }
         if (disabled) {
-            return checked == BoxFrame::Checked ? BoxFrame::WideDisabledChecked
-                                                : BoxFrame::WideDisabledUnchecked;
+            return checked == box_frame::Checked ? box_frame::WideDisabledChecked
+                                                 : box_frame::WideDisabledUnchecked;
         }
-        return checked == BoxFrame::Checked ? BoxFrame::WideChecked : BoxFrame::Unchecked;
+        return checked == box_frame::Checked ? box_frame::WideChecked : box_frame::Unchecked;
     }
     if (indeterminate) {
-        return BoxFrame::Indeterminate;
+        return box_frame::Indeterminate;
     }
-    return disabled ? checked + BoxFrame::DisabledStep : checked;
+    return disabled ? checked + box_frame::DisabledStep : checked;
 }
 
 void TSkinCheckBox::AfterMessage(tk::Message& message) {
@@ -102,7 +102,7 @@ void TSkinCheckBox::Draw(HDC dc, const RECT& rect) {
         return;
     }
     const int cells = std::max(element.CheckButtonFrame, 1);
-    DrawBox(*this, dc, rect, element.CheckBitmap, cells, BoxCell(cells), BoxFrame::CheckIndent);
+    DrawBox(*this, dc, rect, element.CheckBitmap, cells, BoxCell(cells), box_frame::CheckIndent);
 }
 
 const tk::ClassInfo& TSkinRadioButton::StaticClass() {
@@ -113,17 +113,17 @@ const tk::ClassInfo& TSkinRadioButton::StaticClass() {
 TSkinRadioButton::TSkinRadioButton(tk::Component* owner) : TSkinControl(owner) {}
 
 int TSkinRadioButton::BoxCell(int cells) const {
-    const int checked = IsChecked(*this, BM_GETCHECK) ? BoxFrame::Checked : BoxFrame::Unchecked;
+    const int checked = IsChecked(*this, BM_GETCHECK) ? box_frame::Checked : box_frame::Unchecked;
     if (IsWindowEnabled(FHandle)) {
-        return cells == BoxFrame::WideRadioCells && checked == BoxFrame::Checked
-                   ? BoxFrame::WideChecked
+        return cells == box_frame::WideRadioCells && checked == box_frame::Checked
+                   ? box_frame::WideChecked
                    : checked;
     }
-    if (cells == BoxFrame::WideRadioCells) {
-        return checked == BoxFrame::Checked ? BoxFrame::WideDisabledChecked
-                                            : BoxFrame::WideDisabledUnchecked;
+    if (cells == box_frame::WideRadioCells) {
+        return checked == box_frame::Checked ? box_frame::WideDisabledChecked
+                                             : box_frame::WideDisabledUnchecked;
     }
-    return checked + BoxFrame::DisabledStep;
+    return checked + box_frame::DisabledStep;
 }
 
 void TSkinRadioButton::AfterMessage(tk::Message& message) {

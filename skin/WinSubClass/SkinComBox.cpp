@@ -27,12 +27,12 @@ void TSkinComBox::AfterMessage(tk::Message& message) {
         return Paint(nullptr);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        return ChangeMouseState(MouseBit::Pressed, true);
+        return ChangeMouseState(mouse_bit::Pressed, true);
     case WM_LBUTTONUP:
-        return ChangeMouseState(MouseBit::Pressed, false);
-    case tk::kNotifyMouseEnter:
+        return ChangeMouseState(mouse_bit::Pressed, false);
+    case tk::NotifyMouseEnter:
         return OnHover(true);
-    case tk::kNotifyMouseLeave:
+    case tk::NotifyMouseLeave:
         return OnHover(false);
     default:
         return TSkinControl::AfterMessage(message);
@@ -42,18 +42,18 @@ void TSkinComBox::AfterMessage(tk::Message& message) {
 // Only an enabled box shows the pointer over it.
 void TSkinComBox::OnHover(bool over) {
     if (FHandle && IsWindowEnabled(FHandle)) {
-        ChangeMouseState(MouseBit::Over, over);
+        ChangeMouseState(mouse_bit::Over, over);
     }
 }
 
 int TSkinComBox::StateFrame() const {
     if (Pressed()) {
-        return ComboFrame::Pressed;
+        return combo_frame::Pressed;
     }
     if (GetFocus() == FHandle || MouseOver()) {
-        return ComboFrame::Hot;
+        return combo_frame::Hot;
     }
-    return (FStyle & WS_DISABLED) ? ComboFrame::Disabled : ComboFrame::Normal;
+    return (FStyle & WS_DISABLED) ? combo_frame::Disabled : combo_frame::Normal;
 }
 
 void TSkinComBox::Draw(HDC dc, const RECT& rect) {

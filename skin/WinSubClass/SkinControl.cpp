@@ -232,7 +232,7 @@ void TSkinControl::AfterMessage(tk::Message& message) {
     case WM_KILLFOCUS:
         return OnFocusChanged(false);
     case WM_ENABLE:
-    case tk::kNotifyEnabledChanged:
+    case tk::NotifyEnabledChanged:
         return Repaint();
     case WM_SETTEXT:
         return OnSetText(reinterpret_cast<const wchar_t*>(message.lParam));
@@ -429,9 +429,9 @@ tk::Persistent* TSkinControl::GetObjProp(std::string_view name, std::string_view
 
 void TSkinControl::SendMouseLeave() {
     if (FHandle) {
-        SendMessageW(FHandle, tk::kNotifyMouseLeave, 0, 0);
+        SendMessageW(FHandle, tk::NotifyMouseLeave, 0, 0);
     } else if (tk::Control* control = SkinnedControl()) {
-        control->Perform(tk::kNotifyMouseLeave);
+        control->Perform(tk::NotifyMouseLeave);
     }
 }
 

@@ -141,8 +141,8 @@ public:
     static TDib& SizedBuffer(int width, int height);
 
     // --- Mouse state and the frame's hot button ---
-    bool MouseOver() const { return (FMouseState & MouseBit::Over) != 0; }
-    bool Pressed() const { return (FMouseState & MouseBit::Pressed) != 0; }
+    bool MouseOver() const { return (FMouseState & mouse_bit::Over) != 0; }
+    bool Pressed() const { return (FMouseState & mouse_bit::Pressed) != 0; }
     // Sets or clears MouseBit bits of FMouseState.
     void SetMouseBits(uint8_t bits, bool on);
     // Sends the toolkit's mouse-leave notification to the control.

@@ -10,10 +10,10 @@
 namespace skin {
 
 // TSkinControl::FMouseState.
-namespace MouseBit {
+namespace mouse_bit {
 constexpr uint8_t Over = 1;
 constexpr uint8_t Pressed = 2;
-} // namespace MouseBit
+} // namespace mouse_bit
 
 // TSkinControl::FState.
 enum class TSkinnerState : int32_t {
@@ -23,25 +23,25 @@ enum class TSkinnerState : int32_t {
 };
 
 // Cells of the skin's button strip (the Buttons element), side by side.
-namespace ButtonFrame {
+namespace button_frame {
 constexpr int Normal = 1;
 constexpr int Pressed = 2;
 constexpr int Disabled = 3;
 constexpr int Hot = 4; // mouse over, or focused
 constexpr int Default = 5;
 constexpr int Count = 5;
-} // namespace ButtonFrame
+} // namespace button_frame
 
 // Cells of a multi-cell glyph (the toolkit's glyph order: up, disabled, down).
-namespace GlyphImage {
+namespace glyph_image {
 constexpr int Up = 1;
 constexpr int Disabled = 2;
 constexpr int Down = 3;
 constexpr int CellsForStates = 4; // only a glyph of this many cells shows its state cells
-} // namespace GlyphImage
+} // namespace glyph_image
 
 // Cells of a check box or radio button strip.
-namespace BoxFrame {
+namespace box_frame {
 constexpr int Unchecked = 1;
 constexpr int Checked = 2;
 constexpr int Indeterminate = 4;
@@ -63,7 +63,7 @@ constexpr int BoxColumn = 14;
 constexpr int CheckIndent = 2;
 // The background strip beside the box is this much wider than the check mark.
 constexpr int StripExtra = 3;
-} // namespace BoxFrame
+} // namespace box_frame
 
 // BM_GETSTATE bits.
 constexpr LRESULT CheckedBit = BST_CHECKED;

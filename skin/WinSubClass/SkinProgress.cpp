@@ -93,8 +93,8 @@ void TSkinProgress::DrawWhole(HDC dc, const RECT& rect) {
     }
     const RECT whole{0, 0, buffer.Width(), buffer.Height()};
     FillBackground(buffer, whole);
-    DrawElement(buffer, whole, bar.Bitmap, false, bar.Tile == 1, true, ProgressCell::Count,
-                ProgressCell::Empty, MarginRect(bar));
+    DrawElement(buffer, whole, bar.Bitmap, false, bar.Tile == 1, true, progress_cell::Count,
+                progress_cell::Empty, MarginRect(bar));
     RECT filled = whole;
     if (Vertical()) {
         filled.top = whole.bottom - FilledLength(buffer.Height());
@@ -102,8 +102,8 @@ void TSkinProgress::DrawWhole(HDC dc, const RECT& rect) {
         filled.right = FilledLength(buffer.Width());
     }
     if (!IsRectEmpty(&filled)) {
-        DrawElement(buffer, filled, bar.Bitmap, false, bar.Tile == 1, true, ProgressCell::Count,
-                    ProgressCell::Filled, MarginRect(bar));
+        DrawElement(buffer, filled, bar.Bitmap, false, bar.Tile == 1, true, progress_cell::Count,
+                    progress_cell::Filled, MarginRect(bar));
     }
     buffer.BlitTo(dc, rect.left, rect.top);
 }

@@ -13,13 +13,13 @@ constexpr DWORD ConsumerSystemBit = 0x80000000;
 int PressedPartOf(int code, bool vertical) {
     switch (code) {
     case SB_LINEUP:
-        return vertical ? ScrollPart::UpArrow : ScrollPart::LeftArrow;
+        return vertical ? scroll_part::UpArrow : scroll_part::LeftArrow;
     case SB_LINEDOWN:
-        return vertical ? ScrollPart::DownArrow : ScrollPart::RightArrow;
+        return vertical ? scroll_part::DownArrow : scroll_part::RightArrow;
     case SB_THUMBTRACK:
-        return vertical ? ScrollPart::VertThumb : ScrollPart::HorzThumb;
+        return vertical ? scroll_part::VertThumb : scroll_part::HorzThumb;
     default:
-        return ScrollPart::None;
+        return scroll_part::None;
     }
 }
 
@@ -42,9 +42,9 @@ bool TSkinScControl::BeforeMessage(tk::Message& message) {
         return SwallowSystemHotBars(message);
     case SBM_SETSCROLLINFO:
         return PassOnThenPaint(message);
-    case tk::kReflectedHScroll:
+    case tk::ReflectedHScroll:
         return OnScroll(message, false);
-    case tk::kReflectedVScroll:
+    case tk::ReflectedVScroll:
         return OnScroll(message, true);
     default:
         return TSkinControl::BeforeMessage(message);

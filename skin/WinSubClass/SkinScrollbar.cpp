@@ -40,13 +40,13 @@ RECT ToRect(const TBarRect& r) {
 int PressedPartOf(int code, bool vertical) {
     switch (code) {
     case SB_LINEUP: // SB_LINELEFT
-        return vertical ? ScrollPart::UpArrow : ScrollPart::LeftArrow;
+        return vertical ? scroll_part::UpArrow : scroll_part::LeftArrow;
     case SB_LINEDOWN: // SB_LINERIGHT
-        return vertical ? ScrollPart::DownArrow : ScrollPart::RightArrow;
+        return vertical ? scroll_part::DownArrow : scroll_part::RightArrow;
     case SB_THUMBTRACK:
-        return vertical ? ScrollPart::VertThumb : ScrollPart::HorzThumb;
+        return vertical ? scroll_part::VertThumb : scroll_part::HorzThumb;
     default:
-        return ScrollPart::None;
+        return scroll_part::None;
     }
 }
 
@@ -120,7 +120,7 @@ void TSkinScrollbar::TakeOverBars() {
     FDragging = false;
     FInHScroll = false;
     FInVScroll = false;
-    FPressedPart = ScrollPart::None;
+    FPressedPart = scroll_part::None;
     SetWindowPos(FHandle, nullptr, 0, 0, 0, 0, FrameChangeFlags);
     RedrawWindow(FHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
 }
@@ -279,7 +279,7 @@ bool TSkinScrollbar::StartThumbDrag(WPARAM hitCode, LPARAM screenPoint) {
     if (HitTestBar(bar.geometry, offset) != TBarPart::Thumb) {
         return false;
     }
-    FPressedPart = vertical ? ScrollPart::VertThumb : ScrollPart::HorzThumb;
+    FPressedPart = vertical ? scroll_part::VertThumb : scroll_part::HorzThumb;
     Paint(nullptr);
     DragThumb(vertical, screen);
     return true;

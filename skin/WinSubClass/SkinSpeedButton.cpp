@@ -32,17 +32,17 @@ void TSkinSpeedButton::AttachGraphic(TWinSkinForm& frame, TSkinData& skin, tk::C
 }
 
 int TSkinSpeedButton::StateFrame(DWORD) const {
-    int frame = ButtonFrame::Normal;
+    int frame = button_frame::Normal;
     if (Pressed()) {
-        frame = ButtonFrame::Pressed;
+        frame = button_frame::Pressed;
     } else if (MouseOver()) {
-        frame = ButtonFrame::Hot;
+        frame = button_frame::Hot;
     }
     if (!FIsEnabled) {
-        frame = ButtonFrame::Disabled;
+        frame = button_frame::Disabled;
     }
     if (skintext::EqualIgnoringAsciiCase(GetEnumProp("Down"), "true")) {
-        frame = ButtonFrame::Pressed;
+        frame = button_frame::Pressed;
     }
     return frame;
 }
@@ -107,13 +107,13 @@ bool TSkinSpeedButton::BeforeMessage(tk::Message& message) {
 void TSkinSpeedButton::AfterMessage(tk::Message& message) {
     switch (message.msg) {
     case WM_NCDESTROY:
-    case tk::kNotifyHostDestroyed:
+    case tk::NotifyHostDestroyed:
         return UnhookControl();
     case WM_LBUTTONUP:
         return OnRelease();
-    case tk::kNotifyMouseEnter:
+    case tk::NotifyMouseEnter:
         return OnPointerOver(true);
-    case tk::kNotifyMouseLeave:
+    case tk::NotifyMouseLeave:
         return OnPointerOver(false);
     default:
         return TSkinButton::AfterMessage(message);
@@ -138,24 +138,24 @@ bool TSkinSpeedButton::OnPaintMessage(tk::Message& message) {
 // The control clicks itself; the skinner shows it pressed.
 bool TSkinSpeedButton::OnPress(tk::Message& message) {
     CallOriginal(message);
-    SetMouseBits(MouseBit::Pressed, true);
+    SetMouseBits(mouse_bit::Pressed, true);
     Paint(nullptr);
     return false;
 }
 
 void TSkinSpeedButton::OnRelease() {
-    SetMouseBits(MouseBit::Pressed, false);
+    SetMouseBits(mouse_bit::Pressed, false);
     Repaint();
 }
 
 // Leaving also ends a press; a hidden control is not repainted.
 void TSkinSpeedButton::OnPointerOver(bool over) {
     if (over) {
-        SetMouseBits(MouseBit::Over, true);
+        SetMouseBits(mouse_bit::Over, true);
         Repaint();
         return;
     }
-    SetMouseBits(MouseBit::Over | MouseBit::Pressed, false);
+    SetMouseBits(mouse_bit::Over | mouse_bit::Pressed, false);
     if (SkinnedControl() && SkinnedControl()->Visible()) {
         Repaint();
     }

@@ -28,11 +28,11 @@ tk::Alignment ReadingAlignment(const tk::StatusPanel& panel) {
 int BevelCell(tk::PanelBevel bevel) {
     switch (bevel) {
     case tk::PanelBevel::Raised:
-        return StatusBevel::Raised;
+        return status_bevel::Raised;
     case tk::PanelBevel::None:
-        return StatusBevel::None;
+        return status_bevel::None;
     default:
-        return StatusBevel::Lowered;
+        return status_bevel::Lowered;
     }
 }
 
@@ -89,7 +89,7 @@ void TSkinStatusBar::Draw(HDC dc, const RECT& rect) {
         }
         if (bar->SimplePanel() || bar->Panels().empty()) {
             DrawPanel(bufferDc, local, bar->SimpleText(), tk::Alignment::Left,
-                      StatusBevel::Lowered);
+                      status_bevel::Lowered);
         } else {
             for (size_t i = 0; i < bar->Panels().size(); ++i) {
                 const tk::StatusPanel& panel = *bar->Panels()[i];
@@ -114,8 +114,8 @@ void TSkinStatusBar::DrawPanel(HDC dc, RECT rect, const std::string& text, tk::A
     if (edges && !edges->Bitmap.Empty()) {
         DrawElement(dc, rect, edges->Bitmap, false, edges->Tile == 1, false,
                     std::max(edges->Frame, 1), bevel, MarginRect(*edges));
-    } else if (bevel != StatusBevel::None) {
-        if (bevel == StatusBevel::Lowered) {
+    } else if (bevel != status_bevel::None) {
+        if (bevel == status_bevel::Lowered) {
             DrawBevel(dc, rect, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT);
         } else {
             DrawBevel(dc, rect, COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW);

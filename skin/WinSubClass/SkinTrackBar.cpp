@@ -50,7 +50,7 @@ bool TSkinTrackBar::BeforeMessage(tk::Message& message) {
     case WM_ERASEBKGND:
         return SkipErase(message);
     case WM_NOTIFY:
-    case tk::kReflectedNotify:
+    case tk::ReflectedNotify:
         return OnNotify(message);
     default:
         return TSkinControl::BeforeMessage(message);

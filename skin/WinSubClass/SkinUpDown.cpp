@@ -43,7 +43,7 @@ constexpr std::array<POINT, 5> RightArrowLine{{{0, 0}, {-1, 2}, {-1, -2}, {1, 0}
 // The strip cell of a half: four per half (one per state), up and left first.
 int CellOf(int kind, int state) {
     const int cell = state + UpDownCellsPerHalf * kind;
-    const int inStrip = kind >= UpDownKind::Left ? cell - 2 * UpDownCellsPerHalf : cell;
+    const int inStrip = kind >= up_down_kind::Left ? cell - 2 * UpDownCellsPerHalf : cell;
     // Each strip (vertical or horizontal) holds the cells of its two halves.
     TK_ASSERT(inStrip >= 1 && inStrip <= 2 * UpDownCellsPerHalf);
     return inStrip;
@@ -51,9 +51,9 @@ int CellOf(int kind, int state) {
 
 int HalfIn(const RECT& first, const RECT& second, POINT point) {
     if (PtInRect(&first, point)) {
-        return UpDownHalf::First;
+        return up_down_half::First;
     }
-    return PtInRect(&second, point) ? UpDownHalf::Second : UpDownHalf::None;
+    return PtInRect(&second, point) ? up_down_half::Second : up_down_half::None;
 }
 
 } // namespace
@@ -111,7 +111,7 @@ void TSkinUpDown::AfterMessage(tk::Message& message) {
     case WM_MOUSELEAVE:
         trackingLeave_ = false;
         return OnMouseLeave();
-    case tk::kNotifyMouseLeave:
+    case tk::NotifyMouseLeave:
         return OnMouseLeave();
     default:
         return TSkinControl::AfterMessage(message);
@@ -120,21 +120,21 @@ void TSkinUpDown::AfterMessage(tk::Message& message) {
 
 bool TSkinUpDown::OnPress(tk::Message& message) {
     if (PassOnAndSurvive(message)) {
-        SetMouseBits(MouseBit::Pressed, true);
+        SetMouseBits(mouse_bit::Pressed, true);
         Paint(nullptr);
     }
     return false;
 }
 
 bool TSkinUpDown::OnRelease(tk::Message& message) {
-    SetMouseBits(MouseBit::Pressed, false);
+    SetMouseBits(mouse_bit::Pressed, false);
     return PassOnThenPaint(message);
 }
 
 // The pointer's leaving is asked for once per visit; only a move onto the
 // other half changes the look.
 void TSkinUpDown::OnMouseMove(POINT client) {
-    SetMouseBits(MouseBit::Over, true);
+    SetMouseBits(mouse_bit::Over, true);
     if (!trackingLeave_) {
         TRACKMOUSEEVENT track{};
         track.cbSize = sizeof(track);
@@ -148,7 +148,7 @@ void TSkinUpDown::OnMouseMove(POINT client) {
 }
 
 void TSkinUpDown::OnMouseLeave() {
-    SetMouseBits(MouseBit::Over | MouseBit::Pressed, false);
+    SetMouseBits(mouse_bit::Over | mouse_bit::Pressed, false);
     Paint(nullptr);
 }
 
@@ -169,29 +169,29 @@ void TSkinUpDown::Draw(HDC dc, const RECT& rect) {
     GetCursorPos(&cursor);
     ScreenToClient(FHandle, &cursor);
     const int live = HalfIn(first, second, cursor);
-    int liveState = UpDownState::Normal;
+    int liveState = up_down_state::Normal;
     if (Pressed()) {
-        liveState = UpDownState::Pressed;
+        liveState = up_down_state::Pressed;
     } else if (MouseOver()) {
-        liveState = UpDownState::Hot;
+        liveState = up_down_state::Hot;
     }
     const auto stateOf = [&](int half) {
         if (!FIsEnabled) {
-            return UpDownState::Disabled;
+            return up_down_state::Disabled;
         }
-        return half == live ? liveState : UpDownState::Normal;
+        return half == live ? liveState : up_down_state::Normal;
     };
-    hotHalf_ = MouseOver() ? live : UpDownHalf::None;
+    hotHalf_ = MouseOver() ? live : up_down_half::None;
     const bool horizontal = Horizontal();
-    DrawHalf(buffer, first, horizontal ? UpDownKind::Left : UpDownKind::Up,
-             stateOf(UpDownHalf::First));
-    DrawHalf(buffer, second, horizontal ? UpDownKind::Right : UpDownKind::Down,
-             stateOf(UpDownHalf::Second));
+    DrawHalf(buffer, first, horizontal ? up_down_kind::Left : up_down_kind::Up,
+             stateOf(up_down_half::First));
+    DrawHalf(buffer, second, horizontal ? up_down_kind::Right : up_down_kind::Down,
+             stateOf(up_down_half::Second));
     buffer.BlitTo(dc, rect.left, rect.top);
 }
 
 void TSkinUpDown::DrawHalf(HDC dc, const RECT& half, int kind, int state) const {
-    const bool horizontal = kind >= UpDownKind::Left;
+    const bool horizontal = kind >= up_down_kind::Left;
     const TDataSkinBorder* element =
         horizontal ? FSkinData->UpDownHorz.get() : FSkinData->UpDownVert.get();
     if (!element || element->Bitmap.Empty()) {
@@ -213,7 +213,7 @@ void TSkinUpDown::DrawHalf(HDC dc, const RECT& half, int kind, int state) const 
 }
 
 void TSkinUpDown::DrawPlainHalf(HDC dc, const RECT& half, int kind, int state) const {
-    const bool down = state == UpDownState::Pressed || state == UpDownState::Hot;
+    const bool down = state == up_down_state::Pressed || state == up_down_state::Hot;
     const tk::OwnedPen edge(CreatePen(PS_SOLID, 1, ResolveColour(FSkinData->ButtonDkShadowColour)));
     const tk::OwnedBrush face(CreateSolidBrush(
         ResolveColour(down ? FSkinData->ButtonShadowColour : FSkinData->ButtonFaceColour)));
@@ -224,20 +224,20 @@ void TSkinUpDown::DrawPlainHalf(HDC dc, const RECT& half, int kind, int state) c
     }
     const tk::OwnedPen ink(
         CreatePen(PS_SOLID, 1,
-                  ResolveColour(state == UpDownState::Disabled ? FSkinData->ButtonShadowColour
-                                                               : FSkinData->ButtonTextColour)));
+                  ResolveColour(state == up_down_state::Disabled ? FSkinData->ButtonShadowColour
+                                                                 : FSkinData->ButtonTextColour)));
     const tk::SelectedObject pen(dc, ink.get());
     const int x = half.left + (half.right - half.left) / 2;
     int y = half.top + (half.bottom - half.top) / 2;
-    if (kind == UpDownKind::Up || kind == UpDownKind::Down) {
+    if (kind == up_down_kind::Up || kind == up_down_kind::Down) {
         y -= PlainArrowRaise;
-        for (const TSegment& s : kind == UpDownKind::Up ? UpArrowLines : DownArrowLines) {
+        for (const TSegment& s : kind == up_down_kind::Up ? UpArrowLines : DownArrowLines) {
             MoveToEx(dc, x + s.x1, y + s.y1, nullptr);
             LineTo(dc, x + s.x2, y + s.y2);
         }
         return;
     }
-    std::array<POINT, 5> line = kind == UpDownKind::Left ? LeftArrowLine : RightArrowLine;
+    std::array<POINT, 5> line = kind == up_down_kind::Left ? LeftArrowLine : RightArrowLine;
     for (POINT& p : line) {
         p.x += x;
         p.y += y;

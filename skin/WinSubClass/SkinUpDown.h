@@ -41,7 +41,7 @@ private:
     void DrawPlainHalf(HDC dc, const RECT& half, int kind, int state) const;
 
     // The half shown hot at the last paint, or -1.
-    int hotHalf_ = UpDownHalf::None;
+    int hotHalf_ = up_down_half::None;
     bool trackingLeave_ = false;
 };
 

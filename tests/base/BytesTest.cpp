@@ -7,19 +7,19 @@
 
 namespace {
 
-const std::vector<uint8_t> kData = {0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0xFF};
+const std::vector<uint8_t> Sample = {0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0xFF};
 
 TEST(Bytes, ReadsLowByteFirstAndPngIntegersHighByteFirst) {
-    EXPECT_EQ(base::ReadU8(kData, 8), 0xFFu);
-    EXPECT_EQ(base::ReadU16(kData, 1), 0x0302u);
-    EXPECT_EQ(base::ReadU32(kData, 0), 0x04030201u);
-    EXPECT_EQ(base::ReadU32(kData, 5), 0xFF080706u) << "the top byte is not sign-extended";
-    EXPECT_EQ(base::ReadU64(kData, 0), 0x0807060504030201u);
-    EXPECT_EQ(base::ReadBigEndianU32(kData, 0), 0x01020304u);
+    EXPECT_EQ(base::ReadU8(Sample, 8), 0xFFu);
+    EXPECT_EQ(base::ReadU16(Sample, 1), 0x0302u);
+    EXPECT_EQ(base::ReadU32(Sample, 0), 0x04030201u);
+    EXPECT_EQ(base::ReadU32(Sample, 5), 0xFF080706u) << "the top byte is not sign-extended";
+    EXPECT_EQ(base::ReadU64(Sample, 0), 0x0807060504030201u);
+    EXPECT_EQ(base::ReadBigEndianU32(Sample, 0), 0x01020304u);
 }
 
 TEST(Bytes, ReadsThatWouldPassTheEndThrowInsteadOfReading) {
-    const base::ByteSpan bytes(kData);
+    const base::ByteSpan bytes(Sample);
     EXPECT_THROW(base::ReadU8(bytes, 9), base::Error);
     EXPECT_THROW(base::ReadU16(bytes, 8), base::Error) << "one byte short";
     EXPECT_THROW(base::ReadU32(bytes, 6), base::Error);

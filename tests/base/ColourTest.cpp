@@ -6,14 +6,14 @@
 namespace {
 
 TEST(Colour, ConvertsBetweenColorrefAndDibPixelLayouts) {
-    constexpr base::Colour orange = base::MakeColour(0xFF, 0x80, 0x10);
-    static_assert(orange == 0x1080FF, "red in the low byte");
-    EXPECT_EQ(base::ColourPixel(orange), 0xFF8010u);
-    EXPECT_EQ(base::PixelColour(0xCCFF8010u), orange) << "alpha is dropped";
-    EXPECT_EQ(base::PixelColour(base::ColourPixel(orange)), orange);
-    EXPECT_EQ(base::RedOf(orange), 0xFF);
-    EXPECT_EQ(base::GreenOf(orange), 0x80);
-    EXPECT_EQ(base::BlueOf(orange), 0x10);
+    constexpr base::Colour Orange = base::MakeColour(0xFF, 0x80, 0x10);
+    static_assert(Orange == 0x1080FF, "red in the low byte");
+    EXPECT_EQ(base::ColourPixel(Orange), 0xFF8010u);
+    EXPECT_EQ(base::PixelColour(0xCCFF8010u), Orange) << "alpha is dropped";
+    EXPECT_EQ(base::PixelColour(base::ColourPixel(Orange)), Orange);
+    EXPECT_EQ(base::RedOf(Orange), 0xFF);
+    EXPECT_EQ(base::GreenOf(Orange), 0x80);
+    EXPECT_EQ(base::BlueOf(Orange), 0x10);
 }
 
 TEST(Colour, NoColourIsNeitherAnRgbValueNorASystemColour) {

@@ -7,7 +7,7 @@
 
 namespace {
 
-const std::string kFffd = "\xEF\xBF\xBD";
+const std::string Fffd = "\xEF\xBF\xBD";
 
 std::u16string ToUtf16(std::string_view utf8) {
     return base::Utf8ToUtf16<char16_t>(utf8);
@@ -39,12 +39,12 @@ TEST(Text, InvalidUtf8BecomesOneReplacementPerPiece) {
 TEST(Text, LoneSurrogatesBecomeReplacements) {
     EXPECT_EQ(ToUtf8(u"\xD83D"
                      u"a"),
-              kFffd + "a")
+              Fffd + "a")
         << "a high surrogate without its partner";
-    EXPECT_EQ(ToUtf8(u"a\xDE00"), "a" + kFffd) << "a low surrogate alone";
-    EXPECT_EQ(ToUtf8(u"\xD83D\xD83D\xDE00"), kFffd + "\xF0\x9F\x98\x80")
+    EXPECT_EQ(ToUtf8(u"a\xDE00"), "a" + Fffd) << "a low surrogate alone";
+    EXPECT_EQ(ToUtf8(u"\xD83D\xD83D\xDE00"), Fffd + "\xF0\x9F\x98\x80")
         << "the second high surrogate pairs";
-    EXPECT_EQ(ToUtf8(u"x\xD83D"), "x" + kFffd) << "a high surrogate at the end";
+    EXPECT_EQ(ToUtf8(u"x\xD83D"), "x" + Fffd) << "a high surrogate at the end";
 }
 
 TEST(Text, NextCodePointWalksMixedText) {

@@ -13,8 +13,8 @@
 
 namespace {
 
-const char* const kCategories[] = {"生产企业通用模板", "机械设备 零件部件", "化工原料 包装材料 ",
-                                   "灯具照明 LED显示", "家具家私 家居饰品"};
+const char* const Categories[] = {"生产企业通用模板", "机械设备 零件部件", "化工原料 包装材料 ",
+                                  "灯具照明 LED显示", "家具家私 家居饰品"};
 
 catalogue::CsvRecords CatalogueRows(int count) {
     catalogue::CsvRecords records{
@@ -22,7 +22,7 @@ catalogue::CsvRecords CatalogueRows(int count) {
     for (int i = 0; i < count; ++i) {
         std::string n = std::to_string(i);
         records.push_back({std::to_string((i * 7919) % count + 1), "http://templates.example/" + n,
-                           "模板 " + n, kCategories[i % 5], i % 2 == 0 ? "蓝天白云" : "红色火焰",
+                           "模板 " + n, Categories[i % 5], i % 2 == 0 ? "蓝天白云" : "红色火焰",
                            "T" + n + ".jpg", "NO" + n});
     }
     return records;

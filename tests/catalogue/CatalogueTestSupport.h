@@ -69,8 +69,9 @@ inline catalogue::CsvRecords ReadRows(catalogue::TCatalogueQuery& query,
     catalogue::CsvRecords rows;
     for (query.First(); !query.Eof(); query.Next()) {
         std::vector<std::string> row;
-        for (const std::string& column : columns)
+        for (const std::string& column : columns) {
             row.push_back(query.FieldByName(column));
+        }
         rows.push_back(std::move(row));
     }
     return rows;

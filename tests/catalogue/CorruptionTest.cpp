@@ -29,13 +29,14 @@ std::vector<uint8_t> WrittenCatalogue(uint32_t pageKey) {
 
 // Decoded page `n` of an unencoded written file.
 uint8_t* PageOf(std::vector<uint8_t>& file, uint32_t n) {
-    return file.data() + size_t{n} * catalogue::kPageSize;
+    return file.data() + size_t{n} * catalogue::JetPageSize;
 }
 
 TEST(Corruption, EveryTruncationIsRefusedOrRead) {
     std::vector<uint8_t> file = WrittenCatalogue(0);
-    for (size_t length = 0; length <= file.size(); length += 97)
+    for (size_t length = 0; length <= file.size(); length += 97) {
         cattest::ExerciseReader(std::span<const uint8_t>(file.data(), length));
+    }
     EXPECT_FALSE(cattest::ExerciseReader(std::span<const uint8_t>(file.data(), 4095)));
     EXPECT_FALSE(cattest::ExerciseReader(std::span<const uint8_t>(file.data(), 3 * 4096)));
     EXPECT_TRUE(cattest::ExerciseReader(file));
@@ -43,7 +44,7 @@ TEST(Corruption, EveryTruncationIsRefusedOrRead) {
 
 TEST(Corruption, TruncatedFileOnDiskGivesTheRepairMessage) {
     std::vector<uint8_t> bytes = WrittenCatalogue(0);
-    bytes.resize(3 * catalogue::kPageSize);
+    bytes.resize(3 * catalogue::JetPageSize);
     cattest::TempFile file("truncated");
     catalogue::WriteFileBytes(file.Path(), bytes);
     catalogue::TCatalogueConnection connection;
@@ -63,9 +64,11 @@ TEST(Corruption, RandomByteDamageNeverEscapes) {
         for (int round = 0; round < 300; ++round) {
             std::vector<uint8_t> damaged = clean;
             int hits = 1 + static_cast<int>(random() % 8);
-            for (int i = 0; i < hits; ++i)
-                damaged[catalogue::kPageSize + random() % (damaged.size() - catalogue::kPageSize)] =
+            for (int i = 0; i < hits; ++i) {
+                damaged[catalogue::JetPageSize +
+                        random() % (damaged.size() - catalogue::JetPageSize)] =
                     static_cast<uint8_t>(random());
+            }
             cattest::ExerciseReader(damaged);
         }
     }
@@ -78,9 +81,10 @@ TEST(Corruption, RealFileDamageNeverEscapes) {
     std::mt19937 random(5);
     for (int round = 0; round < 60; ++round) {
         std::vector<uint8_t> damaged = clean;
-        for (int i = 0; i < 16; ++i)
+        for (int i = 0; i < 16; ++i) {
             damaged[4096 + random() % (damaged.size() - 4096)] ^=
                 static_cast<uint8_t>(1 + random() % 255);
+        }
         cattest::ExerciseReader(damaged);
     }
 }
@@ -94,10 +98,11 @@ TEST(Corruption, DefinitionPageLinkedToItselfIsRefused) {
 TEST(Corruption, LongValueChainLoopIsDamage) {
     std::vector<uint8_t> file = WrittenCatalogue(0);
     // Point every long-value row's link back at its own page, row 0.
-    for (uint32_t n = 5; n < file.size() / catalogue::kPageSize; ++n) {
+    for (uint32_t n = 5; n < file.size() / catalogue::JetPageSize; ++n) {
         uint8_t* page = PageOf(file, n);
-        if (std::memcmp(page + 4, "LVAL", 4) != 0)
+        if (std::memcmp(page + 4, "LVAL", 4) != 0) {
             continue;
+        }
         uint16_t start = base::LoadU16(page + 14);
         uint8_t self[4] = {0, static_cast<uint8_t>(n), static_cast<uint8_t>(n >> 8), 0};
         std::memcpy(page + start, self, 4);

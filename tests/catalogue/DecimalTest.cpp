@@ -63,8 +63,9 @@ TEST(DecimalField, EncodesWhatItReads) {
     EXPECT_THROW(catalogue::EncodeDecimal("1.234", 10, 2), ECatalogueError);
     EXPECT_THROW(catalogue::EncodeDecimal("123", 4, 2), ECatalogueError);
     EXPECT_THROW(catalogue::EncodeDecimal(std::string(29, '9'), 28, 0), ECatalogueError);
-    for (const char* bad : {"", "-", "1.", ".5", "1e3", "+1", "1,5", "--1"})
+    for (const char* bad : {"", "-", "1.", ".5", "1e3", "+1", "1,5", "--1"}) {
         EXPECT_THROW(catalogue::EncodeDecimal(bad, 10, 2), ECatalogueError) << bad;
+    }
 }
 
 catalogue::CsvRecords DecimalRecords() {
@@ -120,9 +121,9 @@ TEST(UnknownColumnType, IsReportedByNameNeverPrintedAsBytes) {
     std::vector<uint8_t> bytes = catalogue::BuildDatabase(DecimalRecords(), DecimalOptions());
     // The table's definition is page 4 of a written file; its column entries
     // (25 bytes, the type first) start at offset 63. Column 1 is Price.
-    constexpr size_t kPriceEntry = 4 * catalogue::kPageSize + 63 + 25;
-    ASSERT_EQ(bytes[kPriceEntry], 0x10);
-    bytes[kPriceEntry] = 0x13;
+    constexpr size_t PriceEntry = 4 * catalogue::JetPageSize + 63 + 25;
+    ASSERT_EQ(bytes[PriceEntry], 0x10);
+    bytes[PriceEntry] = 0x13;
     cattest::TempFile file("unknown_type");
     catalogue::WriteFileBytes(file.Path(), bytes);
     try {

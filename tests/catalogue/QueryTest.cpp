@@ -29,9 +29,9 @@ std::string ErrorOf(TCatalogueQuery& query, const std::string& sql) {
 class GalleryQuery : public testing::Test {
 protected:
     static void SetUpTestSuite() {
-        file_ = new cattest::TempFile("gallery_query");
+        File = new cattest::TempFile("gallery_query");
         cattest::BuildInto(
-            *file_,
+            *File,
             {{"TitleIndex", "Title1", "Title3", "Title4", "Title5", "TitleTxt"},
              {"30", "http://t/30", "机械设备 零件部件", "蓝天白云", "30.jpg", "N30"},
              {"10", "http://t/10", "机械设备 零件部件", "蓝天白云", "10.jpg", "N10"},
@@ -45,30 +45,31 @@ protected:
             "Title", "mivra4302");
     }
     static void TearDownTestSuite() {
-        delete file_;
-        file_ = nullptr;
+        delete File;
+        File = nullptr;
     }
     void SetUp() override {
-        connection.Open(cattest::ConnectionString(file_->Path(), "mivra4302"));
+        connection_.Open(cattest::ConnectionString(File->Path(), "mivra4302"));
     }
 
     std::vector<std::string> Run(const std::string& sql, const std::string& column = "TitleTxt") {
-        query.Close();
-        query.SetSql(sql);
-        query.Open();
+        query_.Close();
+        query_.SetSql(sql);
+        query_.Open();
         std::vector<std::string> values;
-        for (const auto& row : cattest::ReadRows(query, {column}))
+        for (const auto& row : cattest::ReadRows(query_, {column})) {
             values.push_back(row[0]);
-        EXPECT_EQ(query.RecordCount(), static_cast<int>(values.size()));
+        }
+        EXPECT_EQ(query_.RecordCount(), static_cast<int>(values.size()));
         return values;
     }
 
-    static cattest::TempFile* file_;
-    TCatalogueConnection connection;
-    TCatalogueQuery query{connection};
+    static cattest::TempFile* File;
+    TCatalogueConnection connection_;
+    TCatalogueQuery query_{connection_};
 };
 
-cattest::TempFile* GalleryQuery::file_ = nullptr;
+cattest::TempFile* GalleryQuery::File = nullptr;
 
 TEST_F(GalleryQuery, FiltersOnPositiveTitleIndexAndOrdersAscending) {
     EXPECT_EQ(Run(GallerySql("Title3", "机械设备 零件部件")),
@@ -88,36 +89,36 @@ TEST_F(GalleryQuery, TextComparisonIgnoresLetterCase) {
 
 TEST_F(GalleryQuery, HeaderOrUnknownCategoryGivesZeroRows) {
     EXPECT_TRUE(Run(GallerySql("Title3", "行业分类三")).empty());
-    EXPECT_TRUE(query.Eof());
-    EXPECT_EQ(query.RecordCount(), 0);
-    EXPECT_EQ(query.FieldByName("Title1"), "");
+    EXPECT_TRUE(query_.Eof());
+    EXPECT_EQ(query_.RecordCount(), 0);
+    EXPECT_EQ(query_.FieldByName("Title1"), "");
 }
 
 TEST_F(GalleryQuery, ApostropheInCategoryIsASyntaxError) {
     std::string sql = GallerySql("Title4", "Tom's 蓝");
-    EXPECT_EQ(ErrorOf(query, sql),
+    EXPECT_EQ(ErrorOf(query_, sql),
               "Syntax error (missing operator) in query expression '(TitleIndex > 0) And (Title4 = "
               "'Tom's 蓝') Order By TitleIndex'.");
-    EXPECT_EQ(ErrorOf(query, "Select * From Title Where Title4 = 'open"),
+    EXPECT_EQ(ErrorOf(query_, "Select * From Title Where Title4 = 'open"),
               "Syntax error in string in query expression 'Title4 = 'open'.");
 }
 
 TEST_F(GalleryQuery, DatasetCursorWalksLikeADataset) {
     Run(GallerySql("Title3", "机械设备 零件部件"));
-    query.First();
-    EXPECT_EQ(query.FieldByName("titletxt"), "N10");
-    query.Next();
-    query.Next();
-    EXPECT_FALSE(query.Eof());
-    EXPECT_EQ(query.FieldByName("Title5"), "30.jpg");
-    query.Next();
-    EXPECT_TRUE(query.Eof());
-    EXPECT_EQ(query.FieldByName("Title5"), "30.jpg") << "Next past the end stays on the last row";
-    query.Next();
-    EXPECT_TRUE(query.Eof());
-    query.First();
-    EXPECT_FALSE(query.Eof());
-    EXPECT_EQ(query.FieldByName("TitleIndex"), "10");
+    query_.First();
+    EXPECT_EQ(query_.FieldByName("titletxt"), "N10");
+    query_.Next();
+    query_.Next();
+    EXPECT_FALSE(query_.Eof());
+    EXPECT_EQ(query_.FieldByName("Title5"), "30.jpg");
+    query_.Next();
+    EXPECT_TRUE(query_.Eof());
+    EXPECT_EQ(query_.FieldByName("Title5"), "30.jpg") << "Next past the end stays on the last row";
+    query_.Next();
+    EXPECT_TRUE(query_.Eof());
+    query_.First();
+    EXPECT_FALSE(query_.Eof());
+    EXPECT_EQ(query_.FieldByName("TitleIndex"), "10");
 }
 
 TEST_F(GalleryQuery, NullValuesReadAsEmptyAndNeverMatch) {
@@ -152,34 +153,34 @@ TEST_F(GalleryQuery, OrderByNullsFirstThenSecondKey) {
 }
 
 TEST_F(GalleryQuery, ErrorsCarryJetTexts) {
-    EXPECT_EQ(ErrorOf(query, "Select * From Nothing"),
+    EXPECT_EQ(ErrorOf(query_, "Select * From Nothing"),
               "The Microsoft Jet database engine cannot find the input table or query "
               "'Nothing'.  Make sure it exists and that its name is spelled correctly.");
-    EXPECT_EQ(ErrorOf(query, "Select * From Title Where Title9 = 'x'"),
+    EXPECT_EQ(ErrorOf(query_, "Select * From Title Where Title9 = 'x'"),
               "No value given for one or more required parameters.");
-    EXPECT_EQ(ErrorOf(query, "Select * From Title Where TitleIndex = 'x'"),
+    EXPECT_EQ(ErrorOf(query_, "Select * From Title Where TitleIndex = 'x'"),
               "Data type mismatch in criteria expression.");
-    EXPECT_EQ(ErrorOf(query, "Delete From Title"),
+    EXPECT_EQ(ErrorOf(query_, "Delete From Title"),
               "Invalid SQL statement; expected 'DELETE', 'INSERT', 'PROCEDURE', 'SELECT', or "
               "'UPDATE'.");
-    EXPECT_EQ(ErrorOf(query, "Select * From Title Order TitleIndex"),
+    EXPECT_EQ(ErrorOf(query_, "Select * From Title Order TitleIndex"),
               "Syntax error in ORDER BY clause.");
-    EXPECT_EQ(ErrorOf(query, "Select * From Title; x"),
+    EXPECT_EQ(ErrorOf(query_, "Select * From Title; x"),
               "Characters found after end of SQL statement.");
-    EXPECT_EQ(ErrorOf(query, "Select * From Title Where (TitleIndex > 0"),
+    EXPECT_EQ(ErrorOf(query_, "Select * From Title Where (TitleIndex > 0"),
               "Syntax error (missing operator) in query expression '(TitleIndex > 0'.");
-    EXPECT_EQ(ErrorOf(query, "Select * From Where"), "Syntax error in FROM clause.");
-    EXPECT_EQ(ErrorOf(query, "Select * From Title Where " + std::string(500, '(') + "1"),
+    EXPECT_EQ(ErrorOf(query_, "Select * From Where"), "Syntax error in FROM clause.");
+    EXPECT_EQ(ErrorOf(query_, "Select * From Title Where " + std::string(500, '(') + "1"),
               "Query is too complex.");
 }
 
 TEST_F(GalleryQuery, ClosedQueryAndUnknownFieldRaise) {
-    EXPECT_THROW(query.RecordCount(), ECatalogueError);
-    EXPECT_THROW(query.FieldByName("Title1"), ECatalogueError);
-    EXPECT_TRUE(query.Eof());
+    EXPECT_THROW(query_.RecordCount(), ECatalogueError);
+    EXPECT_THROW(query_.FieldByName("Title1"), ECatalogueError);
+    EXPECT_TRUE(query_.Eof());
     Run(GallerySql("Title3", "机械设备 零件部件"));
     try {
-        query.FieldByName("Title2");
+        query_.FieldByName("Title2");
         ADD_FAILURE();
     } catch (const ECatalogueError& error) {
         EXPECT_STREQ(error.what(), "Field 'Title2' not found.");
@@ -188,9 +189,9 @@ TEST_F(GalleryQuery, ClosedQueryAndUnknownFieldRaise) {
 
 TEST_F(GalleryQuery, OpenResultOutlivesClosedConnection) {
     Run(GallerySql("Title3", "机械设备 零件部件"));
-    connection.Close();
-    query.First();
-    EXPECT_EQ(query.FieldByName("Title1"), "http://t/10");
+    connection_.Close();
+    query_.First();
+    EXPECT_EQ(query_.FieldByName("Title1"), "http://t/10");
     EXPECT_THROW(Run("Select * From Title"), ECatalogueError);
 }
 

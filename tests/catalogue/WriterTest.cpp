@@ -51,8 +51,9 @@ TEST(Writer, EncodedPagesReadBackToo) {
 
 TEST(Writer, ManyRowsSpanPagesAndKeepTheirOrder) {
     CsvRecords records{{"N", "Text"}};
-    for (int i = 0; i < 3000; ++i)
+    for (int i = 0; i < 3000; ++i) {
         records.push_back({std::to_string(i * 7 % 3001), "row " + std::to_string(i)});
+    }
     cattest::TempFile file("writer_many");
     cattest::BuildInto(file, records, "Big", "");
     catalogue::Database database(catalogue::JetFile::Load(file.Path()));

@@ -61,10 +61,10 @@ TEST_F(BarPaint, AHorizontalBarShowsArrowsTrackAndThumbFromTheirCells) {
     skin::TBarLook look = Look(200, false, {0, 100, 20, 40}); // thumb 84..117
     Paint(200, Arrow, look);
     for (int y : {0, 8, 16}) {
-        EXPECT_EQ(Cell(TStrip::Arrows, 0, y), skin::ArrowCell::Left) << y;
-        EXPECT_EQ(Cell(TStrip::Arrows, 16, y), skin::ArrowCell::Left);
-        EXPECT_EQ(Cell(TStrip::Arrows, 183, y), skin::ArrowCell::Right);
-        EXPECT_EQ(Cell(TStrip::Arrows, 199, y), skin::ArrowCell::Right);
+        EXPECT_EQ(Cell(TStrip::Arrows, 0, y), skin::arrow_cell::Left) << y;
+        EXPECT_EQ(Cell(TStrip::Arrows, 16, y), skin::arrow_cell::Left);
+        EXPECT_EQ(Cell(TStrip::Arrows, 183, y), skin::arrow_cell::Right);
+        EXPECT_EQ(Cell(TStrip::Arrows, 199, y), skin::arrow_cell::Right);
         EXPECT_EQ(Cell(TStrip::HorzTrack, 17, y), 1);
         EXPECT_EQ(Cell(TStrip::HorzTrack, 83, y), 1);
         EXPECT_EQ(Cell(TStrip::HorzThumb, 84, y), 1);
@@ -72,18 +72,18 @@ TEST_F(BarPaint, AHorizontalBarShowsArrowsTrackAndThumbFromTheirCells) {
         EXPECT_EQ(Cell(TStrip::HorzTrack, 117, y), 1);
         EXPECT_EQ(Cell(TStrip::HorzTrack, 182, y), 1);
     }
-    look.pressedPart = skin::ScrollPart::LeftArrow;
+    look.pressedPart = skin::scroll_part::LeftArrow;
     Paint(200, Arrow, look);
-    EXPECT_EQ(Cell(TStrip::Arrows, 5, 5), skin::ArrowCell::Left + 1);
-    EXPECT_EQ(Cell(TStrip::Arrows, 190, 5), skin::ArrowCell::Right);
-    look.pressedPart = skin::ScrollPart::RightArrow;
+    EXPECT_EQ(Cell(TStrip::Arrows, 5, 5), skin::arrow_cell::Left + 1);
+    EXPECT_EQ(Cell(TStrip::Arrows, 190, 5), skin::arrow_cell::Right);
+    look.pressedPart = skin::scroll_part::RightArrow;
     Paint(200, Arrow, look);
-    EXPECT_EQ(Cell(TStrip::Arrows, 5, 5), skin::ArrowCell::Left);
-    EXPECT_EQ(Cell(TStrip::Arrows, 190, 5), skin::ArrowCell::Right + 1);
-    look.pressedPart = skin::ScrollPart::HorzThumb;
+    EXPECT_EQ(Cell(TStrip::Arrows, 5, 5), skin::arrow_cell::Left);
+    EXPECT_EQ(Cell(TStrip::Arrows, 190, 5), skin::arrow_cell::Right + 1);
+    look.pressedPart = skin::scroll_part::HorzThumb;
     Paint(200, Arrow, look);
     EXPECT_EQ(Cell(TStrip::HorzThumb, 100, 5), 2);
-    look.pressedPart = skin::ScrollPart::VertThumb; // the other bar's thumb
+    look.pressedPart = skin::scroll_part::VertThumb; // the other bar's thumb
     Paint(200, Arrow, look);
     EXPECT_EQ(Cell(TStrip::HorzThumb, 100, 5), 1);
 }
@@ -91,19 +91,19 @@ TEST_F(BarPaint, AHorizontalBarShowsArrowsTrackAndThumbFromTheirCells) {
 TEST_F(BarPaint, AVerticalBarUsesTheUpAndDownCellsAndItsOwnStrips) {
     skin::TBarLook look = Look(150, true, {0, 9, 0, 9}); // no page: thumb at the end
     Paint(Arrow, 150, look);
-    EXPECT_EQ(Cell(TStrip::Arrows, 8, 0), skin::ArrowCell::Up);
-    EXPECT_EQ(Cell(TStrip::Arrows, 8, 149), skin::ArrowCell::Down);
+    EXPECT_EQ(Cell(TStrip::Arrows, 8, 0), skin::arrow_cell::Up);
+    EXPECT_EQ(Cell(TStrip::Arrows, 8, 149), skin::arrow_cell::Down);
     EXPECT_EQ(Cell(TStrip::VertTrack, 8, 20), 1);
     EXPECT_EQ(Cell(TStrip::VertThumb, 8, 150 - Arrow - 1), 1);
     EXPECT_EQ(Cell(TStrip::VertThumb, 8, 150 - 2 * Arrow), 1);
     EXPECT_EQ(Cell(TStrip::VertTrack, 8, 150 - 2 * Arrow - 1), 1);
-    look.pressedPart = skin::ScrollPart::UpArrow;
+    look.pressedPart = skin::scroll_part::UpArrow;
     Paint(Arrow, 150, look);
-    EXPECT_EQ(Cell(TStrip::Arrows, 8, 5), skin::ArrowCell::Up + 1);
-    look.pressedPart = skin::ScrollPart::DownArrow;
+    EXPECT_EQ(Cell(TStrip::Arrows, 8, 5), skin::arrow_cell::Up + 1);
+    look.pressedPart = skin::scroll_part::DownArrow;
     Paint(Arrow, 150, look);
-    EXPECT_EQ(Cell(TStrip::Arrows, 8, 145), skin::ArrowCell::Down + 1);
-    look.pressedPart = skin::ScrollPart::VertThumb;
+    EXPECT_EQ(Cell(TStrip::Arrows, 8, 145), skin::arrow_cell::Down + 1);
+    look.pressedPart = skin::scroll_part::VertThumb;
     Paint(Arrow, 150, look);
     EXPECT_EQ(Cell(TStrip::VertThumb, 8, 120), 2);
 }
@@ -111,20 +111,21 @@ TEST_F(BarPaint, AVerticalBarUsesTheUpAndDownCellsAndItsOwnStrips) {
 TEST_F(BarPaint, ADisabledBarShowsTheDisabledCells) {
     skin::TBarLook look = Look(200, false, {0, 100, 20, 0});
     look.disabled = true;
-    look.pressedPart = skin::ScrollPart::LeftArrow;
+    look.pressedPart = skin::scroll_part::LeftArrow;
     Paint(200, Arrow, look);
-    EXPECT_EQ(Cell(TStrip::Arrows, 5, 5), skin::ArrowCell::Left + skin::ArrowCell::DisabledStep);
-    EXPECT_EQ(Cell(TStrip::Arrows, 190, 5), skin::ArrowCell::Right + skin::ArrowCell::DisabledStep);
-    EXPECT_EQ(Cell(TStrip::HorzTrack, 150, 5), skin::TrackCell::Disabled);
+    EXPECT_EQ(Cell(TStrip::Arrows, 5, 5), skin::arrow_cell::Left + skin::arrow_cell::DisabledStep);
+    EXPECT_EQ(Cell(TStrip::Arrows, 190, 5),
+              skin::arrow_cell::Right + skin::arrow_cell::DisabledStep);
+    EXPECT_EQ(Cell(TStrip::HorzTrack, 150, 5), skin::track_cell::Disabled);
 }
 
 TEST_F(BarPaint, AShortBarShowsTwoHalfArrowsAndNoTrack) {
     Paint(25, Arrow, Look(25, false, {0, 100, 20, 40}));
-    EXPECT_EQ(Cell(TStrip::Arrows, 0, 5), skin::ArrowCell::Left);
-    EXPECT_EQ(Cell(TStrip::Arrows, 11, 5), skin::ArrowCell::Left);
+    EXPECT_EQ(Cell(TStrip::Arrows, 0, 5), skin::arrow_cell::Left);
+    EXPECT_EQ(Cell(TStrip::Arrows, 11, 5), skin::arrow_cell::Left);
     EXPECT_EQ(At(12, 5), Rgb(TRangeSkin::Well)) << "the odd pixel between the halves";
-    EXPECT_EQ(Cell(TStrip::Arrows, 13, 5), skin::ArrowCell::Right);
-    EXPECT_EQ(Cell(TStrip::Arrows, 24, 5), skin::ArrowCell::Right);
+    EXPECT_EQ(Cell(TStrip::Arrows, 13, 5), skin::arrow_cell::Right);
+    EXPECT_EQ(Cell(TStrip::Arrows, 24, 5), skin::arrow_cell::Right);
 }
 
 TEST_F(BarPaint, AThumbLargerThanItsTrackIsNotDrawn) {
@@ -144,9 +145,9 @@ TEST_F(BarPaint, KeptPartsFollowEveryChangeOfTheBar) {
     looks.push_back(Look(200, true, {0, 99, 10, 0}));
     looks.push_back(Look(200, true, {0, 99, 10, 40}));
     looks.push_back(looks.back());
-    looks.back().pressedPart = skin::ScrollPart::VertThumb;
+    looks.back().pressedPart = skin::scroll_part::VertThumb;
     looks.push_back(Look(120, true, {0, 99, 30, 40}));
-    looks.back().pressedPart = skin::ScrollPart::DownArrow;
+    looks.back().pressedPart = skin::scroll_part::DownArrow;
     looks.push_back(looks.back());
     looks.back().disabled = true;
     looks.push_back(Look(120, true, {0, 99, 30, 40}));

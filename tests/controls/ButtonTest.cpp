@@ -18,15 +18,15 @@ protected:
     // focused (and so default-looking) one unless a test makes it so.
     tk::Form& FormWithFocusElsewhere() {
         tk::Form& form = SkinnedForm();
-        edit = &Place<tk::Edit>(form, 200, 200, 80, 22);
-        edit->SetFocus();
+        edit_ = &Place<tk::Edit>(form, 200, 200, 80, 22);
+        edit_->SetFocus();
         frametest::Settle();
         return form;
     }
     template <class T> T& SkinnedButton(tk::Form& form, int left = 20, int top = 20) {
         T& button = Place<T>(form, left, top, 75, 25);
         button.SetCaption("OK");
-        frame->SkinFormControls(form);
+        frame_->SkinFormControls(form);
         frametest::Settle();
         return button;
     }
@@ -45,7 +45,7 @@ protected:
         }
         return count;
     }
-    tk::Edit* edit = nullptr;
+    tk::Edit* edit_ = nullptr;
 };
 
 TEST_F(Buttons, APushButtonShowsNormalHotPressedAndClicksOnRelease) {
@@ -54,21 +54,21 @@ TEST_F(Buttons, APushButtonShowsNormalHotPressedAndClicksOnRelease) {
     int clicks = 0;
     button.OnClick = [&](tk::Component&) { ++clicks; };
     ASSERT_NE(dynamic_cast<TSkinButton*>(SkinnerOf(button)), nullptr);
-    EXPECT_EQ(CellColour(button), Cell(ButtonFrame::Normal));
+    EXPECT_EQ(CellColour(button), Cell(button_frame::Normal));
     EXPECT_GT(CaptionPixels(button, TButtonSkin::NormalText), 0);
     guitest::MouseMove(button.Handle(), {30, 12});
-    EXPECT_EQ(CellColour(button), Cell(ButtonFrame::Hot));
+    EXPECT_EQ(CellColour(button), Cell(button_frame::Hot));
     EXPECT_GT(CaptionPixels(button, TButtonSkin::HotText), 0);
-    EXPECT_EQ(frame->FHotControl, SkinnerOf(button));
+    EXPECT_EQ(frame_->FHotControl, SkinnerOf(button));
     Post(button, WM_LBUTTONDOWN, MK_LBUTTON, {30, 12});
-    EXPECT_EQ(CellColour(button), Cell(ButtonFrame::Pressed));
+    EXPECT_EQ(CellColour(button), Cell(button_frame::Pressed));
     EXPECT_GT(CaptionPixels(button, TButtonSkin::PressedText), 0);
     EXPECT_EQ(clicks, 0);
     // Pressing took the focus: released, the button is the focused default.
     Post(button, WM_LBUTTONUP, 0, {30, 12});
     EXPECT_EQ(clicks, 1);
     EXPECT_TRUE(button.Focused());
-    EXPECT_EQ(CellColour(button), Cell(ButtonFrame::Hot));
+    EXPECT_EQ(CellColour(button), Cell(button_frame::Hot));
 }
 
 TEST_F(Buttons, APressReleasedOutsideStaysPressedUntilTheMouseLeavesAndNeverClicks) {
@@ -81,11 +81,11 @@ TEST_F(Buttons, APressReleasedOutsideStaysPressedUntilTheMouseLeavesAndNeverClic
     // No capture: the release outside goes to the form.
     PostMessageW(form.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(300, 150));
     frametest::Settle();
-    EXPECT_EQ(CellColour(button), Cell(ButtonFrame::Pressed));
+    EXPECT_EQ(CellColour(button), Cell(button_frame::Pressed));
     guitest::MouseMove(form.Handle(), {300, 150});
     EXPECT_EQ(clicks, 0);
-    EXPECT_EQ(frame->FHotControl, nullptr);
-    EXPECT_EQ(CellColour(button), Cell(ButtonFrame::Default));
+    EXPECT_EQ(frame_->FHotControl, nullptr);
+    EXPECT_EQ(CellColour(button), Cell(button_frame::Default));
     // A release over it now is no click either: it is no longer pressed.
     Post(button, WM_LBUTTONUP, 0, {30, 12});
     EXPECT_EQ(clicks, 0);
@@ -99,10 +99,10 @@ TEST_F(Buttons, TheSpaceKeyPressesAndClicks) {
     button.SetFocus();
     frametest::Settle();
     Post(button, WM_KEYDOWN, VK_SPACE, {});
-    EXPECT_EQ(CellColour(button), Cell(ButtonFrame::Pressed));
+    EXPECT_EQ(CellColour(button), Cell(button_frame::Pressed));
     Post(button, WM_KEYUP, VK_SPACE, {});
     EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(CellColour(button), Cell(ButtonFrame::Default));
+    EXPECT_EQ(CellColour(button), Cell(button_frame::Default));
 }
 
 TEST_F(Buttons, ADisabledButtonShowsTheDisabledCellWhateverTheMouseDoes) {
@@ -112,15 +112,15 @@ TEST_F(Buttons, ADisabledButtonShowsTheDisabledCellWhateverTheMouseDoes) {
     button.OnClick = [&](tk::Component&) { ++clicks; };
     button.SetEnabled(false);
     frametest::Settle();
-    EXPECT_EQ(CellColour(button), Cell(ButtonFrame::Disabled));
+    EXPECT_EQ(CellColour(button), Cell(button_frame::Disabled));
     SendMessageW(button.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(30, 12));
-    SendMessageW(button.Handle(), tk::kNotifyMouseEnter, 0, 0);
+    SendMessageW(button.Handle(), tk::NotifyMouseEnter, 0, 0);
     Post(button, WM_LBUTTONDOWN, MK_LBUTTON, {30, 12});
-    EXPECT_EQ(CellColour(button), Cell(ButtonFrame::Disabled));
+    EXPECT_EQ(CellColour(button), Cell(button_frame::Disabled));
     EXPECT_GT(CaptionPixels(button, DisabledButtonText), 0);
     button.SetEnabled(true);
     frametest::Settle();
-    EXPECT_NE(CellColour(button), Cell(ButtonFrame::Disabled));
+    EXPECT_NE(CellColour(button), Cell(button_frame::Disabled));
 }
 
 TEST_F(Buttons, TheDefaultButtonShowsTheDefaultCellAndFocusOutranksItOnlyOnBitmapButtons) {
@@ -131,14 +131,14 @@ TEST_F(Buttons, TheDefaultButtonShowsTheDefaultCellAndFocusOutranksItOnlyOnBitma
     push.SetDefault(true);
     bitmap.SetDefault(true);
     frametest::Settle();
-    EXPECT_EQ(CellColour(push), Cell(ButtonFrame::Default));
-    EXPECT_EQ(CellColour(bitmap), Cell(ButtonFrame::Default));
+    EXPECT_EQ(CellColour(push), Cell(button_frame::Default));
+    EXPECT_EQ(CellColour(bitmap), Cell(button_frame::Default));
     push.SetFocus();
     frametest::Settle();
-    EXPECT_EQ(CellColour(push), Cell(ButtonFrame::Default));
+    EXPECT_EQ(CellColour(push), Cell(button_frame::Default));
     bitmap.SetFocus();
     frametest::Settle();
-    EXPECT_EQ(CellColour(bitmap), Cell(ButtonFrame::Hot));
+    EXPECT_EQ(CellColour(bitmap), Cell(button_frame::Hot));
 }
 
 TEST_F(Buttons, OnlyOneButtonOfAFrameIsHot) {
@@ -146,16 +146,16 @@ TEST_F(Buttons, OnlyOneButtonOfAFrameIsHot) {
     auto& first = SkinnedButton<tk::Button>(form, 20, 20);
     auto& second = SkinnedButton<tk::Button>(form, 120, 20);
     guitest::MouseMove(first.Handle(), {10, 10});
-    EXPECT_EQ(CellColour(first), Cell(ButtonFrame::Hot));
+    EXPECT_EQ(CellColour(first), Cell(button_frame::Hot));
     guitest::MouseMove(second.Handle(), {10, 10});
-    EXPECT_EQ(frame->FHotControl, SkinnerOf(second));
-    EXPECT_EQ(CellColour(first), Cell(ButtonFrame::Normal));
-    EXPECT_EQ(CellColour(second), Cell(ButtonFrame::Hot));
+    EXPECT_EQ(frame_->FHotControl, SkinnerOf(second));
+    EXPECT_EQ(CellColour(first), Cell(button_frame::Normal));
+    EXPECT_EQ(CellColour(second), Cell(button_frame::Hot));
     // The frame losing activation lets its hot button go.
     SendMessageW(form.Handle(), WM_NCACTIVATE, FALSE, 0);
     frametest::Settle();
-    EXPECT_EQ(frame->FHotControl, nullptr);
-    EXPECT_EQ(CellColour(second), Cell(ButtonFrame::Normal));
+    EXPECT_EQ(frame_->FHotControl, nullptr);
+    EXPECT_EQ(CellColour(second), Cell(button_frame::Normal));
 }
 
 TEST_F(Buttons, AResizedButtonIsComposedAtItsNewSize) {
@@ -167,7 +167,7 @@ TEST_F(Buttons, AResizedButtonIsComposedAtItsNewSize) {
     frametest::Settle();
     const guitest::Capture wide = Shot(button);
     EXPECT_EQ(wide.At(139, 20), edge);
-    EXPECT_EQ(wide.At(30, 20), Cell(ButtonFrame::Normal));
+    EXPECT_EQ(wide.At(30, 20), Cell(button_frame::Normal));
     EXPECT_EQ(wide.At(70, 39), edge);
 }
 
@@ -177,7 +177,7 @@ TEST_F(Buttons, ASkinWithoutAButtonStripLeavesButtonsUnpaintedButSwallowsTheirPa
     tk::Form& form = SkinnedForm(plain.Build());
     auto& button = Place<tk::Button>(form, 20, 20, 75, 25);
     button.SetCaption("OK");
-    frame->SkinFormControls(form);
+    frame_->SkinFormControls(form);
     frametest::Settle();
     ASSERT_NE(SkinnerOf(button), nullptr);
     EXPECT_EQ(SendMessageW(button.Handle(), WM_ERASEBKGND, 0, 0), 1);

@@ -16,13 +16,13 @@ protected:
 
     tk::Form& BoxForm(const TButtonSkin& skin = TButtonSkin()) {
         tk::Form& form = SkinnedForm(skin.Build());
-        skinData->SetSkin3rd({"TCheckBox=checkbox", "TRadioButton=radiobutton"});
+        skinData_->SetSkin3rd({"TCheckBox=checkbox", "TRadioButton=radiobutton"});
         return form;
     }
     template <class T> T& Box(tk::Form& form, int top = 20) {
         T& box = Place<T>(form, 20, top, Width, Height);
         box.SetCaption("Option");
-        frame->SkinFormControls(form);
+        frame_->SkinFormControls(form);
         frametest::Settle();
         return box;
     }
@@ -96,7 +96,7 @@ TEST_F(Boxes, ABoxLeftOfItsCaptionSitsAtTheRightEdge) {
     auto& box = Place<tk::CheckBox>(form, 20, 20, Width, Height);
     box.SetCaption("Option");
     box.SetAlignment(tk::Alignment::Left);
-    frame->SkinFormControls(form);
+    frame_->SkinFormControls(form);
     box.SetChecked(true);
     frametest::Settle();
     // (14 - 13) / 2 = 0 from the right edge.

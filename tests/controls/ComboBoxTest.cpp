@@ -18,7 +18,7 @@ protected:
     // A drop-down list combo mapped to the combo skinner, and an edit that
     // holds the focus.
     tk::ComboBox& SkinnedCombo(tk::Form& form) {
-        skinData->SetSkin3rd({"TComboBox=combobox"});
+        skinData_->SetSkin3rd({"TComboBox=combobox"});
         // The style before the window is made: a combo box keeps the kind it
         // was made with.
         auto& combo = *new tk::ComboBox(&form);
@@ -27,9 +27,9 @@ protected:
         combo.SetParent(&form);
         combo.SetItems({"One", "Two"});
         combo.SetItemIndex(0);
-        focus = &Place<tk::Edit>(form, 20, 200, 80, 22);
-        frame->SkinFormControls(form);
-        focus->SetFocus();
+        focus_ = &Place<tk::Edit>(form, 20, 200, 80, 22);
+        frame_->SkinFormControls(form);
+        focus_->SetFocus();
         frametest::Settle();
         EXPECT_NE(dynamic_cast<TSkinComBox*>(SkinnerOf(combo)), nullptr);
         return combo;
@@ -54,49 +54,49 @@ protected:
         const int arrowCentre = (buttonLeft + size.cx - ComboFrameWidth) / 2;
         EXPECT_EQ(shot.At(arrowCentre, size.cy / 2), Rgb(TInputSkin::Extra[state - 1])) << state;
     }
-    tk::Edit* focus = nullptr;
+    tk::Edit* focus_ = nullptr;
 };
 
 TEST_F(ComboBoxes, TheFrameButtonAndArrowShowTheCellOfEveryState) {
     tk::Form& form = InputForm();
     tk::ComboBox& combo = SkinnedCombo(form);
-    ExpectRightCells(combo, ComboFrame::Normal);
+    ExpectRightCells(combo, combo_frame::Normal);
     const SIZE size = SizeOf(combo);
     // The edit area is the combo's own.
     EXPECT_NE(ShotOf(combo).At(ComboFrameWidth + 2, size.cy / 2),
-              Rgb(TInputSkin::Sunk[ComboFrame::Normal - 1]));
+              Rgb(TInputSkin::Sunk[combo_frame::Normal - 1]));
     const POINT onButton{size.cx - 4, size.cy / 2};
     guitest::MouseMove(combo.Handle(), onButton);
     {
         SCOPED_TRACE("under the mouse");
-        ExpectRightCells(combo, ComboFrame::Hot);
+        ExpectRightCells(combo, combo_frame::Hot);
     }
     guitest::MouseMove(form.Handle(), {300, 150});
-    ExpectRightCells(combo, ComboFrame::Normal);
+    ExpectRightCells(combo, combo_frame::Normal);
     PostMessageW(combo.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(onButton.x, onButton.y));
     frametest::Settle();
-    ExpectRightCells(combo, ComboFrame::Pressed);
+    ExpectRightCells(combo, combo_frame::Pressed);
     PostMessageW(combo.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(onButton.x, onButton.y));
     frametest::Settle();
     SendMessageW(combo.Handle(), CB_SHOWDROPDOWN, FALSE, 0);
     guitest::MouseMove(form.Handle(), {300, 150});
-    focus->SetFocus();
+    focus_->SetFocus();
     frametest::Settle();
-    ExpectRightCells(combo, ComboFrame::Normal);
+    ExpectRightCells(combo, combo_frame::Normal);
     // Focused, as under the mouse.
     combo.SetFocus();
     frametest::Settle();
     {
         SCOPED_TRACE("focused");
-        ExpectRightCells(combo, ComboFrame::Hot);
+        ExpectRightCells(combo, combo_frame::Hot);
     }
-    focus->SetFocus();
+    focus_->SetFocus();
     combo.SetEnabled(false);
     frametest::Settle();
-    ExpectRightCells(combo, ComboFrame::Disabled);
+    ExpectRightCells(combo, combo_frame::Disabled);
     // A disabled combo does not light up under the mouse.
-    SendMessageW(combo.Handle(), tk::kNotifyMouseEnter, 0, 0);
-    ExpectRightCells(combo, ComboFrame::Disabled);
+    SendMessageW(combo.Handle(), tk::NotifyMouseEnter, 0, 0);
+    ExpectRightCells(combo, combo_frame::Disabled);
 }
 
 TEST_F(ComboBoxes, AButtonOnTheLeftIsTheMirroredImageAndTheEditAreaMovesRight) {
@@ -110,7 +110,7 @@ TEST_F(ComboBoxes, AButtonOnTheLeftIsTheMirroredImageAndTheEditAreaMovesRight) {
     const SIZE size = SizeOf(combo);
     const int arrow = GetSystemMetrics(SM_CXHSCROLL);
     const int buttonRight = arrow + ComboButtonExtra;
-    const int state = ComboFrame::Normal;
+    const int state = combo_frame::Normal;
     // Mirrored: the cell's right half on the left.
     EXPECT_EQ(shot.At(1, 2), Rgb(TInputSkin::ButtonRight[state - 1]));
     EXPECT_EQ(shot.At(buttonRight - 2, 2), Rgb(TInputSkin::ButtonLeft[state - 1]));
@@ -146,13 +146,13 @@ TEST_F(ComboBoxes, AComboButtonOfStyleOneDrawsTheSimpleWay) {
         EXPECT_EQ(shot.At(left + 1, y), Rgb(TInputSkin::ButtonLeft[state - 1])) << state;
         EXPECT_EQ(shot.At(right - 1, y), Rgb(TInputSkin::ButtonRight[state - 1])) << state;
     };
-    check(ComboFrame::Normal);
+    check(combo_frame::Normal);
     guitest::MouseMove(combo.Handle(), {SizeOf(combo).cx - 4, SizeOf(combo).cy / 2});
-    check(ComboFrame::Hot);
+    check(combo_frame::Hot);
     guitest::MouseMove(form.Handle(), {300, 150});
     combo.SetEnabled(false);
     frametest::Settle();
-    check(ComboFrame::Disabled);
+    check(combo_frame::Disabled);
 }
 
 TEST_F(ComboBoxes, WithoutTheSunkenEdgeTheComboPaintsItself) {

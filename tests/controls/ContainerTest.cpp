@@ -44,14 +44,14 @@ protected:
 
 TEST_F(Containers, APanelTakesTheFaceColourAndGetsItsOwnBack) {
     tk::Form& form = InputForm();
-    skinData->SetSkin3rd({"TPanel=panel"});
+    skinData_->SetSkin3rd({"TPanel=panel"});
     auto& panel = Place<tk::Panel>(form, 20, 20, 120, 80);
     panel.SetColor(tk::clWhite);
-    frame->SkinFormControls(form);
+    frame_->SkinFormControls(form);
     frametest::Settle();
     ASSERT_NE(dynamic_cast<TSkinBox*>(SkinnerOf(panel)), nullptr);
     EXPECT_EQ(Shot(panel).At(60, 40), Rgb(TInputSkin::Face));
-    frame->FreeControls();
+    frame_->FreeControls();
     frametest::Settle();
     EXPECT_EQ(panel.GetColor(), tk::clWhite);
     EXPECT_EQ(Shot(panel).At(60, 40), guitest::Rgb(0xFFFFFF));
@@ -59,11 +59,11 @@ TEST_F(Containers, APanelTakesTheFaceColourAndGetsItsOwnBack) {
 
 TEST_F(Containers, AGroupBoxFrameRunsThroughItsCaptionWhichStartsNinePixelsIn) {
     tk::Form& form = InputForm();
-    skinData->SetSkin3rd({"TGroupBox=groupbox"});
+    skinData_->SetSkin3rd({"TGroupBox=groupbox"});
     auto& group = Place<tk::GroupBox>(form, 20, 20, 200, 120);
     group.SetCaption("Group");
     group.SetColor(tk::clWhite);
-    frame->SkinFormControls(form);
+    frame_->SkinFormControls(form);
     frametest::Settle();
     ASSERT_NE(dynamic_cast<TSkinGroupBox*>(SkinnerOf(group)), nullptr);
     // Attached with the skin colour: the inside is the face colour.

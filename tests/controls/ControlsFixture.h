@@ -16,9 +16,9 @@ class ControlsTest : public frametest::FrameTest {
 protected:
     // A skin component with the package and a shown, skinned form.
     tk::Form& SkinnedForm(const std::vector<uint8_t>& package = TButtonSkin().Build()) {
-        skinData = &AddSkin(package);
+        skinData_ = &AddSkin(package);
         tk::Form& form = ShowForm({80, 80, 480, 380}, "Controls");
-        frame = frametest::FrameOf(form.Handle());
+        frame_ = frametest::FrameOf(form.Handle());
         return form;
     }
     template <class T> T& Place(tk::Form& form, int left, int top, int width, int height) {
@@ -29,7 +29,7 @@ protected:
     }
     // The skinner listed for a control, or none.
     skin::TSkinControl* SkinnerOf(const tk::Control& control) const {
-        for (skin::TSkinControl* skinner : frame->FControls) {
+        for (skin::TSkinControl* skinner : frame_->FControls) {
             if (skinner->FControl == &control || skinner->FGraphicControl == &control) {
                 return skinner;
             }
@@ -50,8 +50,8 @@ protected:
     }
     static uint32_t Cell(int index) { return guitest::Rgb(TButtonSkin::Cells[index - 1]); }
 
-    skin::TSkinData* skinData = nullptr;
-    skin::TWinSkinForm* frame = nullptr;
+    skin::TSkinData* skinData_ = nullptr;
+    skin::TWinSkinForm* frame_ = nullptr;
 };
 
 } // namespace controlstest

@@ -20,43 +20,44 @@ class ControlsLeaks : public ControlsTest {
 protected:
     // One control of every kind, skinned.
     void Populate(tk::Form& form) {
-        skinData->SetSkin3rd({"TCheckBox=checkbox", "TRadioButton=radiobutton"});
-        push = &Place<tk::Button>(form, 10, 10, 75, 25);
-        push->SetCaption("Push");
-        bitmap = &Place<tk::BitBtn>(form, 10, 40, 75, 25);
-        bitmap->SetCaption("Bitmap");
-        bitmap->Glyph().SetSize(32, 16);
-        bitmap->SetNumGlyphs(2);
-        speed = &Place<tk::SpeedButton>(form, 10, 70, 75, 25);
-        speed->SetCaption("Speed");
-        check = &Place<tk::CheckBox>(form, 10, 100, 120, 21);
-        radio = &Place<tk::RadioButton>(form, 10, 130, 120, 21);
-        frame->SkinFormControls(form);
+        skinData_->SetSkin3rd({"TCheckBox=checkbox", "TRadioButton=radiobutton"});
+        push_ = &Place<tk::Button>(form, 10, 10, 75, 25);
+        push_->SetCaption("Push");
+        bitmap_ = &Place<tk::BitBtn>(form, 10, 40, 75, 25);
+        bitmap_->SetCaption("Bitmap");
+        bitmap_->Glyph().SetSize(32, 16);
+        bitmap_->SetNumGlyphs(2);
+        speed_ = &Place<tk::SpeedButton>(form, 10, 70, 75, 25);
+        speed_->SetCaption("Speed");
+        check_ = &Place<tk::CheckBox>(form, 10, 100, 120, 21);
+        radio_ = &Place<tk::RadioButton>(form, 10, 130, 120, 21);
+        frame_->SkinFormControls(form);
         frametest::Settle();
     }
-    tk::Button* push = nullptr;
-    tk::BitBtn* bitmap = nullptr;
-    tk::SpeedButton* speed = nullptr;
-    tk::CheckBox* check = nullptr;
-    tk::RadioButton* radio = nullptr;
+    tk::Button* push_ = nullptr;
+    tk::BitBtn* bitmap_ = nullptr;
+    tk::SpeedButton* speed_ = nullptr;
+    tk::CheckBox* check_ = nullptr;
+    tk::RadioButton* radio_ = nullptr;
 };
 
 TEST_F(ControlsLeaks, AThousandRepaintsOfEveryKind) {
     tk::Form& form = SkinnedForm();
     Populate(form);
-    for (tk::Control* control : std::initializer_list<tk::Control*>{push, bitmap, check, radio}) {
+    for (tk::Control* control :
+         std::initializer_list<tk::Control*>{push_, bitmap_, check_, radio_}) {
         auto& windowed = dynamic_cast<tk::WinControl&>(*control);
         ASSERT_NE(SkinnerOf(windowed), nullptr) << windowed.ClassName();
         guitest::ExpectFlat(1000, [&] {
             RedrawWindow(windowed.Handle(), nullptr, nullptr,
                          RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-            SendMessageW(windowed.Handle(), tk::kNotifyMouseEnter, 0, 0);
-            SendMessageW(windowed.Handle(), tk::kNotifyMouseLeave, 0, 0);
+            SendMessageW(windowed.Handle(), tk::NotifyMouseEnter, 0, 0);
+            SendMessageW(windowed.Handle(), tk::NotifyMouseLeave, 0, 0);
         });
     }
-    ASSERT_NE(SkinnerOf(*speed), nullptr);
+    ASSERT_NE(SkinnerOf(*speed_), nullptr);
     guitest::ExpectFlat(1000, [&] {
-        speed->Invalidate();
+        speed_->Invalidate();
         UpdateWindow(form.Handle());
     });
 }
@@ -65,11 +66,11 @@ TEST_F(ControlsLeaks, AHundredAttachAndFreeCycles) {
     tk::Form& form = SkinnedForm();
     Populate(form);
     guitest::ExpectFlat(100, [&] {
-        frame->FreeControls();
-        frame->SkinFormControls(form);
+        frame_->FreeControls();
+        frame_->SkinFormControls(form);
         frametest::Settle();
     });
-    EXPECT_EQ(frame->FControls.size(), 5u);
+    EXPECT_EQ(frame_->FControls.size(), 5u);
 }
 
 } // namespace

@@ -19,7 +19,7 @@ struct TBoxVisit {
     bool hotAfterLeave = true;
     int step = 0;
 };
-TBoxVisit visit;
+TBoxVisit Visit;
 
 uint32_t CellOf(HWND button) {
     RECT r{};
@@ -38,16 +38,16 @@ void CALLBACK VisitBox(HWND owner, UINT, UINT_PTR id, DWORD) {
     HWND cancel = GetDlgItem(box, IDCANCEL);
     RECT r{};
     GetWindowRect(cancel, &r);
-    switch (visit.step++) {
+    switch (Visit.step++) {
     case 0:
-        visit.box = box;
-        visit.skinned = frame->FindControlByWindow(cancel) != nullptr;
-        visit.cancelNormal = CellOf(cancel);
+        Visit.box = box;
+        Visit.skinned = frame->FindControlByWindow(cancel) != nullptr;
+        Visit.cancelNormal = CellOf(cancel);
         SetCursorPos(r.left + 5, r.top + 5);
         PostMessageW(cancel, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
         break;
     case 1:
-        visit.cancelHot = CellOf(cancel);
+        Visit.cancelHot = CellOf(cancel);
         SetCursorPos(r.right + 200, r.bottom + 200);
         break;
     case 2:
@@ -55,8 +55,8 @@ void CALLBACK VisitBox(HWND owner, UINT, UINT_PTR id, DWORD) {
         // The frame's timer (a quarter second) sees the pointer gone.
         break;
     case 4:
-        visit.hotAfterLeave = frame->FHotControl != nullptr;
-        visit.cancelAfterLeave = CellOf(cancel);
+        Visit.hotAfterLeave = frame->FHotControl != nullptr;
+        Visit.cancelAfterLeave = CellOf(cancel);
         PostMessageW(cancel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
         PostMessageW(cancel, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
         KillTimer(owner, id);
@@ -71,15 +71,15 @@ class Dialogs : public ControlsTest {};
 TEST_F(Dialogs, AMessageBoxButtonIsSkinnedHotAndClickedThroughTheSkinner) {
     AddSkin(TButtonSkin().Build());
     HWND owner = ShowRaw({60, 60, 600, 400});
-    visit = {};
+    Visit = {};
     SetTimer(owner, 1, 200, VisitBox);
     const int answer = MessageBoxW(owner, L"Go on?", L"Question", MB_OKCANCEL);
     EXPECT_EQ(answer, IDCANCEL);
-    EXPECT_TRUE(visit.skinned);
-    EXPECT_EQ(visit.cancelNormal, Cell(ButtonFrame::Normal));
-    EXPECT_EQ(visit.cancelHot, Cell(ButtonFrame::Hot));
-    EXPECT_FALSE(visit.hotAfterLeave);
-    EXPECT_EQ(visit.cancelAfterLeave, Cell(ButtonFrame::Normal));
+    EXPECT_TRUE(Visit.skinned);
+    EXPECT_EQ(Visit.cancelNormal, Cell(button_frame::Normal));
+    EXPECT_EQ(Visit.cancelHot, Cell(button_frame::Hot));
+    EXPECT_FALSE(Visit.hotAfterLeave);
+    EXPECT_EQ(Visit.cancelAfterLeave, Cell(button_frame::Normal));
 }
 
 } // namespace

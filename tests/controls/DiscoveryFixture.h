@@ -15,7 +15,7 @@ protected:
         return control;
     }
     tk::Form& NewForm() {
-        auto* form = new tk::Form(&app);
+        auto* form = new tk::Form(&app_);
         form->SetBounds(80, 80, 400, 300);
         return *form;
     }
@@ -23,8 +23,8 @@ protected:
         form.Show();
         SetForegroundWindow(form.Handle());
         frametest::Settle();
-        frame = frametest::FrameOf(form.Handle());
-        ASSERT_NE(frame, nullptr);
+        frame_ = frametest::FrameOf(form.Handle());
+        ASSERT_NE(frame_, nullptr);
     }
 };
 

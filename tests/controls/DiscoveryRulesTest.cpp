@@ -72,7 +72,7 @@ class DiscoveryRules : public Discovery {
 protected:
     void SetUp() override {
         Discovery::SetUp();
-        skinData = &AddSkin(TInputSkin().Build());
+        skinData_ = &AddSkin(TInputSkin().Build());
     }
     // The skinner's class name, or "none".
     std::string KindOf(const tk::Control& control) const {
@@ -110,8 +110,9 @@ TEST_F(DiscoveryRules, TheRowsOfTheTable) {
     list.SetViewStyle(tk::ViewStyle::Report);
     list.AddColumn().SetCaption("Name");
     // More rows than fit: a vertical bar.
-    for (int row = 0; row < 10; ++row)
+    for (int row = 0; row < 10; ++row) {
         list.AddItem().SetCaption("Row");
+    }
     auto& progress = Add<tk::ProgressBar>(form, "Progress");
     ShowAndSkin(form);
     // The container has no skinner; what it owns is walked like the form's.
@@ -138,20 +139,22 @@ TEST_F(DiscoveryRules, TheRowsOfTheTable) {
 
 TEST_F(DiscoveryRules, EachRowTestsTheElementItNames) {
     // Track bars and up-down controls come under the buttons.
-    skinData->SetSkinControls(DefaultSkinControls & ~SkinControlBit(xcButton) &
-                              ~SkinControlBit(xcScrollbar));
+    skinData_->SetSkinControls(DefaultSkinControls & ~SkinControlBit(xcButton) &
+                               ~SkinControlBit(xcScrollbar));
     tk::Form& form = NewForm();
     auto& track = Add<tk::TrackBar>(form, "Track");
     auto& upDown = Add<tk::UpDown>(form, "UpDown");
     auto& rich = Scrolled<TRichEdit>(form, "Rich");
     auto& tree = Add<tk::TreeView>(form, "Tree");
     ShowAndSkin(form);
-    for (tk::Control* control : std::initializer_list<tk::Control*>{&track, &upDown, &rich, &tree})
+    for (tk::Control* control :
+         std::initializer_list<tk::Control*>{&track, &upDown, &rich, &tree}) {
         EXPECT_EQ(KindOf(*control), "none") << control->Name();
+    }
 }
 
 TEST_F(DiscoveryRules, TheDisablingTagCountsModuloAHundred) {
-    skinData->SetDisableTag(5);
+    skinData_->SetDisableTag(5);
     tk::Form& form = NewForm();
     auto& five = Add<tk::Button>(form, "Five", 5);
     auto& hundredFive = Add<tk::Button>(form, "HundredFive", 105);
@@ -165,11 +168,11 @@ TEST_F(DiscoveryRules, TheDisablingTagCountsModuloAHundred) {
 }
 
 TEST_F(DiscoveryRules, TheEventComesAfterTheTagAndBeforeTheExcludedClasses) {
-    skinData->SetSkin3rd({"TDBComboBoxEh=combobox"});
+    skinData_->SetSkin3rd({"TDBComboBoxEh=combobox"});
     std::vector<std::string> asked;
-    skinData->OnSkinControl = [&](tk::Component&, TSkinData&, tk::Component&,
-                                  tk::Component& control, const std::string& controlClass,
-                                  tk::Component*& skinned) {
+    skinData_->OnSkinControl = [&](tk::Component&, TSkinData&, tk::Component&,
+                                   tk::Component& control, const std::string& controlClass,
+                                   tk::Component*& skinned) {
         asked.push_back(controlClass);
         if (control.Name() == "Given") {
             skinned = new TSkinComBox(&control);
@@ -192,9 +195,9 @@ TEST_F(DiscoveryRules, TheEventComesAfterTheTagAndBeforeTheExcludedClasses) {
 TEST_F(DiscoveryRules, ALineAnswersForItsClassEvenWhenItsKindAttachesNothing) {
     // A tree view would get the scroll bar skinner from the table; its line
     // names buttons, which are switched off.
-    skinData->SetSkinControls(DefaultSkinControls & ~SkinControlBit(xcButton));
-    skinData->SetSkin3rd({"TTreeViewExtra=scrollbar", "ttreeview=BUTTON", "TMemo=nil",
-                          "TPanel=button" + std::string(60, 'x')});
+    skinData_->SetSkinControls(DefaultSkinControls & ~SkinControlBit(xcButton));
+    skinData_->SetSkin3rd({"TTreeViewExtra=scrollbar", "ttreeview=BUTTON", "TMemo=nil",
+                           "TPanel=button" + std::string(60, 'x')});
     tk::Form& form = NewForm();
     auto& tree = Add<tk::TreeView>(form, "Tree");
     auto& memo = Scrolled<tk::Memo>(form, "Memo");
@@ -208,9 +211,10 @@ TEST_F(DiscoveryRules, ALineAnswersForItsClassEvenWhenItsKindAttachesNothing) {
 
 TEST_F(DiscoveryRules, Skin3rdKindsOfTheRangeControlsAndTheDefaultListsOrder) {
     std::vector<std::string> lines = DefaultSkin3rd();
-    for (const char* line : {"TProgressBar=Progress", "TMemo=ScrollBar"})
+    for (const char* line : {"TProgressBar=Progress", "TMemo=ScrollBar"}) {
         lines.push_back(line);
-    skinData->SetSkin3rd(lines);
+    }
+    skinData_->SetSkin3rd(lines);
     tk::Form& form = NewForm();
     // "TLMDGroupBox=Groupbox" comes before "TLMDGROUPBOX=Panel".
     auto& group = Add<TLMDGroupBox>(form, "Group");
@@ -230,7 +234,7 @@ TEST_F(DiscoveryRules, Skin3rdKindsOfTheRangeControlsAndTheDefaultListsOrder) {
 }
 
 TEST_F(DiscoveryRules, ATrackbarLineMakesTheControlTransparent) {
-    skinData->SetSkin3rd({"TLMDTrackbar=TrackBar"});
+    skinData_->SetSkin3rd({"TLMDTrackbar=TrackBar"});
     tk::Form& form = NewForm();
     auto& track = Add<TLMDTrackbar>(form, "Track");
     ShowAndSkin(form);

@@ -32,7 +32,7 @@ using namespace controlstest;
 namespace {
 
 TEST_F(Discovery, EachKindOfButtonGetsItsSkinnerAndTaggedOnesAreLeftAlone) {
-    skinData = &AddSkin(TButtonSkin().Build());
+    skinData_ = &AddSkin(TButtonSkin().Build());
     tk::Form& form = NewForm();
     auto& push = Add<tk::Button>(form, "Push");
     auto& bitmap = Add<tk::BitBtn>(form, "Bitmap");
@@ -49,15 +49,15 @@ TEST_F(Discovery, EachKindOfButtonGetsItsSkinnerAndTaggedOnesAreLeftAlone) {
     // Check boxes of a form are skinned only through a Skin3rd line.
     EXPECT_EQ(SkinnerOf(check), nullptr);
     // A second pass skins nothing twice.
-    const size_t listed = frame->FControls.size();
-    frame->SkinFormControls(form);
-    EXPECT_EQ(frame->FControls.size(), listed);
+    const size_t listed = frame_->FControls.size();
+    frame_->SkinFormControls(form);
+    EXPECT_EQ(frame_->FControls.size(), listed);
 }
 
 TEST_F(Discovery, Skin3rdLinesMapClassesAndANilOrUnknownKindKeepsThemUnskinned) {
-    skinData = &AddSkin(TButtonSkin().Build());
-    skinData->SetSkin3rd({"TCheckBox=CheckBox", "TRadioButton=nil", "TBitBtn=sparkle",
-                          "TButton=bitbtn", "TButton=button"});
+    skinData_ = &AddSkin(TButtonSkin().Build());
+    skinData_->SetSkin3rd({"TCheckBox=CheckBox", "TRadioButton=nil", "TBitBtn=sparkle",
+                           "TButton=bitbtn", "TButton=button"});
     tk::Form& form = NewForm();
     auto& check = Add<tk::CheckBox>(form, "Check");
     auto& radio = Add<tk::RadioButton>(form, "Radio");
@@ -72,10 +72,10 @@ TEST_F(Discovery, Skin3rdLinesMapClassesAndANilOrUnknownKindKeepsThemUnskinned) 
 }
 
 TEST_F(Discovery, TheKindsSwitchedOffAreNotSkinned) {
-    skinData = &AddSkin(TButtonSkin().Build());
-    skinData->SetSkinControls(DefaultSkinControls & ~SkinControlBit(xcButton) &
-                              ~SkinControlBit(xcCheckBox));
-    skinData->SetSkin3rd({"TCheckBox=checkbox"});
+    skinData_ = &AddSkin(TButtonSkin().Build());
+    skinData_->SetSkinControls(DefaultSkinControls & ~SkinControlBit(xcButton) &
+                               ~SkinControlBit(xcCheckBox));
+    skinData_->SetSkin3rd({"TCheckBox=checkbox"});
     tk::Form& form = NewForm();
     auto& push = Add<tk::Button>(form, "Push");
     auto& check = Add<tk::CheckBox>(form, "Check");
@@ -87,11 +87,11 @@ TEST_F(Discovery, TheKindsSwitchedOffAreNotSkinned) {
 }
 
 TEST_F(Discovery, TheApplicationsEventMaySupplyTheSkinner) {
-    skinData = &AddSkin(TButtonSkin().Build());
+    skinData_ = &AddSkin(TButtonSkin().Build());
     std::vector<std::string> classes;
-    skinData->OnSkinControl = [&](tk::Component&, TSkinData&, tk::Component&,
-                                  tk::Component& control, const std::string& controlClass,
-                                  tk::Component*& skinned) {
+    skinData_->OnSkinControl = [&](tk::Component&, TSkinData&, tk::Component&,
+                                   tk::Component& control, const std::string& controlClass,
+                                   tk::Component*& skinned) {
         classes.push_back(controlClass);
         if (control.Name() == "Push") {
             skinned = new TSkinBitButton(&control);
@@ -108,7 +108,7 @@ TEST_F(Discovery, TheApplicationsEventMaySupplyTheSkinner) {
 }
 
 TEST_F(Discovery, AControlWithoutAWindowGetsOneFirst) {
-    skinData = &AddSkin(TButtonSkin().Build());
+    skinData_ = &AddSkin(TButtonSkin().Build());
     tk::Form& form = NewForm();
     // Not placed on the form yet: no parent, no window.
     auto* loose = new tk::Button(&form);
@@ -118,7 +118,7 @@ TEST_F(Discovery, AControlWithoutAWindowGetsOneFirst) {
 }
 
 TEST_F(Discovery, RangeControlsAndScrollableControlsGetTheirSkinners) {
-    skinData = &AddSkin(TButtonSkin().Build());
+    skinData_ = &AddSkin(TButtonSkin().Build());
     tk::Form& form = NewForm();
     auto& track = Add<tk::TrackBar>(form, "Track");
     auto& upDown = Add<tk::UpDown>(form, "Spin");
@@ -151,15 +151,15 @@ TEST_F(Discovery, RangeControlsAndScrollableControlsGetTheirSkinners) {
     EXPECT_EQ(SkinnerOf(plain), nullptr) << "no bars, nothing to skin";
     EXPECT_EQ(SkinnerOf(tagged), nullptr);
     // A second pass skins nothing twice (the list view's header included).
-    const size_t listed = frame->FControls.size();
-    frame->SkinFormControls(form);
-    EXPECT_EQ(frame->FControls.size(), listed);
+    const size_t listed = frame_->FControls.size();
+    frame_->SkinFormControls(form);
+    EXPECT_EQ(frame_->FControls.size(), listed);
 }
 
 TEST_F(Discovery, RangeKindsFollowSkin3rdLinesAndTheKindsSwitchedOn) {
-    skinData = &AddSkin(TButtonSkin().Build());
-    skinData->SetSkin3rd({"TProgressBar=Progress", "TMemo=scrollbar"});
-    skinData->SetSkinControls(DefaultSkinControls & ~SkinControlBit(xcButton));
+    skinData_ = &AddSkin(TButtonSkin().Build());
+    skinData_->SetSkin3rd({"TProgressBar=Progress", "TMemo=scrollbar"});
+    skinData_->SetSkinControls(DefaultSkinControls & ~SkinControlBit(xcButton));
     tk::Form& form = NewForm();
     auto& progress = Add<tk::ProgressBar>(form, "Progress");
     // Mapped, a memo without bars is given the bars' skinner all the same.
@@ -177,8 +177,8 @@ TEST_F(Discovery, RangeKindsFollowSkin3rdLinesAndTheKindsSwitchedOn) {
 }
 
 TEST_F(Discovery, TreeViewsKeepTheSystemsBarsWhenScrollBarsAreSwitchedOff) {
-    skinData = &AddSkin(TButtonSkin().Build());
-    skinData->SetSkinControls(DefaultSkinControls & ~SkinControlBit(xcScrollbar));
+    skinData_ = &AddSkin(TButtonSkin().Build());
+    skinData_->SetSkinControls(DefaultSkinControls & ~SkinControlBit(xcScrollbar));
     tk::Form& form = NewForm();
     auto& tree = Add<tk::TreeView>(form, "Tree");
     ShowAndSkin(form);
@@ -188,10 +188,10 @@ TEST_F(Discovery, TreeViewsKeepTheSystemsBarsWhenScrollBarsAreSwitchedOff) {
 // A raw top-level window with one child BUTTON of every kind, skinned when
 // it is activated.
 TEST_F(Discovery, ButtonsOfAWindowWithoutAFormAreSkinnedByTheirStyle) {
-    skinData = &AddSkin(TButtonSkin().Build());
+    skinData_ = &AddSkin(TButtonSkin().Build());
     HWND window = CreateWindowExW(0, frametest::RawClass, L"Raw", frametest::RawStyle, 60, 60, 500,
                                   400, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    windows.push_back(window);
+    windows_.push_back(window);
     std::vector<HWND> children;
     for (DWORD kind = 0; kind <= 15; ++kind) {
         children.push_back(CreateWindowExW(0, L"BUTTON", L"B", WS_CHILD | WS_VISIBLE | kind,
@@ -202,10 +202,10 @@ TEST_F(Discovery, ButtonsOfAWindowWithoutAFormAreSkinnedByTheirStyle) {
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
     frametest::Settle();
-    frame = frametest::FrameOf(window);
-    ASSERT_NE(frame, nullptr);
+    frame_ = frametest::FrameOf(window);
+    ASSERT_NE(frame_, nullptr);
     const auto kindOf = [&](DWORD kind) -> std::string {
-        TSkinControl* skinner = frame->FindControlByWindow(children[kind]);
+        TSkinControl* skinner = frame_->FindControlByWindow(children[kind]);
         if (!skinner) {
             return "none";
         }
@@ -225,7 +225,7 @@ TEST_F(Discovery, ButtonsOfAWindowWithoutAFormAreSkinnedByTheirStyle) {
         EXPECT_EQ(kindOf(kind), "none") << kind;
     }
     // Skinners of raw windows belong to the frame.
-    EXPECT_EQ(frame->FindControlByWindow(children[0])->Owner(), frame);
+    EXPECT_EQ(frame_->FindControlByWindow(children[0])->Owner(), frame_);
 }
 
 // --- Containers and inputs -----------------------------------------------------
@@ -279,7 +279,7 @@ const tk::ClassInfo& TLMDCheckGroup::StaticClass() {
 }
 
 TEST_F(Discovery, ANavigatorTurnsFlatOnTheFaceColourAndPanelsOfTheDefaultListToo) {
-    skinData = &AddSkin(TInputSkin().Build());
+    skinData_ = &AddSkin(TInputSkin().Build());
     tk::Form& form = NewForm();
     auto& navigator = Add<TDBNavigator>(form, "Navigator");
     auto& toolbar = Add<TTBToolbar>(form, "Toolbar");
@@ -295,8 +295,8 @@ TEST_F(Discovery, ANavigatorTurnsFlatOnTheFaceColourAndPanelsOfTheDefaultListToo
 }
 
 TEST_F(Discovery, NavigatorsAndPanelsStayAsTheyAreWithPanelsSwitchedOff) {
-    skinData = &AddSkin(TInputSkin().Build());
-    skinData->SetSkinControls(DefaultSkinControls & ~SkinControlBit(xcPanel));
+    skinData_ = &AddSkin(TInputSkin().Build());
+    skinData_->SetSkinControls(DefaultSkinControls & ~SkinControlBit(xcPanel));
     tk::Form& form = NewForm();
     auto& navigator = Add<TDBNavigator>(form, "Navigator");
     auto& toolbar = Add<TTBToolbar>(form, "Toolbar");
@@ -307,7 +307,7 @@ TEST_F(Discovery, NavigatorsAndPanelsStayAsTheyAreWithPanelsSwitchedOff) {
 }
 
 TEST_F(Discovery, ADatePickerIsAComboBoxAndATimePickerAnEditWithItsSpinButton) {
-    skinData = &AddSkin(TInputSkin().Build());
+    skinData_ = &AddSkin(TInputSkin().Build());
     tk::Form& form = NewForm();
     auto& date = Add<tk::DateTimePicker>(form, "Date");
     auto& time = Add<tk::DateTimePicker>(form, "Time");
@@ -324,7 +324,7 @@ TEST_F(Discovery, ADatePickerIsAComboBoxAndATimePickerAnEditWithItsSpinButton) {
 }
 
 TEST_F(Discovery, AnEmbeddedFormTakesTheFaceColourAndItsControlsAreSkinned) {
-    skinData = &AddSkin(TInputSkin().Build());
+    skinData_ = &AddSkin(TInputSkin().Build());
     tk::Form& form = NewForm();
     auto& host = Add<tk::Panel>(form, "Host");
     host.SetBounds(10, 10, 300, 200);
@@ -345,16 +345,18 @@ TEST_F(Discovery, AnEmbeddedFormTakesTheFaceColourAndItsControlsAreSkinned) {
     ASSERT_NE(SkinnerOf(*button), nullptr);
     EXPECT_EQ(typeid(*SkinnerOf(*button)), typeid(TSkinButton));
     EXPECT_EQ(SkinnerOf(*own), nullptr);
-    frame->FreeControls();
+    frame_->FreeControls();
     EXPECT_EQ(inner->GetColor(), tk::clWhite);
 }
 
 TEST_F(Discovery, Skin3rdKindsForContainersAndInputs) {
-    skinData = &AddSkin(TInputSkin().Build());
+    skinData_ = &AddSkin(TInputSkin().Build());
     std::vector<std::string> lines = DefaultSkin3rd();
-    for (const char* line : {"TComboBox=ComboBox", "TGroupBox=groupbox", "TRadioGroup=RadioGroup"})
+    for (const char* line :
+         {"TComboBox=ComboBox", "TGroupBox=groupbox", "TRadioGroup=RadioGroup"}) {
         lines.push_back(line);
-    skinData->SetSkin3rd(lines);
+    }
+    skinData_->SetSkin3rd(lines);
     tk::Form& form = NewForm();
     auto& combo = Add<tk::ComboBox>(form, "Combo");
     auto& group = Add<tk::GroupBox>(form, "Group");
@@ -379,15 +381,15 @@ TEST_F(Discovery, Skin3rdKindsForContainersAndInputs) {
     ASSERT_NE(SkinnerOf(*check), nullptr);
     EXPECT_EQ(typeid(*SkinnerOf(*check)), typeid(TSkinCheckBox));
     // The check box is a component of the form as well: one skinner only.
-    EXPECT_EQ(std::count_if(frame->FControls.begin(), frame->FControls.end(),
+    EXPECT_EQ(std::count_if(frame_->FControls.begin(), frame_->FControls.end(),
                             [&](TSkinControl* s) { return s->FControl == check; }),
               1);
 }
 
 TEST_F(Discovery, GroupsOfButtonsKeepTheirButtonsUnskinnedWithRadioButtonsSwitchedOff) {
-    skinData = &AddSkin(TInputSkin().Build());
-    skinData->SetSkinControls(DefaultSkinControls & ~SkinControlBit(xcRadioButton));
-    skinData->SetSkin3rd({"TRadioGroup=radiogroup"});
+    skinData_ = &AddSkin(TInputSkin().Build());
+    skinData_->SetSkinControls(DefaultSkinControls & ~SkinControlBit(xcRadioButton));
+    skinData_->SetSkin3rd({"TRadioGroup=radiogroup"});
     tk::Form& form = NewForm();
     auto& radios = Add<tk::RadioGroup>(form, "Radios");
     radios.SetBounds(100, 10, 150, 100);
@@ -400,12 +402,12 @@ TEST_F(Discovery, GroupsOfButtonsKeepTheirButtonsUnskinnedWithRadioButtonsSwitch
 // A raw top-level window with combo boxes, an extended combo box, scroll bars
 // and an edit, skinned when it is activated.
 TEST_F(Discovery, InputsOfAWindowWithoutAFormAreSkinnedByTheirClass) {
-    skinData = &AddSkin(TInputSkin().Build());
+    skinData_ = &AddSkin(TInputSkin().Build());
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_USEREX_CLASSES};
     InitCommonControlsEx(&classes);
     HWND window = CreateWindowExW(0, frametest::RawClass, L"Raw", frametest::RawStyle, 60, 60, 500,
                                   400, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    windows.push_back(window);
+    windows_.push_back(window);
     const auto child = [&](const wchar_t* cls, DWORD style, int x, int y, int w, int h) {
         return CreateWindowExW(0, cls, L"", WS_CHILD | WS_VISIBLE | style, x, y, w, h, window,
                                nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -420,10 +422,10 @@ TEST_F(Discovery, InputsOfAWindowWithoutAFormAreSkinnedByTheirClass) {
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
     frametest::Settle();
-    frame = frametest::FrameOf(window);
-    ASSERT_NE(frame, nullptr);
+    frame_ = frametest::FrameOf(window);
+    ASSERT_NE(frame_, nullptr);
     const auto kindOf = [&](HWND w) -> std::string {
-        TSkinControl* skinner = frame->FindControlByWindow(w);
+        TSkinControl* skinner = frame_->FindControlByWindow(w);
         return skinner ? skinner->ClassName() : "none";
     };
     EXPECT_EQ(kindOf(dropDown), "TSkinComBox");
@@ -442,11 +444,11 @@ TEST_F(Discovery, InputsOfAWindowWithoutAFormAreSkinnedByTheirClass) {
     EXPECT_EQ(grip.At(0, 0), guitest::Rgb(TInputSkin::Shadow));
     EXPECT_EQ(grip.At(19, 10), guitest::Rgb(TInputSkin::Shadow));
     const guitest::Capture list = guitest::CaptureWindow(dropList);
-    EXPECT_EQ(list.At(1, list.height / 2), guitest::Rgb(TInputSkin::Sunk[ComboFrame::Normal - 1]));
+    EXPECT_EQ(list.At(1, list.height / 2), guitest::Rgb(TInputSkin::Sunk[combo_frame::Normal - 1]));
     // A second pass skins nothing twice.
-    const size_t listed = frame->FControls.size();
-    frame->SkinChildWindows();
-    EXPECT_EQ(frame->FControls.size(), listed);
+    const size_t listed = frame_->FControls.size();
+    frame_->SkinChildWindows();
+    EXPECT_EQ(frame_->FControls.size(), listed);
 }
 
 } // namespace

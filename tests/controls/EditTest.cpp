@@ -22,23 +22,23 @@ constexpr COLORREF PrintBrush = RGB(20, 200, 90);
 class Edits : public InputsTest {
 protected:
     tk::Edit& SkinnedEdit(tk::Form& form) {
-        skinData->SetSkin3rd({"TEdit=edit"});
+        skinData_->SetSkin3rd({"TEdit=edit"});
         auto& edit = Place<tk::Edit>(form, 20, 20, 160, 26);
         edit.SetText("Text");
-        frame->SkinFormControls(form);
+        frame_->SkinFormControls(form);
         frametest::Settle();
         return edit;
     }
     // An edit is skinned through its window, as a raw one.
     TSkinEdit* EditSkinner(tk::Edit& edit) const {
-        return dynamic_cast<TSkinEdit*>(frame->FindControlByWindow(edit.Handle()));
+        return dynamic_cast<TSkinEdit*>(frame_->FindControlByWindow(edit.Handle()));
     }
     // A plain EDIT window on the form, given its skinner as a raw window.
     TSkinEdit& RawEdit(tk::Form& form, DWORD exStyle, HWND& window) {
         window = CreateWindowExW(exStyle, L"EDIT", L"Raw", WS_CHILD | WS_VISIBLE, 20, 80, 160, 26,
                                  form.Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
-        auto* skinner = new TSkinEdit(frame);
-        skinner->AttachWindow(window, *skinData, *frame, frame->FControlCanvas);
+        auto* skinner = new TSkinEdit(frame_);
+        skinner->AttachWindow(window, *skinData_, *frame_, frame_->FControlCanvas);
         frametest::Settle();
         return *skinner;
     }
@@ -114,7 +114,7 @@ TEST_F(Edits, ASpinButtonInsideIsFoundAtALaterPaintAndDrawnInset) {
     ASSERT_NE(skinner.FUpDown, nullptr);
     EXPECT_EQ(skinner.FUpDown->FHandle, spin);
     EXPECT_TRUE(skinner.FUpDown->FInset);
-    EXPECT_EQ(frame->FindControlByWindow(spin), skinner.FUpDown);
+    EXPECT_EQ(frame_->FindControlByWindow(spin), skinner.FUpDown);
     // The same owner as the edit's skinner: freed with the edit.
     EXPECT_EQ(skinner.FUpDown->Owner(), &edit);
     RedrawWindow(spin, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
@@ -125,13 +125,13 @@ TEST_F(Edits, ASpinButtonInsideIsFoundAtALaterPaintAndDrawnInset) {
     EXPECT_EQ(shot.At(shot.width - 1, shot.height / 2), Rgb(TInputSkin::Face));
     EXPECT_NE(before, Rgb(TInputSkin::Face));
     // A second paint finds no second spin button.
-    const size_t listed = frame->FControls.size();
+    const size_t listed = frame_->FControls.size();
     edit.Invalidate();
     frametest::Settle();
-    EXPECT_EQ(frame->FControls.size(), listed);
+    EXPECT_EQ(frame_->FControls.size(), listed);
     // The spin button's window goes: its skinner is purged and forgotten.
     DestroyWindow(spin);
-    frame->PurgeDeadControls();
+    frame_->PurgeDeadControls();
     EXPECT_EQ(skinner.FUpDown, nullptr);
     edit.Invalidate();
     frametest::Settle();

@@ -46,7 +46,7 @@ protected:
         button.SetNumGlyphs(cells);
         button.SetMargin(GlyphMargin);
         button.SetCaption("Go");
-        frame->SkinFormControls(form);
+        frame_->SkinFormControls(form);
         frametest::Settle();
         return button;
     }
@@ -69,12 +69,12 @@ TEST_F(GlyphButtons, AFourCellGlyphShowsItsUpDisabledAndDownCells) {
     EXPECT_EQ(GlyphCorner(button), CellColour(button));
     PostMessageW(button.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 12));
     frametest::Settle();
-    EXPECT_EQ(CellColour(button), Cell(ButtonFrame::Pressed));
+    EXPECT_EQ(CellColour(button), Cell(button_frame::Pressed));
     EXPECT_EQ(GlyphMiddle(button), guitest::Rgb(GlyphColours[2]));
     PostMessageW(button.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(50, 12));
     button.SetEnabled(false);
     frametest::Settle();
-    EXPECT_EQ(CellColour(button), Cell(ButtonFrame::Disabled));
+    EXPECT_EQ(CellColour(button), Cell(button_frame::Disabled));
     EXPECT_EQ(GlyphMiddle(button), Grey(GlyphColours[1]));
 }
 
@@ -112,7 +112,7 @@ protected:
     tk::SpeedButton& SpeedButton(tk::Form& form) {
         auto& button = Place<tk::SpeedButton>(form, 40, 40, 60, 24);
         button.SetCaption("Go");
-        frame->SkinFormControls(form);
+        frame_->SkinFormControls(form);
         frametest::Settle();
         return button;
     }
@@ -124,18 +124,18 @@ TEST_F(SpeedButtons, AWindowlessSpeedButtonFollowsTheMouse) {
     int clicks = 0;
     button.OnClick = [&](tk::Component&) { ++clicks; };
     ASSERT_NE(dynamic_cast<TSkinSpeedButton*>(SkinnerOf(button)), nullptr);
-    EXPECT_EQ(CellColour(button), Cell(ButtonFrame::Normal));
+    EXPECT_EQ(CellColour(button), Cell(button_frame::Normal));
     guitest::MouseMove(form.Handle(), {60, 50});
-    EXPECT_EQ(CellColour(button), Cell(ButtonFrame::Hot));
+    EXPECT_EQ(CellColour(button), Cell(button_frame::Hot));
     PostMessageW(form.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 50));
     frametest::Settle();
-    EXPECT_EQ(CellColour(button), Cell(ButtonFrame::Pressed));
+    EXPECT_EQ(CellColour(button), Cell(button_frame::Pressed));
     PostMessageW(form.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(60, 50));
     frametest::Settle();
     EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(CellColour(button), Cell(ButtonFrame::Hot));
+    EXPECT_EQ(CellColour(button), Cell(button_frame::Hot));
     guitest::MouseMove(form.Handle(), {300, 200});
-    EXPECT_EQ(CellColour(button), Cell(ButtonFrame::Normal));
+    EXPECT_EQ(CellColour(button), Cell(button_frame::Normal));
 }
 
 TEST_F(SpeedButtons, DownOutranksDisabled) {
@@ -143,11 +143,11 @@ TEST_F(SpeedButtons, DownOutranksDisabled) {
     auto& button = SpeedButton(form);
     button.SetEnabled(false);
     frametest::Settle();
-    EXPECT_EQ(CellColour(button), Cell(ButtonFrame::Disabled));
+    EXPECT_EQ(CellColour(button), Cell(button_frame::Disabled));
     button.SetGroupIndex(1);
     button.SetDown(true);
     frametest::Settle();
-    EXPECT_EQ(CellColour(button), Cell(ButtonFrame::Pressed));
+    EXPECT_EQ(CellColour(button), Cell(button_frame::Pressed));
 }
 
 TEST_F(SpeedButtons, AGlyphIsPlacedOnePixelFurtherThanOnABitmapButton) {
@@ -155,7 +155,7 @@ TEST_F(SpeedButtons, AGlyphIsPlacedOnePixelFurtherThanOnABitmapButton) {
     auto& button = Place<tk::SpeedButton>(form, 40, 40, 60, 24);
     FillGlyph(button.Glyph(), 1);
     button.SetSpacing(4);
-    frame->SkinFormControls(form);
+    frame_->SkinFormControls(form);
     frametest::Settle();
     // No caption: margin (60 - 10) / 2 + 1 = 26.
     const guitest::Capture shot = Shot(button);
@@ -170,7 +170,7 @@ TEST_F(SpeedButtons, ASkinnerGoneLeavesTheSpeedButtonPaintingItself) {
     delete SkinnerOf(button);
     button.Invalidate();
     frametest::Settle();
-    EXPECT_NE(CellColour(button), Cell(ButtonFrame::Normal));
+    EXPECT_NE(CellColour(button), Cell(button_frame::Normal));
     int clicks = 0;
     button.OnClick = [&](tk::Component&) { ++clicks; };
     guitest::Click(form.Handle(), {60, 50});

@@ -20,35 +20,35 @@ class HeaderSkin : public RangeTest {
 protected:
     void SetUp() override {
         tk::Form& form = RangeForm();
-        list = &RowList(form, 5, {20, 20, 370, 170});
-        list->Columns()[0]->SetCaption("Left");
+        list_ = &RowList(form, 5, {20, 20, 370, 170});
+        list_->Columns()[0]->SetCaption("Left");
         for (const auto& [caption, alignment] :
              {std::pair{"Mid", tk::Alignment::Center}, std::pair{"Right", tk::Alignment::Right}}) {
-            tk::ListColumn& column = list->AddColumn();
+            tk::ListColumn& column = list_->AddColumn();
             column.SetCaption(caption);
             column.SetAlignment(alignment);
         }
-        for (const auto& column : list->Columns()) {
+        for (const auto& column : list_->Columns()) {
             column->SetWidth(100);
         }
-        header = ListView_GetHeader(list->Handle());
-        ASSERT_NE(header, nullptr);
-        skinner = &SkinScrolled<TSkinListView>(*list, false);
-        ASSERT_NE(skinner->FHeader, nullptr);
+        header_ = ListView_GetHeader(list_->Handle());
+        ASSERT_NE(header_, nullptr);
+        skinner_ = &SkinScrolled<TSkinListView>(*list_, false);
+        ASSERT_NE(skinner_->FHeader, nullptr);
     }
     void TearDown() override {
-        if (images) {
-            ImageList_Destroy(images);
+        if (images_) {
+            ImageList_Destroy(images_);
         }
     }
     RECT ItemRect(int index) const {
         RECT r{};
-        Header_GetItemRect(header, index, &r);
+        Header_GetItemRect(header_, index, &r);
         return r;
     }
     guitest::Capture Shot() const {
         RECT r{};
-        GetWindowRect(header, &r);
+        GetWindowRect(header_, &r);
         return guitest::CaptureScreen(r);
     }
     // The columns of an item that show something other than the bar.
@@ -66,10 +66,10 @@ protected:
         }
         return {first, last};
     }
-    tk::ListView* list = nullptr;
-    HWND header = nullptr;
-    TSkinListView* skinner = nullptr;
-    HIMAGELIST images = nullptr;
+    tk::ListView* list_ = nullptr;
+    HWND header_ = nullptr;
+    TSkinListView* skinner_ = nullptr;
+    HIMAGELIST images_ = nullptr;
 };
 
 TEST_F(HeaderSkin, ItemsAndTheAreaRightOfTheLastOneShowTheBar) {
@@ -103,7 +103,7 @@ TEST_F(HeaderSkin, CaptionsFollowTheirColumnsAlignment) {
 }
 
 TEST_F(HeaderSkin, AnItemsIconShowsOnlyBesideACaption) {
-    images = ImageList_Create(16, 16, ILC_COLOR24, 1, 0);
+    images_ = ImageList_Create(16, 16, ILC_COLOR24, 1, 0);
     {
         const tk::WindowDC screen = tk::WindowDC::Client(nullptr);
         const tk::OwnedBitmap icon(CreateCompatibleBitmap(screen, 16, 16));
@@ -113,9 +113,9 @@ TEST_F(HeaderSkin, AnItemsIconShowsOnlyBesideACaption) {
             const RECT all{0, 0, 16, 16};
             FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
         }
-        ImageList_Add(images, icon.get(), nullptr);
+        ImageList_Add(images_, icon.get(), nullptr);
     }
-    Header_SetImageList(header, images);
+    Header_SetImageList(header_, images_);
     // Column 0: caption and icon; column 1: icon, no caption; column 2:
     // caption, its icon asked for only by the string flag.
     const int formats[3] = {HDF_LEFT | HDF_STRING | HDF_IMAGE, HDF_CENTER | HDF_IMAGE,
@@ -126,9 +126,9 @@ TEST_F(HeaderSkin, AnItemsIconShowsOnlyBesideACaption) {
         item.fmt = formats[i];
         item.iImage = 0;
         item.pszText = const_cast<wchar_t*>(L"");
-        Header_SetItem(header, i, &item);
+        Header_SetItem(header_, i, &item);
     }
-    InvalidateRect(header, nullptr, TRUE);
+    InvalidateRect(header_, nullptr, TRUE);
     guitest::PumpUntilIdle(40);
     const guitest::Capture shot = Shot();
     const auto countIcon = [&](const RECT& item) {
@@ -149,15 +149,15 @@ TEST_F(HeaderSkin, AnItemsIconShowsOnlyBesideACaption) {
 
 TEST_F(HeaderSkin, RepaintsAndAttachCyclesLeaveTheCountsFlat) {
     guitest::ExpectFlat(1000, [&] {
-        RedrawWindow(header, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        RedrawWindow(header_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     });
     guitest::ExpectFlat(100, [&] {
-        delete skinner;
-        skinner = &SkinScrolled<TSkinListView>(*list, false);
+        delete skinner_;
+        skinner_ = &SkinScrolled<TSkinListView>(*list_, false);
     });
-    ASSERT_NE(skinner->FHeader, nullptr);
+    ASSERT_NE(skinner_->FHeader, nullptr);
     // The last skinner still paints the bar.
-    RedrawWindow(header, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    RedrawWindow(header_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     guitest::PumpUntilIdle(40);
     const guitest::Capture shot = Shot();
     EXPECT_EQ(CellOf(TStrip::Header, shot.At(shot.width - 2, shot.height / 2)), 1);

@@ -59,18 +59,24 @@ inline std::vector<uint8_t> TInputSkin::Build() const {
     using skin::TDib;
     const auto solid = [](const skin::Colour* colours, int cells, int width, int height) {
         TDib dib(cells * width, height);
-        for (int cell = 0; cell < cells; ++cell)
-            for (int y = 0; y < height; ++y)
-                for (int x = 0; x < width; ++x)
+        for (int cell = 0; cell < cells; ++cell) {
+            for (int y = 0; y < height; ++y) {
+                for (int x = 0; x < width; ++x) {
                     dib.SetPixel(cell * width + x, y, colours[cell]);
+                }
+            }
+        }
         return dib;
     };
     TDib button(4 * ButtonCellWidth, ButtonCellHeight);
-    for (int cell = 0; cell < 4; ++cell)
-        for (int y = 0; y < ButtonCellHeight; ++y)
-            for (int x = 0; x < ButtonCellWidth; ++x)
+    for (int cell = 0; cell < 4; ++cell) {
+        for (int y = 0; y < ButtonCellHeight; ++y) {
+            for (int x = 0; x < ButtonCellWidth; ++x) {
                 button.SetPixel(cell * ButtonCellWidth + x, y,
                                 x < ButtonCellWidth / 2 ? ButtonLeft[cell] : ButtonRight[cell]);
+            }
+        }
+    }
     // The arrows and the grip have keyed corners.
     TDib extra = solid(Extra, 5, ExtraCellWidth, ExtraCellHeight);
     for (int cell = 0; cell < 5; ++cell) {
@@ -85,9 +91,10 @@ inline std::vector<uint8_t> TInputSkin::Build() const {
     std::string ini = "[TitlebarSkin]\nSkinName=InputTest\n[Colours]\nButtonFace=" + rgb(Face) +
                       "\nButtonShadow=" + rgb(Shadow) + "\n";
     ini += "[ComboButton]\nImage=combo.bmp\nStyle=" + std::to_string(comboStyle) + "\n";
-    if (sunkEdge)
+    if (sunkEdge) {
         ini += "[SunkEdge]\nImage=sunk.bmp\nLeftWidth=3\nTopHeight=3\nRightWidth=3\n"
                "BottomHeight=3\n";
+    }
     ini += "[ExtraImages]\nImage=extra.bmp\nTrans=1\n";
     if (statusEdges) {
         const std::string margin = std::to_string(EdgeMargin);

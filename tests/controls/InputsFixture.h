@@ -16,7 +16,7 @@ protected:
     // A skinner of kind S for the control, attached as a toolkit control.
     template <class S> S& AttachSkinner(tk::Control& control, bool useSkinColor = false) {
         auto* skinner = new S(&control);
-        skinner->Attach(*frame, *skinData, useSkinColor, frame->FControlCanvas);
+        skinner->Attach(*frame_, *skinData_, useSkinColor, frame_->FControlCanvas);
         frametest::Settle();
         return *skinner;
     }

@@ -64,7 +64,7 @@ TDragRun DragOver(HWND window, TSkinScrollbar& skinner) {
             // The skinner painted the thumb pressed, moved on from where the
             // last position showed it.
             const int thumb = skinner.FVert.geometry.thumbPos;
-            if (skinner.FPressedPart != ScrollPart::VertThumb || thumb < lastThumb) {
+            if (skinner.FPressedPart != scroll_part::VertThumb || thumb < lastThumb) {
                 ++run.unpainted;
             }
             lastThumb = thumb;
@@ -196,7 +196,7 @@ int main() {
     draw.hdc = trackDc;
     std::printf(
         "range: one paint of a track bar's skinned thumb: %.4f ms (best batch of %d)\n",
-        BestMeanMs([&] { SendMessageW(track->Handle(), tk::kReflectedNotify, 0, LPARAM(&draw)); }),
+        BestMeanMs([&] { SendMessageW(track->Handle(), tk::ReflectedNotify, 0, LPARAM(&draw)); }),
         Rounds);
     std::printf("range: a 150 x 30 track bar repainted whole through its window (the system's "
                 "channel and ticks, the skinned thumb): %.4f ms (best batch of %d)\n",

@@ -108,24 +108,24 @@ class UpDownSkin : public RangeControls {
 protected:
     tk::UpDown& SkinnedUpDown(bool horizontal, const TRangeSkin& look = {}) {
         tk::Form& form = RangeForm(look);
-        updown = &Place<tk::UpDown>(form, 40, 40, horizontal ? 40 : 20, horizontal ? 20 : 40);
+        updown_ = &Place<tk::UpDown>(form, 40, 40, horizontal ? 40 : 20, horizontal ? 20 : 40);
         if (horizontal) {
-            updown->SetOrientation(tk::Orientation::Horizontal);
+            updown_->SetOrientation(tk::Orientation::Horizontal);
         }
-        skinner = &SkinWith<TSkinUpDown>(*updown);
+        skinner_ = &SkinWith<TSkinUpDown>(*updown_);
         // The system may give the control a width of its own.
-        GetClientRect(updown->Handle(), &area);
+        GetClientRect(updown_->Handle(), &area_);
         const bool sideBySide = horizontal;
-        first = area;
-        second = area;
+        first_ = area_;
+        second_ = area_;
         if (sideBySide) {
-            first.right = area.right / 2;
-            second.left = first.right;
+            first_.right = area_.right / 2;
+            second_.left = first_.right;
         } else {
-            first.bottom = area.bottom / 2;
-            second.top = first.bottom;
+            first_.bottom = area_.bottom / 2;
+            second_.top = first_.bottom;
         }
-        return *updown;
+        return *updown_;
     }
     // A point of a half beside its glyph, and the glyph's middle.
     static POINT Beside(const RECT& half) { return {half.left + 1, half.top + 1}; }
@@ -139,18 +139,18 @@ protected:
     }
     // The strip cells the two halves show.
     std::pair<int, int> Cells(TStrip strip) {
-        return {CellOf(strip, ClientPixel(*updown, Beside(first))),
-                CellOf(strip, ClientPixel(*updown, Beside(second)))};
+        return {CellOf(strip, ClientPixel(*updown_, Beside(first_))),
+                CellOf(strip, ClientPixel(*updown_, Beside(second_)))};
     }
     void Post(UINT msg, WPARAM keys, POINT at) {
-        PostMessageW(updown->Handle(), msg, keys, MAKELPARAM(at.x, at.y));
+        PostMessageW(updown_->Handle(), msg, keys, MAKELPARAM(at.x, at.y));
         guitest::PumpUntilIdle(40);
     }
-    tk::UpDown* updown = nullptr;
-    TSkinUpDown* skinner = nullptr;
-    RECT area{};
-    RECT first{};
-    RECT second{};
+    tk::UpDown* updown_ = nullptr;
+    TSkinUpDown* skinner_ = nullptr;
+    RECT area_{};
+    RECT first_{};
+    RECT second_{};
 };
 
 using Pair = std::pair<int, int>;
@@ -159,18 +159,19 @@ TEST_F(UpDownSkin, TheHalfUnderThePointerShowsHotAndPressed) {
     SkinnedUpDown(false);
     EXPECT_EQ(Cells(TStrip::UpDownVert), Pair(1, 5));
     // The glyphs sit in the middle of each half, in the same cell.
-    EXPECT_EQ(CellOf(TStrip::UpDownGlyph, ClientPixel(*updown, GlyphOf(first))), 1);
-    EXPECT_EQ(CellOf(TStrip::UpDownGlyph, ClientPixel(*updown, GlyphOf(second))), 5);
-    PointerTo(*updown, Middle(first));
-    EXPECT_EQ(Cells(TStrip::UpDownVert), Pair(UpDownState::Hot, 5));
-    EXPECT_EQ(CellOf(TStrip::UpDownGlyph, ClientPixel(*updown, GlyphOf(first))), UpDownState::Hot);
-    PointerTo(*updown, Middle(second));
-    EXPECT_EQ(Cells(TStrip::UpDownVert), Pair(1, 4 + UpDownState::Hot));
-    Post(WM_LBUTTONDOWN, MK_LBUTTON, Middle(second));
-    EXPECT_EQ(Cells(TStrip::UpDownVert), Pair(1, 4 + UpDownState::Pressed));
-    Post(WM_LBUTTONUP, 0, Middle(second));
-    EXPECT_EQ(Cells(TStrip::UpDownVert), Pair(1, 4 + UpDownState::Hot));
-    EXPECT_EQ(updown->Position(), 0) << "down from the minimum stays there";
+    EXPECT_EQ(CellOf(TStrip::UpDownGlyph, ClientPixel(*updown_, GlyphOf(first_))), 1);
+    EXPECT_EQ(CellOf(TStrip::UpDownGlyph, ClientPixel(*updown_, GlyphOf(second_))), 5);
+    PointerTo(*updown_, Middle(first_));
+    EXPECT_EQ(Cells(TStrip::UpDownVert), Pair(up_down_state::Hot, 5));
+    EXPECT_EQ(CellOf(TStrip::UpDownGlyph, ClientPixel(*updown_, GlyphOf(first_))),
+              up_down_state::Hot);
+    PointerTo(*updown_, Middle(second_));
+    EXPECT_EQ(Cells(TStrip::UpDownVert), Pair(1, 4 + up_down_state::Hot));
+    Post(WM_LBUTTONDOWN, MK_LBUTTON, Middle(second_));
+    EXPECT_EQ(Cells(TStrip::UpDownVert), Pair(1, 4 + up_down_state::Pressed));
+    Post(WM_LBUTTONUP, 0, Middle(second_));
+    EXPECT_EQ(Cells(TStrip::UpDownVert), Pair(1, 4 + up_down_state::Hot));
+    EXPECT_EQ(updown_->Position(), 0) << "down from the minimum stays there";
     Post(WM_MOUSELEAVE, 0, {0, 0});
     EXPECT_EQ(Cells(TStrip::UpDownVert), Pair(1, 5));
 }
@@ -178,24 +179,26 @@ TEST_F(UpDownSkin, TheHalfUnderThePointerShowsHotAndPressed) {
 TEST_F(UpDownSkin, AHorizontalOneUsesItsOwnStripLeftAndRight) {
     SkinnedUpDown(true);
     EXPECT_EQ(Cells(TStrip::UpDownHorz), Pair(1, 5));
-    PointerTo(*updown, Middle(second));
-    EXPECT_EQ(Cells(TStrip::UpDownHorz), Pair(1, 4 + UpDownState::Hot));
-    Post(WM_LBUTTONDOWN, MK_LBUTTON, Middle(second));
-    EXPECT_EQ(Cells(TStrip::UpDownHorz), Pair(1, 4 + UpDownState::Pressed));
-    Post(WM_LBUTTONUP, 0, Middle(second));
-    EXPECT_EQ(updown->Position(), 1);
-    PointerTo(*updown, Middle(first));
-    EXPECT_EQ(Cells(TStrip::UpDownHorz), Pair(UpDownState::Hot, 5));
+    PointerTo(*updown_, Middle(second_));
+    EXPECT_EQ(Cells(TStrip::UpDownHorz), Pair(1, 4 + up_down_state::Hot));
+    Post(WM_LBUTTONDOWN, MK_LBUTTON, Middle(second_));
+    EXPECT_EQ(Cells(TStrip::UpDownHorz), Pair(1, 4 + up_down_state::Pressed));
+    Post(WM_LBUTTONUP, 0, Middle(second_));
+    EXPECT_EQ(updown_->Position(), 1);
+    PointerTo(*updown_, Middle(first_));
+    EXPECT_EQ(Cells(TStrip::UpDownHorz), Pair(up_down_state::Hot, 5));
 }
 
 TEST_F(UpDownSkin, ADisabledOneShowsBothHalvesDisabledWhateverThePointerDoes) {
     SkinnedUpDown(false);
-    PointerTo(*updown, Middle(first));
-    updown->SetEnabled(false);
+    PointerTo(*updown_, Middle(first_));
+    updown_->SetEnabled(false);
     guitest::PumpUntilIdle(40);
-    EXPECT_EQ(Cells(TStrip::UpDownVert), Pair(UpDownState::Disabled, 4 + UpDownState::Disabled));
-    PointerTo(*updown, Middle(second));
-    EXPECT_EQ(Cells(TStrip::UpDownVert), Pair(UpDownState::Disabled, 4 + UpDownState::Disabled));
+    EXPECT_EQ(Cells(TStrip::UpDownVert),
+              Pair(up_down_state::Disabled, 4 + up_down_state::Disabled));
+    PointerTo(*updown_, Middle(second_));
+    EXPECT_EQ(Cells(TStrip::UpDownVert),
+              Pair(up_down_state::Disabled, 4 + up_down_state::Disabled));
 }
 
 TEST_F(UpDownSkin, WithoutTheSkinsStripEachHalfIsAPlainButtonWithALineArrow) {
@@ -203,20 +206,20 @@ TEST_F(UpDownSkin, WithoutTheSkinsStripEachHalfIsAPlainButtonWithALineArrow) {
     look.withUpDown = false;
     SkinnedUpDown(false, look);
     const uint32_t edge = Rgb(TRangeSkin::DkShadow);
-    EXPECT_EQ(ClientPixel(*updown, {first.left, first.top + 5}), edge);
-    EXPECT_EQ(ClientPixel(*updown, {first.right - 1, first.top + 5}), edge);
-    EXPECT_EQ(ClientPixel(*updown, {first.left + 3, first.top}), edge);
-    EXPECT_EQ(ClientPixel(*updown, {first.left + 3, first.bottom - 1}), edge);
-    EXPECT_EQ(ClientPixel(*updown, {second.left + 3, second.top}), edge);
-    EXPECT_EQ(ClientPixel(*updown, Beside(first)), Rgb(TRangeSkin::Face));
+    EXPECT_EQ(ClientPixel(*updown_, {first_.left, first_.top + 5}), edge);
+    EXPECT_EQ(ClientPixel(*updown_, {first_.right - 1, first_.top + 5}), edge);
+    EXPECT_EQ(ClientPixel(*updown_, {first_.left + 3, first_.top}), edge);
+    EXPECT_EQ(ClientPixel(*updown_, {first_.left + 3, first_.bottom - 1}), edge);
+    EXPECT_EQ(ClientPixel(*updown_, {second_.left + 3, second_.top}), edge);
+    EXPECT_EQ(ClientPixel(*updown_, Beside(first_)), Rgb(TRangeSkin::Face));
     // Each arrow's tip at the middle of its half, raised by 2.
-    const POINT up = Middle(first);
-    EXPECT_EQ(ClientPixel(*updown, {up.x, up.y - 2}), Rgb(TRangeSkin::Text));
-    const POINT down = Middle(second);
-    EXPECT_EQ(ClientPixel(*updown, {down.x, down.y + 1}), Rgb(TRangeSkin::Text));
-    PointerTo(*updown, down);
-    EXPECT_EQ(ClientPixel(*updown, Beside(second)), Rgb(TRangeSkin::Shadow)) << "hot half";
-    EXPECT_EQ(ClientPixel(*updown, Beside(first)), Rgb(TRangeSkin::Face));
+    const POINT up = Middle(first_);
+    EXPECT_EQ(ClientPixel(*updown_, {up.x, up.y - 2}), Rgb(TRangeSkin::Text));
+    const POINT down = Middle(second_);
+    EXPECT_EQ(ClientPixel(*updown_, {down.x, down.y + 1}), Rgb(TRangeSkin::Text));
+    PointerTo(*updown_, down);
+    EXPECT_EQ(ClientPixel(*updown_, Beside(second_)), Rgb(TRangeSkin::Shadow)) << "hot half";
+    EXPECT_EQ(ClientPixel(*updown_, Beside(first_)), Rgb(TRangeSkin::Face));
 }
 
 TEST_F(UpDownSkin, WithoutTheSkinsStripAHorizontalOneDrawsSideArrows) {
@@ -224,11 +227,11 @@ TEST_F(UpDownSkin, WithoutTheSkinsStripAHorizontalOneDrawsSideArrows) {
     look.withUpDown = false;
     SkinnedUpDown(true, look);
     // Each arrow's point one pixel beside the middle of its half.
-    const POINT left = Middle(first);
-    EXPECT_EQ(ClientPixel(*updown, {left.x - 1, left.y}), Rgb(TRangeSkin::Text));
-    const POINT right = Middle(second);
-    EXPECT_EQ(ClientPixel(*updown, {right.x + 1, right.y}), Rgb(TRangeSkin::Text));
-    EXPECT_EQ(ClientPixel(*updown, {second.left, 3}), Rgb(TRangeSkin::DkShadow))
+    const POINT left = Middle(first_);
+    EXPECT_EQ(ClientPixel(*updown_, {left.x - 1, left.y}), Rgb(TRangeSkin::Text));
+    const POINT right = Middle(second_);
+    EXPECT_EQ(ClientPixel(*updown_, {right.x + 1, right.y}), Rgb(TRangeSkin::Text));
+    EXPECT_EQ(ClientPixel(*updown_, {second_.left, 3}), Rgb(TRangeSkin::DkShadow))
         << "between the halves";
 }
 
@@ -238,81 +241,81 @@ class ProgressSkin : public RangeControls {
 protected:
     tk::ProgressBar& SkinnedBar(const TRangeSkin& look = {}, bool vertical = false) {
         tk::Form& form = RangeForm(look);
-        bar = &Place<tk::ProgressBar>(form, 20, 20, vertical ? 20 : 200, vertical ? 200 : 20);
+        bar_ = &Place<tk::ProgressBar>(form, 20, 20, vertical ? 20 : 200, vertical ? 200 : 20);
         if (vertical) {
-            bar->SetOrientation(tk::Orientation::Vertical);
+            bar_->SetOrientation(tk::Orientation::Vertical);
         }
-        SkinWith<TSkinProgress>(*bar);
-        return *bar;
+        SkinWith<TSkinProgress>(*bar_);
+        return *bar_;
     }
-    int CellAt(int x, int y) { return CellOf(TStrip::Progress, ClientPixel(*bar, {x, y})); }
+    int CellAt(int x, int y) { return CellOf(TStrip::Progress, ClientPixel(*bar_, {x, y})); }
     void Show(int position) {
-        bar->SetPosition(position);
+        bar_->SetPosition(position);
         guitest::PumpUntilIdle(30);
     }
-    tk::ProgressBar* bar = nullptr;
+    tk::ProgressBar* bar_ = nullptr;
 };
 
 TEST_F(ProgressSkin, PositionZeroShowsOnlyTheEmptyCell) {
     SkinnedBar();
     Show(0);
     for (int x : {0, 1, 50, 100, 199}) {
-        EXPECT_EQ(CellAt(x, 10), ProgressCell::Empty) << x;
+        EXPECT_EQ(CellAt(x, 10), progress_cell::Empty) << x;
     }
 }
 
 TEST_F(ProgressSkin, TheFilledCellCoversThePositionsShareOfTheRange) {
     SkinnedBar();
     Show(50);
-    EXPECT_EQ(CellAt(0, 10), ProgressCell::Filled);
-    EXPECT_EQ(CellAt(99, 10), ProgressCell::Filled);
-    EXPECT_EQ(CellAt(100, 10), ProgressCell::Empty);
+    EXPECT_EQ(CellAt(0, 10), progress_cell::Filled);
+    EXPECT_EQ(CellAt(99, 10), progress_cell::Filled);
+    EXPECT_EQ(CellAt(100, 10), progress_cell::Empty);
     Show(100);
-    EXPECT_EQ(CellAt(199, 10), ProgressCell::Filled);
+    EXPECT_EQ(CellAt(199, 10), progress_cell::Filled);
     // A range that does not start at 0: the share from its minimum.
-    bar->SetMin(50);
-    bar->SetMax(150);
+    bar_->SetMin(50);
+    bar_->SetMax(150);
     Show(100);
-    EXPECT_EQ(CellAt(99, 10), ProgressCell::Filled);
-    EXPECT_EQ(CellAt(100, 10), ProgressCell::Empty);
+    EXPECT_EQ(CellAt(99, 10), progress_cell::Filled);
+    EXPECT_EQ(CellAt(100, 10), progress_cell::Empty);
     Show(50);
-    EXPECT_EQ(CellAt(0, 10), ProgressCell::Empty);
+    EXPECT_EQ(CellAt(0, 10), progress_cell::Empty);
 }
 
 TEST_F(ProgressSkin, AVerticalBarFillsFromTheBottom) {
     SkinnedBar({}, true);
     Show(25);
-    EXPECT_EQ(CellAt(10, 199), ProgressCell::Filled);
-    EXPECT_EQ(CellAt(10, 150), ProgressCell::Filled);
-    EXPECT_EQ(CellAt(10, 149), ProgressCell::Empty);
+    EXPECT_EQ(CellAt(10, 199), progress_cell::Filled);
+    EXPECT_EQ(CellAt(10, 150), progress_cell::Filled);
+    EXPECT_EQ(CellAt(10, 149), progress_cell::Empty);
 }
 
 TEST_F(ProgressSkin, TheChunkStyleLaysChunksSideBySideFromTheLeftMargin) {
     SkinnedBar();
-    bar->SetStyle(tk::ProgressStyle::Chunks);
+    bar_->SetStyle(tk::ProgressStyle::Chunks);
     Show(50);
-    constexpr int margin = 3; // the test skin's LeftWidth
+    constexpr int Margin = 3; // the test skin's LeftWidth
     const int top = (20 - TRangeSkin::ChunkHeight) / 2;
     const uint32_t chunk = Rgb(TRangeSkin::Chunk);
-    EXPECT_EQ(ClientPixel(*bar, {margin, top}), chunk);
-    EXPECT_EQ(ClientPixel(*bar, {margin + TRangeSkin::ChunkWidth - 1, top + 7}), chunk);
-    EXPECT_NE(ClientPixel(*bar, {margin + TRangeSkin::ChunkWidth, top}), chunk) << "the gap";
-    EXPECT_EQ(ClientPixel(*bar, {margin + TRangeSkin::ChunkWidth + 1, top}), chunk);
-    EXPECT_NE(ClientPixel(*bar, {margin, top - 1}), chunk);
-    EXPECT_EQ(ClientPixel(*bar, {margin + 99, top}), chunk) << "a hundred pixels of chunks";
-    EXPECT_NE(ClientPixel(*bar, {margin + 100, top}), chunk);
+    EXPECT_EQ(ClientPixel(*bar_, {Margin, top}), chunk);
+    EXPECT_EQ(ClientPixel(*bar_, {Margin + TRangeSkin::ChunkWidth - 1, top + 7}), chunk);
+    EXPECT_NE(ClientPixel(*bar_, {Margin + TRangeSkin::ChunkWidth, top}), chunk) << "the gap";
+    EXPECT_EQ(ClientPixel(*bar_, {Margin + TRangeSkin::ChunkWidth + 1, top}), chunk);
+    EXPECT_NE(ClientPixel(*bar_, {Margin, top - 1}), chunk);
+    EXPECT_EQ(ClientPixel(*bar_, {Margin + 99, top}), chunk) << "a hundred pixels of chunks";
+    EXPECT_NE(ClientPixel(*bar_, {Margin + 100, top}), chunk);
     Show(0);
-    EXPECT_NE(ClientPixel(*bar, {margin, top}), chunk) << "position 0: no chunk";
+    EXPECT_NE(ClientPixel(*bar_, {Margin, top}), chunk) << "position 0: no chunk";
 }
 
 TEST_F(ProgressSkin, WithoutAChunkImageTheChunkStyleShowsOnlyTheBar) {
     TRangeSkin look;
     look.withChunk = false;
     SkinnedBar(look);
-    bar->SetStyle(tk::ProgressStyle::Chunks);
+    bar_->SetStyle(tk::ProgressStyle::Chunks);
     Show(50);
     EXPECT_NE(CellAt(10, 10), 0);
-    EXPECT_NE(ClientPixel(*bar, {10, 10}), Rgb(TRangeSkin::Chunk));
+    EXPECT_NE(ClientPixel(*bar_, {10, 10}), Rgb(TRangeSkin::Chunk));
 }
 
 TEST_F(ProgressSkin, WithoutTheSkinsImageTheBarPaintsItself) {

@@ -95,7 +95,7 @@ protected:
     // A skinner of class S owned by the control and attached to it.
     template <class S> S& SkinWith(tk::Control& control) {
         auto* skinner = new S(&control);
-        skinner->Attach(*frame, *skinData, false, frame->FControlCanvas);
+        skinner->Attach(*frame_, *skinData_, false, frame_->FControlCanvas);
         guitest::PumpUntilIdle(30);
         return *skinner;
     }
@@ -103,7 +103,7 @@ protected:
     template <class S = skin::TSkinScrollbar>
     S& SkinScrolled(tk::WinControl& control, bool handleNcDown = true) {
         auto* skinner = new S(&control);
-        skinner->AttachScrolled(control, *skinData, handleNcDown, *frame, frame->FControlCanvas);
+        skinner->AttachScrolled(control, *skinData_, handleNcDown, *frame_, frame_->FControlCanvas);
         guitest::PumpUntilIdle(30);
         return *skinner;
     }

@@ -23,39 +23,39 @@ protected:
     // the program; the scroll bar control, which discovery leaves to the
     // application, gets its skinner here.
     void Populate(tk::Form& form) {
-        skinData->SetSkin3rd({"TProgressBar=progress"});
-        list = &RowList(form, 200, {10, 10, 150, 150});
-        tree = &Place<tk::TreeView>(form, 160, 10, 100, 140);
+        skinData_->SetSkin3rd({"TProgressBar=progress"});
+        list_ = &RowList(form, 200, {10, 10, 150, 150});
+        tree_ = &Place<tk::TreeView>(form, 160, 10, 100, 140);
         for (int i = 0; i < 40; ++i) {
-            tree->Items().Add("node " + std::to_string(i));
+            tree_->Items().Add("node " + std::to_string(i));
         }
-        track = &Place<tk::TrackBar>(form, 10, 160, 150, 30);
-        upDown = &Place<tk::UpDown>(form, 170, 160, 20, 30);
-        smooth = &Place<tk::ProgressBar>(form, 10, 200, 150, 18);
-        smooth->SetPosition(40);
-        chunks = &Place<tk::ProgressBar>(form, 10, 225, 150, 18);
-        chunks->SetStyle(tk::ProgressStyle::Chunks);
-        chunks->SetPosition(60);
-        bar = &Place<tk::ScrollBar>(form, 270, 10, 17, 140);
-        bar->SetKind(tk::ScrollBarKind::Vertical);
+        track_ = &Place<tk::TrackBar>(form, 10, 160, 150, 30);
+        upDown_ = &Place<tk::UpDown>(form, 170, 160, 20, 30);
+        smooth_ = &Place<tk::ProgressBar>(form, 10, 200, 150, 18);
+        smooth_->SetPosition(40);
+        chunks_ = &Place<tk::ProgressBar>(form, 10, 225, 150, 18);
+        chunks_->SetStyle(tk::ProgressStyle::Chunks);
+        chunks_->SetPosition(60);
+        bar_ = &Place<tk::ScrollBar>(form, 270, 10, 17, 140);
+        bar_->SetKind(tk::ScrollBarKind::Vertical);
         Discover(form);
     }
     void Discover(tk::Form& form) {
-        frame->SkinFormControls(form);
-        SkinWith<TSkinScControl>(*bar);
+        frame_->SkinFormControls(form);
+        SkinWith<TSkinScControl>(*bar_);
         frametest::Settle();
     }
     static void Repaint(HWND window) {
         RedrawWindow(window, nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
     }
-    tk::ListView* list = nullptr;
-    tk::TreeView* tree = nullptr;
-    tk::TrackBar* track = nullptr;
-    tk::UpDown* upDown = nullptr;
-    tk::ProgressBar* smooth = nullptr;
-    tk::ProgressBar* chunks = nullptr;
-    tk::ScrollBar* bar = nullptr;
+    tk::ListView* list_ = nullptr;
+    tk::TreeView* tree_ = nullptr;
+    tk::TrackBar* track_ = nullptr;
+    tk::UpDown* upDown_ = nullptr;
+    tk::ProgressBar* smooth_ = nullptr;
+    tk::ProgressBar* chunks_ = nullptr;
+    tk::ScrollBar* bar_ = nullptr;
 };
 
 // One repaint of a kind, with the change that makes it paint something new.
@@ -69,34 +69,34 @@ protected:
         case TKind::ListBars:
         case TKind::TreeBars: {
             // Scrolled a line down and back, each step painted.
-            const HWND window = GetParam() == TKind::ListBars ? list->Handle() : tree->Handle();
+            const HWND window = GetParam() == TKind::ListBars ? list_->Handle() : tree_->Handle();
             SendMessageW(window, WM_VSCROLL, flip_ ? SB_LINEDOWN : SB_LINEUP, 0);
             Repaint(window);
             break;
         }
         case TKind::Header:
-            Repaint(ListView_GetHeader(list->Handle()));
+            Repaint(ListView_GetHeader(list_->Handle()));
             break;
         case TKind::Track:
-            track->SetPosition(flip_ ? 5 : 0);
-            Repaint(track->Handle());
+            track_->SetPosition(flip_ ? 5 : 0);
+            Repaint(track_->Handle());
             break;
         case TKind::UpDown:
             // Pressed and released under the pointer's message.
-            SendMessageW(upDown->Handle(), flip_ ? WM_LBUTTONDOWN : WM_LBUTTONUP,
+            SendMessageW(upDown_->Handle(), flip_ ? WM_LBUTTONDOWN : WM_LBUTTONUP,
                          flip_ ? MK_LBUTTON : 0, MAKELPARAM(5, 5));
-            Repaint(upDown->Handle());
+            Repaint(upDown_->Handle());
             break;
         case TKind::Smooth:
         case TKind::Chunks: {
-            tk::ProgressBar& progress = GetParam() == TKind::Smooth ? *smooth : *chunks;
+            tk::ProgressBar& progress = GetParam() == TKind::Smooth ? *smooth_ : *chunks_;
             progress.SetPosition(flip_ ? 70 : 0);
             Repaint(progress.Handle());
             break;
         }
         case TKind::BarControl:
-            bar->SetPosition(flip_ ? 50 : 0);
-            Repaint(bar->Handle());
+            bar_->SetPosition(flip_ ? 50 : 0);
+            Repaint(bar_->Handle());
             break;
         }
     }
@@ -108,8 +108,8 @@ private:
 TEST_P(RangeRepaints, AThousandRepaints) {
     tk::Form& form = RangeForm();
     Populate(form);
-    for (tk::WinControl* control :
-         std::initializer_list<tk::WinControl*>{list, tree, track, upDown, smooth, chunks, bar}) {
+    for (tk::WinControl* control : std::initializer_list<tk::WinControl*>{
+             list_, tree_, track_, upDown_, smooth_, chunks_, bar_}) {
         ASSERT_NE(SkinnerOf(*control), nullptr) << control->ClassName();
     }
     guitest::ExpectFlat(1000, [&] { Step(); });
@@ -130,12 +130,12 @@ INSTANTIATE_TEST_SUITE_P(EveryKind, RangeRepaints,
 TEST_F(RangeLeaks, AHundredAttachAndFreeCycles) {
     tk::Form& form = RangeForm();
     Populate(form);
-    const size_t listed = frame->FControls.size();
+    const size_t listed = frame_->FControls.size();
     guitest::ExpectFlat(100, [&] {
-        frame->FreeControls();
+        frame_->FreeControls();
         Discover(form);
     });
-    EXPECT_EQ(frame->FControls.size(), listed);
+    EXPECT_EQ(frame_->FControls.size(), listed);
 }
 
 } // namespace

@@ -59,46 +59,46 @@ protected:
     HWND SkinnedList(int rows = 1000, const RECT& bounds = {20, 20, 220, 220},
                      bool skinnerDrags = false) {
         tk::Form& form = RangeForm();
-        list = &RowList(form, rows, bounds);
-        skinner = &SkinScrolled<TSkinListView>(*list, skinnerDrags);
-        return list->Handle();
+        list_ = &RowList(form, rows, bounds);
+        skinner_ = &SkinScrolled<TSkinListView>(*list_, skinnerDrags);
+        return list_->Handle();
     }
-    int TopIndex() const { return int(SendMessageW(list->Handle(), LVM_GETTOPINDEX, 0, 0)); }
+    int TopIndex() const { return int(SendMessageW(list_->Handle(), LVM_GETTOPINDEX, 0, 0)); }
     SCROLLINFO Info(int bar = SB_VERT) const {
         SCROLLINFO info{};
         info.cbSize = sizeof(info);
         info.fMask = SIF_ALL;
-        GetScrollInfo(list->Handle(), bar, &info);
+        GetScrollInfo(list_->Handle(), bar, &info);
         return info;
     }
-    tk::ListView* list = nullptr;
-    TSkinListView* skinner = nullptr;
+    tk::ListView* list_ = nullptr;
+    TSkinListView* skinner_ = nullptr;
 };
 
 TEST_F(ScrollbarSkin, BothBarsAndTheirCornerArePaintedFromTheSkin) {
     tk::Form& form = RangeForm();
-    list = &RowList(form, 1000, {20, 20, 220, 220});
-    list->Columns()[0]->SetWidth(400); // wider than the list: a horizontal bar too
-    skinner = &SkinScrolled<TSkinListView>(*list);
-    const HWND window = list->Handle();
+    list_ = &RowList(form, 1000, {20, 20, 220, 220});
+    list_->Columns()[0]->SetWidth(400); // wider than the list: a horizontal bar too
+    skinner_ = &SkinScrolled<TSkinListView>(*list_);
+    const HWND window = list_->Handle();
     const TBarsLayout bars = BarsOf(window);
     ASSERT_TRUE(bars.hasHorz && bars.hasVert);
     const guitest::Capture shot = WindowShot(window);
     const int x = MiddleOf(bars.vert);
-    EXPECT_EQ(CellOf(TStrip::Arrows, shot.At(x, bars.vert.top + 2)), ArrowCell::Up);
-    EXPECT_EQ(CellOf(TStrip::Arrows, shot.At(x, bars.vert.bottom - 2)), ArrowCell::Down);
+    EXPECT_EQ(CellOf(TStrip::Arrows, shot.At(x, bars.vert.top + 2)), arrow_cell::Up);
+    EXPECT_EQ(CellOf(TStrip::Arrows, shot.At(x, bars.vert.bottom - 2)), arrow_cell::Down);
     EXPECT_EQ(CellOf(TStrip::VertThumb, shot.At(x, bars.vert.top + Arrow() + 1)), 1)
         << "the thumb at the top";
     EXPECT_EQ(CellOf(TStrip::VertTrack, shot.At(x, bars.vert.bottom - Arrow() - 4)), 1);
     const int y = (bars.horz.top + bars.horz.bottom) / 2;
-    EXPECT_EQ(CellOf(TStrip::Arrows, shot.At(bars.horz.left + 2, y)), ArrowCell::Left);
-    EXPECT_EQ(CellOf(TStrip::Arrows, shot.At(bars.horz.right - 2, y)), ArrowCell::Right);
+    EXPECT_EQ(CellOf(TStrip::Arrows, shot.At(bars.horz.left + 2, y)), arrow_cell::Left);
+    EXPECT_EQ(CellOf(TStrip::Arrows, shot.At(bars.horz.right - 2, y)), arrow_cell::Right);
     EXPECT_EQ(CellOf(TStrip::HorzThumb, shot.At(bars.horz.left + Arrow() + 2, y)), 1);
     EXPECT_TRUE(guitest::PixelIs(shot, (bars.corner.left + bars.corner.right) / 2,
                                  (bars.corner.top + bars.corner.bottom) / 2, TRangeSkin::Face));
     // The column header is the header skinner's.
-    ASSERT_NE(skinner->FHeader, nullptr);
-    EXPECT_EQ(skinner->FHeader->FHandle, ListView_GetHeader(window));
+    ASSERT_NE(skinner_->FHeader, nullptr);
+    EXPECT_EQ(skinner_->FHeader->FHandle, ListView_GetHeader(window));
 }
 
 TEST_F(ScrollbarSkin, ABarShorterThanTwoArrowsShowsTwoHalfArrowsAndNoTrack) {
@@ -113,8 +113,8 @@ TEST_F(ScrollbarSkin, ABarShorterThanTwoArrowsShowsTwoHalfArrowsAndNoTrack) {
     const guitest::Capture bar =
         guitest::CaptureScreen({outer.left + bars.vert.left, outer.top + bars.vert.top,
                                 outer.left + bars.vert.right, outer.top + bars.vert.bottom});
-    const TSpan up = RowsOf(bar, TStrip::Arrows, ArrowCell::Up);
-    const TSpan down = RowsOf(bar, TStrip::Arrows, ArrowCell::Down);
+    const TSpan up = RowsOf(bar, TStrip::Arrows, arrow_cell::Up);
+    const TSpan down = RowsOf(bar, TStrip::Arrows, arrow_cell::Down);
     EXPECT_EQ(up.first, 0);
     EXPECT_EQ(up.last, length / 2 - 1);
     EXPECT_EQ(down.first, length - length / 2);
@@ -136,8 +136,8 @@ TEST_F(ScrollbarSkin, APageAsLargeAsTheRangeFillsTheTrackLessOnePixelAtTheStart)
     info.nPage = 100;
     info.nPos = 40;
     SetScrollInfo(window, SB_VERT, &info, TRUE);
-    auto* raw = new TSkinScrollbar(frame);
-    raw->AttachWindow(window, *skinData, *frame, frame->FControlCanvas);
+    auto* raw = new TSkinScrollbar(frame_);
+    raw->AttachWindow(window, *skinData_, *frame_, frame_->FControlCanvas);
     guitest::PumpUntilIdle(30);
     const TBarsLayout bars = BarsOf(window);
     RECT outer{};
@@ -168,14 +168,14 @@ TEST_F(ScrollbarSkin, ScrollMessagesShowTheirPartPressedUntilTheScrollEnds) {
     const auto& pressed = watch.events.front();
     EXPECT_EQ(pressed.code, SB_LINEDOWN);
     EXPECT_EQ(CellOf(TStrip::Arrows, pressed.bar.At(pressed.bar.width / 2, pressed.bar.height - 3)),
-              ArrowCell::Down + ArrowCell::PressedStep);
-    EXPECT_EQ(CellOf(TStrip::Arrows, pressed.bar.At(pressed.bar.width / 2, 3)), ArrowCell::Up);
+              arrow_cell::Down + arrow_cell::PressedStep);
+    EXPECT_EQ(CellOf(TStrip::Arrows, pressed.bar.At(pressed.bar.width / 2, 3)), arrow_cell::Up);
     const auto& ended = watch.events.back();
     EXPECT_EQ(ended.code, SB_ENDSCROLL);
     EXPECT_EQ(CellOf(TStrip::Arrows, ended.bar.At(ended.bar.width / 2, ended.bar.height - 3)),
-              ArrowCell::Down);
+              arrow_cell::Down);
     EXPECT_EQ(TopIndex(), 1);
-    EXPECT_EQ(skinner->FPressedPart, ScrollPart::None);
+    EXPECT_EQ(skinner_->FPressedPart, scroll_part::None);
 }
 
 // The thumb dragged by the skinner's own loop over a thousand-row list view.
@@ -214,14 +214,15 @@ TEST_F(ThumbDrag, TheThumbDragsToBothEndsAndBeyondTheWindow) {
         if (e.code != SB_THUMBTRACK) {
             continue;
         }
-        const TSpan thumb = RowsOf(e.bar, TStrip::VertThumb, ThumbCell::Pressed);
+        const TSpan thumb = RowsOf(e.bar, TStrip::VertThumb, thumb_cell::Pressed);
         ASSERT_GE(thumb.first, Arrow()) << "position " << e.position;
         EXPECT_LE(thumb.last, Arrow() + track - 1) << "position " << e.position;
     }
     const auto& atBottom =
         *std::find_if(watch.events.begin(), watch.events.end(),
                       [&](const auto& e) { return e.code == SB_THUMBTRACK && e.position == last; });
-    EXPECT_EQ(RowsOf(atBottom.bar, TStrip::VertThumb, ThumbCell::Pressed).last, Arrow() + track - 1)
+    EXPECT_EQ(RowsOf(atBottom.bar, TStrip::VertThumb, thumb_cell::Pressed).last,
+              Arrow() + track - 1)
         << "the thumb stops at the end of its track";
     // The release: the last position, then the end of the scroll.
     ASSERT_GE(watch.events.size(), 2u);
@@ -232,15 +233,15 @@ TEST_F(ThumbDrag, TheThumbDragsToBothEndsAndBeyondTheWindow) {
     EXPECT_EQ(Info().nPos, tracked.back());
     EXPECT_EQ(TopIndex(), tracked.back());
     EXPECT_EQ(GetCapture(), nullptr);
-    EXPECT_FALSE(skinner->FDragging);
+    EXPECT_FALSE(skinner_->FDragging);
     // Released, the thumb shows its normal cell again.
     RECT outer{};
     GetWindowRect(window, &outer);
     const guitest::Capture bar =
         guitest::CaptureScreen({outer.left + bars.vert.left, outer.top + bars.vert.top,
                                 outer.left + bars.vert.right, outer.top + bars.vert.bottom});
-    EXPECT_EQ(RowsOf(bar, TStrip::VertThumb, ThumbCell::Pressed).first, -1);
-    EXPECT_GE(RowsOf(bar, TStrip::VertThumb, ThumbCell::Normal).first, Arrow());
+    EXPECT_EQ(RowsOf(bar, TStrip::VertThumb, thumb_cell::Pressed).first, -1);
+    EXPECT_GE(RowsOf(bar, TStrip::VertThumb, thumb_cell::Normal).first, Arrow());
 }
 
 TEST_F(ThumbDrag, EscapePutsTheThumbBackWhereTheDragBegan) {
@@ -263,7 +264,7 @@ TEST_F(ThumbDrag, EscapePutsTheThumbBackWhereTheDragBegan) {
 
 TEST_F(ThumbDrag, ADragEndsWhenAnotherWindowTakesTheMouse) {
     const HWND window = DraggedList();
-    const HWND other = list->Parent()->Handle();
+    const HWND other = list_->Parent()->Handle();
     TScrollWatch watch(window, ToRect(BarsOf(window).vert), [&](const auto& e) {
         if (e.code == SB_THUMBTRACK && e.position > 0) {
             SetCapture(other);
@@ -275,7 +276,7 @@ TEST_F(ThumbDrag, ADragEndsWhenAnotherWindowTakesTheMouse) {
     EXPECT_EQ(watch.Tracked().size(), 1u) << "no step after the capture went";
     EXPECT_EQ(watch.events[watch.events.size() - 2].code, SB_THUMBPOSITION);
     EXPECT_EQ(watch.events.back().code, SB_ENDSCROLL);
-    EXPECT_FALSE(skinner->FDragging);
+    EXPECT_FALSE(skinner_->FDragging);
     ReleaseCapture();
 }
 
@@ -283,11 +284,11 @@ TEST_F(ThumbDrag, DestroyingTheControlDuringADragEndsIt) {
     const HWND window = DraggedList();
     // A message that frees the list view, brought by the drag's own loop.
     constexpr UINT FreeList = WM_APP + 9;
-    tk::Form& form = *dynamic_cast<tk::Form*>(list->Owner());
+    tk::Form& form = *dynamic_cast<tk::Form*>(list_->Owner());
     form.SetWindowProc([&form, old = form.WindowProc(), this](tk::Message& m) {
         if (m.msg == FreeList) {
-            delete list;
-            list = nullptr;
+            delete list_;
+            list_ = nullptr;
             return;
         }
         old(m);
@@ -296,11 +297,11 @@ TEST_F(ThumbDrag, DestroyingTheControlDuringADragEndsIt) {
     PostMessageW(form.Handle(), FreeList, 0, 0);
     PostMessageW(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 80));
     guitest::PumpUntilIdle(60);
-    EXPECT_EQ(list, nullptr);
+    EXPECT_EQ(list_, nullptr);
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(GetCapture(), nullptr);
-    EXPECT_TRUE(frame->FControls.empty() ||
-                std::none_of(frame->FControls.begin(), frame->FControls.end(),
+    EXPECT_TRUE(frame_->FControls.empty() ||
+                std::none_of(frame_->FControls.begin(), frame_->FControls.end(),
                              [&](TSkinControl* s) { return s->FHandle == window; }));
 }
 
@@ -323,7 +324,7 @@ TEST_F(ThumbDrag, TheProgramQuittingEndsADrag) {
         DispatchMessageW(&msg);
     }
     EXPECT_EQ(exitCode, 3u) << "the quit message is handed on";
-    EXPECT_FALSE(skinner->FDragging);
+    EXPECT_FALSE(skinner_->FDragging);
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
@@ -345,14 +346,14 @@ TEST_F(ScrollbarSkin, WhileTheSystemDragsAListViewsThumbEveryPositionIsPaintedPr
         if (e.code != SB_THUMBTRACK) {
             continue;
         }
-        const TSpan thumb = RowsOf(e.bar, TStrip::VertThumb, ThumbCell::Pressed);
+        const TSpan thumb = RowsOf(e.bar, TStrip::VertThumb, thumb_cell::Pressed);
         ASSERT_GE(thumb.first, Arrow()) << "position " << e.position;
         EXPECT_LE(thumb.last, Arrow() + track - 1) << "position " << e.position;
         EXPECT_GE(thumb.first, previousTop) << "the thumb follows the pointer down";
         previousTop = thumb.first;
     }
     EXPECT_EQ(TopIndex(), tracked.back());
-    EXPECT_FALSE(skinner->FDragging) << "the system's loop ran, not the skinner's";
+    EXPECT_FALSE(skinner_->FDragging) << "the system's loop ran, not the skinner's";
 }
 
 TEST_F(ScrollbarSkin, ATreeViewsBarIsSkinnedAndItsThumbDragged) {
@@ -367,7 +368,7 @@ TEST_F(ScrollbarSkin, ATreeViewsBarIsSkinnedAndItsThumbDragged) {
     ASSERT_TRUE(bars.hasVert);
     const guitest::Capture shot = WindowShot(window);
     EXPECT_EQ(CellOf(TStrip::Arrows, shot.At(MiddleOf(bars.vert), bars.vert.top + 2)),
-              ArrowCell::Up);
+              arrow_cell::Up);
     TScrollWatch watch(window, ToRect(bars.vert));
     PostThumbDrag(window, {5, 400});
     guitest::PumpUntilIdle(60);
@@ -396,42 +397,42 @@ protected:
     tk::ScrollBar& SkinnedBar(tk::ScrollBarKind kind) {
         tk::Form& form = RangeForm();
         const bool vertical = kind == tk::ScrollBarKind::Vertical;
-        bar =
+        bar_ =
             &Place<tk::ScrollBar>(form, 20, 20, vertical ? Arrow() : 200, vertical ? 200 : Arrow());
-        bar->SetKind(kind);
-        bar->SetMax(99);
-        bar->SetPageSize(10);
-        SkinWith<TSkinScControl>(*bar);
-        return *bar;
+        bar_->SetKind(kind);
+        bar_->SetMax(99);
+        bar_->SetPageSize(10);
+        SkinWith<TSkinScControl>(*bar_);
+        return *bar_;
     }
     // The bar along its length, as on screen.
     guitest::Capture Along() const {
         RECT r{};
-        GetWindowRect(bar->Handle(), &r);
+        GetWindowRect(bar_->Handle(), &r);
         return guitest::CaptureScreen(r);
     }
-    tk::ScrollBar* bar = nullptr;
+    tk::ScrollBar* bar_ = nullptr;
 };
 
 TEST_F(ScrollBarControlSkin, TheWholeControlIsOneBarFromTheSkin) {
     SkinnedBar(tk::ScrollBarKind::Horizontal);
     guitest::Capture shot = Along();
     const int y = shot.height / 2;
-    EXPECT_EQ(CellOf(TStrip::Arrows, shot.At(1, y)), ArrowCell::Left);
-    EXPECT_EQ(CellOf(TStrip::Arrows, shot.At(198, y)), ArrowCell::Right);
+    EXPECT_EQ(CellOf(TStrip::Arrows, shot.At(1, y)), arrow_cell::Left);
+    EXPECT_EQ(CellOf(TStrip::Arrows, shot.At(198, y)), arrow_cell::Right);
     const int track = 200 - 2 * Arrow();
     const int thumb = MulDivRound(10, track, 100);
     EXPECT_EQ(CellOf(TStrip::HorzThumb, shot.At(Arrow(), y)), 1);
     EXPECT_EQ(CellOf(TStrip::HorzThumb, shot.At(Arrow() + thumb - 1, y)), 1);
     EXPECT_EQ(CellOf(TStrip::HorzTrack, shot.At(Arrow() + thumb, y)), 1);
     // A new position reaches the screen with the control's scroll information.
-    bar->SetPosition(90);
+    bar_->SetPosition(90);
     guitest::PumpUntilIdle(30);
     shot = Along();
     EXPECT_EQ(CellOf(TStrip::HorzThumb, shot.At(Arrow() + track - 1, y)), 1);
     EXPECT_EQ(CellOf(TStrip::HorzTrack, shot.At(Arrow() + track - thumb - 1, y)), 1);
     // A page of the whole range: the track less one pixel, at the start.
-    bar->SetPageSize(100);
+    bar_->SetPageSize(100);
     guitest::PumpUntilIdle(30);
     shot = Along();
     EXPECT_EQ(CellOf(TStrip::HorzThumb, shot.At(Arrow(), y)), 1);
@@ -442,21 +443,21 @@ TEST_F(ScrollBarControlSkin, TheWholeControlIsOneBarFromTheSkin) {
 TEST_F(ScrollBarControlSkin, ANotifiedArrowShowsPressedUntilTheScrollEnds) {
     SkinnedBar(tk::ScrollBarKind::Vertical);
     // Seen at the form, once the control and its skinner handled the notification.
-    TScrollWatch watch(bar->Parent()->Handle(), {20, 20, 20 + Arrow(), 220});
+    TScrollWatch watch(bar_->Parent()->Handle(), {20, 20, 20 + Arrow(), 220});
     const POINT arrow{Arrow() / 2, 200 - 3};
-    PostMessageW(bar->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(arrow.x, arrow.y));
-    PostMessageW(bar->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(arrow.x, arrow.y));
+    PostMessageW(bar_->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(arrow.x, arrow.y));
+    PostMessageW(bar_->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(arrow.x, arrow.y));
     guitest::PumpUntilIdle(60);
     ASSERT_GE(watch.events.size(), 2u);
     const auto& pressed = watch.events.front();
     EXPECT_EQ(pressed.code, SB_LINEDOWN);
     EXPECT_EQ(CellOf(TStrip::Arrows, pressed.bar.At(pressed.bar.width / 2, pressed.bar.height - 3)),
-              ArrowCell::Down + ArrowCell::PressedStep);
+              arrow_cell::Down + arrow_cell::PressedStep);
     const auto& ended = watch.events.back();
     EXPECT_EQ(ended.code, SB_ENDSCROLL);
     EXPECT_EQ(CellOf(TStrip::Arrows, ended.bar.At(ended.bar.width / 2, ended.bar.height - 3)),
-              ArrowCell::Down);
-    EXPECT_EQ(bar->Position(), 1);
+              arrow_cell::Down);
+    EXPECT_EQ(bar_->Position(), 1);
 }
 
 TEST_F(ScrollBarControlSkin, ASizeBoxInADialogIsAPlainOutline) {
@@ -464,8 +465,8 @@ TEST_F(ScrollBarControlSkin, ASizeBoxInADialogIsAPlainOutline) {
     const HWND box =
         CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | SBS_SIZEBOX, 20, 20, 30, 30,
                         form.Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
-    auto* sizer = new TSkinSizer(frame);
-    sizer->AttachWindow(box, *skinData, *frame, frame->FControlCanvas);
+    auto* sizer = new TSkinSizer(frame_);
+    sizer->AttachWindow(box, *skinData_, *frame_, frame_->FControlCanvas);
     InvalidateRect(box, nullptr, TRUE);
     guitest::PumpUntilIdle(30);
     RECT r{};

@@ -59,65 +59,65 @@ protected:
         tk::MessageHandler own = button.WindowProc();
         button.SetWindowProc([this, own](tk::Message& message) {
             if (message.msg == Watched || message.msg == Swallowed || message.msg == Throwing) {
-                journal.push_back("control");
+                journal_.push_back("control");
             }
             if (message.msg == WM_NCDESTROY) {
-                journal.push_back(probe && probe->FState == TSkinnerState::Attached
-                                      ? "control while attached"
-                                      : "control after");
+                journal_.push_back(probe_ && probe_->FState == TSkinnerState::Attached
+                                       ? "control while attached"
+                                       : "control after");
             }
             own(message);
         });
-        probe = new TProbeSkinner(&button, journal);
+        probe_ = new TProbeSkinner(&button, journal_);
         return button;
     }
     void AttachProbe(bool useSkinColor = false) {
-        probe->Attach(*frame, *skinData, useSkinColor, frame->FControlCanvas);
+        probe_->Attach(*frame_, *skinData_, useSkinColor, frame_->FControlCanvas);
     }
-    std::vector<std::string> journal;
-    TProbeSkinner* probe = nullptr;
+    std::vector<std::string> journal_;
+    TProbeSkinner* probe_ = nullptr;
 };
 
 TEST_F(SkinnerBase, FiltersRunAroundTheControlsOwnHandling) {
     tk::Button& button = JournaledButton();
     AttachProbe();
-    EXPECT_TRUE(probe->FAttached);
-    EXPECT_EQ(probe->FState, TSkinnerState::Attached);
-    EXPECT_EQ(probe->FHandle, button.Handle());
+    EXPECT_TRUE(probe_->FAttached);
+    EXPECT_EQ(probe_->FState, TSkinnerState::Attached);
+    EXPECT_EQ(probe_->FHandle, button.Handle());
     button.Perform(Watched);
-    EXPECT_EQ(journal, (std::vector<std::string>{"before", "control", "after"}));
-    journal.clear();
+    EXPECT_EQ(journal_, (std::vector<std::string>{"before", "control", "after"}));
+    journal_.clear();
     // Handled by the skinner: the control never sees it.
     EXPECT_EQ(button.Perform(Swallowed), 7);
-    EXPECT_EQ(journal, (std::vector<std::string>{"before"}));
+    EXPECT_EQ(journal_, (std::vector<std::string>{"before"}));
 }
 
 TEST_F(SkinnerBase, FailingFiltersAreSwallowedAndTheControlStillHears) {
     tk::Button& button = JournaledButton();
     AttachProbe();
     SendMessageW(button.Handle(), Throwing, 0, 0);
-    EXPECT_EQ(journal, (std::vector<std::string>{"control"}));
+    EXPECT_EQ(journal_, (std::vector<std::string>{"control"}));
 }
 
 TEST_F(SkinnerBase, ASecondAttachIsIgnored) {
     JournaledButton();
     AttachProbe();
     AttachProbe();
-    EXPECT_EQ(std::count(frame->FControls.begin(), frame->FControls.end(), probe), 1);
+    EXPECT_EQ(std::count(frame_->FControls.begin(), frame_->FControls.end(), probe_), 1);
 }
 
 TEST_F(SkinnerBase, NcDestroyReachesTheControlBeforeTheSkinnerMarksItselfDead) {
     tk::Button& button = JournaledButton();
     button.SetColor(0x123456);
     AttachProbe(true);
-    EXPECT_EQ(button.GetColor(), tk::Color(ResolveColour(skinData->ButtonFaceColour)));
+    EXPECT_EQ(button.GetColor(), tk::Color(ResolveColour(skinData_->ButtonFaceColour)));
     button.DestroyHandle();
-    EXPECT_EQ(journal, (std::vector<std::string>{"before", "control while attached"}));
-    EXPECT_EQ(probe->FState, TSkinnerState::WindowDestroyed);
+    EXPECT_EQ(journal_, (std::vector<std::string>{"before", "control while attached"}));
+    EXPECT_EQ(probe_->FState, TSkinnerState::WindowDestroyed);
     EXPECT_EQ(button.GetColor(), 0x123456);
     // The next discovery pass frees it; the control lives on.
-    frame->PurgeDeadControls();
-    EXPECT_TRUE(frame->FControls.empty());
+    frame_->PurgeDeadControls();
+    EXPECT_TRUE(frame_->FControls.empty());
     EXPECT_TRUE(button.Components().empty());
 }
 
@@ -126,12 +126,12 @@ TEST_F(SkinnerBase, AFreedSkinnerLeavesTheControlWorkingUnskinned) {
     int clicks = 0;
     button.OnClick = [&](tk::Component&) { ++clicks; };
     AttachProbe();
-    delete probe;
-    probe = nullptr;
-    EXPECT_TRUE(frame->FControls.empty());
-    journal.clear();
+    delete probe_;
+    probe_ = nullptr;
+    EXPECT_TRUE(frame_->FControls.empty());
+    journal_.clear();
     button.Perform(Watched);
-    EXPECT_EQ(journal, (std::vector<std::string>{"control"}));
+    EXPECT_EQ(journal_, (std::vector<std::string>{"control"}));
     guitest::Click(button.Handle(), {10, 10});
     EXPECT_EQ(clicks, 1);
 }
@@ -145,33 +145,33 @@ TEST_F(SkinnerBase, ASkinnerBelowAnotherHandlerPassesMessagesOnOnceFreed) {
         overSeen += message.msg == Watched;
         below(message);
     });
-    delete probe;
-    probe = nullptr;
-    journal.clear();
+    delete probe_;
+    probe_ = nullptr;
+    journal_.clear();
     button.Perform(Watched);
     EXPECT_EQ(overSeen, 1);
-    EXPECT_EQ(journal, (std::vector<std::string>{"control"}));
+    EXPECT_EQ(journal_, (std::vector<std::string>{"control"}));
 }
 
 TEST_F(SkinnerBase, ARawWindowIsSkinnedOnItsSubclassChainAndPurgedWhenGone) {
     tk::Form& form = SkinnedForm();
     HWND raw = CreateWindowExW(0, L"BUTTON", L"Raw", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10,
                                60, 20, form.Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
-    auto* skinner = new TProbeSkinner(frame, journal);
-    skinner->AttachWindow(raw, *skinData, *frame, frame->FControlCanvas);
-    EXPECT_EQ(frame->FindControlByWindow(raw), skinner);
+    auto* skinner = new TProbeSkinner(frame_, journal_);
+    skinner->AttachWindow(raw, *skinData_, *frame_, frame_->FControlCanvas);
+    EXPECT_EQ(frame_->FindControlByWindow(raw), skinner);
     EXPECT_EQ(skinner->FCaption, L"Raw");
     EXPECT_EQ(skinner->FControl, nullptr);
     SendMessageW(raw, Watched, 0, 0);
-    EXPECT_EQ(journal, (std::vector<std::string>{"before", "after"}));
+    EXPECT_EQ(journal_, (std::vector<std::string>{"before", "after"}));
     // A button's own procedure still answers.
     SendMessageW(raw, BM_SETSTATE, TRUE, 0);
     EXPECT_TRUE(SendMessageW(raw, BM_GETSTATE, 0, 0) & BST_PUSHED);
     DestroyWindow(raw);
     EXPECT_EQ(skinner->FState, TSkinnerState::WindowDestroyed);
-    frame->PurgeDeadControls();
-    EXPECT_EQ(frame->FindControlByWindow(raw), nullptr);
-    EXPECT_TRUE(frame->FControls.empty());
+    frame_->PurgeDeadControls();
+    EXPECT_EQ(frame_->FindControlByWindow(raw), nullptr);
+    EXPECT_TRUE(frame_->FControls.empty());
 }
 
 TEST_F(SkinnerBase, TheFramesListRegistersOnceRemovesTheLastEntryAndFreesAll) {
@@ -180,22 +180,22 @@ TEST_F(SkinnerBase, TheFramesListRegistersOnceRemovesTheLastEntryAndFreesAll) {
     tk::Button& second = Place<tk::Button>(form, 10, 40, 75, 25);
     first.SetColor(0x111111);
     second.SetColor(0x222222);
-    auto* a = new TProbeSkinner(&first, journal);
-    auto* b = new TProbeSkinner(&second, journal);
-    a->Attach(*frame, *skinData, true, frame->FControlCanvas);
-    b->Attach(*frame, *skinData, true, frame->FControlCanvas);
-    EXPECT_TRUE(frame->RegisterControl(*a));
-    EXPECT_EQ(frame->FControls, (std::vector<TSkinControl*>{a, b}));
-    frame->FControls.push_back(a);
-    frame->UnregisterControl(*a);
-    EXPECT_EQ(frame->FControls, (std::vector<TSkinControl*>{a, b}));
+    auto* a = new TProbeSkinner(&first, journal_);
+    auto* b = new TProbeSkinner(&second, journal_);
+    a->Attach(*frame_, *skinData_, true, frame_->FControlCanvas);
+    b->Attach(*frame_, *skinData_, true, frame_->FControlCanvas);
+    EXPECT_TRUE(frame_->RegisterControl(*a));
+    EXPECT_EQ(frame_->FControls, (std::vector<TSkinControl*>{a, b}));
+    frame_->FControls.push_back(a);
+    frame_->UnregisterControl(*a);
+    EXPECT_EQ(frame_->FControls, (std::vector<TSkinControl*>{a, b}));
     // A skinner whose window is gone keeps the colour it restored itself.
     second.DestroyHandle();
     second.SetColor(0x333333);
     a->BecomeHot();
-    frame->FreeControls();
-    EXPECT_TRUE(frame->FControls.empty());
-    EXPECT_EQ(frame->FHotControl, nullptr);
+    frame_->FreeControls();
+    EXPECT_TRUE(frame_->FControls.empty());
+    EXPECT_EQ(frame_->FHotControl, nullptr);
     EXPECT_EQ(first.GetColor(), 0x111111);
     EXPECT_EQ(second.GetColor(), 0x333333);
     EXPECT_TRUE(first.Components().empty());
@@ -206,11 +206,11 @@ TEST_F(SkinnerBase, AFreedHotSkinnerIsNoLongerTheFramesHotButton) {
     tk::Button& button = JournaledButton();
     (void)button;
     AttachProbe();
-    probe->BecomeHot();
-    EXPECT_EQ(frame->FHotControl, probe);
-    delete probe;
-    probe = nullptr;
-    EXPECT_EQ(frame->FHotControl, nullptr);
+    probe_->BecomeHot();
+    EXPECT_EQ(frame_->FHotControl, probe_);
+    delete probe_;
+    probe_ = nullptr;
+    EXPECT_EQ(frame_->FHotControl, nullptr);
 }
 
 TEST_F(SkinnerBase, PropertiesAreReadByNameWithTheirKind) {
@@ -220,8 +220,8 @@ TEST_F(SkinnerBase, PropertiesAreReadByNameWithTheirKind) {
     button.SetMargin(7);
     button.SetLayout(tk::ButtonLayout::GlyphTop);
     button.SetDefault(true);
-    auto* skinner = new TProbeSkinner(&button, journal);
-    skinner->Attach(*frame, *skinData, false, frame->FControlCanvas);
+    auto* skinner = new TProbeSkinner(&button, journal_);
+    skinner->Attach(*frame_, *skinData_, false, frame_->FControlCanvas);
     EXPECT_EQ(skinner->GetIntProp("Margin"), 7);
     EXPECT_EQ(skinner->GetIntProp("Caption"), 0); // a string: not read as an integer
     EXPECT_EQ(skinner->GetIntProp("NoSuch"), 0);
@@ -235,7 +235,7 @@ TEST_F(SkinnerBase, PropertiesAreReadByNameWithTheirKind) {
     EXPECT_EQ(skinner->GetObjProp("Font", "TFont"), &button.Font());
     EXPECT_EQ(skinner->FCaption, L"Go");
     // Without a control every read answers nothing.
-    TProbeSkinner loose(nullptr, journal);
+    TProbeSkinner loose(nullptr, journal_);
     EXPECT_EQ(loose.GetIntProp("Margin"), 0);
     EXPECT_EQ(loose.GetStrProp("Caption"), "");
     EXPECT_EQ(loose.GetObjProp("Font", "TFont"), nullptr);

@@ -54,52 +54,52 @@ protected:
         return Place<T>(form, 10, 10 + 40 * int(form.Components().size()), 200, 36);
     }
     tk::Form& Skinned(const TTabSkin& skin, TSkinControlTypes kinds = DefaultSkinControls) {
-        skinData = &AddSkin(skin.Build());
-        skinData->SetSkinControls(kinds);
-        skinData->SetSkin3rd({"TThirdPartyTabs=Tab"});
-        auto* form = new tk::Form(&app);
+        skinData_ = &AddSkin(skin.Build());
+        skinData_->SetSkinControls(kinds);
+        skinData_->SetSkin3rd({"TThirdPartyTabs=Tab"});
+        auto* form = new tk::Form(&app_);
         form->SetBounds(80, 80, 400, 320);
-        pages = &Add<tk::PageControl>(*form);
-        tabSet = &Add<tk::TabSet>(*form);
-        notebook = &Add<TTabbedNotebook>(*form);
-        mapped = &Add<TThirdPartyTabs>(*form);
+        pages_ = &Add<tk::PageControl>(*form);
+        tabSet_ = &Add<tk::TabSet>(*form);
+        notebook_ = &Add<TTabbedNotebook>(*form);
+        mapped_ = &Add<TThirdPartyTabs>(*form);
         form->Show();
         SetForegroundWindow(form->Handle());
         frametest::Settle();
-        frame = frametest::FrameOf(form->Handle());
+        frame_ = frametest::FrameOf(form->Handle());
         return *form;
     }
     std::string KindOf(tk::WinControl& control) const {
-        TSkinControl* skinner = frame->FindControlByWindow(control.Handle());
+        TSkinControl* skinner = frame_->FindControlByWindow(control.Handle());
         return skinner ? skinner->ClassName() : "none";
     }
-    tk::PageControl* pages = nullptr;
-    tk::TabSet* tabSet = nullptr;
-    TTabbedNotebook* notebook = nullptr;
-    TThirdPartyTabs* mapped = nullptr;
+    tk::PageControl* pages_ = nullptr;
+    tk::TabSet* tabSet_ = nullptr;
+    TTabbedNotebook* notebook_ = nullptr;
+    TThirdPartyTabs* mapped_ = nullptr;
 };
 
 TEST_F(TabDiscovery, EveryKindOfTabControlGetsItsSkinnerOwnedByTheControl) {
     Skinned(TTabSkin());
-    ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(KindOf(*pages), "TSkinTab");
-    EXPECT_EQ(KindOf(*tabSet), "TSkinTab31");
-    EXPECT_EQ(KindOf(*notebook), "TSkinTab");
-    EXPECT_EQ(KindOf(*mapped), "TSkinTab");
-    EXPECT_EQ(frame->FindControlByWindow(pages->Handle())->Owner(), pages);
+    ASSERT_NE(frame_, nullptr);
+    EXPECT_EQ(KindOf(*pages_), "TSkinTab");
+    EXPECT_EQ(KindOf(*tabSet_), "TSkinTab31");
+    EXPECT_EQ(KindOf(*notebook_), "TSkinTab");
+    EXPECT_EQ(KindOf(*mapped_), "TSkinTab");
+    EXPECT_EQ(frame_->FindControlByWindow(pages_->Handle())->Owner(), pages_);
     // The tab set's scroller has its own skinner, not one from discovery.
-    EXPECT_NE(frame->FindControlByWindow(tabSet->Scroller().Handle()), nullptr);
+    EXPECT_NE(frame_->FindControlByWindow(tabSet_->Scroller().Handle()), nullptr);
     // A second pass skins nothing twice.
-    const size_t listed = frame->FControls.size();
-    frame->SkinFormControls(*pages->Owner());
-    EXPECT_EQ(frame->FControls.size(), listed);
+    const size_t listed = frame_->FControls.size();
+    frame_->SkinFormControls(*pages_->Owner());
+    EXPECT_EQ(frame_->FControls.size(), listed);
 }
 
 TEST_F(TabDiscovery, NoTabIsSkinnedWithTheTabKindOff) {
     Skinned(TTabSkin(), DefaultSkinControls & ~SkinControlBit(xcTab));
-    ASSERT_NE(frame, nullptr);
+    ASSERT_NE(frame_, nullptr);
     for (tk::WinControl* control :
-         std::initializer_list<tk::WinControl*>{pages, tabSet, notebook, mapped}) {
+         std::initializer_list<tk::WinControl*>{pages_, tabSet_, notebook_, mapped_}) {
         EXPECT_EQ(KindOf(*control), "none") << control->ClassName();
     }
 }
@@ -108,9 +108,9 @@ TEST_F(TabDiscovery, NoTabIsSkinnedByASkinWithoutTabs) {
     TTabSkin skin;
     skin.withTabs = false;
     Skinned(skin);
-    ASSERT_NE(frame, nullptr);
+    ASSERT_NE(frame_, nullptr);
     for (tk::WinControl* control :
-         std::initializer_list<tk::WinControl*>{pages, tabSet, notebook, mapped}) {
+         std::initializer_list<tk::WinControl*>{pages_, tabSet_, notebook_, mapped_}) {
         EXPECT_EQ(KindOf(*control), "none") << control->ClassName();
     }
 }
@@ -118,10 +118,10 @@ TEST_F(TabDiscovery, NoTabIsSkinnedByASkinWithoutTabs) {
 // A dialog-like window without a form object, with a property-sheet tab
 // control and an owner-drawn one.
 TEST_F(TabDiscovery, NativeTabControlsOfAWindowWithoutAFormUnlessOwnerDrawn) {
-    skinData = &AddSkin(TTabSkin().Build());
+    skinData_ = &AddSkin(TTabSkin().Build());
     HWND window = CreateWindowExW(0, frametest::RawClass, L"Raw", frametest::RawStyle, 60, 60, 420,
                                   300, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    windows.push_back(window);
+    windows_.push_back(window);
     const auto tabControl = [&](DWORD style, int top) {
         return CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | style, 10, top, 300,
                                100, window, nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -131,13 +131,13 @@ TEST_F(TabDiscovery, NativeTabControlsOfAWindowWithoutAFormUnlessOwnerDrawn) {
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
     frametest::Settle();
-    frame = frametest::FrameOf(window);
-    ASSERT_NE(frame, nullptr);
-    TSkinControl* skinner = frame->FindControlByWindow(plain);
+    frame_ = frametest::FrameOf(window);
+    ASSERT_NE(frame_, nullptr);
+    TSkinControl* skinner = frame_->FindControlByWindow(plain);
     ASSERT_NE(skinner, nullptr);
     EXPECT_EQ(skinner->ClassName(), "TSkinTab");
-    EXPECT_EQ(skinner->Owner(), frame);
-    EXPECT_EQ(frame->FindControlByWindow(ownerDrawn), nullptr);
+    EXPECT_EQ(skinner->Owner(), frame_);
+    EXPECT_EQ(frame_->FindControlByWindow(ownerDrawn), nullptr);
 }
 
 } // namespace

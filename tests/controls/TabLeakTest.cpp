@@ -31,25 +31,25 @@ protected:
             control->SetParent(&form);
             return control;
         };
-        top = pages(tk::TabPosition::Top, {10, 10, 150, 110});
-        right = pages(tk::TabPosition::Right, {160, 10, 360, 200});
-        tabSet = new tk::TabSet(&form);
-        tabSet->SetBounds(10, 220, 120, 22);
-        tabSet->SetTabs({"One", "Two", "Three", "Four", "Five", "Six"});
-        tabSet->SetParent(&form);
-        frame->SkinFormControls(form);
+        top_ = pages(tk::TabPosition::Top, {10, 10, 150, 110});
+        right_ = pages(tk::TabPosition::Right, {160, 10, 360, 200});
+        tabSet_ = new tk::TabSet(&form);
+        tabSet_->SetBounds(10, 220, 120, 22);
+        tabSet_->SetTabs({"One", "Two", "Three", "Four", "Five", "Six"});
+        tabSet_->SetParent(&form);
+        frame_->SkinFormControls(form);
         frametest::Settle();
     }
-    tk::PageControl* top = nullptr;
-    tk::PageControl* right = nullptr;
-    tk::TabSet* tabSet = nullptr;
+    tk::PageControl* top_ = nullptr;
+    tk::PageControl* right_ = nullptr;
+    tk::TabSet* tabSet_ = nullptr;
 };
 
 TEST_F(TabLeaks, AThousandRepaints) {
     tk::Form& form = SkinnedForm(TTabSkin().Build());
     Populate(form);
-    for (tk::WinControl* control : std::initializer_list<tk::WinControl*>{top, right, tabSet}) {
-        ASSERT_NE(frame->FindControlByWindow(control->Handle()), nullptr) << control->ClassName();
+    for (tk::WinControl* control : std::initializer_list<tk::WinControl*>{top_, right_, tabSet_}) {
+        ASSERT_NE(frame_->FindControlByWindow(control->Handle()), nullptr) << control->ClassName();
         guitest::ExpectFlat(1000, [&] {
             RedrawWindow(control->Handle(), nullptr, nullptr,
                          RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -60,13 +60,13 @@ TEST_F(TabLeaks, AThousandRepaints) {
 TEST_F(TabLeaks, AHundredAttachAndFreeCycles) {
     tk::Form& form = SkinnedForm(TTabSkin().Build());
     Populate(form);
-    const size_t listed = frame->FControls.size();
+    const size_t listed = frame_->FControls.size();
     guitest::ExpectFlat(100, [&] {
-        frame->FreeControls();
-        frame->SkinFormControls(form);
+        frame_->FreeControls();
+        frame_->SkinFormControls(form);
         frametest::Settle();
     });
-    EXPECT_EQ(frame->FControls.size(), listed);
+    EXPECT_EQ(frame_->FControls.size(), listed);
 }
 
 } // namespace

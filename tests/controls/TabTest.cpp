@@ -97,11 +97,11 @@ protected:
         return *control;
     }
     void SkinControls(tk::Form& form) {
-        frame->SkinFormControls(form);
+        frame_->SkinFormControls(form);
         frametest::Settle();
     }
     TSkinTab* TabSkinnerOf(HWND window) const {
-        return dynamic_cast<TSkinTab*>(frame->FindControlByWindow(window));
+        return dynamic_cast<TSkinTab*>(frame_->FindControlByWindow(window));
     }
 };
 
@@ -212,10 +212,10 @@ constexpr int LeaveCheckMs = 100;
 // the control's scroll arrows get their own skinner and keep their look when
 // the tab row is painted again, also without WS_CLIPCHILDREN.
 TEST_F(Tabs, TheScrollArrowsOfARawTabControlAreSkinnedAndLeftOutOfTheRow) {
-    skinData = &AddSkin(TTabSkin().Build());
+    skinData_ = &AddSkin(TTabSkin().Build());
     HWND window = CreateWindowExW(0, frametest::RawClass, L"Raw", frametest::RawStyle, 60, 60, 420,
                                   300, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    windows.push_back(window);
+    windows_.push_back(window);
     HWND tabs = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE, 10, 10, 220, 150,
                                 window, nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(tabs, WM_SETFONT, WPARAM(GetStockObject(DEFAULT_GUI_FONT)), 0);
@@ -229,11 +229,11 @@ TEST_F(Tabs, TheScrollArrowsOfARawTabControlAreSkinnedAndLeftOutOfTheRow) {
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
     frametest::Settle();
-    frame = frametest::FrameOf(window);
-    ASSERT_NE(frame, nullptr);
+    frame_ = frametest::FrameOf(window);
+    ASSERT_NE(frame_, nullptr);
     TSkinTab* skinner = TabSkinnerOf(tabs);
     ASSERT_NE(skinner, nullptr);
-    EXPECT_EQ(skinner->Owner(), frame);
+    EXPECT_EQ(skinner->Owner(), frame_);
     RedrawWindow(tabs, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     frametest::Settle();

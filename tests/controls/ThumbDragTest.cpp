@@ -18,9 +18,9 @@ constexpr UINT DropOwner = WM_APP + 2;
 constexpr UINT TakeCapture = WM_APP + 3;
 constexpr const wchar_t* WindowClass = L"ThumbDragTestWindow";
 
-std::shared_ptr<int>* ownerToDrop = nullptr;
-HWND captureThief = nullptr;
-int dispatchedMoves = 0;
+std::shared_ptr<int>* OwnerToDrop = nullptr;
+HWND CaptureThief = nullptr;
+int DispatchedMoves = 0;
 
 LRESULT CALLBACK TestProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
@@ -28,13 +28,13 @@ LRESULT CALLBACK TestProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
         DestroyWindow(window);
         return 0;
     case DropOwner:
-        ownerToDrop->reset();
+        OwnerToDrop->reset();
         return 0;
     case TakeCapture:
-        SetCapture(captureThief);
+        SetCapture(CaptureThief);
         return 0;
     case WM_MOUSEMOVE:
-        ++dispatchedMoves;
+        ++DispatchedMoves;
         return 0;
     default:
         return DefWindowProcW(window, msg, wParam, lParam);
@@ -49,84 +49,84 @@ protected:
         wc.hInstance = GetModuleHandleW(nullptr);
         wc.lpszClassName = WindowClass;
         RegisterClassW(&wc);
-        window = CreateWindowExW(0, WindowClass, L"drag", WS_POPUP | WS_VISIBLE, 100, 100, 200, 150,
+        window_ = CreateWindowExW(0, WindowClass, L"drag", WS_POPUP | WS_VISIBLE, 100, 100, 200,
+                                  150, nullptr, nullptr, wc.hInstance, nullptr);
+        other_ = CreateWindowExW(0, WindowClass, L"other", WS_POPUP | WS_VISIBLE, 400, 100, 50, 50,
                                  nullptr, nullptr, wc.hInstance, nullptr);
-        other = CreateWindowExW(0, WindowClass, L"other", WS_POPUP | WS_VISIBLE, 400, 100, 50, 50,
-                                nullptr, nullptr, wc.hInstance, nullptr);
-        captureThief = other;
-        ownerToDrop = &owner;
-        dispatchedMoves = 0;
+        CaptureThief = other_;
+        OwnerToDrop = &owner_;
+        DispatchedMoves = 0;
         guitest::PumpUntilIdle(20);
     }
     void TearDown() override {
         ReleaseCapture();
-        if (IsWindow(window)) {
-            DestroyWindow(window);
+        if (IsWindow(window_)) {
+            DestroyWindow(window_);
         }
-        DestroyWindow(other);
+        DestroyWindow(other_);
         guitest::PumpUntilIdle(20);
     }
     void PostMove(int x, int y) {
-        PostMessageW(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y));
+        PostMessageW(window_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y));
     }
     skin::TDragEnd Run() {
-        return skin::RunThumbDrag(window, owner, [this](POINT p) { moves.push_back(p); });
+        return skin::RunThumbDrag(window_, owner_, [this](POINT p) { moves_.push_back(p); });
     }
 
-    HWND window = nullptr;
-    HWND other = nullptr;
-    std::shared_ptr<int> owner = std::make_shared<int>(0);
-    std::vector<POINT> moves;
+    HWND window_ = nullptr;
+    HWND other_ = nullptr;
+    std::shared_ptr<int> owner_ = std::make_shared<int>(0);
+    std::vector<POINT> moves_;
 };
 
 TEST_F(ThumbDrag, ReportsEveryMoveInScreenCoordinatesUntilTheRelease) {
     PostMove(10, 20);
     PostMove(-30, 40); // beyond the window: the capture still reports it
     PostMove(500, 600);
-    PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(500, 600));
+    PostMessageW(window_, WM_LBUTTONUP, 0, MAKELPARAM(500, 600));
     PostMove(1, 1); // after the release: not the drag's
     EXPECT_EQ(Run(), skin::TDragEnd::Released);
-    ASSERT_EQ(moves.size(), 3u);
-    EXPECT_EQ(moves[0].x, 110);
-    EXPECT_EQ(moves[0].y, 120);
-    EXPECT_EQ(moves[1].x, 70);
-    EXPECT_EQ(moves[2].y, 700);
-    EXPECT_EQ(dispatchedMoves, 3) << "the window still sees the moves";
+    ASSERT_EQ(moves_.size(), 3u);
+    EXPECT_EQ(moves_[0].x, 110);
+    EXPECT_EQ(moves_[0].y, 120);
+    EXPECT_EQ(moves_[1].x, 70);
+    EXPECT_EQ(moves_[2].y, 700);
+    EXPECT_EQ(DispatchedMoves, 3) << "the window still sees the moves";
     EXPECT_EQ(GetCapture(), nullptr);
     MSG left;
-    EXPECT_TRUE(PeekMessageW(&left, window, WM_MOUSEMOVE, WM_MOUSEMOVE, PM_REMOVE));
+    EXPECT_TRUE(PeekMessageW(&left, window_, WM_MOUSEMOVE, WM_MOUSEMOVE, PM_REMOVE));
 }
 
 TEST_F(ThumbDrag, EscapeCancels) {
     PostMove(10, 20);
-    PostMessageW(window, WM_KEYDOWN, VK_SHIFT, 0); // other keys go on
-    PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0);
+    PostMessageW(window_, WM_KEYDOWN, VK_SHIFT, 0); // other keys go on
+    PostMessageW(window_, WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_EQ(Run(), skin::TDragEnd::Cancelled);
-    EXPECT_EQ(moves.size(), 1u);
+    EXPECT_EQ(moves_.size(), 1u);
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
 TEST_F(ThumbDrag, EndsWhenAnotherWindowTakesTheCapture) {
     PostMove(10, 20);
-    PostMessageW(window, TakeCapture, 0, 0);
+    PostMessageW(window_, TakeCapture, 0, 0);
     EXPECT_EQ(Run(), skin::TDragEnd::CaptureLost);
-    EXPECT_EQ(GetCapture(), other);
+    EXPECT_EQ(GetCapture(), other_);
 }
 
 TEST_F(ThumbDrag, EndsWhenTheWindowIsDestroyedUnderneathIt) {
-    PostMessageW(window, DestroySelf, 0, 0);
+    PostMessageW(window_, DestroySelf, 0, 0);
     PostMove(10, 20);
     EXPECT_EQ(Run(), skin::TDragEnd::WindowGone);
-    EXPECT_FALSE(IsWindow(window));
-    EXPECT_TRUE(moves.empty());
+    EXPECT_FALSE(IsWindow(window_));
+    EXPECT_TRUE(moves_.empty());
 }
 
 TEST_F(ThumbDrag, EndsWithoutCallingAnOwnerThatWentAway) {
     PostMove(10, 20);
-    PostMessageW(window, DropOwner, 0, 0);
+    PostMessageW(window_, DropOwner, 0, 0);
     PostMove(30, 40);
     EXPECT_EQ(Run(), skin::TDragEnd::WindowGone);
-    EXPECT_EQ(moves.size(), 1u);
+    EXPECT_EQ(moves_.size(), 1u);
     EXPECT_EQ(GetCapture(), nullptr) << "the window lives on without the drag";
 }
 
@@ -144,7 +144,7 @@ TEST_F(ThumbDrag, AFailingMoveHandlerEndsTheDragAsAReleaseWould) {
     PostMove(10, 20);
     PostMove(20, 20);
     int calls = 0;
-    const auto end = skin::RunThumbDrag(window, owner, [&](POINT) {
+    const auto end = skin::RunThumbDrag(window_, owner_, [&](POINT) {
         ++calls;
         throw std::runtime_error("no");
     });
@@ -161,7 +161,7 @@ TEST_F(ThumbDrag, WaitsForMessagesThatArriveLater) {
             PostMessageW(w, WM_LBUTTONUP, 0, 0);
         }
     };
-    SetTimer(window, 1, 50, TReleaseLater::Fire);
+    SetTimer(window_, 1, 50, TReleaseLater::Fire);
     EXPECT_EQ(Run(), skin::TDragEnd::Released);
 }
 

@@ -43,21 +43,21 @@ uint32_t ScreenPixel(HWND window, POINT inWindow) {
 // Closes whatever popup menu opens within the next moments, after noting
 // its menu handle and a pixel inside it.
 struct TMenuWatch {
-    static inline HMENU menu = nullptr;
-    static inline uint32_t pixel = 0;
-    static inline bool seen = false;
+    static inline HMENU Menu = nullptr;
+    static inline uint32_t Pixel = 0;
+    static inline bool Seen = false;
     explicit TMenuWatch(HWND owner) {
-        menu = nullptr;
-        seen = false;
+        Menu = nullptr;
+        Seen = false;
         SetTimer(owner, 9, 150, [](HWND owner, UINT, UINT_PTR id, DWORD) {
             HWND popup = FindWindowW(L"#32768", nullptr);
             if (!popup || !IsWindowVisible(popup)) {
                 return;
             }
             KillTimer(owner, id);
-            seen = true;
-            menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
-            pixel = guitest::CaptureWindow(popup).At(30, 8);
+            Seen = true;
+            Menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+            Pixel = guitest::CaptureWindow(popup).At(30, 8);
             EndMenu();
         });
     }
@@ -183,14 +183,14 @@ TEST_F(CaptionButtons, ARightClickOnTheTitleOpensTheSkinnedSystemMenu) {
     HWND window = ShowRaw(Bounds);
     TMenuWatch watch(window);
     Send(window, WM_NCRBUTTONDOWN, HTCAPTION, {150, TOddSkin::Title / 2});
-    ASSERT_TRUE(TMenuWatch::seen);
-    EXPECT_NE(TMenuWatch::menu, GetSystemMenu(window, FALSE));
-    EXPECT_EQ(TMenuWatch::pixel, guitest::Rgb(TOddSkin::Menu));
-    ASSERT_NE(TMenuWatch::menu, nullptr);
+    ASSERT_TRUE(TMenuWatch::Seen);
+    EXPECT_NE(TMenuWatch::Menu, GetSystemMenu(window, FALSE));
+    EXPECT_EQ(TMenuWatch::Pixel, guitest::Rgb(TOddSkin::Menu));
+    ASSERT_NE(TMenuWatch::Menu, nullptr);
     // Restore, maximise, minimise, a line and close; restore greyed.
-    EXPECT_EQ(GetMenuItemCount(TMenuWatch::menu), 5);
-    EXPECT_TRUE(GetMenuState(TMenuWatch::menu, 0, MF_BYPOSITION) & MF_GRAYED);
-    EXPECT_FALSE(GetMenuState(TMenuWatch::menu, 1, MF_BYPOSITION) & MF_GRAYED);
+    EXPECT_EQ(GetMenuItemCount(TMenuWatch::Menu), 5);
+    EXPECT_TRUE(GetMenuState(TMenuWatch::Menu, 0, MF_BYPOSITION) & MF_GRAYED);
+    EXPECT_FALSE(GetMenuState(TMenuWatch::Menu, 1, MF_BYPOSITION) & MF_GRAYED);
 }
 
 TEST_F(CaptionButtons, WithoutSkinnedSystemMenusTheNativeOneOpens) {
@@ -199,8 +199,8 @@ TEST_F(CaptionButtons, WithoutSkinnedSystemMenusTheNativeOneOpens) {
     HWND window = ShowRaw(Bounds);
     TMenuWatch watch(window);
     Send(window, WM_NCRBUTTONDOWN, HTCAPTION, {150, TOddSkin::Title / 2});
-    ASSERT_TRUE(TMenuWatch::seen);
-    EXPECT_EQ(TMenuWatch::menu, GetSystemMenu(window, FALSE));
+    ASSERT_TRUE(TMenuWatch::Seen);
+    EXPECT_EQ(TMenuWatch::Menu, GetSystemMenu(window, FALSE));
 }
 
 TEST_F(CaptionButtons, TheMenuBarDropsDownSubmenusAndSendsCommands) {
@@ -212,7 +212,7 @@ TEST_F(CaptionButtons, TheMenuBarDropsDownSubmenusAndSendsCommands) {
     AppendMenuW(menu, MF_STRING, 77, L"&Help");
     HWND window = CreateWindowExW(0, RawClass, L"menu", RawStyle, Bounds.left, Bounds.top, 360, 240,
                                   nullptr, menu, GetModuleHandleW(nullptr), nullptr);
-    windows.push_back(window);
+    windows_.push_back(window);
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
     Settle();
@@ -226,8 +226,8 @@ TEST_F(CaptionButtons, TheMenuBarDropsDownSubmenusAndSendsCommands) {
     EXPECT_GT(textPixels, 3);
     TMenuWatch watch(window);
     Send(window, WM_NCLBUTTONDOWN, HTMENU, {TOddSkin::Left + 12, barMiddle});
-    ASSERT_TRUE(TMenuWatch::seen);
-    EXPECT_EQ(TMenuWatch::menu, file);
+    ASSERT_TRUE(TMenuWatch::Seen);
+    EXPECT_EQ(TMenuWatch::Menu, file);
     Send(window, WM_NCLBUTTONUP, HTMENU, {TOddSkin::Left + 12, barMiddle});
     // "Help", the second caption, has no submenu: a click sends its command.
     TFrameMenuBar& bar = *FrameOf(window)->FMenuBar;
@@ -250,7 +250,7 @@ TEST_F(CaptionButtons, TheIconButtonsSecondClickClosesTheWindow) {
     AddSkin(TOddSkin().Build());
     HWND window = CreateWindowExW(0, RawClass, L"icon", RawStyle, Bounds.left, Bounds.top, 360, 240,
                                   nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    windows.push_back(window);
+    windows_.push_back(window);
     SendMessageW(window, WM_SETICON, ICON_SMALL,
                  reinterpret_cast<LPARAM>(LoadIconW(nullptr, IDI_APPLICATION)));
     ShowWindow(window, SW_SHOW);
@@ -262,7 +262,7 @@ TEST_F(CaptionButtons, TheIconButtonsSecondClickClosesTheWindow) {
     TMenuWatch watch(window);
     Send(window, WM_NCLBUTTONDOWN, HTCAPTION, icon);
     Send(window, WM_NCLBUTTONUP, HTCAPTION, icon);
-    EXPECT_TRUE(TMenuWatch::seen);
+    EXPECT_TRUE(TMenuWatch::Seen);
     EXPECT_EQ(RawLog().closes, 0);
     Send(window, WM_NCLBUTTONDOWN, HTCAPTION, icon);
     Send(window, WM_NCLBUTTONUP, HTCAPTION, icon);

@@ -60,13 +60,13 @@ FrameTest::FrameTest() {
     guitest::ParkPointer();
     RegisterRawClass();
     RawLog() = {};
-    app.SetMessageBox([](const std::string& text, const std::string&) {
+    app_.SetMessageBox([](const std::string& text, const std::string&) {
         ADD_FAILURE() << "unexpected error box: " << text;
     });
 }
 
 FrameTest::~FrameTest() {
-    for (HWND window : windows) {
+    for (HWND window : windows_) {
         if (IsWindow(window)) {
             DestroyWindow(window);
         }
@@ -77,7 +77,7 @@ FrameTest::~FrameTest() {
 
 skin::TSkinData& FrameTest::AddSkin(const std::vector<uint8_t>& package, skin::TSkinFormType type,
                                     bool active) {
-    auto* data = new skin::TSkinData(&app);
+    auto* data = new skin::TSkinData(&app_);
     data->OnNotice = [](const std::string& text) { ADD_FAILURE() << text; };
     data->SetSkinFormtype(type);
     if (!package.empty()) {
@@ -97,7 +97,7 @@ HWND FrameTest::ShowRaw(const RECT& r, DWORD style, HWND owner, const wchar_t* c
     HWND window =
         CreateWindowExW(0, RawClass, caption, style, r.left, r.top, r.right - r.left,
                         r.bottom - r.top, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
-    windows.push_back(window);
+    windows_.push_back(window);
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
     Settle();
@@ -105,7 +105,7 @@ HWND FrameTest::ShowRaw(const RECT& r, DWORD style, HWND owner, const wchar_t* c
 }
 
 tk::Form& FrameTest::ShowForm(const RECT& r, const std::string& caption) {
-    auto* form = new tk::Form(&app);
+    auto* form = new tk::Form(&app_);
     form->SetCaption(caption);
     form->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
     form->Show();

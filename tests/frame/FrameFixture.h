@@ -70,8 +70,8 @@ protected:
                  const wchar_t* caption = L"Odd window");
     // A toolkit form, shown and activated.
     tk::Form& ShowForm(const RECT& bounds, const std::string& caption = "Form");
-    tk::Application app;
-    std::vector<HWND> windows;
+    tk::Application app_;
+    std::vector<HWND> windows_;
 };
 
 } // namespace frametest

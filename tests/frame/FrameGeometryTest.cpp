@@ -35,7 +35,7 @@ TEST_F(FrameGeometry, AMenuBarIsReservedBelowTheTitle) {
     AppendMenuW(menu, MF_STRING, 1, L"&File");
     HWND window = CreateWindowExW(0, RawClass, L"menu", RawStyle, 50, 50, 360, 240, nullptr, menu,
                                   GetModuleHandleW(nullptr), nullptr);
-    windows.push_back(window);
+    windows_.push_back(window);
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
     Settle();
@@ -96,7 +96,7 @@ TEST_F(FrameGeometry, AMaximisedWindowIsNotResizedOnStartAndAMinimisedOneIsLeftA
 
     HWND minimised = CreateWindowExW(0, RawClass, L"min", RawStyle, 50, 50, 300, 200, nullptr,
                                      nullptr, GetModuleHandleW(nullptr), nullptr);
-    windows.push_back(minimised);
+    windows_.push_back(minimised);
     ShowWindow(minimised, SW_SHOWMINIMIZED);
     Settle();
     if (TWinSkinForm* frame = FrameOf(minimised)) {
@@ -183,7 +183,7 @@ TEST_F(FrameGeometry, TheToolkitChangingTheBorderStyleCannotBringTheCaptionBack)
     Settle();
     EXPECT_EQ(GetWindowLongPtrW(form.Handle(), GWL_STYLE) & WS_CAPTION, 0);
     EXPECT_EQ(ClientInWindow(form.Handle()).top, TOddSkin::Title);
-    EXPECT_EQ(FrameOf(form.Handle())->FStyleBits & StyleBit::MaximizeBox, 0);
+    EXPECT_EQ(FrameOf(form.Handle())->FStyleBits & style_bit::MaximizeBox, 0);
     EXPECT_EQ(ClientRectOf(form.Handle()).right, client.right);
 }
 

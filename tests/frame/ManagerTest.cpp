@@ -28,7 +28,7 @@ TEST_F(Manager, AnActivatedWindowGetsAFrameThatAnswersTheQuery) {
 TEST_F(Manager, RefusesTag99FormsTheFilterAndEmptyWindows) {
     TSkinData& data = AddSkin(TOddSkin().Build());
     tk::Form& refused = [&]() -> tk::Form& {
-        auto* form = new tk::Form(&app);
+        auto* form = new tk::Form(&app_);
         form->SetTag(99);
         form->SetBounds(Bounds.left, Bounds.top, 300, 200);
         form->Show();
@@ -56,7 +56,7 @@ TEST_F(Manager, RefusesTheApplicationClass) {
     RegisterClassExW(&wc);
     HWND window = CreateWindowExW(0, L"TApplication", L"app", RawStyle, 10, 10, 200, 100, nullptr,
                                   nullptr, GetModuleHandleW(nullptr), nullptr);
-    windows.push_back(window);
+    windows_.push_back(window);
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
     Settle();
@@ -117,7 +117,7 @@ TEST_F(Manager, TheLaterOfTwoOnlyThisFormComponentsWins) {
 TEST_F(Manager, SwitchingOffAnOnlyThisFormComponentDetachesOnlyItsForm) {
     AddSkin(ShippedSkin("kanvio_neon"));
     tk::Form& other = ShowForm(Bounds, "Other");
-    auto* own = new tk::Form(&app);
+    auto* own = new tk::Form(&app_);
     own->SetBounds(120, 120, 300, 200);
     auto* data = new TSkinData(own);
     data->SetSkinFormtype(TSkinFormType::sfOnlyThisForm);

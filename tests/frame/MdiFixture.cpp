@@ -3,10 +3,10 @@
 namespace frametest {
 namespace {
 
-HWND client = nullptr;
+HWND FrameClient = nullptr;
 
 LRESULT CALLBACK MdiFrameProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    return DefFrameProcW(window, client, msg, wParam, lParam);
+    return DefFrameProcW(window, FrameClient, msg, wParam, lParam);
 }
 
 LRESULT CALLBACK MdiChildProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -33,7 +33,7 @@ MdiTest::MdiTest() {
 }
 
 HWND MdiTest::Client() {
-    return client;
+    return FrameClient;
 }
 
 HWND MdiTest::ShowMdiFrame(const RECT& bounds, DWORD exStyle) {
@@ -44,10 +44,10 @@ HWND MdiTest::ShowMdiFrame(const RECT& bounds, DWORD exStyle) {
     frame_ = CreateWindowExW(exStyle, FrameClass, L"MDI", WS_OVERLAPPEDWINDOW, bounds.left,
                              bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
                              nullptr, menu_, GetModuleHandleW(nullptr), nullptr);
-    windows.push_back(frame_);
+    windows_.push_back(frame_);
     CLIENTCREATESTRUCT ccs{window, FirstChildId};
-    client = CreateWindowExW(0, L"MDIClient", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0,
-                             0, 0, 0, frame_, nullptr, GetModuleHandleW(nullptr), &ccs);
+    FrameClient = CreateWindowExW(0, L"MDIClient", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                                  0, 0, 0, 0, frame_, nullptr, GetModuleHandleW(nullptr), &ccs);
     ShowWindow(frame_, SW_SHOW);
     SetForegroundWindow(frame_);
     Settle();
@@ -64,8 +64,8 @@ HWND MdiTest::CreateChild(const wchar_t* title) {
     create.cy = 160;
     create.style = WS_OVERLAPPEDWINDOW;
     HWND child = reinterpret_cast<HWND>(
-        SendMessageW(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
-    SendMessageW(client, WM_MDIREFRESHMENU, 0, 0);
+        SendMessageW(FrameClient, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
+    SendMessageW(FrameClient, WM_MDIREFRESHMENU, 0, 0);
     Settle();
     return child;
 }

@@ -88,7 +88,7 @@ using ToolkitMdi = FrameTest;
 
 TEST_F(ToolkitMdi, AnMdiFormAndItsChildrenComeUpSkinned) {
     AddSkin(TOddSkin().Build());
-    auto* frame = new tk::Form(&app);
+    auto* frame = new tk::Form(&app_);
     frame->SetFormStyle(tk::FormStyle::MDIForm);
     frame->SetBounds(40, 40, 600, 440);
     frame->Show();
@@ -97,7 +97,7 @@ TEST_F(ToolkitMdi, AnMdiFormAndItsChildrenComeUpSkinned) {
     ASSERT_NE(FrameOf(frame->Handle()), nullptr);
     EXPECT_EQ(FrameOf(frame->Handle())->FWindowKind, TWindowKind::MdiFrame);
     EXPECT_EQ(FrameOf(frame->Handle())->FMdiClient, frame->ClientHandle());
-    auto* child = new tk::Form(&app);
+    auto* child = new tk::Form(&app_);
     child->SetFormStyle(tk::FormStyle::MDIChild);
     child->SetCaption("Child");
     child->SetBounds(10, 10, 240, 160);

@@ -106,7 +106,7 @@ inline std::vector<uint8_t> Bmp(const skin::TDib& dib) {
 
 inline std::vector<uint8_t> TOddSkin::Build() const {
     using skin::TDib;
-    constexpr Colour key = skin::KeyColour;
+    constexpr Colour Key = skin::KeyColour;
     // Left and right: two cells side by side; keyed triangles at both ends of
     // the outer edge.
     const auto side = [&](int w, Colour active, Colour inactive, bool outerLeft) {
@@ -117,7 +117,7 @@ inline std::vector<uint8_t> TOddSkin::Build() const {
                     const int outer = outerLeft ? x : w - 1 - x;
                     const int fromEnd = std::min(y, SideLength - 1 - y);
                     const bool keyed = fromEnd < Corner && outer < Corner - fromEnd;
-                    dib.SetPixel(cell * w + x, y, keyed ? key : cell == 0 ? active : inactive);
+                    dib.SetPixel(cell * w + x, y, keyed ? Key : cell == 0 ? active : inactive);
                 }
             }
         }
@@ -133,7 +133,7 @@ inline std::vector<uint8_t> TOddSkin::Build() const {
                     const int outer = outerTop ? y : h - 1 - y;
                     const int fromEnd = std::min(x, EdgeLength - 1 - x);
                     const bool keyed = outer < Corner && fromEnd < Corner - outer;
-                    dib.SetPixel(x, cell * h + y, keyed ? key : cell == 0 ? active : inactive);
+                    dib.SetPixel(x, cell * h + y, keyed ? Key : cell == 0 ? active : inactive);
                 }
             }
         }
@@ -145,7 +145,7 @@ inline std::vector<uint8_t> TOddSkin::Build() const {
             for (int y = 0; y < ButtonHeight; ++y) {
                 for (int x = 0; x < ButtonWidth; ++x) {
                     const Colour c = cell == 0 ? normal : ButtonCells[cell];
-                    dib.SetPixel(cell * ButtonWidth + x, y, x == 0 && y == 0 ? key : c);
+                    dib.SetPixel(cell * ButtonWidth + x, y, x == 0 && y == 0 ? Key : c);
                 }
             }
         }
@@ -216,7 +216,7 @@ inline std::vector<uint8_t> TOddSkin::Build() const {
                 for (int x = 0; x < ItemCellWidth; ++x) {
                     Colour c = ItemCells[cell];
                     if (cell == 1) {
-                        c = y == SeparatorRow ? SeparatorLine : key;
+                        c = y == SeparatorRow ? SeparatorLine : Key;
                     }
                     item.SetPixel(cell * ItemCellWidth + x, y, c);
                 }

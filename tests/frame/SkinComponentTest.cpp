@@ -119,11 +119,11 @@ TEST_F(SkinComponent, TheDesignGivesEveryOption) {
     tk::ClassRegistry classes;
     classes.Register<TSkinData>();
     tk::DesignReader(classes, "Test")
-        .Read(app, "object App: TApplication\n object SkinData1: TSkinData\n"
-                   "  Active = True\n  DisableTag = 42\n  SkinControls = [xcMainMenu, xcTab]\n"
-                   "  Skin3rd = ('TOne=Panel', 'TTwo=Edit')\n  SkinFormtype = sfDialog\n"
-                   "  SkinStore = '(Good)'\n  Version = '9'\n  MenuUpdate = False\n end\nend\n");
-    auto& data = *static_cast<TSkinData*>(app.FindComponent("SkinData1"));
+        .Read(app_, "object App: TApplication\n object SkinData1: TSkinData\n"
+                    "  Active = True\n  DisableTag = 42\n  SkinControls = [xcMainMenu, xcTab]\n"
+                    "  Skin3rd = ('TOne=Panel', 'TTwo=Edit')\n  SkinFormtype = sfDialog\n"
+                    "  SkinStore = '(Good)'\n  Version = '9'\n  MenuUpdate = False\n end\nend\n");
+    auto& data = *static_cast<TSkinData*>(app_.FindComponent("SkinData1"));
     EXPECT_TRUE(data.Active());
     EXPECT_EQ(data.DisableTag(), 42);
     EXPECT_EQ(data.SkinControls(), SkinControlBit(xcMainMenu) | SkinControlBit(xcTab));

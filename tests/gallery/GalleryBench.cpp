@@ -47,7 +47,7 @@ Gallery ShowGallery(tk::Application& app) {
     form->SetDataModule(*data);
     AppPath =
         tk::Narrow(std::filesystem::path(KANVIO_GALLERY_DATA).make_preferred().wstring()) + "\\";
-    form->ShowMessage = [](const std::string& text) {
+    form->showMessage = [](const std::string& text) {
         std::fprintf(stderr, "gallery: the window showed: %s\n", text.c_str());
     };
     form->Show();

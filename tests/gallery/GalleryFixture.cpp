@@ -16,11 +16,14 @@ std::string WindowsFolder(const std::filesystem::path& folder) {
 
 tk::TreeNode& Node(tk::TreeView& tree, const std::string& text) {
     for (const auto& header : tree.Items().Children()) {
-        if (header->Text() == text)
+        if (header->Text() == text) {
             return *header;
-        for (const auto& leaf : header->Children())
-            if (leaf->Text() == text)
+        }
+        for (const auto& leaf : header->Children()) {
+            if (leaf->Text() == text) {
                 return *leaf;
+            }
+        }
     }
     throw std::runtime_error("no tree node " + text);
 }
@@ -82,19 +85,19 @@ void PrintTo(const TabCase& tab, std::ostream* out) {
 
 void Gallery::Open(const std::filesystem::path& folder) {
     guitest::ParkPointer();
-    if (!realMessageBoxes) {
-        app.SetMessageBox(
-            [this](const std::string& text, const std::string&) { messages.push_back(text); });
+    if (!realMessageBoxes_) {
+        app_.SetMessageBox(
+            [this](const std::string& text, const std::string&) { messages_.push_back(text); });
     }
-    form = new TFormMain(&app);
-    auto* data = new TShareDataModule(&app);
-    form->SetDataModule(*data);
-    form->Launch = [this](const std::string& address) { launched.push_back(address); };
-    if (!realMessageBoxes) {
-        form->ShowMessage = [this](const std::string& text) { messages.push_back(text); };
+    form_ = new TFormMain(&app_);
+    auto* data = new TShareDataModule(&app_);
+    form_->SetDataModule(*data);
+    form_->launch = [this](const std::string& address) { launched_.push_back(address); };
+    if (!realMessageBoxes_) {
+        form_->showMessage = [this](const std::string& text) { messages_.push_back(text); };
     }
     AppPath = WindowsFolder(folder);
-    form->Show();
+    form_->Show();
     guitest::PumpUntilIdle();
 }
 
@@ -135,14 +138,17 @@ bool Seen(const tk::Control& control) {
     expected.width = std::min(picture.Width(), control.Width());
     expected.height = std::min(picture.Height(), control.Height());
     const auto pixels = picture.Bitmap().Pixels();
-    for (int y = 0; y < expected.height; ++y)
-        for (int x = 0; x < expected.width; ++x)
+    for (int y = 0; y < expected.height; ++y) {
+        for (int x = 0; x < expected.width; ++x) {
             expected.pixels.push_back(pixels[size_t(y * picture.Width() + x)] & 0xFFFFFF);
+        }
+    }
     const guitest::Capture screen = guitest::CaptureScreen(ScreenRect(control));
     const auto result =
         guitest::SameRect(expected, {0, 0, expected.width, expected.height}, screen, {0, 0});
-    if (!result)
+    if (!result) {
         return ::testing::AssertionFailure() << "not showing " << file << ": " << result.message();
+    }
     return result;
 }
 

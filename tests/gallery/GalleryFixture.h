@@ -68,9 +68,10 @@ protected:
     void Open(const std::filesystem::path& folder = SampleData);
 
     template <class T> T& Get(const char* name) {
-        T* component = dynamic_cast<T*>(form->FindComponent(name));
-        if (!component)
+        T* component = dynamic_cast<T*>(form_->FindComponent(name));
+        if (!component) {
             throw std::runtime_error(std::string("the window has no ") + name);
+        }
         return *component;
     }
     void ShowTab(const char* sheet);
@@ -79,12 +80,12 @@ protected:
     void MoveOver(const tk::Control& control, int dx = 5, int dy = 5);
     void ClickOn(const tk::Control& control, int dx = 5, int dy = 5);
 
-    tk::Application app;
+    tk::Application app_;
     // The program's own message boxes are shown instead of recorded.
-    bool realMessageBoxes = false;
-    TFormMain* form = nullptr;
-    std::vector<std::string> messages;
-    std::vector<std::string> launched;
+    bool realMessageBoxes_ = false;
+    TFormMain* form_ = nullptr;
+    std::vector<std::string> messages_;
+    std::vector<std::string> launched_;
 };
 
 // The screen rectangle a control covers.

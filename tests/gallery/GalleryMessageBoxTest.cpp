@@ -44,7 +44,7 @@ struct TBoxLook {
     int ticksWithoutFrame = 0;
     bool forced = false;
 };
-TBoxLook look;
+TBoxLook Look;
 
 // Whether the pixel at the button's left edge, half-way down, is that of one
 // of the skin's button cells at the button's size.
@@ -68,9 +68,9 @@ bool ShowsASkinButtonCell(const skin::TSkinData& skin, HWND button) {
 
 void CALLBACK VisitBox(HWND owner, UINT, UINT_PTR id, DWORD) {
     HWND box = guitest::VisibleDialog();
-    if (look.ticksAfterClick >= 0) {
-        if (box && ++look.ticksAfterClick > ClickTicks) {
-            look.forced = true;
+    if (Look.ticksAfterClick >= 0) {
+        if (box && ++Look.ticksAfterClick > ClickTicks) {
+            Look.forced = true;
             PostMessageW(box, WM_COMMAND, IDOK, 0);
         }
         if (!box) {
@@ -81,27 +81,27 @@ void CALLBACK VisitBox(HWND owner, UINT, UINT_PTR id, DWORD) {
     skin::TWinSkinForm* frame =
         box && skin::SkinManager ? skin::SkinManager->FindFrame(box) : nullptr;
     if (!frame || frame->FState != skin::TFrameState::Running) {
-        if (box && ++look.ticksWithoutFrame > FrameTicks) {
-            look.forced = true;
+        if (box && ++Look.ticksWithoutFrame > FrameTicks) {
+            Look.forced = true;
             PostMessageW(box, WM_COMMAND, IDOK, 0);
         }
         return;
     }
-    look.box = box;
-    look.framed = frame->FBorderTop > 0;
+    Look.box = box;
+    Look.framed = frame->FBorderTop > 0;
     HWND ok = GetDlgItem(box, IDOK);
     if (skin::TSkinControl* skinner = frame->FindControlByWindow(ok)) {
-        look.buttonSkinner = skinner->ClassName();
+        Look.buttonSkinner = skinner->ClassName();
     }
-    look.buttonFromSkin = ShowsASkinButtonCell(*frame->FSkinData, ok);
-    look.skinFace = guitest::Rgb(skin::ResolveColour(frame->FSkinData->ButtonFaceColour));
+    Look.buttonFromSkin = ShowsASkinButtonCell(*frame->FSkinData, ok);
+    Look.skinFace = guitest::Rgb(skin::ResolveColour(frame->FSkinData->ButtonFaceColour));
     const guitest::Capture shot = guitest::CaptureWindow(box);
-    look.title = shot.At(shot.width / 4, frame->FBorderTop / 2);
+    Look.title = shot.At(shot.width / 4, frame->FBorderTop / 2);
     // Inside the client, left of the buttons and below the text.
     RECT client{};
     GetClientRect(box, &client);
-    look.inside = shot.At(frame->FBorderLeft + 2, frame->FBorderTop + client.bottom - 3);
-    look.screenshot = guitest::SaveForTest(shot, "gallery-error-box");
+    Look.inside = shot.At(frame->FBorderLeft + 2, frame->FBorderTop + client.bottom - 3);
+    Look.screenshot = guitest::SaveForTest(shot, "gallery-error-box");
     const uint32_t text = guitest::Rgb(skin::ResolveColour(frame->FSkinData->ButtonTextColour));
     // Above the button: the icon and the message.
     RECT button{};
@@ -110,45 +110,46 @@ void CALLBACK VisitBox(HWND owner, UINT, UINT_PTR id, DWORD) {
     const guitest::Capture area = guitest::CaptureClient(box);
     for (int y = 0; y < button.top; ++y) {
         for (int x = 0; x < area.width; ++x) {
-            look.textInk += area.At(x, y) == text;
+            Look.textInk += area.At(x, y) == text;
         }
     }
-    look.ticksAfterClick = 0;
+    Look.ticksAfterClick = 0;
     PostMessageW(ok, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     PostMessageW(ok, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
 }
 
 class GalleryMessageBox : public Gallery {
 protected:
-    testsupport::TempFolder temp{"kanvio-box"};
-    const fs::path folder = temp.Path();
+    testsupport::TempFolder temp_{"kanvio-box"};
+    const fs::path folder_ = temp_.Path();
 };
 
 TEST_F(GalleryMessageBox, AnErrorBoxComesUpSkinnedWithItsButton) {
     // No thumbnails: filling a page reports the first missing one.
     for (const char* name : {"NoteData.MDB", "Res"}) {
-        fs::copy(gallerytest::SampleData / name, folder / name, fs::copy_options::recursive);
+        fs::copy(gallerytest::SampleData / name, folder_ / name, fs::copy_options::recursive);
     }
-    realMessageBoxes = true;
-    Open(folder);
-    look = {};
-    SetTimer(form->Handle(), 1, VisitPeriod, VisitBox);
+    realMessageBoxes_ = true;
+    Open(folder_);
+    Look = {};
+    SetTimer(form_->Handle(), 1, VisitPeriod, VisitBox);
     Select("TreeView1", "生产企业通用模板");
-    KillTimer(form->Handle(), 1);
-    ASSERT_NE(look.box, nullptr);
-    std::cout << "screenshot: " << look.screenshot << "\n";
-    EXPECT_TRUE(look.framed);
+    KillTimer(form_->Handle(), 1);
+    ASSERT_NE(Look.box, nullptr);
+    std::cout << "screenshot: " << Look.screenshot << "\n";
+    EXPECT_TRUE(Look.framed);
     // Not the system's title bar.
-    for (int part : {COLOR_ACTIVECAPTION, COLOR_GRADIENTACTIVECAPTION, COLOR_INACTIVECAPTION})
-        EXPECT_NE(look.title, guitest::Rgb(GetSysColor(part))) << part;
-    EXPECT_EQ(look.buttonSkinner, "TSkinButton");
-    EXPECT_TRUE(look.buttonFromSkin);
-    EXPECT_EQ(look.inside, look.skinFace);
+    for (int part : {COLOR_ACTIVECAPTION, COLOR_GRADIENTACTIVECAPTION, COLOR_INACTIVECAPTION}) {
+        EXPECT_NE(Look.title, guitest::Rgb(GetSysColor(part))) << part;
+    }
+    EXPECT_EQ(Look.buttonSkinner, "TSkinButton");
+    EXPECT_TRUE(Look.buttonFromSkin);
+    EXPECT_EQ(Look.inside, Look.skinFace);
     // Its text in the skin's colour for text on the face colour.
-    EXPECT_GT(look.textInk, 20);
+    EXPECT_GT(Look.textInk, 20);
     // The click reached the box through the skinner.
-    EXPECT_FALSE(look.forced);
-    EXPECT_FALSE(IsWindow(look.box) && IsWindowVisible(look.box));
+    EXPECT_FALSE(Look.forced);
+    EXPECT_FALSE(IsWindow(Look.box) && IsWindowVisible(Look.box));
 }
 
 } // namespace

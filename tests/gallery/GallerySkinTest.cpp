@@ -30,11 +30,11 @@ struct TOpenMenuShot {
     int ticks = 0;
     guitest::Capture shot;
 };
-TOpenMenuShot* openMenuShot = nullptr;
+TOpenMenuShot* OpenMenuShot = nullptr;
 
 void CALLBACK LookAtOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
     constexpr int SelectAt = 3, CaptureAt = 6, GiveUpAt = 60;
-    TOpenMenuShot& s = *openMenuShot;
+    TOpenMenuShot& s = *OpenMenuShot;
     const std::vector<HWND> popups = skin::OpenPopupMenuWindows();
     if (popups.empty()) {
         if (++s.ticks > GiveUpAt) {
@@ -67,21 +67,21 @@ bool HasColour(const guitest::Capture& shot, int inset, skin::Colour colour) {
 TEST_F(GallerySkin, TheMainWindowComesUpInItsSkin) {
     Open();
     guitest::PumpUntilIdle();
-    skin::TWinSkinForm* frame = FrameOf(form->Handle());
+    skin::TWinSkinForm* frame = FrameOf(form_->Handle());
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(frame->FSkinData->SkinName, "Kanvio Neon");
     EXPECT_EQ(frame->FState, skin::TFrameState::Running);
-    EXPECT_EQ(921, form->ClientWidth());
-    EXPECT_EQ(585, form->ClientHeight());
+    EXPECT_EQ(921, form_->ClientWidth());
+    EXPECT_EQ(585, form_->ClientHeight());
     RECT window{};
-    GetWindowRect(form->Handle(), &window);
+    GetWindowRect(form_->Handle(), &window);
     EXPECT_EQ(window.right - window.left, 921 + frame->FBorderLeft + frame->FBorderRight);
     EXPECT_EQ(window.bottom - window.top, 585 + frame->FBorderTop + frame->FBorderBottom);
-    EXPECT_EQ(GetWindowLongW(form->Handle(), GWL_STYLE) & WS_CAPTION, 0);
+    EXPECT_EQ(GetWindowLongW(form_->Handle(), GWL_STYLE) & WS_CAPTION, 0);
     HRGN region = CreateRectRgn(0, 0, 0, 0);
-    EXPECT_EQ(GetWindowRgn(form->Handle(), region), COMPLEXREGION);
+    EXPECT_EQ(GetWindowRgn(form_->Handle(), region), COMPLEXREGION);
     DeleteObject(region);
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(messages_.empty());
 }
 
 // The page control's two tabs with their pictures are drawn from the skin:
@@ -90,7 +90,7 @@ TEST_F(GallerySkin, TheMainWindowComesUpInItsSkin) {
 TEST_F(GallerySkin, ThePageControlsTabsAreDrawnFromTheSkin) {
     Open();
     guitest::PumpUntilIdle();
-    skin::TWinSkinForm* frame = FrameOf(form->Handle());
+    skin::TWinSkinForm* frame = FrameOf(form_->Handle());
     ASSERT_NE(frame, nullptr);
     auto& pages = Get<tk::PageControl>("PageControl1");
     HWND window = pages.Handle();
@@ -111,31 +111,31 @@ TEST_F(GallerySkin, ThePageControlsTabsAreDrawnFromTheSkin) {
     SendMessageW(window, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
     EXPECT_TRUE(guitest::PixelIs(shot, page.left - 4, (page.top + page.bottom) / 2,
                                  tabs.Bitmap2.Pixel(0, tabs.Bitmap2.Height() / 2)));
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(messages_.empty());
 }
 
 TEST_F(GallerySkin, TheSkinsCloseButtonClosesTheWindow) {
     Open();
     guitest::PumpUntilIdle();
-    skin::TWinSkinForm* frame = FrameOf(form->Handle());
+    skin::TWinSkinForm* frame = FrameOf(form_->Handle());
     ASSERT_NE(frame, nullptr);
     const skin::TWinSysButton* close = nullptr;
     for (const auto& button : frame->FSysButtons) {
-        if (button->FVisible && button->FElement.Action == skin::ButtonAction::Close) {
+        if (button->FVisible && button->FElement.Action == skin::button_action::Close) {
             close = button.get();
         }
     }
     ASSERT_NE(close, nullptr);
     RECT window{};
-    GetWindowRect(form->Handle(), &window);
+    GetWindowRect(form_->Handle(), &window);
     const LPARAM at = MAKELPARAM(window.left + (close->FRect.left + close->FRect.right) / 2,
                                  window.top + (close->FRect.top + close->FRect.bottom) / 2);
-    EXPECT_EQ(SendMessageW(form->Handle(), WM_NCHITTEST, 0, at), HTCAPTION);
-    SendMessageW(form->Handle(), WM_NCLBUTTONDOWN, HTCAPTION, at);
-    SendMessageW(form->Handle(), WM_NCLBUTTONUP, HTCAPTION, at);
+    EXPECT_EQ(SendMessageW(form_->Handle(), WM_NCHITTEST, 0, at), HTCAPTION);
+    SendMessageW(form_->Handle(), WM_NCLBUTTONDOWN, HTCAPTION, at);
+    SendMessageW(form_->Handle(), WM_NCLBUTTONUP, HTCAPTION, at);
     guitest::PumpUntilIdle();
-    EXPECT_FALSE(IsWindowVisible(form->Handle()));
-    EXPECT_TRUE(messages.empty());
+    EXPECT_FALSE(IsWindowVisible(form_->Handle()));
+    EXPECT_TRUE(messages_.empty());
 }
 
 // The edit of a category label being renamed opens its own context menu:
@@ -153,17 +153,17 @@ TEST_F(GallerySkin, TheContextMenuOfALabelBeingRenamedIsSkinned) {
     ASSERT_NE(edit, nullptr);
     guitest::PumpUntilIdle();
     TOpenMenuShot looking;
-    openMenuShot = &looking;
+    OpenMenuShot = &looking;
     const UINT_PTR timer = SetTimer(nullptr, 0, 60, LookAtOpenMenu);
     RECT r{};
     GetWindowRect(edit, &r);
     SendMessageW(edit, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(edit),
                  MAKELPARAM(r.left + 10, r.bottom - 4));
     KillTimer(nullptr, timer);
-    openMenuShot = nullptr;
+    OpenMenuShot = nullptr;
     ASSERT_GT(looking.shot.width, 0) << "no menu opened";
     guitest::SaveForTest(looking.shot, "label-edit-menu");
-    const skin::TSkinData& data = *FrameOf(form->Handle())->FSkinData;
+    const skin::TSkinData& data = *FrameOf(form_->Handle())->FSkinData;
     ASSERT_TRUE(data.MenuItem && data.MenuBackground);
     // The ring's outermost line, and the selected cell's left edge (its
     // middle rows stretch over the item's height).
@@ -174,13 +174,13 @@ TEST_F(GallerySkin, TheContextMenuOfALabelBeingRenamedIsSkinned) {
               guitest::Rgb(skin::ResolveColour(data.MenuBackground->Bitmap.Pixel(0, 0))));
     EXPECT_TRUE(HasColour(looking.shot, 3, selectedEdge)) << "no item drawn from MenuItem";
     TreeView_EndEditLabelNow(tree, TRUE);
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(messages_.empty());
 }
 
 TEST_F(GallerySkin, TheExitButtonIsASkinnedSpeedButtonThatStillCloses) {
     Open();
     guitest::PumpUntilIdle();
-    skin::TWinSkinForm* frame = FrameOf(form->Handle());
+    skin::TWinSkinForm* frame = FrameOf(form_->Handle());
     ASSERT_NE(frame, nullptr);
     auto& exit = Get<tk::SpeedButton>("Canel");
     const skin::TSkinControl* skinner = nullptr;
@@ -201,8 +201,8 @@ TEST_F(GallerySkin, TheExitButtonIsASkinnedSpeedButtonThatStillCloses) {
     EXPECT_TRUE(guitest::PixelIs(shot, 1, exit.Height() / 2, normal.Pixel(1, exit.Height() / 2)));
     ClickOn(exit, exit.Width() / 2, exit.Height() / 2);
     guitest::PumpUntilIdle();
-    EXPECT_FALSE(IsWindowVisible(form->Handle()));
-    EXPECT_TRUE(messages.empty());
+    EXPECT_FALSE(IsWindowVisible(form_->Handle()));
+    EXPECT_TRUE(messages_.empty());
 }
 
 // Taking a new skin redraws the whole window: a tree whose scroll bars are
@@ -223,7 +223,7 @@ TEST_F(GallerySkin, ASkinSwitchLeavesTheTreeDrawn) {
     guitest::PumpUntilIdle();
     const guitest::Capture after = guitest::CaptureScreen(onScreen);
     EXPECT_TRUE(guitest::SameRect(before, {0, 0, before.width, before.height}, after, {0, 0}));
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(messages_.empty());
 }
 
 } // namespace

@@ -30,13 +30,13 @@ protected:
     }
     void Pick(const std::string& category) { Select(Tab().tree, category); }
 
-    tk::Shape& Frame(int slot) { return *(form->*Tab().shapes)[size_t(slot)]; }
-    tk::Image& Thumb(int slot) { return *(form->*Tab().thumbs)[size_t(slot)]; }
-    tk::Image& OpenButton(int slot) { return *(form->*Tab().opens)[size_t(slot)]; }
-    tk::Image& BookButton(int slot) { return *(form->*Tab().books)[size_t(slot)]; }
-    const std::string& Preview(int slot) { return (form->*Tab().previewUrls)[size_t(slot)]; }
-    const std::string& Order(int slot) { return (form->*Tab().orderUrls)[size_t(slot)]; }
-    int Page() { return form->*Tab().page; }
+    tk::Shape& Frame(int slot) { return *(form_->*Tab().shapes)[size_t(slot)]; }
+    tk::Image& Thumb(int slot) { return *(form_->*Tab().thumbs)[size_t(slot)]; }
+    tk::Image& OpenButton(int slot) { return *(form_->*Tab().opens)[size_t(slot)]; }
+    tk::Image& BookButton(int slot) { return *(form_->*Tab().books)[size_t(slot)]; }
+    const std::string& Preview(int slot) { return (form_->*Tab().previewUrls)[size_t(slot)]; }
+    const std::string& Order(int slot) { return (form_->*Tab().orderUrls)[size_t(slot)]; }
+    int Page() { return form_->*Tab().page; }
     tk::Image& LeftArrow() { return Get<tk::Image>(Tab().left); }
     tk::Image& RightArrow() { return Get<tk::Image>(Tab().right); }
     std::string Label() { return Get<tk::Label>(Tab().label).Caption(); }
@@ -51,11 +51,13 @@ protected:
     // Both arrows, as the window holds them and as the screen shows them.
     ::testing::AssertionResult ArrowsShow(bool left, bool right) {
         const bool leftNow = LeftArrow().Visible(), rightNow = RightArrow().Visible();
-        if (leftNow != left || rightNow != right)
+        if (leftNow != left || rightNow != right) {
             return ::testing::AssertionFailure()
                    << "arrows visible: left " << leftNow << ", right " << rightNow;
-        if (Seen(LeftArrow()) != left || Seen(RightArrow()) != right)
+        }
+        if (Seen(LeftArrow()) != left || Seen(RightArrow()) != right) {
             return ::testing::AssertionFailure() << "the screen disagrees with the arrows' state";
+        }
         return ::testing::AssertionSuccess();
     }
 
@@ -67,29 +69,35 @@ protected:
             const bool shown = i < count;
             for (tk::Control* control : std::initializer_list<tk::Control*>{
                      &Frame(i), &Thumb(i), &OpenButton(i), &BookButton(i)}) {
-                if (control->Visible() != shown)
+                if (control->Visible() != shown) {
                     return ::testing::AssertionFailure()
                            << "slot " << i << (shown ? " is hidden" : " is shown");
-                if (!shown && Seen(*control))
+                }
+                if (!shown && Seen(*control)) {
                     return ::testing::AssertionFailure()
                            << "hidden slot " << i << " still shows on screen";
+                }
             }
-            if (!shown)
+            if (!shown) {
                 continue;
+            }
             const std::string number = Number(i);
-            if (number.empty() || Preview(i).find("/" + number + "/") == std::string::npos)
+            if (number.empty() || Preview(i).find("/" + number + "/") == std::string::npos) {
                 return ::testing::AssertionFailure()
                        << "slot " << i << " holds " << Preview(i) << " and " << Order(i);
-            if (auto result = ShowsPicture(Thumb(i), "Images\\T" + number + ".jpg"); !result)
+            }
+            if (auto result = ShowsPicture(Thumb(i), "Images\\T" + number + ".jpg"); !result) {
                 return result << " (slot " << i << ")";
+            }
         }
         return ::testing::AssertionSuccess();
     }
 
     std::vector<std::string> Addresses(int count) {
         std::vector<std::string> addresses;
-        for (int i = 0; i < count; ++i)
+        for (int i = 0; i < count; ++i) {
             addresses.push_back(Preview(i));
+        }
         return addresses;
     }
 
@@ -104,11 +112,12 @@ protected:
 
 TEST_P(GalleryTab, StartsWithNothingShown) {
     OpenOnTab();
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(messages_.empty());
     auto& tree = Get<tk::TreeView>(Tab().tree);
     EXPECT_EQ(nullptr, tree.Selected());
-    for (const auto& header : tree.Items().Children())
+    for (const auto& header : tree.Items().Children()) {
         EXPECT_FALSE(header->Expanded()) << header->Text();
+    }
     EXPECT_TRUE(PageShows(0));
     EXPECT_TRUE(ArrowsShow(false, false));
     EXPECT_EQ("", Label());
@@ -119,7 +128,7 @@ TEST_P(GalleryTab, SlotSevenSitsWhereTheLayoutPutsIt) {
     EXPECT_EQ(488, Frame(7).Left());
     EXPECT_EQ(192, Frame(7).Top());
     EXPECT_EQ(108, Frame(7).Width());
-    EXPECT_EQ(form, Frame(7).Owner());
+    EXPECT_EQ(form_, Frame(7).Owner());
     EXPECT_EQ(492, Thumb(7).Left());
     EXPECT_EQ(196, Thumb(7).Top());
     EXPECT_EQ(489, OpenButton(7).Left());
@@ -272,15 +281,15 @@ TEST_P(GalleryTab, ClicksOpenTheAddressOfTheirTabAndSlot) {
     ClickOn(Thumb(3));
     ClickOn(BookButton(3));
     ClickOn(OpenButton(4));
-    ASSERT_EQ(3u, launched.size());
-    EXPECT_EQ(Preview(3), launched[0]);
-    EXPECT_EQ(Order(3), launched[1]);
-    EXPECT_EQ(Preview(4), launched[2]);
-    EXPECT_EQ(std::string(OrderPagePrefix) + "KV" + Number(3), launched[1]);
+    ASSERT_EQ(3u, launched_.size());
+    EXPECT_EQ(Preview(3), launched_[0]);
+    EXPECT_EQ(Order(3), launched_[1]);
+    EXPECT_EQ(Preview(4), launched_[2]);
+    EXPECT_EQ(std::string(OrderPagePrefix) + "KV" + Number(3), launched_[1]);
     const TabCase& other = Other();
-    EXPECT_NE((form->*other.previewUrls)[3], launched[0]);
-    EXPECT_NE((form->*other.orderUrls)[3], launched[1]);
-    guitest::SaveForTest(guitest::CaptureWindow(form->Handle()), "page");
+    EXPECT_NE((form_->*other.previewUrls)[3], launched_[0]);
+    EXPECT_NE((form_->*other.orderUrls)[3], launched_[1]);
+    guitest::SaveForTest(guitest::CaptureWindow(form_->Handle()), "page");
 
     // A hidden slot's place belongs to the background.
     ClickOn(RightArrow());
@@ -288,7 +297,7 @@ TEST_P(GalleryTab, ClicksOpenTheAddressOfTheirTabAndSlot) {
     ASSERT_TRUE(PageShows(1));
     ClickOn(Thumb(1));
     ClickOn(BookButton(1));
-    EXPECT_EQ(3u, launched.size());
+    EXPECT_EQ(3u, launched_.size());
 }
 
 INSTANTIATE_TEST_SUITE_P(BothTabs, GalleryTab, ::testing::ValuesIn(Tabs),

@@ -49,13 +49,13 @@ constexpr std::pair<Action, int> Weights[] = {
 
 class GalleryWalk : public gallerytest::Gallery {
 protected:
-    std::mt19937 random{Seed};
-    std::vector<std::string> expectedLaunches;
-    int boxesSkinned = 0;
-    int boxesShown = 0;
-    int skinIndex = 0;
+    std::mt19937 random_{Seed};
+    std::vector<std::string> expectedLaunches_;
+    int boxesSkinned_ = 0;
+    int boxesShown_ = 0;
+    int skinIndex_ = 0;
 
-    int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
+    int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
 
     Action NextAction() {
         int total = 0;
@@ -85,7 +85,7 @@ protected:
     std::vector<int> ShownSlots() {
         std::vector<int> shown;
         for (int i = 0; i < SlotCount; ++i) {
-            if ((form->*Current().opens)[size_t(i)]->Visible()) {
+            if ((form_->*Current().opens)[size_t(i)]->Visible()) {
                 shown.push_back(i);
             }
         }
@@ -132,7 +132,7 @@ protected:
             return;
         }
         const auto slot = size_t(shown[size_t(Below(int(shown.size())))]);
-        tk::Image& button = *(Below(2) ? form->*Current().opens : form->*Current().books)[slot];
+        tk::Image& button = *(Below(2) ? form_->*Current().opens : form_->*Current().books)[slot];
         Move(button, 1 + Below(button.Width() - 2), 1 + Below(button.Height() - 2));
     }
 
@@ -143,9 +143,9 @@ protected:
         }
         const auto slot = size_t(shown[size_t(Below(int(shown.size())))]);
         const bool book = Below(2);
-        tk::Image& button = *(book ? form->*Current().books : form->*Current().opens)[slot];
-        expectedLaunches.push_back(book ? (form->*Current().orderUrls)[slot]
-                                        : (form->*Current().previewUrls)[slot]);
+        tk::Image& button = *(book ? form_->*Current().books : form_->*Current().opens)[slot];
+        expectedLaunches_.push_back(book ? (form_->*Current().orderUrls)[slot]
+                                         : (form_->*Current().previewUrls)[slot]);
         Press(button, button.Width() / 2, button.Height() / 2);
     }
 
@@ -165,18 +165,18 @@ protected:
     }
 
     void MinimiseAndRestore() {
-        SendMessageW(form->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        SendMessageW(form_->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
         guitest::PumpUntilIdle(StepQuietMs);
-        EXPECT_TRUE(IsIconic(form->Handle()));
-        SendMessageW(form->Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+        EXPECT_TRUE(IsIconic(form_->Handle()));
+        SendMessageW(form_->Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
         guitest::PumpUntilIdle(StepQuietMs);
-        EXPECT_FALSE(IsIconic(form->Handle()));
+        EXPECT_FALSE(IsIconic(form_->Handle()));
     }
 
     void SwitchSkin() {
-        skinIndex = 1 - skinIndex;
+        skinIndex_ = 1 - skinIndex_;
         Get<skin::TSkinData>("SkinData1")
-            .SetSkinFile(SkinsFolder + "/" + SkinNames[skinIndex] + ".skn");
+            .SetSkinFile(SkinsFolder + "/" + SkinNames[skinIndex_] + ".skn");
         // The switch waits for the manager's action timer; run it now.
         skin::SkinManager->OnActionTimer();
         guitest::PumpUntilIdle(StepQuietMs);
@@ -187,19 +187,19 @@ protected:
     void ShowAMessageBox() {
         static GalleryWalk* walk = nullptr;
         walk = this;
-        SetTimer(form->Handle(), BoxCloserTimer, BoxCloserDelayMs,
+        SetTimer(form_->Handle(), BoxCloserTimer, BoxCloserDelayMs,
                  [](HWND owner, UINT, UINT_PTR id, DWORD) {
                      HWND box = FindWindowW(L"#32770", BoxTitle);
                      if (!box) {
                          return;
                      }
                      KillTimer(owner, id);
-                     walk->boxesSkinned +=
+                     walk->boxesSkinned_ +=
                          SendMessageW(box, skin::WM_SKINQUERY, 0, 0) == skin::SkinQueryAnswer;
                      PostMessageW(box, WM_COMMAND, IDOK, 0);
                  });
-        MessageBoxW(form->Handle(), L"模板已加入收藏。", BoxTitle, MB_OK | MB_ICONINFORMATION);
-        ++boxesShown;
+        MessageBoxW(form_->Handle(), L"模板已加入收藏。", BoxTitle, MB_OK | MB_ICONINFORMATION);
+        ++boxesShown_;
         guitest::PumpUntilIdle(StepQuietMs);
     }
 
@@ -220,7 +220,7 @@ protected:
         }
         auto& tree = Get<tk::TreeView>(Tabs[0].tree);
         tree.SetSelected(tree.Items().Children().front()->Children().front().get());
-        skinIndex = 1;
+        skinIndex_ = 1;
         SwitchSkin();
         ClickTheOtherTab();
         ClickTheOtherTab();
@@ -269,18 +269,18 @@ TEST_F(GalleryWalk, TwoThousandStepsEndWithoutErrorsLeaksOrLostLaunches) {
     }
     for (int step = int(std::size(Weights)) + 1; step <= Steps; ++step) {
         Take(NextAction());
-        ASSERT_TRUE(messages.empty()) << "step " << step << " showed: " << messages.front();
+        ASSERT_TRUE(messages_.empty()) << "step " << step << " showed: " << messages_.front();
         if (step == BaselineStep) {
             baseline = CountInTheSameState();
         }
     }
     guitest::ExpectSameLiveObjects(baseline, CountInTheSameState());
-    EXPECT_EQ(expectedLaunches, launched);
-    EXPECT_GT(launched.size(), 100u);
-    EXPECT_GT(boxesShown, 20);
-    EXPECT_EQ(boxesShown, boxesSkinned);
-    EXPECT_NE(skin::SkinManager->FindFrame(form->Handle()), nullptr);
-    guitest::SaveForTest(guitest::CaptureWindow(form->Handle()), "end");
+    EXPECT_EQ(expectedLaunches_, launched_);
+    EXPECT_GT(launched_.size(), 100u);
+    EXPECT_GT(boxesShown_, 20);
+    EXPECT_EQ(boxesShown_, boxesSkinned_);
+    EXPECT_NE(skin::SkinManager->FindFrame(form_->Handle()), nullptr);
+    guitest::SaveForTest(guitest::CaptureWindow(form_->Handle()), "end");
 }
 
 } // namespace

@@ -18,18 +18,18 @@ using gallerytest::Gallery;
 
 TEST_F(Gallery, WindowComesUpFromItsDesign) {
     Open();
-    EXPECT_EQ(921, form->ClientWidth());
-    EXPECT_EQ(585, form->ClientHeight());
-    EXPECT_EQ("霓虹Kanvio企业模板建站工具箱", form->Caption());
-    const LONG style = GetWindowLongW(form->Handle(), GWL_STYLE);
+    EXPECT_EQ(921, form_->ClientWidth());
+    EXPECT_EQ(585, form_->ClientHeight());
+    EXPECT_EQ("霓虹Kanvio企业模板建站工具箱", form_->Caption());
+    const LONG style = GetWindowLongW(form_->Handle(), GWL_STYLE);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
     EXPECT_FALSE(style & WS_MAXIMIZEBOX);
     EXPECT_FALSE(style & WS_THICKFRAME);
     // The program's icon, for the title bar and the task button.
-    EXPECT_TRUE(SendMessageW(form->Handle(), WM_GETICON, ICON_SMALL, 0));
-    EXPECT_TRUE(SendMessageW(form->Handle(), WM_GETICON, ICON_BIG, 0));
+    EXPECT_TRUE(SendMessageW(form_->Handle(), WM_GETICON, ICON_SMALL, 0));
+    EXPECT_TRUE(SendMessageW(form_->Handle(), WM_GETICON, ICON_BIG, 0));
     EXPECT_EQ(&Get<tk::TabSheet>("TabSheet2"), Get<tk::PageControl>("PageControl1").ActivePage());
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(messages_.empty());
 
     // Trees: six industry headers, seven colour headers; the trailing space stays.
     auto& industries = Get<tk::TreeView>("TreeView1").Items().Children();
@@ -41,13 +41,13 @@ TEST_F(Gallery, WindowComesUpFromItsDesign) {
     auto& skin = Get<skin::TSkinData>("SkinData1");
     EXPECT_TRUE(skin.SkinLoaded);
     EXPECT_FALSE(skin.SkinStream().empty());
-    guitest::SaveForTest(guitest::CaptureWindow(form->Handle()), "window");
+    guitest::SaveForTest(guitest::CaptureWindow(form_->Handle()), "window");
 }
 
 TEST_F(Gallery, FindsItsFolderFromAnyWorkingDirectory) {
     const fs::path before = fs::current_path();
     fs::current_path(fs::temp_directory_path());
-    form = new TFormMain(&app);
+    form_ = new TFormMain(&app_);
     fs::current_path(before);
     wchar_t program[MAX_PATH];
     GetModuleFileNameW(nullptr, program, MAX_PATH);
@@ -56,12 +56,12 @@ TEST_F(Gallery, FindsItsFolderFromAnyWorkingDirectory) {
 
 TEST_F(Gallery, MinimiseAndRestoreKeepTheSlots) {
     Open();
-    const size_t components = form->Components().size();
-    ShowWindow(form->Handle(), SW_MINIMIZE);
+    const size_t components = form_->Components().size();
+    ShowWindow(form_->Handle(), SW_MINIMIZE);
     guitest::PumpUntilIdle();
-    ShowWindow(form->Handle(), SW_RESTORE);
+    ShowWindow(form_->Handle(), SW_RESTORE);
     guitest::PumpUntilIdle();
-    EXPECT_EQ(components, form->Components().size());
+    EXPECT_EQ(components, form_->Components().size());
 }
 
 // Closing the main window ends the message loop. The loop runs as the
@@ -79,9 +79,9 @@ protected:
             guardFired = true;
             PostQuitMessage(0);
         });
-        app.Run();
+        app_.Run();
         KillTimer(nullptr, guard);
-        return !guardFired && app.Terminated();
+        return !guardFired && app_.Terminated();
     }
 };
 
@@ -91,53 +91,53 @@ TEST_F(GalleryClose, ExitButtonEndsTheProgram) {
     EXPECT_EQ("退出程序", button.Caption());
     const LPARAM at =
         MAKELPARAM(button.Left() + button.Width() / 2, button.Top() + button.Height() / 2);
-    PostMessageW(form->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageW(form->Handle(), WM_LBUTTONUP, 0, at);
+    PostMessageW(form_->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(form_->Handle(), WM_LBUTTONUP, 0, at);
     EXPECT_TRUE(LoopEnds());
-    EXPECT_FALSE(IsWindowVisible(form->Handle()));
-    EXPECT_TRUE(messages.empty());
+    EXPECT_FALSE(IsWindowVisible(form_->Handle()));
+    EXPECT_TRUE(messages_.empty());
 }
 
 TEST_F(GalleryClose, TitleBarCloseEndsTheProgram) {
     Open();
     // What the title bar's close button sends; the window turns it into WM_CLOSE.
-    PostMessageW(form->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    PostMessageW(form_->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(LoopEnds());
-    EXPECT_FALSE(IsWindowVisible(form->Handle()));
-    EXPECT_TRUE(messages.empty());
+    EXPECT_FALSE(IsWindowVisible(form_->Handle()));
+    EXPECT_TRUE(messages_.empty());
 }
 
 // Failures: a folder holding only some of the program's files.
 class GalleryFailure : public Gallery {
 protected:
     void CopyIn(const char* name) {
-        fs::copy(gallerytest::SampleData / name, folder / name, fs::copy_options::recursive);
+        fs::copy(gallerytest::SampleData / name, folder_ / name, fs::copy_options::recursive);
     }
-    testsupport::TempFolder temp{"kanvio-folder"};
-    const fs::path folder = temp.Path();
+    testsupport::TempFolder temp_{"kanvio-folder"};
+    const fs::path folder_ = temp_.Path();
 };
 
 TEST_F(GalleryFailure, MissingCatalogueIsReportedAndNoSlotIsCreated) {
     CopyIn("Res");
-    Open(folder);
-    ASSERT_EQ(1u, messages.size());
-    EXPECT_NE(std::string::npos, messages[0].find("Could not find file"));
-    EXPECT_NE(std::string::npos, messages[0].find("NoteData.MDB"));
-    EXPECT_EQ(nullptr, form->TradeShapes[0]);
+    Open(folder_);
+    ASSERT_EQ(1u, messages_.size());
+    EXPECT_NE(std::string::npos, messages_[0].find("Could not find file"));
+    EXPECT_NE(std::string::npos, messages_[0].find("NoteData.MDB"));
+    EXPECT_EQ(nullptr, form_->TradeShapes[0]);
     Select("TreeView1", "生产企业通用模板"); // later use touches no missing slot
     MoveOver(Get<tk::Shape>("ShapeBG"));
-    EXPECT_EQ("搜索模板时出错", messages.back());
+    EXPECT_EQ("搜索模板时出错", messages_.back());
 }
 
 TEST_F(GalleryFailure, MissingButtonPictureEndsTheStartAtThatSlot) {
     CopyIn("NoteData.MDB");
     CopyIn("Images");
-    Open(folder);
-    ASSERT_EQ(1u, messages.size());
-    EXPECT_NE(std::string::npos, messages[0].find("OpenBlack.jpg"));
-    EXPECT_NE(nullptr, form->TradeOpens[0]);
-    EXPECT_EQ(nullptr, form->TradeBooks[0]);
-    EXPECT_EQ(nullptr, form->ColorShapes[0]);
+    Open(folder_);
+    ASSERT_EQ(1u, messages_.size());
+    EXPECT_NE(std::string::npos, messages_[0].find("OpenBlack.jpg"));
+    EXPECT_NE(nullptr, form_->TradeOpens[0]);
+    EXPECT_EQ(nullptr, form_->TradeBooks[0]);
+    EXPECT_EQ(nullptr, form_->ColorShapes[0]);
     Select("TreeView1", "生产企业通用模板");
     MoveOver(Get<tk::Shape>("ShapeBG"));
     EXPECT_EQ("共 35 记录　第 1/4 页", Get<tk::Label>("LabelTrade").Caption());
@@ -146,23 +146,23 @@ TEST_F(GalleryFailure, MissingButtonPictureEndsTheStartAtThatSlot) {
 TEST_F(GalleryFailure, MissingThumbnailIsReportedAndEndsTheFill) {
     CopyIn("NoteData.MDB");
     CopyIn("Res");
-    Open(folder);
-    ASSERT_TRUE(messages.empty());
+    Open(folder_);
+    ASSERT_TRUE(messages_.empty());
     Select("TreeView1", "生产企业通用模板");
-    ASSERT_EQ(1u, messages.size());
-    EXPECT_NE(std::string::npos, messages[0].find("Images\\T"));
-    EXPECT_TRUE(form->TradeThumbs[0]->Visible());
-    EXPECT_FALSE(form->TradeThumbs[1]->Visible());
+    ASSERT_EQ(1u, messages_.size());
+    EXPECT_NE(std::string::npos, messages_[0].find("Images\\T"));
+    EXPECT_TRUE(form_->TradeThumbs[0]->Visible());
+    EXPECT_FALSE(form_->TradeThumbs[1]->Visible());
     EXPECT_EQ("", Get<tk::Label>("LabelTrade").Caption());
 }
 
 TEST_F(GalleryFailure, WrongPasswordIsRefused) {
     CopyIn("Res");
-    fs::copy(fs::path(KANVIO_WRONG_PASSWORD_CATALOGUE), folder / "NoteData.MDB");
-    Open(folder);
-    ASSERT_EQ(1u, messages.size());
-    EXPECT_EQ("Not a valid password.", messages[0]);
-    EXPECT_EQ(nullptr, form->TradeShapes[0]);
+    fs::copy(fs::path(KANVIO_WRONG_PASSWORD_CATALOGUE), folder_ / "NoteData.MDB");
+    Open(folder_);
+    ASSERT_EQ(1u, messages_.size());
+    EXPECT_EQ("Not a valid password.", messages_[0]);
+    EXPECT_EQ(nullptr, form_->TradeShapes[0]);
 }
 
 } // namespace

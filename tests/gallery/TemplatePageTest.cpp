@@ -31,15 +31,17 @@ struct RecordingView : TabView {
         order[slot] = orderUrl;
     }
     void LoadThumbnail(int slot, const std::string& fileName) override {
-        if (fileName == failOnThumb)
+        if (fileName == failOnThumb) {
             throw std::runtime_error("Cannot open file " + fileName);
+        }
         thumb[slot] = fileName;
     }
     void SetLabel(const std::string& text) override { label = text; }
     int VisibleCount() const {
         int n = 0;
-        for (bool v : visible)
+        for (bool v : visible) {
             n += v;
+        }
         return n;
     }
 };
@@ -51,7 +53,7 @@ protected:
     static void SetUpTestSuite() {
         catalogue::CsvRecords records = {
             {"TitleIndex", "Title1", "Title3", "Title4", "Title5", "TitleTxt"}};
-        for (int count : {10, 11, 20, 21, 35})
+        for (int count : {10, 11, 20, 21, 35}) {
             for (int i = count; i >= 1; --i) {
                 const std::string n = std::to_string(i);
                 std::string c = "C";
@@ -59,30 +61,31 @@ protected:
                 records.push_back({std::to_string(i * 10), "http://p/" + c + "/" + n, c, "colour",
                                    c + "-" + n + ".jpg", c + "#" + n});
             }
+        }
         records.push_back({"0", "http://p/zero", "C10", "colour", "zero.jpg", "zero"});
         records.push_back({"-4", "http://p/negative", "C10", "colour", "neg.jpg", "neg"});
         records.push_back({"5", "http://p/space", "Trail ", "colour", "space.jpg", "space"});
         catalogue::WriterOptions options;
         options.tableName = "Title";
         options.password = "mivra4302";
-        folder_ = std::make_unique<testsupport::TempFolder>("kanvio-paging");
+        Folder = std::make_unique<testsupport::TempFolder>("kanvio-paging");
         catalogue::WriteFileBytes(Path(), catalogue::BuildDatabase(records, options));
     }
-    static void TearDownTestSuite() { folder_.reset(); }
-    static std::string Path() { return folder_->FileUtf8("NoteData.MDB"); }
+    static void TearDownTestSuite() { Folder.reset(); }
+    static std::string Path() { return Folder->FileUtf8("NoteData.MDB"); }
 
-    void SetUp() override { connection.Open(BuildConnectionString(Path(), "mivra4302")); }
+    void SetUp() override { connection_.Open(BuildConnectionString(Path(), "mivra4302")); }
     void Fill(const std::string& category, int page) {
         FillPage(
-            query, [this](const std::string& m) { messages.push_back(m); }, view, "Title3",
+            query_, [this](const std::string& m) { messages_.push_back(m); }, view_, "Title3",
             category, page);
     }
 
-    static inline std::unique_ptr<testsupport::TempFolder> folder_;
-    catalogue::TCatalogueConnection connection;
-    catalogue::TCatalogueQuery query{connection};
-    RecordingView view;
-    std::vector<std::string> messages;
+    static inline std::unique_ptr<testsupport::TempFolder> Folder;
+    catalogue::TCatalogueConnection connection_;
+    catalogue::TCatalogueQuery query_{connection_};
+    RecordingView view_;
+    std::vector<std::string> messages_;
 };
 
 TEST(PageText, LabelsAndPageCounts) {
@@ -106,89 +109,89 @@ TEST(PageText, QueryAndAddressesKeepTheirInputUnchanged) {
 }
 
 TEST_F(TemplatePaging, NoRowsHidesEverySlot) {
-    view.visible[3] = true;
+    view_.visible[3] = true;
     Fill("nothing", 0);
-    EXPECT_EQ(0, view.VisibleCount());
-    EXPECT_FALSE(view.left || view.right);
-    EXPECT_EQ("共 0 记录　第 1/1 页", view.label);
+    EXPECT_EQ(0, view_.VisibleCount());
+    EXPECT_FALSE(view_.left || view_.right);
+    EXPECT_EQ("共 0 记录　第 1/1 页", view_.label);
 }
 
 TEST_F(TemplatePaging, TenRowsFillOnePageWithoutArrows) {
     Fill("C10", 0);
-    EXPECT_EQ(10, view.VisibleCount());
-    EXPECT_FALSE(view.left || view.right);
-    EXPECT_EQ("共 10 记录　第 1/1 页", view.label);
+    EXPECT_EQ(10, view_.VisibleCount());
+    EXPECT_FALSE(view_.left || view_.right);
+    EXPECT_EQ("共 10 记录　第 1/1 页", view_.label);
     // Ascending TitleIndex; rows with TitleIndex 0 or below never show.
-    EXPECT_EQ("http://p/C10/1", view.preview[0]);
-    EXPECT_EQ("http://p/C10/10", view.preview[9]);
-    EXPECT_EQ("http://order.kanvio.example/index.asp?TemplateNum=C10#1", view.order[0]);
-    EXPECT_EQ("C10-1.jpg", view.thumb[0]);
+    EXPECT_EQ("http://p/C10/1", view_.preview[0]);
+    EXPECT_EQ("http://p/C10/10", view_.preview[9]);
+    EXPECT_EQ("http://order.kanvio.example/index.asp?TemplateNum=C10#1", view_.order[0]);
+    EXPECT_EQ("C10-1.jpg", view_.thumb[0]);
 }
 
 TEST_F(TemplatePaging, ElevenRowsSpillOneSlotOntoPageTwo) {
     Fill("C11", 0);
-    EXPECT_EQ(10, view.VisibleCount());
-    EXPECT_TRUE(view.right);
-    EXPECT_FALSE(view.left);
+    EXPECT_EQ(10, view_.VisibleCount());
+    EXPECT_TRUE(view_.right);
+    EXPECT_FALSE(view_.left);
     Fill("C11", 1);
-    EXPECT_TRUE(view.visible[0]);
-    EXPECT_EQ(1, view.VisibleCount());
-    EXPECT_TRUE(view.left);
-    EXPECT_FALSE(view.right);
-    EXPECT_EQ("http://p/C11/11", view.preview[0]);
-    EXPECT_EQ("共 11 记录　第 2/2 页", view.label);
+    EXPECT_TRUE(view_.visible[0]);
+    EXPECT_EQ(1, view_.VisibleCount());
+    EXPECT_TRUE(view_.left);
+    EXPECT_FALSE(view_.right);
+    EXPECT_EQ("http://p/C11/11", view_.preview[0]);
+    EXPECT_EQ("共 11 记录　第 2/2 页", view_.label);
 }
 
 TEST_F(TemplatePaging, TwentyAndTwentyOneRows) {
     Fill("C20", 1);
-    EXPECT_EQ(10, view.VisibleCount());
-    EXPECT_TRUE(view.left);
-    EXPECT_FALSE(view.right);
-    EXPECT_EQ("共 20 记录　第 2/2 页", view.label);
+    EXPECT_EQ(10, view_.VisibleCount());
+    EXPECT_TRUE(view_.left);
+    EXPECT_FALSE(view_.right);
+    EXPECT_EQ("共 20 记录　第 2/2 页", view_.label);
 
     Fill("C21", 1);
-    EXPECT_TRUE(view.left && view.right);
-    EXPECT_EQ("共 21 记录　第 2/3 页", view.label);
+    EXPECT_TRUE(view_.left && view_.right);
+    EXPECT_EQ("共 21 记录　第 2/3 页", view_.label);
     Fill("C21", 2);
-    EXPECT_EQ(1, view.VisibleCount());
-    EXPECT_EQ("http://p/C21/21", view.preview[0]);
-    EXPECT_EQ("共 21 记录　第 3/3 页", view.label);
+    EXPECT_EQ(1, view_.VisibleCount());
+    EXPECT_EQ("http://p/C21/21", view_.preview[0]);
+    EXPECT_EQ("共 21 记录　第 3/3 页", view_.label);
 }
 
 TEST_F(TemplatePaging, HeaderTextAfterAnArrowMatchesNothing) {
     Fill("C35", 0);
     Fill("行业分类三", 1);
-    EXPECT_EQ(0, view.VisibleCount());
-    EXPECT_FALSE(view.left || view.right);
-    EXPECT_EQ("共 0 记录　第 2/1 页", view.label);
+    EXPECT_EQ(0, view_.VisibleCount());
+    EXPECT_FALSE(view_.left || view_.right);
+    EXPECT_EQ("共 0 记录　第 2/1 页", view_.label);
 }
 
 TEST_F(TemplatePaging, TrailingSpaceIsPartOfTheCategory) {
     Fill("Trail ", 0);
-    EXPECT_EQ(1, view.VisibleCount());
+    EXPECT_EQ(1, view_.VisibleCount());
     Fill("Trail", 0);
-    EXPECT_EQ(0, view.VisibleCount());
+    EXPECT_EQ(0, view_.VisibleCount());
 }
 
 TEST_F(TemplatePaging, ApostropheFailsTheQueryAndKeepsThePage) {
     Fill("C35", 0);
     Fill("O'Brien", 0);
-    ASSERT_EQ(1u, messages.size());
-    EXPECT_EQ("搜索模板时出错", messages[0]);
-    EXPECT_EQ(10, view.VisibleCount());
-    EXPECT_FALSE(view.left || view.right);
-    EXPECT_EQ("共 35 记录　第 1/4 页", view.label);
-    EXPECT_FALSE(query.Active());
+    ASSERT_EQ(1u, messages_.size());
+    EXPECT_EQ("搜索模板时出错", messages_[0]);
+    EXPECT_EQ(10, view_.VisibleCount());
+    EXPECT_FALSE(view_.left || view_.right);
+    EXPECT_EQ("共 35 记录　第 1/4 页", view_.label);
+    EXPECT_FALSE(query_.Active());
 }
 
 TEST_F(TemplatePaging, UnloadableThumbnailEndsTheFillAtItsSlot) {
     Fill("C21", 0);
-    view.failOnThumb = "C11-3.jpg";
+    view_.failOnThumb = "C11-3.jpg";
     EXPECT_THROW(Fill("C11", 0), std::runtime_error);
-    EXPECT_EQ("http://p/C11/3", view.preview[2]); // shown with its new addresses
-    EXPECT_EQ("C21-3.jpg", view.thumb[2]);        // keeps its previous picture
-    EXPECT_EQ("http://p/C21/4", view.preview[3]); // later slots untouched
-    EXPECT_EQ("共 21 记录　第 1/3 页", view.label);
+    EXPECT_EQ("http://p/C11/3", view_.preview[2]); // shown with its new addresses
+    EXPECT_EQ("C21-3.jpg", view_.thumb[2]);        // keeps its previous picture
+    EXPECT_EQ("http://p/C21/4", view_.preview[3]); // later slots untouched
+    EXPECT_EQ("共 21 记录　第 1/3 页", view_.label);
 }
 
 } // namespace

@@ -34,8 +34,9 @@ HWND TargetAt(POINT screen) {
         ScreenToClient(window, &client);
         HWND child = ChildWindowFromPointEx(
             window, client, CWP_SKIPINVISIBLE | CWP_SKIPDISABLED | CWP_SKIPTRANSPARENT);
-        if (!child || child == window)
+        if (!child || child == window) {
             break;
+        }
         window = child;
     }
     return window;
@@ -60,11 +61,13 @@ void PumpUntilIdle(int quietMs, int maxMs) {
     const DWORD start = GetTickCount();
     DWORD lastActivity = start;
     for (;;) {
-        if (DispatchPending())
+        if (DispatchPending()) {
             lastActivity = GetTickCount();
+        }
         const DWORD now = GetTickCount();
-        if (now - lastActivity >= DWORD(quietMs) || now - start >= DWORD(maxMs))
+        if (now - lastActivity >= DWORD(quietMs) || now - start >= DWORD(maxMs)) {
             return;
+        }
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
     }
 }
@@ -169,14 +172,16 @@ std::string SaveForTest(const Capture& capture, const std::string& label) {
 }
 
 ::testing::AssertionResult PixelIs(const Capture& capture, int x, int y, COLORREF expected) {
-    if (x < 0 || y < 0 || x >= capture.width || y >= capture.height)
+    if (x < 0 || y < 0 || x >= capture.width || y >= capture.height) {
         return ::testing::AssertionFailure()
                << "pixel (" << x << "," << y << ") lies outside the " << capture.width << "x"
                << capture.height << " capture";
+    }
     const uint32_t want = Rgb(expected);
     const uint32_t got = capture.At(x, y);
-    if (got == want)
+    if (got == want) {
         return ::testing::AssertionSuccess();
+    }
     return ::testing::AssertionFailure()
            << "pixel (" << x << "," << y << ") is " << Hex(got) << ", expected " << Hex(want)
            << "; capture saved as " << SaveForTest(capture, "pixel");
@@ -184,19 +189,24 @@ std::string SaveForTest(const Capture& capture, const std::string& label) {
 
 ::testing::AssertionResult RectIs(const Capture& capture, const RECT& rect, COLORREF expected) {
     const uint32_t want = Rgb(expected);
-    if (rect.left < 0 || rect.top < 0 || rect.right > capture.width || rect.bottom > capture.height)
+    if (rect.left < 0 || rect.top < 0 || rect.right > capture.width ||
+        rect.bottom > capture.height) {
         return ::testing::AssertionFailure() << "rectangle lies outside the capture";
+    }
     int wrong = 0;
     POINT first = {};
     uint32_t firstValue = 0;
-    for (int y = rect.top; y < rect.bottom; ++y)
-        for (int x = rect.left; x < rect.right; ++x)
+    for (int y = rect.top; y < rect.bottom; ++y) {
+        for (int x = rect.left; x < rect.right; ++x) {
             if (capture.At(x, y) != want && wrong++ == 0) {
                 first = {x, y};
                 firstValue = capture.At(x, y);
             }
-    if (wrong == 0)
+        }
+    }
+    if (wrong == 0) {
         return ::testing::AssertionSuccess();
+    }
     std::ostringstream text;
     text << wrong << " pixels differ from " << Hex(want) << " in (" << rect.left << "," << rect.top
          << ")-(" << rect.right << "," << rect.bottom << "), first at (" << first.x << ","
@@ -209,16 +219,20 @@ std::string SaveForTest(const Capture& capture, const std::string& label) {
     const int w = ra.right - ra.left;
     const int h = ra.bottom - ra.top;
     if (ra.left < 0 || ra.top < 0 || ra.right > a.width || ra.bottom > a.height || at.x < 0 ||
-        at.y < 0 || at.x + w > b.width || at.y + h > b.height)
+        at.y < 0 || at.x + w > b.width || at.y + h > b.height) {
         return ::testing::AssertionFailure() << "compared rectangles lie outside the captures";
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (a.At(ra.left + x, ra.top + y) != b.At(at.x + x, at.y + y))
+    }
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            if (a.At(ra.left + x, ra.top + y) != b.At(at.x + x, at.y + y)) {
                 return ::testing::AssertionFailure()
                        << "first difference at offset (" << x << "," << y
                        << "): " << Hex(a.At(ra.left + x, ra.top + y)) << " vs "
                        << Hex(b.At(at.x + x, at.y + y)) << "; captures saved as "
                        << SaveForTest(a, "first") << " and " << SaveForTest(b, "second");
+            }
+        }
+    }
     return ::testing::AssertionSuccess();
 }
 

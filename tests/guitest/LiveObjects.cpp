@@ -12,20 +12,20 @@ namespace {
 
 // GDI handle indices run below this; a handle value whose upper word is 0
 // names whatever live object holds that index.
-constexpr unsigned kGdiHandleIndices = 0x10000;
+constexpr unsigned GdiHandleIndices = 0x10000;
 
 // USER handles as Wine numbers them: even values from 0x20 up to 0xFFEE, one
 // per table entry (an odd value names the same entry as the even one below).
-constexpr unsigned kFirstUserHandle = 0x20;
-constexpr unsigned kLastUserHandle = 0xFFEF;
-constexpr unsigned kUserHandleStep = 2;
+constexpr unsigned FirstUserHandle = 0x20;
+constexpr unsigned LastUserHandle = 0xFFEF;
+constexpr unsigned UserHandleStep = 2;
 
 int CountGdiObjects() {
     if (const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) {
         return int(reported);
     }
     int live = 0;
-    for (unsigned index = 1; index < kGdiHandleIndices; ++index) {
+    for (unsigned index = 1; index < GdiHandleIndices; ++index) {
         if (GetObjectType(reinterpret_cast<HGDIOBJ>(UINT_PTR(index)))) {
             ++live;
         }
@@ -35,7 +35,7 @@ int CountGdiObjects() {
 
 int CountMenus() {
     int live = 0;
-    for (unsigned value = kFirstUserHandle; value <= kLastUserHandle; value += kUserHandleStep) {
+    for (unsigned value = FirstUserHandle; value <= LastUserHandle; value += UserHandleStep) {
         if (IsMenu(reinterpret_cast<HMENU>(UINT_PTR(value)))) {
             ++live;
         }
@@ -46,7 +46,7 @@ int CountMenus() {
 // The system's own window class for a thread's input method window: Wine
 // makes one with a thread's first top-level window and destroys it with the
 // last, so it comes and goes with the program's windows.
-constexpr wchar_t kInputMethodClass[] = L"IME";
+constexpr wchar_t InputMethodClass[] = L"IME";
 
 // A window of this process other than an input method window.
 bool IsOurs(HWND window) {
@@ -55,9 +55,9 @@ bool IsOurs(HWND window) {
     if (process != GetCurrentProcessId()) {
         return false;
     }
-    wchar_t className[std::size(kInputMethodClass) + 1] = {};
+    wchar_t className[std::size(InputMethodClass) + 1] = {};
     GetClassNameW(window, className, int(std::size(className)));
-    return wcscmp(className, kInputMethodClass) != 0;
+    return wcscmp(className, InputMethodClass) != 0;
 }
 
 BOOL CALLBACK CountOwnWindow(HWND window, LPARAM count) {
@@ -173,7 +173,7 @@ bool CountHooksFromStart() {
     return true;
 }
 
-[[maybe_unused]] const bool hooksCounted = CountHooksFromStart();
+[[maybe_unused]] const bool HooksCounted = CountHooksFromStart();
 
 int CountHooks() {
     std::lock_guard guard(Ledger().lock);
@@ -188,7 +188,7 @@ ObjectCounts CountLiveObjects() {
 
 WineCachedObjects CountWineCachedObjects() {
     WineCachedObjects cached;
-    for (unsigned index = 1; index < kGdiHandleIndices; ++index) {
+    for (unsigned index = 1; index < GdiHandleIndices; ++index) {
         const DWORD type = GetObjectType(reinterpret_cast<HGDIOBJ>(UINT_PTR(index)));
         cached.dcs += type == OBJ_DC;
         cached.regions += type == OBJ_REGION;

@@ -36,7 +36,7 @@ TEST_F(DropDown, AClickOpensTheSubmenuWithItsFirstItemSelectedInTheSkin) {
     TMenuScript script(window, {WhenSettled(
                                    [&] {
                                        const auto popups = OpenPopups();
-                                       return !(popups.empty() || !Hilited(file->Handle(), 0));
+                                       return !(popups.empty() || !Hilited(file_->Handle(), 0));
                                    },
                                    [&] { shot = CapturePopup(OpenPopups().front()); })});
     ClickButton(window, 0);
@@ -56,54 +56,54 @@ TEST_F(DropDown, RightOnTheLastMenuOpensTheFirstAndLeftOnTheFirstTheLast) {
     const HWND window = form.Handle();
     TSeen seen;
     TMenuScript script(window, {[&] {
-                                    if (!seen.Saw(help->Handle())) {
+                                    if (!seen.Saw(help_->Handle())) {
                                         return false;
                                     }
                                     PostKey(window, VK_RIGHT);
                                     return true;
                                 },
                                 [&] {
-                                    if (!seen.Saw(file->Handle())) {
+                                    if (!seen.Saw(file_->Handle())) {
                                         return false;
                                     }
                                     PostKey(window, VK_LEFT);
                                     return true;
                                 },
-                                [&] { return seen.Saw(help->Handle()); }});
+                                [&] { return seen.Saw(help_->Handle()); }});
     ClickButton(window, 2);
     EXPECT_TRUE(script.Finished());
-    EXPECT_EQ(seen.menus, (std::vector<HMENU>{help->Handle(), file->Handle(), help->Handle()}));
+    EXPECT_EQ(seen.menus, (std::vector<HMENU>{help_->Handle(), file_->Handle(), help_->Handle()}));
     EXPECT_EQ(guitest::CountLiveObjects().hooks, 1); // the manager's own
 }
 
 TEST_F(DropDown, InARightToLeftMenuLeftMovesToTheNextMenu) {
     AddMenuSkin();
     tk::Form& form = NewMenuForm(Bounds);
-    menu->SetRightToLeft(true);
-    file = &AddItem(menu->Items(), "&File");
-    AddItem(*file, "&Open");
-    edit = &AddItem(menu->Items(), "&Edit");
-    AddItem(*edit, "&Copy");
+    menu_->SetRightToLeft(true);
+    file_ = &AddItem(menu_->Items(), "&File");
+    AddItem(*file_, "&Open");
+    edit_ = &AddItem(menu_->Items(), "&Edit");
+    AddItem(*edit_, "&Copy");
     Show(form);
     const HWND window = form.Handle();
     // Laid out from the right edge: the first button right of the second.
     EXPECT_GT(Button(window, 0).FRect.left, Button(window, 1).FRect.left);
     TSeen seen;
     TMenuScript script(window, {[&] {
-                                    if (!seen.Saw(file->Handle())) {
+                                    if (!seen.Saw(file_->Handle())) {
                                         return false;
                                     }
                                     PostKey(window, VK_LEFT);
                                     return true;
                                 },
                                 [&] {
-                                    if (!seen.Saw(edit->Handle())) {
+                                    if (!seen.Saw(edit_->Handle())) {
                                         return false;
                                     }
                                     PostKey(window, VK_RIGHT);
                                     return true;
                                 },
-                                [&] { return seen.Saw(file->Handle()); }});
+                                [&] { return seen.Saw(file_->Handle()); }});
     ClickButton(window, 0);
     EXPECT_TRUE(script.Finished());
 }
@@ -114,7 +114,7 @@ TEST_F(DropDown, TheMouseMovingOntoAnotherButtonOpensItsMenu) {
     const HWND window = form.Handle();
     TSeen seen;
     TMenuScript script(window, {[&] {
-                                    if (!seen.Saw(file->Handle())) {
+                                    if (!seen.Saw(file_->Handle())) {
                                         return false;
                                     }
                                     const RECT& r = Button(window, 1).FRect;
@@ -125,7 +125,7 @@ TEST_F(DropDown, TheMouseMovingOntoAnotherButtonOpensItsMenu) {
                                     PostMessageW(window, WM_MOUSEMOVE, 0, 0);
                                     return true;
                                 },
-                                [&] { return seen.Saw(edit->Handle()); }});
+                                [&] { return seen.Saw(edit_->Handle()); }});
     ClickButton(window, 0);
     EXPECT_TRUE(script.Finished());
 }
@@ -135,10 +135,10 @@ TEST_F(DropDown, AChosenItemRunsItsClickAndDisabledButtonsOpenNothing) {
     tk::Form& form = ShowStandardForm(Bounds);
     const HWND window = form.Handle();
     int opened = 0, topClicks = 0;
-    open->OnClick = [&](tk::Component&) { ++opened; };
-    file->OnClick = [&](tk::Component&) { ++topClicks; };
+    open_->OnClick = [&](tk::Component&) { ++opened; };
+    file_->OnClick = [&](tk::Component&) { ++topClicks; };
     TMenuScript script(window, {[&] {
-                           if (!Hilited(file->Handle(), 0)) {
+                           if (!Hilited(file_->Handle(), 0)) {
                                return false;
                            }
                            PostKey(window, VK_RETURN);
@@ -148,15 +148,15 @@ TEST_F(DropDown, AChosenItemRunsItsClickAndDisabledButtonsOpenNothing) {
     guitest::PumpUntilIdle();
     EXPECT_EQ(opened, 1);
     EXPECT_EQ(topClicks, 1); // the top-level item's own click, before it opened
-    edit->SetEnabled(false);
+    edit_->SetEnabled(false);
     guitest::PumpUntilIdle();
     int editClicks = 0, editCommands = 0, popupsSeen = 0;
-    edit->OnClick = [&](tk::Component&) { ++editClicks; };
+    edit_->OnClick = [&](tk::Component&) { ++editClicks; };
     const auto before = guitest::CountLiveObjects();
     {
         tk::WindowSubclass watch;
         watch.Install(window, [&](UINT msg, WPARAM wParam, LPARAM lParam) {
-            editCommands += msg == WM_COMMAND && LOWORD(wParam) == edit->Command();
+            editCommands += msg == WM_COMMAND && LOWORD(wParam) == edit_->Command();
             return watch.CallNext(msg, wParam, lParam);
         });
         // Watches for a drop-down (and closes one should it open).
@@ -182,13 +182,13 @@ TEST_F(DropDown, AltWithAnAcceleratorOpensThatMenu) {
     tk::Form& form = ShowStandardForm(Bounds);
     const HWND window = form.Handle();
     TSeen seen;
-    TMenuScript script(window, {[&] { return seen.Saw(edit->Handle()); }});
+    TMenuScript script(window, {[&] { return seen.Saw(edit_->Handle()); }});
     constexpr LPARAM AltDown = LPARAM(1) << 29;
     SendMessageW(window, WM_SYSCHAR, L'e', AltDown);
     guitest::PumpUntilIdle(200, 3000);
     EXPECT_TRUE(script.Finished());
     // Without Alt in the flags the character is not an accelerator.
-    EXPECT_EQ(SendMessageW(window, tk::kNotifyDialogChar, L'e', 0), 0);
+    EXPECT_EQ(SendMessageW(window, tk::NotifyDialogChar, L'e', 0), 0);
 }
 
 // F10 and a lone Alt (a keyboard menu request without a character) and an
@@ -205,13 +205,14 @@ TEST_F(DropDown, KeyboardMenuRequestsOpenTheBarNotTheSystemMenuMode) {
     AppendMenuW(native, MF_POPUP, reinterpret_cast<UINT_PTR>(viewMenu), L"&View");
     HWND window = CreateWindowExW(0, RawClass, L"keys", RawStyle, Bounds.left, Bounds.top, 400, 280,
                                   nullptr, native, GetModuleHandleW(nullptr), nullptr);
-    windows.push_back(window);
+    windows_.push_back(window);
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
     Settle();
     for (const auto& [key, expected] : {std::pair{0, fileMenu}, {L'v', viewMenu}}) {
         TSeen seen;
-        TMenuScript script(window, {[&] { return seen.Saw(expected); }});
+        const HMENU wanted = expected; // (a lambda cannot capture a structured binding in clang 14)
+        TMenuScript script(window, {[&] { return seen.Saw(wanted); }});
         EXPECT_EQ(SendMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, key), 1);
         guitest::PumpUntilIdle(200, 3000);
         EXPECT_TRUE(script.Finished()) << key;

@@ -48,8 +48,8 @@ TEST_P(DisabledItems, UseTheShadowColourOrTheSystemsWhenItEqualsTheText) {
         data.ButtonShadowColour = data.MenuTextColour;
     }
     tk::Form& form = ShowStandardForm(Bounds);
-    save->SetEnabled(false);
-    const guitest::Capture shot = CaptureFile(form.Handle(), *file);
+    save_->SetEnabled(false);
+    const guitest::Capture shot = CaptureFile(form.Handle(), *file_);
     ASSERT_GT(shot.width, 0);
     // Save, the second item: below the first (selected, in its own cell).
     const RECT saveRow{3, shot.height / 4, shot.width - 3, shot.height / 2};
@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(Colours, DisabledItems, ::testing::Bool());
 TEST_F(ItemPaint, WithoutTheElementItemsArePlainInTheMenuColours) {
     AddMenuSkin(false);
     tk::Form& form = ShowStandardForm(Bounds);
-    const guitest::Capture shot = CaptureFile(form.Handle(), *file);
+    const guitest::Capture shot = CaptureFile(form.Handle(), *file_);
     ASSERT_GT(shot.width, 0);
     guitest::SaveForTest(shot, "plain");
     EXPECT_TRUE(HasColour(shot, {0, 0, shot.width, shot.height / 3}, GetSysColor(COLOR_HIGHLIGHT)));
@@ -91,7 +91,7 @@ TEST_F(ItemPaint, TheSystemMenuIsDrawnFromTheSkinWithItsGlyphs) {
 TEST_F(ItemPaint, TheFormsPopupMenusAreSkinnedUnlessTheirTagSaysNot) {
     TSkinData& data = AddMenuSkin();
     tk::Form& form = NewMenuForm(Bounds);
-    AddItem(menu->Items(), "&File");
+    AddItem(menu_->Items(), "&File");
     auto* popup = new tk::PopupMenu(&form);
     auto* first = new tk::MenuItem(&form);
     first->SetCaption("&Properties");

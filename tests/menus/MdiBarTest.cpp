@@ -33,7 +33,7 @@ protected:
     static std::vector<const TWinSysButton*> MdiButtons(HWND frame) {
         std::vector<const TWinSysButton*> found;
         for (const auto& button : FrameOf(frame)->FSysButtons) {
-            if (button->FElement.Visibility == Visibility::MdiChild && button->FVisible) {
+            if (button->FElement.Visibility == visibility::MdiChild && button->FVisible) {
                 found.push_back(button.get());
             }
         }
@@ -64,9 +64,9 @@ TEST_F(MdiBar, AMaximisedChildsButtonsEndTheBarAndActOnTheChild) {
     EXPECT_TRUE(SkinManager->MdiMaximized()) << "handed over by the bar's paint";
     auto buttons = MdiButtons(frame);
     ASSERT_EQ(buttons.size(), 3u);
-    EXPECT_EQ(buttons[0]->FElement.Action, ButtonAction::MdiMinimize);
-    EXPECT_EQ(buttons[1]->FElement.Action, ButtonAction::MdiRestore);
-    EXPECT_EQ(buttons[2]->FElement.Action, ButtonAction::MdiClose);
+    EXPECT_EQ(buttons[0]->FElement.Action, button_action::MdiMinimize);
+    EXPECT_EQ(buttons[1]->FElement.Action, button_action::MdiRestore);
+    EXPECT_EQ(buttons[2]->FElement.Action, button_action::MdiClose);
     const TWinSkinForm& skinned = *FrameOf(frame);
     const auto& bar = static_cast<const TWinSkinMenu&>(*skinned.FMenuBar);
     const RECT outer = WindowRectOf(frame);

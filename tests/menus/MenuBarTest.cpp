@@ -32,11 +32,11 @@ TEST_F(MenuBar, IsPaintedFromTheElementInTheWindowsActivationState) {
 TEST_F(MenuBar, ButtonsFollowTheMenuAndHiddenOrEmptyItemsTakeNoClicks) {
     AddMenuSkin();
     tk::Form& form = NewMenuForm(Bounds);
-    AddItem(menu->Items(), "&File");
-    tk::MenuItem& hidden = AddItem(menu->Items(), "&Hidden");
+    AddItem(menu_->Items(), "&File");
+    tk::MenuItem& hidden = AddItem(menu_->Items(), "&Hidden");
     hidden.SetVisible(false);
-    AddItem(menu->Items(), "");
-    AddItem(menu->Items(), "&Last");
+    AddItem(menu_->Items(), "");
+    AddItem(menu_->Items(), "&Last");
     Show(form);
     const HWND window = form.Handle();
     TWinSkinMenu& bar = Bar(window);
@@ -51,13 +51,13 @@ TEST_F(MenuBar, ButtonsFollowTheMenuAndHiddenOrEmptyItemsTakeNoClicks) {
         EXPECT_TRUE(at == nullptr || at == bar.FButtons[0].get() || at == bar.FButtons[3].get());
     }
     // A new caption reaches the bar through the menu-changed notification.
-    menu->Items().Items()[0]->SetCaption("&Document");
+    menu_->Items().Items()[0]->SetCaption("&Document");
     guitest::PumpUntilIdle();
     EXPECT_EQ(Bar(window).FButtons[0]->FCaption, L"&Document");
     EXPECT_EQ(GetMenu(window), nullptr);
     // Skinning off gives the window its menu back.
     FrameOf(window)->Detach();
-    EXPECT_EQ(GetMenu(window), menu->Handle());
+    EXPECT_EQ(GetMenu(window), menu_->Handle());
 }
 
 TEST_F(MenuBar, HoverFramesTheButtonAndDisabledCaptionsUseTheSystemShadow) {
@@ -78,7 +78,7 @@ TEST_F(MenuBar, HoverFramesTheButtonAndDisabledCaptionsUseTheSystemShadow) {
     guitest::PumpFor(100);
     shot = guitest::CaptureWindow(window);
     EXPECT_TRUE(guitest::PixelIs(shot, button.FRect.left, BarMiddle(), TOddSkin::BarActive));
-    edit->SetEnabled(false);
+    edit_->SetEnabled(false);
     guitest::PumpUntilIdle();
     shot = guitest::CaptureWindow(window);
     const RECT& r = Button(window, 1).FRect;

@@ -64,10 +64,10 @@ struct TOpening {
     double measureMs = 0;
     double drawMs = 0;
 };
-TOpening g_opening;
-Clock::time_point g_sent;
-HHOOK g_before = nullptr;
-HHOOK g_after = nullptr;
+TOpening Opening;
+Clock::time_point SentAt;
+HHOOK BeforeHook = nullptr;
+HHOOK AfterHook = nullptr;
 
 bool IsPopupWindow(HWND window) {
     wchar_t name[16] = {};
@@ -84,32 +84,32 @@ bool Timed(UINT msg, HWND window) {
 LRESULT CALLBACK BeforeMessage(int code, WPARAM wParam, LPARAM lParam) {
     const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
     if (code == HC_ACTION && Timed(sent->message, sent->hwnd)) {
-        g_sent = Clock::now();
+        SentAt = Clock::now();
     }
-    return CallNextHookEx(g_before, code, wParam, lParam);
+    return CallNextHookEx(BeforeHook, code, wParam, lParam);
 }
 
 LRESULT CALLBACK AfterMessage(int code, WPARAM wParam, LPARAM lParam) {
     const auto* sent = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
     if (code == HC_ACTION && Timed(sent->message, sent->hwnd) &&
-        g_opening.done == Clock::time_point{}) {
+        Opening.done == Clock::time_point{}) {
         const auto now = Clock::now();
-        const double ms = std::chrono::duration<double, std::milli>(now - g_sent).count();
+        const double ms = std::chrono::duration<double, std::milli>(now - SentAt).count();
         if (sent->message == WM_MEASUREITEM) {
-            g_opening.measureMs += ms;
+            Opening.measureMs += ms;
         } else if (sent->message == WM_DRAWITEM) {
-            g_opening.drawMs += ms;
+            Opening.drawMs += ms;
         }
         const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(sent->lParam);
         const bool lastItem = sent->message == WM_DRAWITEM && draw->CtlType == ODT_MENU &&
                               draw->itemID == FirstCommand + Items - 1;
         const bool plainPainted = sent->message == WM_PAINT && !SkinManager->Enabled();
         if (lastItem || plainPainted) {
-            g_opening.done = now;
+            Opening.done = now;
             EndMenu();
         }
     }
-    return CallNextHookEx(g_after, code, wParam, lParam);
+    return CallNextHookEx(AfterHook, code, wParam, lParam);
 }
 
 double Median(std::vector<double> values) {
@@ -167,22 +167,22 @@ int main() {
         std::printf("menus: one menu bar paint of a %d-pixel-wide window: %.3f ms (mean of %d)\n",
                     Width, ms, BarPaints);
     }
-    g_before = SetWindowsHookExW(WH_CALLWNDPROC, BeforeMessage, nullptr, GetCurrentThreadId());
-    g_after = SetWindowsHookExW(WH_CALLWNDPROCRET, AfterMessage, nullptr, GetCurrentThreadId());
+    BeforeHook = SetWindowsHookExW(WH_CALLWNDPROC, BeforeMessage, nullptr, GetCurrentThreadId());
+    AfterHook = SetWindowsHookExW(WH_CALLWNDPROCRET, AfterMessage, nullptr, GetCurrentThreadId());
     auto& menuBar = static_cast<TWinSkinMenu&>(*frame->FMenuBar);
     const auto measure = [&](auto open) {
         std::vector<double> total, measured, drawn;
         for (int i = 0; i < Openings; ++i) {
-            g_opening = {};
+            Opening = {};
             const UINT_PTR safety = SetTimer(nullptr, 0, GiveUpMs, GiveUp);
             const auto start = Clock::now();
             open();
             KillTimer(nullptr, safety);
-            if (g_opening.done != Clock::time_point{}) {
+            if (Opening.done != Clock::time_point{}) {
                 total.push_back(
-                    std::chrono::duration<double, std::milli>(g_opening.done - start).count());
-                measured.push_back(g_opening.measureMs);
-                drawn.push_back(g_opening.drawMs);
+                    std::chrono::duration<double, std::milli>(Opening.done - start).count());
+                measured.push_back(Opening.measureMs);
+                drawn.push_back(Opening.drawMs);
             }
             Pump();
         }
@@ -206,8 +206,8 @@ int main() {
         TrackPopupMenu(items, TPM_NONOTIFY | TPM_RIGHTBUTTON, outer.left + 20, outer.top + 60, 0,
                        window, nullptr);
     });
-    UnhookWindowsHookEx(g_after);
-    UnhookWindowsHookEx(g_before);
+    UnhookWindowsHookEx(AfterHook);
+    UnhookWindowsHookEx(BeforeHook);
     if (!plain[0].empty()) {
         std::printf("menus: the same drop-down without the skin, up to its window painted: %.3f ms "
                     "(median of %zu)\n",

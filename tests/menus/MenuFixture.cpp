@@ -93,16 +93,16 @@ TMenuScript::Step WhenSettled(std::function<bool()> condition, std::function<voi
 }
 
 tk::Form& MenuTest::NewMenuForm(const RECT& r, const std::string& caption) {
-    auto* form = new tk::Form(&app);
+    auto* form = new tk::Form(&app_);
     form->SetCaption(caption);
     form->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
-    menu = new tk::MainMenu(form);
-    form->SetMenu(menu);
+    menu_ = new tk::MainMenu(form);
+    form->SetMenu(menu_);
     return *form;
 }
 
 tk::MenuItem& MenuTest::AddItem(tk::MenuItem& parent, const std::string& caption, int shortCut) {
-    auto* item = new tk::MenuItem(menu->Owner());
+    auto* item = new tk::MenuItem(menu_->Owner());
     item->SetCaption(caption);
     item->SetShortCut(shortCut);
     parent.Add(*item);
@@ -123,16 +123,16 @@ skin::TSkinData& MenuTest::AddMenuSkin(bool menus) {
 
 tk::Form& MenuTest::ShowStandardForm(const RECT& bounds) {
     tk::Form& form = NewMenuForm(bounds);
-    file = &AddItem(menu->Items(), "&File");
-    open = &AddItem(*file, "&Open", tk::TextToShortCut("Ctrl+O"));
-    save = &AddItem(*file, "&Save");
-    AddItem(*file, "-");
-    exitItem = &AddItem(*file, "E&xit");
-    edit = &AddItem(menu->Items(), "&Edit");
-    AddItem(*edit, "Cu&t");
-    AddItem(*edit, "&Copy");
-    help = &AddItem(menu->Items(), "&Help");
-    AddItem(*help, "&About");
+    file_ = &AddItem(menu_->Items(), "&File");
+    open_ = &AddItem(*file_, "&Open", tk::TextToShortCut("Ctrl+O"));
+    save_ = &AddItem(*file_, "&Save");
+    AddItem(*file_, "-");
+    exitItem_ = &AddItem(*file_, "E&xit");
+    edit_ = &AddItem(menu_->Items(), "&Edit");
+    AddItem(*edit_, "Cu&t");
+    AddItem(*edit_, "&Copy");
+    help_ = &AddItem(menu_->Items(), "&Help");
+    AddItem(*help_, "&About");
     Show(form);
     return form;
 }

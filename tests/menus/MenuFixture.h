@@ -66,13 +66,13 @@ public:
     static void ClickButton(HWND window, int index);
 
 protected:
-    tk::MainMenu* menu = nullptr;
-    tk::MenuItem* file = nullptr;
-    tk::MenuItem* open = nullptr;
-    tk::MenuItem* save = nullptr;
-    tk::MenuItem* exitItem = nullptr;
-    tk::MenuItem* edit = nullptr;
-    tk::MenuItem* help = nullptr;
+    tk::MainMenu* menu_ = nullptr;
+    tk::MenuItem* file_ = nullptr;
+    tk::MenuItem* open_ = nullptr;
+    tk::MenuItem* save_ = nullptr;
+    tk::MenuItem* exitItem_ = nullptr;
+    tk::MenuItem* edit_ = nullptr;
+    tk::MenuItem* help_ = nullptr;
 };
 
 } // namespace menutest

@@ -21,7 +21,7 @@ TEST_F(MenuLeak, FiveHundredOpeningsLeaveTheCountsAsTheyWere) {
     const HWND window = form.Handle();
     const auto openOnce = [&] {
         TMenuScript script(window,
-                           {[&] { return !OpenPopups().empty() && Hilited(file->Handle(), 0); }},
+                           {[&] { return !OpenPopups().empty() && Hilited(file_->Handle(), 0); }},
                            4000, FastTickMs);
         Bar(window).OpenMenuButton(Button(window, 0));
         return script.Finished();

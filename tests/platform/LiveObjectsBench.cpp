@@ -10,14 +10,14 @@
 
 namespace {
 
-constexpr int kRuns = 40;
-constexpr int kObjectsOfEachKind = 300;
+constexpr int Runs = 40;
+constexpr int ObjectsOfEachKind = 300;
 
 void MeasureCount(const char* what) {
     using Clock = std::chrono::steady_clock;
     guitest::CountLiveObjects(); // Wine's first-use work is not measured
     std::vector<double> millis;
-    for (int i = 0; i < kRuns; ++i) {
+    for (int i = 0; i < Runs; ++i) {
         const Clock::time_point start = Clock::now();
         guitest::CountLiveObjects();
         millis.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
@@ -34,14 +34,14 @@ int main() {
     std::vector<HWND> windows;
     std::vector<HMENU> menus;
     std::vector<HBRUSH> brushes;
-    for (int i = 0; i < kObjectsOfEachKind; ++i) {
+    for (int i = 0; i < ObjectsOfEachKind; ++i) {
         windows.push_back(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
                                           nullptr, nullptr));
         menus.push_back(CreatePopupMenu());
         brushes.push_back(CreateSolidBrush(RGB(i, i, i)));
     }
     MeasureCount("CountLiveObjects, 300 windows, menus, brushes");
-    for (int i = 0; i < kObjectsOfEachKind; ++i) {
+    for (int i = 0; i < ObjectsOfEachKind; ++i) {
         DestroyWindow(windows[size_t(i)]);
         DestroyMenu(menus[size_t(i)]);
         DeleteObject(brushes[size_t(i)]);

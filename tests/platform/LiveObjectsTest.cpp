@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int kLeaked = 25;
+constexpr int Leaked = 25;
 
 // Counts after the path has run once, so Wine's first-use objects exist.
 guitest::ObjectCounts WarmCounts() {
@@ -29,17 +29,17 @@ LRESULT CALLBACK PassOn(int code, WPARAM wParam, LPARAM lParam) {
 TEST(LiveObjects, GdiObjectsOfEveryKindAreCounted) {
     const guitest::ObjectCounts before = WarmCounts();
     std::vector<HGDIOBJ> objects;
-    for (int i = 0; i < kLeaked; ++i) {
+    for (int i = 0; i < Leaked; ++i) {
         objects.push_back(CreateSolidBrush(RGB(i, 0, 0)));
         objects.push_back(CreatePen(PS_SOLID, 1, RGB(0, i, 0)));
         objects.push_back(CreateRectRgn(0, 0, i + 1, i + 1));
         objects.push_back(CreateBitmap(i + 1, 1, 1, 1, nullptr));
     }
-    std::vector<HDC> memory(kLeaked);
+    std::vector<HDC> memory(Leaked);
     for (HDC& dc : memory) {
         dc = CreateCompatibleDC(nullptr);
     }
-    EXPECT_EQ(guitest::CountLiveObjects(), Plus(before, &guitest::ObjectCounts::gdi, 5 * kLeaked));
+    EXPECT_EQ(guitest::CountLiveObjects(), Plus(before, &guitest::ObjectCounts::gdi, 5 * Leaked));
     for (HGDIOBJ object : objects) {
         DeleteObject(object);
     }
@@ -56,10 +56,10 @@ TEST(LiveObjects, AWindowDeviceContextNeverReleasedIsCounted) {
     ReleaseDC(window, GetDC(window));
     const guitest::ObjectCounts before = WarmCounts();
     std::vector<HDC> held;
-    for (int i = 0; i < kLeaked; ++i) {
+    for (int i = 0; i < Leaked; ++i) {
         held.push_back(GetDC(window));
     }
-    EXPECT_GE(guitest::CountLiveObjects().gdi, before.gdi + kLeaked);
+    EXPECT_GE(guitest::CountLiveObjects().gdi, before.gdi + Leaked);
     for (HDC dc : held) {
         ReleaseDC(window, dc);
     }
@@ -93,11 +93,10 @@ TEST(LiveObjects, MenusAndTheirSubmenusAreCounted) {
     AppendMenuW(sub, MF_STRING, 1, L"Item");
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), L"Sub");
     std::vector<HMENU> loose;
-    for (int i = 0; i < kLeaked; ++i) {
+    for (int i = 0; i < Leaked; ++i) {
         loose.push_back(CreatePopupMenu());
     }
-    EXPECT_EQ(guitest::CountLiveObjects(),
-              Plus(before, &guitest::ObjectCounts::menus, kLeaked + 2));
+    EXPECT_EQ(guitest::CountLiveObjects(), Plus(before, &guitest::ObjectCounts::menus, Leaked + 2));
     DestroyMenu(bar); // takes its submenu with it
     for (HMENU menu : loose) {
         DestroyMenu(menu);

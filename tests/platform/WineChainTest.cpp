@@ -8,11 +8,11 @@
 
 namespace {
 
-constexpr COLORREF kLeft = RGB(220, 20, 60);
-constexpr COLORREF kRight = RGB(0, 128, 255);
-constexpr COLORREF kDot = RGB(1, 2, 3);
-constexpr int kWidth = 200;
-constexpr int kHeight = 100;
+constexpr COLORREF LeftColour = RGB(220, 20, 60);
+constexpr COLORREF RightColour = RGB(0, 128, 255);
+constexpr COLORREF Dot = RGB(1, 2, 3);
+constexpr int Width = 200;
+constexpr int Height = 100;
 
 struct Seen {
     std::vector<POINT> downs;
@@ -29,15 +29,15 @@ LRESULT CALLBACK ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(window, &ps);
-        const RECT left = {0, 0, kWidth / 2, kHeight};
-        const RECT right = {kWidth / 2, 0, kWidth, kHeight};
-        HBRUSH leftBrush = CreateSolidBrush(kLeft);
-        HBRUSH rightBrush = CreateSolidBrush(kRight);
+        const RECT left = {0, 0, Width / 2, Height};
+        const RECT right = {Width / 2, 0, Width, Height};
+        HBRUSH leftBrush = CreateSolidBrush(LeftColour);
+        HBRUSH rightBrush = CreateSolidBrush(RightColour);
         FillRect(dc, &left, leftBrush);
         FillRect(dc, &right, rightBrush);
         DeleteObject(leftBrush);
         DeleteObject(rightBrush);
-        SetPixel(dc, 10, 10, kDot);
+        SetPixel(dc, 10, 10, Dot);
         EndPaint(window, &ps);
         return 0;
     }
@@ -56,15 +56,17 @@ struct HookLog {
     std::vector<HWND> created;
     std::vector<HWND> activated;
 };
-HookLog* g_hookLog = nullptr;
-HHOOK g_hook = nullptr;
+HookLog* ActiveLog = nullptr;
+HHOOK InstalledHook = nullptr;
 
 LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
-    if (g_hookLog && code == HCBT_CREATEWND)
-        g_hookLog->created.push_back(HWND(wParam));
-    if (g_hookLog && code == HCBT_ACTIVATE)
-        g_hookLog->activated.push_back(HWND(wParam));
-    return CallNextHookEx(g_hook, code, wParam, lParam);
+    if (ActiveLog && code == HCBT_CREATEWND) {
+        ActiveLog->created.push_back(HWND(wParam));
+    }
+    if (ActiveLog && code == HCBT_ACTIVATE) {
+        ActiveLog->activated.push_back(HWND(wParam));
+    }
+    return CallNextHookEx(InstalledHook, code, wParam, lParam);
 }
 
 class WineChain : public ::testing::Test {
@@ -78,49 +80,50 @@ protected:
         RegisterClassW(&wc);
     }
     void TearDown() override {
-        if (window)
-            DestroyWindow(window);
+        if (window_) {
+            DestroyWindow(window_);
+        }
         guitest::PumpUntilIdle();
     }
     HWND Open() {
-        window =
-            CreateWindowExW(0, L"KanvioProbe", L"probe", WS_POPUP | WS_VISIBLE, 120, 90, kWidth,
-                            kHeight, nullptr, nullptr, GetModuleHandleW(nullptr), &seen);
-        SetForegroundWindow(window);
+        window_ =
+            CreateWindowExW(0, L"KanvioProbe", L"probe", WS_POPUP | WS_VISIBLE, 120, 90, Width,
+                            Height, nullptr, nullptr, GetModuleHandleW(nullptr), &seen_);
+        SetForegroundWindow(window_);
         guitest::PumpUntilIdle();
-        return window;
+        return window_;
     }
-    HWND window = nullptr;
-    Seen seen;
+    HWND window_ = nullptr;
+    Seen seen_;
 };
 
 TEST_F(WineChain, ThreadHookSeesCreationAndActivation) {
     HookLog log;
-    g_hookLog = &log;
-    g_hook = SetWindowsHookExW(WH_CBT, CbtProc, nullptr, GetCurrentThreadId());
-    ASSERT_NE(nullptr, g_hook);
+    ActiveLog = &log;
+    InstalledHook = SetWindowsHookExW(WH_CBT, CbtProc, nullptr, GetCurrentThreadId());
+    ASSERT_NE(nullptr, InstalledHook);
     Open();
-    UnhookWindowsHookEx(g_hook);
-    g_hookLog = nullptr;
+    UnhookWindowsHookEx(InstalledHook);
+    ActiveLog = nullptr;
 
-    EXPECT_NE(log.created.end(), std::find(log.created.begin(), log.created.end(), window));
-    EXPECT_NE(log.activated.end(), std::find(log.activated.begin(), log.activated.end(), window));
+    EXPECT_NE(log.created.end(), std::find(log.created.begin(), log.created.end(), window_));
+    EXPECT_NE(log.activated.end(), std::find(log.activated.begin(), log.activated.end(), window_));
 }
 
 TEST_F(WineChain, CaptureReadsBackExactPaintedPixels) {
     Open();
-    const guitest::Capture capture = guitest::CaptureClient(window);
-    ASSERT_EQ(kWidth, capture.width);
-    ASSERT_EQ(kHeight, capture.height);
-    EXPECT_TRUE(guitest::RectIs(capture, {0, 0, kWidth / 2, 10}, kLeft));
-    EXPECT_TRUE(guitest::RectIs(capture, {kWidth / 2, 0, kWidth, kHeight}, kRight));
-    EXPECT_TRUE(guitest::PixelIs(capture, 10, 10, kDot));
-    EXPECT_TRUE(guitest::PixelIs(capture, 11, 10, kLeft));
+    const guitest::Capture capture = guitest::CaptureClient(window_);
+    ASSERT_EQ(Width, capture.width);
+    ASSERT_EQ(Height, capture.height);
+    EXPECT_TRUE(guitest::RectIs(capture, {0, 0, Width / 2, 10}, LeftColour));
+    EXPECT_TRUE(guitest::RectIs(capture, {Width / 2, 0, Width, Height}, RightColour));
+    EXPECT_TRUE(guitest::PixelIs(capture, 10, 10, Dot));
+    EXPECT_TRUE(guitest::PixelIs(capture, 11, 10, LeftColour));
 }
 
 TEST_F(WineChain, FailedComparisonKeepsThePicture) {
     Open();
-    const guitest::Capture capture = guitest::CaptureClient(window);
+    const guitest::Capture capture = guitest::CaptureClient(window_);
     const ::testing::AssertionResult result = guitest::PixelIs(capture, 0, 0, RGB(9, 9, 9));
     EXPECT_FALSE(result);
     const std::string file = "WineChain.FailedComparisonKeepsThePicture-pixel.png";
@@ -131,14 +134,14 @@ TEST_F(WineChain, FailedComparisonKeepsThePicture) {
 
 TEST_F(WineChain, PostedClicksArriveWithTheirCoordinates) {
     Open();
-    guitest::Click(window, {30, 40});
+    guitest::Click(window_, {30, 40});
     guitest::ClickScreen({120 + 150, 90 + 60});
-    ASSERT_EQ(2u, seen.downs.size());
-    EXPECT_EQ(30, seen.downs[0].x);
-    EXPECT_EQ(40, seen.downs[0].y);
-    EXPECT_EQ(150, seen.downs[1].x);
-    EXPECT_EQ(60, seen.downs[1].y);
-    EXPECT_EQ(2, seen.ups);
+    ASSERT_EQ(2u, seen_.downs.size());
+    EXPECT_EQ(30, seen_.downs[0].x);
+    EXPECT_EQ(40, seen_.downs[0].y);
+    EXPECT_EQ(150, seen_.downs[1].x);
+    EXPECT_EQ(60, seen_.downs[1].y);
+    EXPECT_EQ(2, seen_.ups);
 }
 
 } // namespace

@@ -15,9 +15,11 @@ Colour StripColumn(int cell, int x) {
 
 TDib StripCells(int count) {
     TDib dib(10 * count, 4);
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 10 * count; ++x)
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 10 * count; ++x) {
             dib.SetPixel(x, y, StripColumn(x / 10 + 1, x % 10));
+        }
+    }
     return dib;
 }
 
@@ -46,9 +48,11 @@ TEST(DrawStrip, NoMiddleWhenTheCapsFillTheCell) {
 
 TEST(DrawFrameCell, PicksTheCellAndScalesItToTheTarget) {
     TDib cells(30, 5); // three uniform 10 x 5 cells
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 30; ++x)
+    for (int y = 0; y < 5; ++y) {
+        for (int x = 0; x < 30; ++x) {
             cells.SetPixel(x, y, RegionColour(x / 10 + 1, 0));
+        }
+    }
     const Colour back = MakeColour(3, 3, 3);
     TDrawTarget canvas(40, 40, back);
     DrawFrameCell(canvas, {5, 5, 35, 25}, cells, false, 3, 3);
@@ -81,9 +85,11 @@ TEST(DrawStrip, ShrinkingDropsWholeRows) {
 
 TEST(DrawFrameCell, TransparentDrawLeavesKeyPixelsAlone) {
     TDib cells(20, 5); // two 10 x 5 cells; the left half of the second is key
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 20; ++x)
+    for (int y = 0; y < 5; ++y) {
+        for (int x = 0; x < 20; ++x) {
             cells.SetPixel(x, y, x >= 10 && x < 15 ? KeyColour : RegionColour(x / 10 + 1, 0));
+        }
+    }
     const Colour back = MakeColour(3, 3, 3);
     TDrawTarget canvas(30, 20, back);
     DrawFrameCell(canvas, {5, 5, 25, 15}, cells, true, 2, 2);
@@ -100,9 +106,11 @@ TEST(DrawFrameCell, ShrinkingDropsWholePixels) {
 
 TEST(TileBitmap, WholePiecesFromTheTopLeftUnclippedByTheTarget) {
     TDib source(6, 6);
-    for (int y = 0; y < 6; ++y)
-        for (int x = 0; x < 6; ++x)
+    for (int y = 0; y < 6; ++y) {
+        for (int x = 0; x < 6; ++x) {
             source.SetPixel(x, y, MakeColour(uint8_t(x * 30), uint8_t(y * 30), 50));
+        }
+    }
     const Colour back = MakeColour(2, 2, 2);
     TDrawTarget canvas(30, 30, back);
     // A 4 x 3 piece from (1, 2), over a 10 x 7 target: 3 x 3 pieces up to 22 x 19.
@@ -121,9 +129,11 @@ TEST(TileBitmap, WholePiecesFromTheTopLeftUnclippedByTheTarget) {
 // Black and magenta only: only the black pixels may reach the target.
 TDib BlackOnKey() {
     TDib dib(6, 4);
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 6; ++x)
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 6; ++x) {
             dib.SetPixel(x, y, (x + y) % 3 == 0 ? Colour(0) : KeyColour);
+        }
+    }
     return dib;
 }
 
@@ -191,14 +201,18 @@ TEST(RegionFromBitmap, ToleranceCountsUpwardsFromTheKeyOnly) {
 TEST(RegionFromBitmap, ManyRectanglesAreUnitedAcrossBatches) {
     // A checkerboard of 120 x 50: 60 runs a row, 3000 rectangles in all.
     TDib dib(120, 50);
-    for (int y = 0; y < 50; ++y)
-        for (int x = 0; x < 120; ++x)
+    for (int y = 0; y < 50; ++y) {
+        for (int x = 0; x < 120; ++x) {
             dib.SetPixel(x, y, (x + y) % 2 ? KeyColour : MakeColour(0, 128, 0));
+        }
+    }
     const tk::OwnedRegion region = RegionFromBitmap(dib, -3, 7, 0, 0, 0, KeyColour);
     int wrong = 0;
-    for (int y = 0; y < 50; ++y)
-        for (int x = 0; x < 120; ++x)
+    for (int y = 0; y < 50; ++y) {
+        for (int x = 0; x < 120; ++x) {
             wrong += bool(PtInRegion(region.get(), x - 3, y + 7)) != ((x + y) % 2 == 0);
+        }
+    }
     EXPECT_EQ(wrong, 0);
 }
 
@@ -215,9 +229,11 @@ TEST(DrawSkinText, DrawsWideTextAndReturnsItsHeight) {
     EXPECT_EQ(DrawSkinText(canvas, L"Kanvio", rect, DT_SINGLELINE), height);
     int dark = 0;
     const TDib& pixels = canvas.Pixels();
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 120; ++x)
+    for (int y = 0; y < 30; ++y) {
+        for (int x = 0; x < 120; ++x) {
             dark += pixels.Pixel(x, y) == 0;
+        }
+    }
     EXPECT_GT(dark, 20);
 }
 

@@ -54,9 +54,11 @@ std::string Refusal(const std::vector<uint8_t>& file) {
 
 TEST(BmpCodec, EncodedFilesReadBackPixelForPixel) {
     TDib dib(5, 3); // odd width: rows carry padding
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 5; ++x)
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 5; ++x) {
             dib.SetPixel(x, y, MakeColour(uint8_t(40 * x), uint8_t(90 * y), uint8_t(x ^ y)));
+        }
+    }
     const std::vector<uint8_t> file = EncodeBmp(dib);
     EXPECT_EQ(file.size(), 54u + 16u * 3u);
     EXPECT_TRUE(Decoded(file) == dib);

@@ -71,16 +71,18 @@ TEST(DefaultSkin, CaptionButtonsAndFrames) {
     ASSERT_TRUE(m.LoadSkin(Package("kanvio_neon")));
     ASSERT_EQ(m.SysButtons.size(), 8u + 3u);
     const int actions[] = {0, 1, 1, 2, 40, 41, 3, -1, 7, 8, 9};
-    for (size_t i = 0; i < m.SysButtons.size(); ++i)
+    for (size_t i = 0; i < m.SysButtons.size(); ++i) {
         EXPECT_EQ(m.SysButtons[i]->Action, actions[i]) << i;
+    }
     for (size_t i : {0, 1, 2, 3, 4, 5, 7}) {
         const TDataSkinSysButton& b = *m.SysButtons[i];
         EXPECT_EQ(b.Frame, 4) << b.Name << ": normal, pressed, hot, inactive";
         EXPECT_EQ(b.Bitmap.Width() % 4, 0);
     }
     EXPECT_TRUE(m.SysButtons[6]->Bitmap.Empty()) << "the icon button shows the window icon";
-    for (size_t i = 8; i < 11; ++i)
+    for (size_t i = 8; i < 11; ++i) {
         EXPECT_EQ(m.SysButtons[i]->Bitmap.Width(), 64) << "four 16-pixel MDI cells";
+    }
     // Active and inactive frames of every border.
     for (const TDataSkinBorder* b :
          {&m.BorderLeft, &m.BorderRight, &m.BorderTop, &m.BorderBottom}) {

@@ -14,9 +14,11 @@ namespace {
 // A bitmap whose every pixel has its own colour, so any misplaced pixel shows.
 TDib Numbered(int w, int h, int bpp = 24) {
     TDib dib(w, h, bpp);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
             dib.SetPixel(x, y, MakeColour(uint8_t(x * 10 + 1), uint8_t(y * 20 + 2), 77));
+        }
+    }
     return dib;
 }
 
@@ -82,15 +84,19 @@ TEST(PixelTransforms, MirrorFlipAndTurnsMovePixelsByTheirRules) {
     RotateBitmapLeft(left);
     ASSERT_EQ(left.Width(), 3);
     ASSERT_EQ(left.Height(), 4);
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 4; ++x)
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 4; ++x) {
             EXPECT_EQ(left.Pixel(y, 4 - 1 - x), start.Pixel(x, y));
+        }
+    }
     TDib right = start;
     RotateBitmapRight(right);
     ASSERT_EQ(right.Width(), 3);
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 4; ++x)
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 4; ++x) {
             EXPECT_EQ(right.Pixel(3 - 1 - y, x), start.Pixel(x, y));
+        }
+    }
 }
 
 TEST(PixelTransforms, EachTransformUndoesItself) {

@@ -40,16 +40,19 @@ inline ::testing::AssertionResult PixelsAre(const TDib& dib,
                                             const std::function<Colour(int, int)>& expected) {
     int wrong = 0;
     std::string report;
-    for (int y = 0; y < dib.Height(); ++y)
-        for (int x = 0; x < dib.Width(); ++x)
+    for (int y = 0; y < dib.Height(); ++y) {
+        for (int x = 0; x < dib.Width(); ++x) {
             if (dib.Pixel(x, y) != expected(x, y) && ++wrong <= 5) {
                 char line[96];
                 std::snprintf(line, sizeof line, " (%d,%d) is %06X, expected %06X;", x, y,
                               unsigned(dib.Pixel(x, y)), unsigned(expected(x, y)));
                 report += line;
             }
-    if (wrong == 0)
+        }
+    }
+    if (wrong == 0) {
         return ::testing::AssertionSuccess();
+    }
     return ::testing::AssertionFailure() << wrong << " pixels differ:" << report;
 }
 
@@ -72,11 +75,14 @@ inline Colour RegionColour(int cell, int region) {
 inline TDib RegionStrip(int count, int cw, int ch, int l, int t, int r, int b,
                         bool vertical = false) {
     TDib dib(vertical ? cw : cw * count, vertical ? ch * count : ch);
-    for (int cell = 0; cell < count; ++cell)
-        for (int y = 0; y < ch; ++y)
-            for (int x = 0; x < cw; ++x)
+    for (int cell = 0; cell < count; ++cell) {
+        for (int y = 0; y < ch; ++y) {
+            for (int x = 0; x < cw; ++x) {
                 dib.SetPixel(vertical ? x : cell * cw + x, vertical ? cell * ch + y : y,
                              RegionColour(cell + 1, RegionOf(x, y, cw, ch, l, t, r, b)));
+            }
+        }
+    }
     return dib;
 }
 
@@ -88,16 +94,18 @@ constexpr Colour CheckerB = MakeColour(20, 180, 60);
 // A w x h bitmap of single-pixel squares of the two checker colours.
 inline TDib Checkerboard(int w, int h) {
     TDib dib(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
             dib.SetPixel(x, y, (x + y) % 2 ? CheckerB : CheckerA);
+        }
+    }
     return dib;
 }
 
 // Every pixel of `area` is a whole checker pixel, and both colours are there.
 inline ::testing::AssertionResult WholeCheckerPixels(const TDib& dib, const RECT& area) {
     int a = 0, b = 0;
-    for (int y = area.top; y < area.bottom; ++y)
+    for (int y = area.top; y < area.bottom; ++y) {
         for (int x = area.left; x < area.right; ++x) {
             const Colour c = dib.Pixel(x, y);
             if (c != CheckerA && c != CheckerB) {
@@ -108,8 +116,10 @@ inline ::testing::AssertionResult WholeCheckerPixels(const TDib& dib, const RECT
             }
             (c == CheckerA ? a : b)++;
         }
-    if (a == 0 || b == 0)
+    }
+    if (a == 0 || b == 0) {
         return ::testing::AssertionFailure() << "the detail is lost: one colour only";
+    }
     return ::testing::AssertionSuccess();
 }
 

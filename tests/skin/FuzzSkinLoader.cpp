@@ -30,37 +30,43 @@ std::vector<uint8_t> PackageOf(std::span<const uint8_t> ini) {
 }
 
 void Check(bool ok) {
-    if (!ok)
+    if (!ok) {
         std::abort();
+    }
 }
 
 // What every loaded skin promises the painting code.
 void CheckInvariants(const skin::TSkinModel& m) {
     Check(m.SysButtons.size() >= 3);
-    for (const auto& b : m.SysButtons)
+    for (const auto& b : m.SysButtons) {
         Check(b && b->Frame >= 1);
+    }
     for (const skin::TDataSkinBorder* b :
-         {&m.BorderLeft, &m.BorderRight, &m.BorderTop, &m.BorderBottom})
+         {&m.BorderLeft, &m.BorderRight, &m.BorderTop, &m.BorderBottom}) {
         Check(b->Frame >= 1);
+    }
     Check(m.Buttons.Frame == 5 && m.Buttons.RadioButtonFrame != 0 &&
           m.Buttons.CheckButtonFrame != 0);
     const skin::TDataSkinObject* generic[] = {m.Tabs.get(),      m.SunkEdge.get(),
                                               m.Toolbars.get(),  m.MenuItem.get(),
                                               m.Scrollbar.get(), m.HorzScroll.get()};
-    for (const skin::TDataSkinObject* e : generic)
+    for (const skin::TDataSkinObject* e : generic) {
         Check(!e || (e->Frame >= 1 && e->Tile <= 1));
+    }
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size == 0)
+    if (size == 0) {
         return 0;
+    }
     const std::span<const uint8_t> rest(data + 1, size - 1);
     skin::TSkinModel model;
     const bool loaded = data[0] & 1 ? model.LoadSkin(rest) : model.LoadSkin(PackageOf(rest));
     Check(loaded == model.SkinLoaded);
-    if (loaded)
+    if (loaded) {
         CheckInvariants(model);
+    }
     return 0;
 }

@@ -27,11 +27,14 @@ TEST(RenderElement, CornersAreCopiedOneToOne) {
     TDib cell = RegionStrip(1, 12, 10, 3, 2, 4, 5);
     // Give each corner pixel its own colour.
     const auto corner = [](int x, int y) { return MakeColour(uint8_t(x), uint8_t(y), 1); };
-    for (int y = 0; y < 10; ++y)
-        for (int x = 0; x < 12; ++x)
+    for (int y = 0; y < 10; ++y) {
+        for (int x = 0; x < 12; ++x) {
             if (RegionOf(x, y, 12, 10, 3, 2, 4, 5) % 2 == 0 &&
-                RegionOf(x, y, 12, 10, 3, 2, 4, 5) != 4)
+                RegionOf(x, y, 12, 10, 3, 2, 4, 5) != 4) {
                 cell.SetPixel(x, y, corner(x, y));
+            }
+        }
+    }
     const TDib out = RenderElement({0, 0, 30, 20}, cell, Margins3245, false, false, 1, 1);
     EXPECT_TRUE(PixelsAre(out, [&](int x, int y) {
         const int region = RegionOf(x, y, 30, 20, 3, 2, 4, 5);
@@ -65,9 +68,11 @@ TEST(RenderElement, MarginsWiderThanTheTargetAreDroppedInPairs) {
 TDib TileCell(int margin) {
     const int size = 16 + 2 * margin;
     TDib cell = RegionStrip(1, size, size, margin, margin, margin, margin);
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x)
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
             cell.SetPixel(margin + x, margin + y, MakeColour(uint8_t(x * 16), uint8_t(y * 16), 99));
+        }
+    }
     return cell;
 }
 
@@ -121,9 +126,11 @@ TEST(DrawElement, PaintsAtTheTargetAndNothingForEmptyTargets) {
 
 TEST(DrawElement, TransparentDrawLeavesKeyPixelsAlone) {
     TDib cell = RegionStrip(1, 12, 10, 3, 2, 4, 5);
-    for (int y = 0; y < 2; ++y) // top-left corner becomes key colour
-        for (int x = 0; x < 3; ++x)
+    for (int y = 0; y < 2; ++y) { // top-left corner becomes key colour
+        for (int x = 0; x < 3; ++x) {
             cell.SetPixel(x, y, KeyColour);
+        }
+    }
     const Colour back = MakeColour(9, 9, 9);
     TDrawTarget canvas(40, 30, back);
     DrawElement(canvas, {0, 0, 40, 30}, cell, false, false, true, 1, 1, Margins3245);

@@ -67,15 +67,17 @@ TEST(SkinColours, EveryColourKeyFillsItsOwnField) {
     // Key i gets the colour (i + 1, 2i + 1, 3i + 1): a key read into another
     // key's field, or two keys sharing one, shows as a wrong value.
     std::string ini = "[Colours]\n";
-    for (size_t i = 0; i < std::size(keys); ++i)
+    for (size_t i = 0; i < std::size(keys); ++i) {
         ini += std::string(keys[i].key) + "=" + std::to_string(i + 1) + " " +
                std::to_string(2 * i + 1) + " " + std::to_string(3 * i + 1) + "\n";
+    }
     TSkinModel model;
     Load(model, {ini, {}});
-    for (size_t i = 0; i < std::size(keys); ++i)
+    for (size_t i = 0; i < std::size(keys); ++i) {
         EXPECT_EQ(model.*keys[i].field,
                   MakeColour(uint8_t(i + 1), uint8_t(2 * i + 1), uint8_t(3 * i + 1)))
             << keys[i].key;
+    }
 }
 
 TEST(SkinColours, ColourTableKeepsNumberedSectionsInFileOrder) {

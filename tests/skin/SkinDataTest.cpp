@@ -26,11 +26,13 @@ std::string SkinStreamBlock(int32_t count, const std::vector<uint8_t>& bytes) {
         text += hex[b >> 4];
         text += hex[b & 15];
     };
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
         put(uint8_t(uint32_t(count) >> (8 * i)));
+    }
     for (size_t i = 0; i < bytes.size(); ++i) {
-        if (i % 32 == 0)
+        if (i % 32 == 0) {
             text += "\n  ";
+        }
         put(bytes[i]);
     }
     return text + "}\n";

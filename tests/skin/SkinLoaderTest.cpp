@@ -13,16 +13,18 @@ TEST(SkinLoader, AnAlmostEmptyIniYieldsAUsableSkin) {
     TSkinModel model;
     Load(model, {"[TitlebarSkin]\nSkinName=Bare\n", {}});
     EXPECT_EQ(model.SkinName, "Bare");
-    for (const TDataSkinObject* e : OptionalElements(model))
+    for (const TDataSkinObject* e : OptionalElements(model)) {
         EXPECT_EQ(e, nullptr);
+    }
     EXPECT_EQ(model.ButtonFaceColour, SysBtnFace);
     for (const TDataSkinObject* e : {static_cast<const TDataSkinObject*>(&model.Title),
                                      static_cast<const TDataSkinObject*>(&model.Buttons),
                                      static_cast<const TDataSkinObject*>(&model.BorderLeft),
                                      static_cast<const TDataSkinObject*>(&model.BorderRight),
                                      static_cast<const TDataSkinObject*>(&model.BorderTop),
-                                     static_cast<const TDataSkinObject*>(&model.BorderBottom)})
+                                     static_cast<const TDataSkinObject*>(&model.BorderBottom)}) {
         EXPECT_TRUE(e->Bitmap.Empty()) << e->Name;
+    }
     ASSERT_EQ(model.SysButtons.size(), 3u);
     for (int i = 0; i < 3; ++i) {
         const TDataSkinSysButton& b = *model.SysButtons[size_t(i)];
@@ -195,8 +197,9 @@ TEST(SkinLoader, GenericElementsReadEveryKeyAndClampTile) {
     const TDataSkinBorder& combo = *model.ComboButton;
     EXPECT_EQ(combo.Style, 1) << "the combo button reads Style (its simple drawing)";
     ASSERT_EQ(combo.Bitmap2.Width(), 5);
-    for (int x = 0; x < 5; ++x)
+    for (int x = 0; x < 5; ++x) {
         EXPECT_EQ(combo.Bitmap2.Pixel(x, 1), combo.Bitmap.Pixel(4 - x, 1));
+    }
 }
 
 TEST(SkinLoader, FrameCountsAreFixedPerElement) {
@@ -221,8 +224,9 @@ TEST(SkinLoader, FrameCountsAreFixedPerElement) {
                                 "Trackbar.ThumbDown",
                                 "UpDown.Horz",
                                 "UpDown.Vert",
-                                "GroupBox"})
+                                "GroupBox"}) {
         ini += std::string("[") + section + "]\nImage=x.bmp\nGlyphImage=x.bmp\n";
+    }
     ini += "[Personality]\nmenubar=x.bmp\n";
     TSkinModel model;
     Load(model, TTestPackage{ini, {}}.Bmp("x.bmp", 46, 4));

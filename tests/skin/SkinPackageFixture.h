@@ -16,9 +16,11 @@ namespace skintest {
 // A w x h bitmap whose pixel (x, y) is (x, y, tag), as BMP file bytes.
 inline std::vector<uint8_t> TaggedBmp(int w, int h, uint8_t tag) {
     skin::TDib dib(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
             dib.SetPixel(x, y, skin::MakeColour(uint8_t(x), uint8_t(y), tag));
+        }
+    }
     return skin::EncodeBmp(dib);
 }
 

@@ -16,15 +16,18 @@ constexpr int Height = 100;
 // A cell with margins 3, 2, 4, 5 whose top-left corner is key-coloured.
 TDib KeyedCell() {
     TDib cell = RegionStrip(2, 12, 10, 3, 2, 4, 5);
-    for (int y = 0; y < 2; ++y)
-        for (int x = 12; x < 15; ++x)
+    for (int y = 0; y < 2; ++y) {
+        for (int x = 12; x < 15; ++x) {
             cell.SetPixel(x, y, KeyColour);
+        }
+    }
     return cell;
 }
 
 LRESULT CALLBACK PaintProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_PAINT)
+    if (message != WM_PAINT) {
         return DefWindowProcW(window, message, wParam, lParam);
+    }
     const tk::PaintDC dc(window);
     SetDCBrushColor(dc, Back);
     const RECT all = {0, 0, Width, Height};
@@ -48,7 +51,7 @@ TEST(WindowDraw, ElementsReachTheScreenExactly) {
     const guitest::Capture shot = guitest::CaptureClient(window);
     ASSERT_EQ(shot.width, Width);
     int wrong = 0;
-    for (int y = 0; y < Height; ++y)
+    for (int y = 0; y < Height; ++y) {
         for (int x = 0; x < Width; ++x) {
             COLORREF expected = Back;
             if (x >= 10 && x < 70 && y >= 10 && y < 50) {
@@ -58,9 +61,11 @@ TEST(WindowDraw, ElementsReachTheScreenExactly) {
                 const int region = RegionOf(x - 80, y - 10, 70, 80, 3, 2, 4, 5);
                 expected = region == 4 ? Back : RegionColour(1, region);
             }
-            if (!guitest::PixelIs(shot, x, y, expected) && ++wrong > 3)
+            if (!guitest::PixelIs(shot, x, y, expected) && ++wrong > 3) {
                 break;
+            }
         }
+    }
     EXPECT_EQ(wrong, 0) << guitest::SaveForTest(shot, "window");
     DestroyWindow(window);
 }

@@ -20,16 +20,16 @@ std::vector<std::uint8_t> Expand(const std::vector<std::uint8_t>& stream,
 
 // In the starting tree the literal 0 is coded 110001100 and the match of
 // length 3 (symbol 256) 10001100; a position of 0 is nine 0 bits.
-const std::vector<std::uint8_t> kLiteralZero{1, 0, 0, 0, 0xC6, 0x00};
-const std::vector<std::uint8_t> kThreeSpacesByMatch{3, 0, 0, 0, 0x8C, 0x00, 0x00};
+const std::vector<std::uint8_t> LiteralZero{1, 0, 0, 0, 0xC6, 0x00};
+const std::vector<std::uint8_t> ThreeSpacesByMatch{3, 0, 0, 0, 0x8C, 0x00, 0x00};
 
 } // namespace
 
 TEST(LzhDecoder, DecodesHandWrittenCodesOfTheStartingTree) {
-    EXPECT_EQ(Expand(kLiteralZero), std::vector<std::uint8_t>{0});
+    EXPECT_EQ(Expand(LiteralZero), std::vector<std::uint8_t>{0});
     // The first symbol is a match reaching back into the ring's initial
     // spaces, before anything was written.
-    EXPECT_EQ(Text(Expand(kThreeSpacesByMatch)), "   ");
+    EXPECT_EQ(Text(Expand(ThreeSpacesByMatch)), "   ");
 }
 
 TEST(LzhDecoder, StatedSizeDecidesHowMuchIsProduced) {
@@ -53,12 +53,12 @@ TEST(LzhDecoder, TruncatedStreamDecodesAsIfFollowedByZeros) {
 TEST(LzhDecoder, TellsWhenTheInputRanOut) {
     TLZH lzh;
     std::vector<std::uint8_t> out;
-    lzh.Decompress(kLiteralZero, out);
+    lzh.Decompress(LiteralZero, out);
     EXPECT_FALSE(lzh.RanOut());
     EXPECT_EQ(lzh.WholeBytes(), 1u);
     // Reading ahead past the end is not running out: the match takes 17 of
     // the 24 bits.
-    lzh.Decompress(kThreeSpacesByMatch, out);
+    lzh.Decompress(ThreeSpacesByMatch, out);
     EXPECT_FALSE(lzh.RanOut());
     EXPECT_EQ(lzh.WholeBytes(), 3u);
 
@@ -83,7 +83,7 @@ TEST(LzhDecoder, TellsWhenTheInputRanOut) {
 
 TEST(LzhDecoder, LastMatchIsCopiedWholePastTheStatedSize) {
     // Size 1 but the only symbol is a 3-byte match: all three come out.
-    auto stream = kThreeSpacesByMatch;
+    auto stream = ThreeSpacesByMatch;
     stream[0] = 1;
     EXPECT_EQ(Text(Expand(stream)), "   ");
 }
@@ -103,8 +103,8 @@ TEST(LzhDecoder, RefusesStatedSizeAboveTheLimitBeforeDecoding) {
 TEST(LzhDecoder, CountsTheInputBytesItRead) {
     TLZH lzh;
     std::vector<std::uint8_t> out;
-    lzh.Decompress(kThreeSpacesByMatch, out);
-    EXPECT_EQ(lzh.BytesRead(), kThreeSpacesByMatch.size());
+    lzh.Decompress(ThreeSpacesByMatch, out);
+    EXPECT_EQ(lzh.BytesRead(), ThreeSpacesByMatch.size());
     lzh.Decompress(std::vector<std::uint8_t>{50, 0, 0, 0, 0xC6}, out);
     EXPECT_EQ(lzh.BytesRead(), 5u);
 }
@@ -138,8 +138,9 @@ TEST(LzhTree, RebuildKeepsEverySymbolReachable) {
     // hangs under the root and frequencies stay sorted.
     lzh::TLzhTree tree;
     tree.Start();
-    for (int i = 0; i < 3 * lzh::MAX_FREQ; ++i)
+    for (int i = 0; i < 3 * lzh::MAX_FREQ; ++i) {
         tree.Update(i % 3 == 0 ? (i * 31) % lzh::N_CHAR : 'e');
+    }
     for (int symbol = 0; symbol < lzh::N_CHAR; ++symbol) {
         int node = tree.Leaf(symbol);
         ASSERT_EQ(tree.Child(node), lzh::T + symbol);
@@ -150,7 +151,8 @@ TEST(LzhTree, RebuildKeepsEverySymbolReachable) {
         }
         ASSERT_EQ(node, lzh::R) << symbol;
     }
-    for (int n = 0; n < lzh::R; ++n)
+    for (int n = 0; n < lzh::R; ++n) {
         ASSERT_LE(tree.Frequency(n), tree.Frequency(n + 1)) << n;
+    }
     EXPECT_LE(tree.Frequency(lzh::R), lzh::MAX_FREQ);
 }

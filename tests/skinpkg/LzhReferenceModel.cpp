@@ -6,14 +6,14 @@
 namespace lzhmodel {
 namespace {
 
-constexpr int kSymbols = 314;            // literals 0-255, match lengths 3-60
-constexpr int kNodes = 2 * kSymbols - 1; // leaves and inner nodes
-constexpr int kRoot = kNodes - 1;
-constexpr unsigned kRebuildWeight = 0x8000;
-constexpr int kRingSize = 4096;
-constexpr int kRingStart = 4096 - 60; // bytes before it start as spaces
-constexpr int kLengthBias = 253;      // match symbol - length
-constexpr std::size_t kSizeBytes = 4;
+constexpr int Symbols = 314;           // literals 0-255, match lengths 3-60
+constexpr int Nodes = 2 * Symbols - 1; // leaves and inner nodes
+constexpr int Root = Nodes - 1;
+constexpr unsigned RebuildWeight = 0x8000;
+constexpr int RingSize = 4096;
+constexpr int RingStart = 4096 - 60; // bytes before it start as spaces
+constexpr int LengthBias = 253;      // match symbol - length
+constexpr std::size_t SizeBytes = 4;
 
 struct TNode {
     unsigned weight = 0;
@@ -26,29 +26,33 @@ struct TNode {
 class TTree {
 public:
     TTree() {
-        for (int s = 0; s < kSymbols; ++s)
-            nodes[s] = {1, true, s};
-        for (int n = kSymbols, left = 0; n < kNodes; ++n, left += 2)
-            nodes[n] = {nodes[left].weight + nodes[left + 1].weight, false, left};
+        for (int s = 0; s < Symbols; ++s) {
+            nodes_[s] = {1, true, s};
+        }
+        for (int n = Symbols, left = 0; n < Nodes; ++n, left += 2) {
+            nodes_[n] = {nodes_[left].weight + nodes_[left + 1].weight, false, left};
+        }
         Link();
     }
 
     int rebuilds = 0;
 
-    const TNode& Node(int n) const { return nodes[n]; }
-    int ParentOf(int n) const { return parent[n]; }
-    int LeafOf(int symbol) const { return leaf[symbol]; }
+    const TNode& Node(int n) const { return nodes_[n]; }
+    int ParentOf(int n) const { return parent_[n]; }
+    int LeafOf(int symbol) const { return leaf_[symbol]; }
 
     void Count(int symbol) {
-        if (nodes[kRoot].weight == kRebuildWeight)
+        if (nodes_[Root].weight == RebuildWeight) {
             Rebuild();
-        for (int n = leaf[symbol]; n != kNone; n = parent[n]) {
-            const unsigned weight = ++nodes[n].weight;
+        }
+        for (int n = leaf_[symbol]; n != NoNode; n = parent_[n]) {
+            const unsigned weight = ++nodes_[n].weight;
             int past = n;
-            while (past + 1 < kNodes && nodes[past + 1].weight < weight)
+            while (past + 1 < Nodes && nodes_[past + 1].weight < weight) {
                 ++past;
+            }
             if (past != n) {
-                std::swap(nodes[n], nodes[past]);
+                std::swap(nodes_[n], nodes_[past]);
                 Adopt(n);
                 Adopt(past);
                 n = past;
@@ -57,49 +61,52 @@ public:
     }
 
 private:
-    static constexpr int kNone = -1;
+    static constexpr int NoNode = -1;
 
     // Points the parent links of the node at `n`'s children (or its symbol)
     // at `n`.
     void Adopt(int n) {
-        if (nodes[n].leaf) {
-            leaf[nodes[n].item] = n;
+        if (nodes_[n].leaf) {
+            leaf_[nodes_[n].item] = n;
         } else {
-            parent[nodes[n].item] = n;
-            parent[nodes[n].item + 1] = n;
+            parent_[nodes_[n].item] = n;
+            parent_[nodes_[n].item + 1] = n;
         }
     }
 
     void Link() {
-        for (int n = 0; n < kNodes; ++n)
+        for (int n = 0; n < Nodes; ++n) {
             Adopt(n);
-        parent[kRoot] = kNone;
+        }
+        parent_[Root] = NoNode;
     }
 
     void Rebuild() {
         ++rebuilds;
-        std::array<TNode, kNodes> next{};
+        std::array<TNode, Nodes> next{};
         int filled = 0;
-        for (const TNode& node : nodes) {
-            if (node.leaf)
+        for (const TNode& node : nodes_) {
+            if (node.leaf) {
                 next[filled++] = {(node.weight + 1) / 2, true, node.item};
+            }
         }
-        for (int left = 0; filled < kNodes; left += 2) {
+        for (int left = 0; filled < Nodes; left += 2) {
             const TNode joined{next[left].weight + next[left + 1].weight, false, left};
             int at = filled;
-            while (joined.weight < next[at - 1].weight)
+            while (joined.weight < next[at - 1].weight) {
                 --at;
+            }
             std::move_backward(next.begin() + at, next.begin() + filled, next.begin() + filled + 1);
             next[at] = joined;
             ++filled;
         }
-        nodes = next;
+        nodes_ = next;
         Link();
     }
 
-    std::array<TNode, kNodes> nodes{};
-    std::array<int, kNodes> parent{};
-    std::array<int, kSymbols> leaf{};
+    std::array<TNode, Nodes> nodes_{};
+    std::array<int, Nodes> parent_{};
+    std::array<int, Symbols> leaf_{};
 };
 
 // The position code: the upper 6 bits of a position as a prefix code whose
@@ -110,71 +117,75 @@ struct TPositionRange {
     int firstByte;
     int bits;
 };
-constexpr std::array<TPositionRange, 6> kPositionRanges{
+constexpr std::array<TPositionRange, 6> PositionRanges{
     {{0, 0, 3}, {1, 32, 4}, {4, 80, 5}, {12, 144, 6}, {24, 192, 7}, {48, 240, 8}}};
 
 class TBitReader {
 public:
-    explicit TBitReader(std::span<const std::uint8_t> bytes) : bytes(bytes) {}
+    explicit TBitReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
     int Bit() {
-        const std::size_t byte = next / 8;
-        const int bit = byte < bytes.size() ? bytes[byte] >> (7 - next % 8) & 1 : 0;
-        ++next;
+        const std::size_t byte = next_ / 8;
+        const int bit = byte < bytes_.size() ? bytes_[byte] >> (7 - next_ % 8) & 1 : 0;
+        ++next_;
         return bit;
     }
     int Bits(int count) {
         int value = 0;
-        for (int i = 0; i < count; ++i)
+        for (int i = 0; i < count; ++i) {
             value = value << 1 | Bit();
+        }
         return value;
     }
 
 private:
-    std::span<const std::uint8_t> bytes;
-    std::size_t next = 8 * kSizeBytes;
+    std::span<const std::uint8_t> bytes_;
+    std::size_t next_ = 8 * SizeBytes;
 };
 
 class TBitWriter {
 public:
-    explicit TBitWriter(std::vector<std::uint8_t>& bytes) : bytes(bytes) {}
+    explicit TBitWriter(std::vector<std::uint8_t>& bytes) : bytes_(bytes) {}
     void Bits(int value, int count) {
         for (int i = count - 1; i >= 0; --i) {
-            if (used % 8 == 0)
-                bytes.push_back(0);
-            bytes.back() |= static_cast<std::uint8_t>((value >> i & 1) << (7 - used % 8));
-            ++used;
+            if (used_ % 8 == 0) {
+                bytes_.push_back(0);
+            }
+            bytes_.back() |= static_cast<std::uint8_t>((value >> i & 1) << (7 - used_ % 8));
+            ++used_;
         }
     }
 
 private:
-    std::vector<std::uint8_t>& bytes;
-    std::size_t used = 0;
+    std::vector<std::uint8_t>& bytes_;
+    std::size_t used_ = 0;
 };
 
 class TRing {
 public:
-    TRing() { std::fill(bytes.begin(), bytes.begin() + kRingStart, ' '); }
+    TRing() { std::fill(bytes_.begin(), bytes_.begin() + RingStart, ' '); }
     void Put(std::uint8_t byte, std::vector<std::uint8_t>& text) {
         text.push_back(byte);
-        bytes[at] = byte;
-        at = (at + 1) % kRingSize;
+        bytes_[at_] = byte;
+        at_ = (at_ + 1) % RingSize;
     }
     void Copy(int position, int length, std::vector<std::uint8_t>& text) {
-        const int from = at - position - 1 + kRingSize;
-        for (int k = 0; k < length; ++k)
-            Put(bytes[(from + k) % kRingSize], text);
+        const int from = at_ - position - 1 + RingSize;
+        for (int k = 0; k < length; ++k) {
+            Put(bytes_[(from + k) % RingSize], text);
+        }
     }
 
 private:
-    std::array<std::uint8_t, kRingSize> bytes{};
-    int at = kRingStart;
+    std::array<std::uint8_t, RingSize> bytes_{};
+    int at_ = RingStart;
 };
 
 void Apply(const TToken& token, TRing& ring, std::vector<std::uint8_t>& text) {
-    if (token.symbol < 256)
+    if (token.symbol < 256) {
         ring.Put(static_cast<std::uint8_t>(token.symbol), text);
-    else
-        ring.Copy(token.position, token.symbol - kLengthBias, text);
+    } else {
+        ring.Copy(token.position, token.symbol - LengthBias, text);
+    }
 }
 
 } // namespace
@@ -182,26 +193,30 @@ void Apply(const TToken& token, TRing& ring, std::vector<std::uint8_t>& text) {
 TStream Encode(const std::vector<TToken>& tokens) {
     TStream stream;
     TRing ring;
-    for (const TToken& token : tokens)
+    for (const TToken& token : tokens) {
         Apply(token, ring, stream.text);
+    }
     const auto size = static_cast<std::uint32_t>(stream.text.size());
-    for (std::size_t i = 0; i < kSizeBytes; ++i)
+    for (std::size_t i = 0; i < SizeBytes; ++i) {
         stream.bytes.push_back(static_cast<std::uint8_t>(size >> (8 * i)));
+    }
 
     std::vector<std::uint8_t> coded;
     TBitWriter bits(coded);
     TTree tree;
     for (const TToken& token : tokens) {
         std::vector<int> path; // leaf to root
-        for (int n = tree.LeafOf(token.symbol); n != kRoot; n = tree.ParentOf(n))
+        for (int n = tree.LeafOf(token.symbol); n != Root; n = tree.ParentOf(n)) {
             path.push_back(n == tree.Node(tree.ParentOf(n)).item ? 0 : 1);
-        for (auto bit = path.rbegin(); bit != path.rend(); ++bit)
+        }
+        for (auto bit = path.rbegin(); bit != path.rend(); ++bit) {
             bits.Bits(*bit, 1);
+        }
         tree.Count(token.symbol);
         if (token.symbol >= 256) {
             const int upper = token.position >> 6;
             const TPositionRange& range =
-                *std::find_if(kPositionRanges.rbegin(), kPositionRanges.rend(),
+                *std::find_if(PositionRanges.rbegin(), PositionRanges.rend(),
                               [&](const TPositionRange& r) { return upper >= r.firstUpper; });
             const int first = range.firstByte + ((upper - range.firstUpper) << (8 - range.bits));
             bits.Bits(first >> (8 - range.bits), range.bits);
@@ -214,23 +229,25 @@ TStream Encode(const std::vector<TToken>& tokens) {
 
 TDecoded Decode(std::span<const std::uint8_t> stream) {
     std::int32_t size = 0;
-    for (std::size_t i = 0; i < kSizeBytes && i < stream.size(); ++i)
+    for (std::size_t i = 0; i < SizeBytes && i < stream.size(); ++i) {
         size = static_cast<std::int32_t>(static_cast<std::uint32_t>(size) | std::uint32_t{stream[i]}
                                                                                 << (8 * i));
+    }
     TDecoded decoded;
     TTree tree;
     TBitReader bits(stream);
     TRing ring;
     while (static_cast<std::int64_t>(decoded.text.size()) < size) {
-        int n = kRoot;
-        while (!tree.Node(n).leaf)
+        int n = Root;
+        while (!tree.Node(n).leaf) {
             n = tree.Node(n).item + bits.Bit();
+        }
         TToken token{tree.Node(n).item, 0};
         tree.Count(token.symbol);
         if (token.symbol >= 256) {
             int v = bits.Bits(8);
             const TPositionRange& range =
-                *std::find_if(kPositionRanges.rbegin(), kPositionRanges.rend(),
+                *std::find_if(PositionRanges.rbegin(), PositionRanges.rend(),
                               [&](const TPositionRange& r) { return v >= r.firstByte; });
             const int upper = range.firstUpper + ((v - range.firstByte) >> (8 - range.bits));
             v = v << (range.bits - 2) | bits.Bits(range.bits - 2);

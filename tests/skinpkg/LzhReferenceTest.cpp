@@ -19,7 +19,7 @@ namespace {
 using lzhmodel::TToken;
 
 // The stored stream: the model's coding of RebuildingTokens().
-const char* const kStoredStream = SKINPKG_CORPUS_DIR "/fuzz_lzh_decode/tree-rebuilds";
+const char* const StoredStream = SKINPKG_CORPUS_DIR "/fuzz_lzh_decode/tree-rebuilds";
 
 // 52,000 codes, most of them one literal that gives way to another every
 // 12,000, so nodes keep changing places; other letters, some bytes of every
@@ -43,10 +43,11 @@ std::vector<TToken> RebuildingTokens() {
             continue;
         }
         int literal = 'a' + t / 12000 % 20;
-        if (roll >= 99)
+        if (roll >= 99) {
             literal = static_cast<int>(next() % 256);
-        else if (roll >= 95)
+        } else if (roll >= 95) {
             literal = 'a' + static_cast<int>(next() % 26);
+        }
         tokens.push_back({literal, 0});
         ++written;
     }
@@ -62,8 +63,9 @@ std::vector<std::uint8_t> ReadFile(const char* path) {
 std::string FirstDifference(const std::vector<std::uint8_t>& got,
                             const std::vector<std::uint8_t>& want) {
     const auto at = std::mismatch(got.begin(), got.end(), want.begin(), want.end());
-    if (at.first == got.end() && at.second == want.end())
+    if (at.first == got.end() && at.second == want.end()) {
         return "none";
+    }
     return "byte " + std::to_string(at.first - got.begin()) + " of " + std::to_string(got.size()) +
            " (expected " + std::to_string(want.size()) + ")";
 }
@@ -71,7 +73,7 @@ std::string FirstDifference(const std::vector<std::uint8_t>& got,
 } // namespace
 
 TEST(LzhReference, StoredStreamThroughTreeRebuildsDecodesAsTheModelSays) {
-    const std::vector<std::uint8_t> stored = ReadFile(kStoredStream);
+    const std::vector<std::uint8_t> stored = ReadFile(StoredStream);
     const lzhmodel::TStream made = lzhmodel::Encode(RebuildingTokens());
     ASSERT_EQ(stored, made.bytes) << "the stored stream is the model's coding of the tokens";
     const lzhmodel::TDecoded model = lzhmodel::Decode(stored);

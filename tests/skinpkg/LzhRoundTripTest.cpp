@@ -60,8 +60,9 @@ std::vector<std::uint8_t> RandomBytes(std::size_t size, unsigned seed, int alpha
     std::mt19937 random(seed);
     std::uniform_int_distribution<int> byte(0, alphabet - 1);
     std::vector<std::uint8_t> out(size);
-    for (auto& b : out)
+    for (auto& b : out) {
         b = static_cast<std::uint8_t>(byte(random));
+    }
     return out;
 }
 
@@ -69,8 +70,9 @@ std::vector<std::uint8_t> IniLikeText(std::size_t size) {
     static const char* const keys[] = {"LeftWidth", "TopHeight", "Image", "Frame", "Tile", "Trans"};
     std::string text;
     for (int i = 0; text.size() < size; ++i) {
-        if (i % 7 == 0)
+        if (i % 7 == 0) {
             text += "[Section" + std::to_string(i) + "]\r\n";
+        }
         text += std::string(keys[i % 6]) + "=" + std::to_string(i * 37 % 1000) + "\r\n";
     }
     text.resize(size);

@@ -30,8 +30,9 @@ inline std::vector<std::uint8_t> Container(std::uint32_t version, std::string_vi
     base::AppendU32(out, 0xDEADBEEF); // reserved words are ignored
     base::AppendU32(out, 0x12345678);
     out.insert(out.end(), names.begin(), names.end());
-    for (std::uint32_t size : sizes)
+    for (std::uint32_t size : sizes) {
         base::AppendU32(out, size);
+    }
     out.insert(out.end(), data.begin(), data.end());
     return out;
 }

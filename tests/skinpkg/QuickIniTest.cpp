@@ -57,8 +57,9 @@ TEST(QuickIniSections, FoundWhateverTheirCaseButSpacesMustMatch) {
 TEST(QuickIniKeys, MatchingTrimmingAndEquals) {
     const TQuickIni ini = Ini("[S]\n  TopHeight   =   12   \nUrl=a=b=c\nEmpty=\nQuoted=\"x\";\n"
                               "NoEquals\nTwice=\nTwice=second\nLater=1\n[Next]\nAfter=2\n");
-    for (const char* key : {"TopHeight", "topheight", "TOPHEIGHT", "tOpHeIgHt"})
+    for (const char* key : {"TopHeight", "topheight", "TOPHEIGHT", "tOpHeIgHt"}) {
         EXPECT_EQ(ini.ReadString("s", key, ""), "12") << key;
+    }
     EXPECT_EQ(ini.ReadString("S", "Url", ""), "a=b=c");
     EXPECT_EQ(ini.ReadString("S", "Empty", "def"), "def");
     EXPECT_EQ(ini.ReadString("S", "Quoted", ""), "\"x\";");

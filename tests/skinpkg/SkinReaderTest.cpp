@@ -180,8 +180,9 @@ TEST_F(SkinReaderDamage, RefusesLayoutsThatRunPastTheEnd) {
 
 TEST_F(SkinReaderDamage, EntryCountAgainstTheTableCapacity) {
     std::string names;
-    for (int i = 0; i < 1001; ++i)
+    for (int i = 0; i < 1001; ++i) {
         names.append("e").append(std::to_string(i)).append("\r\n");
+    }
     std::vector<std::uint8_t> full = Container(20000, names, {}, "");
     full.insert(full.end(), 4 * 1001, 0);
     EXPECT_TRUE(LoadContainer(full)) << reader.RejectReason();
@@ -213,8 +214,9 @@ TEST_F(SkinReaderDamage, RefusesStatedSizeTheCodedBytesCannotReach) {
 
 TEST_F(SkinReaderDamage, TruncatedStreamDecodesWithZerosInPlaceOfTheMissingBits) {
     std::vector<std::uint8_t> noise(5000);
-    for (std::size_t i = 0; i < noise.size(); ++i)
+    for (std::size_t i = 0; i < noise.size(); ++i) {
         noise[i] = static_cast<std::uint8_t>(i * 7919 % 251);
+    }
     auto package = BuildPackage({{"a.ini", Bytes("[A]\r\nKey=1\r\n")}, {"b.bmp", noise}});
     package.resize(package.size() * 3 / 5);
     // The header, names and sizes come first and survive; the cut-off part
@@ -231,8 +233,9 @@ TEST_F(SkinReaderDamage, TruncatedStreamDecodesWithZerosInPlaceOfTheMissingBits)
 
 TEST_F(SkinReaderDamage, TellsWhichEntriesCameWhole) {
     std::vector<std::uint8_t> noise(3000);
-    for (std::size_t i = 0; i < noise.size(); ++i)
+    for (std::size_t i = 0; i < noise.size(); ++i) {
         noise[i] = static_cast<std::uint8_t>(i * 7919 % 251);
+    }
     const auto whole = BuildPackage({{"a.bmp", noise}, {"b.bmp", noise}, {"c.ini", {}}});
     ASSERT_TRUE(reader.Load(whole));
     EXPECT_FALSE(reader.CutShort());
@@ -244,8 +247,9 @@ TEST_F(SkinReaderDamage, TellsWhichEntriesCameWhole) {
     // Cut inside the names: what the zero bits decode to makes no table.
     std::string longName;
     std::mt19937 random(5);
-    for (int i = 0; i < 2000; ++i)
+    for (int i = 0; i < 2000; ++i) {
         longName += static_cast<char>('a' + random() % 26);
+    }
     const auto named = BuildPackage({{longName + ".bmp", std::vector<std::uint8_t>(1000, 0)}});
     EXPECT_FALSE(reader.Load(std::span(named).first(200)));
     EXPECT_TRUE(reader.CutShort());

@@ -64,8 +64,9 @@ TEST_F(TSkinpackTool, PackUnpackRoundTripIsExact) {
     MakeSkinFolder();
     std::vector<std::uint8_t> big(70000);
     std::mt19937 random(3);
-    for (auto& b : big)
+    for (auto& b : big) {
         b = static_cast<std::uint8_t>(random() % 5);
+    }
     WriteWholeFile(root / "skin/big.bmp", big);
     ASSERT_EQ(Run({"pack", At("skin"), At("p.skn")}), 0) << err.str();
     ASSERT_EQ(Run({"unpack", At("p.skn"), At("out/nested")}), 0) << err.str();
@@ -107,8 +108,9 @@ TEST_F(TSkinpackTool, PackRefusesFoldersThatAreNotOneSkin) {
 
 TEST_F(TSkinpackTool, RawStreamsRoundTrip) {
     std::string text;
-    for (int i = 0; i < 3000; ++i)
+    for (int i = 0; i < 3000; ++i) {
         text += "Frame=" + std::to_string(i % 9) + "\r\n";
+    }
     Put("in.txt", text);
     ASSERT_EQ(Run({"compress", At("in.txt"), At("in.lzh")}), 0) << err.str();
     EXPECT_LT(fs::file_size(root / "in.lzh"), text.size() / 4);
@@ -152,8 +154,9 @@ TEST_F(TSkinpackTool, DamagedInputsAreReportedNotCrashed) {
 std::vector<std::uint8_t> Noise(std::size_t size, unsigned seed) {
     std::mt19937 random(seed);
     std::vector<std::uint8_t> bytes(size);
-    for (auto& b : bytes)
+    for (auto& b : bytes) {
         b = static_cast<std::uint8_t>(random());
+    }
     return bytes;
 }
 

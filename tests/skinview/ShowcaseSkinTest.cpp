@@ -34,7 +34,7 @@ class Showcase : public ::testing::TestWithParam<const char*> {
 protected:
     Showcase() {
         guitest::ParkPointer();
-        app.SetMessageBox([](const std::string& text, const std::string&) {
+        app_.SetMessageBox([](const std::string& text, const std::string&) {
             ADD_FAILURE() << "unexpected error box: " << text;
         });
     }
@@ -45,13 +45,13 @@ protected:
 
     // The showcase in the skin, shown, active and settled.
     void Open(const std::string& skinName) {
-        form = new skinview::TSkinViewForm(&app);
-        form->LoadSkinFile(SkinPath(skinName));
-        form->Show();
-        SetForegroundWindow(form->Handle());
+        form_ = new skinview::TSkinViewForm(&app_);
+        form_->LoadSkinFile(SkinPath(skinName));
+        form_->Show();
+        SetForegroundWindow(form_->Handle());
         Settle();
-        frame = skin::SkinManager ? skin::SkinManager->FindFrame(form->Handle()) : nullptr;
-        ASSERT_NE(frame, nullptr) << "the showcase has no frame";
+        frame_ = skin::SkinManager ? skin::SkinManager->FindFrame(form_->Handle()) : nullptr;
+        ASSERT_NE(frame_, nullptr) << "the showcase has no frame";
     }
     static void Settle() {
         guitest::PumpFor(SettleMs);
@@ -59,7 +59,7 @@ protected:
     }
 
     tk::Control& Named(const char* name) const {
-        auto* control = dynamic_cast<tk::Control*>(form->FindComponent(name));
+        auto* control = dynamic_cast<tk::Control*>(form_->FindComponent(name));
         if (!control) {
             throw std::runtime_error(std::string("the design lacks ") + name);
         }
@@ -70,7 +70,7 @@ protected:
     // window for a skinner attached to the window), or "none".
     std::string SkinnerOf(tk::Control& control) const {
         auto* windowed = dynamic_cast<tk::WinControl*>(&control);
-        for (const skin::TSkinControl* skinner : frame->FControls) {
+        for (const skin::TSkinControl* skinner : frame_->FControls) {
             if (skinner->SkinnedControl() == &control || (windowed && windowed->HandleAllocated() &&
                                                           skinner->FHandle == windowed->Handle())) {
                 return skinner->ClassName();
@@ -93,9 +93,9 @@ protected:
         return count;
     }
 
-    tk::Application app;
-    skinview::TSkinViewForm* form = nullptr;
-    skin::TWinSkinForm* frame = nullptr;
+    tk::Application app_;
+    skinview::TSkinViewForm* form_ = nullptr;
+    skin::TWinSkinForm* frame_ = nullptr;
 };
 
 TEST_P(Showcase, EveryKindOfControlIsSkinned) {
@@ -134,7 +134,7 @@ TEST_P(Showcase, EveryKindOfControlIsSkinned) {
     }
     // Nothing the design shows is left out: every control but the labels
     // and the pages inside page controls has a skinner.
-    for (tk::Component* component : form->Components()) {
+    for (tk::Component* component : form_->Components()) {
         auto* control = dynamic_cast<tk::Control*>(component);
         if (control && !dynamic_cast<tk::Label*>(control) &&
             !dynamic_cast<tk::TabSheet*>(control)) {
@@ -146,7 +146,7 @@ TEST_P(Showcase, EveryKindOfControlIsSkinned) {
 TEST_P(Showcase, CaptionsOnTheFaceTakeTheSkinsTextColourAndFollowASkinChange) {
     ASSERT_NO_FATAL_FAILURE(Open(GetParam()));
     const auto expectCaptions = [&](const char* when) {
-        const COLORREF text = skin::ResolveColour(form->SkinData().ButtonTextColour);
+        const COLORREF text = skin::ResolveColour(form_->SkinData().ButtonTextColour);
         for (const char* name : {"LabelEdit", "LabelPanel", "GroupInput", "CheckChecked"}) {
             EXPECT_EQ(tk::ToRgb(Named(name).Font().GetColor()), text) << name << " " << when;
             EXPECT_GT(PixelsOf(Named(name), text), 10) << name << " " << when;
@@ -157,10 +157,10 @@ TEST_P(Showcase, CaptionsOnTheFaceTakeTheSkinsTextColourAndFollowASkinChange) {
     expectCaptions("at first");
     const std::string other =
         std::string(GetParam()) == "kanvio_neon" ? "kanvio_daylight" : "kanvio_neon";
-    const COLORREF before = skin::ResolveColour(form->SkinData().ButtonTextColour);
-    form->LoadSkinFile(SkinPath(other));
+    const COLORREF before = skin::ResolveColour(form_->SkinData().ButtonTextColour);
+    form_->LoadSkinFile(SkinPath(other));
     Settle();
-    ASSERT_NE(skin::ResolveColour(form->SkinData().ButtonTextColour), before)
+    ASSERT_NE(skin::ResolveColour(form_->SkinData().ButtonTextColour), before)
         << "our two skins have different text colours";
     expectCaptions("after the change");
 }

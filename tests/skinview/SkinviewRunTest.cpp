@@ -93,8 +93,9 @@ struct TReport {
     static const std::regex pattern(
         R"(^window (\d+) x (\d+), client (\d+) (\d+) (\d+) (\d+)\r?\n$)");
     std::smatch m;
-    if (!std::regex_match(line, m, pattern))
+    if (!std::regex_match(line, m, pattern)) {
         return ::testing::AssertionFailure() << "unexpected output: '" << line << "'";
+    }
     report.width = std::stoi(m[1]);
     report.height = std::stoi(m[2]);
     report.client = {std::stoi(m[3]), std::stoi(m[4]), std::stoi(m[5]), std::stoi(m[6])};
@@ -109,9 +110,11 @@ std::string Hex(uint32_t rgb) {
 
 int CountGreen(const pngread::TImage& image, const RECT& r) {
     int count = 0;
-    for (int y = std::max(0, int(r.top)); y < std::min(image.height, int(r.bottom)); ++y)
-        for (int x = std::max(0, int(r.left)); x < std::min(image.width, int(r.right)); ++x)
+    for (int y = std::max(0, int(r.top)); y < std::min(image.height, int(r.bottom)); ++y) {
+        for (int x = std::max(0, int(r.left)); x < std::min(image.width, int(r.right)); ++x) {
             count += image.At(x, y) == Green;
+        }
+    }
     return count;
 }
 
@@ -253,14 +256,16 @@ TEST_F(SkinviewRun, AnOpenDropDownHangsFromTheMenuBarInTheSkin) {
     ASSERT_EQ(image.width, closed.width);
     ASSERT_EQ(image.height, closed.height);
     RECT changed{image.width, image.height, 0, 0};
-    for (int y = 0; y < image.height; ++y)
-        for (int x = 0; x < image.width; ++x)
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
             if (image.At(x, y) != closed.At(x, y)) {
                 changed.left = std::min<LONG>(changed.left, x);
                 changed.top = std::min<LONG>(changed.top, y);
                 changed.right = std::max<LONG>(changed.right, x + 1);
                 changed.bottom = std::max<LONG>(changed.bottom, y + 1);
             }
+        }
+    }
     ASSERT_LT(changed.left, changed.right) << "nothing opened";
     // The bar's first button shows pressed; the drop-down below it.
     const int barTop = report.client.top - GetSystemMetrics(SM_CYMENU);

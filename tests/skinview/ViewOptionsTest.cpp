@@ -43,16 +43,18 @@ TEST(ViewOptions, SizesWithinRange) {
     EXPECT_EQ(ParseWindowSize("16384x16384").height, MaxWindowSide);
     for (const char* bad :
          {"", "x", "640", "640x", "x480", "0x480", "640x0", "-640x480", "640x-1", "16385x10",
-          "640x480x3", "640 x 480", "0x10", "64ox480", "+640x480", "99999999999x1"})
+          "640x480x3", "640 x 480", "0x10", "64ox480", "+640x480", "99999999999x1"}) {
         EXPECT_THROW(ParseWindowSize(bad), TUsageError) << bad;
+    }
 }
 
 TEST(ViewOptions, AnOpenMenuGoesWithAScreenshot) {
     EXPECT_EQ(Parse({"--open-menu", "2", "--screenshot", "m.png"}).openMenu, 2);
     EXPECT_EQ(Parse({"--screenshot", "m.png", "--open-menu", "99"}).openMenu, MaxMenuNumber);
     EXPECT_THROW(Parse({"--open-menu", "1"}), TUsageError) << "nothing to capture it";
-    for (const char* bad : {"0", "-1", "100", "1.5", "one", " 1", "1 "})
+    for (const char* bad : {"0", "-1", "100", "1.5", "one", " 1", "1 "}) {
         EXPECT_THROW(Parse({"--screenshot", "m.png", "--open-menu", bad}), TUsageError) << bad;
+    }
     EXPECT_THROW(Parse({"--screenshot", "m.png", "--open-menu"}), TUsageError) << "no number";
 }
 

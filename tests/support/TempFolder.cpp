@@ -26,9 +26,10 @@ TempFolder::TempFolder(const std::string& stem) {
     wchar_t unique[MAX_PATH + 1];
     const std::wstring prefix = base::PathFromUtf8(stem).wstring();
     if (GetTempPathW(MAX_PATH + 1, folder) == 0 ||
-        GetTempFileNameW(folder, prefix.c_str(), 0, unique) == 0)
+        GetTempFileNameW(folder, prefix.c_str(), 0, unique) == 0) {
         throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
                                 "no unique temporary name");
+    }
     reserved_ = unique;
     path_ = reserved_;
     path_ += L".d";
@@ -53,8 +54,9 @@ TempFolder::TempFolder(const std::string& stem) {
 TempFolder::~TempFolder() {
     std::error_code ignored;
     fs::remove_all(path_, ignored);
-    if (!reserved_.empty())
+    if (!reserved_.empty()) {
         fs::remove(reserved_, ignored);
+    }
 }
 
 std::string TempFolder::FileUtf8(const std::string& name) const {

@@ -36,7 +36,7 @@ struct Colours : FormFixture {
 
 // One of each control that follows its parent: on the form itself and on a
 // tab sheet, plus a panel whose design gives it a colour of its own.
-const char kDesign[] = R"(object F: TForm
+const char ColourDesign[] = R"(object F: TForm
   object Pages: TPageControl
     Left = 300
     Top = 8
@@ -136,7 +136,7 @@ end)";
 } // namespace
 
 TEST_F(Colours, AFormColourChangedAtRunTimeShowsOnEveryControlThatFollowsIt) {
-    Read(kDesign);
+    Read(ColourDesign);
     ShowForm();
     const struct {
         const char* name;

@@ -134,16 +134,16 @@ TEST_F(Controls, MouseEnterAndLeaveFollowThePointer) {
     ShowForm();
     Recorder onImage(image), onShape(shape), onPanel(panel);
     guitest::MouseMove(form->Handle(), {20, 20});
-    EXPECT_EQ(onImage.Count(tk::kNotifyMouseEnter), 1);
+    EXPECT_EQ(onImage.Count(tk::NotifyMouseEnter), 1);
     EXPECT_EQ(form->MouseControl(), &image);
     guitest::MouseMove(form->Handle(), {25, 25}); // within the same control: nothing new
-    EXPECT_EQ(onImage.Count(tk::kNotifyMouseEnter), 1);
+    EXPECT_EQ(onImage.Count(tk::NotifyMouseEnter), 1);
     guitest::MouseMove(form->Handle(), {70, 20});
-    EXPECT_EQ(onImage.Count(tk::kNotifyMouseLeave), 1);
-    EXPECT_EQ(onShape.Count(tk::kNotifyMouseEnter), 1);
+    EXPECT_EQ(onImage.Count(tk::NotifyMouseLeave), 1);
+    EXPECT_EQ(onShape.Count(tk::NotifyMouseEnter), 1);
     guitest::MouseMove(panel.Handle(), {10, 10});
-    EXPECT_EQ(onShape.Count(tk::kNotifyMouseLeave), 1);
-    EXPECT_EQ(onPanel.Count(tk::kNotifyMouseEnter), 1);
+    EXPECT_EQ(onShape.Count(tk::NotifyMouseLeave), 1);
+    EXPECT_EQ(onPanel.Count(tk::NotifyMouseEnter), 1);
     EXPECT_EQ(form->MouseControl(), &panel);
 }
 
@@ -195,11 +195,11 @@ TEST_F(Controls, EnabledChangesAreNotified) {
     check.SetEnabled(false);
     label.SetEnabled(false);
     label.SetEnabled(false); // no change, no notification
-    EXPECT_EQ(onCheck.Count(tk::kNotifyEnabledChanged), 1);
-    EXPECT_EQ(onLabel.Count(tk::kNotifyEnabledChanged), 1);
+    EXPECT_EQ(onCheck.Count(tk::NotifyEnabledChanged), 1);
+    EXPECT_EQ(onLabel.Count(tk::NotifyEnabledChanged), 1);
     EXPECT_FALSE(IsWindowEnabled(check.Handle()));
     check.SetChecked(true);
-    EXPECT_EQ(onCheck.Count(tk::kNotifyCheckedChanged), 1);
+    EXPECT_EQ(onCheck.Count(tk::NotifyCheckedChanged), 1);
 }
 
 TEST_F(Controls, FocusLeavingAControlIsNotified) {
@@ -213,8 +213,8 @@ TEST_F(Controls, FocusLeavingAControlIsNotified) {
     second.SetFocus();
     guitest::PumpUntilIdle();
     EXPECT_TRUE(second.Focused());
-    EXPECT_EQ(onFirst.Count(tk::kNotifyExit), 1);
-    EXPECT_EQ(onSecond.Count(tk::kNotifyExit), 0);
+    EXPECT_EQ(onFirst.Count(tk::NotifyExit), 1);
+    EXPECT_EQ(onSecond.Count(tk::NotifyExit), 0);
 }
 
 TEST_F(Controls, AltCharactersAreOfferedToTheForm) {
@@ -223,7 +223,7 @@ TEST_F(Controls, AltCharactersAreOfferedToTheForm) {
     std::vector<WPARAM> offered;
     tk::MessageHandler original = form->WindowProc();
     form->SetWindowProc([&](tk::Message& m) {
-        if (m.msg == tk::kNotifyDialogChar) {
+        if (m.msg == tk::NotifyDialogChar) {
             offered.push_back(m.wParam);
             m.result = 1;
             return;
@@ -242,7 +242,7 @@ TEST_F(Controls, WindowlessControlsHearWhenTheirWindowGoes) {
     ShowForm();
     Recorder onSpeed(speed);
     panel.DestroyHandle();
-    EXPECT_EQ(onSpeed.Count(tk::kNotifyHostDestroyed), 1);
+    EXPECT_EQ(onSpeed.Count(tk::NotifyHostDestroyed), 1);
 }
 
 TEST_F(Controls, NotificationsAboutAChildAreReflectedToIt) {
@@ -257,14 +257,14 @@ TEST_F(Controls, NotificationsAboutAChildAreReflectedToIt) {
     SendMessageW(track.Handle(), TBM_SETPOS, TRUE, 3);
     SendMessageW(form->Handle(), WM_HSCROLL, TB_THUMBPOSITION,
                  reinterpret_cast<LPARAM>(track.Handle()));
-    EXPECT_EQ(onTrack.Count(tk::kReflectedHScroll), 1);
+    EXPECT_EQ(onTrack.Count(tk::ReflectedHScroll), 1);
     EXPECT_EQ(track.Position(), 3);
     SendMessageW(form->Handle(), WM_HSCROLL, SB_LINEDOWN, reinterpret_cast<LPARAM>(bar.Handle()));
-    EXPECT_EQ(onBar.Count(tk::kReflectedHScroll), 1);
+    EXPECT_EQ(onBar.Count(tk::ReflectedHScroll), 1);
     EXPECT_EQ(bar.Position(), 1);
     EXPECT_EQ(changes, 1);
     tree.SetSelected(tree.Items().Children()[0].get());
-    EXPECT_GE(onTree.Count(tk::kReflectedNotify), 1);
+    EXPECT_GE(onTree.Count(tk::ReflectedNotify), 1);
 }
 
 TEST_F(Controls, AnErrorInAHandlerIsShownAndTheProgramGoesOn) {
@@ -305,7 +305,7 @@ TEST_F(Controls, AMenuChangeIsNotifiedAndTheWindowGetsTheNewMenu) {
     ShowForm();
     Recorder onForm(*form);
     file->SetCaption("文件(&F)");
-    EXPECT_EQ(onForm.Count(tk::kNotifyMenuChanged), 1);
+    EXPECT_EQ(onForm.Count(tk::NotifyMenuChanged), 1);
     EXPECT_EQ(GetMenu(form->Handle()), menu->Handle());
     SendMessageW(form->Handle(), WM_COMMAND, open->Command(), 0);
     EXPECT_EQ(opened, 1);

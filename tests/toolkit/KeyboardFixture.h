@@ -16,8 +16,8 @@
 #include <utility>
 #include <vector>
 
-inline constexpr int kQuietMs = 60;
-inline constexpr int kMaxPumpMs = 2000;
+inline constexpr int QuietMs = 60;
+inline constexpr int MaxPumpMs = 2000;
 
 struct Keyboard : ::testing::Test {
     tk::Application app;
@@ -37,7 +37,7 @@ struct Keyboard : ::testing::Test {
     // Dispatches through the application's loop until it has been idle a while.
     void Pump() {
         int quiet = 0;
-        for (int waited = 0; quiet < kQuietMs && waited < kMaxPumpMs;) {
+        for (int waited = 0; quiet < QuietMs && waited < MaxPumpMs;) {
             MSG msg;
             if (PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
                 app.ProcessMessages();

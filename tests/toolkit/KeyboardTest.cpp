@@ -160,7 +160,7 @@ TEST_F(Keyboard, TheFormsHandlerHearsDialogKeysAndAltCharactersFirst) {
     std::vector<std::pair<UINT, WPARAM>> heard;
     tk::MessageHandler original = form->WindowProc();
     form->SetWindowProc([&](tk::Message& m) {
-        if (m.msg == tk::kNotifyDialogKey || m.msg == tk::kNotifyDialogChar) {
+        if (m.msg == tk::NotifyDialogKey || m.msg == tk::NotifyDialogChar) {
             heard.emplace_back(m.msg, m.wParam);
             m.result = 1; // used: nothing else happens
             return;
@@ -170,8 +170,8 @@ TEST_F(Keyboard, TheFormsHandlerHearsDialogKeysAndAltCharactersFirst) {
     Press(VK_TAB);
     Press('F', VK_MENU);
     form->SetWindowProc(original);
-    EXPECT_EQ(heard, (std::vector<std::pair<UINT, WPARAM>>{{tk::kNotifyDialogKey, VK_TAB},
-                                                           {tk::kNotifyDialogChar, 'f'}}));
+    EXPECT_EQ(heard, (std::vector<std::pair<UINT, WPARAM>>{{tk::NotifyDialogKey, VK_TAB},
+                                                           {tk::NotifyDialogChar, 'f'}}));
     EXPECT_EQ(FocusName(), "");
     Press(VK_TAB);
     EXPECT_EQ(FocusName(), "First");

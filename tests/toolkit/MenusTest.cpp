@@ -27,24 +27,24 @@ struct ShownMenu {
     HWND owner;
     std::vector<RECT> rects;
 };
-ShownMenu* shown = nullptr;
+ShownMenu* Shown = nullptr;
 
 void CALLBACK ReadShownItems(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    for (int i = 0; i < GetMenuItemCount(shown->menu); ++i) {
+    for (int i = 0; i < GetMenuItemCount(Shown->menu); ++i) {
         RECT r{};
-        GetMenuItemRect(shown->owner, shown->menu, i, &r);
-        shown->rects.push_back(r);
+        GetMenuItemRect(Shown->owner, Shown->menu, i, &r);
+        Shown->rects.push_back(r);
     }
     EndMenu();
 }
 
 std::vector<RECT> ItemRectsWhileShown(HMENU menu, HWND owner) {
     ShownMenu reading{menu, owner, {}};
-    shown = &reading;
+    Shown = &reading;
     SetTimer(nullptr, 0, 20, ReadShownItems);
     TrackPopupMenu(menu, TPM_RIGHTBUTTON, 100, 100, 0, owner, nullptr);
-    shown = nullptr;
+    Shown = nullptr;
     return reading.rects;
 }
 
@@ -356,7 +356,7 @@ end)");
     int notices = 0;
     tk::WindowSubclass watch;
     watch.Install(form->Handle(), [&](UINT msg, WPARAM wParam, LPARAM lParam) {
-        notices += msg == tk::kNotifyMenuChanged;
+        notices += msg == tk::NotifyMenuChanged;
         return watch.CallNext(msg, wParam, lParam);
     });
     HMENU bar = GetMenu(form->Handle());
@@ -415,7 +415,7 @@ end)");
     int notices = 0;
     tk::WindowSubclass frame;
     frame.Install(form->Handle(), [&](UINT msg, WPARAM wParam, LPARAM lParam) -> LRESULT {
-        if (msg == tk::kNotifyMenuChanged) {
+        if (msg == tk::NotifyMenuChanged) {
             ++notices;
             if (ownBar) {
                 return 0;

@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr int kFailingPaints = 500;
+constexpr int FailingPaints = 500;
 
 // A window-less control whose painting fails halfway, with its font, brush
 // and pen selected into the paint DC.
@@ -54,11 +54,11 @@ TEST_P(ThrowingPaint, LeavesNoObjectsBehindAndEveryFailureIsReported) {
     const int warmAttempts = failing->attempts;
     ASSERT_GT(warmAttempts, 0) << "the control was never painted";
     const guitest::ObjectCounts before = guitest::CountLiveObjects();
-    for (int i = 0; i < kFailingPaints; ++i) {
+    for (int i = 0; i < FailingPaints; ++i) {
         repaint();
     }
     EXPECT_EQ(guitest::CountLiveObjects(), before);
-    EXPECT_EQ(failing->attempts - warmAttempts, kFailingPaints);
+    EXPECT_EQ(failing->attempts - warmAttempts, FailingPaints);
     EXPECT_EQ(reported, failing->attempts);
 }
 

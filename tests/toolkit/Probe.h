@@ -68,8 +68,6 @@ public:
     tk::NotifyEvent OnPing;
     tk::MouseMoveEvent OnHover;
     std::vector<std::uint8_t> blob;
-    std::vector<std::string>* journal_;
-
     void DefineProperties(tk::BinaryProperties& props) override;
     void Loaded() override;
     void SetParentComponent(tk::Component& parent) override;
@@ -89,6 +87,7 @@ private:
     Knob knob_;
     Probe* buddy_ = nullptr;
     std::vector<Entry> entries_;
+    std::vector<std::string>* journal_;
 };
 
 // A root that offers methods by name and builds probes sharing its journal.

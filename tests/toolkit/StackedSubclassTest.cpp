@@ -36,15 +36,15 @@ struct SecondParty {
 };
 
 // Catches the next BUTTON window as it is created, as a window-creation hook does.
-SecondParty* partyForNextButton = nullptr;
+SecondParty* PartyForNextButton = nullptr;
 
 LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_CREATEWND && partyForNextButton) {
+    if (code == HCBT_CREATEWND && PartyForNextButton) {
         wchar_t name[16] = {};
         GetClassNameW(reinterpret_cast<HWND>(wParam), name, 16);
         if (lstrcmpiW(name, L"Button") == 0) {
-            partyForNextButton->Install(reinterpret_cast<HWND>(wParam));
-            partyForNextButton = nullptr;
+            PartyForNextButton->Install(reinterpret_cast<HWND>(wParam));
+            PartyForNextButton = nullptr;
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -71,7 +71,7 @@ struct Stacking : ::testing::Test {
     }
     // Shows the form, the party catching the button's window as it is made.
     void ShowFormWithPartyUnderTheButton(SecondParty& party) {
-        partyForNextButton = &party;
+        PartyForNextButton = &party;
         HHOOK hook = SetWindowsHookExW(WH_CBT, CreationHook, nullptr, GetCurrentThreadId());
         ShowForm();
         UnhookWindowsHookEx(hook);

@@ -43,12 +43,12 @@ TEST(MessageName, NamesTheMessagesFramesAndSkinnersHandleBySpelling) {
 }
 
 TEST(MessageName, NamesTheToolkitsNotificationsAndReflectedOnes) {
-    EXPECT_EQ(tk::MessageName(tk::kNotifyMouseLeave), "kNotifyMouseLeave");
-    EXPECT_EQ(tk::MessageName(tk::kNotifyMenuChanged), "kNotifyMenuChanged");
-    EXPECT_EQ(tk::MessageName(tk::kReflectedNotify), "reflected WM_NOTIFY");
-    EXPECT_EQ(tk::MessageName(tk::kReflectedVScroll), "reflected WM_VSCROLL");
+    EXPECT_EQ(tk::MessageName(tk::NotifyMouseLeave), "kNotifyMouseLeave");
+    EXPECT_EQ(tk::MessageName(tk::NotifyMenuChanged), "kNotifyMenuChanged");
+    EXPECT_EQ(tk::MessageName(tk::ReflectedNotify), "reflected WM_NOTIFY");
+    EXPECT_EQ(tk::MessageName(tk::ReflectedVScroll), "reflected WM_VSCROLL");
     // Reflection of a message nobody names names nothing.
-    EXPECT_EQ(tk::MessageName(tk::kReflectBase + 0x0118), "");
+    EXPECT_EQ(tk::MessageName(tk::ReflectBase + 0x0118), "");
 }
 
 TEST(MessageName, ControlMessagesSharingValuesAreNamedByTheirOffset) {

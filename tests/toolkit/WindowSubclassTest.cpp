@@ -17,10 +17,10 @@ namespace {
 
 // Every layer notes these and hands them on; the window's own procedure
 // answers them with kBaseAnswer.
-constexpr UINT kProbe = WM_APP + 1;
-constexpr UINT kNested = WM_APP + 2;
-constexpr LRESULT kBaseAnswer = 42;
-constexpr wchar_t kClassName[] = L"KanvioWindowSubclassTest";
+constexpr UINT ProbeMessage = WM_APP + 1;
+constexpr UINT Nested = WM_APP + 2;
+constexpr LRESULT BaseAnswer = 42;
+constexpr wchar_t TestClassName[] = L"KanvioWindowSubclassTest";
 
 using Journal = std::vector<std::string>;
 
@@ -30,9 +30,9 @@ Journal* JournalOf(HWND window) {
 
 LRESULT CALLBACK BaseProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     Journal* journal = JournalOf(window);
-    if (journal && (msg == kProbe || msg == kNested)) {
+    if (journal && (msg == ProbeMessage || msg == Nested)) {
         journal->push_back("base");
-        return kBaseAnswer;
+        return BaseAnswer;
     }
     if (journal && msg == WM_NCDESTROY) {
         journal->push_back("base:destroyed");
@@ -50,10 +50,10 @@ struct TestWindow {
         wc.cbSize = sizeof(wc);
         wc.lpfnWndProc = BaseProcedure;
         wc.hInstance = instance;
-        wc.lpszClassName = kClassName;
+        wc.lpszClassName = TestClassName;
         RegisterClassExW(&wc); // fails harmlessly once registered
-        window = CreateWindowExW(0, kClassName, L"", WS_OVERLAPPED, 0, 0, 40, 40, nullptr, nullptr,
-                                 instance, nullptr);
+        window = CreateWindowExW(0, TestClassName, L"", WS_OVERLAPPED, 0, 0, 40, 40, nullptr,
+                                 nullptr, instance, nullptr);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&journal));
     }
     ~TestWindow() {
@@ -64,7 +64,7 @@ struct TestWindow {
     // Who saw one probe message, top first.
     Journal Probe() {
         journal.clear();
-        EXPECT_EQ(SendMessageW(window, kProbe, 0, 0), kBaseAnswer);
+        EXPECT_EQ(SendMessageW(window, ProbeMessage, 0, 0), BaseAnswer);
         return journal;
     }
 };
@@ -80,8 +80,8 @@ struct Layer {
     Layer(std::string layerName, Journal& j) : name(std::move(layerName)), journal(j) {}
     bool Install(HWND window) {
         return subclass.Install(window, [this](UINT msg, WPARAM wParam, LPARAM lParam) {
-            if (msg == kProbe || msg == kNested) {
-                journal.push_back(name + (msg == kNested ? ":nested" : ""));
+            if (msg == ProbeMessage || msg == Nested) {
+                journal.push_back(name + (msg == Nested ? ":nested" : ""));
                 if (onProbe) {
                     onProbe(msg);
                 }
@@ -159,12 +159,12 @@ TEST_F(ThreeLayers, ALayerRemovedDuringANestedMessageIsSkippedByTheOuterOne) {
     // c sends a second message before handing the first on; b leaves while
     // that one passes, and is gone for the rest of the first.
     c.onProbe = [&](UINT msg) {
-        if (msg == kProbe) {
-            EXPECT_EQ(SendMessageW(w.window, kNested, 0, 0), kBaseAnswer);
+        if (msg == ProbeMessage) {
+            EXPECT_EQ(SendMessageW(w.window, Nested, 0, 0), BaseAnswer);
         }
     };
     b.onProbe = [&](UINT msg) {
-        if (msg == kNested) {
+        if (msg == Nested) {
             b.subclass.Remove();
         }
     };
@@ -181,7 +181,7 @@ TEST(WindowSubclass, AnOwnerDestroyedWhileItsProcedureRuns) {
     auto owner = std::make_unique<tk::WindowSubclass>();
     owner->Install(w.window, [&](UINT msg, WPARAM wParam, LPARAM lParam) {
         LRESULT result = owner->CallNext(msg, wParam, lParam);
-        if (msg == kProbe) {
+        if (msg == ProbeMessage) {
             owner.reset();
         }
         return result;
@@ -192,18 +192,18 @@ TEST(WindowSubclass, AnOwnerDestroyedWhileItsProcedureRuns) {
     // ...or before, answering the message itself.
     owner = std::make_unique<tk::WindowSubclass>();
     owner->Install(w.window, [&](UINT msg, WPARAM wParam, LPARAM lParam) {
-        if (msg == kProbe) {
+        if (msg == ProbeMessage) {
             owner.reset();
             return LRESULT(7);
         }
         return owner->CallNext(msg, wParam, lParam);
     });
-    EXPECT_EQ(SendMessageW(w.window, kProbe, 0, 0), 7);
+    EXPECT_EQ(SendMessageW(w.window, ProbeMessage, 0, 0), 7);
     EXPECT_EQ(w.Probe(), (Journal{"a", "base"}));
     // ...or together with the window.
     owner = std::make_unique<tk::WindowSubclass>();
     owner->Install(w.window, [&](UINT msg, WPARAM wParam, LPARAM lParam) {
-        if (msg == kProbe) {
+        if (msg == ProbeMessage) {
             owner.reset();
             DestroyWindow(w.window);
             return LRESULT(0);
@@ -211,7 +211,7 @@ TEST(WindowSubclass, AnOwnerDestroyedWhileItsProcedureRuns) {
         return owner->CallNext(msg, wParam, lParam);
     });
     w.journal.clear();
-    SendMessageW(w.window, kProbe, 0, 0);
+    SendMessageW(w.window, ProbeMessage, 0, 0);
     EXPECT_FALSE(IsWindow(w.window));
     EXPECT_EQ(w.journal, (Journal{"a:destroyed", "base:destroyed"}));
     EXPECT_FALSE(a.subclass.Installed());
@@ -224,7 +224,7 @@ TEST(WindowSubclass, AThrowingProcedureIsContained) {
     tk::WindowSubclass thrower;
     bool handOnFirst = false;
     thrower.Install(w.window, [&](UINT msg, WPARAM wParam, LPARAM lParam) -> LRESULT {
-        if (msg != kProbe) {
+        if (msg != ProbeMessage) {
             return thrower.CallNext(msg, wParam, lParam);
         }
         if (handOnFirst) {
@@ -236,19 +236,19 @@ TEST(WindowSubclass, AThrowingProcedureIsContained) {
     LRESULT seenOnTop = 0;
     ASSERT_TRUE(top.Install(w.window, [&](UINT msg, WPARAM wParam, LPARAM lParam) {
         LRESULT result = top.CallNext(msg, wParam, lParam);
-        if (msg == kProbe) {
+        if (msg == ProbeMessage) {
             seenOnTop = result;
         }
         return result;
     }));
     // Thrown before the message was handed on: the layers below still get it.
     EXPECT_EQ(w.Probe(), (Journal{"a", "base"}));
-    EXPECT_EQ(seenOnTop, kBaseAnswer);
+    EXPECT_EQ(seenOnTop, BaseAnswer);
     // Thrown after: they got it once, and its answer stands.
     handOnFirst = true;
     seenOnTop = 0;
     EXPECT_EQ(w.Probe(), (Journal{"a", "base"}));
-    EXPECT_EQ(seenOnTop, kBaseAnswer);
+    EXPECT_EQ(seenOnTop, BaseAnswer);
 }
 
 TEST(WindowSubclass, TheWindowsDestructionTakesEveryLayerOff) {

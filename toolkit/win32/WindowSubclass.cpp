@@ -9,7 +9,7 @@ namespace tk {
 namespace {
 
 // The window property holding the Hub of this helper's layers on a window.
-const wchar_t kHubProperty[] = L"KanvioWindowSubclassHub";
+const wchar_t HubProperty[] = L"KanvioWindowSubclassHub";
 
 } // namespace
 
@@ -40,18 +40,18 @@ bool WindowSubclass::Install(HWND window, Procedure procedure) {
     if (!window || window_ || !IsWindow(window)) {
         return false;
     }
-    auto* hub = static_cast<Hub*>(GetPropW(window, kHubProperty));
+    auto* hub = static_cast<Hub*>(GetPropW(window, HubProperty));
     bool newHub = hub == nullptr;
     if (newHub) {
         hub = new Hub;
-        SetPropW(window, kHubProperty, hub);
+        SetPropW(window, HubProperty, hub);
     }
     auto* layer = new Layer{window, std::move(procedure), this, hub};
     if (!SetWindowSubclass(window, &WindowSubclass::Entry, reinterpret_cast<UINT_PTR>(layer),
                            reinterpret_cast<DWORD_PTR>(layer))) {
         delete layer;
         if (newHub) {
-            RemovePropW(window, kHubProperty);
+            RemovePropW(window, HubProperty);
             delete hub;
         }
         return false;
@@ -98,7 +98,7 @@ void WindowSubclass::Unchain(Layer* layer) {
 
 void WindowSubclass::DropHubIfUnused(Hub* hub, HWND window) {
     if (hub->layers == 0 && hub->depth == 0) {
-        RemovePropW(window, kHubProperty);
+        RemovePropW(window, HubProperty);
         delete hub;
     }
 }

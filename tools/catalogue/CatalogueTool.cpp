@@ -21,7 +21,7 @@ namespace {
 
 using namespace catalogue;
 
-const char kUsage[] =
+const char Usage[] =
     "usage: catalogue tables FILE [--password P]\n"
     "       catalogue dump FILE TABLE [--password P]\n"
     "       catalogue query FILE --password P SQL\n"
@@ -38,8 +38,9 @@ bool SplitArguments(const std::vector<std::string>& args, Arguments& out) {
     for (size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--password" || arg == "--table" || arg == "--page-key") {
-            if (i + 1 >= args.size())
+            if (i + 1 >= args.size()) {
                 return false;
+            }
             out.options[arg.substr(2)] = args[++i];
         } else if (arg.rfind("--", 0) == 0) {
             return false;
@@ -62,16 +63,18 @@ Database OpenDatabase(const std::string& path, const std::string& password) {
 
 std::string ReadTextFile(const std::string& path) {
     std::ifstream in(base::PathFromUtf8(path), std::ios::binary);
-    if (!in)
+    if (!in) {
         throw ECatalogueError("Could not find file '" + path + "'.");
+    }
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
 uint32_t ParsePageKey(const std::string& text) {
     size_t used = 0;
     unsigned long value = std::stoul(text, &used, 0);
-    if (used != text.size() || value > 0xFFFFFFFFul)
+    if (used != text.size() || value > 0xFFFFFFFFul) {
         throw ECatalogueError("--page-key needs a 32-bit number.");
+    }
     return static_cast<uint32_t>(value);
 }
 
@@ -86,8 +89,9 @@ int Run(const Arguments& a) {
     std::ostringstream out;
     if (p.size() == 2 && p[0] == "tables") {
         Database database = OpenDatabase(p[1], option("password"));
-        for (const std::string& name : database.UserTableNames())
+        for (const std::string& name : database.UserTableNames()) {
             out << name << '\n';
+        }
     } else if (p.size() == 3 && p[0] == "dump") {
         Database database = OpenDatabase(p[1], option("password"));
         try {
@@ -108,11 +112,12 @@ int Run(const Arguments& a) {
         WriterOptions options;
         options.tableName = option("table");
         options.password = option("password");
-        if (a.options.count("page-key") != 0)
+        if (a.options.count("page-key") != 0) {
             options.pageKey = ParsePageKey(option("page-key"));
+        }
         WriteFileBytes(p[2], BuildDatabase(ParseCsv(ReadTextFile(p[1])), options));
     } else {
-        std::cerr << kUsage;
+        std::cerr << Usage;
         return 2;
     }
     std::cout << out.str();
@@ -126,7 +131,7 @@ int main(int argc, char** argv) {
     UseBinaryStdout();
     Arguments arguments;
     if (!SplitArguments(Utf8Arguments(argc, argv), arguments)) {
-        std::cerr << kUsage;
+        std::cerr << Usage;
         return 2;
     }
     try {

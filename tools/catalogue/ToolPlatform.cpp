@@ -23,8 +23,9 @@ std::vector<std::string> Utf8Arguments(int, char**) {
     int count = 0;
     std::unique_ptr<wchar_t*, LocalFreeDeleter> args(CommandLineToArgvW(GetCommandLineW(), &count));
     std::vector<std::string> out;
-    for (int i = 0; args && i < count; ++i)
+    for (int i = 0; args && i < count; ++i) {
         out.push_back(base::Utf16ToUtf8(std::wstring_view(args.get()[i])));
+    }
     return out;
 }
 

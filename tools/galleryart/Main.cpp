@@ -21,24 +21,29 @@ std::vector<std::string> SplitCsvLine(const std::string& line) {
     std::vector<std::string> fields;
     std::stringstream stream(line);
     std::string field;
-    while (std::getline(stream, field, ','))
+    while (std::getline(stream, field, ',')) {
         fields.push_back(field);
-    if (!line.empty() && line.back() == ',')
+    }
+    if (!line.empty() && line.back() == ',') {
         fields.emplace_back();
+    }
     return fields;
 }
 
 size_t ColumnOf(const std::vector<std::string>& header, const std::string& name) {
-    for (size_t i = 0; i < header.size(); ++i)
-        if (header[i] == name)
+    for (size_t i = 0; i < header.size(); ++i) {
+        if (header[i] == name) {
             return i;
+        }
+    }
     throw std::runtime_error("the catalogue CSV has no column " + name);
 }
 
 void DrawThumbnails(const std::string& csvPath, const std::filesystem::path& folder) {
     std::ifstream csv(csvPath);
-    if (!csv)
+    if (!csv) {
         throw std::runtime_error("cannot read " + csvPath);
+    }
     std::string line;
     std::getline(csv, line);
     const std::vector<std::string> header = SplitCsvLine(line);
@@ -47,11 +52,13 @@ void DrawThumbnails(const std::string& csvPath, const std::filesystem::path& fol
     std::set<std::string> drawn;
     while (std::getline(csv, line)) {
         const std::vector<std::string> fields = SplitCsvLine(line);
-        if (fields.size() != header.size())
+        if (fields.size() != header.size()) {
             throw std::runtime_error("malformed catalogue line: " + line);
-        if (drawn.insert(fields[fileColumn]).second)
+        }
+        if (drawn.insert(fields[fileColumn]).second) {
             galleryart::WriteJpeg((folder / fields[fileColumn]).string(),
                                   galleryart::Thumbnail(fields[numberColumn]), 90);
+        }
     }
 }
 
@@ -82,8 +89,9 @@ int main(int argc, char** argv) {
     }
     try {
         const std::filesystem::path out = argv[2];
-        for (const char* sub : {"Images", "Res", "Design"})
+        for (const char* sub : {"Images", "Res", "Design"}) {
             std::filesystem::create_directories(out / sub);
+        }
         DrawThumbnails(argv[1], out / "Images");
         DrawButtons(out / "Res");
         DrawDesignPictures(out / "Design");

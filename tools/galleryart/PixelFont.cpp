@@ -11,7 +11,7 @@ struct Glyph {
     std::array<uint8_t, GlyphHeight> rows; // bit 4 is the leftmost column
 };
 
-constexpr Glyph kGlyphs[] = {
+constexpr Glyph Glyphs[] = {
     {'0', {0x0E, 0x11, 0x13, 0x15, 0x19, 0x11, 0x0E}},
     {'1', {0x04, 0x0C, 0x04, 0x04, 0x04, 0x04, 0x0E}},
     {'2', {0x0E, 0x11, 0x01, 0x02, 0x04, 0x08, 0x1F}},
@@ -32,9 +32,11 @@ constexpr Glyph kGlyphs[] = {
 };
 
 const Glyph* Find(char letter) {
-    for (const Glyph& g : kGlyphs)
-        if (g.letter == letter)
+    for (const Glyph& g : Glyphs) {
+        if (g.letter == letter) {
             return &g;
+        }
+    }
     return nullptr;
 }
 
@@ -47,18 +49,24 @@ int TextWidth(std::string_view text, int scale) {
 void DrawText(skin::TDib& canvas, int x, int y, std::string_view text, int scale,
               skin::Colour colour) {
     for (char letter : text) {
-        if (const Glyph* glyph = Find(letter))
-            for (int row = 0; row < GlyphHeight; ++row)
-                for (int column = 0; column < GlyphWidth; ++column)
-                    if (glyph->rows[size_t(row)] & (0x10 >> column))
-                        for (int dy = 0; dy < scale; ++dy)
+        if (const Glyph* glyph = Find(letter)) {
+            for (int row = 0; row < GlyphHeight; ++row) {
+                for (int column = 0; column < GlyphWidth; ++column) {
+                    if (glyph->rows[size_t(row)] & (0x10 >> column)) {
+                        for (int dy = 0; dy < scale; ++dy) {
                             for (int dx = 0; dx < scale; ++dx) {
                                 const int px = x + column * scale + dx;
                                 const int py = y + row * scale + dy;
                                 if (px >= 0 && py >= 0 && px < canvas.Width() &&
-                                    py < canvas.Height())
+                                    py < canvas.Height()) {
                                     canvas.SetPixel(px, py, colour);
+                                }
                             }
+                        }
+                    }
+                }
+            }
+        }
         x += (GlyphWidth + 1) * scale;
     }
 }

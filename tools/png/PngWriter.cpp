@@ -23,8 +23,9 @@ void PutChunk(std::vector<uint8_t>& out, const char type[4], const std::vector<u
 } // namespace
 
 std::vector<uint8_t> Encode(int width, int height, const std::vector<uint32_t>& pixels) {
-    if (width <= 0 || height <= 0 || pixels.size() != size_t(width) * size_t(height))
+    if (width <= 0 || height <= 0 || pixels.size() != size_t(width) * size_t(height)) {
         throw std::invalid_argument("png: pixel count does not match the image size");
+    }
 
     // Each row: filter byte 0 (none), then RGB triples.
     std::vector<uint8_t> raw;
@@ -40,8 +41,9 @@ std::vector<uint8_t> Encode(int width, int height, const std::vector<uint32_t>& 
     }
     uLongf packedSize = compressBound(uLong(raw.size()));
     std::vector<uint8_t> packed(packedSize);
-    if (compress2(packed.data(), &packedSize, raw.data(), uLong(raw.size()), 6) != Z_OK)
+    if (compress2(packed.data(), &packedSize, raw.data(), uLong(raw.size()), 6) != Z_OK) {
         throw std::runtime_error("png: compression failed");
+    }
     packed.resize(packedSize);
 
     std::vector<uint8_t> header;
@@ -59,8 +61,9 @@ std::vector<uint8_t> Encode(int width, int height, const std::vector<uint32_t>& 
 bool Save(const std::string& path, int width, int height, const std::vector<uint32_t>& pixels) {
     const std::vector<uint8_t> bytes = Encode(width, height, pixels);
     std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "wb"), &std::fclose);
-    if (!file)
+    if (!file) {
         return false;
+    }
     return std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
 }
 

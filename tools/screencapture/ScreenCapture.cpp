@@ -10,8 +10,9 @@ TScreenPixels CaptureScreen(const RECT& screen) {
     TScreenPixels shot;
     shot.width = std::max(0, int(screen.right - screen.left));
     shot.height = std::max(0, int(screen.bottom - screen.top));
-    if (shot.width == 0 || shot.height == 0)
+    if (shot.width == 0 || shot.height == 0) {
         return {};
+    }
 
     const tk::WindowDC screenDc = tk::WindowDC::Client(nullptr);
     BITMAPINFO info{};
@@ -24,8 +25,9 @@ TScreenPixels CaptureScreen(const RECT& screen) {
     void* bits = nullptr;
     const tk::OwnedBitmap section(
         CreateDIBSection(screenDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!section)
+    if (!section) {
         return {};
+    }
     {
         const tk::BitmapDC memory(section.get(), screenDc);
         BitBlt(memory, 0, 0, shot.width, shot.height, screenDc, screen.left, screen.top, SRCCOPY);
@@ -33,8 +35,9 @@ TScreenPixels CaptureScreen(const RECT& screen) {
     }
     const auto* source = static_cast<const uint32_t*>(bits);
     shot.pixels.assign(source, source + size_t(shot.width) * size_t(shot.height));
-    for (uint32_t& p : shot.pixels)
+    for (uint32_t& p : shot.pixels) {
         p &= 0xFFFFFF;
+    }
     return shot;
 }
 

@@ -46,11 +46,14 @@ void Panel(const TTheme& t, TCanvas& c, int state, int radius) {
     c.Fill(0, 0, c.Width(), c.Height(), KeyColour);
     c.RoundFill(0, 0, c.Width(), c.Height(), radius, look.face);
     c.RoundFrame(0, 0, c.Width(), c.Height(), radius, look.line);
-    if (state == 5)
+    if (state == 5) {
         c.RoundFrame(1, 1, c.Width() - 2, c.Height() - 2, radius, Mix(look.face, look.line, 120));
-    if (state == 4) // a soft glow inside the outline
-        for (int x = 2; x < c.Width() - 2; ++x)
+    }
+    if (state == 4) { // a soft glow inside the outline
+        for (int x = 2; x < c.Width() - 2; ++x) {
             c.Glow(x, 1, look.line, 60);
+        }
+    }
 }
 
 } // namespace
@@ -92,8 +95,9 @@ TDib RadioButtons(const TTheme& t) {
         c.Fill(0, 0, 13, 13, KeyColour);
         c.Disc(6, 6, 6, s.disabled ? t.faceDisabled : t.well);
         c.Ring(6, 6, 6, s.disabled ? t.lineDisabled : t.line);
-        if (s.checked)
+        if (s.checked) {
             c.Disc(6, 6, 3, s.disabled ? t.markDisabled : t.mark);
+        }
     });
 }
 
@@ -156,8 +160,9 @@ TDib StatusEdges(const TTheme& t) {
     // Bevel 1 sunken, 2 raised, 3 flat.
     return Cells(3, 20, 20, [&](TCanvas& c, int i) {
         c.Fill(0, 0, 20, 20, i == 1 ? t.well : t.face);
-        if (i == 3)
+        if (i == 3) {
             return;
+        }
         const Colour dark = t.shadow, bright = t.light;
         c.HLine(0, 0, 20, i == 1 ? dark : bright);
         c.VLine(0, 0, 20, i == 1 ? dark : bright);
@@ -183,10 +188,13 @@ TDib ComboArrows(const TTheme& t) {
             c.Arrow(6, 6, 3, 1, i == 3 ? t.markDisabled : i == 2 ? t.highlight : t.mark);
             return;
         }
-        for (int row = 0; row < 3; ++row) // dots on and below the diagonal
-            for (int col = 0; col < 3; ++col)
-                if (row + col >= 2)
+        for (int row = 0; row < 3; ++row) { // dots on and below the diagonal
+            for (int col = 0; col < 3; ++col) {
+                if (row + col >= 2) {
                     c.Fill(2 + 4 * col, 2 + 4 * row, 2, 2, t.mark);
+                }
+            }
+        }
     });
 }
 
@@ -243,7 +251,7 @@ TDib MenuBackground(const TTheme& t) {
 TDib ScrollArrows(const TTheme& t) {
     // Frames 1-4 left, 5-8 right, 9-12 up, 13-16 down (normal, pressed, hot,
     // disabled); 17-23 the corner box and spare cells.
-    constexpr int directionOf[4] = {2, 3, 0, 1};
+    constexpr int DirectionOf[4] = {2, 3, 0, 1};
     return Cells(23, 16, 16, [&](TCanvas& c, int i) {
         if (i > 16) {
             c.Fill(0, 0, 16, 16, t.face);
@@ -252,7 +260,7 @@ TDib ScrollArrows(const TTheme& t) {
         const int state = (i - 1) % 4 + 1;
         const int look = state == 2 ? 2 : state == 3 ? 4 : state == 4 ? 3 : 1;
         Panel(t, c, look, 2);
-        c.Arrow(8, 8, 3, directionOf[(i - 1) / 4], state == 4 ? t.markDisabled : t.mark);
+        c.Arrow(8, 8, 3, DirectionOf[(i - 1) / 4], state == 4 ? t.markDisabled : t.mark);
     });
 }
 
@@ -279,10 +287,11 @@ TDib ScrollThumb(const TTheme& t, bool vertical) {
         Panel(t, c, i == 2 ? 2 : i == 3 ? 4 : 1, 4);
         const Colour grip = i == 1 ? t.line : t.lineHot;
         for (int k = -2; k <= 2; k += 2) {
-            if (vertical)
+            if (vertical) {
                 c.HLine(5, h / 2 + k, 6, grip);
-            else
+            } else {
                 c.VLine(w / 2 + k, 5, 6, grip);
+            }
         }
     });
 }
@@ -297,26 +306,29 @@ TDib TrackThumb(const TTheme& t, int direction) {
         c.RoundFrame(0, 0, w, h, 2, look.line);
         if (direction >= 0) { // a pointed end
             const int tip = 4;
-            for (int k = 0; k < tip; ++k)
+            for (int k = 0; k < tip; ++k) {
                 for (int j = 0; j < tip - k; ++j) {
                     // The two corners at the pointed end are cut off.
                     const int across[2] = {j, (wide ? h : w) - 1 - j};
                     for (const int a : across) {
-                        if (direction == 0)
+                        if (direction == 0) {
                             c.Plot(a, k, KeyColour);
-                        else if (direction == 1)
+                        } else if (direction == 1) {
                             c.Plot(a, h - 1 - k, KeyColour);
-                        else if (direction == 2)
+                        } else if (direction == 2) {
                             c.Plot(k, a, KeyColour);
-                        else
+                        } else {
                             c.Plot(w - 1 - k, a, KeyColour);
+                        }
                     }
                 }
+            }
         }
-        if (wide)
+        if (wide) {
             c.HLine(3, h / 2, w - 6, look.line);
-        else
+        } else {
             c.VLine(w / 2, 3, h - 6, look.line);
+        }
     });
 }
 

@@ -43,24 +43,29 @@ TDib FrameMock(const TTheme& t, const TFrameColours& f) {
     c.KeyCorners(t.bottomRadius, false, true);
     // The outline follows the shape: every pixel next to the key or the edge.
     TDib shape = mock;
-    for (int y = 0; y < h; ++y)
+    for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
-            if (shape.Pixel(x, y) == KeyColour)
+            if (shape.Pixel(x, y) == KeyColour) {
                 continue;
+            }
             const auto outside = [&](int i, int j) {
                 return i < 0 || j < 0 || i >= w || j >= h || shape.Pixel(i, j) == KeyColour;
             };
-            if (outside(x - 1, y) || outside(x + 1, y) || outside(x, y - 1) || outside(x, y + 1))
+            if (outside(x - 1, y) || outside(x + 1, y) || outside(x, y - 1) || outside(x, y + 1)) {
                 c.Plot(x, y, f.edge);
+            }
         }
+    }
     return mock;
 }
 
 // Copies the w x h block at (sx, sy) of `from` to (dx, dy) of `to`.
 void CopyBlock(const TDib& from, int sx, int sy, int w, int h, TDib& to, int dx, int dy) {
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
             to.SetPixel(dx + x, dy + y, from.Pixel(sx + x, sy + y));
+        }
+    }
 }
 
 // A border cut from the active and the inactive mock: cells side by side for
@@ -76,9 +81,10 @@ TDib BorderPiece(const TTheme& t, int sx, int sy, int w, int h, bool stacked, in
         const TDib& mock = mocks[size_t(i)];
         const int dx = stacked ? 0 : i * w, dy = stacked ? i * h : 0;
         CopyBlock(mock, sx, sy, w, h, out, dx, dy);
-        if (ends > 0)
+        if (ends > 0) {
             CopyBlock(mock, MockWidth(t) - t.rightWidth - ends, sy, ends, h, out, dx + w - ends,
                       dy);
+        }
     }
     return out;
 }
@@ -218,7 +224,7 @@ TDib MdiButtons(const TTheme& t) {
     constexpr int W = 16, H = 14;
     TDib out(12 * W, H);
     const std::array glyphs = {TGlyph::Minimise, TGlyph::Restore, TGlyph::Close};
-    for (int b = 0; b < 3; ++b)
+    for (int b = 0; b < 3; ++b) {
         for (int state = 1; state <= 4; ++state) {
             TCanvas c(out, (4 * b + state - 1) * W, 0, W, H);
             const bool lit = state == 2 || state == 4;
@@ -227,6 +233,7 @@ TDib MdiButtons(const TTheme& t) {
             DrawGlyph(c, glyphs[size_t(b)], W / 2, H / 2, 6, state == 2 ? t.highlight : t.mark,
                       lit ? t.faceHot : t.face);
         }
+    }
     return out;
 }
 
@@ -253,8 +260,9 @@ TDib PinButton(const TTheme& t) {
     for (int state = 1; state <= 3; ++state) {
         TCanvas c(out, (state - 1) * S, 0, S, S);
         c.Fill(0, 0, S, S, KeyColour);
-        if (state > 1)
+        if (state > 1) {
             c.RoundFill(0, 0, S, S, 4, state == 2 ? t.active.inner : t.active.titleTop);
+        }
         const Colour ink = state == 2 ? t.active.accent : t.active.glyph;
         c.Disc(S / 2, 7, 4, ink);
         c.VLine(S / 2, 11, 6, ink);

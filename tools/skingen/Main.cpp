@@ -40,8 +40,10 @@ int main(int argc, char** argv) {
         std::cerr << "usage: skingen OUTDIR\n";
         return 2;
     }
-    for (const skingen::TTheme& theme : skingen::AllThemes())
-        if (!WriteSkin(argv[1], theme))
+    for (const skingen::TTheme& theme : skingen::AllThemes()) {
+        if (!WriteSkin(argv[1], theme)) {
             return 1;
+        }
+    }
     return 0;
 }

@@ -68,10 +68,12 @@ std::vector<TSkinFile> SkinFiles(const TTheme& t) {
         {"but-rolldown_i.bmp", [&] { return CaptionButton(t, TGlyph::RollDown); }},
     };
     std::vector<TSkinFile> files;
-    for (const auto& [name, draw] : bitmaps)
+    for (const auto& [name, draw] : bitmaps) {
         files.push_back({name, skin::EncodeBmp(draw())});
-    if (t.caption.backImage)
+    }
+    if (t.caption.backImage) {
         files.push_back({"textback.bmp", skin::EncodeBmp(CaptionBack(t))});
+    }
     if (t.pinAndDash) {
         files.push_back({"but-pin.bmp", skin::EncodeBmp(PinButton(t))});
         files.push_back({"caption-dash.bmp", skin::EncodeBmp(CaptionDash(t))});

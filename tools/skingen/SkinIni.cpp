@@ -62,8 +62,9 @@ void FrameSections(TIniText& ini, const TTheme& t) {
         .Key("TileLeftMenu", G::MenuBarEnd)
         .Key("TileRightMenu", G::MenuBarEnd);
     const TCaptionText& text = t.caption;
-    if (text.backImage)
+    if (text.backImage) {
         ini.Key("TextBack", "textback.bmp");
+    }
     ini.Key("TextShift", text.shift)
         .Key("TextShiftVert", text.shiftVert)
         .Key("TextRightClip", text.rightClip);
@@ -99,28 +100,34 @@ void ColourSections(TIniText& ini, const TTheme& t) {
                             t.faceHot,       t.facePressed,    t.line,        t.lineHot,
                             t.well,          t.text,           t.textDisabled};
     int n = 0;
-    for (const Colour c : table)
+    for (const Colour c : table) {
         ini.Section("Colour" + std::to_string(++n)).Key("color", Rgb(c));
+    }
 }
 
 void CaptionButtonSections(TIniText& ini, const TTheme& t) {
     int n = 0;
     for (const TCaptionButton& b : t.captionButtons) {
         ini.Section("Button" + std::to_string(++n));
-        if (!b.comment.empty())
+        if (!b.comment.empty()) {
             ini.Comment(b.comment);
-        if (!b.image.empty())
+        }
+        if (!b.image.empty()) {
             ini.Key("ButtonImage", b.image);
+        }
         ini.Key("Action", b.action)
             .Key("Align", b.align)
             .Key("Xcoord", b.xcoord)
             .Key("Ycoord", b.ycoord);
-        if (b.visibility)
+        if (b.visibility) {
             ini.Key("Visibility", *b.visibility);
-        if (b.visibility1)
+        }
+        if (b.visibility1) {
             ini.Key("Visibility1", *b.visibility1);
-        if (b.frame)
+        }
+        if (b.frame) {
             ini.Key("frame", *b.frame);
+        }
     }
     if (t.hoverAnimations) {
         // The engine shows no animation, so these sections (without action
@@ -130,8 +137,9 @@ void CaptionButtonSections(TIniText& ini, const TTheme& t) {
         for (const char* image : animations) {
             ini.Section("Button" + std::to_string(++n)).Key("ButtonImage", image).Key("Action", -1);
             ini.Key("AnimFrames", 6);
-            if (std::string(image) == "but-roll_ani.bmp")
+            if (std::string(image) == "but-roll_ani.bmp") {
                 ini.Key("ButtonImage2", "but-rolldown_ani.bmp");
+            }
         }
     }
     ini.Section("MDICONTROLS").Key("Image", "button-mdi.bmp");
@@ -203,8 +211,9 @@ void ControlSections(TIniText& ini, const TTheme& t) {
         {"Trackbar.ThumbRight", "buttons_trackright.bmp"},
         {"Trackbar.ThumbUp", "buttons_trackup.bmp"},
         {"Trackbar.ThumbDown", "buttons_trackdown.bmp"}};
-    for (const auto& [section, image] : thumbs)
+    for (const auto& [section, image] : thumbs) {
         ini.Section(section).Key("Image", image).Key("Trans", 1);
+    }
     ini.Section("UpDown.Vert")
         .Key("Image", "spinner-ud.bmp")
         .Key("GlyphImage", "spinner-ud-glyph.bmp")

@@ -27,8 +27,9 @@ TPackArgs ParsePackArgs(const TCommandArgs& args) {
     TCommandArgs positional;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--order") {
-            if (i + 1 == args.size())
+            if (i + 1 == args.size()) {
                 throw TUsageError("--order needs a file");
+            }
             parsed.orderFile = args[++i];
         } else {
             positional.push_back(args[i]);
@@ -47,14 +48,16 @@ std::string ExtensionOf(const std::string& name) {
 
 // The .bmp and .ini files of the folder, by name (byte order).
 std::map<std::string, fs::path> SkinFilesIn(const fs::path& folder) {
-    if (!fs::is_directory(folder))
+    if (!fs::is_directory(folder)) {
         throw TToolError(Utf8FromPath(folder) + " is not a folder");
+    }
     std::map<std::string, fs::path> files;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
         const std::string name = Utf8FromPath(entry.path().filename());
         const std::string extension = ExtensionOf(name);
-        if (entry.is_regular_file() && (extension == ".bmp" || extension == ".ini"))
+        if (entry.is_regular_file() && (extension == ".bmp" || extension == ".ini")) {
             files.emplace(name, entry.path());
+        }
     }
     return files;
 }
@@ -64,11 +67,13 @@ std::vector<std::string> DefaultOrder(const std::map<std::string, fs::path>& fil
                                       const fs::path& folder) {
     std::vector<std::string> order;
     std::vector<std::string> inis;
-    for (const auto& [name, path] : files)
+    for (const auto& [name, path] : files) {
         (ExtensionOf(name) == ".ini" ? inis : order).push_back(name);
-    if (inis.size() != 1)
+    }
+    if (inis.size() != 1) {
         throw TToolError(Utf8FromPath(folder) + " holds " + std::to_string(inis.size()) +
                          " .ini files; a skin folder holds exactly one");
+    }
     order.push_back(inis.front());
     return order;
 }
@@ -82,17 +87,20 @@ std::vector<std::string> OrderFromFile(const fs::path& orderFile,
         std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
         [&](std::string_view line) {
             line = skintext::TrimControls(line);
-            if (!line.empty() && line.front() != '#')
+            if (!line.empty() && line.front() != '#') {
                 order.emplace_back(line);
+            }
         });
     for (const auto& [name, path] : files) {
-        if (std::find(order.begin(), order.end(), name) == order.end())
+        if (std::find(order.begin(), order.end(), name) == order.end()) {
             throw TToolError(Utf8FromPath(path) + " is not named in " + Utf8FromPath(orderFile));
+        }
     }
     for (const std::string& name : order) {
-        if (!fs::is_regular_file(folder / PathFromUtf8(name)))
+        if (!fs::is_regular_file(folder / PathFromUtf8(name))) {
             throw TToolError(Utf8FromPath(orderFile) + " names " + name +
                              ", which is not a file in " + Utf8FromPath(folder));
+        }
     }
     return order;
 }
@@ -108,8 +116,9 @@ int RunPack(const TCommandArgs& args, std::ostream& out, std::ostream&) {
                                  : OrderFromFile(PathFromUtf8(parsed.orderFile), files, folder);
 
     std::vector<TPackageEntry> entries;
-    for (const std::string& name : order)
+    for (const std::string& name : order) {
         entries.push_back({name, ReadWholeFile(folder / PathFromUtf8(name))});
+    }
     std::vector<std::uint8_t> package;
     try {
         package = BuildPackage(entries);

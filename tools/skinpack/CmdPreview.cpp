@@ -17,18 +17,21 @@ int RunPreview(const TCommandArgs& args, std::ostream& out, std::ostream&) {
     skin::TSkinModel skin;
     std::string notice;
     const auto keep = [&notice](const std::string& text) { notice = text; };
-    if (!skin.LoadSkin(ReadWholeFile(PathFromUtf8(files[0])), keep))
+    if (!skin.LoadSkin(ReadWholeFile(PathFromUtf8(files[0])), keep)) {
         throw TToolError(files[0] + ": " + (notice.empty() ? "not a skin package" : notice));
+    }
     const skin::TDib sheet = skinpreview::RenderPreviewSheet(skin);
     std::vector<uint32_t> pixels;
     pixels.reserve(size_t(sheet.Width()) * size_t(sheet.Height()));
-    for (int y = 0; y < sheet.Height(); ++y)
+    for (int y = 0; y < sheet.Height(); ++y) {
         for (int x = 0; x < sheet.Width(); ++x) {
             const skin::Colour c = sheet.Pixel(x, y);
             pixels.push_back(base::ColourPixel(c));
         }
-    if (!png::Save(files[1], sheet.Width(), sheet.Height(), pixels))
+    }
+    if (!png::Save(files[1], sheet.Width(), sheet.Height(), pixels)) {
         throw TToolError("cannot write " + files[1]);
+    }
     out << files[1] << ": " << sheet.Width() << " x " << sheet.Height() << " preview of "
         << skin.SkinName << "\n";
     return 0;

@@ -12,9 +12,10 @@ namespace skinpack {
 int RunCompress(const TCommandArgs& args, std::ostream& out, std::ostream&) {
     ExpectPositional(args, 2);
     const std::vector<std::uint8_t> input = ReadWholeFile(PathFromUtf8(args[0]));
-    if (input.size() > TLZH::DefaultSizeLimit)
+    if (input.size() > TLZH::DefaultSizeLimit) {
         throw TToolError(args[0] + " is larger than the " + std::to_string(TLZH::DefaultSizeLimit) +
                          " bytes a stream may expand to");
+    }
     const std::vector<std::uint8_t> stream = LzhCompress(input);
     WriteWholeFile(PathFromUtf8(args[1]), stream);
     out << args[1] << ": " << input.size() << " -> " << stream.size() << " bytes\n";
@@ -24,9 +25,10 @@ int RunCompress(const TCommandArgs& args, std::ostream& out, std::ostream&) {
 int RunExpand(const TCommandArgs& args, std::ostream& out, std::ostream& err) {
     ExpectPositional(args, 2);
     const std::vector<std::uint8_t> stream = ReadWholeFile(PathFromUtf8(args[0]));
-    if (stream.size() < 4)
+    if (stream.size() < 4) {
         throw TToolError(args[0] + " is too short for an LZH stream (" +
                          std::to_string(stream.size()) + " bytes)");
+    }
     std::vector<std::uint8_t> expanded;
     TLZH lzh;
     lzh.Decompress(stream, expanded);
@@ -36,8 +38,9 @@ int RunExpand(const TCommandArgs& args, std::ostream& out, std::ostream& err) {
     expanded.resize(std::min(size, lzh.WholeBytes()));
     WriteWholeFile(PathFromUtf8(args[1]), expanded);
     out << args[1] << ": " << expanded.size() << " bytes\n";
-    if (!lzh.RanOut())
+    if (!lzh.RanOut()) {
         return 0;
+    }
     err << "skinpack expand: " << args[0] << ": " << EndsEarly << "; wrote the " << expanded.size()
         << " of its " << size << " bytes decoded before the cut\n";
     return CutShortStatus;

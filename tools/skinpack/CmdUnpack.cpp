@@ -27,9 +27,10 @@ int RunUnpack(const TCommandArgs& args, std::ostream& out, std::ostream& err) {
     TSkinReader reader;
     LoadPackageFile(args[0], reader);
     for (const std::string& name : reader.Names()) {
-        if (!IsPlainFileName(name))
+        if (!IsPlainFileName(name)) {
             throw TToolError(args[0] + ": entry name \"" + name +
                              "\" is not a plain file name; nothing was written");
+        }
     }
     const fs::path folder = PathFromUtf8(args[1]);
     fs::create_directories(folder);

@@ -12,7 +12,7 @@ namespace {
 
 // One entry per subcommand, in the order the overview lists them; a command
 // that exists on one platform only is entered under that platform's #ifdef.
-constexpr std::array commands{
+constexpr std::array CommandList{
     TCommand{"pack", "pack DIR OUT [--order FILE]", "make a skin package from a folder",
              "DIR holds one .ini file and the .bmp files it names; other files are left out.\n"
              "The bitmaps become entries in order of their names, the INI text the last one.\n"
@@ -50,8 +50,9 @@ constexpr std::array commands{
 
 void PrintOverview(std::ostream& out) {
     out << "usage: skinpack COMMAND ARGS...   (skinpack COMMAND --help for details)\n\n";
-    for (const TCommand& command : commands)
+    for (const TCommand& command : CommandList) {
         out << "  " << command.synopsis << "\n      " << command.summary << "\n";
+    }
 }
 
 void PrintHelp(const TCommand& command, std::ostream& out) {
@@ -68,7 +69,7 @@ bool AsksForHelp(const std::vector<std::string>& args) {
 } // namespace
 
 std::span<const TCommand> AllCommands() {
-    return commands;
+    return CommandList;
 }
 
 int RunSkinpack(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -80,9 +81,9 @@ int RunSkinpack(const std::vector<std::string>& args, std::ostream& out, std::os
         PrintOverview(out);
         return 0;
     }
-    const auto command = std::find_if(commands.begin(), commands.end(),
+    const auto command = std::find_if(CommandList.begin(), CommandList.end(),
                                       [&](const TCommand& c) { return c.name == args[0]; });
-    if (command == commands.end()) {
+    if (command == CommandList.end()) {
         err << "skinpack: unknown command \"" << args[0] << "\"\n";
         PrintOverview(err);
         return 2;

@@ -20,19 +20,19 @@ public:
     void Insert(int r);
     void Remove(int p);
 
-    int MatchLength() const { return matchLength; }
+    int MatchLength() const { return matchLength_; }
     // Distance minus one, as the stream sends it.
-    int MatchPosition() const { return matchPosition; }
+    int MatchPosition() const { return matchPosition_; }
 
 private:
     static constexpr int NIL = N;
 
-    const std::uint8_t* ring;
-    std::array<int, N + 1> left{};
-    std::array<int, N + 257> right{}; // right[N + 1 + b] is the root for first byte b
-    std::array<int, N + 1> parent{};
-    int matchLength = 0;
-    int matchPosition = 0;
+    const std::uint8_t* ring_;
+    std::array<int, N + 1> left_{};
+    std::array<int, N + 257> right_{}; // right[N + 1 + b] is the root for first byte b
+    std::array<int, N + 1> parent_{};
+    int matchLength_ = 0;
+    int matchPosition_ = 0;
 };
 
 } // namespace lzh

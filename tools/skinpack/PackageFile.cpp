@@ -7,18 +7,21 @@
 namespace skinpack {
 
 void LoadPackageFile(const std::string& file, TSkinReader& reader) {
-    if (reader.Load(ReadWholeFile(PathFromUtf8(file))))
+    if (reader.Load(ReadWholeFile(PathFromUtf8(file)))) {
         return;
-    if (reader.CutShort())
+    }
+    if (reader.CutShort()) {
         throw TCutShortError(file + ": " + EndsEarly +
                              "; nothing could be read: " + reader.RejectReason());
+    }
     throw TToolError(file + ": " + reader.RejectReason());
 }
 
 int ReportCutShort(const TSkinReader& reader, std::string_view command, const std::string& file,
                    std::string_view lost, std::ostream& err) {
-    if (!reader.CutShort())
+    if (!reader.CutShort()) {
         return 0;
+    }
     err << "skinpack " << command << ": " << file << ": " << EndsEarly;
     const std::size_t whole = reader.WholeEntries();
     if (whole == reader.Count()) {
@@ -26,8 +29,9 @@ int ReportCutShort(const TSkinReader& reader, std::string_view command, const st
     } else {
         err << "; " << reader.Count() - whole << " of " << reader.Count() << " entries " << lost
             << ":";
-        for (std::size_t i = whole; i < reader.Count(); ++i)
+        for (std::size_t i = whole; i < reader.Count(); ++i) {
             err << ' ' << reader.Names()[i];
+        }
         err << '\n';
     }
     return CutShortStatus;

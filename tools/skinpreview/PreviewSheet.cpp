@@ -118,8 +118,9 @@ RECT Margins(const TDataSkinObject& e) {
 // A generic element: nine-slice with its own margins, tile and key settings.
 void Generic(TSheetCanvas& sheet, const std::wstring& name, const TDataSkinObject* e,
              bool stacked = false) {
-    if (!e || e->Bitmap.Empty())
+    if (!e || e->Bitmap.Empty()) {
         return;
+    }
     ElementBlock(sheet, name, Describe(*e), e->Bitmap, e->Frame, stacked, TShape::Generic, *e,
                  [e, stacked](HDC dc, const RECT& r, int cell) {
                      skin::DrawElement(dc, r, e->Bitmap, stacked, e->Tile == 1, e->Trans != 0,
@@ -130,8 +131,9 @@ void Generic(TSheetCanvas& sheet, const std::wstring& name, const TDataSkinObjec
 // A strip of cells drawn scaled as a whole (buttons of the caption, glyphs).
 void Cells(TSheetCanvas& sheet, const std::wstring& name, const std::wstring& details,
            const TDib& bitmap, int frames, const TDataSkinObject& owner) {
-    if (bitmap.Empty())
+    if (bitmap.Empty()) {
         return;
+    }
     ElementBlock(sheet, name, details, bitmap, frames, false, TShape::Scaled, owner,
                  [&bitmap, frames](HDC dc, const RECT& r, int cell) {
                      skin::DrawFrameCell(dc, r, bitmap, true, frames, cell);
@@ -147,8 +149,9 @@ void FrameBorders(TSheetCanvas& sheet, const skin::TSkinModel& skin) {
                    {skin.BorderRight, false},
                    {skin.BorderBottom, true}};
     for (const auto& [b, stacked] : borders) {
-        if (b.Bitmap.Empty())
+        if (b.Bitmap.Empty()) {
             continue;
+        }
         // Cell 1 is the active frame, cell 2 the inactive one; the centre is
         // tiled unless the border's stretch setting is 1.
         ElementBlock(sheet, L"Border" + Wide(b.Name), Describe(b), b.Bitmap, b.Frame, stacked,
@@ -158,20 +161,22 @@ void FrameBorders(TSheetCanvas& sheet, const skin::TSkinModel& skin) {
                                            b.Frame, cell, Margins(b));
                      });
     }
-    if (const TDataSkinObject* bar = skin.MenuBar.get())
+    if (const TDataSkinObject* bar = skin.MenuBar.get()) {
         ElementBlock(sheet, L"MenuBar", Describe(*bar), bar->Bitmap, 2, true, TShape::Row, *bar,
                      [bar](HDC dc, const RECT& r, int cell) {
                          skin::DrawStrip(dc, r, bar->Bitmap, true, false, 2, cell, Margins(*bar));
                      });
+    }
 }
 
 void CaptionButtons(TSheetCanvas& sheet, const skin::TSkinModel& skin) {
-    for (const auto& b : skin.SysButtons)
+    for (const auto& b : skin.SysButtons) {
         Cells(sheet, Wide(b->Name),
               L"Action " + std::to_wstring(b->Action) + L"   Align " + std::to_wstring(b->Align) +
                   L"   Visibility " + std::to_wstring(b->Visibility) + L"/" +
                   std::to_wstring(b->Visibility1) + L"   Frame " + std::to_wstring(b->Frame),
               b->Bitmap, b->Frame, *b);
+    }
 }
 
 void Controls(TSheetCanvas& sheet, const skin::TSkinModel& s) {
@@ -194,9 +199,10 @@ void Controls(TSheetCanvas& sheet, const skin::TSkinModel& s) {
     }
     Generic(sheet, L"StatusBarEdges", s.StatusBarEdges.get());
     Generic(sheet, L"ComboButton", s.ComboButton.get());
-    if (s.ComboButton)
+    if (s.ComboButton) {
         Cells(sheet, L"ComboButton.Mirrored", L"", s.ComboButton->Bitmap2, s.ComboButton->Frame,
               *s.ComboButton);
+    }
     Generic(sheet, L"SunkEdge", s.SunkEdge.get());
     Generic(sheet, L"ExtraImages", s.ExtraImages.get());
     Generic(sheet, L"Headerbar", s.Headerbar.get());
@@ -214,8 +220,9 @@ void Controls(TSheetCanvas& sheet, const skin::TSkinModel& s) {
     Generic(sheet, L"Trackbar.ThumbUp", s.TrackbarThumbUp.get());
     Generic(sheet, L"Trackbar.ThumbDown", s.TrackbarThumbDown.get());
     for (const auto* updown : {s.UpDownVert.get(), s.UpDownHorz.get()}) {
-        if (!updown)
+        if (!updown) {
             continue;
+        }
         Generic(sheet, Wide(updown->Name), updown);
         Cells(sheet, Wide(updown->Name) + L".Glyphs", L"", updown->Bitmap2, updown->Frame, *updown);
     }

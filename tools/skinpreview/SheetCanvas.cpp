@@ -24,15 +24,17 @@ TSheetCanvas::TSheetCanvas(int height)
 }
 
 void TSheetCanvas::NewRow(int spacing) {
-    if (rowHeight_ > 0)
+    if (rowHeight_ > 0) {
         rowTop_ += rowHeight_ + spacing;
+    }
     x_ = Margin;
     rowHeight_ = 0;
 }
 
 POINT TSheetCanvas::Place(int w, int h) {
-    if (x_ > Margin && x_ + w > Width - Margin)
+    if (x_ > Margin && x_ + w > Width - Margin) {
         NewRow();
+    }
     const POINT at = {x_, rowTop_};
     x_ += w + Gap;
     rowHeight_ = std::max(rowHeight_, h);
@@ -50,12 +52,13 @@ void TSheetCanvas::Outline(const RECT& r, COLORREF colour) {
 }
 
 void TSheetCanvas::Checker(const RECT& r) {
-    for (int y = r.top; y < r.bottom; y += 6)
+    for (int y = r.top; y < r.bottom; y += 6) {
         for (int x = r.left; x < r.right; x += 6) {
             const bool dark = ((x - r.left) / 6 + (y - r.top) / 6) % 2;
             Fill({x, y, std::min<int>(x + 6, r.right), std::min<int>(y + 6, r.bottom)},
                  dark ? RGB(150, 150, 158) : RGB(200, 200, 206));
         }
+    }
 }
 
 int TSheetCanvas::Text(int x, int y, const std::wstring& text, COLORREF colour, bool heading) {
@@ -77,9 +80,11 @@ skin::TDib TSheetCanvas::Finish() {
     GdiFlush();
     const int height = std::min(Bottom() + Margin, pixels_.Height());
     skin::TDib out(Width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < Width; ++x)
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < Width; ++x) {
             out.SetPixel(x, y, pixels_.Pixel(x, y));
+        }
+    }
     return out;
 }
 

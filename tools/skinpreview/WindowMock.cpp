@@ -55,10 +55,10 @@ void CaptionButtons(HDC dc, const RECT& window, const RECT& caption, const skin:
                     bool active) {
     const int width = window.right - window.left;
     for (const auto& b : skin.SysButtons) {
-        if (b->Bitmap.Empty() || b->Visibility == skin::Visibility::Never ||
-            b->Visibility == skin::Visibility::MdiChild ||
-            b->Visibility1 == skin::Visibility::Maximized ||
-            b->Visibility1 == skin::Visibility::DecorationDefault) {
+        if (b->Bitmap.Empty() || b->Visibility == skin::visibility::Never ||
+            b->Visibility == skin::visibility::MdiChild ||
+            b->Visibility1 == skin::visibility::Maximized ||
+            b->Visibility1 == skin::visibility::DecorationDefault) {
             continue;
         }
         const int w = b->Bitmap.Width() / std::max(b->Frame, 1), h = b->Bitmap.Height();
@@ -156,9 +156,10 @@ void DrawWindowMock(HDC dc, const RECT& window, const skin::TSkinModel& skin, bo
             const RECT r = {client.left, client.top, client.right, client.top + menu};
             skin::DrawStrip(dc, r, bar->Bitmap, true, false, 2, active ? 1 : 2, Margins(*bar));
             const wchar_t* items[] = {L"\x6587\x4EF6", L"\x7F16\x8F91", L"\x5E2E\x52A9"};
-            for (int i = 0; i < 3; ++i)
+            for (int i = 0; i < 3; ++i) {
                 Text(dc, {r.left + bar->LeftWidth + 6 + 44 * i, r.top, r.right, r.bottom}, items[i],
                      Resolve(skin.MenuBarTextColour), DT_LEFT);
+            }
             client.top += menu;
         }
     }

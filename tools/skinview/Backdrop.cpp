@@ -12,14 +12,16 @@ constexpr wchar_t ClassName[] = L"SkinViewBackdrop";
 void RegisterBackdropClass(WNDPROC procedure) {
     WNDCLASSEXW cls{};
     cls.cbSize = sizeof cls;
-    if (GetClassInfoExW(GetModuleHandleW(nullptr), ClassName, &cls))
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), ClassName, &cls)) {
         return;
+    }
     cls.lpfnWndProc = procedure;
     cls.hInstance = GetModuleHandleW(nullptr);
     cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     cls.lpszClassName = ClassName;
-    if (!RegisterClassExW(&cls))
+    if (!RegisterClassExW(&cls)) {
         throw std::runtime_error("cannot register the backdrop's window class");
+    }
 }
 
 } // namespace
@@ -30,16 +32,18 @@ TBackdrop::TBackdrop() : brush_(CreateSolidBrush(BackdropColour)) {
     const int w = GetSystemMetrics(SM_CXVIRTUALSCREEN), h = GetSystemMetrics(SM_CYVIRTUALSCREEN);
     window_ = CreateWindowExW(WS_EX_TOOLWINDOW, ClassName, L"skinview backdrop", WS_POPUP, x, y, w,
                               h, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (!window_)
+    if (!window_) {
         throw std::runtime_error("cannot create the backdrop window");
+    }
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(brush_.get()));
     SetWindowPos(window_, HWND_BOTTOM, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 TBackdrop::~TBackdrop() {
-    if (window_)
+    if (window_) {
         DestroyWindow(window_);
+    }
 }
 
 void TBackdrop::ActivateBehind(HWND front) {

@@ -8,8 +8,9 @@
 
 int wmain(int argc, wchar_t** argv) {
     std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i)
+    for (int i = 1; i < argc; ++i) {
         args.push_back(tk::Narrow(argv[i]));
+    }
     try {
         const skinview::TViewOptions options = skinview::ParseViewOptions(args);
         if (options.help) {

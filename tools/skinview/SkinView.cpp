@@ -33,12 +33,15 @@ void ArrangeWindow(const TViewOptions& options, tk::Form& form, TBackdrop* backd
         SetWindowPos(window, nullptr, r.left, r.top, options.size->width, options.size->height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    if (options.maximized)
+    if (options.maximized) {
         ShowWindow(window, SW_MAXIMIZE);
-    if (options.inactive && backdrop)
+    }
+    if (options.inactive && backdrop) {
         backdrop->ActivateBehind(window);
-    if (options.size || options.maximized || options.inactive)
+    }
+    if (options.size || options.maximized || options.inactive) {
         PumpMessages(ChangeMs);
+    }
 }
 
 } // namespace
@@ -48,11 +51,12 @@ int RunSkinView(const TViewOptions& options, std::ostream& out, std::ostream& er
     tk::Application app;
     app.SetTitle("skinview");
     int errors = 0;
-    if (screenshot)
+    if (screenshot) {
         app.SetMessageBox([&](const std::string& text, const std::string&) {
             err << "skinview: " << text << "\n";
             ++errors;
         });
+    }
     try {
         // The sheet of states is the main form when asked for; the showcase
         // then stays hidden and only lends its skin component.
@@ -60,16 +64,18 @@ int RunSkinView(const TViewOptions& options, std::ostream& out, std::ostream& er
         auto* form = new TSkinViewForm(&app);
         if (!options.package.empty()) {
             form->LoadSkinFile(PathOf(options.package));
-            if (const size_t cut = form->SkinData().IncompleteEntries)
+            if (const size_t cut = form->SkinData().incompleteEntries) {
                 err << "skinview: warning: " << options.package
                     << ": the compressed stream ends early; " << cut
                     << " of its entries are incomplete and show what the missing end decodes to\n";
+            }
         }
         form->ShowSkinName();
         tk::Form& shown = sheet ? static_cast<tk::Form&>(*sheet) : *form;
         std::optional<TBackdrop> backdrop;
-        if (screenshot || options.inactive)
+        if (screenshot || options.inactive) {
             backdrop.emplace();
+        }
         shown.Show();
         PumpMessages(SettleMs);
         if (sheet) {

@@ -22,8 +22,9 @@ const tk::ClassInfo& TSkinViewForm::StaticClass() {
 TSkinViewForm::TSkinViewForm(tk::Component* owner) : Form(owner) {
     AddMethod("FormShow", tk::NotifyEvent([this](tk::Component&) { FormShow(); }));
     AddMethod("MenuExitClick", tk::NotifyEvent([this](tk::Component&) { Close(); }));
-    if (tk::Application* application = Application())
+    if (tk::Application* application = Application()) {
         application->Classes().Register<skin::TSkinData>();
+    }
     LoadDesign("TSkinViewForm");
     SkinEveryKind(SkinData());
     // The stored skin is loaded by now; a skin from a file, and the skin
@@ -34,8 +35,9 @@ TSkinViewForm::TSkinViewForm(tk::Component* owner) : Form(owner) {
 
 void TSkinViewForm::FormShow() {
     // Open branches show the tree's lines and buttons.
-    for (const auto& node : Designed<tk::TreeView>("TreeParts").Items().Children())
+    for (const auto& node : Designed<tk::TreeView>("TreeParts").Items().Children()) {
         node->Expand();
+    }
 }
 
 void TSkinViewForm::WndProc(tk::Message& message) {
@@ -56,8 +58,9 @@ bool TSkinViewForm::ShowContextMenu(LPARAM screenPoint) {
     } else {
         RECT client;
         GetClientRect(Handle(), &client);
-        if (!PtInRect(&client, ScreenToClient(at)))
+        if (!PtInRect(&client, ScreenToClient(at))) {
             return false;
+        }
     }
     Designed<tk::PopupMenu>("PopupView").Popup(Handle(), at.x, at.y);
     return true;
@@ -65,8 +68,9 @@ bool TSkinViewForm::ShowContextMenu(LPARAM screenPoint) {
 
 template <class T> T& TSkinViewForm::Designed(const char* name) const {
     T* component = dynamic_cast<T*>(FindComponent(name));
-    if (!component)
+    if (!component) {
         throw std::runtime_error(std::string("skinview's design lacks ") + name);
+    }
     return *component;
 }
 
@@ -77,10 +81,12 @@ skin::TSkinData& TSkinViewForm::SkinData() const {
 void TSkinViewForm::LoadSkinFile(const std::filesystem::path& file) {
     const std::string name = tk::Narrow(file.wstring());
     std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error))
+    if (!std::filesystem::is_regular_file(file, error)) {
         throw TViewError(name + ": no such file");
-    if (!std::ifstream(file, std::ios::binary))
+    }
+    if (!std::ifstream(file, std::ios::binary)) {
         throw TViewError(name + ": cannot be read");
+    }
     skin::TSkinData& skin = SkinData();
     std::string notice;
     const auto keepNotice =
@@ -91,8 +97,9 @@ void TSkinViewForm::LoadSkinFile(const std::filesystem::path& file) {
         notice = e.what();
     }
     skin.OnNotice = keepNotice;
-    if (!skin.SkinLoaded)
+    if (!skin.SkinLoaded) {
         throw TViewError(name + ": " + (notice.empty() ? "not a skin package" : notice));
+    }
     FollowSkinText(*this, skin);
 }
 

@@ -129,10 +129,10 @@ void TStatesSheet::ShowStates() {
         const int column = (control->Left() - LabelWidth) / CellWidth;
         switch (StateOf(column)) {
         case TState::Hot:
-            skinner->FMouseState = skin::MouseBit::Over;
+            skinner->FMouseState = skin::mouse_bit::Over;
             break;
         case TState::Pressed:
-            skinner->FMouseState = skin::MouseBit::Over | skin::MouseBit::Pressed;
+            skinner->FMouseState = skin::mouse_bit::Over | skin::mouse_bit::Pressed;
             break;
         case TState::Focused:
             // One control has the focus at a time: the sheet shows the look.

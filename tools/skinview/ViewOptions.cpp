@@ -25,8 +25,9 @@ namespace {
 std::optional<int> Count(std::string_view text, int most) {
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < 1 || value > most)
+    if (error != std::errc() || end != text.data() + text.size() || value < 1 || value > most) {
         return std::nullopt;
+    }
     return value;
 }
 
@@ -35,8 +36,9 @@ std::optional<int> Side(std::string_view text) {
 }
 
 int MenuNumber(const std::string& text) {
-    if (const std::optional<int> number = Count(text, MaxMenuNumber))
+    if (const std::optional<int> number = Count(text, MaxMenuNumber)) {
         return *number;
+    }
     throw TUsageError("--open-menu takes a menu's number from 1 to " +
                       std::to_string(MaxMenuNumber) + ", not '" + text + "'");
 }
@@ -48,8 +50,9 @@ TWindowSize ParseWindowSize(const std::string& text) {
     if (x != std::string::npos) {
         const std::optional<int> width = Side(std::string_view(text).substr(0, x));
         const std::optional<int> height = Side(std::string_view(text).substr(x + 1));
-        if (width && height)
+        if (width && height) {
             return {*width, *height};
+        }
     }
     throw TUsageError("--size takes WxH, each side from 1 to " + std::to_string(MaxWindowSide) +
                       " pixels, not '" + text + "'");
@@ -58,35 +61,38 @@ TWindowSize ParseWindowSize(const std::string& text) {
 TViewOptions ParseViewOptions(const std::vector<std::string>& args) {
     TViewOptions options;
     const auto value = [&](size_t& i) -> const std::string& {
-        if (i + 1 >= args.size() || args[i + 1].empty())
+        if (i + 1 >= args.size() || args[i + 1].empty()) {
             throw TUsageError(args[i] + " needs a value");
+        }
         return args[++i];
     };
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--help" || arg == "-h")
+        if (arg == "--help" || arg == "-h") {
             options.help = true;
-        else if (arg == "--screenshot")
+        } else if (arg == "--screenshot") {
             options.screenshot = value(i);
-        else if (arg == "--inactive")
+        } else if (arg == "--inactive") {
             options.inactive = true;
-        else if (arg == "--maximized")
+        } else if (arg == "--maximized") {
             options.maximized = true;
-        else if (arg == "--states")
+        } else if (arg == "--states") {
             options.states = true;
-        else if (arg == "--size")
+        } else if (arg == "--size") {
             options.size = ParseWindowSize(value(i));
-        else if (arg == "--open-menu")
+        } else if (arg == "--open-menu") {
             options.openMenu = MenuNumber(value(i));
-        else if (arg.starts_with("--"))
+        } else if (arg.starts_with("--")) {
             throw TUsageError("unknown option " + arg);
-        else if (!options.package.empty())
+        } else if (!options.package.empty()) {
             throw TUsageError("one skin package at a time: " + options.package + ", " + arg);
-        else
+        } else {
             options.package = arg;
+        }
     }
-    if (options.openMenu && options.screenshot.empty())
+    if (options.openMenu && options.screenshot.empty()) {
         throw TUsageError("--open-menu goes with --screenshot");
+    }
     return options;
 }
 

@@ -17,8 +17,9 @@ void PumpMessages(int ms) {
             DispatchMessageW(&msg);
         }
         const DWORD elapsed = GetTickCount() - start;
-        if (elapsed >= DWORD(ms))
+        if (elapsed >= DWORD(ms)) {
             return;
+        }
         MsgWaitForMultipleObjects(0, nullptr, FALSE, DWORD(ms) - elapsed, QS_ALLINPUT);
     }
 }
@@ -51,11 +52,13 @@ screencapture::TScreenPixels CaptureWindowArea(HWND window) {
     screen.top = GetSystemMetrics(SM_YVIRTUALSCREEN);
     screen.right = screen.left + GetSystemMetrics(SM_CXVIRTUALSCREEN);
     screen.bottom = screen.top + GetSystemMetrics(SM_CYVIRTUALSCREEN);
-    if (!IntersectRect(&area, &area, &screen))
+    if (!IntersectRect(&area, &area, &screen)) {
         throw std::runtime_error("the window is not on the screen");
+    }
     screencapture::TScreenPixels shot = screencapture::CaptureScreen(area);
-    if (shot.pixels.empty())
+    if (shot.pixels.empty()) {
         throw std::runtime_error("no memory for a screen capture");
+    }
     return shot;
 }
 
@@ -63,8 +66,9 @@ void WritePng(const std::filesystem::path& file, const screencapture::TScreenPix
     const std::vector<uint8_t> bytes = png::Encode(shot.width, shot.height, shot.pixels);
     std::ofstream out(file, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    if (!out)
+    if (!out) {
         throw std::runtime_error("cannot write the screenshot to " + tk::Narrow(file.wstring()));
+    }
 }
 
 } // namespace skinview
