@@ -35,7 +35,7 @@ fuzz: setup
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
-# The house style's check (docs/house-style.md).
+# The house style's check (docs/house-style.md); make test runs it too.
 style: setup native windows
 	scripts/style
 
