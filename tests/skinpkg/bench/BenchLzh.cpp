@@ -41,8 +41,9 @@ void MeasureStream(const std::string& what, const std::vector<std::uint8_t>& inp
     std::vector<std::uint8_t> output;
     const double expand = BestSeconds(runs, [&] { TLZH().Decompress(stream, output); });
     output.resize(input.size());
-    if (output != input)
+    if (output != input) {
         throw std::runtime_error(what + ": round trip differs");
+    }
     std::printf("%-30s %9zu -> %8zu bytes (%5.1f %%)\n", what.c_str(), input.size(), stream.size(),
                 100.0 * static_cast<double>(stream.size()) / static_cast<double>(input.size()));
     std::printf("  expand   %8.3f ms  %8.1f MB/s of output\n", expand * 1e3,
@@ -61,8 +62,9 @@ int main() {
     const auto package = LzhCompress(container);
     TSkinReader reader;
     const double load = BestSeconds(50, [&] {
-        if (!reader.Load(package))
+        if (!reader.Load(package)) {
             throw std::runtime_error("synthetic package refused: " + reader.RejectReason());
+        }
     });
     std::printf("  reader   %8.3f ms  Load of %zu entries (target: under 10 ms)\n", load * 1e3,
                 reader.Count());

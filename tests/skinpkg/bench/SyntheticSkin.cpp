@@ -53,8 +53,9 @@ std::vector<std::uint8_t> SkinBitmap(int width, int height, int frames, std::mt1
             bmp.push_back(g);
             bmp.push_back(r);
         }
-        for (int pad = width * 3; pad < stride; ++pad)
+        for (int pad = width * 3; pad < stride; ++pad) {
             bmp.push_back(0);
+        }
     }
     return bmp;
 }
@@ -101,8 +102,9 @@ std::vector<std::uint8_t> MixedData(std::size_t totalBytes) {
     for (int block = 0; out.size() < totalBytes; ++block) {
         switch (block % 4) {
         case 0: // pictures
-            for (const auto& entry : skin)
+            for (const auto& entry : skin) {
                 out.insert(out.end(), entry.bytes.begin(), entry.bytes.end());
+            }
             break;
         case 1: // text
             for (int line = 0; line < 4000; ++line) {
@@ -113,8 +115,9 @@ std::vector<std::uint8_t> MixedData(std::size_t totalBytes) {
             }
             break;
         case 2: // noise
-            for (int i = 0; i < 200 * 1024; ++i)
+            for (int i = 0; i < 200 * 1024; ++i) {
                 out.push_back(static_cast<std::uint8_t>(random()));
+            }
             break;
         default: // zeros
             out.insert(out.end(), 100 * 1024, 0);

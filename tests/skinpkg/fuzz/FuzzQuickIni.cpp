@@ -17,14 +17,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::string& section : sections) {
         // A header with blanks inside its brackets is found only with them.
         const int line = ini.FindSection(section);
-        if (line >= 0 && static_cast<std::size_t>(line) >= ini.Lines().size())
+        if (line >= 0 && static_cast<std::size_t>(line) >= ini.Lines().size()) {
             std::abort();
+        }
         for (const std::string& text : ini.Lines()) {
             const std::string key = text.substr(0, text.find('='));
             const std::string value = ini.ReadString(section, key, "\x01");
             const auto control = [](char c) { return static_cast<unsigned char>(c) <= 32; };
-            if (value != "\x01" && (control(value.front()) || control(value.back())))
+            if (value != "\x01" && (control(value.front()) || control(value.back()))) {
                 std::abort();
+            }
             ini.ReadInteger(section, key, -1);
         }
     }

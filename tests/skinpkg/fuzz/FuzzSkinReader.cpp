@@ -9,8 +9,9 @@
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size == 0)
+    if (size == 0) {
         return 0;
+    }
     const std::span<const std::uint8_t> rest(data + 1, size - 1);
     std::vector<std::uint8_t> package;
     if (data[0] & 1) {
@@ -21,27 +22,33 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     int notices = 0;
     TSkinReader reader([&](const std::string& text) {
-        if (text.empty())
+        if (text.empty()) {
             std::abort();
+        }
         ++notices;
     });
     const bool loaded = reader.Load(package);
-    if (loaded == (notices != 0) || loaded != reader.RejectReason().empty())
+    if (loaded == (notices != 0) || loaded != reader.RejectReason().empty()) {
         std::abort();
+    }
     if (!loaded) {
-        if (reader.Count() != 0)
+        if (reader.Count() != 0) {
             std::abort();
+        }
         return 0;
     }
 
     std::vector<std::uint8_t> entry;
     for (std::size_t i = 0; i < reader.Count(); ++i) {
         const std::string& name = reader.Names()[i];
-        if (!reader.GetEntry(name, entry))
+        if (!reader.GetEntry(name, entry)) {
             std::abort();
+        }
         std::string found;
-        if (!reader.GetEntryContaining(name, entry, found) || found.find(name) == std::string::npos)
+        if (!reader.GetEntryContaining(name, entry, found) ||
+            found.find(name) == std::string::npos) {
             std::abort();
+        }
     }
     std::string ini;
     reader.GetEntryContaining(".ini", entry, ini);
