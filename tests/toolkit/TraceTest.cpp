@@ -43,8 +43,8 @@ TEST(MessageName, NamesTheMessagesFramesAndSkinnersHandleBySpelling) {
 }
 
 TEST(MessageName, NamesTheToolkitsNotificationsAndReflectedOnes) {
-    EXPECT_EQ(tk::MessageName(tk::NotifyMouseLeave), "kNotifyMouseLeave");
-    EXPECT_EQ(tk::MessageName(tk::NotifyMenuChanged), "kNotifyMenuChanged");
+    EXPECT_EQ(tk::MessageName(tk::NotifyMouseLeave), "NotifyMouseLeave");
+    EXPECT_EQ(tk::MessageName(tk::NotifyMenuChanged), "NotifyMenuChanged");
     EXPECT_EQ(tk::MessageName(tk::ReflectedNotify), "reflected WM_NOTIFY");
     EXPECT_EQ(tk::MessageName(tk::ReflectedVScroll), "reflected WM_VSCROLL");
     // Reflection of a message nobody names names nothing.
