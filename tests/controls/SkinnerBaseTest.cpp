@@ -48,7 +48,15 @@ private:
     std::vector<std::string>& journal_;
 };
 
-class SkinnerBase : public ControlsTest {
+// The journal and the probe, in a base listed before the fixture: the
+// fixture's forms go last and their windows still journal as they go.
+class TJournal {
+protected:
+    std::vector<std::string> journal_;
+    TProbeSkinner* probe_ = nullptr;
+};
+
+class SkinnerBase : public TJournal, public ControlsTest {
 protected:
     // A button on a skinned form whose own handling journals what reaches
     // it, under a probe skinner (not yet attached).
@@ -74,8 +82,6 @@ protected:
     void AttachProbe(bool useSkinColor = false) {
         probe_->Attach(*frame_, *skinData_, useSkinColor, frame_->FControlCanvas);
     }
-    std::vector<std::string> journal_;
-    TProbeSkinner* probe_ = nullptr;
 };
 
 TEST_F(SkinnerBase, FiltersRunAroundTheControlsOwnHandling) {
