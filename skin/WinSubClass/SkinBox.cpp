@@ -1,8 +1,5 @@
 #include "skin/WinSubClass/SkinBox.h"
 
-#include "toolkit/WinControl.h"
-#include "skin/WinSkinData/WinSkinData.h"
-
 namespace skin {
 
 const tk::ClassInfo& TSkinBox::StaticClass() {
@@ -13,22 +10,12 @@ const tk::ClassInfo& TSkinBox::StaticClass() {
 TSkinBox::TSkinBox(tk::Component* owner) : TSkinControl(owner) {}
 
 void TSkinBox::Attach(TWinSkinForm& frame, TSkinData& skin, bool useSkinColor, tk::Canvas& canvas) {
-    auto* control = dynamic_cast<tk::Control*>(Owner());
-    if (FAttached || !control) {
+    if (!BindOwner(useSkinColor)) {
         return;
     }
-    FUseSkinColor = useSkinColor;
-    FControl = control;
-    if (auto* windowed = dynamic_cast<tk::WinControl*>(control)) {
-        FHandle = windowed->Handle();
-    }
     Register(frame, skin, canvas);
-    if (FUseSkinColor) {
-        FSavedColor = control->GetColor();
-        control->SetColor(tk::Color(ResolveColour(skin.ButtonFaceColour)));
-    }
-    FAttached = true;
-    FState = TSkinnerState::Attached;
+    AdoptSkinColor(skin);
+    MarkAttached();
 }
 
 } // namespace skin

@@ -111,16 +111,38 @@ void TSkinControl::UnhookControl() {
     }
 }
 
-void TSkinControl::Attach(TWinSkinForm& frame, TSkinData& skin, bool useSkinColor,
-                          tk::Canvas& canvas) {
+tk::Control* TSkinControl::BindOwner(bool useSkinColor) {
     auto* control = dynamic_cast<tk::Control*>(Owner());
     if (FAttached || !control) {
-        return;
+        return nullptr;
     }
     FUseSkinColor = useSkinColor;
     FControl = control;
     if (auto* windowed = dynamic_cast<tk::WinControl*>(control)) {
         FHandle = windowed->Handle();
+    }
+    return control;
+}
+
+void TSkinControl::AdoptSkinColor(const TSkinData& skin) {
+    if (FUseSkinColor) {
+        FSavedColor = FControl->GetColor();
+        FControl->SetColor(tk::Color(ResolveColour(skin.ButtonFaceColour)));
+    }
+}
+
+void TSkinControl::MarkAttached() {
+    FAttached = true;
+    FState = TSkinnerState::Attached;
+}
+
+void TSkinControl::Attach(TWinSkinForm& frame, TSkinData& skin, bool useSkinColor,
+                          tk::Canvas& canvas) {
+    tk::Control* control = BindOwner(useSkinColor);
+    if (!control) {
+        return;
+    }
+    if (auto* windowed = dynamic_cast<tk::WinControl*>(control)) {
         windowed->SetDoubleBuffered(true);
     }
     HookControl(*control);
@@ -131,13 +153,9 @@ void TSkinControl::Attach(TWinSkinForm& frame, TSkinData& skin, bool useSkinColo
         FIsEnabled = control->Enabled();
     }
     FCaption = FHandle ? WindowTextOf(FHandle) : std::wstring();
-    if (FUseSkinColor) {
-        FSavedColor = control->GetColor();
-        control->SetColor(tk::Color(ResolveColour(skin.ButtonFaceColour)));
-    }
+    AdoptSkinColor(skin);
     control->Invalidate();
-    FAttached = true;
-    FState = TSkinnerState::Attached;
+    MarkAttached();
 }
 
 void TSkinControl::AttachWindow(HWND window, TSkinData& skin, TWinSkinForm& frame,
@@ -158,8 +176,7 @@ void TSkinControl::AttachWindow(HWND window, TSkinData& skin, TWinSkinForm& fram
         }
         return message.result;
     });
-    FAttached = true;
-    FState = TSkinnerState::Attached;
+    MarkAttached();
 }
 
 void TSkinControl::RestoreColor() {

@@ -189,6 +189,14 @@ protected:
     void UnhookControl();
     // Stores frame, skin and canvas, and registers with the frame.
     void Register(TWinSkinForm& frame, TSkinData& skin, tk::Canvas& canvas);
+    // The steps every Attach shares. BindOwner takes the owner as the skinned
+    // control (and its window, if it has one) and answers it, or null when
+    // already attached or the owner is no control; AdoptSkinColor gives it
+    // the skin's face colour when asked to, keeping its own to restore;
+    // MarkAttached ends the attachment.
+    tk::Control* BindOwner(bool useSkinColor);
+    void AdoptSkinColor(const TSkinData& skin);
+    void MarkAttached();
     void Notification(tk::Component& component, tk::Operation operation) override;
 
 private:
