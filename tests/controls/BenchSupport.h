@@ -1,4 +1,4 @@
-// What the control benchmarks share: the default skin switched on, the
+// What the benchmarks share: the default skin switched on, the
 // timing of a step, the message pump and the skinner of a control.
 #pragma once
 
@@ -25,19 +25,25 @@ constexpr int Rounds = 200;
 
 using Clock = std::chrono::steady_clock;
 
-// A skin component of the application with the default skin, switched on; or
-// null, with a message naming the benchmark, when the skin cannot be read.
-inline skin::TSkinData* DefaultSkinOn(tk::Application& app, const char* bench) {
-    std::ifstream in(KANVIO_SKINS_DIR "/kanvio_neon.skn", std::ios::binary);
+// Reads the skin package at `path` into `data` and switches it on; false,
+// with a message naming the benchmark, when the package cannot be read.
+inline bool SwitchOnSkin(skin::TSkinData& data, const char* path, const char* bench) {
+    std::ifstream in(path, std::ios::binary);
     const std::vector<uint8_t> package{std::istreambuf_iterator<char>(in), {}};
-    auto* data = new skin::TSkinData(&app);
-    if (!data->SetSkinStream(package)) {
-        std::fprintf(stderr, "%s: cannot load the default skin\n", bench);
-        return nullptr;
+    if (!data.SetSkinStream(package)) {
+        std::fprintf(stderr, "%s: cannot load %s\n", bench, path);
+        return false;
     }
-    data->SetActive(true);
-    data->Loaded();
-    return data;
+    data.SetActive(true);
+    data.Loaded();
+    return true;
+}
+
+// A skin component of the application with the default skin, switched on; or
+// null when the skin cannot be read.
+inline skin::TSkinData* DefaultSkinOn(tk::Application& app, const char* bench) {
+    auto* data = new skin::TSkinData(&app);
+    return SwitchOnSkin(*data, KANVIO_DEFAULT_SKIN, bench) ? data : nullptr;
 }
 
 inline double MsSince(Clock::time_point start) {

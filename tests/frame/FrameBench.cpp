@@ -1,6 +1,7 @@
 // Frame benchmarks under Wine: one full non-client paint of a 921 x 620
 // window, one region rebuild, and attaching a frame up to its first full
 // paint, with the default skin.
+#include "tests/controls/BenchSupport.h"
 #include "skin/WinSubClass/SkinManager.h"
 #include "skin/WinSkinData/WinSkinData.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
@@ -9,10 +10,10 @@
 
 #include <chrono>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
 using namespace skin;
+
+using controlsbench::Pump;
 
 namespace {
 
@@ -29,26 +30,13 @@ template <class F> double MeanMs(int rounds, F&& step) {
            rounds;
 }
 
-void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
 } // namespace
 
 int main() {
-    std::ifstream in(KANVIO_DEFAULT_SKIN, std::ios::binary);
-    std::vector<uint8_t> package{std::istreambuf_iterator<char>(in), {}};
     TSkinData data(nullptr);
-    if (!data.SetSkinStream(package)) {
-        std::fprintf(stderr, "frame_bench: cannot load %s\n", KANVIO_DEFAULT_SKIN);
+    if (!controlsbench::SwitchOnSkin(data, KANVIO_DEFAULT_SKIN, "frame_bench")) {
         return 1;
     }
-    data.SetActive(true);
-    data.Loaded();
     HWND window =
         CreateWindowExW(0, L"STATIC", L"霓虹Kanvio企业模板建站工具箱",
                         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 40, 40, Width,

@@ -3,6 +3,7 @@
 // drawn, with where that time goes: the skin's share (measuring and drawing
 // the items, the popup window's frame) against the system's, and the same
 // menu opened without the skin.
+#include "tests/controls/BenchSupport.h"
 #include "skin/WinSubClass/SkinManager.h"
 #include "skin/WinSkinData/WinSkinData.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
@@ -14,12 +15,12 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string_view>
 #include <vector>
 
 using namespace skin;
+
+using controlsbench::Pump;
 
 namespace {
 
@@ -31,14 +32,6 @@ constexpr int Openings = 50;
 constexpr int BarPaints = 500;
 
 using Clock = std::chrono::steady_clock;
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
 
 // Long enough for the skin manager's action timer to switch skinning.
 void PumpFor(DWORD ms) {
@@ -120,15 +113,10 @@ double Median(std::vector<double> values) {
 } // namespace
 
 int main() {
-    std::ifstream in(KANVIO_DEFAULT_SKIN, std::ios::binary);
-    std::vector<uint8_t> package{std::istreambuf_iterator<char>(in), {}};
     TSkinData data(nullptr);
-    if (!data.SetSkinStream(package)) {
-        std::fprintf(stderr, "menu_bench: cannot load %s\n", KANVIO_DEFAULT_SKIN);
+    if (!controlsbench::SwitchOnSkin(data, KANVIO_DEFAULT_SKIN, "menu_bench")) {
         return 1;
     }
-    data.SetActive(true);
-    data.Loaded();
     HMENU bar = CreateMenu();
     HMENU items = CreatePopupMenu();
     for (int i = 0; i < Items; ++i) {
