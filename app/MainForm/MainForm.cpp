@@ -25,7 +25,8 @@ const tk::ClassInfo& TFormMain::StaticClass() {
 
 TFormMain::TFormMain(tk::Component* owner) : Form(owner) {
     launch = [this](const std::string& address) {
-        ShellExecuteW(Handle(), L"open", L"IEXPLORE", tk::Widen(address).c_str(), nullptr, SW_SHOW);
+        // The address itself, opened by the shell: the user's default browser.
+        ShellExecuteW(Handle(), L"open", tk::Widen(address).c_str(), nullptr, nullptr, SW_SHOW);
     };
     showMessage = [this](const std::string& text) {
         MessageBoxW(Handle(), tk::Widen(text).c_str(), tk::Widen(Caption()).c_str(), MB_OK);

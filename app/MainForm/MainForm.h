@@ -48,8 +48,9 @@ public:
     // The data module, created after the window and before it is shown.
     void SetDataModule(TShareDataModule& data) { data_ = &data; }
 
-    // Opens an address in the browser; by default the shell starts
-    // "IEXPLORE" with it. Tests put an observer in.
+    // Opens an address in the browser; by default the shell opens the
+    // address itself, which starts the user's default browser with it.
+    // Tests put an observer in.
     using Launcher = std::function<void(const std::string& address)>;
     Launcher launch;
     // Shows a plain message box; tests put an observer in.
