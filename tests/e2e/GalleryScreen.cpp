@@ -25,11 +25,6 @@ Point SlotOffset(int slot) {
 
 } // namespace
 
-GalleryScreen::GalleryScreen(const ScreenWindow& window) : window_(window.box) {
-    const int side = (window_.width - ClientWidth) / 2;
-    client_ = {window_.left + side, window_.top + window_.height - ClientHeight - side};
-}
-
 Point GalleryScreen::TabHeader(Tab tab) const {
     return Client(tab == Tab::Trade ? 90 : 210, 44);
 }
@@ -87,20 +82,16 @@ Box GalleryScreen::ExitButton() const {
     return ClientBox(784, 512, 113, 41);
 }
 
-Box GalleryScreen::TitleBar() const {
-    return {window_.left, window_.top, window_.width, client_.y - window_.top};
-}
-
 Point GalleryScreen::SystemMenuIcon() const {
-    return {window_.left + 16, TitleBar().Centre().y};
+    return {Window().left + 16, AboveClient().Centre().y};
 }
 
 Point GalleryScreen::MinimiseButton() const {
-    return {window_.Right() - 46, TitleBar().Centre().y};
+    return {Window().Right() - 46, AboveClient().Centre().y};
 }
 
 Point GalleryScreen::CloseButton() const {
-    return {window_.Right() - 18, TitleBar().Centre().y};
+    return {Window().Right() - 18, AboveClient().Centre().y};
 }
 
 bool TreeShowsText(const Picture& screen, const GalleryScreen& gallery) {

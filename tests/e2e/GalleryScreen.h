@@ -3,6 +3,7 @@
 // and what its pixels there say.
 #pragma once
 
+#include "tests/e2e/FramedWindow.h"
 #include "tests/e2e/Journey.h"
 
 #include <string>
@@ -35,18 +36,10 @@ inline constexpr Category ElevenTemplates{Tab::Trade, 0, 4, 11}; // 电子电工
 inline constexpr Category ManyTemplates{Tab::Trade, 0, 1, 35};   // 生产企业通用模板
 inline constexpr Category ColourMany{Tab::Color, 0, 1, 35};      // 蓝天白云
 
-class GalleryScreen {
+class GalleryScreen : public FramedWindow {
 public:
-    // Finds the main window on the screen; its client area lies inside the
-    // skin's frame, whose side and bottom borders are equally wide.
-    explicit GalleryScreen(const ScreenWindow& window);
-
-    Box Window() const { return window_; }
-    // A point of the client area on the screen.
-    Point Client(int x, int y) const { return {client_.x + x, client_.y + y}; }
-    Box ClientBox(int left, int top, int width, int height) const {
-        return Box{left, top, width, height}.Moved(client_);
-    }
+    explicit GalleryScreen(const ScreenWindow& window)
+        : FramedWindow(window, ClientWidth, ClientHeight) {}
 
     Point TabHeader(Tab tab) const;
     Box Tree() const;
@@ -63,14 +56,9 @@ public:
     Box RightArrow() const;
     Box PageLabel() const;
     Box ExitButton() const;
-    Box TitleBar() const;
     Point SystemMenuIcon() const;
     Point MinimiseButton() const;
     Point CloseButton() const;
-
-private:
-    Box window_;
-    Point client_;
 };
 
 // What the screen shows of the gallery.
