@@ -46,7 +46,7 @@ protected:
     // The showcase in the skin, shown, active and settled.
     void Open(const std::string& skinName) {
         form_ = new skinview::TSkinViewForm(&app_);
-        form_->LoadSkinFile(SkinPath(skinName));
+        form_->LoadSkin(SkinPath(skinName));
         form_->Show();
         SetForegroundWindow(form_->Handle());
         Settle();
@@ -158,7 +158,7 @@ TEST_P(Showcase, CaptionsOnTheFaceTakeTheSkinsTextColourAndFollowASkinChange) {
     const std::string other =
         std::string(GetParam()) == "kanvio_neon" ? "kanvio_daylight" : "kanvio_neon";
     const COLORREF before = skin::ResolveColour(form_->SkinData().ButtonTextColour);
-    form_->LoadSkinFile(SkinPath(other));
+    form_->LoadSkin(SkinPath(other));
     Settle();
     ASSERT_NE(skin::ResolveColour(form_->SkinData().ButtonTextColour), before)
         << "our two skins have different text colours";
