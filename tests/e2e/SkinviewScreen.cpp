@@ -33,6 +33,22 @@ Point DropDownItem(const SkinviewScreen& view, int menu, int row) {
             view.Client(0, 0).y + FirstItemMiddle + row * ItemHeight};
 }
 
+// The pixel at `at` is near `colour`; a point off the screen (a window still
+// being placed) is not.
+bool NearAt(const Picture& screen, Point at, Rgb colour) {
+    return at.x >= 0 && at.y >= 0 && at.x < screen.width && at.y < screen.height &&
+           Near(screen.At(at), colour);
+}
+
+// The title bar's face is the colour most of a stretch of it has, past the
+// caption's start and before the buttons (a long caption, or the skin's
+// ornament after it, covers some of it).
+bool TitleBarIn(const Picture& screen, Box window, const SkinLook& look) {
+    constexpr int FaceRow = 12;
+    const Box face{window.left + window.width / 2, window.top + FaceRow, window.width / 3, 1};
+    return Near(MostCommon(screen, face), look.titleBar);
+}
+
 } // namespace
 
 Point SkinviewScreen::FileOpen() const {
@@ -64,19 +80,13 @@ Box SkinviewScreen::StatusBar() const {
 bool BordersIn(const Picture& screen, const SkinviewScreen& view, const SkinLook& look) {
     const Box w = view.Window();
     const int middle = w.top + w.height / 2;
-    return Near(screen.At({w.left + 1, middle}), look.border) &&
-           Near(screen.At({w.Right() - 2, middle}), look.border) &&
-           Near(screen.At({w.left + w.width / 2, w.Bottom() - 2}), look.border);
-}
-
-// A point of the title bar's face: past the caption, before the buttons.
-Point TitleBarFace(Box window) {
-    return {window.left + window.width * 3 / 4, window.top + 12};
+    return NearAt(screen, {w.left + 1, middle}, look.border) &&
+           NearAt(screen, {w.Right() - 2, middle}, look.border) &&
+           NearAt(screen, {w.left + w.width / 2, w.Bottom() - 2}, look.border);
 }
 
 bool DrawnIn(const Picture& screen, const SkinviewScreen& view, const SkinLook& look) {
-    return BordersIn(screen, view, look) &&
-           Near(screen.At(TitleBarFace(view.Window())), look.titleBar);
+    return BordersIn(screen, view, look) && TitleBarIn(screen, view.Window(), look);
 }
 
 bool StatusBarShown(const Picture& screen, const SkinviewScreen& view) {
@@ -102,8 +112,8 @@ bool SkinnedBox::DrawnIn(const Picture& screen, const SkinLook& look) const {
         edged = CountLike(screen, edge, look.buttonEdge) == edge.width;
     }
     return edged &&
-           Near(screen.At({window_.left + 2, window_.top + window_.height / 2}), look.border) &&
-           Near(screen.At(TitleBarFace(window_)), look.titleBar);
+           NearAt(screen, {window_.left + 2, window_.top + window_.height / 2}, look.border) &&
+           TitleBarIn(screen, window_, look);
 }
 
 // The dialog's lower rows, from its bottom edge: the file name box and the

@@ -77,11 +77,16 @@ protected:
     Box WaitForSkinned(const std::string& step, const SkinLook& look,
                        const char* title = OpenDialog::Title) {
         Box box(WaitForWindow(title));
-        StepWhen(step, std::string(title) + " in " + look.name + "'s frame and buttons",
-                 [&](const Picture& s) {
-                     box = Box(WaitForWindow(title));
-                     return box.DrawnIn(s, look);
-                 });
+        const Picture shown =
+            StepWhen(step, std::string(title) + " in " + look.name + "'s frame and buttons",
+                     [&](const Picture& s) {
+                         box = Box(WaitForWindow(title));
+                         return box.DrawnIn(s, look);
+                     });
+        if (!box.DrawnIn(shown, look)) {
+            ADD_FAILURE() << title << " lies at " << box.Window().left << "," << box.Window().top
+                          << " " << box.Window().width << "x" << box.Window().height;
+        }
         return box;
     }
 

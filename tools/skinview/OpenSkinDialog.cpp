@@ -32,7 +32,9 @@ std::optional<std::filesystem::path> ChooseSkinFile(HWND owner,
     dialog.nMaxFile = PathRoom;
     dialog.lpstrInitialDir = initial.empty() ? nullptr : initial.c_str();
     dialog.lpstrTitle = L"打开皮肤 Open skin";
-    dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    // Choosing a file leaves the program's current folder where it was.
+    dialog.Flags =
+        OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     if (!GetOpenFileNameW(&dialog)) {
         return std::nullopt;
     }
