@@ -76,6 +76,11 @@ bool TSkinData::SetSkinStream(std::vector<uint8_t> package) {
     const auto hear = [&](const std::string& text) { said += said.empty() ? text : "\r" + text; };
     if (LoadSkin(package, hear)) {
         skinStream_ = std::move(package);
+        // A frame painting before the manager's SkinChanged action must not
+        // reach the elements of the skin just replaced.
+        if (SkinManager) {
+            SkinManager->ElementsReplaced(*this);
+        }
         return true;
     }
     // A refused package leaves the model as it was: a skin that was working

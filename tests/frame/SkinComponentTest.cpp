@@ -128,6 +128,27 @@ TEST_F(SkinComponent, ARefusedSkinFileKeepsTheSkinThatWorks) {
     EXPECT_NE(FrameOf(ShowRaw({60, 60, 360, 260})), nullptr) << "a new window is still framed";
 }
 
+// A frame keeps its caption buttons by reference to the skin's elements; a
+// new skin replaces them at once, so a frame painted before the manager's
+// SkinChanged action (a menu rebuilt, a dialog closed over it) draws no
+// freed element.
+TEST_F(SkinComponent, ANewSkinsCaptionButtonsAreTakenAtOnce) {
+    TSkinData& data = AddSkin(TOddSkin().Build());
+    HWND window = ShowRaw({40, 40, 340, 240});
+    TWinSkinForm* frame = FrameOf(window);
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(data.SetSkinStream(ShippedSkin("kanvio_daylight")));
+    ASSERT_EQ(frame->FSysButtons.size(), data.SysButtons.size());
+    for (size_t i = 0; i < data.SysButtons.size(); ++i) {
+        EXPECT_EQ(&frame->FSysButtons[i]->FElement, data.SysButtons[i].get()) << i;
+    }
+    RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    data.ApplySkinChange();
+    RunPendingAction();
+    Settle();
+    EXPECT_EQ(FrameOf(window), frame);
+}
+
 // Without a skin that works there is nothing to keep: a refused package
 // leaves none loaded and the notice gives the reason alone.
 TEST_F(SkinComponent, ARefusedFirstPackageLeavesNoSkin) {
