@@ -59,6 +59,10 @@ Point SkinviewScreen::FileRecent() const {
     return DropDownItem(*this, 0, 2);
 }
 
+Point SkinviewScreen::FileBuiltIn() const {
+    return DropDownItem(*this, 0, 3);
+}
+
 Point SkinviewScreen::RecentEntry(int index) const {
     const Point recent = FileRecent();
     return {Window().left + RecentEntryX, recent.y + index * ItemHeight};

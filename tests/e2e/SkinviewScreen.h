@@ -22,10 +22,11 @@ public:
     Point MenuBarItem(int index) const;
 
     // Items of the drop-downs, once their menu is open: File > Open, File >
-    // Recent, View > Status bar, Help > About; and entry `index` (from 0)
-    // of the Recent submenu once it is open.
+    // Recent, File > Built-in skin, View > Status bar, Help > About; and
+    // entry `index` (from 0) of the Recent submenu once it is open.
     Point FileOpen() const;
     Point FileRecent() const;
+    Point FileBuiltIn() const;
     Point RecentEntry(int index) const;
     Point ViewStatusBar() const;
     Point HelpAbout() const;

@@ -142,6 +142,36 @@ TEST_F(SkinviewToolJourney, OpensDaylightThroughTheSkinnedOpenDialogAndGoesBackB
     EXPECT_EQ(WaitForExit(), 0);
 }
 
+TEST_F(SkinviewToolJourney, OpensAnUnpackedFolderByItsIniAndGoesBackToTheBuiltInSkin) {
+    UnpackSkin("kanvio_daylight", "day");
+    SkinviewScreen view = Start({});
+    PointerAway();
+    const Picture builtIn = StepWhen("started-built-in", "the window in Kanvio Neon",
+                                     [&](const Picture& s) { return DrawnIn(s, view, Neon); });
+    Screen().Click(view.MenuBarItem(0));
+    Screen().Glide(view.FileOpen());
+    Screen().Click(view.FileOpen());
+    const OpenDialog dialog = WaitForSkinned<OpenDialog>("open-dialog", Neon);
+    Screen().Click(dialog.FileNameBox());
+    Screen().Type("day\\kanvio_daylight.ini");
+    Step("ini-typed");
+    Screen().Click(dialog.OpenButton());
+    WaitForNoWindow(OpenDialog::Title);
+    PointerAway();
+    view = StepInSkin("folder-in-daylight", Daylight);
+
+    Screen().Click(view.MenuBarItem(0));
+    Step("file-menu");
+    Screen().Glide(view.FileBuiltIn());
+    Screen().Click(view.FileBuiltIn());
+    PointerAway();
+    view = StepInSkin("built-in-again", Neon);
+    EXPECT_EQ(CountChanged(builtIn, Settle(), view.Window()), 0)
+        << "the window looks as it did at the start";
+    Screen().Key("alt+F4");
+    EXPECT_EQ(WaitForExit(), 0);
+}
+
 TEST_F(SkinviewToolJourney, F5ReloadsThePackageAfterItChanged) {
     const fs::path package = CopySkin("kanvio_neon", "edited.skn");
     SkinviewScreen view = Start({"edited.skn"});
