@@ -2,6 +2,7 @@
 
 #include "toolkit/DialogKeys.h"
 #include "toolkit/Form.h"
+#include "toolkit/Menus.h"
 #include "toolkit/Text.h"
 
 #include <windows.h>
@@ -15,10 +16,10 @@ void DefaultMessageBox(const std::string& text, const std::string& title) {
     MessageBoxW(GetActiveWindow(), Widen(text).c_str(), Widen(title).c_str(), MB_OK | MB_ICONSTOP);
 }
 
-// A key press goes to the form's keyboard navigation first; what it does not
-// use is translated and dispatched.
+// A key press goes to the shortcuts of the form's menu first, then to its
+// keyboard navigation; what neither uses is translated and dispatched.
 void Deliver(const MSG& msg) {
-    if (IsDialogKey(msg)) {
+    if (IsMenuShortCut(msg) || IsDialogKey(msg)) {
         return;
     }
     TranslateMessage(&msg);

@@ -191,6 +191,14 @@ void SetMenuFont(tk::Font& font, bool bold);
 void MeasureMenuItemLayout(Canvas& canvas, const std::string& caption, const std::string& shortCut,
                            SIZE glyph, int& width, int& height);
 
+// Called by the message loop with a key press: when its key and modifiers
+// are the ShortCut of an item of the main menu of the form the key went to
+// (the item and the items holding it enabled and visible, with an OnClick
+// handler or an action), the item is clicked and the answer is true; then
+// the key goes no further. Items without a handler leave the key to the
+// focused control.
+bool IsMenuShortCut(const MSG& msg);
+
 // Owner-drawn menu messages of a form: true when the item was one of ours.
 bool MeasureMenuItem(MEASUREITEMSTRUCT& measure);
 bool DrawMenuItem(const DRAWITEMSTRUCT& draw);

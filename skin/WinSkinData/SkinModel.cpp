@@ -15,8 +15,10 @@ bool TSkinModel::LoadSkin(std::span<const uint8_t> package, const TNoticeSink& n
     SkinLoaded = false;
     TSkinReader reader(notice);
     if (!reader.Load(package)) {
+        refusal = reader.RejectReason();
         return false;
     }
+    refusal.clear();
     incompleteEntries = reader.CutShort() ? reader.Count() - reader.WholeEntries() : 0;
     problems.clear();
     std::vector<uint8_t> iniText;

@@ -44,11 +44,15 @@ public:
 
     // Expands the package (a 32-bit expanded size, then the coded bits),
     // reads its INI and bitmaps and replaces the model. False, with the model
-    // unchanged (but SkinLoaded false), for a package the reader refuses.
+    // unchanged (but SkinLoaded false) and `refusal` set, for a package the
+    // reader refuses.
     bool LoadSkin(std::span<const uint8_t> package, const TNoticeSink& notice = {});
 
     std::string SkinName;
     bool SkinLoaded = false;
+    // Why the reader refused the last package (the model then still holds
+    // the skin before it); empty when it accepted it.
+    std::string refusal;
     // How many entries of the last package loaded lay past the end of a
     // cut-off stream (read as if zeros followed, as stored skins expect);
     // 0 for a whole package. Tools for skin authors warn about them.

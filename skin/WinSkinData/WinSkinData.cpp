@@ -71,8 +71,31 @@ TSkinData::~TSkinData() {
 }
 
 bool TSkinData::SetSkinStream(std::vector<uint8_t> package) {
-    skinStream_ = std::move(package);
-    return LoadSkin(skinStream_, OnNotice);
+    const bool hadSkin = SkinLoaded;
+    std::string said;
+    const auto hear = [&](const std::string& text) { said += said.empty() ? text : "\r" + text; };
+    if (LoadSkin(package, hear)) {
+        skinStream_ = std::move(package);
+        // A frame painting before the manager's SkinChanged action must not
+        // reach the elements of the skin just replaced.
+        if (SkinManager) {
+            SkinManager->ElementsReplaced(*this);
+        }
+        return true;
+    }
+    // A refused package leaves the model as it was: a skin that was working
+    // keeps working, with its stream, and the frames go on painting it.
+    if (hadSkin && !refusal.empty()) {
+        SkinLoaded = true;
+        said += "\r";
+        said += KeptSkinNotice;
+    } else {
+        skinStream_ = std::move(package);
+    }
+    if (OnNotice && !said.empty()) {
+        OnNotice(said);
+    }
+    return false;
 }
 
 void TSkinData::DefineProperties(tk::BinaryProperties& properties) {
@@ -150,14 +173,14 @@ void TSkinData::SetActive(bool active) {
 }
 
 void TSkinData::SetSkinFile(const std::string& path) {
-    SkinLoaded = false;
     skinFile_ = path;
     std::ifstream in(std::filesystem::path(tk::Widen(path)), std::ios::binary);
     if (path.empty() || !in) {
+        SkinLoaded = false;
         return;
     }
-    SetSkinStream(std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {}));
-    if (skinFormtype_ == TSkinFormType::sfMainform) {
+    if (SetSkinStream(std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {})) &&
+        skinFormtype_ == TSkinFormType::sfMainform) {
         ApplySkinChange();
     }
 }

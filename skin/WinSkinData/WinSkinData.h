@@ -7,9 +7,10 @@
 //
 // Error policy: nothing here throws for bad skin data. A package the reader
 // refuses is handed to OnNotice (a plain message box unless the program puts
-// its own in) and leaves no skin loaded; a SkinFile that does not exist loads
-// nothing. What an accepted package holds that cannot be used is kept in
-// `problems` (see SkinModel.h) and the skin loads with defaults in its place.
+// its own in) and leaves the skin that was loaded, if any, in place; a
+// SkinFile that does not exist leaves no skin loaded. What an accepted
+// package holds that cannot be used is kept in `problems` (see SkinModel.h)
+// and the skin loads with defaults in its place.
 #pragma once
 
 #include "toolkit/Component.h"
@@ -68,6 +69,8 @@ enum class TSkinFormType { sfMainform, sfOnlyThisForm, sfDialog };
 inline constexpr const char* SkinDataVersion = "2.68.9.07";
 // What SkinStore reads at run time.
 inline constexpr const char* SkinStoreText = "(none)";
+// Ends the notice about a refused package while a skin is loaded.
+inline constexpr const char* KeptSkinNotice = "The skin loaded before stays in place.";
 
 // The default Skin3rd list: extra control classes mapped to a skinner kind.
 const std::vector<std::string>& DefaultSkin3rd();
@@ -93,7 +96,8 @@ public:
     void SetSkin3rd(const std::vector<std::string>& lines) { skin3rd_ = lines; }
     const std::string& SkinFile() const { return skinFile_; }
     // Loads the package in that file (when it exists) and has every frame
-    // take the new skin; a missing file leaves no skin loaded.
+    // take the new skin; a missing file leaves no skin loaded, a package the
+    // reader refuses leaves the skin as SetSkinStream does.
     void SetSkinFile(const std::string& path);
     std::string SkinStore() const { return SkinStoreText; }
     void SetSkinStore(const std::string&) {}
@@ -118,8 +122,10 @@ public:
 
     // The stored package as the design gave it (without the byte count).
     const std::vector<uint8_t>& SkinStream() const { return skinStream_; }
-    // Replaces the stored package and parses it; false when the reader
-    // refuses it (the model then stays as it was, SkinLoaded false).
+    // Replaces the stored package and parses it. False when the reader
+    // refuses it: the model stays as it was, and a skin that was loaded stays
+    // loaded with its stream (OnNotice hears the reason followed by
+    // KeptSkinNotice); without one, SkinLoaded stays false.
     bool SetSkinStream(std::vector<uint8_t> package);
 
     // Solid brush of ButtonFaceColour (system colours resolved), remade by

@@ -162,6 +162,14 @@ void TSkinManage::ResetFrameControls() {
     }
 }
 
+void TSkinManage::ElementsReplaced(TSkinData& data) {
+    for (TWinSkinForm* frame : FFrames) {
+        if (frame->FSkinData == &data) {
+            frame->LoadGeometry();
+        }
+    }
+}
+
 void TSkinManage::OnActionTimer() {
     if (!FPendingSkinData) {
         return;

@@ -59,6 +59,10 @@ public:
     bool TimerArmed() const;
     // Every frame frees its control skinners.
     void ResetFrameControls();
+    // The component's skin was replaced: its frames let go of the old skin's
+    // caption buttons, which they hold by reference, and take the new
+    // skin's at once (their look follows with the SkinChanged action).
+    void ElementsReplaced(TSkinData& data);
     // The action timer's tick (public so a test can run it at once).
     void OnActionTimer();
 

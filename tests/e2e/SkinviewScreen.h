@@ -3,6 +3,7 @@
 #pragma once
 
 #include "tests/e2e/FramedWindow.h"
+#include "tests/e2e/Picture.h"
 
 namespace e2e::skinview {
 
@@ -19,6 +20,79 @@ public:
 
     // The menu bar's buttons, from 0: File, Edit, View, Help.
     Point MenuBarItem(int index) const;
+
+    // Items of the drop-downs, once their menu is open: File > Open, File >
+    // Recent, File > Built-in skin, View > Status bar, Help > About; and
+    // entry `index` (from 0) of the Recent submenu once it is open.
+    Point FileOpen() const;
+    Point FileRecent() const;
+    Point FileBuiltIn() const;
+    Point RecentEntry(int index) const;
+    Point ViewStatusBar() const;
+    Point HelpAbout() const;
+
+    // The status bar along the client area's bottom edge.
+    Box StatusBar() const;
+};
+
+// What a skin shows on a frame, for telling which one a window is drawn in.
+struct SkinLook {
+    const char* name;
+    Rgb titleBar;   // the title bar's face, three quarters of the way along
+    Rgb border;     // the left, right and bottom borders
+    Rgb buttonEdge; // the top edge of the default push button
+};
+inline constexpr SkinLook Neon{"Kanvio Neon", MakeRgb(31, 33, 54), MakeRgb(22, 24, 38),
+                               MakeRgb(0, 229, 255)};
+inline constexpr SkinLook Daylight{"Kanvio Daylight", MakeRgb(50, 103, 200), MakeRgb(226, 232, 242),
+                                   MakeRgb(255, 170, 0)};
+
+// The window's title bar and borders are those of the skin.
+bool DrawnIn(const Picture& screen, const SkinviewScreen& view, const SkinLook& look);
+// Its left, right and bottom borders are.
+bool BordersIn(const Picture& screen, const SkinviewScreen& view, const SkinLook& look);
+// The status bar shows its panels' texts.
+bool StatusBarShown(const Picture& screen, const SkinviewScreen& view);
+// The open drop-down's item at `item` carries a check mark.
+bool ItemChecked(const Picture& screen, const SkinviewScreen& view, Point item);
+
+// A top-level window of the program other than the showcase (the Open
+// dialog, a message box) in the skin's frame, as it lies on the screen.
+class SkinnedBox {
+public:
+    explicit SkinnedBox(const ScreenWindow& window) : window_(window.box) {}
+    virtual ~SkinnedBox() = default;
+    Box Window() const { return window_; }
+    // The push button that closes it.
+    virtual Point Button() const = 0;
+    // Its title bar and left border are those of the skin, and so is its
+    // push button (not the system's grey).
+    bool DrawnIn(const Picture& screen, const SkinLook& look) const;
+
+protected:
+    Box window_;
+};
+
+// The system's Open dialog as File > Open shows it.
+class OpenDialog : public SkinnedBox {
+public:
+    static constexpr char Title[] = "Open skin";
+    using SkinnedBox::SkinnedBox;
+    Point FileNameBox() const;
+    Point OpenButton() const;
+    Point Button() const override { return OpenButton(); }
+};
+
+// A message box of skinview's.
+class MessageBox : public SkinnedBox {
+public:
+    static constexpr char FailureTitle[] = "cannot load the skin";
+    static constexpr char AboutTitle[] = "About skinview";
+    using SkinnedBox::SkinnedBox;
+    // The OK button.
+    Point Button() const override;
+    // Lines of text in the box.
+    bool ShowsText(const Picture& screen) const;
 };
 
 } // namespace e2e::skinview

@@ -95,6 +95,72 @@ TEST_F(SkinComponent, AMissingSkinFileLeavesNoSkinLoaded) {
     EXPECT_EQ(FrameOf(window), nullptr);
 }
 
+// A package the reader refuses, given while a skin works, leaves that skin
+// in place: the frames go on painting it, new windows still get a frame,
+// and the notice says why and that the skin stays.
+TEST_F(SkinComponent, ARefusedSkinFileKeepsTheSkinThatWorks) {
+    TSkinData& data = AddSkin(TOddSkin().Build());
+    std::vector<std::string> notices;
+    data.OnNotice = [&](const std::string& text) { notices.push_back(text); };
+    HWND window = ShowRaw({40, 40, 340, 240});
+    ASSERT_NE(FrameOf(window), nullptr);
+    const guitest::Capture before = guitest::CaptureWindow(window);
+    ASSERT_TRUE(guitest::PixelIs(before, 1, 100, TOddSkin::LeftActive));
+    const std::vector<uint8_t> stream = data.SkinStream();
+
+    const std::string bogus = "skin-component-refused.skn";
+    std::ofstream(bogus, std::ios::binary) << "not a skin package at all";
+    data.SetSkinFile(bogus);
+    std::remove(bogus.c_str());
+
+    EXPECT_TRUE(data.SkinLoaded);
+    EXPECT_EQ(data.SkinStream(), stream) << "the working skin's package stays stored";
+    EXPECT_NE(SkinManager->PendingAction(), TSkinAction::SkinChanged) << "nothing to change";
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].find("The skin package is damaged: "), 0u) << notices[0];
+    EXPECT_NE(notices[0].find(KeptSkinNotice), std::string::npos) << notices[0];
+
+    RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    Settle();
+    const guitest::Capture after = guitest::CaptureWindow(window);
+    EXPECT_TRUE(guitest::PixelIs(after, 1, 100, TOddSkin::LeftActive));
+    EXPECT_TRUE(guitest::SameRect(before, {0, 0, before.width, before.height}, after, {0, 0}));
+    EXPECT_NE(FrameOf(ShowRaw({60, 60, 360, 260})), nullptr) << "a new window is still framed";
+}
+
+// A frame keeps its caption buttons by reference to the skin's elements; a
+// new skin replaces them at once, so a frame painted before the manager's
+// SkinChanged action (a menu rebuilt, a dialog closed over it) draws no
+// freed element.
+TEST_F(SkinComponent, ANewSkinsCaptionButtonsAreTakenAtOnce) {
+    TSkinData& data = AddSkin(TOddSkin().Build());
+    HWND window = ShowRaw({40, 40, 340, 240});
+    TWinSkinForm* frame = FrameOf(window);
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(data.SetSkinStream(ShippedSkin("kanvio_daylight")));
+    ASSERT_EQ(frame->FSysButtons.size(), data.SysButtons.size());
+    for (size_t i = 0; i < data.SysButtons.size(); ++i) {
+        EXPECT_EQ(&frame->FSysButtons[i]->FElement, data.SysButtons[i].get()) << i;
+    }
+    RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    data.ApplySkinChange();
+    RunPendingAction();
+    Settle();
+    EXPECT_EQ(FrameOf(window), frame);
+}
+
+// Without a skin that works there is nothing to keep: a refused package
+// leaves none loaded and the notice gives the reason alone.
+TEST_F(SkinComponent, ARefusedFirstPackageLeavesNoSkin) {
+    TSkinData& data = AddSkin({}, TSkinFormType::sfMainform, false);
+    std::vector<std::string> notices;
+    data.OnNotice = [&](const std::string& text) { notices.push_back(text); };
+    EXPECT_FALSE(data.SetSkinStream({1, 2, 3}));
+    EXPECT_FALSE(data.SkinLoaded);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].find(KeptSkinNotice), std::string::npos) << notices[0];
+}
+
 TEST_F(SkinComponent, TheClassFilterRefusesCalendarsAndReportClasses) {
     TSkinData& data = AddSkin(ShippedSkin("kanvio_neon"));
     const auto accepts = [&](const std::string& name) {

@@ -93,8 +93,9 @@ TEST(SkinData, ASecondPackageReplacesTheSkinAndTheBrush) {
     std::vector<std::string> notices;
     data.OnNotice = [&](const std::string& text) { notices.push_back(text); };
     EXPECT_FALSE(data.SetSkinStream({0, 0, 0, 0}));
-    EXPECT_FALSE(data.SkinLoaded);
+    EXPECT_TRUE(data.SkinLoaded) << "a refused package leaves the skin that works";
     EXPECT_EQ(data.SkinName, "Kanvio Daylight") << "a refused package leaves the model";
+    EXPECT_EQ(data.SkinStream(), Package("kanvio_daylight"));
     EXPECT_EQ(notices.size(), 1u);
 }
 

@@ -16,9 +16,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -46,7 +49,7 @@ protected:
     // The showcase in the skin, shown, active and settled.
     void Open(const std::string& skinName) {
         form_ = new skinview::TSkinViewForm(&app_);
-        form_->LoadSkinFile(SkinPath(skinName));
+        form_->LoadSkin(SkinPath(skinName));
         form_->Show();
         SetForegroundWindow(form_->Handle());
         Settle();
@@ -158,11 +161,47 @@ TEST_P(Showcase, CaptionsOnTheFaceTakeTheSkinsTextColourAndFollowASkinChange) {
     const std::string other =
         std::string(GetParam()) == "kanvio_neon" ? "kanvio_daylight" : "kanvio_neon";
     const COLORREF before = skin::ResolveColour(form_->SkinData().ButtonTextColour);
-    form_->LoadSkinFile(SkinPath(other));
+    form_->LoadSkin(SkinPath(other));
     Settle();
     ASSERT_NE(skin::ResolveColour(form_->SkinData().ButtonTextColour), before)
         << "our two skins have different text colours";
     expectCaptions("after the change");
+}
+
+// What a skin author opens goes first in the recent list; a package the
+// reader refuses, or a file gone by the time it is reloaded, leaves the
+// skin shown in place and says why.
+TEST_P(Showcase, ARefusedSkinLeavesTheOneShownAndTheRecentListKeepsWhatWasOpened) {
+    ASSERT_NO_FATAL_FAILURE(Open(GetParam()));
+    std::vector<std::string> saved;
+    form_->KeepRecentSkins({"Z:\\gone.skn"},
+                           [&](const std::vector<std::string>& paths) { saved = paths; });
+    ASSERT_TRUE(form_->Source());
+    const std::string shown = skinview::SourceName(*form_->Source());
+    EXPECT_EQ(saved, (std::vector<std::string>{shown, "Z:\\gone.skn"}));
+    EXPECT_EQ(form_->RecentSkins().Paths(), saved);
+
+    const std::string name = form_->SkinData().SkinName;
+    const std::filesystem::path bogus = std::filesystem::absolute("showcase-refused.skn");
+    std::ofstream(bogus, std::ios::binary) << "not a skin package at all";
+    try {
+        form_->LoadSkin(bogus);
+        ADD_FAILURE() << "a refused package loaded";
+    } catch (const skinview::TViewError& e) {
+        EXPECT_NE(std::string(e.what()).find(": The skin package is damaged: "), std::string::npos)
+            << e.what();
+    }
+    std::filesystem::remove(bogus);
+    EXPECT_TRUE(form_->SkinData().SkinLoaded);
+    EXPECT_EQ(form_->SkinData().SkinName, name);
+    EXPECT_EQ(skinview::SourceName(*form_->Source()), shown);
+    EXPECT_EQ(saved.size(), 2u) << "a skin that did not load is not remembered";
+
+    form_->LoadBuiltInSkin();
+    EXPECT_FALSE(form_->Source());
+    EXPECT_EQ(form_->SkinData().SkinName, "Kanvio Neon");
+    form_->ReloadSkin();
+    EXPECT_EQ(form_->SkinData().SkinName, "Kanvio Neon") << "the built-in skin reloads";
 }
 
 INSTANTIATE_TEST_SUITE_P(OurSkins, Showcase, ::testing::Values("kanvio_neon", "kanvio_daylight"));

@@ -58,6 +58,15 @@ TEST(ViewOptions, AnOpenMenuGoesWithAScreenshot) {
     EXPECT_THROW(Parse({"--screenshot", "m.png", "--open-menu"}), TUsageError) << "no number";
 }
 
+TEST(ViewOptions, WatchingNeedsASkinWithFilesAndAWindowThatStays) {
+    const TViewOptions o = Parse({"skins/neon", "--watch"});
+    EXPECT_TRUE(o.watch);
+    EXPECT_EQ(o.package, "skins/neon");
+    EXPECT_FALSE(Parse({"a.skn"}).watch);
+    EXPECT_THROW(Parse({"--watch"}), TUsageError) << "the built-in skin has no files";
+    EXPECT_THROW(Parse({"a.skn", "--watch", "--screenshot", "a.png"}), TUsageError);
+}
+
 TEST(ViewOptions, RefusesWhatItCannotUse) {
     EXPECT_THROW(Parse({"--screenshot"}), TUsageError) << "no file name";
     EXPECT_THROW(Parse({"--screenshot", ""}), TUsageError) << "empty file name";

@@ -530,3 +530,63 @@ end)");
     popup.SetOwnerDraw(false);
     EXPECT_FALSE(NativeItem(popup.Handle(), tick.Command()).fType & MFT_OWNERDRAW);
 }
+
+namespace {
+
+// A key press the message loop offers to the form's menu: the item whose
+// shortcut it is runs when it could be chosen from the menu, and the key
+// stops there; other keys, and items with nothing to run, leave the key to
+// the control it went to.
+TEST_F(Menus, AShortCutRunsItsItemOnlyWhenTheItemCouldBeChosen) {
+    Read(R"(object F: TForm
+  Menu = Bar
+  object Bar: TMainMenu
+    object File: TMenuItem
+      Caption = 'File'
+      object Reload: TMenuItem
+        Caption = 'Reload'
+        ShortCut = 116
+      end
+      object Hidden: TMenuItem
+        Caption = 'Hidden'
+        ShortCut = 117
+        Visible = False
+      end
+      object Decor: TMenuItem
+        Caption = 'Decor'
+        ShortCut = 118
+      end
+    end
+    object Off: TMenuItem
+      Caption = 'Off'
+      Enabled = False
+      object Inside: TMenuItem
+        Caption = 'Inside'
+        ShortCut = 119
+      end
+    end
+  end
+end)");
+    ShowForm();
+    int reloads = 0, hidden = 0, inside = 0;
+    Find<tk::MenuItem>("Reload").OnClick = [&](tk::Component&) { ++reloads; };
+    Find<tk::MenuItem>("Hidden").OnClick = [&](tk::Component&) { ++hidden; };
+    Find<tk::MenuItem>("Inside").OnClick = [&](tk::Component&) { ++inside; };
+    const auto press = [&](WPARAM key, UINT message = WM_KEYDOWN) {
+        return tk::IsMenuShortCut(MSG{form->Handle(), message, key, 0, 0, {}});
+    };
+    EXPECT_TRUE(press(VK_F5));
+    EXPECT_EQ(reloads, 1);
+    EXPECT_FALSE(press(VK_F5, WM_KEYUP)) << "only the press";
+    EXPECT_FALSE(press(VK_F6)) << "a hidden item";
+    EXPECT_FALSE(press(VK_F7)) << "an item with nothing to run";
+    EXPECT_FALSE(press(VK_F8)) << "inside a disabled menu";
+    EXPECT_FALSE(press(VK_F9)) << "no item's shortcut";
+    Find<tk::MenuItem>("Reload").SetEnabled(false);
+    EXPECT_FALSE(press(VK_F5));
+    EXPECT_EQ(reloads, 1);
+    EXPECT_EQ(hidden, 0);
+    EXPECT_EQ(inside, 0);
+}
+
+} // namespace

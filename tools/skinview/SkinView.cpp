@@ -3,6 +3,7 @@
 #include "toolkit/Application.h"
 #include "tools/skinview/Backdrop.h"
 #include "tools/skinview/MenuShot.h"
+#include "tools/skinview/RecentStore.h"
 #include "tools/skinview/SkinViewForm.h"
 #include "tools/skinview/StatesSheet.h"
 #include "toolkit/Text.h"
@@ -63,12 +64,18 @@ int RunSkinView(const TViewOptions& options, std::ostream& out, std::ostream& er
         TStatesSheet* sheet = options.states ? new TStatesSheet(&app) : nullptr;
         auto* form = new TSkinViewForm(&app);
         if (!options.package.empty()) {
-            form->LoadSkinFile(PathOf(options.package));
+            form->LoadSkin(PathOf(options.package));
             if (const size_t cut = form->SkinData().incompleteEntries) {
                 err << "skinview: warning: " << options.package
                     << ": the compressed stream ends early; " << cut
                     << " of its entries are incomplete and show what the missing end decodes to\n";
             }
+        }
+        if (!screenshot) {
+            form->KeepRecentSkins(LoadRecentSkins(), SaveRecentSkins);
+        }
+        if (options.watch) {
+            form->WatchSkin();
         }
         form->ShowSkinName();
         tk::Form& shown = sheet ? static_cast<tk::Form&>(*sheet) : *form;

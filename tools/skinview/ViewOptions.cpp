@@ -5,9 +5,12 @@
 namespace skinview {
 
 const char* const UsageText =
-    "usage: skinview [PKG] [--states] [--screenshot OUT.png [--open-menu N]] [--inactive]\n"
-    "                [--maximized] [--size WxH]\n"
-    "  PKG           skin package to show (default: the built-in Kanvio Neon skin)\n"
+    "usage: skinview [SKIN] [--watch] [--states] [--screenshot OUT.png [--open-menu N]]\n"
+    "                [--inactive] [--maximized] [--size WxH]\n"
+    "  SKIN          skin to show: a package (.skn), an unpacked skin folder (as\n"
+    "                `skinpack unpack` writes it) or the INI inside one\n"
+    "                (default: the built-in Kanvio Neon skin)\n"
+    "  --watch       show the skin again whenever its files change (F5 does it by hand)\n"
     "  --states      show every kind of button in every state (normal, hot, pressed,\n"
     "                focused, default or checked, disabled) instead of the showcase\n"
     "  --screenshot  save the window as it appears on screen, over a green backdrop,\n"
@@ -17,7 +20,12 @@ const char* const UsageText =
     "  --maximized   show the window maximised\n"
     "  --size WxH    outer size of the window in pixels\n"
     "The screenshot holds the part of the window on the screen (all of it unless\n"
-    "maximised or larger than the screen).\n";
+    "maximised or larger than the screen).\n"
+    "In the window: File > Open (Ctrl+O) opens a package, or a folder through its\n"
+    "INI; File > Recent opens one of the last six again; File > Reload (F5) reads\n"
+    "the skin again; File > Built-in skin goes back to Kanvio Neon; View > Status\n"
+    "bar shows or hides the status bar; Help > About. A skin that cannot be loaded\n"
+    "is reported and the skin shown before stays.\n";
 
 namespace {
 
@@ -76,6 +84,8 @@ TViewOptions ParseViewOptions(const std::vector<std::string>& args) {
             options.inactive = true;
         } else if (arg == "--maximized") {
             options.maximized = true;
+        } else if (arg == "--watch") {
+            options.watch = true;
         } else if (arg == "--states") {
             options.states = true;
         } else if (arg == "--size") {
@@ -85,13 +95,19 @@ TViewOptions ParseViewOptions(const std::vector<std::string>& args) {
         } else if (arg.starts_with("--")) {
             throw TUsageError("unknown option " + arg);
         } else if (!options.package.empty()) {
-            throw TUsageError("one skin package at a time: " + options.package + ", " + arg);
+            throw TUsageError("one skin at a time: " + options.package + ", " + arg);
         } else {
             options.package = arg;
         }
     }
     if (options.openMenu && options.screenshot.empty()) {
         throw TUsageError("--open-menu goes with --screenshot");
+    }
+    if (options.watch && options.package.empty()) {
+        throw TUsageError("--watch needs a skin package or folder to watch");
+    }
+    if (options.watch && !options.screenshot.empty()) {
+        throw TUsageError("--watch keeps the window open and does not go with --screenshot");
     }
     return options;
 }

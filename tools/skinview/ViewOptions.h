@@ -1,7 +1,7 @@
 // skinview's command line:
 //
-//   skinview [PKG] [--states] [--screenshot OUT.png [--open-menu N]] [--inactive]
-//            [--maximized] [--size WxH]
+//   skinview [SKIN] [--watch] [--states] [--screenshot OUT.png [--open-menu N]]
+//            [--inactive] [--maximized] [--size WxH]
 //
 // Portable (no windows.h), so it is tested natively too. Error policy:
 // ParseViewOptions throws TUsageError with a message for anything it cannot
@@ -26,7 +26,8 @@ struct TWindowSize {
 };
 
 struct TViewOptions {
-    std::string package;    // skin package file; empty: the built-in default skin
+    std::string package;    // skin package, unpacked skin folder or its INI; empty: built in
+    bool watch = false;     // reload the skin when its files change
     std::string screenshot; // PNG to write, then exit; empty: stay open
     bool inactive = false;  // another window is active
     bool maximized = false;
