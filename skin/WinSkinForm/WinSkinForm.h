@@ -265,6 +265,7 @@ private:
     LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
     LRESULT OnWindowPosChanged(WPARAM wParam, LPARAM lParam);
     LRESULT OnSkinPaintFrame();
+    LRESULT OnMenuSelect(WPARAM wParam, LPARAM lParam);
     void LeaveHotControl();
     LRESULT OnSize(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
@@ -343,6 +344,8 @@ private:
     bool menuUpdateSaved_ = true;
     bool formHooked_ = false;
     bool hoverTimerOn_ = false;
+    // The system tracks the system menu (its icon drawn over the title bar).
+    bool systemMenuTracked_ = false;
     // Set while the frame changes the window style itself.
     bool changingStyle_ = false;
     // The system command the frame posted itself (0 for none): the system's
