@@ -3,7 +3,9 @@
 #include "tests/e2e/GalleryScreen.h"
 #include "tests/e2e/SampleCatalogue.h"
 
+#include <functional>
 #include <thread>
+#include <tuple>
 
 namespace e2e::gallery {
 namespace {
@@ -26,6 +28,16 @@ protected:
 
     // The main window where it is now (after a move).
     GalleryScreen Where() { return GalleryScreen(WaitForWindow(Title)); }
+
+    // Waits until `holds` is true, failing the test naming `what` if it is
+    // not within a few seconds.
+    void WaitUntil(const std::string& what, const std::function<bool()>& holds) {
+        const auto end = std::chrono::steady_clock::now() + 10s;
+        while (!holds() && std::chrono::steady_clock::now() < end) {
+            std::this_thread::sleep_for(50ms);
+        }
+        EXPECT_TRUE(holds()) << what;
+    }
 
     // The addresses handed to the browser, once there are `count` of them.
     std::vector<std::string> WaitForAddresses(size_t count) {
@@ -375,9 +387,16 @@ TEST_F(GalleryJourney, MovesMinimisesAndRestoresTheWindow) {
                  return CountChanged(s, started, gallery.ClientBox(0, 0, 100, 40)) > 1000 &&
                         CountChanged(s, started, titleLeft) == 0;
              });
+    // Move: each arrow moves the window a step once the system's move
+    // loop has it; Enter ends the move.
     Screen().Key("m");
-    for (const char* key : {"Right", "Right", "Down"}) {
+    for (const auto& [key, dx, dy] : {std::tuple{"Right", 1, 0}, {"Right", 1, 0}, {"Down", 0, 1}}) {
+        const Box before = Where().Window();
         Screen().Key(key);
+        WaitUntil(std::string("the window moved by ") + key, [&] {
+            const Box now = Where().Window();
+            return (now.left - before.left) * dx > 0 || (now.top - before.top) * dy > 0;
+        });
     }
     Screen().Key("Return");
     StepWhen("moved-by-keys", "the window moved right and down, drawn whole",
