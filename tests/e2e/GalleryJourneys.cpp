@@ -5,7 +5,6 @@
 
 #include <functional>
 #include <thread>
-#include <tuple>
 
 namespace e2e::gallery {
 namespace {
@@ -390,12 +389,17 @@ TEST_F(GalleryJourney, MovesMinimisesAndRestoresTheWindow) {
     // Move: each arrow moves the window a step once the system's move
     // loop has it; Enter ends the move.
     Screen().Key("m");
-    for (const auto& [key, dx, dy] : {std::tuple{"Right", 1, 0}, {"Right", 1, 0}, {"Down", 0, 1}}) {
+    struct Arrow {
+        const char* key;
+        int dx;
+        int dy;
+    };
+    for (const Arrow arrow : {Arrow{"Right", 1, 0}, Arrow{"Right", 1, 0}, Arrow{"Down", 0, 1}}) {
         const Box before = Where().Window();
-        Screen().Key(key);
-        WaitUntil(std::string("the window moved by ") + key, [&] {
+        Screen().Key(arrow.key);
+        WaitUntil(std::string("the window moved by ") + arrow.key, [&] {
             const Box now = Where().Window();
-            return (now.left - before.left) * dx > 0 || (now.top - before.top) * dy > 0;
+            return (now.left - before.left) * arrow.dx > 0 || (now.top - before.top) * arrow.dy > 0;
         });
     }
     Screen().Key("Return");
