@@ -22,8 +22,6 @@ constexpr DWORD CaptionButtonBits = WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX
 // Classes whose caption may need a wider window than their client area.
 constexpr const char* MessageFormClass = "TMessageForm";
 constexpr const char* DialogClass = "#32770";
-// Extra spaces a message box's caption needs beyond its own characters.
-constexpr int MessageCaptionSpare = 7;
 
 // Cell thickness of a border bitmap whose `Frame` cells lie side by side
 // (left, right) or stacked (top, bottom). A count below 1 counts as 1.
@@ -280,32 +278,28 @@ void TWinSkinForm::ResizeFrame(bool keepClient) {
     }
     int width = FClientRect.right + FBorderLeft + FBorderRight;
     const int height = FClientRect.bottom + FBorderTop + FBorderBottom + FMenuHeight;
-    if (!keepClient && (FClassName == MessageFormClass || FClassName == DialogClass)) {
-        WidenMessageBox(width);
-    }
     RECT window{};
     GetWindowRect(FWindow, &window);
-    SetWindowPos(FWindow, nullptr, window.left, window.top, width, height,
-                 SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOMOVE);
+    UINT flags = SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOMOVE;
+    if (!keepClient && (FClassName == MessageFormClass || FClassName == DialogClass) &&
+        WidenMessageBox(width, window.left)) {
+        flags &= ~SWP_NOMOVE;
+    }
+    SetWindowPos(FWindow, nullptr, window.left, window.top, width, height, flags);
 }
 
 // A message box whose caption needs more room than its client area gives is
-// widened, and its controls move right by half the growth.
-void TWinSkinForm::WidenMessageBox(int& width) {
-    {
-        tk::WindowDC dc = tk::WindowDC::Whole(FWindow);
-        tk::SelectedObject font(dc, captionFont_.get());
-        SIZE space{};
-        GetTextExtentPoint32W(dc, L" ", 1, &space);
-        spaceWidth_ = space.cx;
-    }
+// widened, as far as its monitor's work area allows; its controls move right
+// by half the growth, and the box keeps its middle where the system put it.
+bool TWinSkinForm::WidenMessageBox(int& width, LONG& left) {
     FCaption = WindowTextOf(FWindow);
-    const TDataSkinTitle& title = FSkinData->Title;
-    const int needed = (int(FCaption.size()) + MessageCaptionSpare) * spaceWidth_ + FBorderLeft +
-                       FBorderRight + title.LeftWidth + title.RightWidth + title.TXTBackleft +
-                       title.TXTBackRight;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(FWindow, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    const int needed = std::min(CaptionFitWidth(), int(work.right - work.left));
     if (width >= needed) {
-        return;
+        return false;
     }
     const int shift = (needed - width) / 2;
     for (HWND child = GetWindow(FWindow, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -317,7 +311,12 @@ void TWinSkinForm::WidenMessageBox(int& width) {
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOSENDCHANGING |
                          SWP_NOOWNERZORDER);
     }
+    RECT window{};
+    GetWindowRect(FWindow, &window);
+    const LONG middle = (window.left + window.right) / 2;
+    left = std::clamp(LONG(middle - needed / 2), work.left, LONG(work.right - needed));
     width = needed;
+    return true;
 }
 
 void TWinSkinForm::ApplySkinColours() {

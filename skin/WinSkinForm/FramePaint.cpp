@@ -136,6 +136,15 @@ void TWinSkinForm::PaintTitleBar(HDC dc, const TDib& left, const TDib& right) {
     SetBkMode(dc, OPAQUE);
 }
 
+RECT TWinSkinForm::MeasureCaption(HDC dc, const RECT& r) const {
+    const TDataSkinTitle& title = FSkinData->Title;
+    RECT t = r;
+    const std::wstring measured = FCaption + MeasureSpace + captionPad_;
+    DrawTextW(dc, measured.c_str(), int(measured.size()), &t, DT_CALCRECT | DT_NOCLIP);
+    t.right += title.TXTBackleft + title.TXTBackRight;
+    return t;
+}
+
 void TWinSkinForm::PaintCaptionText(HDC dc, const RECT& r) {
     const TDataSkinTitle& title = FSkinData->Title;
     tk::SavedDC saved(dc);
@@ -143,13 +152,9 @@ void TWinSkinForm::PaintCaptionText(HDC dc, const RECT& r) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ResolveColour(FActive ? FSkinData->TitleTextActiveColour
                                            : FSkinData->TitleTextNoActiveColour));
-    RECT t = r;
-    const std::wstring measured = FCaption + MeasureSpace + captionPad_;
-    DrawTextW(dc, measured.c_str(), int(measured.size()), &t, DT_CALCRECT | DT_NOCLIP);
-    t.right += title.TXTBackleft + title.TXTBackRight;
+    RECT t = MeasureCaption(dc, r);
     int dx = 0;
-    const int32_t alignment = FRightToLeft ? text_align::Right : title.TextAlignment;
-    switch (alignment) {
+    switch (CaptionAlignment()) {
     case text_align::Left:
         dx = title.LeftWidth;
         break;
@@ -164,12 +169,15 @@ void TWinSkinForm::PaintCaptionText(HDC dc, const RECT& r) {
     }
     const int dy = (r.bottom + t.top - r.top - t.bottom) / 2 + title.TopHeight / 2;
     OffsetRect(&t, dx, dy);
-    if (FStyle & WS_POPUP) {
-        t.right = std::max(t.right, LONG(FRightmostButtonLeft - PopupCaptionGap));
-    } else {
+    if (!(FStyle & WS_POPUP)) {
         t.right = std::min(t.right, LONG(r.right - title.RightWidth));
     }
+    // Buttons placed after the caption follow its text; a popup's text may
+    // run on up to the caption buttons (they are painted over it).
     FCaptionRect = t;
+    if (FStyle & WS_POPUP) {
+        t.right = std::max(t.right, LONG(FRightmostButtonLeft - PopupCaptionGap));
+    }
     if (!title.Bitmap.Empty()) {
         DrawStrip(dc, {t.left, r.top, t.right, r.bottom}, title.Bitmap, true, true,
                   CaptionBackCells, FActive ? ActiveCell : InactiveCell,
@@ -178,6 +186,66 @@ void TWinSkinForm::PaintCaptionText(HDC dc, const RECT& r) {
     t.left += title.TXTBackleft;
     t.right -= title.TXTBackRight;
     DrawSkinText(dc, captionPad_ + FCaption, t, CaptionFormat | (FRightToLeft ? DT_RIGHT : 0));
+}
+
+int32_t TWinSkinForm::CaptionAlignment() const {
+    return FRightToLeft ? text_align::Right : FSkinData->Title.TextAlignment;
+}
+
+// The caption is placed as PaintCaptionText places it; the buttons as
+// LayoutSysButtons lays them out.
+int TWinSkinForm::CaptionFitWidth() {
+    const TDataSkinTitle& title = FSkinData->Title;
+    int textWidth = 0;
+    {
+        tk::WindowDC dc = tk::WindowDC::Whole(FWindow);
+        tk::SelectedObject font(dc, captionFont_.get());
+        const RECT t = MeasureCaption(dc, {});
+        textWidth = t.right - t.left;
+    }
+    // How far the visible caption buttons reach in from the window's edges,
+    // and past the caption's end.
+    int fromLeft = 0;
+    int fromRight = 0;
+    int afterCaption = 0;
+    for (size_t i = 0; i < FSysButtons.size(); ++i) {
+        const TDataSkinSysButton& e = FSysButtons[i]->FElement;
+        if (!IsSysButtonVisible(i) || e.Bitmap.Empty()) {
+            continue;
+        }
+        const int w = e.Bitmap.Width() / std::max(e.Frame, 1);
+        switch (e.Align) {
+        case button_align::Left:
+            fromLeft = std::max(fromLeft, e.Xcoord + w);
+            break;
+        case button_align::Right:
+            fromRight = std::max(fromRight, e.Xcoord);
+            break;
+        case button_align::AfterCaption:
+        case button_align::AfterCaptionAlt:
+            afterCaption = std::max(afterCaption, e.Xcoord + w);
+            break;
+        default:
+            break;
+        }
+    }
+    // Room the caption needs from each edge: past the buttons there with a
+    // gap, and on the right also the text's own clip (not a popup's).
+    const int leftNeed = fromLeft > 0 ? fromLeft + PopupCaptionGap : FBorderLeft;
+    const int clipNeed = FBorderRight + ((FStyle & WS_POPUP) ? 0 : title.RightWidth);
+    const int rightNeed = std::max(
+        clipNeed, afterCaption + (fromRight > 0 ? fromRight + PopupCaptionGap : FBorderRight));
+    switch (CaptionAlignment()) {
+    case text_align::Left:
+        return FBorderLeft + title.LeftWidth + textWidth + rightNeed;
+    case text_align::Centre:
+        return FBorderLeft + FBorderRight + textWidth +
+               2 * std::max(leftNeed - FBorderLeft, rightNeed - FBorderRight);
+    case text_align::Right:
+        return leftNeed + textWidth + FBorderRight + title.RightWidth;
+    default:
+        return FBorderLeft + textWidth + rightNeed;
+    }
 }
 
 } // namespace skin

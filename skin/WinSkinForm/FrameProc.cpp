@@ -19,6 +19,8 @@ namespace {
 // Rows at the top of the title bar where the system's own hit test answer
 // (a sizing edge) is kept.
 constexpr int TopSizingRows = 3;
+// WM_MENUSELECT's flags when a menu has closed.
+constexpr WORD MenuClosedFlags = 0xFFFF;
 
 } // namespace
 
@@ -115,6 +117,8 @@ LRESULT TWinSkinForm::NonClientWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return OnNcRButtonDown(wParam, lParam);
     case WM_SKINPAINTFRAME:
         return OnSkinPaintFrame();
+    case WM_MENUSELECT:
+        return OnMenuSelect(wParam, lParam);
     default:
         return CallDefault(msg, wParam, lParam);
     }
@@ -157,6 +161,22 @@ LRESULT TWinSkinForm::OnWindowPosChanged(WPARAM wParam, LPARAM lParam) {
 LRESULT TWinSkinForm::OnSkinPaintFrame() {
     PaintFrame(nullptr);
     return 0;
+}
+
+// While the system tracks the window's system menu from the keyboard
+// (Alt+Space) it draws the window's icon, lit and then plain, where its own
+// caption would have it, over the skin's title bar; each time it tells the
+// selection (the last time with the menu closed) and the title bar is
+// painted again over it.
+LRESULT TWinSkinForm::OnMenuSelect(WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallDefault(WM_MENUSELECT, wParam, lParam);
+    const WORD flags = HIWORD(wParam);
+    const bool closed = flags == MenuClosedFlags && !lParam;
+    if ((!closed && (flags & MF_SYSMENU)) || (closed && systemMenuTracked_)) {
+        systemMenuTracked_ = !closed;
+        PaintFrame(nullptr);
+    }
+    return result;
 }
 
 // The frame forgets its hot push button, which shows its normal look again.

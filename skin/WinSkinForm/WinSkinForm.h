@@ -235,7 +235,9 @@ private:
     void DrawIcon(HDC dc, int x, int y) const;
     void ReadShowState();
     void ResizeFrame(bool keepClient);
-    void WidenMessageBox(int& width);
+    // Widens a message box for its caption: the new width and left edge;
+    // false when it is wide enough.
+    bool WidenMessageBox(int& width, LONG& left);
     void DetachDestroyed();
     void ReleaseSysMenuAndTimer();
     // The form's popup menus draw themselves again.
@@ -263,6 +265,7 @@ private:
     LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
     LRESULT OnWindowPosChanged(WPARAM wParam, LPARAM lParam);
     LRESULT OnSkinPaintFrame();
+    LRESULT OnMenuSelect(WPARAM wParam, LPARAM lParam);
     void LeaveHotControl();
     LRESULT OnSize(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
@@ -323,6 +326,14 @@ private:
     void ClearBorderPieces();
     void PaintTitleBar(HDC dc, const TDib& left, const TDib& right);
     void PaintCaptionText(HDC dc, const RECT& titleRect);
+    // The caption's text with the pad and the caption background's margins,
+    // measured from the corner of `r` in the font selected into `dc`.
+    RECT MeasureCaption(HDC dc, const RECT& r) const;
+    // The caption's alignment: a right-to-left window's is always right.
+    int32_t CaptionAlignment() const;
+    // The narrowest window whose title bar shows the whole caption, and the
+    // buttons that follow it, clear of the caption buttons at both ends.
+    int CaptionFitWidth();
 
     tk::WindowSubclass subclass_;
     tk::WindowSubclass clientSubclass_;
@@ -330,10 +341,11 @@ private:
     std::wstring captionPad_ = L"  ";
     DWORD lastSysMenuTick_ = 0;
     DWORD dblClickTime_ = 0;
-    int spaceWidth_ = 0;
     bool menuUpdateSaved_ = true;
     bool formHooked_ = false;
     bool hoverTimerOn_ = false;
+    // The system tracks the system menu (its icon drawn over the title bar).
+    bool systemMenuTracked_ = false;
     // Set while the frame changes the window style itself.
     bool changingStyle_ = false;
     // The system command the frame posted itself (0 for none): the system's

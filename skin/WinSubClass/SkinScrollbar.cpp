@@ -156,9 +156,14 @@ bool TSkinScrollbar::OnNcLButtonDown(tk::Message& message) {
 void TSkinScrollbar::AfterMessage(tk::Message& message) {
     switch (message.msg) {
     case WM_SIZE:
-    case WM_NCPAINT:
     case WM_PRINT:
         return Repaint();
+    case WM_NCPAINT:
+        // Only the bars, over the system's: the system sends this from
+        // inside a paint or an erase of the control, and a client paint
+        // forced now would be wiped by the erase that follows it (a tree
+        // shown with its tab sheet came up blank).
+        return Paint(nullptr);
     case WM_PAINT:
         // The bars lie outside the client area: always the window's context.
         return Paint(nullptr);

@@ -9,6 +9,7 @@
 #include "skin/WinSubClass/RangeCodes.h"
 #include "skin/WinSubClass/SkinHeader.h"
 #include "skin/WinSubClass/SkinScControl.h"
+#include "toolkit/Panel.h"
 #include "toolkit/StdCtrls.h"
 #include "toolkit/TreeView.h"
 
@@ -388,6 +389,34 @@ TEST_F(ScrollbarSkin, ATreeViewsBarIsSkinnedAndItsThumbDragged) {
     item.cchTextMax = 32;
     ASSERT_TRUE(TreeView_GetItem(window, &item));
     EXPECT_EQ(std::wstring(text), L"node " + std::to_wstring(info.nPos));
+}
+
+// The system repaints a control's frame from inside the paint or the erase
+// of its client area (a parent shown again, here a panel): the skinner
+// paints its bars then and leaves the client to the control, whose nodes
+// stay drawn. Compared with the tree as a full repaint draws it.
+TEST_F(ScrollbarSkin, ATreeShownAgainWithItsParentKeepsItsNodes) {
+    tk::Form& form = RangeForm();
+    auto& panel = Place<tk::Panel>(form, 20, 20, 200, 240);
+    auto& tree = *new tk::TreeView(&form);
+    tree.SetBounds(10, 10, 160, 200);
+    tree.SetParent(&panel);
+    for (int i = 0; i < 30; ++i) {
+        tree.Items().Add("node " + std::to_string(i));
+    }
+    SkinScrolled(tree);
+    panel.Hide();
+    guitest::PumpUntilIdle(30);
+    panel.Show();
+    guitest::PumpUntilIdle(30);
+    RECT onScreen{};
+    GetWindowRect(tree.Handle(), &onScreen);
+    const guitest::Capture shown = guitest::CaptureScreen(onScreen);
+    RedrawWindow(tree.Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    guitest::PumpUntilIdle(30);
+    const guitest::Capture repainted = guitest::CaptureScreen(onScreen);
+    EXPECT_TRUE(guitest::SameRect(repainted, {0, 0, shown.width, shown.height}, shown, {0, 0}));
 }
 
 // --- Scroll bar controls --------------------------------------------------------

@@ -10,7 +10,9 @@ constexpr Point Sheet{28, 63};
 constexpr int RowHeight = 24;
 constexpr int FirstRowTop = 2;
 constexpr int ButtonX = 14;
-constexpr int TextX = 60;
+// A little inside the label of a header; a leaf's lies one indent further.
+constexpr int TextX = 66;
+constexpr int Indent = 27;
 // Slot geometry on the sheet: five columns 120 apart, two rows 160 apart.
 constexpr int ColumnPitch = 120;
 constexpr int RowPitch = 160;
@@ -18,6 +20,25 @@ constexpr int PerRow = 5;
 
 // The white of the tree, the background rectangle and a slot's frame.
 constexpr Rgb White = MakeRgb(255, 255, 255);
+// Kanvio Neon's active title text, and the pink of the decoration after it.
+constexpr Rgb TitleText = MakeRgb(230, 250, 255);
+constexpr Rgb DecorationPink = MakeRgb(255, 46, 136);
+// The close button's left edge from the window's right edge.
+constexpr int CloseFromRight = 36;
+
+template <class Holds> Columns ColumnsWhere(const Picture& screen, Box box, Holds holds) {
+    Columns columns;
+    for (int x = box.left; x < box.Right(); ++x) {
+        for (int y = box.top; y < box.Bottom(); ++y) {
+            if (holds(screen.At({x, y}))) {
+                columns.first = columns.first < 0 ? x : columns.first;
+                columns.last = x;
+                break;
+            }
+        }
+    }
+    return columns;
+}
 
 Point SlotOffset(int slot) {
     return {ColumnPitch * (slot % PerRow), RowPitch * (slot / PerRow)};
@@ -42,8 +63,8 @@ Point GalleryScreen::TreeButton(int row) const {
     return {Tree().left + ButtonX, TreeRow(row).Centre().y};
 }
 
-Point GalleryScreen::TreeText(int row) const {
-    return {Tree().left + TextX, TreeRow(row).Centre().y};
+Point GalleryScreen::TreeText(int row, int level) const {
+    return {Tree().left + TextX + Indent * level, TreeRow(row).Centre().y};
 }
 
 Box GalleryScreen::Background() const {
@@ -66,6 +87,20 @@ Box GalleryScreen::BookButton(int slot) const {
     return ClientBox(Sheet.x + 305, Sheet.y + 144, 50, 25).Moved(SlotOffset(slot));
 }
 
+Point GalleryScreen::FrameEdge(int slot) const {
+    const Box frame = SlotFrame(slot);
+    return {frame.left + 2, frame.Centre().y};
+}
+
+Point GalleryScreen::OpenBookGap(int slot) const {
+    const Box open = OpenButton(slot);
+    return {open.Right() + 3, open.Centre().y};
+}
+
+Point GalleryScreen::BackgroundSpot() const {
+    return {Background().left + 8, Background().top + 8};
+}
+
 Box GalleryScreen::LeftArrow() const {
     return ClientBox(Sheet.x + 248, Sheet.y + 360, 32, 32);
 }
@@ -86,8 +121,10 @@ Point GalleryScreen::SystemMenuIcon() const {
     return {Window().left + 16, AboveClient().Centre().y};
 }
 
+// The skin's caption buttons from the right edge: close, the (hidden)
+// maximise button, then minimise.
 Point GalleryScreen::MinimiseButton() const {
-    return {Window().Right() - 46, AboveClient().Centre().y};
+    return {Window().Right() - 79, AboveClient().Centre().y};
 }
 
 Point GalleryScreen::CloseButton() const {
@@ -124,6 +161,36 @@ bool ArrowShown(const Picture& screen, Box arrow) {
 bool LabelShowsText(const Picture& screen, const GalleryScreen& gallery) {
     const Box label = gallery.PageLabel();
     return CountUnlike(screen, label, MostCommon(screen, label), 64) > 40;
+}
+
+bool PageShows(const Picture& screen, const GalleryScreen& gallery, int slots, bool leftArrow,
+               bool rightArrow) {
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        if (SlotShown(screen, gallery, slot) != (slot < slots)) {
+            return false;
+        }
+    }
+    return ArrowShown(screen, gallery.LeftArrow()) == leftArrow &&
+           ArrowShown(screen, gallery.RightArrow()) == rightArrow &&
+           LabelShowsText(screen, gallery);
+}
+
+Columns TitleTextColumns(const Picture& screen, Box titleBar, int from, int to) {
+    const Box between{from, titleBar.top, to - from, titleBar.height};
+    return ColumnsWhere(screen, between, [](Rgb colour) { return Near(colour, TitleText, 40); });
+}
+
+Columns DecorationColumns(const Picture& screen, Box titleBar) {
+    // The caption's rows, past the icon (the pink accent under the title
+    // bar's left end lies below them).
+    const Box caption{titleBar.left + CaptionStart, titleBar.top + 4, titleBar.width - CaptionStart,
+                      TitleHeight - 10};
+    return ColumnsWhere(screen, caption,
+                        [](Rgb colour) { return Near(colour, DecorationPink, 40); });
+}
+
+int CloseButtonLeft(Box window) {
+    return window.Right() - CloseFromRight;
 }
 
 } // namespace e2e::gallery

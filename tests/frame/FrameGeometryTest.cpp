@@ -148,6 +148,114 @@ TEST_F(FrameGeometry, AMessageBoxWithALongCaptionIsWidened) {
     EXPECT_NEAR(okCentre, widthAfter / 2, 4);
 }
 
+// What a message box's frame showed once it ran: its title bar as on
+// screen, where its caption and its visible caption buttons (with their
+// alignment) lie, in window coordinates, and the columns of the caption's
+// text.
+struct TBoxTitle {
+    guitest::Capture title;
+    RECT window{};
+    RECT caption{};
+    std::vector<std::pair<RECT, int32_t>> buttons;
+    int firstText = -1;
+    int lastText = -1;
+};
+TBoxTitle BoxTitle;
+uint32_t TextColour = 0;
+
+// The first and last column of a title bar capture holding the text colour.
+void TextColumns(const guitest::Capture& title, uint32_t colour, int& first, int& last) {
+    for (int y = 0; y < title.height; ++y) {
+        for (int x = 0; x < title.width; ++x) {
+            if (title.At(x, y) == colour) {
+                first = first < 0 ? x : std::min(first, x);
+                last = std::max(last, x);
+            }
+        }
+    }
+}
+
+// Shows a message box with `caption` and reads its title bar once its frame
+// runs, then closes it.
+TBoxTitle ShowBoxTitle(HWND owner, const std::wstring& caption, uint32_t textColour) {
+    BoxTitle = {};
+    TextColour = textColour;
+    SetTimer(owner, 7, 200, [](HWND owner, UINT, UINT_PTR id, DWORD) {
+        HWND box = guitest::VisibleDialog();
+        TWinSkinForm* frame = box ? FrameOf(box) : nullptr;
+        if (!frame || frame->FState != TFrameState::Running) {
+            return;
+        }
+        KillTimer(owner, id);
+        BoxTitle.window = WindowRectOf(box);
+        RECT title = BoxTitle.window;
+        title.bottom = title.top + frame->FBorderTop;
+        BoxTitle.title = guitest::CaptureScreen(title);
+        BoxTitle.caption = frame->FCaptionRect;
+        for (const auto& button : frame->FSysButtons) {
+            if (button->FVisible && !button->FElement.Bitmap.Empty()) {
+                BoxTitle.buttons.emplace_back(button->FRect, button->FElement.Align);
+            }
+        }
+        TextColumns(BoxTitle.title, TextColour, BoxTitle.firstText, BoxTitle.lastText);
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    MessageBoxW(owner, L"搜索模板时出错", caption.c_str(), MB_OK);
+    return BoxTitle;
+}
+
+// A caption of wide characters (each several spaces wide) gets the room it
+// needs: all of it shows, as wide as on a window with room to spare, and it
+// ends clear of the caption buttons at the right. The box stays centred on
+// the screen, where the system put it.
+TEST_F(FrameGeometry, AMessageBoxShowsAllOfACaptionOfWideCharacters) {
+    AddSkin(TOddSkin().Build());
+    const std::wstring caption = L"霓虹Kanvio企业模板建站工具箱";
+    HWND wide = ShowRaw({20, 20, 820, 220}, RawStyle, nullptr, caption.c_str());
+    RECT title = WindowRectOf(wide);
+    title.bottom = title.top + TOddSkin::Title;
+    const uint32_t text = guitest::Rgb(COLORREF(TOddSkin::TitleText));
+    int wideFirst = -1, wideLast = -1;
+    TextColumns(guitest::CaptureScreen(title), text, wideFirst, wideLast);
+    ASSERT_GT(wideLast, wideFirst);
+
+    const TBoxTitle box = ShowBoxTitle(wide, caption, text);
+    ASSERT_GT(box.title.width, 0);
+    EXPECT_EQ(box.lastText - box.firstText, wideLast - wideFirst);
+    for (const auto& [button, align] : box.buttons) {
+        if (align == button_align::Right) {
+            EXPECT_LT(box.lastText, button.left);
+        }
+    }
+    EXPECT_NEAR(box.window.left + box.window.right, GetSystemMetrics(SM_CXSCREEN), 2);
+}
+
+// In our own skin a message box's title has a decoration after its caption:
+// it follows the text and, like the text, ends clear of the close button.
+TEST_F(FrameGeometry, AMessageBoxsCaptionAndWhatFollowsItClearTheCloseButton) {
+    AddSkin(ShippedSkin("kanvio_neon"));
+    const std::wstring caption = L"霓虹Kanvio企业模板建站工具箱";
+    HWND owner = ShowRaw(Bounds, RawStyle, nullptr, caption.c_str());
+    const TBoxTitle box = ShowBoxTitle(owner, caption, 0);
+    int buttonsLeft = box.title.width;
+    for (const auto& [button, align] : box.buttons) {
+        if (align == button_align::Right) {
+            buttonsLeft = std::min(buttonsLeft, int(button.left));
+        }
+    }
+    int followers = 0;
+    for (const auto& [button, align] : box.buttons) {
+        if (align == button_align::AfterCaption) {
+            ++followers;
+            EXPECT_GE(button.left, box.caption.right);
+            EXPECT_LE(button.right, buttonsLeft);
+        }
+    }
+    EXPECT_EQ(followers, 1);
+    EXPECT_LE(box.caption.right, buttonsLeft);
+    EXPECT_LT(buttonsLeft, box.title.width);
+}
+
 TEST_F(FrameGeometry, ACaptionChangeRepaintsTheTitle) {
     AddSkin(TOddSkin().Build());
     tk::Form& form = ShowForm(Bounds, "");

@@ -226,4 +226,36 @@ TEST_F(GallerySkin, ASkinSwitchLeavesTheTreeDrawn) {
     EXPECT_TRUE(messages_.empty());
 }
 
+// A click on a tab shows its sheet with the tree drawn whole, rows and all,
+// as a full repaint of the tree draws it; so does the click back.
+TEST_F(GallerySkin, EachTreeIsDrawnWholeWhenItsTabIsClicked) {
+    Open();
+    guitest::PumpUntilIdle();
+    HWND pages = Get<tk::PageControl>("PageControl1").Handle();
+    const auto clickTab = [&](int index) {
+        RECT tab{};
+        SendMessageW(pages, TCM_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&tab));
+        guitest::Click(pages, {(tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2});
+        guitest::PumpUntilIdle();
+    };
+    const auto drawnWhole = [](tk::TreeView& tree) {
+        const RECT onScreen = gallerytest::ScreenRect(tree);
+        const guitest::Capture shown = guitest::CaptureScreen(onScreen);
+        RedrawWindow(tree.Handle(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+        guitest::PumpUntilIdle();
+        const guitest::Capture repainted = guitest::CaptureScreen(onScreen);
+        return guitest::SameRect(repainted, {0, 0, shown.width, shown.height}, shown, {0, 0});
+    };
+    auto& industry = Get<tk::TreeView>("TreeView1");
+    auto& colour = Get<tk::TreeView>("TreeView2");
+    clickTab(1);
+    EXPECT_TRUE(drawnWhole(colour));
+    clickTab(0);
+    EXPECT_TRUE(drawnWhole(industry));
+    clickTab(1);
+    EXPECT_TRUE(drawnWhole(colour));
+    EXPECT_TRUE(messages_.empty());
+}
+
 } // namespace
