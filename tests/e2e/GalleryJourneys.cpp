@@ -17,13 +17,7 @@ constexpr auto BrowserLimit = 10s;
 
 class GalleryJourney : public Journey {
 protected:
-    GalleryScreen Start() {
-        Launch(Program, {}, Title);
-        // The window comes up in the system's frame and takes the skin's
-        // when it is first activated.
-        Settle();
-        return GalleryScreen(WaitForWindow(Title));
-    }
+    GalleryScreen Start() { return GalleryScreen(Launch(Program, {}, Title)); }
 
     // The main window where it is now (after a move).
     GalleryScreen Where() { return GalleryScreen(WaitForWindow(Title)); }

@@ -11,8 +11,10 @@ namespace fs = std::filesystem;
 namespace e2e {
 namespace {
 
-// The screen counts as settled once it has not changed for this long.
-constexpr auto QuietFor = 250ms;
+// A window that has shown the same pixels for this long has taken its skin:
+// several ticks of the skin manager's 250 ms action timer.
+constexpr auto SkinnedQuiet = 1000ms;
+constexpr auto LaunchSettleLimit = 10s;
 constexpr auto CaptureGap = 50ms;
 
 fs::path RecordRoot() {
@@ -66,11 +68,12 @@ void Journey::TearDown() {
     fs::remove_all(work_, ignored);
 }
 
-Process& Journey::Launch(const std::string& program, const std::vector<std::string>& args,
-                         const std::string& title) {
+ScreenWindow Journey::Launch(const std::string& program, const std::vector<std::string>& args,
+                             const std::string& title) {
     program_ = wine_->Start(WindowsTree() / program, args);
     WaitForWindow(title);
-    return *program_;
+    Settle(LaunchSettleLimit, SkinnedQuiet);
+    return WaitForWindow(title);
 }
 
 ScreenWindow Journey::WaitForWindow(const std::string& title, std::chrono::milliseconds limit) {
@@ -99,7 +102,7 @@ void Journey::WaitForNoWindow(const std::string& title, std::chrono::millisecond
     }
 }
 
-Picture Journey::Settle(std::chrono::milliseconds limit) {
+Picture Journey::Settle(std::chrono::milliseconds limit, std::chrono::milliseconds quiet) {
     const auto end = std::chrono::steady_clock::now() + limit;
     Picture last = desktop_->Capture();
     auto quietSince = std::chrono::steady_clock::now();
@@ -110,7 +113,7 @@ Picture Journey::Settle(std::chrono::milliseconds limit) {
         if (next.pixels != last.pixels) {
             quietSince = now;
             last = std::move(next);
-        } else if (now - quietSince >= QuietFor) {
+        } else if (now - quietSince >= quiet) {
             break;
         }
     }

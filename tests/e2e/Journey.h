@@ -27,10 +27,12 @@ protected:
     Desktop& Screen() { return *desktop_; }
     WineSession& Wine() { return *wine_; }
 
-    // Starts a program of the Windows tree (a path inside it) and waits for
-    // its window whose title contains `title`.
-    Process& Launch(const std::string& program, const std::vector<std::string>& args,
-                    const std::string& title);
+    // Starts a program of the Windows tree (a path inside it) and returns
+    // its window whose title contains `title` once it has come up in its
+    // skin: the window shows in the system's frame first and takes the
+    // skin's when it is activated, a timer tick or two later.
+    ScreenWindow Launch(const std::string& program, const std::vector<std::string>& args,
+                        const std::string& title);
     Process& Launched() { return *program_; }
 
     // The window whose title contains `title`, once it is on the screen.
@@ -38,8 +40,8 @@ protected:
     // Waits until no window's title contains `title`.
     void WaitForNoWindow(const std::string& title, std::chrono::milliseconds limit = 20s);
 
-    // The screen once it has stopped changing (or after `limit`).
-    Picture Settle(std::chrono::milliseconds limit = 3s);
+    // The screen once it has not changed for `quiet` (or after `limit`).
+    Picture Settle(std::chrono::milliseconds limit = 3s, std::chrono::milliseconds quiet = 250ms);
     // Settles and keeps the screen as the journey's next step.
     Picture Step(const std::string& name);
     // Captures until `holds` is true of the screen, then keeps it as the

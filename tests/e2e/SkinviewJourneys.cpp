@@ -9,11 +9,7 @@ namespace {
 class SkinviewJourney : public Journey {
 protected:
     SkinviewScreen Start(const std::vector<std::string>& args = {}) {
-        Launch(Program, args, Title);
-        // The window comes up in the system's frame and takes the skin's
-        // when it is first activated.
-        Settle();
-        return SkinviewScreen(WaitForWindow(Title));
+        return SkinviewScreen(Launch(Program, args, Title));
     }
 };
 

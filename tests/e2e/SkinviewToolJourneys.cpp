@@ -40,11 +40,7 @@ protected:
     }
 
     SkinviewScreen Start(const std::vector<std::string>& args) {
-        Launch(Program, args, Title);
-        // The window comes up in the system's frame and takes the skin's
-        // when it is first activated.
-        Settle();
-        return View();
+        return SkinviewScreen(Launch(Program, args, Title));
     }
 
     // The window as it lies now (a skin of other border widths resizes it).
