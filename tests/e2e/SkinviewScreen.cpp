@@ -143,6 +143,10 @@ Point SkinviewScreen::ListScrollThumb() const {
     return Client(301, 266);
 }
 
+Box SkinviewScreen::ListScrollBar() const {
+    return ClientBox(293, 199, 16, 155);
+}
+
 Box SkinviewScreen::ListCombo() const {
     return ClientBox(360, 94, 136, 22);
 }

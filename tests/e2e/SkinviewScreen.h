@@ -61,10 +61,12 @@ public:
     Point HorizontalScrollThumb() const;
     Box TrackBar() const;
     Point TrackBarThumb() const;
-    // The list view's rows and its vertical scroll bar's down arrow and thumb.
+    // The list view's rows and its vertical scroll bar: its down arrow, its
+    // thumb at the start, the whole bar.
     Box ListRows() const;
     Point ListScrollDown() const;
     Point ListScrollThumb() const;
+    Box ListScrollBar() const;
     // The drop-down list combo: its box, its button, and where its list
     // opens below it, one row per item.
     Box ListCombo() const;
