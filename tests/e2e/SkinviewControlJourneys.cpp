@@ -133,5 +133,101 @@ TEST_F(SkinviewControls, RangeControlsMoveUnderTheMouseAndStayInTheSkin) {
     });
 }
 
+// The list combo's button looks as the other combo's once its list is closed
+// and the focus has moved on: nothing stays pressed or lit.
+bool ComboButtonAtRest(const Picture& s, const SkinviewScreen& view) {
+    const Box list = view.ListCombo();
+    const Box button{list.Right() - 18, list.top, 18, list.height};
+    return SameLook(s, button, s, button.Moved({0, view.ComboEditOffset()}));
+}
+
+TEST_F(SkinviewControls, TheComboPicksByMouseAndByKeyboardAndComesBackToRest) {
+    const SkinviewScreen view = Start();
+    const Picture before = Step("started");
+    const Box text = view.ListCombo();
+    const Box below{text.left, text.Bottom() + 2, text.width, 40};
+    Screen().Click(view.ListComboButton());
+    StepWhen("list-open", "the list below the combo",
+             [&](const Picture& s) { return CountChanged(s, before, below) > 500; });
+    Screen().Click(view.ListComboItem(1));
+    const Picture picked =
+        StepWhen("picked", "the list closed and a new choice shown", [&](const Picture& s) {
+            return Unchanged(s, before, below) && CountChanged(s, before, text) > 50;
+        });
+    // The focus moves on to the edit box above: the button rests.
+    Screen().Click(view.EditBox());
+    Screen().MoveTo(RestingPlace(view));
+    StepWhen("at-rest", "the combo's button at rest",
+             [&](const Picture& s) { return ComboButtonAtRest(s, view); });
+
+    // By keyboard: the focus back on the combo (its list opened and shut by
+    // Escape), Alt+Down opens the list, Down moves to the next item, Enter
+    // takes it.
+    Screen().Click(view.ListComboButton());
+    Screen().Key("Escape");
+    Screen().Key("alt+Down");
+    StepWhen("keys-open", "the list below the combo",
+             [&](const Picture& s) { return CountChanged(s, before, below) > 500; });
+    Screen().Key("Down");
+    Screen().Key("Return");
+    StepWhen("keys-picked", "the list closed and the next choice shown", [&](const Picture& s) {
+        return Unchanged(s, before, below) && CountChanged(s, picked, text) > 50 &&
+               CountChanged(s, before, text) > 50;
+    });
+    Screen().Click(view.EditBox());
+    StepWhen("keys-at-rest", "the combo's button at rest",
+             [&](const Picture& s) { return ComboButtonAtRest(s, view); });
+}
+
+// Each page control's first page carries a label, its others none.
+bool LabelShown(const Picture& s, const SkinviewScreen& view, PageTab firstTab) {
+    const Box label = view.PageLabel(firstTab);
+    return CountUnlike(s, label, MostCommon(s, label)) > 30;
+}
+
+TEST_F(SkinviewControls, EveryTabOnEverySideBringsItsPage) {
+    const SkinviewScreen view = Start();
+    const Picture before = Step("started");
+    // Tabs at the top, bottom, left and right: the second tab brings an
+    // empty page, the first its labelled page and tab row back as they were.
+    const struct {
+        const char* name;
+        PageTab first;
+        PageTab other;
+    } sides[] = {{"top", PageTab::General, PageTab::More},
+                 {"bottom", PageTab::Bottom, PageTab::Second},
+                 {"left", PageTab::Left, PageTab::LeftTwo},
+                 {"right", PageTab::Right, PageTab::RightTwo}};
+    for (const auto& side : sides) {
+        Screen().Click(view.Tab(side.other));
+        StepWhen(std::string(side.name) + "-second", "the second tab's empty page",
+                 [&](const Picture& s) {
+                     return !LabelShown(s, view, side.first) &&
+                            CountChanged(s, before, view.TabRow(side.first)) > 50;
+                 });
+        Screen().Click(view.Tab(side.first));
+        StepWhen(std::string(side.name) + "-first", "the first page and its tabs as they were",
+                 [&](const Picture& s) {
+                     return LabelShown(s, view, side.first) &&
+                            Unchanged(s, before, view.TabRow(side.first));
+                 });
+    }
+    Screen().Click(view.Tab(PageTab::About));
+    StepWhen("top-third", "the third tab selected", [&](const Picture& s) {
+        return !LabelShown(s, view, PageTab::General) &&
+               CountChanged(s, before, view.TabRow(PageTab::General)) > 50;
+    });
+
+    // The tab set: a click selects a tab; its scroller moves the row along.
+    Screen().Click(view.TabSetTab(2));
+    const Picture third =
+        StepWhen("sheet-3", "the third sheet's tab selected",
+                 [&](const Picture& s) { return CountChanged(s, before, view.TabSetRow()) > 100; });
+    Screen().Click(view.TabSetScrollRight());
+    Screen().MoveTo(RestingPlace(view));
+    StepWhen("scrolled", "the tabs moved along",
+             [&](const Picture& s) { return CountChanged(s, third, view.TabSetRow()) > 500; });
+}
+
 } // namespace
 } // namespace e2e::skinview

@@ -159,6 +159,10 @@ Point SkinviewScreen::ListComboItem(int item) const {
     return Client(420, 124 + 13 * item);
 }
 
+Point SkinviewScreen::EditBox() const {
+    return Client(420, 40);
+}
+
 Point SkinviewScreen::Tab(PageTab tab) const {
     const Point centre = TabCentres[Index(tab)];
     return Client(centre.x, centre.y);

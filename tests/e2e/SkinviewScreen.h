@@ -72,6 +72,10 @@ public:
     Box ListCombo() const;
     Point ListComboButton() const;
     Point ListComboItem(int item) const;
+    // How far below the list combo the editable combo lies, and the edit box
+    // of the Input group.
+    int ComboEditOffset() const { return 32; }
+    Point EditBox() const;
 
     // A tab to click, and the pages whose label shows which page is up.
     Point Tab(PageTab tab) const;
