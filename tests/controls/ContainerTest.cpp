@@ -144,6 +144,27 @@ TEST_F(Containers, AGroupBoxKeepsItsSkinnedFrameWhenTheSystemRedrawsItAtOnce) {
     EXPECT_EQ(clicked.At(0, 60), Rgb(TInputSkin::Face)) << "clicked";
 }
 
+// A bottom-aligned status bar moves down and widens as its window grows (a
+// window maximised): its panels are painted whole at their new place.
+TEST_F(Containers, StatusBarPanelsArePaintedWholeWhenTheWindowGrows) {
+    tk::Form& form = InputForm();
+    auto& bar = Bar(form);
+    AddPanel(bar, "Left", 110, tk::PanelBevel::Lowered);
+    AddPanel(bar, "Right", 150, tk::PanelBevel::Raised);
+    AttachSkinner<TSkinStatusBar>(bar);
+    RECT bounds{};
+    GetWindowRect(form.Handle(), &bounds);
+    SetWindowPos(form.Handle(), nullptr, 0, 0, bounds.right - bounds.left + 200,
+                 bounds.bottom - bounds.top + 150, SWP_NOMOVE | SWP_NOZORDER);
+    frametest::Settle();
+    const guitest::Capture shot = Shot(bar);
+    for (int i = 0; i < 2; ++i) {
+        const RECT r = PanelRect(bar, i);
+        EXPECT_EQ(shot.At(r.left + 1, r.top + 1), Rgb(TInputSkin::Edges[i])) << i;
+        EXPECT_EQ(shot.At(r.right - 2, r.bottom - 2), Rgb(TInputSkin::Edges[i])) << i;
+    }
+}
+
 TEST_F(Containers, StatusBarPanelsShowTheEdgeOfTheirBevelAndARightToLeftPanelAlignsRight) {
     tk::Form& form = InputForm();
     auto& bar = Bar(form);
