@@ -26,12 +26,15 @@ TEST_F(SkinviewFrame, MaximisesAndRestoresByItsButtonAndByADoubleClickOnItsTitle
     const SkinviewScreen view = Start();
     const Picture before = Step("started");
     const Box start = view.Window();
-    // Over the whole screen, its title bar along the top edge.
+    // Over the whole screen, its title bar along the top edge and its status
+    // bar, moved down and widened, painted whole along the bottom.
     const auto maximised = [&](const Picture& s) {
         const Box now = WindowBox(Screen());
         const Box title{Desktop::Width / 2, 2, Desktop::Width / 2 - 100, 20};
+        const Box status{8, Desktop::Height - 24, Desktop::Width - 16, 16};
         return now.width >= Desktop::Width && now.height >= Desktop::Height - 40 &&
-               CountUnlike(s, title, Backdrop, 0) > title.width * title.height / 2;
+               CountUnlike(s, title, Backdrop, 0) > title.width * title.height / 2 &&
+               CountLike(s, status, Backdrop, 0) == 0;
     };
     const auto restored = [&](const Picture& s) {
         return SameBox(WindowBox(Screen()), start) &&
