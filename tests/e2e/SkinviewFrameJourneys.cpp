@@ -1,6 +1,6 @@
-// Journeys with skinview's window frame: maximised and restored by its
-// caption button and by a double click on its title bar, and shown inactive
-// behind another program's window and active again.
+// Journeys with skinview's window frame: resized by a corner, maximised and
+// restored by its caption button and by a double click on its title bar, and
+// shown inactive behind another program's window and active again.
 #include "tests/e2e/SkinviewShowcase.h"
 
 namespace e2e::skinview {
@@ -20,6 +20,56 @@ Box WindowBox(Desktop& screen) {
 
 bool SameBox(const Box& a, const Box& b) {
     return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+}
+
+// The borders at the window's bottom-right corner look in `s` as they did in
+// `before`, wherever the window's edges now lie.
+bool CornerAsBefore(const Picture& s, const Box& now, const Picture& before, const Box& then) {
+    constexpr int Length = 40;
+    constexpr int Border = 6;
+    const auto same = [&](int x, int y) {
+        return s.At({now.Right() - x, now.Bottom() - y}) ==
+               before.At({then.Right() - x, then.Bottom() - y});
+    };
+    for (int along = 1; along <= Length; ++along) {
+        for (int across = 1; across <= Border; ++across) {
+            if (!same(along, across) || !same(across, along)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// A point of the skin's bottom-right corner a hand takes: well inside its
+// six-pixel borders, beyond the few pixels the system sizes by itself.
+Point CornerGrip(const Box& window) {
+    constexpr int Inset = 5;
+    return {window.Right() - Inset, window.Bottom() - Inset};
+}
+
+TEST_F(SkinviewFrame, ACornerDragResizesTheWindowAndTheFrameFollowsWhole) {
+    const SkinviewScreen view = Start();
+    const Picture before = Step("started");
+    const Box start = view.Window();
+    const Point corner = CornerGrip(start);
+    Screen().Glide(corner);
+    Screen().Drag(corner, {corner.x + 120, corner.y + 90});
+    const Box bigger{start.left, start.top, start.width + 120, start.height + 90};
+    StepWhen("bigger", "the window grown, its corner drawn as before", [&](const Picture& s) {
+        return SameBox(WindowBox(Screen()), bigger) && CornerAsBefore(s, bigger, before, start);
+    });
+    const Point grown = CornerGrip(bigger);
+    Screen().Drag(grown, {grown.x - 220, grown.y - 160});
+    const Box smaller{start.left, start.top, start.width - 100, start.height - 70};
+    StepWhen("smaller", "the window shrunk, nothing of it left outside", [&](const Picture& s) {
+        const Box right{smaller.Right(), start.top, bigger.Right() - smaller.Right(),
+                        bigger.height};
+        const Box below{start.left, smaller.Bottom(), bigger.width,
+                        bigger.Bottom() - smaller.Bottom()};
+        return SameBox(WindowBox(Screen()), smaller) && CountUnlike(s, right, Backdrop, 0) == 0 &&
+               CountUnlike(s, below, Backdrop, 0) == 0 && CornerAsBefore(s, smaller, before, start);
+    });
 }
 
 TEST_F(SkinviewFrame, MaximisesAndRestoresByItsButtonAndByADoubleClickOnItsTitle) {
