@@ -271,6 +271,9 @@ LRESULT TWinSkinForm::OnNcHitTest(WPARAM wParam, LPARAM lParam) {
         return result;
     }
     const POINT p = ScreenToFrame({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    if (const LRESULT edge = SizingEdgeAt(p); edge != HTNOWHERE) {
+        return edge;
+    }
     if (p.y > TopSizingRows) {
         result = HTCAPTION;
     }
@@ -278,6 +281,40 @@ LRESULT TWinSkinForm::OnNcHitTest(WPARAM wParam, LPARAM lParam) {
         result = HTMENU;
     }
     return result;
+}
+
+// The system sizes a window only along its own frame, a few pixels wide; the
+// skin's borders of a sizeable window in its normal state are sizing edges
+// all across, with corners as long along the edges as the system's.
+LRESULT TWinSkinForm::SizingEdgeAt(POINT p) const {
+    if (FBorderKind != TBorderKind::Sizeable || FShowState != TShowState::Normal ||
+        !(FStyle & WS_THICKFRAME)) {
+        return HTNOWHERE;
+    }
+    RECT window{};
+    GetWindowRect(FWindow, &window);
+    const int w = window.right - window.left;
+    const int h = window.bottom - window.top;
+    const int corner = GetSystemMetrics(SM_CXSIZE);
+    const bool left = p.x < FBorderLeft;
+    const bool right = p.x >= w - FBorderRight;
+    const bool bottom = p.y >= h - FBorderBottom;
+    const bool nearLeft = p.x < corner;
+    const bool nearRight = p.x >= w - corner;
+    const bool nearBottom = p.y >= h - corner;
+    if (bottom || ((left || right) && nearBottom)) {
+        if (left || nearLeft) {
+            return HTBOTTOMLEFT;
+        }
+        if (right || nearRight) {
+            return HTBOTTOMRIGHT;
+        }
+        return HTBOTTOM;
+    }
+    if (left) {
+        return HTLEFT;
+    }
+    return right ? HTRIGHT : HTNOWHERE;
 }
 
 LRESULT TWinSkinForm::OnNcPaint(WPARAM wParam, LPARAM lParam) {

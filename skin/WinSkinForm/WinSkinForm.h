@@ -271,6 +271,7 @@ private:
     LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcHitTest(WPARAM wParam, LPARAM lParam);
+    LRESULT SizingEdgeAt(POINT p) const;
     LRESULT OnNcPaint(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcActivate(WPARAM wParam, LPARAM lParam);
     LRESULT OnSkinStart();

@@ -30,6 +30,10 @@ constexpr int CaptionRightInset = 1;
 constexpr int ShortcutRightInset = 11;
 constexpr int MirroredShortcutLeft = 10;
 constexpr int EtchedLineDrop = 4;
+// The submenu arrow: a triangle this many columns wide (twice as tall, less
+// one), its point this far in from the item's end.
+constexpr int ArrowColumns = 4;
+constexpr int ArrowInset = 6;
 // Cells of the MenuItem element.
 constexpr int NormalCell = 1;
 constexpr int SeparatorCell = 2;
@@ -123,6 +127,27 @@ void DrawCheckMark(HDC dc, const RECT& glyph, COLORREF colour) {
     BitBlt(dc, x, y, info.bmWidth, info.bmHeight, source, 0, 0, BrushWhereBlack);
 }
 
+// The submenu arrow in the text colour, pointing away from the caption.
+void DrawSubmenuArrow(HDC dc, const RECT& rect, bool rightToLeft, COLORREF colour) {
+    const tk::OwnedBrush brush(CreateSolidBrush(colour));
+    const int middle = (rect.top + rect.bottom) / 2;
+    for (int i = 0; i < ArrowColumns; ++i) {
+        // Column i from the point: 2 i + 1 pixels tall.
+        const int x = rightToLeft ? rect.left + ArrowInset + i : rect.right - ArrowInset - i;
+        const RECT column{x, middle - i, x + 1, middle + i + 1};
+        FillRect(dc, &column, brush.get());
+    }
+}
+
+// The system draws its own submenu arrow over an owner-drawn item once the
+// item is drawn, on a block of its menu colour: the item's place is taken out
+// of what the rest of this paint may touch.
+void KeepSystemArrowOff(HDC dc, const TMenuItemView& item, const RECT& rect) {
+    if (item.opensSubmenu) {
+        ExcludeClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
+    }
+}
+
 void DrawCheckedImageBack(HDC dc, RECT glyph) {
     const tk::OwnedBitmap pattern(CreateBitmap(DitherSize, DitherSize, 1, 1, DitherRows));
     const tk::OwnedBrush brush(CreatePatternBrush(pattern.get()));
@@ -171,6 +196,9 @@ void DrawItemContent(const TSkinData& skin, const TMenuItemView& item, TMenuText
     const int dy = (HeightOf(rect) - measured.cy) / 2;
     RECT caption{text.left, rect.top + dy, text.right, rect.top + dy + measured.cy};
     DrawItemText(skin, item, dc, DrawFormat | order, selected, caption, item.caption);
+    if (item.opensSubmenu) {
+        DrawSubmenuArrow(dc, rect, item.rightToLeft, TextColour(skin, item, selected));
+    }
     if (item.shortcut.empty()) {
         return;
     }
@@ -277,6 +305,7 @@ TMenuItemView ViewOfItem(tk::MenuItem& item, const tk::Menu* fallback) {
     view.enabled = item.Enabled();
     view.checked = item.Checked();
     view.isDefault = item.Default();
+    view.opensSubmenu = !item.Items().empty();
     if (tk::ImageList* images = item.Images()) {
         view.images = images->Handle();
     }
@@ -292,7 +321,7 @@ TMenuItemView ViewOfNativeItem(HMENU menu, UINT command) {
     wchar_t text[MaxNativeText + 1] = {};
     MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
-    info.fMask = MIIM_STATE | MIIM_STRING;
+    info.fMask = MIIM_STATE | MIIM_STRING | MIIM_SUBMENU;
     info.dwTypeData = text;
     info.cch = MaxNativeText;
     GetMenuItemInfoW(menu, command, FALSE, &info);
@@ -305,6 +334,7 @@ TMenuItemView ViewOfNativeItem(HMENU menu, UINT command) {
     view.enabled = (info.fState & (MFS_GRAYED | MFS_DISABLED)) == 0;
     view.checked = (info.fState & MFS_CHECKED) != 0;
     view.isDefault = (info.fState & MFS_DEFAULT) != 0;
+    view.opensSubmenu = info.hSubMenu != nullptr;
     view.menu = menu;
     return view;
 }
@@ -312,11 +342,13 @@ TMenuItemView ViewOfNativeItem(HMENU menu, UINT command) {
 void DrawSkinnedItem(const TSkinData& skin, const TMenuItemView& item, HDC dc, bool selected,
                      const RECT& rect) {
     DrawElementItem(skin, item, dc, selected, rect, true);
+    KeepSystemArrowOff(dc, item, rect);
 }
 
 void DrawNativeItem(const TSkinData& skin, const TMenuItemView& item, HDC dc, bool selected,
                     const RECT& rect) {
     DrawElementItem(skin, item, dc, selected, rect, false);
+    KeepSystemArrowOff(dc, item, rect);
 }
 
 void DrawPlainItem(const TSkinData& skin, const TMenuItemView& item, HDC dc, bool selected,
@@ -334,6 +366,7 @@ void DrawPlainItem(const TSkinData& skin, const TMenuItemView& item, HDC dc, boo
     std::optional<TMenuText> ownTexts;
     DrawItemContent(skin, item, TextsFor(popup, ownTexts), back, selected, local);
     back.BlitTo(dc, rect.left, rect.top);
+    KeepSystemArrowOff(dc, item, rect);
 }
 
 void MeasureSysMenuItem(const TSkinData& skin, bool hasImages, int& width) {

@@ -1,8 +1,8 @@
 // The items of skinned menus: the menu bar's drop-downs, the frame's system
 // menu and the application's popup menus, measured and drawn from the skin's
 // MenuItem element over the background of the popup window that shows them
-// (PopupMenuSkin.h), with their check marks, images, shortcut texts and
-// disabled colours; plainly (in the skin's menu colours) when the skin has no
+// (PopupMenuSkin.h), with their check marks, images, shortcut texts, submenu
+// arrows and disabled colours; plainly (in the skin's menu colours) when the skin has no
 // MenuItem element.
 //
 // Error policy: the painters never throw; an item that cannot be drawn off
@@ -37,6 +37,8 @@ struct TMenuItemView {
     bool enabled = true;
     bool checked = false;
     bool isDefault = false;
+    // The item opens a submenu: an arrow at its far end.
+    bool opensSubmenu = false;
     HIMAGELIST images = nullptr;
     int imageIndex = -1;
     bool rightToLeft = false;

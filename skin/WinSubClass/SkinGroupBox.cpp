@@ -12,6 +12,13 @@ const tk::ClassInfo& TSkinGroupBox::StaticClass() {
 
 TSkinGroupBox::TSkinGroupBox(tk::Component* owner) : TSkinControl(owner) {}
 
+void TSkinGroupBox::AfterMessage(tk::Message& message) {
+    if (message.msg == BM_SETSTATE) {
+        return Repaint();
+    }
+    TSkinControl::AfterMessage(message);
+}
+
 void TSkinGroupBox::Draw(HDC dc, const RECT& rect) {
     const std::wstring caption = ShownCaption();
     // A toolkit control's font with its colour; a raw window's own font.

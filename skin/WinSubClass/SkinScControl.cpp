@@ -42,6 +42,14 @@ bool TSkinScControl::BeforeMessage(tk::Message& message) {
         return SwallowSystemHotBars(message);
     case SBM_SETSCROLLINFO:
         return PassOnThenPaint(message);
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        return OnPress(message);
+    // The system marks the part under the pointer as it moves over the bar
+    // and takes the mark off when it leaves, drawing at once.
+    case WM_MOUSEMOVE:
+    case WM_MOUSELEAVE:
+        return PassOnThenPaint(message);
     case tk::ReflectedHScroll:
         return OnScroll(message, false);
     case tk::ReflectedVScroll:
@@ -55,6 +63,16 @@ bool TSkinScControl::BeforeMessage(tk::Message& message) {
 bool TSkinScControl::OnScroll(tk::Message& message, bool vertical) {
     FPressedPart = PressedPartOf(LOWORD(message.wParam), vertical);
     return PassOnThenPaint(message);
+}
+
+// The control tracks the press in a loop of its own inside this message and
+// draws its bar the system's way at the release, after the last notification.
+bool TSkinScControl::OnPress(tk::Message& message) {
+    if (PassOnAndSurvive(message)) {
+        FPressedPart = scroll_part::None;
+        Paint(nullptr);
+    }
+    return false;
 }
 
 void TSkinScControl::Draw(HDC dc, const RECT& rect) {

@@ -2,7 +2,9 @@
 // one bar as a whole window and tracks the mouse itself. The skinner paints
 // the bar from the skin over the control's own painting, after every change
 // of its scroll information and every scroll notification; a notification's
-// arrow or thumb shows pressed.
+// arrow or thumb shows pressed, and the whole bar is painted again once a
+// press on it is over and whenever the pointer moves over it or leaves it
+// (the system draws its own bar then).
 //
 // TSkinSizer: a size box ("SCROLLBAR" with SBS_SIZEBOX) in a dialog, shown as
 // a plain outline.
@@ -33,6 +35,7 @@ public:
 private:
     bool Vertical() const;
     bool OnScroll(tk::Message& message, bool vertical);
+    bool OnPress(tk::Message& message);
     TBarPieces pieces_;
 };
 

@@ -132,7 +132,12 @@ bool TSkinScrollbar::BeforeMessage(tk::Message& message) {
         return false;
     case WM_NCMOUSEMOVE:
         return SwallowSystemHotBars(message);
+    // The system takes its mark off the bar's part under the pointer when
+    // the pointer leaves, drawing the bar its own way.
+    case WM_NCMOUSELEAVE:
+        return PassOnThenPaint(message);
     case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
         return OnNcLButtonDown(message);
     case WM_HSCROLL:
         return OnScroll(message, false);
@@ -143,14 +148,24 @@ bool TSkinScrollbar::BeforeMessage(tk::Message& message) {
     }
 }
 
-// A press on a thumb drags it here (where the skinner is asked to).
+// A press on a thumb drags it here (where the skinner is asked to); a second
+// press soon after comes as a double click. Any other press on a bar the
+// system tracks in a loop of its own inside this message, drawing the bar its
+// own way at the release: it is painted again.
 bool TSkinScrollbar::OnNcLButtonDown(tk::Message& message) {
-    if (FHandleNcDown && (message.wParam == HTHSCROLL || message.wParam == HTVSCROLL) &&
-        StartThumbDrag(message.wParam, message.lParam)) {
+    const bool onBar = message.wParam == HTHSCROLL || message.wParam == HTVSCROLL;
+    if (FHandleNcDown && onBar && StartThumbDrag(message.wParam, message.lParam)) {
         message.result = 0;
         return false;
     }
-    return true;
+    if (!onBar) {
+        return true;
+    }
+    if (PassOnAndSurvive(message)) {
+        FPressedPart = scroll_part::None;
+        Paint(nullptr);
+    }
+    return false;
 }
 
 void TSkinScrollbar::AfterMessage(tk::Message& message) {

@@ -1,6 +1,7 @@
 // TSkinScrollbar: the window scroll bars (WS_HSCROLL, WS_VSCROLL) of a
 // scrollable control, painted from the skin over the system's own after every
-// paint of the non-client area and every scroll message. A press on a thumb
+// paint of the non-client area, every scroll message, every press on a bar
+// that the system tracks, and the pointer leaving the bars. A press on a thumb
 // can be taken over: the skinner then drags the thumb itself in its own
 // message loop (ThumbDrag.h), telling the control every position the thumb
 // passes (SB_THUMBTRACK), the last one at the release (SB_THUMBPOSITION), then

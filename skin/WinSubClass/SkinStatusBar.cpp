@@ -70,6 +70,14 @@ bool TSkinStatusBar::BeforeMessage(tk::Message& message) {
     return TSkinControl::BeforeMessage(message);
 }
 
+void TSkinStatusBar::AfterMessage(tk::Message& message) {
+    if (Bar() && (message.msg == WM_MOVE || message.msg == WM_SIZE)) {
+        InvalidateRect(FHandle, nullptr, FALSE);
+        return;
+    }
+    TSkinControl::AfterMessage(message);
+}
+
 void TSkinStatusBar::Draw(HDC dc, const RECT& rect) {
     tk::StatusBar* bar = Bar();
     if (!bar || IsRectEmpty(&rect)) {

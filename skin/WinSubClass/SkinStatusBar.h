@@ -3,7 +3,9 @@
 // bevel, or with a plain bevel when the skin has none, its text aligned as
 // the panel says (mirrored for a panel that reads right to left), and the
 // size grip from the skin's extra images. A control that is not a toolkit
-// status bar keeps painting itself.
+// status bar keeps painting itself. Moved or sized with its window, the bar
+// is painted whole again: the system would repaint only the part it newly
+// covers and copy the rest, which under Wine does not keep what was painted.
 #pragma once
 
 #include "skin/WinSubClass/SkinControl.h"
@@ -20,6 +22,7 @@ class TSkinStatusBar : public TSkinControl {
 public:
     explicit TSkinStatusBar(tk::Component* owner);
     bool BeforeMessage(tk::Message& message) override;
+    void AfterMessage(tk::Message& message) override;
     void Draw(HDC dc, const RECT& rect) override;
 
 private:

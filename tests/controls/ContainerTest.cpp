@@ -101,6 +101,70 @@ TEST_F(Containers, AGroupBoxFrameRunsThroughItsCaptionWhichStartsNinePixelsIn) {
     EXPECT_LE(ink->first, GroupCaptionIndent + 2);
 }
 
+// The system's group box draws its frame outside any paint message when it
+// is pressed (a click on the group, or on a disabled control in it, reaches
+// the group box), gains or loses the focus, or its keyboard cues change.
+TEST_F(Containers, AGroupBoxKeepsItsSkinnedFrameWhenTheSystemRedrawsItAtOnce) {
+    tk::Form& form = InputForm();
+    skinData_->SetSkin3rd({"TGroupBox=groupbox"});
+    auto& group = Place<tk::GroupBox>(form, 20, 20, 200, 120);
+    group.SetCaption("Group");
+    frame_->SkinFormControls(form);
+    frametest::Settle();
+    const uint32_t shadow = Rgb(TInputSkin::Shadow);
+    const HWND box = group.Handle();
+    const struct {
+        const char* what;
+        UINT msg;
+        WPARAM wParam;
+    } redraws[] = {
+        {"pressed", BM_SETSTATE, TRUE},
+        {"released", BM_SETSTATE, FALSE},
+        {"focused", WM_SETFOCUS, 0},
+        {"unfocused", WM_KILLFOCUS, 0},
+        {"cues shown", WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL)},
+        {"cues hidden", WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL)},
+    };
+    for (const auto& redraw : redraws) {
+        SendMessageW(box, redraw.msg, redraw.wParam, 0);
+        frametest::Settle();
+        const guitest::Capture shot = Shot(group);
+        // The skin's rounded frame one pixel in, not the system's at the edge.
+        EXPECT_EQ(shot.At(1, 60), shadow) << redraw.what;
+        EXPECT_EQ(shot.At(group.Width() - 2, 60), shadow) << redraw.what;
+        EXPECT_EQ(shot.At(0, 60), Rgb(TInputSkin::Face)) << redraw.what;
+    }
+    const POINT inside{100, 60};
+    const LPARAM at = MAKELPARAM(inside.x, inside.y);
+    SendMessageW(box, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(box, WM_LBUTTONUP, 0, at);
+    frametest::Settle();
+    const guitest::Capture clicked = Shot(group);
+    EXPECT_EQ(clicked.At(1, 60), shadow) << "clicked";
+    EXPECT_EQ(clicked.At(0, 60), Rgb(TInputSkin::Face)) << "clicked";
+}
+
+// A bottom-aligned status bar moves down and widens as its window grows (a
+// window maximised): its panels are painted whole at their new place.
+TEST_F(Containers, StatusBarPanelsArePaintedWholeWhenTheWindowGrows) {
+    tk::Form& form = InputForm();
+    auto& bar = Bar(form);
+    AddPanel(bar, "Left", 110, tk::PanelBevel::Lowered);
+    AddPanel(bar, "Right", 150, tk::PanelBevel::Raised);
+    AttachSkinner<TSkinStatusBar>(bar);
+    RECT bounds{};
+    GetWindowRect(form.Handle(), &bounds);
+    SetWindowPos(form.Handle(), nullptr, 0, 0, bounds.right - bounds.left + 200,
+                 bounds.bottom - bounds.top + 150, SWP_NOMOVE | SWP_NOZORDER);
+    frametest::Settle();
+    const guitest::Capture shot = Shot(bar);
+    for (int i = 0; i < 2; ++i) {
+        const RECT r = PanelRect(bar, i);
+        EXPECT_EQ(shot.At(r.left + 1, r.top + 1), Rgb(TInputSkin::Edges[i])) << i;
+        EXPECT_EQ(shot.At(r.right - 2, r.bottom - 2), Rgb(TInputSkin::Edges[i])) << i;
+    }
+}
+
 TEST_F(Containers, StatusBarPanelsShowTheEdgeOfTheirBevelAndARightToLeftPanelAlignsRight) {
     tk::Form& form = InputForm();
     auto& bar = Bar(form);

@@ -179,6 +179,45 @@ TEST_F(ScrollbarSkin, ScrollMessagesShowTheirPartPressedUntilTheScrollEnds) {
     EXPECT_EQ(skinner_->FPressedPart, scroll_part::None);
 }
 
+// The system tracks a press on an arrow (or a second press, a double click)
+// in a loop of its own inside the press's message and draws the bar its own
+// way at the release, after the last notification, and again when the
+// pointer leaves it: once the press is over, and the pointer gone, the screen
+// shows the skin.
+TEST_F(ScrollbarSkin, TheBarShowsTheSkinOnceAPressOnAnArrowAndThePointerHavePassed) {
+    const HWND window = SkinnedList();
+    const TBarsLayout bars = BarsOf(window);
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    const POINT arrow{outer.left + MiddleOf(bars.vert), outer.top + bars.vert.bottom - 3};
+    // Two quick clicks: the second press comes as a double click.
+    for (const UINT press : {WM_NCLBUTTONDOWN, WM_NCLBUTTONDBLCLK}) {
+        PostMessageW(window, press, HTVSCROLL, MAKELPARAM(arrow.x, arrow.y));
+        PostMessageW(window, WM_LBUTTONUP, 0,
+                     MAKELPARAM(arrow.x - outer.left, arrow.y - outer.top));
+        guitest::PumpUntilIdle(60);
+    }
+    ASSERT_EQ(TopIndex(), 2);
+    const RECT onScreen{outer.left + bars.vert.left, outer.top + bars.vert.top,
+                        outer.left + bars.vert.right, outer.top + bars.vert.bottom};
+    const auto expectSkin = [&](const char* when) {
+        const guitest::Capture bar = guitest::CaptureScreen(onScreen);
+        EXPECT_EQ(CellOf(TStrip::Arrows, bar.At(bar.width / 2, 3)), arrow_cell::Up) << when;
+        EXPECT_EQ(CellOf(TStrip::Arrows, bar.At(bar.width / 2, bar.height - 3)), arrow_cell::Down)
+            << when;
+        EXPECT_EQ(CellOf(TStrip::VertTrack, bar.At(bar.width / 2, bar.height - Arrow() - 3)), 1)
+            << when;
+    };
+    expectSkin("released");
+    // The pointer leaves the bar: the system takes its mark off the part
+    // under it, drawing at once.
+    guitest::MouseMoveScreen(arrow);
+    guitest::MouseMoveScreen({outer.left + 60, outer.top + 60});
+    PostMessageW(window, WM_NCMOUSELEAVE, 0, 0);
+    guitest::PumpUntilIdle(60);
+    expectSkin("left");
+}
+
 // The thumb dragged by the skinner's own loop over a thousand-row list view.
 class ThumbDrag : public ScrollbarSkin {
 protected:
@@ -487,6 +526,32 @@ TEST_F(ScrollBarControlSkin, ANotifiedArrowShowsPressedUntilTheScrollEnds) {
     EXPECT_EQ(CellOf(TStrip::Arrows, ended.bar.At(ended.bar.width / 2, ended.bar.height - 3)),
               arrow_cell::Down);
     EXPECT_EQ(bar_->Position(), 1);
+}
+
+// The control tracks a press itself, in a loop of its own inside the press's
+// message, and draws its bar as the system's at the release, after the last
+// notification, and marks the part under the pointer: once the press is over
+// and the pointer has passed, the screen shows the skin.
+TEST_F(ScrollBarControlSkin, TheBarShowsTheSkinOnceAPressOnAnArrowAndThePointerHavePassed) {
+    SkinnedBar(tk::ScrollBarKind::Horizontal);
+    const POINT arrow{200 - Arrow() / 2, Arrow() / 2};
+    for (int click = 0; click < 2; ++click) {
+        PostMessageW(bar_->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(arrow.x, arrow.y));
+        PostMessageW(bar_->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(arrow.x, arrow.y));
+        guitest::PumpUntilIdle(60);
+    }
+    EXPECT_EQ(bar_->Position(), 2);
+    // The system also marks the part under the pointer as it moves over the
+    // bar and leaves it.
+    guitest::MouseMove(bar_->Handle(), {100, Arrow() / 2});
+    guitest::MouseMove(bar_->Handle(), arrow);
+    PostMessageW(bar_->Handle(), WM_MOUSELEAVE, 0, 0);
+    guitest::PumpUntilIdle(60);
+    const guitest::Capture shot = Along();
+    const int y = shot.height / 2;
+    EXPECT_EQ(CellOf(TStrip::Arrows, shot.At(1, y)), arrow_cell::Left);
+    EXPECT_EQ(CellOf(TStrip::Arrows, shot.At(198, y)), arrow_cell::Right);
+    EXPECT_EQ(CellOf(TStrip::HorzTrack, shot.At(200 - Arrow() - 2, y)), 1);
 }
 
 TEST_F(ScrollBarControlSkin, ASizeBoxInADialogIsAPlainOutline) {

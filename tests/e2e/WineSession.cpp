@@ -77,8 +77,10 @@ WineSession::WineSession(const Desktop& desktop, const fs::path& folder)
         throw std::runtime_error("cannot copy the Wine prefix to " + prefix_.string());
     }
     // No window manager runs on the journey's display: windows that wait for
-    // one (managed ones) would take seconds to close and never get focus
-    // from it.
+    // one (managed ones) would take seconds to close, never get focus from
+    // it and never be moved or sized by it; every program's windows are
+    // Wine's own to manage.
+    SetUserString("Software\\Wine\\X11 Driver", "Managed", "N");
     SetUserString("Software\\Wine\\AppDefaults\\Kanvio.exe\\X11 Driver", "Managed", "N");
     const fs::path browser = folder_ / "browser.sh";
     WriteFile(browser,

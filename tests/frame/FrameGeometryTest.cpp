@@ -66,6 +66,34 @@ TEST_F(FrameGeometry, HitTestsKeepTheTopRowsAndAnswerMenuBelowTheTitle) {
     EXPECT_TRUE(border == HTMENU || border == HTLEFT) << border;
 }
 
+// The system sizes a window only along its own frame's few pixels; a
+// sizeable window's skinned borders are sizing edges all across, their
+// corners too, as the pointer shows them.
+TEST_F(FrameGeometry, TheSkinsBordersOfASizeableWindowAreSizingEdgesAllAcross) {
+    AddSkin(TOddSkin().Build());
+    HWND window = ShowRaw(Bounds);
+    const RECT outer = WindowRectOf(window);
+    const int w = outer.right - outer.left;
+    const int h = outer.bottom - outer.top;
+    // The inner pixel of each border, next to the client area.
+    EXPECT_EQ(HitTest(window, TOddSkin::Left - 1, h / 2), HTLEFT);
+    EXPECT_EQ(HitTest(window, w - TOddSkin::Right, h / 2), HTRIGHT);
+    EXPECT_EQ(HitTest(window, w / 2, h - TOddSkin::Bottom), HTBOTTOM);
+    EXPECT_EQ(HitTest(window, w - TOddSkin::Right, h - TOddSkin::Bottom), HTBOTTOMRIGHT);
+    EXPECT_EQ(HitTest(window, TOddSkin::Left - 1, h - TOddSkin::Bottom), HTBOTTOMLEFT);
+    // A corner reaches along the edges as far as the system's does.
+    const int corner = GetSystemMetrics(SM_CXSIZE);
+    EXPECT_EQ(HitTest(window, w - corner + 1, h - TOddSkin::Bottom), HTBOTTOMRIGHT);
+    EXPECT_EQ(HitTest(window, w - TOddSkin::Right, h - corner + 1), HTBOTTOMRIGHT);
+    // Maximised, the borders size nothing.
+    ShowWindow(window, SW_MAXIMIZE);
+    Settle();
+    const RECT full = WindowRectOf(window);
+    const LRESULT edge =
+        HitTest(window, (full.right - full.left) / 2, full.bottom - full.top - TOddSkin::Bottom);
+    EXPECT_NE(edge, HTBOTTOM);
+}
+
 TEST_F(FrameGeometry, APopupWithoutAFullCaptionKeepsTheSystemFrame) {
     AddSkin(TOddSkin().Build());
     HWND window = ShowRaw(Bounds, WS_POPUP | WS_BORDER);

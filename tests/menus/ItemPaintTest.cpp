@@ -166,6 +166,53 @@ TEST_F(ItemPaint, AnEditControlsOwnContextMenuIsDrawnFromTheSkin) {
     DestroyWindow(edit);
 }
 
+// The system draws a submenu arrow of its own over an owner-drawn item that
+// opens a submenu, on a block of its menu colour; the skin's arrow, in the
+// item's text colour, stands there alone.
+TEST_F(ItemPaint, AnItemOpeningASubmenuShowsTheSkinsArrowAlone) {
+    AddMenuSkin();
+    tk::Form& form = NewMenuForm(Bounds);
+    file_ = &AddItem(menu_->Items(), "&File");
+    open_ = &AddItem(*file_, "&Open");
+    tk::MenuItem& recent = AddItem(*file_, "&Recent");
+    AddItem(recent, "One");
+    AddItem(recent, "Two");
+    exitItem_ = &AddItem(*file_, "E&xit");
+    Show(form);
+    guitest::Capture shot;
+    RECT row{};
+    TMenuScript script(
+        form.Handle(),
+        {WhenSettled([&] { return !OpenPopups().empty() && Hilited(file_->Handle(), 0); },
+                     [&] {
+                         const HWND popup = OpenPopups().front();
+                         shot = CapturePopup(popup);
+                         RECT item{};
+                         GetMenuItemRect(nullptr, file_->Handle(), 1, &item);
+                         const RECT window = WindowRectOf(popup);
+                         row = item;
+                         OffsetRect(&row, -window.left, -window.top);
+                     })});
+    ClickButton(form.Handle(), 0);
+    ASSERT_TRUE(script.Finished());
+    ASSERT_GT(shot.width, 0);
+    guitest::SaveForTest(shot, "submenu-arrow");
+    int arrow = 0;
+    int foreign = 0;
+    for (int y = row.top; y < row.bottom; ++y) {
+        for (int x = row.right - 16; x < row.right; ++x) {
+            const uint32_t pixel = shot.At(x, y);
+            if (pixel == guitest::Rgb(TOddSkin::MenuTextColour)) {
+                ++arrow;
+            } else if (pixel != guitest::Rgb(TOddSkin::ItemCells[0])) {
+                ++foreign;
+            }
+        }
+    }
+    EXPECT_GE(arrow, 7);
+    EXPECT_EQ(foreign, 0);
+}
+
 TEST_F(ItemPaint, APrintedPopupGetsTheWholeBackground) {
     AddMenuSkin();
     tk::Form& form = ShowStandardForm(Bounds);

@@ -217,13 +217,18 @@ TDib HeaderBar(const TTheme& t) {
     });
 }
 
+// The separator line's first row in the 20-row item cell.
+constexpr int SeparatorLineRow = 15;
+
 TDib MenuItems(const TTheme& t) {
     // 1 normal, 2 separator, 3 disabled, 4 selected, 5 spare.
     return Cells(5, 40, 20, [&](TCanvas& c, int i) {
         c.Fill(0, 0, 40, 20, t.menu);
         if (i == 2) {
-            c.HLine(4, 9, 32, t.lineDisabled);
-            c.HLine(4, 10, 32, Mix(t.menu, t.line, 60));
+            // A separator shows the bottom rows of its cell, as many as it is
+            // tall (about half a menu row), so its line sits low in the cell.
+            c.HLine(4, SeparatorLineRow, 32, t.lineDisabled);
+            c.HLine(4, SeparatorLineRow + 1, 32, Mix(t.menu, t.line, 60));
             return;
         }
         if (i == 4) {
