@@ -21,12 +21,20 @@ function(kanvio_host_tool out_var target)
   endif()
 endfunction()
 
-# Under Wine, GUI tests run side by side, each holding one of the "display"
-# slots below: scripts/with-display gives every slot an Xvfb and a Wine
-# prefix of its own, and scripts/wine-exec starts a test in the slot ctest
-# gave it. Elsewhere (a Windows machine's one desktop) they run one at a time.
-set(KANVIO_GUI_SLOTS 2 CACHE STRING "GUI tests that run at once under Wine (scripts/with-display starts as many slots)")
+# What tests share under Wine, handed out by ctest (ctest-resources.json in
+# the build tree): GUI tests and journeys run side by side, each holding one
+# of the "display" slots (scripts/with-display gives every slot an Xvfb and
+# a Wine prefix of its own, scripts/wine-exec starts a test in the slot it
+# got); the style checks each hold a "tidy" slot, one per core. Elsewhere (a
+# Windows machine's one desktop) GUI tests run one at a time.
+set(KANVIO_GUI_SLOTS 2 CACHE STRING
+    "GUI tests that run at once under Wine (scripts/with-display starts as many slots)")
 if(CMAKE_CROSSCOMPILING_EMULATOR)
+  include(ProcessorCount)
+  ProcessorCount(cores)
+  if(cores LESS 1)
+    set(cores 1)
+  endif()
   set(slots "")
   math(EXPR last "${KANVIO_GUI_SLOTS} - 1")
   foreach(i RANGE ${last})
@@ -34,12 +42,23 @@ if(CMAKE_CROSSCOMPILING_EMULATOR)
   endforeach()
   list(JOIN slots ", " slots)
   file(WRITE ${CMAKE_BINARY_DIR}/ctest-resources.json
-       "{\"version\": {\"major\": 1, \"minor\": 0}, \"local\": [{\"display\": [${slots}]}]}\n")
+       "{\"version\": {\"major\": 1, \"minor\": 0}, \"local\": [{\"display\": [${slots}], "
+       "\"tidy\": [{\"id\": \"cores\", \"slots\": ${cores}}]}]}\n")
   set(CTEST_RESOURCE_SPEC_FILE ${CMAKE_BINARY_DIR}/ctest-resources.json)
 endif()
 
+# kanvio_quick_build(<target>): a test's own code is optimised for a quick
+# build, not for speed (at -O3 the assertion-heavy test files took the better
+# part of the build); what it tests, the libraries, keeps the tree's flags.
+function(kanvio_quick_build target)
+  if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    target_compile_options(${target} PRIVATE -Og)
+  endif()
+endfunction()
+
 # kanvio_add_test(NAME n LABEL area SOURCES ... [LIBS ...] [GUI] [TIMEOUT seconds])
-# GUI tests hold a display slot (see above) while they run. Their time-out is there to end a hang, not to time them: the leak tests repaint a
+# GUI tests hold a display slot (see above) while they run. Their time-out
+# is there to end a hang, not to time them: the leak tests repaint a
 # thousand times and, on a loaded two-core machine, take ten times what they
 # take on a quiet one (a tree's scroll bars took over 120 s at a load of 20).
 # A test that takes long by design (a day's walk through the program) names
@@ -51,6 +70,7 @@ function(kanvio_add_test)
   endif()
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest_main)
+  kanvio_quick_build(${T_NAME})
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 120)
     if(T_GUI)
