@@ -3,7 +3,7 @@
 # programs, with sanitizers), build/windows (everything, as Windows x64
 # programs tested under Wine), build/debug (the Windows programs with
 # assertions and the message trace), build/bench and build/fuzz on demand.
-.PHONY: run test setup native windows debug bench fuzz format style clean
+.PHONY: run test setup native windows dist debug bench fuzz format style clean
 JOBS ?= $(shell nproc)
 
 run: setup windows
@@ -20,6 +20,11 @@ native:
 
 windows: native
 	scripts/build windows
+
+# The zip a Windows user unpacks and runs: the program, stripped, with its data.
+dist: setup windows
+	cmake --build build/windows --target dist_zip
+	@echo "dist: build/windows/Kanvio.zip"
 
 debug: setup native
 	scripts/build debug
@@ -40,4 +45,4 @@ style: setup native windows
 	scripts/style
 
 clean:
-	rm -rf build/native build/windows build/debug build/bench build/fuzz build/screenshots
+	rm -rf build/native build/windows build/debug build/bench build/fuzz build/screenshots build/e2e

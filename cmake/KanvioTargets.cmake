@@ -21,9 +21,44 @@ function(kanvio_host_tool out_var target)
   endif()
 endfunction()
 
+# What tests share under Wine, handed out by ctest (ctest-resources.json in
+# the build tree): GUI tests and journeys run side by side, each holding one
+# of the "display" slots (scripts/with-display gives every slot an Xvfb and
+# a Wine prefix of its own, scripts/wine-exec starts a test in the slot it
+# got); the style checks each hold a "tidy" slot, one per core. Elsewhere (a
+# Windows machine's one desktop) GUI tests run one at a time.
+set(KANVIO_GUI_SLOTS 2 CACHE STRING
+    "GUI tests that run at once under Wine (scripts/with-display starts as many slots)")
+if(CMAKE_CROSSCOMPILING_EMULATOR)
+  include(ProcessorCount)
+  ProcessorCount(cores)
+  if(cores LESS 1)
+    set(cores 1)
+  endif()
+  set(slots "")
+  math(EXPR last "${KANVIO_GUI_SLOTS} - 1")
+  foreach(i RANGE ${last})
+    list(APPEND slots "{\"id\": \"${i}\"}")
+  endforeach()
+  list(JOIN slots ", " slots)
+  file(WRITE ${CMAKE_BINARY_DIR}/ctest-resources.json
+       "{\"version\": {\"major\": 1, \"minor\": 0}, \"local\": [{\"display\": [${slots}], "
+       "\"tidy\": [{\"id\": \"cores\", \"slots\": ${cores}}]}]}\n")
+  set(CTEST_RESOURCE_SPEC_FILE ${CMAKE_BINARY_DIR}/ctest-resources.json)
+endif()
+
+# kanvio_quick_build(<target>): a test's own code is optimised for a quick
+# build, not for speed (at -O3 the assertion-heavy test files took the better
+# part of the build); what it tests, the libraries, keeps the tree's flags.
+function(kanvio_quick_build target)
+  if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    target_compile_options(${target} PRIVATE -Og)
+  endif()
+endfunction()
+
 # kanvio_add_test(NAME n LABEL area SOURCES ... [LIBS ...] [GUI] [TIMEOUT seconds])
-# GUI tests get a longer discovery time-out and run one at a time. Their
-# time-out is there to end a hang, not to time them: the leak tests repaint a
+# GUI tests hold a display slot (see above) while they run. Their time-out
+# is there to end a hang, not to time them: the leak tests repaint a
 # thousand times and, on a loaded two-core machine, take ten times what they
 # take on a quiet one (a tree's scroll bars took over 120 s at a load of 20).
 # A test that takes long by design (a day's walk through the program) names
@@ -35,6 +70,7 @@ function(kanvio_add_test)
   endif()
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest_main)
+  kanvio_quick_build(${T_NAME})
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 120)
     if(T_GUI)
@@ -42,7 +78,9 @@ function(kanvio_add_test)
     endif()
   endif()
   set(props LABELS ${T_LABEL} TIMEOUT ${T_TIMEOUT})
-  if(T_GUI)
+  if(T_GUI AND CMAKE_CROSSCOMPILING_EMULATOR)
+    list(APPEND props RESOURCE_GROUPS display:1 ENVIRONMENT KANVIO_GUI_TEST=1)
+  elseif(T_GUI)
     list(APPEND props RUN_SERIAL TRUE)
   endif()
   gtest_discover_tests(${T_NAME} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
@@ -138,4 +176,34 @@ function(toolkit_add_designs target)
     COMMENT "Designs of ${target}" VERBATIM)
   set_source_files_properties(${object} PROPERTIES EXTERNAL_OBJECT TRUE GENERATED TRUE)
   target_sources(${target} PRIVATE ${object})
+endfunction()
+
+# kanvio_ship_program(<target> <folder>): the program as it ships, copied
+# into <folder> after each link without its symbol table and debugging
+# information (half the file). Both stay, for a debugger, in
+# <build>/symbols/<program>.debug, which the shipped file names in its
+# .gnu_debuglink section.
+function(kanvio_ship_program target folder)
+  set(symbols ${CMAKE_BINARY_DIR}/symbols)
+  set(shipped ${folder}/$<TARGET_FILE_NAME:${target}>)
+  set(debug ${symbols}/$<TARGET_FILE_NAME:${target}>.debug)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${folder} ${symbols}
+    COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:${target}> ${debug}
+    COMMAND ${CMAKE_STRIP} --strip-all -o ${shipped} $<TARGET_FILE:${target}>
+    COMMAND ${CMAKE_OBJCOPY} --add-gnu-debuglink=${debug} ${shipped}
+    VERBATIM)
+endfunction()
+
+# kanvio_zip_folder(<target> <folder> <zip> <top> DEPENDS ...): target <target>
+# (built by default) packs <folder> into <zip>, every file under one folder
+# <top>, as a user unpacks it on Windows.
+function(kanvio_zip_folder target folder zip top)
+  cmake_parse_arguments(Z "" "" "DEPENDS" ${ARGN})
+  add_custom_command(OUTPUT ${zip}
+    COMMAND ${CMAKE_COMMAND} -DFOLDER=${folder} -DZIP=${zip} -DTOP=${top}
+            -P ${PROJECT_SOURCE_DIR}/cmake/ZipFolder.cmake
+    DEPENDS ${Z_DEPENDS} ${PROJECT_SOURCE_DIR}/cmake/ZipFolder.cmake
+    COMMENT "Packing ${folder} into ${zip}" VERBATIM)
+  add_custom_target(${target} ALL DEPENDS ${zip})
 endfunction()

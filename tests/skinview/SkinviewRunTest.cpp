@@ -36,10 +36,20 @@ std::string ReadText(const std::wstring& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
+// A file of this process's own in the temporary folder. Not in the working
+// folder: tests running side by side share that, each under a wineserver of
+// its own, and two wineservers give out the same process ids.
 std::wstring Unique(const wchar_t* stem, const wchar_t* extension) {
     static std::atomic<int> counter{0};
-    return std::wstring(stem) + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-           std::to_wstring(++counter) + extension;
+    wchar_t folder[MAX_PATH + 1];
+    const DWORD length = GetTempPathW(MAX_PATH + 1, folder);
+    return std::wstring(folder, length) + stem + L"-" + std::to_wstring(GetCurrentProcessId()) +
+           L"-" + std::to_wstring(++counter) + extension;
+}
+
+// A path as one argument of a command line.
+std::wstring Quoted(const std::wstring& path) {
+    return L"\"" + path + L"\"";
 }
 
 // Runs skinview with `arguments` (already quoted as needed), its output in
@@ -162,7 +172,7 @@ struct SkinviewRun : ::testing::Test {
     // Runs skinview with a screenshot and reads back its line and picture.
     void Screenshot(const std::wstring& arguments) {
         shot = Unique(L"skinview-shot", L".png");
-        run = RunSkinview(arguments + L" --screenshot " + shot);
+        run = RunSkinview(arguments + L" --screenshot " + Quoted(shot));
         ASSERT_EQ(run.exitCode, 0u) << run.err;
         EXPECT_EQ(run.err, "");
         ASSERT_TRUE(ParseReport(run.out, report));
@@ -280,7 +290,7 @@ TEST_F(SkinviewRun, AnOpenDropDownHangsFromTheMenuBarInTheSkin) {
     EXPECT_EQ(Hex(image.At(changed.left, changed.bottom - 1)), Hex(expected))
         << "the drop-down's bottom-left corner";
 
-    const TRun refused = RunSkinview(L"--open-menu 9 --screenshot " + shot);
+    const TRun refused = RunSkinview(L"--open-menu 9 --screenshot " + Quoted(shot));
     EXPECT_EQ(refused.exitCode, 1u);
     EXPECT_NE(refused.err.find("the menu bar has 4 menus, not 9"), std::string::npos)
         << refused.err;
@@ -293,7 +303,7 @@ TEST(SkinviewCutShort, APackageCutShortIsShownWithAWarning) {
     std::ofstream(std::filesystem::path(cut), std::ios::binary)
         << bytes.substr(0, bytes.size() / 2);
     const std::wstring shot = Unique(L"skinview-cut", L".png");
-    const TRun run = RunSkinview(cut + L" --screenshot " + shot);
+    const TRun run = RunSkinview(Quoted(cut) + L" --screenshot " + Quoted(shot));
     EXPECT_EQ(run.exitCode, 0u) << run.err;
     EXPECT_NE(run.err.find("warning: " + tk::Narrow(cut) + ": the compressed stream ends early"),
               std::string::npos)
@@ -307,14 +317,14 @@ TEST(SkinviewRefusal, ClearMessagesForWhatItCannotUse) {
     const std::wstring bogus = Unique(L"skinview-bogus", L".skn");
     std::ofstream(std::filesystem::path(bogus), std::ios::binary) << "not a skin package at all";
     const std::wstring shot = Unique(L"skinview-refused", L".png");
-    TRun run = RunSkinview(bogus + L" --screenshot " + shot);
+    TRun run = RunSkinview(Quoted(bogus) + L" --screenshot " + Quoted(shot));
     EXPECT_EQ(run.exitCode, 1u);
     EXPECT_NE(run.err.find(tk::Narrow(bogus) + ": "), std::string::npos) << run.err;
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(GetFileAttributesW(shot.c_str()), INVALID_FILE_ATTRIBUTES) << "no picture";
     DeleteFileW(bogus.c_str());
 
-    run = RunSkinview(L"no-such-skin.skn --screenshot " + shot);
+    run = RunSkinview(L"no-such-skin.skn --screenshot " + Quoted(shot));
     EXPECT_EQ(run.exitCode, 1u);
     EXPECT_NE(run.err.find("no-such-skin.skn: no such file"), std::string::npos) << run.err;
 
