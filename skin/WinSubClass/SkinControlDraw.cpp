@@ -6,6 +6,8 @@
 #include "skin/WinSkinData/WinSkinData.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
 #include "toolkit/Assert.h"
+#include "toolkit/FocusCue.h"
+#include "toolkit/WinControl.h"
 
 #include <algorithm>
 
@@ -43,6 +45,23 @@ RECT PlaceCaption(RECT measured, const RECT& rect, UINT format) {
 }
 
 } // namespace
+
+bool TSkinControl::ShowsFocusCue() const {
+    if (FHandle) {
+        return GetFocus() == FHandle && tk::FocusCuesShown(FHandle);
+    }
+    const auto* graphic = dynamic_cast<const tk::GraphicControl*>(FGraphicControl);
+    return graphic && graphic->Focused() && tk::FocusCuesShown(graphic->Parent()->Handle());
+}
+
+void TSkinControl::DrawFocusCue(HDC dc, const RECT& rect, COLORREF colour) const {
+    if (!ShowsFocusCue()) {
+        return;
+    }
+    RECT cue = rect;
+    InflateRect(&cue, -FocusCueInset, -FocusCueInset);
+    tk::DrawFocusCue(dc, cue, colour);
+}
 
 UINT AlignmentFormat(tk::Alignment alignment) {
     switch (alignment) {
