@@ -46,12 +46,17 @@ RECT PlaceCaption(RECT measured, const RECT& rect, UINT format) {
 
 } // namespace
 
+// FIsFocused follows the focus messages, which a window-less control hears
+// from its parent; the cues are its parent window's.
 bool TSkinControl::ShowsFocusCue() const {
-    if (FHandle) {
-        return GetFocus() == FHandle && tk::FocusCuesShown(FHandle);
+    if (!FIsFocused) {
+        return false;
     }
-    const auto* graphic = dynamic_cast<const tk::GraphicControl*>(FGraphicControl);
-    return graphic && graphic->Focused() && tk::FocusCuesShown(graphic->Parent()->Handle());
+    if (FHandle) {
+        return tk::FocusCuesShown(FHandle);
+    }
+    const tk::Control* graphic = FGraphicControl;
+    return graphic && graphic->Parent() && tk::FocusCuesShown(graphic->Parent()->Handle());
 }
 
 void TSkinControl::DrawFocusCue(HDC dc, const RECT& rect, COLORREF colour) const {
