@@ -816,8 +816,9 @@ bool WinControl::FocusHandler(Message& m) {
     return true;
 }
 
-// The key child keeps its place, so the keyboard comes back to it with the
-// focus; it hears that it lost the keyboard for now.
+// The key child hears that it lost the keyboard. It keeps its place while no
+// other window of the form takes the focus (the program is switched away
+// from), so the keyboard comes back to it with the focus.
 bool WinControl::FocusLost() {
     if (keyChild_) {
         keyChild_->Perform(WM_KILLFOCUS, 0, 0);

@@ -71,18 +71,16 @@ TEST_F(GalleryKeys, ArrowsOnTheTabRowSwitchPagesAndAHiddenPageTakesNoStop) {
     const GalleryScreen g = Start();
     KeyTo("Tab", "tab-row", "the cue on the industry tab",
           [&](const Picture& s) { return OnTabs(s, g, Tab::Trade); });
-    // The tree of the page switched to is looked for once it has the focus:
-    // right after the switch it may not have been drawn yet.
-    KeyTo("Right", "colour-tab", "the cue on the colour tab",
-          [&](const Picture& s) { return OnTabs(s, g, Tab::Color); });
+    KeyTo("Right", "colour-tab", "the cue on the colour tab and the colour tree",
+          [&](const Picture& s) { return OnTabs(s, g, Tab::Color) && TreeShowsText(s, g); });
     KeyTo("Tab", "colour-tree", "the colour tree with its first row selected",
           [&](const Picture& s) { return OnTree(s, g) && TreeShowsText(s, g); });
     KeyTo("Tab", "exit", "the cue on the Exit button",
           [&](const Picture& s) { return OnExit(s, g); });
     KeyTo("Tab", "colour-tab-again", "the cue on the colour tab",
           [&](const Picture& s) { return OnTabs(s, g, Tab::Color); });
-    KeyTo("Left", "industry-tab", "the cue on the industry tab",
-          [&](const Picture& s) { return OnTabs(s, g, Tab::Trade); });
+    KeyTo("Left", "industry-tab", "the cue on the industry tab and the industry tree",
+          [&](const Picture& s) { return OnTabs(s, g, Tab::Trade) && TreeShowsText(s, g); });
     KeyTo("Tab", "industry-tree", "the industry tree with its first row selected",
           [&](const Picture& s) { return OnTree(s, g) && TreeShowsText(s, g); });
     KeyTo("Tab", "exit-again", "the cue on the Exit button",
