@@ -430,6 +430,37 @@ void GraphicControl::Invalidate() {
     InvalidateInParent(BoundsRect());
 }
 
+bool GraphicControl::Focused() const {
+    const WinControl* parent = Parent();
+    return parent && parent->KeyChild() == this && parent->Focused();
+}
+
+void GraphicControl::SetFocus() {
+    if (Parent()) {
+        Parent()->SetKeyChild(this);
+    }
+}
+
+void GraphicControl::ReleaseFocus() {
+    if (Parent() && Parent()->KeyChild() == this) {
+        Parent()->SetKeyChild(nullptr);
+    }
+}
+
+void GraphicControl::VisibleChanged() {
+    if (!Visible()) {
+        ReleaseFocus();
+    }
+    Control::VisibleChanged();
+}
+
+void GraphicControl::EnabledChanged() {
+    if (!Enabled()) {
+        ReleaseFocus();
+    }
+    Control::EnabledChanged();
+}
+
 void GraphicControl::WndProc(Message& m) {
     if (m.msg == WM_PAINT) {
         m.result = PaintHandler(crack::Dc(m));

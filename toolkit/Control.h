@@ -175,6 +175,11 @@ private:
 };
 
 // A control without a window of its own: drawn onto its parent's window.
+//
+// One that is a Tab stop (a speed button with TabStop) takes the keyboard
+// through its parent: the parent's window holds the system's focus and hands
+// the control the key messages (WM_KEYDOWN, WM_KEYUP, WM_CHAR), and
+// WM_SETFOCUS and WM_KILLFOCUS as it gains and loses the keyboard.
 class GraphicControl : public Control {
     TK_CLASS(GraphicControl)
 
@@ -186,9 +191,22 @@ public:
     tk::Canvas& Canvas() { return canvas_; }
     void Invalidate() override;
 
+    // Whether the Tab key stops here.
+    virtual bool TabStop() const { return false; }
+    // Has the keyboard: its parent's window has the focus and keeps the keys
+    // for it.
+    bool Focused() const;
+    // Takes the keyboard (nothing without a parent).
+    void SetFocus();
+
 protected:
     void WndProc(Message& message) override;
     virtual void Paint() {}
+    // Hidden or disabled, it gives the keyboard back to its parent.
+    void VisibleChanged() override;
+    void EnabledChanged() override;
+    // Gives the keyboard back to its parent if it has it.
+    void ReleaseFocus();
 
 private:
     LRESULT PaintHandler(HDC dc);

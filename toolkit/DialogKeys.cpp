@@ -97,6 +97,21 @@ bool IsTabStop(WinControl& control) {
     return !radio || IsGroupStop(*radio);
 }
 
+// A window-less stop takes the focus while it shows and takes input, and so
+// does its parent's window, which holds the focus for it.
+bool IsWindowlessStop(GraphicControl& control) {
+    return control.TabStop() && control.Visible() && control.Enabled() && control.Parent() &&
+           Usable(*control.Parent());
+}
+
+bool CanStop(Control& control) {
+    if (auto* windowed = dynamic_cast<WinControl*>(&control)) {
+        return IsTabStop(*windowed);
+    }
+    auto* graphic = dynamic_cast<GraphicControl*>(&control);
+    return graphic && IsWindowlessStop(*graphic);
+}
+
 void CollectTabSequence(WinControl& container, std::vector<WinControl*>& sequence) {
     for (WinControl* child : container.TabList()) {
         sequence.push_back(child);
@@ -104,15 +119,45 @@ void CollectTabSequence(WinControl& container, std::vector<WinControl*>& sequenc
     }
 }
 
+void CollectStops(WinControl& container, std::vector<Control*>& stops) {
+    for (WinControl* child : container.TabList()) {
+        stops.push_back(child);
+        CollectStops(*child, stops);
+    }
+    for (Control* child : container.Controls()) {
+        auto* graphic = dynamic_cast<GraphicControl*>(child);
+        if (graphic && graphic->TabStop()) {
+            stops.push_back(graphic);
+        }
+    }
+}
+
+// The first of `sequence` that `canStop` accepts, going round from just
+// after `current` (from the start without one); Shift+Tab goes backwards.
+template <class T, class Test>
+T* NextInRound(std::vector<T*> sequence, T* current, bool forward, Test canStop) {
+    if (!forward) {
+        std::reverse(sequence.begin(), sequence.end());
+    }
+    auto start = std::find(sequence.begin(), sequence.end(), current);
+    std::vector<T*> order(start == sequence.end() ? sequence.begin() : start + 1, sequence.end());
+    order.insert(order.end(), sequence.begin(), start == sequence.end() ? sequence.begin() : start);
+    auto next = std::find_if(order.begin(), order.end(), [&](T* item) { return canStop(*item); });
+    return next == order.end() ? nullptr : *next;
+}
+
 // Focus rectangles show from the first navigation key on, as in dialogs.
 void ShowFocusCues(Form& form) {
     SendMessageW(form.Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
-bool MoveFocus(Form& form, WinControl* focused, bool forward) {
+bool MoveFocus(Form& form, Control* focused, bool forward) {
     ShowFocusCues(form);
-    if (WinControl* next = FindNextControl(form, focused, forward)) {
-        next->SetFocus();
+    Control* next = FindNextStop(form, focused, forward);
+    if (auto* windowed = dynamic_cast<WinControl*>(next)) {
+        windowed->SetFocus();
+    } else if (auto* graphic = dynamic_cast<GraphicControl*>(next)) {
+        graphic->SetFocus();
     }
     return true;
 }
@@ -177,10 +222,17 @@ bool DialogKey(Form& form, WPARAM key) {
     if (focused && focused->ParentForm() != &form) {
         focused = nullptr;
     }
+    // A window-less control that has the keyboard is where the focus stands.
+    GraphicControl* keyChild = focused ? focused->KeyChild() : nullptr;
     switch (key) {
     case VK_TAB:
-        return MoveFocus(form, focused, !KeyDown(VK_SHIFT));
+        return MoveFocus(form, keyChild ? static_cast<Control*>(keyChild) : focused,
+                         !KeyDown(VK_SHIFT));
     case VK_RETURN:
+        if (keyChild) {
+            keyChild->Click();
+            return true;
+        }
         if (auto* button = dynamic_cast<Button*>(focused)) {
             return ClickButton(button);
         }
@@ -201,18 +253,19 @@ std::vector<WinControl*> TabSequence(WinControl& root) {
 }
 
 WinControl* FindNextControl(WinControl& root, WinControl* current, bool forward) {
-    std::vector<WinControl*> sequence = TabSequence(root);
-    if (!forward) {
-        std::reverse(sequence.begin(), sequence.end());
-    }
-    auto start = std::find(sequence.begin(), sequence.end(), current);
-    // Round from just after the current control (from the start without one).
-    std::vector<WinControl*> order(start == sequence.end() ? sequence.begin() : start + 1,
-                                   sequence.end());
-    order.insert(order.end(), sequence.begin(), start == sequence.end() ? sequence.begin() : start);
-    auto next = std::find_if(order.begin(), order.end(),
-                             [](WinControl* control) { return IsTabStop(*control); });
-    return next == order.end() ? nullptr : *next;
+    return NextInRound(TabSequence(root), current, forward,
+                       [](WinControl& control) { return IsTabStop(control); });
+}
+
+std::vector<Control*> StopSequence(WinControl& root) {
+    std::vector<Control*> stops;
+    CollectStops(root, stops);
+    return stops;
+}
+
+Control* FindNextStop(WinControl& root, Control* current, bool forward) {
+    return NextInRound(StopSequence(root), current, forward,
+                       [](Control& control) { return CanStop(control); });
 }
 
 } // namespace tk

@@ -7,11 +7,12 @@
 //   Tab, Shift+Tab  the focus moves to the next (previous) control with
 //                   TabStop in tab order, through panels and group boxes; of
 //                   a group of radio buttons only the checked one (or the
-//                   first) is a stop
+//                   first) is a stop; the window-less stops of a container
+//                   (speed buttons with TabStop) follow its windowed ones
 //   arrow keys      on a radio button: the focus moves to the next (previous)
 //                   radio button of its group and checks it
-//   Enter           clicks the focused push button, or else the form's
-//                   Default button
+//   Enter           clicks the focused push button or window-less stop, or
+//                   else the form's Default button
 //   Escape          clicks the form's Cancel button
 //
 // Keys with Alt (and Tab or an arrow with Ctrl) are left to the system and
@@ -24,6 +25,7 @@
 
 namespace tk {
 
+class Control;
 class Form;
 class WinControl;
 
@@ -41,5 +43,14 @@ std::vector<WinControl*> TabSequence(WinControl& root);
 // The control the focus goes to from `current` (none: from the start) with
 // Tab (forward) or Shift+Tab; none when no control can take it.
 WinControl* FindNextControl(WinControl& root, WinControl* current, bool forward);
+
+// The Tab stops inside `root` as TabSequence orders them, each container's
+// window-less stops (GraphicControl::TabStop) right after its windowed
+// controls; whether each can take the focus now is not asked.
+std::vector<Control*> StopSequence(WinControl& root);
+
+// The same as FindNextControl over StopSequence: the next windowed control
+// or window-less stop.
+Control* FindNextStop(WinControl& root, Control* current, bool forward);
 
 } // namespace tk

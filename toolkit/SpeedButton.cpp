@@ -1,6 +1,7 @@
 #include "toolkit/SpeedButton.h"
 
 #include "toolkit/Action.h"
+#include "toolkit/FocusCue.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/Notifications.h"
 #include "toolkit/WinControl.h"
@@ -9,6 +10,8 @@ namespace tk {
 namespace {
 // How far the face moves while the button is down.
 constexpr int SunkOffset = 1;
+// The focus cue lies this far inside the button's edge.
+constexpr int FocusCueInset = 3;
 } // namespace
 
 const ClassInfo& SpeedButton::StaticClass() {
@@ -20,6 +23,7 @@ const ClassInfo& SpeedButton::StaticClass() {
             p.Integer("GroupIndex", &SpeedButton::GroupIndex, &SpeedButton::SetGroupIndex);
             p.Boolean("AllowAllUp", &SpeedButton::AllowAllUp, &SpeedButton::SetAllowAllUp);
             p.Boolean("Flat", &SpeedButton::Flat, &SpeedButton::SetFlat);
+            p.Boolean("TabStop", &SpeedButton::TabStop, &SpeedButton::SetTabStop);
         });
     return info;
 }
@@ -49,6 +53,13 @@ void SpeedButton::SetDown(bool down) {
     }
     Invalidate();
     Perform(NotifyCheckedChanged);
+}
+
+void SpeedButton::SetTabStop(bool tabStop) {
+    tabStop_ = tabStop;
+    if (!tabStop_) {
+        ReleaseFocus();
+    }
 }
 
 void SpeedButton::Click() {
@@ -81,6 +92,20 @@ void SpeedButton::WndProc(Message& m) {
     case NotifyMouseLeave:
         SetHot(false);
         break;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+        if (m.wParam == VK_SPACE) {
+            SpaceKey(m.msg == WM_KEYDOWN);
+        }
+        break;
+    case WM_SETFOCUS:
+        Invalidate();
+        break;
+    case WM_KILLFOCUS:
+        // A press of Space the focus left before its release clicks nothing.
+        SetKeyPressed(false);
+        Invalidate();
+        break;
     default:
         break;
     }
@@ -97,11 +122,28 @@ void SpeedButton::SetPressed(bool pressed) {
     Invalidate();
 }
 
+// Space presses the button and its release clicks it, as on a push button.
+void SpeedButton::SpaceKey(bool down) {
+    if (down) {
+        SetKeyPressed(true);
+    } else if (keyPressed_) {
+        SetKeyPressed(false);
+        Click();
+    }
+}
+
+void SpeedButton::SetKeyPressed(bool pressed) {
+    if (pressed != keyPressed_) {
+        keyPressed_ = pressed;
+        Invalidate();
+    }
+}
+
 void SpeedButton::Paint() {
     tk::Canvas& canvas = Canvas();
     HDC dc = canvas.Handle();
     RECT client = ClientRect();
-    bool sunk = down_ || (pressed_ && hot_);
+    bool sunk = down_ || (pressed_ && hot_) || keyPressed_;
     canvas.Brush().SetColor(GetColor());
     canvas.FillRect(client);
     if (!flat_) {
@@ -112,6 +154,11 @@ void SpeedButton::Paint() {
     }
     GlyphState state = !Enabled() ? GlyphState::Disabled : sunk ? GlyphState::Down : GlyphState::Up;
     DrawButtonFace(canvas, client, Face(Caption()), state, sunk ? SunkOffset : 0);
+    if (Focused() && FocusCuesShown(Parent()->Handle())) {
+        RECT cue = client;
+        InflateRect(&cue, -FocusCueInset, -FocusCueInset);
+        DrawFocusRect(dc, &cue);
+    }
 }
 
 } // namespace tk

@@ -1,5 +1,7 @@
 // A window-less button with a glyph: it can stay down, and the buttons of a
-// group (same GroupIndex, same parent) are down one at a time.
+// group (same GroupIndex, same parent) are down one at a time. With TabStop
+// the Tab key reaches it (through its parent's window, GraphicControl): it
+// then shows a focus cue, and Space (on release) or Enter clicks it.
 #pragma once
 
 #include "toolkit/ButtonFace.h"
@@ -21,9 +23,13 @@ public:
     void SetAllowAllUp(bool allow) { allowAllUp_ = allow; }
     bool Flat() const { return flat_; }
     void SetFlat(bool flat);
+    bool TabStop() const override { return tabStop_; }
+    void SetTabStop(bool tabStop);
     // The pointer is over it / the left button is held on it.
     bool Hot() const { return hot_; }
     bool Pressed() const { return pressed_; }
+    // Space is held on it.
+    bool KeyPressed() const { return keyPressed_; }
 
     void Click() override;
     void ActionChanged() override;
@@ -36,6 +42,8 @@ private:
     bool InGroup() const { return groupIndex_ != NoGroup; }
     void SetHot(bool hot);
     void SetPressed(bool pressed);
+    void SpaceKey(bool down);
+    void SetKeyPressed(bool pressed);
 
     static constexpr int NoGroup = 0;
     bool down_ = false;
@@ -44,6 +52,8 @@ private:
     bool flat_ = false;
     bool hot_ = false;
     bool pressed_ = false;
+    bool tabStop_ = false;
+    bool keyPressed_ = false;
 };
 
 } // namespace tk

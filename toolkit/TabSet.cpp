@@ -1,5 +1,6 @@
 #include "toolkit/TabSet.h"
 
+#include "toolkit/FocusCue.h"
 #include "toolkit/MessageCrackers.h"
 #include "toolkit/Text.h"
 #include "toolkit/UpDown.h"
@@ -56,6 +57,7 @@ TabSet::TabSet(Component* owner)
       scroller_(new UpDown(this)) {
     SetBounds(0, 0, DefaultWidth, DefaultHeight);
     SetParentColor(true);
+    SetTabStop(true);
     scroller_->SetOrientation(Orientation::Horizontal);
     scroller_->SetVisible(false);
     scroller_->SetParent(this);
@@ -237,13 +239,64 @@ void TabSet::PaintTab(HDC dc, const TabSlot& slot, bool selected) {
     SetBkMode(dc, TRANSPARENT);
     RECT text{slot.left, 0, slot.right, bottom};
     canvas.DrawText(tabs_[size_t(slot.index)], text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    if (selected && Focused() && FocusCuesShown(Handle())) {
+        RECT cue{slot.left + TabSlant + 1, 1, slot.right - TabSlant - 1, bottom - 1};
+        DrawFocusRect(dc, &cue);
+    }
 }
 
 void TabSet::WndProc(Message& message) {
-    if (message.msg == WM_LBUTTONDOWN) {
+    switch (message.msg) {
+    case WM_LBUTTONDOWN:
         TabPressed(crack::MousePoint(message));
+        break;
+    case WM_GETDLGCODE:
+        message.result = DLGC_WANTARROWS;
+        return;
+    case WM_KEYDOWN:
+        if (message.wParam == VK_LEFT || message.wParam == VK_RIGHT) {
+            SelectBy(message.wParam == VK_LEFT ? -1 : 1);
+            message.result = 0;
+            return;
+        }
+        break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_UPDATEUISTATE:
+        // The selected tab's focus cue comes or goes.
+        Invalidate();
+        break;
+    default:
+        break;
     }
     WinControl::WndProc(message);
+}
+
+void TabSet::SelectBy(int step) {
+    const int index = std::clamp(tabIndex_ + step, 0, int(tabs_.size()) - 1);
+    if (tabs_.empty() || index == tabIndex_) {
+        return;
+    }
+    SetTabIndex(index);
+    BringIntoRow(index);
+    if (OnChange) {
+        OnChange(*this);
+    }
+}
+
+void TabSet::BringIntoRow(int index) {
+    if (index < firstIndex_) {
+        SetFirstIndex(index);
+        return;
+    }
+    const auto inRow = [&] {
+        const std::vector<TabSlot> slots = TabSlots();
+        return std::any_of(slots.begin(), slots.end(),
+                           [&](const TabSlot& slot) { return slot.index == index; });
+    };
+    while (!inRow() && firstIndex_ < index) {
+        SetFirstIndex(firstIndex_ + 1);
+    }
 }
 
 // Pressing a tab other than the current one selects it.

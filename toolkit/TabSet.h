@@ -4,6 +4,8 @@
 // room that is left is left out and the next one is tried. When not every
 // tab fits, the scroller (a horizontal up-down, the tab set's first owned
 // component) shows at the right end and moves the first visible tab.
+// It is a Tab stop: with the focus, Left and Right select the tab before and
+// after the selected one (bringing it into the row), which shows a focus cue.
 #pragma once
 
 #include "toolkit/WinControl.h"
@@ -77,6 +79,10 @@ protected:
 
 private:
     void TabPressed(POINT client);
+    // Selects the tab `step` places from the selected one, as a user's choice.
+    void SelectBy(int step);
+    // Moves the row until the tab is in it.
+    void BringIntoRow(int index);
     std::vector<int> TextWidths();
     int RowLimit() const { return Width() - endMargin_; }
     // Shows the scroller when not every tab fits, and gives it the range.

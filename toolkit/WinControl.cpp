@@ -314,6 +314,9 @@ void WinControl::RemoveChild(Control& control) {
     if (top->focusControl_ == &control) {
         top->focusControl_ = nullptr;
     }
+    if (keyChild_ == &control) {
+        keyChild_ = nullptr;
+    }
     if (auto* windowed = dynamic_cast<WinControl*>(&control)) {
         windowed->DestroyHandle();
     }
@@ -617,6 +620,10 @@ void WinControl::FocusArrived() {
 }
 
 void WinControl::BroadcastFocusChanged(WinControl* focused) {
+    // The keyboard went to another window: a key child here no longer has it.
+    if (focused != this) {
+        keyChild_ = nullptr;
+    }
     FocusChanged(focused);
     for (WinControl* child : tabList_) {
         child->BroadcastFocusChanged(focused);
@@ -716,6 +723,14 @@ bool WinControl::HandleMessage(Message& m) {
         return SetCursorHandler(m, crack::CursorWindow(m), crack::CursorHitTest(m));
     case WM_SETFOCUS:
         return FocusHandler(m);
+    case WM_KILLFOCUS:
+        return FocusLost();
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_CHAR:
+        return RouteKey(m);
+    case WM_UPDATEUISTATE:
+        return UiStateChanged(m);
     case WM_MOUSELEAVE:
         return MouseLeft();
     case WM_CAPTURECHANGED:
@@ -795,7 +810,55 @@ bool WinControl::SetCursorHandler(Message& m, HWND window, UINT hitTest) {
 bool WinControl::FocusHandler(Message& m) {
     DefaultHandler(m);
     FocusArrived();
+    if (keyChild_) {
+        keyChild_->Perform(WM_SETFOCUS, m.wParam, 0);
+    }
     return true;
+}
+
+// The key child hears that it lost the keyboard. It keeps its place while no
+// other window of the form takes the focus (the program is switched away
+// from), so the keyboard comes back to it with the focus.
+bool WinControl::FocusLost() {
+    if (keyChild_) {
+        keyChild_->Perform(WM_KILLFOCUS, 0, 0);
+    }
+    return false;
+}
+
+bool WinControl::RouteKey(Message& m) {
+    if (!keyChild_) {
+        return false;
+    }
+    m.result = keyChild_->Perform(m.msg, m.wParam, m.lParam);
+    return true;
+}
+
+// A key child draws its own focus cue, shown or hidden with the window's.
+bool WinControl::UiStateChanged(Message& m) {
+    DefaultHandler(m);
+    if (keyChild_) {
+        keyChild_->Invalidate();
+    }
+    return true;
+}
+
+void WinControl::SetKeyChild(GraphicControl* child) {
+    GraphicControl* previous = keyChild_;
+    const bool focused = Focused();
+    keyChild_ = child;
+    if (focused && previous && previous != child) {
+        previous->Perform(WM_KILLFOCUS, 0, 0);
+    }
+    if (!child) {
+        return;
+    }
+    if (!focused) {
+        // WM_SETFOCUS tells the child.
+        ::SetFocus(Handle());
+    } else if (previous != child) {
+        child->Perform(WM_SETFOCUS, 0, 0);
+    }
 }
 
 // The pointer left the window: a window-less child it was over is left too.

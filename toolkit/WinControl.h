@@ -62,6 +62,9 @@ public:
     void Update() override;
     void SetFocus();
     bool Focused() const;
+    // The window-less child that has the keyboard while this window has the
+    // focus (GraphicControl), or none.
+    GraphicControl* KeyChild() const { return keyChild_; }
     bool TabStop() const { return tabStop_; }
     void SetTabStop(bool tabStop);
     // The place among the parent's windowed controls in Tab order (creation
@@ -139,6 +142,7 @@ protected:
 
 private:
     friend class Control;
+    friend class GraphicControl;
     static LRESULT CALLBACK WindowProcEntry(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     // A message from the window (its class procedure or its subclass layer).
     LRESULT Deliver(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -158,6 +162,13 @@ private:
     bool Moved(Message& message);
     bool SetCursorHandler(Message& message, HWND window, UINT hitTest);
     bool FocusHandler(Message& message);
+    bool FocusLost();
+    // Hands a key message to the key child, if there is one.
+    bool RouteKey(Message& message);
+    bool UiStateChanged(Message& message);
+    // Gives the keyboard to a window-less child (taking the focus for it), or
+    // takes it back from the one that has it (none).
+    void SetKeyChild(GraphicControl* child);
     bool MouseLeft();
     bool CaptureLost();
     bool SysChar(Message& message);
@@ -190,6 +201,7 @@ private:
     Control* captureControl_ = nullptr;
     Control* mouseControl_ = nullptr;    // top-level windows only
     WinControl* focusControl_ = nullptr; // top-level windows only
+    GraphicControl* keyChild_ = nullptr;
     GdiHandle<HBRUSH> brush_;
     int nextChildId_ = 1;
 };

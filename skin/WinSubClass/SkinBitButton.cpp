@@ -127,6 +127,7 @@ void TSkinBitButton::Draw(HDC dc, const RECT& rect) {
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
     DrawGlyphAndCaption(buffer, {width, height}, face, caption, frame, fontColour, false);
+    DrawFocusCue(buffer, {0, 0, width, height}, CaptionColour(frame, fontColour, true));
     BitBlt(dc, rect.left, rect.top, width, height, buffer, 0, 0, SRCCOPY);
 }
 

@@ -214,6 +214,7 @@ void TSkinButton::Draw(HDC dc, const RECT& rect) {
     const RECT local{0, 0, rect.right - rect.left, rect.bottom - rect.top};
     const RECT place = CaptionRect(buffer, caption, local, DT_CENTER);
     DrawSkinText(buffer, caption, place, DT_CENTER | DT_EXPANDTABS);
+    DrawFocusCue(buffer, local, text);
     BitBlt(dc, rect.left, rect.top, local.right, local.bottom, buffer, 0, 0, SRCCOPY);
 }
 

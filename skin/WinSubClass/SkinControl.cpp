@@ -250,6 +250,8 @@ void TSkinControl::AfterMessage(tk::Message& message) {
         return OnFocusChanged(false);
     case WM_ENABLE:
     case tk::NotifyEnabledChanged:
+    // Focus cues shown or hidden: the skinner draws its own.
+    case WM_UPDATEUISTATE:
         return Repaint();
     case WM_SETTEXT:
         return OnSetText(reinterpret_cast<const wchar_t*>(message.lParam));

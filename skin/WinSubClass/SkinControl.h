@@ -135,6 +135,12 @@ public:
     static void DrawStripFrame(HDC dc, const RECT& rect, const TDib& bitmap, int count, int index);
     static void DrawStripFrame(tk::Canvas& canvas, const RECT& rect, const TDib& bitmap, int count,
                                int index);
+    // Whether the control has the keyboard (FIsFocused) and its window shows
+    // focus cues (which the system hides until the keyboard is used there).
+    bool ShowsFocusCue() const;
+    // The focus cue FocusCueInset inside `rect` when the control shows one,
+    // in `colour` (a caption's colour, which the skin sets off its face).
+    void DrawFocusCue(HDC dc, const RECT& rect, COLORREF colour) const;
     // Copies the shared paint buffer to the rectangle.
     static void BlitBuffer(HDC dc, const RECT& rect);
     // The shared paint buffer (the engine's scratch bitmap) at that size.

@@ -65,6 +65,9 @@ constexpr int CheckIndent = 2;
 constexpr int StripExtra = 3;
 } // namespace box_frame
 
+// The focus cue of a skinned button or tab lies this far inside its edge.
+constexpr int FocusCueInset = 3;
+
 // BM_GETSTATE bits.
 constexpr LRESULT CheckedBit = BST_CHECKED;
 constexpr LRESULT IndeterminateBit = BST_INDETERMINATE;

@@ -6,6 +6,8 @@
 #include "skin/WinSkinData/WinSkinData.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
 #include "toolkit/Assert.h"
+#include "toolkit/FocusCue.h"
+#include "toolkit/WinControl.h"
 
 #include <algorithm>
 
@@ -43,6 +45,28 @@ RECT PlaceCaption(RECT measured, const RECT& rect, UINT format) {
 }
 
 } // namespace
+
+// FIsFocused follows the focus messages, which a window-less control hears
+// from its parent; the cues are its parent window's.
+bool TSkinControl::ShowsFocusCue() const {
+    if (!FIsFocused) {
+        return false;
+    }
+    if (FHandle) {
+        return tk::FocusCuesShown(FHandle);
+    }
+    const tk::Control* graphic = FGraphicControl;
+    return graphic && graphic->Parent() && tk::FocusCuesShown(graphic->Parent()->Handle());
+}
+
+void TSkinControl::DrawFocusCue(HDC dc, const RECT& rect, COLORREF colour) const {
+    if (!ShowsFocusCue()) {
+        return;
+    }
+    RECT cue = rect;
+    InflateRect(&cue, -FocusCueInset, -FocusCueInset);
+    tk::DrawFocusCue(dc, cue, colour);
+}
 
 UINT AlignmentFormat(tk::Alignment alignment) {
     switch (alignment) {

@@ -78,6 +78,8 @@ void TSkinSpeedButton::PaintSpeedButton(tk::Canvas& canvas, const RECT& rect) {
             DrawGlyphAndCaption(buffer, {width, height}, face, ControlCaption(), frame,
                                 tk::ToRgb(control->Font().GetColor()), true);
         }
+        DrawFocusCue(buffer, {0, 0, width, height},
+                     CaptionColour(frame, tk::ToRgb(control->Font().GetColor()), true));
     }
     BlitBuffer(canvas.Handle(), rect);
 }

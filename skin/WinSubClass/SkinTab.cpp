@@ -229,10 +229,14 @@ void TSkinTab::ComposeRow(const RECT& rect, const RECT& page, const RECT& row) {
             const int cell = i == focused ? SelectedTabCell : NormalTabCell;
             DrawElement(buffer, r, FTabImage, false, tabs.Tile == 1, tabs.Trans == 1, tabs.Frame,
                         cell, MarginRect(tabs));
-            FCanvas->Font().SetColor(tk::Color(
-                ResolveColour(cell == NormalTabCell ? tabs.NormalColour2 : tabs.MouseOverColour2)));
+            const COLORREF caption =
+                ResolveColour(cell == NormalTabCell ? tabs.NormalColour2 : tabs.MouseOverColour2);
+            FCanvas->Font().SetColor(tk::Color(caption));
             DrawImageCaption(*FCanvas, r, ImageCaptionCentre, tk::Narrow(item.pszText), item.iImage,
                              images);
+            if (i == focused) {
+                DrawFocusCue(buffer, r, caption);
+            }
         }
     }
     // The drawing must have reached the pixels before they are turned.

@@ -114,9 +114,13 @@ void TSkinTab31::Draw(HDC dc, const RECT& rect) {
         const RECT r{slot.left, 0, slot.right, height};
         DrawElement(buffer, r, FTabImage, false, tabs->Tile == 1, tabs->Trans == 1, tabs->Frame,
                     cell, MarginRect(*tabs));
-        FCanvas->Font().SetColor(tk::Color(
-            ResolveColour(cell == NormalTabCell ? tabs->NormalColour2 : tabs->MouseOverColour2)));
+        const COLORREF text =
+            ResolveColour(cell == NormalTabCell ? tabs->NormalColour2 : tabs->MouseOverColour2);
+        FCanvas->Font().SetColor(tk::Color(text));
         DrawCaption(*FCanvas, r, DT_CENTER, true, tabSet->Tabs()[size_t(slot.index)]);
+        if (cell == SelectedTabCell) {
+            DrawFocusCue(buffer, r, text);
+        }
     }
     buffer.BlitTo(dc, rect.left, rect.top);
 }

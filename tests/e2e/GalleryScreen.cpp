@@ -50,6 +50,17 @@ Point GalleryScreen::TabHeader(Tab tab) const {
     return Client(tab == Tab::Trade ? 90 : 210, 44);
 }
 
+Box GalleryScreen::TabBox(Tab tab) const {
+    // The tabs' rectangles in the page control (at 24, 24), one pixel lower
+    // as the skin draws them.
+    constexpr int TabLeft = 2;
+    constexpr int TabTop = 3;
+    constexpr int TabWidth = 110;
+    constexpr int TabHeight = 35;
+    const int index = tab == Tab::Trade ? 0 : 1;
+    return ClientBox(24 + TabLeft + TabWidth * index, 24 + TabTop, TabWidth, TabHeight);
+}
+
 Box GalleryScreen::Tree() const {
     return ClientBox(Sheet.x + 16, Sheet.y + 16, 201, 393);
 }
@@ -152,6 +163,13 @@ int SlotsShown(const Picture& screen, const GalleryScreen& gallery) {
         shown += SlotShown(screen, gallery, slot) ? 1 : 0;
     }
     return shown;
+}
+
+bool TreeRowFocused(const Picture& screen, const GalleryScreen& gallery, int row) {
+    constexpr Rgb Selection = MakeRgb(48, 150, 250);
+    // The selection fills the row's text (some hundreds of pixels).
+    constexpr int Filled = 300;
+    return CountLike(screen, gallery.TreeRow(row), Selection, 32) > Filled;
 }
 
 bool ArrowShown(const Picture& screen, Box arrow) {

@@ -71,10 +71,17 @@ public:
     Box RightArrow() const;
     Box PageLabel() const;
     Box ExitButton() const;
+    // A tab of the tab row as the skin draws it.
+    Box TabBox(Tab tab) const;
     Point SystemMenuIcon() const;
     Point MinimiseButton() const;
     Point CloseButton() const;
 };
+
+// The colours of the focus cues the skin draws: the selected tab's caption
+// colour, and the Exit button's caption colour while the pointer is away.
+inline constexpr Rgb TabCueColour = MakeRgb(0, 229, 255);
+inline constexpr Rgb ExitCueColour = MakeRgb(222, 236, 246);
 
 // What the screen shows of the gallery.
 bool TreeShowsText(const Picture& screen, const GalleryScreen& gallery);
@@ -103,5 +110,8 @@ int CloseButtonLeft(Box window);
 // window icon) from the window's left edge.
 inline constexpr int TitleHeight = 30;
 inline constexpr int CaptionStart = 32;
+// The row is the tree's selected one while the tree has the focus: filled
+// with the system's selection colour (greyed once the focus left the tree).
+bool TreeRowFocused(const Picture& screen, const GalleryScreen& gallery, int row);
 
 } // namespace e2e::gallery

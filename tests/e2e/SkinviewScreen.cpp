@@ -347,4 +347,11 @@ bool MessageBox::ShowsText(const Picture& screen) const {
     return CountUnlike(screen, inside, MostCommon(screen, inside)) > 200;
 }
 
+bool ShowsSystemFocusCue(const Picture& screen, Box control) {
+    constexpr Rgb InverseFace = MakeRgb(225, 223, 207);
+    // Half of a rectangle round a caption of a few words.
+    constexpr int Dots = 40;
+    return CountLike(screen, control, InverseFace, 16) >= Dots;
+}
+
 } // namespace e2e::skinview

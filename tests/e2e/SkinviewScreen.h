@@ -105,6 +105,22 @@ public:
     Point MaximiseButton() const;
     Point TitleBar() const;
     Box TitleStrip() const;
+
+    // The showcase's buttons, check boxes and radio buttons.
+    Box OkButton() const { return ClientBox(26, 30, 104, 26); }
+    Box BitmapButton() const { return ClientBox(26, 64, 218, 30); }
+    Box CheckedBox() const { return ClientBox(26, 104, 108, 17); }
+    Box GrayedBox() const { return ClientBox(140, 104, 108, 17); }
+    Box FirstRadio() const { return ClientBox(26, 130, 108, 17); }
+    Box GridBox() const { return ClientBox(538, 253, 130, 17); }
+    // The first tab of each page control as the skin draws it: tabs on top,
+    // at the bottom, on the left and on the right.
+    Box TopTab() const { return ClientBox(526, 199, 80, 19); }
+    Box BottomTab() const { return ClientBox(14, 500, 79, 19); }
+    Box LeftTab() const { return ClientBox(270, 388, 19, 54); }
+    Box RightTab() const { return ClientBox(739, 387, 19, 54); }
+    // A tab of the tab set, from 0 (the first few, all of one width).
+    Box SheetTab(int index) const { return ClientBox(17 + 87 * index, 530, 87, 22); }
 };
 
 // What a skin shows on a frame, for telling which one a window is drawn in.
@@ -166,5 +182,14 @@ public:
     // Lines of text in the box.
     bool ShowsText(const Picture& screen) const;
 };
+
+// The colours of the focus cues the skin draws: the caption colour of a
+// push button and of a hot button, tab or tab set tab.
+inline constexpr Rgb TextCueColour = MakeRgb(222, 236, 246);
+inline constexpr Rgb HotCueColour = MakeRgb(0, 229, 255);
+
+// The system's own cue of a check box or radio button: the dotted rectangle
+// round its caption, each dot the inverse of the skin's face colour.
+bool ShowsSystemFocusCue(const Picture& screen, Box control);
 
 } // namespace e2e::skinview

@@ -106,9 +106,13 @@ struct Keyboard : ::testing::Test {
         cancel.SetCancel(true);
         return {ok, cancel};
     }
-    // The name of the control with the focus.
+    // The name of the control with the focus (a window-less one that has
+    // the keyboard through its parent's window, if any).
     std::string FocusName() {
         tk::WinControl* control = tk::WinControl::FromHandle(GetFocus());
+        if (control && control->KeyChild()) {
+            return control->KeyChild()->Name();
+        }
         return control ? control->Name() : "";
     }
     // The names the focus visits with `count` presses of the key.
