@@ -7,6 +7,7 @@
 #include <X11/extensions/XTest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <map>
@@ -75,6 +76,19 @@ std::string TitleOf(Display* display, Window window) {
     return title;
 }
 
+// Windows come and go while the desktop is listed: one may be gone by the
+// time its attributes are asked for. Xlib's own handler ends the process on
+// that; this one lets the call report failure, and reports any other error
+// without ending the journey.
+int TolerateVanishedWindows(Display* display, XErrorEvent* error) {
+    if (error->error_code != BadWindow) {
+        char text[256] = {};
+        XGetErrorText(display, error->error_code, text, sizeof text);
+        std::fprintf(stderr, "X error on request %d: %s\n", int(error->request_code), text);
+    }
+    return 0;
+}
+
 // Modifier names a chord may use, and the keys they press.
 const std::map<std::string, const char*>& Modifiers() {
     static const std::map<std::string, const char*> names{
@@ -102,6 +116,7 @@ Desktop::Desktop(const std::string& logFile) {
         throw;
     }
     close(fds[0]);
+    XSetErrorHandler(TolerateVanishedWindows);
     display_ = XOpenDisplay(name_.c_str());
     if (!display_) {
         throw std::runtime_error("cannot open display " + name_);
@@ -165,7 +180,9 @@ std::vector<ScreenWindow> Desktop::Windows() const {
         }
         int x = 0, y = 0;
         Window child = 0;
-        XTranslateCoordinates(display_, children[i], root, 0, 0, &x, &y, &child);
+        if (!XTranslateCoordinates(display_, children[i], root, 0, 0, &x, &y, &child)) {
+            continue;
+        }
         windows.push_back({children[i],
                            TitleOf(display_, children[i]),
                            {x, y, attributes.width, attributes.height}});

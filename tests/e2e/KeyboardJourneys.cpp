@@ -203,17 +203,17 @@ TEST_F(SkinviewKeys, EveryButtonBoxAndTabShowsTheFocusWhenTabbedTo) {
     });
     // Backwards from the first stop round to the last: the tab set.
     KeyTo("shift+Tab", "tab-set", "the cue on the tab set's selected tab", [&](const Picture& s) {
-        return ShowsFocusCue(s, v.SheetTab(1), HotCueColour) &&
+        return ShowsFocusCue(s, v.TabSetTab(1), HotCueColour) &&
                ShowsNoFocusCue(s, v.OkButton(), TextCueColour);
     });
     KeyTo("Right", "tab-set-next", "the next tab selected, with the cue", [&](const Picture& s) {
-        return ShowsFocusCue(s, v.SheetTab(2), HotCueColour) &&
-               ShowsNoFocusCue(s, v.SheetTab(1), HotCueColour);
+        return ShowsFocusCue(s, v.TabSetTab(2), HotCueColour) &&
+               ShowsNoFocusCue(s, v.TabSetTab(1), HotCueColour);
     });
     KeyTo("shift+Tab", "right-tabs", "the cue on the first tab of the right-hand tabs",
           [&](const Picture& s) {
               return ShowsFocusCue(s, v.RightTab(), HotCueColour) &&
-                     ShowsNoFocusCue(s, v.SheetTab(2), HotCueColour);
+                     ShowsNoFocusCue(s, v.TabSetTab(2), HotCueColour);
           });
     KeyTo("shift+Tab", "left-tabs", "the cue on the first tab of the left-hand tabs",
           [&](const Picture& s) {

@@ -188,8 +188,9 @@ bool LabelShown(const Picture& s, const SkinviewScreen& view, PageTab firstTab) 
 TEST_F(SkinviewControls, EveryTabOnEverySideBringsItsPage) {
     const SkinviewScreen view = Start();
     const Picture before = Step("started");
-    // Tabs at the top, bottom, left and right: the second tab brings an
-    // empty page, the first its labelled page and tab row back as they were.
+    // Tabs at the top, bottom, left and right: a click on the selected first
+    // tab focuses it, the second tab brings an empty page, the first its
+    // labelled page and tab row back as they were when focused.
     const struct {
         const char* name;
         PageTab first;
@@ -199,6 +200,10 @@ TEST_F(SkinviewControls, EveryTabOnEverySideBringsItsPage) {
                  {"left", PageTab::Left, PageTab::LeftTwo},
                  {"right", PageTab::Right, PageTab::RightTwo}};
     for (const auto& side : sides) {
+        Screen().Click(view.Tab(side.first));
+        const Picture focused = StepWhen(
+            std::string(side.name) + "-focused", "the first tab's focus cue",
+            [&](const Picture& s) { return CountChanged(s, before, view.TabRow(side.first)) > 0; });
         Screen().Click(view.Tab(side.other));
         StepWhen(std::string(side.name) + "-second", "the second tab's empty page",
                  [&](const Picture& s) {
@@ -209,7 +214,7 @@ TEST_F(SkinviewControls, EveryTabOnEverySideBringsItsPage) {
         StepWhen(std::string(side.name) + "-first", "the first page and its tabs as they were",
                  [&](const Picture& s) {
                      return LabelShown(s, view, side.first) &&
-                            Unchanged(s, before, view.TabRow(side.first));
+                            Unchanged(s, focused, view.TabRow(side.first));
                  });
     }
     Screen().Click(view.Tab(PageTab::About));
@@ -219,7 +224,7 @@ TEST_F(SkinviewControls, EveryTabOnEverySideBringsItsPage) {
     });
 
     // The tab set: a click selects a tab; its scroller moves the row along.
-    Screen().Click(view.TabSetTab(2));
+    Screen().Click(view.TabSetTab(2).Centre());
     const Picture third =
         StepWhen("sheet-3", "the third sheet's tab selected",
                  [&](const Picture& s) { return CountChanged(s, before, view.TabSetRow()) > 100; });

@@ -202,10 +202,6 @@ Box SkinviewScreen::TabRow(PageTab anyTab) const {
     }
 }
 
-Point SkinviewScreen::TabSetTab(int index) const {
-    return Client(59 + 87 * index, 540);
-}
-
 Box SkinviewScreen::TabSetRow() const {
     return ClientBox(14, 531, 700, 20);
 }

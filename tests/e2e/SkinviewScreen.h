@@ -95,8 +95,9 @@ public:
     Point Tab(PageTab tab) const;
     Box PageLabel(PageTab firstTab) const;
     Box TabRow(PageTab anyTab) const;
-    // The tab set: a tab (from 0, as laid out at the start) and its scroller.
-    Point TabSetTab(int index) const;
+    // The tab set: a tab (from 0, as laid out at the start, the first few
+    // all of one width), its row and its scroller.
+    Box TabSetTab(int index) const { return ClientBox(17 + 87 * index, 530, 87, 22); }
     Box TabSetRow() const;
     Point TabSetScrollRight() const;
 
@@ -119,8 +120,6 @@ public:
     Box BottomTab() const { return ClientBox(14, 500, 79, 19); }
     Box LeftTab() const { return ClientBox(270, 388, 19, 54); }
     Box RightTab() const { return ClientBox(739, 387, 19, 54); }
-    // A tab of the tab set, from 0 (the first few, all of one width).
-    Box SheetTab(int index) const { return ClientBox(17 + 87 * index, 530, 87, 22); }
 };
 
 // What a skin shows on a frame, for telling which one a window is drawn in.

@@ -61,9 +61,13 @@ std::string RecentCaption(std::size_t index, const std::string& path) {
         shown = Utf8Of(all.substr(0, kept / 2)) + "..." +
                 Utf8Of(all.substr(text.size() - (kept - kept / 2)));
     }
-    std::string caption = "&" + std::to_string(index + 1) + " ";
+    std::string caption(1, '&');
+    caption.append(std::to_string(index + 1)).push_back(' ');
     for (char c : shown) {
-        caption += c == '&' ? std::string("&&") : std::string(1, c);
+        caption.push_back(c);
+        if (c == '&') {
+            caption.push_back('&');
+        }
     }
     return caption;
 }
