@@ -311,22 +311,28 @@ TEST_F(GalleryJourney, AnApostropheInAColourIsReportedInABoxThatFitsItsTitle) {
     SelectLeaf(gallery, ColourNext, ColourNext.leaf, 10, true);
     Screen().Click(gallery.TreeText(ColourMany.leaf, 1));
 
-    // The box: the same title as the main window's.
+    // The box: the same title as the main window's, waited for until its
+    // caption is painted (a box just mapped may not have drawn it yet).
     ScreenWindow box;
-    const Picture shown = StepWhen("error-box", "the error box", [&](const Picture&) {
-        for (const ScreenWindow& w : Screen().Windows()) {
-            if (w.title.find(Title) != std::string::npos &&
-                w.box.width < gallery.Window().width / 2) {
-                box = w;
-                return true;
+    const auto captionOf = [&](const Picture& s) {
+        const Box title{box.box.left, box.box.top, box.box.width, TitleHeight};
+        return TitleTextColumns(s, title, title.left + CaptionStart, CloseButtonLeft(box.box));
+    };
+    const Picture shown =
+        StepWhen("error-box", "the error box with its whole caption", [&](const Picture& s) {
+            box = {};
+            for (const ScreenWindow& w : Screen().Windows()) {
+                if (w.title.find(Title) != std::string::npos &&
+                    w.box.width < gallery.Window().width / 2) {
+                    box = w;
+                }
             }
-        }
-        return false;
-    });
+            return box.box.width > 0 && captionOf(s).Width() + 1 >= whole.Width();
+        });
     ASSERT_GT(box.box.width, 0);
     const Box boxTitle{box.box.left, box.box.top, box.box.width, TitleHeight};
     const int closeLeft = CloseButtonLeft(box.box);
-    const Columns text = TitleTextColumns(shown, boxTitle, boxTitle.left + CaptionStart, closeLeft);
+    const Columns text = captionOf(shown);
     EXPECT_NEAR(text.Width(), whole.Width(), 1) << "the whole caption shows";
     const Columns decoration = DecorationColumns(shown, boxTitle);
     EXPECT_GT(decoration.first, text.last) << "the decoration follows the caption";
