@@ -119,9 +119,11 @@ void DrawCheckMark(HDC dc, const RECT& glyph, COLORREF colour) {
     const int x = glyph.left + (WidthOf(glyph) - info.bmWidth) / 2 + 1;
     const int y = glyph.top + (HeightOf(glyph) - info.bmHeight) / 2 + 1;
     tk::BitmapDC source(check.get(), dc);
+    // Deselected before it is deleted: the system keeps a brush that is
+    // still selected into a device context alive.
+    const tk::OwnedBrush brush(CreateSolidBrush(colour));
+    const tk::SelectedObject selected(dc, brush.get());
     tk::SavedDC saved(dc);
-    tk::OwnedBrush brush(CreateSolidBrush(colour));
-    SelectObject(dc, brush.get());
     SetTextColor(dc, RGB(0, 0, 0));
     SetBkColor(dc, RGB(255, 255, 255));
     BitBlt(dc, x, y, info.bmWidth, info.bmHeight, source, 0, 0, BrushWhereBlack);
