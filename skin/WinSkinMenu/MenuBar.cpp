@@ -200,6 +200,11 @@ void TWinSkinMenu::RebuildFromForm() {
             }
             AddFormButton(*item);
         }
+    } else if (FNativeMenu) {
+        // A frame without a form object: the window's own menu.
+        for (int i = 0, count = GetMenuItemCount(FNativeMenu); i < count; ++i) {
+            AddNativeButton(i);
+        }
     }
     TakeMenuOff();
     FFrame.FHotObject = nullptr;
