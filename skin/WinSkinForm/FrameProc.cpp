@@ -431,15 +431,21 @@ LRESULT TWinSkinForm::OnCtlColor(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 // The toolkit gives the form its native menu back after a menu change: that
 // passes unpainted, and the bar follows the form's menu (while MenuUpdate).
+// A form left without a menu loses the bar's height, as a native window
+// that loses its menu does; a menu given again brings it back.
 LRESULT TWinSkinForm::OnMenuChanged(WPARAM wParam, LPARAM lParam) {
     FSkinData->FramePaintEnabled = false;
     const LRESULT result = CallDefault(tk::NotifyMenuChanged, wParam, lParam);
     FSkinData->FramePaintEnabled = true;
-    if (FMenuBar && FSkinData->MenuUpdate() && GetMenu(FWindow)) {
-        FMenuBar->BuildFromForm();
-        if (PaintsNonClient()) {
-            PaintFrame(nullptr);
-        }
+    if (!FMenuBar || !FMenuBar->FormMenuChanged(FSkinData->MenuUpdate())) {
+        return result;
+    }
+    const int height = FMenuBar->NativeMenu() ? GetSystemMetrics(SM_CYMENU) : 0;
+    if (height != FMenuHeight) {
+        FMenuHeight = height;
+        ForceFrameChange();
+    } else if (PaintsNonClient()) {
+        PaintFrame(nullptr);
     }
     return result;
 }

@@ -95,6 +95,11 @@ public:
     virtual void RebuildFromForm() = 0;
     // An MDI frame's menu was replaced by `menu` (none: keep the one known).
     virtual void BuildFromNative(HMENU menu) = 0;
+    // The form's menu changed: with `follow` the buttons follow the
+    // window's new menu; a menu the form no longer has (taken away or
+    // freed) is let go of in any case, and the bar is left without one.
+    // Answers whether the buttons changed.
+    virtual bool FormMenuChanged(bool follow) = 0;
 };
 
 class TWinSkinForm : public tk::Component {

@@ -224,6 +224,21 @@ void TWinSkinMenu::BuildFromNative(HMENU menu) {
     TakeMenuOff();
 }
 
+bool TWinSkinMenu::FormMenuChanged(bool follow) {
+    if (follow && GetMenu(FFrame.FWindow)) {
+        BuildFromForm();
+        return true;
+    }
+    if (!FFrame.FAppForm || FFrame.FAppForm->Menu() || !FMenu) {
+        return false;
+    }
+    // The window has no menu either: nothing is left to give back.
+    ClearButtons();
+    FMenu = nullptr;
+    FNativeMenu = nullptr;
+    return true;
+}
+
 TNCObject* TWinSkinMenu::MenuButtonAt(POINT point) {
     for (const auto& button : FButtons) {
         if (!button->FCaption.empty() && PtInRect(&button->FRect, point)) {

@@ -58,6 +58,7 @@ public:
     void BuildFromForm() override;
     void RebuildFromForm() override;
     void BuildFromNative(HMENU menu) override;
+    bool FormMenuChanged(bool follow) override;
     void PaintBar(HDC dc, const RECT& rect) override;
     TNCObject* MenuButtonAt(POINT point) override;
     bool OpenMenuButton(TNCObject& button) override;
