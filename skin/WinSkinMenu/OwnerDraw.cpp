@@ -113,6 +113,15 @@ void SetItemsOwnerDraw(tk::MenuItem& parent, bool on) {
     }
 }
 
+bool AnyItemDraws(const tk::MenuItem& parent) {
+    for (const tk::MenuItem* item : parent.Items()) {
+        if (item->OnDrawItem || AnyItemDraws(*item)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 bool MeasureMenuBarItem(TWinSkinForm& frame, MEASUREITEMSTRUCT& measure) {
@@ -182,10 +191,10 @@ void SetPopupsOwnerDraw(tk::Form& form, const TSkinData& skin, bool on) {
         if (!popup || popup->Tag() % DisableTagModulo == skin.DisableTag()) {
             continue;
         }
-        if (on) {
-            popup->SetOwnerDraw(true);
-        }
         SetItemsOwnerDraw(popup->Items(), on);
+        // Off, the menu is drawn natively again unless an item still draws
+        // itself.
+        popup->SetOwnerDraw(on || AnyItemDraws(popup->Items()));
     }
 }
 
