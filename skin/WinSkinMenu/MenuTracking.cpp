@@ -102,7 +102,10 @@ private:
         info.cbSize = sizeof(info);
         info.fMask = MIIM_FTYPE;
         if (GetMenuItemInfoW(menu, position, TRUE, &info)) {
-            info.fType = on ? info.fType | MFT_OWNERDRAW : info.fType & ~UINT(MFT_OWNERDRAW);
+            // A bitmap item keeps its bitmap (hbmpItem) but cannot be set
+            // with the bitmap type among its others.
+            info.fType = on ? (info.fType & ~UINT(MFT_BITMAP)) | MFT_OWNERDRAW
+                            : info.fType & ~UINT(MFT_OWNERDRAW);
             SetMenuItemInfoW(menu, position, TRUE, &info);
         }
     }

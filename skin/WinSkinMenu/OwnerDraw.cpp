@@ -24,6 +24,8 @@ constexpr int FormItemGlyphRoom = 25;
 constexpr int NativeItemRoom = 26;
 constexpr int NativeItemTextPad = 4;
 constexpr int NativeLineHeight = 8;
+// A native item's glyph column (the system's check mark's size).
+constexpr int NativeGlyph = 16;
 // A popup menu whose Tag modulo this is the component's DisableTag stays plain.
 constexpr int DisableTagModulo = 100;
 
@@ -58,6 +60,14 @@ void MeasureNativeItem(const TSkinData& skin, const TMenuItemView& item, TMenuTe
                        MEASUREITEMSTRUCT& measure) {
     if (item.IsLine()) {
         measure.itemHeight = NativeLineHeight;
+        return;
+    }
+    if (item.bitmap) {
+        int width = 0, height = 0;
+        MeasureBitmapItem(item, {NativeGlyph, NativeGlyph}, width, height);
+        MeasureSysMenuItem(skin, false, width);
+        measure.itemWidth = UINT(width);
+        measure.itemHeight = UINT(height);
         return;
     }
     const std::wstring text =

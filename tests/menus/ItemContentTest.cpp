@@ -143,4 +143,70 @@ TEST_F(ItemContent, ImagesShowInTheGlyphColumnAndACheckedOneSitsSunken) {
     EXPECT_EQ(shown.Count(shown.Glyph(0), GetSysColor(COLOR_BTNSHADOW)), 0);
 }
 
+// The text-colour pixels of a rectangle as a mask, row by row.
+std::vector<bool> MaskOf(const TShownMenu& shown, const RECT& r, COLORREF colour) {
+    std::vector<bool> mask;
+    for (int y = r.top; y < r.bottom; ++y) {
+        for (int x = r.left; x < r.right; ++x) {
+            mask.push_back(shown.shot.At(x, y) == guitest::Rgb(colour));
+        }
+    }
+    return mask;
+}
+
+// A native drop-down's radio item shows a bullet, not the check mark, and a
+// bitmap item its picture on the skin's item, not an etched separator line.
+TEST_F(ItemContent, ANativeRadioItemShowsABulletAndABitmapItemItsPicture) {
+    AddMenuSkin();
+    constexpr int PictureWidth = 24, PictureHeight = 12;
+    const COLORREF picture = RGB(0, 0xC0, 0);
+    TDib pixels(PictureWidth, PictureHeight);
+    pixels.Fill(MakeColour(0, 0xC0, 0));
+    const tk::OwnedBitmap bitmap(
+        static_cast<HBITMAP>(CopyImage(NativeBitmap(pixels), IMAGE_BITMAP, 0, 0, 0)));
+    HMENU native = CreateMenu();
+    HMENU file = CreatePopupMenu();
+    AppendMenuW(file, MF_STRING | MF_CHECKED, 41, L"&Checked");
+    MENUITEMINFOW radio{};
+    radio.cbSize = sizeof(radio);
+    radio.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING;
+    radio.fType = MFT_RADIOCHECK;
+    radio.fState = MFS_CHECKED;
+    radio.wID = 42;
+    wchar_t radioText[] = L"&Radio";
+    radio.dwTypeData = radioText;
+    InsertMenuItemW(file, 1, TRUE, &radio);
+    AppendMenuW(file, MF_BITMAP, 43, reinterpret_cast<LPCWSTR>(bitmap.get()));
+    AppendMenuW(file, MF_STRING, 44, L"E&xit");
+    AppendMenuW(native, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
+    HWND window = CreateWindowExW(0, RawClass, L"items", RawStyle, Bounds.left, Bounds.top, 380,
+                                  250, nullptr, native, GetModuleHandleW(nullptr), nullptr);
+    windows_.push_back(window);
+    ShowWindow(window, SW_SHOW);
+    SetForegroundWindow(window);
+    Settle();
+    const TShownMenu shown = ShowMenu(window, file);
+    ASSERT_EQ(shown.rows.size(), 4u);
+    guitest::SaveForTest(shown.shot, "native");
+    // Unselected rows' text is white; the first row is selected.
+    const COLORREF text = TOddSkin::MenuTextColour;
+    const std::vector<bool> bullet = MaskOf(shown, shown.Glyph(1), text);
+    const int dots = int(std::count(bullet.begin(), bullet.end(), true));
+    EXPECT_GE(dots, 9);
+    // Round: the same read from either side, unlike the check mark.
+    for (int y = 0; y < GlyphSize; ++y) {
+        for (int x = 0; x < GlyphSize / 2; ++x) {
+            const size_t row = size_t(y * GlyphSize);
+            EXPECT_EQ(bullet[row + size_t(x)], bullet[row + size_t(GlyphSize - 2 - x)])
+                << x << "," << y;
+        }
+    }
+    // The bitmap item: its picture, as tall as the bitmap, no separator line.
+    const RECT& pictureRow = shown.rows[2];
+    EXPECT_GE(pictureRow.bottom - pictureRow.top, PictureHeight);
+    EXPECT_GE(shown.Count(pictureRow, picture), PictureWidth * PictureHeight * 9 / 10);
+    EXPECT_GT(shown.Count(pictureRow, TOddSkin::ItemCells[0]), 0);
+    EXPECT_EQ(shown.Count(pictureRow, GetSysColor(COLOR_BTNSHADOW)), 0);
+}
+
 } // namespace
