@@ -7,6 +7,7 @@
 // time and the hook is always removed before the next is installed.
 #include "skin/WinSkinMenu/WinSkinMenu.h"
 
+#include "skin/WinSkinMenu/DropDownPlace.h"
 #include "skin/WinSkinMenu/PopupMenuSkin.h"
 #include "skin/WinSubClass/SkinManager.h"
 #include "skin/WinSkinData/WinSkinData.h"
@@ -219,6 +220,13 @@ TMenuBtn* TWinSkinMenu::OnMenuMouseMove(POINT cursor) {
         return nullptr;
     }
     t.LastCursor = cursor;
+    // The pointer is over the open menus, whatever lies under them.
+    for (const HWND popup : OpenPopupMenuWindows()) {
+        RECT r{};
+        if (GetWindowRect(popup, &r) && PtInRect(&r, cursor)) {
+            return nullptr;
+        }
+    }
     return static_cast<TMenuBtn*>(MenuButtonAt(FFrame.ScreenToFrame(cursor)));
 }
 
@@ -296,10 +304,17 @@ int TWinSkinMenu::TrackButton(int index) {
         if (enabled) {
             const bool mirrored = RightToLeft();
             const int x = FFrame.FWindowRect.left + (mirrored ? place.right : place.left);
-            TrackPopupMenu(subMenu,
-                           TPM_NONOTIFY | TPM_RIGHTBUTTON |
-                               (mirrored ? TPM_RIGHTALIGN : TPM_LEFTALIGN),
-                           x, FFrame.FWindowRect.top + place.bottom, 0, FFrame.FWindow, nullptr);
+            // Where it does not fit below, the drop-down opens above its
+            // button, never over it.
+            TPMPARAMS exclude{};
+            exclude.cbSize = sizeof(exclude);
+            exclude.rcExclude = place;
+            OffsetRect(&exclude.rcExclude, FFrame.FWindowRect.left, FFrame.FWindowRect.top);
+            const TDropDownExclusion keepOff(exclude.rcExclude);
+            TrackPopupMenuEx(subMenu,
+                             TPM_NONOTIFY | TPM_RIGHTBUTTON | TPM_VERTICAL |
+                                 (mirrored ? TPM_RIGHTALIGN : TPM_LEFTALIGN),
+                             x, FFrame.FWindowRect.top + place.bottom, FFrame.FWindow, &exclude);
         }
     }
     FFrame.FMenuTracking = false;

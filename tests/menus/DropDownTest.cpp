@@ -238,4 +238,54 @@ TEST_F(DropDown, KeyboardMenuRequestsOpenTheBarNotTheSystemMenuMode) {
     EXPECT_EQ(RawLog().lastCommand, 42);
 }
 
+// Near the bottom of the screen the drop-down opens upward, clear of its
+// button; the pointer moving inside it, wherever it is, stays in it.
+TEST_F(DropDown, ADropDownFlippedUpwardLeavesItsButtonAndStaysOpen) {
+    AddMenuSkin();
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    const RECT low{60, screenHeight - 90, 460, screenHeight - 10};
+    tk::Form& form = ShowStandardForm(low);
+    const HWND window = form.Handle();
+    const RECT outer = WindowRectOf(window);
+    const auto onScreen = [&](int index) {
+        RECT r = Button(window, index).FRect;
+        OffsetRect(&r, outer.left, outer.top);
+        return r;
+    };
+    const RECT file = onScreen(0);
+    RECT popup{};
+    bool stayed = false;
+    int ticks = 0;
+    TSeen seen;
+    TMenuScript script(window, {[&] {
+                                    if (!seen.Saw(file_->Handle())) {
+                                        return false;
+                                    }
+                                    popup = WindowRectOf(OpenPopups().front());
+                                    // Over the bar's other buttons where the
+                                    // drop-down covers them, else inside it.
+                                    RECT over{};
+                                    const RECT edit = onScreen(1);
+                                    if (!IntersectRect(&over, &popup, &edit)) {
+                                        over = popup;
+                                    }
+                                    SetCursorPos((over.left + over.right) / 2,
+                                                 (over.top + over.bottom) / 2);
+                                    PostMessageW(window, WM_MOUSEMOVE, 0, 0);
+                                    return true;
+                                },
+                                [&] {
+                                    // A few ticks for a switch to show.
+                                    if (++ticks < 6) {
+                                        return false;
+                                    }
+                                    stayed = seen.Saw(file_->Handle());
+                                    return true;
+                                }});
+    ClickButton(window, 0);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_LE(popup.bottom, file.top) << "the drop-down opened upward, over its button";
+    EXPECT_TRUE(stayed);
+}
+
 } // namespace
