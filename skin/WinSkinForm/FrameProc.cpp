@@ -78,6 +78,8 @@ LRESULT TWinSkinForm::SkinnedWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return OnMeasureItem(wParam, lParam);
     case WM_DRAWITEM:
         return OnDrawItem(wParam, lParam);
+    case WM_MENUCHAR:
+        return OnMenuChar(wParam, lParam);
     case WM_SKINSTART:
         return OnSkinStart();
     case tk::NotifyMenuChanged:

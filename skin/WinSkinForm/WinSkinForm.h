@@ -311,6 +311,8 @@ private:
     TMenuItemView SysMenuItemView(const void* entry) const;
     LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam);
     LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
+    // A letter typed in an owner-drawn menu of the window.
+    LRESULT OnMenuChar(WPARAM wParam, LPARAM lParam);
 
     // --- Mdi.cpp ---
     void FindMdiClient();

@@ -2,6 +2,7 @@
 // native menu, and the bar painted through the engine's scratch bitmap.
 #include "skin/WinSkinMenu/WinSkinMenu.h"
 
+#include "skin/WinSkinMenu/MenuChar.h"
 #include "toolkit/Action.h"
 #include "toolkit/Form.h"
 #include "toolkit/Menus.h"
@@ -41,19 +42,6 @@ int CaptionWidth(HDC dc, const std::wstring& caption) {
     RECT r{};
     DrawTextW(dc, caption.c_str(), int(caption.size()), &r, CaptionMeasure);
     return WidthOf(r);
-}
-
-// The character after a single "&" ("&&" stands for "&" itself).
-wchar_t AcceleratorOf(const std::wstring& caption) {
-    for (size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] == L'&') {
-            if (caption[i + 1] != L'&') {
-                return caption[i + 1];
-            }
-            ++i;
-        }
-    }
-    return 0;
 }
 
 } // namespace

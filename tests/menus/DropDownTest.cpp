@@ -288,4 +288,43 @@ TEST_F(DropDown, ADropDownFlippedUpwardLeavesItsButtonAndStaysOpen) {
     EXPECT_TRUE(stayed);
 }
 
+// The system finds no letters in owner-drawn items: the window answers its
+// menu-character question with the item whose "&" letter was typed, to be
+// chosen when it is the only one, selected (the next after the highlighted
+// one) when several share the letter.
+TEST_F(DropDown, AnItemsLetterChoosesItInTheOwnerDrawnDropDown) {
+    AddMenuSkin();
+    tk::Form& form = ShowStandardForm(Bounds);
+    const HWND window = form.Handle();
+    AddItem(*edit_, "&Clear");
+    const auto ask = [&](wchar_t key, tk::MenuItem& menu) {
+        return SendMessageW(window, WM_MENUCHAR, MAKEWPARAM(key, MF_POPUP),
+                            reinterpret_cast<LPARAM>(menu.Handle()));
+    };
+    int saved = 0;
+    save_->OnClick = [&](tk::Component&) { ++saved; };
+    LRESULT answers[4] = {};
+    TMenuScript script(window, {[&] {
+                           if (!Hilited(file_->Handle(), 0)) {
+                               return false;
+                           }
+                           answers[0] = ask(L's', *file_);
+                           answers[1] = ask(L'X', *file_);
+                           answers[2] = ask(L'q', *file_);
+                           // Edit: Cu&t, &Copy, &Clear (none highlighted).
+                           answers[3] = ask(L'c', *edit_);
+                           PostMessageW(window, WM_CHAR, L's', 0);
+                           return true;
+                       }});
+    ClickButton(window, 0);
+    guitest::PumpUntilIdle();
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(answers[0], MAKELRESULT(1, MNC_EXECUTE));
+    EXPECT_EQ(answers[1], MAKELRESULT(3, MNC_EXECUTE));
+    EXPECT_EQ(answers[2], MAKELRESULT(0, MNC_IGNORE));
+    EXPECT_EQ(answers[3], MAKELRESULT(1, MNC_SELECT));
+    // The letter typed in the open drop-down chose Save.
+    EXPECT_EQ(saved, 1);
+}
+
 } // namespace
