@@ -327,4 +327,127 @@ TEST_F(DropDown, AnItemsLetterChoosesItInTheOwnerDrawnDropDown) {
     EXPECT_EQ(saved, 1);
 }
 
+// A bar of every kind of top-level item: File and Help drop down, Go is a
+// command of its own, Hidden is not shown and Off is disabled.
+class BarMoves : public MenuTest {
+protected:
+    HWND ShowBar() {
+        AddMenuSkin();
+        tk::Form& form = NewMenuForm(Bounds);
+        file_ = &AddItem(menu_->Items(), "&File");
+        AddItem(*file_, "&Open");
+        go_ = &AddItem(menu_->Items(), "&Go");
+        tk::MenuItem& hidden = AddItem(menu_->Items(), "Hi&dden");
+        AddItem(hidden, "&Inside");
+        hidden.SetVisible(false);
+        off_ = &AddItem(menu_->Items(), "O&ff");
+        AddItem(*off_, "&Later");
+        off_->SetEnabled(false);
+        help_ = &AddItem(menu_->Items(), "&Help");
+        AddItem(*help_, "&About");
+        for (tk::MenuItem* item : menu_->Items().Items()) {
+            item->OnClick = [this, item](tk::Component&) { clicks_.push_back(item); };
+        }
+        Show(form);
+        return form.Handle();
+    }
+    // Only button `index` of the bar shows as selected, no menu is open and
+    // the bar is still in menu mode.
+    static bool OnlyHighlighted(HWND window, int index) {
+        const TWinSkinMenu& bar = Bar(window);
+        for (size_t i = 0; i < bar.FButtons.size(); ++i) {
+            const bool pressed = bar.FButtons[i]->FMouseState == TMouseState::Pressed;
+            if (pressed != (int(i) == index)) {
+                return false;
+            }
+        }
+        return OpenPopups().empty() && FrameOf(window)->FMenuTracking;
+    }
+    tk::MenuItem* go_ = nullptr;
+    tk::MenuItem* off_ = nullptr;
+    std::vector<tk::MenuItem*> clicks_;
+};
+
+constexpr int GoButton = 1;
+constexpr int OffButton = 3;
+
+// Arrowing across the bar highlights a command item or a disabled one
+// without running or leaving anything, skips the hidden one, opens the next
+// drop-down; Enter runs the highlighted command.
+TEST_F(BarMoves, TheArrowKeysOnlyHighlightAndEnterRunsTheCommand) {
+    const HWND window = ShowBar();
+    TSeen seen;
+    const auto then = [&](std::function<bool()> when, UINT key) {
+        return [=] {
+            if (!when()) {
+                return false;
+            }
+            PostKey(window, key);
+            return true;
+        };
+    };
+    TMenuScript script(window,
+                       {then([&] { return seen.Saw(file_->Handle()); }, VK_RIGHT),
+                        then([&] { return OnlyHighlighted(window, GoButton); }, VK_RIGHT),
+                        then([&] { return OnlyHighlighted(window, OffButton); }, VK_RIGHT),
+                        then([&] { return seen.Saw(help_->Handle()); }, VK_LEFT),
+                        then([&] { return OnlyHighlighted(window, OffButton); }, VK_DOWN),
+                        then([&] { return OnlyHighlighted(window, OffButton); }, VK_LEFT),
+                        then([&] { return OnlyHighlighted(window, GoButton); }, VK_RETURN)});
+    ClickButton(window, 0);
+    guitest::PumpUntilIdle();
+    EXPECT_TRUE(script.Finished());
+    // File's own click, then Go's by Enter: nothing ran on the way.
+    EXPECT_EQ(clicks_, (std::vector<tk::MenuItem*>{file_, go_}));
+    EXPECT_FALSE(FrameOf(window)->FMenuTracking);
+    EXPECT_EQ(Bar(window).FButtons[GoButton]->FMouseState, TMouseState::Normal);
+}
+
+// The pointer moving onto a command item highlights it; onto a drop-down
+// opens that; Escape on a highlighted item leaves the bar.
+TEST_F(BarMoves, ThePointerOnlyHighlightsAndEscapeLeaves) {
+    const HWND window = ShowBar();
+    const auto pointAt = [&](int index) {
+        const RECT& r = Button(window, index).FRect;
+        const RECT outer = WindowRectOf(window);
+        SetCursorPos(outer.left + (r.left + r.right) / 2, outer.top + (r.top + r.bottom) / 2);
+        PostMessageW(window, WM_MOUSEMOVE, 0, 0);
+    };
+    TSeen seen;
+    TMenuScript script(window, {[&] {
+                                    if (!seen.Saw(file_->Handle())) {
+                                        return false;
+                                    }
+                                    pointAt(GoButton);
+                                    return true;
+                                },
+                                [&] {
+                                    if (!OnlyHighlighted(window, GoButton)) {
+                                        return false;
+                                    }
+                                    pointAt(4);
+                                    return true;
+                                },
+                                [&] {
+                                    if (!seen.Saw(help_->Handle())) {
+                                        return false;
+                                    }
+                                    pointAt(GoButton);
+                                    return true;
+                                },
+                                [&] {
+                                    if (!OnlyHighlighted(window, GoButton)) {
+                                        return false;
+                                    }
+                                    PostKey(window, VK_ESCAPE);
+                                    return true;
+                                }});
+    ClickButton(window, 0);
+    guitest::PumpUntilIdle();
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(clicks_, (std::vector<tk::MenuItem*>{file_}));
+    EXPECT_FALSE(FrameOf(window)->FMenuTracking);
+    EXPECT_TRUE(OpenPopups().empty());
+}
+
 } // namespace
