@@ -450,4 +450,45 @@ TEST_F(BarMoves, ThePointerOnlyHighlightsAndEscapeLeaves) {
     EXPECT_TRUE(OpenPopups().empty());
 }
 
+// Escape and Alt inside an open drop-down close it and leave the bar: no
+// item runs, no other menu opens, the hook is gone.
+TEST_F(DropDown, EscapeOrAltInADropDownClosesItAndLeavesTheBar) {
+    AddMenuSkin();
+    tk::Form& form = ShowStandardForm(Bounds);
+    const HWND window = form.Handle();
+    int clicks = 0;
+    for (tk::MenuItem* item : {open_, save_, exitItem_}) {
+        item->OnClick = [&](tk::Component&) { ++clicks; };
+    }
+    const int hooks = guitest::CountLiveObjects().hooks;
+    for (const UINT message : {UINT(WM_KEYDOWN), UINT(WM_SYSKEYDOWN)}) {
+        const WPARAM key = message == WM_KEYDOWN ? VK_ESCAPE : VK_MENU;
+        int popupsAfter = -1;
+        int ticks = 0;
+        TMenuScript script(window, {[&] {
+                                        if (!Hilited(file_->Handle(), 0)) {
+                                            return false;
+                                        }
+                                        PostMessageW(window, message, key, 0);
+                                        return true;
+                                    },
+                                    [&] {
+                                        // A few ticks for anything else to open.
+                                        if (++ticks < 5) {
+                                            return false;
+                                        }
+                                        popupsAfter = int(OpenPopups().size());
+                                        return true;
+                                    }});
+        ClickButton(window, 0);
+        guitest::PumpFor(600);
+        EXPECT_TRUE(script.Finished()) << key;
+        EXPECT_EQ(popupsAfter, 0) << key;
+        EXPECT_FALSE(FrameOf(window)->FMenuTracking) << key;
+        EXPECT_EQ(guitest::CountLiveObjects().hooks, hooks) << key;
+        EXPECT_EQ(GetCapture(), nullptr) << key;
+    }
+    EXPECT_EQ(clicks, 0);
+}
+
 } // namespace
