@@ -83,7 +83,7 @@ public:
     virtual void PostMenuClick(TNCObject& button) = 0;
     // The enabled button whose caption has this accelerator, or none.
     virtual TNCObject* FindAccelerator(wchar_t key) = 0;
-    // The first button a click would open (F10 and a lone Alt), or none.
+    // The first button with a drop-down (F10 and a lone Alt open it), or none.
     virtual TNCObject* FirstButton() = 0;
     // The native menu the window had, given back when the frame detaches.
     virtual HMENU NativeMenu() const = 0;

@@ -249,7 +249,8 @@ TNCObject* TWinSkinMenu::FindAccelerator(wchar_t key) {
 
 TNCObject* TWinSkinMenu::FirstButton() {
     for (const auto& button : FButtons) {
-        if (button->FVisible && button->FEnabled && !button->FCaption.empty()) {
+        // A command item is not run by the menu key: the first drop-down opens.
+        if (button->FVisible && !button->FCaption.empty() && DropsDown(*button)) {
             return button.get();
         }
     }

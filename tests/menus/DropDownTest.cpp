@@ -491,4 +491,23 @@ TEST_F(DropDown, EscapeOrAltInADropDownClosesItAndLeavesTheBar) {
     EXPECT_EQ(clicks, 0);
 }
 
+// F10 or a lone Alt opens the first drop-down of the bar; a command item
+// before it is not run by the key.
+TEST_F(BarMoves, TheMenuKeyOpensTheFirstDropDownAndRunsNoCommand) {
+    AddMenuSkin();
+    tk::Form& form = NewMenuForm(Bounds);
+    go_ = &AddItem(menu_->Items(), "&Go");
+    file_ = &AddItem(menu_->Items(), "&File");
+    AddItem(*file_, "&Open");
+    go_->OnClick = [this](tk::Component&) { clicks_.push_back(go_); };
+    Show(form);
+    const HWND window = form.Handle();
+    TSeen seen;
+    TMenuScript script(window, {[&] { return seen.Saw(file_->Handle()); }});
+    EXPECT_EQ(SendMessageW(window, WM_SYSCOMMAND, SC_KEYMENU, 0), 1);
+    guitest::PumpUntilIdle(200, 3000);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_TRUE(clicks_.empty());
+}
+
 } // namespace
