@@ -54,6 +54,8 @@ int TWinSkinMenu::HoldHighlight(int index) {
         TStep step = TStep::Stay;
         TMenuBtn* target = nullptr;
         if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
+            // A letter comes back as a character message.
+            TranslateMessage(&msg);
             WPARAM key = msg.wParam;
             if (mirrored && (key == VK_LEFT || key == VK_RIGHT)) {
                 key = key == VK_LEFT ? VK_RIGHT : VK_LEFT;
@@ -66,6 +68,10 @@ int TWinSkinMenu::HoldHighlight(int index) {
             } else if (key == VK_ESCAPE || key == VK_MENU || key == VK_F10) {
                 step = TStep::Leave;
             }
+        } else if (msg.message == WM_CHAR || msg.message == WM_SYSCHAR) {
+            // A button's letter chooses it, as a click would.
+            target = static_cast<TMenuBtn*>(FindAccelerator(wchar_t(msg.wParam)));
+            step = !target ? TStep::Stay : DropsDown(*target) ? TStep::Open : TStep::Run;
         } else if (msg.message == WM_MOUSEMOVE || msg.message == WM_NCMOUSEMOVE) {
             target = static_cast<TMenuBtn*>(MenuButtonAt(FFrame.ScreenToFrame(msg.pt)));
             step = TStep::Move;

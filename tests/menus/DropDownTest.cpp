@@ -510,4 +510,29 @@ TEST_F(BarMoves, TheMenuKeyOpensTheFirstDropDownAndRunsNoCommand) {
     EXPECT_TRUE(clicks_.empty());
 }
 
+// On the highlighted bar a button's letter chooses it: Help's opens it.
+TEST_F(BarMoves, ALetterOnTheHighlightedBarOpensThatMenu) {
+    const HWND window = ShowBar();
+    TSeen seen;
+    TMenuScript script(window, {[&] {
+                                    if (!seen.Saw(file_->Handle())) {
+                                        return false;
+                                    }
+                                    PostKey(window, VK_RIGHT);
+                                    return true;
+                                },
+                                [&] {
+                                    if (!OnlyHighlighted(window, GoButton)) {
+                                        return false;
+                                    }
+                                    PostKey(window, 'H');
+                                    return true;
+                                },
+                                [&] { return seen.Saw(help_->Handle()); }});
+    ClickButton(window, 0);
+    guitest::PumpUntilIdle();
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(clicks_, (std::vector<tk::MenuItem*>{file_}));
+}
+
 } // namespace
