@@ -78,6 +78,8 @@ LRESULT TWinSkinForm::SkinnedWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return OnMeasureItem(wParam, lParam);
     case WM_DRAWITEM:
         return OnDrawItem(wParam, lParam);
+    case WM_MENUCHAR:
+        return OnMenuChar(wParam, lParam);
     case WM_SKINSTART:
         return OnSkinStart();
     case tk::NotifyMenuChanged:
@@ -431,15 +433,21 @@ LRESULT TWinSkinForm::OnCtlColor(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 // The toolkit gives the form its native menu back after a menu change: that
 // passes unpainted, and the bar follows the form's menu (while MenuUpdate).
+// A form left without a menu loses the bar's height, as a native window
+// that loses its menu does; a menu given again brings it back.
 LRESULT TWinSkinForm::OnMenuChanged(WPARAM wParam, LPARAM lParam) {
     FSkinData->FramePaintEnabled = false;
     const LRESULT result = CallDefault(tk::NotifyMenuChanged, wParam, lParam);
     FSkinData->FramePaintEnabled = true;
-    if (FMenuBar && FSkinData->MenuUpdate() && GetMenu(FWindow)) {
-        FMenuBar->BuildFromForm();
-        if (PaintsNonClient()) {
-            PaintFrame(nullptr);
-        }
+    if (!FMenuBar || !FMenuBar->FormMenuChanged(FSkinData->MenuUpdate())) {
+        return result;
+    }
+    const int height = FMenuBar->NativeMenu() ? GetSystemMetrics(SM_CYMENU) : 0;
+    if (height != FMenuHeight) {
+        FMenuHeight = height;
+        ForceFrameChange();
+    } else if (PaintsNonClient()) {
+        PaintFrame(nullptr);
     }
     return result;
 }

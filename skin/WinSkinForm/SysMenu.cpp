@@ -3,6 +3,7 @@
 // native system menu when system menus are not skinned.
 #include "skin/WinSkinForm/WinSkinForm.h"
 
+#include "skin/WinSkinMenu/MenuChar.h"
 #include "skin/WinSkinMenu/MenuItemPaint.h"
 #include "toolkit/ShortCut.h"
 #include "toolkit/Text.h"
@@ -157,6 +158,16 @@ LRESULT TWinSkinForm::OnMeasureItem(WPARAM wParam, LPARAM lParam) {
         return TRUE;
     }
     return CallDefault(WM_MEASUREITEM, wParam, lParam);
+}
+
+// The skin draws the items, so the system sees no letters in them: the
+// letter is looked up in their captions.
+LRESULT TWinSkinForm::OnMenuChar(WPARAM wParam, LPARAM lParam) {
+    const LRESULT answer = AnswerMenuChar(reinterpret_cast<HMENU>(lParam), wchar_t(LOWORD(wParam)));
+    if (HIWORD(answer) != MNC_IGNORE) {
+        return answer;
+    }
+    return CallDefault(WM_MENUCHAR, wParam, lParam);
 }
 
 LRESULT TWinSkinForm::OnDrawItem(WPARAM wParam, LPARAM lParam) {

@@ -83,7 +83,7 @@ public:
     virtual void PostMenuClick(TNCObject& button) = 0;
     // The enabled button whose caption has this accelerator, or none.
     virtual TNCObject* FindAccelerator(wchar_t key) = 0;
-    // The first button a click would open (F10 and a lone Alt), or none.
+    // The first button with a drop-down (F10 and a lone Alt open it), or none.
     virtual TNCObject* FirstButton() = 0;
     // The native menu the window had, given back when the frame detaches.
     virtual HMENU NativeMenu() const = 0;
@@ -95,6 +95,11 @@ public:
     virtual void RebuildFromForm() = 0;
     // An MDI frame's menu was replaced by `menu` (none: keep the one known).
     virtual void BuildFromNative(HMENU menu) = 0;
+    // The form's menu changed: with `follow` the buttons follow the
+    // window's new menu; a menu the form no longer has (taken away or
+    // freed) is let go of in any case, and the bar is left without one.
+    // Answers whether the buttons changed.
+    virtual bool FormMenuChanged(bool follow) = 0;
 };
 
 class TWinSkinForm : public tk::Component {
@@ -306,6 +311,8 @@ private:
     TMenuItemView SysMenuItemView(const void* entry) const;
     LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam);
     LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
+    // A letter typed in an owner-drawn menu of the window.
+    LRESULT OnMenuChar(WPARAM wParam, LPARAM lParam);
 
     // --- Mdi.cpp ---
     void FindMdiClient();

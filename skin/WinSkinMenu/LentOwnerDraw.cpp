@@ -1,5 +1,6 @@
 #include "skin/WinSkinMenu/LentOwnerDraw.h"
 
+#include "skin/WinSkinMenu/MenuChar.h"
 #include "skin/WinSkinMenu/MenuItemPaint.h"
 #include "toolkit/Menus.h"
 #include "skin/WinSubClass/EngineTrace.h"
@@ -91,6 +92,15 @@ LRESULT TLentOwnerDraw::OwnerProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return Guarded(&TLentOwnerDraw::OnMeasureItem, msg, wParam, lParam);
     case WM_DRAWITEM:
         return Guarded(&TLentOwnerDraw::OnDrawItem, msg, wParam, lParam);
+    case WM_MENUCHAR:
+        // The lent items' letters, which the system no longer sees.
+        if (reinterpret_cast<HMENU>(lParam) == menu_) {
+            const LRESULT answer = AnswerMenuChar(menu_, wchar_t(LOWORD(wParam)));
+            if (HIWORD(answer) != MNC_IGNORE) {
+                return answer;
+            }
+        }
+        return owner_.CallNext(msg, wParam, lParam);
     default:
         return owner_.CallNext(msg, wParam, lParam);
     }

@@ -2,6 +2,7 @@
 // native menu, and the bar painted through the engine's scratch bitmap.
 #include "skin/WinSkinMenu/WinSkinMenu.h"
 
+#include "skin/WinSkinMenu/MenuChar.h"
 #include "toolkit/Action.h"
 #include "toolkit/Form.h"
 #include "toolkit/Menus.h"
@@ -41,19 +42,6 @@ int CaptionWidth(HDC dc, const std::wstring& caption) {
     RECT r{};
     DrawTextW(dc, caption.c_str(), int(caption.size()), &r, CaptionMeasure);
     return WidthOf(r);
-}
-
-// The character after a single "&" ("&&" stands for "&" itself).
-wchar_t AcceleratorOf(const std::wstring& caption) {
-    for (size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] == L'&') {
-            if (caption[i + 1] != L'&') {
-                return caption[i + 1];
-            }
-            ++i;
-        }
-    }
-    return 0;
 }
 
 } // namespace
@@ -200,6 +188,11 @@ void TWinSkinMenu::RebuildFromForm() {
             }
             AddFormButton(*item);
         }
+    } else if (FNativeMenu) {
+        // A frame without a form object: the window's own menu.
+        for (int i = 0, count = GetMenuItemCount(FNativeMenu); i < count; ++i) {
+            AddNativeButton(i);
+        }
     }
     TakeMenuOff();
     FFrame.FHotObject = nullptr;
@@ -217,6 +210,21 @@ void TWinSkinMenu::BuildFromNative(HMENU menu) {
         AddNativeButton(i);
     }
     TakeMenuOff();
+}
+
+bool TWinSkinMenu::FormMenuChanged(bool follow) {
+    if (follow && GetMenu(FFrame.FWindow)) {
+        BuildFromForm();
+        return true;
+    }
+    if (!FFrame.FAppForm || FFrame.FAppForm->Menu() || !FMenu) {
+        return false;
+    }
+    // The window has no menu either: nothing is left to give back.
+    ClearButtons();
+    FMenu = nullptr;
+    FNativeMenu = nullptr;
+    return true;
 }
 
 TNCObject* TWinSkinMenu::MenuButtonAt(POINT point) {
@@ -241,7 +249,8 @@ TNCObject* TWinSkinMenu::FindAccelerator(wchar_t key) {
 
 TNCObject* TWinSkinMenu::FirstButton() {
     for (const auto& button : FButtons) {
-        if (button->FVisible && button->FEnabled && !button->FCaption.empty()) {
+        // A command item is not run by the menu key: the first drop-down opens.
+        if (button->FVisible && !button->FCaption.empty() && DropsDown(*button)) {
             return button.get();
         }
     }

@@ -51,6 +51,13 @@ constexpr DWORD BrushWhereBlack = 0x00B8074A;
 // A checked item's image sits on a dither of button face and highlight.
 constexpr WORD DitherRows[8] = {0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55};
 constexpr int DitherSize = 8;
+// A radio item's bullet: a disc this many rows tall, each this far either
+// side of the middle column.
+constexpr int BulletSize = 7;
+constexpr int BulletHalfWidths[BulletSize] = {1, 2, 3, 3, 3, 2, 1};
+// Highest of the system's predefined menu bitmap values (HBMMENU_*): a
+// bitmap item's handle above it is a bitmap of the program's.
+constexpr UINT_PTR LastPredefinedBitmap = 11;
 
 constexpr UINT MeasureFormat = DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE;
 constexpr UINT DrawFormat = DT_EXPANDTABS | DT_SINGLELINE;
@@ -64,6 +71,14 @@ int HeightOf(const RECT& r) {
 
 int LeftMargin(const TSkinData& skin) {
     return skin.MenuItem ? skin.MenuItem->LeftWidth : 0;
+}
+
+SIZE BitmapSize(HBITMAP bitmap) {
+    BITMAP info{};
+    if (!bitmap || !GetObjectW(bitmap, sizeof(info), &info)) {
+        return {0, 0};
+    }
+    return {info.bmWidth, info.bmHeight};
 }
 
 SIZE ImageSize(HIMAGELIST images) {
@@ -119,12 +134,36 @@ void DrawCheckMark(HDC dc, const RECT& glyph, COLORREF colour) {
     const int x = glyph.left + (WidthOf(glyph) - info.bmWidth) / 2 + 1;
     const int y = glyph.top + (HeightOf(glyph) - info.bmHeight) / 2 + 1;
     tk::BitmapDC source(check.get(), dc);
+    // Deselected before it is deleted: the system keeps a brush that is
+    // still selected into a device context alive.
+    const tk::OwnedBrush brush(CreateSolidBrush(colour));
+    const tk::SelectedObject selected(dc, brush.get());
     tk::SavedDC saved(dc);
-    tk::OwnedBrush brush(CreateSolidBrush(colour));
-    SelectObject(dc, brush.get());
     SetTextColor(dc, RGB(0, 0, 0));
     SetBkColor(dc, RGB(255, 255, 255));
     BitBlt(dc, x, y, info.bmWidth, info.bmHeight, source, 0, 0, BrushWhereBlack);
+}
+
+// A radio item's bullet in the text colour, a disc centred in the glyph.
+void DrawBullet(HDC dc, const RECT& glyph, COLORREF colour) {
+    const tk::OwnedBrush brush(CreateSolidBrush(colour));
+    const int cx = glyph.left + (WidthOf(glyph) - 1) / 2;
+    const int cy = glyph.top + (HeightOf(glyph) - 1) / 2;
+    for (int row = 0; row < BulletSize; ++row) {
+        const int half = BulletHalfWidths[row];
+        const int y = cy - BulletSize / 2 + row;
+        const RECT line{cx - half, y, cx + half + 1, y + 1};
+        FillRect(dc, &line, brush.get());
+    }
+}
+
+// A bitmap item's picture at the caption's place, centred in the item's
+// height.
+void DrawItemBitmap(HDC dc, HBITMAP bitmap, const RECT& text) {
+    const SIZE size = BitmapSize(bitmap);
+    tk::BitmapDC source(bitmap, dc);
+    const int y = text.top + (HeightOf(text) - size.cy) / 2;
+    BitBlt(dc, text.left, y, size.cx, size.cy, source, 0, 0, SRCCOPY);
 }
 
 // The submenu arrow in the text colour, pointing away from the caption.
@@ -181,6 +220,8 @@ void DrawItemContent(const TSkinData& skin, const TMenuItemView& item, TMenuText
         }
         tk::DrawImageListImage(item.images, dc, glyph.left, glyph.top, item.imageIndex,
                                item.enabled);
+    } else if (item.checked && item.radio) {
+        DrawBullet(dc, glyph, TextColour(skin, item, selected));
     } else if (item.checked) {
         DrawCheckMark(dc, glyph, TextColour(skin, item, selected));
     }
@@ -191,6 +232,10 @@ void DrawItemContent(const TSkinData& skin, const TMenuItemView& item, TMenuText
     if (item.rightToLeft) {
         text = {rect.left + CaptionRightInset, rect.top, glyph.left - CaptionGap, rect.bottom};
         order = DT_RIGHT;
+    }
+    if (item.bitmap) {
+        DrawItemBitmap(dc, item.bitmap, text);
+        return;
     }
     const SIZE measured = CaptionExtent(texts, item);
     const int dy = (HeightOf(rect) - measured.cy) / 2;
@@ -321,13 +366,19 @@ TMenuItemView ViewOfNativeItem(HMENU menu, UINT command) {
     wchar_t text[MaxNativeText + 1] = {};
     MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
-    info.fMask = MIIM_STATE | MIIM_STRING | MIIM_SUBMENU;
+    info.fMask = MIIM_STATE | MIIM_STRING | MIIM_SUBMENU | MIIM_FTYPE | MIIM_BITMAP;
     info.dwTypeData = text;
     info.cch = MaxNativeText;
     GetMenuItemInfoW(menu, command, FALSE, &info);
     const std::wstring all = text;
     const size_t tab = all.find(L'\t');
-    view.caption = all.empty() ? L"-" : all.substr(0, tab);
+    // A bitmap item: a bitmap and no text (an owner-drawn one no longer has
+    // the bitmap type).
+    if (all.empty() && reinterpret_cast<UINT_PTR>(info.hbmpItem) > LastPredefinedBitmap) {
+        view.bitmap = info.hbmpItem;
+    }
+    view.radio = (info.fType & MFT_RADIOCHECK) != 0;
+    view.caption = all.empty() && !view.bitmap ? L"-" : all.substr(0, tab);
     if (tab != std::wstring::npos) {
         view.shortcut = all.substr(tab + 1);
     }
@@ -369,6 +420,12 @@ void DrawPlainItem(const TSkinData& skin, const TMenuItemView& item, HDC dc, boo
     KeepSystemArrowOff(dc, item, rect);
 }
 
+void MeasureBitmapItem(const TMenuItemView& item, SIZE glyph, int& width, int& height) {
+    const SIZE size = BitmapSize(item.bitmap);
+    width = GlyphInset + glyph.cx + CaptionGap + size.cx + CaptionRightInset;
+    height = std::max<int>(size.cy, glyph.cy) + 2 * GlyphInset;
+}
+
 void MeasureSysMenuItem(const TSkinData& skin, bool hasImages, int& width) {
     width += LeftMargin(skin) + SysItemRoom + (hasImages ? 0 : SysItemGlyphRoom);
 }
@@ -381,6 +438,8 @@ void MeasureViewItem(const TSkinData& skin, const TMenuItemView& item, int& widt
     if (item.IsLine()) {
         width = 0;
         height = GetSystemMetrics(SM_CYMENU) / 2;
+    } else if (item.bitmap) {
+        MeasureBitmapItem(item, glyph, width, height);
     } else {
         tk::MeasureMenuItemLayout(canvas, tk::Narrow(item.caption), tk::Narrow(item.shortcut),
                                   glyph, width, height);

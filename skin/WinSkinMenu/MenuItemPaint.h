@@ -37,6 +37,10 @@ struct TMenuItemView {
     bool enabled = true;
     bool checked = false;
     bool isDefault = false;
+    // A checked radio item shows a bullet instead of the check mark.
+    bool radio = false;
+    // A bitmap item (of a native menu) shows its picture instead of a caption.
+    HBITMAP bitmap = nullptr;
     // The item opens a submenu: an arrow at its far end.
     bool opensSubmenu = false;
     HIMAGELIST images = nullptr;
@@ -70,6 +74,8 @@ void DrawPlainItem(const TSkinData& skin, const TMenuItemView& item, HDC dc, boo
 // Room the skin adds to an item's own measurement: the element's left margin
 // and a glyph column when the menu has no images.
 void MeasureSysMenuItem(const TSkinData& skin, bool hasImages, int& width);
+// A bitmap item's own size: the glyph column, then the picture.
+void MeasureBitmapItem(const TMenuItemView& item, SIZE glyph, int& width, int& height);
 // The size of the frame's system menu items and of other items that are not
 // the toolkit's: a native item's size for the caption, shortcut and glyphs,
 // plus the skin's room.

@@ -7,6 +7,7 @@
 // time and the hook is always removed before the next is installed.
 #include "skin/WinSkinMenu/WinSkinMenu.h"
 
+#include "skin/WinSkinMenu/DropDownPlace.h"
 #include "skin/WinSkinMenu/PopupMenuSkin.h"
 #include "skin/WinSubClass/SkinManager.h"
 #include "skin/WinSkinData/WinSkinData.h"
@@ -102,7 +103,10 @@ private:
         info.cbSize = sizeof(info);
         info.fMask = MIIM_FTYPE;
         if (GetMenuItemInfoW(menu, position, TRUE, &info)) {
-            info.fType = on ? info.fType | MFT_OWNERDRAW : info.fType & ~UINT(MFT_OWNERDRAW);
+            // A bitmap item keeps its bitmap (hbmpItem) but cannot be set
+            // with the bitmap type among its others.
+            info.fType = on ? (info.fType & ~UINT(MFT_BITMAP)) | MFT_OWNERDRAW
+                            : info.fType & ~UINT(MFT_OWNERDRAW);
             SetMenuItemInfoW(menu, position, TRUE, &info);
         }
     }
@@ -155,13 +159,20 @@ TDropDownState ReadDropDownState() {
 
 } // namespace
 
-TMenuBtn* TWinSkinMenu::Neighbour(int step) {
+TMenuBtn* TWinSkinMenu::Neighbour(int index, int step) {
     const int count = int(FButtons.size());
-    if (count == 0) {
-        return nullptr;
+    for (int i = 1; i <= count; ++i) {
+        const int at = ((index + i * step) % count + count) % count;
+        TMenuBtn& button = *FButtons[size_t(at)];
+        if (button.FVisible && !button.FCaption.empty()) {
+            return &button;
+        }
     }
-    const int index = ((Tracking().CurrentIndex + step) % count + count) % count;
-    return FButtons[size_t(index)].get();
+    return nullptr;
+}
+
+bool TWinSkinMenu::DropsDown(const TMenuBtn& button) {
+    return button.FSubMenu && button.FEnabled;
 }
 
 void TWinSkinMenu::OnMenuMessage(MSG& msg) {
@@ -195,9 +206,9 @@ TMenuBtn* TWinSkinMenu::OnMenuKeyDown(WPARAM key) {
     if (key == VK_RETURN || key == VK_ESCAPE) {
         Tracking().Switching = false;
     } else if (key == VK_LEFT && !ReadDropDownState().inSubmenu) {
-        return Neighbour(-1);
+        return Neighbour(Tracking().CurrentIndex, -1);
     } else if (key == VK_RIGHT && !ReadDropDownState().onSubmenuItem) {
-        return Neighbour(+1);
+        return Neighbour(Tracking().CurrentIndex, +1);
     }
     return nullptr;
 }
@@ -216,6 +227,13 @@ TMenuBtn* TWinSkinMenu::OnMenuMouseMove(POINT cursor) {
         return nullptr;
     }
     t.LastCursor = cursor;
+    // The pointer is over the open menus, whatever lies under them.
+    for (const HWND popup : OpenPopupMenuWindows()) {
+        RECT r{};
+        if (GetWindowRect(popup, &r) && PtInRect(&r, cursor)) {
+            return nullptr;
+        }
+    }
     return static_cast<TMenuBtn*>(MenuButtonAt(FFrame.ScreenToFrame(cursor)));
 }
 
@@ -244,30 +262,40 @@ void TWinSkinMenu::PostMenuClick(TNCObject& object) {
     PostMessageW(FFrame.FWindow, WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(at.x, at.y));
 }
 
+// The clicked button's command and drop-down; then, for as long as the
+// user moves across the bar, the drop-down of each button moved onto, or
+// the highlight of one without (moving runs no command).
 bool TWinSkinMenu::OpenMenuButton(TNCObject& object) {
     int index = static_cast<TMenuBtn&>(object).FIndex;
+    bool clicked = true;
     bool opened = false;
     while (index >= 0 && index < int(FButtons.size())) {
-        const int next = TrackButton(index);
-        opened = opened || next != NoDropDown;
+        int next = NoButton;
+        if (clicked || DropsDown(*FButtons[size_t(index)])) {
+            next = TrackButton(index, clicked);
+            opened = opened || next != NoDropDown;
+        } else {
+            next = HoldHighlight(index);
+        }
         if (next < 0 || next >= int(FButtons.size())) {
             break;
         }
         index = next;
+        clicked = false;
         FButtons[size_t(index)]->Press();
     }
     return opened;
 }
 
-// The click of the item, then its submenu dropped down below the button
-// until it closes. Answers the neighbour to open next, NoButton for none,
-// and NoDropDown when the button has no submenu.
-int TWinSkinMenu::TrackButton(int index) {
+// The click of the item (when clicked), then its submenu dropped down below
+// the button until it closes. Answers the neighbour to open next, NoButton
+// for none, and NoDropDown when the button has no submenu.
+int TWinSkinMenu::TrackButton(int index, bool clicked) {
     TMenuBtn& button = *FButtons[size_t(index)];
     // The top-level item's command, disabled or not (the toolkit runs no
     // click of a disabled item). A native item with a submenu has no command
     // of its own: its identifier is the submenu's handle.
-    if (button.FItem || !button.FSubMenu) {
+    if (clicked && (button.FItem || !button.FSubMenu)) {
         PostMessageW(FFrame.FWindow, WM_COMMAND, button.FCommand, 0);
     }
     if (!button.FSubMenu) {
@@ -293,10 +321,17 @@ int TWinSkinMenu::TrackButton(int index) {
         if (enabled) {
             const bool mirrored = RightToLeft();
             const int x = FFrame.FWindowRect.left + (mirrored ? place.right : place.left);
-            TrackPopupMenu(subMenu,
-                           TPM_NONOTIFY | TPM_RIGHTBUTTON |
-                               (mirrored ? TPM_RIGHTALIGN : TPM_LEFTALIGN),
-                           x, FFrame.FWindowRect.top + place.bottom, 0, FFrame.FWindow, nullptr);
+            // Where it does not fit below, the drop-down opens above its
+            // button, never over it.
+            TPMPARAMS exclude{};
+            exclude.cbSize = sizeof(exclude);
+            exclude.rcExclude = place;
+            OffsetRect(&exclude.rcExclude, FFrame.FWindowRect.left, FFrame.FWindowRect.top);
+            const TDropDownExclusion keepOff(exclude.rcExclude);
+            TrackPopupMenuEx(subMenu,
+                             TPM_NONOTIFY | TPM_RIGHTBUTTON | TPM_VERTICAL |
+                                 (mirrored ? TPM_RIGHTALIGN : TPM_LEFTALIGN),
+                             x, FFrame.FWindowRect.top + place.bottom, FFrame.FWindow, &exclude);
         }
     }
     FFrame.FMenuTracking = false;

@@ -24,6 +24,8 @@ constexpr int FormItemGlyphRoom = 25;
 constexpr int NativeItemRoom = 26;
 constexpr int NativeItemTextPad = 4;
 constexpr int NativeLineHeight = 8;
+// A native item's glyph column (the system's check mark's size).
+constexpr int NativeGlyph = 16;
 // A popup menu whose Tag modulo this is the component's DisableTag stays plain.
 constexpr int DisableTagModulo = 100;
 
@@ -58,6 +60,14 @@ void MeasureNativeItem(const TSkinData& skin, const TMenuItemView& item, TMenuTe
                        MEASUREITEMSTRUCT& measure) {
     if (item.IsLine()) {
         measure.itemHeight = NativeLineHeight;
+        return;
+    }
+    if (item.bitmap) {
+        int width = 0, height = 0;
+        MeasureBitmapItem(item, {NativeGlyph, NativeGlyph}, width, height);
+        MeasureSysMenuItem(skin, false, width);
+        measure.itemWidth = UINT(width);
+        measure.itemHeight = UINT(height);
         return;
     }
     const std::wstring text =
@@ -111,6 +121,15 @@ void SetItemsOwnerDraw(tk::MenuItem& parent, bool on) {
         }
         SetItemsOwnerDraw(*item, on);
     }
+}
+
+bool AnyItemDraws(const tk::MenuItem& parent) {
+    for (const tk::MenuItem* item : parent.Items()) {
+        if (item->OnDrawItem || AnyItemDraws(*item)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -182,10 +201,10 @@ void SetPopupsOwnerDraw(tk::Form& form, const TSkinData& skin, bool on) {
         if (!popup || popup->Tag() % DisableTagModulo == skin.DisableTag()) {
             continue;
         }
-        if (on) {
-            popup->SetOwnerDraw(true);
-        }
         SetItemsOwnerDraw(popup->Items(), on);
+        // Off, the menu is drawn natively again unless an item still draws
+        // itself.
+        popup->SetOwnerDraw(on || AnyItemDraws(popup->Items()));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "skin/WinSkinMenu/PopupMenuSkin.h"
 
+#include "skin/WinSkinMenu/DropDownPlace.h"
 #include "skin/WinSubClass/SkinManager.h"
 #include "skin/WinSkinData/WinSkinData.h"
 #include "skin/WinSubClass/EngineTrace.h"
@@ -171,6 +172,9 @@ LRESULT TWinSkinPopMenu::PopupWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return SkinPainted(&TWinSkinPopMenu::OnPaint, msg, wParam, lParam);
     case WM_PRINT:
         return SkinPainted(&TWinSkinPopMenu::PrintPopup, msg, wParam, lParam);
+    case WM_WINDOWPOSCHANGING:
+        KeepDropDownOffButton(FWindow, *reinterpret_cast<WINDOWPOS*>(lParam));
+        return subclass_.CallNext(msg, wParam, lParam);
     default:
         return subclass_.CallNext(msg, wParam, lParam);
     }

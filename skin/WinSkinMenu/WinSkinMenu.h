@@ -58,6 +58,7 @@ public:
     void BuildFromForm() override;
     void RebuildFromForm() override;
     void BuildFromNative(HMENU menu) override;
+    bool FormMenuChanged(bool follow) override;
     void PaintBar(HDC dc, const RECT& rect) override;
     TNCObject* MenuButtonAt(POINT point) override;
     bool OpenMenuButton(TNCObject& button) override;
@@ -92,10 +93,19 @@ private:
     void AddNativeButton(int position);
     void TakeMenuOff();
     void PaintMdiButtons(HDC bar, const RECT& rect);
-    // The drop-down of button `index`, once; the index of the neighbour to
-    // open next, NoButton, or NoDropDown when the button has none.
-    int TrackButton(int index);
-    TMenuBtn* Neighbour(int step);
+    // The drop-down of button `index`, once, after the item's own click when
+    // `clicked`; the index of the neighbour to open next, NoButton, or
+    // NoDropDown when the button has none.
+    int TrackButton(int index, bool clicked);
+    // The next button shown `step` away from `index`, round the bar.
+    TMenuBtn* Neighbour(int index, int step);
+    // Moving onto a button opens its drop-down when it has an enabled one.
+    static bool DropsDown(const TMenuBtn& button);
+    // The bar in menu mode with button `index` highlighted and no menu open
+    // (moved onto from a drop-down): the arrow keys and the pointer move
+    // on, Enter and a click run a command item, Escape, Alt and a click
+    // elsewhere leave. Answers the button to open next, or NoButton.
+    int HoldHighlight(int index);
     // The drop-down's messages while it is open (OnMenuMessage).
     void SelectFirstItem(HWND window);
     TMenuBtn* OnMenuKeyDown(WPARAM key);

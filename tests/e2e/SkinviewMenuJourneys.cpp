@@ -124,5 +124,34 @@ TEST_F(SkinviewMenus, ByKeyboardTheArrowsMoveAlongTheBarAndIntoTheSubmenu) {
     EXPECT_EQ(WaitForExit(), 0);
 }
 
+// Alt inside an open drop-down closes it and leaves the bar (the next Alt
+// with a letter opens that menu, not a native menu mode); an item's "&"
+// letter typed in the owner-drawn drop-down chooses it.
+TEST_F(SkinviewMenus, ByKeyboardAltLeavesTheDropDownAndALetterChoosesAnItem) {
+    const SkinviewScreen view = Start();
+    Screen().MoveTo({Desktop::Width - 1, Desktop::Height - 1});
+    const Picture before = Step("started");
+    Screen().Key("alt+f");
+    StepWhen("alt-f", "the File drop-down",
+             [&](const Picture& s) { return OnlyOpen(s, before, view, Menu::File); });
+    Screen().Key("Alt_L");
+    StepWhen("alt-closes", "the drop-down closed", [&](const Picture& s) {
+        return CountChanged(s, before, view.DropDown(Menu::File)) == 0;
+    });
+    Screen().Key("alt+e");
+    StepWhen("alt-e", "the Edit drop-down",
+             [&](const Picture& s) { return OnlyOpen(s, before, view, Menu::Edit); });
+    Screen().Key("Escape");
+    StepWhen("escape", "the drop-down closed", [&](const Picture& s) {
+        return CountChanged(s, before, view.DropDown(Menu::Edit)) == 0;
+    });
+    Screen().Key("alt+f");
+    StepWhen("file-again", "the File drop-down",
+             [&](const Picture& s) { return OnlyOpen(s, before, view, Menu::File); });
+    // Exit's letter.
+    Screen().Key("x");
+    EXPECT_EQ(WaitForExit(), 0);
+}
+
 } // namespace
 } // namespace e2e::skinview

@@ -97,6 +97,12 @@ struct ObjectCounts {
 };
 ObjectCounts CountLiveObjects();
 
+// Brushes, pens, fonts and bitmaps the executable deleted while they were
+// selected into a device context, since start-up. Windows refuses such a
+// deletion and the object lives on (a leak); Wine deletes it later, once it
+// is deselected, so the live counts alone never show it.
+int RefusedDeletions();
+
 // Device contexts and regions among the live GDI objects. Wine grows and
 // shrinks its cache of window device contexts on demand, and keeps the clip
 // region of a destroyed shaped window until its window surface goes a moment

@@ -2,6 +2,7 @@
 // (see GuiTest.h for what each count covers).
 #include "tests/guitest/GuiTest.h"
 
+#include <atomic>
 #include <cwchar>
 #include <iterator>
 #include <mutex>
@@ -88,10 +89,14 @@ int CountWindows() {
     return live;
 }
 
-// Hooks: the executable's imports of the hook functions are redirected to
-// counting wrappers before main runs.
+// Hooks and deletions of GDI objects: the executable's imports of the hook
+// functions, SelectObject and DeleteObject are redirected to counting
+// wrappers before main runs.
 using SetHookFunction = HHOOK(WINAPI*)(int, HOOKPROC, HINSTANCE, DWORD);
 using UnhookFunction = BOOL(WINAPI*)(HHOOK);
+
+using SelectFunction = HGDIOBJ(WINAPI*)(HDC, HGDIOBJ);
+using DeleteFunction = BOOL(WINAPI*)(HGDIOBJ);
 
 struct HookLedger {
     std::mutex lock;
@@ -99,6 +104,12 @@ struct HookLedger {
     SetHookFunction setW = nullptr;
     SetHookFunction setA = nullptr;
     UnhookFunction unhook = nullptr;
+    // The device contexts objects were selected into, and the deletions of
+    // an object selected into one of them when it was deleted.
+    std::set<HDC> selectedInto;
+    std::atomic<int> refused = 0;
+    SelectFunction select = nullptr;
+    DeleteFunction remove = nullptr;
 };
 
 HookLedger& Ledger() {
@@ -131,6 +142,44 @@ BOOL WINAPI CountedUnhook(HHOOK hook) {
     return removed;
 }
 
+HGDIOBJ WINAPI CountedSelectObject(HDC dc, HGDIOBJ object) {
+    {
+        std::lock_guard guard(Ledger().lock);
+        Ledger().selectedInto.insert(dc);
+    }
+    return Ledger().select(dc, object);
+}
+
+// Whether `object` is selected into a live device context it was once
+// selected into: the one state in which Windows refuses to delete it.
+bool SelectedAnywhere(HGDIOBJ object) {
+    const DWORD type = GetObjectType(object);
+    if (type != OBJ_BRUSH && type != OBJ_PEN && type != OBJ_FONT && type != OBJ_BITMAP) {
+        return false;
+    }
+    std::lock_guard guard(Ledger().lock);
+    std::set<HDC>& dcs = Ledger().selectedInto;
+    for (auto dc = dcs.begin(); dc != dcs.end();) {
+        const DWORD dcType = GetObjectType(*dc);
+        if (dcType != OBJ_DC && dcType != OBJ_MEMDC && dcType != OBJ_ENHMETADC) {
+            dc = dcs.erase(dc);
+            continue;
+        }
+        if (GetCurrentObject(*dc, UINT(type)) == object) {
+            return true;
+        }
+        ++dc;
+    }
+    return false;
+}
+
+BOOL WINAPI CountedDeleteObject(HGDIOBJ object) {
+    if (object && SelectedAnywhere(object)) {
+        ++Ledger().refused;
+    }
+    return Ledger().remove(object);
+}
+
 void Redirect(void** slot, void* replacement) {
     DWORD protection = 0;
     if (VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &protection)) {
@@ -139,7 +188,7 @@ void Redirect(void** slot, void* replacement) {
     }
 }
 
-bool CountHooksFromStart() {
+bool RedirectImports() {
     HookLedger& ledger = Ledger();
     HMODULE user32 = GetModuleHandleW(L"user32.dll");
     ledger.setW = reinterpret_cast<SetHookFunction>(
@@ -148,6 +197,11 @@ bool CountHooksFromStart() {
         reinterpret_cast<void*>(GetProcAddress(user32, "SetWindowsHookExA")));
     ledger.unhook = reinterpret_cast<UnhookFunction>(
         reinterpret_cast<void*>(GetProcAddress(user32, "UnhookWindowsHookEx")));
+    HMODULE gdi32 = GetModuleHandleW(L"gdi32.dll");
+    ledger.select = reinterpret_cast<SelectFunction>(
+        reinterpret_cast<void*>(GetProcAddress(gdi32, "SelectObject")));
+    ledger.remove = reinterpret_cast<DeleteFunction>(
+        reinterpret_cast<void*>(GetProcAddress(gdi32, "DeleteObject")));
     auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
     const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
     const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
@@ -167,13 +221,17 @@ bool CountHooksFromStart() {
                 Redirect(slot, reinterpret_cast<void*>(&CountedSetHookA));
             } else if (*slot == reinterpret_cast<void*>(ledger.unhook)) {
                 Redirect(slot, reinterpret_cast<void*>(&CountedUnhook));
+            } else if (*slot == reinterpret_cast<void*>(ledger.select)) {
+                Redirect(slot, reinterpret_cast<void*>(&CountedSelectObject));
+            } else if (*slot == reinterpret_cast<void*>(ledger.remove)) {
+                Redirect(slot, reinterpret_cast<void*>(&CountedDeleteObject));
             }
         }
     }
     return true;
 }
 
-[[maybe_unused]] const bool HooksCounted = CountHooksFromStart();
+[[maybe_unused]] const bool ImportsRedirected = RedirectImports();
 
 int CountHooks() {
     std::lock_guard guard(Ledger().lock);
@@ -184,6 +242,10 @@ int CountHooks() {
 
 ObjectCounts CountLiveObjects() {
     return {CountGdiObjects(), CountWindows(), CountMenus(), CountHooks()};
+}
+
+int RefusedDeletions() {
+    return Ledger().refused;
 }
 
 WineCachedObjects CountWineCachedObjects() {

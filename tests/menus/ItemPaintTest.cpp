@@ -120,6 +120,35 @@ TEST_F(ItemPaint, TheFormsPopupMenusAreSkinnedUnlessTheirTagSaysNot) {
     EXPECT_FALSE(first->OnDrawItem != nullptr);
 }
 
+// Skinning off gives every popup menu the skin drew its native drawing back;
+// a menu with an item that draws itself stays owner-drawn.
+TEST_F(ItemPaint, SkinningOffGivesThePopupMenusTheirNativeDrawing) {
+    AddMenuSkin();
+    tk::Form& form = NewMenuForm(Bounds);
+    AddItem(menu_->Items(), "&File");
+    auto* popup = new tk::PopupMenu(&form);
+    auto* item = new tk::MenuItem(&form);
+    item->SetCaption("&Properties");
+    popup->Items().Add(*item);
+    auto* own = new tk::PopupMenu(&form);
+    auto* drawn = new tk::MenuItem(&form);
+    drawn->SetCaption("&Drawn");
+    drawn->OnDrawItem = [](tk::MenuItem&, tk::Canvas&, const RECT&, bool) {};
+    own->Items().Add(*drawn);
+    Show(form);
+    ASSERT_TRUE(popup->OwnerDraw());
+    ASSERT_TRUE(own->OwnerDraw());
+    const auto ownerDrawn = [](tk::PopupMenu& menu) {
+        return (GetMenuState(menu.Handle(), 0, MF_BYPOSITION) & MF_OWNERDRAW) != 0;
+    };
+    EXPECT_TRUE(ownerDrawn(*popup));
+    FrameOf(form.Handle())->Detach();
+    EXPECT_FALSE(popup->OwnerDraw());
+    EXPECT_FALSE(ownerDrawn(*popup));
+    EXPECT_TRUE(own->OwnerDraw());
+    EXPECT_TRUE(ownerDrawn(*own));
+}
+
 // An edit control tracks a menu of its own, owned by the edit (a child
 // window): its items are drawn from the skin too, and the menu is given back
 // its own items once it closes, with nothing left behind.

@@ -131,4 +131,24 @@ TEST_F(MdiBar, InARightToLeftWindowTheButtonsStartTheBarAndCaptionsEndIt) {
     EXPECT_GT(rightText, 5);
 }
 
+// A frame without a form object keeps its native menu's buttons when its
+// last child closes: the bar is built again from the window's menu.
+TEST_F(MdiBar, ARawFramesBarKeepsItsMenusWhenTheLastChildCloses) {
+    TOddSkin odd;
+    odd.menus = true;
+    AddSkin(odd.Build());
+    const HWND frame = ShowMdiFrame();
+    const auto& bar = static_cast<const TWinSkinMenu&>(*FrameOf(frame)->FMenuBar);
+    ASSERT_EQ(bar.FButtons.size(), 1u);
+    const HWND child = CreateChild(L"Child");
+    SendMessageW(Client(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);
+    Settle();
+    ASSERT_EQ(bar.FButtons.size(), 1u);
+    EXPECT_EQ(bar.FButtons[0]->FCaption, L"&Window");
+    EXPECT_NE(bar.FButtons[0]->FSubMenu, nullptr);
+    RedrawWindow(frame, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    Settle();
+    EXPECT_GT(bar.FButtons[0]->FRect.right, bar.FButtons[0]->FRect.left);
+}
+
 } // namespace

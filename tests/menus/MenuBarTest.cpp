@@ -101,4 +101,62 @@ TEST_F(MenuBar, WithoutTheElementTheBarTakesTheMenubarColour) {
     EXPECT_EQ(Button(window, 0).FRect.left, TOddSkin::Left + 6);
 }
 
+// A form whose menu is taken away, or freed, loses its bar as a native
+// window does: no buttons, no bar height, nothing left of the old menu to
+// paint or click; a menu given again brings the bar back.
+TEST_F(MenuBar, AMenuTakenAwayOrFreedTakesTheBarWithIt) {
+    AddMenuSkin();
+    for (const bool freed : {false, true}) {
+        tk::Form& form = ShowStandardForm(Bounds);
+        const HWND window = form.Handle();
+        const TWinSkinForm& frame = *FrameOf(window);
+        ASSERT_GT(frame.FMenuHeight, 0);
+        const RECT file = Button(window, 0).FRect;
+        const RECT outer = WindowRectOf(window);
+        tk::MainMenu* old = menu_;
+        if (freed) {
+            delete old;
+        } else {
+            form.SetMenu(nullptr);
+        }
+        guitest::PumpUntilIdle();
+        ASSERT_NE(frame.FMenuBar, nullptr) << freed;
+        const auto& bar = static_cast<const TWinSkinMenu&>(*frame.FMenuBar);
+        EXPECT_TRUE(bar.FButtons.empty()) << freed;
+        EXPECT_EQ(bar.FMenu, nullptr) << freed;
+        EXPECT_EQ(bar.NativeMenu(), nullptr) << freed;
+        EXPECT_EQ(frame.FMenuHeight, 0) << freed;
+        // The client area starts right below the title now.
+        POINT origin{0, 0};
+        ClientToScreen(window, &origin);
+        EXPECT_EQ(origin.y - WindowRectOf(window).top, frame.FBorderTop) << freed;
+        // A click where File was opens nothing.
+        int popupsSeen = 0;
+        {
+            TMenuScript watch(window, {[&] {
+                                  popupsSeen += !OpenPopups().empty();
+                                  return false;
+                              }},
+                              400, 30);
+            SendMessageW(window, WM_NCLBUTTONDOWN, HTMENU,
+                         MAKELPARAM(outer.left + (file.left + file.right) / 2,
+                                    outer.top + (file.top + file.bottom) / 2));
+            guitest::PumpUntilIdle(100, 800);
+        }
+        EXPECT_EQ(popupsSeen, 0) << freed;
+        RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+        guitest::PumpUntilIdle();
+        if (!freed) {
+            form.SetMenu(old);
+            guitest::PumpUntilIdle();
+            ASSERT_EQ(bar.FButtons.size(), 3u);
+            EXPECT_EQ(bar.FButtons[0]->FCaption, L"&File");
+            EXPECT_GT(frame.FMenuHeight, 0);
+            EXPECT_EQ(GetMenu(window), nullptr);
+        }
+        delete &form;
+        guitest::PumpUntilIdle();
+    }
+}
+
 } // namespace

@@ -30,6 +30,9 @@ void CALLBACK ScriptTick(HWND, UINT, UINT_PTR, DWORD) {
     }
     if (!OpenPopups().empty()) {
         EndMenu();
+    } else {
+        // The menu bar's highlight, where no menu is open, ends too.
+        PostMessageW(s.owner, WM_CANCELMODE, 0, 0);
     }
 }
 
