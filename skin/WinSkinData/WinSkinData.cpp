@@ -174,9 +174,21 @@ void TSkinData::SetActive(bool active) {
 
 void TSkinData::SetSkinFile(const std::string& path) {
     skinFile_ = path;
+    if (path.empty()) {
+        return;
+    }
+    // A file that cannot be read fails like a package the reader refuses:
+    // the skin that works stays, and the frames go on painting it.
     std::ifstream in(std::filesystem::path(tk::Widen(path)), std::ios::binary);
-    if (path.empty() || !in) {
-        SkinLoaded = false;
+    if (!in) {
+        std::string said = "The skin file " + path + " cannot be read.";
+        if (SkinLoaded) {
+            said += "\r";
+            said += KeptSkinNotice;
+        }
+        if (OnNotice) {
+            OnNotice(said);
+        }
         return;
     }
     if (SetSkinStream(std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {})) &&

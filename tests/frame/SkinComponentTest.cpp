@@ -86,13 +86,19 @@ TEST_F(SkinComponent, ASkinFileIsLoadedAndEveryFrameTakesIt) {
     EXPECT_TRUE(SkinManager->TimerArmed());
 }
 
-TEST_F(SkinComponent, AMissingSkinFileLeavesNoSkinLoaded) {
+// A file that is not there loads nothing and takes nothing away: the skin
+// stays loaded and new windows are still framed with it.
+TEST_F(SkinComponent, AMissingSkinFileKeepsTheSkinLoaded) {
     TSkinData& data = AddSkin(ShippedSkin("kanvio_neon"));
+    std::vector<std::string> notices;
+    data.OnNotice = [&](const std::string& text) { notices.push_back(text); };
     data.SetSkinFile("Z:\\no\\such\\skin.skn");
-    EXPECT_FALSE(data.SkinLoaded);
-    EXPECT_EQ(data.SkinName, "Kanvio Neon"); // the model stays as it was
+    EXPECT_EQ(data.SkinFile(), "Z:\\no\\such\\skin.skn");
+    EXPECT_TRUE(data.SkinLoaded);
+    EXPECT_EQ(data.SkinName, "Kanvio Neon");
+    EXPECT_EQ(notices.size(), 1u);
     HWND window = ShowRaw({40, 40, 340, 240});
-    EXPECT_EQ(FrameOf(window), nullptr);
+    EXPECT_NE(FrameOf(window), nullptr);
 }
 
 // A package the reader refuses, given while a skin works, leaves that skin
