@@ -29,6 +29,11 @@ constexpr const wchar_t* MenuGlyphResource = L"LUMARAMENU";
 constexpr int MenuGlyphSize = 16;
 constexpr COLORREF MenuGlyphMask = RGB(255, 255, 255);
 
+// The skin layer only reports; showing a notice is the application's part.
+void ReportNotice(const std::string& text) {
+    OutputDebugStringW(tk::Widen("skin: " + text + "\n").c_str());
+}
+
 } // namespace
 
 const tk::ClassInfo& TSkinData::StaticClass() {
@@ -56,10 +61,7 @@ COLORREF ResolveColour(Colour colour) {
 }
 
 TSkinData::TSkinData(tk::Component* owner)
-    : tk::Component(owner), OnNotice([](const std::string& text) {
-          MessageBoxW(nullptr, tk::Widen(text).c_str(), L"", MB_OK);
-      }),
-      skin3rd_(DefaultSkin3rd()) {
+    : tk::Component(owner), OnNotice(ReportNotice), skin3rd_(DefaultSkin3rd()) {
     menuGlyphs_.reset(ImageList_LoadImageW(GetModuleHandleW(nullptr), MenuGlyphResource,
                                            MenuGlyphSize, 0, MenuGlyphMask, IMAGE_BITMAP, 0));
 }

@@ -138,9 +138,10 @@ public:
     // clears it around default handling that would paint natively.
     bool FramePaintEnabled = true;
 
-    // Shows the package reader's messages (another package version, a
-    // damaged package, a file that cannot be read); a plain message box
-    // unless replaced.
+    // Hears why a package did not load (another package version, a damaged
+    // package, a file that cannot be read). By default the notice only goes
+    // to the debugger's output: an application that wants the user to see it
+    // puts its own handler in, for a component of a design at its creation.
     std::function<void(const std::string&)> OnNotice;
 
     // Tells the manager the skin changed: every frame of this component takes

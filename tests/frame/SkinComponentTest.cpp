@@ -2,6 +2,8 @@
 // and the class filter the manager asks.
 #include "tests/frame/FrameFixture.h"
 
+#include "tests/guitest/BoxRefuser.h"
+
 #include "toolkit/ClassRegistry.h"
 #include "toolkit/DesignReader.h"
 
@@ -165,6 +167,19 @@ TEST_F(SkinComponent, ARefusedFirstPackageLeavesNoSkin) {
     EXPECT_FALSE(data.SkinLoaded);
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_EQ(notices[0].find(KeptSkinNotice), std::string::npos) << notices[0];
+}
+
+// The skin layer reports what went wrong with a package; showing it is the
+// application's business, so the component alone opens no box.
+TEST_F(SkinComponent, TheComponentAloneShowsNoNotice) {
+    TSkinData& data = AddSkin(TOddSkin().Build());
+    data.OnNotice = TSkinData(nullptr).OnNotice;
+    ASSERT_TRUE(data.OnNotice);
+    const guitest::TBoxRefuser boxes;
+    EXPECT_FALSE(data.SetSkinStream({1, 2, 3}));
+    data.SetSkinFile("Z:\\no\\such\\skin.skn");
+    EXPECT_TRUE(data.SkinLoaded);
+    EXPECT_EQ(boxes.Refused(), 0);
 }
 
 TEST_F(SkinComponent, TheClassFilterRefusesCalendarsAndReportClasses) {
