@@ -11,13 +11,13 @@ namespace guitest {
 class TBoxRefuser {
 public:
     TBoxRefuser() {
-        refused_ = 0;
+        Count() = 0;
         hook_ = SetWindowsHookExW(WH_CBT, &TBoxRefuser::Hook, nullptr, GetCurrentThreadId());
     }
     ~TBoxRefuser() { UnhookWindowsHookEx(hook_); }
     TBoxRefuser(const TBoxRefuser&) = delete;
     TBoxRefuser& operator=(const TBoxRefuser&) = delete;
-    int Refused() const { return refused_; }
+    int Refused() const { return Count(); }
 
 private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
@@ -25,13 +25,17 @@ private:
             wchar_t name[16] = {};
             GetClassNameW(HWND(wParam), name, 16);
             if (std::wstring(name) == L"#32770") {
-                ++refused_;
+                ++Count();
                 return 1;
             }
         }
         return CallNextHookEx(nullptr, code, wParam, lParam);
     }
-    static inline int refused_ = 0;
+    // The hook has no object to reach: one count for the thread.
+    static int& Count() {
+        static int count = 0;
+        return count;
+    }
     HHOOK hook_;
 };
 

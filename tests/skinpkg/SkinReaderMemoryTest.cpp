@@ -60,12 +60,12 @@ namespace {
 // A package stating 60 MiB, within what a skin may claim and with enough
 // coded bytes to reach it, whose expansion needs more memory than there is.
 std::vector<std::uint8_t> SixtyMegabytePackage() {
-    constexpr std::uint32_t stated = 60u << 20;
-    std::vector<std::uint8_t> package(4 + stated / TSkinReader::MaxExpansion + 16, 0);
-    package[0] = std::uint8_t(stated);
-    package[1] = std::uint8_t(stated >> 8);
-    package[2] = std::uint8_t(stated >> 16);
-    package[3] = std::uint8_t(stated >> 24);
+    constexpr std::uint32_t Stated = 60u << 20;
+    std::vector<std::uint8_t> package(4 + Stated / TSkinReader::MaxExpansion + 16, 0);
+    package[0] = std::uint8_t(Stated);
+    package[1] = std::uint8_t(Stated >> 8);
+    package[2] = std::uint8_t(Stated >> 16);
+    package[3] = std::uint8_t(Stated >> 24);
     return package;
 }
 
