@@ -91,6 +91,14 @@ bool TSkinData::SetSkinStream(std::vector<uint8_t> package) {
         SkinLoaded = true;
         said += "\r";
         said += KeptSkinNotice;
+    } else if (hadSkin && LoadSkin(skinStream_)) {
+        // Memory ran out while the package was read into the model, which it
+        // left half replaced: the package that worked is read again.
+        if (SkinManager) {
+            SkinManager->ElementsReplaced(*this);
+        }
+        said += "\r";
+        said += KeptSkinNotice;
     } else {
         skinStream_ = std::move(package);
     }

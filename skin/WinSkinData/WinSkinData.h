@@ -122,9 +122,10 @@ public:
     // The stored package as the design gave it (without the byte count).
     const std::vector<uint8_t>& SkinStream() const { return skinStream_; }
     // Replaces the stored package and parses it. False when the reader
-    // refuses it: the model stays as it was, and a skin that was loaded stays
-    // loaded with its stream (OnNotice hears the reason followed by
-    // KeptSkinNotice); without one, SkinLoaded stays false.
+    // refuses it, or memory runs out while it is read into the model: a skin
+    // that was loaded stays loaded with its stream (read again in the second
+    // case; OnNotice hears the reason followed by KeptSkinNotice); without
+    // one, SkinLoaded stays false.
     bool SetSkinStream(std::vector<uint8_t> package);
 
     // Solid brush of ButtonFaceColour (system colours resolved), remade by
