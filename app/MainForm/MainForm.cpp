@@ -33,7 +33,16 @@ TFormMain::TFormMain(tk::Component* owner) : Form(owner) {
     };
     RegisterDesignMethods();
     if (tk::Application* application = Application()) {
-        application->Classes().Register<skin::TSkinData>();
+        // The skin layer only reports why the stored skin did not load; the
+        // user sees it in a plain box.
+        application->Classes().Register(
+            skin::TSkinData::StaticClass().Name(), [](tk::Component* owner) -> tk::Component* {
+                auto* skinData = new skin::TSkinData(owner);
+                skinData->OnNotice = [](const std::string& text) {
+                    MessageBoxW(nullptr, tk::Widen(text).c_str(), L"", MB_OK);
+                };
+                return skinData;
+            });
     }
     LoadDesign("TFormMain");
 }

@@ -5,6 +5,7 @@
 
 #include "base/Bytes.h"
 
+#include <new>
 #include <utility>
 
 namespace {
@@ -55,6 +56,18 @@ bool TSkinReader::Load(std::span<const std::uint8_t> compressed) {
                               " coded bytes can hold at most " +
                               std::to_string(MaxExpansion * codedBytes) + "; it is cut short"));
     }
+    // The expansion and the entries kept from it are held in memory; a
+    // package whose size the process cannot hold is refused like a damaged one.
+    try {
+        return Expand(compressed);
+    } catch (const std::bad_alloc&) {
+    } catch (const ElzhException&) {
+    }
+    return Reject("The skin package is too large to expand: it needs " + std::to_string(stated) +
+                  " bytes, more memory than can be had");
+}
+
+bool TSkinReader::Expand(std::span<const std::uint8_t> compressed) {
     std::vector<std::uint8_t> expanded;
     TLZH lzh;
     lzh.Decompress(compressed, expanded);

@@ -28,8 +28,8 @@ public:
     explicit TSkinReader(TNoticeSink notice = {});
 
     // Expands and parses a package. False, with a reason and nothing usable
-    // kept, for a package of another version or a damaged one. Raises
-    // ElzhException when memory for the decoder cannot be had.
+    // kept, for a package of another version, a damaged one, or one too
+    // large to expand in the memory there is.
     bool Load(std::span<const std::uint8_t> compressed);
 
     // Copies the first entry whose name equals `name` (A-Z compared as a-z)
@@ -60,6 +60,7 @@ public:
 
 private:
     bool Reject(std::string reason);
+    bool Expand(std::span<const std::uint8_t> compressed);
     bool ParseContainer(std::span<const std::uint8_t> expanded);
     void CountWholeEntries(std::size_t wholeBytes, std::size_t dataStart);
     template <typename Match> bool CopyFirst(Match match, std::vector<std::uint8_t>& out) const;

@@ -29,6 +29,11 @@ constexpr const wchar_t* MenuGlyphResource = L"LUMARAMENU";
 constexpr int MenuGlyphSize = 16;
 constexpr COLORREF MenuGlyphMask = RGB(255, 255, 255);
 
+// The skin layer only reports; showing a notice is the application's part.
+void ReportNotice(const std::string& text) {
+    OutputDebugStringW(tk::Widen("skin: " + text + "\n").c_str());
+}
+
 } // namespace
 
 const tk::ClassInfo& TSkinData::StaticClass() {
@@ -56,10 +61,7 @@ COLORREF ResolveColour(Colour colour) {
 }
 
 TSkinData::TSkinData(tk::Component* owner)
-    : tk::Component(owner), OnNotice([](const std::string& text) {
-          MessageBoxW(nullptr, tk::Widen(text).c_str(), L"", MB_OK);
-      }),
-      skin3rd_(DefaultSkin3rd()) {
+    : tk::Component(owner), OnNotice(ReportNotice), skin3rd_(DefaultSkin3rd()) {
     menuGlyphs_.reset(ImageList_LoadImageW(GetModuleHandleW(nullptr), MenuGlyphResource,
                                            MenuGlyphSize, 0, MenuGlyphMask, IMAGE_BITMAP, 0));
 }
@@ -87,6 +89,14 @@ bool TSkinData::SetSkinStream(std::vector<uint8_t> package) {
     // keeps working, with its stream, and the frames go on painting it.
     if (hadSkin && !refusal.empty()) {
         SkinLoaded = true;
+        said += "\r";
+        said += KeptSkinNotice;
+    } else if (hadSkin && LoadSkin(skinStream_)) {
+        // Memory ran out while the package was read into the model, which it
+        // left half replaced: the package that worked is read again.
+        if (SkinManager) {
+            SkinManager->ElementsReplaced(*this);
+        }
         said += "\r";
         said += KeptSkinNotice;
     } else {
@@ -174,9 +184,21 @@ void TSkinData::SetActive(bool active) {
 
 void TSkinData::SetSkinFile(const std::string& path) {
     skinFile_ = path;
+    if (path.empty()) {
+        return;
+    }
+    // A file that cannot be read fails like a package the reader refuses:
+    // the skin that works stays, and the frames go on painting it.
     std::ifstream in(std::filesystem::path(tk::Widen(path)), std::ios::binary);
-    if (path.empty() || !in) {
-        SkinLoaded = false;
+    if (!in) {
+        std::string said = "The skin file " + path + " cannot be read.";
+        if (SkinLoaded) {
+            said += "\r";
+            said += KeptSkinNotice;
+        }
+        if (OnNotice) {
+            OnNotice(said);
+        }
         return;
     }
     if (SetSkinStream(std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {})) &&

@@ -6,9 +6,8 @@
 // (Loaded) it registers with the skin manager, which skins the windows.
 //
 // Error policy: nothing here throws for bad skin data. A package the reader
-// refuses is handed to OnNotice (a plain message box unless the program puts
-// its own in) and leaves the skin that was loaded, if any, in place; a
-// SkinFile that does not exist leaves no skin loaded. What an accepted
+// refuses, or a SkinFile that cannot be read, is reported to OnNotice and
+// leaves the skin that was loaded, if any, in place. What an accepted
 // package holds that cannot be used is kept in `problems` (see SkinModel.h)
 // and the skin loads with defaults in its place.
 #pragma once
@@ -95,9 +94,9 @@ public:
     const std::vector<std::string>& Skin3rd() const { return skin3rd_; }
     void SetSkin3rd(const std::vector<std::string>& lines) { skin3rd_ = lines; }
     const std::string& SkinFile() const { return skinFile_; }
-    // Loads the package in that file (when it exists) and has every frame
-    // take the new skin; a missing file leaves no skin loaded, a package the
-    // reader refuses leaves the skin as SetSkinStream does.
+    // Loads the package in that file and has every frame take the new skin.
+    // A file that cannot be read, or a package the reader refuses, leaves
+    // the skin as it was (OnNotice hears why); an empty name loads nothing.
     void SetSkinFile(const std::string& path);
     std::string SkinStore() const { return SkinStoreText; }
     void SetSkinStore(const std::string&) {}
@@ -123,9 +122,10 @@ public:
     // The stored package as the design gave it (without the byte count).
     const std::vector<uint8_t>& SkinStream() const { return skinStream_; }
     // Replaces the stored package and parses it. False when the reader
-    // refuses it: the model stays as it was, and a skin that was loaded stays
-    // loaded with its stream (OnNotice hears the reason followed by
-    // KeptSkinNotice); without one, SkinLoaded stays false.
+    // refuses it, or memory runs out while it is read into the model: a skin
+    // that was loaded stays loaded with its stream (read again in the second
+    // case; OnNotice hears the reason followed by KeptSkinNotice); without
+    // one, SkinLoaded stays false.
     bool SetSkinStream(std::vector<uint8_t> package);
 
     // Solid brush of ButtonFaceColour (system colours resolved), remade by
@@ -139,8 +139,10 @@ public:
     // clears it around default handling that would paint natively.
     bool FramePaintEnabled = true;
 
-    // Shows the package reader's messages (another package version, a
-    // damaged package); a plain message box unless replaced.
+    // Hears why a package did not load (another package version, a damaged
+    // package, a file that cannot be read). By default the notice only goes
+    // to the debugger's output: an application that wants the user to see it
+    // puts its own handler in, for a component of a design at its creation.
     std::function<void(const std::string&)> OnNotice;
 
     // Tells the manager the skin changed: every frame of this component takes

@@ -108,6 +108,11 @@ void TWinSkinForm::AttachToWindow(TSkinData& skin) {
     if (exStyle & WS_EX_MDICHILD) {
         FWindowKind = TWindowKind::MdiChild;
     }
+    // A window framed while another is in use looks inactive from its first
+    // paint; activation messages keep this up to date from here on.
+    FActive = IsMdiChild()
+                  ? HWND(SendMessageW(GetParent(FWindow), WM_MDIGETACTIVE, 0, 0)) == FWindow
+                  : GetActiveWindow() == FWindow;
     FBorderKind = TBorderKind::Fixed;
     if ((FStyle & WS_POPUP) && (FStyle & WS_CAPTION) != WS_CAPTION) {
         FBorderKind = TBorderKind::NoFrame;
@@ -280,7 +285,9 @@ void TWinSkinForm::ResizeFrame(bool keepClient) {
     const int height = FClientRect.bottom + FBorderTop + FBorderBottom + FMenuHeight;
     RECT window{};
     GetWindowRect(FWindow, &window);
-    UINT flags = SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOMOVE;
+    // Only the frame changes: the window keeps its place in the order and
+    // the activation stays where the user left it.
+    UINT flags = SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE;
     if (!keepClient && (FClassName == MessageFormClass || FClassName == DialogClass) &&
         WidenMessageBox(width, window.left)) {
         flags &= ~SWP_NOMOVE;
@@ -338,7 +345,11 @@ void TWinSkinForm::ApplySkinColours() {
             SetPopupsOwnerDraw(*FAppForm, *FSkinData, true);
         }
         ResizeFrame(true);
-        FState = TFrameState::Running;
+        // The region is rebuilt while still refreshing: a window whose size
+        // the new skin keeps (same border widths, or maximised) must not keep
+        // the old skin's shape. The title bar is composed in the new skin
+        // first, as its keyed pixels shape the top edge.
+        PaintFrame(nullptr);
         UpdateRegion();
     }
     FState = TFrameState::Running;

@@ -138,6 +138,36 @@ RECT ClientInWindow(HWND window) {
     return client;
 }
 
+::testing::AssertionResult RegionMatchesKey(HWND window, const TOddSkin& odd) {
+    const RECT outer = WindowRectOf(window);
+    const int w = outer.right - outer.left;
+    const int h = outer.bottom - outer.top;
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    const int kind = GetWindowRgn(window, region);
+    if (kind == ERROR) {
+        DeleteObject(region);
+        return ::testing::AssertionFailure() << "the window has no region";
+    }
+    int wrong = 0;
+    POINT first{-1, -1};
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const bool expected = !OddSkinKeyed(x, y, w, h, odd);
+            if (bool(PtInRegion(region, x, y)) != expected) {
+                if (!wrong++) {
+                    first = {x, y};
+                }
+            }
+        }
+    }
+    DeleteObject(region);
+    if (wrong) {
+        return ::testing::AssertionFailure()
+               << wrong << " pixels differ from the key, first at " << first.x << "," << first.y;
+    }
+    return ::testing::AssertionSuccess();
+}
+
 void RunPendingAction() {
     skin::SkinManager->OnActionTimer();
     Settle();

@@ -48,6 +48,9 @@ RECT WindowRectOf(HWND window);
 RECT ClientRectOf(HWND window);
 // The client rectangle in window coordinates.
 RECT ClientInWindow(HWND window);
+// Every pixel of the window: inside the region exactly when the odd skin's
+// colour key does not cut it.
+::testing::AssertionResult RegionMatchesKey(HWND window, const TOddSkin& odd);
 // Runs the manager's pending action now instead of a quarter second later.
 void RunPendingAction();
 // Messages until idle, then the frame's posted start.

@@ -29,7 +29,8 @@ struct TOddSkin {
     static constexpr int SideTopEnd = Title;
     static constexpr int SideBottomEnd = 8;
     static constexpr int EdgeEnd = 10;
-    // Keyed pixels: a triangle of this size in each outer corner.
+    // Keyed pixels: a triangle of this size in each outer corner, unless a
+    // skin sets another (same borders, other corners).
     static constexpr int Corner = 4;
 
     static constexpr Colour LeftActive = MakeColour(200, 40, 40);
@@ -69,6 +70,7 @@ struct TOddSkin {
     int bottomTrans = 1;
     int textAlignment = 0;
     int leftFrame = 2; // the LeftFrame key; 0 must not divide by zero
+    int corner = Corner;
 
     // With `menus`, the MenuBar, MenuItem and MenuBackground elements, each
     // state in a colour of its own.
@@ -116,7 +118,7 @@ inline std::vector<uint8_t> TOddSkin::Build() const {
                 for (int x = 0; x < w; ++x) {
                     const int outer = outerLeft ? x : w - 1 - x;
                     const int fromEnd = std::min(y, SideLength - 1 - y);
-                    const bool keyed = fromEnd < Corner && outer < Corner - fromEnd;
+                    const bool keyed = fromEnd < corner && outer < corner - fromEnd;
                     dib.SetPixel(cell * w + x, y, keyed ? Key : cell == 0 ? active : inactive);
                 }
             }
@@ -132,7 +134,7 @@ inline std::vector<uint8_t> TOddSkin::Build() const {
                 for (int x = 0; x < EdgeLength; ++x) {
                     const int outer = outerTop ? y : h - 1 - y;
                     const int fromEnd = std::min(x, EdgeLength - 1 - x);
-                    const bool keyed = outer < Corner && fromEnd < Corner - outer;
+                    const bool keyed = outer < corner && fromEnd < corner - outer;
                     dib.SetPixel(x, cell * h + y, keyed ? Key : cell == 0 ? active : inactive);
                 }
             }
@@ -249,7 +251,7 @@ inline std::vector<uint8_t> TOddSkin::Build() const {
 }
 
 inline bool OddSkinKeyed(int x, int y, int width, int height, const TOddSkin& s) {
-    const int c = TOddSkin::Corner;
+    const int c = s.corner;
     const auto triangle = [&](int alongFromEnd, int outer) {
         return alongFromEnd < c && outer < c - alongFromEnd;
     };

@@ -2,6 +2,8 @@
 // and the class filter the manager asks.
 #include "tests/frame/FrameFixture.h"
 
+#include "tests/guitest/BoxRefuser.h"
+
 #include "toolkit/ClassRegistry.h"
 #include "toolkit/DesignReader.h"
 
@@ -86,13 +88,19 @@ TEST_F(SkinComponent, ASkinFileIsLoadedAndEveryFrameTakesIt) {
     EXPECT_TRUE(SkinManager->TimerArmed());
 }
 
-TEST_F(SkinComponent, AMissingSkinFileLeavesNoSkinLoaded) {
+// A file that is not there loads nothing and takes nothing away: the skin
+// stays loaded and new windows are still framed with it.
+TEST_F(SkinComponent, AMissingSkinFileKeepsTheSkinLoaded) {
     TSkinData& data = AddSkin(ShippedSkin("kanvio_neon"));
+    std::vector<std::string> notices;
+    data.OnNotice = [&](const std::string& text) { notices.push_back(text); };
     data.SetSkinFile("Z:\\no\\such\\skin.skn");
-    EXPECT_FALSE(data.SkinLoaded);
-    EXPECT_EQ(data.SkinName, "Kanvio Neon"); // the model stays as it was
+    EXPECT_EQ(data.SkinFile(), "Z:\\no\\such\\skin.skn");
+    EXPECT_TRUE(data.SkinLoaded);
+    EXPECT_EQ(data.SkinName, "Kanvio Neon");
+    EXPECT_EQ(notices.size(), 1u);
     HWND window = ShowRaw({40, 40, 340, 240});
-    EXPECT_EQ(FrameOf(window), nullptr);
+    EXPECT_NE(FrameOf(window), nullptr);
 }
 
 // A package the reader refuses, given while a skin works, leaves that skin
@@ -159,6 +167,19 @@ TEST_F(SkinComponent, ARefusedFirstPackageLeavesNoSkin) {
     EXPECT_FALSE(data.SkinLoaded);
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_EQ(notices[0].find(KeptSkinNotice), std::string::npos) << notices[0];
+}
+
+// The skin layer reports what went wrong with a package; showing it is the
+// application's business, so the component alone opens no box.
+TEST_F(SkinComponent, TheComponentAloneShowsNoNotice) {
+    TSkinData& data = AddSkin(TOddSkin().Build());
+    data.OnNotice = TSkinData(nullptr).OnNotice;
+    ASSERT_TRUE(data.OnNotice);
+    const guitest::TBoxRefuser boxes;
+    EXPECT_FALSE(data.SetSkinStream({1, 2, 3}));
+    data.SetSkinFile("Z:\\no\\such\\skin.skn");
+    EXPECT_TRUE(data.SkinLoaded);
+    EXPECT_EQ(boxes.Refused(), 0);
 }
 
 TEST_F(SkinComponent, TheClassFilterRefusesCalendarsAndReportClasses) {

@@ -3,6 +3,8 @@
 // skin around the client area its design gives.
 #include "tests/gallery/GalleryFixture.h"
 
+#include "tests/guitest/BoxRefuser.h"
+
 #include "skin/WinSkinMenu/PopupMenuSkin.h"
 #include "skin/ImgUtil/ImgUtil.h"
 #include "toolkit/PageControl.h"
@@ -256,6 +258,18 @@ TEST_F(GallerySkin, EachTreeIsDrawnWholeWhenItsTabIsClicked) {
     clickTab(1);
     EXPECT_TRUE(drawnWhole(colour));
     EXPECT_TRUE(messages_.empty());
+}
+
+// The skin layer only reports why a package did not load; the gallery shows
+// it to the user in a box, for the skin component its design makes.
+TEST_F(GallerySkin, TheGalleryShowsWhyASkinDidNotLoad) {
+    Open();
+    std::unique_ptr<tk::Component> made(app_.Classes().Create("TSkinData", nullptr));
+    auto* skinData = dynamic_cast<skin::TSkinData*>(made.get());
+    ASSERT_NE(skinData, nullptr);
+    const guitest::TBoxRefuser boxes;
+    EXPECT_FALSE(skinData->SetSkinStream({1, 2, 3}));
+    EXPECT_EQ(boxes.Refused(), 1);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 // change of skin.
 #include "toolkit/Application.h"
 #include "toolkit/GraphicControls.h"
+#include "tests/guitest/BoxRefuser.h"
 #include "tests/guitest/GuiTest.h"
 #include "toolkit/PageControl.h"
 #include "skin/WinSubClass/SkinControl.h"
@@ -202,6 +203,18 @@ TEST_P(Showcase, ARefusedSkinLeavesTheOneShownAndTheRecentListKeepsWhatWasOpened
     EXPECT_EQ(form_->SkinData().SkinName, "Kanvio Neon");
     form_->ReloadSkin();
     EXPECT_EQ(form_->SkinData().SkinName, "Kanvio Neon") << "the built-in skin reloads";
+}
+
+// The skin layer only reports why a package did not load; skinview shows it
+// to the user in a box, for the skin component its design makes.
+TEST_P(Showcase, ShowsWhyASkinDidNotLoad) {
+    Open(GetParam());
+    std::unique_ptr<tk::Component> made(app_.Classes().Create("TSkinData", nullptr));
+    auto* skinData = dynamic_cast<skin::TSkinData*>(made.get());
+    ASSERT_NE(skinData, nullptr);
+    const guitest::TBoxRefuser boxes;
+    EXPECT_FALSE(skinData->SetSkinStream({1, 2, 3}));
+    EXPECT_EQ(boxes.Refused(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(OurSkins, Showcase, ::testing::Values("kanvio_neon", "kanvio_daylight"));

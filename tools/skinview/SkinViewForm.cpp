@@ -28,7 +28,16 @@ TSkinViewForm::TSkinViewForm(tk::Component* owner) : Form(owner) {
     AddMethod("MenuStatusBarClick", tk::NotifyEvent([this](tk::Component&) { ToggleStatusBar(); }));
     AddMethod("MenuAboutClick", tk::NotifyEvent([this](tk::Component&) { ShowAbout(); }));
     if (tk::Application* application = Application()) {
-        application->Classes().Register<skin::TSkinData>();
+        // The skin layer only reports why the stored skin did not load; the
+        // user sees it in a plain box.
+        application->Classes().Register(
+            skin::TSkinData::StaticClass().Name(), [](tk::Component* owner) -> tk::Component* {
+                auto* skinData = new skin::TSkinData(owner);
+                skinData->OnNotice = [](const std::string& text) {
+                    MessageBoxW(nullptr, tk::Widen(text).c_str(), L"", MB_OK);
+                };
+                return skinData;
+            });
     }
     LoadDesign("TSkinViewForm");
     builtIn_ = SkinData().SkinStream();

@@ -1,0 +1,102 @@
+// The package reader when memory runs out: a package that states a size the
+// process cannot hold is refused with the reader's own reason, like every
+// other refusal, instead of an exception escaping to whoever loads a skin.
+// Its own program, because it replaces the allocator to make memory run out.
+#include "skin/SkinRead/SkinReader.h"
+#include "tools/skinpack/PackageWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+// While set, every allocation of at least this many bytes fails.
+std::size_t FailFrom = 0;
+
+void* Allocate(std::size_t size) {
+    if (FailFrom != 0 && size >= FailFrom) {
+        throw std::bad_alloc();
+    }
+    if (void* p = std::malloc(size == 0 ? 1 : size)) {
+        return p;
+    }
+    throw std::bad_alloc();
+}
+
+// Memory is short for allocations of `bytes` and more while it lives.
+class TMemoryShort {
+public:
+    explicit TMemoryShort(std::size_t bytes) { FailFrom = bytes; }
+    ~TMemoryShort() { FailFrom = 0; }
+    TMemoryShort(const TMemoryShort&) = delete;
+    TMemoryShort& operator=(const TMemoryShort&) = delete;
+};
+
+} // namespace
+
+void* operator new(std::size_t size) {
+    return Allocate(size);
+}
+void* operator new[](std::size_t size) {
+    return Allocate(size);
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    std::free(p);
+}
+
+namespace {
+
+// A package stating 60 MiB, within what a skin may claim and with enough
+// coded bytes to reach it, whose expansion needs more memory than there is.
+std::vector<std::uint8_t> SixtyMegabytePackage() {
+    constexpr std::uint32_t Stated = 60u << 20;
+    std::vector<std::uint8_t> package(4 + Stated / TSkinReader::MaxExpansion + 16, 0);
+    package[0] = std::uint8_t(Stated);
+    package[1] = std::uint8_t(Stated >> 8);
+    package[2] = std::uint8_t(Stated >> 16);
+    package[3] = std::uint8_t(Stated >> 24);
+    return package;
+}
+
+TEST(SkinReaderMemory, APackageTooLargeToExpandIsRefusedWithOneReason) {
+    const std::vector<std::uint8_t> package = SixtyMegabytePackage();
+    std::vector<std::string> notices;
+    TSkinReader reader([&](const std::string& text) { notices.push_back(text); });
+    bool loaded = true;
+    {
+        const TMemoryShort shortage(16u << 20);
+        EXPECT_NO_THROW(loaded = reader.Load(package));
+    }
+    EXPECT_FALSE(loaded);
+    EXPECT_EQ(reader.RejectReason(),
+              "The skin package is too large to expand: it needs 62914560 bytes, "
+              "more memory than can be had");
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0], reader.RejectReason());
+    EXPECT_EQ(reader.Count(), 0u);
+}
+
+// With the memory there, the same reader goes on to read the next package.
+TEST(SkinReaderMemory, TheReaderWorksAgainOnceMemoryIsThere) {
+    TSkinReader reader;
+    {
+        const TMemoryShort shortage(16u << 20);
+        EXPECT_NO_THROW(reader.Load(SixtyMegabytePackage()));
+    }
+    EXPECT_FALSE(reader.RejectReason().empty());
+    ASSERT_TRUE(reader.Load(BuildPackage({{"a.ini", {'[', 'A', ']'}}})));
+    EXPECT_EQ(reader.Names(), std::vector<std::string>{"a.ini"});
+}
+
+} // namespace
