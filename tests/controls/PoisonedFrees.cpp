@@ -11,11 +11,15 @@
 namespace controlstest {
 namespace {
 
-int poisoning = 0;
+// How many PoisonedFrees are in scope.
+int& Depth() {
+    static int depth = 0;
+    return depth;
+}
 constexpr unsigned char Poison = 0xDD;
 
 void Release(void* block) noexcept {
-    if (block && poisoning > 0) {
+    if (block && Depth() > 0) {
         std::memset(block, Poison, _msize(block));
     }
     std::free(block);
@@ -31,10 +35,10 @@ void* Allocate(std::size_t size) {
 } // namespace
 
 PoisonedFrees::PoisonedFrees() {
-    ++poisoning;
+    ++Depth();
 }
 PoisonedFrees::~PoisonedFrees() {
-    --poisoning;
+    --Depth();
 }
 
 } // namespace controlstest
