@@ -339,10 +339,16 @@ void TWinSkinForm::SkinComponent(tk::Component& component, tk::Component& contai
         tk::Component* given = nullptr;
         FSkinData->OnSkinControl(*this, *FSkinData, container, component, upper, given);
         if (auto* skinner = dynamic_cast<TSkinControl*>(given)) {
-            if (!RegisterControl(*skinner)) {
+            const bool listed =
+                std::find(FControls.begin(), FControls.end(), skinner) != FControls.end();
+            if (!listed) {
                 skinner->Attach(*this, *FSkinData, skinner->FUseSkinColor, FControlCanvas);
             }
-            return;
+            // A skinner that cannot attach (its owner is no control) stays
+            // off the list, its owner's to free, and the rules go on.
+            if (listed || skinner->FForm == this) {
+                return;
+            }
         }
     }
     if (std::find(ExcludedClasses.begin(), ExcludedClasses.end(), upper) != ExcludedClasses.end()) {

@@ -53,8 +53,9 @@ void TSkinButton::AfterMessage(tk::Message& message) {
 // The press is the skinner's: the button takes the focus and shows pressed;
 // the control never sees it.
 bool TSkinButton::OnLButtonDown() {
-    if (FHandle && GetFocus() != FHandle) {
-        SetFocus(FHandle);
+    // The control losing the focus may run handlers that free the form.
+    if (FHandle && GetFocus() != FHandle && !Survives([this] { SetFocus(FHandle); })) {
+        return false;
     }
     SetMouseBits(mouse_bit::Pressed, true);
     Paint(nullptr);

@@ -30,6 +30,13 @@ void TSkinComBox::AfterMessage(tk::Message& message) {
         return ChangeMouseState(mouse_bit::Pressed, true);
     case WM_LBUTTONUP:
         return ChangeMouseState(mouse_bit::Pressed, false);
+    case tk::ReflectedCommand:
+        // A press dragged into the dropped list is released there: the box
+        // never hears of it, only that its list closed.
+        if (HIWORD(message.wParam) == CBN_CLOSEUP && Pressed()) {
+            ChangeMouseState(mouse_bit::Pressed, false);
+        }
+        return TSkinControl::AfterMessage(message);
     case tk::NotifyMouseEnter:
         return OnHover(true);
     case tk::NotifyMouseLeave:

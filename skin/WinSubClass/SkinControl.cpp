@@ -12,16 +12,27 @@
 #include "skin/WinSubClass/EngineTrace.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace skin {
 
+// The message a dispatch is running through the filters, and whether a
+// filter has already handed it to the control, and the control failed.
+struct TSkinControl::TPassing {
+    const tk::Message* message = nullptr;
+    bool passedOn = false;
+    bool failedBelow = false;
+};
+
 // What the dispatcher installed on a control shares with its skinner. The
 // skinner clears `skinner` when it goes; a dispatcher still in place (or a
-// copy of it still running) then hands every message to `below`.
+// copy of it still running) then hands every message to `below`. `passing`
+// is the innermost dispatch running, kept here since it outlives the skinner.
 struct TSkinControl::TLink {
     TSkinControl* skinner = nullptr;
     tk::MessageHandler below;
     bool hooked = false;
+    TPassing* passing = nullptr;
 };
 
 struct TSkinControl::TDispatcher {
@@ -185,12 +196,18 @@ void TSkinControl::RestoreColor() {
     }
 }
 
-bool TSkinControl::SafeBefore(tk::Message& message) {
+// A filter that failed after handing the message on has still delivered it:
+// the control's own failure goes on to the toolkit, which reports it, and the
+// message is not handed on a second time.
+bool TSkinControl::SafeBefore(tk::Message& message, const TPassing& passing) {
     try {
         return BeforeMessage(message);
     } catch (...) {
-        // a skinner's own failure leaves the message to the control
-        return true;
+        if (passing.failedBelow) {
+            throw;
+        }
+        // a skinner's own failure leaves the message to the control, once
+        return !passing.passedOn;
     }
 }
 
@@ -204,7 +221,13 @@ void TSkinControl::SafeAfter(tk::Message& message) {
 
 void TSkinControl::Dispatch(tk::Message& message, const std::shared_ptr<TLink>& link) {
     SKIN_TRACE_MESSAGE(ClassName(), FHandle, message.msg);
-    if (!SafeBefore(message) || !link->skinner) {
+    TPassing passing{&message};
+    struct TRestore {
+        TLink& link;
+        TPassing* outer;
+        ~TRestore() { link.passing = outer; }
+    } restore{*link, std::exchange(link->passing, &passing)};
+    if (!SafeBefore(message, passing) || !link->skinner) {
         return;
     }
     CallOriginal(message);
@@ -215,6 +238,24 @@ void TSkinControl::Dispatch(tk::Message& message, const std::shared_ptr<TLink>& 
 }
 
 void TSkinControl::CallOriginal(tk::Message& message) {
+    TPassing* passing = link_->passing;
+    if (passing && passing->message != &message) {
+        passing = nullptr;
+    }
+    if (passing) {
+        passing->passedOn = true;
+    }
+    try {
+        PassDown(message);
+    } catch (...) {
+        if (passing) {
+            passing->failedBelow = true;
+        }
+        throw;
+    }
+}
+
+void TSkinControl::PassDown(tk::Message& message) {
     if (link_->hooked || link_->below) {
         const tk::MessageHandler below = link_->below;
         if (below) {
@@ -264,11 +305,21 @@ void TSkinControl::AfterMessage(tk::Message& message) {
 
 // The window goes: the control's own handling first, then the control gets
 // its colour back and the frame frees the skinner.
+// A control that fails on the way out has lost its window all the same.
 bool TSkinControl::OnNcDestroy(tk::Message& message) {
-    CallOriginal(message);
+    try {
+        CallOriginal(message);
+    } catch (...) {
+        MarkWindowGone();
+        throw;
+    }
+    MarkWindowGone();
+    return false;
+}
+
+void TSkinControl::MarkWindowGone() {
     FState = TSkinnerState::WindowDestroyed;
     RestoreColor();
-    return false;
 }
 
 void TSkinControl::OnFocusChanged(bool focused) {
@@ -282,8 +333,12 @@ void TSkinControl::OnSetText(const wchar_t* text) {
 }
 
 bool TSkinControl::PassOnAndSurvive(tk::Message& message) {
+    return Survives([&] { CallOriginal(message); });
+}
+
+bool TSkinControl::Survives(const std::function<void()>& step) {
     const std::shared_ptr<TLink> alive = link_;
-    CallOriginal(message);
+    step();
     return alive->skinner != nullptr;
 }
 

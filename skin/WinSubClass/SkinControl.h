@@ -31,6 +31,7 @@
 
 #include <commctrl.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -90,6 +91,9 @@ public:
     // Hands the message to the control's own handling; false when that freed
     // the skinner (which then touches nothing of itself).
     bool PassOnAndSurvive(tk::Message& message);
+    // Runs a step that may run handlers able to free the skinner (focus
+    // changes, a repaint of the control); false when it did.
+    bool Survives(const std::function<void()>& step);
     // The filters' shared answers; each returns what BeforeMessage returns.
     // The control's own handling, then a repaint (unless that freed the
     // skinner): handled here.
@@ -206,13 +210,17 @@ protected:
     void Notification(tk::Component& component, tk::Operation operation) override;
 
 private:
+    struct TPassing;
     struct TLink;
     struct TDispatcher;
     // Runs one message through the filters; `link` keeps the dispatcher's
     // state alive while the skinner itself may go.
     void Dispatch(tk::Message& message, const std::shared_ptr<TLink>& link);
-    bool SafeBefore(tk::Message& message);
+    bool SafeBefore(tk::Message& message, const TPassing& passing);
+    // CallOriginal's delivery, without noting it.
+    void PassDown(tk::Message& message);
     bool OnNcDestroy(tk::Message& message);
+    void MarkWindowGone();
     void OnFocusChanged(bool focused);
     void OnSetText(const wchar_t* text);
     void SafeAfter(tk::Message& message);

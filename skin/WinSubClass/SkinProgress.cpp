@@ -10,10 +10,11 @@
 namespace skin {
 namespace {
 
-// The control's Style that asks for chunks (the toolkit's progress bar).
+// The control's Style that asks for chunks (the toolkit's progress bar); its
+// default asks for nothing of its own.
 constexpr const char* ChunkStyleName = "pbstChunks";
 // The skin's own Style of its progress element that asks for chunks, for
-// progress bars without such a property.
+// progress bars that leave their style at the default or have none.
 constexpr int ChunkElementStyle = 1;
 // The whole progress image drawn as one cell (the chunk style's frame).
 constexpr int WholeImage = 1;
@@ -36,11 +37,8 @@ bool TSkinProgress::Vertical() const {
 }
 
 bool TSkinProgress::Chunked() const {
-    const std::string style = GetEnumProp("Style");
-    if (!style.empty()) {
-        return style == ChunkStyleName;
-    }
-    return FSkinData->Progress->Style == ChunkElementStyle;
+    return GetEnumProp("Style") == ChunkStyleName ||
+           FSkinData->Progress->Style == ChunkElementStyle;
 }
 
 int TSkinProgress::FilledLength(int length) const {

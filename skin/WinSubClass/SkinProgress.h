@@ -1,7 +1,8 @@
 // TSkinProgress: a progress bar painted from the skin's progress strip: the
 // empty bar, then the filled part over it, in one piece or (the control's
-// Style pbstChunks) as copies of the skin's chunk image. Vertical bars fill
-// from the bottom.
+// Style pbstChunks, or the skin's progress Style 1 for a control left at its
+// default) as copies of the skin's chunk image. Vertical bars fill from the
+// bottom.
 //
 // Error policy: the base's; without the skin's progress image the control
 // paints itself.

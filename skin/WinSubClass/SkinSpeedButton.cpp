@@ -139,7 +139,9 @@ bool TSkinSpeedButton::OnPaintMessage(tk::Message& message) {
 
 // The control clicks itself; the skinner shows it pressed.
 bool TSkinSpeedButton::OnPress(tk::Message& message) {
-    CallOriginal(message);
+    if (!PassOnAndSurvive(message)) {
+        return false;
+    }
     SetMouseBits(mouse_bit::Pressed, true);
     Paint(nullptr);
     return false;

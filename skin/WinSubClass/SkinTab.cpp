@@ -92,6 +92,9 @@ void TSkinTab::PrepareImages() {
     // the whole row; the border is drawn straight, so it is turned itself.
     FTabImage = tabs->Bitmap;
     FTabImage.ConvertTo(24);
+    if (FTabPosition == TTabSide::Bottom) {
+        FlipBitmap(FTabImage);
+    }
     FBorderImage = tabs->Bitmap2;
     if (FBorderImage.Empty()) {
         return;
@@ -99,7 +102,6 @@ void TSkinTab::PrepareImages() {
     FBorderImage.ConvertTo(24);
     switch (FTabPosition) {
     case TTabSide::Bottom:
-        FlipBitmap(FTabImage);
         FlipBitmap(FBorderImage);
         break;
     case TTabSide::Left:

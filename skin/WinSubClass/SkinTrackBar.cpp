@@ -6,6 +6,17 @@
 #include "skin/WinSkinData/WinSkinData.h"
 
 namespace skin {
+namespace {
+
+// Whether what is drawn on the context can be read back: not so for a
+// metafile being recorded or a printer.
+bool CanReadBack(HDC dc) {
+    const DWORD kind = GetObjectType(dc);
+    return kind != OBJ_METADC && kind != OBJ_ENHMETADC &&
+           GetDeviceCaps(dc, TECHNOLOGY) == DT_RASDISPLAY;
+}
+
+} // namespace
 
 void PaintTrackThumb(HDC dc, const RECT& thumb, const TDataSkinObject& element,
                      TThumbPieces* pieces) {
@@ -20,6 +31,13 @@ void PaintTrackThumb(HDC dc, const RECT& thumb, const TDataSkinObject& element,
         const TDib& piece =
             kept.thumb.Render(element, w, h, element.Frame, TrackThumbCell, {}, false);
         if (piece.Empty()) {
+            return;
+        }
+        if (!CanReadBack(dc)) {
+            // The thumb keyed straight onto the context instead, by plain
+            // raster operations: a recording keeps those (a masked blit it
+            // may drop).
+            TransparentBlitXor(dc, thumb, piece, KeyColour);
             return;
         }
         TDib& shown = kept.shown;

@@ -6,6 +6,7 @@
 #include "toolkit/Notifications.h"
 
 #include "skin/WinSubClass/SkinBitButton.h"
+#include "tests/controls/PoisonedFrees.h"
 
 using namespace skin;
 using namespace controlstest;
@@ -69,6 +70,23 @@ TEST_F(Buttons, APushButtonShowsNormalHotPressedAndClicksOnRelease) {
     EXPECT_EQ(clicks, 1);
     EXPECT_TRUE(button.Focused());
     EXPECT_EQ(CellColour(button), Cell(button_frame::Hot));
+}
+
+TEST_F(Buttons, APressWhoseFocusChangeFreesTheFormLeavesTheFreedSkinnerAlone) {
+    tk::Form& form = FormWithFocusElsewhere();
+    auto& button = SkinnedButton<tk::Button>(form);
+    // The edit losing the focus to the pressed button closes the form at once.
+    tk::MessageHandler own = edit_->WindowProc();
+    edit_->SetWindowProc([&form, own](tk::Message& message) {
+        own(message);
+        if (message.msg == WM_KILLFOCUS) {
+            delete &form;
+        }
+    });
+    const HWND window = button.Handle();
+    const PoisonedFrees poisoned;
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 12));
+    EXPECT_FALSE(IsWindow(window));
 }
 
 TEST_F(Buttons, APressReleasedOutsideStaysPressedUntilTheMouseLeavesAndNeverClicks) {

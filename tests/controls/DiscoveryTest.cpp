@@ -19,6 +19,7 @@
 #include "skin/WinSubClass/SkinScControl.h"
 #include "skin/WinSubClass/SkinScrollbar.h"
 #include "skin/WinSubClass/SkinSpeedButton.h"
+#include "tests/controls/PoisonedFrees.h"
 #include "skin/WinSubClass/SkinTrackBar.h"
 #include "skin/WinSubClass/SkinUpDown.h"
 #include "toolkit/StdCtrls.h"
@@ -105,6 +106,37 @@ TEST_F(Discovery, TheApplicationsEventMaySupplyTheSkinner) {
     EXPECT_TRUE(SkinnerOf(push)->FAttached);
     EXPECT_EQ(typeid(*SkinnerOf(other)), typeid(TSkinButton));
     EXPECT_NE(std::find(classes.begin(), classes.end(), "TBUTTON"), classes.end());
+}
+
+TEST_F(Discovery, ASkinnerFromTheEventThatCannotAttachStaysOffTheFramesList) {
+    skinData_ = &AddSkin(TButtonSkin().Build());
+    std::vector<TSkinControl*> given;
+    // Owned by the skin component, which is no control.
+    skinData_->OnSkinControl = [&](tk::Component&, TSkinData& data, tk::Component&,
+                                   tk::Component& control, const std::string&,
+                                   tk::Component*& skinned) {
+        if (control.Name() == "Push") {
+            given.push_back(new TSkinBitButton(&data));
+            skinned = given.back();
+        }
+    };
+    tk::Form& form = NewForm();
+    auto& push = Add<tk::Button>(form, "Push");
+    ShowAndSkin(form);
+    ASSERT_EQ(given.size(), 1u);
+    EXPECT_FALSE(given[0]->FAttached);
+    EXPECT_EQ(std::find(frame_->FControls.begin(), frame_->FControls.end(), given[0]),
+              frame_->FControls.end());
+    // The rules went on: the button has the frame's own skinner.
+    EXPECT_EQ(typeid(*SkinnerOf(push)), typeid(TSkinButton));
+    // Its owner frees it; the frame's next pass and its end touch nothing of it.
+    {
+        const PoisonedFrees poisoned;
+        delete given[0];
+        frame_->SkinFormControls(form);
+        frame_->FreeControls();
+    }
+    EXPECT_TRUE(frame_->FControls.empty());
 }
 
 TEST_F(Discovery, AControlWithoutAWindowGetsOneFirst) {

@@ -4,6 +4,9 @@
 
 #include "toolkit/GraphicControls.h"
 #include "skin/WinSubClass/SkinSpeedButton.h"
+#include "tests/controls/PoisonedFrees.h"
+
+#include <stdexcept>
 
 using namespace skin;
 using namespace controlstest;
@@ -136,6 +139,42 @@ TEST_F(SpeedButtons, AWindowlessSpeedButtonFollowsTheMouse) {
     EXPECT_EQ(CellColour(button), Cell(button_frame::Hot));
     guitest::MouseMove(form.Handle(), {300, 200});
     EXPECT_EQ(CellColour(button), Cell(button_frame::Normal));
+}
+
+TEST_F(SpeedButtons, AFailingMouseDownHandlerRunsOnceAndIsReported) {
+    tk::Form& form = SkinnedForm();
+    auto& button = SpeedButton(form);
+    int downs = 0;
+    button.OnMouseDown = [&](tk::Component&, tk::MouseButton, tk::ShiftState, int, int) {
+        ++downs;
+        throw std::runtime_error("mouse down failed");
+    };
+    std::vector<std::string> reported;
+    app_.SetMessageBox(
+        [&](const std::string& text, const std::string&) { reported.push_back(text); });
+    PostMessageW(form.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 50));
+    frametest::Settle();
+    PostMessageW(form.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(60, 50));
+    frametest::Settle();
+    EXPECT_EQ(downs, 1);
+    EXPECT_EQ(reported, (std::vector<std::string>{"mouse down failed"}));
+}
+
+TEST_F(SpeedButtons, AMouseDownHandlerThatFreesTheSkinnerLeavesItAlone) {
+    tk::Form& form = SkinnedForm();
+    auto& button = SpeedButton(form);
+    int clicks = 0;
+    button.OnClick = [&](tk::Component&) { ++clicks; };
+    // The handler switches the skinning of the button off.
+    button.OnMouseDown = [this, &button](tk::Component&, tk::MouseButton, tk::ShiftState, int,
+                                         int) { delete SkinnerOf(button); };
+    {
+        const PoisonedFrees poisoned;
+        SendMessageW(form.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 50));
+    }
+    EXPECT_EQ(SkinnerOf(button), nullptr);
+    SendMessageW(form.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(60, 50));
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(SpeedButtons, DownOutranksDisabled) {

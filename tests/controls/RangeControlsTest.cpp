@@ -308,6 +308,20 @@ TEST_F(ProgressSkin, TheChunkStyleLaysChunksSideBySideFromTheLeftMargin) {
     EXPECT_NE(ClientPixel(*bar_, {Margin, top}), chunk) << "position 0: no chunk";
 }
 
+TEST_F(ProgressSkin, ABarLeftAtTheDefaultStyleTakesTheSkinsChunks) {
+    TRangeSkin look;
+    look.progressStyle = 1;
+    SkinnedBar(look);
+    Show(50);
+    constexpr int Margin = 3; // the test skin's LeftWidth
+    const int top = (20 - TRangeSkin::ChunkHeight) / 2;
+    const uint32_t chunk = Rgb(TRangeSkin::Chunk);
+    EXPECT_EQ(ClientPixel(*bar_, {Margin, top}), chunk);
+    EXPECT_NE(ClientPixel(*bar_, {Margin + TRangeSkin::ChunkWidth, top}), chunk) << "the gap";
+    EXPECT_EQ(ClientPixel(*bar_, {Margin + 99, top}), chunk);
+    EXPECT_NE(ClientPixel(*bar_, {Margin + 100, top}), chunk);
+}
+
 TEST_F(ProgressSkin, WithoutAChunkImageTheChunkStyleShowsOnlyTheBar) {
     TRangeSkin look;
     look.withChunk = false;

@@ -80,6 +80,8 @@ struct TRangeSkin {
     bool withUpDown = true;
     bool withProgress = true;
     bool withChunk = true;
+    // The progress element's own Style (1: chunks).
+    int progressStyle = 0;
     bool withHeader = true;
 
     std::vector<uint8_t> Build() const;
@@ -152,6 +154,7 @@ inline std::vector<uint8_t> TRangeSkin::Build() const {
     }
     if (withProgress) {
         ini += "[Progress]\nBitmap=progress.bmp\nLeftWidth=3\nRightWidth=3\nTrans=1\n";
+        ini += "Style=" + std::to_string(progressStyle) + "\n";
         entries.push_back({"progress.bmp", bmp(SolidCells(TStrip::Progress, 2, 20, 10))});
         if (withChunk) {
             ini += "Chunk=chunk.bmp\n";

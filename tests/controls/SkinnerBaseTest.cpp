@@ -15,6 +15,10 @@ namespace {
 constexpr UINT Watched = WM_APP + 1;
 constexpr UINT Swallowed = WM_APP + 2;
 constexpr UINT Throwing = WM_APP + 3;
+// Handed on by the skinner itself: the control fails on the first, the
+// skinner after handing on the second.
+constexpr UINT HandedOnControlFails = WM_APP + 4;
+constexpr UINT HandedOnSkinnerFails = WM_APP + 5;
 
 // Journals what its filters see; swallows one message, throws on another.
 class TProbeSkinner : public TSkinControl {
@@ -30,6 +34,13 @@ public:
         }
         if (message.msg == Swallowed) {
             message.result = 7;
+            return false;
+        }
+        if (message.msg == HandedOnControlFails || message.msg == HandedOnSkinnerFails) {
+            CallOriginal(message);
+            if (message.msg == HandedOnSkinnerFails) {
+                throw std::runtime_error("filter failed after handing on");
+            }
             return false;
         }
         return TSkinControl::BeforeMessage(message);
@@ -66,8 +77,12 @@ protected:
         button.Handle();
         tk::MessageHandler own = button.WindowProc();
         button.SetWindowProc([this, own](tk::Message& message) {
-            if (message.msg == Watched || message.msg == Swallowed || message.msg == Throwing) {
+            if (message.msg == Watched || message.msg == Swallowed || message.msg == Throwing ||
+                message.msg == HandedOnControlFails || message.msg == HandedOnSkinnerFails) {
                 journal_.push_back("control");
+            }
+            if (message.msg == HandedOnControlFails) {
+                throw std::runtime_error("control failed");
             }
             if (message.msg == WM_NCDESTROY) {
                 journal_.push_back(probe_ && probe_->FState == TSkinnerState::Attached
@@ -103,6 +118,33 @@ TEST_F(SkinnerBase, FailingFiltersAreSwallowedAndTheControlStillHears) {
     AttachProbe();
     SendMessageW(button.Handle(), Throwing, 0, 0);
     EXPECT_EQ(journal_, (std::vector<std::string>{"control"}));
+}
+
+TEST_F(SkinnerBase, AMessageAFilterHandedOnReachesTheControlOnceWhateverFails) {
+    tk::Button& button = JournaledButton();
+    AttachProbe();
+    std::vector<std::string> reported;
+    app_.SetMessageBox(
+        [&](const std::string& text, const std::string&) { reported.push_back(text); });
+    // The control's own failure is reported, once, and not handed on again.
+    SendMessageW(button.Handle(), HandedOnControlFails, 0, 0);
+    EXPECT_EQ(journal_, (std::vector<std::string>{"control"}));
+    EXPECT_EQ(reported, (std::vector<std::string>{"control failed"}));
+    // The skinner's own failure after handing on is swallowed.
+    journal_.clear();
+    reported.clear();
+    SendMessageW(button.Handle(), HandedOnSkinnerFails, 0, 0);
+    EXPECT_EQ(journal_, (std::vector<std::string>{"control"}));
+    EXPECT_TRUE(reported.empty());
+    // The same on a raw window's subclass chain.
+    HWND raw =
+        CreateWindowExW(0, L"BUTTON", L"Raw", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 60, 60, 20,
+                        button.Parent()->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    auto* skinner = new TProbeSkinner(frame_, journal_);
+    skinner->AttachWindow(raw, *skinData_, *frame_, frame_->FControlCanvas);
+    SendMessageW(raw, HandedOnSkinnerFails, 0, 0);
+    EXPECT_TRUE(reported.empty());
+    DestroyWindow(raw);
 }
 
 TEST_F(SkinnerBase, ASecondAttachIsIgnored) {

@@ -170,6 +170,26 @@ TEST_P(TabSides, TabsShowTheirCellsTurnedToTheirSideInsideTheTurnedPageBorder) {
     EXPECT_TRUE(guitest::PixelIs(shot, beyond.x, beyond.y, TTabSkin::Face));
 }
 
+TEST_P(TabSides, WithoutAPageBorderTheTabsAreStillTurnedToTheirSide) {
+    TTabSkin skin;
+    skin.withBorder = false;
+    tk::Form& form = SkinnedForm(skin.Build());
+    tk::PageControl& pages = AddPages(form, GetParam(), {20, 20, 380, 240}, 3);
+    SkinControls(form);
+    HWND window = pages.Handle();
+    TSkinTab* skinner = TabSkinnerOf(window);
+    ASSERT_NE(skinner, nullptr);
+    const TTabSide side = skinner->FTabPosition;
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    frametest::Settle();
+    const guitest::Capture shot = guitest::CaptureWindow(window);
+    const RECT normal = DrawnRect(side, ItemRect(window, 1));
+    const POINT fill = FillPoint(side, normal);
+    const POINT tip = TipPoint(side, normal);
+    EXPECT_TRUE(guitest::PixelIs(shot, fill.x, fill.y, TTabSkin::Cells[0]));
+    EXPECT_TRUE(guitest::PixelIs(shot, tip.x, tip.y, TTabSkin::Tip));
+}
+
 std::string SideName(const ::testing::TestParamInfo<tk::TabPosition>& info) {
     static const char* const names[] = {"Top", "Bottom", "Left", "Right"};
     return names[int(info.param)];

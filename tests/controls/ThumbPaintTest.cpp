@@ -154,6 +154,41 @@ TEST_F(ThumbPaint, EmptyThumbsAndImagesLeaveTheBackdrop) {
     EXPECT_TRUE(Painted({{4, 6, 15, 26}, &blank, "no image"}, &pieces) == backdrop_);
 }
 
+// A metafile being recorded cannot be read back: the thumb is keyed onto it
+// all the same, and the played-back picture shows the control's drawing
+// around and under the thumb's keyed pixels.
+TEST_F(ThumbPaint, AThumbRecordedIntoAMetafileKeepsTheBackdropAroundIt) {
+    const TThumbPaint paint{{4, 6, 15, 26}, &horz_, "recorded"};
+    // The frame in hundredths of a millimetre, as the screen measures them,
+    // so the picture plays back pixel for pixel.
+    HDC screen = GetDC(nullptr);
+    const RECT frame{
+        0, 0, Backdrop * GetDeviceCaps(screen, HORZSIZE) * 100 / GetDeviceCaps(screen, HORZRES),
+        Backdrop * GetDeviceCaps(screen, VERTSIZE) * 100 / GetDeviceCaps(screen, VERTRES)};
+    HDC recording = CreateEnhMetaFileW(screen, nullptr, &frame, nullptr);
+    ReleaseDC(nullptr, screen);
+    ASSERT_NE(recording, nullptr);
+    {
+        const tk::BitmapDC backdrop(skin::NativeBitmap(backdrop_));
+        BitBlt(recording, 0, 0, Backdrop, Backdrop, backdrop, 0, 0, SRCCOPY);
+    }
+    skin::TThumbPieces pieces;
+    skin::PaintTrackThumb(recording, paint.rect, *paint.element, &pieces);
+    HENHMETAFILE picture = CloseEnhMetaFile(recording);
+    ASSERT_NE(picture, nullptr);
+    TDib played(Backdrop, Backdrop);
+    played.Fill(MakeColour(0, 0, 0));
+    {
+        const tk::BitmapDC dc(skin::NativeBitmap(played));
+        const RECT whole{0, 0, Backdrop, Backdrop};
+        PlayEnhMetaFile(dc, picture, &whole);
+    }
+    GdiFlush();
+    DeleteEnhMetaFile(picture);
+    const TDib wanted = StretchedOnTheSpot(paint);
+    EXPECT_TRUE(played == wanted) << FirstDifference(played, wanted);
+}
+
 TEST_F(ThumbPaint, PaintingKeepsNoObject) {
     skin::TThumbPieces pieces;
     TDib image = backdrop_;

@@ -179,6 +179,50 @@ TEST_F(SkinviewControls, TheComboPicksByMouseAndByKeyboardAndComesBackToRest) {
              [&](const Picture& s) { return ComboButtonAtRest(s, view); });
 }
 
+// The list combo's button, as the pressed look is compared with.
+Box ListComboButtonBox(const SkinviewScreen& view) {
+    const Box list = view.ListCombo();
+    return {list.Right() - 18, list.top, 18, list.height};
+}
+
+TEST_F(SkinviewControls, TheCombosButtonLetsGoWhenItsDroppedListCloses) {
+    const SkinviewScreen view = Start();
+    const Picture before = Step("started");
+    const Box button = ListComboButtonBox(view);
+    const Box text = view.ListCombo();
+    const Box below{text.left, text.Bottom() + 2, text.width, 40};
+    const auto listOpen = [&](const Picture& s) { return CountChanged(s, before, below) > 500; };
+    // Held down, the button shows pressed and the list drops.
+    Screen().MoveTo(view.ListComboButton());
+    Screen().Press();
+    const Picture held = StepWhen("held", "the list below the combo", listOpen);
+    const auto letGo = [&](const Picture& s) {
+        return Unchanged(s, before, below) && !SameLook(s, button, held, button);
+    };
+    // Dragged onto an item and let go there: the list takes the release,
+    // and the button must not stay pressed.
+    Screen().Glide(view.ListComboItem(1));
+    Screen().Release();
+    Screen().MoveTo(RestingPlace(view));
+    StepWhen("dragged-pick", "the list closed and the button no longer pressed", letGo);
+    // Clicked open, an item clicked.
+    Screen().Click(view.ListComboButton());
+    StepWhen("open", "the list below the combo", listOpen);
+    Screen().Click(view.ListComboItem(2));
+    Screen().MoveTo(RestingPlace(view));
+    StepWhen("picked", "the list closed and the button no longer pressed", letGo);
+    // Clicked open and shut by a click away from it.
+    Screen().Click(view.ListComboButton());
+    StepWhen("open-again", "the list below the combo", listOpen);
+    Screen().Click(RestingPlace(view));
+    StepWhen("clicked-away", "the list closed and the button no longer pressed", letGo);
+    // The focus moves on: the button rests as the other combo's.
+    Screen().Click(view.EditBox());
+    Screen().MoveTo(RestingPlace(view));
+    StepWhen("at-rest", "the combo's button at rest",
+             [&](const Picture& s) { return ComboButtonAtRest(s, view); });
+}
+
 // Each page control's first page carries a label, its others none.
 bool LabelShown(const Picture& s, const SkinviewScreen& view, PageTab firstTab) {
     const Box label = view.PageLabel(firstTab);

@@ -11,7 +11,7 @@ using SkinviewMenus = SkinviewShowcase;
 
 // The selected item's fill and the drop-down's background in the built-in
 // skin.
-constexpr Rgb SelectedFill = MakeRgb(205, 41, 115);
+constexpr Rgb SelectedFill = MakeRgb(195, 3, 103);
 constexpr Rgb Pure = MakeRgb(255, 255, 255);
 
 // The drop-down of `menu` is the one open: a drop-down covers the bar's

@@ -333,10 +333,11 @@ TEST(SkinviewRefusal, ClearMessagesForWhatItCannotUse) {
     EXPECT_NE(run.err.find("usage: skinview"), std::string::npos) << run.err;
 }
 
-// The sheet of button states: one row per kind, one column per state, every
-// button skinned. A push button's normal, hot, pressed and disabled columns
-// show different cells of the skin's button strip.
-TEST_F(SkinviewRun, TheStatesSheetShowsEachButtonStateInItsOwnCell) {
+// The sheet of control states: one row per kind, one column per state, every
+// control skinned. A push button's normal, hot, pressed and disabled columns
+// show different cells of the skin's button strip; the range controls' values
+// grow along the row.
+TEST_F(SkinviewRun, TheStatesSheetShowsEachControlStateInItsOwnCell) {
     const std::string package = KANVIO_SKINS_DIR "/kanvio_daylight.skn";
     ASSERT_NO_FATAL_FAILURE(Screenshot(L"\"" + tk::Widen(package) + L"\" --states"));
     ExpectConsistent();
@@ -352,6 +353,17 @@ TEST_F(SkinviewRun, TheStatesSheetShowsEachButtonStateInItsOwnCell) {
     EXPECT_NE(normal, pressed) << Hex(normal);
     EXPECT_NE(normal, disabled) << Hex(normal);
     EXPECT_NE(hot, pressed) << Hex(hot);
+    // The range rows below them: the progress bar (row 6) empty in the first
+    // column and full in the last; the track bar's thumb (row 5) at the left
+    // end in the first column only.
+    const auto cellPixel = [&](int row, int column, int x) {
+        return image.At(report.client.left + 90 + column * 112 + 6 + x,
+                        report.client.top + 24 + row * 38 + 6 + 13);
+    };
+    EXPECT_NE(cellPixel(6, 0, 20), cellPixel(6, 5, 20)) << Hex(cellPixel(6, 0, 20));
+    EXPECT_EQ(cellPixel(6, 0, 20), cellPixel(6, 0, 80)) << "no fill at 0";
+    EXPECT_EQ(cellPixel(6, 5, 20), cellPixel(6, 5, 80)) << "filled all along";
+    EXPECT_NE(cellPixel(5, 0, 13), cellPixel(5, 3, 13)) << Hex(cellPixel(5, 0, 13));
 }
 
 } // namespace

@@ -232,7 +232,8 @@ TDib MenuItems(const TTheme& t) {
             return;
         }
         if (i == 4) {
-            c.RoundFill(1, 1, 38, 18, 3, Mix(t.menu, t.highlight, 200));
+            // Nearly the highlight itself: the selected item's text is drawn on it.
+            c.RoundFill(1, 1, 38, 18, 3, Mix(t.menu, t.highlight, 230));
             c.RoundFrame(1, 1, 38, 18, 3, t.highlight);
             c.VLine(1, 4, 12, t.lineHot);
         }

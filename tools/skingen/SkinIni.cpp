@@ -154,8 +154,8 @@ void ControlSections(TIniText& ini, const TTheme& t) {
         .Key("CheckButton", "checkboxold.bmp")
         .Key("RadioButton", "radiobutton.bmp")
         .Key("NormalColour2", Rgb(t.text))
-        .Key("MouseOverColour2", Rgb(t.lineHot))
-        .Key("PressedColour2", Rgb(t.highlight));
+        .Key("MouseOverColour2", Rgb(t.textHot))
+        .Key("PressedColour2", Rgb(t.textPressed));
     ini.Section("Progress").Key("Bitmap", "progress_bar.bmp").Margins(3, 3, 3, 3).Key("Style", 0);
     ini.Section("GroupBoxEdge")
         .Key("Image", "groupboxedge.bmp")
@@ -176,7 +176,7 @@ void ControlSections(TIniText& ini, const TTheme& t) {
         .Margins(6, 6, 6, 3)
         .Key("Trans", 1)
         .Key("NormalColour2", Rgb(t.text))
-        .Key("MouseOverColour2", Rgb(t.lineHot));
+        .Key("MouseOverColour2", Rgb(t.textHot));
     ini.Section("StatusBarEdges")
         .Key("Image", "status.bmp")
         .Margins(2, 2, 2, 2)

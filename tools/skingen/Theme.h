@@ -66,8 +66,10 @@ struct TTheme {
     Colour lineDisabled;
     Colour mark; // check marks, arrows, glyphs of controls
     Colour markDisabled;
-    Colour well; // inside of check boxes, tracks, edits
-    Colour text; // button and menu text
+    Colour well;        // inside of check boxes, tracks, edits
+    Colour text;        // button and menu text
+    Colour textHot;     // captions of buttons under the mouse and of selected tabs
+    Colour textPressed; // captions of pressed buttons
     Colour textDisabled;
     Colour highlight; // selected menu items and the progress bar
     Colour highlight2;

@@ -70,14 +70,17 @@ TTheme Neon() {
     t.markDisabled = Rgb(90, 94, 110);
     t.well = Rgb(14, 15, 24);
     t.text = Rgb(222, 236, 246);
+    t.textHot = Rgb(0, 229, 255);
+    t.textPressed = Rgb(255, 46, 136);
     t.textDisabled = Rgb(110, 114, 130);
-    t.highlight = Rgb(255, 46, 136);
+    // Deep enough for white text on selected menu items.
+    t.highlight = Rgb(214, 0, 110);
     t.highlight2 = Rgb(150, 60, 255);
     t.highlightText = Rgb(255, 255, 255);
     t.menu = Rgb(24, 26, 40);
     t.menuBar = Rgb(20, 21, 34);
     t.titleText = Rgb(230, 250, 255);
-    t.titleTextInactive = Rgb(120, 126, 150);
+    t.titleTextInactive = Rgb(140, 146, 170);
     t.windowText = Rgb(24, 26, 38);
     t.shadow = Rgb(12, 13, 20);
     t.darkShadow = Rgb(0, 0, 0);
@@ -120,14 +123,17 @@ TTheme Daylight() {
     t.markDisabled = Rgb(170, 170, 170);
     t.well = Rgb(255, 255, 255);
     t.text = Rgb(20, 30, 50);
+    // A deep orange: the hot outline's orange does not read on the light faces.
+    t.textHot = Rgb(170, 80, 0);
+    t.textPressed = Rgb(36, 86, 180);
     t.textDisabled = Rgb(150, 150, 150);
-    t.highlight = Rgb(64, 120, 220);
-    t.highlight2 = Rgb(36, 86, 180);
+    t.highlight = Rgb(36, 86, 180);
+    t.highlight2 = Rgb(26, 66, 150);
     t.highlightText = Rgb(255, 255, 255);
     t.menu = Rgb(250, 250, 252);
     t.menuBar = Rgb(232, 236, 244);
     t.titleText = Rgb(255, 255, 255);
-    t.titleTextInactive = Rgb(90, 96, 110);
+    t.titleTextInactive = Rgb(40, 44, 56);
     t.windowText = Rgb(0, 0, 0);
     t.shadow = Rgb(160, 166, 180);
     t.darkShadow = Rgb(90, 96, 110);
@@ -173,6 +179,8 @@ TTheme Test() {
     t.markDisabled = Rgb(170, 166, 160);
     t.well = Rgb(255, 252, 246);
     t.text = Rgb(40, 24, 10);
+    t.textHot = t.lineHot;
+    t.textPressed = Rgb(200, 60, 20);
     t.textDisabled = Rgb(150, 146, 140);
     t.highlight = Rgb(200, 60, 20);
     t.highlight2 = Rgb(150, 40, 10);

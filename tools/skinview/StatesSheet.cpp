@@ -1,6 +1,8 @@
 #include "tools/skinview/StatesSheet.h"
 
 #include "toolkit/GraphicControls.h"
+#include "toolkit/RangeControls.h"
+#include "toolkit/ScrollBar.h"
 #include "skin/WinSubClass/SkinControl.h"
 #include "skin/WinSubClass/SkinManager.h"
 #include "tools/skinview/SkinText.h"
@@ -17,8 +19,12 @@ namespace {
 enum class TState { Normal, Hot, Pressed, Focused, DefaultOrChecked, Disabled };
 constexpr std::array<const char*, 6> StateNames{"正常 Normal",  "悬停 Hot",          "按下 Pressed",
                                                 "焦点 Focused", "默认/选中 Default", "禁用 Off"};
-constexpr std::array<const char*, 5> KindNames{"按钮 Button", "位图 BitBtn", "快捷 Speed",
-                                               "复选 Check", "单选 Radio"};
+constexpr std::array<const char*, 9> KindNames{"按钮 Button",   "位图 BitBtn",   "快捷 Speed",
+                                               "复选 Check",    "单选 Radio",    "滑块 Track",
+                                               "进度 Progress", "滚动条 Scroll", "微调 Up-down"};
+// The progress bar's fill in each column, in percent: empty in the first,
+// full in the last, so every cell of its strip shows somewhere.
+constexpr int ProgressStep = 20;
 constexpr int LabelWidth = 90;
 constexpr int HeaderHeight = 24;
 constexpr int CellWidth = 112;
@@ -64,7 +70,7 @@ template <class T> T& TStatesSheet::AddControl(int row, int column) {
 }
 
 TStatesSheet::TStatesSheet(tk::Component* owner) : Form(owner) {
-    SetCaption("按钮状态 Button states");
+    SetCaption("控件状态 Control states");
     SetBorderStyle(tk::BorderStyle::Single);
     SetClientWidth(LabelWidth + int(StateNames.size()) * CellWidth + 8);
     SetClientHeight(HeaderHeight + int(KindNames.size()) * CellHeight + 8);
@@ -103,9 +109,19 @@ TStatesSheet::TStatesSheet(tk::Component* owner) : Form(owner) {
         auto& radio = AddControl<tk::RadioButton>(4, column);
         radio.SetCaption("单选 Radio");
         radio.SetChecked(state == TState::DefaultOrChecked);
+        auto& track = AddControl<tk::TrackBar>(5, column);
+        track.SetMax(10);
+        track.SetPosition(column * 2);
+        auto& progress = AddControl<tk::ProgressBar>(6, column);
+        progress.SetPosition(column * ProgressStep);
+        auto& scroll = AddControl<tk::ScrollBar>(7, column);
+        scroll.SetPageSize(20);
+        scroll.SetPosition(column * 16);
+        auto& upDown = AddControl<tk::UpDown>(8, column);
+        upDown.SetOrientation(tk::Orientation::Horizontal);
         if (state == TState::Disabled) {
-            for (tk::Control* control :
-                 std::initializer_list<tk::Control*>{&push, &bitmap, &speed, &check, &radio}) {
+            for (tk::Control* control : std::initializer_list<tk::Control*>{
+                     &push, &bitmap, &speed, &check, &radio, &track, &progress, &scroll, &upDown}) {
                 control->SetEnabled(false);
             }
         }
