@@ -98,9 +98,12 @@ struct ObjectCounts {
 ObjectCounts CountLiveObjects();
 
 // Brushes, pens, fonts and bitmaps the executable deleted while they were
-// selected into a device context, since start-up. Windows refuses such a
-// deletion and the object lives on (a leak); Wine deletes it later, once it
-// is deselected, so the live counts alone never show it.
+// selected into a device context, since WatchDeletions was first called.
+// Windows refuses such a deletion and the object lives on (a leak); Wine
+// deletes it later, once it is deselected, so the live counts alone never
+// show it. The watch wraps every SelectObject and DeleteObject of the
+// executable from then on, so only the tests that read the count start it.
+void WatchDeletions();
 int RefusedDeletions();
 
 // Device contexts and regions among the live GDI objects. Wine grows and

@@ -89,9 +89,9 @@ int CountWindows() {
     return live;
 }
 
-// Hooks and deletions of GDI objects: the executable's imports of the hook
-// functions, SelectObject and DeleteObject are redirected to counting
-// wrappers before main runs.
+// Hooks: the executable's imports of the hook functions are redirected to
+// counting wrappers before main runs. Deletions of GDI objects: its imports
+// of SelectObject and DeleteObject, once a test asks for them to be watched.
 using SetHookFunction = HHOOK(WINAPI*)(int, HOOKPROC, HINSTANCE, DWORD);
 using UnhookFunction = BOOL(WINAPI*)(HHOOK);
 
@@ -188,7 +188,28 @@ void Redirect(void** slot, void* replacement) {
     }
 }
 
-bool RedirectImports() {
+// Points every import slot of the executable that holds `from` at `to`.
+void RedirectImport(void* from, void* to) {
+    auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& imports =
+        nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    if (!from || !imports.VirtualAddress) {
+        return;
+    }
+    for (auto* library =
+             reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
+         library->Name; ++library) {
+        for (auto** slot = reinterpret_cast<void**>(base + library->FirstThunk); *slot; ++slot) {
+            if (*slot == from) {
+                Redirect(slot, to);
+            }
+        }
+    }
+}
+
+bool CountHooksFromStart() {
     HookLedger& ledger = Ledger();
     HMODULE user32 = GetModuleHandleW(L"user32.dll");
     ledger.setW = reinterpret_cast<SetHookFunction>(
@@ -197,41 +218,13 @@ bool RedirectImports() {
         reinterpret_cast<void*>(GetProcAddress(user32, "SetWindowsHookExA")));
     ledger.unhook = reinterpret_cast<UnhookFunction>(
         reinterpret_cast<void*>(GetProcAddress(user32, "UnhookWindowsHookEx")));
-    HMODULE gdi32 = GetModuleHandleW(L"gdi32.dll");
-    ledger.select = reinterpret_cast<SelectFunction>(
-        reinterpret_cast<void*>(GetProcAddress(gdi32, "SelectObject")));
-    ledger.remove = reinterpret_cast<DeleteFunction>(
-        reinterpret_cast<void*>(GetProcAddress(gdi32, "DeleteObject")));
-    auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
-    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
-    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
-    const IMAGE_DATA_DIRECTORY& imports =
-        nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    if (!imports.VirtualAddress) {
-        return false;
-    }
-    for (auto* library =
-             reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
-         library->Name; ++library) {
-        auto** slot = reinterpret_cast<void**>(base + library->FirstThunk);
-        for (; *slot; ++slot) {
-            if (*slot == reinterpret_cast<void*>(ledger.setW)) {
-                Redirect(slot, reinterpret_cast<void*>(&CountedSetHookW));
-            } else if (*slot == reinterpret_cast<void*>(ledger.setA)) {
-                Redirect(slot, reinterpret_cast<void*>(&CountedSetHookA));
-            } else if (*slot == reinterpret_cast<void*>(ledger.unhook)) {
-                Redirect(slot, reinterpret_cast<void*>(&CountedUnhook));
-            } else if (*slot == reinterpret_cast<void*>(ledger.select)) {
-                Redirect(slot, reinterpret_cast<void*>(&CountedSelectObject));
-            } else if (*slot == reinterpret_cast<void*>(ledger.remove)) {
-                Redirect(slot, reinterpret_cast<void*>(&CountedDeleteObject));
-            }
-        }
-    }
+    RedirectImport(reinterpret_cast<void*>(ledger.setW), reinterpret_cast<void*>(&CountedSetHookW));
+    RedirectImport(reinterpret_cast<void*>(ledger.setA), reinterpret_cast<void*>(&CountedSetHookA));
+    RedirectImport(reinterpret_cast<void*>(ledger.unhook), reinterpret_cast<void*>(&CountedUnhook));
     return true;
 }
 
-[[maybe_unused]] const bool ImportsRedirected = RedirectImports();
+[[maybe_unused]] const bool HooksCounted = CountHooksFromStart();
 
 int CountHooks() {
     std::lock_guard guard(Ledger().lock);
@@ -242,6 +235,22 @@ int CountHooks() {
 
 ObjectCounts CountLiveObjects() {
     return {CountGdiObjects(), CountWindows(), CountMenus(), CountHooks()};
+}
+
+void WatchDeletions() {
+    HookLedger& ledger = Ledger();
+    if (ledger.select) {
+        return;
+    }
+    HMODULE gdi32 = GetModuleHandleW(L"gdi32.dll");
+    ledger.select = reinterpret_cast<SelectFunction>(
+        reinterpret_cast<void*>(GetProcAddress(gdi32, "SelectObject")));
+    ledger.remove = reinterpret_cast<DeleteFunction>(
+        reinterpret_cast<void*>(GetProcAddress(gdi32, "DeleteObject")));
+    RedirectImport(reinterpret_cast<void*>(ledger.select),
+                   reinterpret_cast<void*>(&CountedSelectObject));
+    RedirectImport(reinterpret_cast<void*>(ledger.remove),
+                   reinterpret_cast<void*>(&CountedDeleteObject));
 }
 
 int RefusedDeletions() {

@@ -71,6 +71,7 @@ TEST_F(ItemContent, ACheckedItemShowsTheMarkAndLeavesNoBrushBehind) {
     AddMenuSkin();
     tk::Form& form = ShowStandardForm(Bounds);
     save_->SetChecked(true);
+    guitest::WatchDeletions();
     const int refusedBefore = guitest::RefusedDeletions();
     const TShownMenu shown = ShowMenu(form.Handle(), file_->Handle());
     ASSERT_EQ(shown.rows.size(), 4u);
