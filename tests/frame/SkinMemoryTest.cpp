@@ -3,48 +3,10 @@
 // it. Its own program, because it replaces the allocator to make memory run
 // out.
 #include "tests/frame/FrameFixture.h"
+#include "tests/support/MemoryShort.h"
 
 #include "skin/ImgUtil/BmpCodec.h"
 #include "tools/skinpack/PackageWriter.h"
-
-#include <cstdlib>
-#include <new>
-
-namespace {
-
-// While set, every allocation of at least this many bytes fails.
-std::size_t FailFrom = 0;
-
-void* Allocate(std::size_t size) {
-    if (FailFrom != 0 && size >= FailFrom) {
-        throw std::bad_alloc();
-    }
-    if (void* p = std::malloc(size == 0 ? 1 : size)) {
-        return p;
-    }
-    throw std::bad_alloc();
-}
-
-} // namespace
-
-void* operator new(std::size_t size) {
-    return Allocate(size);
-}
-void* operator new[](std::size_t size) {
-    return Allocate(size);
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace {
 
@@ -73,9 +35,10 @@ TEST_F(SkinMemory, RunningOutWhileReadingANewSkinKeepsTheOneThatWorks) {
     ASSERT_NE(FrameOf(window), nullptr);
     const std::vector<uint8_t> huge = SkinWithAHugeBorder();
 
-    FailFrom = 10u << 20;
-    const bool loaded = data.SetSkinStream(huge);
-    FailFrom = 0;
+    const bool loaded = [&] {
+        const TMemoryShort shortage(10u << 20);
+        return data.SetSkinStream(huge);
+    }();
 
     EXPECT_FALSE(loaded);
     EXPECT_TRUE(data.SkinLoaded);

@@ -3,57 +3,10 @@
 // other refusal, instead of an exception escaping to whoever loads a skin.
 // Its own program, because it replaces the allocator to make memory run out.
 #include "skin/SkinRead/SkinReader.h"
+#include "tests/support/MemoryShort.h"
 #include "tools/skinpack/PackageWriter.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <new>
-
-namespace {
-
-// While set, every allocation of at least this many bytes fails.
-std::size_t FailFrom = 0;
-
-void* Allocate(std::size_t size) {
-    if (FailFrom != 0 && size >= FailFrom) {
-        throw std::bad_alloc();
-    }
-    if (void* p = std::malloc(size == 0 ? 1 : size)) {
-        return p;
-    }
-    throw std::bad_alloc();
-}
-
-// Memory is short for allocations of `bytes` and more while it lives.
-class TMemoryShort {
-public:
-    explicit TMemoryShort(std::size_t bytes) { FailFrom = bytes; }
-    ~TMemoryShort() { FailFrom = 0; }
-    TMemoryShort(const TMemoryShort&) = delete;
-    TMemoryShort& operator=(const TMemoryShort&) = delete;
-};
-
-} // namespace
-
-void* operator new(std::size_t size) {
-    return Allocate(size);
-}
-void* operator new[](std::size_t size) {
-    return Allocate(size);
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace {
 
