@@ -101,8 +101,11 @@ Font& Font::operator=(const Font& other) {
     return *this;
 }
 
+// The old handle is deleted only after OnChange: a canvas that has it
+// selected puts its context's own font back there first (a selected object
+// cannot be deleted on Windows).
 void Font::Changed() {
-    handle_.reset();
+    const OwnedFont old = std::move(handle_);
     if (OnChange) {
         OnChange();
     }
@@ -176,20 +179,22 @@ const ClassInfo& Brush::StaticClass() {
     return info;
 }
 
-void Brush::SetColor(Color color) {
-    color_ = color;
-    handle_.reset();
+// As for a font: the old handle goes after OnChange.
+void Brush::Changed() {
+    const OwnedBrush old = std::move(handle_);
     if (OnChange) {
         OnChange();
     }
 }
 
+void Brush::SetColor(Color color) {
+    color_ = color;
+    Changed();
+}
+
 void Brush::SetStyle(BrushStyle style) {
     style_ = style;
-    handle_.reset();
-    if (OnChange) {
-        OnChange();
-    }
+    Changed();
 }
 
 HBRUSH Brush::Handle() const {
@@ -212,28 +217,27 @@ const ClassInfo& Pen::StaticClass() {
     return info;
 }
 
-void Pen::SetColor(Color color) {
-    color_ = color;
-    handle_.reset();
+// As for a font: the old handle goes after OnChange.
+void Pen::Changed() {
+    const OwnedPen old = std::move(handle_);
     if (OnChange) {
         OnChange();
     }
+}
+
+void Pen::SetColor(Color color) {
+    color_ = color;
+    Changed();
 }
 
 void Pen::SetWidth(int width) {
     width_ = width < 0 ? 0 : width;
-    handle_.reset();
-    if (OnChange) {
-        OnChange();
-    }
+    Changed();
 }
 
 void Pen::SetStyle(PenStyle style) {
     style_ = style;
-    handle_.reset();
-    if (OnChange) {
-        OnChange();
-    }
+    Changed();
 }
 
 HPEN Pen::Handle() const {
@@ -246,7 +250,13 @@ HPEN Pen::Handle() const {
     return handle_.get();
 }
 
-Canvas::Canvas(HDC dc) : dc_(dc) {}
+// A font, brush or pen changed while selected is let go of before it is
+// deleted; the next drawing selects the new one.
+Canvas::Canvas(HDC dc) : dc_(dc) {
+    font_.OnChange = [this] { selection_.reset(); };
+    brush_.OnChange = [this] { selection_.reset(); };
+    pen_.OnChange = [this] { selection_.reset(); };
+}
 
 void Canvas::SetHandle(HDC dc) {
     selection_.reset();

@@ -91,6 +91,7 @@ public:
     std::function<void()> OnChange;
 
 private:
+    void Changed();
     Color color_ = clWhite;
     BrushStyle style_ = BrushStyle::Solid;
     mutable OwnedBrush handle_;
@@ -112,6 +113,7 @@ public:
     std::function<void()> OnChange;
 
 private:
+    void Changed();
     Color color_ = clBlack;
     int width_ = 1;
     PenStyle style_ = PenStyle::Solid;

@@ -1,6 +1,8 @@
 // A paint handler that throws, again and again: the toolkit reports each
 // failure and goes on, and every paint still ends and frees what it made, so
-// the process's live GDI and USER objects stay as they were.
+// the process's live GDI and USER objects stay as they were. A paint that
+// changes the canvas's font, brush and pen between drawings deletes none of
+// them while it is selected.
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
 #include "toolkit/GraphicControls.h"
@@ -60,6 +62,48 @@ TEST_P(ThrowingPaint, LeavesNoObjectsBehindAndEveryFailureIsReported) {
     EXPECT_EQ(guitest::CountLiveObjects(), before);
     EXPECT_EQ(failing->attempts - warmAttempts, FailingPaints);
     EXPECT_EQ(reported, failing->attempts);
+}
+
+// A window-less control that draws each of its labels in a colour of its
+// own, changing the canvas's font, brush and pen while they are selected.
+class ColouredLabels : public tk::GraphicControl {
+public:
+    using GraphicControl::GraphicControl;
+    int paints = 0;
+
+protected:
+    void Paint() override {
+        ++paints;
+        for (int i = 0; i < 3; ++i) {
+            const tk::Color colour = 0x202020 * (i + 1);
+            Canvas().Font().SetColor(colour);
+            Canvas().Brush().SetColor(colour);
+            Canvas().Pen().SetColor(colour);
+            Canvas().Rectangle({i * 30, 0, i * 30 + 25, 20});
+            Canvas().TextOut(i * 30, 22, "Tab");
+        }
+    }
+};
+
+TEST(CanvasChanges, DeleteNoSelectedObjectAndLeaveNoneBehind) {
+    tk::Application app;
+    auto* form = new tk::Form(&app);
+    form->SetBounds(80, 80, 240, 160);
+    auto* labels = new ColouredLabels(form);
+    labels->SetParent(form);
+    labels->SetBounds(10, 10, 120, 60);
+    form->Show();
+    guitest::PumpUntilIdle();
+    guitest::WatchDeletions();
+    const int refusedBefore = guitest::RefusedDeletions();
+    const guitest::ObjectCounts before = guitest::CountLiveObjects();
+    for (int i = 0; i < 50; ++i) {
+        labels->Invalidate();
+        UpdateWindow(form->Handle());
+    }
+    EXPECT_GE(labels->paints, 50);
+    EXPECT_EQ(guitest::RefusedDeletions(), refusedBefore);
+    EXPECT_EQ(guitest::CountLiveObjects(), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Buffering, ThrowingPaint, ::testing::Values(false, true),
