@@ -1,5 +1,7 @@
-// Colours. A Colour is a 32-bit value in the Windows COLORREF layout: red in
-// the low byte, then green, then blue. Decoded picture pixels use the other
+// Colours: the one colour type of every layer (designs, the toolkit, skins,
+// the tools). A Colour is a 32-bit value in the Windows COLORREF layout: red
+// in the low byte, then green, then blue; 0xFF0000nn stands for system colour
+// nn, looked up when something is drawn. Decoded picture pixels use the other
 // Windows layout, a DIB's 0xAARRGGBB; PixelColour converts.
 #pragma once
 
@@ -32,9 +34,18 @@ constexpr uint32_t ColourPixel(Colour c) {
     return uint32_t{RedOf(c)} << 16 | uint32_t{GreenOf(c)} << 8 | BlueOf(c);
 }
 
-// "No colour": neither an RGB value nor a system colour (0xFF0000nn). Skins
-// leave a caption text colour at this value when they give none, and designs
-// name it clNone.
-constexpr int32_t NoColour = 0x1FFFFFFF;
+constexpr Colour SystemColour(int index) {
+    return 0xFF000000u | static_cast<uint8_t>(index);
+}
+constexpr bool IsSystemColour(Colour c) {
+    return (c & 0xFFFFFF00u) == 0xFF000000u;
+}
+constexpr int SystemColourIndex(Colour c) {
+    return static_cast<int>(c & 0xFFu);
+}
+
+// "No colour": neither an RGB value nor a system colour. Skins leave a caption
+// text colour at this value when they give none, and designs name it clNone.
+constexpr Colour NoColour = 0x1FFFFFFF;
 
 } // namespace base

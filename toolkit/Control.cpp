@@ -238,7 +238,7 @@ void Control::ParentFontChanged() {
     FontChanged();
 }
 
-void Control::SetColor(tk::Color color) {
+void Control::SetColor(Colour color) {
     parentColor_ = false;
     if (color == color_) {
         return;

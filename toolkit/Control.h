@@ -89,8 +89,8 @@ public:
     const tk::Font& Font() const { return font_; }
     bool ParentFont() const { return parentFont_; }
     void SetParentFont(bool parentFont);
-    tk::Color GetColor() const { return color_; }
-    void SetColor(tk::Color color);
+    Colour GetColor() const { return color_; }
+    void SetColor(Colour color);
     // Takes the parent's colour, now and whenever it changes; setting a
     // colour clears it. Containers and the controls drawn on their parent's
     // background (panels, tab sheets, group boxes, check and radio boxes,
@@ -165,7 +165,7 @@ private:
     std::string caption_;
     tk::Font font_;
     bool parentFont_ = true;
-    tk::Color color_ = clBtnFace;
+    Colour color_ = clBtnFace;
     bool parentColor_ = false;
     int cursor_ = crDefault;
     tk::Align align_ = tk::Align::None;

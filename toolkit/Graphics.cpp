@@ -23,27 +23,27 @@ const IntIdent ColorIdentTable[] = {
     {"clAqua", 0xFFFF00},
     {"clWhite", 0xFFFFFF},
     {"clNone", clNone},
-    {"clScrollBar", SystemColor(COLOR_SCROLLBAR)},
-    {"clBackground", SystemColor(COLOR_BACKGROUND)},
-    {"clActiveCaption", SystemColor(COLOR_ACTIVECAPTION)},
-    {"clInactiveCaption", SystemColor(COLOR_INACTIVECAPTION)},
-    {"clMenu", SystemColor(COLOR_MENU)},
-    {"clWindow", SystemColor(COLOR_WINDOW)},
-    {"clWindowFrame", SystemColor(COLOR_WINDOWFRAME)},
-    {"clMenuText", SystemColor(COLOR_MENUTEXT)},
-    {"clWindowText", SystemColor(COLOR_WINDOWTEXT)},
-    {"clCaptionText", SystemColor(COLOR_CAPTIONTEXT)},
-    {"clHighlight", SystemColor(COLOR_HIGHLIGHT)},
-    {"clHighlightText", SystemColor(COLOR_HIGHLIGHTTEXT)},
-    {"clBtnFace", SystemColor(COLOR_BTNFACE)},
-    {"clBtnShadow", SystemColor(COLOR_BTNSHADOW)},
-    {"clGrayText", SystemColor(COLOR_GRAYTEXT)},
-    {"clBtnText", SystemColor(COLOR_BTNTEXT)},
-    {"clBtnHighlight", SystemColor(COLOR_BTNHIGHLIGHT)},
-    {"cl3DDkShadow", SystemColor(COLOR_3DDKSHADOW)},
-    {"cl3DLight", SystemColor(COLOR_3DLIGHT)},
-    {"clInfoText", SystemColor(COLOR_INFOTEXT)},
-    {"clInfoBk", SystemColor(COLOR_INFOBK)},
+    {"clScrollBar", base::SystemColour(COLOR_SCROLLBAR)},
+    {"clBackground", base::SystemColour(COLOR_BACKGROUND)},
+    {"clActiveCaption", base::SystemColour(COLOR_ACTIVECAPTION)},
+    {"clInactiveCaption", base::SystemColour(COLOR_INACTIVECAPTION)},
+    {"clMenu", base::SystemColour(COLOR_MENU)},
+    {"clWindow", base::SystemColour(COLOR_WINDOW)},
+    {"clWindowFrame", base::SystemColour(COLOR_WINDOWFRAME)},
+    {"clMenuText", base::SystemColour(COLOR_MENUTEXT)},
+    {"clWindowText", base::SystemColour(COLOR_WINDOWTEXT)},
+    {"clCaptionText", base::SystemColour(COLOR_CAPTIONTEXT)},
+    {"clHighlight", base::SystemColour(COLOR_HIGHLIGHT)},
+    {"clHighlightText", base::SystemColour(COLOR_HIGHLIGHTTEXT)},
+    {"clBtnFace", base::SystemColour(COLOR_BTNFACE)},
+    {"clBtnShadow", base::SystemColour(COLOR_BTNSHADOW)},
+    {"clGrayText", base::SystemColour(COLOR_GRAYTEXT)},
+    {"clBtnText", base::SystemColour(COLOR_BTNTEXT)},
+    {"clBtnHighlight", base::SystemColour(COLOR_BTNHIGHLIGHT)},
+    {"cl3DDkShadow", base::SystemColour(COLOR_3DDKSHADOW)},
+    {"cl3DLight", base::SystemColour(COLOR_3DLIGHT)},
+    {"clInfoText", base::SystemColour(COLOR_INFOTEXT)},
+    {"clInfoBk", base::SystemColour(COLOR_INFOBK)},
 };
 
 const EnumInfo BrushStyleEnum{"TBrushStyle", {"bsSolid", "bsClear"}};
@@ -62,14 +62,6 @@ const IntIdent CharsetIdentTable[] = {
 
 std::span<const IntIdent> ColorIdents() {
     return ColorIdentTable;
-}
-
-COLORREF ToRgb(Color color) {
-    auto value = static_cast<uint32_t>(color);
-    if ((value & 0xFF000000u) == 0xFF000000u) {
-        return GetSysColor(static_cast<int>(value & 0xFF));
-    }
-    return value & 0x00FFFFFFu;
 }
 
 const ClassInfo& Font::StaticClass() {
@@ -125,7 +117,7 @@ int Font::Size() const {
 void Font::SetSize(int points) {
     SetHeight(-MulDiv(points, 96, 72));
 }
-void Font::SetColor(Color color) {
+void Font::SetColor(Colour color) {
     color_ = color;
     Changed();
 }
@@ -187,7 +179,7 @@ void Brush::Changed() {
     }
 }
 
-void Brush::SetColor(Color color) {
+void Brush::SetColor(Colour color) {
     color_ = color;
     Changed();
 }
@@ -202,7 +194,7 @@ HBRUSH Brush::Handle() const {
         return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
     }
     if (!handle_) {
-        handle_.reset(CreateSolidBrush(ToRgb(color_)));
+        handle_.reset(CreateSolidBrush(ResolveColour(color_)));
     }
     return handle_.get();
 }
@@ -225,7 +217,7 @@ void Pen::Changed() {
     }
 }
 
-void Pen::SetColor(Color color) {
+void Pen::SetColor(Colour color) {
     color_ = color;
     Changed();
 }
@@ -245,7 +237,7 @@ HPEN Pen::Handle() const {
         return static_cast<HPEN>(GetStockObject(NULL_PEN));
     }
     if (!handle_) {
-        handle_.reset(CreatePen(PS_INSIDEFRAME, width_, ToRgb(color_)));
+        handle_.reset(CreatePen(PS_INSIDEFRAME, width_, ResolveColour(color_)));
     }
     return handle_.get();
 }
@@ -271,7 +263,7 @@ void Canvas::Select() {
     } else {
         selection_.emplace(dc_, font_.Handle(), brush_.Handle(), pen_.Handle());
     }
-    SetTextColor(dc_, ToRgb(font_.GetColor()));
+    SetTextColor(dc_, ResolveColour(font_.GetColor()));
 }
 
 void Canvas::FillRect(const RECT& rect) {

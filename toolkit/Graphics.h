@@ -1,7 +1,8 @@
-// Fonts, brushes, pens and a canvas over a device context. Colours are 32-bit
-// values in the COLORREF layout; 0xFF0000nn stands for system colour nn.
+// Fonts, brushes, pens and a canvas over a device context. Colours are
+// base::Colour values: the COLORREF layout, 0xFF0000nn for system colour nn.
 #pragma once
 
+#include "toolkit/win32/ColourRef.h"
 #include "toolkit/win32/GdiOwners.h"
 #include "toolkit/Persistent.h"
 
@@ -17,23 +18,18 @@
 
 namespace tk {
 
-using Color = int;
-constexpr Color clBlack = 0x000000;
-constexpr Color clWhite = 0xFFFFFF;
-constexpr Color clNone = base::NoColour;
-constexpr Color SystemColor(int index) {
-    return static_cast<Color>(0xFF000000u | unsigned(index));
-}
-constexpr Color clBtnFace = SystemColor(COLOR_BTNFACE);
-constexpr Color clWindow = SystemColor(COLOR_WINDOW);
-constexpr Color clWindowText = SystemColor(COLOR_WINDOWTEXT);
-constexpr Color clBtnText = SystemColor(COLOR_BTNTEXT);
-constexpr Color clGrayText = SystemColor(COLOR_GRAYTEXT);
+using base::Colour;
+constexpr Colour clBlack = 0x000000;
+constexpr Colour clWhite = 0xFFFFFF;
+constexpr Colour clNone = base::NoColour;
+constexpr Colour clBtnFace = base::SystemColour(COLOR_BTNFACE);
+constexpr Colour clWindow = base::SystemColour(COLOR_WINDOW);
+constexpr Colour clWindowText = base::SystemColour(COLOR_WINDOWTEXT);
+constexpr Colour clBtnText = base::SystemColour(COLOR_BTNTEXT);
+constexpr Colour clGrayText = base::SystemColour(COLOR_GRAYTEXT);
 
 // The colour identifiers a design may use (clBtnFace, clWhite, ...).
 std::span<const IntIdent> ColorIdents();
-// A COLORREF for drawing: system colours resolved.
-COLORREF ToRgb(Color color);
 
 enum FontStyle : uint32_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 
@@ -53,8 +49,8 @@ public:
     // Points at 96 dots per inch.
     int Size() const;
     void SetSize(int points);
-    Color GetColor() const { return color_; }
-    void SetColor(Color color);
+    Colour GetColor() const { return color_; }
+    void SetColor(Colour color);
     uint32_t Style() const { return style_; }
     void SetStyle(uint32_t style);
     int Charset() const { return charset_; }
@@ -71,7 +67,7 @@ private:
     void Changed();
     std::string name_ = "宋体";
     int height_ = -12;
-    Color color_ = clWindowText;
+    Colour color_ = clWindowText;
     uint32_t style_ = 0;
     int charset_ = DEFAULT_CHARSET;
     mutable OwnedFont handle_;
@@ -83,8 +79,8 @@ class Brush : public Persistent {
     TK_CLASS(Brush)
 
 public:
-    Color GetColor() const { return color_; }
-    void SetColor(Color color);
+    Colour GetColor() const { return color_; }
+    void SetColor(Colour color);
     BrushStyle Style() const { return style_; }
     void SetStyle(BrushStyle style);
     HBRUSH Handle() const;
@@ -92,7 +88,7 @@ public:
 
 private:
     void Changed();
-    Color color_ = clWhite;
+    Colour color_ = clWhite;
     BrushStyle style_ = BrushStyle::Solid;
     mutable OwnedBrush handle_;
 };
@@ -103,8 +99,8 @@ class Pen : public Persistent {
     TK_CLASS(Pen)
 
 public:
-    Color GetColor() const { return color_; }
-    void SetColor(Color color);
+    Colour GetColor() const { return color_; }
+    void SetColor(Colour color);
     int Width() const { return width_; }
     void SetWidth(int width);
     PenStyle Style() const { return style_; }
@@ -114,7 +110,7 @@ public:
 
 private:
     void Changed();
-    Color color_ = clBlack;
+    Colour color_ = clBlack;
     int width_ = 1;
     PenStyle style_ = PenStyle::Solid;
     mutable OwnedPen handle_;

@@ -99,7 +99,8 @@ void MeasureMenuItemLayout(Canvas& canvas, const std::string& caption, const std
 
 void MenuItem::DrawItem(Canvas& canvas, const RECT& rect, bool selected) {
     HDC dc = canvas.Handle();
-    canvas.Brush().SetColor(selected ? SystemColor(COLOR_HIGHLIGHT) : SystemColor(COLOR_MENU));
+    canvas.Brush().SetColor(selected ? base::SystemColour(COLOR_HIGHLIGHT)
+                                     : base::SystemColour(COLOR_MENU));
     canvas.FillRect(rect);
     if (IsLine()) {
         RECT line{rect.left + 2, (rect.top + rect.bottom) / 2 - 1, rect.right - 2, rect.bottom};
@@ -113,8 +114,9 @@ void MenuItem::DrawItem(Canvas& canvas, const RECT& rect, bool selected) {
     if (mirrored) {
         box = {rect.right - column, rect.top, rect.right, rect.bottom};
     }
-    const COLORREF textColor = ToRgb(
-        !enabled_ ? clGrayText : SystemColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
+    const COLORREF textColor = ResolveColour(
+        !enabled_ ? clGrayText
+                  : base::SystemColour(selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
     ImageList* images = Images();
     if (images && imageIndex_ >= 0 && imageIndex_ < images->Count()) {
         const int x = box.left + GlyphMargin;
@@ -127,7 +129,7 @@ void MenuItem::DrawItem(Canvas& canvas, const RECT& rect, bool selected) {
     } else if (checked_) {
         DrawCheckMark(dc, box, textColor);
     }
-    canvas.Font().SetColor(static_cast<Color>(textColor));
+    canvas.Font().SetColor(textColor);
     SetBkMode(dc, TRANSPARENT);
     RECT text{rect.left + column + CaptionGap, rect.top, rect.right - CaptionGap, rect.bottom};
     UINT order = DT_LEFT;

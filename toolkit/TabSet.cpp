@@ -218,7 +218,7 @@ void TabSet::PaintTab(HDC dc, const TabSlot& slot, bool selected) {
                              {slot.left + TabSlant, bottom},
                              {slot.right - TabSlant, bottom},
                              {slot.right, 0}};
-    const COLORREF face = selected ? GetSysColor(COLOR_WINDOW) : ToRgb(GetColor());
+    const COLORREF face = selected ? GetSysColor(COLOR_WINDOW) : ResolveColour(GetColor());
     const OwnedBrush fill(CreateSolidBrush(face));
     const OwnedPen line(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW)));
     {

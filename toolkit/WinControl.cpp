@@ -455,7 +455,7 @@ void WinControl::ChangeStyle(DWORD set, DWORD clear) {
 
 HBRUSH WinControl::ColorBrush() {
     if (!brush_) {
-        brush_.reset(CreateSolidBrush(ToRgb(GetColor())));
+        brush_.reset(CreateSolidBrush(ResolveColour(GetColor())));
     }
     return brush_.get();
 }
@@ -890,8 +890,8 @@ bool WinControl::SysChar(Message& m) {
 }
 
 bool WinControl::CtlColorHandler(Message& m, HDC dc) {
-    SetTextColor(dc, ToRgb(Font().GetColor()));
-    SetBkColor(dc, ToRgb(GetColor()));
+    SetTextColor(dc, ResolveColour(Font().GetColor()));
+    SetBkColor(dc, ResolveColour(GetColor()));
     m.result = reinterpret_cast<LRESULT>(ColorBrush());
     return true;
 }

@@ -32,13 +32,13 @@ Colour ParseRgbText(std::string_view text) {
 }
 
 void ReadRgbKeys(const TQuickIni& ini, std::string_view section, std::string_view name,
-                 int32_t& colour) {
+                 Colour& colour) {
     const std::string key(name);
     const int32_t r = ini.ReadInteger(section, key + "R", -1);
     const int32_t g = ini.ReadInteger(section, key + "G", -1);
     const int32_t b = ini.ReadInteger(section, key + "B", -1);
     if (r >= 0 && g >= 0 && b >= 0) {
-        colour = int32_t(MakeColour(uint8_t(r), uint8_t(g), uint8_t(b)));
+        colour = MakeColour(uint8_t(r), uint8_t(g), uint8_t(b));
     }
 }
 

@@ -10,12 +10,8 @@ namespace skin {
 
 class TQuickIni;
 
-constexpr Colour SystemColour(int index) {
-    return 0xFF000000u | Colour(index);
-}
-constexpr bool IsSystemColour(Colour c) {
-    return (c & 0xFFFFFF00u) == 0xFF000000u;
-}
+using base::IsSystemColour;
+using base::SystemColour;
 
 constexpr Colour SysScrollbar = SystemColour(0);
 constexpr Colour SysMenu = SystemColour(4);
@@ -40,6 +36,6 @@ Colour ParseRgbText(std::string_view text);
 // The integer keys name+"R", name+"G", name+"B": when all three are 0 or
 // more, `colour` becomes their RGB (low bytes); otherwise it is left alone.
 void ReadRgbKeys(const TQuickIni& ini, std::string_view section, std::string_view name,
-                 int32_t& colour);
+                 Colour& colour);
 
 } // namespace skin

@@ -65,8 +65,8 @@ public:
     int32_t FontHeight = DefaultFontHeight;
     int32_t TXTBackleft = 0;
     int32_t TXTBackRight = 0;
-    int32_t ActiveTextColour = NoColour;
-    int32_t InActiveTextColour = NoColour;
+    Colour ActiveTextColour = NoColour;
+    Colour InActiveTextColour = NoColour;
 };
 
 // Push buttons, with the check box and radio button glyph strips.

@@ -405,7 +405,7 @@ void TSkinParser::ReadTitle(std::string_view section) {
     ReadTextColour(section, "InActiveText", t.InActiveTextColour);
 }
 
-void TSkinParser::ReadTextColour(std::string_view section, std::string_view name, int32_t& colour) {
+void TSkinParser::ReadTextColour(std::string_view section, std::string_view name, Colour& colour) {
     const std::string key(name);
     int given = 0;
     for (const char* part : {"R", "G", "B"}) {

@@ -70,7 +70,7 @@ private:
     // The keys every generic element section shares.
     void ReadGenericKeys(TDataSkinObject& element, std::string_view section, bool withStyle);
     // A title text colour from its R, G and B keys, noting a partial one.
-    void ReadTextColour(std::string_view section, std::string_view name, int32_t& colour);
+    void ReadTextColour(std::string_view section, std::string_view name, Colour& colour);
     // The three integer and the three RGB-text state colours.
     void ReadStateColours(TDataSkinObject& element, std::string_view section);
     Colour ReadRgbText(std::string_view section, std::string_view key, Colour fallback);

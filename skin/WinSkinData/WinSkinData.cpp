@@ -56,10 +56,6 @@ const tk::ClassInfo& TSkinData::StaticClass() {
     return info;
 }
 
-COLORREF ResolveColour(Colour colour) {
-    return IsSystemColour(colour) ? GetSysColor(int(colour & 0xFF)) : COLORREF(colour);
-}
-
 TSkinData::TSkinData(tk::Component* owner)
     : tk::Component(owner), OnNotice(ReportNotice), skin3rd_(DefaultSkin3rd()) {
     menuGlyphs_.reset(ImageList_LoadImageW(GetModuleHandleW(nullptr), MenuGlyphResource,

@@ -14,6 +14,7 @@
 
 #include "toolkit/Component.h"
 #include "toolkit/Events.h"
+#include "toolkit/win32/ColourRef.h"
 #include "toolkit/win32/GdiOwners.h"
 #include "skin/ImgUtil/ImgUtil.h"
 #include "skin/WinSkinData/SkinCodes.h"
@@ -179,9 +180,7 @@ private:
     std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, ImageListDeleter> menuGlyphs_;
 };
 
-// The RGB value a skin colour stands for: system colours (0xFF0000nn) are
-// looked up, the others are returned as they are.
-COLORREF ResolveColour(Colour colour);
+using tk::ResolveColour;
 
 // The margin rectangle of an element, as the drawing routines take it.
 inline RECT MarginRect(const TDataSkinObject& element) {

@@ -67,7 +67,7 @@ void TWinSkinForm::AttachToForm(TSkinData& skin, tk::Form& form) {
     }
     AttachToWindow(skin);
     formColor_ = form.GetColor();
-    form.SetColor(tk::Color(ResolveColour(skin.ButtonFaceColour)));
+    form.SetColor(ResolveColour(skin.ButtonFaceColour));
     if (skin.Skins(xcMainMenu)) {
         SetPopupsOwnerDraw(form, skin, true);
     }
@@ -328,7 +328,7 @@ bool TWinSkinForm::WidenMessageBox(int& width, LONG& left) {
 
 void TWinSkinForm::ApplySkinColours() {
     if (FAppForm) {
-        const tk::Color face = tk::Color(ResolveColour(FSkinData->ButtonFaceColour));
+        const Colour face = ResolveColour(FSkinData->ButtonFaceColour);
         FAppForm->SetColor(face);
         for (tk::Component* component : FAppForm->Components()) {
             if (auto* form = dynamic_cast<tk::Form*>(component)) {

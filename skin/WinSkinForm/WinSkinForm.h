@@ -362,7 +362,7 @@ private:
     HMENU nativeMenu_ = nullptr;
     HMENU nativeSysMenu_ = nullptr;
     tk::OwnedMenu sysMenu_;
-    tk::Color formColor_ = 0;
+    Colour formColor_ = 0;
     struct TBorderPiece {
         int width = 0;
         int height = 0;

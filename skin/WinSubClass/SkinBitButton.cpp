@@ -123,7 +123,7 @@ void TSkinBitButton::Draw(HDC dc, const RECT& rect) {
     const HGDIOBJ chosen = font ? font->Handle() : windowFont;
     const tk::SelectedObject selected(buffer, chosen ? chosen : GetStockObject(DEFAULT_GUI_FONT));
     const COLORREF fontColour =
-        font ? tk::ToRgb(font->GetColor()) : ResolveColour(FSkinData->ButtonTextColour);
+        font ? tk::ResolveColour(font->GetColor()) : ResolveColour(FSkinData->ButtonTextColour);
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
     DrawGlyphAndCaption(buffer, {width, height}, face, caption, frame, fontColour, false);

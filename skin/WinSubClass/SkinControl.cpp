@@ -138,7 +138,7 @@ tk::Control* TSkinControl::BindOwner(bool useSkinColor) {
 void TSkinControl::AdoptSkinColor(const TSkinData& skin) {
     if (FUseSkinColor) {
         FSavedColor = FControl->GetColor();
-        FControl->SetColor(tk::Color(ResolveColour(skin.ButtonFaceColour)));
+        FControl->SetColor(ResolveColour(skin.ButtonFaceColour));
     }
 }
 
@@ -426,7 +426,7 @@ bool TSkinControl::TakeOverPainting(tk::Message& message) {
 
 void TSkinControl::Refresh() {
     if (FUseSkinColor && FControl && FSkinData) {
-        FControl->SetColor(tk::Color(ResolveColour(FSkinData->ButtonFaceColour)));
+        FControl->SetColor(ResolveColour(FSkinData->ButtonFaceColour));
     }
     if (FHandle) {
         InvalidateRect(FHandle, nullptr, TRUE);

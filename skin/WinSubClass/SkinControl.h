@@ -185,7 +185,7 @@ public:
     RECT FWindowRect{};
     tk::Control* FGraphicControl = nullptr;
     bool FUseSkinColor = false;
-    tk::Color FSavedColor = 0;
+    base::Colour FSavedColor = 0;
     bool FAttached = false;
     TSkinnerState FState = TSkinnerState::Detached;
     TWinSkinForm* FForm = nullptr;

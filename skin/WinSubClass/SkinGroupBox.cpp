@@ -26,7 +26,7 @@ void TSkinGroupBox::Draw(HDC dc, const RECT& rect) {
     COLORREF textColour = GetTextColor(dc);
     if (FControl) {
         font = FControl->Font().Handle();
-        textColour = tk::ToRgb(FControl->Font().GetColor());
+        textColour = tk::ResolveColour(FControl->Font().GetColor());
     } else {
         font = reinterpret_cast<HFONT>(SendMessageW(FHandle, WM_GETFONT, 0, 0));
     }

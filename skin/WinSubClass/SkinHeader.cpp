@@ -98,7 +98,7 @@ void TSkinHeader::DrawItem(HDC dc, int index, const RECT& item, HIMAGELIST image
     const bool withImage = (info.fmt & (HDF_IMAGE | HDF_STRING)) != 0;
     const tk::CanvasBinding binding(*FCanvas, dc);
     FCanvas->Font().Assign(reinterpret_cast<HFONT>(SendMessageW(FHandle, WM_GETFONT, 0, 0)));
-    FCanvas->Font().SetColor(tk::Color(ResolveColour(FSkinData->ButtonTextColour)));
+    FCanvas->Font().SetColor(ResolveColour(FSkinData->ButtonTextColour));
     DrawImageCaption(*FCanvas, item, AlignmentOf(info.fmt), tk::Narrow(text),
                      withImage ? info.iImage : -1, images);
 }

@@ -76,10 +76,10 @@ void TSkinSpeedButton::PaintSpeedButton(tk::Canvas& canvas, const RECT& rect) {
             // Selects the canvas font into the buffer.
             bufferCanvas.TextExtent("");
             DrawGlyphAndCaption(buffer, {width, height}, face, ControlCaption(), frame,
-                                tk::ToRgb(control->Font().GetColor()), true);
+                                tk::ResolveColour(control->Font().GetColor()), true);
         }
         DrawFocusCue(buffer, {0, 0, width, height},
-                     CaptionColour(frame, tk::ToRgb(control->Font().GetColor()), true));
+                     CaptionColour(frame, tk::ResolveColour(control->Font().GetColor()), true));
     }
     BlitBuffer(canvas.Handle(), rect);
 }

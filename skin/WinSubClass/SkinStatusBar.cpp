@@ -92,8 +92,7 @@ void TSkinStatusBar::Draw(HDC dc, const RECT& rect) {
         FCanvas->Font() = bar->Font();
         FCanvas->Font().SetStyle(0);
         if (FSkinData->StatusBarEdges) {
-            FCanvas->Font().SetColor(
-                tk::Color(ResolveColour(FSkinData->StatusBarEdges->NormalColour2)));
+            FCanvas->Font().SetColor(ResolveColour(FSkinData->StatusBarEdges->NormalColour2));
         }
         if (bar->SimplePanel() || bar->Panels().empty()) {
             DrawPanel(bufferDc, local, bar->SimpleText(), tk::Alignment::Left,

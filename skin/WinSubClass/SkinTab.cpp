@@ -233,7 +233,7 @@ void TSkinTab::ComposeRow(const RECT& rect, const RECT& page, const RECT& row) {
                         cell, MarginRect(tabs));
             const COLORREF caption =
                 ResolveColour(cell == NormalTabCell ? tabs.NormalColour2 : tabs.MouseOverColour2);
-            FCanvas->Font().SetColor(tk::Color(caption));
+            FCanvas->Font().SetColor(caption);
             DrawImageCaption(*FCanvas, r, ImageCaptionCentre, tk::Narrow(item.pszText), item.iImage,
                              images);
             if (i == focused) {

@@ -116,7 +116,7 @@ void TSkinTab31::Draw(HDC dc, const RECT& rect) {
                     cell, MarginRect(*tabs));
         const COLORREF text =
             ResolveColour(cell == NormalTabCell ? tabs->NormalColour2 : tabs->MouseOverColour2);
-        FCanvas->Font().SetColor(tk::Color(text));
+        FCanvas->Font().SetColor(text);
         DrawCaption(*FCanvas, r, DT_CENTER, true, tabSet->Tabs()[size_t(slot.index)]);
         if (cell == SelectedTabCell) {
             DrawFocusCue(buffer, r, text);

@@ -121,9 +121,9 @@ void TSkinTrackBar::DrawThumb(HDC dc) {
     const tk::CanvasBinding binding(*FCanvas, dc);
     FCanvas->Pen().SetStyle(tk::PenStyle::Solid);
     FCanvas->Pen().SetWidth(1);
-    FCanvas->Pen().SetColor(tk::Color(ResolveColour(FSkinData->ButtonShadowColour)));
+    FCanvas->Pen().SetColor(ResolveColour(FSkinData->ButtonShadowColour));
     FCanvas->Brush().SetStyle(tk::BrushStyle::Solid);
-    FCanvas->Brush().SetColor(tk::Color(ResolveColour(FSkinData->ButtonFaceColour)));
+    FCanvas->Brush().SetColor(ResolveColour(FSkinData->ButtonFaceColour));
     FCanvas->Rectangle(thumb);
 }
 

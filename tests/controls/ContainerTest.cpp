@@ -67,7 +67,7 @@ TEST_F(Containers, AGroupBoxFrameRunsThroughItsCaptionWhichStartsNinePixelsIn) {
     frametest::Settle();
     ASSERT_NE(dynamic_cast<TSkinGroupBox*>(SkinnerOf(group)), nullptr);
     // Attached with the skin colour: the inside is the face colour.
-    EXPECT_EQ(group.GetColor(), tk::Color(TInputSkin::Face));
+    EXPECT_EQ(group.GetColor(), TInputSkin::Face);
 
     SIZE digit{};
     {

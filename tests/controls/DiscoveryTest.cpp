@@ -319,9 +319,9 @@ TEST_F(Discovery, ANavigatorTurnsFlatOnTheFaceColourAndPanelsOfTheDefaultListToo
     ShowAndSkin(form);
     EXPECT_EQ(typeid(*SkinnerOf(navigator)), typeid(TSkinBox));
     EXPECT_TRUE(navigator.Flat());
-    EXPECT_EQ(navigator.GetColor(), tk::Color(TInputSkin::Face));
+    EXPECT_EQ(navigator.GetColor(), TInputSkin::Face);
     EXPECT_EQ(typeid(*SkinnerOf(toolbar)), typeid(TSkinBox));
-    EXPECT_EQ(toolbar.GetColor(), tk::Color(TInputSkin::Face));
+    EXPECT_EQ(toolbar.GetColor(), TInputSkin::Face);
     // The toolkit's own panel is in no rule and no line of the default list.
     EXPECT_EQ(SkinnerOf(panel), nullptr);
 }
@@ -373,7 +373,7 @@ TEST_F(Discovery, AnEmbeddedFormTakesTheFaceColourAndItsControlsAreSkinned) {
     own->SetBounds(500, 80, 200, 120);
     ShowAndSkin(form);
     EXPECT_EQ(typeid(*SkinnerOf(*inner)), typeid(TSkinBox));
-    EXPECT_EQ(inner->GetColor(), tk::Color(TInputSkin::Face));
+    EXPECT_EQ(inner->GetColor(), TInputSkin::Face);
     ASSERT_NE(SkinnerOf(*button), nullptr);
     EXPECT_EQ(typeid(*SkinnerOf(*button)), typeid(TSkinButton));
     EXPECT_EQ(SkinnerOf(*own), nullptr);
@@ -403,7 +403,7 @@ TEST_F(Discovery, Skin3rdKindsForContainersAndInputs) {
     ShowAndSkin(form);
     EXPECT_EQ(typeid(*SkinnerOf(combo)), typeid(TSkinComBox));
     EXPECT_EQ(typeid(*SkinnerOf(group)), typeid(TSkinGroupBox));
-    EXPECT_EQ(group.GetColor(), tk::Color(TInputSkin::Face));
+    EXPECT_EQ(group.GetColor(), TInputSkin::Face);
     EXPECT_EQ(typeid(*SkinnerOf(radios)), typeid(TSkinGroupBox));
     for (tk::RadioButton* button : radios.Buttons()) {
         ASSERT_NE(SkinnerOf(*button), nullptr);

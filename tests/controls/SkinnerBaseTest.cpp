@@ -158,7 +158,7 @@ TEST_F(SkinnerBase, NcDestroyReachesTheControlBeforeTheSkinnerMarksItselfDead) {
     tk::Button& button = JournaledButton();
     button.SetColor(0x123456);
     AttachProbe(true);
-    EXPECT_EQ(button.GetColor(), tk::Color(ResolveColour(skinData_->ButtonFaceColour)));
+    EXPECT_EQ(button.GetColor(), ResolveColour(skinData_->ButtonFaceColour));
     button.DestroyHandle();
     EXPECT_EQ(journal_, (std::vector<std::string>{"before", "control while attached"}));
     EXPECT_EQ(probe_->FState, TSkinnerState::WindowDestroyed);

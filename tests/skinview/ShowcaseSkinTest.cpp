@@ -152,7 +152,8 @@ TEST_P(Showcase, CaptionsOnTheFaceTakeTheSkinsTextColourAndFollowASkinChange) {
     const auto expectCaptions = [&](const char* when) {
         const COLORREF text = skin::ResolveColour(form_->SkinData().ButtonTextColour);
         for (const char* name : {"LabelEdit", "LabelPanel", "GroupInput", "CheckChecked"}) {
-            EXPECT_EQ(tk::ToRgb(Named(name).Font().GetColor()), text) << name << " " << when;
+            EXPECT_EQ(tk::ResolveColour(Named(name).Font().GetColor()), text)
+                << name << " " << when;
             EXPECT_GT(PixelsOf(Named(name), text), 10) << name << " " << when;
         }
         // The texts of the white input boxes stay the system's.

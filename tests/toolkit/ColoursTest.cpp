@@ -153,7 +153,7 @@ TEST_F(Colours, AFormColourChangedAtRunTimeShowsOnEveryControlThatFollowsIt) {
     }
     EXPECT_EQ(tk::TryGetBoolProp(Find<tk::Control>("Own"), "ParentColor"), false);
     for (COLORREF colour : {RGB(0xD0, 0x70, 0x30), RGB(0x30, 0x90, 0x60)}) {
-        form->SetColor(static_cast<tk::Color>(colour));
+        form->SetColor(colour);
         guitest::PumpUntilIdle();
         for (const auto& control : followers) {
             EXPECT_EQ(Background(control.name, control.at), guitest::Rgb(colour)) << control.name;
@@ -162,9 +162,50 @@ TEST_F(Colours, AFormColourChangedAtRunTimeShowsOnEveryControlThatFollowsIt) {
     }
     // Each change replaces the brushes it made; none is left behind.
     const guitest::ObjectCounts before = guitest::CountLiveObjects();
-    form->SetColor(static_cast<tk::Color>(RGB(0xD0, 0x70, 0x30)));
+    form->SetColor(RGB(0xD0, 0x70, 0x30));
     guitest::PumpUntilIdle();
-    form->SetColor(static_cast<tk::Color>(RGB(0x30, 0x90, 0x60)));
+    form->SetColor(RGB(0x30, 0x90, 0x60));
     guitest::PumpUntilIdle();
     EXPECT_EQ(guitest::CountLiveObjects().gdi, before.gdi);
+}
+
+// A design writes a colour by name, as a number, in hexadecimal, or as the
+// signed number a system colour streams as; each reaches the control as one
+// colour value and is drawn as its RGB. "No colour" never reaches GDI as a
+// value it cannot read.
+TEST_F(Colours, EveryWayADesignWritesAColourDrawsTheSameColour) {
+    Read(R"(object F: TForm
+  object Named: TPanel
+    Width = 40
+    Height = 40
+    BevelOuter = bvNone
+    Color = clBtnFace
+  end
+  object Signed: TPanel
+    Left = 50
+    Width = 40
+    Height = 40
+    BevelOuter = bvNone
+    Color = -16777201
+  end
+  object Hex: TPanel
+    Left = 100
+    Width = 40
+    Height = 40
+    BevelOuter = bvNone
+    Color = $003070D0
+  end
+end)");
+    ShowForm();
+    EXPECT_EQ(Find<tk::Control>("Named").GetColor(), base::SystemColour(COLOR_BTNFACE));
+    EXPECT_EQ(Find<tk::Control>("Signed").GetColor(), base::SystemColour(COLOR_BTNFACE));
+    EXPECT_EQ(tk::TryGetIntProp(Find<tk::Control>("Signed"), "Color"), -16777201)
+        << "a system colour reads back as the number a design writes";
+    EXPECT_EQ(Find<tk::Control>("Hex").GetColor(), base::Colour{0x3070D0});
+    const uint32_t face = guitest::Rgb(GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(Background("Named", {20, 20}), face);
+    EXPECT_EQ(Background("Signed", {20, 20}), face);
+    EXPECT_EQ(Background("Hex", {20, 20}), guitest::Rgb(RGB(0xD0, 0x70, 0x30)));
+    EXPECT_EQ(tk::ResolveColour(tk::clNone), COLORREF{0xFFFFFF});
+    EXPECT_EQ(tk::ResolveColour(base::SystemColour(COLOR_HIGHLIGHT)), GetSysColor(COLOR_HIGHLIGHT));
 }

@@ -75,7 +75,7 @@ protected:
     void Paint() override {
         ++paints;
         for (int i = 0; i < 3; ++i) {
-            const tk::Color colour = 0x202020 * (i + 1);
+            const base::Colour colour = 0x202020 * (i + 1);
             Canvas().Font().SetColor(colour);
             Canvas().Brush().SetColor(colour);
             Canvas().Pen().SetColor(colour);

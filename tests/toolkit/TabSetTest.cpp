@@ -111,7 +111,7 @@ TEST_F(TabSets, TheSelectedTabIsPaintedInTheWindowColourOverTheRow) {
         {origin.x, origin.y, origin.x + tabSet.Width(), origin.y + tabSet.Height()});
     const int y = tabSet.Height() - 5;
     EXPECT_TRUE(guitest::PixelIs(shot, slots[1].left + 4, y, GetSysColor(COLOR_WINDOW)));
-    EXPECT_TRUE(guitest::PixelIs(shot, slots[0].left + 4, y, tk::ToRgb(tabSet.GetColor())));
+    EXPECT_TRUE(guitest::PixelIs(shot, slots[0].left + 4, y, tk::ResolveColour(tabSet.GetColor())));
 }
 
 TEST_F(TabSets, TheScrollerShowsWhileTabsDoNotFitAndMovesTheFirstTab) {

@@ -1,6 +1,7 @@
 #include "tools/skinpreview/WindowMock.h"
 
 #include "skin/WinSkinData/SkinCodes.h"
+#include "toolkit/win32/ColourRef.h"
 
 #include <algorithm>
 #include <string>
@@ -10,10 +11,6 @@ namespace {
 
 using skin::TDataSkinBorder;
 using skin::TDataSkinObject;
-
-COLORREF Resolve(skin::Colour c) {
-    return skin::IsSystemColour(c) ? GetSysColor(int(c & 0xFF)) : COLORREF(c);
-}
 
 RECT Margins(const TDataSkinObject& e) {
     return {e.LeftWidth, e.TopHeight, e.RightWidth, e.BottomHeight};
@@ -87,7 +84,7 @@ void CaptionButtons(HDC dc, const RECT& window, const RECT& caption, const skin:
 }
 
 void ClientControls(HDC dc, const RECT& client, const skin::TSkinModel& skin) {
-    Fill(dc, client, Resolve(skin.ButtonFaceColour));
+    Fill(dc, client, tk::ResolveColour(skin.ButtonFaceColour));
     const skin::TDataSkinButton& button = skin.Buttons;
     const int x = client.left + 12, y = client.top + 12;
     const wchar_t* captions[] = {L"\x786E\x5B9A", L"\x53D6\x6D88"}; // OK, Cancel
@@ -96,17 +93,17 @@ void ClientControls(HDC dc, const RECT& client, const skin::TSkinModel& skin) {
         const RECT r = {x + i * 84, y, x + i * 84 + 76, y + 26};
         skin::DrawElement(dc, r, button.Bitmap, false, button.Tile == 1, button.Trans != 0, 5,
                           cells[i], Margins(button));
-        Text(dc, r, captions[i], Resolve(i == 0 ? button.NormalColour2 : button.MouseOverColour2),
-             DT_CENTER);
+        Text(dc, r, captions[i],
+             tk::ResolveColour(i == 0 ? button.NormalColour2 : button.MouseOverColour2), DT_CENTER);
     }
     const RECT check = {x, y + 38, x + 13, y + 51};
     skin::DrawFrameCell(dc, check, button.CheckBitmap, true, button.CheckButtonFrame, 2);
-    Text(dc, {x + 18, y + 36, x + 120, y + 53}, L"\x6A21\x677F", Resolve(skin.ButtonTextColour),
-         DT_LEFT);
+    Text(dc, {x + 18, y + 36, x + 120, y + 53}, L"\x6A21\x677F",
+         tk::ResolveColour(skin.ButtonTextColour), DT_LEFT);
     const RECT radio = {x + 84, y + 38, x + 97, y + 51};
     skin::DrawFrameCell(dc, radio, button.RadioBitmap, true, button.RadioButtonFrame, 2);
-    Text(dc, {x + 102, y + 36, x + 200, y + 53}, L"\x5EFA\x7AD9", Resolve(skin.ButtonTextColour),
-         DT_LEFT);
+    Text(dc, {x + 102, y + 36, x + 200, y + 53}, L"\x5EFA\x7AD9",
+         tk::ResolveColour(skin.ButtonTextColour), DT_LEFT);
     if (const TDataSkinBorder* progress = skin.Progress.get()) {
         const RECT track = {x, y + 62, client.right - 12, y + 76};
         skin::DrawElement(dc, track, progress->Bitmap, false, progress->Tile == 1, true, 2, 1,
@@ -147,7 +144,7 @@ void DrawWindowMock(HDC dc, const RECT& window, const skin::TSkinModel& skin, bo
         SIZE extent{};
         GetTextExtentPoint32W(dc, caption.data(), int(caption.size()), &extent);
         Text(dc, text, caption,
-             Resolve(active ? skin.TitleTextActiveColour : skin.TitleTextNoActiveColour),
+             tk::ResolveColour(active ? skin.TitleTextActiveColour : skin.TitleTextNoActiveColour),
              DT_LEFT | DT_END_ELLIPSIS);
         text.right = std::min<LONG>(text.right, text.left + extent.cx);
         CaptionButtons(dc, window, text, skin, active);
@@ -158,7 +155,7 @@ void DrawWindowMock(HDC dc, const RECT& window, const skin::TSkinModel& skin, bo
             const wchar_t* items[] = {L"\x6587\x4EF6", L"\x7F16\x8F91", L"\x5E2E\x52A9"};
             for (int i = 0; i < 3; ++i) {
                 Text(dc, {r.left + bar->LeftWidth + 6 + 44 * i, r.top, r.right, r.bottom}, items[i],
-                     Resolve(skin.MenuBarTextColour), DT_LEFT);
+                     tk::ResolveColour(skin.MenuBarTextColour), DT_LEFT);
             }
             client.top += menu;
         }

@@ -67,15 +67,15 @@ void SkinEveryKind(skin::TSkinData& skin) {
     };
 }
 
-tk::Color CaptionColour(const skin::TSkinData& skin) {
+base::Colour CaptionColour(const skin::TSkinData& skin) {
     if (!skin.Active() || !skin.SkinLoaded) {
         return tk::clWindowText;
     }
-    return tk::Color(skin::ResolveColour(skin.ButtonTextColour));
+    return skin::ResolveColour(skin.ButtonTextColour);
 }
 
 void FollowSkinText(tk::Component& container, const skin::TSkinData& skin) {
-    const tk::Color colour = CaptionColour(skin);
+    const base::Colour colour = CaptionColour(skin);
     for (tk::Component* component : container.Components()) {
         auto* control = dynamic_cast<tk::Control*>(component);
         if (!control) {

@@ -31,7 +31,7 @@ void SkinEveryKind(skin::TSkinData& skin);
 
 // The colour captions on the face take: the skin's button text colour while
 // a skin is shown, the system's window text colour otherwise.
-tk::Color CaptionColour(const skin::TSkinData& skin);
+base::Colour CaptionColour(const skin::TSkinData& skin);
 
 // Gives the captions drawn on the face among the container's components
 // (labels, group boxes, check boxes, radio buttons) the caption colour; the
