@@ -2,7 +2,7 @@
 // and what the non-client mouse does with them.
 #include "skin/WinSkinForm/WinSkinForm.h"
 
-#include "skin/WinSkinForm/AnimationOff.h"
+#include "toolkit/win32/Compositor.h"
 #include "skin/WinSubClass/SkinManager.h"
 #include "skin/WinSkinData/WinSkinData.h"
 
@@ -451,7 +451,7 @@ LRESULT TWinSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam) {
     }
     if (ownCommand_ != 0 && wParam == ownCommand_) {
         ownCommand_ = 0;
-        TAnimationOff animationOff;
+        const tk::compositor::TransitionsOff transitionsOff(FWindow);
         return CallDefault(WM_SYSCOMMAND, wParam, lParam);
     }
     return CallDefault(WM_SYSCOMMAND, wParam, lParam);

@@ -3,6 +3,7 @@
 #include "skin/WinSkinForm/WinSkinForm.h"
 
 #include "toolkit/Form.h"
+#include "toolkit/win32/Compositor.h"
 #include "skin/WinSkinMenu/MenuItemPaint.h"
 #include "skin/WinSubClass/SkinControl.h"
 #include "skin/WinSubClass/SkinManager.h"
@@ -128,6 +129,13 @@ void TWinSkinForm::AttachToWindow(TSkinData& skin) {
         });
     }
     if (FSkinFrame) {
+        // On Windows the compositor draws the caption, buttons and borders of
+        // a window with a caption or sizing frame over what the frame paints,
+        // until it is told the frame is the window's own.
+        if (!(FStyle & WS_CHILD)) {
+            frameRenderingTaken_ = true;
+            tk::compositor::SetFrameRendering(FWindow, false);
+        }
         BuildMenuBar();
         const bool mdiMaximized = IsMdiChild() && SkinManager && SkinManager->MdiMaximized();
         if (!mdiMaximized && FShowState != TShowState::Minimized) {
@@ -403,6 +411,10 @@ void TWinSkinForm::Detach() {
     subclass_.Remove();
     FreeControls();
     RestorePopupMenus();
+    if (frameRenderingTaken_) {
+        frameRenderingTaken_ = false;
+        tk::compositor::SetFrameRendering(FWindow, true);
+    }
     if (FAppForm && FState != TFrameState::Destroying) {
         FAppForm->SetColor(formColor_);
     }
@@ -444,6 +456,7 @@ void TWinSkinForm::DetachDestroyed() {
     RestoreFormHandler();
     FreeControls();
     RestorePopupMenus();
+    frameRenderingTaken_ = false;
     FMenuBar.reset();
     FTitleBitmap.Clear();
     FIconBitmap.Clear();

@@ -21,11 +21,52 @@ namespace {
 constexpr int TopSizingRows = 3;
 // WM_MENUSELECT's flags when a menu has closed.
 constexpr WORD MenuClosedFlags = 0xFFFF;
+// Undocumented messages with which Windows' default handling draws a themed
+// window's caption and frame, over what the frame paints.
+constexpr UINT WM_NCUAHDRAWCAPTION = 0x00AE;
+constexpr UINT WM_NCUAHDRAWFRAME = 0x00AF;
+
+// Takes WS_VISIBLE off a window and puts it back when it goes.
+class TVisibleBitOff {
+public:
+    TVisibleBitOff(HWND window, bool& changingStyle)
+        : window_(window), changingStyle_(changingStyle) {
+        Set(GetWindowLongPtrW(window_, GWL_STYLE) & ~LONG_PTR(WS_VISIBLE));
+    }
+    TVisibleBitOff(const TVisibleBitOff&) = delete;
+    TVisibleBitOff& operator=(const TVisibleBitOff&) = delete;
+    ~TVisibleBitOff() {
+        if (IsWindow(window_)) {
+            Set(GetWindowLongPtrW(window_, GWL_STYLE) | WS_VISIBLE);
+        }
+    }
+
+private:
+    void Set(LONG_PTR style) {
+        changingStyle_ = true;
+        SetWindowLongPtrW(window_, GWL_STYLE, style);
+        changingStyle_ = false;
+    }
+    HWND window_;
+    bool& changingStyle_;
+};
 
 } // namespace
 
 LRESULT TWinSkinForm::CallDefault(UINT msg, WPARAM wParam, LPARAM lParam) {
     return subclass_.CallNext(msg, wParam, lParam);
+}
+
+// On Windows the default handling of a new caption text or icon paints the
+// system's caption straight onto the window; Wine's does not. With the window
+// marked invisible for the call nothing is painted, and the frame paints its
+// own title bar afterwards.
+LRESULT TWinSkinForm::CallDefaultUnpainted(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (!(GetWindowLongPtrW(FWindow, GWL_STYLE) & WS_VISIBLE)) {
+        return CallDefault(msg, wParam, lParam);
+    }
+    const TVisibleBitOff hidden(FWindow, changingStyle_);
+    return CallDefault(msg, wParam, lParam);
 }
 
 LRESULT TWinSkinForm::FrameWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -121,6 +162,11 @@ LRESULT TWinSkinForm::NonClientWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return OnSkinPaintFrame();
     case WM_MENUSELECT:
         return OnMenuSelect(wParam, lParam);
+    case WM_SETICON:
+        return OnSetIcon(wParam, lParam);
+    case WM_NCUAHDRAWCAPTION:
+    case WM_NCUAHDRAWFRAME:
+        return 0;
     default:
         return CallDefault(msg, wParam, lParam);
     }
@@ -232,11 +278,27 @@ LRESULT TWinSkinForm::OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam) {
     } else {
         SetNativeCaption(true);
     }
-    if (FBorderKind == TBorderKind::Sizeable) {
-        auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-        info->ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
+    if (!IsMdiChild()) {
+        FitMaximizedToWorkArea(*reinterpret_cast<MINMAXINFO*>(lParam));
     }
     return result;
+}
+
+// The system maximises a window with a sizing frame so that the frame lies
+// off the screen's edges, where the skin's borders would be cut; the skinned
+// window fills the work area of the monitor it is on instead (given relative
+// to that monitor, which the system carries over to any other). How far it
+// can be sized stays the system's answer, so it can grow across a larger
+// second monitor.
+void TWinSkinForm::FitMaximizedToWorkArea(MINMAXINFO& info) const {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (!GetMonitorInfoW(MonitorFromWindow(FWindow, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        return;
+    }
+    const RECT& work = monitor.rcWork;
+    info.ptMaxPosition = {work.left - monitor.rcMonitor.left, work.top - monitor.rcMonitor.top};
+    info.ptMaxSize = {work.right - work.left, work.bottom - work.top};
 }
 
 LRESULT TWinSkinForm::OnNcCalcSize(WPARAM wParam, LPARAM lParam) {
@@ -364,16 +426,24 @@ LRESULT TWinSkinForm::OnSkinStart() {
     return 0;
 }
 
-// A window without a form object repaints its title bar itself when its text
-// changes (a form's hook does it for a form).
+// A new caption: a window without a form object takes the text itself (a
+// form's hook does it for a form), and the title bar is painted again.
 LRESULT TWinSkinForm::OnSetText(WPARAM wParam, LPARAM lParam) {
-    const LRESULT result = CallDefault(WM_SETTEXT, wParam, lParam);
+    const bool painted = PaintsNonClient();
+    const LRESULT result = painted ? CallDefaultUnpainted(WM_SETTEXT, wParam, lParam)
+                                   : CallDefault(WM_SETTEXT, wParam, lParam);
     if (!FAppForm) {
         FCaption = lParam ? reinterpret_cast<const wchar_t*>(lParam) : L"";
-        if (PaintsNonClient()) {
-            PaintFrame(nullptr);
-        }
     }
+    if (painted && PaintsNonClient()) {
+        PaintFrame(nullptr);
+    }
+    return result;
+}
+
+LRESULT TWinSkinForm::OnSetIcon(WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallDefaultUnpainted(WM_SETICON, wParam, lParam);
+    PaintFrame(nullptr);
     return result;
 }
 

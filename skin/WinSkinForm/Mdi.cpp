@@ -2,7 +2,7 @@
 // the commands of the MDI child buttons, and whether a child is maximised.
 #include "skin/WinSkinForm/WinSkinForm.h"
 
-#include "skin/WinSkinForm/AnimationOff.h"
+#include "toolkit/win32/Compositor.h"
 #include "skin/WinSubClass/SkinManager.h"
 #include "skin/WinSkinData/WinSkinData.h"
 #include "skin/WinSubClass/EngineTrace.h"
@@ -27,7 +27,7 @@ bool TWinSkinForm::HasMaximizedMdiChild() const {
 }
 
 void TWinSkinForm::MdiChildCommand(UINT command) {
-    TAnimationOff animationOff;
+    const tk::compositor::TransitionsOff transitionsOff(FWindow);
     if (FWindowKind != TWindowKind::MdiFrame || !FMdiClient) {
         return;
     }

@@ -264,6 +264,9 @@ private:
     // Not minimised, not an MDI child out of its normal state, and started.
     bool PaintsNonClient() const;
     LRESULT CallDefault(UINT msg, WPARAM wParam, LPARAM lParam);
+    // The default handling with WS_VISIBLE off for the call, so whatever it
+    // paints of the system's caption reaches no screen.
+    LRESULT CallDefaultUnpainted(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
     LRESULT OnStyleChanged(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcDestroy(WPARAM wParam, LPARAM lParam);
@@ -274,6 +277,7 @@ private:
     void LeaveHotControl();
     LRESULT OnSize(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
+    void FitMaximizedToWorkArea(MINMAXINFO& info) const;
     LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcHitTest(WPARAM wParam, LPARAM lParam);
     LRESULT SizingEdgeAt(POINT p) const;
@@ -281,6 +285,7 @@ private:
     LRESULT OnNcActivate(WPARAM wParam, LPARAM lParam);
     LRESULT OnSkinStart();
     LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetIcon(WPARAM wParam, LPARAM lParam);
     LRESULT OnStyleChanging(WPARAM wParam, LPARAM lParam);
     LRESULT OnMenuChanged(WPARAM wParam, LPARAM lParam);
     LRESULT OnEraseBackground(WPARAM wParam, LPARAM lParam);
@@ -356,8 +361,10 @@ private:
     bool systemMenuTracked_ = false;
     // Set while the frame changes the window style itself.
     bool changingStyle_ = false;
-    // The system command the frame posted itself (0 for none): the system's
-    // animation is off while it is carried out.
+    // The compositor was asked to leave the frame to this object.
+    bool frameRenderingTaken_ = false;
+    // The system command the frame posted itself (0 for none): the
+    // compositor's animation of the window is off while it is carried out.
     WPARAM ownCommand_ = 0;
     HMENU nativeMenu_ = nullptr;
     HMENU nativeSysMenu_ = nullptr;

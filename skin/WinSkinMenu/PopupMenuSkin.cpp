@@ -4,6 +4,7 @@
 #include "skin/WinSubClass/SkinManager.h"
 #include "skin/WinSkinData/WinSkinData.h"
 #include "skin/WinSubClass/EngineTrace.h"
+#include "toolkit/win32/Compositor.h"
 
 #include <cwchar>
 
@@ -52,6 +53,9 @@ void TWinSkinPopMenu::Attach(HWND window, const TSkinData& skin, HMENU menu) {
     subclass_.Install(window, [this](UINT msg, WPARAM wParam, LPARAM lParam) {
         return PopupWndProc(msg, wParam, lParam);
     });
+    // The compositor of Windows 11 rounds a popup menu's corners and draws
+    // its own outline, which would cut the skin's square menu border.
+    tk::compositor::SetSquareCorners(window);
 }
 
 void TWinSkinPopMenu::Detach() {

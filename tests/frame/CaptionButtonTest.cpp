@@ -2,8 +2,14 @@
 // read back from the screen.
 #include "tests/frame/FrameFixture.h"
 
+#include "toolkit/win32/WindowSubclass.h"
+
+#include <utility>
+#include <vector>
+
 using namespace skin;
 using namespace frametest;
+using tk::compositor::Attribute;
 
 namespace {
 
@@ -138,22 +144,38 @@ TEST_F(CaptionButtons, AnUnknownActionIsPostedToTheWindow) {
     EXPECT_EQ(RawLog().closes, 0);
 }
 
-// (Wine reports the animation as always off and ignores setting it, so there
-// this proves only that the setting is as the user had it; on Windows the
-// window also sees it off while it maximises.)
-TEST_F(CaptionButtons, MaximiseSwitchesTheAnimationOffOnlyWhileItRuns) {
+// The window's own compositor animation is off while the frame's maximise
+// runs; the system-wide setting, which every other program shares, is left
+// as the user has it.
+TEST_F(CaptionButtons, MaximiseTurnsOnlyTheWindowsAnimationOffWhileItRuns) {
+    TCompositorRecord record;
     AddSkin(TOddSkin().Build());
-    ANIMATIONINFO on{sizeof(on), 1};
-    SystemParametersInfoW(SPI_SETANIMATION, sizeof(on), &on, 0);
     ANIMATIONINFO before{sizeof(before), 0};
     SystemParametersInfoW(SPI_GETANIMATION, sizeof(before), &before, 0);
     HWND window = ShowRaw(Bounds);
+    tk::WindowSubclass sizeWatch;
+    sizeWatch.Install(window, [&](UINT msg, WPARAM wParam, LPARAM lParam) {
+        if (msg == WM_SIZE && wParam == SIZE_MAXIMIZED) {
+            record.Note(window, SIZE_MAXIMIZED);
+        }
+        return sizeWatch.CallNext(msg, wParam, lParam);
+    });
     const POINT maximize = Centre(ButtonRect(window, Maximize));
     Send(window, WM_NCLBUTTONDOWN, HTCAPTION, maximize);
     Send(window, WM_NCLBUTTONUP, HTCAPTION, maximize);
     Settle();
     EXPECT_TRUE(IsZoomed(window));
-    EXPECT_FALSE(RawLog().animationDuringMaximize);
+    std::vector<std::pair<Attribute, DWORD>> seen;
+    for (const auto& request : record.Requests()) {
+        if (request.window == window && request.attribute != Attribute::NonClientRendering) {
+            seen.emplace_back(request.attribute, request.value);
+        }
+    }
+    EXPECT_EQ(seen, (std::vector<std::pair<Attribute, DWORD>>{
+                        {Attribute::TransitionsForceDisabled, TRUE},
+                        {TCompositorRecord::Noted, SIZE_MAXIMIZED},
+                        {Attribute::TransitionsForceDisabled, FALSE}}));
+    EXPECT_EQ(RawLog().animationDuringMaximize, before.iMinAnimate != 0);
     ANIMATIONINFO after{sizeof(after), 0};
     SystemParametersInfoW(SPI_GETANIMATION, sizeof(after), &after, 0);
     EXPECT_EQ(after.iMinAnimate, before.iMinAnimate);
@@ -162,8 +184,6 @@ TEST_F(CaptionButtons, MaximiseSwitchesTheAnimationOffOnlyWhileItRuns) {
     EXPECT_TRUE(frame.IsSysButtonVisible(Restore));
     EXPECT_EQ(ScreenPixel(window, Centre(ButtonRect(window, Restore))),
               guitest::Rgb(TOddSkin::RestoreNormal));
-    ANIMATIONINFO off{sizeof(off), 0};
-    SystemParametersInfoW(SPI_SETANIMATION, sizeof(off), &off, 0);
 }
 
 TEST_F(CaptionButtons, DoubleClicksMaximiseAndRestore) {

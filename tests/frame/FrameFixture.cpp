@@ -173,4 +173,33 @@ void RunPendingAction() {
     Settle();
 }
 
+TCompositorRecord::TCompositorRecord() {
+    replaced_ = tk::compositor::ReplaceSetter(
+        [this](HWND window, tk::compositor::Attribute attribute, DWORD value) {
+            wchar_t name[64] = {};
+            GetClassNameW(window, name, 64);
+            requests_.push_back({window, attribute, value, name});
+            return true;
+        });
+}
+
+TCompositorRecord::~TCompositorRecord() {
+    tk::compositor::ReplaceSetter(std::move(replaced_));
+}
+
+std::vector<DWORD> TCompositorRecord::ValuesFor(HWND window,
+                                                tk::compositor::Attribute attribute) const {
+    std::vector<DWORD> values;
+    for (const TRequest& request : requests_) {
+        if (request.window == window && request.attribute == attribute) {
+            values.push_back(request.value);
+        }
+    }
+    return values;
+}
+
+void TCompositorRecord::Note(HWND window, DWORD what) {
+    requests_.push_back({window, Noted, what, {}});
+}
+
 } // namespace frametest

@@ -10,6 +10,7 @@
 #include "skin/WinSubClass/SkinManager.h"
 #include "skin/WinSkinData/WinSkinData.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
+#include "toolkit/win32/Compositor.h"
 
 #include <gtest/gtest.h>
 
@@ -57,6 +58,33 @@ void RunPendingAction();
 inline void Settle() {
     guitest::PumpUntilIdle(80, 3000);
 }
+
+// What the engine asked of the desktop compositor while this object lived,
+// in order; the requests reach no compositor.
+class TCompositorRecord {
+public:
+    struct TRequest {
+        HWND window;
+        tk::compositor::Attribute attribute;
+        DWORD value;
+        std::wstring windowClass;
+    };
+    TCompositorRecord();
+    ~TCompositorRecord();
+    TCompositorRecord(const TCompositorRecord&) = delete;
+    TCompositorRecord& operator=(const TCompositorRecord&) = delete;
+
+    const std::vector<TRequest>& Requests() const { return requests_; }
+    // The values asked for one window's attribute, in order.
+    std::vector<DWORD> ValuesFor(HWND window, tk::compositor::Attribute attribute) const;
+    // Something else to note in the same order (what a window saw meanwhile).
+    void Note(HWND window, DWORD what);
+    static constexpr auto Noted = tk::compositor::Attribute(0);
+
+private:
+    std::vector<TRequest> requests_;
+    tk::compositor::Setter replaced_;
+};
 
 class FrameTest : public ::testing::Test {
 protected:

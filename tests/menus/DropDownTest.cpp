@@ -50,6 +50,25 @@ TEST_F(DropDown, AClickOpensTheSubmenuWithItsFirstItemSelectedInTheSkin) {
     EXPECT_FALSE(FrameOf(window)->FMenuTracking);
 }
 
+// Windows 11's compositor would round the drop-down's corners and outline it
+// over the skin's square menu border.
+TEST_F(DropDown, ADropDownAsksTheCompositorForSquareCorners) {
+    const TCompositorRecord record;
+    AddMenuSkin();
+    tk::Form& form = ShowStandardForm(Bounds);
+    const HWND window = form.Handle();
+    HWND popup = nullptr;
+    TMenuScript script(window, {[&] {
+                           const auto popups = OpenPopups();
+                           popup = popups.empty() ? nullptr : popups.front();
+                           return popup != nullptr;
+                       }});
+    ClickButton(window, 0);
+    ASSERT_TRUE(script.Finished());
+    EXPECT_EQ(record.ValuesFor(popup, tk::compositor::Attribute::CornerPreference),
+              std::vector<DWORD>{tk::compositor::CornersNotRounded});
+}
+
 TEST_F(DropDown, RightOnTheLastMenuOpensTheFirstAndLeftOnTheFirstTheLast) {
     AddMenuSkin();
     tk::Form& form = ShowStandardForm(Bounds);
