@@ -1,0 +1,37 @@
+// Skin art at a display scale. Skins are drawn for 96 dots per inch; at a
+// larger scale each measure and bitmap grows by dpi / 96. A bitmap is scaled
+// piece by piece between cuts (the margins of its nine slices, the edges of
+// its cells), so no filter blends a corner into an edge or one cell into the
+// next, and each piece lands where the scaled measures put it.
+//
+// Colour-keyed art keeps its key exact: whether a pixel is the key colour is
+// decided by the nearest source pixel, and only pixels that are not the key
+// are blended into the others. Integer scales replicate pixels (sharpest);
+// other scales blend: bilinear when growing, by area when shrinking.
+#pragma once
+
+#include "skin/ImgUtil/Dib.h"
+
+#include <span>
+
+namespace skin {
+
+// The screen's scale a skin is designed for.
+constexpr int DesignDpi = 96;
+
+// A 96-DPI length at `dpi`, rounded to the nearest pixel (halves away from
+// zero), as every scaled measure of a skin is.
+constexpr int ScaleMeasure(int length, int dpi) {
+    const long long scaled = static_cast<long long>(length) * dpi;
+    return static_cast<int>(scaled >= 0 ? (scaled + DesignDpi / 2) / DesignDpi
+                                        : -((-scaled + DesignDpi / 2) / DesignDpi));
+}
+
+// `bitmap` at `dpi`, scaled piece by piece between the given source cuts
+// (positions strictly inside the bitmap, ascending; others are ignored). The
+// result is 24 bits per pixel, ScaleMeasure(width) by ScaleMeasure(height),
+// and a cut at p in the source lies at ScaleMeasure(p) in it. At 96 DPI it
+// is the bitmap itself.
+TDib ScaleArt(const TDib& bitmap, std::span<const int> xCuts, std::span<const int> yCuts, int dpi);
+
+} // namespace skin
