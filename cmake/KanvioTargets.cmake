@@ -56,15 +56,20 @@ function(kanvio_quick_build target)
   endif()
 endfunction()
 
-# kanvio_add_test(NAME n LABEL area SOURCES ... [LIBS ...] [GUI] [TIMEOUT seconds])
+# kanvio_add_test(NAME n LABEL area SOURCES ... [LIBS ...] [GUI] [TIMEOUT seconds]
+#                 [DPIS dpi...])
 # GUI tests hold a display slot (see above) while they run. Their time-out
 # is there to end a hang, not to time them: the leak tests repaint a
 # thousand times and, on a loaded two-core machine, take ten times what they
 # take on a quiet one (a tree's scroll bars took over 120 s at a load of 20).
 # A test that takes long by design (a day's walk through the program) names
-# its own time-out.
+# its own time-out. DPIS runs a GUI test's cases once more at each display
+# scale given (as "Case.dpi144"), each in a prefix at that scale
+# (scripts/wine-exec, KANVIO_DPI). Those runs carry the label "dpi" alone:
+# the discovered tests' properties take one value each, so `-L area` runs
+# the cases at 96 dots per inch and `-L dpi` every scaled run.
 function(kanvio_add_test)
-  cmake_parse_arguments(T "GUI" "NAME;LABEL;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "GUI" "NAME;LABEL;TIMEOUT" "SOURCES;LIBS;DPIS" ${ARGN})
   if(KANVIO_FUZZ)
     return()
   endif()
@@ -85,6 +90,15 @@ function(kanvio_add_test)
   endif()
   gtest_discover_tests(${T_NAME} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                        WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR} PROPERTIES ${props})
+  if(T_DPIS AND NOT (T_GUI AND CMAKE_CROSSCOMPILING_EMULATOR))
+    message(FATAL_ERROR "${T_NAME}: DPIS needs a GUI test of the Windows build")
+  endif()
+  foreach(dpi IN LISTS T_DPIS)
+    gtest_discover_tests(${T_NAME} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+                         TEST_SUFFIX .dpi${dpi} WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+                         PROPERTIES LABELS dpi TIMEOUT ${T_TIMEOUT} RESOURCE_GROUPS display:1
+                           ENVIRONMENT KANVIO_DPI=${dpi})
+  endforeach()
 endfunction()
 
 # kanvio_add_bench(NAME n SOURCES ... [LIBS ...] [ARGS ...]): built with

@@ -2,6 +2,7 @@
 
 #include "toolkit/Action.h"
 #include "toolkit/Application.h"
+#include "toolkit/Dpi.h"
 #include "toolkit/Form.h"
 #include "toolkit/MessageCrackers.h"
 #include "toolkit/Notifications.h"
@@ -151,6 +152,18 @@ void Control::SetBounds(int left, int top, int width, int height) {
     width_ = width;
     height_ = height;
     BoundsChanged(old);
+}
+
+void Control::ChangeScale(int to, int from) {
+    const int left = ScaleMeasure(left_, to, from);
+    const int top = ScaleMeasure(top_, to, from);
+    const int right = ScaleMeasure(left_ + width_, to, from);
+    const int bottom = ScaleMeasure(top_ + height_, to, from);
+    SetBounds(left, top, right - left, bottom - top);
+    // A parent's font reaches its children when the parent rescales it.
+    if (!parentFont_ || !parent_) {
+        font_.SetHeight(ScaleMeasure(font_.Height(), to, from));
+    }
 }
 
 void Control::BoundsChanged(const RECT& oldBounds) {

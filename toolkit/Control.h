@@ -127,6 +127,10 @@ public:
     void ActionFreed() override { action_ = nullptr; }
     // Takes the action's state again once the design (and its image lists) is read.
     void Loaded() override;
+    // Rescales the bounds (edges rounded to the nearest pixel, so controls
+    // that touched still touch) and an own font from `from` to `to` dots per
+    // inch; a windowed control rescales its children first.
+    virtual void ChangeScale(int to, int from);
 
 protected:
     // The toolkit's own message handling; ends in DefaultHandler.

@@ -101,6 +101,8 @@ void Form::LoadDesignText(std::string_view text, const std::string& source,
                                  ", not a " + ClassName());
     }
     DesignReader(classes, source).Read(*this, design);
+    designed_ = true;
+    ScaleTo(WindowDpi(HandleAllocated() ? Handle() : nullptr));
     if (OnCreate) {
         OnCreate(*this);
     }
@@ -177,6 +179,35 @@ void Form::HandleCreated() {
         }
     } else if (menu_) {
         ApplyMenu();
+    }
+    ApplyClientSize();
+    // A designed form's window may open on a screen of another scale than
+    // the one it was loaded for.
+    if (designed_) {
+        ScaleTo(WindowDpi(Handle()));
+    }
+}
+
+void Form::ScaleTo(int dpi) {
+    if (dpi != pixelsPerInch_) {
+        ChangeScale(dpi, pixelsPerInch_);
+    }
+}
+
+void Form::ChangeScale(int to, int from) {
+    pixelsPerInch_ = to;
+    if (clientWidth_ != UnsetClientSize) {
+        clientWidth_ = ScaleMeasure(clientWidth_, to, from);
+    }
+    if (clientHeight_ != UnsetClientSize) {
+        clientHeight_ = ScaleMeasure(clientHeight_, to, from);
+    }
+    const int left = Left();
+    const int top = Top();
+    WinControl::ChangeScale(to, from);
+    // A top-level form's place is a point of the screen, not a measure.
+    if (!Parent() && formStyle_ != tk::FormStyle::MDIChild) {
+        SetBounds(left, top, Width(), Height());
     }
     ApplyClientSize();
 }
@@ -366,6 +397,8 @@ bool Form::HandleMessage(Message& m) {
         return DialogKeyHandler(m, m.wParam);
     case NotifyMenuChanged:
         return MenuChanged(m);
+    case WM_DPICHANGED:
+        return DpiChanged(m, HIWORD(m.wParam), *reinterpret_cast<const RECT*>(m.lParam));
     default:
         return false;
     }
@@ -400,6 +433,14 @@ bool Form::Answered(Message& m, bool handled) {
 
 bool Form::DialogKeyHandler(Message& m, WPARAM key) {
     m.result = DialogKey(*this, key) ? NotifyUsed : 0;
+    return true;
+}
+
+bool Form::DpiChanged(Message& m, int dpi, const RECT& suggested) {
+    ScaleTo(dpi);
+    SetBounds(suggested.left, suggested.top, suggested.right - suggested.left,
+              suggested.bottom - suggested.top);
+    m.result = 0;
     return true;
 }
 

@@ -8,6 +8,7 @@
 //   }
 #pragma once
 
+#include "toolkit/Dpi.h"
 #include "toolkit/WinControl.h"
 
 #include <string>
@@ -81,6 +82,16 @@ public:
     // Side by side, one above the other, across the client's width.
     void Tile();
 
+    // The dots per inch the form's measures are in: the design's (96) until
+    // the form is scaled to its screen's, when it is loaded, when its window
+    // is made, and when the window moves to a screen of another scale
+    // (WM_DPICHANGED).
+    int PixelsPerInch() const { return pixelsPerInch_; }
+    // Rescales the form and its controls to `dpi`; a top-level form keeps
+    // its place on the screen.
+    void ScaleTo(int dpi);
+    void ChangeScale(int to, int from) override;
+
     // Closing the main form ends the program's message loop; an MDI child's
     // window goes; other forms hide.
     void Close();
@@ -110,6 +121,9 @@ private:
     static bool Answered(Message& message, bool handled);
     bool DialogKeyHandler(Message& message, WPARAM key);
     bool MenuChanged(Message& message);
+    // Scales to the new dots per inch and takes the window rectangle the
+    // system suggests for it.
+    bool DpiChanged(Message& message, int dpi, const RECT& suggested);
     void ShowProgramIcon();
     // Gives the window the menu: through the MDI client for an MDI form, so
     // the window list and a maximised child's buttons follow the menu.
@@ -135,6 +149,9 @@ private:
     MenuItem* windowMenu_ = nullptr;
     HWND clientHandle_ = nullptr;
     bool shownOnce_ = false;
+    int pixelsPerInch_ = DesignDpi;
+    // Loaded from a design, whose measures follow the screen's scale.
+    bool designed_ = false;
 };
 
 } // namespace tk

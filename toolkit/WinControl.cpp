@@ -354,6 +354,16 @@ void WinControl::SetBounds(int left, int top, int width, int height) {
     Control::SetBounds(left, top, width, height);
 }
 
+// Children first: an aligned child then takes its place from this control's
+// scaled bounds, and is not scaled twice.
+void WinControl::ChangeScale(int to, int from) {
+    const std::vector<Control*> children = controls_;
+    for (Control* child : children) {
+        child->ChangeScale(to, from);
+    }
+    Control::ChangeScale(to, from);
+}
+
 void WinControl::BoundsChanged(const RECT& oldBounds) {
     if (handle_) {
         SetWindowPos(handle_, nullptr, Left(), Top(), Width(), Height(),

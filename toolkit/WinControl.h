@@ -58,6 +58,7 @@ public:
     // The window's text once there is a window (the user may have edited it).
     std::string Caption() const override;
     void SetBounds(int left, int top, int width, int height) override;
+    void ChangeScale(int to, int from) override;
     void Invalidate() override;
     void Update() override;
     void SetFocus();

@@ -50,6 +50,11 @@ void Journey::SetUp() {
     work_ = NewWorkFolder();
     desktop_ = std::make_unique<Desktop>((record_ / "xvfb.log").string());
     wine_ = std::make_unique<WineSession>(*desktop_, work_);
+    // A run at another display scale (ctest's KANVIO_DPI, as for the
+    // Windows tests) plays every journey at it.
+    if (const char* dpi = std::getenv("KANVIO_DPI")) {
+        wine_->SetDpi(std::stoi(dpi));
+    }
 }
 
 void Journey::TearDown() {

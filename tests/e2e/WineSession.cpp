@@ -137,6 +137,16 @@ void WineSession::SetUserString(const std::string& key, const std::string& name,
     WriteFile(file, text);
 }
 
+void WineSession::SetDpi(int dpi) {
+    if (started_) {
+        throw std::logic_error("the display scale is set before a program starts");
+    }
+    if (RunToEnd({KANVIO_E2E_SET_DPI, prefix_.string(), std::to_string(dpi)}, EnvironmentWith({}),
+                 CopyLimit) != 0) {
+        throw std::runtime_error("cannot set the display scale of " + prefix_.string());
+    }
+}
+
 Environment WineSession::Variables() const {
     return EnvironmentWith({{"WINEPREFIX", prefix_.string()},
                             {"DISPLAY", display_},

@@ -29,6 +29,10 @@ public:
     // backslashes, a string value.
     void SetUserString(const std::string& key, const std::string& name, const std::string& value);
 
+    // Sets the display scale, in dots per inch, before any program of the
+    // session has started (96 is the prefix's own).
+    void SetDpi(int dpi);
+
     // Starts a Windows program (a Linux path) with `args`, from `workFolder`
     // (default: the session's folder), its output in the session's log.
     std::unique_ptr<Process> Start(const std::filesystem::path& program,
