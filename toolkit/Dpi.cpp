@@ -32,8 +32,4 @@ int WindowDpi(HWND window) {
     return SystemDpi();
 }
 
-int ScaleMeasure(int value, int to, int from) {
-    return MulDiv(value, to, from);
-}
-
 } // namespace tk

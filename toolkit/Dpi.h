@@ -3,19 +3,17 @@
 // is on.
 #pragma once
 
+#include "base/Scale.h"
+
 #include <windows.h>
 
 namespace tk {
 
-// The measure designs are written in.
-constexpr int DesignDpi = 96;
+using base::DesignDpi;
+using base::ScaleMeasure;
 
 // The dots per inch of the screen a window is on; the system's for none (or
 // where the system cannot say per window).
 int WindowDpi(HWND window);
-
-// `value` (in `from` dots per inch) at `to` dots per inch, rounded to the
-// nearest pixel, halves away from zero.
-int ScaleMeasure(int value, int to, int from);
 
 } // namespace tk

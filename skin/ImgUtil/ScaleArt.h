@@ -12,20 +12,14 @@
 
 #include "skin/ImgUtil/Dib.h"
 
+#include "base/Scale.h"
+
 #include <span>
 
 namespace skin {
 
-// The screen's scale a skin is designed for.
-constexpr int DesignDpi = 96;
-
-// A 96-DPI length at `dpi`, rounded to the nearest pixel (halves away from
-// zero), as every scaled measure of a skin is.
-constexpr int ScaleMeasure(int length, int dpi) {
-    const long long scaled = static_cast<long long>(length) * dpi;
-    return static_cast<int>(scaled >= 0 ? (scaled + DesignDpi / 2) / DesignDpi
-                                        : -((-scaled + DesignDpi / 2) / DesignDpi));
-}
+using base::DesignDpi;
+using base::ScaleMeasure;
 
 // `bitmap` at `dpi`, scaled piece by piece between the given source cuts
 // (positions strictly inside the bitmap, ascending; others are ignored). The

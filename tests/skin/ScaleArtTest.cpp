@@ -33,16 +33,6 @@ std::set<Colour> ColoursIn(const TDib& dib, int x0, int x1, int y0, int y1) {
     return colours;
 }
 
-TEST(ScaleArt, MeasuresRoundToTheNearestPixelAndHalvesAwayFromZero) {
-    EXPECT_EQ(ScaleMeasure(7, 96), 7);
-    EXPECT_EQ(ScaleMeasure(7, 120), 9);   // 8.75
-    EXPECT_EQ(ScaleMeasure(7, 144), 11);  // 10.5
-    EXPECT_EQ(ScaleMeasure(-3, 144), -5); // -4.5
-    EXPECT_EQ(ScaleMeasure(26, 192), 52);
-    EXPECT_EQ(ScaleMeasure(0, 192), 0);
-    EXPECT_EQ(ScaleMeasure(1, 72), 1); // 0.75
-}
-
 TEST(ScaleArt, AtTheDesignScaleTheArtIsUntouchedAndAtWholeScalesPixelsAreReplicated) {
     TDib checker(5, 3);
     for (int y = 0; y < 3; ++y) {
