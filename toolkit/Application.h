@@ -74,6 +74,13 @@ public:
         std::function<void(const std::string& text, const std::string& title)>;
     void SetMessageBox(MessageBoxFunction show);
 
+    // Whether forms loaded from designs follow the screen's scale (see
+    // Form::PixelsPerInch). Off until a program turns it on: a program whose
+    // own drawing and skin do not scale yet keeps every form at 96 DPI, whole
+    // rather than half scaled.
+    bool ScalesForms() const { return scalesForms_; }
+    void SetScalesForms(bool on) { scalesForms_ = on; }
+
 private:
     friend class Form;
     void AddForm(Form& form);
@@ -90,6 +97,7 @@ private:
     std::vector<Form*> mdiChildren_;
     Form* mainForm_ = nullptr;
     bool terminated_ = false;
+    bool scalesForms_ = false;
     MessageBoxFunction messageBox_;
 };
 

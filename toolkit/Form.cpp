@@ -101,8 +101,11 @@ void Form::LoadDesignText(std::string_view text, const std::string& source,
                                  ", not a " + ClassName());
     }
     DesignReader(classes, source).Read(*this, design);
-    designed_ = true;
-    ScaleTo(WindowDpi(HandleAllocated() ? Handle() : nullptr));
+    const tk::Application* application = ApplicationOf(*this);
+    designed_ = application && application->ScalesForms();
+    if (designed_) {
+        ScaleTo(WindowDpi(HandleAllocated() ? Handle() : nullptr));
+    }
     if (OnCreate) {
         OnCreate(*this);
     }
@@ -437,6 +440,9 @@ bool Form::DialogKeyHandler(Message& m, WPARAM key) {
 }
 
 bool Form::DpiChanged(Message& m, int dpi, const RECT& suggested) {
+    if (!designed_) {
+        return false;
+    }
     ScaleTo(dpi);
     SetBounds(suggested.left, suggested.top, suggested.right - suggested.left,
               suggested.bottom - suggested.top);

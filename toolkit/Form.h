@@ -150,7 +150,8 @@ private:
     HWND clientHandle_ = nullptr;
     bool shownOnce_ = false;
     int pixelsPerInch_ = DesignDpi;
-    // Loaded from a design, whose measures follow the screen's scale.
+    // Loaded from a design whose measures follow the screen's scale (when
+    // the application scales forms).
     bool designed_ = false;
 };
 

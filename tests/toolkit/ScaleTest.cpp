@@ -74,6 +74,11 @@ int RenderedHeight(const tk::Font& font) {
 struct Scale : FormFixture {
     int dpi = tk::WindowDpi(nullptr);
 
+    void SetUp() override {
+        FormFixture::SetUp();
+        app.SetScalesForms(true);
+    }
+
     // Each control's bounds and font at `at` dots per inch, as scaled from
     // the design: the client within `clientSlack` pixels, the controls within
     // `slack` (a form scaled again and again rounds each time).
@@ -120,6 +125,23 @@ TEST_F(Scale, ADesignedFormScalesItsControlsAndFontsToTheScreen) {
     EXPECT_EQ(ok.right - ok.left, SpanAt(10, 85, dpi));
     EXPECT_EQ(ok.bottom - ok.top, SpanAt(53, 78, dpi));
     EXPECT_NEAR(RenderedHeight(form->Font()), At(14, dpi), 2);
+    EXPECT_TRUE(errors.empty());
+}
+
+// A program whose own drawing does not scale yet keeps its forms whole at
+// the design's measures, on any screen and through a change of scale.
+TEST_F(Scale, AProgramThatDoesNotScaleItsFormsKeepsTheDesignsMeasures) {
+    app.SetScalesForms(false);
+    Read(ScaledDesign);
+    ShowForm();
+    ExpectDesignAt(tk::DesignDpi, 0, 0);
+    const RECT before = WindowRect(form->Handle());
+    RECT suggested = before;
+    OffsetRect(&suggested, 7, 5);
+    SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi * 5 / 4, dpi * 5 / 4),
+                 reinterpret_cast<LPARAM>(&suggested));
+    guitest::PumpUntilIdle();
+    ExpectDesignAt(tk::DesignDpi, 0, 0);
     EXPECT_TRUE(errors.empty());
 }
 
