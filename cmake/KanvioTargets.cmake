@@ -76,6 +76,9 @@ function(kanvio_add_test)
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest_main)
   kanvio_quick_build(${T_NAME})
+  if(T_GUI AND WIN32)
+    kanvio_add_manifest(${T_NAME})
+  endif()
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 120)
     if(T_GUI)
@@ -188,6 +191,26 @@ function(toolkit_add_designs target)
     COMMAND ${CMAKE_RC_COMPILER} -O coff -i ${rc} -o ${object}
     DEPENDS ${design_paths} ${rc}
     COMMENT "Designs of ${target}" VERBATIM)
+  set_source_files_properties(${object} PROPERTIES EXTERNAL_OBJECT TRUE GENERATED TRUE)
+  target_sources(${target} PRIVATE ${object})
+endfunction()
+
+# kanvio_add_manifest(<target>): cmake/Program.manifest as the program's
+# manifest (resource 1 of type RT_MANIFEST), which Windows reads before the
+# program starts: it draws its windows at the display's own scale, per
+# monitor, instead of having the system stretch them; it gets the common
+# controls of version 6; and it names the versions of Windows it was tested
+# on. Every program a user starts carries it, and so does every GUI test, so
+# that the tests draw under the same conditions.
+function(kanvio_add_manifest target)
+  set(manifest ${PROJECT_SOURCE_DIR}/cmake/Program.manifest)
+  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_manifest.rc)
+  set(object ${CMAKE_CURRENT_BINARY_DIR}/${target}_manifest.o)
+  file(GENERATE OUTPUT ${rc} CONTENT "1 24 \"${manifest}\"\n")
+  add_custom_command(OUTPUT ${object}
+    COMMAND ${CMAKE_RC_COMPILER} -O coff -i ${rc} -o ${object}
+    DEPENDS ${manifest} ${rc}
+    COMMENT "The manifest of ${target}" VERBATIM)
   set_source_files_properties(${object} PROPERTIES EXTERNAL_OBJECT TRUE GENERATED TRUE)
   target_sources(${target} PRIVATE ${object})
 endfunction()

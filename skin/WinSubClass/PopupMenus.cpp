@@ -10,8 +10,8 @@
 namespace skin {
 
 void TSkinManage::AttachPopupMenu(HWND window) {
-    if (!FEnabled || SendMessageW(window, WM_SKINQUERY, 0, 0) == SkinQueryAnswer ||
-        IsPopupMenuWindow(window)) {
+    if (!FEnabled || FStandingAside ||
+        SendMessageW(window, WM_SKINQUERY, 0, 0) == SkinQueryAnswer || IsPopupMenuWindow(window)) {
         return;
     }
     const TSkinData* data = FindSkinData(window);

@@ -7,6 +7,8 @@
 #include "toolkit/Text.h"
 #include "skin/WinSkinData/WinSkinData.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
+#include "skin/WinSubClass/HighContrast.h"
+#include "skin/WinSubClass/SettingWatch.h"
 #include "toolkit/Trace.h"
 
 #include <algorithm>
@@ -54,13 +56,17 @@ std::string ClassNameOf(HWND window) {
     return tk::Narrow(name);
 }
 
-TSkinManage::TSkinManage() : FTimer(std::make_unique<tk::Timer>(nullptr)) {
+TSkinManage::TSkinManage()
+    : FTimer(std::make_unique<tk::Timer>(nullptr)),
+      FSettingWatch(std::make_unique<TSettingWatch>([this] { SettingsChanged(); })),
+      FStandingAside(highcontrast::On()) {
     FTimer->SetEnabled(false);
     FTimer->OnTimer = [this](tk::Component&) { OnActionTimer(); };
 }
 
 TSkinManage::~TSkinManage() {
     FTimer.reset();
+    FSettingWatch.reset();
     if (FHook) {
         UnhookWindowsHookEx(FHook);
     }
@@ -104,6 +110,7 @@ void TSkinManage::OnCbt(int code, WPARAM wParam) {
         return OnCreateWindow(window);
     case HCBT_DESTROYWND:
         DetachPopupMenu(window);
+        std::erase(FAsideWindows, window);
         return;
     case HCBT_ACTIVATE:
         return OnActivateWindow(window);
@@ -271,6 +278,56 @@ void TSkinManage::DetachAndFree(TWinSkinForm& frame) {
     delete &frame;
 }
 
+void TSkinManage::SettingsChanged() {
+    try {
+        const bool highContrast = highcontrast::On();
+        if (highContrast == FStandingAside) {
+            return;
+        }
+        if (highContrast) {
+            StandAside();
+        } else {
+            ComeBack();
+        }
+    } catch (...) {
+        // A window procedure is no place for an exception: what was not
+        // done is done on the next change or activation.
+    }
+}
+
+void TSkinManage::StandAside() {
+    FStandingAside = true;
+    PurgeDeadFrames();
+    FreePopupMenus();
+    for (TWinSkinForm* frame : FFrames) {
+        RememberAside(frame->FWindow);
+    }
+    while (!FFrames.empty()) {
+        DetachAndFree(*FFrames.back());
+    }
+}
+
+// The windows are framed again in the order they were framed first. What
+// the system drew of each, its caption and borders among it, is drawn over
+// by the skin: each is painted whole once its frame has started.
+void TSkinManage::ComeBack() {
+    FStandingAside = false;
+    std::vector<HWND> windows;
+    windows.swap(FAsideWindows);
+    for (HWND window : windows) {
+        if (SkinWindow(window)) {
+            RedrawWindow(window, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+        }
+    }
+}
+
+void TSkinManage::RememberAside(HWND window) {
+    if (std::find(FAsideWindows.begin(), FAsideWindows.end(), window) == FAsideWindows.end()) {
+        FAsideWindows.push_back(window);
+    }
+}
+
 bool TSkinManage::IsPlainChildWindow(HWND window) {
     if (!(GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD)) {
         return false;
@@ -297,6 +354,10 @@ bool TSkinManage::AcceptsClass(const std::string& className) const {
 
 bool TSkinManage::SkinWindow(HWND window) {
     if (!FEnabled || !IsWindow(window)) {
+        return false;
+    }
+    if (FStandingAside) {
+        RememberAside(window);
         return false;
     }
     if (SendMessageW(window, WM_SKINQUERY, 0, 0) == SkinQueryAnswer) {

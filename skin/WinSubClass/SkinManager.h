@@ -6,6 +6,13 @@
 // burst of changes costs one pass. It also holds the engine-wide MDI
 // maximised mode.
 //
+// While the system runs a high-contrast theme the manager stands aside: it
+// takes every frame and popup-menu skinner off, as switching skinning off
+// does, and frames no window, so that each draws itself in the system's
+// colours; when the theme ends it frames again the windows it let go and
+// those activated meanwhile. It hears the change through a hidden top-level
+// window (TSettingWatch).
+//
 // Error policy: the manager never blocks an operation of the system and never
 // throws out of its hook or timer; a window it cannot skin is left as it is.
 #pragma once
@@ -26,6 +33,7 @@ class Timer;
 namespace skin {
 
 class TDib;
+class TSettingWatch;
 class TSkinData;
 class TWinSkinForm;
 class TWinSkinPopMenu;
@@ -82,6 +90,11 @@ public:
 
     bool Enabled() const { return FEnabled; }
     void SetEnabled(bool enabled) { FEnabled = enabled; }
+    // True while a high-contrast theme keeps the skin off.
+    bool StandingAside() const { return FStandingAside; }
+    // Asks whether a high-contrast theme is on and stands aside or comes
+    // back when that changed (on every announced setting change).
+    void SettingsChanged();
     bool Forcing() const { return FForcing; }
     int Activated() const { return FActivated; }
     void MarkActivated() { ++FActivated; }
@@ -121,13 +134,20 @@ private:
     void TakeNewSkin(TSkinData& data);
     void DetachAndFree(TWinSkinForm& frame);
     void FreePopupMenus();
+    void StandAside();
+    void ComeBack();
+    void RememberAside(HWND window);
 
     std::unique_ptr<tk::Timer> FTimer;
+    std::unique_ptr<TSettingWatch> FSettingWatch;
     HHOOK FHook = nullptr;
     std::vector<TWinSkinForm*> FFrames;
     std::vector<std::unique_ptr<TWinSkinPopMenu>> FPopupMenus;
     std::vector<TSkinData*> FSkinDatas;
     bool FEnabled = false;
+    bool FStandingAside = false;
+    // The windows to frame again when the high-contrast theme ends.
+    std::vector<HWND> FAsideWindows;
     bool FForcing = false;
     int FActivated = 0;
     bool FMenuBarTracking = false;
