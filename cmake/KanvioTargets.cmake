@@ -197,11 +197,11 @@ endfunction()
 
 # kanvio_add_manifest(<target>): cmake/Program.manifest as the program's
 # manifest (resource 1 of type RT_MANIFEST), which Windows reads before the
-# program starts: it draws its windows at the display's own scale, per
-# monitor, instead of having the system stretch them; it gets the common
-# controls of version 6; and it names the versions of Windows it was tested
-# on. Every program a user starts carries it, and so does every GUI test, so
-# that the tests draw under the same conditions.
+# program starts: it gets the common controls of version 6 and names the
+# versions of Windows it was tested on. (It declares no awareness of the
+# display's scale yet: the system stretches the program whole until the
+# skin scales with its forms.) Every program a user starts carries it, and
+# so does every GUI test, so that the tests draw under the same conditions.
 function(kanvio_add_manifest target)
   set(manifest ${PROJECT_SOURCE_DIR}/cmake/Program.manifest)
   set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_manifest.rc)

@@ -114,16 +114,17 @@ TEST_P(ShippedManifest, IsCarriedAndReadByTheLoader) {
     ASSERT_TRUE(context.Valid()) << "the loader refuses the manifest, error " << GetLastError();
 }
 
-// Windows 10 1703 and later read dpiAwareness (the first value they know
-// wins); older systems read dpiAware, where "true/pm" means per monitor on
-// 8.1 and system-wide on 7.
-TEST_P(ShippedManifest, DeclaresPerMonitorAwarenessWithFallbacks) {
+// A program that declares itself aware of the display's scale is drawn by
+// Windows at the screen's pixels: until the skin's art and measures scale
+// with the forms, such a program would come up half size at 200 %, so none
+// declares it yet and Windows stretches each whole. (The declaration to come:
+// dpiAwareness "PerMonitorV2, PerMonitor" in the 2016 settings, dpiAware
+// "true/pm" in the 2005 ones.)
+TEST_P(ShippedManifest, DeclaresNoScaleAwarenessWhileTheSkinDrawsAtTheDesignScale) {
     const ProgramContext context(GetParam());
     ASSERT_TRUE(context.Valid());
-    EXPECT_EQ(context.Setting(L"dpiAwareness", SettingsNamespace2016), L"PerMonitorV2, PerMonitor");
-    EXPECT_EQ(context.Setting(L"dpiAware", SettingsNamespace2005), L"true/pm");
-    // In the other namespace the loader sees neither.
-    EXPECT_EQ(context.Setting(L"dpiAwareness", SettingsNamespace2005), L"");
+    EXPECT_EQ(context.Setting(L"dpiAwareness", SettingsNamespace2016), L"");
+    EXPECT_EQ(context.Setting(L"dpiAware", SettingsNamespace2005), L"");
 }
 
 TEST_P(ShippedManifest, TakesTheCommonControlsOfVersionSix) {
