@@ -1,6 +1,7 @@
 #include "toolkit/Timer.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/win32/WindowClass.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -23,19 +24,9 @@ const ClassInfo& Timer::StaticClass() {
 }
 
 Timer::Timer(Component* owner) : Component(owner) {
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof(existing);
-    if (!GetClassInfoExW(instance, TimerClass, &existing)) {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = &Timer::WindowProc;
-        wc.hInstance = instance;
-        wc.lpszClassName = TimerClass;
-        RegisterClassExW(&wc);
-    }
-    window_ = CreateWindowExW(0, TimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance,
-                              nullptr);
+    RegisterClassOnce(TimerClass, &Timer::WindowProc);
+    window_ = CreateWindowExW(0, TimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
     if (!window_) {
         throw std::runtime_error("cannot create a timer window");
     }

@@ -1,5 +1,7 @@
 #include "skin/WinSubClass/SettingWatch.h"
 
+#include "toolkit/win32/WindowClass.h"
+
 #include <utility>
 
 namespace skin {
@@ -8,21 +10,11 @@ const wchar_t WatchClass[] = L"TSkinSettingWatch";
 } // namespace
 
 TSettingWatch::TSettingWatch(std::function<void()> changed) : changed_(std::move(changed)) {
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof(existing);
-    if (!GetClassInfoExW(instance, WatchClass, &existing)) {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = &TSettingWatch::WindowProc;
-        wc.hInstance = instance;
-        wc.lpszClassName = WatchClass;
-        RegisterClassExW(&wc);
-    }
+    tk::RegisterClassOnce(WatchClass, &TSettingWatch::WindowProc);
     // Never shown, never in the task bar: a tool window without the visible
     // style.
     window_ = CreateWindowExW(WS_EX_TOOLWINDOW, WatchClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
-                              nullptr, instance, nullptr);
+                              nullptr, GetModuleHandleW(nullptr), nullptr);
     if (window_) {
         SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     }
