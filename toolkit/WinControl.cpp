@@ -148,8 +148,10 @@ void WinControl::CreateHandle() {
     HWND window = CreateWindowHandle(params, style, parentWindow, id);
     creating_ = false;
     if (!window) {
+        const DWORD error = GetLastError();
         throw std::runtime_error("cannot create the window of " +
-                                 (Name().empty() ? ClassName() : Name()));
+                                 (Name().empty() ? ClassName() : Name()) + " (system error " +
+                                 std::to_string(error) + ")");
     }
     if (!params.ownClass) {
         Bind(window);
