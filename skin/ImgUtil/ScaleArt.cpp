@@ -101,19 +101,21 @@ std::vector<int> Bounds(std::span<const int> cuts, int length) {
 
 } // namespace
 
-TDib ScaleArt(const TDib& bitmap, std::span<const int> xCuts, std::span<const int> yCuts, int dpi) {
-    if (dpi == DesignDpi || bitmap.Empty()) {
+TDib ScaleArt(const TDib& bitmap, std::span<const int> xCuts, std::span<const int> yCuts, int dpi,
+              int artDpi) {
+    if (dpi == artDpi || bitmap.Empty()) {
         return bitmap;
     }
+    const auto scale = [dpi, artDpi](int measure) { return ScaleMeasure(measure, dpi, artDpi); };
     const std::vector<int> xs = Bounds(xCuts, bitmap.Width());
     const std::vector<int> ys = Bounds(yCuts, bitmap.Height());
-    TDib scaled(ScaleMeasure(bitmap.Width(), dpi), ScaleMeasure(bitmap.Height(), dpi));
+    TDib scaled(scale(bitmap.Width()), scale(bitmap.Height()));
     for (size_t j = 0; j + 1 < ys.size(); ++j) {
-        const int top = ScaleMeasure(ys[j], dpi);
-        const int bottom = ScaleMeasure(ys[j + 1], dpi);
+        const int top = scale(ys[j]);
+        const int bottom = scale(ys[j + 1]);
         for (size_t i = 0; i + 1 < xs.size(); ++i) {
-            const int left = ScaleMeasure(xs[i], dpi);
-            const int right = ScaleMeasure(xs[i + 1], dpi);
+            const int left = scale(xs[i]);
+            const int right = scale(xs[i + 1]);
             if (right > left && bottom > top) {
                 ScalePiece(bitmap, {xs[i], ys[j], xs[i + 1] - xs[i], ys[j + 1] - ys[j]}, scaled,
                            {left, top, right - left, bottom - top});

@@ -21,11 +21,13 @@ namespace skin {
 using base::DesignDpi;
 using base::ScaleMeasure;
 
-// `bitmap` at `dpi`, scaled piece by piece between the given source cuts
-// (positions strictly inside the bitmap, ascending; others are ignored). The
-// result is 24 bits per pixel, ScaleMeasure(width) by ScaleMeasure(height),
-// and a cut at p in the source lies at ScaleMeasure(p) in it. At 96 DPI it
-// is the bitmap itself.
-TDib ScaleArt(const TDib& bitmap, std::span<const int> xCuts, std::span<const int> yCuts, int dpi);
+// `bitmap`, art drawn for `artDpi` (96, or 192 for double-size art), at
+// `dpi`, scaled piece by piece between the given source cuts (positions
+// strictly inside the bitmap, ascending; others are ignored). The result is
+// 24 bits per pixel, ScaleMeasure(width, dpi, artDpi) by the same of the
+// height, and a cut at p in the source lies at ScaleMeasure(p, dpi, artDpi)
+// in it. At its own scale it is the bitmap itself.
+TDib ScaleArt(const TDib& bitmap, std::span<const int> xCuts, std::span<const int> yCuts, int dpi,
+              int artDpi = DesignDpi);
 
 } // namespace skin

@@ -1,6 +1,7 @@
 #include "skin/WinSkinData/SkinModel.h"
 
 #include "skin/WinSkinData/SkinParser.h"
+#include "skin/WinSkinData/SkinScale.h"
 #include "skin/SkinRead/SkinReader.h"
 #include "skin/WinSkinIni.h"
 
@@ -11,7 +12,7 @@ namespace skin {
 TSkinModel::TSkinModel() = default;
 TSkinModel::~TSkinModel() = default;
 
-bool TSkinModel::LoadSkin(std::span<const uint8_t> package, const TNoticeSink& notice) {
+bool TSkinModel::LoadSkin(std::span<const uint8_t> package, const TNoticeSink& notice, int atDpi) {
     SkinLoaded = false;
     TSkinReader reader(notice);
     if (!reader.Load(package)) {
@@ -28,9 +29,10 @@ bool TSkinModel::LoadSkin(std::span<const uint8_t> package, const TNoticeSink& n
     }
     TQuickIni ini;
     ini.LoadFromStream(iniText);
-    TSkinParser parser(*this, ini, reader);
+    TSkinParser parser(*this, ini, reader, atDpi >= DoubleArtDpi);
     try {
         parser.ParseSkin();
+        ScaleSkin(*this, atDpi, parser.DoubleArt());
     } catch (const std::exception& e) {
         // Only running out of memory gets here (every key has a default);
         // the model is then partly replaced and counts as not loaded.

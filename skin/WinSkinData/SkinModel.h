@@ -15,6 +15,8 @@
 #include "skin/WinSkinData/SkinColours.h"
 #include "skin/WinSkinData/SkinElements.h"
 
+#include "base/Scale.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -43,10 +45,17 @@ public:
     TSkinModel& operator=(const TSkinModel&) = delete;
 
     // Expands the package (a 32-bit expanded size, then the coded bits),
-    // reads its INI and bitmaps and replaces the model. False, with the model
-    // unchanged (but SkinLoaded false) and `refusal` set, for a package the
-    // reader refuses.
-    bool LoadSkin(std::span<const uint8_t> package, const TNoticeSink& notice = {});
+    // reads its INI and bitmaps and replaces the model, with every measure
+    // and bitmap at `atDpi` (see SkinScale.h). False, with the model unchanged
+    // (but SkinLoaded false) and `refusal` set, for a package the reader
+    // refuses.
+    bool LoadSkin(std::span<const uint8_t> package, const TNoticeSink& notice = {},
+                  int atDpi = base::DesignDpi);
+
+    // The dots per inch the measures and bitmaps are at.
+    int dpi = base::DesignDpi;
+    // A measure of the engine's own, written for 96 DPI, at the skin's scale.
+    int Measure(int designValue) const { return base::ScaleMeasure(designValue, dpi); }
 
     std::string SkinName;
     bool SkinLoaded = false;

@@ -14,6 +14,9 @@ namespace {
 
 constexpr std::string_view Personality = "Personality";
 constexpr std::string_view BitmapExtension = ".bmp";
+// What names the double-size art of "name.bmp": "name@2x.bmp".
+constexpr std::string_view DoubleArtSuffix = "@2x";
+constexpr int DoubleArtFactor = 2;
 // The fewest cells an element's bitmap can be divided into.
 constexpr int32_t MinCells = 1;
 
@@ -80,8 +83,9 @@ template <class T> std::unique_ptr<T> Made(std::string_view name) {
 
 } // namespace
 
-TSkinParser::TSkinParser(TSkinModel& model, const TQuickIni& ini, const TSkinReader& package)
-    : model_(model), ini_(ini), package_(package) {}
+TSkinParser::TSkinParser(TSkinModel& model, const TQuickIni& ini, const TSkinReader& package,
+                         bool doubleArt)
+    : model_(model), ini_(ini), package_(package), wantDoubleArt_(doubleArt) {}
 
 void TSkinParser::Note(std::string_view section, std::string reason) {
     model_.problems.push_back({std::string(section), std::move(reason)});
@@ -146,7 +150,34 @@ void TSkinParser::ReadImage(TDib& bitmap, std::string_view section, std::string_
     std::string reason = LoadSkinBitmap(bitmap, value);
     if (!reason.empty()) {
         Note(section, std::string(key) + ": " + reason);
+    } else if (wantDoubleArt_ && !bitmap.Empty()) {
+        ReadDoubleArt(bitmap, section, value);
     }
+}
+
+void TSkinParser::ReadDoubleArt(const TDib& bitmap, std::string_view section,
+                                std::string_view value) {
+    const std::string_view file = value.substr(value.find_last_of("\\:") + 1);
+    const std::string name = std::string(file.substr(0, file.size() - BitmapExtension.size())) +
+                             std::string(DoubleArtSuffix) + std::string(BitmapExtension);
+    std::vector<uint8_t> entry;
+    if (!package_.GetEntry(name, entry)) {
+        return;
+    }
+    TDib art;
+    std::string error;
+    if (entry.empty() || !DecodeBmp(entry, art, error)) {
+        Note(section, InQuotes(name) + " is no readable bitmap; the art of " + InQuotes(file) +
+                          " is scaled instead");
+        return;
+    }
+    if (art.Width() != DoubleArtFactor * bitmap.Width() ||
+        art.Height() != DoubleArtFactor * bitmap.Height()) {
+        Note(section, InQuotes(name) + " is not twice the size of " + InQuotes(file) +
+                          "; the art of " + InQuotes(file) + " is scaled instead");
+        return;
+    }
+    doubleArt_[&bitmap] = std::move(art);
 }
 
 void TSkinParser::ParseSkin() {
@@ -334,6 +365,8 @@ void TSkinParser::ReadMdiButtons(size_t first) {
     constexpr std::string_view Section = "MDICONTROLS";
     TDib strip;
     ReadImage(strip, Section, "Image", Str(Section, "Image"));
+    // The buttons are cut from the strip: its double-size art is not theirs.
+    doubleArt_.erase(&strip);
     if (strip.Empty()) {
         return;
     }

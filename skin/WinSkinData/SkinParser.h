@@ -5,6 +5,7 @@
 
 #include "skin/WinSkinData/SkinModel.h"
 
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -18,7 +19,11 @@ class TQuickIni;
 
 class TSkinParser {
 public:
-    TSkinParser(TSkinModel& model, const TQuickIni& ini, const TSkinReader& package);
+    // With `doubleArt`, every bitmap read beside which the package holds
+    // double-size art ("name@2x.bmp", exactly twice as wide and high) has
+    // that art kept too: DoubleArt() then maps the model's bitmap to it.
+    TSkinParser(TSkinModel& model, const TQuickIni& ini, const TSkinReader& package,
+                bool doubleArt = false);
 
     // Reads everything, in an order that matters: colours before the
     // elements whose defaults use ButtonTextColour, and the skin's caption
@@ -30,6 +35,9 @@ public:
     // Returns why a value that names something gave no bitmap; "" when the
     // bitmap was loaded or the value is empty.
     std::string LoadSkinBitmap(TDib& bitmap, std::string_view value);
+
+    // The double-size art found for the model's bitmaps (see the constructor).
+    const std::map<const TDib*, TDib>& DoubleArt() const { return doubleArt_; }
 
 private:
     // Whether an element's image key has its section to itself: then a
@@ -65,6 +73,9 @@ private:
     // Loads a bitmap from an INI value, noting why it stayed empty.
     void ReadImage(TDib& bitmap, std::string_view section, std::string_view key,
                    std::string_view value);
+    // Keeps the double-size art of `bitmap` (read from `value`), if the
+    // package holds a usable one.
+    void ReadDoubleArt(const TDib& bitmap, std::string_view section, std::string_view value);
     // The margins, Trans and Tile, as every element section writes them.
     void ReadPlacement(TDataSkinObject& element, std::string_view section);
     // The keys every generic element section shares.
@@ -82,6 +93,8 @@ private:
     const TQuickIni& ini_;
     const TSkinReader& package_;
     std::vector<uint8_t> entry_;
+    const bool wantDoubleArt_;
+    std::map<const TDib*, TDib> doubleArt_;
 };
 
 } // namespace skin

@@ -1,6 +1,7 @@
 #include "skin/WinSkinData/WinSkinData.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/Dpi.h"
 #include "toolkit/Form.h"
 #include "toolkit/Properties.h"
 #include "skin/WinSubClass/SkinManager.h"
@@ -72,7 +73,7 @@ bool TSkinData::SetSkinStream(std::vector<uint8_t> package) {
     const bool hadSkin = SkinLoaded;
     std::string said;
     const auto hear = [&](const std::string& text) { said += said.empty() ? text : "\r" + text; };
-    if (LoadSkin(package, hear)) {
+    if (LoadSkin(package, hear, tk::WindowDpi(nullptr))) {
         skinStream_ = std::move(package);
         // A frame painting before the manager's SkinChanged action must not
         // reach the elements of the skin just replaced.
@@ -87,7 +88,7 @@ bool TSkinData::SetSkinStream(std::vector<uint8_t> package) {
         SkinLoaded = true;
         said += "\r";
         said += KeptSkinNotice;
-    } else if (hadSkin && LoadSkin(skinStream_)) {
+    } else if (hadSkin && LoadSkin(skinStream_, {}, tk::WindowDpi(nullptr))) {
         // Memory ran out while the package was read into the model, which it
         // left half replaced: the package that worked is read again.
         if (SkinManager) {
