@@ -10,6 +10,7 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     tk::Application application;
+    application.SetScalesForms(true);
     try {
         auto* mainForm = new TFormMain(&application);
         auto* data = new TShareDataModule(&application);

@@ -98,12 +98,13 @@ const std::map<std::string, const char*>& Modifiers() {
 
 } // namespace
 
-Desktop::Desktop(const std::string& logFile) {
+Desktop::Desktop(const std::string& logFile, int dpi)
+    : width_(DesignWidth * dpi / 96), height_(DesignHeight * dpi / 96) {
     int fds[2];
     if (pipe(fds) != 0) {
         throw std::runtime_error("no pipe for Xvfb");
     }
-    const std::string screen = std::to_string(Width) + "x" + std::to_string(Height) + "x24";
+    const std::string screen = std::to_string(width_) + "x" + std::to_string(height_) + "x24";
     try {
         server_ = std::make_unique<Process>(
             std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
@@ -139,23 +140,23 @@ void Desktop::Flush() const {
 
 Picture Desktop::Capture() const {
     XImage* image =
-        XGetImage(display_, DefaultRootWindow(display_), 0, 0, Width, Height, AllPlanes, ZPixmap);
+        XGetImage(display_, DefaultRootWindow(display_), 0, 0, width_, height_, AllPlanes, ZPixmap);
     if (!image) {
         throw std::runtime_error("cannot read the screen of " + name_);
     }
-    Picture picture{Width, Height, {}};
-    picture.pixels.resize(size_t(Width) * Height);
+    Picture picture{width_, height_, {}};
+    picture.pixels.resize(size_t(width_) * height_);
     const bool direct = image->bits_per_pixel == 32 && image->byte_order == LSBFirst;
-    for (int y = 0; y < Height; ++y) {
-        Rgb* row = picture.pixels.data() + size_t(y) * Width;
+    for (int y = 0; y < height_; ++y) {
+        Rgb* row = picture.pixels.data() + size_t(y) * width_;
         if (direct) {
             std::memcpy(row, image->data + size_t(y) * size_t(image->bytes_per_line),
-                        size_t(Width) * sizeof(Rgb));
-            for (int x = 0; x < Width; ++x) {
+                        size_t(width_) * sizeof(Rgb));
+            for (int x = 0; x < width_; ++x) {
                 row[x] &= 0xFFFFFF;
             }
         } else {
-            for (int x = 0; x < Width; ++x) {
+            for (int x = 0; x < width_; ++x) {
                 row[x] = Rgb(XGetPixel(image, x, y)) & 0xFFFFFF;
             }
         }

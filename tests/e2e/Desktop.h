@@ -27,18 +27,22 @@ enum class Button { Left = 1, Middle = 2, Right = 3 };
 
 class Desktop {
 public:
-    static constexpr int Width = 1280;
-    static constexpr int Height = 1024;
+    // The screen's size at 96 DPI; at another scale it grows with the
+    // scale, as real screens run at a larger scale have more pixels.
+    static constexpr int DesignWidth = 1280;
+    static constexpr int DesignHeight = 1024;
 
     // Starts Xvfb on a display number no other server holds, its log in
-    // `logFile`.
-    explicit Desktop(const std::string& logFile);
+    // `logFile`, with a screen for programs at `dpi`.
+    explicit Desktop(const std::string& logFile, int dpi = 96);
     ~Desktop();
     Desktop(const Desktop&) = delete;
     Desktop& operator=(const Desktop&) = delete;
 
     // ":N"
     const std::string& Name() const { return name_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
 
     Picture Capture() const;
 
@@ -69,6 +73,8 @@ private:
     void Flush() const;
     void KeyEvent(unsigned long keysym, bool down);
 
+    int width_;
+    int height_;
     std::unique_ptr<Process> server_;
     std::string name_;
     Display* display_ = nullptr;

@@ -7,15 +7,23 @@
 
 namespace e2e {
 
+// The display scale the journeys' programs run at: ctest's KANVIO_DPI, or 96.
+int ScreenDpi();
+
+// A measure of a design, written for 96 DPI, at the journeys' scale.
+int Scaled(int designValue);
+
 class FramedWindow {
 public:
+    // The client size is the design's; on the screen it is at ScreenDpi().
     FramedWindow(const ScreenWindow& window, int clientWidth, int clientHeight);
 
     Box Window() const { return window_; }
-    // A point or a rectangle of the client area, on the screen.
-    Point Client(int x, int y) const { return {client_.x + x, client_.y + y}; }
+    // A point or a rectangle of the client area in the design's measures,
+    // on the screen.
+    Point Client(int x, int y) const { return {client_.x + Scaled(x), client_.y + Scaled(y)}; }
     Box ClientBox(int left, int top, int width, int height) const {
-        return Box{left, top, width, height}.Moved(client_);
+        return Box{Scaled(left), Scaled(top), Scaled(width), Scaled(height)}.Moved(client_);
     }
     // Everything between the window's top edge and its client area: the
     // title bar and, if there is one, the menu bar.

@@ -285,8 +285,8 @@ TEST_F(GalleryJourney, AnApostropheInAColourIsReportedInABoxThatFitsItsTitle) {
                                      [&](const Picture& s) { return TreeShowsText(s, gallery); });
     // The caption as the main window shows it, with room to spare.
     const Box mainTitle{gallery.Window().left, gallery.Window().top, gallery.Window().width,
-                        TitleHeight};
-    const Columns whole = TitleTextColumns(started, mainTitle, mainTitle.left + CaptionStart,
+                        Scaled(TitleHeight)};
+    const Columns whole = TitleTextColumns(started, mainTitle, mainTitle.left + Scaled(CaptionStart),
                                            mainTitle.Right() - 100);
     ASSERT_GT(whole.Width(), 100);
 
@@ -315,8 +315,8 @@ TEST_F(GalleryJourney, AnApostropheInAColourIsReportedInABoxThatFitsItsTitle) {
     // caption is painted (a box just mapped may not have drawn it yet).
     ScreenWindow box;
     const auto captionOf = [&](const Picture& s) {
-        const Box title{box.box.left, box.box.top, box.box.width, TitleHeight};
-        return TitleTextColumns(s, title, title.left + CaptionStart, CloseButtonLeft(box.box));
+        const Box title{box.box.left, box.box.top, box.box.width, Scaled(TitleHeight)};
+        return TitleTextColumns(s, title, title.left + Scaled(CaptionStart), CloseButtonLeft(box.box));
     };
     const Picture shown =
         StepWhen("error-box", "the error box with its whole caption", [&](const Picture& s) {
@@ -330,7 +330,7 @@ TEST_F(GalleryJourney, AnApostropheInAColourIsReportedInABoxThatFitsItsTitle) {
             return box.box.width > 0 && captionOf(s).Width() + 1 >= whole.Width();
         });
     ASSERT_GT(box.box.width, 0);
-    const Box boxTitle{box.box.left, box.box.top, box.box.width, TitleHeight};
+    const Box boxTitle{box.box.left, box.box.top, box.box.width, Scaled(TitleHeight)};
     const int closeLeft = CloseButtonLeft(box.box);
     const Columns text = captionOf(shown);
     EXPECT_NEAR(text.Width(), whole.Width(), 1) << "the whole caption shows";
@@ -370,7 +370,7 @@ TEST_F(GalleryJourney, MovesMinimisesAndRestoresTheWindow) {
     // the system drew an icon of its own.
     const Box titleLeft{window.left + 1, window.top + 2, 11, 15};
     // A place for the pointer away from every window, the minimised one too.
-    const Point park{Desktop::Width - 1, Desktop::Height - 1};
+    const Point park{Screen().Width() - 1, Screen().Height() - 1};
 
     Screen().Click(gallery.SystemMenuIcon());
     StepWhen("icon-menu", "the system menu below the icon", [&](const Picture& s) {
@@ -423,7 +423,7 @@ TEST_F(GalleryJourney, MovesMinimisesAndRestoresTheWindow) {
     Screen().Click(dragged.MinimiseButton());
     Screen().MoveTo(park);
     StepWhen("minimised", "the window as a small title", [&](const Picture&) {
-        return Where().Window().height < TitleHeight && Where().Window().width < 300;
+        return Where().Window().height < Scaled(TitleHeight) && Where().Window().width < Scaled(300);
     });
     Screen().Key("alt+space");
     Step("minimised-menu");
@@ -438,7 +438,7 @@ TEST_F(GalleryJourney, MovesMinimisesAndRestoresTheWindow) {
     Screen().Key("n");
     Screen().MoveTo(park);
     StepWhen("minimised-again", "the small title",
-             [&](const Picture&) { return Where().Window().height < TitleHeight; });
+             [&](const Picture&) { return Where().Window().height < Scaled(TitleHeight); });
     const Box small = Where().Window();
     Screen().Click({small.left + 40, small.top + small.height / 2});
     Step("small-title-clicked");

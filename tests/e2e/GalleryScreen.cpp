@@ -67,15 +67,16 @@ Box GalleryScreen::Tree() const {
 
 Box GalleryScreen::TreeRow(int row) const {
     const Box tree = Tree();
-    return {tree.left + 2, tree.top + FirstRowTop + RowHeight * row, tree.width - 4, RowHeight};
+    return {tree.left + Scaled(2), tree.top + Scaled(FirstRowTop + RowHeight * row),
+            tree.width - Scaled(4), Scaled(RowHeight)};
 }
 
 Point GalleryScreen::TreeButton(int row) const {
-    return {Tree().left + ButtonX, TreeRow(row).Centre().y};
+    return {Tree().left + Scaled(ButtonX), TreeRow(row).Centre().y};
 }
 
 Point GalleryScreen::TreeText(int row, int level) const {
-    return {Tree().left + TextX + Indent * level, TreeRow(row).Centre().y};
+    return {Tree().left + Scaled(TextX + Indent * level), TreeRow(row).Centre().y};
 }
 
 Box GalleryScreen::Background() const {
@@ -100,16 +101,16 @@ Box GalleryScreen::BookButton(int slot) const {
 
 Point GalleryScreen::FrameEdge(int slot) const {
     const Box frame = SlotFrame(slot);
-    return {frame.left + 2, frame.Centre().y};
+    return {frame.left + Scaled(2), frame.Centre().y};
 }
 
 Point GalleryScreen::OpenBookGap(int slot) const {
     const Box open = OpenButton(slot);
-    return {open.Right() + 3, open.Centre().y};
+    return {open.Right() + Scaled(3), open.Centre().y};
 }
 
 Point GalleryScreen::BackgroundSpot() const {
-    return {Background().left + 8, Background().top + 8};
+    return {Background().left + Scaled(8), Background().top + Scaled(8)};
 }
 
 Box GalleryScreen::LeftArrow() const {
@@ -129,17 +130,17 @@ Box GalleryScreen::ExitButton() const {
 }
 
 Point GalleryScreen::SystemMenuIcon() const {
-    return {Window().left + 16, AboveClient().Centre().y};
+    return {Window().left + Scaled(16), AboveClient().Centre().y};
 }
 
 // The skin's caption buttons from the right edge: close, the (hidden)
 // maximise button, then minimise.
 Point GalleryScreen::MinimiseButton() const {
-    return {Window().Right() - 79, AboveClient().Centre().y};
+    return {Window().Right() - Scaled(79), AboveClient().Centre().y};
 }
 
 Point GalleryScreen::CloseButton() const {
-    return {Window().Right() - 18, AboveClient().Centre().y};
+    return {Window().Right() - Scaled(18), AboveClient().Centre().y};
 }
 
 bool TreeShowsText(const Picture& screen, const GalleryScreen& gallery) {
@@ -151,7 +152,7 @@ bool TreeShowsText(const Picture& screen, const GalleryScreen& gallery) {
 bool SlotShown(const Picture& screen, const GalleryScreen& gallery, int slot) {
     const Box frame = gallery.SlotFrame(slot);
     // The frame's black outline runs along its top edge.
-    const Box outline{frame.left + 4, frame.top, frame.width - 8, 1};
+    const Box outline{frame.left + Scaled(4), frame.top, frame.width - Scaled(8), 1};
     const Box thumbnail = gallery.Thumbnail(slot);
     return CountLike(screen, outline, 0, 40) == outline.width &&
            CountUnlike(screen, thumbnail, White, 24) > thumbnail.width * thumbnail.height / 4;
@@ -201,14 +202,14 @@ Columns TitleTextColumns(const Picture& screen, Box titleBar, int from, int to) 
 Columns DecorationColumns(const Picture& screen, Box titleBar) {
     // The caption's rows, past the icon (the pink accent under the title
     // bar's left end lies below them).
-    const Box caption{titleBar.left + CaptionStart, titleBar.top + 4, titleBar.width - CaptionStart,
-                      TitleHeight - 10};
+    const Box caption{titleBar.left + Scaled(CaptionStart), titleBar.top + Scaled(4),
+                      titleBar.width - Scaled(CaptionStart), Scaled(TitleHeight - 10)};
     return ColumnsWhere(screen, caption,
                         [](Rgb colour) { return Near(colour, DecorationPink, 40); });
 }
 
 int CloseButtonLeft(Box window) {
-    return window.Right() - CloseFromRight;
+    return window.Right() - Scaled(CloseFromRight);
 }
 
 } // namespace e2e::gallery

@@ -1,5 +1,7 @@
 #include "tests/e2e/Journey.h"
 
+#include "tests/e2e/FramedWindow.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
@@ -48,12 +50,12 @@ void Journey::SetUp() {
     fs::remove_all(record_);
     fs::create_directories(record_);
     work_ = NewWorkFolder();
-    desktop_ = std::make_unique<Desktop>((record_ / "xvfb.log").string());
-    wine_ = std::make_unique<WineSession>(*desktop_, work_);
     // A run at another display scale (ctest's KANVIO_DPI, as for the
-    // Windows tests) plays every journey at it.
-    if (const char* dpi = std::getenv("KANVIO_DPI")) {
-        wine_->SetDpi(std::stoi(dpi));
+    // Windows tests) plays every journey at it, on a screen as much larger.
+    desktop_ = std::make_unique<Desktop>((record_ / "xvfb.log").string(), ScreenDpi());
+    wine_ = std::make_unique<WineSession>(*desktop_, work_);
+    if (ScreenDpi() != 96) {
+        wine_->SetDpi(ScreenDpi());
     }
 }
 

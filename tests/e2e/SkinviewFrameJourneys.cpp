@@ -80,9 +80,9 @@ TEST_F(SkinviewFrame, MaximisesAndRestoresByItsButtonAndByADoubleClickOnItsTitle
     // bar, moved down and widened, painted whole along the bottom.
     const auto maximised = [&](const Picture& s) {
         const Box now = WindowBox(Screen());
-        const Box title{Desktop::Width / 2, 2, Desktop::Width / 2 - 100, 20};
-        const Box status{8, Desktop::Height - 24, Desktop::Width - 16, 16};
-        return now.width >= Desktop::Width && now.height >= Desktop::Height - 40 &&
+        const Box title{Screen().Width() / 2, 2, Screen().Width() / 2 - 100, 20};
+        const Box status{8, Screen().Height() - 24, Screen().Width() - 16, 16};
+        return now.width >= Screen().Width() && now.height >= Screen().Height() - 40 &&
                CountUnlike(s, title, Backdrop, 0) > title.width * title.height / 2 &&
                CountLike(s, status, Backdrop, 0) == 0;
     };

@@ -78,7 +78,7 @@ TEST_F(SkinviewMenus, ByMouseTheDropDownsFollowThePointerAcrossTheBar) {
 TEST_F(SkinviewMenus, ByKeyboardTheArrowsMoveAlongTheBarAndIntoTheSubmenu) {
     const SkinviewScreen view = Start();
     // The pointer rests off the window, so only the keys move the menus.
-    Screen().MoveTo({Desktop::Width - 1, Desktop::Height - 1});
+    Screen().MoveTo({Screen().Width() - 1, Screen().Height() - 1});
     const Picture before = Step("started");
     const auto open = [&](Menu menu) {
         return [&, menu](const Picture& s) { return OnlyOpen(s, before, view, menu); };
@@ -129,7 +129,7 @@ TEST_F(SkinviewMenus, ByKeyboardTheArrowsMoveAlongTheBarAndIntoTheSubmenu) {
 // letter typed in the owner-drawn drop-down chooses it.
 TEST_F(SkinviewMenus, ByKeyboardAltLeavesTheDropDownAndALetterChoosesAnItem) {
     const SkinviewScreen view = Start();
-    Screen().MoveTo({Desktop::Width - 1, Desktop::Height - 1});
+    Screen().MoveTo({Screen().Width() - 1, Screen().Height() - 1});
     const Picture before = Step("started");
     Screen().Key("alt+f");
     StepWhen("alt-f", "the File drop-down",

@@ -100,7 +100,7 @@ protected:
     }
 
     // Moves the pointer off the window, so nothing shows hot.
-    void PointerAway() { Screen().Glide({Desktop::Width - 5, Desktop::Height - 5}); }
+    void PointerAway() { Screen().Glide({Screen().Width() - 5, Screen().Height() - 5}); }
 };
 
 TEST_F(SkinviewToolJourney, OpensDaylightThroughTheSkinnedOpenDialogAndGoesBackByRecent) {
