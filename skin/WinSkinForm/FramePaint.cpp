@@ -176,7 +176,8 @@ void TWinSkinForm::PaintCaptionText(HDC dc, const RECT& r) {
     // run on up to the caption buttons (they are painted over it).
     FCaptionRect = t;
     if (FStyle & WS_POPUP) {
-        t.right = std::max(t.right, LONG(FRightmostButtonLeft - PopupCaptionGap));
+        t.right =
+            std::max(t.right, LONG(FRightmostButtonLeft - FSkinData->Measure(PopupCaptionGap)));
     }
     if (!title.Bitmap.Empty()) {
         DrawStrip(dc, {t.left, r.top, t.right, r.bottom}, title.Bitmap, true, true,
@@ -231,10 +232,12 @@ int TWinSkinForm::CaptionFitWidth() {
     }
     // Room the caption needs from each edge: past the buttons there with a
     // gap, and on the right also the text's own clip (not a popup's).
-    const int leftNeed = fromLeft > 0 ? fromLeft + PopupCaptionGap : FBorderLeft;
+    const int leftNeed =
+        fromLeft > 0 ? fromLeft + FSkinData->Measure(PopupCaptionGap) : FBorderLeft;
     const int clipNeed = FBorderRight + ((FStyle & WS_POPUP) ? 0 : title.RightWidth);
     const int rightNeed = std::max(
-        clipNeed, afterCaption + (fromRight > 0 ? fromRight + PopupCaptionGap : FBorderRight));
+        clipNeed, afterCaption + (fromRight > 0 ? fromRight + FSkinData->Measure(PopupCaptionGap)
+                                                : FBorderRight));
     switch (CaptionAlignment()) {
     case text_align::Left:
         return FBorderLeft + title.LeftWidth + textWidth + rightNeed;

@@ -271,7 +271,7 @@ void TWinSkinMenu::PaintBar(HDC dc, const RECT& rect) {
     tk::BitmapDC bar(NativeBitmap(scratch));
     const RECT r{0, 0, w, h};
     const bool mirrored = RightToLeft();
-    int start = StartWithoutElement;
+    int start = FSkinData.Measure(StartWithoutElement);
     const TDataSkinObject* element = FSkinData.MenuBar.get();
     if (element && !element->Bitmap.Empty()) {
         const int cell = FFrame.FActive ? ActiveCell : InactiveCell;
@@ -281,10 +281,10 @@ void TWinSkinMenu::PaintBar(HDC dc, const RECT& rect) {
         } else {
             DrawStrip(bar, r, element->Bitmap, true, false, BarCells, cell, margins);
         }
-        start = mirrored ? element->RightWidth + StartPastRightEnd
-                         : element->LeftWidth + StartPastLeftEnd;
+        start = mirrored ? element->RightWidth + FSkinData.Measure(StartPastRightEnd)
+                         : element->LeftWidth + FSkinData.Measure(StartPastLeftEnd);
         if (start > w) {
-            start = StartInNarrowBar;
+            start = FSkinData.Measure(StartInNarrowBar);
         }
     } else {
         const tk::OwnedBrush fill(CreateSolidBrush(ResolveColour(FSkinData.MenubarColour)));
@@ -309,7 +309,7 @@ void TWinSkinMenu::PaintBar(HDC dc, const RECT& rect) {
         }
         int width = CaptionWidth(bar, button->FCaption);
         if (width > 0) {
-            width += CaptionRoom;
+            width += FSkinData.Measure(CaptionRoom);
         }
         const RECT cell = mirrored ? RECT{x - width, 0, x, h - 1} : RECT{x, 0, x + width, h - 1};
         DrawMenuCaption(bar, cell, button->FCaption, button->FEnabled, text);

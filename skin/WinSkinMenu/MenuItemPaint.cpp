@@ -109,7 +109,7 @@ SIZE CaptionExtent(TMenuText& texts, const TMenuItemView& item) {
 void DrawItemText(const TSkinData& skin, const TMenuItemView& item, HDC dc, UINT format,
                   bool selected, RECT rect, const std::wstring& text) {
     if (text == L"-") {
-        OffsetRect(&rect, 0, EtchedLineDrop);
+        OffsetRect(&rect, 0, skin.Measure(EtchedLineDrop));
         DrawEdge(dc, &rect, EDGE_ETCHED, BF_TOP);
         return;
     }
@@ -144,15 +144,21 @@ void DrawCheckMark(HDC dc, const RECT& glyph, COLORREF colour) {
     BitBlt(dc, x, y, info.bmWidth, info.bmHeight, source, 0, 0, BrushWhereBlack);
 }
 
+// How many screen pixels stand for one pixel of the glyphs drawn dot by dot
+// (bullet, submenu arrow) at the skin's scale: whole pixels keep them crisp.
+int DotSize(const TSkinData& skin) {
+    return std::max(1, skin.Measure(1));
+}
+
 // A radio item's bullet in the text colour, a disc centred in the glyph.
-void DrawBullet(HDC dc, const RECT& glyph, COLORREF colour) {
+void DrawBullet(HDC dc, const RECT& glyph, COLORREF colour, int dot) {
     const tk::OwnedBrush brush(CreateSolidBrush(colour));
-    const int cx = glyph.left + (WidthOf(glyph) - 1) / 2;
-    const int cy = glyph.top + (HeightOf(glyph) - 1) / 2;
+    const int cx = glyph.left + (WidthOf(glyph) - dot) / 2;
+    const int cy = glyph.top + (HeightOf(glyph) - dot) / 2;
     for (int row = 0; row < BulletSize; ++row) {
-        const int half = BulletHalfWidths[row];
-        const int y = cy - BulletSize / 2 + row;
-        const RECT line{cx - half, y, cx + half + 1, y + 1};
+        const int half = BulletHalfWidths[row] * dot;
+        const int y = cy + (row - BulletSize / 2) * dot;
+        const RECT line{cx - half, y, cx + half + dot, y + dot};
         FillRect(dc, &line, brush.get());
     }
 }
@@ -167,13 +173,14 @@ void DrawItemBitmap(HDC dc, HBITMAP bitmap, const RECT& text) {
 }
 
 // The submenu arrow in the text colour, pointing away from the caption.
-void DrawSubmenuArrow(HDC dc, const RECT& rect, bool rightToLeft, COLORREF colour) {
+void DrawSubmenuArrow(HDC dc, const RECT& rect, bool rightToLeft, COLORREF colour, int dot) {
     const tk::OwnedBrush brush(CreateSolidBrush(colour));
-    const int middle = (rect.top + rect.bottom) / 2;
+    const int middle = (rect.top + rect.bottom) / 2 - (dot - 1) / 2;
+    const int inset = ArrowInset * dot;
     for (int i = 0; i < ArrowColumns; ++i) {
-        // Column i from the point: 2 i + 1 pixels tall.
-        const int x = rightToLeft ? rect.left + ArrowInset + i : rect.right - ArrowInset - i;
-        const RECT column{x, middle - i, x + 1, middle + i + 1};
+        // Column i from the point: 2 i + 1 dots tall.
+        const int x = rightToLeft ? rect.left + inset + i * dot : rect.right - inset - i * dot;
+        const RECT column{x, middle - i * dot, x + dot, middle + (i + 1) * dot};
         FillRect(dc, &column, brush.get());
     }
 }
@@ -200,14 +207,16 @@ void DrawCheckedImageBack(HDC dc, RECT glyph) {
 // Glyph, caption and shortcut of the item over what `dc` already holds.
 void DrawItemContent(const TSkinData& skin, const TMenuItemView& item, TMenuText& texts, HDC dc,
                      bool selected, const RECT& rect) {
-    int g = item.images ? ImageSize(item.images).cx : DefaultGlyph;
+    const int defaultGlyph = skin.Measure(DefaultGlyph);
+    const int glyphInset = skin.Measure(GlyphInset);
+    int g = item.images ? ImageSize(item.images).cx : defaultGlyph;
     if (item.checked) {
-        g = std::max(g, DefaultGlyph);
+        g = std::max(g, defaultGlyph);
     }
-    const int inset = GlyphInset + LeftMargin(skin);
+    const int inset = glyphInset + LeftMargin(skin);
     const int width = item.IsLine() ? 0 : g;
-    RECT glyph{rect.left + inset, rect.top + GlyphInset, rect.left + inset + width,
-               rect.top + GlyphInset + g};
+    RECT glyph{rect.left + inset, rect.top + glyphInset, rect.left + inset + width,
+               rect.top + glyphInset + g};
     if (item.rightToLeft) {
         glyph.right = rect.right - inset;
         glyph.left = glyph.right - width;
@@ -221,16 +230,18 @@ void DrawItemContent(const TSkinData& skin, const TMenuItemView& item, TMenuText
         tk::DrawImageListImage(item.images, dc, glyph.left, glyph.top, item.imageIndex,
                                item.enabled);
     } else if (item.checked && item.radio) {
-        DrawBullet(dc, glyph, TextColour(skin, item, selected));
+        DrawBullet(dc, glyph, TextColour(skin, item, selected), DotSize(skin));
     } else if (item.checked) {
         DrawCheckMark(dc, glyph, TextColour(skin, item, selected));
     }
     // One font for the caption's measuring and drawing and the shortcut.
     const tk::SelectedObject menuFont(dc, texts.Font(item.isDefault));
-    RECT text{glyph.right + CaptionGap, rect.top, rect.right - CaptionRightInset, rect.bottom};
+    const int gap = skin.Measure(CaptionGap);
+    const int rightInset = skin.Measure(CaptionRightInset);
+    RECT text{glyph.right + gap, rect.top, rect.right - rightInset, rect.bottom};
     UINT order = DT_LEFT;
     if (item.rightToLeft) {
-        text = {rect.left + CaptionRightInset, rect.top, glyph.left - CaptionGap, rect.bottom};
+        text = {rect.left + rightInset, rect.top, glyph.left - gap, rect.bottom};
         order = DT_RIGHT;
     }
     if (item.bitmap) {
@@ -242,17 +253,18 @@ void DrawItemContent(const TSkinData& skin, const TMenuItemView& item, TMenuText
     RECT caption{text.left, rect.top + dy, text.right, rect.top + dy + measured.cy};
     DrawItemText(skin, item, dc, DrawFormat | order, selected, caption, item.caption);
     if (item.opensSubmenu) {
-        DrawSubmenuArrow(dc, rect, item.rightToLeft, TextColour(skin, item, selected));
+        DrawSubmenuArrow(dc, rect, item.rightToLeft, TextColour(skin, item, selected),
+                         DotSize(skin));
     }
     if (item.shortcut.empty()) {
         return;
     }
-    RECT keys{text.left + measured.cx, caption.top, rect.right - ShortcutRightInset,
+    RECT keys{text.left + measured.cx, caption.top, rect.right - skin.Measure(ShortcutRightInset),
               caption.bottom};
     UINT keysOrder = DT_RIGHT;
     if (item.rightToLeft) {
-        keys = {rect.left + MirroredShortcutLeft, caption.top, text.right - measured.cx,
-                caption.bottom};
+        keys = {rect.left + skin.Measure(MirroredShortcutLeft), caption.top,
+                text.right - measured.cx, caption.bottom};
         keysOrder = DT_LEFT;
     }
     DrawItemText(skin, item, dc, DrawFormat | keysOrder, selected, keys, item.shortcut);
@@ -420,26 +432,30 @@ void DrawPlainItem(const TSkinData& skin, const TMenuItemView& item, HDC dc, boo
     KeepSystemArrowOff(dc, item, rect);
 }
 
-void MeasureBitmapItem(const TMenuItemView& item, SIZE glyph, int& width, int& height) {
+void MeasureBitmapItem(const TSkinData& skin, const TMenuItemView& item, SIZE glyph, int& width,
+                       int& height) {
     const SIZE size = BitmapSize(item.bitmap);
-    width = GlyphInset + glyph.cx + CaptionGap + size.cx + CaptionRightInset;
-    height = std::max<int>(size.cy, glyph.cy) + 2 * GlyphInset;
+    const int inset = skin.Measure(GlyphInset);
+    width = inset + glyph.cx + skin.Measure(CaptionGap) + size.cx + skin.Measure(CaptionRightInset);
+    height = std::max<int>(size.cy, glyph.cy) + 2 * inset;
 }
 
 void MeasureSysMenuItem(const TSkinData& skin, bool hasImages, int& width) {
-    width += LeftMargin(skin) + SysItemRoom + (hasImages ? 0 : SysItemGlyphRoom);
+    width += LeftMargin(skin) + skin.Measure(SysItemRoom) +
+             (hasImages ? 0 : skin.Measure(SysItemGlyphRoom));
 }
 
 void MeasureViewItem(const TSkinData& skin, const TMenuItemView& item, int& width, int& height) {
     tk::WindowDC screen = tk::WindowDC::Client(nullptr);
     tk::Canvas canvas(screen);
     tk::SetMenuFont(canvas.Font(), item.isDefault);
-    const SIZE glyph = item.images ? ImageSize(item.images) : SIZE{DefaultGlyph, DefaultGlyph};
+    const int defaultGlyph = skin.Measure(DefaultGlyph);
+    const SIZE glyph = item.images ? ImageSize(item.images) : SIZE{defaultGlyph, defaultGlyph};
     if (item.IsLine()) {
         width = 0;
         height = GetSystemMetrics(SM_CYMENU) / 2;
     } else if (item.bitmap) {
-        MeasureBitmapItem(item, glyph, width, height);
+        MeasureBitmapItem(skin, item, glyph, width, height);
     } else {
         tk::MeasureMenuItemLayout(canvas, tk::Narrow(item.caption), tk::Narrow(item.shortcut),
                                   glyph, width, height);

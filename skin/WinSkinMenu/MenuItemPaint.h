@@ -75,7 +75,8 @@ void DrawPlainItem(const TSkinData& skin, const TMenuItemView& item, HDC dc, boo
 // and a glyph column when the menu has no images.
 void MeasureSysMenuItem(const TSkinData& skin, bool hasImages, int& width);
 // A bitmap item's own size: the glyph column, then the picture.
-void MeasureBitmapItem(const TMenuItemView& item, SIZE glyph, int& width, int& height);
+void MeasureBitmapItem(const TSkinData& skin, const TMenuItemView& item, SIZE glyph, int& width,
+                       int& height);
 // The size of the frame's system menu items and of other items that are not
 // the toolkit's: a native item's size for the caption, shortcut and glyphs,
 // plus the skin's room.

@@ -52,19 +52,20 @@ void MeasureFormItem(const TSkinData& skin, tk::MenuItem& item, HWND window, int
     tk::Canvas canvas(dc);
     tk::SetMenuFont(canvas.Font(), item.Default());
     item.MeasureItem(canvas, width, height);
-    width += (skin.MenuItem ? skin.MenuItem->LeftWidth : 0) + FormItemRoom +
-             (item.Images() ? 0 : FormItemGlyphRoom);
+    width += (skin.MenuItem ? skin.MenuItem->LeftWidth : 0) + skin.Measure(FormItemRoom) +
+             (item.Images() ? 0 : skin.Measure(FormItemGlyphRoom));
 }
 
 void MeasureNativeItem(const TSkinData& skin, const TMenuItemView& item, TMenuText& texts,
                        MEASUREITEMSTRUCT& measure) {
     if (item.IsLine()) {
-        measure.itemHeight = NativeLineHeight;
+        measure.itemHeight = UINT(skin.Measure(NativeLineHeight));
         return;
     }
     if (item.bitmap) {
         int width = 0, height = 0;
-        MeasureBitmapItem(item, {NativeGlyph, NativeGlyph}, width, height);
+        const int glyph = skin.Measure(NativeGlyph);
+        MeasureBitmapItem(skin, item, {glyph, glyph}, width, height);
         MeasureSysMenuItem(skin, false, width);
         measure.itemWidth = UINT(width);
         measure.itemHeight = UINT(height);
@@ -73,9 +74,9 @@ void MeasureNativeItem(const TSkinData& skin, const TMenuItemView& item, TMenuTe
     const std::wstring text =
         item.shortcut.empty() ? item.caption : item.caption + L"  " + item.shortcut;
     const SIZE size = texts.Extent(text, item.isDefault, DT_SINGLELINE | DT_EXPANDTABS);
-    measure.itemWidth =
-        UINT(size.cx + NativeItemRoom + (skin.MenuItem ? skin.MenuItem->LeftWidth : 0));
-    measure.itemHeight += NativeItemTextPad;
+    measure.itemWidth = UINT(size.cx + skin.Measure(NativeItemRoom) +
+                             (skin.MenuItem ? skin.MenuItem->LeftWidth : 0));
+    measure.itemHeight += UINT(skin.Measure(NativeItemTextPad));
 }
 
 // The frame of the window showing the item's menu, when it is skinned.

@@ -84,12 +84,13 @@ void TSkinComBox::Draw(HDC dc, const RECT& rect) {
     RECT edit{};
     RECT buttonRect{};
     if (onLeft) {
-        buttonRect = {rect.left, rect.top, rect.left + arrowWidth + ComboButtonExtra, rect.bottom};
+        buttonRect = {rect.left, rect.top,
+                      rect.left + arrowWidth + FSkinData->Measure(ComboButtonExtra), rect.bottom};
         edit = {buttonRect.right + ComboFrameWidth, rect.top + ComboFrameWidth,
                 rect.right - ComboFrameWidth, rect.bottom - ComboFrameWidth};
     } else {
-        buttonRect = {rect.right - arrowWidth - ComboButtonExtra, rect.top, rect.right,
-                      rect.bottom};
+        buttonRect = {rect.right - arrowWidth - FSkinData->Measure(ComboButtonExtra), rect.top,
+                      rect.right, rect.bottom};
         edit = {rect.left + ComboFrameWidth, rect.top + ComboFrameWidth,
                 buttonRect.left - ComboFrameWidth, rect.bottom - ComboFrameWidth};
     }

@@ -52,14 +52,15 @@ void TSkinGroupBox::Draw(HDC dc, const RECT& rect) {
 
     SelectObject(dc, GetStockObject(NULL_BRUSH));
     SelectObject(dc, pen.get());
-    RoundRect(dc, rect.left + 1, rect.top + lineY, rect.right - 1, rect.bottom - 1, GroupCornerSize,
-              GroupCornerSize);
+    RoundRect(dc, rect.left + 1, rect.top + lineY, rect.right - 1, rect.bottom - 1,
+              FSkinData->Measure(GroupCornerSize), FSkinData->Measure(GroupCornerSize));
 
     // The caption's opaque background hides the line behind it.
     SetBkMode(dc, OPAQUE);
     SetBkColor(dc, ResolveColour(FSkinData->ButtonFaceColour));
     SetTextColor(dc, textColour);
-    RECT text{rect.left + GroupCaptionIndent, rect.top, rect.right, rect.bottom};
+    RECT text{rect.left + FSkinData->Measure(GroupCaptionIndent), rect.top, rect.right,
+              rect.bottom};
     DrawTextW(dc, caption.c_str(), int(caption.size()), &text, DT_EXPANDTABS);
 }
 

@@ -129,7 +129,7 @@ void TSkinStatusBar::DrawPanel(HDC dc, RECT rect, const std::string& text, tk::A
         }
         InflateRect(&rect, -1, -1);
     }
-    InflateRect(&rect, -StatusTextInset, 0);
+    InflateRect(&rect, -FSkinData->Measure(StatusTextInset), 0);
     DrawCaption(*FCanvas, rect, AlignmentFormat(alignment), true, text.empty() ? " " : text);
 }
 

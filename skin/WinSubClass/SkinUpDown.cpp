@@ -230,7 +230,7 @@ void TSkinUpDown::DrawPlainHalf(HDC dc, const RECT& half, int kind, int state) c
     const int x = half.left + (half.right - half.left) / 2;
     int y = half.top + (half.bottom - half.top) / 2;
     if (kind == up_down_kind::Up || kind == up_down_kind::Down) {
-        y -= PlainArrowRaise;
+        y -= FSkinData->Measure(PlainArrowRaise);
         for (const TSegment& s : kind == up_down_kind::Up ? UpArrowLines : DownArrowLines) {
             MoveToEx(dc, x + s.x1, y + s.y1, nullptr);
             LineTo(dc, x + s.x2, y + s.y2);
