@@ -216,6 +216,22 @@ void TSkinData::ApplySkinChange() {
     SkinManager->ScheduleAction(TSkinAction::SkinChanged, ActionDelayMs);
 }
 
+void TSkinData::ScaleTo(int dpi) {
+    if (dpi == this->dpi || dpi <= 0 || !SkinLoaded || skinStream_.empty()) {
+        return;
+    }
+    const int before = this->dpi;
+    // A load that runs out of memory leaves the model half made: the skin
+    // is read again at the scale it had.
+    if (!LoadSkin(skinStream_, {}, dpi)) {
+        LoadSkin(skinStream_, {}, before);
+    }
+    if (SkinManager) {
+        SkinManager->ElementsReplaced(*this);
+    }
+    ApplySkinChange();
+}
+
 void TSkinData::FireSkinChanged() {
     if (OnSkinChanged) {
         OnSkinChanged(*this);

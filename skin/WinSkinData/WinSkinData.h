@@ -149,6 +149,10 @@ public:
     // Tells the manager the skin changed: every frame of this component takes
     // the new skin a quarter of a second later.
     void ApplySkinChange();
+    // Reads the stored package again at `dpi` (a window moved to a screen of
+    // another scale) and has every frame take it; nothing when the skin is
+    // at that scale already, or no skin is loaded.
+    void ScaleTo(int dpi);
     // OnSkinChanged(self), if assigned.
     void FireSkinChanged();
     // The class filter the manager asks before skinning a window; `accept`

@@ -123,6 +123,12 @@ LRESULT TWinSkinForm::SkinnedWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return OnMenuChar(wParam, lParam);
     case WM_SKINSTART:
         return OnSkinStart();
+    case WM_DPICHANGED:
+        // The window moved to a screen of another scale: the skin is drawn at
+        // that scale from now on, and the frames take it with the next
+        // skin change.
+        FSkinData->ScaleTo(HIWORD(wParam));
+        return CallDefault(msg, wParam, lParam);
     case tk::NotifyMenuChanged:
         return OnMenuChanged(wParam, lParam);
     default:
@@ -338,7 +344,7 @@ LRESULT TWinSkinForm::OnNcHitTest(WPARAM wParam, LPARAM lParam) {
     if (const LRESULT edge = SizingEdgeAt(p); edge != HTNOWHERE) {
         return edge;
     }
-    if (p.y > TopSizingRows) {
+    if (p.y > FSkinData->Measure(TopSizingRows)) {
         result = HTCAPTION;
     }
     if (p.y > FBorderTop) {

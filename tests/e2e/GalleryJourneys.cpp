@@ -286,8 +286,8 @@ TEST_F(GalleryJourney, AnApostropheInAColourIsReportedInABoxThatFitsItsTitle) {
     // The caption as the main window shows it, with room to spare.
     const Box mainTitle{gallery.Window().left, gallery.Window().top, gallery.Window().width,
                         Scaled(TitleHeight)};
-    const Columns whole = TitleTextColumns(started, mainTitle, mainTitle.left + Scaled(CaptionStart),
-                                           mainTitle.Right() - 100);
+    const Columns whole = TitleTextColumns(
+        started, mainTitle, mainTitle.left + Scaled(CaptionStart), mainTitle.Right() - 100);
     ASSERT_GT(whole.Width(), 100);
 
     Screen().Click(gallery.TabHeader(Tab::Color));
@@ -316,7 +316,8 @@ TEST_F(GalleryJourney, AnApostropheInAColourIsReportedInABoxThatFitsItsTitle) {
     ScreenWindow box;
     const auto captionOf = [&](const Picture& s) {
         const Box title{box.box.left, box.box.top, box.box.width, Scaled(TitleHeight)};
-        return TitleTextColumns(s, title, title.left + Scaled(CaptionStart), CloseButtonLeft(box.box));
+        return TitleTextColumns(s, title, title.left + Scaled(CaptionStart),
+                                CloseButtonLeft(box.box));
     };
     const Picture shown =
         StepWhen("error-box", "the error box with its whole caption", [&](const Picture& s) {
@@ -423,7 +424,8 @@ TEST_F(GalleryJourney, MovesMinimisesAndRestoresTheWindow) {
     Screen().Click(dragged.MinimiseButton());
     Screen().MoveTo(park);
     StepWhen("minimised", "the window as a small title", [&](const Picture&) {
-        return Where().Window().height < Scaled(TitleHeight) && Where().Window().width < Scaled(300);
+        return Where().Window().height < Scaled(TitleHeight) &&
+               Where().Window().width < Scaled(300);
     });
     Screen().Key("alt+space");
     Step("minimised-menu");

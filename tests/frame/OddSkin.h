@@ -71,6 +71,8 @@ struct TOddSkin {
     int textAlignment = 0;
     int leftFrame = 2; // the LeftFrame key; 0 must not divide by zero
     int corner = Corner;
+    // More entries for the package (double-size art, say).
+    std::vector<TPackageEntry> extraEntries;
 
     // With `menus`, the MenuBar, MenuItem and MenuBackground elements, each
     // state in a colour of its own.
@@ -247,6 +249,7 @@ inline std::vector<uint8_t> TOddSkin::Build() const {
         {"odd.ini", std::vector<uint8_t>(ini.begin(), ini.end())},
     };
     entries.insert(entries.end(), menuEntries.begin(), menuEntries.end());
+    entries.insert(entries.end(), extraEntries.begin(), extraEntries.end());
     return BuildPackage(entries);
 }
 

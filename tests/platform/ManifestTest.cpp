@@ -114,17 +114,14 @@ TEST_P(ShippedManifest, IsCarriedAndReadByTheLoader) {
     ASSERT_TRUE(context.Valid()) << "the loader refuses the manifest, error " << GetLastError();
 }
 
-// A program that declares itself aware of the display's scale is drawn by
-// Windows at the screen's pixels: until the skin's art and measures scale
-// with the forms, such a program would come up half size at 200 %, so none
-// declares it yet and Windows stretches each whole. (The declaration to come:
-// dpiAwareness "PerMonitorV2, PerMonitor" in the 2016 settings, dpiAware
-// "true/pm" in the 2005 ones.)
-TEST_P(ShippedManifest, DeclaresNoScaleAwarenessWhileTheSkinDrawsAtTheDesignScale) {
+// Every program is drawn at the screen's own pixels: its forms and the skin
+// scale themselves. Systems that know the 2016 settings take per-monitor
+// awareness (version 2 where they have it); older ones the 2005 setting.
+TEST_P(ShippedManifest, DeclaresAwarenessOfEachScreensScale) {
     const ProgramContext context(GetParam());
     ASSERT_TRUE(context.Valid());
-    EXPECT_EQ(context.Setting(L"dpiAwareness", SettingsNamespace2016), L"");
-    EXPECT_EQ(context.Setting(L"dpiAware", SettingsNamespace2005), L"");
+    EXPECT_EQ(context.Setting(L"dpiAwareness", SettingsNamespace2016), L"PerMonitorV2, PerMonitor");
+    EXPECT_EQ(context.Setting(L"dpiAware", SettingsNamespace2005), L"true/pm");
 }
 
 TEST_P(ShippedManifest, TakesTheCommonControlsOfVersionSix) {

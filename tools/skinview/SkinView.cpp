@@ -51,6 +51,7 @@ int RunSkinView(const TViewOptions& options, std::ostream& out, std::ostream& er
     const bool screenshot = !options.screenshot.empty();
     tk::Application app;
     app.SetTitle("skinview");
+    app.SetScalesForms(true);
     int errors = 0;
     if (screenshot) {
         app.SetMessageBox([&](const std::string& text, const std::string&) {
