@@ -5,10 +5,12 @@
 #include "skin/SkinRead/SkinReader.h"
 #include "tests/support/TempFolder.h"
 #include "tools/skinpack/ToolSupport.h"
+#include "skin/ImgUtil/BmpCodec.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <random>
 #include <sstream>
@@ -268,3 +270,34 @@ TEST_F(TSkinpackTool, UsageAndHelp) {
     EXPECT_NE(err.str().find("unknown option --bogus"), std::string::npos) << err.str();
     EXPECT_EQ(Run({"pack", "dir", "out", "--order"}), 2);
 }
+
+#ifdef _WIN32
+// The sheet as a screen at 200 % shows the skin: its art twice as large, the
+// sheet larger with it; a scale out of range is a usage error.
+TEST_F(TSkinpackTool, PreviewDrawsTheSheetAtAScale) {
+    Put("skin/odd.ini", "[TitlebarSkin]\r\nSkinName=Odd\r\n[Buttons]\r\nBitmap=buttons.bmp\r\n");
+    skin::TDib buttons(5 * 20, 22);
+    buttons.Fill(skin::MakeColour(30, 160, 90));
+    WriteWholeFile(root / "skin/buttons.bmp", skin::EncodeBmp(buttons));
+    ASSERT_EQ(Run({"pack", At("skin"), At("odd.skn")}), 0) << err.str();
+    const auto sheetSize = [this](const std::vector<std::string>& args) {
+        EXPECT_EQ(Run(args), 0) << err.str();
+        int width = 0, height = 0;
+        std::sscanf(out.str().substr(out.str().rfind(": ") + 2).c_str(), "%d x %d", &width,
+                    &height);
+        return std::pair{width, height};
+    };
+    const auto plain = sheetSize({"preview", At("odd.skn"), At("plain.png")});
+    EXPECT_NE(out.str().find("preview of Odd at 100 %"), std::string::npos) << out.str();
+    const auto twice = sheetSize({"preview", At("odd.skn"), At("twice.png"), "--scale", "200"});
+    EXPECT_NE(out.str().find("preview of Odd at 200 %"), std::string::npos) << out.str();
+    EXPECT_GT(plain.second, 0);
+    EXPECT_GE(twice.second, plain.second + 2 * 22);
+    for (const char* bad : {"99", "401", "abc", "-150", ""}) {
+        EXPECT_EQ(Run({"preview", At("odd.skn"), At("bad.png"), "--scale", bad}), 2) << bad;
+        EXPECT_NE(err.str().find("--scale takes a per cent from 100 to 400"), std::string::npos)
+            << err.str();
+    }
+    EXPECT_EQ(Run({"preview", At("odd.skn"), At("bad.png"), "--scale"}), 2);
+}
+#endif

@@ -40,10 +40,14 @@ constexpr std::array CommandList{
              "and the exit status is 2.\n",
              RunExpand},
 #ifdef _WIN32
-    TCommand{"preview", "preview PKG OUT.png", "draw every element of a skin on one sheet",
+    TCommand{"preview", "preview PKG OUT.png [--scale N]",
+             "draw every element of a skin on one sheet",
              "Every element of the skin with its raw bitmap and each state cell rendered\n"
              "nine-sliced at two sizes, labelled, and a small window composed from the frame\n"
-             "elements, active and inactive, written as a PNG file.\n",
+             "elements, active and inactive, written as a PNG file.\n"
+             "--scale N: the skin as the engine draws it on a screen at N per cent (100 to\n"
+             "400): its bitmaps and measures scaled, from 175 on from the double-size art\n"
+             "(name@2x.bmp) where the package has it.\n",
              RunPreview},
 #endif
 };

@@ -236,7 +236,12 @@ TDib RenderPreviewSheet(const skin::TSkinModel& skin) {
     const POINT at = sheet.Place(sheet.TextWidth(title, true), LabelHeight);
     sheet.Text(at.x, at.y, title, Ink, true);
     sheet.NewRow();
-    const RECT mocks[] = {{0, 0, 420, 250}, {0, 0, 420, 250}, {0, 0, 520, 250}};
+    // Two windows of one size, active and inactive, and a wider one, at the
+    // skin's scale.
+    const int height = skin.Measure(250);
+    const RECT mocks[] = {{0, 0, skin.Measure(420), height},
+                          {0, 0, skin.Measure(420), height},
+                          {0, 0, skin.Measure(520), height}};
     for (int i = 0; i < 3; ++i) {
         const POINT p = sheet.Place(mocks[i].right, mocks[i].bottom + LabelHeight);
         sheet.Text(p.x, p.y, i == 1 ? L"inactive" : L"active", Faint);

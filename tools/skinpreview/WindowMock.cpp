@@ -85,27 +85,29 @@ void CaptionButtons(HDC dc, const RECT& window, const RECT& caption, const skin:
 
 void ClientControls(HDC dc, const RECT& client, const skin::TSkinModel& skin) {
     Fill(dc, client, tk::ResolveColour(skin.ButtonFaceColour));
+    // The mock's layout is written for 96 DPI and drawn at the skin's scale.
+    const auto m = [&skin](int measure) { return skin.Measure(measure); };
     const skin::TDataSkinButton& button = skin.Buttons;
-    const int x = client.left + 12, y = client.top + 12;
+    const int x = client.left + m(12), y = client.top + m(12);
     const wchar_t* captions[] = {L"\x786E\x5B9A", L"\x53D6\x6D88"}; // OK, Cancel
     const int cells[] = {1, 4};
     for (int i = 0; i < 2; ++i) {
-        const RECT r = {x + i * 84, y, x + i * 84 + 76, y + 26};
+        const RECT r = {x + m(i * 84), y, x + m(i * 84 + 76), y + m(26)};
         skin::DrawElement(dc, r, button.Bitmap, false, button.Tile == 1, button.Trans != 0, 5,
                           cells[i], Margins(button));
         Text(dc, r, captions[i],
              tk::ResolveColour(i == 0 ? button.NormalColour2 : button.MouseOverColour2), DT_CENTER);
     }
-    const RECT check = {x, y + 38, x + 13, y + 51};
+    const RECT check = {x, y + m(38), x + m(13), y + m(51)};
     skin::DrawFrameCell(dc, check, button.CheckBitmap, true, button.CheckButtonFrame, 2);
-    Text(dc, {x + 18, y + 36, x + 120, y + 53}, L"\x6A21\x677F",
+    Text(dc, {x + m(18), y + m(36), x + m(120), y + m(53)}, L"\x6A21\x677F",
          tk::ResolveColour(skin.ButtonTextColour), DT_LEFT);
-    const RECT radio = {x + 84, y + 38, x + 97, y + 51};
+    const RECT radio = {x + m(84), y + m(38), x + m(97), y + m(51)};
     skin::DrawFrameCell(dc, radio, button.RadioBitmap, true, button.RadioButtonFrame, 2);
-    Text(dc, {x + 102, y + 36, x + 200, y + 53}, L"\x5EFA\x7AD9",
+    Text(dc, {x + m(102), y + m(36), x + m(200), y + m(53)}, L"\x5EFA\x7AD9",
          tk::ResolveColour(skin.ButtonTextColour), DT_LEFT);
     if (const TDataSkinBorder* progress = skin.Progress.get()) {
-        const RECT track = {x, y + 62, client.right - 12, y + 76};
+        const RECT track = {x, y + m(62), client.right - m(12), y + m(76)};
         skin::DrawElement(dc, track, progress->Bitmap, false, progress->Tile == 1, true, 2, 1,
                           Margins(*progress));
         RECT bar = track;
@@ -154,8 +156,9 @@ void DrawWindowMock(HDC dc, const RECT& window, const skin::TSkinModel& skin, bo
             skin::DrawStrip(dc, r, bar->Bitmap, true, false, 2, active ? 1 : 2, Margins(*bar));
             const wchar_t* items[] = {L"\x6587\x4EF6", L"\x7F16\x8F91", L"\x5E2E\x52A9"};
             for (int i = 0; i < 3; ++i) {
-                Text(dc, {r.left + bar->LeftWidth + 6 + 44 * i, r.top, r.right, r.bottom}, items[i],
-                     tk::ResolveColour(skin.MenuBarTextColour), DT_LEFT);
+                Text(dc,
+                     {r.left + bar->LeftWidth + skin.Measure(6 + 44 * i), r.top, r.right, r.bottom},
+                     items[i], tk::ResolveColour(skin.MenuBarTextColour), DT_LEFT);
             }
             client.top += menu;
         }
