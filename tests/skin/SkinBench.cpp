@@ -48,6 +48,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     Measure("load default package into the model", [&] { model.LoadSkin(package); });
+    Measure("load it at 192 DPI (bitmaps scaled)", [&] { model.LoadSkin(package, {}, 192); });
+    model.LoadSkin(package);
 
 #ifdef _WIN32
     const skin::TDataSkinBorder& top = model.BorderTop;
