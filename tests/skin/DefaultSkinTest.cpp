@@ -19,26 +19,49 @@ std::vector<uint8_t> Package(const std::string& name) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-TEST(DefaultSkin, PackageHoldsFiftyThreeBitmapsAndTheIni) {
+TEST(DefaultSkin, PackageHoldsFiftyThreeBitmapsFourDoubleSizeOnesAndTheIni) {
     TSkinReader reader;
     ASSERT_TRUE(reader.Load(Package("kanvio_neon"))) << reader.RejectReason();
-    ASSERT_EQ(reader.Count(), 54u);
+    ASSERT_EQ(reader.Count(), 58u);
     EXPECT_EQ(reader.Names().front(), "kanvio_neon__top.bmp");
     EXPECT_EQ(reader.Names()[47], "kanvio_neon__but-close_i.bmp");
+    EXPECT_EQ(reader.Names()[53], "kanvio_neon__but-close_i@2x.bmp");
     EXPECT_EQ(reader.Names().back(), "kanvio_neon.ini");
 }
 
-// Their four hover animation sections are the only ones the engine leaves out.
+// Their four hover animation sections are the only ones the engine leaves
+// out, at every scale: the double-size art is all usable.
 TEST(DefaultSkin, OurSkinsHoldNothingTheLoaderCannotUseButHoverAnimations) {
     for (const char* name : {"kanvio_neon", "kanvio_daylight"}) {
-        TSkinModel m;
-        ASSERT_TRUE(m.LoadSkin(Package(name))) << name;
-        EXPECT_EQ(m.problems.size(), 4u) << name;
-        for (const SkinProblem& problem : m.problems) {
-            EXPECT_NE(problem.reason.find("not a caption button"), std::string::npos)
-                << name << " [" << problem.section << "] " << problem.reason;
+        for (const int dpi : {96, 144, 192}) {
+            TSkinModel m;
+            ASSERT_TRUE(m.LoadSkin(Package(name), {}, dpi)) << name;
+            EXPECT_EQ(m.problems.size(), 4u) << name << " at " << dpi;
+            for (const SkinProblem& problem : m.problems) {
+                EXPECT_NE(problem.reason.find("not a caption button"), std::string::npos)
+                    << name << " [" << problem.section << "] " << problem.reason;
+            }
         }
     }
+}
+
+// At 200 % the caption buttons are their double-size art as drawn, finer
+// than the 1x art's pixels repeated.
+TEST(DefaultSkin, AtTwiceTheScaleTheCaptionButtonsAreTheirDoubleSizeArt) {
+    TSkinModel plain, twice;
+    ASSERT_TRUE(plain.LoadSkin(Package("kanvio_neon")));
+    ASSERT_TRUE(twice.LoadSkin(Package("kanvio_neon"), {}, 192));
+    const TDib& small = plain.SysButtons.front()->Bitmap;
+    const TDib& large = twice.SysButtons.front()->Bitmap;
+    ASSERT_EQ(large.Width(), 2 * small.Width());
+    ASSERT_EQ(large.Height(), 2 * small.Height());
+    int finer = 0;
+    for (int y = 0; y < large.Height(); ++y) {
+        for (int x = 0; x < large.Width(); ++x) {
+            finer += large.Pixel(x, y) != small.Pixel(x / 2, y / 2);
+        }
+    }
+    EXPECT_GT(finer, 0);
 }
 
 TEST(DefaultSkin, DefinesEveryElement) {

@@ -26,7 +26,9 @@ TDib TopBorder(const TTheme& t);
 TDib BottomBorder(const TTheme& t);
 TDib LeftBorder(const TTheme& t);
 TDib RightBorder(const TTheme& t);
-TDib CaptionButton(const TTheme& t, TGlyph glyph);
+// At `scale` 2 the double-size art of the same button: its shapes drawn at
+// twice the resolution, not its pixels repeated.
+TDib CaptionButton(const TTheme& t, TGlyph glyph, int scale = 1);
 TDib CaptionAnimation(const TTheme& t, TGlyph glyph);
 TDib CaptionDecoration(const TTheme& t);
 TDib MenuBar(const TTheme& t);
@@ -37,9 +39,11 @@ TDib MdiButtons(const TTheme& t);
 TDib CaptionBack(const TTheme& t);
 TDib PinButton(const TTheme& t);
 TDib CaptionDash(const TTheme& t);
-// Draws a caption glyph centred at (cx, cy), `size` pixels across; `back`
-// fills the part of the restore glyph's rear window hidden by the front one.
-void DrawGlyph(TCanvas& c, TGlyph glyph, int cx, int cy, int size, Colour colour, Colour back);
+// Draws a caption glyph centred at (cx, cy), `size` pixels across, its
+// strokes `weight` times as thick as at 1x; `back` fills the part of the
+// restore glyph's rear window hidden by the front one.
+void DrawGlyph(TCanvas& c, TGlyph glyph, int cx, int cy, int size, Colour colour, Colour back,
+               int weight = 1);
 
 // Controls.
 TDib PushButtons(const TTheme& t);

@@ -110,24 +110,33 @@ TDib RightBorder(const TTheme& t) {
     return BorderPiece(t, MockWidth(t) - t.rightWidth, 0, t.rightWidth, MockHeight(t), false);
 }
 
-void DrawGlyph(TCanvas& c, TGlyph glyph, int cx, int cy, int size, Colour colour, Colour back) {
+void DrawGlyph(TCanvas& c, TGlyph glyph, int cx, int cy, int size, Colour colour, Colour back,
+               int weight) {
     const int h = size / 2;
+    // Strokes of `weight` pixels per pixel of the 1x glyph: the same weight
+    // on the screen, finer edges.
+    const auto frame = [&](int x, int y, int w, int ht) {
+        for (int i = 0; i < weight; ++i) {
+            c.Frame(x + i, y + i, w - 2 * i, ht - 2 * i, colour);
+        }
+    };
+    const int gap = 3 * weight; // the restore glyph's offset between its windows
     switch (glyph) {
     case TGlyph::Close:
-        c.Line(cx - h, cy - h, cx + h - 1, cy + h - 1, colour, 2);
-        c.Line(cx + h - 1, cy - h, cx - h, cy + h - 1, colour, 2);
+        c.Line(cx - h, cy - h, cx + h - 1, cy + h - 1, colour, 2 * weight);
+        c.Line(cx + h - 1, cy - h, cx - h, cy + h - 1, colour, 2 * weight);
         break;
     case TGlyph::Maximise:
-        c.Frame(cx - h, cy - h, size, size, colour);
-        c.HLine(cx - h, cy - h + 1, size, colour);
+        frame(cx - h, cy - h, size, size);
+        c.Fill(cx - h, cy - h + weight, size, weight, colour);
         break;
     case TGlyph::Restore:
-        c.Frame(cx - h + 3, cy - h, size - 3, size - 3, colour);
-        c.Fill(cx - h, cy - h + 3, size - 3, size - 3, back);
-        c.Frame(cx - h, cy - h + 3, size - 3, size - 3, colour);
+        frame(cx - h + gap, cy - h, size - gap, size - gap);
+        c.Fill(cx - h, cy - h + gap, size - gap, size - gap, back);
+        frame(cx - h, cy - h + gap, size - gap, size - gap);
         break;
     case TGlyph::Minimise:
-        c.Fill(cx - h, cy + h - 2, size, 2, colour);
+        c.Fill(cx - h, cy + h - 2 * weight, size, 2 * weight, colour);
         break;
     case TGlyph::RollUp:
         c.Arrow(cx, cy, h, 0, colour);
@@ -141,8 +150,8 @@ void DrawGlyph(TCanvas& c, TGlyph glyph, int cx, int cy, int size, Colour colour
 namespace {
 
 // One caption button cell: state 1 normal, 2 pressed, 3 hot, 4 inactive.
-void CaptionCell(const TTheme& t, TCanvas& c, TGlyph glyph, int state) {
-    const int w = c.Width(), h = c.Height(), r = t.buttonRadius;
+void CaptionCell(const TTheme& t, TCanvas& c, TGlyph glyph, int state, int scale) {
+    const int w = c.Width(), h = c.Height(), r = scale * t.buttonRadius;
     c.Fill(0, 0, w, h, KeyColour);
     const bool danger = glyph == TGlyph::Close;
     Colour ink = t.active.glyph;
@@ -164,16 +173,18 @@ void CaptionCell(const TTheme& t, TCanvas& c, TGlyph glyph, int state) {
         break;
     }
     const Colour fill = c.At(w / 2, h / 2); // the button's own fill, or the key
-    DrawGlyph(c, glyph, w / 2, h / 2, h - 10 + (h % 2), ink, fill);
+    const int glyphSize = scale * (t.buttonHeight - 10 + t.buttonHeight % 2);
+    DrawGlyph(c, glyph, w / 2, h / 2, glyphSize, ink, fill, scale);
 }
 
 } // namespace
 
-TDib CaptionButton(const TTheme& t, TGlyph glyph) {
-    TDib out(4 * t.buttonWidth, t.buttonHeight);
+TDib CaptionButton(const TTheme& t, TGlyph glyph, int scale) {
+    const int w = scale * t.buttonWidth, h = scale * t.buttonHeight;
+    TDib out(4 * w, h);
     for (int state = 1; state <= 4; ++state) {
-        TCanvas c(out, (state - 1) * t.buttonWidth, 0, t.buttonWidth, t.buttonHeight);
-        CaptionCell(t, c, glyph, state);
+        TCanvas c(out, (state - 1) * w, 0, w, h);
+        CaptionCell(t, c, glyph, state, scale);
     }
     return out;
 }

@@ -66,6 +66,12 @@ std::vector<TSkinFile> SkinFiles(const TTheme& t) {
         {own + "but-min_i.bmp", [&] { return CaptionButton(t, TGlyph::Minimise); }},
         {"but-roll_i.bmp", [&] { return CaptionButton(t, TGlyph::RollUp); }},
         {"but-rolldown_i.bmp", [&] { return CaptionButton(t, TGlyph::RollDown); }},
+        // Double-size art where finer drawing shows most: the caption
+        // buttons' glyphs (see the skin authors' guide).
+        {own + "but-close_i@2x.bmp", [&] { return CaptionButton(t, TGlyph::Close, 2); }},
+        {own + "but-max_i@2x.bmp", [&] { return CaptionButton(t, TGlyph::Maximise, 2); }},
+        {own + "but-rest_i@2x.bmp", [&] { return CaptionButton(t, TGlyph::Restore, 2); }},
+        {own + "but-min_i@2x.bmp", [&] { return CaptionButton(t, TGlyph::Minimise, 2); }},
     };
     std::vector<TSkinFile> files;
     for (const auto& [name, draw] : bitmaps) {
