@@ -61,6 +61,23 @@ TEST_F(ScaledFrame, BordersTitleAndCaptionButtonsGrowWithTheScaleAndTakeTheirCli
     // The whole button shows its normal cell (its keyed top-left pixel aside).
     const RECT inside{close.left + Scaled(1), close.top + Scaled(1), close.right, close.bottom};
     EXPECT_TRUE(guitest::RectIs(shot, inside, TOddSkin::ButtonCells[0]));
+    // The caption's text fits its box, which lies in the title bar.
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    const tk::OwnedFont font(CreateFontIndirectW(&metrics.lfCaptionFont));
+    SIZE extent{};
+    {
+        tk::WindowDC dc = tk::WindowDC::Whole(window);
+        const tk::SelectedObject selected(dc, font.get());
+        const std::wstring caption = L"Odd window";
+        GetTextExtentPoint32W(dc, caption.c_str(), int(caption.size()), &extent);
+    }
+    const RECT caption = FrameOf(window)->FCaptionRect;
+    EXPECT_GE(caption.right - caption.left, extent.cx);
+    EXPECT_GE(caption.bottom - caption.top, extent.cy);
+    EXPECT_GE(caption.top, 0);
+    EXPECT_LE(caption.bottom, Scaled(TOddSkin::Title));
     // A press and release in the scaled button's last pixel closes the window.
     const POINT last{close.right - 1, close.bottom - 1};
     SetCursorPos(outer.left + last.x, outer.top + last.y);
