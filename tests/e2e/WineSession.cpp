@@ -150,7 +150,7 @@ void WineSession::SetDpi(int dpi) {
 Environment WineSession::Variables() const {
     return EnvironmentWith({{"WINEPREFIX", prefix_.string()},
                             {"DISPLAY", display_},
-                            {"WINEDEBUG", "-all"},
+                            {"WINEDEBUG", "-all,err+all"},
                             {"WINEDLLOVERRIDES", "mscoree,mshtml="},
                             {"WAYLAND_DISPLAY", ""},
                             {"XAUTHORITY", ""}});
