@@ -46,7 +46,9 @@ fs::path NewWorkFolder() {
 
 void Journey::SetUp() {
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    record_ = RecordRoot() / (std::string(test->test_suite_name()) + "." + test->name());
+    // A journey at another scale keeps its screenshots apart.
+    const std::string scale = ScreenDpi() == 96 ? "" : ".dpi" + std::to_string(ScreenDpi());
+    record_ = RecordRoot() / (std::string(test->test_suite_name()) + "." + test->name() + scale);
     fs::remove_all(record_);
     fs::create_directories(record_);
     work_ = NewWorkFolder();
