@@ -440,6 +440,10 @@ void MeasureBitmapItem(const TSkinData& skin, const TMenuItemView& item, SIZE gl
     height = std::max<int>(size.cy, glyph.cy) + 2 * inset;
 }
 
+int GlyphRowHeight(const TSkinData& skin) {
+    return skin.Measure(DefaultGlyph) + 2 * skin.Measure(GlyphInset);
+}
+
 void MeasureSysMenuItem(const TSkinData& skin, bool hasImages, int& width) {
     width += LeftMargin(skin) + skin.Measure(SysItemRoom) +
              (hasImages ? 0 : skin.Measure(SysItemGlyphRoom));

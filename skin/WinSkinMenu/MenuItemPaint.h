@@ -74,6 +74,9 @@ void DrawPlainItem(const TSkinData& skin, const TMenuItemView& item, HDC dc, boo
 // Room the skin adds to an item's own measurement: the element's left margin
 // and a glyph column when the menu has no images.
 void MeasureSysMenuItem(const TSkinData& skin, bool hasImages, int& width);
+// The least height of an item with text: its glyph (the check mark's size
+// without images) and the insets around it, at the skin's scale.
+int GlyphRowHeight(const TSkinData& skin);
 // A bitmap item's own size: the glyph column, then the picture.
 void MeasureBitmapItem(const TSkinData& skin, const TMenuItemView& item, SIZE glyph, int& width,
                        int& height);

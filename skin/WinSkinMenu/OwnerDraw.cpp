@@ -54,6 +54,11 @@ void MeasureFormItem(const TSkinData& skin, tk::MenuItem& item, HWND window, int
     item.MeasureItem(canvas, width, height);
     width += (skin.MenuItem ? skin.MenuItem->LeftWidth : 0) + skin.Measure(FormItemRoom) +
              (item.Images() ? 0 : skin.Measure(FormItemGlyphRoom));
+    // The skin draws the check mark at its own scaled size, which the
+    // system's check size the toolkit measures with may not hold.
+    if (!item.IsLine() && !item.Images()) {
+        height = std::max(height, GlyphRowHeight(skin));
+    }
 }
 
 void MeasureNativeItem(const TSkinData& skin, const TMenuItemView& item, TMenuText& texts,
