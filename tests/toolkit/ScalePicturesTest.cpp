@@ -1,11 +1,19 @@
-// Pictures at the screen's scale: a designed form grows its images with it,
-// resampled so each picture stays crisp. ctest runs these at
+// Pictures at the screen's scale: a designed form grows its images, its
+// image lists (and the tree views, lists and tabs showing them) and the
+// measures of its lists and status bar with it, resampled so each picture
+// stays crisp and a list's transparent colour stays exact. ctest runs these at
 // 96, 120, 144 and 192 dots per inch; at 96 they are the design itself.
 #include "tests/toolkit/FormFixture.h"
 
 #include "toolkit/Dpi.h"
 #include "toolkit/Image.h"
+#include "toolkit/ImageList.h"
+#include "toolkit/ListView.h"
 #include "toolkit/Picture.h"
+#include "toolkit/StatusBar.h"
+#include "toolkit/TreeView.h"
+
+#include <commctrl.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -15,6 +23,8 @@ namespace {
 
 constexpr uint32_t Red = 0xFF0000;
 constexpr uint32_t Blue = 0x0000FF;
+constexpr uint32_t Green = 0x00FF00;
+constexpr uint32_t Magenta = 0xFF00FF;
 
 // A 24-bit BMP file of w x h pixels (colours 0xRRGGBB from `colour`) as the
 // hex text a design stores binary properties in.
@@ -107,6 +117,102 @@ end)");
     const guitest::Capture again = guitest::CaptureClient(form->Handle());
     EXPECT_TRUE(guitest::SameRect(client, {left, top, left + side + 1, top + side + 1}, again,
                                   {left, top}));
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(ScalePictures, ImageListsAndTheListsTreesAndBarsShowingThemGrowWithTheForm) {
+    // Two 16x16 cells: a green 8x8 square on the transparent magenta, and a
+    // blue one.
+    Read(R"(object F: TForm
+  BorderStyle = bsSingle
+  ClientWidth = 300
+  ClientHeight = 200
+  object Glyphs: TImageList
+    Bitmap = {)" +
+         BmpHex(32, 16,
+                [](int x, int y) {
+                    const bool inside = x % 16 >= 4 && x % 16 < 12 && y >= 4 && y < 12;
+                    return inside ? (x < 16 ? Green : Blue) : Magenta;
+                }) +
+         R"(}
+  end
+  object Tree: TTreeView
+    Left = 0
+    Top = 0
+    Width = 150
+    Height = 150
+    Indent = 19
+    Images = Glyphs
+  end
+  object List: TListView
+    Left = 150
+    Top = 0
+    Width = 150
+    Height = 150
+    SmallImages = Glyphs
+    Columns = <
+      item
+        Caption = 'Name'
+        Width = 60
+      end
+      item
+        Caption = 'Size'
+        Width = 45
+      end>
+  end
+  object Bar: TStatusBar
+    Panels = <
+      item
+        Width = 70
+      end
+      item
+        Width = 90
+      end
+      item
+        Width = 50
+      end>
+  end
+end)");
+    auto& glyphs = Find<tk::ImageList>("Glyphs");
+    auto& tree = Find<tk::TreeView>("Tree");
+    tree.Items().Add("Node").SetImageIndex(0);
+    ShowForm();
+
+    ASSERT_EQ(glyphs.Count(), 2);
+    EXPECT_EQ(glyphs.Width(), At(16));
+    EXPECT_EQ(glyphs.Height(), At(16));
+    int width = 0, height = 0;
+    ImageList_GetIconSize(glyphs.Handle(), &width, &height);
+    EXPECT_EQ(width, At(16));
+    EXPECT_EQ(height, At(16));
+    // Every pixel of the scaled image is the transparent colour or the
+    // square's green: the filter never blends the two into a pink fringe.
+    tk::Bitmap image;
+    ASSERT_TRUE(glyphs.GetBitmap(0, image));
+    int green = 0;
+    for (const uint32_t pixel : image.Pixels()) {
+        const uint32_t colour = pixel & 0xFFFFFF;
+        EXPECT_TRUE(colour == Green || colour == Magenta) << std::hex << colour;
+        green += colour == Green;
+    }
+    EXPECT_NEAR(green, At(8) * At(8), 2 * At(8));
+    ASSERT_TRUE(glyphs.GetBitmap(1, image));
+    EXPECT_EQ(image.Pixels()[size_t(At(8)) * size_t(image.Width()) + size_t(At(8))] & 0xFFFFFF,
+              Blue);
+
+    // The tree indents by the scaled measure and makes room for the scaled images.
+    EXPECT_EQ(SendMessageW(tree.Handle(), TVM_GETINDENT, 0, 0), At(19));
+    EXPECT_GE(SendMessageW(tree.Handle(), TVM_GETITEMHEIGHT, 0, 0), At(16));
+    // The list's columns and the bar's panels are as wide as the scale makes them.
+    auto& list = Find<tk::ListView>("List");
+    EXPECT_EQ(SendMessageW(list.Handle(), LVM_GETCOLUMNWIDTH, 0, 0), At(60));
+    EXPECT_EQ(SendMessageW(list.Handle(), LVM_GETCOLUMNWIDTH, 1, 0), At(45));
+    int edges[3] = {};
+    ASSERT_EQ(SendMessageW(Find<tk::StatusBar>("Bar").Handle(), SB_GETPARTS, 3,
+                           reinterpret_cast<LPARAM>(edges)),
+              3);
+    EXPECT_EQ(edges[0], At(70));
+    EXPECT_EQ(edges[1], At(70) + At(90));
     EXPECT_TRUE(errors.empty());
 }
 
