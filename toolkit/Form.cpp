@@ -3,6 +3,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/DesignReader.h"
 #include "toolkit/DialogKeys.h"
+#include "toolkit/ImageList.h"
 #include "toolkit/Menus.h"
 #include "toolkit/MessageCrackers.h"
 #include "toolkit/Notifications.h"
@@ -204,6 +205,13 @@ void Form::ChangeScale(int to, int from) {
     }
     if (clientHeight_ != UnsetClientSize) {
         clientHeight_ = ScaleMeasure(clientHeight_, to, from);
+    }
+    // The image lists first: the controls showing them measure them again
+    // as they scale.
+    for (Component* component : Components()) {
+        if (auto* images = dynamic_cast<ImageList*>(component)) {
+            images->ChangeScale(to, from);
+        }
     }
     const int left = Left();
     const int top = Top();

@@ -15,8 +15,14 @@ Image::Image(Component* owner) : GraphicControl(owner) {
     picture_.OnChange = [this] { Invalidate(); };
 }
 
+void Image::ChangeScale(int to, int from) {
+    GraphicControl::ChangeScale(to, from);
+    dpi_ = to;
+    Invalidate();
+}
+
 void Image::Paint() {
-    picture_.Draw(Canvas().Handle(), 0, 0);
+    picture_.Draw(Canvas().Handle(), 0, 0, dpi_);
 }
 
 } // namespace tk

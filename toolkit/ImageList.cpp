@@ -3,8 +3,12 @@
 #include "toolkit/Picture.h"
 
 #include "base/Colour.h"
+#include "base/Scale.h"
+#include "base/ScalePixels.h"
 
+#include <algorithm>
 #include <stdexcept>
+#include <vector>
 
 namespace tk {
 namespace {
@@ -113,6 +117,35 @@ void DrawImageListImage(HIMAGELIST list, HDC dc, int x, int y, int index, bool e
     const OwnedIcon icon(ImageList_GetIcon(list, index, ILD_TRANSPARENT));
     DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon.get()), 0, x, y, width, height,
                DST_ICON | DSS_DISABLED);
+}
+
+void ImageList::ChangeScale(int to, int from) {
+    const int width = std::clamp(base::ScaleMeasure(width_, to, from), 1, MaxImageSide);
+    const int height = std::clamp(base::ScaleMeasure(height_, to, from), 1, MaxImageSide);
+    if (width == width_ && height == height_) {
+        return;
+    }
+    const uint32_t key = base::ColourPixel(maskColor_);
+    std::vector<std::vector<uint32_t>> images;
+    Bitmap image;
+    for (int i = 0; GetBitmap(i, image); ++i) {
+        std::vector<uint32_t> pixels(image.Pixels().begin(), image.Pixels().end());
+        for (uint32_t& pixel : pixels) {
+            pixel &= 0xFFFFFF;
+        }
+        images.push_back(base::ScalePixels(pixels, width_, height_, width, height, key));
+    }
+    width_ = width;
+    height_ = height;
+    if (!handle_) {
+        return;
+    }
+    ImageList_SetIconSize(handle_, width, height);
+    for (const std::vector<uint32_t>& pixels : images) {
+        image.SetSize(width, height);
+        std::copy(pixels.begin(), pixels.end(), image.Pixels().begin());
+        ImageList_AddMasked(handle_, image.Handle(), maskColor_);
+    }
 }
 
 bool ImageList::GetBitmap(int index, Bitmap& target) {

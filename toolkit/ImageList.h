@@ -34,6 +34,11 @@ public:
     void AddIcon(HICON icon);
     void Clear();
     void Draw(HDC dc, int x, int y, int index, bool enabled = true);
+    // Grows the images from `from` to `to` dots per inch: every image
+    // resampled (base::ScalePixels) with the transparent colour kept exact.
+    // The native list keeps its handle, so the controls showing it only need
+    // to be told to measure it again.
+    void ChangeScale(int to, int from);
     // Image `index` as a bitmap on its transparent colour; false when out of range.
     bool GetBitmap(int index, Bitmap& target);
 

@@ -1,5 +1,6 @@
 #include "toolkit/ListView.h"
 
+#include "toolkit/Dpi.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/Text.h"
 
@@ -190,6 +191,17 @@ void ListView::SetSmallImages(tk::ImageList* images) {
         SendMessageW(Handle(), LVM_SETIMAGELIST, LVSIL_SMALL,
                      reinterpret_cast<LPARAM>(images ? images->Handle() : nullptr));
     }
+}
+
+void ListView::ChangeScale(int to, int from) {
+    WinControl::ChangeScale(to, from);
+    for (auto& column : columns_) {
+        column->width_ = ScaleMeasure(column->width_, to, from);
+    }
+    if (smallImages_) {
+        SetSmallImages(smallImages_);
+    }
+    Refill();
 }
 
 HWND ListView::Header() {

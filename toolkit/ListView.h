@@ -26,6 +26,7 @@ public:
     void SetAlignment(tk::Alignment alignment);
 
 private:
+    friend class ListView;
     ListView& list_;
     std::string caption_;
     int width_ = 50;
@@ -73,6 +74,8 @@ public:
     // Rebuilds the window's columns and items from the lists.
     void Refill();
     void Loaded() override;
+    // Also the column widths, and measures the (scaled) image list again.
+    void ChangeScale(int to, int from) override;
 
 protected:
     void FillCreateParams(CreateParams& params) override;

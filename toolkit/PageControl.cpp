@@ -227,6 +227,13 @@ void PageControl::SetImages(tk::ImageList* images) {
     }
 }
 
+void PageControl::ChangeScale(int to, int from) {
+    WinControl::ChangeScale(to, from);
+    if (images_) {
+        SetImages(images_);
+    }
+}
+
 void PageControl::SetMultiLine(bool multiLine) {
     multiLine_ = multiLine;
     ChangeStyle(multiLine ? TCS_MULTILINE : 0, multiLine ? 0 : TCS_MULTILINE);

@@ -50,6 +50,8 @@ public:
     TabSheet* ActivePage() const { return activePage_; }
     void SetActivePage(TabSheet* page);
     tk::ImageList* Images() const { return images_; }
+    // Also measures the (scaled) image list again.
+    void ChangeScale(int to, int from) override;
     void SetImages(tk::ImageList* images);
     bool MultiLine() const { return multiLine_; }
     void SetMultiLine(bool multiLine);

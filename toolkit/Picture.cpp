@@ -3,6 +3,8 @@
 #include "toolkit/Text.h"
 
 #include "base/Bmp.h"
+#include "base/Scale.h"
+#include "base/ScalePixels.h"
 
 #include <algorithm>
 #include <cstring>
@@ -177,9 +179,11 @@ void Picture::Clear() {
     metafile_.reset();
     format_ = PictureFormat::None;
     width_ = height_ = 0;
+    scaled_.Clear();
 }
 
 void Picture::Changed() {
+    scaled_.Clear();
     if (OnChange) {
         OnChange();
     }
@@ -370,6 +374,41 @@ void Picture::Draw(HDC dc, int x, int y) const {
         return;
     case PictureFormat::Metafile: {
         RECT frame{x, y, x + width_, y + height_};
+        PlayEnhMetaFile(dc, metafile_.get(), &frame);
+        return;
+    }
+    }
+}
+
+void Picture::Draw(HDC dc, int x, int y, int dpi) const {
+    if (dpi == base::DesignDpi) {
+        Draw(dc, x, y);
+        return;
+    }
+    const int width = base::ScaleMeasure(width_, dpi);
+    const int height = base::ScaleMeasure(height_, dpi);
+    switch (format_) {
+    case PictureFormat::None:
+        return;
+    case PictureFormat::Bitmap: {
+        if (scaled_.Empty() || scaledDpi_ != dpi) {
+            const std::vector<uint32_t> pixels =
+                base::ScalePixels(bitmap_.Pixels(), width_, height_, width, height);
+            scaled_.SetSize(width, height);
+            std::copy(pixels.begin(), pixels.end(), scaled_.Pixels().begin());
+            scaledDpi_ = dpi;
+        }
+        if (!scaled_.Empty()) {
+            BitmapDC memory(scaled_.Handle(), dc);
+            BitBlt(dc, x, y, width, height, memory, 0, 0, SRCCOPY);
+        }
+        return;
+    }
+    case PictureFormat::Icon:
+        DrawIconEx(dc, x, y, icon_.get(), width, height, 0, nullptr, DI_NORMAL);
+        return;
+    case PictureFormat::Metafile: {
+        RECT frame{x, y, x + width, y + height};
         PlayEnhMetaFile(dc, metafile_.get(), &frame);
         return;
     }

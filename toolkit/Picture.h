@@ -1,7 +1,8 @@
 // Pictures: bitmaps (from BMP or JPEG data), icons and metafiles, loaded from
 // a file (format chosen by the extension, case ignored) or from stored bytes
-// (format recognised by its signature), and drawn unscaled from their
-// top-left corner. Every failure raises std::runtime_error naming the file.
+// (format recognised by its signature), and drawn from their top-left corner,
+// unscaled or at a display scale. Every failure raises std::runtime_error
+// naming the file.
 #pragma once
 
 #include "toolkit/win32/GdiOwners.h"
@@ -80,6 +81,11 @@ public:
     void Clear();
     // Unscaled at (x, y); clipping is the caller's device context's.
     void Draw(HDC dc, int x, int y) const;
+    // At (x, y), grown from the design's scale to `dpi`: a bitmap resampled
+    // (made once per picture and scale, not on every paint), an icon drawn at
+    // the scaled size, a metafile played into the scaled rectangle. At the
+    // design's scale exactly the unscaled drawing.
+    void Draw(HDC dc, int x, int y, int dpi) const;
 
     void DefineProperties(BinaryProperties& props) override;
     std::function<void()> OnChange;
@@ -94,6 +100,9 @@ private:
     OwnedEnhMetaFile metafile_;
     int width_ = 0;
     int height_ = 0;
+    // The bitmap at scaledDpi_, kept between paints.
+    mutable tk::Bitmap scaled_;
+    mutable int scaledDpi_ = 0;
 };
 
 // The whole file, or std::runtime_error naming it.

@@ -1,5 +1,6 @@
 #include "toolkit/StatusBar.h"
 
+#include "toolkit/Dpi.h"
 #include "toolkit/Text.h"
 
 #include <commctrl.h>
@@ -95,6 +96,14 @@ void StatusBar::FillCreateParams(CreateParams& params) {
 }
 
 void StatusBar::HandleCreated() {
+    Refresh();
+}
+
+void StatusBar::ChangeScale(int to, int from) {
+    WinControl::ChangeScale(to, from);
+    for (auto& panel : panels_) {
+        panel->width_ = ScaleMeasure(panel->width_, to, from);
+    }
     Refresh();
 }
 

@@ -31,6 +31,7 @@ public:
     void SetRightToLeft(bool rightToLeft);
 
 private:
+    friend class StatusBar;
     StatusBar& bar_;
     std::string text_;
     int width_ = 50;
@@ -55,6 +56,8 @@ public:
     void SetSizeGrip(bool sizeGrip);
     // Pushes panels and texts into the window.
     void Refresh();
+    // Also the panel widths.
+    void ChangeScale(int to, int from) override;
 
 protected:
     void FillCreateParams(CreateParams& params) override;

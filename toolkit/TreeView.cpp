@@ -1,5 +1,6 @@
 #include "toolkit/TreeView.h"
 
+#include "toolkit/Dpi.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/Notifications.h"
 #include "toolkit/Text.h"
@@ -217,6 +218,14 @@ void TreeView::SetIndent(int indent) {
     indent_ = indent;
     if (HandleAllocated()) {
         SendMessageW(Handle(), TVM_SETINDENT, static_cast<WPARAM>(indent), 0);
+    }
+}
+
+void TreeView::ChangeScale(int to, int from) {
+    WinControl::ChangeScale(to, from);
+    SetIndent(ScaleMeasure(indent_, to, from));
+    if (images_) {
+        SetImages(images_);
     }
 }
 

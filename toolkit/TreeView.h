@@ -74,6 +74,8 @@ public:
     void SetImages(tk::ImageList* images);
     int Indent() const { return indent_; }
     void SetIndent(int indent);
+    // Also the indent, and measures the (scaled) image list again.
+    void ChangeScale(int to, int from) override;
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool readOnly);
     // The node at a client point, or none.
