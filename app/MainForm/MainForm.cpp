@@ -2,6 +2,8 @@
 // connection and the twenty template slots.
 #include "app/MainForm/MainForm.h"
 
+#include "base/Scale.h"
+
 #include "toolkit/Application.h"
 #include "toolkit/GraphicControls.h"
 #include "toolkit/PageControl.h"
@@ -65,6 +67,11 @@ void PlaceInSlot(tk::Control& control, TFormMain::Tab tab, int slot,
     control.SetParent(tab.controls.sheet);
     control.Hide();
     control.SetBounds(place.left + left, place.top + top, place.width, place.height);
+    // The slots are laid out in the design's 96-DPI units: scaled as the
+    // form was when it loaded.
+    if (const tk::Form* form = control.ParentForm()) {
+        control.ChangeScale(form->PixelsPerInch(), base::DesignDpi);
+    }
 }
 
 constexpr TFormMain::TabNames TradeNames{"Trade",           "Title3",     "行业分类",

@@ -25,6 +25,9 @@ constexpr Rgb TitleText = MakeRgb(230, 250, 255);
 constexpr Rgb DecorationPink = MakeRgb(255, 46, 136);
 // The close button's left edge from the window's right edge.
 constexpr int CloseFromRight = 36;
+// How many pixels (at 96 DPI) the sheet's contents may lie off the design's
+// place times the scale.
+constexpr int OffScale = 5;
 
 template <class Holds> Columns ColumnsWhere(const Picture& screen, Box box, Holds holds) {
     Columns columns;
@@ -41,7 +44,7 @@ template <class Holds> Columns ColumnsWhere(const Picture& screen, Box box, Hold
 }
 
 Point SlotOffset(int slot) {
-    return {ColumnPitch * (slot % PerRow), RowPitch * (slot / PerRow)};
+    return {Scaled(ColumnPitch * (slot % PerRow)), Scaled(RowPitch * (slot / PerRow))};
 }
 
 } // namespace
@@ -151,10 +154,19 @@ bool TreeShowsText(const Picture& screen, const GalleryScreen& gallery) {
 
 bool SlotShown(const Picture& screen, const GalleryScreen& gallery, int slot) {
     const Box frame = gallery.SlotFrame(slot);
-    // The frame's black outline runs along its top edge.
-    const Box outline{frame.left + Scaled(4), frame.top, frame.width - Scaled(8), 1};
+    // The frame's black outline runs along its top edge. At another scale
+    // the tab control's frame around the sheet is not quite the design's
+    // times the scale (its padding and edges are the system's), so the
+    // sheet's contents lie up to a few pixels off either way: the outline
+    // is looked for in a band of rows, and may miss that many pixels.
+    const int band = ScreenDpi() == 96 ? 0 : Scaled(OffScale);
+    bool outlined = false;
+    for (int y = frame.top - band; y <= frame.top + band && !outlined; ++y) {
+        const Box outline{frame.left + Scaled(4), y, frame.width - Scaled(8), 1};
+        outlined = CountLike(screen, outline, 0, 40) >= outline.width - band;
+    }
     const Box thumbnail = gallery.Thumbnail(slot);
-    return CountLike(screen, outline, 0, 40) == outline.width &&
+    return outlined &&
            CountUnlike(screen, thumbnail, White, 24) > thumbnail.width * thumbnail.height / 4;
 }
 
