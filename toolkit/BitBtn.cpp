@@ -16,6 +16,11 @@ const ClassInfo& BitBtn::StaticClass() {
 
 BitBtn::BitBtn(Component* owner) : Button(owner), GlyphProperties([this] { Invalidate(); }) {}
 
+void BitBtn::ChangeScale(int to, int from) {
+    Button::ChangeScale(to, from);
+    ScaleGlyph(to, from);
+}
+
 void BitBtn::FillCreateParams(CreateParams& params) {
     Button::FillCreateParams(params);
     params.style = (params.style & ~(BS_DEFPUSHBUTTON | BS_PUSHBUTTON)) | BS_OWNERDRAW;

@@ -12,6 +12,7 @@ class BitBtn : public Button, public GlyphProperties {
 
 public:
     explicit BitBtn(Component* owner);
+    void ChangeScale(int to, int from) override;
 
 protected:
     void FillCreateParams(CreateParams& params) override;

@@ -1,9 +1,13 @@
 #include "toolkit/ButtonFace.h"
 
 #include "base/Colour.h"
+#include "base/Scale.h"
+#include "base/ScalePixels.h"
 #include "toolkit/ImageList.h"
 
 #include <algorithm>
+#include <span>
+#include <vector>
 
 namespace tk {
 
@@ -104,6 +108,47 @@ void GlyphProperties::SetMargin(int margin) {
 
 void GlyphProperties::SetSpacing(int spacing) {
     spacing_ = spacing;
+    changed_();
+}
+
+void GlyphProperties::ScaleGlyph(int to, int from) {
+    const auto scale = [to, from](int measure) { return base::ScaleMeasure(measure, to, from); };
+    if (margin_ != CentredMargin) {
+        margin_ = scale(margin_);
+    }
+    spacing_ = scale(spacing_);
+    const int cells = std::clamp(numGlyphs_, 1, MaxGlyphCells);
+    const int cellWidth = glyph_.Width() / cells;
+    const int height = glyph_.Height();
+    if (glyph_.Empty() || cellWidth == 0 || to == from) {
+        changed_();
+        return;
+    }
+    const std::span<const uint32_t> pixels = glyph_.Pixels();
+    // The lower-left pixel's colour is the glyph's transparent colour.
+    const uint32_t key = pixels[size_t(height - 1) * size_t(glyph_.Width())];
+    const int scaledCell = scale(cellWidth);
+    const int scaledHeight = scale(height);
+    std::vector<uint32_t> strip(size_t(cells) * size_t(scaledCell) * size_t(scaledHeight));
+    for (int cell = 0; cell < cells; ++cell) {
+        std::vector<uint32_t> source;
+        source.reserve(size_t(cellWidth) * size_t(height));
+        for (int y = 0; y < height; ++y) {
+            const auto row = pixels.subspan(size_t(y) * size_t(glyph_.Width()) +
+                                                size_t(cell) * size_t(cellWidth),
+                                            size_t(cellWidth));
+            source.insert(source.end(), row.begin(), row.end());
+        }
+        const std::vector<uint32_t> scaled =
+            base::ScalePixels(source, cellWidth, height, scaledCell, scaledHeight, key);
+        for (int y = 0; y < scaledHeight; ++y) {
+            std::copy_n(scaled.begin() + ptrdiff_t(y) * scaledCell, scaledCell,
+                        strip.begin() + ptrdiff_t(y) * cells * scaledCell +
+                            ptrdiff_t(cell) * scaledCell);
+        }
+    }
+    glyph_.SetSize(cells * scaledCell, scaledHeight);
+    std::copy(strip.begin(), strip.end(), glyph_.Pixels().begin());
     changed_();
 }
 

@@ -60,6 +60,10 @@ protected:
     ButtonFace Face(const std::string& caption) const;
     // Takes image `index` of `images` as a one-cell glyph, if there is one.
     void TakeGlyphFrom(ImageList& images, int index);
+    // The glyph, margin and spacing from `from` to `to` dots per inch: each
+    // cell of the glyph resampled on its own, its transparent colour kept
+    // exact (the button's ChangeScale calls this).
+    void ScaleGlyph(int to, int from);
 
 private:
     std::function<void()> changed_;

@@ -62,6 +62,11 @@ void SpeedButton::SetTabStop(bool tabStop) {
     }
 }
 
+void SpeedButton::ChangeScale(int to, int from) {
+    GraphicControl::ChangeScale(to, from);
+    ScaleGlyph(to, from);
+}
+
 void SpeedButton::Click() {
     if (InGroup()) {
         SetDown(!down_ || !allowAllUp_);

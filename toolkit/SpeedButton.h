@@ -33,6 +33,7 @@ public:
 
     void Click() override;
     void ActionChanged() override;
+    void ChangeScale(int to, int from) override;
 
 protected:
     void Paint() override;

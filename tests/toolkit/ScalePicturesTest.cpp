@@ -5,6 +5,7 @@
 // 96, 120, 144 and 192 dots per inch; at 96 they are the design itself.
 #include "tests/toolkit/FormFixture.h"
 
+#include "toolkit/BitBtn.h"
 #include "toolkit/Dpi.h"
 #include "toolkit/Image.h"
 #include "toolkit/ImageList.h"
@@ -217,3 +218,46 @@ end)");
 }
 
 } // namespace
+
+// A bitmap button's glyph of two cells (up, disabled) grows cell by cell
+// with the form: neither cell bleeds into the other, the transparent colour
+// stays exact, and the spacing beside the caption grows too.
+TEST_F(ScalePictures, AButtonsGlyphGrowsCellByCellWithTheForm) {
+    Read(R"(object F: TForm
+  BorderStyle = bsSingle
+  ClientWidth = 200
+  ClientHeight = 80
+  object Go: TBitBtn
+    Left = 8
+    Top = 8
+    Width = 120
+    Height = 40
+    Caption = 'Go'
+    NumGlyphs = 2
+    Spacing = 6
+    Glyph.Data = {)" +
+         BmpHex(20, 10,
+                [](int x, int y) {
+                    const bool inside = x % 10 >= 2 && x % 10 < 8 && y >= 2 && y < 8;
+                    return inside ? (x < 10 ? Red : Blue) : Magenta;
+                }) +
+         R"(}
+  end
+end)");
+    ShowForm();
+    auto& button = Find<tk::BitBtn>("Go");
+    const tk::Bitmap& glyph = button.Glyph();
+    const int cell = At(10);
+    ASSERT_EQ(glyph.Width(), 2 * cell);
+    ASSERT_EQ(glyph.Height(), cell);
+    EXPECT_EQ(button.Spacing(), At(6));
+    const auto pixels = glyph.Pixels();
+    for (int y = 0; y < glyph.Height(); ++y) {
+        for (int x = 0; x < glyph.Width(); ++x) {
+            const uint32_t c = pixels[size_t(y) * size_t(glyph.Width()) + size_t(x)] & 0xFFFFFF;
+            const uint32_t own = x < cell ? Red : Blue;
+            EXPECT_TRUE(c == Magenta || c == own) << x << "," << y << ": " << std::hex << c;
+        }
+    }
+    EXPECT_TRUE(errors.empty());
+}
