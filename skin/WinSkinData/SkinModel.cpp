@@ -12,6 +12,41 @@ namespace skin {
 TSkinModel::TSkinModel() = default;
 TSkinModel::~TSkinModel() = default;
 
+std::vector<TDataSkinObject*> TSkinModel::OptionalElements() {
+    return {Tabs.get(),
+            Progress.get(),
+            UpDownHorz.get(),
+            UpDownVert.get(),
+            SunkEdge.get(),
+            ExtraImages.get(),
+            ComboButton.get(),
+            GroupBoxEdge.get(),
+            Toolbars.get(),
+            GroupBox.get(),
+            StatusBarEdges.get(),
+            Headerbar.get(),
+            MenuBar.get(),
+            MenuItem.get(),
+            MenuBackground.get(),
+            Scrollbar.get(),
+            HorzScroll.get(),
+            VertScroll.get(),
+            HorzScrollThumb.get(),
+            VertScrollThumb.get(),
+            TrackbarThumbHorz.get(),
+            TrackbarThumbVert.get(),
+            TrackbarThumbLeft.get(),
+            TrackbarThumbRight.get(),
+            TrackbarThumbUp.get(),
+            TrackbarThumbDown.get()};
+}
+
+std::vector<const TDataSkinObject*> TSkinModel::OptionalElements() const {
+    const std::vector<TDataSkinObject*> elements =
+        const_cast<TSkinModel*>(this)->OptionalElements();
+    return {elements.begin(), elements.end()};
+}
+
 bool TSkinModel::LoadSkin(std::span<const uint8_t> package, const TNoticeSink& notice, int atDpi) {
     SkinLoaded = false;
     TSkinReader reader(notice);

@@ -125,6 +125,11 @@ public:
     TDataSkinBorder BorderTop{"Top"};
     TDataSkinBorder BorderBottom{"Bottom"};
 
+    // The elements a skin may leave out, each null unless the skin gives its
+    // image, in a fixed order.
+    std::vector<TDataSkinObject*> OptionalElements();
+    std::vector<const TDataSkinObject*> OptionalElements() const;
+
 protected:
     // Called at the end of every parse, just before SkinLoaded is set:
     // the Windows component remakes its button face brush here.

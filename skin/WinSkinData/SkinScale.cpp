@@ -171,31 +171,14 @@ void ScaleSkin(TSkinModel& m, int dpi, const std::map<const TDib*, TDib>& double
     scale.Bitmap(buttons.CheckBitmap, {buttons.CheckButtonFrame});
     scale.Bitmap(buttons.RadioBitmap, {buttons.RadioButtonFrame});
 
-    if (m.MenuBar) {
-        scale.Bitmap(m.MenuBar->Bitmap, LayoutOf(*m.MenuBar, StackedStateCells, true));
-        scale.Margins(*m.MenuBar);
-    }
-    for (TDataSkinObject* e : {m.SunkEdge.get(),
-                               m.ExtraImages.get(),
-                               m.GroupBoxEdge.get(),
-                               m.Toolbars.get(),
-                               static_cast<TDataSkinObject*>(m.GroupBox.get()),
-                               m.StatusBarEdges.get(),
-                               m.Headerbar.get(),
-                               m.MenuItem.get(),
-                               m.MenuBackground.get(),
-                               m.Scrollbar.get(),
-                               m.HorzScroll.get(),
-                               m.VertScroll.get(),
-                               m.HorzScrollThumb.get(),
-                               m.VertScrollThumb.get(),
-                               m.TrackbarThumbHorz.get(),
-                               m.TrackbarThumbVert.get(),
-                               m.TrackbarThumbLeft.get(),
-                               m.TrackbarThumbRight.get(),
-                               m.TrackbarThumbUp.get(),
-                               m.TrackbarThumbDown.get()}) {
-        scale.Element(e);
+    // The menu bar's two cells are stacked; every other element's lie side
+    // by side.
+    for (TDataSkinObject* e : m.OptionalElements()) {
+        if (e) {
+            const bool stacked = e == m.MenuBar.get();
+            scale.Bitmap(e->Bitmap, LayoutOf(*e, stacked ? StackedStateCells : e->Frame, stacked));
+            scale.Margins(*e);
+        }
     }
     if (m.GroupBox) {
         scale.Measure(m.GroupBox->BackgroundLeftShift);
@@ -207,18 +190,15 @@ void ScaleSkin(TSkinModel& m, int dpi, const std::map<const TDib*, TDib>& double
     for (TDataSkinBorder* e : {m.Tabs.get(), m.Progress.get()}) {
         if (e) {
             scale.Bitmap(e->Bitmap2, {});
-            scale.Element(e);
         }
     }
     for (TDataSkinBorder* e : {m.UpDownHorz.get(), m.UpDownVert.get()}) {
         if (e) {
             scale.Bitmap(e->Bitmap2, {e->Frame});
-            scale.Element(e);
         }
     }
     // The combo button's second image is its first one mirrored.
     if (TDataSkinBorder* combo = m.ComboButton.get()) {
-        scale.Element(combo);
         if (!combo->Bitmap.Empty()) {
             combo->Bitmap2 = combo->Bitmap;
             MirrorBitmap(combo->Bitmap2);

@@ -1,6 +1,5 @@
 // The generated skins as packed at build time: the default skin defines
 // every element the loader reads, the second one loads over it.
-#include "tests/skin/SkinElementList.h"
 #include "skin/WinSkinData/SkinModel.h"
 #include "skin/SkinRead/SkinReader.h"
 
@@ -9,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 
 using namespace skin;
 
@@ -68,7 +68,7 @@ TEST(DefaultSkin, DefinesEveryElement) {
     TSkinModel m;
     ASSERT_TRUE(m.LoadSkin(Package("kanvio_neon")));
     EXPECT_EQ(m.SkinName, "Kanvio Neon");
-    std::vector<const TDataSkinObject*> present = skintest::OptionalElements(m);
+    std::vector<const TDataSkinObject*> present = std::as_const(m).OptionalElements();
     present.insert(present.end(),
                    {&m.Buttons, &m.BorderLeft, &m.BorderRight, &m.BorderTop, &m.BorderBottom});
     for (const TDataSkinObject* e : present) {

@@ -1,8 +1,8 @@
 #include "tools/skinpack/LzhEncoder.h"
-#include "tests/skin/SkinElementList.h"
 #include "tests/skin/SkinPackageFixture.h"
 
 #include <string>
+#include <utility>
 
 using namespace skin;
 using namespace skintest;
@@ -13,7 +13,7 @@ TEST(SkinLoader, AnAlmostEmptyIniYieldsAUsableSkin) {
     TSkinModel model;
     Load(model, {"[TitlebarSkin]\nSkinName=Bare\n", {}});
     EXPECT_EQ(model.SkinName, "Bare");
-    for (const TDataSkinObject* e : OptionalElements(model)) {
+    for (const TDataSkinObject* e : std::as_const(model).OptionalElements()) {
         EXPECT_EQ(e, nullptr);
     }
     EXPECT_EQ(model.ButtonFaceColour, SysBtnFace);
