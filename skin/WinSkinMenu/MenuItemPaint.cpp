@@ -441,7 +441,7 @@ void MeasureBitmapItem(const TSkinData& skin, const TMenuItemView& item, SIZE gl
 }
 
 int GlyphRowHeight(const TSkinData& skin) {
-    return skin.Measure(DefaultGlyph) + 2 * skin.Measure(GlyphInset);
+    return skin.Measure(DefaultGlyph) + skin.Measure(GlyphInset);
 }
 
 void MeasureSysMenuItem(const TSkinData& skin, bool hasImages, int& width) {

@@ -75,7 +75,8 @@ void DrawPlainItem(const TSkinData& skin, const TMenuItemView& item, HDC dc, boo
 // and a glyph column when the menu has no images.
 void MeasureSysMenuItem(const TSkinData& skin, bool hasImages, int& width);
 // The least height of an item with text: its glyph (the check mark's size
-// without images) and the insets around it, at the skin's scale.
+// without images) and the inset above it, at the skin's scale (at 96 DPI
+// every item is taller already).
 int GlyphRowHeight(const TSkinData& skin);
 // A bitmap item's own size: the glyph column, then the picture.
 void MeasureBitmapItem(const TSkinData& skin, const TMenuItemView& item, SIZE glyph, int& width,
