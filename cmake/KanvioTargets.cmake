@@ -200,35 +200,35 @@ function(toolkit_add_designs target)
     string(APPEND rc_lines "${name} RCDATA \"${path}\"\n")
     list(APPEND design_paths ${path})
   endforeach()
-  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_designs.rc)
-  set(object ${CMAKE_CURRENT_BINARY_DIR}/${target}_designs.o)
-  file(GENERATE OUTPUT ${rc} CONTENT "${rc_lines}")
+  kanvio_add_resources(${target} designs "${rc_lines}" "Designs of ${target}" ${design_paths})
+endfunction()
+
+# kanvio_add_resources(<target> <part> <script> <comment> <input>...): the
+# resource script text compiled into the target (as <target>_<part>.o),
+# again whenever one of the inputs it names changes.
+function(kanvio_add_resources target part script comment)
+  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_${part}.rc)
+  set(object ${CMAKE_CURRENT_BINARY_DIR}/${target}_${part}.o)
+  file(GENERATE OUTPUT ${rc} CONTENT "${script}")
   add_custom_command(OUTPUT ${object}
     COMMAND ${CMAKE_RC_COMPILER} -O coff -i ${rc} -o ${object}
-    DEPENDS ${design_paths} ${rc}
-    COMMENT "Designs of ${target}" VERBATIM)
+    DEPENDS ${ARGN} ${rc}
+    COMMENT "${comment}" VERBATIM)
   set_source_files_properties(${object} PROPERTIES EXTERNAL_OBJECT TRUE GENERATED TRUE)
   target_sources(${target} PRIVATE ${object})
 endfunction()
 
 # kanvio_add_manifest(<target>): cmake/Program.manifest as the program's
 # manifest (resource 1 of type RT_MANIFEST), which Windows reads before the
-# program starts: it gets the common controls of version 6 and names the
-# versions of Windows it was tested on. (It declares no awareness of the
-# display's scale yet: the system stretches the program whole until the
-# skin scales with its forms.) Every program a user starts carries it, and
-# so does every GUI test, so that the tests draw under the same conditions.
+# program starts: it gets the common controls of version 6, names the
+# versions of Windows it was tested on and declares per-monitor awareness
+# of the display's scale (the forms and the skin scale themselves). Every
+# program a user starts carries it, and so does every GUI test, so that the
+# tests draw under the same conditions.
 function(kanvio_add_manifest target)
   set(manifest ${PROJECT_SOURCE_DIR}/cmake/Program.manifest)
-  set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_manifest.rc)
-  set(object ${CMAKE_CURRENT_BINARY_DIR}/${target}_manifest.o)
-  file(GENERATE OUTPUT ${rc} CONTENT "1 24 \"${manifest}\"\n")
-  add_custom_command(OUTPUT ${object}
-    COMMAND ${CMAKE_RC_COMPILER} -O coff -i ${rc} -o ${object}
-    DEPENDS ${manifest} ${rc}
-    COMMENT "The manifest of ${target}" VERBATIM)
-  set_source_files_properties(${object} PROPERTIES EXTERNAL_OBJECT TRUE GENERATED TRUE)
-  target_sources(${target} PRIVATE ${object})
+  kanvio_add_resources(${target} manifest "1 24 \"${manifest}\"\n" "The manifest of ${target}"
+                       ${manifest})
 endfunction()
 
 # kanvio_ship_program(<target> <folder>): the program as it ships, copied
