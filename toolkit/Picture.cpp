@@ -361,45 +361,19 @@ void Picture::LoadMetafile(std::span<const std::uint8_t> b, const std::string& n
 }
 
 void Picture::Draw(HDC dc, int x, int y) const {
-    switch (format_) {
-    case PictureFormat::None:
-        return;
-    case PictureFormat::Bitmap: {
-        BitmapDC memory(bitmap_.Handle(), dc);
-        BitBlt(dc, x, y, width_, height_, memory, 0, 0, SRCCOPY);
-        return;
-    }
-    case PictureFormat::Icon:
-        DrawIconEx(dc, x, y, icon_.get(), width_, height_, 0, nullptr, DI_NORMAL);
-        return;
-    case PictureFormat::Metafile: {
-        RECT frame{x, y, x + width_, y + height_};
-        PlayEnhMetaFile(dc, metafile_.get(), &frame);
-        return;
-    }
-    }
+    Draw(dc, x, y, base::DesignDpi);
 }
 
 void Picture::Draw(HDC dc, int x, int y, int dpi) const {
-    if (dpi == base::DesignDpi) {
-        Draw(dc, x, y);
-        return;
-    }
     const int width = base::ScaleMeasure(width_, dpi);
     const int height = base::ScaleMeasure(height_, dpi);
     switch (format_) {
     case PictureFormat::None:
         return;
     case PictureFormat::Bitmap: {
-        if (scaled_.Empty() || scaledDpi_ != dpi) {
-            const std::vector<uint32_t> pixels =
-                base::ScalePixels(bitmap_.Pixels(), width_, height_, width, height);
-            scaled_.SetSize(width, height);
-            std::copy(pixels.begin(), pixels.end(), scaled_.Pixels().begin());
-            scaledDpi_ = dpi;
-        }
-        if (!scaled_.Empty()) {
-            BitmapDC memory(scaled_.Handle(), dc);
+        const tk::Bitmap& source = dpi == base::DesignDpi ? bitmap_ : ScaledBitmap(dpi);
+        if (!source.Empty()) {
+            BitmapDC memory(source.Handle(), dc);
             BitBlt(dc, x, y, width, height, memory, 0, 0, SRCCOPY);
         }
         return;
@@ -413,6 +387,19 @@ void Picture::Draw(HDC dc, int x, int y, int dpi) const {
         return;
     }
     }
+}
+
+const tk::Bitmap& Picture::ScaledBitmap(int dpi) const {
+    if (scaled_.Empty() || scaledDpi_ != dpi) {
+        const int width = base::ScaleMeasure(width_, dpi);
+        const int height = base::ScaleMeasure(height_, dpi);
+        const std::vector<uint32_t> pixels =
+            base::ScalePixels(bitmap_.Pixels(), width_, height_, width, height);
+        scaled_.SetSize(width, height);
+        std::copy(pixels.begin(), pixels.end(), scaled_.Pixels().begin());
+        scaledDpi_ = dpi;
+    }
+    return scaled_;
 }
 
 void Picture::DefineProperties(BinaryProperties& props) {

@@ -100,6 +100,8 @@ private:
     OwnedEnhMetaFile metafile_;
     int width_ = 0;
     int height_ = 0;
+    // The bitmap resampled for `dpi`, made once per picture and scale.
+    const tk::Bitmap& ScaledBitmap(int dpi) const;
     // The bitmap at scaledDpi_, kept between paints.
     mutable tk::Bitmap scaled_;
     mutable int scaledDpi_ = 0;
