@@ -46,18 +46,6 @@ void Paste(TDib& target, const TDib& piece, int x, int y) {
     }
 }
 
-// The first `width` x `height` pixels of `art`, each repeated `factor` times
-// across and down.
-TDib Replicate(const TDib& art, int width, int height, int factor) {
-    TDib scaled(factor * width, factor * height);
-    for (int y = 0; y < scaled.Height(); ++y) {
-        for (int x = 0; x < scaled.Width(); ++x) {
-            scaled.SetPixel(x, y, art.Pixel(x / factor, y / factor));
-        }
-    }
-    return scaled;
-}
-
 // `art` (drawn for `artDpi`) at `dpi`, cell by cell. Columns or rows past
 // the last whole cell, which no skinner reads, are left out.
 TDib ScaleCells(const TDib& art, int artDpi, TCellLayout layout, int dpi) {
@@ -72,8 +60,9 @@ TDib ScaleCells(const TDib& art, int artDpi, TCellLayout layout, int dpi) {
     // At a whole scale every pixel is repeated: no piece can blend into
     // another, so the cells need no cutting apart.
     if (dpi % artDpi == 0) {
-        return layout.stacked ? Replicate(art, across, cells * cell, dpi / artDpi)
-                              : Replicate(art, cells * cell, across, dpi / artDpi);
+        const TDib used = layout.stacked ? Cut(art, 0, 0, across, cells * cell)
+                                         : Cut(art, 0, 0, cells * cell, across);
+        return ScaleArt(used, {}, {}, dpi, artDpi);
     }
     // Cuts along the strip lie in each cell; across it they are the same
     // for every cell.

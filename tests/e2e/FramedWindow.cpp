@@ -1,5 +1,7 @@
 #include "tests/e2e/FramedWindow.h"
 
+#include "base/Scale.h"
+
 #include <cstdlib>
 #include <string>
 
@@ -11,8 +13,7 @@ int ScreenDpi() {
 }
 
 int Scaled(int designValue) {
-    const int dpi = ScreenDpi();
-    return (designValue * dpi + (designValue >= 0 ? 48 : -48)) / 96;
+    return base::ScaleMeasure(designValue, ScreenDpi());
 }
 
 FramedWindow::FramedWindow(const ScreenWindow& window, int clientWidth, int clientHeight)

@@ -4,7 +4,8 @@
 // from 175 % on.
 #include "tests/frame/FrameFixture.h"
 
-#include "base/Scale.h"
+#include "skin/WinSkinData/SkinScale.h"
+#include "toolkit/Dpi.h"
 
 using namespace skin;
 using namespace frametest;
@@ -17,17 +18,13 @@ constexpr RECT Bounds{60, 60, 520, 400};
 constexpr size_t Close = 0;
 // Seen only in the double-size art of the caption buttons.
 constexpr Colour Marker = MakeColour(1, 254, 3);
-constexpr int DoubleArtFrom = 168;
 
 int Dpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
+    return tk::WindowDpi(nullptr);
 }
 
 int Scaled(int measure) {
-    return base::ScaleMeasure(measure, Dpi());
+    return tk::ScaleMeasure(measure, Dpi());
 }
 
 POINT Centre(const RECT& r) {
@@ -98,7 +95,7 @@ TEST_F(ScaledFrame, DoubleSizeArtShowsFromSeventyFivePercentOn) {
     guitest::SaveForTest(shot, "double-art");
     const POINT centre = Centre(close);
     EXPECT_TRUE(guitest::PixelIs(shot, centre.x, centre.y,
-                                 Dpi() >= DoubleArtFrom ? Marker : TOddSkin::ButtonCells[0]))
+                                 Dpi() >= skin::DoubleArtDpi ? Marker : TOddSkin::ButtonCells[0]))
         << Dpi();
 }
 
@@ -114,10 +111,10 @@ TEST_F(ScaledFrame, AWindowMovedToAScreenOfAnotherScaleTakesTheSkinAtThatScale) 
     RunPendingAction();
     Settle();
     const RECT client = ClientInWindow(window);
-    EXPECT_EQ(client.left, base::ScaleMeasure(TOddSkin::Left, twice));
-    EXPECT_EQ(client.top, base::ScaleMeasure(TOddSkin::Title, twice));
+    EXPECT_EQ(client.left, tk::ScaleMeasure(TOddSkin::Left, twice));
+    EXPECT_EQ(client.top, tk::ScaleMeasure(TOddSkin::Title, twice));
     const RECT close = FrameOf(window)->FSysButtons.at(Close)->FRect;
-    EXPECT_EQ(close.right - close.left, base::ScaleMeasure(TOddSkin::ButtonWidth, twice));
+    EXPECT_EQ(close.right - close.left, tk::ScaleMeasure(TOddSkin::ButtonWidth, twice));
 }
 
 } // namespace

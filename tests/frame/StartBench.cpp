@@ -2,6 +2,7 @@
 // as designed and with skinning switched off before the window shows; each
 // start is a process of its own, and the figure is the median of several.
 #include "toolkit/Application.h"
+#include "toolkit/Dpi.h"
 #include "tests/guitest/GuiTest.h"
 #include "app/MainForm/MainForm.h"
 #include "app/ShareDM.h"
@@ -95,9 +96,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     const double skinned = Median(skinnedTimes);
     const double plain = Median(plainTimes);
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const int dpi = tk::WindowDpi(nullptr);
     std::printf("frame: process start to the main window shown at %d DPI: skinned %.1f ms, "
                 "skinning off %.1f ms, ratio %.2f (median of %d starts each)\n",
                 dpi, skinned, plain, plain > 0 ? skinned / plain : 0.0, Starts);

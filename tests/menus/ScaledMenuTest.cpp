@@ -4,7 +4,7 @@
 // are tall enough for their scaled glyphs.
 #include "tests/menus/MenuFixture.h"
 
-#include "base/Scale.h"
+#include "toolkit/Dpi.h"
 
 using namespace skin;
 using namespace menutest;
@@ -20,10 +20,7 @@ constexpr int StartPastLeftEnd = 4;
 constexpr int Glyph = 16;
 
 int Scaled(int measure) {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return base::ScaleMeasure(measure, dpi);
+    return tk::ScaleMeasure(measure, tk::WindowDpi(nullptr));
 }
 
 TEST_F(ScaledMenu, TheBarsButtonsAndTheDropDownsItemsGrowWithTheScale) {
