@@ -66,11 +66,24 @@ std::vector<uint32_t> ScalePixels(std::span<const uint32_t> source, int width, i
     if (width == 0 || height == 0 || targetWidth == 0 || targetHeight == 0) {
         return {};
     }
+    std::vector<uint32_t> target(size_t(targetWidth) * size_t(targetHeight));
+    uint32_t* out = target.data();
+    // Whole factors each way: every target pixel is its source pixel, so the
+    // rows are copied out without blending (the common 200 % case).
+    if (targetWidth % width == 0 && targetHeight % height == 0) {
+        const int across = targetWidth / width;
+        const int down = targetHeight / height;
+        for (int y = 0; y < targetHeight; ++y) {
+            const uint32_t* row = source.data() + size_t(y / down) * size_t(width);
+            for (int x = 0; x < width; ++x) {
+                out = std::fill_n(out, across, row[x]);
+            }
+        }
+        return target;
+    }
     const Line columns(width, targetWidth);
     const Line rows(height, targetHeight);
     const auto at = [&](int x, int y) { return source[size_t(y) * size_t(width) + size_t(x)]; };
-    std::vector<uint32_t> target(size_t(targetWidth) * size_t(targetHeight));
-    uint32_t* out = target.data();
     for (int y = 0; y < targetHeight; ++y) {
         for (int x = 0; x < targetWidth; ++x, ++out) {
             const uint32_t nearest = at(columns.nearest[x], rows.nearest[y]);

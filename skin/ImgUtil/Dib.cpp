@@ -110,18 +110,6 @@ void* TDib::NativeHandle() const {
     return handle_;
 }
 
-Colour TDib::Pixel(int x, int y) const {
-    const uint8_t* p = Row(y) + x * BytesPerPixel();
-    return MakeColour(p[2], p[1], p[0]);
-}
-
-void TDib::SetPixel(int x, int y, Colour colour) {
-    uint8_t* p = Row(y) + x * BytesPerPixel();
-    p[0] = BlueOf(colour);
-    p[1] = GreenOf(colour);
-    p[2] = RedOf(colour);
-}
-
 void TDib::Fill(Colour colour) {
     for (int y = 0; y < height_; ++y) {
         for (int x = 0; x < width_; ++x) {

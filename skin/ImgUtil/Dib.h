@@ -53,8 +53,17 @@ public:
     uint8_t* Row(int y) { return bits_ + int64_t(y) * stride_; }
     const uint8_t* Row(int y) const { return bits_ + int64_t(y) * stride_; }
 
-    Colour Pixel(int x, int y) const;
-    void SetPixel(int x, int y, Colour colour);
+    // Inline: the pixel transforms and the scaler call these per pixel.
+    Colour Pixel(int x, int y) const {
+        const uint8_t* p = Row(y) + x * BytesPerPixel();
+        return MakeColour(p[2], p[1], p[0]);
+    }
+    void SetPixel(int x, int y, Colour colour) {
+        uint8_t* p = Row(y) + x * BytesPerPixel();
+        p[0] = BlueOf(colour);
+        p[1] = GreenOf(colour);
+        p[2] = RedOf(colour);
+    }
     void Fill(Colour colour);
 
     // Replaces the pixels by a new black bitmap of the given size and format.
