@@ -104,11 +104,10 @@ function(kanvio_add_test)
   endforeach()
 endfunction()
 
-# kanvio_add_bench(NAME n SOURCES ... [LIBS ...] [ARGS ...] [DPIS dpi...]):
-# built with `bench` and run by it, in the order added; DPIS runs a Windows
-# benchmark once more at each display scale (as the tests' DPIS do).
+# kanvio_add_bench(NAME n SOURCES ... [LIBS ...] [ARGS ...]): built with
+# `bench` and run by it, in the order added.
 function(kanvio_add_bench)
-  cmake_parse_arguments(B "" "NAME" "SOURCES;LIBS;ARGS;DPIS" ${ARGN})
+  cmake_parse_arguments(B "" "NAME" "SOURCES;LIBS;ARGS" ${ARGN})
   if(KANVIO_FUZZ)
     return()
   endif()
@@ -119,35 +118,20 @@ function(kanvio_add_bench)
   # would vanish from the list).
   string(REPLACE ";" "\\;" args "${B_ARGS}")
   set_property(GLOBAL APPEND PROPERTY KANVIO_BENCH_ARGS "args:${args}")
-  set_property(GLOBAL APPEND PROPERTY KANVIO_BENCH_DPIS "dpi:")
-  foreach(dpi IN LISTS B_DPIS)
-    set_property(GLOBAL APPEND PROPERTY KANVIO_BENCHES ${B_NAME})
-    set_property(GLOBAL APPEND PROPERTY KANVIO_BENCH_ARGS "args:${args}")
-    set_property(GLOBAL APPEND PROPERTY KANVIO_BENCH_DPIS "dpi:${dpi}")
-  endforeach()
 endfunction()
 
 function(kanvio_finish_bench_target)
   get_property(benches GLOBAL PROPERTY KANVIO_BENCHES)
   get_property(bench_args GLOBAL PROPERTY KANVIO_BENCH_ARGS)
-  get_property(bench_dpis GLOBAL PROPERTY KANVIO_BENCH_DPIS)
   set(commands)
   set(i 0)
   foreach(b IN LISTS benches)
     list(GET bench_args ${i} a)
     string(REGEX REPLACE "^args:" "" a "${a}")
     string(REPLACE "\\;" ";" a "${a}")
-    list(GET bench_dpis ${i} dpi)
-    string(REGEX REPLACE "^dpi:" "" dpi "${dpi}")
-    if(dpi)
-      list(APPEND commands COMMAND ${CMAKE_COMMAND} -E env KANVIO_DPI=${dpi}
-           ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${b}> ${a})
-    else()
-      list(APPEND commands COMMAND ${b} ${a})
-    endif()
+    list(APPEND commands COMMAND ${b} ${a})
     math(EXPR i "${i} + 1")
   endforeach()
-  list(REMOVE_DUPLICATES benches)
   list(APPEND commands COMMAND ${CMAKE_COMMAND} -E echo "benchmarks: ${benches}")
   add_custom_target(bench ${commands} DEPENDS ${benches} USES_TERMINAL
                     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
