@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -19,13 +20,14 @@ std::vector<uint8_t> Package(const std::string& name) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-TEST(DefaultSkin, PackageHoldsFiftyThreeBitmapsFourDoubleSizeOnesAndTheIni) {
+TEST(DefaultSkin, PackageHoldsFiftyThreeBitmapsThirteenDoubleSizeOnesAndTheIni) {
     TSkinReader reader;
     ASSERT_TRUE(reader.Load(Package("kanvio_neon"))) << reader.RejectReason();
-    ASSERT_EQ(reader.Count(), 58u);
+    ASSERT_EQ(reader.Count(), 67u);
     EXPECT_EQ(reader.Names().front(), "kanvio_neon__top.bmp");
     EXPECT_EQ(reader.Names()[47], "kanvio_neon__but-close_i.bmp");
     EXPECT_EQ(reader.Names()[53], "kanvio_neon__but-close_i@2x.bmp");
+    EXPECT_EQ(reader.Names()[62], "spinner-lr-glyph@2x.bmp");
     EXPECT_EQ(reader.Names().back(), "kanvio_neon.ini");
 }
 
@@ -45,23 +47,60 @@ TEST(DefaultSkin, OurSkinsHoldNothingTheLoaderCannotUseButHoverAnimations) {
     }
 }
 
-// At 200 % the caption buttons are their double-size art as drawn, finer
-// than the 1x art's pixels repeated.
-TEST(DefaultSkin, AtTwiceTheScaleTheCaptionButtonsAreTheirDoubleSizeArt) {
-    TSkinModel plain, twice;
-    ASSERT_TRUE(plain.LoadSkin(Package("kanvio_neon")));
-    ASSERT_TRUE(twice.LoadSkin(Package("kanvio_neon"), {}, 192));
-    const TDib& small = plain.SysButtons.front()->Bitmap;
-    const TDib& large = twice.SysButtons.front()->Bitmap;
-    ASSERT_EQ(large.Width(), 2 * small.Width());
-    ASSERT_EQ(large.Height(), 2 * small.Height());
-    int finer = 0;
-    for (int y = 0; y < large.Height(); ++y) {
-        for (int x = 0; x < large.Width(); ++x) {
-            finer += large.Pixel(x, y) != small.Pixel(x / 2, y / 2);
+// At 200 % the glyphs (caption buttons, check and radio marks, the scroll
+// bar's, combo box's and up-down's arrows) and the rounded faces of push
+// buttons (Neon's; Daylight's are square) and scroll boxes are their
+// double-size art as
+// drawn, finer than the 1x art's pixels repeated; the key colour changes
+// only along the 1x outline, so the finer art is cut out as the 1x art is.
+TEST(DefaultSkin, AtTwiceTheScaleGlyphsAndRoundedFacesAreTheirDoubleSizeArt) {
+    for (const char* name : {"kanvio_neon", "kanvio_daylight"}) {
+        TSkinModel plain, twice;
+        ASSERT_TRUE(plain.LoadSkin(Package(name)));
+        ASSERT_TRUE(twice.LoadSkin(Package(name), {}, 192));
+        const auto glyphs = [name](const TSkinModel& m) {
+            std::vector<const TDib*> art{&m.SysButtons.front()->Bitmap, &m.Buttons.CheckBitmap,
+                                         &m.Buttons.RadioBitmap,        &m.Scrollbar->Bitmap,
+                                         &m.ExtraImages->Bitmap,        &m.UpDownVert->Bitmap2,
+                                         &m.UpDownHorz->Bitmap2,        &m.HorzScrollThumb->Bitmap,
+                                         &m.VertScrollThumb->Bitmap};
+            if (std::string(name) == "kanvio_neon") {
+                art.push_back(&m.Buttons.Bitmap);
+            }
+            return art;
+        };
+        const std::vector<const TDib*> small = glyphs(plain), large = glyphs(twice);
+        for (size_t k = 0; k < small.size(); ++k) {
+            SCOPED_TRACE(std::string(name) + ", glyph bitmap " + std::to_string(k));
+            ASSERT_EQ(large[k]->Width(), 2 * small[k]->Width());
+            ASSERT_EQ(large[k]->Height(), 2 * small[k]->Height());
+            const TDib& coarse = *small[k];
+            // Whether the 1x art, repeated, has key and other pixels beside
+            // (x, y) of the double-size art.
+            const auto onOutline = [&](int x, int y) {
+                bool key = false, other = false;
+                for (int j = std::max(y - 1, 0); j <= std::min(y + 1, 2 * coarse.Height() - 1);
+                     ++j) {
+                    for (int i = std::max(x - 1, 0); i <= std::min(x + 1, 2 * coarse.Width() - 1);
+                         ++i) {
+                        (coarse.Pixel(i / 2, j / 2) == KeyColour ? key : other) = true;
+                    }
+                }
+                return key && other;
+            };
+            int finer = 0, keyMoved = 0;
+            for (int y = 0; y < large[k]->Height(); ++y) {
+                for (int x = 0; x < large[k]->Width(); ++x) {
+                    const Colour fine = large[k]->Pixel(x, y);
+                    finer += fine != coarse.Pixel(x / 2, y / 2);
+                    keyMoved += (fine == KeyColour) != (coarse.Pixel(x / 2, y / 2) == KeyColour) &&
+                                !onOutline(x, y);
+                }
+            }
+            EXPECT_GT(finer, 0);
+            EXPECT_EQ(keyMoved, 0) << "pixels off the outline changed between key and art";
         }
     }
-    EXPECT_GT(finer, 0);
 }
 
 TEST(DefaultSkin, DefinesEveryElement) {

@@ -45,10 +45,12 @@ TDib CaptionDash(const TTheme& t);
 void DrawGlyph(TCanvas& c, TGlyph glyph, int cx, int cy, int size, Colour colour, Colour back,
                int weight = 1);
 
-// Controls.
-TDib PushButtons(const TTheme& t);
-TDib CheckBoxes(const TTheme& t);
-TDib RadioButtons(const TTheme& t);
+// Controls. Those with a `scale` draw their double-size art at 2 (see
+// TCanvas): the glyphs and rounded faces, whose slopes and curves show the
+// finer drawing.
+TDib PushButtons(const TTheme& t, int scale = 1);
+TDib CheckBoxes(const TTheme& t, int scale = 1);
+TDib RadioButtons(const TTheme& t, int scale = 1);
 TDib ProgressBar(const TTheme& t);
 TDib GroupBoxEdge(const TTheme& t);
 TDib GroupBoxLabel(const TTheme& t);
@@ -56,21 +58,21 @@ TDib Tabs(const TTheme& t);
 TDib PageBorder(const TTheme& t);
 TDib StatusEdges(const TTheme& t);
 TDib ComboButton(const TTheme& t);
-TDib ComboArrows(const TTheme& t);
+TDib ComboArrows(const TTheme& t, int scale = 1);
 TDib SunkenEdge(const TTheme& t);
 TDib HeaderBar(const TTheme& t);
 TDib MenuItems(const TTheme& t);
 TDib MenuTool(const TTheme& t);
 TDib MenuBackground(const TTheme& t);
-TDib ScrollArrows(const TTheme& t);
+TDib ScrollArrows(const TTheme& t, int scale = 1);
 TDib ScrollTrack(const TTheme& t, bool vertical);
-TDib ScrollThumb(const TTheme& t, bool vertical);
+TDib ScrollThumb(const TTheme& t, bool vertical, int scale = 1);
 // Track bar thumbs: direction 0 up, 1 down, 2 left, 3 right pointing; -1 and
 // -2 the plain horizontal and vertical thumbs.
 TDib TrackThumb(const TTheme& t, int direction);
 TDib TrackChannel(const TTheme& t, bool vertical);
 TDib Spinner(const TTheme& t, bool vertical);
-TDib SpinnerGlyphs(const TTheme& t, bool vertical);
+TDib SpinnerGlyphs(const TTheme& t, bool vertical, int scale = 1);
 TDib Rebar(const TTheme& t);
 TDib ToolButtons(const TTheme& t);
 TDib DialogBackground(const TTheme& t);

@@ -8,12 +8,13 @@ namespace {
 using skin::KeyColour;
 
 // `count` cells of w x h side by side (or stacked), each drawn by `draw`
-// with its 1-based index.
+// with its 1-based index, at `scale` (see TCanvas).
 TDib Cells(int count, int w, int h, const std::function<void(TCanvas&, int)>& draw,
-           bool stacked = false) {
-    TDib out(stacked ? w : count * w, stacked ? count * h : h);
+           bool stacked = false, int scale = 1) {
+    const int cw = scale * w, ch = scale * h;
+    TDib out(stacked ? cw : count * cw, stacked ? count * ch : ch);
     for (int i = 1; i <= count; ++i) {
-        TCanvas c(out, stacked ? 0 : (i - 1) * w, stacked ? (i - 1) * h : 0, w, h);
+        TCanvas c(out, stacked ? 0 : (i - 1) * cw, stacked ? (i - 1) * ch : 0, w, h, scale);
         draw(c, i);
     }
     return out;
@@ -58,8 +59,9 @@ void Panel(const TTheme& t, TCanvas& c, int state, int radius) {
 
 } // namespace
 
-TDib PushButtons(const TTheme& t) {
-    return Cells(5, 24, 22, [&](TCanvas& c, int s) { Panel(t, c, s, t.buttonRadius); });
+TDib PushButtons(const TTheme& t, int scale) {
+    return Cells(
+        5, 24, 22, [&](TCanvas& c, int s) { Panel(t, c, s, t.buttonRadius); }, false, scale);
 }
 
 namespace {
@@ -76,29 +78,35 @@ TMarkState MarkStateOf(int i) {
 
 } // namespace
 
-TDib CheckBoxes(const TTheme& t) {
-    return Cells(4, 13, 13, [&](TCanvas& c, int i) {
-        const TMarkState s = MarkStateOf(i);
-        c.Fill(0, 0, 13, 13, s.disabled ? t.faceDisabled : t.well);
-        c.Frame(0, 0, 13, 13, s.disabled ? t.lineDisabled : t.line);
-        if (s.checked) {
-            const Colour ink = s.disabled ? t.markDisabled : t.mark;
-            c.Line(3, 6, 5, 8, ink, 2);
-            c.Line(5, 8, 9, 3, ink, 2);
-        }
-    });
+TDib CheckBoxes(const TTheme& t, int scale) {
+    return Cells(
+        4, 13, 13,
+        [&](TCanvas& c, int i) {
+            const TMarkState s = MarkStateOf(i);
+            c.Fill(0, 0, 13, 13, s.disabled ? t.faceDisabled : t.well);
+            c.Frame(0, 0, 13, 13, s.disabled ? t.lineDisabled : t.line);
+            if (s.checked) {
+                const Colour ink = s.disabled ? t.markDisabled : t.mark;
+                c.Line(3, 6, 5, 8, ink, 2);
+                c.Line(5, 8, 9, 3, ink, 2);
+            }
+        },
+        false, scale);
 }
 
-TDib RadioButtons(const TTheme& t) {
-    return Cells(4, 13, 13, [&](TCanvas& c, int i) {
-        const TMarkState s = MarkStateOf(i);
-        c.Fill(0, 0, 13, 13, KeyColour);
-        c.Disc(6, 6, 6, s.disabled ? t.faceDisabled : t.well);
-        c.Ring(6, 6, 6, s.disabled ? t.lineDisabled : t.line);
-        if (s.checked) {
-            c.Disc(6, 6, 3, s.disabled ? t.markDisabled : t.mark);
-        }
-    });
+TDib RadioButtons(const TTheme& t, int scale) {
+    return Cells(
+        4, 13, 13,
+        [&](TCanvas& c, int i) {
+            const TMarkState s = MarkStateOf(i);
+            c.Fill(0, 0, 13, 13, KeyColour);
+            c.Disc(6, 6, 6, s.disabled ? t.faceDisabled : t.well);
+            c.Ring(6, 6, 6, s.disabled ? t.lineDisabled : t.line);
+            if (s.checked) {
+                c.Disc(6, 6, 3, s.disabled ? t.markDisabled : t.mark);
+            }
+        },
+        false, scale);
 }
 
 TDib ProgressBar(const TTheme& t) {
@@ -180,22 +188,25 @@ TDib ComboButton(const TTheme& t) {
     });
 }
 
-TDib ComboArrows(const TTheme& t) {
+TDib ComboArrows(const TTheme& t, int scale) {
     // Frames 1-4: the combo arrow by state; frame 5: the size grip.
-    return Cells(5, 12, 12, [&](TCanvas& c, int i) {
-        c.Fill(0, 0, 12, 12, KeyColour);
-        if (i <= 4) {
-            c.Arrow(6, 6, 3, 1, i == 3 ? t.markDisabled : i == 2 ? t.highlight : t.mark);
-            return;
-        }
-        for (int row = 0; row < 3; ++row) { // dots on and below the diagonal
-            for (int col = 0; col < 3; ++col) {
-                if (row + col >= 2) {
-                    c.Fill(2 + 4 * col, 2 + 4 * row, 2, 2, t.mark);
+    return Cells(
+        5, 12, 12,
+        [&](TCanvas& c, int i) {
+            c.Fill(0, 0, 12, 12, KeyColour);
+            if (i <= 4) {
+                c.Arrow(6, 6, 3, 1, i == 3 ? t.markDisabled : i == 2 ? t.highlight : t.mark);
+                return;
+            }
+            for (int row = 0; row < 3; ++row) { // dots on and below the diagonal
+                for (int col = 0; col < 3; ++col) {
+                    if (row + col >= 2) {
+                        c.Fill(2 + 4 * col, 2 + 4 * row, 2, 2, t.mark);
+                    }
                 }
             }
-        }
-    });
+        },
+        false, scale);
 }
 
 TDib SunkenEdge(const TTheme& t) {
@@ -254,20 +265,23 @@ TDib MenuBackground(const TTheme& t) {
     });
 }
 
-TDib ScrollArrows(const TTheme& t) {
+TDib ScrollArrows(const TTheme& t, int scale) {
     // Frames 1-4 left, 5-8 right, 9-12 up, 13-16 down (normal, pressed, hot,
     // disabled); 17-23 the corner box and spare cells.
     constexpr int DirectionOf[4] = {2, 3, 0, 1};
-    return Cells(23, 16, 16, [&](TCanvas& c, int i) {
-        if (i > 16) {
-            c.Fill(0, 0, 16, 16, t.face);
-            return;
-        }
-        const int state = (i - 1) % 4 + 1;
-        const int look = state == 2 ? 2 : state == 3 ? 4 : state == 4 ? 3 : 1;
-        Panel(t, c, look, 2);
-        c.Arrow(8, 8, 3, DirectionOf[(i - 1) / 4], state == 4 ? t.markDisabled : t.mark);
-    });
+    return Cells(
+        23, 16, 16,
+        [&](TCanvas& c, int i) {
+            if (i > 16) {
+                c.Fill(0, 0, 16, 16, t.face);
+                return;
+            }
+            const int state = (i - 1) % 4 + 1;
+            const int look = state == 2 ? 2 : state == 3 ? 4 : state == 4 ? 3 : 1;
+            Panel(t, c, look, 2);
+            c.Arrow(8, 8, 3, DirectionOf[(i - 1) / 4], state == 4 ? t.markDisabled : t.mark);
+        },
+        false, scale);
 }
 
 TDib ScrollTrack(const TTheme& t, bool vertical) {
@@ -286,20 +300,23 @@ TDib ScrollTrack(const TTheme& t, bool vertical) {
     });
 }
 
-TDib ScrollThumb(const TTheme& t, bool vertical) {
+TDib ScrollThumb(const TTheme& t, bool vertical, int scale) {
     // Three frames: normal, pressed, hot.
     const int w = vertical ? 16 : 30, h = vertical ? 30 : 16;
-    return Cells(3, w, h, [&](TCanvas& c, int i) {
-        Panel(t, c, i == 2 ? 2 : i == 3 ? 4 : 1, 4);
-        const Colour grip = i == 1 ? t.line : t.lineHot;
-        for (int k = -2; k <= 2; k += 2) {
-            if (vertical) {
-                c.HLine(5, h / 2 + k, 6, grip);
-            } else {
-                c.VLine(w / 2 + k, 5, 6, grip);
+    return Cells(
+        3, w, h,
+        [&](TCanvas& c, int i) {
+            Panel(t, c, i == 2 ? 2 : i == 3 ? 4 : 1, 4);
+            const Colour grip = i == 1 ? t.line : t.lineHot;
+            for (int k = -2; k <= 2; k += 2) {
+                if (vertical) {
+                    c.HLine(5, h / 2 + k, 6, grip);
+                } else {
+                    c.VLine(w / 2 + k, 5, 6, grip);
+                }
             }
-        }
-    });
+        },
+        false, scale);
 }
 
 TDib TrackThumb(const TTheme& t, int direction) {
@@ -356,15 +373,18 @@ TDib Spinner(const TTheme& t, bool vertical) {
     });
 }
 
-TDib SpinnerGlyphs(const TTheme& t, bool vertical) {
+TDib SpinnerGlyphs(const TTheme& t, bool vertical, int scale) {
     const int w = vertical ? 8 : 5, h = vertical ? 5 : 8;
-    return Cells(8, w, h, [&](TCanvas& c, int i) {
-        c.Fill(0, 0, w, h, KeyColour);
-        const int state = (i - 1) % 4 + 1;
-        const int direction = vertical ? (i <= 4 ? 0 : 1) : (i <= 4 ? 2 : 3);
-        const Colour ink = state == 3 ? t.markDisabled : state == 2 ? t.highlight : t.mark;
-        c.Arrow(w / 2, h / 2, 2, direction, ink);
-    });
+    return Cells(
+        8, w, h,
+        [&](TCanvas& c, int i) {
+            c.Fill(0, 0, w, h, KeyColour);
+            const int state = (i - 1) % 4 + 1;
+            const int direction = vertical ? (i <= 4 ? 0 : 1) : (i <= 4 ? 2 : 3);
+            const Colour ink = state == 3 ? t.markDisabled : state == 2 ? t.highlight : t.mark;
+            c.Arrow(w / 2, h / 2, 2, direction, ink);
+        },
+        false, scale);
 }
 
 TDib Rebar(const TTheme& t) {

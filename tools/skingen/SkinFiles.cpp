@@ -66,16 +66,32 @@ std::vector<TSkinFile> SkinFiles(const TTheme& t) {
         {own + "but-min_i.bmp", [&] { return CaptionButton(t, TGlyph::Minimise); }},
         {"but-roll_i.bmp", [&] { return CaptionButton(t, TGlyph::RollUp); }},
         {"but-rolldown_i.bmp", [&] { return CaptionButton(t, TGlyph::RollDown); }},
-        // Double-size art where finer drawing shows most: the caption
-        // buttons' glyphs (see the skin authors' guide).
+        // Double-size art where finer drawing shows most: the glyphs of the
+        // caption buttons, the marks and the arrows, and the rounded faces of
+        // push buttons and scroll boxes (see the skin authors' guide). The
+        // rest is mostly straight lines and fills, which doubled pixels draw
+        // as well; each double-size bitmap is four times the bytes to expand
+        // at every load.
         {own + "but-close_i@2x.bmp", [&] { return CaptionButton(t, TGlyph::Close, 2); }},
         {own + "but-max_i@2x.bmp", [&] { return CaptionButton(t, TGlyph::Maximise, 2); }},
         {own + "but-rest_i@2x.bmp", [&] { return CaptionButton(t, TGlyph::Restore, 2); }},
         {own + "but-min_i@2x.bmp", [&] { return CaptionButton(t, TGlyph::Minimise, 2); }},
+        {"checkboxold@2x.bmp", [&] { return CheckBoxes(t, 2); }},
+        {"radiobutton@2x.bmp", [&] { return RadioButtons(t, 2); }},
+        {"combo-arrows@2x.bmp", [&] { return ComboArrows(t, 2); }},
+        {"arrows@2x.bmp", [&] { return ScrollArrows(t, 2); }},
+        {"spinner-ud-glyph@2x.bmp", [&] { return SpinnerGlyphs(t, true, 2); }},
+        {"spinner-lr-glyph@2x.bmp", [&] { return SpinnerGlyphs(t, false, 2); }},
+        {"hscroll2@2x.bmp", [&] { return ScrollThumb(t, false, 2); }},
+        {"vscroll2@2x.bmp", [&] { return ScrollThumb(t, true, 2); }},
     };
     std::vector<TSkinFile> files;
     for (const auto& [name, draw] : bitmaps) {
         files.push_back({name, skin::EncodeBmp(draw())});
+    }
+    // Square push buttons are drawn as well by doubled pixels.
+    if (t.buttonRadius > 0) {
+        files.push_back({"buttons@2x.bmp", skin::EncodeBmp(PushButtons(t, 2))});
     }
     if (t.caption.backImage) {
         files.push_back({"textback.bmp", skin::EncodeBmp(CaptionBack(t))});
