@@ -37,7 +37,8 @@ constexpr int Normal = 1;
 constexpr int Pressed = 2;
 } // namespace thumb_cell
 
-// A bar is composed in an image this thick, then stretched to the bar.
+// A bar is composed in an image this thick (at 96 DPI; the skin's scale
+// grows it), then stretched to the bar.
 constexpr int BarImageThickness = 16;
 // Bars longer than this (in either direction) are not drawn.
 constexpr int MaxBarImage = 10000;

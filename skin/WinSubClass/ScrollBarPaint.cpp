@@ -15,12 +15,6 @@ bool Keyed(const TDataSkinObject& element) {
     return element.Trans == 1;
 }
 
-// A span along the bar image, as a rectangle of the image.
-RECT Along(bool vertical, int start, int end) {
-    return vertical ? RECT{0, start, BarImageThickness, end}
-                    : RECT{start, 0, end, BarImageThickness};
-}
-
 // The two arrow cells of a bar in its state.
 struct TArrowCells {
     int first;
@@ -66,13 +60,13 @@ void PutPiece(TDib& image, TKeptPiece& piece, int x, int y, int w, int h,
     CopyKeyed(image, x, y, piece.Render(element, w, h, count, cell, margins, tile), keyed);
 }
 
-// The bar image's rectangle of a span along the bar, as origin and size.
+// The bar image's rectangle of a span along the bar, `across` thick, as
+// origin and size.
 struct TSpan {
     int x, y, w, h;
 };
-TSpan SpanOf(bool vertical, int start, int end) {
-    const RECT r = Along(vertical, start, end);
-    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+TSpan SpanOf(bool vertical, int start, int end, int across) {
+    return vertical ? TSpan{0, start, across, end - start} : TSpan{start, 0, end - start, across};
 }
 
 void FillSolid(HDC dc, const RECT& rect, Colour colour) {
@@ -96,8 +90,11 @@ void PaintSkinBar(HDC dc, const RECT& bar, const TBarLook& look, const TSkinMode
     if (length <= 0 || thickness <= 0 || length > MaxBarImage || thickness > MaxBarImage) {
         return;
     }
-    const int imageWidth = look.vertical ? BarImageThickness : length;
-    const int imageHeight = look.vertical ? length : BarImageThickness;
+    // The image is as thick as the skin's art at its scale, so scaled art
+    // is composed as it is and only stretched to the bar's thickness.
+    const int across = skin.Measure(BarImageThickness);
+    const int imageWidth = look.vertical ? across : length;
+    const int imageHeight = look.vertical ? length : across;
     const TBarGeometry& g = look.geometry;
     try {
         TDib& image = ScratchOfAtLeast(imageWidth, imageHeight);
@@ -109,17 +106,17 @@ void PaintSkinBar(HDC dc, const RECT& bar, const TBarLook& look, const TSkinMode
         const TDataSkinObject* track =
             look.vertical ? skin.VertScroll.get() : skin.HorzScroll.get();
         if (track && g.track > 0) {
-            const TSpan span = SpanOf(look.vertical, g.arrow, g.arrow + g.track);
+            const TSpan span = SpanOf(look.vertical, g.arrow, g.arrow + g.track, across);
             PutPiece(image, kept.track, span.x, span.y, span.w, span.h, *track, track->Frame,
                      look.disabled ? track_cell::Disabled : track_cell::Normal, MarginRect(*track),
                      track->Tile == 1, Keyed(*track));
         }
         const TArrowCells cells = ArrowCellsOf(look);
         const TDataSkinObject& arrows = *skin.Scrollbar;
-        const TSpan first = SpanOf(look.vertical, 0, g.arrow);
+        const TSpan first = SpanOf(look.vertical, 0, g.arrow, across);
         PutPiece(image, kept.first, first.x, first.y, first.w, first.h, arrows, arrows.Frame,
                  cells.first, {}, false, true);
-        const TSpan second = SpanOf(look.vertical, length - g.arrow, length);
+        const TSpan second = SpanOf(look.vertical, length - g.arrow, length, across);
         PutPiece(image, kept.second, second.x, second.y, second.w, second.h, arrows, arrows.Frame,
                  cells.second, {}, false, true);
         const TDataSkinObject* thumb =
@@ -127,7 +124,7 @@ void PaintSkinBar(HDC dc, const RECT& bar, const TBarLook& look, const TSkinMode
         if (thumb && ThumbShown(g)) {
             const int start = g.arrow + g.thumbPos;
             const int pressed = look.vertical ? scroll_part::VertThumb : scroll_part::HorzThumb;
-            const TSpan span = SpanOf(look.vertical, start, start + g.thumbSize);
+            const TSpan span = SpanOf(look.vertical, start, start + g.thumbSize, across);
             PutPiece(image, kept.thumb, span.x, span.y, span.w, span.h, *thumb, thumb->Frame,
                      look.pressedPart == pressed ? thumb_cell::Pressed : thumb_cell::Normal,
                      MarginRect(*thumb), false, Keyed(*thumb));

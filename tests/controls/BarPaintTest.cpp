@@ -10,6 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <vector>
+
 namespace {
 
 using controlstest::CellOf;
@@ -187,6 +191,39 @@ TEST_F(BarPaint, BarsBeyondAnyScreenAreNotDrawn) {
     }
     GdiFlush();
     EXPECT_EQ(At(1, 1), Untouched);
+}
+
+// At 200 % a bar as thick as the scaled art shows the double-size arrows as
+// drawn: the bar is composed at the art's thickness, not at the 1x one and
+// stretched.
+TEST(ScaledBarPaint, TheArrowsAtTwiceTheScaleAreTheDoubleSizeArtPixelForPixel) {
+    constexpr int Dpi = 192;
+    std::ifstream in(KANVIO_DEFAULT_SKIN, std::ios::binary);
+    const std::vector<uint8_t> package{std::istreambuf_iterator<char>(in), {}};
+    skin::TSkinModel skin;
+    ASSERT_TRUE(skin.LoadSkin(package, {}, Dpi));
+    const skin::TDataSkinObject& arrows = *skin.Scrollbar;
+    const int cell = arrows.Bitmap.Width() / arrows.Frame;
+    ASSERT_EQ(cell, skin.Measure(skin::BarImageThickness));
+    skin::TBarLook look;
+    skin::SetBarLength(look.geometry, 10 * cell, cell);
+    skin::TDib bar(10 * cell, cell);
+    {
+        tk::BitmapDC dc(skin::NativeBitmap(bar));
+        skin::PaintSkinBar(dc, {0, 0, bar.Width(), bar.Height()}, look, skin);
+    }
+    GdiFlush();
+    const int left = (skin::arrow_cell::Left - 1) * cell;
+    int differing = 0;
+    for (int y = 0; y < cell; ++y) {
+        for (int x = 0; x < cell; ++x) {
+            const skin::Colour art = arrows.Bitmap.Pixel(left + x, y);
+            if (art != skin::KeyColour) {
+                differing += bar.Pixel(x, y) != art;
+            }
+        }
+    }
+    EXPECT_EQ(differing, 0);
 }
 
 } // namespace
