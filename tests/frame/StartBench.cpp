@@ -26,7 +26,7 @@ namespace {
 
 constexpr const wchar_t* UnskinnedArg = L"--unskinned";
 constexpr const wchar_t* ChildArg = L"--child";
-constexpr int Starts = 9;
+constexpr int Starts = 15;
 constexpr int PlainDpi = 96;
 constexpr int DoubleDpi = 192;
 
