@@ -9,6 +9,7 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/Menus.h"
+#include "toolkit/win32/WindowClass.h"
 #include "toolkit/Text.h"
 
 #include <stdexcept>
@@ -105,7 +106,7 @@ void Form::CreateMDIClient() {
                                     WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL |
                                         WS_HSCROLL | WS_VISIBLE | MDIS_ALLCHILDSTYLES,
                                     0, 0, area.right, area.bottom, Handle(), nullptr,
-                                    GetModuleHandleW(nullptr), &create);
+                                    CodeModule(), &create);
     if (!clientHandle_) {
         throw std::runtime_error("cannot create the MDI client window of " +
                                  (Name().empty() ? ClassName() : Name()));
@@ -140,7 +141,7 @@ HWND Form::CreateWindowHandle(const CreateParams& params, DWORD style, HWND pare
     MDICREATESTRUCTW request{};
     request.szClass = params.className.c_str();
     request.szTitle = caption.c_str();
-    request.hOwner = GetModuleHandleW(nullptr);
+    request.hOwner = CodeModule();
     request.x = Left();
     request.y = Top();
     request.cx = Width();

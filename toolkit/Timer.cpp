@@ -26,7 +26,7 @@ const ClassInfo& Timer::StaticClass() {
 Timer::Timer(Component* owner) : Component(owner) {
     RegisterClassOnce(TimerClass, &Timer::WindowProc);
     window_ = CreateWindowExW(0, TimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                              GetModuleHandleW(nullptr), nullptr);
+                              CodeModule(), nullptr);
     if (!window_) {
         throw std::runtime_error("cannot create a timer window");
     }

@@ -2,6 +2,7 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/MessageCrackers.h"
+#include "toolkit/win32/WindowClass.h"
 #include "toolkit/Notifications.h"
 #include "toolkit/Text.h"
 
@@ -18,7 +19,7 @@ namespace {
 const wchar_t ControlProperty[] = L"KanvioToolkitControl";
 
 void EnsureClassRegistered(const std::wstring& name, WNDPROC proc) {
-    HINSTANCE instance = GetModuleHandleW(nullptr);
+    HINSTANCE instance = CodeModule();
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof(existing);
     if (GetClassInfoExW(instance, name.c_str(), &existing)) {
@@ -179,7 +180,7 @@ HWND WinControl::CreateWindowHandle(const CreateParams& params, DWORD style, HWN
                                     HMENU id) {
     return CreateWindowExW(params.exStyle, params.className.c_str(), Widen(Caption()).c_str(),
                            style, Left(), Top(), Width(), Height(), parent, id,
-                           GetModuleHandleW(nullptr), params.ownClass ? this : nullptr);
+                           CodeModule(), params.ownClass ? this : nullptr);
 }
 
 void WinControl::Bind(HWND window) {

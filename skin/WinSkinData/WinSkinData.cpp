@@ -2,6 +2,7 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/Dpi.h"
+#include "toolkit/win32/WindowClass.h"
 #include "toolkit/Form.h"
 #include "toolkit/Properties.h"
 #include "skin/WinSubClass/SkinManager.h"
@@ -59,7 +60,7 @@ const tk::ClassInfo& TSkinData::StaticClass() {
 
 TSkinData::TSkinData(tk::Component* owner)
     : tk::Component(owner), OnNotice(ReportNotice), skin3rd_(DefaultSkin3rd()) {
-    menuGlyphs_.reset(ImageList_LoadImageW(GetModuleHandleW(nullptr), MenuGlyphResource,
+    menuGlyphs_.reset(ImageList_LoadImageW(tk::CodeModule(), MenuGlyphResource,
                                            MenuGlyphSize, 0, MenuGlyphMask, IMAGE_BITMAP, 0));
 }
 

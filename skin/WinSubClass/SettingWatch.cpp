@@ -14,7 +14,7 @@ TSettingWatch::TSettingWatch(std::function<void()> changed) : changed_(std::move
     // Never shown, never in the task bar: a tool window without the visible
     // style.
     window_ = CreateWindowExW(WS_EX_TOOLWINDOW, WatchClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
-                              nullptr, GetModuleHandleW(nullptr), nullptr);
+                              nullptr, tk::CodeModule(), nullptr);
     if (window_) {
         SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     }
