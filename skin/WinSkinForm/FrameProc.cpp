@@ -429,6 +429,11 @@ LRESULT TWinSkinForm::OnSkinStart() {
     }
     FState = TFrameState::Running;
     SetHoverTimer(true);
+    // A window without a form had its client erased natively before it was
+    // framed: it is erased again in the skin's face, controls and all.
+    if (!FAppForm) {
+        RedrawWindow(FWindow, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+    }
     return 0;
 }
 

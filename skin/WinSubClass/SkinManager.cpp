@@ -268,6 +268,15 @@ void TSkinManage::TakeNewSkin(TSkinData& data) {
     }
 }
 
+bool TSkinManage::Release(HWND window) {
+    TWinSkinForm* frame = FindFrame(window);
+    if (!frame) {
+        return false;
+    }
+    DetachAndFree(*frame);
+    return true;
+}
+
 void TSkinManage::DetachAndFree(TWinSkinForm& frame) {
     const HWND window = frame.FWindow;
     frame.Detach();
@@ -360,7 +369,8 @@ bool TSkinManage::SkinWindow(HWND window) {
         RememberAside(window);
         return false;
     }
-    if (SendMessageW(window, WM_SKINQUERY, 0, 0) == SkinQueryAnswer) {
+    if (SendMessageW(window, WM_SKINQUERY, 0, 0) == SkinQueryAnswer ||
+        GetPropW(window, LeftAloneProperty)) {
         return false;
     }
     PurgeDeadFrames();

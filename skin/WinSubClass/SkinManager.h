@@ -45,6 +45,10 @@ void SkinTrace(const std::string& text);
 // A window's class name (at most 100 characters), in UTF-8.
 std::string ClassNameOf(HWND window);
 
+// A window holding this window property is never skinned: a program left it
+// to its native drawing.
+inline constexpr const wchar_t* LeftAloneProperty = L"KanvioSkinLeftAlone";
+
 class TSkinManage {
 public:
     TSkinManage();
@@ -76,6 +80,9 @@ public:
 
     // Attaches a frame; true when one was attached.
     bool SkinWindow(HWND window);
+    // Takes the window's frame off (its native drawing comes back); false
+    // when it had none.
+    bool Release(HWND window);
     // A visible form (not a plain child) gets SkinWindow.
     bool SkinForm(tk::Form& form);
     TSkinData* FindSkinData(HWND window) const;
