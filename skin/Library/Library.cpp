@@ -1,0 +1,246 @@
+// The C interface of kanvioskin.dll (include/kanvioskin.h). Each entry point
+// only checks and unpacks its arguments and hands them to the engine; no
+// exception leaves it, and every refusal leaves its reason for
+// KanvioSkinLastError.
+#define KANVIOSKIN_BUILDING
+#include "include/kanvioskin.h"
+
+#include "skin/Library/LastError.h"
+#include "skin/Library/LoadedSkin.h"
+#include "skin/Library/ThreadEngine.h"
+#include "skin/WinSkinData/WinSkinData.h"
+#include "toolkit/Text.h"
+
+#include <filesystem>
+#include <mutex>
+#include <new>
+#include <set>
+
+struct KanvioSkin final : skinlib::TLoadedSkin {
+    using TLoadedSkin::TLoadedSkin;
+};
+
+namespace {
+
+// Every skin loaded and not freed: a handle is looked up here before it is
+// followed. Any thread may load and free.
+std::mutex liveSkinsLock;
+std::set<const KanvioSkin*>& LiveSkins() {
+    static std::set<const KanvioSkin*> skins;
+    return skins;
+}
+
+bool IsLive(const KanvioSkin* skin) {
+    const std::lock_guard lock(liveSkinsLock);
+    return skin && LiveSkins().count(skin) != 0;
+}
+
+skinlib::TThreadEngine& Engine() {
+    static skinlib::TThreadEngine engine;
+    return engine;
+}
+
+KanvioSkinResult Fail(KanvioSkinResult result, const std::string& why) {
+    skinlib::SetLastError(why);
+    return result;
+}
+
+KanvioSkinResult Succeed() {
+    skinlib::ClearLastError();
+    return KanvioSkinOk;
+}
+
+// Runs `work`, turning what it throws into a result and a reason.
+template <typename Work> KanvioSkinResult Guarded(Work work) {
+    try {
+        return work();
+    } catch (const skinlib::TRefusal& refusal) {
+        return Fail(KanvioSkinRefused, refusal.what());
+    } catch (const std::bad_alloc&) {
+        return Fail(KanvioSkinRefused, "There is not enough memory for the skin");
+    } catch (const std::exception& error) {
+        return Fail(KanvioSkinRefused, error.what());
+    }
+}
+
+KanvioSkinResult Adopt(std::vector<uint8_t> package, KanvioSkin** skin) {
+    auto loaded = std::make_unique<KanvioSkin>(std::move(package));
+    {
+        const std::lock_guard lock(liveSkinsLock);
+        LiveSkins().insert(loaded.get());
+    }
+    *skin = loaded.release();
+    return Succeed();
+}
+
+constexpr const char* NoOutput = "No place for the loaded skin was given (a null pointer)";
+constexpr const char* NotASkin = "The skin handle is null, or its skin was freed";
+
+// The engine's thread may call; any thread may before it started.
+bool OnEngineThread() {
+    const DWORD thread = Engine().Thread();
+    return thread == 0 || thread == GetCurrentThreadId();
+}
+
+std::string OtherThread() {
+    return "The skin engine runs on thread " + std::to_string(Engine().Thread()) + "; thread " +
+           std::to_string(GetCurrentThreadId()) + " cannot change it";
+}
+
+// Window procedures and the hook lead into this library once it skinned a
+// window: it stays until the process ends.
+void StayLoaded() {
+    HMODULE self = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                       reinterpret_cast<LPCWSTR>(&StayLoaded), &self);
+}
+
+// The window as the engine may be handed it, or a refusal.
+KanvioSkinResult CheckWindow(HWND window) {
+    if (!window || !IsWindow(window)) {
+        return Fail(KanvioSkinBadArgument, "The window handle is null, or its window is gone");
+    }
+    const DWORD owner = GetWindowThreadProcessId(window, nullptr);
+    const DWORD engine = Engine().Thread() ? Engine().Thread() : GetCurrentThreadId();
+    if (owner != engine) {
+        return Fail(KanvioSkinWrongThread, "The window belongs to thread " + std::to_string(owner) +
+                                               "; the skin engine skins thread " +
+                                               std::to_string(engine));
+    }
+    return KanvioSkinOk;
+}
+
+} // namespace
+
+extern "C" {
+
+KanvioSkinResult KanvioSkinLoadFile(const wchar_t* path, KanvioSkin** skin) {
+    if (!skin) {
+        return Fail(KanvioSkinBadArgument, NoOutput);
+    }
+    *skin = nullptr;
+    if (!path || !*path) {
+        return Fail(KanvioSkinBadArgument, "No skin package file was named");
+    }
+    return Guarded(
+        [&] { return Adopt(skinlib::ReadPackageFile(std::filesystem::path(path)), skin); });
+}
+
+KanvioSkinResult KanvioSkinLoadFolder(const wchar_t* folder, KanvioSkin** skin) {
+    if (!skin) {
+        return Fail(KanvioSkinBadArgument, NoOutput);
+    }
+    *skin = nullptr;
+    if (!folder || !*folder) {
+        return Fail(KanvioSkinBadArgument, "No skin folder was named");
+    }
+    return Guarded(
+        [&] { return Adopt(skinlib::ReadPackageFolder(std::filesystem::path(folder)), skin); });
+}
+
+KanvioSkinResult KanvioSkinLoadMemory(const void* bytes, size_t size, KanvioSkin** skin) {
+    if (!skin) {
+        return Fail(KanvioSkinBadArgument, NoOutput);
+    }
+    *skin = nullptr;
+    if (!bytes || size == 0) {
+        return Fail(KanvioSkinBadArgument, "No skin package bytes were given");
+    }
+    return Guarded([&] {
+        const auto* first = static_cast<const uint8_t*>(bytes);
+        return Adopt(std::vector<uint8_t>(first, first + size), skin);
+    });
+}
+
+KanvioSkinResult KanvioSkinFree(KanvioSkin* skin) {
+    {
+        const std::lock_guard lock(liveSkinsLock);
+        if (!skin || LiveSkins().erase(skin) == 0) {
+            return Fail(KanvioSkinBadArgument, NotASkin);
+        }
+    }
+    delete skin;
+    return Succeed();
+}
+
+KanvioSkinResult KanvioSkinStart(const KanvioSkin* skin) {
+    if (!IsLive(skin)) {
+        return Fail(KanvioSkinBadArgument, NotASkin);
+    }
+    if (!OnEngineThread()) {
+        return Fail(KanvioSkinWrongThread, OtherThread());
+    }
+    return Guarded([&] {
+        StayLoaded();
+        Engine().Start(skin->Package());
+        return Succeed();
+    });
+}
+
+KanvioSkinResult KanvioSkinStop(void) {
+    if (!OnEngineThread()) {
+        return Fail(KanvioSkinWrongThread, OtherThread());
+    }
+    if (!Engine().Running()) {
+        return Fail(KanvioSkinNotStarted, "No window is skinned: the engine was not started");
+    }
+    return Guarded([&] {
+        Engine().Stop();
+        return Succeed();
+    });
+}
+
+KanvioSkinResult KanvioSkinLeaveWindow(HWND window) {
+    if (const KanvioSkinResult checked = CheckWindow(window); checked != KanvioSkinOk) {
+        return checked;
+    }
+    if (!OnEngineThread()) {
+        return Fail(KanvioSkinWrongThread, OtherThread());
+    }
+    return Guarded([&] {
+        Engine().LeaveWindow(window);
+        return Succeed();
+    });
+}
+
+KanvioSkinResult KanvioSkinLeaveClass(const wchar_t* className) {
+    if (!className || !*className) {
+        return Fail(KanvioSkinBadArgument, "No window class was named");
+    }
+    if (!OnEngineThread()) {
+        return Fail(KanvioSkinWrongThread, OtherThread());
+    }
+    return Guarded([&] {
+        Engine().LeaveClass(tk::Narrow(className));
+        return Succeed();
+    });
+}
+
+KanvioSkinResult KanvioSkinGetColour(const KanvioSkin* skin, KanvioSkinColour which,
+                                     COLORREF* colour) {
+    if (!colour) {
+        return Fail(KanvioSkinBadArgument, "No place for the colour was given (a null pointer)");
+    }
+    const std::lock_guard lock(liveSkinsLock);
+    if (!skin || LiveSkins().count(skin) == 0) {
+        return Fail(KanvioSkinBadArgument, NotASkin);
+    }
+    const skin::TSkinModel& m = skin->Model();
+    const skin::Colour colours[] = {
+        m.ButtonFaceColour,  m.ButtonTextColour,      m.WindowTextColour,        m.HilightColour,
+        m.HilightTextColour, m.ButtonShadowColour,    m.ButtonHilightColour,     m.MenuColour,
+        m.MenuTextColour,    m.TitleTextActiveColour, m.TitleTextNoActiveColour,
+    };
+    const auto index = static_cast<size_t>(which);
+    if (index >= std::size(colours)) {
+        return Fail(KanvioSkinBadArgument, "There is no skin colour " + std::to_string(index));
+    }
+    *colour = skin::ResolveColour(colours[index]);
+    return Succeed();
+}
+
+const wchar_t* KanvioSkinLastError(void) {
+    return skinlib::LastError();
+}
+
+} // extern "C"
