@@ -5,20 +5,20 @@
 namespace skinlib {
 namespace {
 
-thread_local std::wstring lastError;
+thread_local std::wstring ThreadLastError;
 
 } // namespace
 
 void SetLastError(const std::string& text) {
-    lastError = tk::Widen(text);
+    ThreadLastError = tk::Widen(text);
 }
 
 void ClearLastError() {
-    lastError.clear();
+    ThreadLastError.clear();
 }
 
 const wchar_t* LastError() {
-    return lastError.c_str();
+    return ThreadLastError.c_str();
 }
 
 } // namespace skinlib

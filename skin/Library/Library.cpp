@@ -2,7 +2,6 @@
 // only checks and unpacks its arguments and hands them to the engine; no
 // exception leaves it, and every refusal leaves its reason for
 // KanvioSkinLastError.
-#define KANVIOSKIN_BUILDING
 #include "include/kanvioskin.h"
 
 #include "skin/Library/LastError.h"
@@ -24,14 +23,14 @@ namespace {
 
 // Every skin loaded and not freed: a handle is looked up here before it is
 // followed. Any thread may load and free.
-std::mutex liveSkinsLock;
+std::mutex LiveSkinsLock;
 std::set<const KanvioSkin*>& LiveSkins() {
     static std::set<const KanvioSkin*> skins;
     return skins;
 }
 
 bool IsLive(const KanvioSkin* skin) {
-    const std::lock_guard lock(liveSkinsLock);
+    const std::lock_guard lock(LiveSkinsLock);
     return skin && LiveSkins().count(skin) != 0;
 }
 
@@ -66,7 +65,7 @@ template <typename Work> KanvioSkinResult Guarded(Work work) {
 KanvioSkinResult Adopt(std::vector<uint8_t> package, KanvioSkin** skin) {
     auto loaded = std::make_unique<KanvioSkin>(std::move(package));
     {
-        const std::lock_guard lock(liveSkinsLock);
+        const std::lock_guard lock(LiveSkinsLock);
         LiveSkins().insert(loaded.get());
     }
     *skin = loaded.release();
@@ -154,7 +153,7 @@ KanvioSkinResult KanvioSkinLoadMemory(const void* bytes, size_t size, KanvioSkin
 
 KanvioSkinResult KanvioSkinFree(KanvioSkin* skin) {
     {
-        const std::lock_guard lock(liveSkinsLock);
+        const std::lock_guard lock(LiveSkinsLock);
         if (!skin || LiveSkins().erase(skin) == 0) {
             return Fail(KanvioSkinBadArgument, NotASkin);
         }
@@ -221,7 +220,7 @@ KanvioSkinResult KanvioSkinGetColour(const KanvioSkin* skin, KanvioSkinColour wh
     if (!colour) {
         return Fail(KanvioSkinBadArgument, "No place for the colour was given (a null pointer)");
     }
-    const std::lock_guard lock(liveSkinsLock);
+    const std::lock_guard lock(LiveSkinsLock);
     if (!skin || LiveSkins().count(skin) == 0) {
         return Fail(KanvioSkinBadArgument, NotASkin);
     }

@@ -60,8 +60,8 @@ const tk::ClassInfo& TSkinData::StaticClass() {
 
 TSkinData::TSkinData(tk::Component* owner)
     : tk::Component(owner), OnNotice(ReportNotice), skin3rd_(DefaultSkin3rd()) {
-    menuGlyphs_.reset(ImageList_LoadImageW(tk::CodeModule(), MenuGlyphResource,
-                                           MenuGlyphSize, 0, MenuGlyphMask, IMAGE_BITMAP, 0));
+    menuGlyphs_.reset(ImageList_LoadImageW(tk::CodeModule(), MenuGlyphResource, MenuGlyphSize, 0,
+                                           MenuGlyphMask, IMAGE_BITMAP, 0));
 }
 
 TSkinData::~TSkinData() {
