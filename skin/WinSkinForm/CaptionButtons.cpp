@@ -414,21 +414,27 @@ LRESULT TWinSkinForm::OnCommand(WPARAM wParam, LPARAM lParam) {
     return CallDefault(WM_COMMAND, wParam, lParam);
 }
 
+bool TWinSkinForm::IsKeyMenu(WPARAM command) {
+    return (command & SystemCommandMask) == SC_KEYMENU;
+}
+
+bool TWinSkinForm::TakesKeyMenu(wchar_t key) const {
+    return !FMenuTracking && key != KeyMenuSpace && key != KeyMenuHyphen && !GetCapture() &&
+           (key == 0 || (FMenuBar && FMenuBar->FindAccelerator(key)));
+}
+
 LRESULT TWinSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam) {
     const wchar_t key = wchar_t(LOWORD(lParam));
-    if (!FMenuTracking && (wParam & SystemCommandMask) == SC_KEYMENU && key != KeyMenuSpace &&
-        key != KeyMenuHyphen && !GetCapture()) {
+    if (IsKeyMenu(wParam) && TakesKeyMenu(key)) {
         // Alone (F10, a lone Alt) or with a menu accelerator, the key opens
         // the skin's menu bar (when it has one), never the system's menu mode.
         TNCObject* button = !FMenuBar  ? nullptr
                             : key == 0 ? FMenuBar->FirstButton()
                                        : FMenuBar->FindAccelerator(key);
-        if (key == 0 || button) {
-            if (button) {
-                FMenuBar->PostMenuClick(*button);
-            }
-            return 1;
+        if (button) {
+            FMenuBar->PostMenuClick(*button);
         }
+        return 1;
     }
     switch (wParam) {
     case SC_MINIMIZE:

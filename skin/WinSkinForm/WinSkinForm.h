@@ -126,6 +126,12 @@ public:
     tk::OwnedRegion BuildRegion(int width, int height);
     void ForceFrameChange();
     bool HasMaximizedMdiChild() const;
+    // Whether the skin's menu bar answers the menu key `key` (0 for F10 or
+    // a lone Alt, else the letter pressed with Alt) when the frame is sent
+    // SC_KEYMENU with it.
+    bool TakesKeyMenu(wchar_t key) const;
+    // Whether a WM_SYSCOMMAND code is SC_KEYMENU.
+    static bool IsKeyMenu(WPARAM command);
 
     // --- Painting (FramePaint.cpp, Region.cpp) ---
     void PaintFrame(HDC dc);

@@ -95,12 +95,39 @@ void TSkinManage::InstallHook() {
 LRESULT CALLBACK TSkinManage::CbtHookProc(int code, WPARAM wParam, LPARAM lParam) {
     if (code >= 0 && SkinManager) {
         try {
+            if (code == HCBT_SYSCOMMAND && SkinManager->ForwardKeyMenu(wParam, lParam)) {
+                return 1;
+            }
             SkinManager->OnCbt(code, wParam);
         } catch (...) {
             // The hook never blocks an operation of the system.
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Alt with a letter (or F10) pressed while a control has the focus puts the
+// control's window into the system's menu mode, which looks for the menu of
+// the top-level window and finds none: the skin's bar shows it. The key goes
+// to the frame instead, which opens its bar; the system's command is
+// skipped. Only keys the frame takes are handed on, so the frame never sends
+// one back here.
+bool TSkinManage::ForwardKeyMenu(WPARAM command, LPARAM key) {
+    if (!TWinSkinForm::IsKeyMenu(command)) {
+        return false;
+    }
+    const HWND focus = GetFocus();
+    const HWND root = focus ? GetAncestor(focus, GA_ROOT) : nullptr;
+    if (!root || root == focus) {
+        return false;
+    }
+    const TWinSkinForm* frame = FindFrame(root);
+    if (!frame || frame->FState != TFrameState::Running ||
+        !frame->TakesKeyMenu(wchar_t(LOWORD(key)))) {
+        return false;
+    }
+    PostMessageW(root, WM_SYSCOMMAND, SC_KEYMENU, key);
+    return true;
 }
 
 void TSkinManage::OnCbt(int code, WPARAM wParam) {

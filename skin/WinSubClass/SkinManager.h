@@ -131,6 +131,9 @@ public:
 private:
     static LRESULT CALLBACK CbtHookProc(int code, WPARAM wParam, LPARAM lParam);
     void OnCbt(int code, WPARAM wParam);
+    // A menu key pressed in a control of a framed window: true when it was
+    // handed to the frame (see the definition).
+    bool ForwardKeyMenu(WPARAM command, LPARAM key);
     void OnCreateWindow(HWND window);
     void OnActivateWindow(HWND window);
     static bool IsPlainChildWindow(HWND window);
