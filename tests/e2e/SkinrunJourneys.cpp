@@ -1,0 +1,171 @@
+// Programs no one here wrote, run skinned by skinrun: Wine's own notepad, as a
+// person uses it, by mouse and keyboard, through its menus and dialogs, its
+// window resized, minimised and restored, and closed.
+#include "tests/e2e/Journey.h"
+
+#include <algorithm>
+#include <fstream>
+#include <string>
+
+namespace e2e {
+namespace {
+
+// Where notepad's parts lie in its window at 96 DPI in the Neon skin: the
+// menu bar's row and its titles, the first item of a drop-down, the first
+// line of the page, the status bar.
+constexpr int MenuRowY = 38;
+constexpr int EditMenuX = 55;
+constexpr int ViewMenuX = 135;
+constexpr int FirstItemY = 61;
+constexpr int PageTop = 52;
+constexpr int StatusBarHeight = 22;
+// The title bar, and the title and menu bars together.
+constexpr int TitleHeight = 26;
+constexpr int BarsHeight = 46;
+constexpr Rgb Paper = MakeRgb(255, 255, 255);
+
+// The Neon skin is dark everywhere Wine's own frame and menu bar are light
+// or blue.
+bool Dark(Rgb colour) {
+    return ((colour >> 16) & 0xFF) < 0x50 && ((colour >> 8) & 0xFF) < 0x50 &&
+           (colour & 0xFF) < 0x60;
+}
+
+// Most of the box is dark (title bars are gradients: no one colour
+// dominates them).
+bool MostlyDark(const Picture& screen, const Box& box) {
+    int dark = 0;
+    for (int y = std::max(box.top, 0); y < std::min(box.Bottom(), screen.height); ++y) {
+        for (int x = std::max(box.left, 0); x < std::min(box.Right(), screen.width); ++x) {
+            dark += Dark(screen.At({x, y}));
+        }
+    }
+    return dark * 10 > box.width * box.height * 7;
+}
+
+Box Bars(const Box& window) {
+    return {window.left, window.top, window.width, BarsHeight};
+}
+
+Box Title(const Box& window) {
+    return {window.left, window.top, window.width, TitleHeight};
+}
+
+class SkinrunJourney : public Journey {
+protected:
+    // Runs `program` of the system through skinrun and returns its window.
+    ScreenWindow LaunchSkinned(const std::string& program, const std::string& title) {
+        return Launch("bin/skinrun.exe", {KANVIO_E2E_SKIN, "--", program}, title);
+    }
+    Box WindowOf(const std::string& title) { return WaitForWindow(title).box; }
+    // Lines of Wine's log that report an error in or about our library.
+    int LibraryErrors() {
+        std::ifstream log(Wine().LogFile());
+        int errors = 0;
+        for (std::string line; std::getline(log, line);) {
+            errors += line.find("err:") != std::string::npos &&
+                      (line.find("kanvioskin") != std::string::npos ||
+                       line.find("skinrun") != std::string::npos);
+        }
+        return errors;
+    }
+};
+
+TEST_F(SkinrunJourney, NotepadIsSkinnedThroughItsMenusDialogsAndWindowChanges) {
+    const std::string title = "Untitled - Notepad";
+    const Box window = LaunchSkinned("notepad.exe", title).box;
+    const Picture started =
+        StepWhen("skinned", "the title and menu bars in the skin's dark colours",
+                 [&](const Picture& s) { return MostlyDark(s, Bars(window)); });
+    const Box statusBar{window.left + 8, window.Bottom() - StatusBarHeight - 6, 200,
+                        StatusBarHeight};
+
+    // By mouse: View, then its one item, takes the status bar away.
+    Screen().Click({window.left + ViewMenuX, window.top + MenuRowY});
+    const Box dropDown{window.left + ViewMenuX - 10, window.top + FirstItemY - 8, 90, 16};
+    StepWhen("view-menu", "the View drop-down in the skin", [&](const Picture& s) {
+        return CountUnlike(s, dropDown, Paper) > dropDown.width * dropDown.height / 2;
+    });
+    Screen().Click({window.left + ViewMenuX + 20, window.top + FirstItemY});
+    StepWhen("status-bar-off", "the status bar gone", [&](const Picture& s) {
+        return CountChanged(s, started, statusBar) > 50 && CountChanged(s, started, dropDown) == 0;
+    });
+    // By keyboard: Alt+V and Enter bring it back.
+    Screen().Key("alt+v");
+    Screen().Key("Return");
+    StepWhen("status-bar-on", "the status bar back",
+             [&](const Picture& s) { return CountChanged(s, started, statusBar) == 0; });
+
+    // The top of the page, room for a line of large print.
+    const Box firstLine{window.left + 10, window.top + PageTop, 500, 100};
+    Screen().Type("Skinned by skinrun");
+    const Picture typed = StepWhen("typed", "the words on the page", [&](const Picture& s) {
+        return CountUnlike(s, firstLine, Paper) > 60;
+    });
+    const int typedInk = CountUnlike(typed, firstLine, Paper);
+
+    // The Font dialog from the Edit menu by its letters: a larger size,
+    // typed into its box, and OK.
+    Screen().Key("alt+e");
+    Screen().Key("f");
+    const Box font = WindowOf("Font");
+    StepWhen("font-dialog", "the Font dialog in the skin",
+             [&](const Picture& s) { return MostlyDark(s, Title(font)); });
+    Screen().Key("alt+s");
+    Screen().Type("24");
+    Screen().Key("Return");
+    WaitForNoWindow("Font");
+    StepWhen("larger-font", "the words larger",
+             [&](const Picture& s) { return CountUnlike(s, firstLine, Paper) > typedInk * 3 / 2; });
+
+    // The Open dialog comes up in the skin and goes with Escape.
+    Screen().Key("ctrl+o");
+    const Box open = WindowOf("Open");
+    StepWhen("open-dialog", "the Open dialog in the skin",
+             [&](const Picture& s) { return MostlyDark(s, Title(open)); });
+    Screen().Key("Escape");
+    WaitForNoWindow("Open");
+
+    // The window follows a drag of its corner, frame and all.
+    const Point corner{window.Right() - 3, window.Bottom() - 3};
+    Screen().Drag(corner, {corner.x - 200, corner.y - 120});
+    StepWhen("resized", "the window smaller, in the skin", [&](const Picture& s) {
+        const Box now = WindowOf(title);
+        return now.width <= window.width - 190 && now.height <= window.height - 110 &&
+               MostlyDark(s, Bars(now));
+    });
+    const Box resized = WindowOf(title);
+
+    // Minimised and restored from the system menu.
+    Screen().Key("alt+space");
+    Step("system-menu");
+    Screen().Key("n");
+    Screen().MoveTo({Screen().Width() - 1, Screen().Height() - 1});
+    StepWhen("minimised", "the window as a small title",
+             [&](const Picture&) { return WindowOf(title).height < resized.height / 2; });
+    Screen().Key("alt+space");
+    Step("minimised-menu");
+    Screen().Key("r");
+    StepWhen("restored", "the window at its size, in the skin", [&](const Picture& s) {
+        const Box now = WindowOf(title);
+        return now.width == resized.width && now.height == resized.height &&
+               MostlyDark(s, Bars(now));
+    });
+
+    // Closing asks about the words in the skin's box; No ends notepad well.
+    Screen().Key("alt+F4");
+    StepWhen("save-question", "the question whether to save, in the skin", [&](const Picture& s) {
+        for (const ScreenWindow& w : Screen().Windows()) {
+            if (w.title == "Notepad") {
+                return MostlyDark(s, Title(w.box));
+            }
+        }
+        return false;
+    });
+    Screen().Key("n");
+    EXPECT_EQ(WaitForExit(), 0);
+    EXPECT_EQ(LibraryErrors(), 0);
+}
+
+} // namespace
+} // namespace e2e
