@@ -55,12 +55,21 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
     // thread, those open now and every one opened later.
     const std::wstring skinPath = SkinPath();
     KanvioSkin* skin = nullptr;
-    if (KanvioSkinLoadFile(skinPath.c_str(), &skin) != KanvioSkinOk ||
-        KanvioSkinStart(skin) != KanvioSkinOk) {
+    const bool skinned = KanvioSkinLoadFile(skinPath.c_str(), &skin) == KanvioSkinOk &&
+                         KanvioSkinStart(skin) == KanvioSkinOk;
+    if (!skinned) {
         ReportSkinError(skinPath);
     }
 
-    HWND window = RegisterMainWindowClass(instance) ? CreateMainWindow(instance, show) : nullptr;
+    // The window paints its own text. The skin fills the window with its
+    // face, so the text takes the skin's colour for text on faces; unskinned,
+    // the system's colour for text in windows.
+    COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
+    if (skinned) {
+        KanvioSkinGetColour(skin, KanvioSkinFaceText, &text);
+    }
+    HWND window =
+        RegisterMainWindowClass(instance) ? CreateMainWindow(instance, show, text) : nullptr;
     if (!window) {
         MessageBoxW(nullptr, L"The main window could not be created.", L"Plain Win32 sample",
                     MB_OK | MB_ICONERROR);

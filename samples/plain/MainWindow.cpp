@@ -18,7 +18,7 @@ constexpr const wchar_t* Title = L"Plain Win32 sample";
 // What the window remembers between messages, kept in its user data.
 struct WindowState {
     HWND status = nullptr;
-    COLORREF colour = RGB(0, 0, 0);
+    COLORREF colour = 0;
     LOGFONTW font{};
     HFONT fontHandle = nullptr;
 };
@@ -129,6 +129,8 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     switch (message) {
     case WM_CREATE:
         state = new WindowState;
+        state->colour =
+            *static_cast<const COLORREF*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
         Create(window, *state);
         return 0;
@@ -171,9 +173,9 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
     return RegisterClassExW(&windowClass) != 0;
 }
 
-HWND CreateMainWindow(HINSTANCE instance, int show) {
+HWND CreateMainWindow(HINSTANCE instance, int show, COLORREF textColour) {
     HWND window = CreateWindowExW(0, ClassName, Title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, 560, 360, nullptr, nullptr, instance, nullptr);
+                                  CW_USEDEFAULT, 560, 360, nullptr, nullptr, instance, &textColour);
     if (window) {
         ShowWindow(window, show);
         UpdateWindow(window);

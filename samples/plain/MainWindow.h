@@ -8,7 +8,8 @@
 
 // Registers the window class; false when the system refuses it.
 bool RegisterMainWindowClass(HINSTANCE instance);
-// Creates and shows the main window; null when the system refuses it.
-HWND CreateMainWindow(HINSTANCE instance, int show);
+// Creates and shows the main window, its text in `textColour` until the
+// user chooses another; null when the system refuses it.
+HWND CreateMainWindow(HINSTANCE instance, int show, COLORREF textColour);
 
 #endif
