@@ -38,7 +38,7 @@ std::wstring SkinPath() {
 void ReportSkinError(const std::wstring& path) {
     const std::wstring text = L"The skin " + path + L" is not used:\n\n" + KanvioSkinLastError() +
                               L"\n\nThe program carries on without it.";
-    MessageBoxW(nullptr, text.c_str(), L"Plain Win32 sample", MB_OK | MB_ICONWARNING);
+    MessageBoxW(nullptr, text.c_str(), L"Skin not used", MB_OK | MB_ICONWARNING);
 }
 
 } // namespace

@@ -36,5 +36,24 @@ TEST_F(PlainSampleJourney, SkinnedWindowOpensItsDialogByKeyboardAndClosesByAltF4
     EXPECT_EQ(WaitForExit(), 0);
 }
 
+TEST_F(PlainSampleJourney, ASkinThatCannotBeLoadedIsExplainedAndTheProgramRunsWithoutIt) {
+    const ScreenWindow box = Launch(Program, {"Z:\\nowhere\\missing.skn"}, SkinErrorTitle);
+    StepWhen("skin-error", "the message box saying why the skin is not used",
+             [&](const Picture& s) { return ShowsText(s, box.box); });
+
+    Screen().Key("Return");
+    WaitForNoWindow(SkinErrorTitle);
+    StepWhen("started-unskinned", "the main window in the system's own frame",
+             [&](const Picture& s) { return FramedBySystem(s, WaitForWindow(MainTitle).box); });
+
+    Screen().Key("ctrl+d");
+    StepWhen("controls-dialog-unskinned", "the Controls dialog in the system's own frame",
+             [&](const Picture& s) { return FramedBySystem(s, WaitForWindow(ControlsTitle).box); });
+    Screen().Key("Escape");
+    WaitForNoWindow(ControlsTitle);
+    Screen().Key("alt+F4");
+    EXPECT_EQ(WaitForExit(), 0);
+}
+
 } // namespace
 } // namespace e2e::plain

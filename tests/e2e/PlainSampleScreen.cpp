@@ -9,6 +9,8 @@ namespace {
 constexpr Rgb NeonTitleBar = MakeRgb(31, 33, 54);
 constexpr Rgb NeonBorder = MakeRgb(22, 24, 38);
 constexpr Rgb NeonMark = MakeRgb(0, 229, 255);
+// The prefix's colour of an active window's title bar.
+constexpr Rgb SystemTitleBar = MakeRgb(50, 150, 250);
 
 // The title bar's face is the colour most of a stretch of its row has,
 // past the caption and before the caption buttons.
@@ -20,6 +22,10 @@ constexpr int MarkTop = 92;
 constexpr int MarkSide = 16;
 constexpr int CaptionX = 67;
 
+Box TitleFace(Box window) {
+    return {window.left + window.width / 2, window.top + Scaled(TitleFaceRow), window.width / 3, 1};
+}
+
 bool NearAt(const Picture& screen, Point at, Rgb colour) {
     return at.x >= 0 && at.y >= 0 && at.x < screen.width && at.y < screen.height &&
            Near(screen.At(at), colour);
@@ -28,13 +34,24 @@ bool NearAt(const Picture& screen, Point at, Rgb colour) {
 } // namespace
 
 bool FramedInNeon(const Picture& screen, Box window) {
-    const Box face{window.left + window.width / 2, window.top + Scaled(TitleFaceRow),
-                   window.width / 3, 1};
     const int middle = window.top + window.height / 2;
-    return Near(MostCommon(screen, face), NeonTitleBar) &&
+    return Near(MostCommon(screen, TitleFace(window)), NeonTitleBar) &&
            NearAt(screen, {window.left + 1, middle}, NeonBorder) &&
            NearAt(screen, {window.Right() - 2, middle}, NeonBorder) &&
            NearAt(screen, {window.left + window.width / 2, window.Bottom() - 2}, NeonBorder);
+}
+
+bool FramedBySystem(const Picture& screen, Box window) {
+    return Near(MostCommon(screen, TitleFace(window)), SystemTitleBar);
+}
+
+bool ShowsText(const Picture& screen, Box box) {
+    // Below the title bar, the text's pixels stand out from the face.
+    constexpr int TitleBarHeight = 24;
+    constexpr int TextPixels = 200;
+    const Box body{box.left, box.top + Scaled(TitleBarHeight), box.width,
+                   box.height - Scaled(TitleBarHeight)};
+    return CountUnlike(screen, body, MostCommon(screen, body)) > TextPixels;
 }
 
 Box ControlsDialog::CheckMark() const {

@@ -12,10 +12,16 @@ namespace e2e::plain {
 inline constexpr char Program[] = "bin/plain_sample.exe";
 inline constexpr char MainTitle[] = "Plain Win32 sample";
 inline constexpr char ControlsTitle[] = "Controls";
+// The message box that says why a skin is not used.
+inline constexpr char SkinErrorTitle[] = "Skin not used";
 
 // A window's title bar and its left, right and bottom borders are Kanvio
 // Neon's, not the system's.
 bool FramedInNeon(const Picture& screen, Box window);
+// A window's title bar is the system's own, as an active window's.
+bool FramedBySystem(const Picture& screen, Box window);
+// A message box shows lines of text, not a blank face.
+bool ShowsText(const Picture& screen, Box box);
 
 class ControlsDialog {
 public:
