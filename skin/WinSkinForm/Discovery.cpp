@@ -451,7 +451,11 @@ void TWinSkinForm::SkinChildWindow(HWND window) {
     const auto style = DWORD(GetWindowLongPtrW(window, GWL_STYLE));
     if (className == "button") {
         switch (style & ButtonKindMask) {
+        // The system's group box is drawn by the theme, its caption in the
+        // theme's colour whatever the skin's face: the skin draws it.
         case BS_GROUPBOX:
+            AttachRaw<TSkinGroupBox>(*this, window);
+            return;
         case BS_DEFCOMMANDLINK:
         // An owner-drawn button is painted by its owner; a skinned box over
         // it would be a check box drawn on a push button.
@@ -495,6 +499,8 @@ void TWinSkinForm::SkinChildWindow(HWND window) {
         }
     } else if (className == "edit") {
         AttachRaw<TSkinEdit>(*this, window);
+    } else if (className == "msctls_progress32") {
+        AttachRaw<TSkinProgress>(*this, window);
     } else if (className == "systabcontrol32") {
         // An owner-drawn tab control paints its own tabs.
         if ((style & TCS_OWNERDRAWFIXED) == 0) {

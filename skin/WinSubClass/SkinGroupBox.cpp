@@ -21,9 +21,10 @@ void TSkinGroupBox::AfterMessage(tk::Message& message) {
 
 void TSkinGroupBox::Draw(HDC dc, const RECT& rect) {
     const std::wstring caption = ShownCaption();
-    // A toolkit control's font with its colour; a raw window's own font.
+    // A toolkit control's font with its colour; a raw window's own font, in
+    // the skin's colour for text on its face.
     HFONT font = nullptr;
-    COLORREF textColour = GetTextColor(dc);
+    COLORREF textColour = ResolveColour(FSkinData->ButtonTextColour);
     if (FControl) {
         font = FControl->Font().Handle();
         textColour = tk::ResolveColour(FControl->Font().GetColor());

@@ -4,6 +4,8 @@
 // given their native drawing back, with every bad argument refused.
 #include "include/kanvioskin.h"
 
+#include <commctrl.h>
+
 #include "skin/WinSkinData/SkinModel.h"
 #include "tests/guitest/GuiTest.h"
 #include "tests/guitest/LeakCheck.h"
@@ -22,6 +24,9 @@ namespace {
 constexpr const wchar_t* PlainClass = L"LibraryTestWindow";
 constexpr const wchar_t* OtherClass = L"LibraryTestOther";
 constexpr int ButtonId = 100;
+constexpr int CheckId = 101;
+constexpr int GroupId = 102;
+constexpr int ProgressId = 103;
 
 LRESULT CALLBACK PlainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window, message, wParam, lParam);
@@ -52,8 +57,9 @@ HWND MakeWindow(const wchar_t* className, int left) {
     return window;
 }
 
-// A modeless dialog with one push button and one check box, built from a
-// template in memory as a resource script would give it.
+// A modeless dialog with a push button, a check box, a group box and a
+// progress bar, built from a template in memory as a resource script would
+// give it.
 HWND MakeDialog() {
     std::vector<WORD> t;
     const auto align = [&] {
@@ -73,21 +79,27 @@ HWND MakeDialog() {
     };
     dword(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | WS_VISIBLE);
     dword(0);
-    t.push_back(2);                                    // items
-    t.insert(t.end(), {WORD(200), WORD(40), 160, 80}); // x, y, cx, cy
-    t.insert(t.end(), {0, 0});                         // no menu, the dialog class
+    t.push_back(4);                                     // items
+    t.insert(t.end(), {WORD(200), WORD(40), 160, 110}); // x, y, cx, cy
+    t.insert(t.end(), {0, 0});                          // no menu, the dialog class
     text(L"Plain dialog");
     t.push_back(8);
     text(L"MS Shell Dlg");
+    // A class named by its text, or the button class by its number.
     for (const auto& [style, y, id, cls, caption] :
-         {std::tuple{DWORD(BS_PUSHBUTTON | WS_TABSTOP), 10, ButtonId, WORD(0x0080), L"Push"},
-          std::tuple{DWORD(BS_AUTOCHECKBOX | WS_TABSTOP), 40, ButtonId + 1, WORD(0x0080),
-                     L"Check"}}) {
+         {std::tuple{DWORD(BS_PUSHBUTTON | WS_TABSTOP), 10, ButtonId, L"", L"Push"},
+          std::tuple{DWORD(BS_AUTOCHECKBOX | WS_TABSTOP), 40, CheckId, L"", L"Check"},
+          std::tuple{DWORD(BS_GROUPBOX), 60, GroupId, L"", L"Group"},
+          std::tuple{DWORD(0), 90, ProgressId, PROGRESS_CLASSW, L""}}) {
         align();
         dword(WS_CHILD | WS_VISIBLE | style);
         dword(0);
         t.insert(t.end(), {10, WORD(y), 80, 14, WORD(id)});
-        t.insert(t.end(), {0xFFFF, cls});
+        if (*cls) {
+            text(cls);
+        } else {
+            t.insert(t.end(), {WORD(0xFFFF), WORD(0x0080)});
+        }
         text(caption);
         t.push_back(0);
     }
@@ -177,6 +189,14 @@ TEST_F(Library, TwoCallsSkinTheOpenWindowsAndEveryLaterOneWithTheirControls) {
     const auto buttonProc = reinterpret_cast<WNDPROC>(GetClassLongPtrW(button, GCLP_WNDPROC));
     EXPECT_NE(ProcOf(dialog), reinterpret_cast<WNDPROC>(GetClassLongPtrW(dialog, GCLP_WNDPROC)));
     EXPECT_NE(ProcOf(button), buttonProc) << "the push button has no skinner";
+    // Group boxes and progress bars too: the system's theme would draw them
+    // in its own colours.
+    for (const int id : {CheckId, GroupId, ProgressId}) {
+        HWND control = GetDlgItem(dialog, id);
+        EXPECT_NE(ProcOf(control),
+                  reinterpret_cast<WNDPROC>(GetClassLongPtrW(control, GCLP_WNDPROC)))
+            << "control " << id << " has no skinner";
+    }
     for (HWND window : {dialog, later, open}) {
         DestroyWindow(window);
     }
