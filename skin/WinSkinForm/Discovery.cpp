@@ -21,6 +21,7 @@
 #include "skin/WinSubClass/SkinScControl.h"
 #include "skin/WinSubClass/SkinScrollbar.h"
 #include "skin/WinSubClass/SkinSpeedButton.h"
+#include "skin/WinSubClass/SkinStatusBar.h"
 #include "skin/WinSubClass/SkinTrackBar.h"
 #include "skin/WinSubClass/SkinUpDown.h"
 #include "skin/WinSubClass/SkinTab.h"
@@ -501,6 +502,8 @@ void TWinSkinForm::SkinChildWindow(HWND window) {
         AttachRaw<TSkinEdit>(*this, window);
     } else if (className == "msctls_progress32") {
         AttachRaw<TSkinProgress>(*this, window);
+    } else if (className == "msctls_statusbar32") {
+        AttachRaw<TSkinStatusBar>(*this, window);
     } else if (className == "systabcontrol32") {
         // An owner-drawn tab control paints its own tabs.
         if ((style & TCS_OWNERDRAWFIXED) == 0) {

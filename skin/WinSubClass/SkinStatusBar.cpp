@@ -3,9 +3,12 @@
 #include "skin/ImgUtil/ImgUtil.h"
 #include "skin/WinSubClass/InputCodes.h"
 #include "toolkit/StatusBar.h"
+#include "toolkit/Text.h"
 #include "skin/WinSkinData/WinSkinData.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 namespace skin {
 namespace {
@@ -36,6 +39,26 @@ int BevelCell(tk::PanelBevel bevel) {
     }
 }
 
+// A part's text of a system status bar: one tab before it centres it, two
+// put it on the right.
+tk::Alignment TabbedAlignment(std::wstring& text) {
+    int tabs = 0;
+    while (tabs < 2 && !text.empty() && text.front() == L'\t') {
+        text.erase(text.begin());
+        ++tabs;
+    }
+    return tabs == 0   ? tk::Alignment::Left
+           : tabs == 1 ? tk::Alignment::Center
+                       : tk::Alignment::Right;
+}
+
+int BevelOfPartKind(WORD kind) {
+    if (kind & SBT_NOBORDERS) {
+        return status_bevel::None;
+    }
+    return (kind & SBT_POPOUT) ? status_bevel::Raised : status_bevel::Lowered;
+}
+
 // A one-pixel 3-D frame: `topLeft` above and left, `bottomRight` below and right.
 void DrawBevel(HDC dc, const RECT& r, int topLeft, int bottomRight) {
     const tk::OwnedBrush light(CreateSolidBrush(GetSysColor(topLeft)));
@@ -64,23 +87,71 @@ tk::StatusBar* TSkinStatusBar::Bar() const {
 }
 
 bool TSkinStatusBar::BeforeMessage(tk::Message& message) {
-    if (Bar() && !TakeOverPainting(message)) {
+    if (!TakeOverPainting(message)) {
         return false;
     }
     return TSkinControl::BeforeMessage(message);
 }
 
 void TSkinStatusBar::AfterMessage(tk::Message& message) {
-    if (Bar() && (message.msg == WM_MOVE || message.msg == WM_SIZE)) {
+    if (message.msg == WM_MOVE || message.msg == WM_SIZE) {
         InvalidateRect(FHandle, nullptr, FALSE);
         return;
     }
     TSkinControl::AfterMessage(message);
 }
 
-void TSkinStatusBar::Draw(HDC dc, const RECT& rect) {
+std::vector<TSkinStatusBar::TPart> TSkinStatusBar::Parts(const RECT& whole) const {
     tk::StatusBar* bar = Bar();
-    if (!bar || IsRectEmpty(&rect)) {
+    if (!bar) {
+        return WindowParts(whole);
+    }
+    if (bar->SimplePanel() || bar->Panels().empty()) {
+        return {{whole, bar->SimpleText(), tk::Alignment::Left, status_bevel::Lowered}};
+    }
+    std::vector<TPart> parts;
+    for (size_t i = 0; i < bar->Panels().size(); ++i) {
+        const tk::StatusPanel& panel = *bar->Panels()[i];
+        RECT rect{};
+        if (SendMessageW(FHandle, SB_GETRECT, i, reinterpret_cast<LPARAM>(&rect))) {
+            parts.push_back(
+                {rect, panel.Text(), ReadingAlignment(panel), BevelCell(panel.Bevel())});
+        }
+    }
+    return parts;
+}
+
+std::vector<TSkinStatusBar::TPart> TSkinStatusBar::WindowParts(const RECT& whole) const {
+    const auto textOf = [this](WPARAM part, WORD& kind) {
+        const LRESULT length = SendMessageW(FHandle, SB_GETTEXTLENGTHW, part, 0);
+        kind = HIWORD(length);
+        std::wstring text(LOWORD(length) + 1, L'\0');
+        SendMessageW(FHandle, SB_GETTEXTW, part, reinterpret_cast<LPARAM>(text.data()));
+        text.resize(wcsnlen(text.c_str(), text.size()));
+        return text;
+    };
+    WORD kind = 0;
+    if (SendMessageW(FHandle, SB_ISSIMPLE, 0, 0)) {
+        std::wstring text = textOf(SB_SIMPLEID, kind);
+        const tk::Alignment alignment = TabbedAlignment(text);
+        return {{whole, tk::Narrow(text), alignment, BevelOfPartKind(kind)}};
+    }
+    std::vector<TPart> parts;
+    const auto count = WPARAM(SendMessageW(FHandle, SB_GETPARTS, 0, 0));
+    for (WPARAM i = 0; i < count; ++i) {
+        RECT rect{};
+        if (!SendMessageW(FHandle, SB_GETRECT, i, reinterpret_cast<LPARAM>(&rect))) {
+            continue;
+        }
+        std::wstring text = textOf(i, kind);
+        const tk::Alignment alignment = TabbedAlignment(text);
+        parts.push_back({rect, tk::Narrow(text), alignment, BevelOfPartKind(kind)});
+    }
+    return parts;
+}
+
+void TSkinStatusBar::Draw(HDC dc, const RECT& rect) {
+    if (IsRectEmpty(&rect)) {
         return;
     }
     const RECT local{0, 0, rect.right - rect.left, rect.bottom - rect.top};
@@ -89,24 +160,19 @@ void TSkinStatusBar::Draw(HDC dc, const RECT& rect) {
     {
         const tk::BitmapDC bufferDc(NativeBitmap(buffer));
         const tk::CanvasBinding binding(*FCanvas, bufferDc);
-        FCanvas->Font() = bar->Font();
+        if (tk::StatusBar* bar = Bar()) {
+            FCanvas->Font() = bar->Font();
+        } else {
+            const auto font = reinterpret_cast<HFONT>(SendMessageW(FHandle, WM_GETFONT, 0, 0));
+            FCanvas->Font().Assign(font ? font
+                                        : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+        }
         FCanvas->Font().SetStyle(0);
         if (FSkinData->StatusBarEdges) {
             FCanvas->Font().SetColor(ResolveColour(FSkinData->StatusBarEdges->NormalColour2));
         }
-        if (bar->SimplePanel() || bar->Panels().empty()) {
-            DrawPanel(bufferDc, local, bar->SimpleText(), tk::Alignment::Left,
-                      status_bevel::Lowered);
-        } else {
-            for (size_t i = 0; i < bar->Panels().size(); ++i) {
-                const tk::StatusPanel& panel = *bar->Panels()[i];
-                RECT part{};
-                if (!SendMessageW(FHandle, SB_GETRECT, i, reinterpret_cast<LPARAM>(&part))) {
-                    continue;
-                }
-                DrawPanel(bufferDc, part, panel.Text(), ReadingAlignment(panel),
-                          BevelCell(panel.Bevel()));
-            }
+        for (const TPart& part : Parts(local)) {
+            DrawPanel(bufferDc, part.rect, part.text, part.alignment, part.bevel);
         }
         if (GetWindowLongPtrW(FHandle, GWL_STYLE) & SBARS_SIZEGRIP) {
             DrawSizeGrip(bufferDc, local);

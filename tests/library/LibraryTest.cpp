@@ -166,7 +166,11 @@ protected:
 
 TEST_F(Library, TwoCallsSkinTheOpenWindowsAndEveryLaterOneWithTheirControls) {
     HWND open = MakeWindow(PlainClass, 40);
+    HWND status = CreateWindowExW(0, STATUSCLASSNAMEW, L"Ready", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
+                                  open, nullptr, GetModuleHandleW(nullptr), nullptr);
+    guitest::PumpUntilIdle();
     const guitest::Capture openBefore = TitleOf(open);
+    const guitest::Capture statusBefore = guitest::CaptureClient(status);
     ASSERT_EQ(KanvioSkinStart(neon_), KanvioSkinOk) << KanvioSkinLastError();
     guitest::PumpUntilIdle();
     EXPECT_TRUE(Skinned(open, PlainProc, openBefore));
@@ -175,8 +179,16 @@ TEST_F(Library, TwoCallsSkinTheOpenWindowsAndEveryLaterOneWithTheirControls) {
     // drawn natively before it was framed.
     COLORREF face = 0;
     ASSERT_EQ(KanvioSkinGetColour(neon_, KanvioSkinFace, &face), KanvioSkinOk);
+    RECT bar{};
+    GetClientRect(status, &bar);
     const guitest::Capture client = guitest::CaptureClient(open);
-    EXPECT_TRUE(guitest::RectIs(client, {0, 0, client.width, client.height}, face));
+    EXPECT_TRUE(guitest::RectIs(client, {0, 0, client.width, client.height - bar.bottom}, face));
+    // The status bar is the skin's, no longer the system's face.
+    EXPECT_NE(ProcOf(status), reinterpret_cast<WNDPROC>(GetClassLongPtrW(status, GCLP_WNDPROC)));
+    const guitest::Capture statusShot = guitest::CaptureClient(status);
+    const POINT middle{statusShot.width / 2, statusShot.height / 2};
+    EXPECT_EQ(statusBefore.At(middle.x, middle.y), guitest::Rgb(GetSysColor(COLOR_3DFACE)));
+    EXPECT_NE(statusShot.At(middle.x, middle.y), statusBefore.At(middle.x, middle.y));
 
     // A window opened later is skinned as it is activated.
     HWND later = MakeWindow(PlainClass, 420);
