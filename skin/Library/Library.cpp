@@ -73,6 +73,20 @@ KanvioSkinResult Adopt(std::vector<uint8_t> package, KanvioSkin** skin) {
 }
 
 constexpr const char* NoOutput = "No place for the loaded skin was given (a null pointer)";
+
+// Loads the skin at `path` with `read`; the output and the path are checked
+// first.
+template <typename Read>
+KanvioSkinResult LoadNamed(const wchar_t* path, KanvioSkin** skin, const char* unnamed, Read read) {
+    if (!skin) {
+        return Fail(KanvioSkinBadArgument, NoOutput);
+    }
+    *skin = nullptr;
+    if (!path || !*path) {
+        return Fail(KanvioSkinBadArgument, unnamed);
+    }
+    return Guarded([&] { return Adopt(read(std::filesystem::path(path)), skin); });
+}
 constexpr const char* NotASkin = "The skin handle is null, or its skin was freed";
 
 // The engine's thread may call; any thread may before it started.
@@ -114,27 +128,11 @@ KanvioSkinResult CheckWindow(HWND window) {
 extern "C" {
 
 KanvioSkinResult KanvioSkinLoadFile(const wchar_t* path, KanvioSkin** skin) {
-    if (!skin) {
-        return Fail(KanvioSkinBadArgument, NoOutput);
-    }
-    *skin = nullptr;
-    if (!path || !*path) {
-        return Fail(KanvioSkinBadArgument, "No skin package file was named");
-    }
-    return Guarded(
-        [&] { return Adopt(skinlib::ReadPackageFile(std::filesystem::path(path)), skin); });
+    return LoadNamed(path, skin, "No skin package file was named", skinlib::ReadPackageFile);
 }
 
 KanvioSkinResult KanvioSkinLoadFolder(const wchar_t* folder, KanvioSkin** skin) {
-    if (!skin) {
-        return Fail(KanvioSkinBadArgument, NoOutput);
-    }
-    *skin = nullptr;
-    if (!folder || !*folder) {
-        return Fail(KanvioSkinBadArgument, "No skin folder was named");
-    }
-    return Guarded(
-        [&] { return Adopt(skinlib::ReadPackageFolder(std::filesystem::path(folder)), skin); });
+    return LoadNamed(folder, skin, "No skin folder was named", skinlib::ReadPackageFolder);
 }
 
 KanvioSkinResult KanvioSkinLoadMemory(const void* bytes, size_t size, KanvioSkin** skin) {
