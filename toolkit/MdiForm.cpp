@@ -102,11 +102,11 @@ void Form::CreateMDIClient() {
     }
     create.idFirstChild = FirstChildCommand;
     const RECT area = ClientRect();
-    clientHandle_ = CreateWindowExW(WS_EX_CLIENTEDGE, ClientClass, nullptr,
-                                    WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL |
-                                        WS_HSCROLL | WS_VISIBLE | MDIS_ALLCHILDSTYLES,
-                                    0, 0, area.right, area.bottom, Handle(), nullptr,
-                                    CodeModule(), &create);
+    clientHandle_ =
+        CreateWindowExW(WS_EX_CLIENTEDGE, ClientClass, nullptr,
+                        WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL | WS_HSCROLL |
+                            WS_VISIBLE | MDIS_ALLCHILDSTYLES,
+                        0, 0, area.right, area.bottom, Handle(), nullptr, CodeModule(), &create);
     if (!clientHandle_) {
         throw std::runtime_error("cannot create the MDI client window of " +
                                  (Name().empty() ? ClassName() : Name()));

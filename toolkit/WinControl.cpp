@@ -179,8 +179,8 @@ void WinControl::CreateHandle() {
 HWND WinControl::CreateWindowHandle(const CreateParams& params, DWORD style, HWND parent,
                                     HMENU id) {
     return CreateWindowExW(params.exStyle, params.className.c_str(), Widen(Caption()).c_str(),
-                           style, Left(), Top(), Width(), Height(), parent, id,
-                           CodeModule(), params.ownClass ? this : nullptr);
+                           style, Left(), Top(), Width(), Height(), parent, id, CodeModule(),
+                           params.ownClass ? this : nullptr);
 }
 
 void WinControl::Bind(HWND window) {
