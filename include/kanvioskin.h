@@ -76,6 +76,12 @@ typedef enum KanvioSkinColour {
     KanvioSkinInactiveTitleText = 10 /* an inactive window's title */
 } KanvioSkinColour;
 
+/* A launcher that loads kanvioskin.dll into a program it starts suspended
+ * (as skinrun does) names the skin package's full path in this environment
+ * variable of the program: the library then skins the program's main thread
+ * from its first message on, and clears the variable. */
+#define KANVIOSKIN_RUN_PACKAGE L"KANVIO_SKINRUN_PACKAGE"
+
 /* Loads a skin package file (*.skn). */
 KANVIOSKIN_API KanvioSkinResult KanvioSkinLoadFile(const wchar_t* path, KanvioSkin** skin);
 /* Loads an unpacked skin: a folder with one INI text and its bitmaps, as

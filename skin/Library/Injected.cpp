@@ -1,10 +1,10 @@
 // kanvioskin.dll loaded into a program that did not ask for it: skinrun
 // starts the program suspended, names the skin package in the environment
-// variable below and has the program's first thread load this library. The
-// library then hooks the program's main thread and, the first time that
-// thread takes a message from its queue (its first windows made, outside
-// any of their messages), starts the engine there as a program's own two
-// calls would.
+// variable KANVIOSKIN_RUN_PACKAGE and has the program's first thread load
+// this library. The library then hooks the program's main thread and, the
+// first time that thread takes a message from its queue (its first windows
+// made, outside any of their messages), starts the engine there as a
+// program's own two calls would.
 //
 // Error policy: nothing here stops the program; a skin that cannot be
 // loaded leaves it native and says why on the debugger's output.
@@ -16,8 +16,6 @@
 #include <utility>
 
 namespace {
-
-constexpr const wchar_t* RunVariable = L"KANVIO_SKINRUN_PACKAGE";
 
 std::wstring RunPackage;
 HHOOK BootstrapHook = nullptr;
@@ -74,11 +72,12 @@ LRESULT CALLBACK Bootstrap(int code, WPARAM wParam, LPARAM lParam) {
 // program's own children do not see it.
 void HookMainThreadForSkinrun(HINSTANCE module) {
     wchar_t path[32768];
-    const DWORD length = GetEnvironmentVariableW(RunVariable, path, DWORD(std::size(path)));
+    const DWORD length =
+        GetEnvironmentVariableW(KANVIOSKIN_RUN_PACKAGE, path, DWORD(std::size(path)));
     if (length == 0 || length >= std::size(path)) {
         return;
     }
-    SetEnvironmentVariableW(RunVariable, nullptr);
+    SetEnvironmentVariableW(KANVIOSKIN_RUN_PACKAGE, nullptr);
     RunPackage.assign(path, length);
     if (const DWORD thread = MainThread()) {
         BootstrapHook = SetWindowsHookExW(WH_GETMESSAGE, Bootstrap, module, thread);

@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr const wchar_t* RunVariable = L"KANVIO_SKINRUN_PACKAGE";
 constexpr int UsageError = 2;
 constexpr int RunError = 1;
 // How long the program may take to load the library.
@@ -99,11 +98,11 @@ int wmain(int argc, wchar_t** argv) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION program{};
-    SetEnvironmentVariableW(RunVariable, package.c_str());
+    SetEnvironmentVariableW(KANVIOSKIN_RUN_PACKAGE, package.c_str());
     const BOOL started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE,
                                         CREATE_SUSPENDED, nullptr, nullptr, &startup, &program);
     const DWORD startError = GetLastError();
-    SetEnvironmentVariableW(RunVariable, nullptr);
+    SetEnvironmentVariableW(KANVIOSKIN_RUN_PACKAGE, nullptr);
     if (!started) {
         return Fail(L"cannot start " + std::wstring(argv[3]) + L" (" + SystemError(startError) +
                     L")");
