@@ -222,14 +222,9 @@ KanvioSkinResult KanvioSkinGetColour(const KanvioSkin* skin, KanvioSkinColour wh
     if (!skin || LiveSkins().count(skin) == 0) {
         return Fail(KanvioSkinBadArgument, NotASkin);
     }
-    const skin::TSkinModel& m = skin->Model();
-    const skin::Colour colours[] = {
-        m.ButtonFaceColour,  m.ButtonTextColour,      m.WindowTextColour,        m.HilightColour,
-        m.HilightTextColour, m.ButtonShadowColour,    m.ButtonHilightColour,     m.MenuColour,
-        m.MenuTextColour,    m.TitleTextActiveColour, m.TitleTextNoActiveColour,
-    };
+    const std::vector<skin::Colour>& colours = skin->Colours();
     const auto index = static_cast<size_t>(which);
-    if (index >= std::size(colours)) {
+    if (index >= colours.size()) {
         return Fail(KanvioSkinBadArgument, "There is no skin colour " + std::to_string(index));
     }
     *colour = skin::ResolveColour(colours[index]);

@@ -1,5 +1,6 @@
 #include "skin/Library/LoadedSkin.h"
 
+#include "skin/WinSkinData/SkinModel.h"
 #include "tools/skinview/SkinSource.h"
 
 namespace skinlib {
@@ -26,9 +27,15 @@ TLoadedSkin::TLoadedSkin(std::vector<uint8_t> package) : package_(std::move(pack
     const auto hear = [&](const std::string& text) {
         notice += notice.empty() ? text : "\n" + text;
     };
-    if (!model_.LoadSkin(package_, hear)) {
-        throw TRefusal(model_.refusal.empty() ? notice : model_.refusal);
+    skin::TSkinModel model;
+    if (!model.LoadSkin(package_, hear)) {
+        throw TRefusal(model.refusal.empty() ? notice : model.refusal);
     }
+    const skin::TSkinModel& m = model;
+    colours_ = {
+        m.ButtonFaceColour,  m.ButtonTextColour,      m.WindowTextColour,       m.HilightColour,
+        m.HilightTextColour, m.ButtonShadowColour,    m.ButtonHilightColour,    m.MenuColour,
+        m.MenuTextColour,    m.TitleTextActiveColour, m.TitleTextNoActiveColour};
 }
 
 std::vector<uint8_t> ReadPackageFile(const std::filesystem::path& path) {

@@ -1,12 +1,13 @@
-// A skin loaded through the interface: the package's bytes and the skin read
-// from them at 96 DPI, for its colours. The engine reads its own copy of the
-// package when the skin is shown, so a loaded skin may go at any time.
+// A skin loaded through the interface: the package's bytes, checked by
+// reading the skin from them once, and the skin's colours a program draws
+// with. The engine reads its own copy of the package when the skin is
+// shown, so a loaded skin may go at any time.
 //
 // Error policy: what is no usable skin throws TRefusal with the reason a
 // user can be shown, worded as skinpack words it.
 #pragma once
 
-#include "skin/WinSkinData/SkinModel.h"
+#include "skin/WinSkinData/SkinColours.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -27,11 +28,13 @@ public:
     virtual ~TLoadedSkin() = default;
 
     const std::vector<uint8_t>& Package() const { return package_; }
-    const skin::TSkinModel& Model() const { return model_; }
+    // The colours in the order of KanvioSkinColour, as the skin gives them
+    // (system colours unresolved).
+    const std::vector<skin::Colour>& Colours() const { return colours_; }
 
 private:
     std::vector<uint8_t> package_;
-    skin::TSkinModel model_;
+    std::vector<skin::Colour> colours_;
 };
 
 // A package file's bytes.
