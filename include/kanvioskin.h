@@ -15,10 +15,12 @@
  * freed skin, a window that is gone or belongs to another thread, and a
  * package that is no skin are refused with a reason.
  *
- * The engine skins the windows of one thread, the first that calls
- * KanvioSkinStart; calls from another thread are refused
- * (KanvioSkinWrongThread), except loading, freeing and reading colours,
- * which any thread may do.
+ * Windows belong to the thread that made them, and so does the engine: each
+ * thread that calls KanvioSkinStart has its windows skinned, and
+ * KanvioSkinStop and KanvioSkinLeaveWindow act on the calling thread's
+ * windows only (a window of another thread is refused with
+ * KanvioSkinWrongThread). Loading, freeing, reading colours and leaving a
+ * window class native may be done from any thread, for every thread.
  *
  * Once it has skinned a window the library stays loaded until the process
  * ends (FreeLibrary then leaves it in place): the windows' procedures and
@@ -55,9 +57,9 @@ typedef enum KanvioSkinResult {
     /* A null pointer, a skin that was freed or never loaded, a window that
      * does not exist, or a value out of range. */
     KanvioSkinBadArgument = 2,
-    /* The engine runs on another thread, or the window belongs to one. */
+    /* The window belongs to another thread. */
     KanvioSkinWrongThread = 3,
-    /* Nothing was skinned yet (stopping before starting). */
+    /* The calling thread skins nothing (stopping before starting). */
     KanvioSkinNotStarted = 4
 } KanvioSkinResult;
 
@@ -78,8 +80,9 @@ typedef enum KanvioSkinColour {
 
 /* A launcher that loads kanvioskin.dll into a program it starts suspended
  * (as skinrun does) names the skin package's full path in this environment
- * variable of the program: the library then skins the program's main thread
- * from its first message on, and clears the variable. */
+ * variable of the program: the library then skins every GUI thread of the
+ * program, those there already and those it starts later, each from the
+ * first of its windows activated on, and clears the variable. */
 #define KANVIOSKIN_RUN_PACKAGE L"KANVIO_SKINRUN_PACKAGE"
 
 /* Loads a skin package file (*.skn). */

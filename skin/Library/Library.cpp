@@ -11,6 +11,7 @@
 #include "toolkit/Text.h"
 
 #include <filesystem>
+#include <map>
 #include <mutex>
 #include <new>
 #include <set>
@@ -34,9 +35,23 @@ bool IsLive(const KanvioSkin* skin) {
     return skin && LiveSkins().count(skin) != 0;
 }
 
+// The engines of the threads, each made by its thread's first call that
+// needs one. Not thread_local: a thread that ends looks its engine up when
+// its thread_local objects may no longer be touched (ThreadEnd.cpp).
+std::mutex EnginesLock;
+std::map<DWORD, std::unique_ptr<skinlib::TThreadEngine>>& Engines() {
+    static std::map<DWORD, std::unique_ptr<skinlib::TThreadEngine>> engines;
+    return engines;
+}
+
+// The calling thread's engine; the thread alone uses it.
 skinlib::TThreadEngine& Engine() {
-    static skinlib::TThreadEngine engine;
-    return engine;
+    const std::lock_guard lock(EnginesLock);
+    std::unique_ptr<skinlib::TThreadEngine>& engine = Engines()[GetCurrentThreadId()];
+    if (!engine) {
+        engine = std::make_unique<skinlib::TThreadEngine>();
+    }
+    return *engine;
 }
 
 KanvioSkinResult Fail(KanvioSkinResult result, const std::string& why) {
@@ -89,17 +104,6 @@ KanvioSkinResult LoadNamed(const wchar_t* path, KanvioSkin** skin, const char* u
 }
 constexpr const char* NotASkin = "The skin handle is null, or its skin was freed";
 
-// The engine's thread may call; any thread may before it started.
-bool OnEngineThread() {
-    const DWORD thread = Engine().Thread();
-    return thread == 0 || thread == GetCurrentThreadId();
-}
-
-std::string OtherThread() {
-    return "The skin engine runs on thread " + std::to_string(Engine().Thread()) + "; thread " +
-           std::to_string(GetCurrentThreadId()) + " cannot change it";
-}
-
 // Window procedures and the hook lead into this library once it skinned a
 // window: it stays until the process ends.
 void StayLoaded() {
@@ -114,16 +118,34 @@ KanvioSkinResult CheckWindow(HWND window) {
         return Fail(KanvioSkinBadArgument, "The window handle is null, or its window is gone");
     }
     const DWORD owner = GetWindowThreadProcessId(window, nullptr);
-    const DWORD engine = Engine().Thread() ? Engine().Thread() : GetCurrentThreadId();
-    if (owner != engine) {
-        return Fail(KanvioSkinWrongThread, "The window belongs to thread " + std::to_string(owner) +
-                                               "; the skin engine skins thread " +
-                                               std::to_string(engine));
+    if (owner != GetCurrentThreadId()) {
+        return Fail(KanvioSkinWrongThread,
+                    "The window belongs to thread " + std::to_string(owner) +
+                        "; only that thread's skin engine can change it, not thread " +
+                        std::to_string(GetCurrentThreadId()) + "'s");
     }
     return KanvioSkinOk;
 }
 
 } // namespace
+
+namespace skinlib {
+
+void EndThreadEngine() {
+    std::unique_ptr<TThreadEngine> engine;
+    {
+        const std::lock_guard lock(EnginesLock);
+        const auto found = Engines().find(GetCurrentThreadId());
+        if (found == Engines().end()) {
+            return;
+        }
+        engine = std::move(found->second);
+        Engines().erase(found);
+    }
+    engine->End();
+}
+
+} // namespace skinlib
 
 extern "C" {
 
@@ -164,9 +186,6 @@ KanvioSkinResult KanvioSkinStart(const KanvioSkin* skin) {
     if (!IsLive(skin)) {
         return Fail(KanvioSkinBadArgument, NotASkin);
     }
-    if (!OnEngineThread()) {
-        return Fail(KanvioSkinWrongThread, OtherThread());
-    }
     return Guarded([&] {
         StayLoaded();
         Engine().Start(skin->Package());
@@ -175,11 +194,9 @@ KanvioSkinResult KanvioSkinStart(const KanvioSkin* skin) {
 }
 
 KanvioSkinResult KanvioSkinStop(void) {
-    if (!OnEngineThread()) {
-        return Fail(KanvioSkinWrongThread, OtherThread());
-    }
     if (!Engine().Running()) {
-        return Fail(KanvioSkinNotStarted, "No window is skinned: the engine was not started");
+        return Fail(KanvioSkinNotStarted,
+                    "No window of this thread is skinned: the engine was not started on it");
     }
     return Guarded([&] {
         Engine().Stop();
@@ -191,9 +208,6 @@ KanvioSkinResult KanvioSkinLeaveWindow(HWND window) {
     if (const KanvioSkinResult checked = CheckWindow(window); checked != KanvioSkinOk) {
         return checked;
     }
-    if (!OnEngineThread()) {
-        return Fail(KanvioSkinWrongThread, OtherThread());
-    }
     return Guarded([&] {
         Engine().LeaveWindow(window);
         return Succeed();
@@ -204,11 +218,8 @@ KanvioSkinResult KanvioSkinLeaveClass(const wchar_t* className) {
     if (!className || !*className) {
         return Fail(KanvioSkinBadArgument, "No window class was named");
     }
-    if (!OnEngineThread()) {
-        return Fail(KanvioSkinWrongThread, OtherThread());
-    }
     return Guarded([&] {
-        Engine().LeaveClass(tk::Narrow(className));
+        skinlib::TThreadEngine::LeaveClass(tk::Narrow(className));
         return Succeed();
     });
 }

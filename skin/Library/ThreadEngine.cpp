@@ -8,6 +8,7 @@
 #include "toolkit/win32/WindowClass.h"
 
 #include <algorithm>
+#include <mutex>
 
 namespace skinlib {
 namespace {
@@ -27,11 +28,31 @@ std::vector<HWND> ThreadWindows(DWORD thread) {
     return windows;
 }
 
+// What the engines of all threads share: the classes left native (lower
+// case), and the engine windows to tell when one is added.
+struct TShared {
+    std::mutex lock;
+    std::vector<std::string> leftClasses;
+    std::vector<HWND> engineWindows;
+};
+
+TShared& Shared() {
+    static TShared shared;
+    return shared;
+}
+
 } // namespace
 
 TThreadEngine::TThreadEngine() = default;
 
-TThreadEngine::~TThreadEngine() = default;
+// A thread that ends has taken its engine down already (EndThreadEngine);
+// the main thread's engine at the process's end is left to the system: the
+// thread's other engine objects may be gone by then.
+TThreadEngine::~TThreadEngine() {
+    if (data_) {
+        (void)data_.release();
+    }
+}
 
 void TThreadEngine::Start(const std::vector<uint8_t>& package) {
     if (data_) {
@@ -48,11 +69,14 @@ void TThreadEngine::Start(const std::vector<uint8_t>& package) {
                        std::to_string(GetLastError()) + ")");
     }
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    {
+        const std::lock_guard lock(Shared().lock);
+        Shared().engineWindows.push_back(window_);
+    }
     data_ = std::make_unique<skin::TSkinData>(nullptr);
     data_->OnFormSkin = [this](skin::TSkinData&, const std::string& className, bool& doSkin) {
         doSkin = !IsLeftClass(className);
     };
-    thread_ = GetCurrentThreadId();
     if (!data_->SetSkinStream(package)) {
         const std::string refusal = data_->refusal;
         TakeDown();
@@ -128,8 +152,11 @@ void TThreadEngine::ReleaseLeftWindows() {
 void TThreadEngine::TakeDown() {
     data_.reset();
     skin::SkinManager.reset();
-    thread_ = 0;
     if (window_) {
+        {
+            const std::lock_guard lock(Shared().lock);
+            std::erase(Shared().engineWindows, window_);
+        }
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
         DestroyWindow(window_);
         window_ = nullptr;
@@ -143,19 +170,26 @@ void TThreadEngine::LeaveWindow(HWND window) {
 
 void TThreadEngine::LeaveClass(const std::string& className) {
     const std::string lower = skintext::LowerAscii(className);
-    if (!IsLeftClass(lower)) {
-        leftClasses_.push_back(lower);
+    TShared& shared = Shared();
+    const std::lock_guard lock(shared.lock);
+    if (std::find(shared.leftClasses.begin(), shared.leftClasses.end(), lower) ==
+        shared.leftClasses.end()) {
+        shared.leftClasses.push_back(lower);
     }
-    Post();
+    for (HWND window : shared.engineWindows) {
+        PostMessageW(window, CarryOutMessage, 0, 0);
+    }
 }
 
-bool TThreadEngine::IsLeftClass(const std::string& className) const {
-    return std::find(leftClasses_.begin(), leftClasses_.end(), skintext::LowerAscii(className)) !=
-           leftClasses_.end();
+bool TThreadEngine::IsLeftClass(const std::string& className) {
+    TShared& shared = Shared();
+    const std::lock_guard lock(shared.lock);
+    return std::find(shared.leftClasses.begin(), shared.leftClasses.end(),
+                     skintext::LowerAscii(className)) != shared.leftClasses.end();
 }
 
 void TThreadEngine::SkinOpenWindows() {
-    for (HWND window : ThreadWindows(thread_)) {
+    for (HWND window : ThreadWindows(GetCurrentThreadId())) {
         if (IsWindowVisible(window)) {
             skin::SkinManager->SkinWindow(window);
         }

@@ -1,6 +1,9 @@
-// The engine as the library runs it: one skin component, not owned by any
-// form, skinning every window of the thread that started it; the windows
-// and window classes the program left native.
+// The engine as the library runs it on one thread: one skin component, not
+// owned by any form, skinning every window of the thread that started it,
+// beside the thread's own manager (windows, hooks and timers belong to a
+// thread, so each GUI thread that skins has an engine of its own); the
+// windows the program left native. The window classes left native are the
+// process's: every thread's engine honours them.
 //
 // The first start skins the open windows before it returns. Switching to
 // another skin, stopping and leaving windows native are carried out by a
@@ -32,12 +35,11 @@ namespace skinlib {
 class TThreadEngine {
 public:
     TThreadEngine();
+    // A thread that ends with its engine running takes it down.
     ~TThreadEngine();
     TThreadEngine(const TThreadEngine&) = delete;
     TThreadEngine& operator=(const TThreadEngine&) = delete;
 
-    // The thread the engine skins; 0 while it is not running.
-    DWORD Thread() const { return thread_; }
     // Started, and no stop pending.
     bool Running() const { return data_ && !stopPending_; }
 
@@ -47,7 +49,15 @@ public:
     // Every window back to its native drawing, and the engine taken down.
     void Stop();
     void LeaveWindow(HWND window);
-    void LeaveClass(const std::string& className);
+    // Every engine, of every thread, lets the class's windows go.
+    static void LeaveClass(const std::string& className);
+
+    // The thread ends: the engine goes down now if it runs.
+    void End() {
+        if (data_) {
+            TakeDown();
+        }
+    }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -56,16 +66,18 @@ private:
     // Takes the frames off the windows and classes left native.
     void ReleaseLeftWindows();
     void TakeDown();
-    bool IsLeftClass(const std::string& className) const;
+    static bool IsLeftClass(const std::string& className);
     // Frames every visible top-level window of the thread.
     void SkinOpenWindows();
 
     std::unique_ptr<skin::TSkinData> data_;
     HWND window_ = nullptr;
-    DWORD thread_ = 0;
     bool stopPending_ = false;
-    std::vector<uint8_t> pendingPackage_;  // empty when no switch is pending
-    std::vector<std::string> leftClasses_; // lower case
+    std::vector<uint8_t> pendingPackage_; // empty when no switch is pending
 };
+
+// Takes the calling thread's engine down, if it has one running: called as
+// the thread ends (ThreadEnd.cpp).
+void EndThreadEngine();
 
 } // namespace skinlib

@@ -37,7 +37,7 @@ void BlitPiece(HDC dc, int x, int y, const TDib& piece) {
 } // namespace
 
 TDib& FrameScratch() {
-    static TDib scratch;
+    thread_local TDib scratch;
     return scratch;
 }
 

@@ -387,7 +387,7 @@ private:
     std::vector<tk::MessageHandler> oldFormHandlers_;
 };
 
-// The engine's scratch bitmap for menu-bar painting: none paints without it.
+// The calling thread's scratch bitmap for the engine's off-screen painting.
 TDib& FrameScratch();
 
 // The system's menu font (the menus the engine draws use it), bold for a

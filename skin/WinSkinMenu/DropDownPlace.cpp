@@ -10,7 +10,7 @@ struct TPlacing {
 };
 
 TPlacing& Placing() {
-    static TPlacing placing;
+    thread_local TPlacing placing;
     return placing;
 }
 

@@ -18,7 +18,7 @@
 namespace skin {
 namespace {
 
-// What the hook knows about the drop-down open now (one at a time).
+// What the hook knows about the thread's drop-down open now (one at a time).
 struct TTracking {
     HHOOK MenuHook = nullptr;
     TWinSkinMenu* trackingBar = nullptr;
@@ -31,7 +31,7 @@ struct TTracking {
 };
 
 TTracking& Tracking() {
-    static TTracking tracking;
+    thread_local TTracking tracking;
     return tracking;
 }
 

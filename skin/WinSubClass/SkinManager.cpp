@@ -37,7 +37,7 @@ tk::Form* OwnerForm(const TSkinData& data) {
 
 } // namespace
 
-std::unique_ptr<TSkinManage> SkinManager;
+thread_local std::unique_ptr<TSkinManage> SkinManager;
 
 TSkinManage& EnsureSkinManager() {
     if (!SkinManager) {

@@ -1,5 +1,7 @@
-// TSkinManage: the skin engine's one coordinator per process (SkinManager).
-// A WH_CBT hook on the GUI thread reports every window that is activated; the
+// TSkinManage: the skin engine's one coordinator per GUI thread
+// (SkinManager). Windows, hooks and timers belong to a thread, so each thread
+// that skins has a manager of its own and they never meet: its WH_CBT hook
+// reports every window of the thread that is activated; the
 // manager decides whether it is skinned and with which skin component, and
 // attaches a form frame (TWinSkinForm) to it. Switching skinning on or off,
 // and taking a new skin, are carried out by a 250 ms action timer so that a
@@ -167,8 +169,9 @@ private:
     HWND FMdiClient = nullptr;
 };
 
-// The process's manager: none until the first skin component has loaded.
-extern std::unique_ptr<TSkinManage> SkinManager;
+// The calling thread's manager: none until the thread's first skin component
+// has loaded.
+extern thread_local std::unique_ptr<TSkinManage> SkinManager;
 
 // Creates SkinManager when there is none yet; answers it.
 TSkinManage& EnsureSkinManager();

@@ -23,6 +23,7 @@ namespace {
 
 constexpr const wchar_t* PlainClass = L"LibraryTestWindow";
 constexpr const wchar_t* OtherClass = L"LibraryTestOther";
+constexpr const wchar_t* WorkerClass = L"LibraryTestWorker";
 constexpr int ButtonId = 100;
 constexpr int CheckId = 101;
 constexpr int GroupId = 102;
@@ -151,6 +152,7 @@ protected:
     void SetUp() override {
         RegisterTestClass(PlainClass);
         RegisterTestClass(OtherClass);
+        RegisterTestClass(WorkerClass);
         ASSERT_EQ(KanvioSkinLoadFile(Wide(SkinPath("kanvio_neon")).c_str(), &neon_), KanvioSkinOk)
             << KanvioSkinLastError();
     }
@@ -348,14 +350,18 @@ TEST_F(Library, BadArgumentsAreRefusedWithAReasonAndNothingElseHappens) {
     EXPECT_TRUE(refused(KanvioSkinLeaveWindow(gone), KanvioSkinBadArgument, L"gone"));
     EXPECT_TRUE(refused(KanvioSkinLeaveWindow(nullptr), KanvioSkinBadArgument, L"null"));
     EXPECT_TRUE(refused(KanvioSkinLeaveClass(L""), KanvioSkinBadArgument, L"class"));
-    ASSERT_EQ(KanvioSkinStart(neon_), KanvioSkinOk);
-    // The other thread keeps its window until it is told to end.
-    KanvioSkinResult fromOtherThread = KanvioSkinOk;
+    // A window of another thread is that thread's engine's to change.
     HWND othersWindow = nullptr;
+    std::thread other([&] {
+        othersWindow = CreateWindowExW(0, PlainClass, L"", WS_OVERLAPPEDWINDOW, 0, 0, 50, 50,
+                                       nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    });
+    other.join();
+    // The thread has ended, so its window too: make one that lives.
+    EXPECT_TRUE(refused(KanvioSkinLeaveWindow(othersWindow), KanvioSkinBadArgument, L"gone"));
     const HANDLE made = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     const HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    std::thread other([&] {
-        fromOtherThread = KanvioSkinStart(neon_);
+    std::thread keeper([&] {
         othersWindow = CreateWindowExW(0, PlainClass, L"", WS_OVERLAPPEDWINDOW, 0, 0, 50, 50,
                                        nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
         SetEvent(made);
@@ -363,10 +369,9 @@ TEST_F(Library, BadArgumentsAreRefusedWithAReasonAndNothingElseHappens) {
         DestroyWindow(othersWindow);
     });
     WaitForSingleObject(made, INFINITE);
-    EXPECT_EQ(fromOtherThread, KanvioSkinWrongThread);
     EXPECT_TRUE(refused(KanvioSkinLeaveWindow(othersWindow), KanvioSkinWrongThread, L"belongs to"));
     SetEvent(done);
-    other.join();
+    keeper.join();
     CloseHandle(done);
     CloseHandle(made);
 
@@ -376,6 +381,72 @@ TEST_F(Library, BadArgumentsAreRefusedWithAReasonAndNothingElseHappens) {
     ASSERT_TRUE(model.LoadSkin(ReadFile(SkinPath("kanvio_neon"))));
     EXPECT_EQ(colour, tk::ResolveColour(model.ButtonFaceColour));
     EXPECT_STREQ(KanvioSkinLastError(), L"");
+}
+
+// What a thread of its own saw of its window, step by step.
+struct TWorkerSaw {
+    KanvioSkinResult started = KanvioSkinRefused;
+    bool skinned = false;
+    bool nativeAfterStop = false;
+    bool leftClassWentNative = false;
+    bool endedRunning = false;
+};
+
+TEST_F(Library, EachThreadSkinsItsOwnWindowsAndStopsThemAlone) {
+    HWND mine = MakeWindow(PlainClass, 40);
+    const guitest::Capture native = TitleOf(mine);
+    ASSERT_EQ(KanvioSkinStart(neon_), KanvioSkinOk) << KanvioSkinLastError();
+    guitest::PumpUntilIdle();
+    ASSERT_NE(ProcOf(mine), PlainProc);
+
+    // The worker skins its windows beside ours; the main thread's steps
+    // between its own wait on events.
+    TWorkerSaw saw;
+    const HANDLE workerReady = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    const HANDLE mainDone = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    std::thread worker([&] {
+        saw.started = KanvioSkinStart(neon_);
+        HWND window = MakeWindow(PlainClass, 420);
+        HWND other = MakeWindow(WorkerClass, 200);
+        saw.skinned = ProcOf(window) != PlainProc && ProcOf(other) != PlainProc;
+        SetEvent(workerReady);
+        // The main thread leaves the other class native for every thread.
+        WaitForSingleObject(mainDone, INFINITE);
+        guitest::PumpUntilIdle();
+        saw.leftClassWentNative = ProcOf(other) == PlainProc && ProcOf(window) != PlainProc;
+        saw.nativeAfterStop = KanvioSkinStop() == KanvioSkinOk;
+        guitest::PumpUntilIdle();
+        saw.nativeAfterStop = saw.nativeAfterStop && ProcOf(window) == PlainProc;
+        SetEvent(workerReady);
+        // Started again and ended with the engine running: the thread's end
+        // takes it down.
+        WaitForSingleObject(mainDone, INFINITE);
+        saw.endedRunning = KanvioSkinStart(neon_) == KanvioSkinOk;
+        guitest::PumpUntilIdle();
+        saw.endedRunning = saw.endedRunning && ProcOf(window) != PlainProc;
+        DestroyWindow(other);
+        DestroyWindow(window);
+    });
+    WaitForSingleObject(workerReady, INFINITE);
+    EXPECT_EQ(saw.started, KanvioSkinOk);
+    EXPECT_TRUE(saw.skinned) << "the worker's windows are skinned by its own engine";
+    ASSERT_EQ(KanvioSkinLeaveClass(WorkerClass), KanvioSkinOk);
+    SetEvent(mainDone);
+    WaitForSingleObject(workerReady, INFINITE);
+    EXPECT_TRUE(saw.leftClassWentNative) << "a class left native by another thread";
+    EXPECT_TRUE(saw.nativeAfterStop) << "the worker's stop gave its window back";
+    // The worker's stop left this thread's engine and window as they were.
+    guitest::PumpUntilIdle();
+    EXPECT_NE(ProcOf(mine), PlainProc);
+    SetEvent(mainDone);
+    worker.join();
+    EXPECT_TRUE(saw.endedRunning);
+    RedrawWindow(mine, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    guitest::PumpUntilIdle();
+    EXPECT_TRUE(Skinned(mine, PlainProc, native)) << "this thread's frame still paints";
+    CloseHandle(mainDone);
+    CloseHandle(workerReady);
+    DestroyWindow(mine);
 }
 
 TEST_F(Library, FreeingTheLibraryWhileWindowsAreSkinnedLeavesItInPlace) {
