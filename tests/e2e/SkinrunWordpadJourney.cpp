@@ -10,7 +10,9 @@ namespace e2e {
 namespace {
 
 // Where wordpad's parts lie in its window at 96 DPI in the Neon skin: the
-// View menu's title and its Ruler item, the ruler, the top of the page.
+// Edit and View menus' titles, the Ruler item, the ruler, the top of the
+// page.
+constexpr int EditMenuX = 55;
 constexpr int ViewMenuX = 88;
 constexpr int RulerItemY = 101;
 constexpr int RulerTop = 105;
@@ -61,6 +63,21 @@ TEST_F(SkinrunJourney, WordpadIsSkinnedThroughItsFontDialogMenusAndWindowChanges
     StepWhen("ruler-off", "the ruler gone", [&](const Picture& s) {
         return CountChanged(s, before, ruler) > 200 && !MostlyDark(s, dropDown);
     });
+
+    // The Edit menu by mouse, in the skin, and away again with Escape.
+    const Picture rulerOff = Settle();
+    Screen().Click({window.left + EditMenuX, window.top + MenuRowY});
+    const Box editDropDown{window.left + EditMenuX - 5, window.top + FirstItemY + 10, 90, 150};
+    StepWhen("edit-menu", "the Edit drop-down in the skin",
+             [&](const Picture& s) { return MostlyDark(s, editDropDown); });
+    Screen().Key("Escape");
+    Screen().Key("Escape");
+    // The page where the drop-down lay is as it was (the tool bar above it
+    // follows the Edit menu's commands, enabled or not).
+    const Box underDropDown{editDropDown.left, window.top + PageTop - 20, editDropDown.width,
+                            window.height - PageTop - 10};
+    StepWhen("edit-menu-closed", "the Edit drop-down gone",
+             [&](const Picture& s) { return CountChanged(s, rulerOff, underDropDown) == 0; });
 
     // The window follows a drag of its corner outwards, frame and all.
     const Point corner{window.Right() - 3, window.Bottom() - 3};
