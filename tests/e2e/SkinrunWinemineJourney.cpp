@@ -20,21 +20,33 @@ constexpr int IntermediateY = 137;
 constexpr int Square = 16;
 constexpr int ShortFall = 12;
 
+// Most of the Game drop-down, below its first item, over the board.
+Box DropDown(const Box& window) {
+    return {window.left + 16, window.top + FirstItemY + 10, 120, 120};
+}
+
 TEST_F(SkinrunJourney, WinemineIsSkinnedThroughItsMenusCustomDialogAndWindowChanges) {
     const std::string title = "WineMine";
     const Box launched = LaunchSkinned("winemine.exe", title).box;
     StepWhen("skinned", "the title and menu bars in the skin's dark colours",
              [&](const Picture& s) { return MostlyDark(s, Bars(launched)); });
-    // The skin's frame, wider than the system's, widens the window around
-    // the board as it takes the skin.
+
+    // By keyboard: Alt+G, B starts a beginner's board of 9 by 9, whatever
+    // board the last game left.
+    Screen().Key("alt+g");
+    Step("game-menu-by-keyboard");
+    Screen().Key("b");
+    StepWhen("beginner", "the drop-down gone and the window in the skin", [&](const Picture& s) {
+        const Box now = WindowOf(title);
+        return !MostlyDark(s, DropDown(now)) && MostlyDark(s, Bars(now));
+    });
     const Box beginner = WindowOf(title);
 
     // By mouse: Game, in the skin, then Intermediate: a board of 16 by 16
     // where the beginner's is 9 by 9.
     Screen().Click({beginner.left + GameMenuX, beginner.top + MenuRowY});
-    const Box dropDown{beginner.left + 16, beginner.top + FirstItemY + 10, 120, 120};
     StepWhen("game-menu", "the Game drop-down in the skin",
-             [&](const Picture& s) { return MostlyDark(s, dropDown); });
+             [&](const Picture& s) { return MostlyDark(s, DropDown(beginner)); });
     Screen().Click({beginner.left + GameMenuX + 30, beginner.top + IntermediateY});
     StepWhen("intermediate", "the window around a board of 16 by 16, in the skin",
              [&](const Picture& s) {
@@ -44,10 +56,10 @@ TEST_F(SkinrunJourney, WinemineIsSkinnedThroughItsMenusCustomDialogAndWindowChan
                         MostlyDark(s, Bars(now));
              });
 
-    // By keyboard: Alt+G, C opens the Custom dialog in the skin; rows,
-    // columns and mines typed over its numbers, and OK.
+    // By keyboard again: Alt+G, C opens the Custom dialog in the skin;
+    // rows, columns and mines typed over its numbers, and OK.
     Screen().Key("alt+g");
-    Step("game-menu-by-keyboard");
+    Step("game-menu-again");
     Screen().Key("c");
     const std::string customTitle = "Custom Game";
     const Box custom = WindowOf(customTitle);
