@@ -13,6 +13,7 @@
 #include "skin/WinSkinData/WinSkinData.h"
 #include "skin/WinSubClass/EngineTrace.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace skin {
@@ -85,7 +86,12 @@ public:
 };
 
 // The drop-down's items are drawn by the skin while it is open; the ones
-// that were not owner-drawn become plain items again when it closes.
+// that were not owner-drawn become plain items again when it closes. The
+// skin finds an item it draws by its command, so a submenu's item that
+// shares its command with another item of its menu (an extended menu
+// resource gives its submenus 0, as its separators have) carries its
+// submenu's handle as its command meanwhile; a submenu's item sends no
+// command, so the program never sees the stand-in.
 class TOwnerDrawnItems {
 public:
     explicit TOwnerDrawnItems(HMENU menu) { Take(menu); }
@@ -95,9 +101,18 @@ public:
         for (const auto& [menu, position] : taken_) {
             SetOwnerDrawn(menu, position, false);
         }
+        for (const TRenamed& renamed : renamed_) {
+            SetCommand(renamed.menu, renamed.position, renamed.command);
+        }
     }
 
 private:
+    struct TRenamed {
+        HMENU menu;
+        UINT position;
+        UINT command;
+    };
+
     static void SetOwnerDrawn(HMENU menu, UINT position, bool on) {
         MENUITEMINFOW info{};
         info.cbSize = sizeof(info);
@@ -110,13 +125,35 @@ private:
             SetMenuItemInfoW(menu, position, TRUE, &info);
         }
     }
-    void Take(HMENU menu) {
+    static void SetCommand(HMENU menu, UINT position, UINT command) {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_ID;
+        info.wID = command;
+        SetMenuItemInfoW(menu, position, TRUE, &info);
+    }
+    static std::vector<UINT> Commands(HMENU menu) {
+        std::vector<UINT> commands;
         for (int i = 0, count = GetMenuItemCount(menu); i < count; ++i) {
             MENUITEMINFOW info{};
             info.cbSize = sizeof(info);
-            info.fMask = MIIM_FTYPE | MIIM_SUBMENU;
+            info.fMask = MIIM_ID;
+            commands.push_back(GetMenuItemInfoW(menu, UINT(i), TRUE, &info) ? info.wID : 0);
+        }
+        return commands;
+    }
+    void Take(HMENU menu) {
+        const std::vector<UINT> commands = Commands(menu);
+        for (int i = 0, count = GetMenuItemCount(menu); i < count; ++i) {
+            MENUITEMINFOW info{};
+            info.cbSize = sizeof(info);
+            info.fMask = MIIM_FTYPE | MIIM_SUBMENU | MIIM_ID;
             if (!GetMenuItemInfoW(menu, UINT(i), TRUE, &info)) {
                 continue;
+            }
+            if (info.hSubMenu && std::count(commands.begin(), commands.end(), info.wID) > 1) {
+                SetCommand(menu, UINT(i), UINT(reinterpret_cast<UINT_PTR>(info.hSubMenu)));
+                renamed_.push_back({menu, UINT(i), info.wID});
             }
             if (!(info.fType & MFT_OWNERDRAW)) {
                 SetOwnerDrawn(menu, UINT(i), true);
@@ -128,6 +165,7 @@ private:
         }
     }
     std::vector<std::pair<HMENU, UINT>> taken_;
+    std::vector<TRenamed> renamed_;
 };
 
 // The drop-down's state as the arrow keys see it: whether a submenu of it

@@ -1,75 +1,18 @@
 // Programs no one here wrote, run skinned by skinrun: Wine's own notepad, as a
 // person uses it, by mouse and keyboard, through its menus and dialogs, its
 // window resized, minimised and restored, and closed.
-#include "tests/e2e/Journey.h"
+#include "tests/e2e/SkinrunJourney.h"
 
-#include <algorithm>
-#include <fstream>
 #include <string>
 
 namespace e2e {
 namespace {
 
 // Where notepad's parts lie in its window at 96 DPI in the Neon skin: the
-// menu bar's row and its titles, the first item of a drop-down, the first
-// line of the page, the status bar.
-constexpr int MenuRowY = 38;
-constexpr int EditMenuX = 55;
+// menu bar's titles, the first line of the page, the status bar.
 constexpr int ViewMenuX = 135;
-constexpr int FirstItemY = 61;
 constexpr int PageTop = 52;
 constexpr int StatusBarHeight = 22;
-// The title bar, and the title and menu bars together.
-constexpr int TitleHeight = 26;
-constexpr int BarsHeight = 46;
-constexpr Rgb Paper = MakeRgb(255, 255, 255);
-
-// The Neon skin is dark everywhere Wine's own frame and menu bar are light
-// or blue.
-bool Dark(Rgb colour) {
-    return ((colour >> 16) & 0xFF) < 0x50 && ((colour >> 8) & 0xFF) < 0x50 &&
-           (colour & 0xFF) < 0x60;
-}
-
-// Most of the box is dark (title bars are gradients: no one colour
-// dominates them).
-bool MostlyDark(const Picture& screen, const Box& box) {
-    int dark = 0;
-    for (int y = std::max(box.top, 0); y < std::min(box.Bottom(), screen.height); ++y) {
-        for (int x = std::max(box.left, 0); x < std::min(box.Right(), screen.width); ++x) {
-            dark += Dark(screen.At({x, y}));
-        }
-    }
-    return dark * 10 > box.width * box.height * 7;
-}
-
-Box Bars(const Box& window) {
-    return {window.left, window.top, window.width, BarsHeight};
-}
-
-Box Title(const Box& window) {
-    return {window.left, window.top, window.width, TitleHeight};
-}
-
-class SkinrunJourney : public Journey {
-protected:
-    // Runs `program` of the system through skinrun and returns its window.
-    ScreenWindow LaunchSkinned(const std::string& program, const std::string& title) {
-        return Launch("bin/skinrun.exe", {KANVIO_E2E_SKIN, "--", program}, title);
-    }
-    Box WindowOf(const std::string& title) { return WaitForWindow(title).box; }
-    // Lines of Wine's log that report an error in or about our library.
-    int LibraryErrors() {
-        std::ifstream log(Wine().LogFile());
-        int errors = 0;
-        for (std::string line; std::getline(log, line);) {
-            errors += line.find("err:") != std::string::npos &&
-                      (line.find("kanvioskin") != std::string::npos ||
-                       line.find("skinrun") != std::string::npos);
-        }
-        return errors;
-    }
-};
 
 TEST_F(SkinrunJourney, NotepadIsSkinnedThroughItsMenusDialogsAndWindowChanges) {
     const std::string title = "Untitled - Notepad";
@@ -154,14 +97,7 @@ TEST_F(SkinrunJourney, NotepadIsSkinnedThroughItsMenusDialogsAndWindowChanges) {
 
     // Closing asks about the words in the skin's box; No ends notepad well.
     Screen().Key("alt+F4");
-    StepWhen("save-question", "the question whether to save, in the skin", [&](const Picture& s) {
-        for (const ScreenWindow& w : Screen().Windows()) {
-            if (w.title == "Notepad") {
-                return MostlyDark(s, Title(w.box));
-            }
-        }
-        return false;
-    });
+    StepWhenSkinnedBox("save-question", "Notepad");
     Screen().Key("n");
     EXPECT_EQ(WaitForExit(), 0);
     EXPECT_EQ(LibraryErrors(), 0);

@@ -115,7 +115,8 @@ void WineSession::SetUserString(const std::string& key, const std::string& name,
         header += c == '\\' ? std::string("\\\\") : std::string(1, c);
     }
     header += "]";
-    const std::string line = RegistryQuoted(name) + "=" + RegistryQuoted(value) + "\n";
+    const std::string line = (name.empty() ? std::string("@") : RegistryQuoted(name)) + "=" +
+                             RegistryQuoted(value) + "\n";
     size_t at = text.find("\n" + header + " ");
     if (at == std::string::npos) {
         text += "\n" + header + " " + std::to_string(std::time(nullptr)) + "\n" + line;

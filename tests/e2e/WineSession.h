@@ -26,7 +26,7 @@ public:
 
     // Sets a value of the current user's registry before any program of
     // the session has started: `key` below HKEY_CURRENT_USER with single
-    // backslashes, a string value.
+    // backslashes, a string value; an empty `name` sets the key's default.
     void SetUserString(const std::string& key, const std::string& name, const std::string& value);
 
     // Sets the display scale, in dots per inch, before any program of the

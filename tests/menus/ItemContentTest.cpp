@@ -210,4 +210,53 @@ TEST_F(ItemContent, ANativeRadioItemShowsABulletAndABitmapItemItsPicture) {
     EXPECT_EQ(shown.Count(pictureRow, GetSysColor(COLOR_BTNSHADOW)), 0);
 }
 
+// An extended menu resource gives a submenu's item the command 0, the one
+// its separators have: the submenu's item still shows its caption on a row
+// of text, not a separator's line, and keeps its command once closed.
+TEST_F(ItemContent, ASubmenuSharingItsCommandWithASeparatorShowsItsCaption) {
+    AddMenuSkin();
+    HMENU native = CreateMenu();
+    HMENU edit = CreatePopupMenu();
+    HMENU extras = CreatePopupMenu();
+    AppendMenuW(extras, MF_STRING, 51, L"Selection &info");
+    AppendMenuW(edit, MF_STRING, 49, L"Read-&only");
+    AppendMenuW(edit, MF_STRING, 50, L"&Modified");
+    AppendMenuW(edit, MF_SEPARATOR, 0, nullptr);
+    MENUITEMINFOW submenu{};
+    submenu.cbSize = sizeof(submenu);
+    submenu.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
+    submenu.wID = 0;
+    submenu.hSubMenu = extras;
+    wchar_t caption[] = L"E&xtras";
+    submenu.dwTypeData = caption;
+    InsertMenuItemW(edit, 3, TRUE, &submenu);
+    AppendMenuW(native, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), L"&Edit");
+    HWND window = CreateWindowExW(0, RawClass, L"items", RawStyle, Bounds.left, Bounds.top, 380,
+                                  250, nullptr, native, GetModuleHandleW(nullptr), nullptr);
+    windows_.push_back(window);
+    ShowWindow(window, SW_SHOW);
+    SetForegroundWindow(window);
+    Settle();
+    const TShownMenu shown = ShowMenu(window, edit);
+    ASSERT_EQ(shown.rows.size(), 4u);
+    guitest::SaveForTest(shown.shot, "shared-command");
+    // The first row is selected; the second is text as the last should be.
+    const RECT& text = shown.rows[1];
+    const RECT& line = shown.rows[2];
+    const RECT& extrasRow = shown.rows[3];
+    EXPECT_EQ(extrasRow.bottom - extrasRow.top, text.bottom - text.top);
+    EXPECT_LT(line.bottom - line.top, text.bottom - text.top);
+    // Its caption in the text colour, about as much of it as "Modified".
+    const int modifiedInk = shown.Count(text, TOddSkin::MenuTextColour);
+    const int extrasInk = shown.Count(extrasRow, TOddSkin::MenuTextColour);
+    EXPECT_GT(modifiedInk, 0);
+    EXPECT_GT(extrasInk, modifiedInk / 2);
+    MENUITEMINFOW after{};
+    after.cbSize = sizeof(after);
+    after.fMask = MIIM_ID | MIIM_FTYPE;
+    ASSERT_TRUE(GetMenuItemInfoW(edit, 3, TRUE, &after));
+    EXPECT_EQ(after.wID, 0u);
+    EXPECT_EQ(after.fType & MFT_OWNERDRAW, 0u);
+}
+
 } // namespace

@@ -6,8 +6,10 @@
 // runs. skinrun waits for it and ends with its exit code.
 #include "include/kanvioskin.h"
 #include "tools/skinrun/CommandLine.h"
+#include "tools/skinrun/ProgramSearch.h"
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -94,7 +96,14 @@ int wmain(int argc, wchar_t** argv) {
     }
     KanvioSkinFree(skin);
 
-    std::wstring commandLine = skinrun::BuildCommandLine({argv + 3, argv + argc});
+    std::vector<std::wstring> words(argv + 3, argv + argc);
+    const std::optional<std::wstring> found = skinrun::FindProgram(words.front());
+    if (!found) {
+        return Fail(L"cannot find " + words.front() +
+                    L" on the search path or under the registry's App Paths");
+    }
+    words.front() = *found;
+    std::wstring commandLine = skinrun::BuildCommandLine(words);
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION program{};
