@@ -16,6 +16,7 @@
 #include "skin/WinSubClass/SkinComBox.h"
 #include "skin/WinSubClass/SkinEdit.h"
 #include "skin/WinSubClass/SkinGroupBox.h"
+#include "skin/WinSubClass/SkinHeader.h"
 #include "skin/WinSubClass/SkinManager.h"
 #include "skin/WinSubClass/SkinProgress.h"
 #include "skin/WinSubClass/SkinScControl.h"
@@ -130,6 +131,22 @@ template <class S> void AttachGroup(TWinSkinForm& frame, tk::Component& componen
 }
 
 // Tabs are skinned only when the kind is on and the skin draws tabs.
+bool ShowsWindowScrollBars(DWORD style) {
+    return (style & (WS_HSCROLL | WS_VSCROLL)) != 0;
+}
+
+// A list view's scroll bars, and its column header, which is the list
+// view's own child, out of reach of the walk over the window's children.
+void SkinListViewWindow(TWinSkinForm& frame, HWND window) {
+    if (frame.FSkinData->Skins(xcScrollbar)) {
+        AttachRaw<TSkinScrollbar>(frame, window);
+    }
+    HWND header = ListView_GetHeader(window);
+    if (header && !frame.FindControlByWindow(header)) {
+        AttachRaw<TSkinHeader>(frame, header);
+    }
+}
+
 bool SkinsTabs(const TWinSkinForm& frame) {
     return frame.FSkinData->Skins(xcTab) && frame.FSkinData->Tabs != nullptr;
 }
@@ -498,6 +515,13 @@ void TWinSkinForm::SkinChildWindow(HWND window) {
         } else {
             AttachRaw<TSkinScControl>(*this, window);
         }
+    } else if (className == "syslistview32") {
+        SkinListViewWindow(*this, window);
+    } else if ((ShowsWindowScrollBars(style) || className == "systreeview32") &&
+               FSkinData->Skins(xcScrollbar)) {
+        // A multi-line edit, a list box or a tree view: its scroll bars are
+        // the skin's, as on a form.
+        AttachRaw<TSkinScrollbar>(*this, window);
     } else if (className == "edit") {
         AttachRaw<TSkinEdit>(*this, window);
     } else if (className == "msctls_progress32") {
