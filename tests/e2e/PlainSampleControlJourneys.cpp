@@ -208,11 +208,11 @@ TEST_F(PlainSampleControlJourney, PagesAndRangesMoveByMouseAndKeysInTheSkin) {
     // The tab control: another page and back.
     Screen().Click(dialog.Tab(1));
     screen = StepChanged("tab-details", "the Details page's text", screen, dialog.TabPageText(),
-                         [&](const Picture& s) { return DarkFace(s, dialog.TabPage()); });
+                         [&](const Picture& s) { return DarkFace(s, dialog.TabPageMargin()); });
     Screen().Click(dialog.Tab(0));
     screen = StepWhen("tab-general-again", "the General page's text again", [&](const Picture& s) {
         return CountChanged(opened, s, dialog.TabPageText()) < Answered &&
-               DarkFace(s, dialog.TabPage());
+               DarkFace(s, dialog.TabPageMargin());
     });
 
     // The track bar drives the progress bar: dragged, then moved by keys.

@@ -66,6 +66,8 @@ constexpr int TreeRowHeight = 16;
 constexpr int TabCentres[] = {27, 82, 142};
 constexpr int TabRowCentre = 12;
 constexpr int TabRowHeight = 20;
+// The page's border below the tabs.
+constexpr int PageEdge = 4;
 constexpr int TrackChannelInset = 11;
 constexpr int TrackRange = 100;
 // The sample's scroll bars run from 0 to 100 with a page of 10, so the
@@ -300,14 +302,15 @@ Point ControlsDialog::Tab(int index) const {
     return {tabs.left + Scaled(TabCentres[index]), tabs.top + Scaled(TabRowCentre)};
 }
 
-Box ControlsDialog::TabPage() const {
-    const Box tabs = Units(283, 7, 130, 44);
-    return {tabs.left, tabs.top + Scaled(TabRowHeight), tabs.width,
-            tabs.height - Scaled(TabRowHeight)};
-}
-
 Box ControlsDialog::TabPageText() const {
     return Units(291, 28, 114, 18);
+}
+
+Box ControlsDialog::TabPageMargin() const {
+    const Box tabs = Units(283, 7, 130, 44);
+    const Box text = TabPageText();
+    const int top = tabs.top + Scaled(TabRowHeight + PageEdge);
+    return {text.left, top, text.width, text.top - top};
 }
 
 Box ControlsDialog::TrackBar() const {

@@ -83,10 +83,11 @@ public:
     Point TreeButton(int row) const;
     Point TreeItem(int row) const;
 
-    // The tab control: a tab, the page below the tabs, and the page's text.
+    // The tab control: a tab, the page's text, and the strip of the page
+    // between the tabs and the text.
     Point Tab(int index) const;
-    Box TabPage() const;
     Box TabPageText() const;
+    Box TabPageMargin() const;
 
     // The track bar, with where its thumb stands at a position (0 to 100).
     Box TrackBar() const;
