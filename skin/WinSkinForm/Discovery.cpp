@@ -524,6 +524,10 @@ void TWinSkinForm::SkinChildWindow(HWND window) {
         AttachRaw<TSkinScrollbar>(*this, window);
     } else if (className == "edit") {
         AttachRaw<TSkinEdit>(*this, window);
+    } else if (className == "msctls_updown32") {
+        // An up-down beside its buddy, not inside it: the edit's skinner
+        // never finds it.
+        AttachRaw<TSkinUpDown>(*this, window);
     } else if (className == "msctls_progress32") {
         AttachRaw<TSkinProgress>(*this, window);
     } else if (className == "msctls_statusbar32") {

@@ -103,7 +103,8 @@ TEST_F(PlainSampleControlJourney, ButtonsAndEditsAnswerTheMouseAndTheKeyboardInT
 
     Screen().Click(dialog.CountUp());
     screen =
-        StepChanged("count-up", "the Count edit's number stepped up", screen, dialog.CountEdit());
+        StepChanged("count-up", "the Count edit's number stepped up", screen, dialog.CountEdit(),
+                    [&](const Picture& s) { return AccentShown(s, dialog.CountArrows(), 10); });
     Screen().Click(dialog.CountDown());
     Screen().Click(dialog.CountDown());
     screen = StepChanged("count-down", "the Count edit's number stepped down twice", screen,

@@ -178,6 +178,12 @@ Point ControlsDialog::CountDown() const {
     return {count.Right() - Scaled(SpinArrowX), count.top + Scaled(SpinDownY)};
 }
 
+Box ControlsDialog::CountArrows() const {
+    const Box count = CountEdit();
+    return {count.Right() - Scaled(2 * SpinArrowX), count.top, Scaled(2 * SpinArrowX),
+            count.height};
+}
+
 Box ControlsDialog::Progress() const {
     return Units(7, 207, 130, 10);
 }

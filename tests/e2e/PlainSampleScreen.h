@@ -48,6 +48,7 @@ public:
     Box CountEdit() const;
     Point CountUp() const;
     Point CountDown() const;
+    Box CountArrows() const;
     Box Progress() const;
 
     // The simple combo box: its edit and its list, always shown.
