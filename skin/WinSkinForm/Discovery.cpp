@@ -147,6 +147,18 @@ void SkinListViewWindow(TWinSkinForm& frame, HWND window) {
     }
 }
 
+// A simple combo box keeps its own face, but the list it always shows is
+// its child, out of reach of the walk over the window's children: its
+// scroll bar is the skin's.
+void SkinSimpleComboList(TWinSkinForm& frame, HWND combo) {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    if (frame.FSkinData->Skins(xcScrollbar) && GetComboBoxInfo(combo, &info) && info.hwndList &&
+        !frame.FindControlByWindow(info.hwndList)) {
+        AttachRaw<TSkinScrollbar>(frame, info.hwndList);
+    }
+}
+
 bool SkinsTabs(const TWinSkinForm& frame) {
     return frame.FSkinData->Skins(xcTab) && frame.FSkinData->Tabs != nullptr;
 }
@@ -501,6 +513,8 @@ void TWinSkinForm::SkinChildWindow(HWND window) {
     if (className == "combobox") {
         if ((style & ComboKindMask) != CBS_SIMPLE) {
             AttachRaw<TSkinComBox>(*this, window);
+        } else {
+            SkinSimpleComboList(*this, window);
         }
     } else if (className == "comboboxex32") {
         // The extended combo box draws through the combo box inside it.

@@ -126,7 +126,9 @@ TEST_F(PlainSampleControlJourney, CombosAndListsArePickedByMouseAndKeysInTheSkin
     Screen().Key("shift+Home");
     Screen().Type("Fig");
     screen = StepChanged("simple-typed", "the simple combo box's edit showing what was typed",
-                         screen, dialog.SimpleEdit());
+                         screen, dialog.SimpleEdit(), [&](const Picture& s) {
+                             return AccentShown(s, dialog.SimpleScrollBar(), 10);
+                         });
 
     // The drop-down combo box: typed into, then its list opened and a row
     // picked.

@@ -204,6 +204,11 @@ Box ControlsDialog::SimpleList() const {
             combo.height - Scaled(SimpleEditHeight)};
 }
 
+Box ControlsDialog::SimpleScrollBar() const {
+    const Box list = SimpleList();
+    return {list.Right() - Scaled(BarWidth + EditInset), list.top, Scaled(BarWidth), list.height};
+}
+
 Box ControlsDialog::DropDownBox() const {
     return Units(145, 78, 130, 13);
 }

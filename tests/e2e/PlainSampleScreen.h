@@ -55,6 +55,7 @@ public:
     Box SimpleEdit() const;
     Point SimpleItem(int row) const;
     Box SimpleList() const;
+    Box SimpleScrollBar() const;
     // The drop-down combo box and the drop-down list: the closed box, its
     // arrow button, a row of the list it drops below itself, and that list.
     Box DropDownBox() const;
