@@ -542,6 +542,8 @@ void TWinSkinForm::SkinChildWindow(HWND window) {
         // An up-down beside its buddy, not inside it: the edit's skinner
         // never finds it.
         AttachRaw<TSkinUpDown>(*this, window);
+    } else if (className == "msctls_trackbar32") {
+        AttachRaw<TSkinTrackBar>(*this, window);
     } else if (className == "msctls_progress32") {
         AttachRaw<TSkinProgress>(*this, window);
     } else if (className == "msctls_statusbar32") {

@@ -9,6 +9,7 @@ namespace {
 constexpr Rgb NeonTitleBar = MakeRgb(31, 33, 54);
 constexpr Rgb NeonBorder = MakeRgb(22, 24, 38);
 constexpr Rgb NeonMark = MakeRgb(0, 229, 255);
+constexpr Rgb NeonThumbOutline = MakeRgb(214, 0, 110);
 constexpr Rgb NeonStatusFace = MakeRgb(14, 15, 24);
 constexpr Rgb NeonText = MakeRgb(222, 236, 246);
 // The prefix's colour of an active window's title bar.
@@ -70,6 +71,8 @@ constexpr int TabRowHeight = 20;
 constexpr int PageEdge = 4;
 constexpr int TrackChannelInset = 11;
 constexpr int TrackRange = 100;
+constexpr int ThumbHalfWidth = 8;
+constexpr int ThumbHalfHeight = 12;
 // The sample's scroll bars run from 0 to 100 with a page of 10, so the
 // thumb stands at 0 to 91.
 constexpr int ScrollPage = 10;
@@ -335,6 +338,12 @@ Point ControlsDialog::TrackThumb(int position) const {
             track.Centre().y};
 }
 
+Box ControlsDialog::TrackThumbBox(int position) const {
+    const Point centre = TrackThumb(position);
+    return {centre.x - Scaled(ThumbHalfWidth), centre.y - Scaled(ThumbHalfHeight),
+            Scaled(2 * ThumbHalfWidth), Scaled(2 * ThumbHalfHeight)};
+}
+
 Box ControlsDialog::HorizontalBar() const {
     return Units(145, 214, 130, 10);
 }
@@ -388,6 +397,11 @@ bool DarkFace(const Picture& screen, Box box) {
     const Rgb face = MostCommon(screen, box);
     return ((face >> 16) & 0xff) < DarkChannel && ((face >> 8) & 0xff) < DarkChannel &&
            (face & 0xff) < DarkChannel;
+}
+
+bool SkinThumbShown(const Picture& screen, Box box) {
+    constexpr int OutlinePixels = 20;
+    return CountLike(screen, box, NeonThumbOutline) >= OutlinePixels;
 }
 
 bool StatusShowsText(const Picture& screen, Box bar) {

@@ -94,6 +94,7 @@ public:
     // The track bar, with where its thumb stands at a position (0 to 100).
     Box TrackBar() const;
     Point TrackThumb(int position) const;
+    Box TrackThumbBox(int position) const;
 
     // The horizontal and the vertical scroll bar: their arrows and where the
     // thumb stands at a position (0 to 90, the range less the page).
@@ -123,6 +124,9 @@ bool AccentShown(const Picture& screen, Box box, int pixels);
 // The box shows the dialog's dark face, not a light one: what a control
 // leaves to the system is drawn light.
 bool DarkFace(const Picture& screen, Box box);
+// The skin's track bar thumb, dark inside a bright pink outline, shows in
+// the box.
+bool SkinThumbShown(const Picture& screen, Box box);
 // The status bar shows a line of text on its face.
 bool StatusShowsText(const Picture& screen, Box bar);
 
