@@ -10,6 +10,8 @@ namespace {
 
 // More pixels than a blinking caret or a focus rectangle changes.
 constexpr int Answered = 40;
+// Enough settled screens to see a caret's blink on and off twice.
+constexpr int Blinks = 4;
 
 class PlainSampleControlJourney : public Journey {
 protected:
@@ -248,6 +250,13 @@ TEST_F(PlainSampleControlJourney, PagesAndRangesMoveByMouseAndKeysInTheSkin) {
     Screen().Drag(dialog.VerticalThumb(1), dialog.VerticalThumb(60));
     screen = StepChanged("vertical-dragged", "the vertical thumb dragged down", screen,
                          dialog.VerticalBar());
+    // The focused bar blinks its thumb; nothing blinks where the thumb was.
+    // A blink shows on every other settled screen.
+    const Box passed = dialog.VerticalTrackAbove(60);
+    for (int blink = 0; blink < Blinks; ++blink) {
+        const Picture s = Settle();
+        EXPECT_FALSE(CaretShown(s, passed)) << "the caret blinks where the thumb was";
+    }
 
     StepWhen("status-bar", "the status bar's text on its face",
              [&](const Picture& s) { return StatusShowsText(s, dialog.StatusBar()); });

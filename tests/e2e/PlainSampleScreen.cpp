@@ -10,6 +10,7 @@ constexpr Rgb NeonTitleBar = MakeRgb(31, 33, 54);
 constexpr Rgb NeonBorder = MakeRgb(22, 24, 38);
 constexpr Rgb NeonMark = MakeRgb(0, 229, 255);
 constexpr Rgb NeonThumbOutline = MakeRgb(214, 0, 110);
+constexpr Rgb InvertedTrack = MakeRgb(241, 240, 231);
 constexpr Rgb NeonStatusFace = MakeRgb(14, 15, 24);
 constexpr Rgb NeonText = MakeRgb(222, 236, 246);
 // The prefix's colour of an active window's title bar.
@@ -372,6 +373,13 @@ Point ControlsDialog::VerticalThumb(int position) const {
     return {bar.Centre().x, bar.top + ThumbCentre(bar.height, position)};
 }
 
+Box ControlsDialog::VerticalTrackAbove(int position) const {
+    const Box bar = VerticalBar();
+    const int top = bar.top + Scaled(BarWidth);
+    const int bottom = VerticalThumb(position).y - Scaled(ThumbHalfHeight);
+    return {bar.left, top, bar.width, bottom - top};
+}
+
 Box ControlsDialog::StatusBar() const {
     return frame_.ClientBox(0, ClientHeight - StatusHeight, ClientWidth, StatusHeight);
 }
@@ -402,6 +410,12 @@ bool DarkFace(const Picture& screen, Box box) {
 bool SkinThumbShown(const Picture& screen, Box box) {
     constexpr int OutlinePixels = 20;
     return CountLike(screen, box, NeonThumbOutline) >= OutlinePixels;
+}
+
+bool CaretShown(const Picture& screen, Box box) {
+    // The caret inverts the dark track to a light grey.
+    constexpr int CaretPixels = 10;
+    return CountLike(screen, box, InvertedTrack) >= CaretPixels;
 }
 
 bool StatusShowsText(const Picture& screen, Box bar) {

@@ -104,6 +104,8 @@ public:
     Box VerticalBar() const;
     Point DownArrow() const;
     Point VerticalThumb(int position) const;
+    // The vertical bar's track between its up arrow and its thumb.
+    Box VerticalTrackAbove(int position) const;
 
     Box StatusBar() const;
     Point Ok() const;
@@ -127,6 +129,9 @@ bool DarkFace(const Picture& screen, Box box);
 // The skin's track bar thumb, dark inside a bright pink outline, shows in
 // the box.
 bool SkinThumbShown(const Picture& screen, Box box);
+// The system's grey caret shows in the box: a scroll bar with the focus
+// blinks one over its thumb.
+bool CaretShown(const Picture& screen, Box box);
 // The status bar shows a line of text on its face.
 bool StatusShowsText(const Picture& screen, Box bar);
 
