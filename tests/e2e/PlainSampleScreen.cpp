@@ -2,6 +2,8 @@
 
 #include "tests/e2e/FramedWindow.h"
 
+#include <algorithm>
+
 namespace e2e::plain {
 namespace {
 
@@ -416,6 +418,23 @@ bool CaretShown(const Picture& screen, Box box) {
     // The caret inverts the dark track to a light grey.
     constexpr int CaretPixels = 10;
     return CountLike(screen, box, InvertedTrack) >= CaretPixels;
+}
+
+int ProgressFill(const Picture& screen, Box bar) {
+    // The bar runs from violet to pink: strong red and blue, little green.
+    constexpr int Strong = 120;
+    constexpr int Weak = 100;
+    int count = 0;
+    for (int y = std::max(bar.top, 0); y < std::min(bar.Bottom(), screen.height); ++y) {
+        for (int x = std::max(bar.left, 0); x < std::min(bar.Right(), screen.width); ++x) {
+            const Rgb colour = screen.At({x, y});
+            const int red = int(colour >> 16) & 0xff;
+            const int green = int(colour >> 8) & 0xff;
+            const int blue = int(colour) & 0xff;
+            count += red > Strong && blue > Strong && green < Weak ? 1 : 0;
+        }
+    }
+    return count;
 }
 
 bool StatusShowsText(const Picture& screen, Box bar) {

@@ -132,6 +132,8 @@ bool SkinThumbShown(const Picture& screen, Box box);
 // The system's grey caret shows in the box: a scroll bar with the focus
 // blinks one over its thumb.
 bool CaretShown(const Picture& screen, Box box);
+// Pixels of the progress bar's box in the skin's violet-to-pink bar.
+int ProgressFill(const Picture& screen, Box bar);
 // The status bar shows a line of text on its face.
 bool StatusShowsText(const Picture& screen, Box bar);
 
