@@ -135,6 +135,12 @@ bool ShowsWindowScrollBars(DWORD style) {
     return (style & (WS_HSCROLL | WS_VSCROLL)) != 0;
 }
 
+// A list box drops its scroll bar while its items fit and a tree view
+// shows one only once they do not: either may show one later.
+bool GrowsScrollBars(const std::string& className) {
+    return className == "listbox" || className == "systreeview32";
+}
+
 // A list view's scroll bars, and its column header, which is the list
 // view's own child, out of reach of the walk over the window's children.
 void SkinListViewWindow(TWinSkinForm& frame, HWND window) {
@@ -531,7 +537,7 @@ void TWinSkinForm::SkinChildWindow(HWND window) {
         }
     } else if (className == "syslistview32") {
         SkinListViewWindow(*this, window);
-    } else if ((ShowsWindowScrollBars(style) || className == "systreeview32") &&
+    } else if ((ShowsWindowScrollBars(style) || GrowsScrollBars(className)) &&
                FSkinData->Skins(xcScrollbar)) {
         // A multi-line edit, a list box or a tree view: its scroll bars are
         // the skin's, as on a form.
