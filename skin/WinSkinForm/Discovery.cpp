@@ -16,6 +16,7 @@
 #include "skin/WinSubClass/SkinComBox.h"
 #include "skin/WinSubClass/SkinEdit.h"
 #include "skin/WinSubClass/SkinGroupBox.h"
+#include "skin/WinSubClass/SkinHeader.h"
 #include "skin/WinSubClass/SkinManager.h"
 #include "skin/WinSubClass/SkinProgress.h"
 #include "skin/WinSubClass/SkinScControl.h"
@@ -130,6 +131,40 @@ template <class S> void AttachGroup(TWinSkinForm& frame, tk::Component& componen
 }
 
 // Tabs are skinned only when the kind is on and the skin draws tabs.
+bool ShowsWindowScrollBars(DWORD style) {
+    return (style & (WS_HSCROLL | WS_VSCROLL)) != 0;
+}
+
+// A list box drops its scroll bar while its items fit and a tree view
+// shows one only once they do not: either may show one later.
+bool GrowsScrollBars(const std::string& className) {
+    return className == "listbox" || className == "systreeview32";
+}
+
+// A list view's scroll bars, and its column header, which is the list
+// view's own child, out of reach of the walk over the window's children.
+void SkinListViewWindow(TWinSkinForm& frame, HWND window) {
+    if (frame.FSkinData->Skins(xcScrollbar)) {
+        AttachRaw<TSkinScrollbar>(frame, window);
+    }
+    HWND header = ListView_GetHeader(window);
+    if (header && !frame.FindControlByWindow(header)) {
+        AttachRaw<TSkinHeader>(frame, header);
+    }
+}
+
+// A simple combo box keeps its own face, but the list it always shows is
+// its child, out of reach of the walk over the window's children: its
+// scroll bar is the skin's.
+void SkinSimpleComboList(TWinSkinForm& frame, HWND combo) {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    if (frame.FSkinData->Skins(xcScrollbar) && GetComboBoxInfo(combo, &info) && info.hwndList &&
+        !frame.FindControlByWindow(info.hwndList)) {
+        AttachRaw<TSkinScrollbar>(frame, info.hwndList);
+    }
+}
+
 bool SkinsTabs(const TWinSkinForm& frame) {
     return frame.FSkinData->Skins(xcTab) && frame.FSkinData->Tabs != nullptr;
 }
@@ -484,6 +519,8 @@ void TWinSkinForm::SkinChildWindow(HWND window) {
     if (className == "combobox") {
         if ((style & ComboKindMask) != CBS_SIMPLE) {
             AttachRaw<TSkinComBox>(*this, window);
+        } else {
+            SkinSimpleComboList(*this, window);
         }
     } else if (className == "comboboxex32") {
         // The extended combo box draws through the combo box inside it.
@@ -498,8 +535,21 @@ void TWinSkinForm::SkinChildWindow(HWND window) {
         } else {
             AttachRaw<TSkinScControl>(*this, window);
         }
+    } else if (className == "syslistview32") {
+        SkinListViewWindow(*this, window);
+    } else if ((ShowsWindowScrollBars(style) || GrowsScrollBars(className)) &&
+               FSkinData->Skins(xcScrollbar)) {
+        // A multi-line edit, a list box or a tree view: its scroll bars are
+        // the skin's, as on a form.
+        AttachRaw<TSkinScrollbar>(*this, window);
     } else if (className == "edit") {
         AttachRaw<TSkinEdit>(*this, window);
+    } else if (className == "msctls_updown32") {
+        // An up-down beside its buddy, not inside it: the edit's skinner
+        // never finds it.
+        AttachRaw<TSkinUpDown>(*this, window);
+    } else if (className == "msctls_trackbar32") {
+        AttachRaw<TSkinTrackBar>(*this, window);
     } else if (className == "msctls_progress32") {
         AttachRaw<TSkinProgress>(*this, window);
     } else if (className == "msctls_statusbar32") {

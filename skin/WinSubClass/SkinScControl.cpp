@@ -9,6 +9,8 @@ namespace skin {
 namespace {
 
 constexpr DWORD ConsumerSystemBit = 0x80000000;
+// The system's caret over a focused bar's thumb lies this far inside it.
+constexpr int CaretInset = 1;
 
 int PressedPartOf(int code, bool vertical) {
     switch (code) {
@@ -95,7 +97,18 @@ void TSkinScControl::Draw(HDC dc, const RECT& rect) {
     look.geometry = FGeometry;
     look.pressedPart = FPressedPart;
     look.disabled = !IsWindowEnabled(FHandle);
+    // A focused bar blinks a caret over its thumb, placed where the thumb
+    // was when the focus came: it is put on the thumb as painted now.
+    const bool focused = GetFocus() == FHandle;
+    if (focused) {
+        HideCaret(FHandle);
+    }
     PaintSkinBar(dc, rect, look, *FSkinData, &pieces_);
+    if (focused) {
+        const int thumb = FGeometry.arrow + FGeometry.thumbPos + CaretInset;
+        SetCaretPos(vertical ? CaretInset : thumb, vertical ? thumb : CaretInset);
+        ShowCaret(FHandle);
+    }
 }
 
 void TSkinScControl::Refresh() {

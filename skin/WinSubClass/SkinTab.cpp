@@ -177,10 +177,32 @@ void TSkinTab::Draw(HDC dc, const RECT& rect) {
         ComposeRow(rect, page, row);
         CopyRow(dc, rect, row);
     }
+    FillDisplay(dc, rect);
     if (!tabs->Bitmap2.Empty() && !FBorderImage.Empty()) {
         DrawElementRing(dc, page, FBorderImage, false, PageBorderCells, PageBorderCells,
                         PageBorderMargins);
     }
+}
+
+void TSkinTab::FillDisplay(HDC dc, const RECT& rect) {
+    RECT display = rect;
+    SendMessageW(FHandle, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    if (IsRectEmpty(&display)) {
+        return;
+    }
+    const tk::SavedDC saved(dc);
+    RECT window{};
+    GetWindowRect(FHandle, &window);
+    for (HWND child = GetWindow(FHandle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (IsWindowVisible(child)) {
+            RECT place{};
+            GetWindowRect(child, &place);
+            OffsetRect(&place, -window.left, -window.top);
+            ExcludeClipRect(dc, place.left, place.top, place.right, place.bottom);
+        }
+    }
+    const tk::OwnedBrush face(CreateSolidBrush(ResolveColour(FSkinData->ButtonFaceColour)));
+    FillRect(dc, &display, face.get());
 }
 
 void TSkinTab::ComposeRow(const RECT& rect, const RECT& page, const RECT& row) {

@@ -50,6 +50,10 @@ private:
     // The page: the display area widened to its border, one pixel in on the
     // tab side.
     RECT PageRect(const RECT& rect) const;
+    // The display area in the skin's face where no child window lies: a
+    // tab control whose pages are sibling windows leaves it in the system's
+    // window colour.
+    void FillDisplay(HDC dc, const RECT& rect);
     void ComposeRow(const RECT& rect, const RECT& page, const RECT& row);
     // Copies the row, leaving the scroll arrows out when they show.
     void CopyRow(HDC dc, const RECT& rect, const RECT& row);

@@ -85,6 +85,24 @@ bool TSkinTrackBar::OnNotify(tk::Message& message) {
     return false;
 }
 
+void TSkinTrackBar::Draw(HDC dc, const RECT&) {
+    if (FControl || !FHandle) {
+        return;
+    }
+    RECT thumb{};
+    SendMessageW(FHandle, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    if (IsRectEmpty(&thumb)) {
+        return;
+    }
+    // The control's own thumb goes under the parent's background first, so
+    // that none of it shows round the skin's.
+    const auto background = reinterpret_cast<HBRUSH>(
+        SendMessageW(GetParent(FHandle), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                     reinterpret_cast<LPARAM>(FHandle)));
+    FillRect(dc, &thumb, background ? background : GetSysColorBrush(COLOR_BTNFACE));
+    DrawThumb(dc);
+}
+
 void TSkinTrackBar::Refresh() {
     pieces_.Clear();
     TSkinControl::Refresh();

@@ -35,6 +35,10 @@ class TSkinTrackBar : public TSkinControl {
 public:
     explicit TSkinTrackBar(tk::Component* owner);
     bool BeforeMessage(tk::Message& message) override;
+    // A track bar without a toolkit control (in a dialog of a plain
+    // program): its parent keeps the custom-draw notifications, so the
+    // thumb the control drew is painted over after each paint.
+    void Draw(HDC dc, const RECT& rect) override;
     // The skin may have changed: the thumb is scaled anew.
     void Refresh() override;
 

@@ -486,4 +486,60 @@ TEST_F(Discovery, InputsOfAWindowWithoutAFormAreSkinnedByTheirClass) {
     EXPECT_EQ(frame_->FControls.size(), listed);
 }
 
+// The controls of a plain program's dialog that hold windows of their own or
+// stand beside their buddy: the list view's column header, the list a simple
+// combo box shows, window scroll bars, an up-down and a track bar.
+TEST_F(Discovery, InnerWindowsAndScrolledControlsOfAWindowWithoutAFormAreSkinned) {
+    skinData_ = &AddSkin(TInputSkin().Build());
+    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX),
+                                       ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES |
+                                           ICC_BAR_CLASSES | ICC_UPDOWN_CLASS};
+    InitCommonControlsEx(&classes);
+    HWND window = CreateWindowExW(0, frametest::RawClass, L"Raw", frametest::RawStyle, 60, 60, 500,
+                                  400, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    windows_.push_back(window);
+    const auto child = [&](const wchar_t* cls, DWORD style, int x, int y, int w, int h) {
+        return CreateWindowExW(0, cls, L"", WS_CHILD | WS_VISIBLE | style, x, y, w, h, window,
+                               nullptr, GetModuleHandleW(nullptr), nullptr);
+    };
+    HWND listView = child(WC_LISTVIEWW, LVS_REPORT, 10, 10, 200, 100);
+    LVCOLUMNW column{};
+    column.mask = LVCF_WIDTH;
+    column.cx = 80;
+    ListView_InsertColumn(listView, 0, &column);
+    HWND simple = child(L"COMBOBOX", CBS_SIMPLE | WS_VSCROLL, 10, 120, 150, 80);
+    HWND notes = child(L"EDIT", ES_MULTILINE | WS_VSCROLL, 220, 10, 150, 60);
+    HWND oneLine = child(L"EDIT", WS_BORDER, 220, 80, 150, 22);
+    HWND list = child(L"LISTBOX", WS_VSCROLL, 220, 110, 150, 60);
+    HWND tree = child(WC_TREEVIEWW, 0, 220, 180, 150, 60);
+    HWND upDown = child(UPDOWN_CLASSW, 0, 380, 10, 16, 22);
+    HWND track = child(TRACKBAR_CLASSW, 0, 10, 250, 200, 30);
+    ShowWindow(window, SW_SHOW);
+    SetForegroundWindow(window);
+    frametest::Settle();
+    frame_ = frametest::FrameOf(window);
+    ASSERT_NE(frame_, nullptr);
+    const auto kindOf = [&](HWND w) -> std::string {
+        TSkinControl* skinner = frame_->FindControlByWindow(w);
+        return skinner ? skinner->ClassName() : "none";
+    };
+    EXPECT_EQ(kindOf(listView), "TSkinScrollbar");
+    EXPECT_EQ(kindOf(ListView_GetHeader(listView)), "TSkinHeader");
+    COMBOBOXINFO combo{};
+    combo.cbSize = sizeof(combo);
+    ASSERT_TRUE(GetComboBoxInfo(simple, &combo));
+    EXPECT_EQ(kindOf(combo.hwndList), "TSkinScrollbar");
+    EXPECT_EQ(kindOf(simple), "none");
+    EXPECT_EQ(kindOf(notes), "TSkinScrollbar");
+    EXPECT_EQ(kindOf(oneLine), "TSkinEdit");
+    EXPECT_EQ(kindOf(list), "TSkinScrollbar");
+    EXPECT_EQ(kindOf(tree), "TSkinScrollbar");
+    EXPECT_EQ(kindOf(upDown), "TSkinUpDown");
+    EXPECT_EQ(kindOf(track), "TSkinTrackBar");
+    // A second pass skins nothing twice, the windows inside controls neither.
+    const size_t listed = frame_->FControls.size();
+    frame_->SkinChildWindows();
+    EXPECT_EQ(frame_->FControls.size(), listed);
+}
+
 } // namespace
