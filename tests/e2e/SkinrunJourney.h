@@ -68,6 +68,20 @@ protected:
             return false;
         });
     }
+    // The window, minimised just now, shows as a small title; restored from
+    // its system menu, it is back at `size` in the skin.
+    void StepMinimisedAndRestored(const std::string& title, const Box& size) {
+        Screen().MoveTo({Screen().Width() - 1, Screen().Height() - 1});
+        StepWhen("minimised", "the window as a small title",
+                 [&](const Picture&) { return WindowOf(title).height < size.height / 2; });
+        Screen().Key("alt+space");
+        Step("minimised-menu");
+        Screen().Key("r");
+        StepWhen("restored", "the window at its size, in the skin", [&](const Picture& s) {
+            const Box now = WindowOf(title);
+            return now.width == size.width && now.height == size.height && MostlyDark(s, Bars(now));
+        });
+    }
     // Lines of Wine's log that report an error in or about our library.
     int LibraryErrors() {
         std::ifstream log(Wine().LogFile());

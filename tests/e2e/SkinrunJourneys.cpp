@@ -83,17 +83,7 @@ TEST_F(SkinrunJourney, NotepadIsSkinnedThroughItsMenusDialogsAndWindowChanges) {
     Screen().Key("alt+space");
     Step("system-menu");
     Screen().Key("n");
-    Screen().MoveTo({Screen().Width() - 1, Screen().Height() - 1});
-    StepWhen("minimised", "the window as a small title",
-             [&](const Picture&) { return WindowOf(title).height < resized.height / 2; });
-    Screen().Key("alt+space");
-    Step("minimised-menu");
-    Screen().Key("r");
-    StepWhen("restored", "the window at its size, in the skin", [&](const Picture& s) {
-        const Box now = WindowOf(title);
-        return now.width == resized.width && now.height == resized.height &&
-               MostlyDark(s, Bars(now));
-    });
+    StepMinimisedAndRestored(title, resized);
 
     // Closing asks about the words in the skin's box; No ends notepad well.
     Screen().Key("alt+F4");

@@ -105,17 +105,7 @@ TEST_F(SkinrunJourney, RegeditIsSkinnedThroughItsMenusFindDialogAndWindowChanges
 
     // Minimised by the caption's button, restored from the system menu.
     Screen().Click({resized.Right() - MinimiseFromRight, resized.top + CaptionButtonY});
-    Screen().MoveTo({Screen().Width() - 1, Screen().Height() - 1});
-    StepWhen("minimised", "the window as a small title",
-             [&](const Picture&) { return WindowOf(title).height < resized.height / 2; });
-    Screen().Key("alt+space");
-    Step("minimised-menu");
-    Screen().Key("r");
-    StepWhen("restored", "the window at its size, in the skin", [&](const Picture& s) {
-        const Box now = WindowOf(title);
-        return now.width == resized.width && now.height == resized.height &&
-               MostlyDark(s, Bars(now));
-    });
+    StepMinimisedAndRestored(title, resized);
 
     // Registry > Exit by its letters ends regedit well.
     Screen().Key("alt+r");

@@ -89,17 +89,7 @@ TEST_F(SkinrunJourney, WinemineIsSkinnedThroughItsMenusCustomDialogAndWindowChan
     Screen().Key("alt+space");
     Step("system-menu");
     Screen().Key("n");
-    Screen().MoveTo({Screen().Width() - 1, Screen().Height() - 1});
-    StepWhen("minimised", "the window as a small title",
-             [&](const Picture&) { return WindowOf(title).height < custom20.height / 2; });
-    Screen().Key("alt+space");
-    Step("minimised-menu");
-    Screen().Key("r");
-    StepWhen("restored", "the window at its size, in the skin", [&](const Picture& s) {
-        const Box now = WindowOf(title);
-        return now.width == custom20.width && now.height == custom20.height &&
-               MostlyDark(s, Bars(now));
-    });
+    StepMinimisedAndRestored(title, custom20);
 
     Screen().Key("alt+F4");
     EXPECT_EQ(WaitForExit(), 0);
