@@ -6,6 +6,7 @@
 
 #include "skin/Library/LastError.h"
 #include "skin/Library/LoadedSkin.h"
+#include "skin/Library/MenuQuery.h"
 #include "skin/Library/ThreadEngine.h"
 #include "skin/WinSkinData/WinSkinData.h"
 #include "toolkit/Text.h"
@@ -188,6 +189,7 @@ KanvioSkinResult KanvioSkinStart(const KanvioSkin* skin) {
     }
     return Guarded([&] {
         StayLoaded();
+        skinlib::AnswerMenuQueries();
         Engine().Start(skin->Package());
         return Succeed();
     });

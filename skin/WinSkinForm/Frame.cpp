@@ -420,6 +420,7 @@ void TWinSkinForm::Detach() {
     }
     SetNativeCaption(true);
     if (FMenuBar) {
+        RemovePropW(FWindow, TakenMenuProperty);
         SetMenu(FWindow, FMenuBar->NativeMenu());
         FMenuBar.reset();
     }

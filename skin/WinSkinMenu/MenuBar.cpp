@@ -151,6 +151,7 @@ void TWinSkinMenu::AddNativeButton(int position) {
 }
 
 void TWinSkinMenu::TakeMenuOff() {
+    SetPropW(FFrame.FWindow, TakenMenuProperty, FNativeMenu);
     SetMenu(FFrame.FWindow, nullptr);
 }
 

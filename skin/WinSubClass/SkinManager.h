@@ -51,6 +51,12 @@ std::string ClassNameOf(HWND window);
 // to its native drawing.
 inline constexpr const wchar_t* LeftAloneProperty = L"KanvioSkinLeftAlone";
 
+// A window whose menu the skin's menu bar took off holds that menu in this
+// window property while it is framed: the program's own code asks the
+// window for its menu to check or change its items, and is answered from
+// here (see the library's GetMenu).
+inline constexpr const wchar_t* TakenMenuProperty = L"KanvioSkinTakenMenu";
+
 class TSkinManage {
 public:
     TSkinManage();

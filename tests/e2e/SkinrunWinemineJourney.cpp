@@ -12,6 +12,26 @@ namespace {
 // Game menu's title and its Intermediate item.
 constexpr int GameMenuX = 32;
 constexpr int IntermediateY = 137;
+constexpr int BeginnerY = IntermediateY - 20;
+// Where a ticked item of the Game drop-down shows its tick, left of its
+// caption, in the row at `rowY`.
+Box TickOf(const Box& window, int rowY) {
+    return {window.left + 24, window.top + rowY - 7, 16, 14};
+}
+
+// The tick is drawn in the menu's light text colour on its dark face.
+bool Ticked(const Picture& screen, const Box& box) {
+    constexpr int Light = 170;
+    constexpr int TickPixels = 8;
+    int light = 0;
+    for (int y = box.top; y < box.Bottom(); ++y) {
+        for (int x = box.left; x < box.Right(); ++x) {
+            const Rgb c = screen.At({x, y});
+            light += ((c >> 16) & 0xFF) > Light && ((c >> 8) & 0xFF) > Light && (c & 0xFF) > Light;
+        }
+    }
+    return light >= TickPixels;
+}
 // A square of the board: the window grows by one for each row or column.
 // When winemine sizes its window for a new board it reckons with the
 // system's frame, narrower and lower than the skin's, so the skinned window
@@ -59,7 +79,11 @@ TEST_F(SkinrunJourney, WinemineIsSkinnedThroughItsMenusCustomDialogAndWindowChan
     // By keyboard again: Alt+G, C opens the Custom dialog in the skin;
     // rows, columns and mines typed over its numbers, and OK.
     Screen().Key("alt+g");
-    Step("game-menu-again");
+    StepWhen("game-menu-again", "the tick moved from Beginner to Intermediate",
+             [&](const Picture& s) {
+                 const Box now = WindowOf(title);
+                 return Ticked(s, TickOf(now, IntermediateY)) && !Ticked(s, TickOf(now, BeginnerY));
+             });
     Screen().Key("c");
     const std::string customTitle = "Custom Game";
     const Box custom = WindowOf(customTitle);

@@ -279,6 +279,33 @@ TEST_F(Library, AnotherSkinRepaintsEveryWindowAndMayComeFromAFolderOrMemory) {
     DestroyWindow(window);
 }
 
+TEST_F(Library, AProgramStillReachesItsWindowsMenuToTickAndGreyItsItems) {
+    constexpr UINT ItemId = 7;
+    HMENU menu = CreateMenu();
+    HMENU file = CreatePopupMenu();
+    AppendMenuW(file, MF_STRING, ItemId, L"&Item");
+    AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
+    HWND window = CreateWindowExW(0, PlainClass, L"With a menu", WS_OVERLAPPEDWINDOW, 40, 60, 320,
+                                  220, nullptr, menu, GetModuleHandleW(nullptr), nullptr);
+    ShowWindow(window, SW_SHOW);
+    guitest::PumpUntilIdle();
+    ASSERT_EQ(KanvioSkinStart(neon_), KanvioSkinOk) << KanvioSkinLastError();
+    guitest::PumpUntilIdle();
+    ASSERT_NE(ProcOf(window), PlainProc);
+    // The skin's bar drew the menu; the program's own calls still find it.
+    ASSERT_EQ(GetMenu(window), menu);
+    CheckMenuItem(GetMenu(window), ItemId, MF_BYCOMMAND | MF_CHECKED);
+    EnableMenuItem(GetMenu(window), ItemId, MF_BYCOMMAND | MF_GRAYED);
+    const UINT state = GetMenuState(file, ItemId, MF_BYCOMMAND);
+    EXPECT_TRUE(state & MF_CHECKED);
+    EXPECT_TRUE(state & MF_GRAYED);
+    ASSERT_EQ(KanvioSkinStop(), KanvioSkinOk);
+    guitest::PumpUntilIdle();
+    EXPECT_EQ(GetMenu(window), menu) << "the window has its menu back";
+    EXPECT_EQ(GetPropW(window, L"KanvioSkinTakenMenu"), nullptr);
+    DestroyWindow(window);
+}
+
 TEST_F(Library, WindowsAndClassesLeftNativeStayAsTheyDrawThemselves) {
     HWND left = MakeWindow(PlainClass, 40);
     HWND other = MakeWindow(OtherClass, 420);
