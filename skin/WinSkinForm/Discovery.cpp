@@ -130,7 +130,7 @@ template <class S> void AttachGroup(TWinSkinForm& frame, tk::Component& componen
     AttachTo<TSkinGroupBox>(frame, component, true);
 }
 
-// Tabs are skinned only when the kind is on and the skin draws tabs.
+// The window draws system scroll bars of its own (WS_HSCROLL, WS_VSCROLL).
 bool ShowsWindowScrollBars(DWORD style) {
     return (style & (WS_HSCROLL | WS_VSCROLL)) != 0;
 }
@@ -165,6 +165,7 @@ void SkinSimpleComboList(TWinSkinForm& frame, HWND combo) {
     }
 }
 
+// Tabs are skinned only when the kind is on and the skin draws tabs.
 bool SkinsTabs(const TWinSkinForm& frame) {
     return frame.FSkinData->Skins(xcTab) && frame.FSkinData->Tabs != nullptr;
 }

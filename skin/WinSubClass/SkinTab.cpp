@@ -201,8 +201,7 @@ void TSkinTab::FillDisplay(HDC dc, const RECT& rect) {
             ExcludeClipRect(dc, place.left, place.top, place.right, place.bottom);
         }
     }
-    const tk::OwnedBrush face(CreateSolidBrush(ResolveColour(FSkinData->ButtonFaceColour)));
-    FillRect(dc, &display, face.get());
+    FillRect(dc, &display, FSkinData->ButtonFaceBrush());
 }
 
 void TSkinTab::ComposeRow(const RECT& rect, const RECT& page, const RECT& row) {
