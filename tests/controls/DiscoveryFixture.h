@@ -4,6 +4,8 @@
 
 #include "tests/controls/ControlsFixture.h"
 
+#include <string>
+
 namespace controlstest {
 
 class Discovery : public ControlsTest {
@@ -25,6 +27,11 @@ protected:
         frametest::Settle();
         frame_ = frametest::FrameOf(form.Handle());
         ASSERT_NE(frame_, nullptr);
+    }
+    // The class of the skinner the frame gave a window, or "none".
+    std::string SkinnerKind(HWND window) const {
+        skin::TSkinControl* skinner = frame_->FindControlByWindow(window);
+        return skinner ? skinner->ClassName() : "none";
     }
 };
 

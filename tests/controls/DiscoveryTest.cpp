@@ -236,13 +236,7 @@ TEST_F(Discovery, ButtonsOfAWindowWithoutAFormAreSkinnedByTheirStyle) {
     frametest::Settle();
     frame_ = frametest::FrameOf(window);
     ASSERT_NE(frame_, nullptr);
-    const auto kindOf = [&](DWORD kind) -> std::string {
-        TSkinControl* skinner = frame_->FindControlByWindow(children[kind]);
-        if (!skinner) {
-            return "none";
-        }
-        return skinner->ClassName();
-    };
+    const auto kindOf = [&](DWORD kind) { return SkinnerKind(children[kind]); };
     for (DWORD kind : {0u, 1u, 8u}) {
         EXPECT_EQ(kindOf(kind), "TSkinButton") << kind;
     }
@@ -459,22 +453,18 @@ TEST_F(Discovery, InputsOfAWindowWithoutAFormAreSkinnedByTheirClass) {
     frametest::Settle();
     frame_ = frametest::FrameOf(window);
     ASSERT_NE(frame_, nullptr);
-    const auto kindOf = [&](HWND w) -> std::string {
-        TSkinControl* skinner = frame_->FindControlByWindow(w);
-        return skinner ? skinner->ClassName() : "none";
-    };
-    EXPECT_EQ(kindOf(dropDown), "TSkinComBox");
-    EXPECT_EQ(kindOf(dropList), "TSkinComBox");
-    EXPECT_EQ(kindOf(simple), "none");
+    EXPECT_EQ(SkinnerKind(dropDown), "TSkinComBox");
+    EXPECT_EQ(SkinnerKind(dropList), "TSkinComBox");
+    EXPECT_EQ(SkinnerKind(simple), "none");
     // The extended combo box through the combo box inside it.
     HWND inner = GetTopWindow(extended);
     ASSERT_NE(inner, nullptr);
-    EXPECT_EQ(kindOf(inner), "TSkinComBox");
-    EXPECT_EQ(kindOf(extended), "none");
+    EXPECT_EQ(SkinnerKind(inner), "TSkinComBox");
+    EXPECT_EQ(SkinnerKind(extended), "none");
     // A size box is outlined; a scroll bar is painted as one.
-    EXPECT_EQ(kindOf(sizeGrip), "TSkinSizer");
-    EXPECT_EQ(kindOf(bar), "TSkinScControl");
-    EXPECT_EQ(kindOf(edit), "TSkinEdit");
+    EXPECT_EQ(SkinnerKind(sizeGrip), "TSkinSizer");
+    EXPECT_EQ(SkinnerKind(bar), "TSkinScControl");
+    EXPECT_EQ(SkinnerKind(edit), "TSkinEdit");
     const guitest::Capture grip = guitest::CaptureWindow(sizeGrip);
     EXPECT_EQ(grip.At(0, 0), guitest::Rgb(TInputSkin::Shadow));
     EXPECT_EQ(grip.At(19, 10), guitest::Rgb(TInputSkin::Shadow));
@@ -519,23 +509,19 @@ TEST_F(Discovery, InnerWindowsAndScrolledControlsOfAWindowWithoutAFormAreSkinned
     frametest::Settle();
     frame_ = frametest::FrameOf(window);
     ASSERT_NE(frame_, nullptr);
-    const auto kindOf = [&](HWND w) -> std::string {
-        TSkinControl* skinner = frame_->FindControlByWindow(w);
-        return skinner ? skinner->ClassName() : "none";
-    };
-    EXPECT_EQ(kindOf(listView), "TSkinScrollbar");
-    EXPECT_EQ(kindOf(ListView_GetHeader(listView)), "TSkinHeader");
+    EXPECT_EQ(SkinnerKind(listView), "TSkinScrollbar");
+    EXPECT_EQ(SkinnerKind(ListView_GetHeader(listView)), "TSkinHeader");
     COMBOBOXINFO combo{};
     combo.cbSize = sizeof(combo);
     ASSERT_TRUE(GetComboBoxInfo(simple, &combo));
-    EXPECT_EQ(kindOf(combo.hwndList), "TSkinScrollbar");
-    EXPECT_EQ(kindOf(simple), "none");
-    EXPECT_EQ(kindOf(notes), "TSkinScrollbar");
-    EXPECT_EQ(kindOf(oneLine), "TSkinEdit");
-    EXPECT_EQ(kindOf(list), "TSkinScrollbar");
-    EXPECT_EQ(kindOf(tree), "TSkinScrollbar");
-    EXPECT_EQ(kindOf(upDown), "TSkinUpDown");
-    EXPECT_EQ(kindOf(track), "TSkinTrackBar");
+    EXPECT_EQ(SkinnerKind(combo.hwndList), "TSkinScrollbar");
+    EXPECT_EQ(SkinnerKind(simple), "none");
+    EXPECT_EQ(SkinnerKind(notes), "TSkinScrollbar");
+    EXPECT_EQ(SkinnerKind(oneLine), "TSkinEdit");
+    EXPECT_EQ(SkinnerKind(list), "TSkinScrollbar");
+    EXPECT_EQ(SkinnerKind(tree), "TSkinScrollbar");
+    EXPECT_EQ(SkinnerKind(upDown), "TSkinUpDown");
+    EXPECT_EQ(SkinnerKind(track), "TSkinTrackBar");
     // A second pass skins nothing twice, the windows inside controls neither.
     const size_t listed = frame_->FControls.size();
     frame_->SkinChildWindows();
