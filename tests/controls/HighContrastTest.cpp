@@ -7,6 +7,7 @@
 #include "tests/guitest/LeakCheck.h"
 
 #include "skin/WinSubClass/HighContrast.h"
+#include "skin/WinSubClass/SettingWatch.h"
 
 using namespace skin;
 using namespace controlstest;
@@ -154,6 +155,24 @@ TEST_F(HighContrast, WindowsOpenedDuringTheThemeAreFramedWhenItEnds) {
     Turn(false);
     EXPECT_TRUE(Framed(first.Handle()));
     EXPECT_TRUE(Framed(second.Handle()));
+}
+
+// The watch starts listening once the thread's pending messages are
+// handled, and then asks once: a theme turned on before it listened is not
+// missed. From then on it hears every announcement.
+TEST_F(HighContrast, TheWatchListensAfterThePendingPaintsAndCatchesUp) {
+    int heard = 0;
+    {
+        TSettingWatch watch([&heard] { ++heard; });
+        EXPECT_EQ(watch.Window(), nullptr);
+        frametest::Settle();
+        ASSERT_NE(watch.Window(), nullptr);
+        EXPECT_EQ(heard, 1);
+        Announce(SPI_SETHIGHCONTRAST);
+        EXPECT_EQ(heard, 2);
+    }
+    Announce(SPI_SETHIGHCONTRAST);
+    EXPECT_EQ(heard, 2) << "a watch that is gone hears nothing";
 }
 
 TEST_F(HighContrast, TwentyThemeSwitchesLeakNothing) {
