@@ -189,10 +189,8 @@ void TFormMain::CreateSlots(Tab tab) {
         };
         tab.thumbs[size_t(i)] = thumb;
 
-        CreateSlotButton(tab, i,
-                         {geometry::Open, pictures::OpenNormal, pictures::OpenHighlighted, false});
-        CreateSlotButton(tab, i,
-                         {geometry::Book, pictures::BookNormal, pictures::BookHighlighted, true});
+        CreateSlotButton(tab, i, {geometry::Open, pictures::OpenHighlighted, false});
+        CreateSlotButton(tab, i, {geometry::Book, pictures::BookHighlighted, true});
     }
 }
 
@@ -202,7 +200,6 @@ void TFormMain::CreateSlotButton(Tab tab, int slot, const SlotButton& kind) {
     PlaceInSlot(*button, tab, slot, kind.place);
     button->SetCursor(tk::crHandPoint);
     buttons[size_t(slot)] = button;
-    button->Picture().LoadFromFile(AppPath + kind.picture);
     const bool orderPage = kind.orderPage;
     button->OnClick = [this, tab, &buttons, orderPage](tk::Component& sender) {
         SlotClicked(tab, buttons, sender, orderPage);

@@ -93,8 +93,8 @@ public:
     };
 
 private:
-    // One of a slot's two buttons: where it sits, its pictures and the page
-    // it opens.
+    // One of a slot's two buttons: where it sits, the picture it shows lit and
+    // the page it opens.
     struct SlotButton;
 
     Tab TradeTab();

@@ -24,6 +24,7 @@ public:
     void HideSlot(int slot) override { SetSlotVisible(slot, false); }
     void ShowSlot(int slot, const std::string& previewUrl, const std::string& orderUrl) override {
         SetSlotVisible(slot, true);
+        GiveButtonsPictures(size_t(slot));
         tab_.previewUrls[size_t(slot)] = previewUrl;
         tab_.orderUrls[size_t(slot)] = orderUrl;
     }
@@ -35,6 +36,18 @@ public:
     void SetLabel(const std::string& text) override { tab_.controls.label->SetCaption(text); }
 
 private:
+    // A slot's buttons get their pictures when the slot first shows: the
+    // start-up reads none for the twenty hidden slots of each tab. A button
+    // that has one keeps it (it may be lit).
+    void GiveButtonsPictures(size_t slot) {
+        const auto give = [](tk::Image* button, const char* picture) {
+            if (button && button->Picture().Empty()) {
+                button->Picture().LoadFromFile(AppPath + picture);
+            }
+        };
+        give(tab_.opens[slot], pictures::OpenNormal);
+        give(tab_.books[slot], pictures::BookNormal);
+    }
     void SetSlotVisible(int slot, bool visible) {
         const auto i = size_t(slot);
         for (tk::Control* control :

@@ -58,7 +58,6 @@ inline constexpr Place Book{305, 144, 50, 25};
 
 struct TFormMain::SlotButton {
     slotgeometry::Place place;
-    const char* picture;
-    const char* highlightedPicture;
-    bool orderPage; // the Book button; else the Open button
+    const char* highlightedPicture; // the normal one comes when the slot shows
+    bool orderPage;                 // the Book button; else the Open button
 };
