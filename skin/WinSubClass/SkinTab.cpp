@@ -5,6 +5,9 @@
 #include "toolkit/Text.h"
 #include "skin/WinSkinData/WinSkinData.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
+#include "toolkit/WinControl.h"
+
+#include <algorithm>
 
 namespace skin {
 namespace {
@@ -73,6 +76,36 @@ void TSkinTab::AttachWindow(HWND window, TSkinData& skin, TWinSkinForm& frame, t
 void TSkinTab::Refresh() {
     TSkinControl::Refresh();
     PrepareImages();
+}
+
+bool TSkinTab::PaintsAlone() const {
+    const TDataSkinBorder* tabs = FSkinData ? FSkinData->Tabs.get() : nullptr;
+    if (!tabs || tabs->Bitmap.Empty()) {
+        return false;
+    }
+    const auto* control = dynamic_cast<const tk::WinControl*>(FControl);
+    return !control || std::all_of(control->Controls().begin(), control->Controls().end(),
+                                   [](const tk::Control* child) { return child->IsWindowed(); });
+}
+
+bool TSkinTab::BeforeMessage(tk::Message& message) {
+    if ((message.msg == WM_PAINT || message.msg == WM_ERASEBKGND) && PaintsAlone()) {
+        return message.msg == WM_PAINT ? PaintInstead(message) : SkipErase(message);
+    }
+    return TSkinControl::BeforeMessage(message);
+}
+
+bool TSkinTab::PaintInstead(tk::Message& message) {
+    message.result = 0;
+    if (const auto given = reinterpret_cast<HDC>(message.wParam)) {
+        Paint(given);
+        return false;
+    }
+    PAINTSTRUCT paint{};
+    BeginPaint(FHandle, &paint);
+    EndPaint(FHandle, &paint);
+    Paint(nullptr);
+    return false;
 }
 
 void TSkinTab::Notification(tk::Component& component, tk::Operation operation) {

@@ -1,6 +1,10 @@
 // TSkinTab: native tab controls and page controls, tabs on any side. The
-// control paints itself first; the skinner then paints the tab row and the
-// page border over it from the skin's Tabs element. The row is composed in
+// skinner paints the tab row, the display area and the page border from the
+// skin's Tabs element, which covers the whole control: the control's own
+// paint and erase are left out (they filled the whole display area for
+// nothing, most of a repaint's time). A skin without tab images, or a page
+// control holding window-less controls of its own (drawn by its paint),
+// keeps the control's paint under the skin's. The row is composed in
 // a landscape buffer as if the tabs were on top (or at the bottom), then
 // turned to the side they are on; the images are copied and turned to suit
 // once per skin. The tab row's scroll arrows (an up-down the control makes
@@ -29,6 +33,7 @@ public:
     void AttachWindow(HWND window, TSkinData& skin, TWinSkinForm& frame,
                       tk::Canvas& canvas) override;
     void Refresh() override;
+    bool BeforeMessage(tk::Message& message) override;
     void Draw(HDC dc, const RECT& rect) override;
 
     // The side from the style, and the skin's images turned to suit it.
@@ -47,6 +52,11 @@ protected:
     void Notification(tk::Component& component, tk::Operation operation) override;
 
 private:
+    // Whether the skin paints the whole control (see above).
+    bool PaintsAlone() const;
+    // WM_PAINT in the control's stead: the update region validated, the
+    // whole control drawn.
+    bool PaintInstead(tk::Message& message);
     // The page: the display area widened to its border, one pixel in on the
     // tab side.
     RECT PageRect(const RECT& rect) const;
