@@ -5,9 +5,6 @@
 #include "toolkit/Text.h"
 #include "skin/WinSkinData/WinSkinData.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
-#include "toolkit/WinControl.h"
-
-#include <algorithm>
 
 namespace skin {
 namespace {
@@ -80,12 +77,7 @@ void TSkinTab::Refresh() {
 
 bool TSkinTab::PaintsAlone() const {
     const TDataSkinBorder* tabs = FSkinData ? FSkinData->Tabs.get() : nullptr;
-    if (!tabs || tabs->Bitmap.Empty()) {
-        return false;
-    }
-    const auto* control = dynamic_cast<const tk::WinControl*>(FControl);
-    return !control || std::all_of(control->Controls().begin(), control->Controls().end(),
-                                   [](const tk::Control* child) { return child->IsWindowed(); });
+    return tabs && !tabs->Bitmap.Empty();
 }
 
 bool TSkinTab::BeforeMessage(tk::Message& message) {

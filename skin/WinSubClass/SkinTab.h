@@ -2,14 +2,12 @@
 // skinner paints the tab row, the display area and the page border from the
 // skin's Tabs element, which covers the whole control: the control's own
 // paint and erase are left out (they filled the whole display area for
-// nothing, most of a repaint's time). A skin without tab images, or a page
-// control holding window-less controls of its own (drawn by its paint),
-// keeps the control's paint under the skin's. The row is composed in
-// a landscape buffer as if the tabs were on top (or at the bottom), then
-// turned to the side they are on; the images are copied and turned to suit
-// once per skin. The tab row's scroll arrows (an up-down the control makes
-// when its tabs overflow) get a skinner of their own and are left out of the
-// row's copy.
+// nothing, most of a repaint's time). With a skin without tab images the
+// control paints itself. The row is composed in a landscape buffer as if the
+// tabs were on top (or at the bottom), then turned to the side they are on;
+// the images are copied and turned to suit once per skin. The tab row's
+// scroll arrows (an up-down the control makes when its tabs overflow) get a
+// skinner of their own and are left out of the row's copy.
 #pragma once
 
 #include "skin/ImgUtil/Dib.h"
