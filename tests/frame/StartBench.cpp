@@ -15,6 +15,7 @@
 #include "skin/WinSkinForm/WinSkinForm.h"
 
 #include <algorithm>
+#include <climits>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -119,7 +120,7 @@ int Child(bool skinned, int dpi) {
 }
 
 // One start of this program as a child; its time in milliseconds, or 0.
-double TimeOneStart(bool skinned, int dpi) {
+double StartChild(bool skinned, int dpi) {
     wchar_t self[MAX_PATH];
     GetModuleFileNameW(nullptr, self, MAX_PATH);
     std::wstring command = std::wstring(L"\"") + self + L"\" " + ChildArg + L" " +
@@ -137,7 +138,20 @@ double TimeOneStart(bool skinned, int dpi) {
     GetExitCodeProcess(process.hProcess, &code);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return code / 10.0;
+    // A status of the system (sign bit set) ended the process, not its code.
+    return code > DWORD(INT_MAX) ? 0 : code / 10.0;
+}
+
+// Now and then Wine cannot map a new process's shared user data and ends it
+// before any of its code ran: such a start is made again.
+constexpr int StartAttempts = 3;
+
+double TimeOneStart(bool skinned, int dpi) {
+    double time = 0;
+    for (int attempt = 0; attempt < StartAttempts && time <= 0; ++attempt) {
+        time = StartChild(skinned, dpi);
+    }
+    return time;
 }
 
 double Median(std::vector<double> times) {
