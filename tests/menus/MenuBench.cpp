@@ -8,7 +8,6 @@
 #include "skin/WinSkinData/WinSkinData.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
 #include "skin/WinSkinMenu/WinSkinMenu.h"
-#include "toolkit/win32/WindowSubclass.h"
 
 #include <windows.h>
 
@@ -57,10 +56,12 @@ void CALLBACK GiveUp(HWND, UINT, UINT_PTR timer, DWORD) {
 // been drawn: the same end for both, the system's own drawing of the items
 // happening inside that paint.
 //
-// The messages are watched by window subclasses, not by message hooks: under
-// Wine every hooked message costs the hook chain's round trips to the
-// server, which would weigh on the skinned opening's forty item messages and
-// on nothing a program without the bench pays.
+// The messages are watched by replacing the windows' procedures, not by
+// message hooks nor the common controls' subclass chain: under Wine each
+// hooked message costs the hook chain's round trips to the server, and each
+// message through that chain a window property read from the server, which
+// would weigh on the skinned opening's forty item messages more than on the
+// plain one, and which a program without the bench does not pay.
 struct TOpening {
     Clock::time_point done;
     bool painted = false;
@@ -70,9 +71,10 @@ struct TOpening {
 };
 TOpening Opening;
 HHOOK CreationHook = nullptr;
-// The popup window's layer, over the skin's; the owner's, over the frame's.
-tk::WindowSubclass PopupLayer;
-tk::WindowSubclass OwnerLayer;
+// The procedures the bench's own replaced: the popup window's (over the
+// skin's layer) and the owner's (over the frame's).
+WNDPROC PopupProcedure = nullptr;
+WNDPROC OwnerProcedure = nullptr;
 
 bool IsPopupWindow(HWND window) {
     wchar_t name[16] = {};
@@ -88,8 +90,8 @@ void EndOpeningWhenDone() {
     }
 }
 
-LRESULT PopupMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    const LRESULT result = PopupLayer.CallNext(msg, wParam, lParam);
+LRESULT CALLBACK PopupMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallWindowProcW(PopupProcedure, window, msg, wParam, lParam);
     if (msg == WM_PAINT) {
         Opening.painted = true;
         EndOpeningWhenDone();
@@ -97,12 +99,12 @@ LRESULT PopupMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
-LRESULT OwnerMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK OwnerMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg != WM_MEASUREITEM && msg != WM_DRAWITEM) {
-        return OwnerLayer.CallNext(msg, wParam, lParam);
+        return CallWindowProcW(OwnerProcedure, window, msg, wParam, lParam);
     }
     const auto start = Clock::now();
-    const LRESULT result = OwnerLayer.CallNext(msg, wParam, lParam);
+    const LRESULT result = CallWindowProcW(OwnerProcedure, window, msg, wParam, lParam);
     const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     if (msg == WM_MEASUREITEM) {
         Opening.measureMs += ms;
@@ -117,14 +119,14 @@ LRESULT OwnerMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
-// The popup window gets the bench's layer once the skin's hook (called
-// next) has given it the skin's.
+// The popup window gets the bench's procedure once the skin's hook (called
+// next) has given it the skin's layer; the window goes with the menu.
 LRESULT CALLBACK WindowCreated(int code, WPARAM wParam, LPARAM lParam) {
     const LRESULT result = CallNextHookEx(CreationHook, code, wParam, lParam);
     const HWND window = reinterpret_cast<HWND>(wParam);
     if (code == HCBT_CREATEWND && IsPopupWindow(window)) {
-        PopupLayer.Remove();
-        PopupLayer.Install(window, PopupMessage);
+        PopupProcedure = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PopupMessage)));
     }
     return result;
 }
@@ -180,7 +182,8 @@ int main() {
                     Width, ms, BarPaints);
     }
     CreationHook = SetWindowsHookExW(WH_CBT, WindowCreated, nullptr, GetCurrentThreadId());
-    OwnerLayer.Install(window, OwnerMessage);
+    OwnerProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OwnerMessage)));
     auto& menuBar = static_cast<TWinSkinMenu&>(*frame->FMenuBar);
     const auto measure = [&](auto open) {
         std::vector<double> total, measured, drawn;
@@ -220,7 +223,6 @@ int main() {
                        window, nullptr);
     });
     UnhookWindowsHookEx(CreationHook);
-    OwnerLayer.Remove();
     if (!plain[0].empty()) {
         std::printf("menus: the same drop-down without the skin, up to its window painted: %.3f ms "
                     "(median of %zu)\n",
