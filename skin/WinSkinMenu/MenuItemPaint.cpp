@@ -6,6 +6,7 @@
 
 #include "toolkit/Action.h"
 #include "toolkit/ImageList.h"
+#include "skin/WinSkinMenu/MenuLooks.h"
 #include "skin/WinSkinMenu/MenuText.h"
 #include "toolkit/Menus.h"
 #include "skin/WinSkinMenu/PopupMenuSkin.h"
@@ -119,9 +120,9 @@ void DrawItemText(const TSkinData& skin, const TMenuItemView& item, HDC dc, UINT
     DrawTextW(dc, text.c_str(), int(text.size()), &rect, format);
 }
 
-// The kept texts of the popup window showing the item, or `own` made for it.
-TMenuText& TextsFor(TWinSkinPopMenu* popup, std::optional<TMenuText>& own) {
-    return popup ? popup->ItemText() : own.emplace();
+// The engine's kept texts, or `own` made for the item without an engine.
+TMenuText& KeptTexts(std::optional<TMenuText>& own) {
+    return SkinManager ? SkinManager->MenuLooks().Text() : own.emplace();
 }
 
 // The system's check mark in the text colour, its black pixels only.
@@ -344,7 +345,7 @@ void DrawElementItem(const TSkinData& skin, const TMenuItemView& item, HDC dc, b
                         std::max(element.Frame, 1), cell, MarginRect(element));
         }
         std::optional<TMenuText> ownTexts;
-        DrawItemContent(skin, item, TextsFor(popup, ownTexts), back, selected, local);
+        DrawItemContent(skin, item, KeptTexts(ownTexts), back, selected, local);
     });
 }
 
@@ -425,9 +426,8 @@ void DrawPlainItem(const TSkinData& skin, const TMenuItemView& item, HDC dc, boo
     const tk::OwnedBrush fill(
         CreateSolidBrush(ResolveColour(selected ? skin.HilightColour : skin.MenuColour)));
     FillRect(back, &local, fill.get());
-    TWinSkinPopMenu* popup = SkinManager ? SkinManager->PopupMenuShowing(item.menu) : nullptr;
     std::optional<TMenuText> ownTexts;
-    DrawItemContent(skin, item, TextsFor(popup, ownTexts), back, selected, local);
+    DrawItemContent(skin, item, KeptTexts(ownTexts), back, selected, local);
     back.BlitTo(dc, rect.left, rect.top);
     KeepSystemArrowOff(dc, item, rect);
 }

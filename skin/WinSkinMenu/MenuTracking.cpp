@@ -352,7 +352,6 @@ int TWinSkinMenu::TrackButton(int index, bool clicked) {
         GetWindowRect(FFrame.FWindow, &FFrame.FWindowRect);
         FFrame.FMenuTracking = true;
         FFrame.FDropDownMenu = subMenu;
-        FItemText = std::make_unique<TMenuText>();
         if (SkinManager) {
             SkinManager->SetMenuBarTracking(true);
         }
@@ -374,7 +373,6 @@ int TWinSkinMenu::TrackButton(int index, bool clicked) {
     }
     FFrame.FMenuTracking = false;
     FFrame.FDropDownMenu = nullptr;
-    FItemText.reset();
     // The buttons may have been built again while the menu was open.
     if (index < int(FButtons.size()) && FFrame.FHotObject == FButtons[size_t(index)].get()) {
         FFrame.FHotObject->Leave();

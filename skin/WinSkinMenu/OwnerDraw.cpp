@@ -4,6 +4,8 @@
 // items of the form's popup menus.
 #include "skin/WinSkinMenu/MenuItemPaint.h"
 
+#include "skin/WinSkinMenu/MenuLooks.h"
+
 #include "toolkit/Form.h"
 #include "toolkit/Menus.h"
 #include "skin/WinSubClass/SkinManager.h"
@@ -160,9 +162,8 @@ bool MeasureMenuBarItem(TWinSkinForm& frame, MEASUREITEMSTRUCT& measure) {
     if (!InDropDown(frame, measure.itemID)) {
         return false;
     }
-    const auto& bar = static_cast<const TWinSkinMenu&>(*frame.FMenuBar);
     std::optional<TMenuText> ownTexts;
-    TMenuText& texts = bar.FItemText ? *bar.FItemText : ownTexts.emplace();
+    TMenuText& texts = SkinManager ? SkinManager->MenuLooks().Text() : ownTexts.emplace();
     MeasureNativeItem(skin, ViewOfNativeItem(frame.FDropDownMenu, measure.itemID), texts, measure);
     return true;
 }

@@ -1,6 +1,7 @@
 #include "skin/WinSkinMenu/PopupMenuSkin.h"
 
 #include "skin/WinSkinMenu/DropDownPlace.h"
+#include "skin/WinSkinMenu/MenuLooks.h"
 #include "skin/WinSubClass/SkinManager.h"
 #include "skin/WinSkinData/WinSkinData.h"
 #include "skin/WinSubClass/EngineTrace.h"
@@ -62,11 +63,6 @@ void TWinSkinPopMenu::Detach() {
     lent_.GiveBack();
     if (subclass_.Installed()) {
         subclass_.Remove();
-        surface_.reset();
-        backgroundDC_.reset();
-        faces_.clear();
-        itemText_.reset();
-        FBackground.Clear();
     }
 }
 
@@ -82,83 +78,48 @@ bool TWinSkinPopMenu::HasBackground() const {
            !FSkinData->MenuBackground->Bitmap.Empty();
 }
 
-// Rendered again only when the window's size changed.
-const TDib& TWinSkinPopMenu::Background() {
+TRenderedCell* TWinSkinPopMenu::Background() {
     RECT window{};
-    if (!HasBackground() || !GetWindowRect(FWindow, &window)) {
-        backgroundDC_.reset();
-        surface_.reset();
-        FBackground.Clear();
-        return FBackground;
+    if (!HasBackground() || !SkinManager || !GetWindowRect(FWindow, &window)) {
+        return nullptr;
     }
-    const int w = WidthOf(window), h = HeightOf(window);
-    if (FBackground.Width() != w || FBackground.Height() != h) {
-        backgroundDC_.reset();
-        surface_.reset();
-        const TDataSkinObject& element = *FSkinData->MenuBackground;
-        FBackground = RenderElement({0, 0, w, h}, element.Bitmap, MarginRect(element), false,
-                                    element.Tile == 1, std::max(element.Frame, 1), 1);
-    }
-    return FBackground;
+    return SkinManager->MenuLooks().Background(*FSkinData->MenuBackground, WidthOf(window),
+                                               HeightOf(window));
 }
 
 HDC TWinSkinPopMenu::ItemSurface(HDC reference, const RECT& rect) {
-    const TDib& background = Background();
-    if (background.Empty()) {
+    TRenderedCell* background = Background();
+    if (!background) {
         return nullptr;
     }
-    if (!surface_) {
-        RECT window{};
-        GetWindowRect(FWindow, &window);
-        POINT origin{0, 0};
-        ClientToScreen(FWindow, &origin);
-        clientOrigin_ = {origin.x - window.left, origin.y - window.top};
-        surface_.emplace(reference, background.Width(), background.Height());
-    }
-    if (!*surface_) {
+    // Where the client origin lies on the window.
+    RECT window{};
+    GetWindowRect(FWindow, &window);
+    POINT origin{0, 0};
+    ClientToScreen(FWindow, &origin);
+    const int w = WidthOf(rect), h = HeightOf(rect);
+    const HDC surface = SkinManager->MenuLooks().ItemSurface(reference, w, h);
+    if (!surface) {
         return nullptr;
     }
-    BitBlt(*surface_, 0, 0, WidthOf(rect), HeightOf(rect), BackgroundDC(),
-           rect.left + clientOrigin_.x, rect.top + clientOrigin_.y, SRCCOPY);
-    return *surface_;
-}
-
-// A bitmap is selected into one DC at a time: every copy from the
-// background goes through this one.
-HDC TWinSkinPopMenu::BackgroundDC() {
-    if (!backgroundDC_) {
-        backgroundDC_.emplace(NativeBitmap(FBackground));
-    }
-    return *backgroundDC_;
+    BitBlt(surface, 0, 0, w, h, background->Dc(), rect.left + origin.x - window.left,
+           rect.top + origin.y - window.top, SRCCOPY);
+    return surface;
 }
 
 bool TWinSkinPopMenu::PutItemFace(HDC target, const TDataSkinObject& element, int width, int height,
                                   int cell) {
-    TFace& face = faces_[{width, height, cell}];
-    if (face.pixels.Empty()) {
-        face.dc.reset();
-        face.pixels = RenderElement({0, 0, width, height}, element.Bitmap, MarginRect(element),
-                                    false, element.Tile == 1, std::max(element.Frame, 1), cell);
-        if (face.pixels.Empty()) {
-            return false;
-        }
+    TRenderedCell* face =
+        SkinManager ? SkinManager->MenuLooks().ItemFace(element, width, height, cell) : nullptr;
+    if (!face) {
+        return false;
     }
     if (element.Trans != 0) {
-        TransparentBlit(target, {0, 0, width, height}, face.pixels, KeyColour);
+        TransparentBlit(target, {0, 0, width, height}, face->Pixels(), KeyColour);
         return true;
     }
-    if (!face.dc) {
-        face.dc.emplace(NativeBitmap(face.pixels));
-    }
-    BitBlt(target, 0, 0, width, height, *face.dc, 0, 0, SRCCOPY);
+    BitBlt(target, 0, 0, width, height, face->Dc(), 0, 0, SRCCOPY);
     return true;
-}
-
-TMenuText& TWinSkinPopMenu::ItemText() {
-    if (!itemText_) {
-        itemText_.emplace();
-    }
-    return *itemText_;
 }
 
 LRESULT TWinSkinPopMenu::PopupWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -245,12 +206,13 @@ void TWinSkinPopMenu::Created(const CREATESTRUCTW& create) {
 // The outer ring of the background, 1:1; the items copy the inside under
 // themselves.
 void TWinSkinPopMenu::PaintPopupFrame(HDC windowDC) {
-    const TDib& background = Background();
-    if (background.Empty()) {
+    TRenderedCell* background = Background();
+    if (!background) {
         return;
     }
-    const int w = background.Width(), h = background.Height(), f = FrameWidth;
-    const HDC source = BackgroundDC();
+    const int w = background->Pixels().Width(), h = background->Pixels().Height();
+    const int f = FrameWidth;
+    const HDC source = background->Dc();
     BitBlt(windowDC, 0, 0, w, f, source, 0, 0, SRCCOPY);
     BitBlt(windowDC, 0, h - f, w, f, source, 0, h - f, SRCCOPY);
     BitBlt(windowDC, 0, f, f, h - 2 * f, source, 0, f, SRCCOPY);
@@ -261,17 +223,15 @@ void TWinSkinPopMenu::PaintPopupFrame(HDC windowDC) {
 // whole background, then the items over it inside the ring.
 LRESULT TWinSkinPopMenu::PrintPopup(WPARAM wParam, LPARAM lParam) {
     const HDC dc = reinterpret_cast<HDC>(wParam);
-    const TDib& background = Background();
-    if (background.Empty()) {
+    TRenderedCell* background = Background();
+    if (!background) {
         return subclass_.CallNext(WM_PRINT, wParam, lParam);
     }
-    {
-        const HDC source = BackgroundDC();
-        BitBlt(dc, 0, 0, background.Width(), background.Height(), source, 0, 0, SRCCOPY);
-    }
+    const int w = background->Pixels().Width(), h = background->Pixels().Height();
+    BitBlt(dc, 0, 0, w, h, background->Dc(), 0, 0, SRCCOPY);
     tk::SavedDC saved(dc);
     const int f = FrameWidth;
-    IntersectClipRect(dc, f, f, background.Width() - f, background.Height() - f);
+    IntersectClipRect(dc, f, f, w - f, h - f);
     SetBkMode(dc, TRANSPARENT);
     return subclass_.CallNext(WM_PRINT, wParam, lParam);
 }
