@@ -8,6 +8,7 @@
 #include "skin/WinSkinMenu/WinSkinMenu.h"
 
 #include "skin/WinSkinMenu/DropDownPlace.h"
+#include "skin/WinSkinMenu/ItemMessagesAhead.h"
 #include "skin/WinSkinMenu/PopupMenuSkin.h"
 #include "skin/WinSubClass/SkinManager.h"
 #include "skin/WinSkinData/WinSkinData.h"
@@ -352,6 +353,7 @@ int TWinSkinMenu::TrackButton(int index, bool clicked) {
         GetWindowRect(FFrame.FWindow, &FFrame.FWindowRect);
         FFrame.FMenuTracking = true;
         FFrame.FDropDownMenu = subMenu;
+        const TItemMessagesAhead itemsAhead(FFrame);
         if (SkinManager) {
             SkinManager->SetMenuBarTracking(true);
         }

@@ -51,7 +51,7 @@ void TWinSkinPopMenu::Attach(HWND window, const TSkinData& skin, HMENU menu) {
     FWindow = window;
     FSkinData = &skin;
     FMenu = menu;
-    subclass_.Install(window, [this](UINT msg, WPARAM wParam, LPARAM lParam) {
+    procedure_.Install(window, [this](UINT msg, WPARAM wParam, LPARAM lParam) {
         return PopupWndProc(msg, wParam, lParam);
     });
     // The compositor of Windows 11 rounds a popup menu's corners and draws
@@ -61,8 +61,8 @@ void TWinSkinPopMenu::Attach(HWND window, const TSkinData& skin, HMENU menu) {
 
 void TWinSkinPopMenu::Detach() {
     lent_.GiveBack();
-    if (subclass_.Installed()) {
-        subclass_.Remove();
+    if (procedure_.Installed()) {
+        procedure_.Remove();
     }
 }
 
@@ -139,9 +139,9 @@ LRESULT TWinSkinPopMenu::PopupWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return SkinPainted(&TWinSkinPopMenu::PrintPopup, msg, wParam, lParam);
     case WM_WINDOWPOSCHANGING:
         KeepDropDownOffButton(FWindow, *reinterpret_cast<WINDOWPOS*>(lParam));
-        return subclass_.CallNext(msg, wParam, lParam);
+        return procedure_.CallNext(msg, wParam, lParam);
     default:
-        return subclass_.CallNext(msg, wParam, lParam);
+        return procedure_.CallNext(msg, wParam, lParam);
     }
 }
 
@@ -150,17 +150,18 @@ LRESULT TWinSkinPopMenu::PopupWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 LRESULT TWinSkinPopMenu::SkinPainted(TPaintHandler handler, UINT msg, WPARAM wParam,
                                      LPARAM lParam) {
     if (!SkinManager || !SkinManager->Enabled() || !HasBackground()) {
-        return subclass_.CallNext(msg, wParam, lParam);
+        return procedure_.CallNext(msg, wParam, lParam);
     }
     try {
         return (this->*handler)(wParam, lParam);
     } catch (...) {
-        return subclass_.Pending(msg, wParam, lParam) ? subclass_.CallNext(msg, wParam, lParam) : 0;
+        return procedure_.Pending(msg, wParam, lParam) ? procedure_.CallNext(msg, wParam, lParam)
+                                                       : 0;
     }
 }
 
 LRESULT TWinSkinPopMenu::OnCreate(WPARAM wParam, LPARAM lParam) {
-    const LRESULT result = subclass_.CallNext(WM_CREATE, wParam, lParam);
+    const LRESULT result = procedure_.CallNext(WM_CREATE, wParam, lParam);
     if (result == 0) {
         Created(*reinterpret_cast<const CREATESTRUCTW*>(lParam));
     }
@@ -169,7 +170,7 @@ LRESULT TWinSkinPopMenu::OnCreate(WPARAM wParam, LPARAM lParam) {
 
 LRESULT TWinSkinPopMenu::OnDestroy(WPARAM wParam, LPARAM lParam) {
     lent_.GiveBack();
-    return subclass_.CallNext(WM_DESTROY, wParam, lParam);
+    return procedure_.CallNext(WM_DESTROY, wParam, lParam);
 }
 
 // The frame where it is the non-client area; the system's own frame is not
@@ -183,7 +184,7 @@ LRESULT TWinSkinPopMenu::OnNcPaint(WPARAM, LPARAM) {
 // Where the system draws the frame inside the client area, the ring goes over
 // it once the items are drawn.
 LRESULT TWinSkinPopMenu::OnPaint(WPARAM wParam, LPARAM lParam) {
-    const LRESULT result = subclass_.CallNext(WM_PAINT, wParam, lParam);
+    const LRESULT result = procedure_.CallNext(WM_PAINT, wParam, lParam);
     tk::WindowDC dc = tk::WindowDC::Whole(FWindow);
     PaintPopupFrame(dc);
     return result;
@@ -225,7 +226,7 @@ LRESULT TWinSkinPopMenu::PrintPopup(WPARAM wParam, LPARAM lParam) {
     const HDC dc = reinterpret_cast<HDC>(wParam);
     TRenderedCell* background = Background();
     if (!background) {
-        return subclass_.CallNext(WM_PRINT, wParam, lParam);
+        return procedure_.CallNext(WM_PRINT, wParam, lParam);
     }
     const int w = background->Pixels().Width(), h = background->Pixels().Height();
     BitBlt(dc, 0, 0, w, h, background->Dc(), 0, 0, SRCCOPY);
@@ -233,7 +234,7 @@ LRESULT TWinSkinPopMenu::PrintPopup(WPARAM wParam, LPARAM lParam) {
     const int f = FrameWidth;
     IntersectClipRect(dc, f, f, w - f, h - f);
     SetBkMode(dc, TRANSPARENT);
-    return subclass_.CallNext(WM_PRINT, wParam, lParam);
+    return procedure_.CallNext(WM_PRINT, wParam, lParam);
 }
 
 } // namespace skin

@@ -20,7 +20,7 @@
 #pragma once
 
 #include "skin/WinSkinMenu/LentOwnerDraw.h"
-#include "toolkit/win32/WindowSubclass.h"
+#include "skin/WinSkinMenu/ReplacedProcedure.h"
 
 #include <windows.h>
 
@@ -43,9 +43,10 @@ public:
     TWinSkinPopMenu(const TWinSkinPopMenu&) = delete;
     TWinSkinPopMenu& operator=(const TWinSkinPopMenu&) = delete;
 
-    // Subclasses the window; `menu` may be none (learned from the window).
+    // Takes the window's messages (ReplacedProcedure.h); `menu` may be none
+    // (learned from the window).
     void Attach(HWND window, const TSkinData& skin, HMENU menu);
-    // Restores the window's procedure (when still subclassed).
+    // Gives the window its own procedure back (when still taken).
     void Detach();
     HWND Window() const { return FWindow; }
     // The menu the window shows; asked of the window until known.
@@ -79,7 +80,7 @@ private:
     void PaintPopupFrame(HDC windowDC);
     LRESULT PrintPopup(WPARAM wParam, LPARAM lParam);
 
-    tk::WindowSubclass subclass_;
+    TReplacedProcedure procedure_;
     HWND FWindow = nullptr;
     const TSkinData* FSkinData = nullptr;
     HMENU FMenu = nullptr;

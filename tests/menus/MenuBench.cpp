@@ -71,8 +71,10 @@ struct TOpening {
 };
 TOpening Opening;
 HHOOK CreationHook = nullptr;
-// The procedures the bench's own replaced: the popup window's (over the
-// skin's layer) and the owner's (over the frame's).
+// The procedures the bench's own replaced for an opening, from the popup
+// window's creation on: the popup window's (in front of the skin's) and its
+// owner's (in front of whatever the skin put there for the opening).
+HWND Owner = nullptr;
 WNDPROC PopupProcedure = nullptr;
 WNDPROC OwnerProcedure = nullptr;
 
@@ -120,15 +122,27 @@ LRESULT CALLBACK OwnerMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lPara
 }
 
 // The popup window gets the bench's procedure once the skin's hook (called
-// next) has given it the skin's layer; the window goes with the menu.
+// next) has given it the skin's, and so does the owner, before the items are
+// measured; the popup window goes with the menu, the owner gets its
+// procedure back once the opening is over.
 LRESULT CALLBACK WindowCreated(int code, WPARAM wParam, LPARAM lParam) {
     const LRESULT result = CallNextHookEx(CreationHook, code, wParam, lParam);
     const HWND window = reinterpret_cast<HWND>(wParam);
     if (code == HCBT_CREATEWND && IsPopupWindow(window)) {
         PopupProcedure = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PopupMessage)));
+        OwnerProcedure = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(Owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OwnerMessage)));
     }
     return result;
+}
+
+// The owner's procedure as it was before the opening's popup window came.
+void GiveOwnerBack() {
+    if (OwnerProcedure) {
+        SetWindowLongPtrW(Owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OwnerProcedure));
+        OwnerProcedure = nullptr;
+    }
 }
 
 double Median(std::vector<double> values) {
@@ -181,9 +195,8 @@ int main() {
         std::printf("menus: one menu bar paint of a %d-pixel-wide window: %.3f ms (mean of %d)\n",
                     Width, ms, BarPaints);
     }
+    Owner = window;
     CreationHook = SetWindowsHookExW(WH_CBT, WindowCreated, nullptr, GetCurrentThreadId());
-    OwnerProcedure = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OwnerMessage)));
     auto& menuBar = static_cast<TWinSkinMenu&>(*frame->FMenuBar);
     const auto measure = [&](auto open) {
         std::vector<double> total, measured, drawn;
@@ -192,6 +205,7 @@ int main() {
             const UINT_PTR safety = SetTimer(nullptr, 0, GiveUpMs, GiveUp);
             const auto start = Clock::now();
             open();
+            GiveOwnerBack();
             KillTimer(nullptr, safety);
             if (Opening.done != Clock::time_point{}) {
                 total.push_back(
