@@ -349,6 +349,24 @@ void DrawElementItem(const TSkinData& skin, const TMenuItemView& item, HDC dc, b
     });
 }
 
+// A native or system menu item's size measured on `canvas` (in the menu
+// font), plus the skin's room.
+void MeasureViewLayout(const TSkinData& skin, const TMenuItemView& item, tk::Canvas& canvas,
+                       int& width, int& height) {
+    const int defaultGlyph = skin.Measure(DefaultGlyph);
+    const SIZE glyph = item.images ? ImageSize(item.images) : SIZE{defaultGlyph, defaultGlyph};
+    if (item.IsLine()) {
+        width = 0;
+        height = GetSystemMetrics(SM_CYMENU) / 2;
+    } else if (item.bitmap) {
+        MeasureBitmapItem(skin, item, glyph, width, height);
+    } else {
+        tk::MeasureMenuItemLayout(canvas, tk::Narrow(item.caption), tk::Narrow(item.shortcut),
+                                  glyph, width, height);
+    }
+    MeasureSysMenuItem(skin, item.images != nullptr, width);
+}
+
 } // namespace
 
 TMenuItemView ViewOfItem(tk::MenuItem& item, const tk::Menu* fallback) {
@@ -450,21 +468,16 @@ void MeasureSysMenuItem(const TSkinData& skin, bool hasImages, int& width) {
 }
 
 void MeasureViewItem(const TSkinData& skin, const TMenuItemView& item, int& width, int& height) {
+    if (SkinManager) {
+        MeasureViewLayout(skin, item, SkinManager->MenuLooks().ItemCanvas(item.isDefault), width,
+                          height);
+        return;
+    }
+    // Without an engine to keep one, a canvas on the screen's context.
     tk::WindowDC screen = tk::WindowDC::Client(nullptr);
     tk::Canvas canvas(screen);
     tk::SetMenuFont(canvas.Font(), item.isDefault);
-    const int defaultGlyph = skin.Measure(DefaultGlyph);
-    const SIZE glyph = item.images ? ImageSize(item.images) : SIZE{defaultGlyph, defaultGlyph};
-    if (item.IsLine()) {
-        width = 0;
-        height = GetSystemMetrics(SM_CYMENU) / 2;
-    } else if (item.bitmap) {
-        MeasureBitmapItem(skin, item, glyph, width, height);
-    } else {
-        tk::MeasureMenuItemLayout(canvas, tk::Narrow(item.caption), tk::Narrow(item.shortcut),
-                                  glyph, width, height);
-    }
-    MeasureSysMenuItem(skin, item.images != nullptr, width);
+    MeasureViewLayout(skin, item, canvas, width, height);
 }
 
 } // namespace skin

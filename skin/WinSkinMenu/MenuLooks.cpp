@@ -2,6 +2,7 @@
 
 #include "skin/ImgUtil/ImgUtil.h"
 #include "skin/WinSkinData/WinSkinData.h"
+#include "toolkit/Menus.h"
 
 #include <algorithm>
 
@@ -24,6 +25,15 @@ TMenuText& TMenuLooks::Text() {
         text_.emplace();
     }
     return *text_;
+}
+
+tk::Canvas& TMenuLooks::ItemCanvas(bool bold) {
+    std::optional<TKeptCanvas>& kept = canvases_[bold ? 1 : 0];
+    if (!kept) {
+        kept.emplace();
+        tk::SetMenuFont(kept->canvas.Font(), bold);
+    }
+    return kept->canvas;
 }
 
 // The last used comes first; a new one pushes the oldest out.
@@ -69,6 +79,8 @@ HDC TMenuLooks::ItemSurface(HDC reference, int width, int height) {
 
 void TMenuLooks::Forget() {
     text_.reset();
+    canvases_[0].reset();
+    canvases_[1].reset();
     backgrounds_.clear();
     faces_.clear();
     surface_.reset();

@@ -18,6 +18,7 @@
 
 #include "skin/ImgUtil/Dib.h"
 #include "skin/WinSkinMenu/MenuText.h"
+#include "toolkit/Graphics.h"
 #include "toolkit/win32/GdiOwners.h"
 
 #include <windows.h>
@@ -62,6 +63,9 @@ public:
     // The menu font and the sizes of the texts measured in it, shared by the
     // measuring and the drawing of the items.
     TMenuText& Text();
+    // A canvas with the toolkit's menu font (bold for a default item) on a
+    // context of its own, for the toolkit's measuring of an item's layout.
+    tk::Canvas& ItemCanvas(bool bold);
     // A popup's background: `element`'s first cell at the window's size.
     // Valid until another size is asked for; none when it cannot be rendered.
     TRenderedCell* Background(const TDataSkinObject& element, int width, int height);
@@ -83,7 +87,16 @@ private:
     static TRenderedCell* Find(TCells& cells, size_t kept, const TDataSkinObject& element,
                                int width, int height, int cell);
 
+    // Declared in this order: the canvas gives the context its own objects
+    // back before the context goes.
+    struct TKeptCanvas {
+        TKeptCanvas() : canvas(dc) {}
+        tk::CompatibleDC dc;
+        tk::Canvas canvas;
+    };
+
     std::optional<TMenuText> text_;
+    std::optional<TKeptCanvas> canvases_[2];
     TCells backgrounds_;
     TCells faces_;
     std::optional<tk::MemoryDC> surface_;
