@@ -1,9 +1,10 @@
 // TMenuLooks: what the skinned menus of one engine keep from one opening to
 // the next. The system makes a popup menu's window anew for every opening,
-// and the menu font, the texts' sizes in it, the MenuBackground element
-// rendered at a popup's size and the MenuItem element's cells rendered at an
-// item's size came out the same each time: made once here, they serve every
-// opening of every menu of the engine's thread.
+// and the menu font, the texts' sizes in it, the canvases items are measured
+// on, the MenuBackground element rendered at a popup's size and the MenuItem
+// element's cells rendered at an item's size came out the same each time:
+// made once here, they serve every opening of every menu of the engine's
+// thread.
 //
 // Everything kept is rendered from the skin's elements and the system's menu
 // font alone, and found again by what it was made from (element, size, cell;
