@@ -49,7 +49,7 @@ void CALLBACK GiveUp(HWND, UINT, UINT_PTR timer, DWORD) {
     EndMenu();
 }
 
-// One opening as the bench's layers saw it: when it was done, and the time
+// One opening as the bench's procedures saw it: when it was done, and the time
 // the owner spent on the items' measure and draw messages (the skin's
 // handlers, or nothing without the skin). An opening is done when the popup
 // window's first paint has returned and, with the skin, the last item has
