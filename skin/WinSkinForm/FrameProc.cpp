@@ -95,7 +95,7 @@ LRESULT TWinSkinForm::FrameWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 // The messages handled only while the frame skins the window (not a plain
 // child window).
 LRESULT TWinSkinForm::SkinnedWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (!FSkinFrame || (!IsMdiChild() && (FStyle & WS_CHILD))) {
+    if (!SkinsWindow()) {
         return CallDefault(msg, wParam, lParam);
     }
     switch (msg) {

@@ -145,19 +145,25 @@ TMenuItemView TWinSkinForm::SysMenuItemView(const void* entry) const {
 // The system menu's items are measured and drawn here; the menu bar's
 // drop-downs by the menu bar's painters; other owner-drawn items pass on.
 LRESULT TWinSkinForm::OnMeasureItem(WPARAM wParam, LPARAM lParam) {
-    auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+    if (MeasureOwnItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) {
+        return TRUE;
+    }
+    return CallDefault(WM_MEASUREITEM, wParam, lParam);
+}
+
+bool TWinSkinForm::MeasureOwnItem(MEASUREITEMSTRUCT& measure) {
+    if (!SkinsWindow()) {
+        return false;
+    }
     if (const TSysMenuItem* item =
             OwnerDrawnItem(measure.CtlType, measure.itemID, measure.itemData)) {
         int width = 0, height = 0;
         MeasureViewItem(*FSkinData, SysMenuItemView(item), width, height);
         measure.itemWidth = UINT(std::max(width, 0));
         measure.itemHeight = UINT(std::max(height, 0));
-        return TRUE;
+        return true;
     }
-    if (MeasureMenuBarItem(*this, measure)) {
-        return TRUE;
-    }
-    return CallDefault(WM_MEASUREITEM, wParam, lParam);
+    return MeasureMenuBarItem(*this, measure);
 }
 
 // The skin draws the items, so the system sees no letters in them: the
@@ -171,16 +177,22 @@ LRESULT TWinSkinForm::OnMenuChar(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT TWinSkinForm::OnDrawItem(WPARAM wParam, LPARAM lParam) {
-    const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-    if (const TSysMenuItem* item = OwnerDrawnItem(draw.CtlType, draw.itemID, draw.itemData)) {
-        DrawSkinnedItem(*FSkinData, SysMenuItemView(item), draw.hDC,
-                        (draw.itemState & ODS_SELECTED) != 0, draw.rcItem);
-        return TRUE;
-    }
-    if (DrawMenuBarItem(*this, draw)) {
+    if (DrawOwnItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
         return TRUE;
     }
     return CallDefault(WM_DRAWITEM, wParam, lParam);
+}
+
+bool TWinSkinForm::DrawOwnItem(const DRAWITEMSTRUCT& draw) {
+    if (!SkinsWindow()) {
+        return false;
+    }
+    if (const TSysMenuItem* item = OwnerDrawnItem(draw.CtlType, draw.itemID, draw.itemData)) {
+        DrawSkinnedItem(*FSkinData, SysMenuItemView(item), draw.hDC,
+                        (draw.itemState & ODS_SELECTED) != 0, draw.rcItem);
+        return true;
+    }
+    return DrawMenuBarItem(*this, draw);
 }
 
 } // namespace skin

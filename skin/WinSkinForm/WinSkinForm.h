@@ -132,6 +132,12 @@ public:
     bool TakesKeyMenu(wchar_t key) const;
     // Whether a WM_SYSCOMMAND code is SC_KEYMENU.
     static bool IsKeyMenu(WPARAM command);
+    // An owner-drawn item of the frame's menus (its system menu, its bar's
+    // drop-downs) measured or drawn as the frame's procedure does with its
+    // message while the frame skins the window; false for any other item,
+    // or while the frame does not skin the window.
+    bool MeasureOwnItem(MEASUREITEMSTRUCT& measure);
+    bool DrawOwnItem(const DRAWITEMSTRUCT& draw);
 
     // --- Painting (FramePaint.cpp, Region.cpp) ---
     void PaintFrame(HDC dc);
@@ -257,6 +263,8 @@ private:
     void RestoreFormHandler();
     void SetHoverTimer(bool on);
     bool IsMdiChild() const { return FWindowKind == TWindowKind::MdiChild; }
+    // The frame skins the window (not a plain child window's).
+    bool SkinsWindow() const { return FSkinFrame && (IsMdiChild() || !(FStyle & WS_CHILD)); }
     bool MdiChildNotNormal() const { return IsMdiChild() && FShowState != TShowState::Normal; }
     bool Subclassed() const { return subclass_.Installed(); }
     void BuildSysButtons();

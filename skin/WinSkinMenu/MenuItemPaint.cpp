@@ -6,6 +6,7 @@
 
 #include "toolkit/Action.h"
 #include "toolkit/ImageList.h"
+#include "skin/WinSkinMenu/MenuLooks.h"
 #include "skin/WinSkinMenu/MenuText.h"
 #include "toolkit/Menus.h"
 #include "skin/WinSkinMenu/PopupMenuSkin.h"
@@ -119,9 +120,9 @@ void DrawItemText(const TSkinData& skin, const TMenuItemView& item, HDC dc, UINT
     DrawTextW(dc, text.c_str(), int(text.size()), &rect, format);
 }
 
-// The kept texts of the popup window showing the item, or `own` made for it.
-TMenuText& TextsFor(TWinSkinPopMenu* popup, std::optional<TMenuText>& own) {
-    return popup ? popup->ItemText() : own.emplace();
+// The engine's kept texts, or `own` made for the item without an engine.
+TMenuText& KeptTexts(std::optional<TMenuText>& own) {
+    return SkinManager ? SkinManager->MenuLooks().Text() : own.emplace();
 }
 
 // The system's check mark in the text colour, its black pixels only.
@@ -344,8 +345,26 @@ void DrawElementItem(const TSkinData& skin, const TMenuItemView& item, HDC dc, b
                         std::max(element.Frame, 1), cell, MarginRect(element));
         }
         std::optional<TMenuText> ownTexts;
-        DrawItemContent(skin, item, TextsFor(popup, ownTexts), back, selected, local);
+        DrawItemContent(skin, item, KeptTexts(ownTexts), back, selected, local);
     });
+}
+
+// A native or system menu item's size measured on `canvas` (in the menu
+// font), plus the skin's room.
+void MeasureViewLayout(const TSkinData& skin, const TMenuItemView& item, tk::Canvas& canvas,
+                       int& width, int& height) {
+    const int defaultGlyph = skin.Measure(DefaultGlyph);
+    const SIZE glyph = item.images ? ImageSize(item.images) : SIZE{defaultGlyph, defaultGlyph};
+    if (item.IsLine()) {
+        width = 0;
+        height = GetSystemMetrics(SM_CYMENU) / 2;
+    } else if (item.bitmap) {
+        MeasureBitmapItem(skin, item, glyph, width, height);
+    } else {
+        tk::MeasureMenuItemLayout(canvas, tk::Narrow(item.caption), tk::Narrow(item.shortcut),
+                                  glyph, width, height);
+    }
+    MeasureSysMenuItem(skin, item.images != nullptr, width);
 }
 
 } // namespace
@@ -425,9 +444,8 @@ void DrawPlainItem(const TSkinData& skin, const TMenuItemView& item, HDC dc, boo
     const tk::OwnedBrush fill(
         CreateSolidBrush(ResolveColour(selected ? skin.HilightColour : skin.MenuColour)));
     FillRect(back, &local, fill.get());
-    TWinSkinPopMenu* popup = SkinManager ? SkinManager->PopupMenuShowing(item.menu) : nullptr;
     std::optional<TMenuText> ownTexts;
-    DrawItemContent(skin, item, TextsFor(popup, ownTexts), back, selected, local);
+    DrawItemContent(skin, item, KeptTexts(ownTexts), back, selected, local);
     back.BlitTo(dc, rect.left, rect.top);
     KeepSystemArrowOff(dc, item, rect);
 }
@@ -450,21 +468,16 @@ void MeasureSysMenuItem(const TSkinData& skin, bool hasImages, int& width) {
 }
 
 void MeasureViewItem(const TSkinData& skin, const TMenuItemView& item, int& width, int& height) {
+    if (SkinManager) {
+        MeasureViewLayout(skin, item, SkinManager->MenuLooks().ItemCanvas(item.isDefault), width,
+                          height);
+        return;
+    }
+    // Without an engine to keep one, a canvas on the screen's context.
     tk::WindowDC screen = tk::WindowDC::Client(nullptr);
     tk::Canvas canvas(screen);
     tk::SetMenuFont(canvas.Font(), item.isDefault);
-    const int defaultGlyph = skin.Measure(DefaultGlyph);
-    const SIZE glyph = item.images ? ImageSize(item.images) : SIZE{defaultGlyph, defaultGlyph};
-    if (item.IsLine()) {
-        width = 0;
-        height = GetSystemMetrics(SM_CYMENU) / 2;
-    } else if (item.bitmap) {
-        MeasureBitmapItem(skin, item, glyph, width, height);
-    } else {
-        tk::MeasureMenuItemLayout(canvas, tk::Narrow(item.caption), tk::Narrow(item.shortcut),
-                                  glyph, width, height);
-    }
-    MeasureSysMenuItem(skin, item.images != nullptr, width);
+    MeasureViewLayout(skin, item, canvas, width, height);
 }
 
 } // namespace skin

@@ -25,6 +25,9 @@ SIZE TMenuText::Extent(const std::wstring& text, bool bold, UINT format) {
     RECT r{};
     DrawTextW(dc_, text.c_str(), int(text.size()), &r, format | DT_CALCRECT);
     const SIZE size{r.right - r.left, r.bottom - r.top};
+    if (extents_.size() >= KeptExtents) {
+        extents_.clear();
+    }
     extents_.emplace(key, size);
     return size;
 }

@@ -1,8 +1,9 @@
-// TMenuText: the menu font and the sizes of the item texts of one menu,
-// kept while the menu is open. Measured each with a device context and a
-// font of its own, the items of a drop-down cost more than the rest of its
-// opening; one memory context and one font of each weight serve them all,
-// and a text met again is not measured again.
+// TMenuText: the menu font and the sizes of the menus' item texts in it,
+// kept by the engine's menu looks (MenuLooks.h) from one opening to the
+// next. Measured each with a device context and a font of its own, the
+// items of a drop-down cost more than the rest of its opening; one memory
+// context and one font of each weight serve them all, and a text met again
+// is not measured again.
 //
 // Error policy: nothing throws; a font or context that cannot be made
 // measures every text as 0 x 0.
@@ -29,6 +30,10 @@ public:
     // The size DrawText's DT_CALCRECT (with `format`) gives `text` in that
     // font.
     SIZE Extent(const std::wstring& text, bool bold, UINT format);
+
+    // Sizes kept at most; past them the kept ones are let go (a program may
+    // put ever new texts in its menus).
+    static constexpr size_t KeptExtents = 1024;
 
 private:
     tk::OwnedFont fonts_[2];

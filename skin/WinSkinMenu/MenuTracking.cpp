@@ -8,6 +8,7 @@
 #include "skin/WinSkinMenu/WinSkinMenu.h"
 
 #include "skin/WinSkinMenu/DropDownPlace.h"
+#include "skin/WinSkinMenu/ItemMessagesAhead.h"
 #include "skin/WinSkinMenu/PopupMenuSkin.h"
 #include "skin/WinSubClass/SkinManager.h"
 #include "skin/WinSkinData/WinSkinData.h"
@@ -352,7 +353,7 @@ int TWinSkinMenu::TrackButton(int index, bool clicked) {
         GetWindowRect(FFrame.FWindow, &FFrame.FWindowRect);
         FFrame.FMenuTracking = true;
         FFrame.FDropDownMenu = subMenu;
-        FItemText = std::make_unique<TMenuText>();
+        const TItemMessagesAhead itemsAhead(FFrame);
         if (SkinManager) {
             SkinManager->SetMenuBarTracking(true);
         }
@@ -374,7 +375,6 @@ int TWinSkinMenu::TrackButton(int index, bool clicked) {
     }
     FFrame.FMenuTracking = false;
     FFrame.FDropDownMenu = nullptr;
-    FItemText.reset();
     // The buttons may have been built again while the menu was open.
     if (index < int(FButtons.size()) && FFrame.FHotObject == FButtons[size_t(index)].get()) {
         FFrame.FHotObject->Leave();

@@ -4,6 +4,8 @@
 // items of the form's popup menus.
 #include "skin/WinSkinMenu/MenuItemPaint.h"
 
+#include "skin/WinSkinMenu/MenuLooks.h"
+
 #include "toolkit/Form.h"
 #include "toolkit/Menus.h"
 #include "skin/WinSubClass/SkinManager.h"
@@ -46,11 +48,8 @@ bool InDropDown(const TWinSkinForm& frame, UINT command) {
            GetMenuState(frame.FDropDownMenu, command, MF_BYCOMMAND) != NoSuchItem;
 }
 
-void MeasureFormItem(const TSkinData& skin, tk::MenuItem& item, HWND window, int& width,
+void MeasureFormItem(const TSkinData& skin, tk::MenuItem& item, tk::Canvas& canvas, int& width,
                      int& height) {
-    tk::WindowDC dc = tk::WindowDC::Client(window);
-    tk::Canvas canvas(dc);
-    tk::SetMenuFont(canvas.Font(), item.Default());
     item.MeasureItem(canvas, width, height);
     width += (skin.MenuItem ? skin.MenuItem->LeftWidth : 0) + skin.Measure(FormItemRoom) +
              (item.Images() ? 0 : skin.Measure(FormItemGlyphRoom));
@@ -151,8 +150,12 @@ bool MeasureMenuBarItem(TWinSkinForm& frame, MEASUREITEMSTRUCT& measure) {
         if (!menu || menu->FindItem(measure.itemID) != item) {
             return false;
         }
+        if (!SkinManager) {
+            return false;
+        }
         int width = 0, height = 0;
-        MeasureFormItem(skin, *item, frame.FWindow, width, height);
+        MeasureFormItem(skin, *item, SkinManager->MenuLooks().ItemCanvas(item->Default()), width,
+                        height);
         measure.itemWidth = UINT(std::max(width, 0));
         measure.itemHeight = UINT(std::max(height, 0));
         return true;
@@ -160,9 +163,8 @@ bool MeasureMenuBarItem(TWinSkinForm& frame, MEASUREITEMSTRUCT& measure) {
     if (!InDropDown(frame, measure.itemID)) {
         return false;
     }
-    const auto& bar = static_cast<const TWinSkinMenu&>(*frame.FMenuBar);
     std::optional<TMenuText> ownTexts;
-    TMenuText& texts = bar.FItemText ? *bar.FItemText : ownTexts.emplace();
+    TMenuText& texts = SkinManager ? SkinManager->MenuLooks().Text() : ownTexts.emplace();
     MeasureNativeItem(skin, ViewOfNativeItem(frame.FDropDownMenu, measure.itemID), texts, measure);
     return true;
 }

@@ -1,6 +1,7 @@
 #include "skin/WinSkinMenu/PopupMenuSkin.h"
 
 #include "skin/WinSkinMenu/DropDownPlace.h"
+#include "skin/WinSkinMenu/MenuLooks.h"
 #include "skin/WinSubClass/SkinManager.h"
 #include "skin/WinSkinData/WinSkinData.h"
 #include "skin/WinSubClass/EngineTrace.h"
@@ -50,7 +51,7 @@ void TWinSkinPopMenu::Attach(HWND window, const TSkinData& skin, HMENU menu) {
     FWindow = window;
     FSkinData = &skin;
     FMenu = menu;
-    subclass_.Install(window, [this](UINT msg, WPARAM wParam, LPARAM lParam) {
+    procedure_.Install(window, [this](UINT msg, WPARAM wParam, LPARAM lParam) {
         return PopupWndProc(msg, wParam, lParam);
     });
     // The compositor of Windows 11 rounds a popup menu's corners and draws
@@ -60,13 +61,8 @@ void TWinSkinPopMenu::Attach(HWND window, const TSkinData& skin, HMENU menu) {
 
 void TWinSkinPopMenu::Detach() {
     lent_.GiveBack();
-    if (subclass_.Installed()) {
-        subclass_.Remove();
-        surface_.reset();
-        backgroundDC_.reset();
-        faces_.clear();
-        itemText_.reset();
-        FBackground.Clear();
+    if (procedure_.Installed()) {
+        procedure_.Remove();
     }
 }
 
@@ -82,83 +78,48 @@ bool TWinSkinPopMenu::HasBackground() const {
            !FSkinData->MenuBackground->Bitmap.Empty();
 }
 
-// Rendered again only when the window's size changed.
-const TDib& TWinSkinPopMenu::Background() {
+TRenderedCell* TWinSkinPopMenu::Background() {
     RECT window{};
-    if (!HasBackground() || !GetWindowRect(FWindow, &window)) {
-        backgroundDC_.reset();
-        surface_.reset();
-        FBackground.Clear();
-        return FBackground;
+    if (!HasBackground() || !SkinManager || !GetWindowRect(FWindow, &window)) {
+        return nullptr;
     }
-    const int w = WidthOf(window), h = HeightOf(window);
-    if (FBackground.Width() != w || FBackground.Height() != h) {
-        backgroundDC_.reset();
-        surface_.reset();
-        const TDataSkinObject& element = *FSkinData->MenuBackground;
-        FBackground = RenderElement({0, 0, w, h}, element.Bitmap, MarginRect(element), false,
-                                    element.Tile == 1, std::max(element.Frame, 1), 1);
-    }
-    return FBackground;
+    return SkinManager->MenuLooks().Background(*FSkinData->MenuBackground, WidthOf(window),
+                                               HeightOf(window));
 }
 
 HDC TWinSkinPopMenu::ItemSurface(HDC reference, const RECT& rect) {
-    const TDib& background = Background();
-    if (background.Empty()) {
+    TRenderedCell* background = Background();
+    if (!background) {
         return nullptr;
     }
-    if (!surface_) {
-        RECT window{};
-        GetWindowRect(FWindow, &window);
-        POINT origin{0, 0};
-        ClientToScreen(FWindow, &origin);
-        clientOrigin_ = {origin.x - window.left, origin.y - window.top};
-        surface_.emplace(reference, background.Width(), background.Height());
-    }
-    if (!*surface_) {
+    // Where the client origin lies on the window.
+    RECT window{};
+    GetWindowRect(FWindow, &window);
+    POINT origin{0, 0};
+    ClientToScreen(FWindow, &origin);
+    const int w = WidthOf(rect), h = HeightOf(rect);
+    const HDC surface = SkinManager->MenuLooks().ItemSurface(reference, w, h);
+    if (!surface) {
         return nullptr;
     }
-    BitBlt(*surface_, 0, 0, WidthOf(rect), HeightOf(rect), BackgroundDC(),
-           rect.left + clientOrigin_.x, rect.top + clientOrigin_.y, SRCCOPY);
-    return *surface_;
-}
-
-// A bitmap is selected into one DC at a time: every copy from the
-// background goes through this one.
-HDC TWinSkinPopMenu::BackgroundDC() {
-    if (!backgroundDC_) {
-        backgroundDC_.emplace(NativeBitmap(FBackground));
-    }
-    return *backgroundDC_;
+    BitBlt(surface, 0, 0, w, h, background->Dc(), rect.left + origin.x - window.left,
+           rect.top + origin.y - window.top, SRCCOPY);
+    return surface;
 }
 
 bool TWinSkinPopMenu::PutItemFace(HDC target, const TDataSkinObject& element, int width, int height,
                                   int cell) {
-    TFace& face = faces_[{width, height, cell}];
-    if (face.pixels.Empty()) {
-        face.dc.reset();
-        face.pixels = RenderElement({0, 0, width, height}, element.Bitmap, MarginRect(element),
-                                    false, element.Tile == 1, std::max(element.Frame, 1), cell);
-        if (face.pixels.Empty()) {
-            return false;
-        }
+    TRenderedCell* face =
+        SkinManager ? SkinManager->MenuLooks().ItemFace(element, width, height, cell) : nullptr;
+    if (!face) {
+        return false;
     }
     if (element.Trans != 0) {
-        TransparentBlit(target, {0, 0, width, height}, face.pixels, KeyColour);
+        TransparentBlit(target, {0, 0, width, height}, face->Pixels(), KeyColour);
         return true;
     }
-    if (!face.dc) {
-        face.dc.emplace(NativeBitmap(face.pixels));
-    }
-    BitBlt(target, 0, 0, width, height, *face.dc, 0, 0, SRCCOPY);
+    BitBlt(target, 0, 0, width, height, face->Dc(), 0, 0, SRCCOPY);
     return true;
-}
-
-TMenuText& TWinSkinPopMenu::ItemText() {
-    if (!itemText_) {
-        itemText_.emplace();
-    }
-    return *itemText_;
 }
 
 LRESULT TWinSkinPopMenu::PopupWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -178,9 +139,9 @@ LRESULT TWinSkinPopMenu::PopupWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return SkinPainted(&TWinSkinPopMenu::PrintPopup, msg, wParam, lParam);
     case WM_WINDOWPOSCHANGING:
         KeepDropDownOffButton(FWindow, *reinterpret_cast<WINDOWPOS*>(lParam));
-        return subclass_.CallNext(msg, wParam, lParam);
+        return procedure_.CallNext(msg, wParam, lParam);
     default:
-        return subclass_.CallNext(msg, wParam, lParam);
+        return procedure_.CallNext(msg, wParam, lParam);
     }
 }
 
@@ -189,17 +150,18 @@ LRESULT TWinSkinPopMenu::PopupWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 LRESULT TWinSkinPopMenu::SkinPainted(TPaintHandler handler, UINT msg, WPARAM wParam,
                                      LPARAM lParam) {
     if (!SkinManager || !SkinManager->Enabled() || !HasBackground()) {
-        return subclass_.CallNext(msg, wParam, lParam);
+        return procedure_.CallNext(msg, wParam, lParam);
     }
     try {
         return (this->*handler)(wParam, lParam);
     } catch (...) {
-        return subclass_.Pending(msg, wParam, lParam) ? subclass_.CallNext(msg, wParam, lParam) : 0;
+        return procedure_.Pending(msg, wParam, lParam) ? procedure_.CallNext(msg, wParam, lParam)
+                                                       : 0;
     }
 }
 
 LRESULT TWinSkinPopMenu::OnCreate(WPARAM wParam, LPARAM lParam) {
-    const LRESULT result = subclass_.CallNext(WM_CREATE, wParam, lParam);
+    const LRESULT result = procedure_.CallNext(WM_CREATE, wParam, lParam);
     if (result == 0) {
         Created(*reinterpret_cast<const CREATESTRUCTW*>(lParam));
     }
@@ -208,7 +170,7 @@ LRESULT TWinSkinPopMenu::OnCreate(WPARAM wParam, LPARAM lParam) {
 
 LRESULT TWinSkinPopMenu::OnDestroy(WPARAM wParam, LPARAM lParam) {
     lent_.GiveBack();
-    return subclass_.CallNext(WM_DESTROY, wParam, lParam);
+    return procedure_.CallNext(WM_DESTROY, wParam, lParam);
 }
 
 // The frame where it is the non-client area; the system's own frame is not
@@ -222,7 +184,7 @@ LRESULT TWinSkinPopMenu::OnNcPaint(WPARAM, LPARAM) {
 // Where the system draws the frame inside the client area, the ring goes over
 // it once the items are drawn.
 LRESULT TWinSkinPopMenu::OnPaint(WPARAM wParam, LPARAM lParam) {
-    const LRESULT result = subclass_.CallNext(WM_PAINT, wParam, lParam);
+    const LRESULT result = procedure_.CallNext(WM_PAINT, wParam, lParam);
     tk::WindowDC dc = tk::WindowDC::Whole(FWindow);
     PaintPopupFrame(dc);
     return result;
@@ -245,12 +207,13 @@ void TWinSkinPopMenu::Created(const CREATESTRUCTW& create) {
 // The outer ring of the background, 1:1; the items copy the inside under
 // themselves.
 void TWinSkinPopMenu::PaintPopupFrame(HDC windowDC) {
-    const TDib& background = Background();
-    if (background.Empty()) {
+    TRenderedCell* background = Background();
+    if (!background) {
         return;
     }
-    const int w = background.Width(), h = background.Height(), f = FrameWidth;
-    const HDC source = BackgroundDC();
+    const int w = background->Pixels().Width(), h = background->Pixels().Height();
+    const int f = FrameWidth;
+    const HDC source = background->Dc();
     BitBlt(windowDC, 0, 0, w, f, source, 0, 0, SRCCOPY);
     BitBlt(windowDC, 0, h - f, w, f, source, 0, h - f, SRCCOPY);
     BitBlt(windowDC, 0, f, f, h - 2 * f, source, 0, f, SRCCOPY);
@@ -261,19 +224,17 @@ void TWinSkinPopMenu::PaintPopupFrame(HDC windowDC) {
 // whole background, then the items over it inside the ring.
 LRESULT TWinSkinPopMenu::PrintPopup(WPARAM wParam, LPARAM lParam) {
     const HDC dc = reinterpret_cast<HDC>(wParam);
-    const TDib& background = Background();
-    if (background.Empty()) {
-        return subclass_.CallNext(WM_PRINT, wParam, lParam);
+    TRenderedCell* background = Background();
+    if (!background) {
+        return procedure_.CallNext(WM_PRINT, wParam, lParam);
     }
-    {
-        const HDC source = BackgroundDC();
-        BitBlt(dc, 0, 0, background.Width(), background.Height(), source, 0, 0, SRCCOPY);
-    }
+    const int w = background->Pixels().Width(), h = background->Pixels().Height();
+    BitBlt(dc, 0, 0, w, h, background->Dc(), 0, 0, SRCCOPY);
     tk::SavedDC saved(dc);
     const int f = FrameWidth;
-    IntersectClipRect(dc, f, f, background.Width() - f, background.Height() - f);
+    IntersectClipRect(dc, f, f, w - f, h - f);
     SetBkMode(dc, TRANSPARENT);
-    return subclass_.CallNext(WM_PRINT, wParam, lParam);
+    return procedure_.CallNext(WM_PRINT, wParam, lParam);
 }
 
 } // namespace skin

@@ -1,9 +1,10 @@
 // TWinSkinPopMenu: one per system popup-menu window ("#32768") the skin
 // manager skins, from the window's creation to its destruction. The window
 // gets the skin's MenuBackground as its background and frame: the element
-// rendered at the window's size, whose outer ring is painted over the
-// system's menu frame and whose inside the owner-drawn items copy under
-// themselves (MenuItemPaint.h).
+// rendered at the window's size (kept by the engine's menu looks for the
+// next opening, MenuLooks.h), whose outer ring is painted over the system's
+// menu frame and whose inside the owner-drawn items copy under themselves
+// (MenuItemPaint.h).
 //
 // Where the ring and the items lie is read from the window itself: on some
 // systems the frame is the window's non-client area and items start at the
@@ -18,23 +19,17 @@
 // MenuBackground element the window paints itself.
 #pragma once
 
-#include "skin/ImgUtil/Dib.h"
-#include "toolkit/win32/GdiOwners.h"
 #include "skin/WinSkinMenu/LentOwnerDraw.h"
-#include "skin/WinSkinMenu/MenuText.h"
-#include "toolkit/win32/WindowSubclass.h"
+#include "skin/WinSkinMenu/ReplacedProcedure.h"
 
 #include <windows.h>
 
-#include <map>
-#include <memory>
-#include <optional>
-#include <tuple>
 #include <vector>
 
 namespace skin {
 
 class TDataSkinObject;
+class TRenderedCell;
 class TSkinData;
 
 // The thread's popup-menu windows on screen, the newest (topmost) first, and
@@ -48,27 +43,24 @@ public:
     TWinSkinPopMenu(const TWinSkinPopMenu&) = delete;
     TWinSkinPopMenu& operator=(const TWinSkinPopMenu&) = delete;
 
-    // Subclasses the window; `menu` may be none (learned from the window).
+    // Takes the window's messages (ReplacedProcedure.h); `menu` may be none
+    // (learned from the window).
     void Attach(HWND window, const TSkinData& skin, HMENU menu);
-    // Restores the window's procedure (when still subclassed).
+    // Gives the window its own procedure back (when still taken).
     void Detach();
     HWND Window() const { return FWindow; }
     // The menu the window shows; asked of the window until known.
     HMENU Menu();
-    // The MenuBackground element at the window's size (empty without one).
-    const TDib& Background();
+    // The MenuBackground element at the window's size, kept by the engine's
+    // menu looks; none without one.
+    TRenderedCell* Background();
     // A surface to compose the item at `rect` (client coordinates) on, with
-    // the window's background under it at (0, 0); kept for the window's life,
-    // so the items of one opening share it. None without a background.
+    // the window's background under it at (0, 0). None without a background.
     HDC ItemSurface(HDC reference, const RECT& rect);
     // The MenuItem element's cell rendered at an item's size and put at the
-    // origin of `target` (colour-keyed when the element is); kept for the
-    // window's life with a DC of its own, so items of one size share it.
-    // False when the cell cannot be rendered.
+    // origin of `target` (colour-keyed when the element is). False when the
+    // cell cannot be rendered.
     bool PutItemFace(HDC target, const TDataSkinObject& element, int width, int height, int cell);
-    // The font and caption sizes the window's items are drawn with, kept for
-    // the window's life.
-    TMenuText& ItemText();
 
     // The width of the frame ring (the system's popup menu frame).
     static constexpr int FrameWidth = 3;
@@ -87,26 +79,12 @@ private:
     bool HasBackground() const;
     void PaintPopupFrame(HDC windowDC);
     LRESULT PrintPopup(WPARAM wParam, LPARAM lParam);
-    // A DC with the rendered background selected (after Background()).
-    HDC BackgroundDC();
 
-    tk::WindowSubclass subclass_;
+    TReplacedProcedure procedure_;
     HWND FWindow = nullptr;
     const TSkinData* FSkinData = nullptr;
-    TDib FBackground;
     HMENU FMenu = nullptr;
     TLentOwnerDraw lent_;
-    // The composing surface and the background selected into a DC of its
-    // own, made on first use; where the client origin lies on the window.
-    std::optional<tk::MemoryDC> surface_;
-    std::optional<tk::BitmapDC> backgroundDC_;
-    POINT clientOrigin_{};
-    struct TFace {
-        TDib pixels;
-        std::optional<tk::BitmapDC> dc;
-    };
-    std::map<std::tuple<int, int, int>, TFace> faces_;
-    std::optional<TMenuText> itemText_;
 };
 
 } // namespace skin

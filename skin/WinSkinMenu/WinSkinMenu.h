@@ -12,7 +12,6 @@
 // are given up on every way out of a drop-down.
 #pragma once
 
-#include "skin/WinSkinMenu/MenuText.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
 
 #include <memory>
@@ -82,9 +81,6 @@ public:
     const TSkinData& FSkinData;
     TWinSkinForm& FFrame;
     HMENU FNativeMenu = nullptr;
-    // The font and text sizes the open drop-down's items are measured with;
-    // none while no drop-down of the bar is open.
-    std::unique_ptr<TMenuText> FItemText;
 
 private:
     void ClearButtons();

@@ -3,6 +3,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/Form.h"
+#include "skin/WinSkinMenu/MenuLooks.h"
 #include "skin/WinSkinMenu/PopupMenuSkin.h"
 #include "toolkit/Text.h"
 #include "skin/WinSkinData/WinSkinData.h"
@@ -59,7 +60,7 @@ std::string ClassNameOf(HWND window) {
 TSkinManage::TSkinManage()
     : FTimer(std::make_unique<tk::Timer>(nullptr)),
       FSettingWatch(std::make_unique<TSettingWatch>([this] { SettingsChanged(); })),
-      FStandingAside(highcontrast::On()) {
+      FMenuLooks(std::make_unique<TMenuLooks>()), FStandingAside(highcontrast::On()) {
     FTimer->SetEnabled(false);
     FTimer->OnTimer = [this](tk::Component&) { OnActionTimer(); };
 }
@@ -172,6 +173,7 @@ void TSkinManage::RemoveSkinData(TSkinData& data) {
     if (FPendingSkinData == &data) {
         FPendingSkinData = nullptr;
     }
+    FMenuLooks->Forget();
 }
 
 void TSkinManage::ScheduleAction(TSkinAction action, int interval) {
@@ -197,6 +199,7 @@ void TSkinManage::ResetFrameControls() {
 }
 
 void TSkinManage::ElementsReplaced(TSkinData& data) {
+    FMenuLooks->Forget();
     for (TWinSkinForm* frame : FFrames) {
         if (frame->FSkinData == &data) {
             frame->LoadGeometry();
@@ -249,6 +252,7 @@ void TSkinManage::SwitchOn(TSkinData& data) {
 
 void TSkinManage::SwitchOff(TSkinData& data) {
     FEnabled = false;
+    FMenuLooks->Forget();
     PurgeDeadFrames();
     const bool onlyThisForm = data.SkinFormtype() == TSkinFormType::sfOnlyThisForm;
     for (size_t i = FFrames.size(); i-- > 0;) {
@@ -269,6 +273,7 @@ void TSkinManage::SwitchOff(TSkinData& data) {
 // Every frame of the component takes its new layout before any of them
 // repaints with it.
 void TSkinManage::TakeNewSkin(TSkinData& data) {
+    FMenuLooks->Forget();
     PurgeDeadFrames();
     std::vector<TWinSkinForm*> frames;
     for (TWinSkinForm* frame : FFrames) {
@@ -315,6 +320,8 @@ void TSkinManage::DetachAndFree(TWinSkinForm& frame) {
 }
 
 void TSkinManage::SettingsChanged() {
+    // The menu font may have changed with the setting.
+    FMenuLooks->Forget();
     try {
         const bool highContrast = highcontrast::On();
         if (highContrast == FStandingAside) {

@@ -35,6 +35,7 @@ class Timer;
 namespace skin {
 
 class TDib;
+class TMenuLooks;
 class TSettingWatch;
 class TSkinData;
 class TWinSkinForm;
@@ -135,6 +136,8 @@ public:
     // item surface), or none when no skinned window shows the menu.
     TWinSkinPopMenu* PopupMenuShowing(HMENU menu);
     size_t PopupMenuCount() const { return FPopupMenus.size(); }
+    // What the thread's skinned menus keep from one opening to the next.
+    TMenuLooks& MenuLooks() { return *FMenuLooks; }
 
 private:
     static LRESULT CALLBACK CbtHookProc(int code, WPARAM wParam, LPARAM lParam);
@@ -161,6 +164,7 @@ private:
     HHOOK FHook = nullptr;
     std::vector<TWinSkinForm*> FFrames;
     std::vector<std::unique_ptr<TWinSkinPopMenu>> FPopupMenus;
+    std::unique_ptr<TMenuLooks> FMenuLooks;
     std::vector<TSkinData*> FSkinDatas;
     bool FEnabled = false;
     bool FStandingAside = false;
