@@ -15,54 +15,8 @@ using ItemContent = MenuTest;
 
 constexpr RECT Bounds{90, 90, 470, 340};
 
-// The glyph column of the odd skin's items: past the element's left margin.
-constexpr int GlyphLeft = 1 + TOddSkin::ItemLeft;
-constexpr int GlyphSize = 16;
 // The shortcut text ends this far before the item's right end.
 constexpr int ShortcutRightInset = 11;
-
-// A drop-down captured once settled, with the rows of its items in the
-// capture's coordinates.
-struct TShownMenu {
-    guitest::Capture shot;
-    std::vector<RECT> rows;
-
-    int Count(const RECT& r, COLORREF colour) const {
-        int n = 0;
-        for (int y = std::max<int>(r.top, 0); y < r.bottom && y < shot.height; ++y) {
-            for (int x = std::max<int>(r.left, 0); x < r.right && x < shot.width; ++x) {
-                n += shot.At(x, y) == guitest::Rgb(colour);
-            }
-        }
-        return n;
-    }
-    // The item's glyph column.
-    RECT Glyph(int position) const {
-        const RECT& row = rows.at(size_t(position));
-        return {row.left + GlyphLeft, row.top + 1, row.left + GlyphLeft + GlyphSize,
-                row.top + 1 + GlyphSize};
-    }
-};
-
-TShownMenu ShowMenu(HWND window, HMENU menu) {
-    TShownMenu shown;
-    TMenuScript script(window,
-                       {WhenSettled([&] { return !OpenPopups().empty() && Hilited(menu, 0); },
-                                    [&] {
-                                        const HWND popup = OpenPopups().front();
-                                        shown.shot = CapturePopup(popup);
-                                        const RECT window = WindowRectOf(popup);
-                                        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-                                            RECT item{};
-                                            GetMenuItemRect(nullptr, menu, UINT(i), &item);
-                                            OffsetRect(&item, -window.left, -window.top);
-                                            shown.rows.push_back(item);
-                                        }
-                                    })});
-    MenuTest::ClickButton(window, 0);
-    EXPECT_TRUE(script.Finished());
-    return shown;
-}
 
 // A checked item without an image shows the system's check mark in its text
 // colour; the brush that paints it is deselected before it is deleted

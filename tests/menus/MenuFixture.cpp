@@ -2,6 +2,7 @@
 
 #include "skin/WinSkinMenu/PopupMenuSkin.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace menutest {
@@ -154,6 +155,42 @@ void MenuTest::ClickButton(HWND window, int index) {
     const POINT at{outer.left + (r.left + r.right) / 2, outer.top + (r.top + r.bottom) / 2};
     SendMessageW(window, WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(at.x, at.y));
     guitest::PumpUntilIdle(40, 1000);
+}
+
+int TShownMenu::Count(const RECT& r, COLORREF colour) const {
+    int n = 0;
+    for (int y = std::max<int>(r.top, 0); y < r.bottom && y < shot.height; ++y) {
+        for (int x = std::max<int>(r.left, 0); x < r.right && x < shot.width; ++x) {
+            n += shot.At(x, y) == guitest::Rgb(colour);
+        }
+    }
+    return n;
+}
+
+RECT TShownMenu::Glyph(int position) const {
+    const RECT& row = rows.at(size_t(position));
+    return {row.left + GlyphLeft, row.top + 1, row.left + GlyphLeft + GlyphSize,
+            row.top + 1 + GlyphSize};
+}
+
+TShownMenu ShowMenu(HWND window, HMENU menu) {
+    TShownMenu shown;
+    TMenuScript script(window,
+                       {WhenSettled([&] { return !OpenPopups().empty() && Hilited(menu, 0); },
+                                    [&] {
+                                        const HWND popup = OpenPopups().front();
+                                        shown.shot = CapturePopup(popup);
+                                        const RECT window = WindowRectOf(popup);
+                                        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+                                            RECT item{};
+                                            GetMenuItemRect(nullptr, menu, UINT(i), &item);
+                                            OffsetRect(&item, -window.left, -window.top);
+                                            shown.rows.push_back(item);
+                                        }
+                                    })});
+    MenuTest::ClickButton(window, 0);
+    EXPECT_TRUE(script.Finished());
+    return shown;
 }
 
 } // namespace menutest

@@ -47,6 +47,26 @@ public:
 // drawing done outside a paint message only when the thread takes messages).
 TMenuScript::Step WhenSettled(std::function<bool()> condition, std::function<void()> then);
 
+// The glyph column of the odd skin's items: past the element's left margin.
+constexpr int GlyphLeft = 1 + TOddSkin::ItemLeft;
+constexpr int GlyphSize = 16;
+
+// A drop-down captured once settled with its first item selected, and the
+// rows of its items in the capture's coordinates.
+struct TShownMenu {
+    guitest::Capture shot;
+    std::vector<RECT> rows;
+
+    // The pixels of `colour` in `r`.
+    int Count(const RECT& r, COLORREF colour) const;
+    // The item's glyph column.
+    RECT Glyph(int position) const;
+};
+
+// Drops down the first menu of `window`'s bar, which shows `menu`, by a
+// click and captures it.
+TShownMenu ShowMenu(HWND window, HMENU menu);
+
 class MenuTest : public FrameTest {
 protected:
     // A form whose main menu is set before it is shown, as a designed form's.

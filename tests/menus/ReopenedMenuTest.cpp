@@ -16,52 +16,6 @@ namespace {
 using ReopenedMenu = MenuTest;
 
 constexpr RECT Bounds{90, 90, 470, 340};
-// The glyph column of the odd skin's items: past the element's left margin.
-constexpr int GlyphLeft = 1 + TOddSkin::ItemLeft;
-constexpr int GlyphSize = 16;
-
-// A drop-down as captured once settled with its first item selected, and
-// the rows of its items in the capture's coordinates.
-struct TShownMenu {
-    guitest::Capture shot;
-    std::vector<RECT> rows;
-
-    // The item's glyph column.
-    RECT Glyph(int position) const {
-        const RECT& row = rows.at(size_t(position));
-        return {row.left + GlyphLeft, row.top + 1, row.left + GlyphLeft + GlyphSize,
-                row.top + 1 + GlyphSize};
-    }
-    int Count(const RECT& r, COLORREF colour) const {
-        int n = 0;
-        for (int y = std::max<int>(r.top, 0); y < r.bottom && y < shot.height; ++y) {
-            for (int x = std::max<int>(r.left, 0); x < r.right && x < shot.width; ++x) {
-                n += shot.At(x, y) == guitest::Rgb(colour);
-            }
-        }
-        return n;
-    }
-};
-
-TShownMenu ShowMenu(HWND window, HMENU menu) {
-    TShownMenu shown;
-    TMenuScript script(window,
-                       {WhenSettled([&] { return !OpenPopups().empty() && Hilited(menu, 0); },
-                                    [&] {
-                                        const HWND popup = OpenPopups().front();
-                                        shown.shot = CapturePopup(popup);
-                                        const RECT window = WindowRectOf(popup);
-                                        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-                                            RECT item{};
-                                            GetMenuItemRect(nullptr, menu, UINT(i), &item);
-                                            OffsetRect(&item, -window.left, -window.top);
-                                            shown.rows.push_back(item);
-                                        }
-                                    })});
-    MenuTest::ClickButton(window, 0);
-    EXPECT_TRUE(script.Finished());
-    return shown;
-}
 
 // The changed menu opened with what the engine kept, then with nothing kept:
 // the two are the same picture.
