@@ -93,10 +93,11 @@ skin::TSkinData& FrameTest::AddSkin(const std::vector<uint8_t>& package, skin::T
     return *data;
 }
 
-HWND FrameTest::ShowRaw(const RECT& r, DWORD style, HWND owner, const wchar_t* caption) {
+HWND FrameTest::ShowRaw(const RECT& r, DWORD style, HWND owner, const wchar_t* caption,
+                        HMENU menu) {
     HWND window =
         CreateWindowExW(0, RawClass, caption, style, r.left, r.top, r.right - r.left,
-                        r.bottom - r.top, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
+                        r.bottom - r.top, owner, menu, GetModuleHandleW(nullptr), nullptr);
     windows_.push_back(window);
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);

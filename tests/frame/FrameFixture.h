@@ -96,9 +96,10 @@ protected:
     skin::TSkinData& AddSkin(const std::vector<uint8_t>& package,
                              skin::TSkinFormType type = skin::TSkinFormType::sfMainform,
                              bool active = true);
-    // A raw top-level window of the given outer bounds, shown and activated.
+    // A raw top-level window of the given outer bounds, with `menu` as its
+    // menu bar, shown and activated.
     HWND ShowRaw(const RECT& bounds, DWORD style = RawStyle, HWND owner = nullptr,
-                 const wchar_t* caption = L"Odd window");
+                 const wchar_t* caption = L"Odd window", HMENU menu = nullptr);
     // A toolkit form, shown and activated.
     tk::Form& ShowForm(const RECT& bounds, const std::string& caption = "Form");
     tk::Application app_;

@@ -222,12 +222,8 @@ TEST_F(DropDown, KeyboardMenuRequestsOpenTheBarNotTheSystemMenuMode) {
     HMENU viewMenu = CreatePopupMenu();
     AppendMenuW(viewMenu, MF_STRING, 51, L"&Zoom");
     AppendMenuW(native, MF_POPUP, reinterpret_cast<UINT_PTR>(viewMenu), L"&View");
-    HWND window = CreateWindowExW(0, RawClass, L"keys", RawStyle, Bounds.left, Bounds.top, 400, 280,
-                                  nullptr, native, GetModuleHandleW(nullptr), nullptr);
-    windows_.push_back(window);
-    ShowWindow(window, SW_SHOW);
-    SetForegroundWindow(window);
-    Settle();
+    HWND window = ShowRaw({Bounds.left, Bounds.top, Bounds.left + 400, Bounds.top + 280}, RawStyle,
+                          nullptr, L"keys", native);
     for (const auto& [key, expected] : {std::pair{0, fileMenu}, {L'v', viewMenu}}) {
         TSeen seen;
         const HMENU wanted = expected; // (a lambda cannot capture a structured binding in clang 14)

@@ -134,12 +134,7 @@ TEST_F(ItemContent, ANativeRadioItemShowsABulletAndABitmapItemItsPicture) {
     AppendMenuW(file, MF_BITMAP, 43, reinterpret_cast<LPCWSTR>(bitmap.get()));
     AppendMenuW(file, MF_STRING, 44, L"E&xit");
     AppendMenuW(native, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
-    HWND window = CreateWindowExW(0, RawClass, L"items", RawStyle, Bounds.left, Bounds.top, 380,
-                                  250, nullptr, native, GetModuleHandleW(nullptr), nullptr);
-    windows_.push_back(window);
-    ShowWindow(window, SW_SHOW);
-    SetForegroundWindow(window);
-    Settle();
+    HWND window = ShowRaw(Bounds, RawStyle, nullptr, L"items", native);
     const TShownMenu shown = ShowMenu(window, file);
     ASSERT_EQ(shown.rows.size(), 4u);
     guitest::SaveForTest(shown.shot, "native");
@@ -185,12 +180,7 @@ TEST_F(ItemContent, ASubmenuSharingItsCommandWithASeparatorShowsItsCaption) {
     submenu.dwTypeData = caption;
     InsertMenuItemW(edit, 3, TRUE, &submenu);
     AppendMenuW(native, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), L"&Edit");
-    HWND window = CreateWindowExW(0, RawClass, L"items", RawStyle, Bounds.left, Bounds.top, 380,
-                                  250, nullptr, native, GetModuleHandleW(nullptr), nullptr);
-    windows_.push_back(window);
-    ShowWindow(window, SW_SHOW);
-    SetForegroundWindow(window);
-    Settle();
+    HWND window = ShowRaw(Bounds, RawStyle, nullptr, L"items", native);
     const TShownMenu shown = ShowMenu(window, edit);
     ASSERT_EQ(shown.rows.size(), 4u);
     guitest::SaveForTest(shown.shot, "shared-command");

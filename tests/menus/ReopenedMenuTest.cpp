@@ -46,12 +46,7 @@ TEST_F(ReopenedMenu, ANativeMenuChangedBetweenOpeningsShowsWhatItHoldsNow) {
     AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(file, MF_STRING, 43, L"E&xit");
     AppendMenuW(native, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
-    HWND window = CreateWindowExW(0, RawClass, L"items", RawStyle, Bounds.left, Bounds.top, 380,
-                                  250, nullptr, native, GetModuleHandleW(nullptr), nullptr);
-    windows_.push_back(window);
-    ShowWindow(window, SW_SHOW);
-    SetForegroundWindow(window);
-    Settle();
+    HWND window = ShowRaw(Bounds, RawStyle, nullptr, L"items", native);
     const TShownMenu first = ShowMenu(window, file);
     ASSERT_EQ(first.rows.size(), 5u);
 
