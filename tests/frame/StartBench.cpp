@@ -15,7 +15,6 @@
 #include "skin/WinSkinForm/WinSkinForm.h"
 
 #include <algorithm>
-#include <climits>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -120,38 +119,10 @@ int Child(bool skinned, int dpi) {
 }
 
 // One start of this program as a child; its time in milliseconds, or 0.
-double StartChild(bool skinned, int dpi) {
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring command = std::wstring(L"\"") + self + L"\" " + ChildArg + L" " +
-                           std::to_wstring(dpi) +
-                           (skinned ? L"" : std::wstring(L" ") + UnskinnedArg);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        return 0;
-    }
-    WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD code = 0;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    // A status of the system (sign bit set) ended the process, not its code.
-    return code > DWORD(INT_MAX) ? 0 : code / 10.0;
-}
-
-// Now and then Wine cannot map a new process's shared user data and ends it
-// before any of its code ran: such a start is made again.
-constexpr int StartAttempts = 3;
-
 double TimeOneStart(bool skinned, int dpi) {
-    double time = 0;
-    for (int attempt = 0; attempt < StartAttempts && time <= 0; ++attempt) {
-        time = StartChild(skinned, dpi);
-    }
-    return time;
+    return guitest::RunSelf(std::wstring(ChildArg) + L" " + std::to_wstring(dpi) +
+                            (skinned ? L"" : std::wstring(L" ") + UnskinnedArg)) /
+           10.0;
 }
 
 double Median(std::vector<double> times) {

@@ -34,9 +34,7 @@ constexpr uint32_t StartFieldMax = (1u << StartFieldBits) - 1;
 // The high half stays below the sign bit, which marks a process ended by the
 // system (a status such as 0xC0000018).
 constexpr uint32_t TotalFieldMax = StartFieldMax >> 1;
-// Now and then Wine cannot map a new process's shared user data and ends it
-// before any of its code ran: such a start is made again.
-constexpr int StartAttempts = 3;
+
 constexpr int Batches = 10;
 constexpr int Repaints = 10; // in each batch
 constexpr int Fills = 4;     // in each batch
@@ -152,34 +150,9 @@ struct StartTimes {
 
 // Starts this program once more to show the window and end; zeros when that
 // failed.
-StartTimes StartChild() {
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring command = std::wstring(L"\"") + self + L"\" " + StartArg;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        return {};
-    }
-    WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD code = 0;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    if (code > (TotalFieldMax << StartFieldBits | StartFieldMax) || (code & StartFieldMax) == 0) {
-        return {};
-    }
-    return {(code >> StartFieldBits) / 10.0, (code & StartFieldMax) / 10.0};
-}
-
 StartTimes TimeOneStart() {
-    StartTimes start;
-    for (int attempt = 0; attempt < StartAttempts && start.inMain <= 0; ++attempt) {
-        start = StartChild();
-    }
-    return start;
+    const DWORD code = guitest::RunSelf(StartArg);
+    return {(code >> StartFieldBits) / 10.0, (code & StartFieldMax) / 10.0};
 }
 
 double Median(std::vector<double> values) {

@@ -4,6 +4,7 @@
 #include "tools/screencapture/ScreenCapture.h"
 
 #include <algorithm>
+#include <climits>
 #include <cwchar>
 #include <sstream>
 
@@ -244,6 +245,39 @@ double MillisecondsSinceProcessStart() {
         return (uint64_t(t.dwHighDateTime) << 32) | t.dwLowDateTime;
     };
     return double(ticks(now) - ticks(created)) / 10000.0;
+}
+
+namespace {
+
+constexpr int SelfRunAttempts = 3;
+
+DWORD RunSelfOnce(const std::wstring& arguments) {
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring command = std::wstring(L"\"") + self + L"\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        return 0;
+    }
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD code = 0;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code > DWORD(INT_MAX) ? 0 : code;
+}
+
+} // namespace
+
+DWORD RunSelf(const std::wstring& arguments) {
+    DWORD code = 0;
+    for (int attempt = 0; attempt < SelfRunAttempts && code == 0; ++attempt) {
+        code = RunSelfOnce(arguments);
+    }
+    return code;
 }
 
 } // namespace guitest

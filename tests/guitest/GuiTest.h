@@ -75,6 +75,12 @@ std::string SaveForTest(const Capture& capture, const std::string& label);
 
 // Milliseconds from this process's creation to now (for start-up benchmarks).
 double MillisecondsSinceProcessStart();
+// Runs this program once more with `arguments`, waits for it and answers
+// its exit code, which the child sets non-zero when it did its work. Now
+// and then Wine cannot map a new process's shared user data and ends it
+// before any of its code ran (a status with the sign bit set): such a run,
+// or one that answered 0, is made again, a few times; 0 when none worked.
+DWORD RunSelf(const std::wstring& arguments);
 
 // Live objects of this process, for leak tests (GetGuiResources is a stub
 // that answers 0 under Wine):
